@@ -1,0 +1,39 @@
+#include "MessageHook.h"
+
+#include <cstdio>
+
+namespace {
+
+MessageHook::Answer defaultAnswer(MessageHook::Buttons buttons)
+{
+    switch (buttons) {
+    case MessageHook::Ok: return MessageHook::AnswerOk;
+    case MessageHook::OkCancel: return MessageHook::AnswerCancel;
+    case MessageHook::YesNo: return MessageHook::AnswerNo;
+    case MessageHook::YesNoCancel: return MessageHook::AnswerCancel;
+    }
+    return MessageHook::AnswerCancel;
+}
+
+MessageHook::Handler& current()
+{
+    static MessageHook::Handler handler;
+    return handler;
+}
+
+} // namespace
+
+MessageHook::Answer MessageHook::show(const ombrel::OMString& text, Icon icon, Buttons buttons)
+{
+    if (current())
+        return current()(text, icon, buttons);
+    std::fprintf(stderr, "Vorlane: %s\n", text.c_str());
+    return defaultAnswer(buttons);
+}
+
+MessageHook::Handler MessageHook::setHandler(Handler handler)
+{
+    Handler previous = std::move(current());
+    current() = std::move(handler);
+    return previous;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "foundation/OMString.h"
+
+#include <functional>
+
+/**
+ * Every message box of the program goes through here. The window installs a
+ * handler that shows a real box; command-line tools and tests install their
+ * own to print or capture the text and choose the answer. Without a handler
+ * the text goes to standard error and a question is answered No (or Cancel).
+ */
+class MessageHook
+{
+public:
+    enum Icon { Information, Warning, Error, Question };
+    enum Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    enum Answer { AnswerOk, AnswerCancel, AnswerYes, AnswerNo };
+
+    using Handler = std::function<Answer(const ombrel::OMString& text, Icon icon, Buttons buttons)>;
+
+    static Answer show(const ombrel::OMString& text, Icon icon, Buttons buttons);
+    /// Installs `handler` (an empty one restores the default) and returns the previous one.
+    static Handler setHandler(Handler handler);
+};

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+
+/// One integer setting: where it lives and what it reads as when absent.
+struct IntegerSetting
+{
+    const char* section;
+    const char* name;
+    int32_t fallback;
+};
+
+/// One text setting: where it lives and what it reads as when absent.
+struct StringSetting
+{
+    const char* section;
+    const char* name;
+    const char* fallback;
+};
+
+/// Every setting of the program, declared once. Money and hours count hundredths,
+/// rates hundredths of a percent, flags are 0 or 1. An empty section is the root.
+namespace SettingKeys {
+
+inline constexpr IntegerSetting NextEstimateNo{"", "NextEstimateNo", 101};
+inline constexpr IntegerSetting NextQuoteNo{"", "NextQuoteNo", 101};
+inline constexpr IntegerSetting NextInvoiceNo{"", "NextInvoiceNo", 101};
+
+inline constexpr IntegerSetting Mode{"options", "mode", 0};
+inline constexpr IntegerSetting Splash{"options", "splash", 1};
+inline constexpr StringSetting CurrencySymbol{"options", "CurrencySymbol", ""};
+inline constexpr StringSetting HoursSymbol{"options", "HoursSymbol", ""};
+inline constexpr StringSetting DistanceSymbol{"options", "DistanceSymbol", ""};
+inline constexpr StringSetting DateFormat{"options", "DateFormat", ""};
+inline constexpr IntegerSetting ShowAllInvoicePayments{"options", "ShowAllInvoicePayments", 0};
+inline constexpr StringSetting CustomerDatabase{"options", "CustomerDatabase", ""};
+
+inline constexpr StringSetting CompanyName{"options/company", "name", ""};
+inline constexpr StringSetting CompanyAddress{"options/company", "address", ""};
+inline constexpr StringSetting CompanyPhone{"options/company", "phone", ""};
+inline constexpr StringSetting CompanyFax{"options/company", "fax", ""};
+inline constexpr StringSetting CompanyMobile{"options/company", "mobile", ""};
+inline constexpr StringSetting CompanyEmail{"options/company", "email", ""};
+inline constexpr StringSetting CompanyDirectors{"options/company", "directors", ""};
+inline constexpr IntegerSetting CompanyType{"options/company", "CompanyType", 0};
+inline constexpr IntegerSetting IsVATRegistered{"options/company", "IsVATRegistered", 0};
+inline constexpr StringSetting VATRegistrationNo{"options/company", "VATRegistrationNo", ""};
+inline constexpr IntegerSetting VATRate{"options/company", "VATRate", 1750};
+
+inline constexpr IntegerSetting HourlyRate{"options/defaults", "HourlyRate", 1200};
+inline constexpr IntegerSetting CostPerMile{"options/defaults", "CostPerMile", 40};
+inline constexpr IntegerSetting ChargeTravelTime{"options/defaults", "ChargeTravelTime", 0};
+inline constexpr IntegerSetting ChargeTravelDistance{"options/defaults", "ChargeTravelDistance", 0};
+inline constexpr IntegerSetting TimeResearch{"options/defaults", "TimeResearch", 0};
+inline constexpr IntegerSetting TimePurchase{"options/defaults", "TimePurchase", 0};
+inline constexpr IntegerSetting TimeInspection{"options/defaults", "TimeInspection", 0};
+inline constexpr IntegerSetting TimeAdmin{"options/defaults", "TimeAdmin", 0};
+inline constexpr IntegerSetting DailyWorkingHours{"options/defaults", "DailyWorkingHours", 700};
+inline constexpr IntegerSetting TermsEstimate{"options/defaults", "TermsEstimate", 60};
+inline constexpr IntegerSetting TermsQuote{"options/defaults", "TermsQuote", 60};
+inline constexpr IntegerSetting TermsInvoice{"options/defaults", "TermsInvoice", 30};
+inline constexpr IntegerSetting DisplayEAOE{"options/defaults", "DisplayEAOE", 1};
+
+inline constexpr IntegerSetting LogoMode{"options/logo", "mode", 0};
+inline constexpr StringSetting LogoText{"options/logo", "text", ""};
+inline constexpr StringSetting LogoFilename{"options/logo", "filename", ""};
+inline constexpr IntegerSetting LogoSetImageWidth{"options/logo", "SetImageWidth", 0};
+inline constexpr IntegerSetting LogoImageWidth{"options/logo", "ImageWidth", 0};
+inline constexpr IntegerSetting LogoDisplayTagline{"options/logo", "displayTagline", 0};
+inline constexpr StringSetting LogoTagline{"options/logo", "tagline", ""};
+inline constexpr IntegerSetting LogoLayout{"options/logo", "layout", 0};
+
+inline constexpr IntegerSetting MarginTop{"print", "marginTop", 10};
+inline constexpr IntegerSetting MarginBottom{"print", "marginBottom", 5};
+inline constexpr IntegerSetting MarginLeft{"print", "marginLeft", 20};
+inline constexpr IntegerSetting MarginRight{"print", "marginRight", 15};
+
+/// Bit of "options"/"mode" set once the first-run message has been shown.
+inline constexpr uint32_t FirstRunDone = 0x80000000u;
+
+} // namespace SettingKeys

@@ -1,0 +1,160 @@
+#include "SettingsStore.h"
+
+#include "LocaleInfo.h"
+#include "MessageHook.h"
+#include "foundation/OMException.h"
+#include "foundation/OMRegistry.h"
+#include "resources/StringTable.h"
+
+#include <QLocale>
+#include <cstdlib>
+
+using namespace ombrel;
+
+OMString SettingsStore::keyPath(const OMString& section)
+{
+    OMString path(RootKey);
+    if (!section.isEmpty()) {
+        path += "/";
+        path += section;
+    }
+    return path;
+}
+
+OMString SettingsStore::GetSettingString(const OMString& section, const OMString& name,
+                                         const OMString& fallback)
+{
+    return om_registry_getString(OMRegistryHive::CurrentUser, keyPath(section), name, fallback);
+}
+
+void SettingsStore::SetSettingString(const OMString& section, const OMString& name,
+                                     const OMString& value)
+{
+    om_registry_setString(OMRegistryHive::CurrentUser, keyPath(section), name, value);
+}
+
+int32_t SettingsStore::GetSettingInteger(const OMString& section, const OMString& name,
+                                         int32_t fallback)
+{
+    return om_registry_getInteger(OMRegistryHive::CurrentUser, keyPath(section), name, fallback);
+}
+
+void SettingsStore::SetSettingInteger(const OMString& section, const OMString& name, int32_t value)
+{
+    om_registry_setInteger(OMRegistryHive::CurrentUser, keyPath(section), name, value);
+}
+
+int32_t SettingsStore::get(const IntegerSetting& setting)
+{
+    return GetSettingInteger(setting.section, setting.name, setting.fallback);
+}
+
+OMString SettingsStore::get(const StringSetting& setting)
+{
+    return GetSettingString(setting.section, setting.name, setting.fallback);
+}
+
+void SettingsStore::set(const IntegerSetting& setting, int32_t value)
+{
+    SetSettingInteger(setting.section, setting.name, value);
+}
+
+void SettingsStore::set(const StringSetting& setting, const OMString& value)
+{
+    SetSettingString(setting.section, setting.name, value);
+}
+
+OMString SettingsStore::GetCurrencySymbol()
+{
+    OMString symbol = get(SettingKeys::CurrencySymbol);
+    if (symbol.isEmpty())
+        symbol = OMString::fromQString(QLocale().currencySymbol(QLocale::CurrencySymbol));
+    return symbol.isEmpty() ? OMString("£") : symbol;
+}
+
+OMString SettingsStore::GetHoursSymbol()
+{
+    const OMString symbol = get(SettingKeys::HoursSymbol);
+    return symbol.isEmpty() ? OMString("hr") : symbol;
+}
+
+OMString SettingsStore::GetDistanceSymbol()
+{
+    const OMString symbol = get(SettingKeys::DistanceSymbol);
+    if (!symbol.isEmpty())
+        return symbol;
+    const int code = LocaleInfo::countryCode(QLocale());
+    return (code == 44 || code == 1) ? OMString("mile") : OMString("km");
+}
+
+OMString SettingsStore::GetDateFormat()
+{
+    OMString format = get(SettingKeys::DateFormat);
+    if (format.isEmpty())
+        format = LocaleInfo::dateFormat(QLocale(), QLocale::ShortFormat);
+    if (format.isEmpty())
+        format = LocaleInfo::dateFormat(QLocale(), QLocale::LongFormat);
+    return format.isEmpty() ? OMString("DD/MM/YYYY") : format;
+}
+
+int32_t SettingsStore::GetStandardVATRate()
+{
+    return get(SettingKeys::VATRate);
+}
+
+bool SettingsStore::IsVATRegistered()
+{
+    return isSet(SettingKeys::IsVATRegistered);
+}
+
+OMString SettingsStore::GetVersionText()
+{
+    return OMString::format("v%d.%d", VORLANE_VERSION_MAJOR, VORLANE_VERSION_MINOR);
+}
+
+bool SettingsStore::ParseDateEntry(OMString& text, OMDate& date)
+{
+    if (text.isEmpty()) {
+        date = OMDate();
+        return true;
+    }
+
+    OMString parts[3];
+    int count = 0;
+    std::string rest = text.str();
+    while (count < 3 && !rest.empty()) {
+        const size_t at = rest.find_first_of("/.");
+        if (at == std::string::npos) {
+            parts[count++] = OMString(rest);
+            rest.clear();
+        } else {
+            parts[count++] = OMString(rest.substr(0, at));
+            rest.erase(0, at + 1);
+        }
+    }
+
+    const OMString format = GetDateFormat();
+    const bool monthFirst = format == "MM/DD/YYYY";
+    const int day = (monthFirst ? parts[1] : parts[0]).toInt32();
+    const int month = (monthFirst ? parts[0] : parts[1]).toInt32();
+    const int thisYear = OMDate::today().year();
+    int year = thisYear;
+    if (!parts[2].isEmpty()) {
+        year = parts[2].toInt32();
+        if (std::abs(year) < 100)
+            year += thisYear / 100 * 100;
+    }
+
+    try {
+        const OMDate parsed(day, month, year, true);
+        date = parsed;
+        text = parsed.toString(format);
+        return true;
+    } catch (const OMInvalidDateException&) {
+        // The pattern comes from the string table; the typed text is only an argument.
+        const OMString message = OMString::format(StringTable::text(IDS_INVALID_DATE).c_str(),
+                                                  text.c_str(), format.c_str());
+        MessageHook::show(message, MessageHook::Error, MessageHook::Ok);
+        return false;
+    }
+}

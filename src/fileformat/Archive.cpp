@@ -1,0 +1,63 @@
+#include "Archive.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
+};
+
+bool isValidUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+} // namespace
+
+Archive Archive::forReading(const QByteArray& bytes)
+{
+    Archive archive(false);
+    archive.m_data = toUtf8(bytes);
+    return archive;
+}
+
+Archive Archive::forWriting()
+{
+    return Archive(true);
+}
+
+QByteArray Archive::toUtf8(const QByteArray& bytes)
+{
+    if (isValidUtf8(bytes))
+        return bytes;
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        text += (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return text.toUtf8();
+}
+
+bool Archive::readLine(ombrel::OMString& line)
+{
+    if (m_storing || m_position >= m_data.size())
+        return false;
+    qsizetype end = m_data.indexOf('\n', m_position);
+    const qsizetype next = end < 0 ? m_data.size() : end + 1;
+    if (end < 0)
+        end = m_data.size();
+    qsizetype stop = end;
+    if (stop > m_position && m_data.at(stop - 1) == '\r')
+        --stop;
+    line = ombrel::OMString(std::string(m_data.constData() + m_position, size_t(stop - m_position)));
+    m_position = next;
+    return true;
+}

@@ -1,0 +1,132 @@
+#include "OMDate.h"
+
+#include "OMException.h"
+
+#include <QDate>
+
+namespace ombrel {
+
+OMDate::OMDate(int day, int month, int year, bool validate)
+{
+    const QDate date(year, month, day);
+    if (date.isValid())
+        m_julian = date.toJulianDay();
+    else if (validate)
+        throw OMInvalidDateException("no such date");
+}
+
+OMDate OMDate::today()
+{
+    OMDate date;
+    date.update();
+    return date;
+}
+
+OMDate OMDate::fromJulian(int64_t julian)
+{
+    OMDate date;
+    date.m_julian = QDate::fromJulianDay(julian).isValid() ? julian : 0;
+    return date;
+}
+
+int OMDate::year() const
+{
+    return isEmpty() ? 0 : QDate::fromJulianDay(m_julian).year();
+}
+
+int OMDate::month() const
+{
+    return isEmpty() ? 0 : QDate::fromJulianDay(m_julian).month();
+}
+
+int OMDate::day() const
+{
+    return isEmpty() ? 0 : QDate::fromJulianDay(m_julian).day();
+}
+
+bool OMDate::set(const OMString& text, const OMString& format, bool validate)
+{
+    const std::string& t = text.str();
+    const std::string& f = format.str();
+    int day = 0, month = 0, year = 0;
+    size_t ti = 0;
+    bool fits = true;
+    auto readDigits = [&](size_t count, int& out) {
+        if (ti + count > t.size()) {
+            fits = false;
+            return;
+        }
+        int value = 0;
+        for (size_t k = 0; k < count; ++k) {
+            const char c = t[ti + k];
+            if (c < '0' || c > '9') {
+                fits = false;
+                return;
+            }
+            value = value * 10 + (c - '0');
+        }
+        out = value;
+        ti += count;
+    };
+    for (size_t fi = 0; fi < f.size() && fits;) {
+        if (f.compare(fi, 4, "YYYY") == 0) {
+            readDigits(4, year);
+            fi += 4;
+        } else if (f.compare(fi, 2, "MM") == 0) {
+            readDigits(2, month);
+            fi += 2;
+        } else if (f.compare(fi, 2, "DD") == 0) {
+            readDigits(2, day);
+            fi += 2;
+        } else {
+            if (ti >= t.size() || t[ti] != f[fi])
+                fits = false;
+            ++ti;
+            ++fi;
+        }
+    }
+    if (!fits || ti != t.size()) {
+        m_julian = 0;
+        return false;
+    }
+    *this = OMDate(day, month, year, validate);
+    return !isEmpty();
+}
+
+OMString OMDate::toString(const OMString& format) const
+{
+    if (isEmpty())
+        return {};
+    const QDate date = QDate::fromJulianDay(m_julian);
+    const std::string& f = format.str();
+    std::string out;
+    for (size_t fi = 0; fi < f.size();) {
+        if (f.compare(fi, 4, "YYYY") == 0) {
+            out += OMString::format("%04d", date.year()).str();
+            fi += 4;
+        } else if (f.compare(fi, 2, "MM") == 0) {
+            out += OMString::format("%02d", date.month()).str();
+            fi += 2;
+        } else if (f.compare(fi, 2, "DD") == 0) {
+            out += OMString::format("%02d", date.day()).str();
+            fi += 2;
+        } else {
+            out += f[fi++];
+        }
+    }
+    return OMString(std::move(out));
+}
+
+void OMDate::update()
+{
+    m_julian = QDate::currentDate().toJulianDay();
+}
+
+OMDate& OMDate::operator+=(int days)
+{
+    if (!isEmpty())
+        *this = fromJulian(m_julian + days);
+    return *this;
+}
+
+} // namespace ombrel

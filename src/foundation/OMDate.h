@@ -1,0 +1,48 @@
+#pragma once
+
+#include "OMString.h"
+
+#include <cstdint>
+
+namespace ombrel {
+
+/**
+ * A calendar date held as a day number (the Julian day); 0 is the empty date.
+ *
+ * Formats are made of the tokens YYYY, MM and DD; every other character stands
+ * for itself ("YYYYMMDD", "DD/MM/YYYY", "MM/DD/YYYY").
+ */
+class OMDate
+{
+public:
+    OMDate() = default;
+    /// With `validate` a combination that makes no date throws OMInvalidDateException;
+    /// without it such a combination gives the empty date.
+    OMDate(int day, int month, int year, bool validate);
+
+    static OMDate today();
+    static OMDate fromJulian(int64_t julian);
+
+    int64_t julian() const { return m_julian; }
+    bool isEmpty() const { return m_julian == 0; }
+    int year() const;
+    int month() const;
+    int day() const;
+
+    /// Parses `text` laid out by `format`; a text that does not fit gives the
+    /// empty date. Returns whether a date was read.
+    bool set(const OMString& text, const OMString& format, bool validate = false);
+    /// The empty date prints as an empty text.
+    OMString toString(const OMString& format) const;
+    /// Sets today's date.
+    void update();
+
+    OMDate& operator+=(int days);
+    friend bool operator==(const OMDate& a, const OMDate& b) = default;
+    friend auto operator<=>(const OMDate& a, const OMDate& b) = default;
+
+private:
+    int64_t m_julian = 0;
+};
+
+} // namespace ombrel

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "OMString.h"
+
+namespace ombrel {
+
+/// A double read from and written to text without regard to the user's locale.
+/// Text that is not a number, or not a finite one, reads as 0.0.
+class OMDouble
+{
+public:
+    constexpr OMDouble(double value = 0.0) : m_value(value) {}
+    explicit OMDouble(const OMString& text) : m_value(fromText(text)) {}
+    OMDouble& operator=(double value) { m_value = value; return *this; }
+    OMDouble& operator=(const OMString& text) { m_value = fromText(text); return *this; }
+
+    static double fromText(const OMString& text);
+
+    constexpr operator double() const { return m_value; }
+    constexpr double value() const { return m_value; }
+    /// printf format with one floating-point conversion, such as "%f".
+    OMString toString(const char* format = "%f") const;
+
+private:
+    double m_value;
+};
+
+} // namespace ombrel

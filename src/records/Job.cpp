@@ -1,0 +1,240 @@
+#include "Job.h"
+
+#include "app/core/SettingsStore.h"
+#include "fileformat/Archive.h"
+#include "resources/StringTable.h"
+
+#include <cmath>
+
+using namespace ombrel;
+
+void Job::reset()
+{
+    JobBase::reset();
+    reference.clear();
+    description.clear();
+    customer.reset();
+    location.reset();
+    hourlyRate = 0;
+    costPerMile = 0;
+    hoursResearch = 0.0;
+    hoursPurchase = 0.0;
+    hoursWork = 0.0;
+    hoursInspection = 0.0;
+    hoursAdmin = 0.0;
+    distance = 0.0;
+    hoursTravel = 0.0;
+    hoursItems.clear();
+    materials.clear();
+    hire.clear();
+    daysOnSite = 0;
+    daysValid = 0;
+    chargeTravelTime = false;
+    chargeTravelDistance = false;
+    sameAsCustomer = true;
+    displayEAOE = true;
+}
+
+Job& Job::operator=(const Job& other)
+{
+    if (this == &other)
+        return *this;
+    JobBase::operator=(other);
+    reference = other.reference;
+    description = other.description;
+    customer = other.customer;
+    location = other.location;
+    hourlyRate = other.hourlyRate;
+    costPerMile = other.costPerMile;
+    hoursResearch = other.hoursResearch;
+    hoursPurchase = other.hoursPurchase;
+    hoursWork = other.hoursWork;
+    hoursInspection = other.hoursInspection;
+    hoursAdmin = other.hoursAdmin;
+    distance = other.distance;
+    hoursTravel = other.hoursTravel;
+    hoursItems = other.hoursItems;
+    materials = other.materials;
+    hire = other.hire;
+    daysOnSite = other.daysOnSite;
+    daysValid = other.daysValid;
+    chargeTravelTime = other.chargeTravelTime;
+    chargeTravelDistance = other.chargeTravelDistance;
+    sameAsCustomer = other.sameAsCustomer;
+    displayEAOE = other.displayEAOE;
+    return *this;
+}
+
+void Job::addItem(const OMString& section, const JobItem& item)
+{
+    if (section.startsWith("hours-")) {
+        JobItem copy = item;
+        copy.countDefaultsToOne = false;
+        hoursItems.add(copy);
+    } else if (section.startsWith("materials-")) {
+        materials.add(item);
+    } else if (section.startsWith("hire-")) {
+        hire.add(item);
+    }
+}
+
+void Job::readValue(const OMString& section, const OMString& key, const OMString& value)
+{
+    if (section == "job") {
+        if (key == "description") description = value;
+        else if (key == "reference") reference = value;
+        else if (key == "hourlyRate") hourlyRate = OMMoney(value);
+        else if (key == "costPerMile") costPerMile = OMMoney(value);
+        else if (key == "hoursResearch") hoursResearch = value;
+        else if (key == "hoursPurchase") hoursPurchase = value;
+        else if (key == "hoursWork") hoursWork = value;
+        else if (key == "hoursInspection") hoursInspection = value;
+        else if (key == "hoursAdmin") hoursAdmin = value;
+        else if (key == "distance") distance = value;
+        else if (key == "hoursTravel") hoursTravel = value;
+        else if (key == "daysOnSite") daysOnSite = value;
+        else if (key == "daysValid") daysValid = value;
+        else if (key == "chargeTravelTime") chargeTravelTime = value;
+        else if (key == "chargeTravelDistance") chargeTravelDistance = value;
+        else if (key == "displayEAOE") displayEAOE = value;
+    } else if (section == "customer") {
+        customer.readValue(key, value);
+    } else if (section == "location") {
+        if (key == "sameAsCustomer")
+            sameAsCustomer = value;
+        else
+            location.readValue(key, value);
+    } else {
+        JobBase::readValue(section, key, value);
+    }
+}
+
+int Job::write(Archive& archive)
+{
+    if (!created.isSet())
+        created = OMTime(true);
+    storeCustomer(customer);
+    if (const int status = writeBase(archive))
+        return status;
+
+    archive.write("\n[job]\n");
+    writeValue(archive, "reference", reference);
+    writeValue(archive, "hourlyRate", hourlyRate.toString());
+    writeValue(archive, "hoursResearch", hoursResearch.toString("%f"));
+    writeValue(archive, "hoursPurchase", hoursPurchase.toString("%f"));
+    writeValue(archive, "hoursWork", hoursWork.toString("%f"));
+    writeValue(archive, "hoursInspection", hoursInspection.toString("%f"));
+    writeValue(archive, "hoursAdmin", hoursAdmin.toString("%f"));
+    writeValue(archive, "hoursTravel", hoursTravel.toString("%f"));
+    writeValue(archive, "costPerMile", costPerMile.toString());
+    writeValue(archive, "distance", distance.toString("%f"));
+    writeValue(archive, "daysOnSite", daysOnSite.toString("%u"));
+    writeValue(archive, "daysValid", daysValid.toString("%u"));
+    writeValue(archive, "chargeTravelTime", chargeTravelTime.toString());
+    writeValue(archive, "chargeTravelDistance", chargeTravelDistance.toString());
+    writeValue(archive, "displayEAOE", displayEAOE.toString());
+    writeValue(archive, "created", created.toString("%Y%m%d%H%M%S"));
+    writeValue(archive, "updated", updated.toString("%Y%m%d%H%M%S"));
+    writeValue(archive, "description", description);
+
+    archive.write("\n[customer]\n");
+    writeCustomer(archive, customer, true);
+    archive.write("\n[location]\n");
+    writeValue(archive, "sameAsCustomer", sameAsCustomer.toString());
+    writeCustomer(archive, location, false);
+
+    writeItems(archive, "hours-item", hoursItems);
+    writeItems(archive, "materials-item", materials);
+    writeItems(archive, "hire-item", hire);
+    archive.write("\n[end]\n");
+    return 0;
+}
+
+void Job::writeItems(Archive& archive, const char* section, const OMList<JobItem>& items)
+{
+    items.forEach([&](const JobItem& item) { writeItem(archive, section, item); });
+}
+
+OMString Job::locationText() const
+{
+    return sameAsCustomer ? StringTable::text(IDS_SAME_AS_CUSTOMER) : location.displayText();
+}
+
+double Job::totalHours() const
+{
+    return hoursAdmin + hoursInspection + hoursWork + hoursPurchase + hoursResearch;
+}
+
+uint32_t Job::effectiveDaysOnSite() const
+{
+    if (daysOnSite != 0)
+        return daysOnSite;
+    const int32_t daily = SettingsStore::get(SettingKeys::DailyWorkingHours);
+    if (daily <= 0)
+        return 0;
+    // Hours are decimals of at most six places; count them in millionths so
+    // that 14.01 hours over a 7-hour day is 3 days and 14 hours exactly 2.
+    const double hours = hoursWork + hoursInspection;
+    if (!(hours > 0.0))
+        return 0;
+    const double micro = std::round(hours * 1e6);
+    const double perDay = double(daily) * 1e4; // hundredths of an hour in millionths
+    const double days = std::ceil(micro / perDay);
+    return days >= 4294967295.0 ? 4294967295u : uint32_t(days);
+}
+
+OMMoney Job::labourHoursCost() const
+{
+    return hourlyRate.multipliedBy(totalHours());
+}
+
+OMMoney Job::sumOfLines(const OMList<JobItem>& items)
+{
+    OMMoney total;
+    items.forEach([&](const JobItem& item) { total += item.lineTotal(); });
+    return total;
+}
+
+OMMoney Job::hoursItemsTotal() const
+{
+    return sumOfLines(hoursItems);
+}
+
+OMMoney Job::labourTotal() const
+{
+    return labourHoursCost() + hoursItemsTotal();
+}
+
+OMMoney Job::travelTimeCost() const
+{
+    if (!chargeTravelTime)
+        return 0;
+    return hourlyRate.multipliedBy(int64_t(effectiveDaysOnSite())).multipliedBy(hoursTravel.value());
+}
+
+OMMoney Job::travelDistanceCost() const
+{
+    if (!chargeTravelDistance)
+        return 0;
+    return costPerMile.multipliedBy(int64_t(effectiveDaysOnSite())).multipliedBy(distance.value());
+}
+
+OMMoney Job::travelCost() const
+{
+    return travelDistanceCost() + travelTimeCost();
+}
+
+OMMoney Job::materialsTotal() const
+{
+    return sumOfLines(materials);
+}
+
+OMMoney Job::hireTotal() const
+{
+    return sumOfLines(hire);
+}
+
+OMMoney Job::jobTotal() const
+{
+    return materialsTotal() + travelCost() + hireTotal() + labourTotal();
+}

@@ -1,0 +1,213 @@
+#include "JobBase.h"
+
+#include "Customer.h"
+#include "CustomerStore.h"
+#include "app/core/SettingsStore.h"
+#include "fileformat/Archive.h"
+#include "foundation/OMUInt32.h"
+
+using namespace ombrel;
+
+JobBase::JobBase(const char* kindName, const char* kindTitle)
+    : kindName(kindName), kindTitle(kindTitle)
+{
+    // Derived constructors call reset() once they are complete.
+}
+
+JobBase::~JobBase() = default;
+
+JobBase& JobBase::operator=(const JobBase& other)
+{
+    number = other.number;
+    created = other.created;
+    updated = other.updated;
+    hasVATInfo = other.hasVATInfo;
+    ownDocReference = other.ownDocReference;
+    docReference = other.docReference;
+    date = other.date;
+    return *this;
+}
+
+void JobBase::reset()
+{
+    number = 0;
+    hasVATInfo = false;
+    ownDocReference = false;
+    docReference.clear();
+    date = OMDate();
+}
+
+void JobBase::addItem(const OMString&, const JobItem&) {}
+
+void JobBase::readValue(const OMString& section, const OMString& key, const OMString& value)
+{
+    if (section == "base") {
+        if (key == "number")
+            setNumber(OMUInt32::fromText(value));
+        else if (key == "created")
+            created.set(value, "YYYYMMDDhhmmss");
+        else if (key == "updated")
+            updated.set(value, "YYYYMMDDhhmmss");
+        else if (key == "hasVATInfo")
+            hasVATInfo = value;
+        else if (key == "ownDocReference")
+            ownDocReference = value;
+        else if (key == "docReference")
+            docReference = value;
+        else if (key == "date")
+            date.set(value, "YYYYMMDD");
+    } else if (section == kindName && key == "version") {
+        version = OMUInt32::fromText(value);
+    }
+}
+
+int JobBase::read(Archive& archive)
+{
+    OMString line;
+    if (!archive.readLine(line) || line.trimmed() != "[" + kindName + "]")
+        return InvalidFileStatus;
+
+    OMString section = kindName;
+    bool itemMode = false;
+    JobItem item;
+    while (archive.readLine(line)) {
+        line = line.trimmed();
+        line.replaceAll("|", "\n");
+        if (line.isEmpty() || line.startsWith("#"))
+            continue;
+        if (line.startsWith("[")) {
+            if (itemMode) {
+                addItem(section, item);
+                itemMode = false;
+                item.reset();
+            }
+            const int close = line.first(']');
+            if (close >= 0)
+                section = line.mid(1, close - 1);
+            if (section.endsWith("-item"))
+                itemMode = true;
+            continue;
+        }
+        const int equals = line.first('=');
+        if (equals <= 0)
+            continue;
+        const OMString key = line.left(equals);
+        const OMString value = line.mid(equals + 1);
+        if (!itemMode) {
+            readValue(section, key, value);
+        } else if (key == "desc") {
+            item.desc = value;
+        } else if (key == "count") {
+            item.count = value;
+        } else if (key == "price") {
+            item.price = OMMoney(value);
+        } else if (key == "cost") {
+            item.cost = OMMoney(value);
+        } else if (key == "rate") {
+            item.rate = Percentage::parseText(value);
+        } else if (key == "date") {
+            item.date.set(value, "YYYYMMDD");
+        }
+    }
+    return 0;
+}
+
+int JobBase::write(Archive& archive)
+{
+    return writeBase(archive);
+}
+
+int JobBase::writeBase(Archive& archive)
+{
+    if (version == 0)
+        version = 1;
+    if (!created.isSet())
+        created = OMTime(true);
+    updated = OMTime(true);
+    hasVATInfo = SettingsStore::IsVATRegistered();
+
+    archive.write("[" + kindName + "]\n");
+    writeValue(archive, "version", OMUInt32(version).toString());
+    archive.write("\n[base]\n");
+    if (number != 0)
+        writeValue(archive, "number", OMUInt32(number).toString());
+    writeValue(archive, "created", created.toString("%Y%m%d%H%M%S"));
+    writeValue(archive, "updated", updated.toString("%Y%m%d%H%M%S"));
+    writeValue(archive, "hasVATInfo", hasVATInfo.toString());
+    writeValue(archive, "ownDocReference", ownDocReference.toString());
+    writeValue(archive, "docReference", docReference);
+    if (!date.isEmpty())
+        writeValue(archive, "date", date.toString("YYYYMMDD"));
+    return 0;
+}
+
+void JobBase::writeCustomer(Archive& archive, const Customer& customer, bool withNumber)
+{
+    if (withNumber)
+        writeValue(archive, "custno", OMUInt32(customer.custno).toString());
+    writeValue(archive, "company", customer.company);
+    writeValue(archive, "title", customer.title);
+    writeValue(archive, "name", customer.name);
+    writeValue(archive, "initial", customer.initial);
+    writeValue(archive, "surname", customer.surname);
+    writeValue(archive, "first", customer.address.first);
+    writeValue(archive, "town", customer.address.town);
+    writeValue(archive, "county", customer.address.county);
+    writeValue(archive, "postcode", customer.address.postcode);
+    writeValue(archive, "phone", customer.phone);
+    writeValue(archive, "fax", customer.fax);
+    writeValue(archive, "mobile", customer.mobile);
+}
+
+void JobBase::storeCustomer(Customer& customer)
+{
+    if (CustomerStore* store = CustomerStore::current())
+        store->StoreCustomer(customer);
+}
+
+void JobBase::writeItem(Archive& archive, const OMString& section, const JobItem& item)
+{
+    archive.write("\n[" + section + "]\n");
+    if (!item.desc.isEmpty())
+        writeValue(archive, "desc", item.desc);
+    if (item.count.value() != 0.0)
+        writeValue(archive, "count", item.count.toString("%f"));
+    if (item.cost != 0)
+        writeValue(archive, "cost", item.cost.toString());
+    if (item.price != 0)
+        writeValue(archive, "price", item.price.toString());
+    if (item.rate.value() != 0)
+        writeValue(archive, "rate", item.rate.toText(false));
+    if (!item.date.isEmpty())
+        writeValue(archive, "date", item.date.toString("YYYYMMDD"));
+}
+
+void JobBase::writeValue(Archive& archive, const OMString& key, const OMString& value)
+{
+    OMString line = key;
+    line += "=";
+    OMString text = value;
+    text.replaceAll("\n", "|");
+    line += text;
+    line += "\n";
+    archive.write(line);
+}
+
+void JobBase::setNumber(uint32_t n)
+{
+    number = n;
+    docReference = OMUInt32(n).toString();
+}
+
+void JobBase::setDocReference(const OMString& text, bool own)
+{
+    docReference = text;
+    ownDocReference = own;
+    const uint32_t n = OMUInt32::fromText(text);
+    number = OMUInt32(n).toString() == text ? n : 0;
+}
+
+OMDate JobBase::documentDate() const
+{
+    return date.isEmpty() ? created.toDate() : date;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "JobItem.h"
+#include "foundation/OMBool.h"
+#include "foundation/OMDate.h"
+#include "foundation/OMString.h"
+#include "foundation/OMTime.h"
+
+#include <cstdint>
+
+class Archive;
+
+/**
+ * The record behind every document: its number and reference, its dates, and
+ * the reading and writing of the document file. Each class reads and writes
+ * its own sections through the virtual operations below.
+ */
+class JobBase
+{
+public:
+    /// read() status of a file whose first line names another kind of document.
+    static constexpr int InvalidFileStatus = int(0xC1001015u);
+
+    virtual ~JobBase();
+
+    // The virtual operations, in the order every class keeps them.
+    virtual void reset();
+    virtual void addItem(const ombrel::OMString& section, const JobItem& item);
+    virtual void readValue(const ombrel::OMString& section, const ombrel::OMString& key,
+                           const ombrel::OMString& value);
+    /// Reads the whole file; 0, or InvalidFileStatus leaving the record as it was.
+    virtual int read(Archive& archive);
+    /// Writes the whole file; 0 on success.
+    virtual int write(Archive& archive);
+    /// The next number of this kind; with `advance` the counter moves on.
+    virtual uint32_t getNextNumber(bool advance) = 0;
+    virtual void setNextNumber(uint32_t number) = 0;
+    virtual void writeItem(Archive& archive, const ombrel::OMString& section, const JobItem& item);
+    virtual void writeValue(Archive& archive, const ombrel::OMString& key,
+                            const ombrel::OMString& value);
+
+    /// Sets the number and the reference printed from it.
+    void setNumber(uint32_t n);
+    /// Sets the reference; the number follows when the text is one written plainly.
+    void setDocReference(const ombrel::OMString& text, bool own);
+    /// The document date, or the day it was created when it has none.
+    ombrel::OMDate documentDate() const;
+
+    uint32_t number = 0;
+    uint32_t version = 0;
+    ombrel::OMTime created;
+    ombrel::OMTime updated;
+    const ombrel::OMString kindName;
+    const ombrel::OMString kindTitle;
+    ombrel::OMBool hasVATInfo;
+    ombrel::OMBool ownDocReference;
+    ombrel::OMString docReference;
+    ombrel::OMDate date;
+
+protected:
+    JobBase(const char* kindName, const char* kindTitle);
+    JobBase(const JobBase&) = default;
+    /// Copies the fields that move between records; version and the kind stay.
+    JobBase& operator=(const JobBase& other);
+
+    /// Writes the header and base section after stamping the record.
+    int writeBase(Archive& archive);
+    void writeCustomer(Archive& archive, const class Customer& customer, bool withNumber);
+    /// Hands the customer to the customer store, if the program has one.
+    static void storeCustomer(class Customer& customer);
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Job.h"
+
+class JobEstimate : public Job
+{
+public:
+    JobEstimate();
+    JobEstimate(const JobEstimate& other);
+    JobEstimate& operator=(const JobEstimate& other) = default;
+    /// Takes over the fields of any estimate or quote.
+    JobEstimate& operator=(const Job& other)
+    {
+        Job::operator=(other);
+        return *this;
+    }
+
+    uint32_t getNextNumber(bool advance) override;
+    void setNextNumber(uint32_t number) override;
+};

@@ -1,0 +1,178 @@
+#include "JobInvoice.h"
+
+#include "app/core/SettingsStore.h"
+#include "fileformat/Archive.h"
+#include "foundation/OMUInt32.h"
+
+using namespace ombrel;
+
+JobInvoice::JobInvoice() : JobBase("invoice", "Invoice")
+{
+    reset();
+}
+
+JobInvoice::JobInvoice(const JobInvoice& other) : JobBase("invoice", "Invoice")
+{
+    version = other.version;
+    *this = other;
+}
+
+JobInvoice& JobInvoice::operator=(const JobInvoice& other)
+{
+    if (this == &other)
+        return *this;
+    JobBase::operator=(other);
+    customer = other.customer;
+    description = other.description;
+    reference = other.reference;
+    daysToPay = other.daysToPay;
+    displayEAOE = other.displayEAOE;
+    items = other.items;
+    payments = other.payments;
+    vatSummary = other.vatSummary;
+    netTotal = other.netTotal;
+    grossTotal = other.grossTotal;
+    totalPaid = other.totalPaid;
+    addOverduePercentage = other.addOverduePercentage;
+    overduePercentage = other.overduePercentage;
+    extraTerms = other.extraTerms;
+    return *this;
+}
+
+void JobInvoice::reset()
+{
+    JobBase::reset();
+    customer.reset();
+    description.clear();
+    reference.clear();
+    daysToPay = 0;
+    displayEAOE = true;
+    items.clear();
+    payments.clear();
+    vatSummary.clear();
+    netTotal = 0;
+    grossTotal = 0;
+    totalPaid = 0;
+    addOverduePercentage = false;
+    overduePercentage = 0;
+    extraTerms.clear();
+}
+
+void JobInvoice::addItem(const OMString& section, const JobItem& item)
+{
+    if (section.startsWith("invoice-")) {
+        JobItem copy = item;
+        copy.countDefaultsToOne = true;
+        items.add(copy);
+    } else if (section.startsWith("payment-")) {
+        payments.add(item);
+    }
+}
+
+void JobInvoice::readValue(const OMString& section, const OMString& key, const OMString& value)
+{
+    if (section == "details") {
+        if (key == "description") description = value;
+        else if (key == "reference") reference = value;
+        else if (key == "displayEAOE") displayEAOE = value;
+        else if (key == "daysToPay") daysToPay = value;
+        else if (key == "addOverduePercentage") addOverduePercentage = value;
+        else if (key == "overduePercentage") overduePercentage = Percentage::parseText(value);
+        else if (key == "extraTerms") extraTerms = value;
+    } else if (section == "customer") {
+        customer.readValue(key, value);
+    } else {
+        JobBase::readValue(section, key, value);
+    }
+}
+
+int JobInvoice::write(Archive& archive)
+{
+    if (!created.isSet())
+        created = OMTime(true);
+    updated = OMTime(true);
+    storeCustomer(customer);
+    if (const int status = writeBase(archive))
+        return status;
+
+    archive.write("\n[details]\n");
+    writeValue(archive, "description", description);
+    writeValue(archive, "reference", reference);
+    writeValue(archive, "daysToPay", daysToPay.toString("%u"));
+    writeValue(archive, "displayEAOE", displayEAOE.toString());
+    writeValue(archive, "created", created.toString("%Y%m%d%H%M%S"));
+    writeValue(archive, "updated", updated.toString("%Y%m%d%H%M%S"));
+    writeValue(archive, "addOverduePercentage", addOverduePercentage.toString());
+    writeValue(archive, "overduePercentage", overduePercentage.toText(false));
+    writeValue(archive, "extraTerms", extraTerms);
+
+    archive.write("\n[customer]\n");
+    writeCustomer(archive, customer, true);
+
+    items.forEach([&](const JobItem& item) { writeItem(archive, "invoice-item", item); });
+    payments.forEach([&](const JobItem& item) { writeItem(archive, "payment-item", item); });
+    archive.write("\n[end]\n");
+    return 0;
+}
+
+uint32_t JobInvoice::getNextNumber(bool advance)
+{
+    const auto next = uint32_t(SettingsStore::get(SettingKeys::NextInvoiceNo));
+    if (advance)
+        setNextNumber(next + 1);
+    return next;
+}
+
+void JobInvoice::setNextNumber(uint32_t number)
+{
+    SettingsStore::set(SettingKeys::NextInvoiceNo, int32_t(number));
+}
+
+void JobInvoice::recalculate(bool withVAT)
+{
+    vatSummary.clear();
+    netTotal = 0;
+    items.forEach([&](const JobItem& item) {
+        const OMMoney line = item.lineTotal();
+        netTotal += line;
+        if (!withVAT)
+            return;
+        int insertAt = vatSummary.size();
+        for (int i = 0; i < vatSummary.size(); ++i) {
+            VAT& entry = vatSummary[i];
+            if (entry.rate == item.rate) {
+                entry.amount += line;
+                return;
+            }
+            if (entry.rate > item.rate && insertAt == vatSummary.size())
+                insertAt = i;
+        }
+        vatSummary.insert(insertAt, VAT{item.rate, line});
+    });
+    grossTotal = netTotal;
+    for (int i = 0; i < vatSummary.size(); ++i)
+        grossTotal += vatSummary[i].vatAmount();
+    totalPaid = 0;
+    payments.forEach([&](const JobItem& payment) { totalPaid += payment.price; });
+}
+
+OMMoney JobInvoice::amountDue() const
+{
+    return grossTotal - totalPaid;
+}
+
+bool JobInvoice::isOverdue() const
+{
+    return isOverdueOn(OMDate::today());
+}
+
+bool JobInvoice::isOverdueOn(const OMDate& today) const
+{
+    if (amountDue() <= 0)
+        return false;
+    OMDate due = documentDate();
+    if (due.isEmpty())
+        return false;
+    due += int(daysToPay.value());
+    return today > due;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "Customer.h"
+#include "JobBase.h"
+#include "Percentage.h"
+#include "VAT.h"
+#include "foundation/OMArray.h"
+#include "foundation/OMBool.h"
+#include "foundation/OMList.h"
+#include "foundation/OMMoney.h"
+#include "foundation/OMUInt32.h"
+
+/// An invoice: free priced lines with their VAT rates, and the payments received.
+class JobInvoice : public JobBase
+{
+public:
+    JobInvoice();
+    JobInvoice(const JobInvoice& other);
+    JobInvoice& operator=(const JobInvoice& other);
+
+    void reset() override;
+    void addItem(const ombrel::OMString& section, const JobItem& item) override;
+    void readValue(const ombrel::OMString& section, const ombrel::OMString& key,
+                   const ombrel::OMString& value) override;
+    int write(Archive& archive) override;
+    uint32_t getNextNumber(bool advance) override;
+    void setNextNumber(uint32_t number) override;
+
+    /// Rebuilds vatSummary, netTotal, grossTotal and totalPaid. Without VAT the
+    /// summary stays empty and the gross equals the net.
+    void recalculate(bool withVAT);
+    /// grossTotal − totalPaid; negative when a refund is due.
+    ombrel::OMMoney amountDue() const;
+    /// Money is still due and the payment period ended before today.
+    /// Uses the totals of the last recalculate().
+    bool isOverdue() const;
+    /// isOverdue() as seen on `today`.
+    bool isOverdueOn(const ombrel::OMDate& today) const;
+
+    Customer customer;
+    ombrel::OMString description;
+    ombrel::OMString reference;
+    ombrel::OMUInt32 daysToPay;
+    ombrel::OMBool displayEAOE = true;
+    ombrel::OMList<JobItem> items;
+    ombrel::OMList<JobItem> payments;
+    /// One entry per rate, ascending by rate; as the last recalculate() left it.
+    ombrel::OMArray<VAT> vatSummary;
+    ombrel::OMMoney netTotal;
+    ombrel::OMMoney grossTotal;
+    ombrel::OMMoney totalPaid;
+    ombrel::OMBool addOverduePercentage;
+    Percentage overduePercentage;
+    ombrel::OMString extraTerms;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Percentage.h"
+#include "foundation/OMDate.h"
+#include "foundation/OMDouble.h"
+#include "foundation/OMMoney.h"
+#include "foundation/OMString.h"
+
+/// One priced line: a labour charge, a material, a hire, an invoice line or a payment.
+class JobItem
+{
+public:
+    virtual ~JobItem() = default;
+
+    ombrel::OMString desc;
+    /// Quantity, hours or days; 0.0 means not given.
+    ombrel::OMDouble count = 0.0;
+    /// Unit price; for a payment the amount paid.
+    ombrel::OMMoney price;
+    /// A second amount kept with the line; no figure uses it.
+    ombrel::OMMoney cost;
+    Percentage rate;
+    ombrel::OMDate date;
+    /// When set, a count of 0.0 counts as one.
+    bool countDefaultsToOne = true;
+
+    /// Clears every field but countDefaultsToOne.
+    void reset();
+    /// price × count (or × 1, see countDefaultsToOne), truncated toward zero.
+    ombrel::OMMoney lineTotal() const;
+    /// The count printed with `format`; empty when it stands for one.
+    ombrel::OMString countText(const char* format) const;
+
+    /// Lines are equal when description, count and price are.
+    friend bool operator==(const JobItem& a, const JobItem& b)
+    {
+        return a.desc == b.desc && a.count.value() == b.count.value() && a.price == b.price;
+    }
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Job.h"
+
+class JobQuote : public Job
+{
+public:
+    JobQuote();
+    JobQuote(const JobQuote& other);
+    JobQuote& operator=(const JobQuote& other) = default;
+    /// Takes over the fields of any estimate or quote.
+    JobQuote& operator=(const Job& other)
+    {
+        Job::operator=(other);
+        return *this;
+    }
+
+    uint32_t getNextNumber(bool advance) override;
+    void setNextNumber(uint32_t number) override;
+};

@@ -1,0 +1,93 @@
+#include "app/core/MessageHook.h"
+#include "app/core/SettingsStore.h"
+
+#include <QSettings>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace ombrel;
+
+namespace {
+
+class DateEntry : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
+        SettingsStore::set(SettingKeys::DateFormat, "DD/MM/YYYY");
+        m_previous = MessageHook::setHandler([this](const OMString& text, MessageHook::Icon,
+                                                    MessageHook::Buttons) {
+            messages.push_back(text.str());
+            return MessageHook::AnswerOk;
+        });
+    }
+    void TearDown() override { MessageHook::setHandler(m_previous); }
+
+    std::vector<std::string> messages;
+
+private:
+    MessageHook::Handler m_previous;
+};
+
+int thisYear()
+{
+    return OMDate::today().year();
+}
+
+} // namespace
+
+TEST_F(DateEntry, DayFirstAndMonthFirst)
+{
+    OMString text("2.3.07");
+    OMDate date;
+    ASSERT_TRUE(SettingsStore::ParseDateEntry(text, date));
+    EXPECT_EQ(date, OMDate(2, 3, thisYear() / 100 * 100 + 7, true));
+    EXPECT_EQ(text, date.toString("DD/MM/YYYY"));
+
+    SettingsStore::set(SettingKeys::DateFormat, "MM/DD/YYYY");
+    text = "2.3.07";
+    ASSERT_TRUE(SettingsStore::ParseDateEntry(text, date));
+    EXPECT_EQ(date, OMDate(3, 2, thisYear() / 100 * 100 + 7, true));
+    EXPECT_EQ(text, date.toString("MM/DD/YYYY"));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(DateEntry, YearsAndExtraParts)
+{
+    OMString text("5/6");
+    OMDate date;
+    ASSERT_TRUE(SettingsStore::ParseDateEntry(text, date));
+    EXPECT_EQ(date, OMDate(5, 6, thisYear(), true));
+
+    text = "1/2/2007/9";
+    ASSERT_TRUE(SettingsStore::ParseDateEntry(text, date));
+    EXPECT_EQ(date, OMDate(1, 2, 2007, true));
+    EXPECT_EQ(text, "01/02/2007");
+
+    text = "1/2/99";
+    ASSERT_TRUE(SettingsStore::ParseDateEntry(text, date));
+    EXPECT_EQ(date.year(), thisYear() / 100 * 100 + 99);
+
+    text = "";
+    date = OMDate(1, 1, 2000, true);
+    ASSERT_TRUE(SettingsStore::ParseDateEntry(text, date));
+    EXPECT_TRUE(date.isEmpty());
+}
+
+TEST_F(DateEntry, RefusesImpossibleDatesWithAMessage)
+{
+    const OMDate before(9, 9, 2009, true);
+    for (const char* typed : {"31/2/2007", "abc", "0/0", "32/1/2007", "1/13/2007", "%s%n/1"}) {
+        OMString text(typed);
+        OMDate date = before;
+        messages.clear();
+        EXPECT_FALSE(SettingsStore::ParseDateEntry(text, date)) << typed;
+        EXPECT_EQ(text, typed);
+        EXPECT_EQ(date, before);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0], std::string(typed) +
+                                   " is not a valid date. Please enter one in the form DD/MM/YYYY");
+    }
+}

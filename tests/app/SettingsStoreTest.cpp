@@ -1,0 +1,98 @@
+#include "app/core/LocaleInfo.h"
+#include "app/core/SettingsStore.h"
+
+#include <QLocale>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+using namespace ombrel;
+
+namespace {
+
+// Each test starts from an empty store and the C locale.
+class Settings : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+};
+
+} // namespace
+
+TEST_F(Settings, EmptyStoreGivesTheDefaults)
+{
+    EXPECT_EQ(SettingsStore::get(SettingKeys::NextEstimateNo), 101);
+    EXPECT_EQ(SettingsStore::get(SettingKeys::HourlyRate), 1200);
+    EXPECT_EQ(SettingsStore::get(SettingKeys::CostPerMile), 40);
+    EXPECT_EQ(SettingsStore::get(SettingKeys::DailyWorkingHours), 700);
+    EXPECT_EQ(SettingsStore::get(SettingKeys::TermsEstimate), 60);
+    EXPECT_EQ(SettingsStore::get(SettingKeys::TermsInvoice), 30);
+    EXPECT_EQ(SettingsStore::GetStandardVATRate(), 1750);
+    EXPECT_FALSE(SettingsStore::IsVATRegistered());
+    EXPECT_EQ(SettingsStore::GetHoursSymbol(), "hr");
+    EXPECT_EQ(SettingsStore::GetVersionText(), "v1.3");
+}
+
+TEST_F(Settings, GenericOperationsAddressSectionAndName)
+{
+    SettingsStore::SetSettingInteger("", "NextQuoteNo", 333);
+    SettingsStore::SetSettingInteger("options/company", "VATRate", 1500);
+    SettingsStore::SetSettingString("options/company", "name", "Smith & Sons Plumbing");
+    QSettings raw(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"));
+    EXPECT_EQ(raw.value("NextQuoteNo").toInt(), 333);
+    EXPECT_EQ(raw.value("options/company/VATRate").toInt(), 1500);
+    EXPECT_EQ(SettingsStore::GetStandardVATRate(), 1500);
+    EXPECT_EQ(SettingsStore::GetSettingString("options/company", "name", ""),
+              "Smith & Sons Plumbing");
+    EXPECT_EQ(SettingsStore::GetSettingInteger("options", "absent", -4), -4);
+
+    SettingsStore::set(SettingKeys::IsVATRegistered, 2);
+    EXPECT_TRUE(SettingsStore::IsVATRegistered());
+}
+
+TEST_F(Settings, ValuesAreNeverCached)
+{
+    EXPECT_EQ(SettingsStore::GetHoursSymbol(), "hr");
+    QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).setValue("options/HoursSymbol", "h");
+    EXPECT_EQ(SettingsStore::GetHoursSymbol(), "h");
+}
+
+TEST_F(Settings, CurrencyFallsBackToTheLocale)
+{
+    EXPECT_EQ(SettingsStore::GetCurrencySymbol(), "£");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(SettingsStore::GetCurrencySymbol(), "€");
+    SettingsStore::set(SettingKeys::CurrencySymbol, "CHF");
+    EXPECT_EQ(SettingsStore::GetCurrencySymbol(), "CHF");
+}
+
+TEST_F(Settings, DistanceFollowsTheTelephoneCode)
+{
+    EXPECT_EQ(LocaleInfo::countryCode(QLocale(QLocale::English, QLocale::UnitedKingdom)), 44);
+    EXPECT_EQ(LocaleInfo::countryCode(QLocale(QLocale::English, QLocale::UnitedStates)), 1);
+    EXPECT_EQ(LocaleInfo::countryCode(QLocale(QLocale::German, QLocale::Germany)), 49);
+    EXPECT_EQ(SettingsStore::GetDistanceSymbol(), "mile");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(SettingsStore::GetDistanceSymbol(), "mile");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(SettingsStore::GetDistanceSymbol(), "km");
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(SettingsStore::GetDistanceSymbol(), "km");
+    SettingsStore::set(SettingKeys::DistanceSymbol, "furlong");
+    EXPECT_EQ(SettingsStore::GetDistanceSymbol(), "furlong");
+}
+
+TEST_F(Settings, DateFormatFromTheLocaleInTokens)
+{
+    EXPECT_EQ(SettingsStore::GetDateFormat(), "DD/MM/YYYY");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(SettingsStore::GetDateFormat(), "MM/DD/YYYY");
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(SettingsStore::GetDateFormat(), "DD.MM.YYYY");
+    SettingsStore::set(SettingKeys::DateFormat, "MM/DD/YYYY");
+    EXPECT_EQ(SettingsStore::GetDateFormat(), "MM/DD/YYYY");
+}

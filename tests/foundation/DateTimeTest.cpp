@@ -1,0 +1,62 @@
+#include "foundation/OMDate.h"
+#include "foundation/OMException.h"
+#include "foundation/OMTime.h"
+
+#include <gtest/gtest.h>
+
+using namespace ombrel;
+
+TEST(Date, ValidatingConstructorRefusesImpossibleDates)
+{
+    EXPECT_THROW(OMDate(31, 2, 2007, true), OMInvalidDateException);
+    EXPECT_THROW(OMDate(0, 1, 2007, true), OMInvalidDateException);
+    EXPECT_THROW(OMDate(1, 13, 2007, true), OMInvalidDateException);
+    EXPECT_NO_THROW(OMDate(29, 2, 2008, true));
+    EXPECT_TRUE(OMDate(31, 2, 2007, false).isEmpty());
+}
+
+TEST(Date, FormatsAndParsesByTokens)
+{
+    const OMDate date(2, 3, 2007, true);
+    EXPECT_EQ(date.toString("YYYYMMDD"), "20070302");
+    EXPECT_EQ(date.toString("DD/MM/YYYY"), "02/03/2007");
+    EXPECT_EQ(date.toString("MM/DD/YYYY"), "03/02/2007");
+    EXPECT_EQ(OMDate().toString("DD/MM/YYYY"), "");
+
+    OMDate parsed;
+    EXPECT_TRUE(parsed.set("20070302", "YYYYMMDD"));
+    EXPECT_EQ(parsed, date);
+    for (const char* bad : {"", "2007030", "200703021", "2007x302", "20070230"}) {
+        OMDate d(1, 1, 2000, true);
+        EXPECT_FALSE(d.set(bad, "YYYYMMDD")) << bad;
+        EXPECT_TRUE(d.isEmpty());
+    }
+}
+
+TEST(Date, ArithmeticAndOrder)
+{
+    OMDate due(1, 3, 2007, true);
+    due += 30;
+    EXPECT_EQ(due, OMDate(31, 3, 2007, true));
+    EXPECT_TRUE(OMDate(1, 4, 2007, true) > due);
+    EXPECT_FALSE(due > due);
+    EXPECT_EQ(due.year(), 2007);
+    OMDate empty;
+    empty += 5;
+    EXPECT_TRUE(empty.isEmpty());
+    EXPECT_FALSE(OMDate::today().isEmpty());
+}
+
+TEST(Time, RoundTripsThroughTheFileForm)
+{
+    OMTime time;
+    EXPECT_FALSE(time.isSet());
+    EXPECT_EQ(time.toString("%Y%m%d%H%M%S"), "");
+    ASSERT_TRUE(time.set("20070302134501", "YYYYMMDDhhmmss"));
+    EXPECT_EQ(time.toString("%Y%m%d%H%M%S"), "20070302134501");
+    EXPECT_EQ(time.toDate(), OMDate(2, 3, 2007, true));
+    EXPECT_FALSE(time.set("2007030213450", "YYYYMMDDhhmmss"));
+    EXPECT_FALSE(time.isSet());
+    EXPECT_FALSE(time.set("20071302134501", "YYYYMMDDhhmmss"));
+    EXPECT_TRUE(OMTime(true).isSet());
+}

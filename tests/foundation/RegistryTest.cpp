@@ -1,0 +1,50 @@
+#include "foundation/OMRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+using namespace ombrel;
+
+namespace {
+const OMString kRoot("Software/Ombrel/Vorlane");
+const auto kUser = OMRegistryHive::CurrentUser;
+} // namespace
+
+TEST(Registry, MapsKeyPathsOntoTheNativeStore)
+{
+    om_registry_setInteger(kUser, kRoot + "/options/company", "IsVATRegistered", 1);
+    om_registry_setInteger(kUser, kRoot, "NextEstimateNo", 205);
+    om_registry_setString(kUser, kRoot + "/options", "CurrencySymbol", "€");
+
+    QSettings store(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"));
+    EXPECT_EQ(store.value("options/company/IsVATRegistered").toInt(), 1);
+    EXPECT_EQ(store.value("NextEstimateNo").toInt(), 205);
+    EXPECT_EQ(store.value("options/CurrencySymbol").toString(), QString::fromUtf8("€"));
+    // On Linux that is the per-user file below XDG_CONFIG_HOME.
+    EXPECT_TRUE(store.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")))
+        << store.fileName().toStdString();
+    EXPECT_TRUE(store.fileName().endsWith("Ombrel/Vorlane.conf"));
+
+    EXPECT_EQ(om_registry_getString(kUser, kRoot + "/options", "CurrencySymbol", "£"), "€");
+    EXPECT_EQ(om_registry_getInteger(kUser, kRoot, "NextEstimateNo", 101), 205);
+}
+
+TEST(Registry, AbsentOrUnreadableValuesGiveTheDefault)
+{
+    EXPECT_EQ(om_registry_getInteger(kUser, kRoot + "/nowhere", "x", 42), 42);
+    EXPECT_EQ(om_registry_getString(kUser, kRoot + "/nowhere", "x", "fallback"), "fallback");
+    om_registry_setString(kUser, kRoot + "/bad", "number", "twelve");
+    EXPECT_EQ(om_registry_getInteger(kUser, kRoot + "/bad", "number", 7), 7);
+    // A path that names no application is no key at all.
+    EXPECT_FALSE(om_registry_setInteger(kUser, "Software", "x", 1));
+    EXPECT_EQ(om_registry_getInteger(kUser, "Software", "x", 3), 3);
+}
+
+TEST(Registry, FlagWordsKeepTheirHighBit)
+{
+    om_registry_setInteger(kUser, kRoot + "/options", "mode", int32_t(0x80000001u));
+    EXPECT_EQ(uint32_t(om_registry_getInteger(kUser, kRoot + "/options", "mode", 0)), 0x80000001u);
+}

@@ -1,0 +1,104 @@
+#include "records/JobInvoice.h"
+
+#include <gtest/gtest.h>
+
+using namespace ombrel;
+
+namespace {
+
+JobItem line(int64_t price, int rate, double count = 0.0)
+{
+    JobItem item;
+    item.price = price;
+    item.rate = rate;
+    item.count = count;
+    return item;
+}
+
+} // namespace
+
+TEST(Invoice, VATSummaryInRateOrder)
+{
+    JobInvoice invoice;
+    invoice.items.add(line(1000, 1750));
+    invoice.items.add(line(500, 500));
+    invoice.items.add(line(200, 1750));
+    invoice.items.add(line(300, 0));
+    invoice.recalculate(true);
+    ASSERT_EQ(invoice.vatSummary.size(), 3);
+    EXPECT_EQ(invoice.vatSummary[0].rate, Percentage(0));
+    EXPECT_EQ(invoice.vatSummary[1].rate, Percentage(500));
+    EXPECT_EQ(invoice.vatSummary[1].amount, OMMoney(500));
+    EXPECT_EQ(invoice.vatSummary[2].rate, Percentage(1750));
+    EXPECT_EQ(invoice.vatSummary[2].amount, OMMoney(1200));
+    EXPECT_EQ(invoice.netTotal, OMMoney(2000));
+    EXPECT_EQ(invoice.grossTotal, OMMoney(2000 + 25 + 210));
+}
+
+TEST(Invoice, VATIsTruncatedPerRateNotPerLine)
+{
+    JobInvoice invoice;
+    for (int i = 0; i < 3; ++i)
+        invoice.items.add(line(33, 1750));
+    invoice.recalculate(true);
+    EXPECT_EQ(invoice.grossTotal - invoice.netTotal, OMMoney(17));
+}
+
+TEST(Invoice, WithoutVATTheGrossIsTheNet)
+{
+    JobInvoice invoice;
+    invoice.items.add(line(1000, 1750, 2));
+    invoice.recalculate(true);
+    invoice.recalculate(false);
+    EXPECT_TRUE(invoice.vatSummary.isEmpty());
+    EXPECT_EQ(invoice.grossTotal, OMMoney(2000));
+}
+
+TEST(Invoice, PaymentsAndRefunds)
+{
+    JobInvoice invoice;
+    invoice.items.add(line(2000, 0));
+    JobItem payment;
+    payment.price = 1000;
+    payment.count = 3; // a payment is never multiplied
+    invoice.payments.add(payment);
+    payment.price = 1500;
+    invoice.payments.add(payment);
+    invoice.recalculate(false);
+    EXPECT_EQ(invoice.totalPaid, OMMoney(2500));
+    EXPECT_EQ(invoice.amountDue(), OMMoney(-500));
+    EXPECT_FALSE(invoice.isOverdueOn(OMDate(1, 1, 2100, true)));
+}
+
+TEST(Invoice, OverdueTheDayAfterThePaymentPeriod)
+{
+    JobInvoice invoice;
+    invoice.items.add(line(1000, 0));
+    invoice.recalculate(false);
+    invoice.date = OMDate(1, 3, 2007, true);
+    invoice.daysToPay = 30;
+    EXPECT_FALSE(invoice.isOverdueOn(OMDate(31, 3, 2007, true)));
+    EXPECT_TRUE(invoice.isOverdueOn(OMDate(1, 4, 2007, true)));
+    EXPECT_TRUE(invoice.isOverdue());
+
+    invoice.date = OMDate();
+    invoice.created.set("20070301090000", "YYYYMMDDhhmmss");
+    EXPECT_TRUE(invoice.isOverdueOn(OMDate(1, 4, 2007, true)));
+    EXPECT_FALSE(invoice.isOverdueOn(OMDate(31, 3, 2007, true)));
+}
+
+TEST(Invoice, CopiesAndResets)
+{
+    JobInvoice invoice;
+    invoice.version = 1;
+    invoice.items.add(line(100, 0));
+    invoice.overduePercentage = 800;
+    JobInvoice copy(invoice);
+    EXPECT_EQ(copy.items.size(), 1);
+    EXPECT_EQ(copy.version, 1u);
+    invoice.reset();
+    EXPECT_TRUE(invoice.items.isEmpty());
+    EXPECT_EQ(invoice.overduePercentage, Percentage(0));
+    EXPECT_TRUE(invoice.displayEAOE);
+    EXPECT_EQ(copy.overduePercentage, Percentage(800));
+}
