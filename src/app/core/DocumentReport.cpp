@@ -1,0 +1,232 @@
+#include "DocumentReport.h"
+
+#include "SettingsStore.h"
+#include "documents/JobFileReader.h"
+#include "foundation/OMMoney.h"
+#include "records/JobEstimate.h"
+#include "records/JobInvoice.h"
+#include "records/JobQuote.h"
+#include "resources/StringTable.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <memory>
+
+using namespace ombrel;
+
+namespace {
+
+QString jsonString(const QString& text)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '"': out += QLatin1String("\\\""); break;
+        case '\\': out += QLatin1String("\\\\"); break;
+        case '\n': out += QLatin1String("\\n"); break;
+        case '\r': out += QLatin1String("\\r"); break;
+        case '\t': out += QLatin1String("\\t"); break;
+        default:
+            if (c.unicode() < 0x20)
+                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    return out + u'"';
+}
+
+QString money(OMMoney amount)
+{
+    return amount.toPlainString().toQString();
+}
+
+QString hours(double value)
+{
+    // Shortest text that reads back as the same double; JSON has no locale.
+    return QString::number(value, 'g', 15);
+}
+
+QString firstLine(const QString& text)
+{
+    return text.section(u'\n', 0, 0);
+}
+
+} // namespace
+
+DocumentReport::DocumentReport(const QStringList& files)
+{
+    for (const QString& file : files)
+        m_entries.push_back(makeEntry(file));
+}
+
+bool DocumentReport::hasErrors() const
+{
+    return std::any_of(m_entries.begin(), m_entries.end(),
+                       [](const Entry& e) { return !e.error.isEmpty(); });
+}
+
+DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
+{
+    Entry entry;
+    entry.file = file;
+    std::unique_ptr<JobBase> record;
+    if (file.endsWith(QLatin1String(".vle")))
+        record = std::make_unique<JobEstimate>();
+    else if (file.endsWith(QLatin1String(".vlq")))
+        record = std::make_unique<JobQuote>();
+    else if (file.endsWith(QLatin1String(".vli")))
+        record = std::make_unique<JobInvoice>();
+    if (!record || !QFileInfo(file).isFile()) {
+        entry.error = StringTable::text(IDS_FILE_INVALID).toQString().arg(file);
+        return entry;
+    }
+    if (!JobFileReader::readQuietly(*record, file, entry.error))
+        return entry;
+
+    entry.kind = record->kindName.toQString();
+    entry.docReference = record->docReference.toQString();
+    entry.number = record->number;
+    const OMDate date = record->documentDate();
+    entry.date = date.isEmpty() ? QString() : date.toString("YYYY-MM-DD").toQString();
+
+    if (auto* invoice = dynamic_cast<JobInvoice*>(record.get())) {
+        entry.isInvoice = true;
+        entry.customer = invoice->customer.displayText().toQString();
+        invoice->recalculate(SettingsStore::IsVATRegistered());
+        entry.figures = {{"netTotal", money(invoice->netTotal), true}};
+        for (int i = 0; i < invoice->vatSummary.size(); ++i) {
+            const VAT& vat = invoice->vatSummary[i];
+            entry.vatSummary.push_back({vat.rate.toText(false).toQString(), money(vat.amount),
+                                        money(vat.vatAmount())});
+        }
+        entry.total = money(invoice->grossTotal);
+        entry.totalHundredths = invoice->grossTotal.value();
+        entry.totalPaid = money(invoice->totalPaid);
+        entry.amountDue = money(invoice->amountDue());
+        entry.amountDueHundredths = invoice->amountDue().value();
+        entry.isOverdue = invoice->isOverdue();
+    } else {
+        const Job& job = static_cast<const Job&>(*record);
+        entry.customer = job.customer.displayText().toQString();
+        entry.figures = {
+            {"totalHours", hours(job.totalHours()), false},
+            {"effectiveDaysOnSite", QString::number(job.effectiveDaysOnSite()), false},
+            {"labourHoursCost", money(job.labourHoursCost()), true},
+            {"hoursItemsTotal", money(job.hoursItemsTotal()), true},
+            {"labourTotal", money(job.labourTotal()), true},
+            {"travelTimeCost", money(job.travelTimeCost()), true},
+            {"travelDistanceCost", money(job.travelDistanceCost()), true},
+            {"travelCost", money(job.travelCost()), true},
+            {"materialsTotal", money(job.materialsTotal()), true},
+            {"hireTotal", money(job.hireTotal()), true},
+            {"jobTotal", money(job.jobTotal()), true},
+        };
+        entry.total = money(job.jobTotal());
+        entry.totalHundredths = job.jobTotal().value();
+    }
+    return entry;
+}
+
+QString DocumentReport::toJson() const
+{
+    QStringList objects;
+    for (const Entry& e : m_entries) {
+        QStringList fields;
+        auto add = [&](const QString& key, const QString& value) {
+            fields << QStringLiteral("    %1: %2").arg(jsonString(key), value);
+        };
+        add(QStringLiteral("file"), jsonString(e.file));
+        if (!e.error.isEmpty()) {
+            add(QStringLiteral("error"), jsonString(e.error));
+        } else {
+            add(QStringLiteral("kind"), jsonString(e.kind));
+            add(QStringLiteral("docReference"), jsonString(e.docReference));
+            add(QStringLiteral("number"), QString::number(e.number));
+            add(QStringLiteral("date"), jsonString(e.date));
+            add(QStringLiteral("customer"), jsonString(e.customer));
+            for (const Figure& f : e.figures)
+                add(f.key, f.isString ? jsonString(f.text) : f.text);
+            if (e.isInvoice) {
+                QStringList vat;
+                for (const auto& v : e.vatSummary)
+                    vat << QStringLiteral("{\"rate\": %1, \"amount\": %2, \"vatAmount\": %3}")
+                               .arg(jsonString(v.rate), jsonString(v.amount),
+                                    jsonString(v.vatAmount));
+                add(QStringLiteral("vatSummary"), u'[' + vat.join(QLatin1String(", ")) + u']');
+                add(QStringLiteral("grossTotal"), jsonString(e.total));
+                add(QStringLiteral("totalPaid"),
+                    jsonString(e.totalPaid));
+                add(QStringLiteral("amountDue"), jsonString(e.amountDue));
+                add(QStringLiteral("isOverdue"),
+                    e.isOverdue ? QStringLiteral("true") : QStringLiteral("false"));
+            }
+        }
+        objects << QStringLiteral("  {\n") + fields.join(QLatin1String(",\n")) +
+                       QStringLiteral("\n  }");
+    }
+    if (objects.isEmpty())
+        return QStringLiteral("[]\n");
+    return QStringLiteral("[\n") + objects.join(QLatin1String(",\n")) + QStringLiteral("\n]\n");
+}
+
+QString DocumentReport::toTable() const
+{
+    const QStringList header = {QStringLiteral("File"),     QStringLiteral("Kind"),
+                                QStringLiteral("Ref"),      QStringLiteral("Date"),
+                                QStringLiteral("Customer"), QStringLiteral("Total"),
+                                QStringLiteral("Due"),      QStringLiteral("Status")};
+    std::vector<QStringList> rows;
+    qint64 totalDue = 0;
+    for (const Entry& e : m_entries) {
+        const QString name = QFileInfo(e.file).fileName();
+        if (!e.error.isEmpty()) {
+            rows.push_back({name, QString(), QString(), QString(), e.error, QString(), QString(),
+                            QStringLiteral("error")});
+            continue;
+        }
+        QString status;
+        if (e.isInvoice) {
+            totalDue += e.amountDueHundredths;
+            status = e.amountDueHundredths < 0 ? QStringLiteral("refund due")
+                     : e.isOverdue             ? QStringLiteral("OVERDUE")
+                     : e.amountDueHundredths == 0 ? QStringLiteral("paid")
+                                                  : QStringLiteral("owed");
+        }
+        const auto grouped = [](qint64 v) { return OMMoney(int64_t(v)).toString().toQString(); };
+        rows.push_back({name, e.kind, e.docReference, e.date, firstLine(e.customer),
+                        grouped(e.totalHundredths),
+                        e.isInvoice ? grouped(e.amountDueHundredths) : QString(), status});
+    }
+    const QString totalDueText = OMMoney(int64_t(totalDue)).toString().toQString();
+
+    std::vector<int> widths(header.size());
+    for (int c = 0; c < header.size(); ++c) {
+        widths[c] = int(header[c].size());
+        for (const QStringList& row : rows)
+            widths[c] = std::max(widths[c], int(row[c].size()));
+    }
+    widths[6] = std::max(widths[6], int(totalDueText.size()));
+    const auto isNumeric = [](int column) { return column == 5 || column == 6; };
+    const auto line = [&](const QStringList& cells) {
+        QStringList padded;
+        for (int c = 0; c < cells.size(); ++c)
+            padded << (isNumeric(c) ? cells[c].rightJustified(widths[c])
+                                    : cells[c].leftJustified(widths[c]));
+        return padded.join(QLatin1String("  ")).trimmed() + u'\n';
+    };
+
+    QString out = line(header);
+    QStringList rule;
+    for (int w : widths)
+        rule << QString(w, u'-');
+    out += rule.join(QLatin1String("  ")) + u'\n';
+    for (const QStringList& row : rows)
+        out += line(row);
+    out += rule.join(QLatin1String("  ")) + u'\n';
+    QStringList totals(header.size());
+    totals[0] = QStringLiteral("Total due");
+    totals[6] = totalDueText;
+    out += line(totals);
+    return out;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+/**
+ * What each document in a list of files comes to: its kind, reference, date,
+ * customer and figures, as JSON or as a table for the terminal. Each file is
+ * read into the record its extension names; files that cannot be read are
+ * reported with the message the program would show, and the rest go on.
+ */
+class DocumentReport
+{
+public:
+    struct Figure
+    {
+        QString key;
+        QString text;  // money as -1234.56, numbers as they print
+        bool isString; // money is a JSON string, hours a number
+    };
+    struct Entry
+    {
+        QString file;
+        QString error;
+        QString kind;
+        QString docReference;
+        unsigned number = 0;
+        QString date; // YYYY-MM-DD, empty when the document has none
+        QString customer;
+        std::vector<Figure> figures;
+        struct VatLine
+        {
+            QString rate, amount, vatAmount;
+        };
+        std::vector<VatLine> vatSummary;
+        bool isInvoice = false;
+        bool isOverdue = false;
+        QString total;     // job total or gross total
+        QString totalPaid; // invoices only
+        QString amountDue; // invoices only
+        qint64 amountDueHundredths = 0;
+        qint64 totalHundredths = 0;
+    };
+
+    explicit DocumentReport(const QStringList& files);
+
+    const std::vector<Entry>& entries() const { return m_entries; }
+    bool hasErrors() const;
+
+    QString toJson() const;
+    QString toTable() const;
+
+private:
+    static Entry makeEntry(const QString& file);
+
+    std::vector<Entry> m_entries;
+};

@@ -1,0 +1,86 @@
+#include "Document.h"
+
+#include "DocumentTemplate.h"
+#include "DocumentView.h"
+#include "app/core/MessageHook.h"
+#include "fileformat/Archive.h"
+#include "fileformat/TextFile.h"
+#include "resources/StringTable.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+Document::~Document()
+{
+    if (m_template)
+        m_template->removeDocument(this);
+}
+
+void Document::addView(DocumentView* view)
+{
+    if (view && std::find(m_views.begin(), m_views.end(), view) == m_views.end())
+        m_views.push_back(view);
+}
+
+void Document::removeView(DocumentView* view)
+{
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+}
+
+void Document::UpdateAllViews(DocumentView* sender, int hint, void* object)
+{
+    // A view may close itself while being told; walk a copy.
+    const std::vector<DocumentView*> views = m_views;
+    for (DocumentView* view : views)
+        if (view != sender)
+            view->OnUpdate(sender, hint, object);
+}
+
+bool Document::OnNewDocument()
+{
+    m_path.clear();
+    m_modified = false;
+    return true;
+}
+
+bool Document::OnOpenDocument(const QString& path)
+{
+    QByteArray bytes;
+    QString error;
+    if (!TextFile::load(path, bytes, &error)) {
+        // The file vanished or cannot be read since it was chosen.
+        MessageHook::show(ombrel::OMString::fromQString(
+                              StringTable::text(IDS_FILE_INVALID).toQString().arg(path)),
+                          MessageHook::Error, MessageHook::Ok);
+        return false;
+    }
+    Archive archive = Archive::forReading(bytes);
+    if (!Serialize(archive))
+        return false;
+    setPath(path);
+    m_modified = false;
+    return true;
+}
+
+bool Document::OnSaveDocument(const QString& path)
+{
+    Archive archive = Archive::forWriting();
+    if (!Serialize(archive))
+        return false;
+    if (!TextFile::save(path, archive.data())) {
+        MessageHook::show(StringTable::text(IDS_FILE_SAVE_ERROR), MessageHook::Error,
+                          MessageHook::Ok);
+        return false;
+    }
+    setPath(path);
+    m_modified = false;
+    return true;
+}
+
+void Document::OnCloseDocument() {}
+
+void Document::setPath(const QString& path)
+{
+    m_path = path;
+    m_title = QFileInfo(path).fileName();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+class Archive;
+class DocumentView;
+class DocumentTemplate;
+
+/**
+ * A document of the program: a path, a title, a modified flag and the views
+ * attached to it. Subclasses read and write their contents in Serialize().
+ * The operations keep the order of steps of a classic document/view framework
+ * so that subclasses override the same hooks: OnNewDocument, OnOpenDocument,
+ * OnSaveDocument, OnCloseDocument.
+ */
+class Document
+{
+public:
+    virtual ~Document();
+
+    const QString& path() const { return m_path; }
+    const QString& title() const { return m_title; }
+    void setTitle(const QString& title) { m_title = title; }
+    bool isModified() const { return m_modified; }
+    void setModified(bool modified = true) { m_modified = modified; }
+    DocumentTemplate* documentTemplate() const { return m_template; }
+    void setDocumentTemplate(DocumentTemplate* owner) { m_template = owner; }
+
+    void addView(DocumentView* view);
+    void removeView(DocumentView* view);
+    const std::vector<DocumentView*>& views() const { return m_views; }
+    /// Tells every view but `sender`.
+    void UpdateAllViews(DocumentView* sender, int hint, void* object = nullptr);
+
+    /// Makes the document new and empty.
+    virtual bool OnNewDocument();
+    /// Reads the document from `path`; false (and the reason shown) on failure.
+    virtual bool OnOpenDocument(const QString& path);
+    /// Writes the document to `path` atomically; false (reason shown) on failure.
+    virtual bool OnSaveDocument(const QString& path);
+    /// The document is about to be destroyed.
+    virtual void OnCloseDocument();
+
+    /// Reads from or writes to `archive`; false when it failed (the reason shown).
+    virtual bool Serialize(Archive& archive) = 0;
+
+protected:
+    Document() = default;
+    /// Sets the path and a title from the file name.
+    void setPath(const QString& path);
+
+private:
+    QString m_path;
+    QString m_title;
+    bool m_modified = false;
+    DocumentTemplate* m_template = nullptr;
+    std::vector<DocumentView*> m_views;
+};

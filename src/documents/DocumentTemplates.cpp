@@ -1,0 +1,74 @@
+#include "DocumentTemplates.h"
+
+#include "Document.h"
+#include "JobEstimateDoc.h"
+#include "JobInvoiceDoc.h"
+#include "JobQuoteDoc.h"
+#include "app/core/MessageHook.h"
+#include "foundation/OMFileInfo.h"
+#include "resources/StringTable.h"
+
+void DocumentTemplates::registerJobTemplates()
+{
+    add(std::make_unique<DocumentTemplate>(
+        EstimateResource,
+        QStringLiteral("\nEstimate\nEstimate\nVorlane Estimate Files (*.vle)\n.vle\n"
+                       "VorlaneEstimate.Document\nVorlaneEstimate.Document"),
+        [] { return std::make_unique<JobEstimateDoc>(); }));
+    add(std::make_unique<DocumentTemplate>(
+        InvoiceResource,
+        QStringLiteral("\nInvoice\nInvoice\nVorlane Invoice Files (*.vli)\n.vli\n"
+                       "VorlaneInvoice.Document\nVorlaneInvoice.Document"),
+        [] { return std::make_unique<JobInvoiceDoc>(); }));
+    add(std::make_unique<DocumentTemplate>(
+        QuoteResource,
+        QStringLiteral("\nQuote\nQuote\nVorlane Quote Files (*.vlq)\n.vlq\n"
+                       "VorlaneQuote.Document\nVorlaneQuote.Document"),
+        [] { return std::make_unique<JobQuoteDoc>(); }));
+}
+
+DocumentTemplate* DocumentTemplates::add(std::unique_ptr<DocumentTemplate> documentTemplate)
+{
+    m_templates.push_back(std::move(documentTemplate));
+    return m_templates.back().get();
+}
+
+DocumentTemplate* DocumentTemplates::byResource(int resourceId) const
+{
+    for (const auto& t : m_templates)
+        if (t->resourceId() == resourceId)
+            return t.get();
+    return nullptr;
+}
+
+DocumentTemplate* DocumentTemplates::forPath(const QString& path) const
+{
+    for (const auto& t : m_templates)
+        if (t->matchesPath(path))
+            return t.get();
+    return nullptr;
+}
+
+std::unique_ptr<Document> DocumentTemplates::openDocumentFile(const QString& path) const
+{
+    DocumentTemplate* kind = forPath(path);
+    if (!ombrel::OMFileInfo::isFile(ombrel::OMString::fromQString(path)) || !kind) {
+        MessageHook::show(ombrel::OMString::fromQString(
+                              StringTable::text(IDS_FILE_INVALID).toQString().arg(path)),
+                          MessageHook::Error, MessageHook::Ok);
+        return nullptr;
+    }
+    std::unique_ptr<Document> document = kind->createDocument();
+    if (!document || !document->OnOpenDocument(path))
+        return nullptr;
+    return document;
+}
+
+void DocumentTemplates::UpdateAllDocumentViews(DocumentView* sender, int hint, void* object) const
+{
+    for (const auto& t : m_templates) {
+        const std::vector<Document*> documents = t->documents();
+        for (Document* document : documents)
+            document->UpdateAllViews(sender, hint, object);
+    }
+}

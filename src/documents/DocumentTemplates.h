@@ -1,0 +1,43 @@
+#pragma once
+
+#include "DocumentTemplate.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+/**
+ * The document kinds of the program, in the order they were registered.
+ * The core registers the estimate, invoice and quote kinds; the window adds
+ * the start page and attaches frames and views by resource id.
+ */
+class DocumentTemplates
+{
+public:
+    static constexpr int EstimateResource = 130;
+    static constexpr int InvoiceResource = 131;
+    static constexpr int QuoteResource = 132;
+    static constexpr int StartPageResource = 133;
+
+    /// Registers the three document kinds in their order: estimate, invoice, quote.
+    void registerJobTemplates();
+    DocumentTemplate* add(std::unique_ptr<DocumentTemplate> documentTemplate);
+
+    const std::vector<std::unique_ptr<DocumentTemplate>>& all() const { return m_templates; }
+    DocumentTemplate* byResource(int resourceId) const;
+    /// The kind whose extension `path` ends in, or null.
+    DocumentTemplate* forPath(const QString& path) const;
+
+    /**
+     * Opens the document at `path` with the kind its extension names. A path
+     * that is no existing file, or has no kind, is refused with "The file %1 is
+     * invalid."; a file the document refuses leaves nothing behind. Null then.
+     */
+    std::unique_ptr<Document> openDocumentFile(const QString& path) const;
+
+    /// Tells every view of every open document.
+    void UpdateAllDocumentViews(class DocumentView* sender, int hint, void* object) const;
+
+private:
+    std::vector<std::unique_ptr<DocumentTemplate>> m_templates;
+};

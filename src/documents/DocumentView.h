@@ -1,0 +1,13 @@
+#pragma once
+
+class Document;
+
+/// A view of a document: told by its document what happened.
+class DocumentView
+{
+public:
+    virtual ~DocumentView() = default;
+
+    /// `hint` is an UpdateHint; `sender` the view that caused it, if any.
+    virtual void OnUpdate(DocumentView* sender, int hint, void* object) = 0;
+};

@@ -1,0 +1,93 @@
+#include "InvoiceImport.h"
+
+#include "JobFileReader.h"
+#include "app/core/MessageHook.h"
+#include "app/core/SettingsStore.h"
+#include "records/JobEstimate.h"
+#include "records/JobInvoice.h"
+#include "records/JobQuote.h"
+#include "resources/StringTable.h"
+
+#include <memory>
+
+using namespace ombrel;
+
+namespace {
+
+JobItem summaryLine(int id, OMMoney price, Percentage rate)
+{
+    JobItem item;
+    item.desc = StringTable::text(id);
+    item.price = price;
+    item.rate = rate;
+    return item;
+}
+
+void copyItems(const OMList<JobItem>& from, OMList<JobItem>& to, bool standardRate,
+               Percentage rate)
+{
+    from.forEach([&](const JobItem& source) {
+        JobItem copy = source;
+        copy.countDefaultsToOne = true;
+        if (standardRate)
+            copy.rate = rate;
+        to.add(copy);
+    });
+}
+
+} // namespace
+
+InvoiceImport::Result InvoiceImport::importFile(JobInvoice& invoice, const QString& path,
+                                                const Options& options)
+{
+    std::unique_ptr<Job> source;
+    if (path.endsWith(QLatin1String(".vle")))
+        source = std::make_unique<JobEstimate>();
+    else if (path.endsWith(QLatin1String(".vlq")))
+        source = std::make_unique<JobQuote>();
+    else
+        return NotAJobFile;
+    if (!JobFileReader::read(*source, path))
+        return Refused;
+
+    const bool registered = SettingsStore::IsVATRegistered();
+    const Percentage standard = registered ? Percentage(SettingsStore::GetStandardVATRate()) : 0;
+    const bool restampItems = registered && !source->hasVATInfo;
+
+    if (invoice.customer.name.isEmpty() && invoice.customer.surname.isEmpty()) {
+        invoice.customer = source->customer;
+    } else if (MessageHook::show(StringTable::text(IDS_OVERWRITE_CUSTOMER), MessageHook::Question,
+                                 MessageHook::YesNo) == MessageHook::AnswerYes) {
+        invoice.customer = source->customer;
+    }
+
+    OMString description = invoice.description;
+    if (!description.isEmpty())
+        description += "\n" + OMString(std::string(70, '_')) + "\n\n";
+    description += OMString::format(StringTable::text(IDS_FOR_DOCUMENT).c_str(),
+                                    source->kindTitle.c_str(), source->docReference.c_str());
+    if (!source->reference.isEmpty())
+        description += " - " + source->reference;
+    if (!source->sameAsCustomer) {
+        // The location stands on lines of its own below the heading.
+        description += "\n\n";
+        description += StringTable::text(IDS_JOB_LOCATION);
+        description += source->locationText();
+    }
+    description += "\n\n";
+    description += source->description;
+    invoice.description = description;
+
+    invoice.items.add(summaryLine(IDS_LABOUR, source->labourTotal(), standard));
+    if (source->chargeTravelDistance || source->chargeTravelTime)
+        invoice.items.add(summaryLine(IDS_TRAVEL, source->travelCost(), standard));
+    if (options.hireAsOneLine)
+        invoice.items.add(summaryLine(IDS_HIRE, source->hireTotal(), standard));
+    else
+        copyItems(source->hire, invoice.items, restampItems, standard);
+    if (options.materialsAsOneLine)
+        invoice.items.add(summaryLine(IDS_MATERIALS, source->materialsTotal(), standard));
+    else
+        copyItems(source->materials, invoice.items, restampItems, standard);
+    return Imported;
+}

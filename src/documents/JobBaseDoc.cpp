@@ -1,0 +1,111 @@
+#include "JobBaseDoc.h"
+
+#include "UpdateHint.h"
+#include "app/core/MessageHook.h"
+#include "app/core/SettingsStore.h"
+#include "fileformat/Archive.h"
+#include "records/JobBase.h"
+#include "records/Percentage.h"
+#include "resources/StringTable.h"
+
+using ombrel::OMString;
+
+bool JobBaseDoc::OnNewDocument()
+{
+    if (!Document::OnNewDocument())
+        return false;
+    m_takenNumber = m_record->getNextNumber(true);
+    m_numberTaken = true;
+    m_record->setNumber(m_takenNumber);
+    m_record->created = ombrel::OMTime(true);
+    m_record->updated = ombrel::OMTime(true);
+    m_record->hasVATInfo = SettingsStore::IsVATRegistered();
+    setTitle(OMString::format("%s %s", m_record->kindTitle.c_str(), m_record->docReference.c_str())
+                 .toQString());
+    return true;
+}
+
+bool JobBaseDoc::OnOpenDocument(const QString& path)
+{
+    if (!Document::OnOpenDocument(path))
+        return false;
+    m_takenNumber = 0;
+    UpdateAllViews(nullptr, DocumentOpened);
+    checkVAT();
+    return true;
+}
+
+void JobBaseDoc::checkVAT()
+{
+    if (!SettingsStore::IsVATRegistered() || m_record->hasVATInfo)
+        return;
+    const Percentage rate(SettingsStore::GetStandardVATRate());
+    const OMString question = OMString::format(StringTable::text(IDS_APPLY_VAT_QUESTION).c_str(),
+                                               rate.toText(true).c_str());
+    if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) !=
+        MessageHook::AnswerYes)
+        return;
+    applyStandardRate(rate.value());
+    m_record->hasVATInfo = true;
+    setModified(true);
+    recalculateAfterVAT();
+    UpdateAllViews(nullptr, DocumentOpened);
+}
+
+bool JobBaseDoc::OnSaveDocument(const QString& path)
+{
+    const bool wasTaken = m_numberTaken;
+    m_numberTaken = false;
+    if (Document::OnSaveDocument(path))
+        return true;
+    // Nothing reached the disk, so the number is still free to give back.
+    m_numberTaken = wasTaken;
+    return false;
+}
+
+void JobBaseDoc::OnCloseDocument()
+{
+    if (m_numberTaken && m_record->getNextNumber(false) == m_takenNumber + 1)
+        m_record->setNextNumber(m_takenNumber);
+    m_numberTaken = false;
+    Document::OnCloseDocument();
+}
+
+bool JobBaseDoc::Serialize(Archive& archive)
+{
+    if (archive.isStoring()) {
+        if (m_record->write(archive) != 0) {
+            MessageHook::show(StringTable::text(IDS_FILE_SAVE_ERROR), MessageHook::Error,
+                              MessageHook::Ok);
+            return false;
+        }
+        return true;
+    }
+    if (m_record->read(archive) != 0) {
+        MessageHook::show(OMString::format(StringTable::text(IDS_INVALID_KIND_FILE).c_str(),
+                                           m_record->kindTitle.c_str()),
+                          MessageHook::Error, MessageHook::Ok);
+        return false;
+    }
+    return true;
+}
+
+bool JobBaseDoc::save(const QString& path)
+{
+    UpdateAllViews(nullptr, BeforeSave);
+    const bool saved = OnSaveDocument(path);
+    UpdateAllViews(nullptr, AfterSave);
+    return saved;
+}
+
+bool JobBaseDoc::FileSave()
+{
+    if (path().isEmpty())
+        return false;
+    return save(path());
+}
+
+bool JobBaseDoc::FileSaveAs(const QString& newPath)
+{
+    return !newPath.isEmpty() && save(newPath);
+}

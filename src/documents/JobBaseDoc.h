@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Document.h"
+
+#include <cstdint>
+
+class JobBase;
+
+/**
+ * The document of an estimate, quote or invoice. It owns its record through
+ * the concrete class, numbers new documents from the kind's counter, gives a
+ * number back when a new document closes unsaved and no later number was
+ * taken, and offers to apply VAT to documents made before VAT registration.
+ */
+class JobBaseDoc : public Document
+{
+public:
+    JobBase* record() const { return m_record; }
+
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const QString& path) override;
+    bool OnSaveDocument(const QString& path) override;
+    void OnCloseDocument() override;
+    bool Serialize(Archive& archive) override;
+
+    /// File, Save: the views copy their controls in, the file is written, the
+    /// views reload. A document without a path needs FileSaveAs instead.
+    bool FileSave();
+    bool FileSaveAs(const QString& path);
+    /// Save and Save As are offered only while there are unsaved changes.
+    bool canSave() const { return isModified(); }
+
+    bool numberTaken() const { return m_numberTaken; }
+    uint32_t takenNumber() const { return m_takenNumber; }
+
+protected:
+    explicit JobBaseDoc(JobBase* record) : m_record(record) {}
+
+    /// Gives every line that carries VAT the standard rate.
+    virtual void applyStandardRate(int32_t rate) = 0;
+    /// After VAT was applied: let the record work out its figures again.
+    virtual void recalculateAfterVAT() {}
+
+private:
+    /// Asks whether to apply VAT to a document saved before registration.
+    void checkVAT();
+    bool save(const QString& path);
+
+    JobBase* m_record;
+    bool m_numberTaken = false;
+    uint32_t m_takenNumber = 0;
+};

@@ -1,0 +1,35 @@
+#include "JobDoc.h"
+
+#include "app/core/SettingsStore.h"
+#include "records/Job.h"
+
+JobDoc::JobDoc(Job* job) : JobBaseDoc(job), m_job(job) {}
+
+bool JobDoc::OnNewDocument()
+{
+    if (!JobBaseDoc::OnNewDocument())
+        return false;
+    using namespace SettingKeys;
+    Job& j = *m_job;
+    j.chargeTravelDistance = SettingsStore::get(ChargeTravelDistance) == 1;
+    j.chargeTravelTime = SettingsStore::get(ChargeTravelTime) == 1;
+    j.displayEAOE = SettingsStore::get(DisplayEAOE) == 1;
+    // Quotes take their validity from the estimate setting too.
+    j.daysValid = uint32_t(SettingsStore::get(TermsEstimate));
+    j.costPerMile = SettingsStore::get(CostPerMile);
+    j.hourlyRate = SettingsStore::get(HourlyRate);
+    j.hoursPurchase = SettingsStore::get(TimePurchase) / 100.0;
+    j.hoursInspection = SettingsStore::get(TimeInspection) / 100.0;
+    j.hoursAdmin = SettingsStore::get(TimeAdmin) / 100.0;
+    j.hoursResearch = SettingsStore::get(TimeResearch) / 100.0;
+    return true;
+}
+
+void JobDoc::applyStandardRate(int32_t rate)
+{
+    for (ombrel::OMList<JobItem>* list : {&m_job->materials, &m_job->hire}) {
+        auto it = list->iterator();
+        while (it.hasNext())
+            it.next().rate = rate;
+    }
+}

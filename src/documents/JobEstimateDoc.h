@@ -1,0 +1,14 @@
+#pragma once
+
+#include "JobDoc.h"
+#include "records/JobEstimate.h"
+
+class JobEstimateDoc : public JobDoc
+{
+public:
+    JobEstimateDoc() : JobDoc(&m_record) {}
+    JobEstimate& recordEstimate() { return m_record; }
+
+private:
+    JobEstimate m_record;
+};

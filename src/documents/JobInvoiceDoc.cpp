@@ -1,0 +1,19 @@
+#include "JobInvoiceDoc.h"
+
+#include "app/core/SettingsStore.h"
+
+bool JobInvoiceDoc::OnNewDocument()
+{
+    if (!JobBaseDoc::OnNewDocument())
+        return false;
+    m_record.displayEAOE = SettingsStore::get(SettingKeys::DisplayEAOE) == 1;
+    m_record.daysToPay = uint32_t(SettingsStore::get(SettingKeys::TermsInvoice));
+    return true;
+}
+
+void JobInvoiceDoc::applyStandardRate(int32_t rate)
+{
+    auto it = m_record.items.iterator();
+    while (it.hasNext())
+        it.next().rate = rate;
+}
