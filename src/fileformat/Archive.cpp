@@ -1,6 +1,6 @@
 #include "Archive.h"
 
-#include <QStringDecoder>
+#include <QString>
 
 namespace {
 
@@ -12,11 +12,37 @@ constexpr char16_t kCp1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
 };
 
+// Well-formed UTF-8: no stray continuation bytes, no overlong forms,
+// no surrogates, nothing above U+10FFFF.
 bool isValidUtf8(const QByteArray& bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)decoder.decode(bytes);
-    return !decoder.hasError();
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int length = 0;
+        unsigned min = 0;
+        unsigned code = 0;
+        if ((c & 0xE0) == 0xC0) { length = 2; min = 0x80; code = c & 0x1F; }
+        else if ((c & 0xF0) == 0xE0) { length = 3; min = 0x800; code = c & 0x0F; }
+        else if ((c & 0xF8) == 0xF0) { length = 4; min = 0x10000; code = c & 0x07; }
+        else return false;
+        if (end - p < length)
+            return false;
+        for (int i = 1; i < length; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (p[i] & 0x3F);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        p += length;
+    }
+    return true;
 }
 
 } // namespace

@@ -1,0 +1,72 @@
+#include "app/core/MessageHook.h"
+#include "documents/JobEstimateDoc.h"
+#include "fileformat/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+TEST(AtomicSave, AKilledWriterLeavesTheOldOrTheNewFile)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("doc.vle");
+    const QByteArray a = QByteArray("[estimate]\n") + QByteArray(300000, 'a') + "\n[end]\n";
+    const QByteArray b = QByteArray("[estimate]\n") + QByteArray(200000, 'b') + "\n[end]\n";
+    ASSERT_TRUE(TextFile::save(dir.filePath("a"), a));
+    ASSERT_TRUE(TextFile::save(dir.filePath("b"), b));
+    ASSERT_TRUE(TextFile::save(target, a));
+
+    std::mt19937 random(5);
+    for (int round = 0; round < 25; ++round) {
+        QProcess child;
+        child.start(SAVE_LOOP_PATH, {target, dir.filePath("a"), dir.filePath("b")});
+        ASSERT_TRUE(child.waitForStarted());
+        QThread::usleep(1000 + random() % 40000);
+        child.kill();
+        child.waitForFinished();
+        const QByteArray left = contents(target);
+        EXPECT_TRUE(left == a || left == b) << "round " << round << ": " << left.size() << " bytes";
+    }
+}
+
+TEST(AtomicSave, AFailedSaveReportsAndChangesNothing)
+{
+    QTemporaryDir dir;
+    std::vector<std::string> messages;
+    auto previous = MessageHook::setHandler(
+        [&](const ombrel::OMString& text, MessageHook::Icon, MessageHook::Buttons) {
+            messages.push_back(text.str());
+            return MessageHook::AnswerOk;
+        });
+    JobEstimateDoc doc;
+    ASSERT_TRUE(doc.OnNewDocument());
+    doc.setModified(true);
+    // A folder cannot be replaced by a file, and a missing folder cannot take one.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.vle"));
+    EXPECT_FALSE(doc.OnSaveDocument(dir.filePath("taken.vle")));
+    EXPECT_FALSE(doc.OnSaveDocument(dir.filePath("missing/job.vle")));
+    MessageHook::setHandler(previous);
+
+    EXPECT_EQ(messages, (std::vector<std::string>{"File save error.", "File save error."}));
+    EXPECT_TRUE(QFileInfo(dir.filePath("taken.vle")).isDir());
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(doc.path().isEmpty());
+    // Nothing reached the disk, so closing still gives the number back.
+    EXPECT_TRUE(doc.numberTaken());
+}
