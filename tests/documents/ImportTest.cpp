@@ -1,0 +1,214 @@
+#include "DocumentsFixture.h"
+#include "app/core/SettingsStore.h"
+#include "documents/InvoiceImport.h"
+#include "documents/QuoteImport.h"
+#include "fileformat/Archive.h"
+#include "fileformat/TextFile.h"
+#include "records/JobEstimate.h"
+#include "records/JobInvoice.h"
+#include "records/JobQuote.h"
+
+using namespace ombrel;
+
+namespace {
+
+JobItem item(const char* desc, double count, int64_t price, int rate)
+{
+    JobItem i;
+    i.desc = desc;
+    i.count = count;
+    i.cost = price / 2;
+    i.price = price;
+    i.rate = rate;
+    i.date = OMDate(3, 4, 2007, true);
+    return i;
+}
+
+std::vector<JobItem> lines(const JobInvoice& invoice)
+{
+    std::vector<JobItem> out;
+    invoice.items.forEach([&](const JobItem& i) { out.push_back(i); });
+    return out;
+}
+
+} // namespace
+
+class Import : public DocumentsFixture
+{
+protected:
+    // Saves `job` as the business is registered now, then sets `registeredAfter`.
+    QString save(Job& job, const char* name)
+    {
+        Archive archive = Archive::forWriting();
+        EXPECT_EQ(job.write(archive), 0);
+        EXPECT_TRUE(TextFile::save(path(name), archive.data()));
+        return path(name);
+    }
+
+    JobQuote quote104()
+    {
+        JobQuote quote;
+        quote.setNumber(104);
+        quote.reference = "ABC";
+        quote.description = "Replace the boiler.";
+        quote.hourlyRate = 1000;
+        quote.hoursWork = 3;
+        quote.customer.title = "Mrs";
+        quote.customer.surname = "Okafor";
+        quote.customer.custno = 12;
+        return quote;
+    }
+};
+
+TEST_F(Import, QuoteIntoAnEmptyInvoice)
+{
+    JobQuote quote = quote104();
+    const QString file = save(quote, "q104.vlq");
+    JobInvoice invoice;
+    ASSERT_EQ(InvoiceImport::importFile(invoice, file, {}), InvoiceImport::Imported);
+    EXPECT_EQ(invoice.description, "For Quote 104 - ABC\n\nReplace the boiler.");
+    EXPECT_EQ(invoice.customer.surname, "Okafor");
+    EXPECT_EQ(invoice.customer.custno, 12u);
+    const auto got = lines(invoice);
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].desc, "Labour");
+    EXPECT_EQ(got[0].price, OMMoney(3000));
+    EXPECT_TRUE(messages.empty());
+
+    // A second import appends below a rule and adds a second set of lines.
+    ASSERT_EQ(InvoiceImport::importFile(invoice, file, {}), InvoiceImport::Imported);
+    EXPECT_EQ(invoice.description,
+              "For Quote 104 - ABC\n\nReplace the boiler.\n" + std::string(70, '_') +
+                  "\n\nFor Quote 104 - ABC\n\nReplace the boiler.");
+    EXPECT_EQ(lines(invoice).size(), 2u);
+    // The invoice's customer now has a surname, so the second import asked.
+    EXPECT_EQ(messages, std::vector<std::string>{
+                            "Do you wish to overwrite the existing customer information?"});
+}
+
+TEST_F(Import, LinesInTheirOrderWithOrWithoutSummaries)
+{
+    JobEstimate estimate;
+    estimate.setNumber(9);
+    estimate.hourlyRate = 1000;
+    estimate.hoursWork = 1;
+    estimate.chargeTravelDistance = true;
+    estimate.costPerMile = 50;
+    estimate.distance = 10;
+    estimate.daysOnSite = 2;
+    estimate.sameAsCustomer = false;
+    estimate.location.address.first = "Unit 4";
+    estimate.location.address.town = "York";
+    estimate.description = "Job.";
+    for (const char* name : {"Pipe", "Valve", "Tap"})
+        estimate.materials.add(item(name, 2.5, 300, 500));
+    estimate.hire.add(item("Skip", 1, 12000, 500));
+    const QString file = save(estimate, "e9.vle");
+
+    JobInvoice invoice;
+    invoice.description = "Earlier work";
+    ASSERT_EQ(InvoiceImport::importFile(invoice, file, {}), InvoiceImport::Imported);
+    EXPECT_EQ(invoice.description, "Earlier work\n" + std::string(70, '_') +
+                                       "\n\nFor Estimate 9\n\nJob Location:\nUnit 4\nYork\n\nJob.");
+    auto got = lines(invoice);
+    ASSERT_EQ(got.size(), 6u);
+    EXPECT_EQ(got[0].desc, "Labour");
+    EXPECT_EQ(got[1].desc, "Travel");
+    EXPECT_EQ(got[1].price, OMMoney(1000));
+    EXPECT_EQ(got[2].desc, "Skip");
+    EXPECT_EQ(got[3].desc, "Pipe");
+    EXPECT_DOUBLE_EQ(got[3].count, 2.5);
+    EXPECT_EQ(got[3].cost, OMMoney(150));
+    EXPECT_EQ(got[3].date, OMDate(3, 4, 2007, true));
+    EXPECT_EQ(got[3].rate, Percentage(500)); // not registered: own rates kept
+    EXPECT_EQ(got[5].desc, "Tap");
+    EXPECT_EQ(got[0].rate, Percentage(0));
+
+    JobInvoice summary;
+    ASSERT_EQ(InvoiceImport::importFile(summary, file, {true, true}), InvoiceImport::Imported);
+    got = lines(summary);
+    ASSERT_EQ(got.size(), 4u);
+    EXPECT_EQ(got[2].desc, "Tool/Plant Hire");
+    EXPECT_EQ(got[2].price, OMMoney(12000));
+    EXPECT_EQ(got[3].desc, "Materials");
+    EXPECT_EQ(got[3].price, OMMoney(3 * 750));
+    EXPECT_DOUBLE_EQ(got[3].count, 0.0);
+}
+
+TEST_F(Import, VATTreatmentFollowsRegistration)
+{
+    JobEstimate before;
+    before.materials.add(item("Pipe", 1, 100, 500));
+    const QString oldFile = save(before, "old.vle"); // saved unregistered
+    SettingsStore::set(SettingKeys::IsVATRegistered, 1);
+    JobEstimate after;
+    after.materials.add(item("Pipe", 1, 100, 500));
+    const QString newFile = save(after, "new.vle"); // saved registered
+
+    JobInvoice invoice;
+    ASSERT_EQ(InvoiceImport::importFile(invoice, oldFile, {}), InvoiceImport::Imported);
+    for (const JobItem& line : lines(invoice))
+        EXPECT_EQ(line.rate, Percentage(1750)) << line.desc;
+
+    JobInvoice other;
+    ASSERT_EQ(InvoiceImport::importFile(other, newFile, {true, false}), InvoiceImport::Imported);
+    const auto got = lines(other);
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[0].rate, Percentage(1750)); // Labour summary
+    EXPECT_EQ(got[1].desc, "Materials");
+    EXPECT_EQ(got[1].rate, Percentage(1750));
+
+    JobInvoice copied;
+    ASSERT_EQ(InvoiceImport::importFile(copied, newFile, {}), InvoiceImport::Imported);
+    EXPECT_EQ(lines(copied)[1].rate, Percentage(500)); // own rate kept
+}
+
+TEST_F(Import, RefusalsChangeNothing)
+{
+    JobInvoice invoice;
+    invoice.description = "keep";
+    ASSERT_TRUE(TextFile::save(path("x.txt"), "[estimate]\n[end]\n"));
+    EXPECT_EQ(InvoiceImport::importFile(invoice, path("x.txt"), {}), InvoiceImport::NotAJobFile);
+    ASSERT_TRUE(TextFile::save(path("wrong.vlq"), "[estimate]\n[end]\n"));
+    EXPECT_EQ(InvoiceImport::importFile(invoice, path("wrong.vlq"), {}), InvoiceImport::Refused);
+    EXPECT_EQ(invoice.description, "keep");
+    EXPECT_TRUE(invoice.items.isEmpty());
+    EXPECT_EQ(messages, std::vector<std::string>{"Invalid Quote file."});
+
+    JobQuote quote;
+    quote.setNumber(55);
+    ASSERT_TRUE(TextFile::save(path("wrong.vle"), "[quote]\n[end]\n"));
+    EXPECT_FALSE(QuoteImport::importFile(quote, path("wrong.vle")));
+    EXPECT_EQ(messages.back(), "Invalid Estimate file.");
+    EXPECT_EQ(quote.number, 55u);
+}
+
+TEST_F(Import, EstimateIntoQuoteKeepsTheQuoteNumber)
+{
+    JobEstimate estimate;
+    estimate.setNumber(9);
+    estimate.reference = "REF";
+    estimate.materials.add(item("Pipe", 1, 100, 500));
+    estimate.hoursItems.add(item("Mate", 1, 100, 500));
+    const QString file = save(estimate, "e.vle");
+    SettingsStore::set(SettingKeys::IsVATRegistered, 1);
+
+    JobQuote quote;
+    quote.setDocReference("Q-7", true);
+    bool applied = true;
+    ASSERT_TRUE(QuoteImport::importFile(quote, file, &applied));
+    EXPECT_FALSE(applied);
+    EXPECT_EQ(quote.docReference, "Q-7");
+    EXPECT_TRUE(quote.ownDocReference);
+    EXPECT_EQ(quote.kindName, "quote");
+    EXPECT_EQ(quote.reference, "REF");
+    EXPECT_EQ(quote.materials.iterator().next().rate, Percentage(500));
+    ASSERT_EQ(messages.size(), 1u);
+
+    answers = {MessageHook::AnswerYes};
+    ASSERT_TRUE(QuoteImport::importFile(quote, file, &applied));
+    EXPECT_TRUE(applied);
+    EXPECT_TRUE(quote.hasVATInfo);
+    EXPECT_EQ(quote.materials.iterator().next().rate, Percentage(1750));
+    EXPECT_EQ(quote.hoursItems.iterator().next().rate, Percentage(500));
+}

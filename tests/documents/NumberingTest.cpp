@@ -1,0 +1,96 @@
+#include "DocumentsFixture.h"
+#include "app/core/SettingsStore.h"
+#include "documents/JobEstimateDoc.h"
+#include "documents/JobInvoiceDoc.h"
+#include "documents/JobQuoteDoc.h"
+
+using namespace ombrel;
+
+using Numbering = DocumentsFixture;
+
+TEST_F(Numbering, NewDocumentsTakeTheNextNumberAtOnce)
+{
+    JobEstimateDoc doc;
+    ASSERT_TRUE(doc.OnNewDocument());
+    EXPECT_EQ(doc.job().number, 101u);
+    EXPECT_EQ(doc.job().docReference, "101");
+    EXPECT_EQ(SettingsStore::get(SettingKeys::NextEstimateNo), 102);
+    EXPECT_EQ(doc.title(), "Estimate 101");
+    EXPECT_TRUE(doc.job().created.isSet());
+    // Each kind counts on its own.
+    JobInvoiceDoc invoice;
+    ASSERT_TRUE(invoice.OnNewDocument());
+    EXPECT_EQ(invoice.invoice().number, 101u);
+    EXPECT_EQ(invoice.title(), "Invoice 101");
+}
+
+TEST_F(Numbering, ClosingUnsavedGivesBackOnlyTheLastNumber)
+{
+    {
+        JobEstimateDoc first, second;
+        ASSERT_TRUE(first.OnNewDocument());
+        ASSERT_TRUE(second.OnNewDocument());
+        EXPECT_EQ(SettingsStore::get(SettingKeys::NextEstimateNo), 103);
+        first.OnCloseDocument();
+        EXPECT_EQ(SettingsStore::get(SettingKeys::NextEstimateNo), 103);
+        second.OnCloseDocument();
+        EXPECT_EQ(SettingsStore::get(SettingKeys::NextEstimateNo), 102);
+    }
+    {
+        JobQuoteDoc first, second;
+        ASSERT_TRUE(first.OnNewDocument());
+        ASSERT_TRUE(second.OnNewDocument());
+        second.OnCloseDocument();
+        first.OnCloseDocument();
+        EXPECT_EQ(SettingsStore::get(SettingKeys::NextQuoteNo), 101);
+    }
+}
+
+TEST_F(Numbering, ASavedDocumentGivesNothingBack)
+{
+    JobEstimateDoc doc;
+    ASSERT_TRUE(doc.OnNewDocument());
+    ASSERT_TRUE(doc.FileSaveAs(path("101.vle")));
+    EXPECT_FALSE(doc.numberTaken());
+    doc.OnCloseDocument();
+    EXPECT_EQ(SettingsStore::get(SettingKeys::NextEstimateNo), 102);
+}
+
+TEST_F(Numbering, NewJobsTakeTheirDefaultsFromTheSettings)
+{
+    using namespace SettingKeys;
+    SettingsStore::set(ChargeTravelDistance, 1);
+    SettingsStore::set(ChargeTravelTime, 2); // only 1 switches it on
+    SettingsStore::set(DisplayEAOE, 0);
+    SettingsStore::set(TermsEstimate, 45);
+    SettingsStore::set(TermsQuote, 14);
+    SettingsStore::set(HourlyRate, 3850);
+    SettingsStore::set(TimeAdmin, 150);
+    SettingsStore::set(TimeResearch, 25);
+    JobQuoteDoc quote;
+    ASSERT_TRUE(quote.OnNewDocument());
+    const Job& job = quote.job();
+    EXPECT_TRUE(job.chargeTravelDistance);
+    EXPECT_FALSE(job.chargeTravelTime);
+    EXPECT_FALSE(job.displayEAOE);
+    EXPECT_EQ(job.daysValid, 45u);
+    EXPECT_EQ(job.hourlyRate, OMMoney(3850));
+    EXPECT_EQ(job.costPerMile, OMMoney(40));
+    EXPECT_DOUBLE_EQ(job.hoursAdmin, 1.5);
+    EXPECT_DOUBLE_EQ(job.hoursResearch, 0.25);
+    EXPECT_DOUBLE_EQ(job.hoursWork, 0.0);
+
+    SettingsStore::set(TermsInvoice, 14);
+    JobInvoiceDoc invoice;
+    ASSERT_TRUE(invoice.OnNewDocument());
+    EXPECT_EQ(invoice.invoice().daysToPay, 14u);
+    EXPECT_FALSE(invoice.invoice().displayEAOE);
+}
+
+TEST_F(Numbering, VATRegistrationIsStampedOnNewDocuments)
+{
+    SettingsStore::set(SettingKeys::IsVATRegistered, 1);
+    JobInvoiceDoc invoice;
+    ASSERT_TRUE(invoice.OnNewDocument());
+    EXPECT_TRUE(invoice.invoice().hasVATInfo);
+}

@@ -1,0 +1,131 @@
+#include "DocumentsFixture.h"
+#include "app/core/SettingsStore.h"
+#include "documents/DocumentTemplates.h"
+#include "documents/DocumentView.h"
+#include "documents/JobEstimateDoc.h"
+#include "documents/JobInvoiceDoc.h"
+#include "documents/UpdateHint.h"
+#include "fileformat/TextFile.h"
+
+using namespace ombrel;
+
+namespace {
+
+class RecordingView : public DocumentView
+{
+public:
+    void OnUpdate(DocumentView*, int hint, void*) override { hints.push_back(hint); }
+    std::vector<int> hints;
+};
+
+// An invoice saved before the business registered for VAT.
+const char* kOldInvoice = "[invoice]\nversion=1\n[base]\nnumber=7\nhasVATInfo=0\n"
+                          "[invoice-item]\nprice=100.00\n"
+                          "[invoice-item]\nprice=50.00\nrate=5\n"
+                          "[payment-item]\nprice=10.00\n[end]\n";
+
+} // namespace
+
+class Opening : public DocumentsFixture
+{
+protected:
+    void SetUp() override
+    {
+        DocumentsFixture::SetUp();
+        templates.registerJobTemplates();
+    }
+    DocumentTemplates templates;
+};
+
+TEST_F(Opening, TemplatesInTheirOrderWithTheirStrings)
+{
+    ASSERT_EQ(templates.all().size(), 3u);
+    EXPECT_EQ(templates.all()[0]->extension(), "vle");
+    EXPECT_EQ(templates.all()[1]->extension(), "vli");
+    EXPECT_EQ(templates.all()[2]->extension(), "vlq");
+    EXPECT_EQ(templates.all()[2]->docString(DocumentTemplate::FilterName),
+              "Vorlane Quote Files (*.vlq)");
+    EXPECT_EQ(templates.forPath("/a/b.vli"), templates.byResource(DocumentTemplates::InvoiceResource));
+    EXPECT_EQ(templates.forPath("/a/b.VLI"), nullptr);
+}
+
+TEST_F(Opening, RefusesMissingPathsAndFilesOfAnotherKind)
+{
+    EXPECT_EQ(templates.openDocumentFile(path("none.vle")), nullptr);
+    ASSERT_TRUE(TextFile::save(path("quote.vle"), "[quote]\n[end]\n"));
+    EXPECT_EQ(templates.openDocumentFile(path("quote.vle")), nullptr);
+    EXPECT_EQ(messages, (std::vector<std::string>{
+                            "The file " + path("none.vle").toStdString() + " is invalid.",
+                            "Invalid Estimate file."}));
+    for (const auto& t : templates.all())
+        EXPECT_TRUE(t->documents().empty());
+}
+
+TEST_F(Opening, OpensTheExamplesAndTellsTheViews)
+{
+    const QString examples = qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR") + "/examples/";
+    auto doc = templates.openDocumentFile(examples + "estimate-1017-bathroom-refit.vle");
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->title(), "estimate-1017-bathroom-refit.vle");
+    EXPECT_FALSE(doc->isModified());
+    auto* estimate = dynamic_cast<JobEstimateDoc*>(doc.get());
+    ASSERT_NE(estimate, nullptr);
+    EXPECT_EQ(estimate->job().number, 1017u);
+    EXPECT_EQ(estimate->takenNumber(), 0u);
+    EXPECT_EQ(templates.byResource(DocumentTemplates::EstimateResource)->documents().size(), 1u);
+
+    RecordingView view;
+    doc->addView(&view);
+    templates.UpdateAllDocumentViews(nullptr, SettingsChanged, nullptr);
+    EXPECT_EQ(view.hints, std::vector<int>{SettingsChanged});
+    estimate->setModified(true);
+    ASSERT_TRUE(estimate->FileSaveAs(path("copy.vle")));
+    EXPECT_EQ(view.hints, (std::vector<int>{SettingsChanged, BeforeSave, AfterSave}));
+    doc.reset();
+    EXPECT_TRUE(templates.byResource(DocumentTemplates::EstimateResource)->documents().empty());
+}
+
+TEST_F(Opening, AsksToApplyVATUntilAnsweredYes)
+{
+    SettingsStore::set(SettingKeys::IsVATRegistered, 1);
+    ASSERT_TRUE(TextFile::save(path("old.vli"), kOldInvoice));
+    const std::string question = "This document was created before VAT regsitration. Do you want "
+                                 "to apply VAT at the standard rate of 17.5% to all items?";
+
+    auto doc = templates.openDocumentFile(path("old.vli"));
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(messages, std::vector<std::string>{question});
+    auto* invoice = static_cast<JobInvoiceDoc*>(doc.get());
+    EXPECT_FALSE(invoice->isModified());
+    EXPECT_FALSE(invoice->invoice().hasVATInfo);
+    doc.reset();
+
+    messages.clear();
+    answers = {MessageHook::AnswerYes};
+    doc = templates.openDocumentFile(path("old.vli"));
+    invoice = static_cast<JobInvoiceDoc*>(doc.get());
+    EXPECT_EQ(messages, std::vector<std::string>{question});
+    EXPECT_TRUE(invoice->isModified());
+    EXPECT_TRUE(invoice->invoice().hasVATInfo);
+    auto it = invoice->invoice().items.iterator();
+    EXPECT_EQ(it.next().rate, Percentage(1750));
+    EXPECT_EQ(it.next().rate, Percentage(1750));
+    EXPECT_EQ(invoice->invoice().payments.iterator().next().rate, Percentage(0));
+    // Recalculated with VAT: 150.00 net and 26.25 VAT.
+    EXPECT_EQ(invoice->invoice().grossTotal, OMMoney(17625));
+    ASSERT_TRUE(invoice->FileSave());
+    doc.reset();
+
+    messages.clear();
+    doc = templates.openDocumentFile(path("old.vli"));
+    ASSERT_NE(doc, nullptr);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Opening, NoQuestionWhenNotRegistered)
+{
+    ASSERT_TRUE(TextFile::save(path("old.vli"), kOldInvoice));
+    auto doc = templates.openDocumentFile(path("old.vli"));
+    ASSERT_NE(doc, nullptr);
+    EXPECT_TRUE(messages.empty());
+}
