@@ -1,0 +1,149 @@
+#include "app/core/DocumentReport.h"
+#include "app/core/SettingsStore.h"
+#include "documents/JobFileReader.h"
+#include "records/JobEstimate.h"
+#include "records/JobInvoice.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString example(const char* name)
+{
+    return qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR") + "/examples/" + name;
+}
+
+const char* kEstimate = "estimate-1017-bathroom-refit.vle";
+const char* kInvoice = "invoice-3081-kitchen-leak.vli";
+const char* kQuote = "quote-2043-boiler-replacement.vlq";
+
+class Report : public ::testing::Test
+{
+protected:
+    void SetUp() override { QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear(); }
+};
+
+QJsonArray parse(const QString& json)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(json.toUtf8(), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    return doc.array();
+}
+
+} // namespace
+
+TEST_F(Report, JsonCarriesTheFiguresOfEachKind)
+{
+    SettingsStore::set(SettingKeys::IsVATRegistered, 1);
+    const DocumentReport report({example(kEstimate), example(kInvoice), example(kQuote)});
+    EXPECT_FALSE(report.hasErrors());
+    const QJsonArray all = parse(report.toJson());
+    ASSERT_EQ(all.size(), 3);
+
+    JobEstimate estimate;
+    ASSERT_TRUE(JobFileReader::read(estimate, example(kEstimate)));
+    const QJsonObject e = all[0].toObject();
+    EXPECT_EQ(e["kind"].toString(), "estimate");
+    EXPECT_EQ(e["number"].toInt(), 1017);
+    EXPECT_EQ(e["date"].toString(), "2026-11-02");
+    EXPECT_EQ(e["customer"].toString(), estimate.customer.displayText().toQString());
+    EXPECT_DOUBLE_EQ(e["totalHours"].toDouble(), estimate.totalHours());
+    EXPECT_EQ(e["effectiveDaysOnSite"].toInt(), int(estimate.effectiveDaysOnSite()));
+    EXPECT_EQ(e["jobTotal"].toString(), estimate.jobTotal().toPlainString().toQString());
+    EXPECT_EQ(e["travelCost"].toString(), estimate.travelCost().toPlainString().toQString());
+    EXPECT_FALSE(e.contains("grossTotal"));
+
+    JobInvoice invoice;
+    ASSERT_TRUE(JobFileReader::read(invoice, example(kInvoice)));
+    invoice.recalculate(true);
+    const QJsonObject i = all[1].toObject();
+    EXPECT_EQ(i["grossTotal"].toString(), invoice.grossTotal.toPlainString().toQString());
+    EXPECT_EQ(i["amountDue"].toString(), invoice.amountDue().toPlainString().toQString());
+    EXPECT_EQ(i["isOverdue"].toBool(), invoice.isOverdue());
+    const QJsonArray vat = i["vatSummary"].toArray();
+    ASSERT_EQ(vat.size(), invoice.vatSummary.size());
+    EXPECT_EQ(vat[0].toObject()["rate"].toString(), "0");
+    EXPECT_EQ(vat[1].toObject()["rate"].toString(), "20");
+    EXPECT_EQ(vat[1].toObject()["vatAmount"].toString(),
+              invoice.vatSummary[1].vatAmount().toPlainString().toQString());
+    EXPECT_FALSE(i.contains("jobTotal"));
+}
+
+TEST_F(Report, InvoicesCarryVATOnlyWhenRegistered)
+{
+    const QJsonObject i = parse(DocumentReport({example(kInvoice)}).toJson())[0].toObject();
+    EXPECT_TRUE(i["vatSummary"].toArray().isEmpty());
+    EXPECT_EQ(i["grossTotal"].toString(), i["netTotal"].toString());
+}
+
+TEST_F(Report, KeysKeepTheirOrder)
+{
+    const QString json = DocumentReport({example(kQuote)}).toJson();
+    QStringList keys = {"file", "kind", "docReference", "number", "date", "customer",
+                        "totalHours", "effectiveDaysOnSite", "labourHoursCost", "hoursItemsTotal",
+                        "labourTotal", "travelTimeCost", "travelDistanceCost", "travelCost",
+                        "materialsTotal", "hireTotal", "jobTotal"};
+    qsizetype at = 0;
+    for (const QString& key : keys) {
+        const qsizetype next = json.indexOf('"' + key + '"', at);
+        ASSERT_GT(next, at - 1) << key.toStdString();
+        at = next;
+    }
+}
+
+TEST_F(Report, UnreadableFilesAreReportedAndTheRestGoOn)
+{
+    const DocumentReport report({"/no/such.vle", example(kQuote), example(kQuote) + ".txt"});
+    EXPECT_TRUE(report.hasErrors());
+    const QJsonArray all = parse(report.toJson());
+    ASSERT_EQ(all.size(), 3);
+    EXPECT_EQ(all[0].toObject()["error"].toString(), "The file /no/such.vle is invalid.");
+    EXPECT_EQ(all[1].toObject()["kind"].toString(), "quote");
+    EXPECT_TRUE(all[2].toObject().contains("error"));
+    const QString table = report.toTable();
+    EXPECT_TRUE(table.contains("The file /no/such.vle is invalid."));
+    EXPECT_TRUE(table.contains("Total due"));
+}
+
+TEST_F(Report, TableRowsAlignAndTotalTheAmountsDue)
+{
+    const QString table = DocumentReport({example(kInvoice), example(kEstimate)}).toTable();
+    const QStringList lines = table.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6); // header, rule, two rows, rule, total
+    // Amounts are right-aligned: every row's due column ends at the same place.
+    const qsizetype end = lines[2].indexOf("OVERDUE");
+    ASSERT_GT(end, 0);
+    JobInvoice invoice;
+    ASSERT_TRUE(JobFileReader::read(invoice, example(kInvoice)));
+    invoice.recalculate(false);
+    const QString due = invoice.amountDue().toString().toQString();
+    EXPECT_EQ(lines[2].indexOf(due) + due.size() + 2, end);
+    EXPECT_TRUE(lines[5].endsWith(due));
+}
+
+TEST_F(Report, TheCommandLine)
+{
+    QProcess run;
+    run.start(VORLANE_PATH, {"--report", "--json", example(kQuote)});
+    ASSERT_TRUE(run.waitForFinished(60000));
+    EXPECT_EQ(run.exitCode(), 0);
+    EXPECT_EQ(parse(QString::fromUtf8(run.readAllStandardOutput())).size(), 1);
+
+    run.start(VORLANE_PATH, {"--report", example(kQuote), "/no/such.vli"});
+    ASSERT_TRUE(run.waitForFinished(60000));
+    EXPECT_EQ(run.exitCode(), 1);
+    EXPECT_TRUE(run.readAllStandardOutput().contains("quote-2043"));
+
+    run.start(VORLANE_PATH, {"--version"});
+    ASSERT_TRUE(run.waitForFinished(60000));
+    EXPECT_TRUE(run.readAllStandardOutput().contains("v1.3"));
+    run.start(VORLANE_PATH, {"--help"});
+    ASSERT_TRUE(run.waitForFinished(60000));
+    EXPECT_TRUE(run.readAllStandardOutput().contains("--report"));
+}
