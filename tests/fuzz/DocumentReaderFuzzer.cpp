@@ -1,0 +1,33 @@
+// Feeds arbitrary bytes to the document reader of every kind and works out
+// every figure of what it read.
+#include "fileformat/Archive.h"
+#include "records/JobEstimate.h"
+#include "records/JobInvoice.h"
+#include "records/JobQuote.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    {
+        JobEstimate estimate;
+        Archive archive = Archive::forReading(bytes);
+        estimate.read(archive);
+        (void)estimate.jobTotal();
+    }
+    {
+        JobQuote quote;
+        Archive archive = Archive::forReading(bytes);
+        quote.read(archive);
+        (void)quote.locationText();
+    }
+    JobInvoice invoice;
+    Archive archive = Archive::forReading(bytes);
+    invoice.read(archive);
+    invoice.recalculate(true);
+    (void)invoice.amountDue();
+    (void)invoice.isOverdue();
+    return 0;
+}
