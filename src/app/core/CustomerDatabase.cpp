@@ -20,10 +20,11 @@ namespace {
 class FileLock
 {
 public:
-    explicit FileLock(const OMString& path) : m_lock(path.toQString() + QStringLiteral(".lock"))
+    FileLock(const OMString& path, int waitMs, int staleMs)
+        : m_lock(path.toQString() + QStringLiteral(".lock"))
     {
-        m_lock.setStaleLockTime(CustomerDatabase::StaleLockMs);
-        m_locked = m_lock.tryLock(CustomerDatabase::LockWaitMs);
+        m_lock.setStaleLockTime(staleMs);
+        m_locked = m_lock.tryLock(waitMs);
     }
     bool locked() const { return m_locked; }
 
@@ -68,6 +69,12 @@ CustomerDatabase::~CustomerDatabase()
 {
     if (CustomerStore::current() == this)
         CustomerStore::setCurrent(nullptr);
+}
+
+void CustomerDatabase::setLockTimes(int waitMs, int staleMs)
+{
+    m_lockWaitMs = waitMs;
+    m_staleLockMs = staleMs;
 }
 
 void CustomerDatabase::install()
@@ -130,7 +137,7 @@ bool CustomerDatabase::SaveCustomerDatabase()
     const OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
     if (path.isEmpty())
         return false;
-    FileLock lock(path);
+    FileLock lock(path, m_lockWaitMs, m_staleLockMs);
     if (!lock.locked())
         return false;
     takeIn(path);
@@ -146,7 +153,7 @@ void CustomerDatabase::StoreCustomer(Customer& customer)
     }
     // Take in another copy's customers before choosing a number, so that the
     // number given out is unique in the file too.
-    FileLock lock(path);
+    FileLock lock(path, m_lockWaitMs, m_staleLockMs);
     if (lock.locked())
         takeIn(path);
     apply(customer);

@@ -61,9 +61,11 @@ public:
     static ombrel::OMString defaultPath();
 
     /// How long a rewrite waits for another copy's lock before giving up, and
-    /// after how long a lock of a live process counts as abandoned (ms).
-    static constexpr int LockWaitMs = 12000;
-    static constexpr int StaleLockMs = 10000;
+    /// after how long a lock held by a live process counts as abandoned (ms).
+    /// A lock left by a process that has ended is taken over at once.
+    void setLockTimes(int waitMs, int staleMs);
+    static constexpr int DefaultLockWaitMs = 12000;
+    static constexpr int DefaultStaleLockMs = 10000;
 
 private:
     struct DiskState
@@ -84,6 +86,8 @@ private:
     void apply(Customer& customer);
     uint32_t nextNumber();
 
+    int m_lockWaitMs = DefaultLockWaitMs;
+    int m_staleLockMs = DefaultStaleLockMs;
     ombrel::OMList<Customer> m_customers;
     uint32_t m_highest = 0;
     /// The file as this database last read or wrote it.

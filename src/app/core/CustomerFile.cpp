@@ -1,6 +1,5 @@
 #include "CustomerFile.h"
 
-#include "fileformat/Archive.h"
 #include "foundation/OMUInt32.h"
 
 #include <limits>
@@ -10,6 +9,72 @@
 using namespace ombrel;
 
 namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
+};
+
+// Strict UTF-8 (no overlong forms, surrogates or values past U+10FFFF), checked
+// in place: a database is mostly ASCII, and the check runs at every load.
+bool isValidUtf8(const QByteArray& bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int extra;
+        unsigned char low = 0x80, high = 0xBF;
+        if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2;
+            if (c == 0xE0)
+                low = 0xA0;
+            else if (c == 0xED)
+                high = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3;
+            if (c == 0xF0)
+                low = 0x90;
+            else if (c == 0xF4)
+                high = 0x8F;
+        } else {
+            return false;
+        }
+        if (end - p <= extra)
+            return false;
+        if (p[1] < low || p[1] > high)
+            return false;
+        for (int i = 2; i <= extra; ++i) {
+            if (p[i] < 0x80 || p[i] > 0xBF)
+                return false;
+        }
+        p += extra + 1;
+    }
+    return true;
+}
+
+// A file that is not UTF-8 was made on Windows.
+QByteArray utf8Text(const QByteArray& bytes)
+{
+    if (isValidUtf8(bytes))
+        return bytes;
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        text += (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return text.toUtf8();
+}
 
 bool isBlank(char c)
 {
@@ -102,7 +167,7 @@ void appendEscaped(QByteArray& out, const OMString& value)
 
 CustomerFile::Contents CustomerFile::read(const QByteArray& input)
 {
-    const QByteArray text = Archive::toUtf8(input);
+    const QByteArray text = utf8Text(input);
     Contents contents;
     Customer working;
     int fields = 0;
