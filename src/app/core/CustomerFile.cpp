@@ -2,6 +2,7 @@
 
 #include "foundation/OMUInt32.h"
 
+#include <charconv>
 #include <limits>
 #include <string_view>
 #include <unordered_set>
@@ -96,10 +97,8 @@ std::string_view trimmed(std::string_view line)
 OMString unescaped(std::string_view text)
 {
     std::string value(text);
-    for (char& c : value) {
-        if (c == '|')
-            c = '\n';
-    }
+    for (size_t at = value.find('|'); at != std::string::npos; at = value.find('|', at + 1))
+        value[at] = '\n';
     return OMString(std::move(value));
 }
 
@@ -181,6 +180,7 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
     };
 
     const std::string_view all(text.constData(), size_t(text.size()));
+    contents.customers.reserve(size_t(text.count('[')));
     size_t pos = 0;
     while (pos < all.size()) {
         size_t end = all.find('\n', pos);
@@ -208,8 +208,13 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
         if (eq == std::string_view::npos || eq == 0)
             continue;
         // "|" stands for a line break anywhere in the line, the name included.
-        const OMString name = unescaped(line.substr(0, eq));
-        if (OMString* field = fieldNamed(working, name.str())) {
+        std::string_view name = line.substr(0, eq);
+        OMString escapedName;
+        if (name.find('|') != std::string_view::npos) {
+            escapedName = unescaped(name);
+            name = escapedName.str();
+        }
+        if (OMString* field = fieldNamed(working, name)) {
             *field = unescaped(line.substr(eq + 1));
             ++fields;
         } else if (name == "custno") {
@@ -238,10 +243,13 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
 
 void CustomerFile::write(const Customer& c, QByteArray& out)
 {
-    out.append("\n[");
-    out.append(QByteArray::number(c.custno));
-    out.append("]\n");
-    const std::pair<const char*, const OMString*> fields[] = {
+    char number[16];
+    const auto [end, ec] = std::to_chars(number, number + sizeof number, c.custno);
+    (void)ec;
+    out.append("\n[", 2);
+    out.append(number, qsizetype(end - number));
+    out.append("]\n", 2);
+    const std::pair<std::string_view, const OMString*> fields[] = {
         {"company=", &c.company},        {"title=", &c.title},
         {"name=", &c.name},              {"initial=", &c.initial},
         {"surname=", &c.surname},        {"first=", &c.address.first},
@@ -250,7 +258,7 @@ void CustomerFile::write(const Customer& c, QByteArray& out)
         {"fax=", &c.fax},                {"mobile=", &c.mobile},
     };
     for (const auto& [name, value] : fields) {
-        out.append(name);
+        out.append(name.data(), qsizetype(name.size()));
         appendEscaped(out, *value);
         out.append('\n');
     }
