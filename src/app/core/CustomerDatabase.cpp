@@ -1,0 +1,292 @@
+#include "CustomerDatabase.h"
+
+#include "CustomerFile.h"
+#include "SettingsStore.h"
+#include "foundation/OMFolder.h"
+
+#include <QFile>
+#include <QHash>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <limits>
+#include <unordered_set>
+
+using namespace ombrel;
+
+namespace {
+
+/// The lock beside the database file, held for one read-merge-write.
+class FileLock
+{
+public:
+    FileLock(const OMString& path, int waitMs, int staleMs)
+        : m_lock(path.toQString() + QStringLiteral(".lock"))
+    {
+        m_lock.setStaleLockTime(staleMs);
+        m_locked = m_lock.tryLock(waitMs);
+    }
+    bool locked() const { return m_locked; }
+
+private:
+    QLockFile m_lock;
+    bool m_locked = false;
+};
+
+bool sameDetails(const Customer& a, const Customer& b)
+{
+    return a.title == b.title && a.name == b.name && a.initial == b.initial
+        && a.surname == b.surname && a.company == b.company && a.address.first == b.address.first
+        && a.address.town == b.address.town && a.address.county == b.address.county
+        && a.address.postcode == b.address.postcode && a.phone == b.phone && a.mobile == b.mobile
+        && a.fax == b.fax;
+}
+
+bool samePerson(const Customer& a, const Customer& b)
+{
+    return a.name == b.name && a.surname == b.surname && a.company == b.company;
+}
+
+/// The number after `highest`; past the top of the range, the lowest unused one.
+template <typename ForEachNumber>
+uint32_t freshNumber(uint32_t& highest, ForEachNumber&& forEachNumber)
+{
+    if (highest < std::numeric_limits<uint32_t>::max())
+        return ++highest;
+    std::unordered_set<uint32_t> used;
+    forEachNumber([&](uint32_t n) { used.insert(n); });
+    uint32_t n = 1;
+    while (used.count(n))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+CustomerDatabase::CustomerDatabase() = default;
+
+CustomerDatabase::~CustomerDatabase()
+{
+    if (CustomerStore::current() == this)
+        CustomerStore::setCurrent(nullptr);
+}
+
+void CustomerDatabase::setLockTimes(int waitMs, int staleMs)
+{
+    m_lockWaitMs = waitMs;
+    m_staleLockMs = staleMs;
+}
+
+void CustomerDatabase::install()
+{
+    CustomerStore::setCurrent(this);
+}
+
+OMString CustomerDatabase::defaultPath()
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty())
+        return {};
+    const OMString folder = OMString::fromQString(data + QStringLiteral("/Ombrel/Vorlane"));
+    OMFolder::create(folder);
+    return folder + "/Vorlane.vlc";
+}
+
+CustomerDatabase::DiskState CustomerDatabase::stateOf(bool exists, const QByteArray& bytes)
+{
+    if (!exists)
+        return {};
+    return {true, bytes.size(), qHash(QByteArrayView(bytes), 0)};
+}
+
+void CustomerDatabase::replaceAll(std::vector<Customer>&& customers)
+{
+    m_customers.clear();
+    for (const Customer& c : customers)
+        m_customers.add(c);
+    customers.clear();
+}
+
+void CustomerDatabase::LoadCustomerDatabase()
+{
+    OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
+    if (path.isEmpty()) {
+        path = defaultPath();
+        if (!path.isEmpty())
+            SettingsStore::set(SettingKeys::CustomerDatabase, path);
+    }
+    m_customers.clear();
+    m_highest = 0;
+    m_disk = {};
+    m_pending.clear();
+    m_moved.clear();
+    if (path.isEmpty())
+        return;
+    QFile file(path.toQString());
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.readAll();
+    CustomerFile::Contents contents = CustomerFile::read(bytes);
+    replaceAll(std::move(contents.customers));
+    m_highest = contents.highest;
+    m_disk = stateOf(true, bytes);
+}
+
+bool CustomerDatabase::SaveCustomerDatabase()
+{
+    const OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
+    if (path.isEmpty())
+        return false;
+    FileLock lock(path, m_lockWaitMs, m_staleLockMs);
+    if (!lock.locked())
+        return false;
+    takeIn(path);
+    return writeLocked(path);
+}
+
+void CustomerDatabase::StoreCustomer(Customer& customer)
+{
+    const OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
+    if (path.isEmpty()) {
+        apply(customer);
+        return;
+    }
+    // Take in another copy's customers before choosing a number, so that the
+    // number given out is unique in the file too.
+    FileLock lock(path, m_lockWaitMs, m_staleLockMs);
+    if (lock.locked())
+        takeIn(path);
+    apply(customer);
+    if (lock.locked())
+        writeLocked(path);
+}
+
+void CustomerDatabase::takeIn(const OMString& path)
+{
+    QFile file(path.toQString());
+    QByteArray bytes;
+    bool exists = false;
+    if (file.open(QIODevice::ReadOnly)) {
+        bytes = file.readAll();
+        exists = true;
+    } else if (file.exists()) {
+        // Unreadable: nothing to take in. The rewrite will most likely fail too,
+        // and if it does not, what it writes holds everything this copy knows.
+        return;
+    }
+    const DiskState state = stateOf(exists, bytes);
+    if (state == m_disk)
+        return;
+    CustomerFile::Contents contents = CustomerFile::read(bytes);
+    merge(std::move(contents.customers), contents.highest);
+    m_disk = state;
+}
+
+void CustomerDatabase::merge(std::vector<Customer>&& disk, uint32_t diskHighest)
+{
+    // The file's customers stay as they are, in its order: other copies and
+    // their documents rely on them. Ours follow: those the file lacks are
+    // appended, our unwritten edits replace the file's version, and a customer
+    // we added whose number the file meanwhile gave to someone else moves to a
+    // fresh number.
+    std::unordered_map<uint32_t, size_t> index;
+    index.reserve(disk.size());
+    for (size_t i = 0; i < disk.size(); ++i)
+        index.emplace(disk[i].custno, i);
+    m_highest = std::max(m_highest, diskHighest);
+
+    std::vector<Customer> clashing;
+    m_customers.forEach([&](const Customer& c) {
+        const auto onDisk = index.find(c.custno);
+        if (onDisk == index.end()) {
+            index.emplace(c.custno, disk.size());
+            disk.push_back(c);
+            return;
+        }
+        const auto pending = m_pending.find(c.custno);
+        if (pending == m_pending.end())
+            return;
+        Customer& theirs = disk[onDisk->second];
+        if (pending->second == Change::Updated || sameDetails(theirs, c))
+            theirs = c;
+        else
+            clashing.push_back(c);
+    });
+
+    for (Customer& c : clashing) {
+        const uint32_t old = c.custno;
+        c.custno = freshNumber(m_highest, [&](auto use) {
+            for (const Customer& d : disk)
+                use(d.custno);
+        });
+        m_pending.erase(old);
+        m_pending.emplace(c.custno, Change::Added);
+        for (auto& [from, to] : m_moved) {
+            if (to == old)
+                to = c.custno;
+        }
+        m_moved[old] = c.custno;
+        disk.push_back(c);
+    }
+    replaceAll(std::move(disk));
+}
+
+bool CustomerDatabase::writeLocked(const OMString& path)
+{
+    QByteArray out;
+    out.reserve(m_disk.size + 4096);
+    m_customers.forEach([&](const Customer& c) { CustomerFile::write(c, out); });
+
+    QSaveFile file(path.toQString());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(out) != out.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit())
+        return false;
+    m_disk = stateOf(true, out);
+    m_pending.clear();
+    return true;
+}
+
+uint32_t CustomerDatabase::nextNumber()
+{
+    return freshNumber(m_highest, [&](auto use) {
+        m_customers.forEach([&](const Customer& c) { use(c.custno); });
+    });
+}
+
+void CustomerDatabase::apply(Customer& customer)
+{
+    // A document of this run may still hold a number that a merge moved; it
+    // follows its customer when the names still agree.
+    if (const auto moved = m_moved.find(customer.custno); moved != m_moved.end()) {
+        bool follow = false;
+        m_customers.forEach([&](const Customer& c) {
+            if (c.custno == moved->second && samePerson(c, customer))
+                follow = true;
+        });
+        if (follow)
+            customer.custno = moved->second;
+    }
+
+    if (customer.custno == 0) {
+        customer.custno = nextNumber();
+        m_customers.add(customer);
+        m_pending[customer.custno] = Change::Added;
+        return;
+    }
+    OMIterator<Customer> it = m_customers.iterator();
+    while (it.hasNext()) {
+        if (it.next().custno == customer.custno) {
+            it.set(customer);
+            m_pending.emplace(customer.custno, Change::Updated);
+            return;
+        }
+    }
+    m_customers.add(customer);
+    m_highest = std::max(m_highest, customer.custno);
+    m_pending[customer.custno] = Change::Added;
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "records/Customer.h"
+#include "records/CustomerStore.h"
+#include "foundation/OMList.h"
+#include "foundation/OMString.h"
+
+#include <QByteArray>
+#include <cstdint>
+#include <unordered_map>
+
+/**
+ * The customers the program has been given: a list in file order, new ones at
+ * the end, loaded once at start-up and written back whole by every
+ * StoreCustomer. The program keeps one and installs it as the CustomerStore:
+ *
+ *     CustomerDatabase customers;
+ *     customers.LoadCustomerDatabase();
+ *     customers.install();
+ *
+ * Several running copies of the program can share the file. Every rewrite
+ * holds a lock file beside it ("<file>.lock"; one left by a crashed process is
+ * taken over) and first takes in what another copy wrote since this one last
+ * read or wrote the file, so no copy loses another's customers. While the
+ * writes succeed every number is given out under that lock and so is unique.
+ * The file is replaced atomically: it always holds a whole database.
+ */
+class CustomerDatabase : public CustomerStore
+{
+public:
+    CustomerDatabase();
+    ~CustomerDatabase() override;
+    CustomerDatabase(const CustomerDatabase&) = delete;
+    CustomerDatabase& operator=(const CustomerDatabase&) = delete;
+
+    /// Makes this database the one the record writers store customers in.
+    void install();
+
+    /// Reads the file named by "options"/"CustomerDatabase", which is set to
+    /// defaultPath() first when empty. A missing or unreadable file gives an
+    /// empty database.
+    void LoadCustomerDatabase();
+    /// Writes every customer to the file of "options"/"CustomerDatabase"
+    /// (nothing when that is empty), after taking in another copy's changes.
+    /// False when the file could not be locked or written; the database in
+    /// memory keeps everything and the next save tries again.
+    bool SaveCustomerDatabase();
+    /**
+     * Stores the customer of a document and saves. A customer without a
+     * number gets the next one, written back into `customer`; one with a
+     * number replaces the first customer with that number, or is appended
+     * when there is none (raising HighestCustomerNumber as needed).
+     */
+    void StoreCustomer(Customer& customer) override;
+    uint32_t HighestCustomerNumber() const { return m_highest; }
+
+    const ombrel::OMList<Customer>& customers() const { return m_customers; }
+
+    /// The per-user data folder's "Ombrel/Vorlane/Vorlane.vlc"; the folder is
+    /// created with its parents. Empty when there is no such folder.
+    static ombrel::OMString defaultPath();
+
+    /// How long a rewrite waits for another copy's lock before giving up, and
+    /// after how long a lock held by a live process counts as abandoned (ms).
+    /// A lock left by a process that has ended is taken over at once.
+    void setLockTimes(int waitMs, int staleMs);
+    static constexpr int DefaultLockWaitMs = 12000;
+    static constexpr int DefaultStaleLockMs = 10000;
+
+private:
+    struct DiskState
+    {
+        bool exists = false;
+        qsizetype size = 0;
+        size_t hash = 0;
+        bool operator==(const DiskState&) const = default;
+    };
+    enum class Change { Added, Updated };
+
+    static DiskState stateOf(bool exists, const QByteArray& bytes);
+    void replaceAll(std::vector<Customer>&& customers);
+    /// Reads the file under the caller's lock and merges it when it changed.
+    void takeIn(const ombrel::OMString& path);
+    void merge(std::vector<Customer>&& disk, uint32_t diskHighest);
+    bool writeLocked(const ombrel::OMString& path);
+    void apply(Customer& customer);
+    uint32_t nextNumber();
+
+    int m_lockWaitMs = DefaultLockWaitMs;
+    int m_staleLockMs = DefaultStaleLockMs;
+    ombrel::OMList<Customer> m_customers;
+    uint32_t m_highest = 0;
+    /// The file as this database last read or wrote it.
+    DiskState m_disk;
+    /// Customers changed in memory and not yet written, by number.
+    std::unordered_map<uint32_t, Change> m_pending;
+    /// Numbers that a merge had to move this run: old number to new.
+    std::unordered_map<uint32_t, uint32_t> m_moved;
+};

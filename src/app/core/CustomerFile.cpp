@@ -1,0 +1,200 @@
+#include "CustomerFile.h"
+
+#include "fileformat/Archive.h"
+#include "foundation/OMUInt32.h"
+
+#include <charconv>
+#include <limits>
+#include <string_view>
+#include <unordered_set>
+
+using namespace ombrel;
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view line)
+{
+    size_t begin = 0;
+    size_t end = line.size();
+    while (begin < end && isBlank(line[begin]))
+        ++begin;
+    while (end > begin && isBlank(line[end - 1]))
+        --end;
+    return line.substr(begin, end - begin);
+}
+
+// The file holds line breaks as "|".
+OMString unescaped(std::string_view text)
+{
+    std::string value(text);
+    for (size_t at = value.find('|'); at != std::string::npos; at = value.find('|', at + 1))
+        value[at] = '\n';
+    return OMString(std::move(value));
+}
+
+OMString* fieldNamed(Customer& c, std::string_view name)
+{
+    // Ordered by how often a file holds each name; all of them are in every record.
+    switch (name.size()) {
+    case 4:
+        if (name == "name") return &c.name;
+        if (name == "town") return &c.address.town;
+        break;
+    case 5:
+        if (name == "title") return &c.title;
+        if (name == "first") return &c.address.first;
+        if (name == "phone") return &c.phone;
+        break;
+    case 3:
+        if (name == "fax") return &c.fax;
+        break;
+    case 6:
+        if (name == "county") return &c.address.county;
+        if (name == "mobile") return &c.mobile;
+        break;
+    case 7:
+        if (name == "surname") return &c.surname;
+        if (name == "initial") return &c.initial;
+        if (name == "company") return &c.company;
+        break;
+    case 8:
+        if (name == "postcode") return &c.address.postcode;
+        break;
+    }
+    return nullptr;
+}
+
+uint32_t nextFree(uint32_t& highest, const std::unordered_set<uint32_t>& used)
+{
+    // Past the top of the range the lowest unused number is taken instead.
+    if (highest < std::numeric_limits<uint32_t>::max())
+        return ++highest;
+    for (uint32_t n = 1;; ++n) {
+        if (!used.count(n))
+            return n;
+    }
+}
+
+void appendEscaped(QByteArray& out, const OMString& value)
+{
+    const std::string& s = value.str();
+    size_t from = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c != '\n' && c != '\r')
+            continue;
+        out.append(s.data() + from, qsizetype(i - from));
+        if (c == '\r' && i + 1 < s.size() && s[i + 1] == '\n')
+            ++i;
+        out.append('|');
+        from = i + 1;
+    }
+    out.append(s.data() + from, qsizetype(s.size() - from));
+}
+
+} // namespace
+
+CustomerFile::Contents CustomerFile::read(const QByteArray& input)
+{
+    const QByteArray text = Archive::toUtf8(input);
+    Contents contents;
+    Customer working;
+    int fields = 0;
+
+    auto flush = [&] {
+        if (fields > 0) {
+            contents.customers.push_back(std::move(working));
+            working = Customer();
+            fields = 0;
+        }
+    };
+
+    const std::string_view all(text.constData(), size_t(text.size()));
+    contents.customers.reserve(size_t(text.count('[')));
+    size_t pos = 0;
+    while (pos < all.size()) {
+        size_t end = all.find('\n', pos);
+        if (end == std::string_view::npos)
+            end = all.size();
+        std::string_view line = all.substr(pos, end - pos);
+        pos = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        line = trimmed(line);
+        if (line.empty() || line.front() == '#')
+            continue;
+
+        if (line.front() == '[') {
+            flush();
+            const size_t close = line.find(']');
+            if (close != std::string_view::npos) {
+                working.custno = OMUInt32::fromText(unescaped(line.substr(1, close - 1)));
+                contents.highest = std::max(contents.highest, working.custno);
+            }
+            continue;
+        }
+
+        const size_t eq = line.find('=');
+        if (eq == std::string_view::npos || eq == 0)
+            continue;
+        // "|" stands for a line break anywhere in the line, the name included.
+        std::string_view name = line.substr(0, eq);
+        OMString escapedName;
+        if (name.find('|') != std::string_view::npos) {
+            escapedName = unescaped(name);
+            name = escapedName.str();
+        }
+        if (OMString* field = fieldNamed(working, name)) {
+            *field = unescaped(line.substr(eq + 1));
+            ++fields;
+        } else if (name == "custno") {
+            working.custno = OMUInt32::fromText(unescaped(line.substr(eq + 1)));
+            ++fields;
+        }
+    }
+    flush();
+
+    // A "custno" field can carry a number that no header named.
+    for (const Customer& c : contents.customers)
+        contents.highest = std::max(contents.highest, c.custno);
+    std::unordered_set<uint32_t> used;
+    used.reserve(contents.customers.size());
+    std::vector<Customer*> unnumbered;
+    for (Customer& c : contents.customers) {
+        if (c.custno == 0 || !used.insert(c.custno).second)
+            unnumbered.push_back(&c);
+    }
+    for (Customer* c : unnumbered) {
+        c->custno = nextFree(contents.highest, used);
+        used.insert(c->custno);
+    }
+    return contents;
+}
+
+void CustomerFile::write(const Customer& c, QByteArray& out)
+{
+    char number[16];
+    const auto [end, ec] = std::to_chars(number, number + sizeof number, c.custno);
+    (void)ec;
+    out.append("\n[", 2);
+    out.append(number, qsizetype(end - number));
+    out.append("]\n", 2);
+    const std::pair<std::string_view, const OMString*> fields[] = {
+        {"company=", &c.company},        {"title=", &c.title},
+        {"name=", &c.name},              {"initial=", &c.initial},
+        {"surname=", &c.surname},        {"first=", &c.address.first},
+        {"town=", &c.address.town},      {"county=", &c.address.county},
+        {"postcode=", &c.address.postcode}, {"phone=", &c.phone},
+        {"fax=", &c.fax},                {"mobile=", &c.mobile},
+    };
+    for (const auto& [name, value] : fields) {
+        out.append(name.data(), qsizetype(name.size()));
+        appendEscaped(out, *value);
+        out.append('\n');
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "records/Customer.h"
+
+#include <QByteArray>
+#include <cstdint>
+#include <vector>
+
+/**
+ * The text form of the customer database: one record per customer, each an
+ * empty line, a header "[number]" and one "name=value" line per field, line
+ * breaks inside a value written as "|".
+ *
+ * Reading is lenient (comments, blank lines, unknown names, CR LF and
+ * Windows-1252 text are all accepted) and linear in the size of the input.
+ */
+class CustomerFile
+{
+public:
+    struct Contents
+    {
+        std::vector<Customer> customers;
+        /// Largest number named by a header or carried by a customer; 0 when none.
+        uint32_t highest = 0;
+    };
+
+    /// Reads `bytes`. Customers without a number (0) and repeats of a number
+    /// already taken by an earlier record get fresh numbers above every number
+    /// of the file, in file order, so that each customer can be told apart.
+    static Contents read(const QByteArray& bytes);
+
+    /// Appends the text of one customer to `out`.
+    static void write(const Customer& customer, QByteArray& out);
+};

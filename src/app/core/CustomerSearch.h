@@ -1,0 +1,62 @@
+#pragma once
+
+#include "records/Customer.h"
+#include "foundation/OMList.h"
+#include "foundation/OMString.h"
+
+class CustomerDatabase;
+
+/**
+ * The customer tab's search over the customer database, without the controls:
+ * the tab passes its fields in and out as a Customer (line breaks as "\n";
+ * CR LF from an edit control is accepted too), shows labelText() above the
+ * buttons and enables Next and Previous from canGoNext() and canGoPrevious().
+ *
+ * Position is the place of the customer shown among the matches, 1 to
+ * matchCount(), or 0 when none is shown; Previous goes back to the match
+ * before the one shown, Next to the one after.
+ */
+class CustomerSearch
+{
+public:
+    explicit CustomerSearch(const CustomerDatabase& database) : m_database(database) {}
+
+    /**
+     * Collects, in database order, every customer whose fields begin with the
+     * non-empty ones of `fields` (ignoring ASCII case) and shows the first in
+     * `fields`. With no match the message box says so, `fields` stays as it was
+     * and the result is false.
+     */
+    bool Search(Customer& fields);
+    /// Shows the next match in `fields`; nothing when canGoNext() is false.
+    void Next(Customer& fields);
+    /// Shows the previous match in `fields`; nothing when canGoPrevious() is false.
+    void Previous(Customer& fields);
+    /// Forgets the matches and empties `fields` (number 0).
+    void Clear(Customer& fields);
+    /// The user changed a field: browsing stops until the next search.
+    void FieldsEdited() { m_edited = true; }
+    /// The tab now shows `customer` (a document was loaded into it).
+    void Show(const Customer& customer) { m_shownNumber = customer.custno; }
+
+    bool canGoNext() const;
+    bool canGoPrevious() const;
+    int position() const { return m_position; }
+    int matchCount() const { return m_matches.size(); }
+    const ombrel::OMList<Customer>& matches() const { return m_matches; }
+
+    /// "Customer number N" or "New customer" for the customer shown, and below
+    /// it "P of M" while there are matches.
+    ombrel::OMString labelText() const;
+
+private:
+    void show(const Customer& match, Customer& fields);
+
+    const CustomerDatabase& m_database;
+    ombrel::OMList<Customer> m_matches;
+    ombrel::OMIterator<Customer> m_iterator;
+    enum class Step { None, Forward, Back } m_lastStep = Step::None;
+    int m_position = 0;
+    uint32_t m_shownNumber = 0;
+    bool m_edited = false;
+};

@@ -1,0 +1,96 @@
+#include "DataExchange.h"
+
+#include "app/core/MessageHook.h"
+#include "foundation/OMUInt32.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+using ombrel::OMString;
+
+void DataExchange::text(QLineEdit* edit, OMString& value)
+{
+    if (m_failed || !edit)
+        return;
+    if (isSaving())
+        value = OMString::fromQString(edit->text());
+    else
+        edit->setText(value.toQString());
+}
+
+void DataExchange::multiLineText(QPlainTextEdit* edit, OMString& value)
+{
+    if (m_failed || !edit)
+        return;
+    if (isSaving()) {
+        QString text = edit->toPlainText();
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        value = OMString::fromQString(text);
+    } else {
+        edit->setPlainText(value.toQString());
+    }
+}
+
+void DataExchange::check(QCheckBox* box, bool& value)
+{
+    if (m_failed || !box)
+        return;
+    if (isSaving())
+        value = box->isChecked();
+    else
+        box->setChecked(value);
+}
+
+void DataExchange::radio(const QList<QRadioButton*>& group, int& value)
+{
+    if (m_failed)
+        return;
+    if (isSaving()) {
+        value = -1;
+        for (int i = 0; i < group.size(); ++i)
+            if (group[i]->isChecked())
+                value = i;
+        return;
+    }
+    for (int i = 0; i < group.size(); ++i)
+        group[i]->setChecked(i == value);
+}
+
+void DataExchange::listIndex(QComboBox* list, int& value)
+{
+    if (m_failed || !list)
+        return;
+    if (isSaving())
+        value = list->currentIndex();
+    else
+        list->setCurrentIndex(value);
+}
+
+void DataExchange::number(QLineEdit* edit, uint32_t& value)
+{
+    if (m_failed || !edit)
+        return;
+    if (!isSaving()) {
+        edit->setText(QString::number(value));
+        return;
+    }
+    bool ok = false;
+    const uint number = edit->text().trimmed().toUInt(&ok);
+    if (!ok) {
+        fail(edit, "Please enter an integer.");
+        return;
+    }
+    value = number;
+}
+
+void DataExchange::fail(QWidget* field, const char* message)
+{
+    m_failed = true;
+    MessageHook::show(message, MessageHook::Warning, MessageHook::Ok);
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
+}

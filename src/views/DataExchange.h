@@ -1,0 +1,49 @@
+#pragma once
+
+#include "foundation/OMString.h"
+
+#include <QList>
+#include <cstdint>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class QWidget;
+
+/**
+ * One exchange pass of a tab: either loads fields into controls or saves
+ * controls into fields. Each tab's DoDataExchange binds its controls in order;
+ * a field that cannot be read stops the pass (see failed()).
+ */
+class DataExchange
+{
+public:
+    enum Direction { Load, Save };
+
+    explicit DataExchange(Direction direction) : m_direction(direction) {}
+
+    bool isSaving() const { return m_direction == Save; }
+    /// A field could not be read: the pass stopped there, the message was shown
+    /// and the focus put into the field. Later bindings do nothing.
+    bool failed() const { return m_failed; }
+
+    void text(QLineEdit* edit, ombrel::OMString& value);
+    /// Multi-line text; the record keeps line feeds only.
+    void multiLineText(QPlainTextEdit* edit, ombrel::OMString& value);
+    void check(QCheckBox* box, bool& value);
+    /// The index of the checked button of a group, -1 when none is checked.
+    void radio(const QList<QRadioButton*>& group, int& value);
+    /// The selected entry of a drop-down list, -1 when none.
+    void listIndex(QComboBox* list, int& value);
+    /// A whole number; anything else, an empty field included, fails the pass
+    /// with "Please enter an integer.".
+    void number(QLineEdit* edit, uint32_t& value);
+
+private:
+    void fail(QWidget* field, const char* message);
+
+    Direction m_direction;
+    bool m_failed = false;
+};

@@ -1,0 +1,335 @@
+#include "CustomerTestSupport.h"
+
+#include "app/core/CustomerFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <csignal>
+#include <sys/resource.h>
+#include <vector>
+
+using namespace ombrel;
+
+namespace {
+
+std::vector<uint32_t> numbers(const CustomerDatabase& db)
+{
+    std::vector<uint32_t> result;
+    db.customers().forEach([&](const Customer& c) { result.push_back(c.custno); });
+    return result;
+}
+
+std::vector<std::string> surnames(const CustomerDatabase& db)
+{
+    std::vector<std::string> result;
+    db.customers().forEach([&](const Customer& c) { result.push_back(c.surname.str()); });
+    return result;
+}
+
+} // namespace
+
+// ---- reading and writing ----------------------------------------------------
+
+TEST(CustomerFile, ReadingIsLenient)
+{
+    const QByteArray text =
+        "# a comment line\n"
+        "\n"
+        "  [7]  \r\n"
+        "\tname = ignored because the name has a blank\n"
+        "surname=Smith  \n"
+        "first=1 High Street|Little Wick\n"
+        "colour=blue\n"
+        "no equals sign here\n"
+        "=value without a name\n"
+        "[3]\n"
+        "[12\n"                           // no "]": the number stays 3
+        "company=Acme|Ltd\n"
+        "[20]\n"                          // no field: not added, but counted
+        "[5]\n"
+        "custno=9\n"                      // a field that sets the number
+        "town=\tNewtown \t\n";             // the line is trimmed, not the value
+    const CustomerFile::Contents read = CustomerFile::read(text);
+    ASSERT_EQ(read.customers.size(), 3u);
+    EXPECT_EQ(read.customers[0].custno, 7u);
+    EXPECT_EQ(read.customers[0].name, "");
+    EXPECT_EQ(read.customers[0].surname, "Smith");
+    EXPECT_EQ(read.customers[0].address.first, "1 High Street\nLittle Wick");
+    EXPECT_EQ(read.customers[1].custno, 3u);
+    EXPECT_EQ(read.customers[1].company, "Acme\nLtd");
+    EXPECT_EQ(read.customers[2].custno, 9u);
+    EXPECT_EQ(read.customers[2].address.town, "\tNewtown");
+    EXPECT_EQ(read.highest, 20u);
+}
+
+TEST(CustomerFile, MissingAndRepeatedNumbersAreMadeUnique)
+{
+    // Fields before any header, a header that is not a number, and a number
+    // used twice: each gets a fresh number above the file's highest.
+    const CustomerFile::Contents read = CustomerFile::read("surname=A\n[4]\nsurname=B\n"
+                                                          "[x]\nsurname=C\n[4]\nsurname=D\n");
+    ASSERT_EQ(read.customers.size(), 4u);
+    EXPECT_EQ(read.customers[0].custno, 5u);
+    EXPECT_EQ(read.customers[1].custno, 4u);
+    EXPECT_EQ(read.customers[2].custno, 6u);
+    EXPECT_EQ(read.customers[3].custno, 7u);
+    EXPECT_EQ(read.highest, 7u);
+
+    // At the top of the range the lowest free numbers are used instead of wrapping to 0.
+    const CustomerFile::Contents top =
+        CustomerFile::read("[4294967295]\nsurname=A\n[1]\nsurname=B\n[1]\nsurname=C\n");
+    EXPECT_EQ(top.customers[2].custno, 2u);
+}
+
+TEST(CustomerFile, WindowsTextIsConverted)
+{
+    const CustomerFile::Contents read =
+        CustomerFile::read("[1]\r\nsurname=Ren\xe9\r\ncompany=\x80 & \xa3\r\n");
+    ASSERT_EQ(read.customers.size(), 1u);
+    EXPECT_EQ(read.customers[0].surname, "Ren\xc3\xa9");
+    EXPECT_EQ(read.customers[0].company, "\xe2\x82\xac & \xc2\xa3");
+    // Valid UTF-8 is taken as it is; an overlong form is not valid.
+    EXPECT_EQ(CustomerFile::read("surname=\xc2\xa3").customers[0].surname, "\xc2\xa3");
+    EXPECT_EQ(CustomerFile::read("surname=\xc0\xaf").customers[0].surname, "\xc3\x80\xc2\xaf");
+}
+
+TEST(CustomerFile, WritesEveryFieldInOrder)
+{
+    Customer c;
+    c.custno = 42;
+    c.title = "Mrs";
+    c.name = "Ann";
+    c.surname = "Jones";
+    c.company = "Jones & Co";
+    c.address.first = "Flat 2\n10 Mill Lane";
+    c.address.town = "Bath";
+    c.address.postcode = "BA1 1AA";
+    c.mobile = "07700 900123";
+    QByteArray out;
+    CustomerFile::write(c, out);
+    EXPECT_EQ(out, QByteArray("\n[42]\ncompany=Jones & Co\ntitle=Mrs\nname=Ann\ninitial=\n"
+                              "surname=Jones\nfirst=Flat 2|10 Mill Lane\ntown=Bath\ncounty=\n"
+                              "postcode=BA1 1AA\nphone=\nfax=\nmobile=07700 900123\n"));
+
+    // A CR LF line break, as an edit control gives it, is one line break too.
+    c.address.first = "a\r\nb";
+    out.clear();
+    CustomerFile::write(c, out);
+    EXPECT_TRUE(out.contains("first=a|b\n"));
+    const CustomerFile::Contents back = CustomerFile::read(out);
+    ASSERT_EQ(back.customers.size(), 1u);
+    EXPECT_EQ(back.customers[0].address.first, "a\nb");
+}
+
+// ---- the database -----------------------------------------------------------
+
+using CustomerDatabaseTest = CustomerFixture;
+
+TEST_F(CustomerDatabaseTest, DefaultLocationIsCreatedAndRemembered)
+{
+    SettingsStore::set(SettingKeys::CustomerDatabase, "");
+    CustomerDatabase db;
+    db.LoadCustomerDatabase();
+    const QString expected = qEnvironmentVariable("XDG_DATA_HOME") + "/Ombrel/Vorlane/Vorlane.vlc";
+    EXPECT_EQ(SettingsStore::get(SettingKeys::CustomerDatabase).toQString(), expected);
+    EXPECT_TRUE(QFileInfo(expected).dir().exists());
+    EXPECT_EQ(db.customers().size(), 0);
+    EXPECT_EQ(db.HighestCustomerNumber(), 0u);
+}
+
+TEST_F(CustomerDatabaseTest, NewCustomersAreNumberedAboveTheHighest)
+{
+    writeFile("\n[7]\nsurname=Seven\n\n[3]\nsurname=Three\n\n[9]\n");
+    CustomerDatabase db;
+    db.LoadCustomerDatabase();
+    EXPECT_EQ(db.HighestCustomerNumber(), 9u);
+    EXPECT_EQ(numbers(db), (std::vector<uint32_t>{7, 3}));
+
+    // Even a customer with every field empty is stored, and later saves of the
+    // same document update that entry.
+    Customer blank;
+    db.StoreCustomer(blank);
+    EXPECT_EQ(blank.custno, 10u);
+    blank.surname = "Later";
+    db.StoreCustomer(blank);
+    EXPECT_EQ(numbers(db), (std::vector<uint32_t>{7, 3, 10}));
+    EXPECT_EQ(surnames(db).back(), "Later");
+
+    // A document bringing a number the database lacks is appended, and the
+    // counter follows it so the next new customer cannot take its number.
+    Customer foreign = customer("Al", "Far", 50);
+    db.StoreCustomer(foreign);
+    EXPECT_EQ(db.HighestCustomerNumber(), 50u);
+    Customer next;
+    db.StoreCustomer(next);
+    EXPECT_EQ(next.custno, 51u);
+
+    // The file is the database, byte for byte, and reads back the same.
+    QByteArray expected;
+    db.customers().forEach([&](const Customer& c) { CustomerFile::write(c, expected); });
+    EXPECT_EQ(readFile(), expected);
+    CustomerDatabase again;
+    again.LoadCustomerDatabase();
+    EXPECT_EQ(numbers(again), (std::vector<uint32_t>{7, 3, 10, 50, 51}));
+    EXPECT_EQ(again.HighestCustomerNumber(), 51u);
+}
+
+TEST_F(CustomerDatabaseTest, StoringReplacesTheCustomerWithTheSameNumber)
+{
+    writeFile("\n[1]\nsurname=One\nphone=1\n\n[2]\nsurname=Two\n");
+    CustomerDatabase db;
+    db.LoadCustomerDatabase();
+    Customer two = customer("", "Deux", 2);
+    db.StoreCustomer(two);
+    EXPECT_EQ(surnames(db), (std::vector<std::string>{"One", "Deux"}));
+    EXPECT_TRUE(readFile().contains("[2]\ncompany=\ntitle=\nname=\ninitial=\nsurname=Deux\n"));
+}
+
+TEST_F(CustomerDatabaseTest, WithoutALocationNothingIsWritten)
+{
+    CustomerDatabase db;
+    db.LoadCustomerDatabase();
+    SettingsStore::set(SettingKeys::CustomerDatabase, "");
+    Customer c = customer("A", "B");
+    db.StoreCustomer(c);
+    EXPECT_EQ(c.custno, 1u);
+    EXPECT_FALSE(db.SaveCustomerDatabase());
+    EXPECT_FALSE(QFile::exists(m_path));
+}
+
+TEST_F(CustomerDatabaseTest, InstalledDatabaseIsTheCustomerStore)
+{
+    {
+        CustomerDatabase db;
+        db.install();
+        EXPECT_EQ(CustomerStore::current(), &db);
+    }
+    EXPECT_EQ(CustomerStore::current(), nullptr);
+}
+
+// ---- failures leave the old file --------------------------------------------
+
+TEST_F(CustomerDatabaseTest, AFullDiskLeavesTheOldFile)
+{
+    QByteArray old;
+    for (int i = 1; i <= 200; ++i)
+        old += "\n[" + QByteArray::number(i) + "]\nsurname=Customer number " + QByteArray::number(i) + "\n";
+    writeFile(old);
+    CustomerDatabase db;
+    db.LoadCustomerDatabase();
+
+    // A file size limit makes every write past it fail as a full disk does.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    Customer c = customer("New", "Person");
+    db.StoreCustomer(c);
+    const bool saved2 = db.SaveCustomerDatabase();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_DFL);
+
+    EXPECT_FALSE(saved2);
+    EXPECT_EQ(readFile(), old);
+    EXPECT_EQ(c.custno, 201u);
+    EXPECT_EQ(db.customers().size(), 201);
+    // The change is kept and goes out with the next save that can write.
+    EXPECT_TRUE(db.SaveCustomerDatabase());
+    CustomerDatabase again;
+    again.LoadCustomerDatabase();
+    EXPECT_EQ(again.customers().size(), 201);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 1) << "no temporary file left";
+}
+
+// ---- two copies of the program over one file --------------------------------
+
+TEST_F(CustomerDatabaseTest, TwoCopiesKeepEachOthersCustomers)
+{
+    writeFile("\n[1]\nsurname=Shared\n");
+    CustomerDatabase a;
+    CustomerDatabase b;
+    a.LoadCustomerDatabase();
+    b.LoadCustomerDatabase();
+
+    Customer fromA = customer("Ann", "A");
+    a.StoreCustomer(fromA);
+    Customer fromB = customer("Bob", "B");
+    b.StoreCustomer(fromB);
+    EXPECT_EQ(fromA.custno, 2u);
+    EXPECT_EQ(fromB.custno, 3u) << "B takes in A's customer before choosing a number";
+
+    // Each updates the shared customer; the later write wins for that customer only.
+    Customer shared = customer("", "Shared by A", 1);
+    a.StoreCustomer(shared);
+    Customer again = customer("Ann", "A again", 2);
+    b.StoreCustomer(again);
+
+    CustomerDatabase reader;
+    reader.LoadCustomerDatabase();
+    EXPECT_EQ(numbers(reader), (std::vector<uint32_t>{1, 2, 3}));
+    EXPECT_EQ(surnames(reader), (std::vector<std::string>{"Shared by A", "A again", "B"}));
+    EXPECT_EQ(numbers(a), numbers(reader));
+}
+
+TEST_F(CustomerDatabaseTest, AClashingNumberMovesTheUnwrittenCustomer)
+{
+    writeFile("\n[1]\nsurname=Shared\n");
+    CustomerDatabase a;
+    CustomerDatabase b;
+    a.LoadCustomerDatabase();
+    b.LoadCustomerDatabase();
+
+    // A cannot write (a live copy holds the lock) and gives out number 2...
+    Customer fromA = customer("Ann", "Able");
+    {
+        QLockFile other(m_path + ".lock");
+        ASSERT_TRUE(other.tryLock(0));
+        a.setLockTimes(0, CustomerDatabase::DefaultStaleLockMs);
+        a.StoreCustomer(fromA);
+        a.setLockTimes(CustomerDatabase::DefaultLockWaitMs, CustomerDatabase::DefaultStaleLockMs);
+    }
+    EXPECT_EQ(readFile(), QByteArray("\n[1]\nsurname=Shared\n"));
+    EXPECT_EQ(fromA.custno, 2u);
+    // ...while B writes its own customer 2.
+    Customer fromB = customer("Bob", "Baker");
+    b.StoreCustomer(fromB);
+    EXPECT_EQ(fromB.custno, 2u);
+
+    // On A's next write the file's customer 2 stays; A's moves to 3, and A's
+    // document, still holding 2, follows it.
+    EXPECT_TRUE(a.SaveCustomerDatabase());
+    EXPECT_EQ(numbers(a), (std::vector<uint32_t>{1, 2, 3}));
+    EXPECT_EQ(surnames(a), (std::vector<std::string>{"Shared", "Baker", "Able"}));
+    fromA.phone = "01234";
+    a.StoreCustomer(fromA);
+    EXPECT_EQ(fromA.custno, 3u);
+    // B's document with 2 still reaches B's customer.
+    fromB.phone = "05678";
+    a.StoreCustomer(fromB);
+    EXPECT_EQ(fromB.custno, 2u);
+
+    CustomerDatabase reader;
+    reader.LoadCustomerDatabase();
+    EXPECT_EQ(surnames(reader), (std::vector<std::string>{"Shared", "Baker", "Able"}));
+    EXPECT_EQ(numbers(reader), (std::vector<uint32_t>{1, 2, 3}));
+}
+
+TEST_F(CustomerDatabaseTest, AStaleLockIsTakenOver)
+{
+    // A lock file naming a process that no longer runs, as a crash leaves it.
+    const qint64 deadPid = 4194000; // above any pid in use here
+    QFile lock(m_path + ".lock");
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(deadPid) + "\nvorlane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+
+    CustomerDatabase db;
+    db.LoadCustomerDatabase();
+    Customer c = customer("A", "B");
+    db.StoreCustomer(c);
+    EXPECT_TRUE(readFile().contains("surname=B"));
+}

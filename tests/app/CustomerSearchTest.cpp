@@ -1,0 +1,136 @@
+#include "CustomerTestSupport.h"
+
+#include "app/core/CustomerSearch.h"
+#include "app/core/MessageHook.h"
+
+using namespace ombrel;
+
+namespace {
+
+class CustomerSearchTest : public CustomerFixture
+{
+protected:
+    void SetUp() override
+    {
+        CustomerFixture::SetUp();
+        writeFile("\n[4]\nname=John\nsurname=Smith\nfirst=1 Mill Lane|Upton\ntown=Bath\n"
+                  "\n[9]\nname=Ann\nsurname=Jones\ntown=Bristol\n"
+                  "\n[2]\nname=Jane\nsurname=smythe\ntown=Bath\n"
+                  "\n[6]\nname=Sam\nsurname=Smalls\ncompany=Smalls Ltd\n");
+        m_db.LoadCustomerDatabase();
+        m_previousHook = MessageHook::setHandler(
+            [this](const OMString& text, MessageHook::Icon icon, MessageHook::Buttons) {
+                m_messages.push_back(text.str());
+                EXPECT_EQ(icon, MessageHook::Information);
+                return MessageHook::AnswerOk;
+            });
+    }
+    void TearDown() override { MessageHook::setHandler(m_previousHook); }
+
+    CustomerDatabase m_db;
+    CustomerSearch m_search{m_db};
+    std::vector<std::string> m_messages;
+    MessageHook::Handler m_previousHook;
+};
+
+} // namespace
+
+TEST_F(CustomerSearchTest, BrowsesTheMatchesInDatabaseOrder)
+{
+    EXPECT_EQ(m_search.labelText(), "New customer");
+    Customer fields;
+    fields.surname = "Sm";
+    ASSERT_TRUE(m_search.Search(fields));
+    EXPECT_EQ(m_search.matchCount(), 3);
+    EXPECT_EQ(fields.custno, 4u);
+    EXPECT_EQ(fields.name, "John");
+    EXPECT_EQ(fields.address.first, "1 Mill Lane\nUpton");
+    EXPECT_EQ(m_search.labelText(), "Customer number 4\n1 of 3");
+    EXPECT_TRUE(m_search.canGoNext());
+    EXPECT_FALSE(m_search.canGoPrevious());
+
+    m_search.Next(fields);
+    EXPECT_EQ(fields.surname, "smythe");
+    EXPECT_EQ(m_search.labelText(), "Customer number 2\n2 of 3");
+    EXPECT_TRUE(m_search.canGoPrevious());
+    m_search.Next(fields);
+    EXPECT_EQ(fields.surname, "Smalls");
+    EXPECT_EQ(m_search.labelText(), "Customer number 6\n3 of 3");
+    EXPECT_FALSE(m_search.canGoNext());
+
+    // Back one step shows the match before, not the one already shown.
+    m_search.Previous(fields);
+    EXPECT_EQ(fields.surname, "smythe");
+    EXPECT_EQ(m_search.position(), 2);
+    m_search.Previous(fields);
+    EXPECT_EQ(fields.surname, "Smith");
+    EXPECT_FALSE(m_search.canGoPrevious());
+    m_search.Previous(fields); // disabled: nothing happens
+    EXPECT_EQ(m_search.position(), 1);
+    m_search.Next(fields);
+    EXPECT_EQ(fields.surname, "smythe");
+    EXPECT_EQ(m_messages.size(), 0u);
+}
+
+TEST_F(CustomerSearchTest, EveryNonEmptyFieldMustMatchItsPrefix)
+{
+    Customer fields;
+    fields.surname = "sm";
+    fields.address.town = "BATH";
+    ASSERT_TRUE(m_search.Search(fields));
+    EXPECT_EQ(m_search.matchCount(), 2);
+
+    // The address as an edit control holds it, with CR LF.
+    Customer byAddress;
+    byAddress.address.first = "1 mill lane\r\nUp";
+    ASSERT_TRUE(m_search.Search(byAddress));
+    EXPECT_EQ(byAddress.custno, 4u);
+
+    Customer everything;
+    ASSERT_TRUE(m_search.Search(everything));
+    EXPECT_EQ(m_search.matchCount(), 4);
+    EXPECT_EQ(m_search.labelText(), "Customer number 4\n1 of 4");
+}
+
+TEST_F(CustomerSearchTest, NoMatchSaysSoAndLeavesTheFields)
+{
+    Customer fields;
+    fields.surname = "Smith";
+    fields.company = "Nobody";
+    fields.phone = "0123";
+    const Customer before = fields;
+    EXPECT_FALSE(m_search.Search(fields));
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0], "No matching customers were found. Try entering less inforation "
+                             "before searching.");
+    EXPECT_EQ(fields.surname, before.surname);
+    EXPECT_EQ(fields.phone, before.phone);
+    EXPECT_EQ(m_search.matchCount(), 0);
+    EXPECT_FALSE(m_search.canGoNext());
+    EXPECT_FALSE(m_search.canGoPrevious());
+}
+
+TEST_F(CustomerSearchTest, EditingStopsBrowsingAndClearStartsAfresh)
+{
+    Customer fields;
+    ASSERT_TRUE(m_search.Search(fields));
+    m_search.Next(fields);
+    m_search.FieldsEdited();
+    EXPECT_FALSE(m_search.canGoNext());
+    EXPECT_FALSE(m_search.canGoPrevious());
+    m_search.Next(fields);
+    EXPECT_EQ(m_search.position(), 2);
+    EXPECT_EQ(m_search.matchCount(), 4) << "the matches are kept";
+
+    m_search.Clear(fields);
+    EXPECT_EQ(fields.custno, 0u);
+    EXPECT_TRUE(fields.surname.isEmpty());
+    EXPECT_EQ(m_search.matchCount(), 0);
+    EXPECT_EQ(m_search.position(), 0);
+    EXPECT_EQ(m_search.labelText(), "New customer");
+    EXPECT_FALSE(m_search.canGoNext());
+
+    Customer loaded = customer("X", "Y", 3000000000u);
+    m_search.Show(loaded);
+    EXPECT_EQ(m_search.labelText(), "Customer number 3000000000");
+}
