@@ -21,7 +21,7 @@ void TabStrip::insertTab(int index, const QString& title)
         m_current = 0;
     else if (index <= m_current && count() > 1)
         ++m_current;
-    m_rects = layoutFor(width());
+    m_rectsWidth = -1;
     updateGeometry();
     update();
 }
@@ -93,13 +93,17 @@ QSize TabStrip::minimumSizeHint() const
 
 QRect TabStrip::tabRect(int index) const
 {
+    if (m_rectsWidth != width()) {
+        m_rects = layoutFor(width());
+        m_rectsWidth = width();
+    }
     return index >= 0 && size_t(index) < m_rects.size() ? m_rects[size_t(index)] : QRect();
 }
 
 void TabStrip::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    m_rects = layoutFor(width());
+    m_rectsWidth = -1;
     updateGeometry();
 }
 

@@ -47,5 +47,6 @@ private:
 
     QStringList m_titles;
     int m_current = -1;
-    std::vector<QRect> m_rects;
+    mutable std::vector<QRect> m_rects;
+    mutable int m_rectsWidth = -1;
 };

@@ -1,0 +1,60 @@
+#include "EditTab.h"
+
+#include "TabbedEditView.h"
+#include "documents/Document.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+EditTab::EditTab(unsigned templateId, QWidget* parent) : QWidget(parent), m_templateId(templateId)
+{
+}
+
+void EditTab::OnDocumentUpdate(DocumentView*, int, void*) {}
+
+void EditTab::DoDataExchange(DataExchange&) {}
+
+bool EditTab::UpdateData(DataExchange::Direction direction)
+{
+    DataExchange dx(direction);
+    m_exchanging = true;
+    DoDataExchange(dx);
+    m_exchanging = false;
+    return !dx.failed();
+}
+
+void EditTab::MarkModified(int)
+{
+    if (m_owner && m_owner->document())
+        m_owner->document()->setModified(true);
+}
+
+void EditTab::watchEdit(QLineEdit* edit)
+{
+    connect(edit, &QLineEdit::textChanged, this, [this] {
+        if (!m_exchanging && !(m_owner && m_owner->isExchanging()))
+            MarkModified();
+    });
+}
+
+void EditTab::watchEdit(QPlainTextEdit* edit)
+{
+    connect(edit, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_exchanging && !(m_owner && m_owner->isExchanging()))
+            MarkModified();
+    });
+}
+
+void EditTab::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "DataExchange.h"
+
+#include <QWidget>
+
+class DocumentView;
+class QLineEdit;
+class QPlainTextEdit;
+class TabbedEditView;
+
+/**
+ * One page of a document's tabbed view, editing one part of the record.
+ * Data moves between its controls and its fields only in exchange passes
+ * (UpdateData); typing only marks the document modified.
+ */
+class EditTab : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit EditTab(unsigned templateId, QWidget* parent = nullptr);
+
+    TabbedEditView* ownerView() const { return m_owner; }
+    void setOwnerView(TabbedEditView* view) { m_owner = view; }
+    unsigned templateId() const { return m_templateId; }
+
+    /// The tab became the visible one.
+    virtual void OnActivateTab() {}
+    /// Update hints the view passes on (initial update, settings changed).
+    virtual void OnDocumentUpdate(DocumentView* sender, int hint, void* object);
+
+    /// Runs this tab's exchange in one direction; false when a field could
+    /// not be read (the pass stopped there).
+    bool UpdateData(DataExchange::Direction direction);
+    /// True while this tab's own pass runs: its controls' change signals are
+    /// then the pass filling them, never an edit.
+    bool isExchanging() const { return m_exchanging; }
+
+    /// Marks the owner view's document modified.
+    void MarkModified(int controlId = 0);
+
+protected:
+    /// Binds the tab's controls to its fields, in order.
+    virtual void DoDataExchange(DataExchange& dx);
+    /// Makes typing into `edit` mark the document modified.
+    void watchEdit(QLineEdit* edit);
+    void watchEdit(QPlainTextEdit* edit);
+
+    /// Enter and Escape never close or reset a tab.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    TabbedEditView* m_owner = nullptr;
+    unsigned m_templateId;
+    bool m_exchanging = false;
+};

@@ -1,0 +1,206 @@
+#include "TabbedEditView.h"
+
+#include "EditTab.h"
+#include "TabStrip.h"
+#include "app/core/SettingsStore.h"
+#include "documents/Document.h"
+#include "documents/UpdateHint.h"
+#include "resources/StringTable.h"
+
+#include <QApplication>
+#include <QMetaObject>
+#include <QVBoxLayout>
+
+TabbedEditView::TabbedEditView(Document* document, QWidget* parent)
+    : QWidget(parent), m_document(document), m_strip(new TabStrip(this)), m_area(new QWidget(this)),
+      m_vatFlag(SettingsStore::IsVATRegistered())
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(0);
+    layout->addWidget(m_strip);
+    layout->addWidget(m_area, 1);
+    connect(m_strip, &TabStrip::currentChanged, this, &TabbedEditView::SelectTab);
+    if (m_document)
+        m_document->addView(this);
+}
+
+TabbedEditView::~TabbedEditView()
+{
+    if (m_document)
+        m_document->removeView(this);
+}
+
+void TabbedEditView::ComposePage(GPage&) {}
+
+ombrel::OMString TabbedEditView::GetPageTitle() const
+{
+    return {};
+}
+
+void TabbedEditView::AddTab(int titleId, EditTab* tab)
+{
+    const ombrel::OMString title = StringTable::text(titleId);
+    tab->setOwnerView(this);
+    tab->setParent(m_area);
+    tab->hide();
+    if (m_created)
+        m_strip->insertTab(m_tabs.size(), title.toQString());
+    m_tabs.add(tab);
+    m_titles.add(title);
+}
+
+bool TabbedEditView::DoDataExchange(bool save)
+{
+    const auto direction = save ? DataExchange::Save : DataExchange::Load;
+    for (int i = 0; i < m_tabs.size(); ++i) {
+        EditTab* tab = m_tabs[i];
+        if (!m_created) {
+            if (i == 0) {
+                m_currentTab = tab;
+                m_currentIndex = 0;
+            }
+            m_strip->insertTab(i, m_titles[i].toQString());
+            // A tab's window fills itself from its fields when it is made.
+            tab->UpdateData(DataExchange::Load);
+            continue;
+        }
+        // A field that cannot be read ends the pass: later tabs keep their
+        // values and the record is not updated.
+        if (!tab->UpdateData(direction))
+            return false;
+    }
+    m_created = true;
+    return true;
+}
+
+bool TabbedEditView::UpdateData(bool save)
+{
+    m_exchanging = true;
+    const bool ok = DoDataExchange(save);
+    m_exchanging = false;
+    return ok;
+}
+
+void TabbedEditView::OnInitialUpdate()
+{
+    UpdateData(false);
+    OnUpdate(nullptr, InitialUpdate, nullptr);
+    if (m_currentTab) {
+        layoutTabs();
+        m_currentTab->OnActivateTab();
+        m_currentTab->show();
+    }
+}
+
+void TabbedEditView::OnUpdate(DocumentView* sender, int hint, void* object)
+{
+    switch (hint) {
+    case DocumentOpened:
+        break;
+    case BeforeSave:
+        UpdateData(true);
+        break;
+    case AfterSave:
+        UpdateData(false);
+        break;
+    default:
+        for (int i = 0; i < m_tabs.size(); ++i)
+            m_tabs[i]->OnDocumentUpdate(sender, hint, object);
+    }
+}
+
+void TabbedEditView::SelectTab(int index)
+{
+    if (index < 0 || index >= m_tabs.size() || index == m_currentIndex)
+        return;
+    if (m_currentTab) {
+        // The switch goes ahead even when a field could not be read; the
+        // next pass tries again with the controls as they stand.
+        UpdateData(true);
+        m_currentTab->hide();
+    }
+    m_currentTab = m_tabs[index];
+    m_currentIndex = index;
+    m_strip->setCurrentIndex(index);
+    layoutTabs();
+    m_currentTab->OnActivateTab();
+    m_currentTab->show();
+    emit currentTabChanged(index);
+}
+
+bool TabbedEditView::isPreviewCurrent() const
+{
+    return m_currentIndex >= 0 && m_currentIndex == m_tabs.size() - 1;
+}
+
+void TabbedEditView::layoutTabs()
+{
+    if (m_currentTab)
+        m_currentTab->setGeometry(m_area->rect());
+}
+
+void TabbedEditView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_firstSize = false;
+    layoutTabs();
+}
+
+void TabbedEditView::OnFilePrint()
+{
+    UpdateData(true);
+    printDocument(false);
+}
+
+void TabbedEditView::OnFilePrintPreview()
+{
+    UpdateData(true);
+    printDocument(true);
+}
+
+void TabbedEditView::printDocument(bool) {}
+
+void TabbedEditView::OnNextTab()
+{
+    if (m_currentIndex < m_tabs.size() - 1)
+        SelectTab(m_currentIndex + 1);
+}
+
+void TabbedEditView::OnPrevTab()
+{
+    if (m_currentIndex > 0)
+        SelectTab(m_currentIndex - 1);
+}
+
+void TabbedEditView::sendToFocus(const char* method)
+{
+    if (QWidget* focus = QApplication::focusWidget())
+        QMetaObject::invokeMethod(focus, method, Qt::QueuedConnection);
+}
+
+void TabbedEditView::OnEditCopy()
+{
+    sendToFocus("copy");
+}
+
+void TabbedEditView::OnEditCut()
+{
+    sendToFocus("cut");
+}
+
+void TabbedEditView::OnEditPaste()
+{
+    sendToFocus("paste");
+}
+
+void TabbedEditView::OnEditUndo()
+{
+    sendToFocus("undo");
+}
+
+void TabbedEditView::OnLogoLayout(int layout)
+{
+    SettingsStore::SetSettingInteger("options/logo", "layout", layout);
+    emit settingsChanged();
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "documents/DocumentView.h"
+#include "foundation/OMArray.h"
+#include "foundation/OMString.h"
+
+#include <QWidget>
+
+class Document;
+class EditTab;
+class GPage;
+class TabStrip;
+
+/**
+ * The view of an estimate, quote or invoice: a strip of tab titles over the
+ * current tab. Derived views own their tabs as members and add them in display
+ * order; the last is always the preview. Data moves between the screen and the
+ * record only in whole-view passes (UpdateData): on switching tabs, saving,
+ * printing and previewing.
+ */
+class TabbedEditView : public QWidget, public DocumentView
+{
+    Q_OBJECT
+
+public:
+    explicit TabbedEditView(Document* document, QWidget* parent = nullptr);
+    ~TabbedEditView() override;
+
+    Document* document() const { return m_document; }
+
+    /// Adds the document's content to the printed page.
+    virtual void ComposePage(GPage& page);
+    /// The title word of the printed page.
+    virtual ombrel::OMString GetPageTitle() const;
+
+    /// Adds a tab with the title of string `titleId`.
+    void AddTab(int titleId, EditTab* tab);
+    /// Makes tab `index` the visible one, after a save pass over the view.
+    void SelectTab(int index);
+    int currentIndex() const { return m_currentIndex; }
+    EditTab* currentTab() const { return m_currentTab; }
+    int tabCount() const { return m_tabs.size(); }
+    EditTab* tab(int index) const { return m_tabs[index]; }
+    TabStrip* strip() const { return m_strip; }
+    /// The business was VAT registered when the view was made.
+    bool vatFlag() const { return m_vatFlag; }
+
+    /// A whole-view pass; false when a field could not be read.
+    bool UpdateData(bool save);
+    bool isExchanging() const { return m_exchanging; }
+
+    /// Called once the derived view has added its tabs: the first load pass,
+    /// the initial update hint, and the first tab shown.
+    virtual void OnInitialUpdate();
+    void OnUpdate(DocumentView* sender, int hint, void* object) override;
+
+    /// Whether the preview tab (the last) is the current one.
+    bool isPreviewCurrent() const;
+
+public slots:
+    virtual void OnFilePrint();
+    virtual void OnFilePrintPreview();
+    void OnNextTab();
+    void OnPrevTab();
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+    void OnEditUndo();
+    /// Logo in the centre (0), on the left (1) or on the right (2), for every document.
+    void OnLogoLayout(int layout);
+
+signals:
+    /// The current tab changed; menus update what they enable.
+    void currentTabChanged(int index);
+    /// A logo layout command changed the settings: every view must hear hint 3.
+    void settingsChanged();
+
+protected:
+    /// The whole-view step of a pass: creates the tab windows on the first
+    /// load pass, then runs each tab's exchange in order. Derived views wrap it
+    /// to move the record in before (load) or out after (save).
+    virtual bool DoDataExchange(bool save);
+    /// The derived views' printing goes to their preview tab.
+    virtual void printDocument(bool preview);
+
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void layoutTabs();
+    void sendToFocus(const char* method);
+
+    Document* m_document;
+    TabStrip* m_strip;
+    QWidget* m_area;
+    EditTab* m_currentTab = nullptr;
+    int m_currentIndex = -1;
+    ombrel::OMArray<EditTab*> m_tabs;
+    ombrel::OMArray<ombrel::OMString> m_titles;
+    bool m_vatFlag;
+    bool m_firstSize = true;
+    bool m_created = false;
+    bool m_exchanging = false;
+};
