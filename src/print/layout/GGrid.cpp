@@ -7,6 +7,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRegularExpression>
 #include <algorithm>
 #include <numeric>
 #include <string>
@@ -18,6 +19,9 @@ const GGridCell& emptyCell()
     static const GGridCell cell;
     return cell;
 }
+
+// The most a sampled column widens for its cells, as a share of the table.
+constexpr double MaxSampleGrowth = 0.4;
 
 double padX(const GPadding& p)
 {
@@ -184,25 +188,45 @@ double GGrid::cellNaturalWidth(const GLayoutContext& context, int row, int colum
     return TextFlow({{cell->text().toQString(), font.layoutFont(), {}}}, false).naturalWidth() + pad;
 }
 
+double GGrid::cellMinimumWidth(const GLayoutContext& context, int row, int column) const
+{
+    const GGridCell* cell = this->row(row).cellAt(column);
+    if (!cell || cell->text().isEmpty() || cell->contents())
+        return cellNaturalWidth(context, row, column);
+    const QFontMetricsF metrics(cellFont(context, row, column).layoutFont());
+    double widest = 0;
+    for (const QString& word : cell->text().toQString().split(QRegularExpression(QStringLiteral("\\s+")),
+                                                            Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest + padX(cell->padding.value_or(DefaultCellPadding));
+}
+
 std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double width) const
 {
     const int n = columnCount();
     std::vector<double> widths(size_t(n), 0.0);
     std::vector<bool> sampled(size_t(n), false);
     const QFontMetricsF metrics(context.resolve(m_font).layoutFont());
+    const auto widestCell = [&](int c) {
+        double widest = 0;
+        for (int r = 0; r < rowCount(); ++r) {
+            const GGridCell* cell = row(r).cellAt(c);
+            if (cell && cell->columnSpan <= 1)
+                widest = std::max(widest, cellNaturalWidth(context, r, c));
+        }
+        return widest;
+    };
     for (int c = 0; c < n; ++c) {
         const GGridColumn& col = column(c);
         if (!col.sample().isEmpty()) {
-            widths[size_t(c)] = metrics.horizontalAdvance(col.sample().toQString()) + padX(DefaultCellPadding);
+            // The sample sets the width; a label a little wider than a number
+            // ("E & OE" over quantities) widens the column rather than wrap.
+            const double sample =
+                metrics.horizontalAdvance(col.sample().toQString()) + padX(DefaultCellPadding);
+            widths[size_t(c)] = std::max(sample, std::min(widestCell(c), width * MaxSampleGrowth));
             sampled[size_t(c)] = true;
-        } else if (col.hasFlags(FlagTakeRest) && !col.hasFlags(FlagFitContent)) {
-            widths[size_t(c)] = 0;
-        } else {
-            for (int r = 0; r < rowCount(); ++r) {
-                const GGridCell* cell = row(r).cellAt(c);
-                if (cell && cell->columnSpan <= 1)
-                    widths[size_t(c)] = std::max(widths[size_t(c)], cellNaturalWidth(context, r, c));
-            }
+        } else if (!(col.hasFlags(FlagTakeRest) && !col.hasFlags(FlagFitContent))) {
+            widths[size_t(c)] = widestCell(c);
         }
     }
     const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
@@ -218,20 +242,38 @@ std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double wi
             widths[size_t(c)] += (width - total) / double(takers.size());
         return widths;
     }
-    double fixed = 0;
-    for (int c = 0; c < n; ++c)
+
+    // Too wide: columns without a sample give way, down to their longest word.
+    std::vector<double> minimum(size_t(n), 0.0);
+    double spare = 0;
+    for (int c = 0; c < n; ++c) {
         if (sampled[size_t(c)])
-            fixed += widths[size_t(c)];
-    const double flexible = total - fixed;
-    if (fixed < width && flexible > 0) {
-        const double factor = (width - fixed) / flexible;
+            continue;
+        for (int r = 0; r < rowCount(); ++r) {
+            const GGridCell* cell = row(r).cellAt(c);
+            if (cell && cell->columnSpan <= 1)
+                minimum[size_t(c)] = std::max(minimum[size_t(c)], cellMinimumWidth(context, r, c));
+        }
+        minimum[size_t(c)] = std::min(minimum[size_t(c)], widths[size_t(c)]);
+        spare += widths[size_t(c)] - minimum[size_t(c)];
+    }
+    const double excess = total - width;
+    if (spare >= excess && spare > 0) {
         for (int c = 0; c < n; ++c)
             if (!sampled[size_t(c)])
-                widths[size_t(c)] *= factor;
-    } else {
-        for (double& w : widths)
-            w *= width / total;
+                widths[size_t(c)] -= (widths[size_t(c)] - minimum[size_t(c)]) * excess / spare;
+        return widths;
     }
+    // Even the longest words do not fit: everything shrinks alike.
+    double shrunk = 0;
+    for (int c = 0; c < n; ++c) {
+        if (!sampled[size_t(c)])
+            widths[size_t(c)] = minimum[size_t(c)];
+        shrunk += widths[size_t(c)];
+    }
+    if (shrunk > 0)
+        for (double& w : widths)
+            w *= width / shrunk;
     return widths;
 }
 

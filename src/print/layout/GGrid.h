@@ -12,11 +12,11 @@
 
 /**
  * A table. Column widths: a column with a sample text is as wide as the
- * sample in the grid's font; one flagged FlagTakeRest alone starts at no
+ * sample in the grid's font, or its widest cell up to 40 % of the table; one flagged FlagTakeRest alone starts at no
  * width; any other column is as wide as its widest cell. The width left over
  * goes in equal shares to the FlagTakeRest columns (to every column when there
  * are none); when the columns are too wide, those without a sample give way
- * first and their text wraps. A table that runs over a page repeats its
+ * first, down to their longest word, and their text wraps. A table that runs over a page repeats its
  * header rows on every page.
  */
 class GGrid : public GObject
@@ -61,9 +61,12 @@ public:
                 GBandList& out) const override;
     double naturalWidth(const GLayoutContext& context) const override;
     QString displayText() const override;
+    bool isInline() const override { return false; }
 
 private:
     double cellNaturalWidth(const GLayoutContext& context, int row, int column) const;
+    /// The width of the cell's longest word: narrower, its text breaks words.
+    double cellMinimumWidth(const GLayoutContext& context, int row, int column) const;
 
     std::vector<std::unique_ptr<GGridColumn>> m_columns;
     std::vector<std::unique_ptr<GGridRow>> m_rows;

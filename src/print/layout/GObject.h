@@ -52,6 +52,9 @@ public:
     virtual void drawBox(const GLayoutContext& context, QPainter& painter, const QRectF& box) const;
     /// The widest the object is without breaking its lines.
     virtual double naturalWidth(const GLayoutContext& context) const;
+    /// Whether the object sits in a line of text (a box, a picture), so that a
+    /// "\n" after it only ends that line; a table stands as a block of its own.
+    virtual bool isInline() const { return true; }
     /// The text the object shows, lines separated by "\n"; for searching and tests.
     virtual QString displayText() const { return {}; }
 

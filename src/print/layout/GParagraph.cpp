@@ -40,7 +40,7 @@ std::vector<Chunk> chunksOf(const GParagraph& paragraph, const GLayoutContext& c
         const GParagraph::Item& item = paragraph.item(i);
         if (item.object) {
             chunks.push_back({{}, false, item.object.get()});
-            afterObject = true;
+            afterObject = item.object->isInline();
             continue;
         }
         QString text = item.text.toQString();

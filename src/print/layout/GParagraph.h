@@ -10,7 +10,7 @@
 
 /**
  * A run of strings and objects. "\n" ends a line; an object stands on a line
- * of its own, so a "\n" right after it only ends that line. Strings without a
+ * of its own, and a "\n" right after a box or picture only ends that line. Strings without a
  * font take the page's default font.
  */
 class GParagraph : public GObject
@@ -45,6 +45,7 @@ public:
                 GBandList& out) const override;
     double naturalWidth(const GLayoutContext& context) const override;
     QString displayText() const override;
+    bool isInline() const override { return false; }
 
 private:
     std::vector<Item> m_items;
