@@ -78,4 +78,13 @@ inline constexpr IntegerSetting MarginRight{"print", "marginRight", 15};
 /// Bit of "options"/"mode" set once the first-run message has been shown.
 inline constexpr uint32_t FirstRunDone = 0x80000000u;
 
+/// Text styles: one section per style, "options/style/" and the style's name,
+/// each holding the five values below (defaults in TextStyles).
+inline constexpr const char* StyleSectionPrefix = "options/style/";
+inline constexpr const char* StyleFontName = "name";
+inline constexpr const char* StyleFontSize = "size";
+inline constexpr const char* StyleFontStyle = "style";
+inline constexpr const char* StyleTextColour = "color";
+inline constexpr const char* StyleBackground = "bgcolor";
+
 } // namespace SettingKeys

@@ -1,0 +1,144 @@
+#include "InvoicePage.h"
+
+#include "PageFonts.h"
+#include "PageHead.h"
+#include "PageOptions.h"
+#include "PageTable.h"
+#include "TextStyles.h"
+#include "layout/GPage.h"
+
+#include "app/core/SettingsStore.h"
+#include "records/JobInvoice.h"
+#include "resources/StringTable.h"
+
+using ombrel::OMMoney;
+using ombrel::OMString;
+
+namespace {
+
+OMString text(int id)
+{
+    return StringTable::text(id);
+}
+
+} // namespace
+
+OMString InvoicePage::stampText(const JobInvoice& invoice)
+{
+    return invoice.isOverdue() ? text(IDS_PRINT_OVERDUE) : OMString();
+}
+
+void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOptions& options,
+                              const TextStyles& styles, const PageFonts& fonts)
+{
+    PageHead::composeInvoiceAddress(page, invoice, fonts);
+    invoice.recalculate(options.vat);
+    if (invoice.items.isEmpty())
+        return;
+
+    const bool vat = options.vat;
+    const int last = vat ? 4 : 3;
+    const OMString currency = SettingsStore::GetCurrencySymbol();
+    const uint32_t footerBackground = styles.background(StyleTableFooter);
+    const GFont terms = styles.font(StyleTerms);
+
+    auto grid = PageTable::create(fonts.normal, styles);
+    PageTable::setColumn(*grid, 0, GObject::AlignRight, "0,000");
+    PageTable::setColumn(*grid, 1, GObject::AlignLeft, nullptr, PageTable::Stretching);
+    PageTable::setColumn(*grid, 2, GObject::AlignRight, PageTable::MoneySample);
+    if (vat)
+        PageTable::setColumn(*grid, 3, GObject::AlignRight, "9999.9%");
+    PageTable::setColumn(*grid, last, GObject::AlignRight, PageTable::MoneySample);
+
+    GGridRow& header = PageTable::addRow(
+        *grid,
+        {text(IDS_PRINT_QTY), text(IDS_PRINT_DESCRIPTION),
+         OMString::format(text(IDS_PRINT_UNIT_PRICE).c_str(), currency.c_str())},
+        fonts.normalBold, styles.background(StyleTableHeader), true);
+    if (vat) {
+        header.cell(3).setText(IDS_PRINT_VAT_RATE);
+        header.cell(last).setTextFmt(IDS_PRINT_TOTAL_EX_VAT, currency.c_str());
+    } else {
+        header.cell(last).setTextFmt(IDS_PRINT_TOTAL_SYMBOL, currency.c_str());
+    }
+
+    invoice.items.forEach([&](const JobItem& item) {
+        GGridRow& row = grid->addRow();
+        row.background = styles.background(row.index % 2 == 0 ? StyleTableEvenRow : StyleTableOddRow);
+        row.cell(0).setText(item.countText("%.0f"));
+        row.cell(1).setText(item.desc);
+        row.cell(2).setText(item.price.toString());
+        if (vat)
+            row.cell(3).setText(item.rate.toText(true));
+        row.cell(last).setText(item.lineTotal().toString());
+    });
+
+    // Rows below the lines: the label stands over unit price and VAT rate.
+    const auto sumRow = [&](const OMString& label, OMMoney amount, const GFont& font) -> GGridRow& {
+        GGridRow& row = grid->addRow();
+        row.setFont(font);
+        row.textColour = font.colour();
+        GGridCell& labelCell = row.cell(2);
+        labelCell.setText(label);
+        if (vat)
+            labelCell.columnSpan = 2;
+        row.cell(last).setText(amount.toString());
+        row.cell(last).background = footerBackground;
+        return row;
+    };
+
+    sumRow(text(IDS_PRINT_SUBTOTAL), invoice.netTotal, fonts.normalBold).background = footerBackground;
+    if (vat) {
+        for (int i = 0; i < invoice.vatSummary.size(); ++i) {
+            const VAT entry = invoice.vatSummary[i];
+            sumRow(OMString::format(text(IDS_PRINT_VAT_AT).c_str(), entry.rate.toText(true).c_str()),
+                   entry.vatAmount(), fonts.normal);
+        }
+        sumRow(text(IDS_PRINT_TOTAL_INC_VAT), invoice.grossTotal, fonts.normalBold);
+    }
+
+    GGridRow* lastRow = nullptr;
+    if (!invoice.payments.isEmpty() && options.showPaymentDetails) {
+        const OMString dateFormat = SettingsStore::GetDateFormat();
+        invoice.payments.forEach([&](const JobItem& payment) {
+            GGridRow& row = sumRow(payment.desc, payment.price, fonts.normal);
+            if (!payment.date.isEmpty()) {
+                row.cell(1).setText(payment.date.toString(dateFormat));
+                row.cell(1).setHAlign(GObject::AlignRight);
+            }
+            lastRow = &row;
+        });
+    } else {
+        lastRow = &sumRow(text(IDS_PRINT_LESS_PAYMENTS), invoice.totalPaid, fonts.normalBold);
+    }
+
+    if (invoice.displayEAOE) {
+        GGridCell& cell = lastRow->cell(0);
+        cell.setText(IDS_PRINT_EAOE);
+        cell.setFont(terms);
+        cell.textColour = terms.colour();
+    }
+
+    const OMMoney due = invoice.amountDue();
+    GGridRow& amount = due >= OMMoney() ? sumRow(text(IDS_PRINT_AMOUNT_DUE), due, fonts.normalBold)
+                                        : sumRow(text(IDS_PRINT_REFUND_DUE), -due, fonts.normalBold);
+    amount.cell(0).setText(text(IDS_PRINT_TERMS) + ":");
+    const OMString sentence =
+        invoice.addOverduePercentage
+            ? OMString::format(text(IDS_PRINT_LATE_TERMS).c_str(), int(invoice.daysToPay.value()),
+                               invoice.overduePercentage.toText(false).c_str())
+            : OMString::format(text(IDS_PRINT_DUE_TERMS).c_str(), int(invoice.daysToPay.value()));
+    amount.cell(1).setText(sentence);
+    for (int column : {0, 1}) {
+        amount.cell(column).setFont(terms);
+        amount.cell(column).textColour = terms.colour();
+    }
+
+    if (!invoice.extraTerms.isEmpty()) {
+        GGridRow& row = grid->addRow();
+        row.setFont(terms);
+        row.cell(1).setText(invoice.extraTerms);
+        row.cell(1).textColour = terms.colour();
+    }
+    page.addParagraph(std::move(grid), GPage::Body);
+}

@@ -1,0 +1,252 @@
+#include "PageHead.h"
+
+#include "PageFonts.h"
+#include "TextStyles.h"
+#include "layout/GGrid.h"
+#include "layout/GPage.h"
+#include "layout/GParagraph.h"
+#include "layout/GPicture.h"
+#include "layout/GTextBox.h"
+
+#include "app/core/SettingKeys.h"
+#include "app/core/SettingsStore.h"
+#include "records/Job.h"
+#include "records/JobInvoice.h"
+#include "resources/StringTable.h"
+
+using ombrel::OMString;
+
+namespace {
+
+enum LogoMode { LogoNone = 0, LogoBusinessName = 1, LogoText = 2, LogoPicture = 3 };
+constexpr GPadding LogoPadding{20, 20, 8, 8};
+constexpr GPadding TitlePadding{10, 10, 6, 6};
+constexpr uint32_t Stretching = GObject::FlagTakeRest | GObject::FlagFitContent;
+
+struct Logo
+{
+    bool wanted = false;
+    OMString text;
+    std::unique_ptr<GPicture> picture;
+};
+
+Logo prepareLogo(int mode)
+{
+    Logo logo;
+    switch (mode) {
+    case LogoBusinessName:
+        logo.wanted = true;
+        logo.text = SettingsStore::get(SettingKeys::CompanyName);
+        break;
+    case LogoText:
+        logo.wanted = true;
+        logo.text = SettingsStore::get(SettingKeys::LogoText);
+        break;
+    case LogoPicture: {
+        logo.wanted = true;
+        const int width = SettingsStore::isSet(SettingKeys::LogoSetImageWidth)
+                              ? SettingsStore::get(SettingKeys::LogoImageWidth)
+                              : 0;
+        logo.picture = std::make_unique<GPicture>(SettingsStore::get(SettingKeys::LogoFilename), width, 0);
+        if (width != 0)
+            logo.picture->setFlags(GObject::FlagScaledPicture);
+        break;
+    }
+    default:
+        break;
+    }
+    return logo;
+}
+
+} // namespace
+
+void PageHead::ComposeHeader(GPage& page, const TextStyles& styles, const PageFonts& fonts,
+                             const OMString& title)
+{
+    const int mode = SettingsStore::get(SettingKeys::LogoMode);
+    const int layout = SettingsStore::get(SettingKeys::LogoLayout);
+    const bool taglineWanted = SettingsStore::isSet(SettingKeys::LogoDisplayTagline);
+    GParagraph& paragraph = *page.paragraph(GPage::Header, false, true);
+
+    Logo logo = prepareLogo(mode);
+    const OMString tagline = SettingsStore::get(SettingKeys::LogoTagline);
+    const bool showTagline = logo.wanted && taglineWanted && !tagline.isEmpty();
+    const TextStyle& logoStyle = styles.style(StyleLogo);
+    const GFont taglineFont = styles.font(StyleTagline);
+
+    if (layout == 1 || layout == 2) {
+        auto grid = std::make_unique<GGrid>();
+        grid->relativeWidth = 100;
+        grid->setColumnCount(3);
+        const int logoColumn = layout == 1 ? 0 : 2;
+        const int titleColumn = 2 - logoColumn;
+        grid->column(0).setHAlign(logoColumn == 0 ? GObject::AlignCentre : GObject::AlignLeft);
+        grid->column(1).setHAlign(GObject::AlignCentre);
+        grid->column(1).setFlags(GObject::FlagTakeRest);
+        grid->column(2).setHAlign(logoColumn == 2 ? GObject::AlignCentre : GObject::AlignRight);
+        grid->column(0).setFlags(GObject::FlagFitContent);
+        grid->column(2).setFlags(GObject::FlagFitContent);
+
+        GGridRow& first = grid->addRow();
+        GGridCell& logoCell = first.cell(logoColumn);
+        if (logo.picture) {
+            logoCell.setContents(std::move(logo.picture));
+        } else if (logo.wanted) {
+            logoCell.setText(logo.text);
+            logoCell.setFont(logoStyle.font);
+            logoCell.textColour = logoStyle.font.colour();
+            logoCell.background = logoStyle.background;
+            logoCell.padding = LogoPadding;
+        }
+        GGridCell& titleCell = first.cell(titleColumn);
+        titleCell.setText(title);
+        titleCell.setFont(fonts.title);
+        titleCell.textColour = fonts.title.colour();
+        titleCell.setVAlign(GObject::VAlignCentre);
+        titleCell.padding = TitlePadding;
+
+        if (showTagline) {
+            GGridCell& taglineCell = grid->addRow().cell(logoColumn);
+            taglineCell.setText(tagline);
+            taglineCell.setFont(taglineFont);
+            taglineCell.textColour = taglineFont.colour();
+        }
+        paragraph.add(std::move(grid));
+    } else {
+        paragraph.setHAlign(GObject::AlignCentre);
+        if (logo.picture) {
+            logo.picture->setHAlign(GObject::AlignCentre);
+            logo.picture->setVAlign(GObject::VAlignCentre);
+            paragraph.add(std::move(logo.picture));
+        } else if (logo.wanted && !logo.text.isEmpty()) {
+            auto box = std::make_unique<GTextBox>(logo.text, logoStyle.font, LogoPadding);
+            box->setHAlign(GObject::AlignCentre);
+            box->setVAlign(GObject::VAlignCentre);
+            box->setBackground(logoStyle.background);
+            paragraph.add(std::move(box));
+        }
+        if (showTagline)
+            paragraph.addString(OMString("\n") + tagline, taglineFont);
+        paragraph.addString(OMString("\n") + title + "\n", fonts.title);
+    }
+    paragraph.addString("\n", fonts.normal);
+}
+
+OMString PageHead::footerLine1()
+{
+    OMString line = SettingsStore::get(SettingKeys::CompanyName);
+    OMString address = SettingsStore::get(SettingKeys::CompanyAddress);
+    if (!address.isEmpty()) {
+        // Addresses typed on this platform break lines with "\n" alone.
+        address.replaceAll("\r\n", ", ");
+        address.replaceAll("\n", ", ");
+        line += ", ";
+        line += address;
+    }
+    return line;
+}
+
+OMString PageHead::footerLine2()
+{
+    OMString line;
+    const auto item = [&line](int labelId, const OMString& value) {
+        if (value.isEmpty())
+            return;
+        if (!line.isEmpty())
+            line += "   ";
+        line += StringTable::text(labelId) + value;
+    };
+    item(IDS_PRINT_PHONE, SettingsStore::get(SettingKeys::CompanyPhone));
+    item(IDS_PRINT_FAX, SettingsStore::get(SettingKeys::CompanyFax));
+    item(IDS_PRINT_EMAIL, SettingsStore::get(SettingKeys::CompanyEmail));
+    return line;
+}
+
+OMString PageHead::footerLine3()
+{
+    OMString line;
+    const OMString directors = SettingsStore::get(SettingKeys::CompanyDirectors);
+    if (!directors.isEmpty()) {
+        const int type = SettingsStore::get(SettingKeys::CompanyType);
+        const int label = type == 1 ? IDS_PARTNERS : type == 2 ? IDS_DIRECTORS : IDS_PROPRIETOR;
+        line += StringTable::text(label) + ": " + directors;
+    }
+    if (SettingsStore::isSet(SettingKeys::IsVATRegistered)) {
+        line += "    ";
+        line += StringTable::text(IDS_PRINT_VAT_REG_NO) + " " +
+                SettingsStore::get(SettingKeys::VATRegistrationNo);
+    }
+    return line;
+}
+
+void PageHead::ComposeFooter(GPage& page, const TextStyles& styles)
+{
+    GParagraph& paragraph = *page.paragraph(GPage::Footer, false, true);
+    paragraph.setHAlign(GObject::AlignCentre);
+    const GFont font = styles.font(StyleFooter);
+    paragraph.addString("\n", font, false);
+    paragraph.addString(footerLine1(), font, true);
+    paragraph.addString("\n", font, false);
+    paragraph.addString(footerLine2(), font, true);
+    paragraph.addString("\n", font, false);
+    paragraph.addString(footerLine3(), font, true);
+}
+
+OMString PageHead::numberText(const JobBase& record, const OMString& reference)
+{
+    OMString text = record.kindTitle + ": " + record.docReference;
+    if (!reference.isEmpty())
+        text += OMString("\n") + StringTable::text(IDS_PRINT_CUSTOMER_REF) + " " + reference;
+    text += OMString("\n") + record.documentDate().toString(SettingsStore::GetDateFormat());
+    return text;
+}
+
+namespace {
+
+GGrid& addressGrid(GPage& page, const PageFonts& fonts, const OMString& customer,
+                   const OMString& number, uint32_t columnFlags)
+{
+    auto grid = std::make_unique<GGrid>();
+    grid->relativeWidth = 100;
+    grid->setFont(fonts.normalBold);
+    grid->textColour = fonts.normalBold.colour();
+    grid->setColumnCount(2);
+    grid->column(0).setHAlign(GObject::AlignLeft);
+    grid->column(1).setHAlign(GObject::AlignRight);
+    grid->column(0).setFlags(columnFlags);
+    grid->column(1).setFlags(columnFlags);
+    GGridRow& row = grid->addRow();
+    row.cell(0).setText(customer);
+    row.cell(1).setText(number);
+    return page.addParagraph(std::move(grid), GPage::Body);
+}
+
+} // namespace
+
+void PageHead::composeJobAddress(GPage& page, const Job& job, const PageFonts& fonts)
+{
+    page.paragraph(GPage::Body, true, true)->addString("\n");
+    addressGrid(page, fonts, job.customer.displayText(), numberText(job, job.reference), Stretching);
+
+    GParagraph& paragraph = *page.paragraph(GPage::Body, true, true);
+    paragraph.setHAlign(GObject::AlignLeft);
+    paragraph.addString("\n\n");
+    if (!job.sameAsCustomer) {
+        paragraph.addString(StringTable::text(IDS_JOB_LOCATION), fonts.descriptionBold);
+        paragraph.addString(job.location.displayText() + "\n\n", fonts.description);
+    }
+    if (!job.description.isEmpty())
+        paragraph.addString(job.description, fonts.description);
+    paragraph.addString("\n");
+}
+
+void PageHead::composeInvoiceAddress(GPage& page, const JobInvoice& invoice, const PageFonts& fonts)
+{
+    addressGrid(page, fonts, invoice.customer.displayText(), numberText(invoice, invoice.reference),
+                GObject::FlagTakeRest);
+    GParagraph& paragraph = *page.paragraph(GPage::Body, true, true);
+    paragraph.setHAlign(GObject::AlignLeft);
+    paragraph.addString("\n\n");
+    paragraph.addString(invoice.description, fonts.description);
+    paragraph.addString("\n\n\n");
+}

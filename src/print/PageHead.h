@@ -1,0 +1,32 @@
+#pragma once
+
+#include "foundation/OMString.h"
+
+class GPage;
+class Job;
+class JobBase;
+class JobInvoice;
+class TextStyles;
+struct PageFonts;
+
+/// The head and foot every printed document shares, and the address blocks.
+class PageHead
+{
+public:
+    /// Logo, tag line and title word, laid out by the "options/logo" settings.
+    static void ComposeHeader(GPage& page, const TextStyles& styles, const PageFonts& fonts,
+                              const ombrel::OMString& title);
+    /// The business's name, address and contact details at the foot of every page.
+    static void ComposeFooter(GPage& page, const TextStyles& styles);
+    /// Customer and number block of an estimate or quote, then the job location
+    /// and description.
+    static void composeJobAddress(GPage& page, const Job& job, const PageFonts& fonts);
+    /// Customer and number block of an invoice, then its description.
+    static void composeInvoiceAddress(GPage& page, const JobInvoice& invoice, const PageFonts& fonts);
+    /// Kind and number, the customer's reference when there is one, and the date.
+    static ombrel::OMString numberText(const JobBase& record, const ombrel::OMString& reference);
+    /// The three lines of the footer.
+    static ombrel::OMString footerLine1();
+    static ombrel::OMString footerLine2();
+    static ombrel::OMString footerLine3();
+};

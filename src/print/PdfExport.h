@@ -1,0 +1,28 @@
+#pragma once
+
+#include "foundation/OMString.h"
+
+#include <QPageSize>
+#include <QString>
+
+class GPage;
+class PrintedPage;
+
+/// Writes composed pages to a PDF file: every page within the "print"
+/// margins, as a printer would print them.
+class PdfExport
+{
+public:
+    /// The locale's paper: Letter in the United States, A4 elsewhere.
+    static QPageSize defaultPageSize();
+
+    /**
+     * Writes every page of `printed`, with its stamp, to `path`. The file is
+     * replaced only once the whole PDF is written; on failure nothing is left
+     * behind and the result is the message to show. Empty on success.
+     */
+    static ombrel::OMString write(PrintedPage& printed, const QString& path,
+                                  const QPageSize& pageSize = defaultPageSize());
+    static ombrel::OMString write(GPage& page, const ombrel::OMString& stampText, const QString& path,
+                                  const QPageSize& pageSize = defaultPageSize());
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "foundation/OMString.h"
+
+#include <QRect>
+#include <QSize>
+#include <functional>
+
+class QPainter;
+
+/// Where the stamp's text goes: its point size, its size at that point size and
+/// the rectangle its rotated text is drawn from (top left is where the text starts).
+struct StampGeometry
+{
+    int pointSize = 0;
+    QSize textSize;
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+/// The red outline text drawn across an overdue invoice.
+class Stamp
+{
+public:
+    static constexpr int ScreenAngle = 30;
+    static constexpr int PaperAngle = 50;
+    static constexpr int StartSize = 60;
+    static constexpr int SizeStep = 10;
+
+    /**
+     * The stamp's geometry in `rect` at `angle` degrees. The point size starts
+     * at 60 and grows by 10 while the text, measured by `measure`, is no wider
+     * than the limit: the whole width on paper, three quarters on screen. The
+     * rotated text is centred in the rectangle.
+     */
+    static StampGeometry geometry(const QRect& rect, int angle, bool onPaper,
+                                  const std::function<QSize(int pointSize)>& measure);
+    /// Draws `text` as the stamp into `rect` of the painter's device; nothing
+    /// for an empty text.
+    static void draw(QPainter& painter, const QRect& rect, const ombrel::OMString& text, int angle,
+                     bool onPaper);
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPointF>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QPainter;
+
+/**
+ * One laid-out strip of a page that pagination never splits: a line of text,
+ * a table row, a box or a picture. Bands are immutable once laid out, so a
+ * table's header rows can be drawn again on every page the table runs onto.
+ */
+class GBand
+{
+public:
+    virtual ~GBand() = default;
+    /// Draws the band with its top left corner at `topLeft` (layout units).
+    virtual void draw(QPainter& painter, QPointF topLeft) const = 0;
+    /// The band's text, cells separated by tabs; for searching and tests.
+    virtual QString text() const { return {}; }
+
+    double height = 0;
+    /// Offset from the left edge of the page.
+    double x = 0;
+    /// Pagination keeps this band on the same page as the one after it.
+    bool keepWithNext = false;
+    /// The header rows to repeat above this band when it opens a page.
+    std::shared_ptr<const std::vector<const GBand*>> repeatAbove;
+};
+
+using GBandList = std::vector<std::unique_ptr<GBand>>;

@@ -1,0 +1,369 @@
+#include "GGrid.h"
+
+#include "GLayoutContext.h"
+#include "TextFlow.h"
+
+#include "foundation/OMException.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QRegularExpression>
+#include <algorithm>
+#include <numeric>
+#include <string>
+
+namespace {
+
+const GGridCell& emptyCell()
+{
+    static const GGridCell cell;
+    return cell;
+}
+
+// The most a sampled column widens for its cells, as a share of the table.
+constexpr double MaxSampleGrowth = 0.4;
+
+double padX(const GPadding& p)
+{
+    return GUnits::fromPoints(p.left + p.right);
+}
+
+struct LaidCell
+{
+    double x = 0;
+    double width = 0;
+    double contentHeight = 0;
+    GPadding padding;
+    int vAlign = 0;
+    uint32_t background = GUnits::NoColour;
+    std::unique_ptr<TextFlow> flow;
+    const GObject* contents = nullptr;
+    QSizeF contentsSize;
+};
+
+class GridRowBand : public GBand
+{
+public:
+    GridRowBand(const GLayoutContext& context, std::vector<LaidCell> cells)
+        : m_context(context), m_cells(std::move(cells))
+    {
+    }
+    void draw(QPainter& painter, QPointF topLeft) const override
+    {
+        for (const LaidCell& cell : m_cells) {
+            const QRectF box(topLeft.x() + cell.x, topLeft.y(), cell.width, height);
+            if (cell.background != GUnits::NoColour)
+                painter.fillRect(box, GUnits::colour(cell.background));
+            double top = box.top() + GUnits::fromPoints(cell.padding.top);
+            if (cell.vAlign == GObject::VAlignCentre) {
+                const double inner = height - GUnits::fromPoints(cell.padding.top + cell.padding.bottom);
+                top += std::max(0.0, (inner - cell.contentHeight) / 2);
+            }
+            const double left = box.left() + GUnits::fromPoints(cell.padding.left);
+            if (cell.contents) {
+                const double inner = cell.width - padX(cell.padding);
+                double x = left;
+                const int align = cell.contents->hAlign();
+                if (align == GObject::AlignCentre)
+                    x += (inner - cell.contentsSize.width()) / 2;
+                else if (align == GObject::AlignRight)
+                    x += inner - cell.contentsSize.width();
+                cell.contents->drawBox(m_context, painter, QRectF(QPointF(x, top), cell.contentsSize));
+            } else if (cell.flow) {
+                cell.flow->draw(painter, QPointF(left, top));
+            }
+        }
+    }
+    QString text() const override
+    {
+        QStringList texts;
+        for (const LaidCell& cell : m_cells)
+            texts.append(cell.contents ? cell.contents->displayText()
+                                       : (cell.flow ? cell.flow->text() : QString()));
+        return texts.join(QLatin1Char('\t'));
+    }
+
+private:
+    const GLayoutContext m_context;
+    std::vector<LaidCell> m_cells;
+};
+
+} // namespace
+
+void GGrid::setColumnCount(int count)
+{
+    count = std::max(0, count);
+    while (int(m_columns.size()) < count)
+        m_columns.push_back(std::make_unique<GGridColumn>());
+    m_columns.resize(size_t(count));
+}
+
+GGridColumn& GGrid::addColumn()
+{
+    m_columns.push_back(std::make_unique<GGridColumn>());
+    return *m_columns.back();
+}
+
+GGridColumn& GGrid::column(int index)
+{
+    return const_cast<GGridColumn&>(std::as_const(*this).column(index));
+}
+
+const GGridColumn& GGrid::column(int index) const
+{
+    if (index < 0 || index >= int(m_columns.size()))
+        throw ombrel::OMIndexOutOfBoundsException("column " + std::to_string(index));
+    return *m_columns[size_t(index)];
+}
+
+GGridRow& GGrid::addRow()
+{
+    m_rows.push_back(std::make_unique<GGridRow>(int(m_rows.size())));
+    return *m_rows.back();
+}
+
+GGridRow& GGrid::row(int index)
+{
+    return const_cast<GGridRow&>(std::as_const(*this).row(index));
+}
+
+const GGridRow& GGrid::row(int index) const
+{
+    if (index < 0 || index >= int(m_rows.size()))
+        throw ombrel::OMIndexOutOfBoundsException("row " + std::to_string(index));
+    return *m_rows[size_t(index)];
+}
+
+GFont GGrid::cellFont(const GLayoutContext& context, int row, int column) const
+{
+    const GGridRow& r = this->row(row);
+    const GGridCell* cell = r.cellAt(column);
+    if (cell && !cell->font().isEmpty())
+        return cell->font();
+    if (!r.font().isEmpty())
+        return r.font();
+    return context.resolve(m_font);
+}
+
+uint32_t GGrid::cellTextColour(const GLayoutContext& context, int row, int column) const
+{
+    // The nearest level that names a colour or a font decides the colour.
+    const GGridRow& r = this->row(row);
+    if (const GGridCell* cell = r.cellAt(column)) {
+        if (cell->textColour != GUnits::NoColour)
+            return cell->textColour;
+        if (!cell->font().isEmpty())
+            return cell->font().colour();
+    }
+    if (r.textColour != GUnits::NoColour)
+        return r.textColour;
+    if (!r.font().isEmpty())
+        return r.font().colour();
+    if (textColour != GUnits::NoColour)
+        return textColour;
+    return context.resolve(m_font).colour();
+}
+
+uint32_t GGrid::cellBackground(int row, int column) const
+{
+    const GGridRow& r = this->row(row);
+    if (const GGridCell* cell = r.cellAt(column); cell && cell->background != GUnits::NoColour)
+        return cell->background;
+    if (r.background != GUnits::NoColour)
+        return r.background;
+    return r.index % 2 == 0 ? evenRowBackground : oddRowBackground;
+}
+
+double GGrid::cellNaturalWidth(const GLayoutContext& context, int row, int column) const
+{
+    const GGridCell* cell = this->row(row).cellAt(column);
+    if (!cell)
+        return 0;
+    const double pad = padX(cell->padding.value_or(DefaultCellPadding));
+    if (cell->contents())
+        return cell->contents()->naturalWidth(context) + pad;
+    if (cell->text().isEmpty())
+        return 0;
+    const GFont font = cellFont(context, row, column);
+    return TextFlow({{cell->text().toQString(), font.layoutFont(), {}}}, false).naturalWidth() + pad;
+}
+
+double GGrid::cellMinimumWidth(const GLayoutContext& context, int row, int column) const
+{
+    const GGridCell* cell = this->row(row).cellAt(column);
+    if (!cell || cell->text().isEmpty() || cell->contents())
+        return cellNaturalWidth(context, row, column);
+    const QFontMetricsF metrics(cellFont(context, row, column).layoutFont());
+    double widest = 0;
+    for (const QString& word : cell->text().toQString().split(QRegularExpression(QStringLiteral("\\s+")),
+                                                            Qt::SkipEmptyParts))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest + padX(cell->padding.value_or(DefaultCellPadding));
+}
+
+std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double width) const
+{
+    const int n = columnCount();
+    std::vector<double> widths(size_t(n), 0.0);
+    std::vector<bool> sampled(size_t(n), false);
+    const QFontMetricsF metrics(context.resolve(m_font).layoutFont());
+    const auto widestCell = [&](int c) {
+        double widest = 0;
+        for (int r = 0; r < rowCount(); ++r) {
+            const GGridCell* cell = row(r).cellAt(c);
+            if (cell && cell->columnSpan <= 1)
+                widest = std::max(widest, cellNaturalWidth(context, r, c));
+        }
+        return widest;
+    };
+    for (int c = 0; c < n; ++c) {
+        const GGridColumn& col = column(c);
+        if (!col.sample().isEmpty()) {
+            // The sample sets the width; a label a little wider than a number
+            // ("E & OE" over quantities) widens the column rather than wrap.
+            const double sample =
+                metrics.horizontalAdvance(col.sample().toQString()) + padX(DefaultCellPadding);
+            widths[size_t(c)] = std::max(sample, std::min(widestCell(c), width * MaxSampleGrowth));
+            sampled[size_t(c)] = true;
+        } else if (!(col.hasFlags(FlagTakeRest) && !col.hasFlags(FlagFitContent))) {
+            widths[size_t(c)] = widestCell(c);
+        }
+    }
+    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+    if (total <= width) {
+        std::vector<int> takers;
+        for (int c = 0; c < n; ++c)
+            if (column(c).hasFlags(FlagTakeRest))
+                takers.push_back(c);
+        if (takers.empty())
+            for (int c = 0; c < n; ++c)
+                takers.push_back(c);
+        for (int c : takers)
+            widths[size_t(c)] += (width - total) / double(takers.size());
+        return widths;
+    }
+
+    // Too wide: columns without a sample give way, down to their longest word.
+    std::vector<double> minimum(size_t(n), 0.0);
+    double spare = 0;
+    for (int c = 0; c < n; ++c) {
+        if (sampled[size_t(c)])
+            continue;
+        for (int r = 0; r < rowCount(); ++r) {
+            const GGridCell* cell = row(r).cellAt(c);
+            if (cell && cell->columnSpan <= 1)
+                minimum[size_t(c)] = std::max(minimum[size_t(c)], cellMinimumWidth(context, r, c));
+        }
+        minimum[size_t(c)] = std::min(minimum[size_t(c)], widths[size_t(c)]);
+        spare += widths[size_t(c)] - minimum[size_t(c)];
+    }
+    const double excess = total - width;
+    if (spare >= excess && spare > 0) {
+        for (int c = 0; c < n; ++c)
+            if (!sampled[size_t(c)])
+                widths[size_t(c)] -= (widths[size_t(c)] - minimum[size_t(c)]) * excess / spare;
+        return widths;
+    }
+    // Even the longest words do not fit: everything shrinks alike.
+    double shrunk = 0;
+    for (int c = 0; c < n; ++c) {
+        if (!sampled[size_t(c)])
+            widths[size_t(c)] = minimum[size_t(c)];
+        shrunk += widths[size_t(c)];
+    }
+    if (shrunk > 0)
+        for (double& w : widths)
+            w *= width / shrunk;
+    return widths;
+}
+
+void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAlign,
+                   GBandList& out) const
+{
+    const int n = columnCount();
+    if (n == 0 || m_rows.empty())
+        return;
+    const double tableWidth = width * std::clamp(relativeWidth, 1, 100) / 100.0;
+    const int align = hAlign() != AlignNone ? hAlign() : inheritedAlign;
+    const double offset = align == AlignCentre  ? (width - tableWidth) / 2
+                          : align == AlignRight ? width - tableWidth
+                                                : 0.0;
+    const std::vector<double> widths = columnWidths(context, tableWidth);
+    std::vector<double> lefts(size_t(n) + 1, 0.0);
+    for (int c = 0; c < n; ++c)
+        lefts[size_t(c) + 1] = lefts[size_t(c)] + widths[size_t(c)];
+
+    auto header = std::make_shared<std::vector<const GBand*>>();
+    for (int r = 0; r < rowCount(); ++r) {
+        const GGridRow& gridRow = row(r);
+        std::vector<LaidCell> cells;
+        double rowHeight = 0;
+        for (int c = 0; c < n;) {
+            const GGridCell& cell = gridRow.cellAt(c) ? *gridRow.cellAt(c) : emptyCell();
+            const int span = std::clamp(cell.columnSpan, 1, n - c);
+            LaidCell laid;
+            laid.x = lefts[size_t(c)];
+            laid.width = lefts[size_t(c + span)] - laid.x;
+            laid.padding = cell.padding.value_or(DefaultCellPadding);
+            laid.vAlign = cell.vAlign();
+            laid.background = cellBackground(r, c);
+            const double inner = std::max(1.0, laid.width - padX(laid.padding));
+            if (cell.contents()) {
+                laid.contents = cell.contents();
+                laid.contentsSize = cell.contents()->boxSize(context, inner);
+                laid.contentHeight = laid.contentsSize.height();
+            } else {
+                const GFont font = cellFont(context, r, c);
+                const QFont qfont = font.layoutFont();
+                laid.flow = std::make_unique<TextFlow>(
+                    std::vector<GTextRun>{{cell.text().toQString(), qfont,
+                                           GUnits::colour(cellTextColour(context, r, c))}},
+                    true);
+                const int cellAlign = cell.hAlign() != AlignNone ? cell.hAlign()
+                                      : column(c).hAlign() != AlignNone ? column(c).hAlign()
+                                                                        : AlignLeft;
+                laid.flow->layOut(inner, cellAlign);
+                laid.contentHeight = laid.flow->isEmpty() ? QFontMetricsF(qfont).height()
+                                                          : laid.flow->height();
+            }
+            rowHeight = std::max(rowHeight, laid.contentHeight +
+                                                GUnits::fromPoints(laid.padding.top + laid.padding.bottom));
+            cells.push_back(std::move(laid));
+            c += span;
+        }
+        auto band = std::make_unique<GridRowBand>(context, std::move(cells));
+        band->height = rowHeight;
+        band->x = offset;
+        if (r < m_headerRows) {
+            band->keepWithNext = true;
+            header->push_back(band.get());
+        } else if (!header->empty()) {
+            band->repeatAbove = header;
+        }
+        out.push_back(std::move(band));
+    }
+}
+
+double GGrid::naturalWidth(const GLayoutContext& context) const
+{
+    double total = 0;
+    for (int c = 0; c < columnCount(); ++c) {
+        double widest = 0;
+        for (int r = 0; r < rowCount(); ++r)
+            widest = std::max(widest, cellNaturalWidth(context, r, c));
+        total += widest;
+    }
+    return total;
+}
+
+QString GGrid::displayText() const
+{
+    QStringList lines;
+    for (const auto& r : m_rows) {
+        QStringList cells;
+        for (int c = 0; c < r->cellCount(); ++c)
+            cells.append(r->cellAt(c)->displayText());
+        lines.append(cells.join(QLatin1Char('\t')));
+    }
+    return lines.join(QLatin1Char('\n'));
+}

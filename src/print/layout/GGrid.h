@@ -1,0 +1,75 @@
+#pragma once
+
+#include "GFont.h"
+#include "GGridColumn.h"
+#include "GGridRow.h"
+#include "GObject.h"
+#include "GPadding.h"
+#include "GUnits.h"
+
+#include <memory>
+#include <vector>
+
+/**
+ * A table. Column widths: a column with a sample text is as wide as the
+ * sample in the grid's font, or its widest cell up to 40 % of the table; one flagged FlagTakeRest alone starts at no
+ * width; any other column is as wide as its widest cell. The width left over
+ * goes in equal shares to the FlagTakeRest columns (to every column when there
+ * are none); when the columns are too wide, those without a sample give way
+ * first, down to their longest word, and their text wraps. A table that runs over a page repeats its
+ * header rows on every page.
+ */
+class GGrid : public GObject
+{
+public:
+    /// Padding of cells that set none, in points.
+    static constexpr GPadding DefaultCellPadding{4, 4, 2, 2};
+
+    void setColumnCount(int count);
+    int columnCount() const { return int(m_columns.size()); }
+    GGridColumn& addColumn();
+    GGridColumn& column(int index);
+    const GGridColumn& column(int index) const;
+
+    GGridRow& addRow();
+    int rowCount() const { return int(m_rows.size()); }
+    GGridRow& row(int index);
+    const GGridRow& row(int index) const;
+
+    void setFont(const GFont& font) { m_font = font; }
+    const GFont& font() const { return m_font; }
+
+    /// The first `count` rows are the table's header, repeated on each page.
+    void setHeaderRowCount(int count) { m_headerRows = count; }
+    int headerRowCount() const { return m_headerRows; }
+
+    /// Percentage of the available width the table takes.
+    int relativeWidth = 100;
+    uint32_t textColour = GUnits::NoColour;
+    uint32_t evenRowBackground = GUnits::NoColour;
+    uint32_t oddRowBackground = GUnits::NoColour;
+
+    /// The font, text colour and background a cell is drawn with.
+    GFont cellFont(const GLayoutContext& context, int row, int column) const;
+    uint32_t cellTextColour(const GLayoutContext& context, int row, int column) const;
+    uint32_t cellBackground(int row, int column) const;
+
+    /// Column widths in layout units for a table `width` units wide.
+    std::vector<double> columnWidths(const GLayoutContext& context, double width) const;
+
+    void layOut(const GLayoutContext& context, double width, int inheritedAlign,
+                GBandList& out) const override;
+    double naturalWidth(const GLayoutContext& context) const override;
+    QString displayText() const override;
+    bool isInline() const override { return false; }
+
+private:
+    double cellNaturalWidth(const GLayoutContext& context, int row, int column) const;
+    /// The width of the cell's longest word: narrower, its text breaks words.
+    double cellMinimumWidth(const GLayoutContext& context, int row, int column) const;
+
+    std::vector<std::unique_ptr<GGridColumn>> m_columns;
+    std::vector<std::unique_ptr<GGridRow>> m_rows;
+    GFont m_font;
+    int m_headerRows = 0;
+};

@@ -1,0 +1,6 @@
+#include "GGridCell.h"
+
+QString GGridCell::displayText() const
+{
+    return m_contents ? m_contents->displayText() : m_text.toQString();
+}

@@ -1,0 +1,201 @@
+#include "GPage.h"
+
+#include "CDCSave.h"
+#include "GParagraph.h"
+#include "GUnits.h"
+
+#include "foundation/OMException.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace {
+
+// A page whose footer leaves the body less than this share of the page lets
+// the body run into the footer rather than make a page per line.
+constexpr double MinimumBodyShare = 0.2;
+// How many bands a chain kept together may span before pagination gives up on it.
+constexpr int MaxKeptTogether = 8;
+
+std::vector<std::unique_ptr<GObject>>& checkedSection(std::vector<std::unique_ptr<GObject>>* sections,
+                                                      int section)
+{
+    if (section < 0 || section > 2)
+        throw ombrel::OMIndexOutOfBoundsException("section " + std::to_string(section));
+    return sections[section];
+}
+
+} // namespace
+
+GPage::GPage() = default;
+GPage::~GPage()
+{
+    clear();
+}
+
+GParagraph* GPage::paragraph(int section, bool newParagraph, bool create)
+{
+    auto& objects = checkedSection(m_sections, section);
+    if (!newParagraph && !objects.empty())
+        if (auto* last = dynamic_cast<GParagraph*>(objects.back().get()))
+            return last;
+    if (!create)
+        return nullptr;
+    return &addParagraph(std::make_unique<GParagraph>(), section);
+}
+
+GObject& GPage::addParagraph(std::unique_ptr<GObject> object, int section)
+{
+    auto& objects = checkedSection(m_sections, section);
+    objects.push_back(std::move(object));
+    m_dirty = true;
+    return *objects.back();
+}
+
+const std::vector<std::unique_ptr<GObject>>& GPage::objects(int section) const
+{
+    return checkedSection(const_cast<std::vector<std::unique_ptr<GObject>>*>(m_sections), section);
+}
+
+void GPage::clear()
+{
+    // Bands refer to the objects: drop them first.
+    m_pages.clear();
+    m_flowBands.clear();
+    m_footerBands.clear();
+    for (auto& section : m_sections)
+        section.clear();
+    m_dirty = true;
+}
+
+void GPage::recalculate(int)
+{
+    m_dirty = true;
+}
+
+void GPage::setPageWidth(double points)
+{
+    if (points > 0 && points != m_pageWidth) {
+        m_pageWidth = points;
+        m_dirty = true;
+    }
+}
+
+double GPage::height() const
+{
+    return GUnits::toPoints(m_heightUnits);
+}
+
+void GPage::layout(const QRectF& rect)
+{
+    const double widthUnits = GUnits::fromPoints(m_pageWidth);
+    const double heightUnits = rect.width() > 0 && rect.height() > 0
+                                   ? widthUnits * rect.height() / rect.width()
+                                   : GUnits::fromPoints(DefaultHeight * m_pageWidth / DefaultWidth);
+    if (m_dirty || std::abs(heightUnits - m_heightUnits) > 0.01)
+        layOutPages(heightUnits);
+}
+
+void GPage::ensureLayout()
+{
+    if (m_dirty || m_pages.empty())
+        layOutPages(m_heightUnits > 0 ? m_heightUnits
+                                      : GUnits::fromPoints(DefaultHeight * m_pageWidth / DefaultWidth));
+}
+
+void GPage::layOutPages(double heightUnits)
+{
+    m_pages.clear();
+    m_flowBands.clear();
+    m_footerBands.clear();
+    m_heightUnits = heightUnits;
+    const double width = GUnits::fromPoints(m_pageWidth);
+
+    for (const auto& object : m_sections[Footer])
+        object->layOut(m_context, width, GObject::AlignLeft, m_footerBands);
+    m_footerHeight = 0;
+    for (const auto& band : m_footerBands)
+        m_footerHeight += band->height;
+
+    for (int section : {int(Header), int(Body)}) {
+        const auto& objects = m_sections[section];
+        for (size_t i = 0; i < objects.size(); ++i) {
+            const size_t first = m_flowBands.size();
+            objects[i]->layOut(m_context, width, GObject::AlignLeft, m_flowBands);
+            // A caption paragraph stays with the table after it.
+            const bool beforeTable = i + 1 < objects.size() &&
+                                     !dynamic_cast<const GParagraph*>(objects[i + 1].get());
+            if (beforeTable && m_flowBands.size() > first &&
+                dynamic_cast<const GParagraph*>(objects[i].get()))
+                m_flowBands.back()->keepWithNext = true;
+        }
+    }
+
+    const double bodyHeight = std::max(heightUnits - m_footerHeight, heightUnits * MinimumBodyShare);
+    m_pages.emplace_back();
+    double y = 0;
+    for (size_t i = 0; i < m_flowBands.size(); ++i) {
+        const GBand& band = *m_flowBands[i];
+        double needed = band.height;
+        for (size_t j = i; j + 1 < m_flowBands.size() && m_flowBands[j]->keepWithNext &&
+                           j < i + MaxKeptTogether;
+             ++j)
+            needed += m_flowBands[j + 1]->height;
+        if (y > 0 && y + needed > bodyHeight) {
+            m_pages.emplace_back();
+            y = 0;
+            if (band.repeatAbove) {
+                for (const GBand* header : *band.repeatAbove) {
+                    m_pages.back().push_back({header, y});
+                    y += header->height;
+                }
+            }
+        }
+        m_pages.back().push_back({&band, y});
+        y += band.height;
+    }
+    m_dirty = false;
+}
+
+void GPage::draw(QPainter& painter, const QRectF& rect, int pageIndex)
+{
+    if (rect.width() <= 0 || rect.height() <= 0)
+        return;
+    layout(rect);
+    if (pageIndex < 0 || pageIndex >= int(m_pages.size()))
+        return;
+    const double widthUnits = GUnits::fromPoints(m_pageWidth);
+    const double scale = rect.width() / widthUnits;
+    CDCSave saved(painter);
+    painter.translate(rect.topLeft());
+    painter.scale(scale, scale);
+    painter.setClipRect(QRectF(0, 0, widthUnits, m_heightUnits), Qt::IntersectClip);
+    for (const Placement& placed : m_pages[size_t(pageIndex)])
+        placed.band->draw(painter, QPointF(placed.band->x, placed.y));
+    double y = m_heightUnits - m_footerHeight;
+    for (const auto& band : m_footerBands) {
+        band->draw(painter, QPointF(band->x, y));
+        y += band->height;
+    }
+}
+
+int GPage::getPageCount()
+{
+    ensureLayout();
+    return int(m_pages.size());
+}
+
+QStringList GPage::pageText(int pageIndex)
+{
+    ensureLayout();
+    QStringList lines;
+    if (pageIndex < 0 || pageIndex >= int(m_pages.size()))
+        return lines;
+    for (const Placement& placed : m_pages[size_t(pageIndex)])
+        lines.append(placed.band->text());
+    for (const auto& band : m_footerBands)
+        lines.append(band->text());
+    return lines;
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "GBand.h"
+#include "GFont.h"
+#include "GLayoutContext.h"
+#include "GObject.h"
+
+#include <QRectF>
+#include <QSizeF>
+#include <memory>
+#include <vector>
+
+class GParagraph;
+class QPainter;
+
+/**
+ * A composed document: a header section that opens the first page, a body
+ * that flows over as many pages as it needs, and a footer at the foot of every
+ * page. The page owns every object handed to it.
+ *
+ * Layout is in a fixed logical page: pageWidth() points wide (A4's printable
+ * width unless set otherwise) and as high as the rectangle it is laid out for
+ * is in proportion. Any device and any rectangle of the same proportions thus
+ * gets the same pages, scaled: the preview shows what prints.
+ */
+class GPage
+{
+public:
+    enum SectionType : int { Header = 0, Body = 1, Footer = 2 };
+
+    /// A4 less the default print margins (20 mm left, 15 mm right, 10 mm top,
+    /// 5 mm bottom), in points.
+    static constexpr double DefaultWidth = (210.0 - 35.0) / 25.4 * 72.0;
+    static constexpr double DefaultHeight = (297.0 - 15.0) / 25.4 * 72.0;
+
+    GPage();
+    ~GPage();
+    GPage(const GPage&) = delete;
+    GPage& operator=(const GPage&) = delete;
+
+    /**
+     * The paragraph to add to in `section`. With `newParagraph` a new one is
+     * started after all earlier content; without it the section's last
+     * paragraph is reused. Without `create` no paragraph is made (null when
+     * there is none to reuse).
+     */
+    GParagraph* paragraph(int section, bool newParagraph, bool create);
+    /// Adds an object (a grid, a paragraph) to the end of `section`.
+    GObject& addParagraph(std::unique_ptr<GObject> object, int section);
+    template <typename T>
+    T& addParagraph(std::unique_ptr<T> object, int section)
+    {
+        T& added = *object;
+        addParagraph(std::unique_ptr<GObject>(std::move(object)), section);
+        return added;
+    }
+    const std::vector<std::unique_ptr<GObject>>& objects(int section) const;
+
+    /// Drops every object and the layout.
+    void clear();
+    /// The font of text added without one.
+    GFont& defaultFont() { return m_context.defaultFont; }
+    const GFont& defaultFont() const { return m_context.defaultFont; }
+    /// Marks the layout out of date (0 after composing, 3 after a resize,
+    /// 4 around a print job); the next layout pass or draw lays out afresh.
+    void recalculate(int reason);
+
+    void setPageWidth(double points);
+    double pageWidth() const { return m_pageWidth; }
+
+    /// Lays the page out for a rectangle of these proportions, in any unit.
+    void layout(const QRectF& rect);
+    /// Draws page `pageIndex` scaled into `rect`, laying out first when the
+    /// rectangle's proportions differ from the last layout.
+    void draw(QPainter& painter, const QRectF& rect, int pageIndex);
+    /// Pages of the current layout; lays out for the default page when needed.
+    int getPageCount();
+    /// Laid-out page size in points.
+    double width() const { return m_pageWidth; }
+    double height() const;
+
+    /// The texts drawn on a page, one band per line, cells separated by tabs.
+    QStringList pageText(int pageIndex);
+
+private:
+    struct Placement
+    {
+        const GBand* band;
+        double y;
+    };
+
+    void layOutPages(double heightUnits);
+    void ensureLayout();
+
+    std::vector<std::unique_ptr<GObject>> m_sections[3];
+    GLayoutContext m_context;
+    double m_pageWidth = DefaultWidth;
+
+    bool m_dirty = true;
+    double m_heightUnits = 0;
+    GBandList m_flowBands;
+    GBandList m_footerBands;
+    double m_footerHeight = 0;
+    std::vector<std::vector<Placement>> m_pages;
+};

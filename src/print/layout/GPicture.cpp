@@ -1,0 +1,65 @@
+#include "GPicture.h"
+
+#include "GUnits.h"
+
+#include <QImageReader>
+#include <QPainter>
+
+namespace {
+
+// Screen pixels of the settings' widths are 1/96 inch.
+constexpr double PointsPerPixel = 72.0 / 96.0;
+
+} // namespace
+
+GPicture::GPicture(const ombrel::OMString& fileName, int width, int height)
+    : m_fileName(fileName), m_width(width), m_height(height)
+{
+}
+
+const QImage& GPicture::image() const
+{
+    if (!m_image) {
+        QImageReader reader(m_fileName.toQString());
+        reader.setAutoTransform(true);
+        m_image = reader.read();
+    }
+    return *m_image;
+}
+
+bool GPicture::isValid() const
+{
+    return !image().isNull();
+}
+
+QSizeF GPicture::boxSize(const GLayoutContext&, double maxWidth) const
+{
+    const QImage& picture = image();
+    if (picture.isNull())
+        return {};
+    double width = 0;
+    double height = 0;
+    if (m_width > 0) {
+        width = GUnits::fromPoints(m_width * PointsPerPixel);
+        height = m_height > 0 ? GUnits::fromPoints(m_height * PointsPerPixel)
+                              : width * picture.height() / picture.width();
+    } else {
+        // The picture's own resolution when it records one, else a screen's.
+        const double dpiX = picture.dotsPerMeterX() > 0 ? picture.dotsPerMeterX() * 0.0254 : 96.0;
+        const double dpiY = picture.dotsPerMeterY() > 0 ? picture.dotsPerMeterY() * 0.0254 : 96.0;
+        width = GUnits::fromPoints(picture.width() * 72.0 / dpiX);
+        height = GUnits::fromPoints(picture.height() * 72.0 / dpiY);
+    }
+    if (width > maxWidth && maxWidth > 0) {
+        height = height * maxWidth / width;
+        width = maxWidth;
+    }
+    return {width, height};
+}
+
+void GPicture::drawBox(const GLayoutContext&, QPainter& painter, const QRectF& box) const
+{
+    const QImage& picture = image();
+    if (!picture.isNull())
+        painter.drawImage(box, picture);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "GObject.h"
+
+#include "foundation/OMString.h"
+
+#include <QImage>
+#include <optional>
+
+/**
+ * A picture from a file. A width of 0 keeps the picture's own size; a given
+ * width (in pixels of a 96 dpi screen) scales it, and a height of 0 then keeps
+ * its proportions. A file that cannot be read draws nothing and takes no room.
+ */
+class GPicture : public GObject
+{
+public:
+    GPicture(const ombrel::OMString& fileName, int width = 0, int height = 0);
+
+    const ombrel::OMString& fileName() const { return m_fileName; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    /// Whether the file could be read as a picture.
+    bool isValid() const;
+
+    QSizeF boxSize(const GLayoutContext& context, double maxWidth) const override;
+    void drawBox(const GLayoutContext& context, QPainter& painter, const QRectF& box) const override;
+
+private:
+    const QImage& image() const;
+
+    ombrel::OMString m_fileName;
+    int m_width;
+    int m_height;
+    mutable std::optional<QImage> m_image;
+};

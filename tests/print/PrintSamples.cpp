@@ -1,0 +1,89 @@
+// Writes the sample documents to PDF files in the folder given on the command
+// line, to look at the printed pages. Uses a throw-away settings home.
+#include "SampleDocuments.h"
+
+#include "print/InvoicePage.h"
+#include "print/PageOptions.h"
+#include "print/PdfExport.h"
+#include "print/PrintedPage.h"
+#include "print/TextStyles.h"
+
+#include "app/core/SettingsStore.h"
+#include "resources/StringTable.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+bool report(const ombrel::OMString& error)
+{
+    if (!error.isEmpty())
+        std::fprintf(stderr, "%s\n", error.c_str());
+    return error.isEmpty();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8() + "/config");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Ombrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vorlane"));
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+
+    bool ok = true;
+    TextStyles styles;
+    PrintedPage printed(styles);
+
+    SampleDocuments::usePlumberBusiness();
+    styles.LoadStyles();
+    JobEstimate estimate = SampleDocuments::bathroomEstimate();
+    PageOptions options;
+    options.vat = true;
+    options.sections = {true, true, true, true, true};
+    options.pageTitle = StringTable::text(IDS_TITLE_ESTIMATE);
+    printed.compose(estimate, options);
+    ok = report(PdfExport::write(printed, out.filePath("estimate.pdf"))) && ok;
+
+    JobInvoice invoice = SampleDocuments::boilerInvoice();
+    PageOptions invoiceOptions;
+    invoiceOptions.vat = true;
+    invoiceOptions.showPaymentDetails = true;
+    invoiceOptions.pageTitle = StringTable::text(IDS_TITLE_INVOICE);
+    invoiceOptions.stampText = InvoicePage::stampText(invoice);
+    printed.compose(invoice, invoiceOptions);
+    ok = report(PdfExport::write(printed, out.filePath("invoice.pdf"))) && ok;
+
+    JobInvoice longOne = SampleDocuments::longInvoice(300);
+    printed.compose(longOne, invoiceOptions);
+    ok = report(PdfExport::write(printed, out.filePath("invoice-300.pdf"))) && ok;
+
+    SampleDocuments::useElectricianBusiness();
+    styles.LoadStyles();
+    printed.SettingsChanged();
+    JobQuote quote = SampleDocuments::rewireQuote();
+    PageOptions quoteOptions;
+    quoteOptions.sections = {true, false, true, true, true};
+    quoteOptions.pageTitle = StringTable::text(IDS_TITLE_QUOTE);
+    printed.compose(quote, quoteOptions);
+    ok = report(PdfExport::write(printed, out.filePath("quote.pdf"))) && ok;
+
+    invoiceOptions.vat = false;
+    invoiceOptions.showPaymentDetails = false;
+    JobInvoice plain = SampleDocuments::boilerInvoice();
+    plain.extraTerms.clear();
+    printed.compose(plain, invoiceOptions);
+    ok = report(PdfExport::write(printed, out.filePath("invoice-novat.pdf"))) && ok;
+    return ok ? 0 : 1;
+}
