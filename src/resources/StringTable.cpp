@@ -12,6 +12,13 @@ const std::unordered_map<int, const char*>& table()
     static const std::unordered_map<int, const char*> texts = {
         {IDS_APP_TITLE, "Vorlane"},
         {IDS_PROGRAM_NAME, "Vorlane"},
+        {IDS_TAB_CUSTOMER, "Customer Details"},
+        {IDS_TAB_DESCRIPTION, "Description"},
+        {IDS_TAB_LOCATION, "Location"},
+        {IDS_TAB_PREVIEW, "Preview"},
+        {IDS_TAB_ITEMS, "Items"},
+        {IDS_TAB_PAYMENTS, "Payments"},
+        {IDS_OVERDUE, "OVERDUE"},
         {IDS_LABOUR, "Labour"},
         {IDS_TRAVEL, "Travel"},
         {IDS_MATERIALS, "Materials"},

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QMetaObject>
+#include <QEvent>
 #include <QVBoxLayout>
 
 TabbedEditView::TabbedEditView(Document* document, QWidget* parent)
@@ -21,6 +22,8 @@ TabbedEditView::TabbedEditView(Document* document, QWidget* parent)
     layout->addWidget(m_strip);
     layout->addWidget(m_area, 1);
     connect(m_strip, &TabStrip::currentChanged, this, &TabbedEditView::SelectTab);
+    // The current tab fills the area below the strip, whatever resizes it.
+    m_area->installEventFilter(this);
     if (m_document)
         m_document->addView(this);
 }
@@ -31,7 +34,7 @@ TabbedEditView::~TabbedEditView()
         m_document->removeView(this);
 }
 
-void TabbedEditView::ComposePage(GPage&) {}
+void TabbedEditView::ComposePage(GPage&, const PageFonts&) {}
 
 ombrel::OMString TabbedEditView::GetPageTitle() const
 {
@@ -140,11 +143,11 @@ void TabbedEditView::layoutTabs()
         m_currentTab->setGeometry(m_area->rect());
 }
 
-void TabbedEditView::resizeEvent(QResizeEvent* event)
+bool TabbedEditView::eventFilter(QObject* watched, QEvent* event)
 {
-    QWidget::resizeEvent(event);
-    m_firstSize = false;
-    layoutTabs();
+    if (watched == m_area && event->type() == QEvent::Resize)
+        layoutTabs();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TabbedEditView::OnFilePrint()

@@ -9,6 +9,7 @@
 class Document;
 class EditTab;
 class GPage;
+struct PageFonts;
 class TabStrip;
 
 /**
@@ -28,8 +29,8 @@ public:
 
     Document* document() const { return m_document; }
 
-    /// Adds the document's content to the printed page.
-    virtual void ComposePage(GPage& page);
+    /// Adds the document's content to the printed page, in the preview's fonts.
+    virtual void ComposePage(GPage& page, const PageFonts& fonts);
     /// The title word of the printed page.
     virtual ombrel::OMString GetPageTitle() const;
 
@@ -83,7 +84,7 @@ protected:
     /// The derived views' printing goes to their preview tab.
     virtual void printDocument(bool preview);
 
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void layoutTabs();
@@ -97,7 +98,6 @@ private:
     ombrel::OMArray<EditTab*> m_tabs;
     ombrel::OMArray<ombrel::OMString> m_titles;
     bool m_vatFlag;
-    bool m_firstSize = true;
     bool m_created = false;
     bool m_exchanging = false;
 };

@@ -1,0 +1,311 @@
+#include "EditTabPreview.h"
+
+#include "PrintSetup.h"
+#include "TabbedEditView.h"
+#include "documents/UpdateHint.h"
+#include "print/PrintableArea.h"
+#include "print/layout/GPage.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace {
+
+constexpr int SideInset = 12;     // left and right of the pages
+constexpr int EndInset = 6;       // above the first and below the last page
+constexpr int PageGap = 12;       // between two pages
+constexpr int MinimumSheetWidth = 480;
+
+QSizeF paperMillimetres()
+{
+    return PrintSetup::printer().pageLayout().fullRect(QPageLayout::Millimeter).size();
+}
+
+} // namespace
+
+EditTabPreview::EditTabPreview(const TextStyles& styles, QWidget* parent)
+    : EditTab(TemplateId, parent), m_printed(styles), m_vertical(new QScrollBar(Qt::Vertical, this)),
+      m_horizontal(new QScrollBar(Qt::Horizontal, this))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_horizontal->hide();
+    connect(m_vertical, &QScrollBar::valueChanged, this, [this] { update(); });
+    connect(m_horizontal, &QScrollBar::valueChanged, this, [this] { update(); });
+}
+
+void EditTabPreview::Compose()
+{
+    TabbedEditView* view = ownerView();
+    const ombrel::OMString title = view ? view->GetPageTitle() : ombrel::OMString();
+    m_printed.Compose(title, [view](GPage& page, const PageFonts& fonts) {
+        if (view)
+            view->ComposePage(page, fonts);
+    });
+    // Lay out as wide as the printer's page prints, so the preview's pages
+    // break where the printed ones will.
+    const PrintMargins margins = PrintMargins::fromSettings();
+    const double contentMm = paperMillimetres().width() - margins.left - margins.right;
+    m_printed.page().setPageWidth(std::max(10.0, contentMm) / 25.4 * 72.0);
+}
+
+void EditTabPreview::RefreshPage()
+{
+    Compose();
+    m_printed.page().recalculate(0);
+    m_printed.page().layout(sheetContent(0));
+    setScrollRanges();
+    update();
+}
+
+void EditTabPreview::OnActivateTab()
+{
+    RefreshPage();
+}
+
+void EditTabPreview::OnDocumentUpdate(DocumentView*, int hint, void*)
+{
+    if (hint != SettingsChanged)
+        return;
+    m_printed.SettingsChanged();
+    Compose();
+    setScrollRanges();
+    update();
+}
+
+QRect EditTabPreview::clientRect() const
+{
+    QRect r = rect();
+    r.setRight(r.right() - m_vertical->sizeHint().width());
+    if (m_horizontal->isVisible())
+        r.setBottom(r.bottom() - m_horizontal->sizeHint().height());
+    return r;
+}
+
+double EditTabPreview::pixelsPerMillimetre() const
+{
+    const int sheetWidth = std::max(MinimumSheetWidth, clientRect().width() - 2 * SideInset);
+    return sheetWidth / paperMillimetres().width();
+}
+
+QRect EditTabPreview::sheetContent(int index) const
+{
+    const double s = pixelsPerMillimetre();
+    const QSizeF paper = paperMillimetres();
+    const PrintMargins m = PrintMargins::fromSettings();
+    const double top = EndInset + index * (paper.height() * s + PageGap);
+    return QRectF(SideInset + m.left * s, top + m.top * s,
+                  (paper.width() - m.left - m.right) * s, (paper.height() - m.top - m.bottom) * s)
+        .toRect();
+}
+
+QSize EditTabPreview::documentSize()
+{
+    const double s = pixelsPerMillimetre();
+    const QSizeF paper = paperMillimetres();
+    const int pages = m_printed.isComposed() ? std::max(1, m_printed.page().getPageCount()) : 1;
+    return {int(paper.width() * s) + 2 * SideInset,
+            int(pages * (paper.height() * s + PageGap) - PageGap) + 2 * EndInset};
+}
+
+void EditTabPreview::setScrollRanges()
+{
+    const QRect client = clientRect();
+    const QSize doc = documentSize();
+    const bool wide = doc.width() > client.width();
+    if (wide != m_horizontal->isVisible())
+        m_horizontal->setVisible(wide);
+    const QRect area = clientRect();
+    m_vertical->setGeometry(area.right() + 1, 0, m_vertical->sizeHint().width(), area.height());
+    m_horizontal->setGeometry(0, area.bottom() + 1, area.width(), m_horizontal->sizeHint().height());
+    // A position beyond the new maximum moves to it.
+    m_vertical->setRange(0, std::max(0, doc.height() - area.height()));
+    m_vertical->setPageStep(area.height());
+    m_vertical->setSingleStep(lineStep(Qt::Vertical));
+    m_horizontal->setRange(0, std::max(0, doc.width() - area.width()));
+    m_horizontal->setPageStep(area.width());
+    m_horizontal->setSingleStep(lineStep(Qt::Horizontal));
+}
+
+int EditTabPreview::lineStep(Qt::Orientation orientation) const
+{
+    const QFontMetrics metrics(m_printed.fonts().normal.deviceFont());
+    return std::max(1, orientation == Qt::Vertical ? metrics.height()
+                                                   : metrics.horizontalAdvance(QStringLiteral("    ")));
+}
+
+int EditTabPreview::pageStep(Qt::Orientation orientation) const
+{
+    const QRect client = clientRect();
+    const int size = orientation == Qt::Vertical ? client.height() : client.width();
+    const int step = size - lineStep(orientation);
+    return step < 0 ? lineStep(orientation) : step;
+}
+
+void EditTabPreview::scrollBy(Qt::Orientation orientation, int delta)
+{
+    QScrollBar* bar = orientation == Qt::Vertical ? m_vertical : m_horizontal;
+    bar->setValue(bar->value() + delta);
+}
+
+void EditTabPreview::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (m_printing)
+        return;
+    if (!m_printed.isComposed())
+        Compose();
+    setScrollRanges();
+    painter.setClipRect(clientRect());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const QPoint offset(-m_horizontal->value(), -m_vertical->value());
+    const double s = pixelsPerMillimetre();
+    const PrintMargins m = PrintMargins::fromSettings();
+    const int count = m_printed.page().getPageCount();
+    for (int i = 0; i < count; ++i) {
+        const QRect content = sheetContent(i).translated(offset);
+        const QRect sheet = content.adjusted(-int(m.left * s), -int(m.top * s), int(m.right * s),
+                                             int(m.bottom * s));
+        if (!sheet.intersects(clientRect()))
+            continue;
+        // The sheet's edge, so that the page breaks read as on paper.
+        painter.setPen(QColor(0xc8, 0xc8, 0xc8));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(sheet.adjusted(0, 0, -1, -1));
+        m_printed.drawPage(painter, content, i, false);
+    }
+}
+
+void EditTabPreview::resizeEvent(QResizeEvent* event)
+{
+    EditTab::resizeEvent(event);
+    if (width() == 0)
+        return;
+    m_printed.page().recalculate(3);
+    if (m_printed.isComposed())
+        m_printed.page().layout(sheetContent(0));
+    setScrollRanges();
+    update();
+}
+
+void EditTabPreview::keyPressEvent(QKeyEvent* event)
+{
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    // A held key repeats its effect by the key's repeat count.
+    const int times = std::max(1, event->count());
+    for (int n = 0; n < times; ++n) {
+        switch (event->key()) {
+        case Qt::Key_Up: scrollBy(Qt::Vertical, -lineStep(Qt::Vertical)); break;
+        case Qt::Key_Down: scrollBy(Qt::Vertical, lineStep(Qt::Vertical)); break;
+        case Qt::Key_Left:
+            scrollBy(Qt::Horizontal, -(shift ? pageStep(Qt::Horizontal) : lineStep(Qt::Horizontal)));
+            break;
+        case Qt::Key_Right:
+            scrollBy(Qt::Horizontal, shift ? pageStep(Qt::Horizontal) : lineStep(Qt::Horizontal));
+            break;
+        case Qt::Key_PageUp: scrollBy(Qt::Vertical, -pageStep(Qt::Vertical)); break;
+        case Qt::Key_PageDown: scrollBy(Qt::Vertical, pageStep(Qt::Vertical)); break;
+        case Qt::Key_Home:
+            m_horizontal->setValue(0);
+            if (ctrl)
+                m_vertical->setValue(0);
+            break;
+        case Qt::Key_End:
+            m_horizontal->setValue(m_horizontal->maximum());
+            if (ctrl)
+                m_vertical->setValue(m_vertical->maximum());
+            break;
+        default:
+            EditTab::keyPressEvent(event);
+            return;
+        }
+    }
+    event->accept();
+}
+
+void EditTabPreview::wheelEvent(QWheelEvent* event)
+{
+    const QPoint steps = event->angleDelta() / 120;
+    scrollBy(Qt::Vertical, -steps.y() * 3 * lineStep(Qt::Vertical));
+    scrollBy(Qt::Horizontal, -steps.x() * 3 * lineStep(Qt::Horizontal));
+    event->accept();
+}
+
+bool EditTabPreview::PreparePrinting()
+{
+    if (!m_printed.isComposed())
+        Compose();
+    m_printed.page().recalculate(4);
+    return true;
+}
+
+void EditTabPreview::BeginPrinting(QPrinter& printer)
+{
+    m_printing = true;
+    m_printArea = PrintableArea::rect(PrintSetup::metrics(printer), PrintMargins::fromSettings());
+    GPage& page = m_printed.page();
+    page.setPageWidth(m_printArea.width() * 72.0 / std::max(1, printer.logicalDpiX()));
+    page.recalculate(4);
+    page.layout(m_printArea);
+    printer.setFromTo(1, page.getPageCount());
+}
+
+void EditTabPreview::PrintPage(QPainter& painter, QPrinter& printer, int pageNumber)
+{
+    m_printArea = PrintableArea::rect(PrintSetup::metrics(printer), PrintMargins::fromSettings());
+    m_printed.drawPage(painter, m_printArea, pageNumber - 1, true);
+}
+
+void EditTabPreview::EndPrinting()
+{
+    m_printed.page().recalculate(4);
+    m_printing = false;
+    // The screen lays the page out for itself again.
+    Compose();
+    m_printed.page().layout(sheetContent(0));
+    update();
+}
+
+void EditTabPreview::printAll(QPrinter& printer)
+{
+    PreparePrinting();
+    BeginPrinting(printer);
+    QPainter painter;
+    if (painter.begin(&printer)) {
+        const int count = m_printed.page().getPageCount();
+        for (int number = 1; number <= count; ++number) {
+            if (number > 1)
+                printer.newPage();
+            PrintPage(painter, printer, number);
+        }
+        painter.end();
+    }
+    EndPrinting();
+}
+
+bool EditTabPreview::print()
+{
+    QPrinter& printer = PrintSetup::printer();
+    PreparePrinting();
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    printAll(printer);
+    return true;
+}
+
+void EditTabPreview::printPreview()
+{
+    QPrintPreviewDialog dialog(&PrintSetup::printer(), this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* printer) { printAll(*printer); });
+    dialog.exec();
+}

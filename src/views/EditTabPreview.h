@@ -1,0 +1,81 @@
+#pragma once
+
+#include "EditTab.h"
+#include "print/PrintedPage.h"
+
+#include <QRect>
+
+class QPrinter;
+class QScrollBar;
+class TextStyles;
+
+/**
+ * The last tab of every document view: the composed page, scrolled inside the
+ * tab, and the printing of it. The page is composed afresh whenever the tab
+ * becomes visible and when the settings change; a print job prints the page
+ * as last composed.
+ */
+class EditTabPreview : public EditTab
+{
+    Q_OBJECT
+
+public:
+    static constexpr unsigned TemplateId = 3306;
+
+    explicit EditTabPreview(const TextStyles& styles, QWidget* parent = nullptr);
+
+    /// Composes, lays out for the window and repaints.
+    void RefreshPage();
+    /// Composes the page from the owner view's record and switches.
+    void Compose();
+
+    void OnActivateTab() override;
+    void OnDocumentUpdate(DocumentView* sender, int hint, void* object) override;
+
+    /// Printing, in the order a print job calls them.
+    bool PreparePrinting();
+    void BeginPrinting(QPrinter& printer);
+    void PrintPage(QPainter& painter, QPrinter& printer, int pageNumber);
+    void EndPrinting();
+    /// Prepares, begins, prints every page and ends on `printer`.
+    void printAll(QPrinter& printer);
+    /// The print dialog, then the job; false when cancelled.
+    bool print();
+    /// The print preview window, driven by the same calls.
+    void printPreview();
+
+    /// Drawn across every page; "OVERDUE" on an overdue invoice.
+    void setStampText(const ombrel::OMString& text) { m_printed.stampText = text; }
+    const ombrel::OMString& stampText() const { return m_printed.stampText; }
+    PrintedPage& printed() { return m_printed; }
+    bool isPrinting() const { return m_printing; }
+
+    QScrollBar* verticalBar() const { return m_vertical; }
+    QScrollBar* horizontalBar() const { return m_horizontal; }
+    /// Scroll steps: a line in the Normal font, a page of the client area.
+    int lineStep(Qt::Orientation orientation) const;
+    int pageStep(Qt::Orientation orientation) const;
+    /// The area pages are drawn in, without the scroll bars.
+    QRect clientRect() const;
+    /// The whole stack of pages at the current width, in pixels.
+    QSize documentSize();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    /// The page's content rectangle on screen for page `index`, unscrolled.
+    QRect sheetContent(int index) const;
+    double pixelsPerMillimetre() const;
+    void setScrollRanges();
+    void scrollBy(Qt::Orientation orientation, int delta);
+
+    PrintedPage m_printed;
+    QScrollBar* m_vertical;
+    QScrollBar* m_horizontal;
+    bool m_printing = false;
+    QRect m_printArea;
+};

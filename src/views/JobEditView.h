@@ -1,0 +1,49 @@
+#pragma once
+
+#include "EditTabPreview.h"
+#include "TabbedEditView.h"
+#include "print/PageOptions.h"
+
+class Job;
+class JobDoc;
+class TextStyles;
+
+/**
+ * The view of an estimate or a quote: its tabs, in display order, and the five
+ * View-menu switches that choose the breakdown tables of the printed page.
+ * The switches start off in every new window and are stored nowhere.
+ */
+class JobEditView : public TabbedEditView
+{
+    Q_OBJECT
+
+public:
+    enum Section { Materials, Hire, Travel, Labour, LabourBreakdown };
+
+    Job& job() const;
+    EditTabPreview& preview() { return m_preview; }
+
+    void OnInitialUpdate() override;
+    void ComposePage(GPage& page, const PageFonts& fonts) override;
+
+    const SectionFlags& sections() const { return m_sections; }
+    bool isSectionOn(Section section) const;
+    /// A switch is offered only on the Preview tab; the detailed labour
+    /// breakdown only while the labour table is on.
+    bool isSectionEnabled(Section section) const;
+    /// Flips a switch and shows the page with or without that table.
+    void toggleSection(Section section);
+
+protected:
+    JobEditView(JobDoc* document, const TextStyles& styles, QWidget* parent);
+
+    bool DoDataExchange(bool save) override;
+    void printDocument(bool preview) override;
+
+private:
+    JobDoc* m_doc;
+    const TextStyles& m_styles;
+    // The tabs, in the order they are shown.
+    EditTabPreview m_preview;
+    SectionFlags m_sections;
+};

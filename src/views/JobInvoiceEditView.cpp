@@ -1,0 +1,79 @@
+#include "JobInvoiceEditView.h"
+
+#include "app/core/SettingsStore.h"
+#include "documents/JobInvoiceDoc.h"
+#include "print/InvoicePage.h"
+#include "print/PageOptions.h"
+#include "resources/StringTable.h"
+
+JobInvoiceEditView::JobInvoiceEditView(JobInvoiceDoc* document, const TextStyles& styles,
+                                       QWidget* parent)
+    : TabbedEditView(document, parent), m_doc(document), m_styles(styles), m_preview(styles),
+      m_showPaymentDetails(SettingsStore::isSet(SettingKeys::ShowAllInvoicePayments))
+{
+}
+
+JobInvoice& JobInvoiceEditView::invoice() const
+{
+    return m_doc->invoice();
+}
+
+void JobInvoiceEditView::OnInitialUpdate()
+{
+    AddTab(IDS_TAB_PREVIEW, &m_preview);
+    TabbedEditView::OnInitialUpdate();
+}
+
+ombrel::OMString JobInvoiceEditView::GetPageTitle() const
+{
+    return StringTable::text(IDS_TITLE_INVOICE);
+}
+
+bool JobInvoiceEditView::DoDataExchange(bool save)
+{
+    if (!save) {
+        invoice().recalculate(vatFlag());
+        const bool ok = TabbedEditView::DoDataExchange(false);
+        setOverdueStamp();
+        return ok;
+    }
+    const bool ok = TabbedEditView::DoDataExchange(true);
+    if (ok && document()->isModified()) {
+        invoice().updated = ombrel::OMTime(true);
+        m_preview.RefreshPage();
+    }
+    invoice().recalculate(vatFlag());
+    setOverdueStamp();
+    return ok;
+}
+
+void JobInvoiceEditView::setOverdueStamp()
+{
+    m_overdueStamp = invoice().isOverdue() ? StringTable::text(IDS_OVERDUE) : ombrel::OMString();
+    m_preview.setStampText(m_overdueStamp);
+}
+
+void JobInvoiceEditView::ComposePage(GPage& page, const PageFonts& fonts)
+{
+    PageOptions options;
+    options.vat = vatFlag();
+    options.showPaymentDetails = m_showPaymentDetails;
+    options.pageTitle = GetPageTitle();
+    options.stampText = m_overdueStamp;
+    InvoicePage::ComposePage(page, invoice(), options, m_styles, fonts);
+}
+
+void JobInvoiceEditView::togglePaymentDetails()
+{
+    m_showPaymentDetails = !m_showPaymentDetails;
+    m_preview.RefreshPage();
+    update();
+}
+
+void JobInvoiceEditView::printDocument(bool preview)
+{
+    if (preview)
+        m_preview.printPreview();
+    else
+        m_preview.print();
+}

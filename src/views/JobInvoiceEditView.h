@@ -1,0 +1,48 @@
+#pragma once
+
+#include "EditTabPreview.h"
+#include "TabbedEditView.h"
+
+class JobInvoice;
+class JobInvoiceDoc;
+class TextStyles;
+
+/**
+ * The view of an invoice: its tabs in display order, the View menu's Payment
+ * Details switch, and the overdue stamp, which follows every exchange pass.
+ */
+class JobInvoiceEditView : public TabbedEditView
+{
+    Q_OBJECT
+
+public:
+    JobInvoiceEditView(JobInvoiceDoc* document, const TextStyles& styles, QWidget* parent = nullptr);
+
+    JobInvoice& invoice() const;
+    EditTabPreview& preview() { return m_preview; }
+
+    void OnInitialUpdate() override;
+    ombrel::OMString GetPageTitle() const override;
+    void ComposePage(GPage& page, const PageFonts& fonts) override;
+
+    bool showPaymentDetails() const { return m_showPaymentDetails; }
+    /// Offered only on the Preview tab.
+    bool isPaymentDetailsEnabled() const { return isPreviewCurrent(); }
+    void togglePaymentDetails();
+    /// "OVERDUE" while the invoice is overdue, else empty.
+    const ombrel::OMString& overdueStamp() const { return m_overdueStamp; }
+
+protected:
+    bool DoDataExchange(bool save) override;
+    void printDocument(bool preview) override;
+
+private:
+    void setOverdueStamp();
+
+    JobInvoiceDoc* m_doc;
+    const TextStyles& m_styles;
+    // The tabs, in the order they are shown.
+    EditTabPreview m_preview;
+    ombrel::OMString m_overdueStamp;
+    bool m_showPaymentDetails;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+class QPrinter;
+class QWidget;
+struct DeviceMetrics;
+
+/// The printer every document prints on, chosen with Print Setup and kept
+/// while the program runs.
+class PrintSetup
+{
+public:
+    static QPrinter& printer();
+    /// The page setup dialog; true when the user chose OK.
+    static bool run(QWidget* parent);
+    /// What `printer` tells about its page, as the printable area wants it.
+    static DeviceMetrics metrics(const QPrinter& printer);
+};

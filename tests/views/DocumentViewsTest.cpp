@@ -1,0 +1,195 @@
+#include "app/core/SettingsStore.h"
+#include "documents/DocumentTemplates.h"
+#include "documents/JobEstimateDoc.h"
+#include "documents/JobInvoiceDoc.h"
+#include "documents/UpdateHint.h"
+#include "print/PdfExport.h"
+#include "print/TextStyles.h"
+#include "print/layout/GPage.h"
+#include "views/EditTabPreview.h"
+#include "views/JobEstimateEditView.h"
+#include "views/JobInvoiceEditView.h"
+
+#include <QKeyEvent>
+#include <QPrinter>
+#include <QProcess>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString example(const char* name)
+{
+    return qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR") + "/examples/" + name;
+}
+
+class DocumentViews : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
+        templates.registerJobTemplates();
+        styles.LoadStyles();
+    }
+
+    std::unique_ptr<Document> open(const char* name)
+    {
+        auto doc = templates.openDocumentFile(example(name));
+        EXPECT_NE(doc, nullptr);
+        return doc;
+    }
+
+    template <typename View, typename Doc>
+    std::unique_ptr<View> viewOf(Document* doc)
+    {
+        auto view = std::make_unique<View>(static_cast<Doc*>(doc), styles);
+        view->resize(800, 600);
+        view->OnInitialUpdate();
+        view->show();
+        QApplication::processEvents();
+        return view;
+    }
+
+    DocumentTemplates templates;
+    TextStyles styles;
+};
+
+QString pdfText(const QString& path)
+{
+    QProcess run;
+    run.start("pdftotext", {"-layout", path, "-"});
+    if (!run.waitForFinished(60000))
+        return {};
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
+} // namespace
+
+TEST_F(DocumentViews, TheOverdueInvoiceCarriesItsStamp)
+{
+    auto doc = open("invoice-3081-kitchen-leak.vli");
+    auto view = viewOf<JobInvoiceEditView, JobInvoiceDoc>(doc.get());
+    EXPECT_EQ(view->GetPageTitle(), "INVOICE");
+    EXPECT_EQ(view->overdueStamp(), "OVERDUE");
+    EXPECT_EQ(view->preview().stampText(), "OVERDUE");
+    EXPECT_TRUE(view->isPreviewCurrent());
+    EXPECT_TRUE(view->preview().printed().isComposed());
+
+    // Paid in full, it is never overdue however old.
+    JobItem payment;
+    payment.price = view->invoice().amountDue();
+    view->invoice().payments.add(payment);
+    view->UpdateData(false);
+    EXPECT_EQ(view->overdueStamp(), "");
+}
+
+TEST_F(DocumentViews, PaymentDetailsFollowTheSettingButNeverWriteIt)
+{
+    SettingsStore::set(SettingKeys::ShowAllInvoicePayments, 1);
+    auto doc = open("invoice-3081-kitchen-leak.vli");
+    auto view = viewOf<JobInvoiceEditView, JobInvoiceDoc>(doc.get());
+    EXPECT_TRUE(view->showPaymentDetails());
+    EXPECT_TRUE(view->isPaymentDetailsEnabled());
+    view->togglePaymentDetails();
+    EXPECT_FALSE(view->showPaymentDetails());
+    EXPECT_EQ(SettingsStore::get(SettingKeys::ShowAllInvoicePayments), 1);
+}
+
+TEST_F(DocumentViews, SectionSwitchesAddAndRemoveTables)
+{
+    auto doc = open("estimate-1017-bathroom-refit.vle");
+    auto view = viewOf<JobEstimateEditView, JobEstimateDoc>(doc.get());
+    EXPECT_EQ(view->GetPageTitle(), "ESTIMATE");
+    GPage& page = view->preview().printed().page();
+    const QString before = page.pageText(0).join('\n');
+    EXPECT_FALSE(view->isSectionEnabled(JobEditView::LabourBreakdown));
+    view->toggleSection(JobEditView::Labour);
+    EXPECT_TRUE(view->isSectionEnabled(JobEditView::LabourBreakdown));
+    view->toggleSection(JobEditView::LabourBreakdown);
+    const QString withLabour = page.pageText(0).join('\n');
+    EXPECT_GT(withLabour.size(), before.size());
+    // Labour off removes the detailed breakdown too, though its switch stays on.
+    view->toggleSection(JobEditView::Labour);
+    EXPECT_TRUE(view->isSectionOn(JobEditView::LabourBreakdown));
+    EXPECT_FALSE(view->isSectionEnabled(JobEditView::LabourBreakdown));
+    EXPECT_EQ(page.pageText(0).join('\n'), before);
+    EXPECT_FALSE(doc->isModified());
+}
+
+TEST_F(DocumentViews, ScrollingByKeysAndBars)
+{
+    auto doc = open("estimate-1017-bathroom-refit.vle");
+    auto view = viewOf<JobEstimateEditView, JobEstimateDoc>(doc.get());
+    view->resize(800, 300);
+    QApplication::processEvents();
+    EditTabPreview& preview = view->preview();
+    QScrollBar* v = preview.verticalBar();
+    QScrollBar* h = preview.horizontalBar();
+    ASSERT_GT(v->maximum(), 0);
+    EXPECT_FALSE(h->isVisible()); // the page fits the window's width
+
+    const int line = preview.lineStep(Qt::Vertical);
+    QTest::keyClick(&preview, Qt::Key_Down);
+    EXPECT_EQ(v->value(), line);
+    QTest::keyClick(&preview, Qt::Key_PageDown);
+    EXPECT_EQ(v->value(), line + preview.pageStep(Qt::Vertical));
+    QTest::keyClick(&preview, Qt::Key_Up);
+    EXPECT_EQ(v->value(), preview.pageStep(Qt::Vertical));
+    QTest::keyClick(&preview, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(v->value(), v->maximum());
+    QTest::keyClick(&preview, Qt::Key_Home);
+    EXPECT_EQ(v->value(), v->maximum()); // Home alone moves only sideways
+    QTest::keyClick(&preview, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(v->value(), 0);
+    v->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(v->value(), v->pageStep());
+
+    // A narrow window scrolls sideways too.
+    view->resize(300, 600);
+    QApplication::processEvents();
+    EXPECT_TRUE(h->isVisible());
+    QTest::keyClick(&preview, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(h->value(), std::min(h->maximum(), preview.pageStep(Qt::Horizontal)));
+    h->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(h->value(), 0);
+    QTest::keyClick(&preview, Qt::Key_End);
+    EXPECT_EQ(h->value(), h->maximum());
+}
+
+TEST_F(DocumentViews, ChangingAStyleRestylesAnOpenPreview)
+{
+    auto doc = open("estimate-1017-bathroom-refit.vle");
+    auto view = viewOf<JobEstimateEditView, JobEstimateDoc>(doc.get());
+    const int before = view->preview().printed().fonts().normal.size();
+    TextStyle normal = styles.style(StyleNormal);
+    normal.font.setSize(before + 6);
+    styles.SetStyle(StyleNormal, normal);
+    templates.UpdateAllDocumentViews(nullptr, SettingsChanged, nullptr);
+    EXPECT_EQ(view->preview().printed().fonts().normal.size(), before + 6);
+}
+
+TEST_F(DocumentViews, PrintingToAPdfPrinterGivesTheExportedPages)
+{
+    QTemporaryDir dir;
+    auto doc = open("invoice-3081-kitchen-leak.vli");
+    auto view = viewOf<JobInvoiceEditView, JobInvoiceDoc>(doc.get());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(PdfExport::defaultPageSize());
+    printer.setFullPage(false);
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    printer.setOutputFileName(dir.filePath("printed.pdf"));
+    view->preview().printAll(printer);
+
+    PrintedPage& printed = view->preview().printed();
+    ASSERT_EQ(PdfExport::write(printed, dir.filePath("exported.pdf")), "");
+    const QString printedText = pdfText(dir.filePath("printed.pdf"));
+    ASSERT_FALSE(printedText.isEmpty());
+    EXPECT_EQ(printedText.toStdString(), pdfText(dir.filePath("exported.pdf")).toStdString());
+    EXPECT_TRUE(printedText.contains("3081"));
+    EXPECT_FALSE(view->preview().isPrinting());
+}
