@@ -159,6 +159,19 @@ void JobBase::writeCustomer(Archive& archive, const Customer& customer, bool wit
     writeValue(archive, "mobile", customer.mobile);
 }
 
+uint32_t JobBase::nextNumber(const IntegerSetting& setting, bool advance)
+{
+    const auto next = uint32_t(SettingsStore::get(setting));
+    if (advance)
+        storeNextNumber(setting, next + 1);
+    return next;
+}
+
+void JobBase::storeNextNumber(const IntegerSetting& setting, uint32_t number)
+{
+    SettingsStore::set(setting, int32_t(number));
+}
+
 void JobBase::storeCustomer(Customer& customer)
 {
     if (CustomerStore* store = CustomerStore::current())

@@ -15,13 +15,10 @@ JobEstimate::JobEstimate(const JobEstimate& other) : Job("estimate", "Estimate")
 
 uint32_t JobEstimate::getNextNumber(bool advance)
 {
-    const auto next = uint32_t(SettingsStore::get(SettingKeys::NextEstimateNo));
-    if (advance)
-        setNextNumber(next + 1);
-    return next;
+    return nextNumber(SettingKeys::NextEstimateNo, advance);
 }
 
 void JobEstimate::setNextNumber(uint32_t number)
 {
-    SettingsStore::set(SettingKeys::NextEstimateNo, int32_t(number));
+    storeNextNumber(SettingKeys::NextEstimateNo, number);
 }

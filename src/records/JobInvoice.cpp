@@ -117,15 +117,12 @@ int JobInvoice::write(Archive& archive)
 
 uint32_t JobInvoice::getNextNumber(bool advance)
 {
-    const auto next = uint32_t(SettingsStore::get(SettingKeys::NextInvoiceNo));
-    if (advance)
-        setNextNumber(next + 1);
-    return next;
+    return nextNumber(SettingKeys::NextInvoiceNo, advance);
 }
 
 void JobInvoice::setNextNumber(uint32_t number)
 {
-    SettingsStore::set(SettingKeys::NextInvoiceNo, int32_t(number));
+    storeNextNumber(SettingKeys::NextInvoiceNo, number);
 }
 
 void JobInvoice::recalculate(bool withVAT)

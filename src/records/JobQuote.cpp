@@ -15,13 +15,10 @@ JobQuote::JobQuote(const JobQuote& other) : Job("quote", "Quote")
 
 uint32_t JobQuote::getNextNumber(bool advance)
 {
-    const auto next = uint32_t(SettingsStore::get(SettingKeys::NextQuoteNo));
-    if (advance)
-        setNextNumber(next + 1);
-    return next;
+    return nextNumber(SettingKeys::NextQuoteNo, advance);
 }
 
 void JobQuote::setNextNumber(uint32_t number)
 {
-    SettingsStore::set(SettingKeys::NextQuoteNo, int32_t(number));
+    storeNextNumber(SettingKeys::NextQuoteNo, number);
 }

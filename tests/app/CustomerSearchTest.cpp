@@ -2,6 +2,7 @@
 
 #include "app/core/CustomerSearch.h"
 #include "app/core/MessageHook.h"
+#include "support/MessageCapture.h"
 
 using namespace ombrel;
 
@@ -18,19 +19,12 @@ protected:
                   "\n[2]\nname=Jane\nsurname=smythe\ntown=Bath\n"
                   "\n[6]\nname=Sam\nsurname=Smalls\ncompany=Smalls Ltd\n");
         m_db.LoadCustomerDatabase();
-        m_previousHook = MessageHook::setHandler(
-            [this](const OMString& text, MessageHook::Icon icon, MessageHook::Buttons) {
-                m_messages.push_back(text.str());
-                EXPECT_EQ(icon, MessageHook::Information);
-                return MessageHook::AnswerOk;
-            });
     }
-    void TearDown() override { MessageHook::setHandler(m_previousHook); }
 
     CustomerDatabase m_db;
     CustomerSearch m_search{m_db};
-    std::vector<std::string> m_messages;
-    MessageHook::Handler m_previousHook;
+    MessageCapture m_capture;
+    std::vector<std::string>& m_messages = m_capture.texts;
 };
 
 } // namespace
@@ -103,6 +97,7 @@ TEST_F(CustomerSearchTest, NoMatchSaysSoAndLeavesTheFields)
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_EQ(m_messages[0], "No matching customers were found. Try entering less inforation "
                              "before searching.");
+    EXPECT_EQ(m_capture.icons[0], MessageHook::Information);
     EXPECT_EQ(fields.surname, before.surname);
     EXPECT_EQ(fields.phone, before.phone);
     EXPECT_EQ(m_search.matchCount(), 0);

@@ -1,4 +1,5 @@
 #include "app/core/MessageHook.h"
+#include "support/MessageCapture.h"
 #include "app/core/SettingsStore.h"
 
 #include <QSettings>
@@ -17,18 +18,10 @@ protected:
     {
         QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
         SettingsStore::set(SettingKeys::DateFormat, "DD/MM/YYYY");
-        m_previous = MessageHook::setHandler([this](const OMString& text, MessageHook::Icon,
-                                                    MessageHook::Buttons) {
-            messages.push_back(text.str());
-            return MessageHook::AnswerOk;
-        });
     }
-    void TearDown() override { MessageHook::setHandler(m_previous); }
 
-    std::vector<std::string> messages;
-
-private:
-    MessageHook::Handler m_previous;
+    MessageCapture capture;
+    std::vector<std::string>& messages = capture.texts;
 };
 
 int thisYear()

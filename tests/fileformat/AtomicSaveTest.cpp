@@ -1,4 +1,4 @@
-#include "app/core/MessageHook.h"
+#include "support/MessageCapture.h"
 #include "documents/JobEstimateDoc.h"
 #include "fileformat/TextFile.h"
 
@@ -48,12 +48,7 @@ TEST(AtomicSave, AKilledWriterLeavesTheOldOrTheNewFile)
 TEST(AtomicSave, AFailedSaveReportsAndChangesNothing)
 {
     QTemporaryDir dir;
-    std::vector<std::string> messages;
-    auto previous = MessageHook::setHandler(
-        [&](const ombrel::OMString& text, MessageHook::Icon, MessageHook::Buttons) {
-            messages.push_back(text.str());
-            return MessageHook::AnswerOk;
-        });
+    MessageCapture capture;
     JobEstimateDoc doc;
     ASSERT_TRUE(doc.OnNewDocument());
     doc.setModified(true);
@@ -61,9 +56,7 @@ TEST(AtomicSave, AFailedSaveReportsAndChangesNothing)
     ASSERT_TRUE(QDir(dir.path()).mkdir("taken.vle"));
     EXPECT_FALSE(doc.OnSaveDocument(dir.filePath("taken.vle")));
     EXPECT_FALSE(doc.OnSaveDocument(dir.filePath("missing/job.vle")));
-    MessageHook::setHandler(previous);
-
-    EXPECT_EQ(messages, (std::vector<std::string>{"File save error.", "File save error."}));
+    EXPECT_EQ(capture.texts, (std::vector<std::string>{"File save error.", "File save error."}));
     EXPECT_TRUE(QFileInfo(dir.filePath("taken.vle")).isDir());
     EXPECT_TRUE(doc.isModified());
     EXPECT_TRUE(doc.path().isEmpty());

@@ -1,4 +1,4 @@
-#include "app/core/MessageHook.h"
+#include "support/MessageCapture.h"
 #include "documents/JobEstimateDoc.h"
 #include "documents/UpdateHint.h"
 #include "views/EditTab.h"
@@ -57,25 +57,16 @@ protected:
     void SetUp() override
     {
         QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
-        previous = MessageHook::setHandler(
-            [this](const ombrel::OMString& text, MessageHook::Icon, MessageHook::Buttons) {
-                messages.push_back(text.str());
-                return MessageHook::AnswerOk;
-            });
         view = std::make_unique<TestView>(&doc);
         view->resize(600, 400);
         view->show();
     }
-    void TearDown() override
-    {
-        view.reset();
-        MessageHook::setHandler(previous);
-    }
+    void TearDown() override { view.reset(); }
 
     JobEstimateDoc doc;
     std::unique_ptr<TestView> view;
-    std::vector<std::string> messages;
-    MessageHook::Handler previous;
+    MessageCapture capture;
+    std::vector<std::string>& messages = capture.texts;
 };
 
 } // namespace
