@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 using namespace ombrel;
@@ -82,5 +83,26 @@ TEST_F(DateEntry, RefusesImpossibleDatesWithAMessage)
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0], std::string(typed) +
                                    " is not a valid date. Please enter one in the form DD/MM/YYYY");
+    }
+}
+
+TEST_F(DateEntry, NoTypedTextCrashesTheParser)
+{
+    std::mt19937 random(17);
+    const std::string alphabet = "0123456789/.-+ %sdnx\xC3\xA9";
+    for (int i = 0; i < 20000; ++i) {
+        std::string typed;
+        const int length = int(random() % 16);
+        for (int k = 0; k < length; ++k)
+            typed += (random() % 10) ? alphabet[random() % alphabet.size()] : char(random() % 256);
+        OMString text(typed);
+        OMDate date;
+        if (SettingsStore::ParseDateEntry(text, date) && !typed.empty()) {
+            // Whatever is accepted is rewritten in the format and reads back the same.
+            OMString again = text;
+            OMDate reread;
+            ASSERT_TRUE(SettingsStore::ParseDateEntry(again, reread)) << typed;
+            EXPECT_EQ(reread, date) << typed;
+        }
     }
 }

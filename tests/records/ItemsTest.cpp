@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace ombrel;
 
 TEST(JobItem, LineTotalTruncatesAndDefaultsToOne)
@@ -114,4 +116,19 @@ TEST(CustomerRecord, DisplayTextJoinsTheNonEmptyParts)
     named.initial = "K";
     EXPECT_EQ(named.displayText(), "Jo K");
     EXPECT_EQ(Customer().displayText(), "");
+}
+
+TEST(PercentageText, NoTextCrashesTheParser)
+{
+    std::mt19937 random(23);
+    const std::string alphabet = "0123456789.,-+ %";
+    for (int i = 0; i < 50000; ++i) {
+        std::string text;
+        const int length = int(random() % 24);
+        for (int k = 0; k < length; ++k)
+            text += (random() % 8) ? alphabet[random() % alphabet.size()] : char(random() % 256);
+        const Percentage parsed = Percentage::parseText(OMString(text));
+        // Whatever it reads prints back to a text that reads the same.
+        EXPECT_EQ(Percentage::parseText(parsed.toText(false)), parsed) << text;
+    }
 }
