@@ -16,6 +16,8 @@ namespace {
 // A page whose footer leaves the body less than this share of the page lets
 // the body run into the footer rather than make a page per line.
 constexpr double MinimumBodyShare = 0.2;
+// Heights closer than this share of the page count as the same proportions.
+constexpr double SameProportions = 0.002;
 // How many bands a chain kept together may span before pagination gives up on it.
 constexpr int MaxKeptTogether = 8;
 
@@ -94,7 +96,9 @@ void GPage::layout(const QRectF& rect)
     const double heightUnits = rect.width() > 0 && rect.height() > 0
                                    ? widthUnits * rect.height() / rect.width()
                                    : GUnits::fromPoints(DefaultHeight * m_pageWidth / DefaultWidth);
-    if (m_dirty || std::abs(heightUnits - m_heightUnits) > 0.01)
+    // Device rectangles are rounded to whole units: proportions that differ
+    // by such rounding alone keep the layout, so a print job lays out once.
+    if (m_dirty || std::abs(heightUnits - m_heightUnits) > m_heightUnits * SameProportions)
         layOutPages(heightUnits);
 }
 
