@@ -7,6 +7,8 @@
 
 #include "foundation/OMException.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -246,4 +248,31 @@ TEST(Layout, UnreadablePictureTakesNoRoom)
     p.add(std::make_unique<GPicture>("/no/such/logo.bmp", 300));
     p.addString("\nAfter");
     EXPECT_EQ(page.pageText(0), QStringList{"After"});
+}
+
+TEST(Layout, CellPicturesFollowTheColumnAlignment)
+{
+    QImage red(96, 48, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const QString file = QDir::temp().filePath(QStringLiteral("vorlane-cell-picture.png"));
+    ASSERT_TRUE(red.save(file));
+    GPage page;
+    page.defaultFont() = Normal;
+    auto grid = std::make_unique<GGrid>();
+    grid->setColumnCount(1);
+    grid->column(0).setHAlign(GObject::AlignCentre);
+    grid->addRow().cell(0).setContents(std::make_unique<GPicture>(ombrel::OMString::fromQString(file)));
+    page.addParagraph(std::move(grid), GPage::Body);
+
+    QImage image(int(GPage::DefaultWidth), int(GPage::DefaultHeight), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    page.draw(painter, QRectF(image.rect()), 0);
+    painter.end();
+    // The picture is 72 points wide, in the middle of the row.
+    const int y = 20;
+    EXPECT_EQ(image.pixelColor(image.width() / 2, y), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(image.width() / 2 - 40, y), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(10, y), QColor(Qt::white));
+    QFile::remove(file);
 }

@@ -35,6 +35,7 @@ struct LaidCell
     double contentHeight = 0;
     GPadding padding;
     int vAlign = 0;
+    int hAlign = GObject::AlignLeft;
     uint32_t background = GUnits::NoColour;
     std::unique_ptr<TextFlow> flow;
     const GObject* contents = nullptr;
@@ -63,7 +64,7 @@ public:
             if (cell.contents) {
                 const double inner = cell.width - padX(cell.padding);
                 double x = left;
-                const int align = cell.contents->hAlign();
+                const int align = cell.hAlign;
                 if (align == GObject::AlignCentre)
                     x += (inner - cell.contentsSize.width()) / 2;
                 else if (align == GObject::AlignRight)
@@ -308,6 +309,11 @@ void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAli
             laid.vAlign = cell.vAlign();
             laid.background = cellBackground(r, c);
             const double inner = std::max(1.0, laid.width - padX(laid.padding));
+            laid.hAlign = cell.hAlign() != AlignNone          ? cell.hAlign()
+                          : cell.contents() && cell.contents()->hAlign() != AlignNone
+                              ? cell.contents()->hAlign()
+                          : column(c).hAlign() != AlignNone ? column(c).hAlign()
+                                                            : AlignLeft;
             if (cell.contents()) {
                 laid.contents = cell.contents();
                 laid.contentsSize = cell.contents()->boxSize(context, inner);
@@ -319,10 +325,7 @@ void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAli
                     std::vector<GTextRun>{{cell.text().toQString(), qfont,
                                            GUnits::colour(cellTextColour(context, r, c))}},
                     true);
-                const int cellAlign = cell.hAlign() != AlignNone ? cell.hAlign()
-                                      : column(c).hAlign() != AlignNone ? column(c).hAlign()
-                                                                        : AlignLeft;
-                laid.flow->layOut(inner, cellAlign);
+                laid.flow->layOut(inner, laid.hAlign);
                 laid.contentHeight = laid.flow->isEmpty() ? QFontMetricsF(qfont).height()
                                                           : laid.flow->height();
             }
