@@ -151,10 +151,26 @@ void BM_ExportOnePageInvoice(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(BM_ComposeInvoice)->RangeMultiplier(10)->Range(10, 10000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LayOutInvoice)->RangeMultiplier(10)->Range(10, 10000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RenderInvoicePdf)->RangeMultiplier(10)->Range(10, 10000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RenderInvoiceImage)->RangeMultiplier(10)->Range(10, 10000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComposeInvoice)
+    ->RangeMultiplier(10)
+    ->Range(10, 10000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LayOutInvoice)
+    ->RangeMultiplier(10)
+    ->Range(10, 10000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderInvoicePdf)
+    ->RangeMultiplier(10)
+    ->Range(10, 10000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderInvoiceImage)
+    ->RangeMultiplier(10)
+    ->Range(10, 10000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawLastPage)->RangeMultiplier(10)->Range(100, 10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportOnePageInvoice)->Unit(benchmark::kMillisecond);
 

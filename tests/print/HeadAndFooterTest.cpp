@@ -206,7 +206,8 @@ TEST_F(HeadTest, FooterStandsOnEveryPage)
     SettingsStore::set(SettingKeys::CompanyName, "Hartley Plumbing");
     printed.Compose("INVOICE", [](GPage& page, const PageFonts&) {
         for (int i = 0; i < 200; ++i)
-            page.paragraph(GPage::Body, true, true)->addString(ombrel::OMString::format("line %d", i));
+            page.paragraph(GPage::Body, true, true)
+                ->addString(ombrel::OMString::format("line %d", i));
     });
     const int pages = printed.page().getPageCount();
     ASSERT_GT(pages, 2);
@@ -243,7 +244,8 @@ TEST_F(HeadTest, EstimateAddressBlock)
     });
     EXPECT_EQ(cell(*grids(printed.page(), GPage::Body).at(0), 0, 1),
               "Estimate: 42\nCustomer Ref: Kitchen\n09/02/2024");
-    EXPECT_EQ(paragraphText(printed.page(), GPage::Body), "\n\n\nJob Location:\n1 High St\n\nNew sink\n");
+    EXPECT_EQ(paragraphText(printed.page(), GPage::Body),
+              "\n\n\nJob Location:\n1 High St\n\nNew sink\n");
 }
 
 TEST_F(HeadTest, InvoiceAddressBlock)

@@ -9,10 +9,10 @@
 #include "records/JobInvoice.h"
 
 using namespace PrintTestSupport;
-using SampleDocuments::item;
-using SampleDocuments::payment;
 using ombrel::OMDate;
 using ombrel::OMMoney;
+using SampleDocuments::item;
+using SampleDocuments::payment;
 
 namespace {
 
@@ -96,8 +96,9 @@ TEST_F(InvoicePageTest, WithoutVATFourColumnsAndNoVATRows)
     const GGrid& table = *compose(invoice, false);
     ASSERT_EQ(table.columnCount(), 4);
     EXPECT_EQ(cell(table, 0, 3), "Total\n£");
-    EXPECT_EQ(column(table, 2), (std::vector<std::string>{"Unit Price\n£", "1,000.00", "50.00", "200.00",
-                                                          "SUBTOTAL", "Less Payments Received", "AMOUNT DUE"}));
+    EXPECT_EQ(column(table, 2),
+              (std::vector<std::string>{"Unit Price\n£", "1,000.00", "50.00", "200.00", "SUBTOTAL",
+                                        "Less Payments Received", "AMOUNT DUE"}));
     EXPECT_EQ(cell(table, 5, 3), "0.00") << "no payments still shows the row";
     EXPECT_EQ(cell(table, 6, 3), "1,300.00");
     EXPECT_EQ(table.row(6).cellAt(2)->columnSpan, 1);

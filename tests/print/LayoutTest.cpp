@@ -63,11 +63,11 @@ TEST(Layout, LineBreaksInParagraphs)
 {
     GPage page;
     page.defaultFont() = Normal;
-    paragraph(page, "\n");           // one empty line
-    paragraph(page, "one\n");        // a trailing break adds no line
-    paragraph(page, "two\nthree");   // two lines
-    paragraph(page, "\n\n");         // two empty lines
-    paragraph(page, "");             // nothing
+    paragraph(page, "\n");         // one empty line
+    paragraph(page, "one\n");      // a trailing break adds no line
+    paragraph(page, "two\nthree"); // two lines
+    paragraph(page, "\n\n");       // two empty lines
+    paragraph(page, "");           // nothing
     EXPECT_EQ(page.pageText(0), (QStringList{"", "one", "two", "three", "", ""}));
 
     // A "\n" right after a box only ends the box's line; after a table it adds one.
@@ -123,7 +123,8 @@ TEST(Layout, ColumnWidths)
     GGridRow& row = grid.addRow();
     row.cell(1).setText("Description");
     row.cell(3).setText("Fits its text");
-    const double pad = GUnits::fromPoints(GGrid::DefaultCellPadding.left + GGrid::DefaultCellPadding.right);
+    const double pad =
+        GUnits::fromPoints(GGrid::DefaultCellPadding.left + GGrid::DefaultCellPadding.right);
 
     std::vector<double> w = grid.columnWidths(context, tableWidth);
     EXPECT_NEAR(sum(w), tableWidth, 0.01);
@@ -261,7 +262,8 @@ TEST(Layout, CellPicturesFollowTheColumnAlignment)
     auto grid = std::make_unique<GGrid>();
     grid->setColumnCount(1);
     grid->column(0).setHAlign(GObject::AlignCentre);
-    grid->addRow().cell(0).setContents(std::make_unique<GPicture>(ombrel::OMString::fromQString(file)));
+    grid->addRow().cell(0).setContents(
+        std::make_unique<GPicture>(ombrel::OMString::fromQString(file)));
     page.addParagraph(std::move(grid), GPage::Body);
 
     QImage image(int(GPage::DefaultWidth), int(GPage::DefaultHeight), QImage::Format_RGB32);

@@ -6,10 +6,10 @@
 #include "print/PdfExport.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QRegularExpression>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -84,17 +84,20 @@ TEST_F(PdfExportTest, EstimateWithEveryBreakdown)
 
     const QString text = pdfText(path("estimate.pdf"));
     for (const QString& expected :
-         {QStringLiteral("ESTIMATE"), QStringLiteral("Estimate: 1042"), QStringLiteral("Customer Ref: Bathroom - Flat 2"),
-          QStringLiteral("14/03/2024"), QStringLiteral("Mrs Anne Whitfield"), QStringLiteral("All prices shown exclude VAT."),
+         {QStringLiteral("ESTIMATE"), QStringLiteral("Estimate: 1042"),
+          QStringLiteral("Customer Ref: Bathroom - Flat 2"), QStringLiteral("14/03/2024"),
+          QStringLiteral("Mrs Anne Whitfield"), QStringLiteral("All prices shown exclude VAT."),
           QStringLiteral("Terms: Estimate valid for 60 days"), QStringLiteral("Breakdown of costs"),
-          QStringLiteral("Labour Breakdown"), QStringLiteral("Hartley & Sons Plumbing, Unit 4, Mill Lane, Hebden Bridge, HX7 8AB"),
+          QStringLiteral("Labour Breakdown"),
+          QStringLiteral("Hartley & Sons Plumbing, Unit 4, Mill Lane, Hebden Bridge, HX7 8AB"),
           QStringLiteral("Partners: J. Hartley, M. Hartley    VAT Registration No. GB 284 5521 09"),
           QStringLiteral("Gas Safe registered heating engineers")})
         EXPECT_TRUE(hasWords(text, expected)) << expected.toStdString();
     // Figures stand at the right of their rows.
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("TOTAL\\s+") +
-                                                 QRegularExpression::escape(q(job.jobTotal().toString())))));
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Apprentice\\s+24\\.00\\s+15\\.00\\s+360\\.00"))));
+    EXPECT_TRUE(text.contains(QRegularExpression(
+        QStringLiteral("TOTAL\\s+") + QRegularExpression::escape(q(job.jobTotal().toString())))));
+    EXPECT_TRUE(text.contains(
+        QRegularExpression(QStringLiteral("Apprentice\\s+24\\.00\\s+15\\.00\\s+360\\.00"))));
 }
 
 TEST_F(PdfExportTest, QuoteOfABusinessWithoutVAT)
@@ -131,12 +134,17 @@ TEST_F(PdfExportTest, InvoiceWithVATAndPayments)
     const QString text = pdfText(path("invoice.pdf"));
     const QString vat5 = q(invoice.vatSummary[0].vatAmount().toString());
     const QString vat20 = q(invoice.vatSummary[1].vatAmount().toString());
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("VAT at 5%\\s+") + QRegularExpression::escape(vat5))));
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("VAT at 20%\\s+") + QRegularExpression::escape(vat20))));
-    EXPECT_LT(text.indexOf(QStringLiteral("VAT at 5%")), text.indexOf(QStringLiteral("VAT at 20%")));
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("20/05/2024\\s+Deposit\\s+500\\.00"))));
-    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("AMOUNT DUE\\s+") +
-                                                 QRegularExpression::escape(q(invoice.amountDue().toString())))));
+    EXPECT_TRUE(text.contains(
+        QRegularExpression(QStringLiteral("VAT at 5%\\s+") + QRegularExpression::escape(vat5))));
+    EXPECT_TRUE(text.contains(
+        QRegularExpression(QStringLiteral("VAT at 20%\\s+") + QRegularExpression::escape(vat20))));
+    EXPECT_LT(text.indexOf(QStringLiteral("VAT at 5%")),
+              text.indexOf(QStringLiteral("VAT at 20%")));
+    EXPECT_TRUE(
+        text.contains(QRegularExpression(QStringLiteral("20/05/2024\\s+Deposit\\s+500\\.00"))));
+    EXPECT_TRUE(text.contains(
+        QRegularExpression(QStringLiteral("AMOUNT DUE\\s+") +
+                           QRegularExpression::escape(q(invoice.amountDue().toString())))));
     EXPECT_TRUE(hasWords(text, QStringLiteral("Payment within 30 days otherwise 2.5% will be")));
     EXPECT_TRUE(hasWords(text, QStringLiteral("Invoice: 2217")));
 }
@@ -154,9 +162,11 @@ TEST_F(PdfExportTest, ThreeHundredLinesRepeatTheHeaderOnEveryPage)
     int lines = 0;
     for (int p = 1; p <= pages; ++p) {
         const QString text = pdfText(path("long.pdf"), p, p);
-        EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Qty\\s+Description\\s+Unit Price\\s+VAT\\s+Total £"))))
+        EXPECT_TRUE(text.contains(QRegularExpression(
+            QStringLiteral("Qty\\s+Description\\s+Unit Price\\s+VAT\\s+Total £"))))
             << "page " << p;
-        EXPECT_TRUE(text.contains(QStringLiteral("Hartley & Sons Plumbing, Unit 4"))) << "page " << p;
+        EXPECT_TRUE(text.contains(QStringLiteral("Hartley & Sons Plumbing, Unit 4")))
+            << "page " << p;
         lines += int(text.count(QRegularExpression(QStringLiteral("Service visit \\d+"))));
     }
     EXPECT_EQ(lines, 300);

@@ -48,8 +48,10 @@ TEST_F(PrintGeometry, DefaultMarginsAtSixHundredDpi)
     EXPECT_EQ(r.left(), PrintableArea::toDeviceUnits(20, 600) - 100);
     EXPECT_EQ(r.top(), 236 - 60);
     // Each margin is measured from the paper's edge, whatever the offsets.
-    EXPECT_EQ(d.physicalOffsetX + r.left() + r.width(), 4960 - PrintableArea::toDeviceUnits(15, 600));
-    EXPECT_EQ(d.physicalOffsetY + r.top() + r.height(), 7016 - PrintableArea::toDeviceUnits(5, 600));
+    EXPECT_EQ(d.physicalOffsetX + r.left() + r.width(),
+              4960 - PrintableArea::toDeviceUnits(15, 600));
+    EXPECT_EQ(d.physicalOffsetY + r.top() + r.height(),
+              7016 - PrintableArea::toDeviceUnits(5, 600));
 }
 
 TEST_F(PrintGeometry, MarginsInsideTheUnprintableStripClampToIt)
@@ -102,7 +104,8 @@ TEST_F(PrintGeometry, StampIsSizedToTheLimitAndCentred)
 
 TEST_F(PrintGeometry, StampGrowthStopsForTextThatMeasuresNothing)
 {
-    const StampGeometry g = Stamp::geometry(QRect(0, 0, 100, 100), 30, false, [](int) { return QSize(); });
+    const StampGeometry g =
+        Stamp::geometry(QRect(0, 0, 100, 100), 30, false, [](int) { return QSize(); });
     EXPECT_GT(g.pointSize, 60);
 }
 

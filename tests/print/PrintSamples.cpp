@@ -13,9 +13,9 @@
 #include "resources/StringTable.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstdio>
 

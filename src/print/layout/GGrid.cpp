@@ -57,7 +57,8 @@ public:
                 painter.fillRect(box, GUnits::colour(cell.background));
             double top = box.top() + GUnits::fromPoints(cell.padding.top);
             if (cell.vAlign == GObject::VAlignCentre) {
-                const double inner = height - GUnits::fromPoints(cell.padding.top + cell.padding.bottom);
+                const double inner =
+                    height - GUnits::fromPoints(cell.padding.top + cell.padding.bottom);
                 top += std::max(0.0, (inner - cell.contentHeight) / 2);
             }
             const double left = box.left() + GUnits::fromPoints(cell.padding.left);
@@ -69,7 +70,8 @@ public:
                     x += (inner - cell.contentsSize.width()) / 2;
                 else if (align == GObject::AlignRight)
                     x += inner - cell.contentsSize.width();
-                cell.contents->drawBox(m_context, painter, QRectF(QPointF(x, top), cell.contentsSize));
+                cell.contents->drawBox(m_context, painter,
+                                       QRectF(QPointF(x, top), cell.contentsSize));
             } else if (cell.flow) {
                 cell.flow->draw(painter, QPointF(left, top));
             }
@@ -186,7 +188,8 @@ double GGrid::cellNaturalWidth(const GLayoutContext& context, int row, int colum
     if (cell->text().isEmpty())
         return 0;
     const GFont font = cellFont(context, row, column);
-    return TextFlow({{cell->text().toQString(), font.layoutFont(), {}}}, false).naturalWidth() + pad;
+    return TextFlow({{cell->text().toQString(), font.layoutFont(), {}}}, false).naturalWidth() +
+           pad;
 }
 
 double GGrid::cellMinimumWidth(const GLayoutContext& context, int row, int column) const
@@ -196,8 +199,8 @@ double GGrid::cellMinimumWidth(const GLayoutContext& context, int row, int colum
         return cellNaturalWidth(context, row, column);
     const QFontMetricsF metrics(cellFont(context, row, column).layoutFont());
     double widest = 0;
-    for (const QString& word : cell->text().toQString().split(QRegularExpression(QStringLiteral("\\s+")),
-                                                            Qt::SkipEmptyParts))
+    for (const QString& word : cell->text().toQString().split(
+             QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
         widest = std::max(widest, metrics.horizontalAdvance(word));
     return widest + padX(cell->padding.value_or(DefaultCellPadding));
 }
@@ -309,7 +312,7 @@ void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAli
             laid.vAlign = cell.vAlign();
             laid.background = cellBackground(r, c);
             const double inner = std::max(1.0, laid.width - padX(laid.padding));
-            laid.hAlign = cell.hAlign() != AlignNone          ? cell.hAlign()
+            laid.hAlign = cell.hAlign() != AlignNone ? cell.hAlign()
                           : cell.contents() && cell.contents()->hAlign() != AlignNone
                               ? cell.contents()->hAlign()
                           : column(c).hAlign() != AlignNone ? column(c).hAlign()
@@ -326,11 +329,12 @@ void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAli
                                            GUnits::colour(cellTextColour(context, r, c))}},
                     true);
                 laid.flow->layOut(inner, laid.hAlign);
-                laid.contentHeight = laid.flow->isEmpty() ? QFontMetricsF(qfont).height()
-                                                          : laid.flow->height();
+                laid.contentHeight =
+                    laid.flow->isEmpty() ? QFontMetricsF(qfont).height() : laid.flow->height();
             }
-            rowHeight = std::max(rowHeight, laid.contentHeight +
-                                                GUnits::fromPoints(laid.padding.top + laid.padding.bottom));
+            rowHeight =
+                std::max(rowHeight, laid.contentHeight +
+                                        GUnits::fromPoints(laid.padding.top + laid.padding.bottom));
             cells.push_back(std::move(laid));
             c += span;
         }

@@ -13,7 +13,6 @@ double lineSpacing(const QFont& font)
     return metrics.ascent() + metrics.descent() + std::max(0.0, metrics.leading());
 }
 
-
 } // namespace
 
 TextFlow::TextFlow(const std::vector<GTextRun>& runs, bool wrap) : m_wrap(wrap)
@@ -38,7 +37,8 @@ TextFlow::TextFlow(const std::vector<GTextRun>& runs, bool wrap) : m_wrap(wrap)
                 current.font = run.font;
                 started = true;
             }
-            current.segments.push_back({int(current.text.size()), int(part.size()), run.font, run.colour});
+            current.segments.push_back(
+                {int(current.text.size()), int(part.size()), run.font, run.colour});
             current.text += part;
         }
     }
@@ -121,8 +121,8 @@ void TextFlow::layOut(double width, int hAlign)
             m_lines.push_back({int(p), 0, 0, lineSpacing(piece.font), 0, 0});
         } else if (piece.segments.size() == 1 && (!m_wrap || pieceNaturalWidth(piece) <= width)) {
             // One font that fits: no need to break the line.
-            m_lines.push_back({int(p), 0, place(pieceNaturalWidth(piece)),
-                               lineSpacing(piece.font), 0, int(piece.text.size())});
+            m_lines.push_back({int(p), 0, place(pieceNaturalWidth(piece)), lineSpacing(piece.font),
+                               0, int(piece.text.size())});
         } else {
             const auto layout = buildLayout(piece, m_wrap);
             for (int i = 0; i < layout->lineCount(); ++i) {
@@ -157,7 +157,8 @@ void TextFlow::drawLine(QPainter& painter, int line, QPointF topLeft) const
     if (piece.text.isEmpty())
         return;
     if (m_drawPiece != l.piece || !m_drawLayout) {
-        const bool wrap = m_wrap && (piece.segments.size() != 1 || pieceNaturalWidth(piece) > m_width);
+        const bool wrap =
+            m_wrap && (piece.segments.size() != 1 || pieceNaturalWidth(piece) > m_width);
         m_drawLayout = buildLayout(piece, wrap);
         m_drawPiece = l.piece;
     }
