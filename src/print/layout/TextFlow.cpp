@@ -174,4 +174,8 @@ void TextFlow::draw(QPainter& painter, QPointF topLeft) const
         drawLine(painter, i, topLeft);
         topLeft.ry() += m_lines[size_t(i)].height;
     }
+    // Drawn whole: keep no glyphs, or every cell of a long document would
+    // hold its layout once its page has been drawn.
+    m_drawLayout.reset();
+    m_drawPiece = -1;
 }
