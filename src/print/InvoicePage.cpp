@@ -50,11 +50,11 @@ void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOption
         PageTable::setColumn(*grid, 3, GObject::AlignRight, "9999.9%");
     PageTable::setColumn(*grid, last, GObject::AlignRight, PageTable::MoneySample);
 
-    GGridRow& header = PageTable::addRow(
-        *grid,
-        {text(IDS_PRINT_QTY), text(IDS_PRINT_DESCRIPTION),
-         OMString::format(text(IDS_PRINT_UNIT_PRICE).c_str(), currency.c_str())},
-        fonts.normalBold, styles.background(StyleTableHeader), true);
+    GGridRow& header =
+        PageTable::addRow(*grid,
+                          {text(IDS_PRINT_QTY), text(IDS_PRINT_DESCRIPTION),
+                           OMString::format(text(IDS_PRINT_UNIT_PRICE).c_str(), currency.c_str())},
+                          fonts.normalBold, styles.background(StyleTableHeader), true);
     if (vat) {
         header.cell(3).setText(IDS_PRINT_VAT_RATE);
         header.cell(last).setTextFmt(IDS_PRINT_TOTAL_EX_VAT, currency.c_str());
@@ -64,7 +64,8 @@ void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOption
 
     invoice.items.forEach([&](const JobItem& item) {
         GGridRow& row = grid->addRow();
-        row.background = styles.background(row.index % 2 == 0 ? StyleTableEvenRow : StyleTableOddRow);
+        row.background =
+            styles.background(row.index % 2 == 0 ? StyleTableEvenRow : StyleTableOddRow);
         row.cell(0).setText(item.countText("%.0f"));
         row.cell(1).setText(item.desc);
         row.cell(2).setText(item.price.toString());
@@ -87,12 +88,14 @@ void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOption
         return row;
     };
 
-    sumRow(text(IDS_PRINT_SUBTOTAL), invoice.netTotal, fonts.normalBold).background = footerBackground;
+    sumRow(text(IDS_PRINT_SUBTOTAL), invoice.netTotal, fonts.normalBold).background =
+        footerBackground;
     if (vat) {
         for (int i = 0; i < invoice.vatSummary.size(); ++i) {
             const VAT entry = invoice.vatSummary[i];
-            sumRow(OMString::format(text(IDS_PRINT_VAT_AT).c_str(), entry.rate.toText(true).c_str()),
-                   entry.vatAmount(), fonts.normal);
+            sumRow(
+                OMString::format(text(IDS_PRINT_VAT_AT).c_str(), entry.rate.toText(true).c_str()),
+                entry.vatAmount(), fonts.normal);
         }
         sumRow(text(IDS_PRINT_TOTAL_INC_VAT), invoice.grossTotal, fonts.normalBold);
     }
@@ -120,8 +123,9 @@ void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOption
     }
 
     const OMMoney due = invoice.amountDue();
-    GGridRow& amount = due >= OMMoney() ? sumRow(text(IDS_PRINT_AMOUNT_DUE), due, fonts.normalBold)
-                                        : sumRow(text(IDS_PRINT_REFUND_DUE), -due, fonts.normalBold);
+    GGridRow& amount = due >= OMMoney()
+                           ? sumRow(text(IDS_PRINT_AMOUNT_DUE), due, fonts.normalBold)
+                           : sumRow(text(IDS_PRINT_REFUND_DUE), -due, fonts.normalBold);
     amount.cell(0).setText(text(IDS_PRINT_TERMS) + ":");
     const OMString sentence =
         invoice.addOverduePercentage

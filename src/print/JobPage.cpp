@@ -64,8 +64,8 @@ void summary(const Context& c, const PageOptions& options)
     for (const auto& [label, amount] : figures)
         if (amount != OMMoney())
             PageTable::addRow(*grid, {text(label), money(amount)}, {}, GUnits::NoColour);
-    PageTable::addRow(*grid, {text(IDS_PRINT_TOTAL_CAPS), money(job.jobTotal())}, c.fonts.normalBold,
-                      c.styles.background(StyleTableHeader));
+    PageTable::addRow(*grid, {text(IDS_PRINT_TOTAL_CAPS), money(job.jobTotal())},
+                      c.fonts.normalBold, c.styles.background(StyleTableHeader));
 
     OMString terms("\n");
     if (options.vat)
@@ -96,9 +96,9 @@ void itemTable(const Context& c, int captionId, const ombrel::OMList<JobItem>& i
                        OMString::format(text(IDS_PRINT_TOTAL_SYMBOL).c_str(), symbol)},
                       c.fonts.detailBold, c.styles.background(StyleTableHeader), true);
     items.forEach([&](const JobItem& item) {
-        PageTable::addRow(*grid,
-                          {item.countText("%.0f"), item.desc, money(item.price), money(item.lineTotal())},
-                          {}, GUnits::NoColour);
+        PageTable::addRow(
+            *grid, {item.countText("%.0f"), item.desc, money(item.price), money(item.lineTotal())},
+            {}, GUnits::NoColour);
     });
     PageTable::addRow(*grid, {"", text(IDS_PRINT_TOTAL_CAPS), "", money(total)}, c.fonts.detailBold,
                       c.styles.background(StyleTableHeader));
@@ -114,8 +114,8 @@ void travelTable(const Context& c)
     auto grid = PageTable::create(c.fonts.detail, c.styles);
     PageTable::setColumn(*grid, 0, GObject::AlignLeft, nullptr, PageTable::Stretching);
     PageTable::setColumn(*grid, 1, GObject::AlignRight, PageTable::MoneySample);
-    PageTable::addRow(*grid, {text(IDS_PRINT_DESCRIPTION), text(IDS_PRINT_AMOUNT)}, c.fonts.detailBold,
-                      c.styles.background(StyleTableHeader), true);
+    PageTable::addRow(*grid, {text(IDS_PRINT_DESCRIPTION), text(IDS_PRINT_AMOUNT)},
+                      c.fonts.detailBold, c.styles.background(StyleTableHeader), true);
     const auto row = [&](int label, const OMString& value) {
         PageTable::addRow(*grid, {text(label), value}, {}, GUnits::NoColour);
     };
@@ -132,8 +132,8 @@ void travelTable(const Context& c)
         row(IDS_PRINT_TRAVEL_COST_TIME, money(job.travelTimeCost()));
         row(IDS_PRINT_TRAVEL_COST_DISTANCE, money(job.travelDistanceCost()));
     }
-    PageTable::addRow(*grid, {text(IDS_PRINT_TOTAL_CAPS), money(job.travelCost())}, c.fonts.detailBold,
-                      c.styles.background(StyleTableFooter));
+    PageTable::addRow(*grid, {text(IDS_PRINT_TOTAL_CAPS), money(job.travelCost())},
+                      c.fonts.detailBold, c.styles.background(StyleTableFooter));
     c.page.addParagraph(std::move(grid), GPage::Body);
 }
 
@@ -159,9 +159,9 @@ void labourTable(const Context& c)
                        money(job.labourHoursCost())},
                       {}, GUnits::NoColour);
     job.hoursItems.forEach([&](const JobItem& item) {
-        PageTable::addRow(*grid,
-                          {item.desc, item.countText("%.2f"), money(item.price), money(item.lineTotal())},
-                          {}, GUnits::NoColour);
+        PageTable::addRow(
+            *grid, {item.desc, item.countText("%.2f"), money(item.price), money(item.lineTotal())},
+            {}, GUnits::NoColour);
     });
     PageTable::addRow(*grid, {text(IDS_PRINT_TOTAL_CAPS), "", "", money(job.labourTotal())},
                       c.fonts.detailBold, c.styles.background(StyleTableFooter));
@@ -187,7 +187,8 @@ void labourBreakdown(const Context& c)
                       GUnits::NoColour);
     PageTable::addRow(*grid, {text(IDS_PRINT_DAYS_ON_SITE), days(job.effectiveDaysOnSite())}, {},
                       GUnits::NoColour);
-    PageTable::addRow(*grid, {text(IDS_PRINT_HOURLY_RATE), money(job.hourlyRate)}, {}, GUnits::NoColour);
+    PageTable::addRow(*grid, {text(IDS_PRINT_HOURLY_RATE), money(job.hourlyRate)}, {},
+                      GUnits::NoColour);
     PageTable::addRow(*grid, {text(IDS_PRINT_TOTAL_CAPS), money(job.labourHoursCost())},
                       c.fonts.detailBold, c.styles.background(StyleTableFooter));
     c.page.addParagraph(std::move(grid), GPage::Body);

@@ -47,7 +47,8 @@ Logo prepareLogo(int mode)
         const int width = SettingsStore::isSet(SettingKeys::LogoSetImageWidth)
                               ? SettingsStore::get(SettingKeys::LogoImageWidth)
                               : 0;
-        logo.picture = std::make_unique<GPicture>(SettingsStore::get(SettingKeys::LogoFilename), width, 0);
+        logo.picture =
+            std::make_unique<GPicture>(SettingsStore::get(SettingKeys::LogoFilename), width, 0);
         if (width != 0)
             logo.picture->setFlags(GObject::FlagScaledPicture);
         break;
@@ -226,7 +227,8 @@ GGrid& addressGrid(GPage& page, const PageFonts& fonts, const OMString& customer
 void PageHead::composeJobAddress(GPage& page, const Job& job, const PageFonts& fonts)
 {
     page.paragraph(GPage::Body, true, true)->addString("\n");
-    addressGrid(page, fonts, job.customer.displayText(), numberText(job, job.reference), Stretching);
+    addressGrid(page, fonts, job.customer.displayText(), numberText(job, job.reference),
+                Stretching);
 
     GParagraph& paragraph = *page.paragraph(GPage::Body, true, true);
     paragraph.setHAlign(GObject::AlignLeft);

@@ -22,7 +22,8 @@ public:
     /// and description.
     static void composeJobAddress(GPage& page, const Job& job, const PageFonts& fonts);
     /// Customer and number block of an invoice, then its description.
-    static void composeInvoiceAddress(GPage& page, const JobInvoice& invoice, const PageFonts& fonts);
+    static void composeInvoiceAddress(GPage& page, const JobInvoice& invoice,
+                                      const PageFonts& fonts);
     /// Kind and number, the customer's reference when there is one, and the date.
     static ombrel::OMString numberText(const JobBase& record, const ombrel::OMString& reference);
     /// The three lines of the footer.

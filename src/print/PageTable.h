@@ -20,7 +20,8 @@ public:
     /// A full-width grid in `font` and its colour, rows alternating in the
     /// even and odd table colours.
     static std::unique_ptr<GGrid> create(const GFont& font, const TextStyles& styles);
-    static void setColumn(GGrid& grid, int index, int align, const char* sample, uint32_t flags = 0);
+    static void setColumn(GGrid& grid, int index, int align, const char* sample,
+                          uint32_t flags = 0);
     /// A row of texts in `font` on `background`; it becomes the grid's header
     /// when it is the first row and `isHeader` is set.
     static GGridRow& addRow(GGrid& grid, std::initializer_list<ombrel::OMString> texts,

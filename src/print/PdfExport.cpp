@@ -20,8 +20,8 @@ constexpr int Resolution = 1200;
 
 OMString failure(const QString& path, const QString& reason)
 {
-    return OMString::format(StringTable::text(IDS_PDF_WRITE_ERROR).c_str(), path.toUtf8().constData(),
-                            reason.toUtf8().constData());
+    return OMString::format(StringTable::text(IDS_PDF_WRITE_ERROR).c_str(),
+                            path.toUtf8().constData(), reason.toUtf8().constData());
 }
 
 } // namespace
@@ -29,7 +29,8 @@ OMString failure(const QString& path, const QString& reason)
 QPageSize PdfExport::defaultPageSize()
 {
     const QLocale locale = QLocale::system();
-    return QPageSize(locale.territory() == QLocale::UnitedStates ? QPageSize::Letter : QPageSize::A4);
+    return QPageSize(locale.territory() == QLocale::UnitedStates ? QPageSize::Letter
+                                                                 : QPageSize::A4);
 }
 
 OMString PdfExport::write(PrintedPage& printed, const QString& path, const QPageSize& pageSize)
@@ -49,7 +50,8 @@ OMString PdfExport::write(GPage& page, const OMString& stampText, const QString&
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(Resolution);
         writer.setCreator(QStringLiteral("Vorlane"));
-        const QRect area = PrintableArea::rect(DeviceMetrics::ofWholePage(writer), PrintMargins::fromSettings());
+        const QRect area =
+            PrintableArea::rect(DeviceMetrics::ofWholePage(writer), PrintMargins::fromSettings());
         if (area.isEmpty()) {
             file.cancelWriting();
             return failure(path, QStringLiteral("the page margins leave no room"));

@@ -23,6 +23,7 @@ public:
      */
     static ombrel::OMString write(PrintedPage& printed, const QString& path,
                                   const QPageSize& pageSize = defaultPageSize());
-    static ombrel::OMString write(GPage& page, const ombrel::OMString& stampText, const QString& path,
+    static ombrel::OMString write(GPage& page, const ombrel::OMString& stampText,
+                                  const QString& path,
                                   const QPageSize& pageSize = defaultPageSize());
 };

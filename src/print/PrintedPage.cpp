@@ -48,5 +48,6 @@ void PrintedPage::compose(JobInvoice& invoice, const PageOptions& options)
 void PrintedPage::drawPage(QPainter& painter, const QRect& rect, int index, bool onPaper)
 {
     m_page.draw(painter, rect, index);
-    Stamp::draw(painter, rect, stampText, onPaper ? Stamp::PaperAngle : Stamp::ScreenAngle, onPaper);
+    Stamp::draw(painter, rect, stampText, onPaper ? Stamp::PaperAngle : Stamp::ScreenAngle,
+                onPaper);
 }

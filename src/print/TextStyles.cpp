@@ -44,8 +44,8 @@ const StyleDefault Defaults[StyleCount] = {
      GUnits::rgb(0, 0, 120), White, TextEditable},
     {"Description", IDS_STYLE_DESCRIPTION_TITLE, IDS_STYLE_DESCRIPTION_DESC, "Arial", 12, 2, 0,
      White, TextEditable},
-    {"Footer", IDS_STYLE_FOOTER_TITLE, IDS_STYLE_FOOTER_DESC, "Arial", 8, 0,
-     GUnits::rgb(0, 0, 200), White, TextEditable},
+    {"Footer", IDS_STYLE_FOOTER_TITLE, IDS_STYLE_FOOTER_DESC, "Arial", 8, 0, GUnits::rgb(0, 0, 200),
+     White, TextEditable},
     {"Terms", IDS_STYLE_TERMS_TITLE, IDS_STYLE_TERMS_DESC, "Arial", 10, 0, GUnits::rgb(200, 0, 0),
      White, TextEditable},
     {"TableHeader", IDS_STYLE_TABLEHEADER_TITLE, IDS_STYLE_TABLEHEADER_DESC, "Arial", 12, 1, 0,
@@ -102,11 +102,14 @@ void TextStyles::LoadStyles()
         TextStyle style = defaultStyle(i);
         const OMString section = sectionOf(i);
         const GFont& d = style.font;
-        style.font.setName(SettingsStore::GetSettingString(section, SettingKeys::StyleFontName, d.name()));
-        style.font.setSize(SettingsStore::GetSettingInteger(section, SettingKeys::StyleFontSize, d.size()));
-        style.font.setStyle(SettingsStore::GetSettingInteger(section, SettingKeys::StyleFontStyle, d.style()));
-        style.font.setColour(uint32_t(
-            SettingsStore::GetSettingInteger(section, SettingKeys::StyleTextColour, int32_t(d.colour()))));
+        style.font.setName(
+            SettingsStore::GetSettingString(section, SettingKeys::StyleFontName, d.name()));
+        style.font.setSize(
+            SettingsStore::GetSettingInteger(section, SettingKeys::StyleFontSize, d.size()));
+        style.font.setStyle(
+            SettingsStore::GetSettingInteger(section, SettingKeys::StyleFontStyle, d.style()));
+        style.font.setColour(uint32_t(SettingsStore::GetSettingInteger(
+            section, SettingKeys::StyleTextColour, int32_t(d.colour()))));
         style.background = uint32_t(SettingsStore::GetSettingInteger(
             section, SettingKeys::StyleBackground, int32_t(style.background)));
         m_styles[size_t(i)] = style;
@@ -122,8 +125,10 @@ void TextStyles::SetStyle(int index, const TextStyle& style)
     SettingsStore::SetSettingString(section, SettingKeys::StyleFontName, style.font.name());
     SettingsStore::SetSettingInteger(section, SettingKeys::StyleFontSize, style.font.size());
     SettingsStore::SetSettingInteger(section, SettingKeys::StyleFontStyle, style.font.style());
-    SettingsStore::SetSettingInteger(section, SettingKeys::StyleTextColour, int32_t(style.font.colour()));
-    SettingsStore::SetSettingInteger(section, SettingKeys::StyleBackground, int32_t(style.background));
+    SettingsStore::SetSettingInteger(section, SettingKeys::StyleTextColour,
+                                     int32_t(style.font.colour()));
+    SettingsStore::SetSettingInteger(section, SettingKeys::StyleBackground,
+                                     int32_t(style.background));
 }
 
 const TextStyle& TextStyles::style(int index) const

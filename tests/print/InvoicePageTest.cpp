@@ -1,1 +1,180 @@
-#include <gtest/gtest.h>
+#include "PrintTestSupport.h"
+
+#include "SampleDocuments.h"
+
+#include "print/InvoicePage.h"
+
+#include "app/core/SettingKeys.h"
+#include "app/core/SettingsStore.h"
+#include "records/JobInvoice.h"
+
+using namespace PrintTestSupport;
+using ombrel::OMDate;
+using ombrel::OMMoney;
+using SampleDocuments::item;
+using SampleDocuments::payment;
+
+namespace {
+
+class InvoicePageTest : public PrintTest
+{
+protected:
+    void SetUp() override
+    {
+        PrintTest::SetUp();
+        SettingsStore::set(SettingKeys::CurrencySymbol, "£");
+        SettingsStore::set(SettingKeys::DateFormat, "DD/MM/YYYY");
+    }
+    const GGrid* compose(JobInvoice& invoice, bool vat, bool details = false)
+    {
+        PageOptions o = options(IDS_TITLE_INVOICE, vat);
+        o.showPaymentDetails = details;
+        printed.compose(invoice, o);
+        const auto found = grids(printed.page(), GPage::Body);
+        return found.size() > 1 ? found[1] : nullptr;
+    }
+    static JobInvoice twoRates()
+    {
+        JobInvoice invoice;
+        invoice.daysToPay = 14;
+        invoice.items.add(item("Boiler", 1, 100000, 1750));
+        invoice.items.add(item("Controls", 2, 5000, 500));
+        invoice.items.add(item("Flue", 0, 20000, 1750));
+        return invoice;
+    }
+
+    PrintedPage printed{styles};
+};
+
+} // namespace
+
+TEST_F(InvoicePageTest, NoLinesNoTable)
+{
+    JobInvoice invoice;
+    invoice.payments.add(payment("Deposit", 1000, OMDate()));
+    EXPECT_EQ(compose(invoice, true, true), nullptr);
+}
+
+TEST_F(InvoicePageTest, WithVATRatesInRateOrder)
+{
+    JobInvoice invoice = twoRates();
+    const GGrid& table = *compose(invoice, true);
+    ASSERT_EQ(table.columnCount(), 5);
+    EXPECT_EQ(table.column(3).sample(), "9999.9%");
+    EXPECT_EQ(cell(table, 0, 3), "VAT\nRate");
+    EXPECT_EQ(cell(table, 0, 4), "Total £\nEx. VAT");
+    EXPECT_EQ(cell(table, 1, 3), "17.5%");
+    EXPECT_EQ(cell(table, 2, 0), "2");
+    EXPECT_EQ(cell(table, 3, 0), "");
+    EXPECT_EQ(cell(table, 3, 4), "200.00");
+
+    EXPECT_EQ(column(table, 2).at(4), "SUBTOTAL");
+    EXPECT_EQ(cell(table, 4, 4), invoice.netTotal.toString().str());
+    EXPECT_EQ(cell(table, 5, 2), "VAT at 5%");
+    EXPECT_EQ(cell(table, 5, 4), "5.00");
+    EXPECT_EQ(cell(table, 6, 2), "VAT at 17.5%");
+    EXPECT_EQ(cell(table, 6, 4), "210.00");
+    EXPECT_EQ(cell(table, 7, 2), "Total including VAT");
+    EXPECT_EQ(cell(table, 7, 4), invoice.grossTotal.toString().str());
+    for (int r = 4; r < table.rowCount(); ++r)
+        EXPECT_EQ(table.row(r).cellAt(2)->columnSpan, 2) << r;
+
+    const GLayoutContext context{printed.fonts().normal};
+    EXPECT_EQ(table.cellFont(context, 5, 2), printed.fonts().normal);
+    EXPECT_EQ(table.cellFont(context, 7, 2), printed.fonts().normalBold);
+    EXPECT_EQ(table.cellBackground(5, 4), styles.background(StyleTableFooter));
+    EXPECT_EQ(table.cellBackground(4, 1), styles.background(StyleTableFooter));
+    // The header is row 0, so the first line is odd.
+    EXPECT_EQ(table.cellBackground(1, 1), styles.background(StyleTableOddRow));
+    EXPECT_EQ(table.cellBackground(2, 1), styles.background(StyleTableEvenRow));
+    EXPECT_EQ(table.cellBackground(0, 1), styles.background(StyleTableHeader));
+}
+
+TEST_F(InvoicePageTest, WithoutVATFourColumnsAndNoVATRows)
+{
+    JobInvoice invoice = twoRates();
+    const GGrid& table = *compose(invoice, false);
+    ASSERT_EQ(table.columnCount(), 4);
+    EXPECT_EQ(cell(table, 0, 3), "Total\n£");
+    EXPECT_EQ(column(table, 2),
+              (std::vector<std::string>{"Unit Price\n£", "1,000.00", "50.00", "200.00", "SUBTOTAL",
+                                        "Less Payments Received", "AMOUNT DUE"}));
+    EXPECT_EQ(cell(table, 5, 3), "0.00") << "no payments still shows the row";
+    EXPECT_EQ(cell(table, 6, 3), "1,300.00");
+    EXPECT_EQ(table.row(6).cellAt(2)->columnSpan, 1);
+}
+
+TEST_F(InvoicePageTest, PaymentDetailsReplaceTheSumRow)
+{
+    JobInvoice invoice = twoRates();
+    invoice.payments.add(payment("Deposit", 20000, OMDate(1, 3, 2024, true)));
+    invoice.payments.add(payment("Cash", 5000, OMDate()));
+    const GGrid& table = *compose(invoice, false, true);
+    const int first = findRow(table, 2, "Deposit");
+    ASSERT_GT(first, 0);
+    EXPECT_EQ(cell(table, first, 1), "01/03/2024");
+    EXPECT_EQ(table.row(first).cellAt(1)->hAlign(), GObject::AlignRight);
+    EXPECT_EQ(cell(table, first, 3), "200.00");
+    EXPECT_EQ(cell(table, first + 1, 2), "Cash");
+    EXPECT_EQ(cell(table, first + 1, 1), "");
+    EXPECT_EQ(cell(table, first + 1, 0), "E & OE");
+    EXPECT_EQ(table.cellFont({}, first + 1, 0), styles.font(StyleTerms));
+    EXPECT_EQ(findRow(table, 2, "Less Payments Received"), -1);
+    EXPECT_EQ(cell(table, first + 2, 3), invoice.amountDue().toString().str());
+
+    // Without the switch the payments are summed.
+    const GGrid& summed = *compose(invoice, false, false);
+    const int row = findRow(summed, 2, "Less Payments Received");
+    ASSERT_GT(row, 0);
+    EXPECT_EQ(cell(summed, row, 3), "250.00");
+    EXPECT_EQ(cell(summed, row, 0), "E & OE");
+}
+
+TEST_F(InvoicePageTest, RefundAndTerms)
+{
+    JobInvoice invoice;
+    invoice.daysToPay = 30;
+    invoice.displayEAOE = false;
+    invoice.addOverduePercentage = true;
+    invoice.overduePercentage = 250;
+    invoice.extraTerms = "Bank transfer only.";
+    invoice.items.add(item("Survey", 0, 10000));
+    invoice.payments.add(payment("Paid twice", 25000, OMDate()));
+    const GGrid& table = *compose(invoice, false);
+    const int last = table.rowCount() - 2;
+    EXPECT_EQ(cell(table, last, 2), "Refund due");
+    EXPECT_EQ(cell(table, last, 3), "150.00");
+    EXPECT_EQ(cell(table, last, 0), "Terms:");
+    EXPECT_EQ(cell(table, last, 1),
+              "Payment within 30 days otherwise 2.5% will be added to the total for late payment.");
+    EXPECT_EQ(table.cellTextColour({}, last, 1), styles.textColour(StyleTerms));
+    EXPECT_EQ(cell(table, last - 1, 0), "") << "no E & OE when switched off";
+    EXPECT_EQ(cell(table, last + 1, 1), "Bank transfer only.");
+
+    invoice.addOverduePercentage = false;
+    invoice.extraTerms.clear();
+    const GGrid& plain = *compose(invoice, false);
+    EXPECT_EQ(cell(plain, plain.rowCount() - 1, 1), "Payment due within 30 days.");
+}
+
+TEST_F(InvoicePageTest, OverdueInvoicesCarryTheStamp)
+{
+    JobInvoice invoice = twoRates();
+    invoice.date = OMDate::today();
+    invoice.date += -60;
+    invoice.recalculate(false);
+    EXPECT_EQ(InvoicePage::stampText(invoice), "OVERDUE");
+    invoice.payments.add(payment("All", invoice.grossTotal.value(), OMDate()));
+    invoice.recalculate(false);
+    EXPECT_EQ(InvoicePage::stampText(invoice), "");
+}
+
+TEST_F(InvoicePageTest, ComposingWorksTheTotalsOutWithTheViewsVATFlag)
+{
+    JobInvoice invoice = twoRates();
+    invoice.recalculate(false);
+    compose(invoice, true);
+    EXPECT_EQ(invoice.vatSummary.size(), 2);
+    compose(invoice, false);
+    EXPECT_TRUE(invoice.vatSummary.isEmpty());
+}

@@ -1,1 +1,280 @@
+#include "print/layout/GGrid.h"
+#include "print/layout/GPage.h"
+#include "print/layout/GParagraph.h"
+#include "print/layout/GPicture.h"
+#include "print/layout/GTextBox.h"
+#include "print/layout/GUnits.h"
+
+#include "foundation/OMException.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
+
+#include <numeric>
+
+namespace {
+
+const GFont Normal("Arial", 12, 0, 0);
+
+GParagraph& paragraph(GPage& page, const char* text)
+{
+    GParagraph& p = *page.paragraph(GPage::Body, true, true);
+    p.addString(text);
+    return p;
+}
+
+double width(const char* text, const GFont& font = Normal)
+{
+    return QFontMetricsF(font.layoutFont()).horizontalAdvance(QString::fromUtf8(text));
+}
+
+double sum(const std::vector<double>& v)
+{
+    return std::accumulate(v.begin(), v.end(), 0.0);
+}
+
+// A grid with a header row and `rows` numbered rows.
+std::unique_ptr<GGrid> numberedGrid(int rows)
+{
+    auto grid = std::make_unique<GGrid>();
+    grid->setFont(Normal);
+    grid->setColumnCount(2);
+    grid->column(0).setFlags(GObject::FlagTakeRest);
+    grid->column(1).setText("0,000.00");
+    GGridRow& header = grid->addRow();
+    header.cell(0).setText("Item");
+    header.cell(1).setText("Amount");
+    grid->setHeaderRowCount(1);
+    for (int i = 1; i <= rows; ++i) {
+        GGridRow& row = grid->addRow();
+        row.cell(0).setText(ombrel::OMString::format("row %d", i));
+        row.cell(1).setText("1.00");
+    }
+    return grid;
+}
+
+} // namespace
+
+TEST(Layout, LineBreaksInParagraphs)
+{
+    GPage page;
+    page.defaultFont() = Normal;
+    paragraph(page, "\n");         // one empty line
+    paragraph(page, "one\n");      // a trailing break adds no line
+    paragraph(page, "two\nthree"); // two lines
+    paragraph(page, "\n\n");       // two empty lines
+    paragraph(page, "");           // nothing
+    EXPECT_EQ(page.pageText(0), (QStringList{"", "one", "two", "three", "", ""}));
+
+    // A "\n" right after a box only ends the box's line; after a table it adds one.
+    GPage boxed;
+    boxed.defaultFont() = Normal;
+    GParagraph& p = *boxed.paragraph(GPage::Header, false, true);
+    p.add(std::make_unique<GTextBox>("Logo", Normal));
+    p.addString("\nTag");
+    p.add(numberedGrid(0));
+    p.addString("\n");
+    EXPECT_EQ(boxed.pageText(0), (QStringList{"Logo", "Tag", "Item\tAmount", ""}));
+}
+
+TEST(Layout, LongTextWrapsAtTheWidth)
+{
+    GPage page;
+    page.defaultFont() = Normal;
+    std::string text;
+    for (int i = 0; i < 60; ++i)
+        text += "word ";
+    paragraph(page, text.c_str());
+    const QStringList lines = page.pageText(0);
+    EXPECT_GT(lines.size(), 2);
+    for (const QString& line : lines)
+        EXPECT_LE(QFontMetricsF(Normal.layoutFont()).horizontalAdvance(line.trimmed()),
+                  GUnits::fromPoints(GPage::DefaultWidth));
+}
+
+TEST(Layout, SectionsAndParagraphs)
+{
+    GPage page;
+    GParagraph* head = page.paragraph(GPage::Header, false, true);
+    EXPECT_EQ(page.paragraph(GPage::Header, false, true), head);
+    EXPECT_NE(page.paragraph(GPage::Body, true, true), page.paragraph(GPage::Body, true, true));
+    EXPECT_EQ(page.paragraph(GPage::Footer, false, false), nullptr);
+    EXPECT_EQ(page.objects(GPage::Body).size(), 2u);
+    EXPECT_THROW(page.paragraph(3, true, true), ombrel::OMIndexOutOfBoundsException);
+    page.clear();
+    EXPECT_TRUE(page.objects(GPage::Header).empty());
+    EXPECT_EQ(page.getPageCount(), 1);
+}
+
+TEST(Layout, ColumnWidths)
+{
+    const GLayoutContext context{Normal};
+    const double tableWidth = 2000;
+    GGrid grid;
+    grid.setFont(Normal);
+    grid.setColumnCount(4);
+    grid.column(0).setText("0,000");
+    grid.column(1).setFlags(GObject::FlagTakeRest | GObject::FlagFitContent);
+    grid.column(2).setFlags(GObject::FlagTakeRest);
+    GGridRow& row = grid.addRow();
+    row.cell(1).setText("Description");
+    row.cell(3).setText("Fits its text");
+    const double pad =
+        GUnits::fromPoints(GGrid::DefaultCellPadding.left + GGrid::DefaultCellPadding.right);
+
+    std::vector<double> w = grid.columnWidths(context, tableWidth);
+    EXPECT_NEAR(sum(w), tableWidth, 0.01);
+    EXPECT_NEAR(w[0], width("0,000") + pad, 0.01);
+    EXPECT_NEAR(w[3], width("Fits its text") + pad, 0.01);
+    // The spare width is shared by the two taking columns.
+    const double spare = tableWidth - w[0] - w[3] - (width("Description") + pad);
+    EXPECT_NEAR(w[2], spare / 2, 0.01);
+    EXPECT_NEAR(w[1], width("Description") + pad + spare / 2, 0.01);
+
+    // A label wider than the sample widens its column instead of wrapping.
+    GGridRow& label = grid.addRow();
+    label.cell(0).setText("E & OE");
+    EXPECT_NEAR(grid.columnWidths(context, tableWidth)[0], width("E & OE") + pad, 0.01);
+
+    // Too wide: the sampled column keeps its width, the others give way but
+    // never below their longest word.
+    GGridRow& longRow = grid.addRow();
+    std::string words;
+    for (int i = 0; i < 40; ++i)
+        words += "Extraordinarily ";
+    longRow.cell(1).setText(words.c_str());
+    w = grid.columnWidths(context, tableWidth);
+    EXPECT_NEAR(sum(w), tableWidth, 0.01);
+    EXPECT_NEAR(w[0], width("E & OE") + pad, 0.01);
+    EXPECT_GE(w[1], width("Extraordinarily") + pad - 0.01);
+    EXPECT_GE(w[3], width("Fits") + pad - 0.01);
+}
+
+TEST(Layout, CellStylesFallBackToRowAndGrid)
+{
+    const GLayoutContext context{Normal};
+    GGrid grid;
+    grid.setFont(Normal);
+    grid.setColumnCount(2);
+    grid.evenRowBackground = 1;
+    grid.oddRowBackground = 2;
+    grid.textColour = 3;
+    grid.addRow();
+    GGridRow& odd = grid.addRow();
+    GGridRow& styled = grid.addRow();
+    styled.background = 4;
+    styled.setFont(GFont("Arial", 14, GFont::Bold, 5));
+    styled.cell(1).background = 6;
+    styled.cell(1).setFont(GFont("Arial", 8, 0, 7));
+    odd.cell(1).textColour = 8;
+
+    EXPECT_EQ(grid.cellBackground(0, 0), 1u);
+    EXPECT_EQ(grid.cellBackground(1, 0), 2u);
+    EXPECT_EQ(grid.cellBackground(2, 0), 4u);
+    EXPECT_EQ(grid.cellBackground(2, 1), 6u);
+    EXPECT_EQ(grid.cellTextColour(context, 0, 0), 3u);
+    EXPECT_EQ(grid.cellTextColour(context, 1, 1), 8u);
+    EXPECT_EQ(grid.cellTextColour(context, 2, 0), 5u);
+    EXPECT_EQ(grid.cellTextColour(context, 2, 1), 7u);
+    EXPECT_EQ(grid.cellFont(context, 2, 0).size(), 14);
+    EXPECT_EQ(grid.cellFont(context, 1, 0), Normal);
+    EXPECT_THROW(grid.row(3), ombrel::OMIndexOutOfBoundsException);
+}
+
+TEST(Layout, LongTablesRepeatTheirHeaderRowOnEveryPage)
+{
+    GPage page;
+    page.defaultFont() = Normal;
+    page.paragraph(GPage::Footer, false, true)->addString("Foot");
+    paragraph(page, "Heading");
+    page.addParagraph(numberedGrid(300), GPage::Body);
+    const int pages = page.getPageCount();
+    ASSERT_GT(pages, 3);
+    int rows = 0;
+    for (int p = 0; p < pages; ++p) {
+        const QStringList lines = page.pageText(p);
+        EXPECT_EQ(lines.last(), "Foot");
+        EXPECT_EQ(lines.count(QStringLiteral("Item\tAmount")), 1) << "page " << p;
+        EXPECT_EQ(lines.indexOf(QStringLiteral("Item\tAmount")), p == 0 ? 1 : 0);
+        rows += int(lines.filter(QStringLiteral("row ")).size());
+    }
+    EXPECT_EQ(rows, 300) << "every row once";
+    EXPECT_TRUE(page.pageText(pages - 1).contains(QStringLiteral("row 300\t1.00")));
+}
+
+TEST(Layout, SameProportionsGiveTheSameLayout)
+{
+    GPage page;
+    page.defaultFont() = Normal;
+    page.addParagraph(numberedGrid(120), GPage::Body);
+    page.layout(QRectF(0, 0, 210, 297));
+    const int a4 = page.getPageCount();
+    const QStringList first = page.pageText(1);
+    page.layout(QRectF(0, 0, 2100 * 4, 2970 * 4));
+    EXPECT_EQ(page.getPageCount(), a4);
+    EXPECT_EQ(page.pageText(1), first);
+    page.layout(QRectF(0, 0, 210, 150));
+    EXPECT_GT(page.getPageCount(), a4) << "a shorter page holds fewer rows";
+}
+
+TEST(Layout, DrawsScaledIntoAnyRectangle)
+{
+    GPage page;
+    page.defaultFont() = Normal;
+    auto grid = numberedGrid(3);
+    grid->row(0).background = GUnits::rgb(255, 0, 0);
+    page.addParagraph(std::move(grid), GPage::Body);
+    for (int scale : {1, 3}) {
+        QImage image(210 * scale, 297 * scale, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        page.draw(painter, QRectF(0, 0, image.width(), image.height()), 0);
+        page.draw(painter, QRectF(0, 0, image.width(), image.height()), 5); // no such page: nothing
+        painter.end();
+        // The header row's red band spans the width at the top, scaled.
+        EXPECT_EQ(image.pixelColor(image.width() / 2, 2 * scale), QColor(255, 0, 0)) << scale;
+        EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() / 2), QColor(Qt::white));
+    }
+}
+
+TEST(Layout, UnreadablePictureTakesNoRoom)
+{
+    GPage page;
+    page.defaultFont() = Normal;
+    GParagraph& p = *page.paragraph(GPage::Body, true, true);
+    p.add(std::make_unique<GPicture>("/no/such/logo.bmp", 300));
+    p.addString("\nAfter");
+    EXPECT_EQ(page.pageText(0), QStringList{"After"});
+}
+
+TEST(Layout, CellPicturesFollowTheColumnAlignment)
+{
+    QImage red(96, 48, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const QString file = QDir::temp().filePath(QStringLiteral("vorlane-cell-picture.png"));
+    ASSERT_TRUE(red.save(file));
+    GPage page;
+    page.defaultFont() = Normal;
+    auto grid = std::make_unique<GGrid>();
+    grid->setColumnCount(1);
+    grid->column(0).setHAlign(GObject::AlignCentre);
+    grid->addRow().cell(0).setContents(
+        std::make_unique<GPicture>(ombrel::OMString::fromQString(file)));
+    page.addParagraph(std::move(grid), GPage::Body);
+
+    QImage image(int(GPage::DefaultWidth), int(GPage::DefaultHeight), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    page.draw(painter, QRectF(image.rect()), 0);
+    painter.end();
+    // The picture is 72 points wide, in the middle of the row.
+    const int y = 20;
+    EXPECT_EQ(image.pixelColor(image.width() / 2, y), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(image.width() / 2 - 40, y), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(10, y), QColor(Qt::white));
+    QFile::remove(file);
+}

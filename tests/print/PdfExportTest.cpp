@@ -1,1 +1,208 @@
-#include <gtest/gtest.h>
+#include "PrintTestSupport.h"
+
+#include "SampleDocuments.h"
+
+#include "print/InvoicePage.h"
+#include "print/PdfExport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using ombrel::OMString;
+
+namespace {
+
+class PdfExportTest : public PrintTest
+{
+protected:
+    void SetUp() override
+    {
+        PrintTest::SetUp();
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+        ASSERT_TRUE(dir.isValid());
+    }
+
+    QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+
+    /// The text of a PDF's pages `first` to `last` (all when 0), laid out as printed.
+    static QString pdfText(const QString& file, int first = 0, int last = 0)
+    {
+        QStringList args{QStringLiteral("-layout")};
+        if (first > 0)
+            args << QStringLiteral("-f") << QString::number(first) << QStringLiteral("-l")
+                 << QString::number(last);
+        args << file << QStringLiteral("-");
+        QProcess process;
+        process.start(QStringLiteral("pdftotext"), args);
+        process.waitForFinished(60000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    static int pdfPages(const QString& file)
+    {
+        QProcess process;
+        process.start(QStringLiteral("pdfinfo"), {file});
+        process.waitForFinished(60000);
+        const QString info = QString::fromUtf8(process.readAllStandardOutput());
+        const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+        return match.hasMatch() ? match.captured(1).toInt() : -1;
+    }
+
+    static QString q(const OMString& text) { return text.toQString(); }
+
+    /// Whether `text` holds the words of `phrase` in order, however the PDF
+    /// spaced or broke them.
+    static bool hasWords(const QString& text, const QString& phrase)
+    {
+        QStringList words = phrase.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (QString& word : words)
+            word = QRegularExpression::escape(word);
+        return text.contains(QRegularExpression(words.join(QStringLiteral("\\s+"))));
+    }
+
+    QTemporaryDir dir;
+    PrintedPage printed{styles};
+};
+
+} // namespace
+
+TEST_F(PdfExportTest, EstimateWithEveryBreakdown)
+{
+    SampleDocuments::usePlumberBusiness();
+    styles.LoadStyles();
+    const JobEstimate job = SampleDocuments::bathroomEstimate();
+    PageOptions o = options(IDS_TITLE_ESTIMATE, true);
+    o.sections = {true, true, true, true, true};
+    printed.compose(job, o);
+    ASSERT_EQ(PdfExport::write(printed, path("estimate.pdf")), "");
+
+    const QString text = pdfText(path("estimate.pdf"));
+    for (const QString& expected :
+         {QStringLiteral("ESTIMATE"), QStringLiteral("Estimate: 1042"),
+          QStringLiteral("Customer Ref: Bathroom - Flat 2"), QStringLiteral("14/03/2024"),
+          QStringLiteral("Mrs Anne Whitfield"), QStringLiteral("All prices shown exclude VAT."),
+          QStringLiteral("Terms: Estimate valid for 60 days"), QStringLiteral("Breakdown of costs"),
+          QStringLiteral("Labour Breakdown"),
+          QStringLiteral("Hartley & Sons Plumbing, Unit 4, Mill Lane, Hebden Bridge, HX7 8AB"),
+          QStringLiteral("Partners: J. Hartley, M. Hartley    VAT Registration No. GB 284 5521 09"),
+          QStringLiteral("Gas Safe registered heating engineers")})
+        EXPECT_TRUE(hasWords(text, expected)) << expected.toStdString();
+    // Figures stand at the right of their rows.
+    EXPECT_TRUE(text.contains(QRegularExpression(
+        QStringLiteral("TOTAL\\s+") + QRegularExpression::escape(q(job.jobTotal().toString())))));
+    EXPECT_TRUE(text.contains(
+        QRegularExpression(QStringLiteral("Apprentice\\s+24\\.00\\s+15\\.00\\s+360\\.00"))));
+}
+
+TEST_F(PdfExportTest, QuoteOfABusinessWithoutVAT)
+{
+    SampleDocuments::useElectricianBusiness();
+    styles.LoadStyles();
+    const JobQuote quote = SampleDocuments::rewireQuote();
+    PageOptions o = options(IDS_TITLE_QUOTE, false);
+    o.sections.materials = true;
+    printed.compose(quote, o);
+    ASSERT_EQ(PdfExport::write(printed, path("quote.pdf")), "");
+    const QString text = pdfText(path("quote.pdf"));
+    EXPECT_TRUE(text.contains(QStringLiteral("Morgan Electrical")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Part P approved domestic installer")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Job Location:")));
+    EXPECT_TRUE(hasWords(text, QStringLiteral("Terms: Quote valid for 30 days")));
+    EXPECT_TRUE(hasWords(text, QStringLiteral("Phone: 07700 900 482   Fax: 01558 822 019")));
+    EXPECT_TRUE(hasWords(text, QStringLiteral("Proprietor: David Morgan")));
+    EXPECT_FALSE(text.contains(QStringLiteral("exclude VAT")));
+    EXPECT_FALSE(text.contains(QStringLiteral("E & OE")));
+    EXPECT_FALSE(text.contains(QStringLiteral("VAT Registration")));
+}
+
+TEST_F(PdfExportTest, InvoiceWithVATAndPayments)
+{
+    SampleDocuments::usePlumberBusiness();
+    styles.LoadStyles();
+    JobInvoice invoice = SampleDocuments::boilerInvoice();
+    PageOptions o = options(IDS_TITLE_INVOICE, true);
+    o.showPaymentDetails = true;
+    o.stampText = InvoicePage::stampText(invoice);
+    printed.compose(invoice, o);
+    ASSERT_EQ(PdfExport::write(printed, path("invoice.pdf")), "");
+    const QString text = pdfText(path("invoice.pdf"));
+    const QString vat5 = q(invoice.vatSummary[0].vatAmount().toString());
+    const QString vat20 = q(invoice.vatSummary[1].vatAmount().toString());
+    EXPECT_TRUE(text.contains(
+        QRegularExpression(QStringLiteral("VAT at 5%\\s+") + QRegularExpression::escape(vat5))));
+    EXPECT_TRUE(text.contains(
+        QRegularExpression(QStringLiteral("VAT at 20%\\s+") + QRegularExpression::escape(vat20))));
+    EXPECT_LT(text.indexOf(QStringLiteral("VAT at 5%")),
+              text.indexOf(QStringLiteral("VAT at 20%")));
+    EXPECT_TRUE(
+        text.contains(QRegularExpression(QStringLiteral("20/05/2024\\s+Deposit\\s+500\\.00"))));
+    EXPECT_TRUE(text.contains(
+        QRegularExpression(QStringLiteral("AMOUNT DUE\\s+") +
+                           QRegularExpression::escape(q(invoice.amountDue().toString())))));
+    EXPECT_TRUE(hasWords(text, QStringLiteral("Payment within 30 days otherwise 2.5% will be")));
+    EXPECT_TRUE(hasWords(text, QStringLiteral("Invoice: 2217")));
+}
+
+TEST_F(PdfExportTest, ThreeHundredLinesRepeatTheHeaderOnEveryPage)
+{
+    SampleDocuments::usePlumberBusiness();
+    styles.LoadStyles();
+    JobInvoice invoice = SampleDocuments::longInvoice(300);
+    printed.compose(invoice, options(IDS_TITLE_INVOICE, true));
+    ASSERT_EQ(PdfExport::write(printed, path("long.pdf")), "");
+    const int pages = pdfPages(path("long.pdf"));
+    ASSERT_GT(pages, 3);
+    EXPECT_EQ(pages, printed.page().getPageCount());
+    int lines = 0;
+    for (int p = 1; p <= pages; ++p) {
+        const QString text = pdfText(path("long.pdf"), p, p);
+        EXPECT_TRUE(text.contains(QRegularExpression(
+            QStringLiteral("Qty\\s+Description\\s+Unit Price\\s+VAT\\s+Total £"))))
+            << "page " << p;
+        EXPECT_TRUE(text.contains(QStringLiteral("Hartley & Sons Plumbing, Unit 4")))
+            << "page " << p;
+        lines += int(text.count(QRegularExpression(QStringLiteral("Service visit \\d+"))));
+    }
+    EXPECT_EQ(lines, 300);
+    EXPECT_TRUE(pdfText(path("long.pdf"), pages, pages).contains(QStringLiteral("AMOUNT DUE")));
+}
+
+TEST_F(PdfExportTest, FailuresLeaveNoFileBehind)
+{
+    GPage page;
+    page.paragraph(GPage::Body, true, true)->addString("x");
+    const QString missing = path("no/such/folder/out.pdf");
+    const OMString error = PdfExport::write(page, {}, missing);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_NE(error.str().find("no/such/folder/out.pdf"), std::string::npos);
+    EXPECT_FALSE(QFile::exists(missing));
+
+    // A folder in the way of the file is not replaced.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.pdf")));
+    EXPECT_FALSE(PdfExport::write(page, {}, path("taken.pdf")).isEmpty());
+    EXPECT_TRUE(QFileInfo(path("taken.pdf")).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(PdfExportTest, AnExistingFileIsReplacedWhole)
+{
+    {
+        QFile old(path("out.pdf"));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(500000, 'x'));
+    }
+    GPage page;
+    page.paragraph(GPage::Body, true, true)->addString("Replaced");
+    ASSERT_EQ(PdfExport::write(page, {}, path("out.pdf")), "");
+    QFile out(path("out.pdf"));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(out.read(5) == "%PDF-");
+    EXPECT_LT(out.size(), 500000);
+    EXPECT_TRUE(pdfText(path("out.pdf")).contains(QStringLiteral("Replaced")));
+}

@@ -8,11 +8,14 @@
 #include "print/PrintedPage.h"
 #include "print/TextStyles.h"
 
+#include "app/core/SettingKeys.h"
 #include "app/core/SettingsStore.h"
 #include "resources/StringTable.h"
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -85,5 +88,23 @@ int main(int argc, char** argv)
     plain.extraTerms.clear();
     printed.compose(plain, invoiceOptions);
     ok = report(PdfExport::write(printed, out.filePath("invoice-novat.pdf"))) && ok;
+    // A picture logo on the right, scaled to a set width.
+    QImage logo(400, 160, QImage::Format_RGB32);
+    logo.fill(QColor(20, 90, 160));
+    {
+        QPainter painter(&logo);
+        painter.setPen(Qt::white);
+        painter.setFont(QFont(QStringLiteral("Arial"), 48, QFont::Bold));
+        painter.drawText(logo.rect(), Qt::AlignCenter, QStringLiteral("DM"));
+    }
+    const QString logoFile = out.filePath(QStringLiteral("logo.png"));
+    logo.save(logoFile);
+    SettingsStore::set(SettingKeys::LogoMode, 3);
+    SettingsStore::set(SettingKeys::LogoLayout, 2);
+    SettingsStore::set(SettingKeys::LogoFilename, ombrel::OMString::fromQString(logoFile));
+    SettingsStore::set(SettingKeys::LogoSetImageWidth, 1);
+    SettingsStore::set(SettingKeys::LogoImageWidth, 180);
+    printed.compose(quote, quoteOptions);
+    ok = report(PdfExport::write(printed, out.filePath("quote-picture.pdf"))) && ok;
     return ok ? 0 : 1;
 }

@@ -28,7 +28,8 @@ Customer customer(const char* title, const char* name, const char* surname, cons
 void usePlumberBusiness()
 {
     SettingsStore::set(SettingKeys::CompanyName, "Hartley & Sons Plumbing");
-    SettingsStore::set(SettingKeys::CompanyAddress, "Unit 4, Mill Lane\r\nHebden Bridge\r\nHX7 8AB");
+    SettingsStore::set(SettingKeys::CompanyAddress,
+                       "Unit 4, Mill Lane\r\nHebden Bridge\r\nHX7 8AB");
     SettingsStore::set(SettingKeys::CompanyPhone, "01422 845 210");
     SettingsStore::set(SettingKeys::CompanyFax, "");
     SettingsStore::set(SettingKeys::CompanyEmail, "office@hartleyplumbing.co.uk");
@@ -91,10 +92,11 @@ JobEstimate bathroomEstimate()
     job.setNumber(1042);
     job.date = OMDate(14, 3, 2024, true);
     job.reference = "Bathroom - Flat 2";
-    job.customer = customer("Mrs", "Anne", "Whitfield", "", "27 Birchcliffe Road", "Hebden Bridge",
-                            "HX7 8JA");
-    job.description = "Remove the existing bathroom suite and fit a new bath, basin, close-coupled WC "
-                      "and thermostatic shower, with new copper supply pipes and waste.";
+    job.customer =
+        customer("Mrs", "Anne", "Whitfield", "", "27 Birchcliffe Road", "Hebden Bridge", "HX7 8JA");
+    job.description =
+        "Remove the existing bathroom suite and fit a new bath, basin, close-coupled WC "
+        "and thermostatic shower, with new copper supply pipes and waste.";
     job.hourlyRate = 3500;
     job.costPerMile = 45;
     job.hoursResearch = 1.5;
@@ -129,8 +131,8 @@ JobQuote rewireQuote()
     job.customer = customer("Mr", "Gareth", "Pryce", "Pryce Holiday Lets", "Ty Gwyn, Heol y Brenin",
                             "Llandeilo", "SA19 6BN");
     job.sameAsCustomer = false;
-    job.location = customer("", "", "", "Bwthyn Bach holiday cottage", "Lon Fach", "Ffairfach",
-                            "SA19 6UF");
+    job.location =
+        customer("", "", "", "Bwthyn Bach holiday cottage", "Lon Fach", "Ffairfach", "SA19 6UF");
     job.description = "Replace the consumer unit with a 10-way dual RCD board, add two sockets in "
                       "the kitchen and test the whole installation.";
     job.hourlyRate = 4000;
@@ -154,8 +156,8 @@ JobInvoice boilerInvoice()
     invoice.setNumber(2217);
     invoice.date = OMDate(3, 6, 2024, true);
     invoice.reference = "PO 4471";
-    invoice.customer = customer("", "", "", "Calder Valley Housing Co-op", "Weavers House, 9 Market St",
-                                "Todmorden", "OL14 5AA");
+    invoice.customer = customer("", "", "", "Calder Valley Housing Co-op",
+                                "Weavers House, 9 Market St", "Todmorden", "OL14 5AA");
     invoice.description = "Boiler replacement at 12 Rose Terrace, as quoted on 12 May.";
     invoice.daysToPay = 30;
     invoice.addOverduePercentage = true;
@@ -164,7 +166,8 @@ JobInvoice boilerInvoice()
                          "40-11-62, account 71234567.";
     invoice.items.add(item("Combination boiler, 30 kW, with flue kit", 1, 124500, 2000));
     invoice.items.add(item("Magnetic system filter", 1, 11800, 2000));
-    invoice.items.add(item("Labour: remove old boiler, fit and commission new boiler", 14, 4200, 2000));
+    invoice.items.add(
+        item("Labour: remove old boiler, fit and commission new boiler", 14, 4200, 2000));
     invoice.items.add(item("Energy-saving heating controls", 1, 16400, 500));
     invoice.items.add(item("Waste disposal", 0, 3500, 2000));
     invoice.payments.add(payment("Deposit", 50000, OMDate(20, 5, 2024, true)));

@@ -35,6 +35,7 @@ struct LaidCell
     double contentHeight = 0;
     GPadding padding;
     int vAlign = 0;
+    int hAlign = GObject::AlignLeft;
     uint32_t background = GUnits::NoColour;
     std::unique_ptr<TextFlow> flow;
     const GObject* contents = nullptr;
@@ -56,19 +57,21 @@ public:
                 painter.fillRect(box, GUnits::colour(cell.background));
             double top = box.top() + GUnits::fromPoints(cell.padding.top);
             if (cell.vAlign == GObject::VAlignCentre) {
-                const double inner = height - GUnits::fromPoints(cell.padding.top + cell.padding.bottom);
+                const double inner =
+                    height - GUnits::fromPoints(cell.padding.top + cell.padding.bottom);
                 top += std::max(0.0, (inner - cell.contentHeight) / 2);
             }
             const double left = box.left() + GUnits::fromPoints(cell.padding.left);
             if (cell.contents) {
                 const double inner = cell.width - padX(cell.padding);
                 double x = left;
-                const int align = cell.contents->hAlign();
+                const int align = cell.hAlign;
                 if (align == GObject::AlignCentre)
                     x += (inner - cell.contentsSize.width()) / 2;
                 else if (align == GObject::AlignRight)
                     x += inner - cell.contentsSize.width();
-                cell.contents->drawBox(m_context, painter, QRectF(QPointF(x, top), cell.contentsSize));
+                cell.contents->drawBox(m_context, painter,
+                                       QRectF(QPointF(x, top), cell.contentsSize));
             } else if (cell.flow) {
                 cell.flow->draw(painter, QPointF(left, top));
             }
@@ -185,7 +188,8 @@ double GGrid::cellNaturalWidth(const GLayoutContext& context, int row, int colum
     if (cell->text().isEmpty())
         return 0;
     const GFont font = cellFont(context, row, column);
-    return TextFlow({{cell->text().toQString(), font.layoutFont(), {}}}, false).naturalWidth() + pad;
+    return TextFlow({{cell->text().toQString(), font.layoutFont(), {}}}, false).naturalWidth() +
+           pad;
 }
 
 double GGrid::cellMinimumWidth(const GLayoutContext& context, int row, int column) const
@@ -195,8 +199,8 @@ double GGrid::cellMinimumWidth(const GLayoutContext& context, int row, int colum
         return cellNaturalWidth(context, row, column);
     const QFontMetricsF metrics(cellFont(context, row, column).layoutFont());
     double widest = 0;
-    for (const QString& word : cell->text().toQString().split(QRegularExpression(QStringLiteral("\\s+")),
-                                                            Qt::SkipEmptyParts))
+    for (const QString& word : cell->text().toQString().split(
+             QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
         widest = std::max(widest, metrics.horizontalAdvance(word));
     return widest + padX(cell->padding.value_or(DefaultCellPadding));
 }
@@ -308,6 +312,11 @@ void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAli
             laid.vAlign = cell.vAlign();
             laid.background = cellBackground(r, c);
             const double inner = std::max(1.0, laid.width - padX(laid.padding));
+            laid.hAlign = cell.hAlign() != AlignNone ? cell.hAlign()
+                          : cell.contents() && cell.contents()->hAlign() != AlignNone
+                              ? cell.contents()->hAlign()
+                          : column(c).hAlign() != AlignNone ? column(c).hAlign()
+                                                            : AlignLeft;
             if (cell.contents()) {
                 laid.contents = cell.contents();
                 laid.contentsSize = cell.contents()->boxSize(context, inner);
@@ -319,15 +328,13 @@ void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAli
                     std::vector<GTextRun>{{cell.text().toQString(), qfont,
                                            GUnits::colour(cellTextColour(context, r, c))}},
                     true);
-                const int cellAlign = cell.hAlign() != AlignNone ? cell.hAlign()
-                                      : column(c).hAlign() != AlignNone ? column(c).hAlign()
-                                                                        : AlignLeft;
-                laid.flow->layOut(inner, cellAlign);
-                laid.contentHeight = laid.flow->isEmpty() ? QFontMetricsF(qfont).height()
-                                                          : laid.flow->height();
+                laid.flow->layOut(inner, laid.hAlign);
+                laid.contentHeight =
+                    laid.flow->isEmpty() ? QFontMetricsF(qfont).height() : laid.flow->height();
             }
-            rowHeight = std::max(rowHeight, laid.contentHeight +
-                                                GUnits::fromPoints(laid.padding.top + laid.padding.bottom));
+            rowHeight =
+                std::max(rowHeight, laid.contentHeight +
+                                        GUnits::fromPoints(laid.padding.top + laid.padding.bottom));
             cells.push_back(std::move(laid));
             c += span;
         }

@@ -12,12 +12,12 @@
 
 /**
  * A table. Column widths: a column with a sample text is as wide as the
- * sample in the grid's font, or its widest cell up to 40 % of the table; one flagged FlagTakeRest alone starts at no
- * width; any other column is as wide as its widest cell. The width left over
+ * sample in the grid's font, or its widest cell up to 40 % of the table; one flagged FlagTakeRest
+ * alone starts at no width; any other column is as wide as its widest cell. The width left over
  * goes in equal shares to the FlagTakeRest columns (to every column when there
  * are none); when the columns are too wide, those without a sample give way
- * first, down to their longest word, and their text wraps. A table that runs over a page repeats its
- * header rows on every page.
+ * first, down to their longest word, and their text wraps. A table that runs over a page repeats
+ * its header rows on every page.
  */
 class GGrid : public GObject
 {

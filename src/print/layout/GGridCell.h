@@ -20,8 +20,7 @@ public:
     /// The string-table text of `id`.
     void setText(int id) { m_text = StringTable::text(id); }
     /// The string-table text of `id` used as a printf format for `args`.
-    template <typename... Args>
-    void setTextFmt(int id, Args... args)
+    template <typename... Args> void setTextFmt(int id, Args... args)
     {
         m_text = ombrel::OMString::format(StringTable::text(id).c_str(), args...);
     }

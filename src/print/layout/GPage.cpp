@@ -16,11 +16,13 @@ namespace {
 // A page whose footer leaves the body less than this share of the page lets
 // the body run into the footer rather than make a page per line.
 constexpr double MinimumBodyShare = 0.2;
+// Heights closer than this share of the page count as the same proportions.
+constexpr double SameProportions = 0.002;
 // How many bands a chain kept together may span before pagination gives up on it.
 constexpr int MaxKeptTogether = 8;
 
-std::vector<std::unique_ptr<GObject>>& checkedSection(std::vector<std::unique_ptr<GObject>>* sections,
-                                                      int section)
+std::vector<std::unique_ptr<GObject>>&
+checkedSection(std::vector<std::unique_ptr<GObject>>* sections, int section)
 {
     if (section < 0 || section > 2)
         throw ombrel::OMIndexOutOfBoundsException("section " + std::to_string(section));
@@ -94,15 +96,18 @@ void GPage::layout(const QRectF& rect)
     const double heightUnits = rect.width() > 0 && rect.height() > 0
                                    ? widthUnits * rect.height() / rect.width()
                                    : GUnits::fromPoints(DefaultHeight * m_pageWidth / DefaultWidth);
-    if (m_dirty || std::abs(heightUnits - m_heightUnits) > 0.01)
+    // Device rectangles are rounded to whole units: proportions that differ
+    // by such rounding alone keep the layout, so a print job lays out once.
+    if (m_dirty || std::abs(heightUnits - m_heightUnits) > m_heightUnits * SameProportions)
         layOutPages(heightUnits);
 }
 
 void GPage::ensureLayout()
 {
     if (m_dirty || m_pages.empty())
-        layOutPages(m_heightUnits > 0 ? m_heightUnits
-                                      : GUnits::fromPoints(DefaultHeight * m_pageWidth / DefaultWidth));
+        layOutPages(m_heightUnits > 0
+                        ? m_heightUnits
+                        : GUnits::fromPoints(DefaultHeight * m_pageWidth / DefaultWidth));
 }
 
 void GPage::layOutPages(double heightUnits)
@@ -125,22 +130,23 @@ void GPage::layOutPages(double heightUnits)
             const size_t first = m_flowBands.size();
             objects[i]->layOut(m_context, width, GObject::AlignLeft, m_flowBands);
             // A caption paragraph stays with the table after it.
-            const bool beforeTable = i + 1 < objects.size() &&
-                                     !dynamic_cast<const GParagraph*>(objects[i + 1].get());
+            const bool beforeTable =
+                i + 1 < objects.size() && !dynamic_cast<const GParagraph*>(objects[i + 1].get());
             if (beforeTable && m_flowBands.size() > first &&
                 dynamic_cast<const GParagraph*>(objects[i].get()))
                 m_flowBands.back()->keepWithNext = true;
         }
     }
 
-    const double bodyHeight = std::max(heightUnits - m_footerHeight, heightUnits * MinimumBodyShare);
+    const double bodyHeight =
+        std::max(heightUnits - m_footerHeight, heightUnits * MinimumBodyShare);
     m_pages.emplace_back();
     double y = 0;
     for (size_t i = 0; i < m_flowBands.size(); ++i) {
         const GBand& band = *m_flowBands[i];
         double needed = band.height;
-        for (size_t j = i; j + 1 < m_flowBands.size() && m_flowBands[j]->keepWithNext &&
-                           j < i + MaxKeptTogether;
+        for (size_t j = i;
+             j + 1 < m_flowBands.size() && m_flowBands[j]->keepWithNext && j < i + MaxKeptTogether;
              ++j)
             needed += m_flowBands[j + 1]->height;
         if (y > 0 && y + needed > bodyHeight) {

@@ -47,8 +47,7 @@ public:
     GParagraph* paragraph(int section, bool newParagraph, bool create);
     /// Adds an object (a grid, a paragraph) to the end of `section`.
     GObject& addParagraph(std::unique_ptr<GObject> object, int section);
-    template <typename T>
-    T& addParagraph(std::unique_ptr<T> object, int section)
+    template <typename T> T& addParagraph(std::unique_ptr<T> object, int section)
     {
         T& added = *object;
         addParagraph(std::unique_ptr<GObject>(std::move(object)), section);

@@ -10,7 +10,8 @@ namespace {
 class TextLineBand : public GBand
 {
 public:
-    TextLineBand(std::shared_ptr<const TextFlow> flow, int line) : m_flow(std::move(flow)), m_line(line)
+    TextLineBand(std::shared_ptr<const TextFlow> flow, int line)
+        : m_flow(std::move(flow)), m_line(line)
     {
     }
     void draw(QPainter& painter, QPointF topLeft) const override

@@ -30,8 +30,7 @@ public:
     void addString(const ombrel::OMString& text, const GFont& font, bool flag = true);
     /// Adds an object, which the paragraph owns from now on.
     GObject& add(std::unique_ptr<GObject> object);
-    template <typename T>
-    T& add(std::unique_ptr<T> object)
+    template <typename T> T& add(std::unique_ptr<T> object)
     {
         T& added = *object;
         add(std::unique_ptr<GObject>(std::move(object)));

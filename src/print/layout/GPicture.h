@@ -24,7 +24,8 @@ public:
     bool isValid() const;
 
     QSizeF boxSize(const GLayoutContext& context, double maxWidth) const override;
-    void drawBox(const GLayoutContext& context, QPainter& painter, const QRectF& box) const override;
+    void drawBox(const GLayoutContext& context, QPainter& painter,
+                 const QRectF& box) const override;
 
 private:
     const QImage& image() const;

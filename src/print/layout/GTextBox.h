@@ -26,7 +26,8 @@ public:
     uint32_t background() const { return m_background; }
 
     QSizeF boxSize(const GLayoutContext& context, double maxWidth) const override;
-    void drawBox(const GLayoutContext& context, QPainter& painter, const QRectF& box) const override;
+    void drawBox(const GLayoutContext& context, QPainter& painter,
+                 const QRectF& box) const override;
     QString displayText() const override { return m_text.toQString(); }
 
 private:

@@ -9,8 +9,14 @@ namespace GUnits {
 
 inline constexpr double PerPoint = 4.0;
 
-inline constexpr double fromPoints(double points) { return points * PerPoint; }
-inline constexpr double toPoints(double units) { return units / PerPoint; }
+inline constexpr double fromPoints(double points)
+{
+    return points * PerPoint;
+}
+inline constexpr double toPoints(double units)
+{
+    return units / PerPoint;
+}
 
 /// A colour held as 0x00BBGGRR, red in the lowest byte.
 inline QColor colour(uint32_t bgr)

@@ -13,14 +13,6 @@ double lineSpacing(const QFont& font)
     return metrics.ascent() + metrics.descent() + std::max(0.0, metrics.leading());
 }
 
-QTextCharFormat charFormat(const GTextRun& run)
-{
-    QTextCharFormat format;
-    format.setFont(run.font, QTextCharFormat::FontPropertiesAll);
-    format.setForeground(run.colour);
-    return format;
-}
-
 } // namespace
 
 TextFlow::TextFlow(const std::vector<GTextRun>& runs, bool wrap) : m_wrap(wrap)
@@ -45,11 +37,8 @@ TextFlow::TextFlow(const std::vector<GTextRun>& runs, bool wrap) : m_wrap(wrap)
                 current.font = run.font;
                 started = true;
             }
-            QTextLayout::FormatRange range;
-            range.start = int(current.text.size());
-            range.length = int(part.size());
-            range.format = charFormat(run);
-            current.formats.append(range);
+            current.segments.push_back(
+                {int(current.text.size()), int(part.size()), run.font, run.colour});
             current.text += part;
         }
     }
@@ -63,7 +52,17 @@ std::unique_ptr<QTextLayout> TextFlow::buildLayout(const Piece& piece, bool wrap
     QTextOption option;
     option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
     layout->setTextOption(option);
-    layout->setFormats(piece.formats);
+    QList<QTextLayout::FormatRange> formats;
+    formats.reserve(qsizetype(piece.segments.size()));
+    for (const Segment& segment : piece.segments) {
+        QTextLayout::FormatRange range;
+        range.start = segment.start;
+        range.length = segment.length;
+        range.format.setFont(segment.font, QTextCharFormat::FontPropertiesAll);
+        range.format.setForeground(segment.colour);
+        formats.append(range);
+    }
+    layout->setFormats(formats);
     layout->beginLayout();
     double y = 0;
     for (;;) {
@@ -84,7 +83,7 @@ double TextFlow::pieceNaturalWidth(const Piece& piece) const
     if (piece.natural < 0) {
         if (piece.text.isEmpty()) {
             piece.natural = 0;
-        } else if (piece.formats.size() == 1) {
+        } else if (piece.segments.size() == 1) {
             piece.natural = QFontMetricsF(piece.font).horizontalAdvance(piece.text);
         } else {
             const auto layout = buildLayout(piece, false);
@@ -120,10 +119,10 @@ void TextFlow::layOut(double width, int hAlign)
         const Piece& piece = m_pieces[p];
         if (piece.text.isEmpty()) {
             m_lines.push_back({int(p), 0, 0, lineSpacing(piece.font), 0, 0});
-        } else if (piece.formats.size() == 1 && (!m_wrap || pieceNaturalWidth(piece) <= width)) {
+        } else if (piece.segments.size() == 1 && (!m_wrap || pieceNaturalWidth(piece) <= width)) {
             // One font that fits: no need to break the line.
-            m_lines.push_back({int(p), 0, place(pieceNaturalWidth(piece)),
-                               lineSpacing(piece.font), 0, int(piece.text.size())});
+            m_lines.push_back({int(p), 0, place(pieceNaturalWidth(piece)), lineSpacing(piece.font),
+                               0, int(piece.text.size())});
         } else {
             const auto layout = buildLayout(piece, m_wrap);
             for (int i = 0; i < layout->lineCount(); ++i) {
@@ -158,7 +157,8 @@ void TextFlow::drawLine(QPainter& painter, int line, QPointF topLeft) const
     if (piece.text.isEmpty())
         return;
     if (m_drawPiece != l.piece || !m_drawLayout) {
-        const bool wrap = m_wrap && (piece.formats.size() != 1 || pieceNaturalWidth(piece) > m_width);
+        const bool wrap =
+            m_wrap && (piece.segments.size() != 1 || pieceNaturalWidth(piece) > m_width);
         m_drawLayout = buildLayout(piece, wrap);
         m_drawPiece = l.piece;
     }
@@ -174,4 +174,8 @@ void TextFlow::draw(QPainter& painter, QPointF topLeft) const
         drawLine(painter, i, topLeft);
         topLeft.ry() += m_lines[size_t(i)].height;
     }
+    // Drawn whole: keep no glyphs, or every cell of a long document would
+    // hold its layout once its page has been drawn.
+    m_drawLayout.reset();
+    m_drawPiece = -1;
 }

@@ -47,10 +47,19 @@ public:
     void draw(QPainter& painter, QPointF topLeft) const;
 
 private:
+    // Formats are made only when a piece is drawn or broken: a page of
+    // thousands of cells keeps just a font and a colour per run.
+    struct Segment
+    {
+        int start = 0;
+        int length = 0;
+        QFont font;
+        QColor colour;
+    };
     struct Piece
     {
         QString text;
-        QList<QTextLayout::FormatRange> formats;
+        std::vector<Segment> segments;
         QFont font;
         mutable double natural = -1;
     };

@@ -1,0 +1,190 @@
+// Composing, laying out and rendering invoices of growing length: every step
+// must stay linear in the number of lines.
+#include "print/PageOptions.h"
+#include "print/PdfExport.h"
+#include "print/PrintedPage.h"
+#include "print/TextStyles.h"
+
+#include "records/JobInvoice.h"
+#include "resources/StringTable.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+JobInvoice invoiceOf(int lines)
+{
+    JobInvoice invoice;
+    invoice.setNumber(1);
+    invoice.daysToPay = 30;
+    invoice.customer.company = "Pennine Property Maintenance Ltd";
+    for (int i = 0; i < lines; ++i) {
+        JobItem item;
+        item.desc = ("Service visit " + std::to_string(i) +
+                     (i % 7 == 0 ? ": replace washers and pressure test the heating system" : ""))
+                        .c_str();
+        item.count = 1 + i % 3;
+        item.price = 2500 + i;
+        item.rate = i % 5 == 0 ? 500 : 2000;
+        invoice.items.add(item);
+    }
+    return invoice;
+}
+
+PageOptions invoiceOptions()
+{
+    PageOptions options;
+    options.vat = true;
+    options.pageTitle = StringTable::text(IDS_TITLE_INVOICE);
+    return options;
+}
+
+void BM_ComposeInvoice(benchmark::State& state)
+{
+    TextStyles styles;
+    PrintedPage printed(styles);
+    JobInvoice invoice = invoiceOf(int(state.range(0)));
+    for (auto _ : state)
+        printed.compose(invoice, invoiceOptions());
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_LayOutInvoice(benchmark::State& state)
+{
+    TextStyles styles;
+    PrintedPage printed(styles);
+    JobInvoice invoice = invoiceOf(int(state.range(0)));
+    printed.compose(invoice, invoiceOptions());
+    for (auto _ : state) {
+        printed.page().recalculate(3);
+        printed.page().layout(QRectF(0, 0, 210, 297));
+        benchmark::DoNotOptimize(printed.page().getPageCount());
+    }
+    state.counters["pages"] = printed.page().getPageCount();
+    state.SetComplexityN(state.range(0));
+}
+
+void BM_RenderInvoicePdf(benchmark::State& state)
+{
+    TextStyles styles;
+    PrintedPage printed(styles);
+    JobInvoice invoice = invoiceOf(int(state.range(0)));
+    printed.compose(invoice, invoiceOptions());
+    printed.page().layout(QRectF(0, 0, 210, 297));
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter(&writer);
+        const QRect area(0, 0, writer.width(), writer.width() * 297 / 210);
+        const int pages = printed.page().getPageCount();
+        for (int i = 0; i < pages; ++i) {
+            if (i > 0)
+                writer.newPage();
+            printed.page().draw(painter, area, i);
+        }
+        painter.end();
+        benchmark::DoNotOptimize(buffer.size());
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+// The same pages drawn on an image: the drawing alone, without the PDF writer.
+void BM_RenderInvoiceImage(benchmark::State& state)
+{
+    TextStyles styles;
+    PrintedPage printed(styles);
+    JobInvoice invoice = invoiceOf(int(state.range(0)));
+    printed.compose(invoice, invoiceOptions());
+    QImage image(595, 842, QImage::Format_RGB32);
+    printed.page().layout(QRectF(image.rect()));
+    for (auto _ : state) {
+        const int pages = printed.page().getPageCount();
+        for (int i = 0; i < pages; ++i) {
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            printed.page().draw(painter, QRectF(image.rect()), i);
+        }
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+// One page of a long invoice costs what a page of a short one does.
+void BM_DrawLastPage(benchmark::State& state)
+{
+    TextStyles styles;
+    PrintedPage printed(styles);
+    JobInvoice invoice = invoiceOf(int(state.range(0)));
+    printed.compose(invoice, invoiceOptions());
+    QImage image(595, 842, QImage::Format_RGB32);
+    printed.page().layout(QRectF(image.rect()));
+    const int last = printed.page().getPageCount() - 1;
+    for (auto _ : state) {
+        QPainter painter(&image);
+        printed.page().draw(painter, QRectF(image.rect()), std::max(0, last - 1));
+    }
+}
+
+// Compose and write a one-page invoice to a file, as the export command does.
+void BM_ExportOnePageInvoice(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    TextStyles styles;
+    styles.LoadStyles();
+    PrintedPage printed(styles);
+    JobInvoice invoice = invoiceOf(12);
+    for (auto _ : state) {
+        printed.compose(invoice, invoiceOptions());
+        const auto error = PdfExport::write(printed, dir.filePath(QStringLiteral("out.pdf")));
+        benchmark::DoNotOptimize(error);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_ComposeInvoice)
+    ->RangeMultiplier(10)
+    ->Range(10, 10000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LayOutInvoice)
+    ->RangeMultiplier(10)
+    ->Range(10, 10000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderInvoicePdf)
+    ->RangeMultiplier(10)
+    ->Range(10, 10000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderInvoiceImage)
+    ->RangeMultiplier(10)
+    ->Range(10, 10000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawLastPage)->RangeMultiplier(10)->Range(100, 10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportOnePageInvoice)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    // Fonts and the PDF writer need a GUI application; a throw-away home keeps
+    // the user's settings out of it.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8() + "/config");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::benchmark::Initialize(&argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+    return 0;
+}
