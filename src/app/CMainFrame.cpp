@@ -73,6 +73,15 @@ CMainFrame::CMainFrame(CommandActions& actions, RecentFileList& recent, QWidget*
     updateCommandStates();
 }
 
+CMainFrame::~CMainFrame()
+{
+    // The document windows go after this part of the frame: they must not call back into it.
+    m_mdi->disconnect(this);
+    // Closed windows wait for deletion outside the MDI area's list; find them all.
+    for (CChildFrame* frame : findChildren<CChildFrame*>())
+        frame->disconnect(this);
+}
+
 void CMainFrame::createToolBar()
 {
     m_toolBar = new QToolBar(tr("Toolbar"), this);

@@ -26,6 +26,7 @@ class CMainFrame : public QMainWindow
     Q_OBJECT
 public:
     CMainFrame(CommandActions& actions, RecentFileList& recent, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     QMdiArea* mdiArea() const { return m_mdi; }
     QToolBar* toolBar() const { return m_toolBar; }

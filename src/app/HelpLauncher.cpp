@@ -24,7 +24,7 @@ QUrl HelpLauncher::urlFor(const QString& path)
     const QString scheme = path.left(6).toLower();
     if (scheme.startsWith(QLatin1String("http:")) || scheme.startsWith(QLatin1String("file:")) ||
         scheme == QLatin1String("https:"))
-        return QUrl(path, QUrl::StrictMode);
+        return QUrl(path);
 
     // A "#part" or "?query" after the first character belongs to the address, not the file name.
     QString file = path;
