@@ -31,6 +31,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QStandardPaths>
 
 using namespace CommandIds;
@@ -57,8 +58,8 @@ VorlaneApp::VorlaneApp(std::unique_ptr<CommandDialogs> dialogs, QObject* parent)
 {
     for (int id : {DocumentTemplates::EstimateResource, DocumentTemplates::InvoiceResource,
                    DocumentTemplates::QuoteResource}) {
-        m_viewFactories[id] = [](Document&) {
-            auto* view = new EmptyDocumentView;
+        m_viewFactories[id] = [](Document& document) {
+            auto* view = new EmptyDocumentView(document);
             return ViewParts{view, view};
         };
     }
@@ -88,6 +89,9 @@ bool VorlaneApp::InitInstance(const CommandLine& commandLine)
         return false;
     const bool openStartPage = commandLine.files.isEmpty();
 
+    // Without a window manager to honour "maximised", fill the screen anyway.
+    if (QScreen* screen = m_mainFrame->screen())
+        m_mainFrame->setGeometry(screen->availableGeometry());
     m_mainFrame->showMaximized();
     m_mainFrame->repaint();
 
