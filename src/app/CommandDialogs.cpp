@@ -3,7 +3,9 @@
 #include "FileFilter.h"
 #include "NewDocumentDialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QStandardPaths>
 
 const char* const CommandDialogs::OpenFilter =
     "Vorlane Files (*.vle;*.vlq;*.vli))|*.vle; *.vlq; *.vli|Estimate Files (*.vle))|*.vle|"
@@ -13,6 +15,9 @@ QString CommandDialogs::openPath(QWidget* parent)
 {
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    // Documents live with the user's documents, not wherever the program was started.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // The names carry their own patterns; Qt's would only repeat them.
     dialog.setOption(QFileDialog::HideNameFilterDetails);

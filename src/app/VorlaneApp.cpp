@@ -93,6 +93,7 @@ bool VorlaneApp::InitInstance(const CommandLine& commandLine)
     if (QScreen* screen = m_mainFrame->screen())
         m_mainFrame->setGeometry(screen->availableGeometry());
     m_mainFrame->showMaximized();
+    m_mainFrame->activateWindow();
     m_mainFrame->repaint();
 
     if (!(m_flags & SettingKeys::FirstRunDone))
