@@ -120,6 +120,27 @@ const std::unordered_map<int, const char*>& table()
         {IDS_PRINT_DUE_TERMS, "Payment due within %d days."},
         {IDS_PRINT_OVERDUE, "OVERDUE"},
         {IDS_PDF_WRITE_ERROR, "The PDF file %s could not be written: %s"},
+        {IDS_FIRST_RUN, "This is the first time this program has been run on this system.\r\n\r\n "
+                        "You will now be taken to the program options screen where you should "
+                        "enter the business information."},
+        {IDS_HELP_MISSING, "The Vorlane help has not been installed or cannot be located."},
+        {IDS_START_NEW_ESTIMATE, "Create new estimate..."},
+        {IDS_START_NEW_QUOTE, "Create new quote..."},
+        {IDS_START_NEW_INVOICE, "Create new invoice..."},
+        {IDS_START_OPEN, "Open document..."},
+        {IDS_START_BUSINESS, "Set business info..."},
+        {IDS_START_OPTIONS, "Set program options..."},
+        {IDS_START_PAGE_TITLE, "Start Page"},
+        {IDS_START_PAGE_NEW_TITLE, "Vorlane Start Page"},
+        {IDS_ASK_TO_SAVE, "Save changes to %1?"},
+        {IDS_IDLE_MESSAGE, "Ready"},
+        {IDS_ABOUT_MORE_INFO, "For more information and support visit "},
+        {IDS_NO_DEFAULT_PRINTER, "No default printer is set up, so %1 cannot be printed."},
+        {IDS_PROMPT_NEW_ESTIMATE, "Create a new estimate\nNew Estimate"},
+        {IDS_PROMPT_NEW_QUOTE, "Create a new quote\nNew quote"},
+        {IDS_PROMPT_NEW_INVOICE, "Create a new invoice\nNew invoice"},
+        {IDS_PROMPT_OPTIONS, "Change the program options and defaults"},
+        {IDS_PROMPT_HELP, "Display the help\nHelp"},
     };
     return texts;
 }

@@ -3,6 +3,8 @@
 // headless Qt application.
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -25,6 +27,10 @@ int main(int argc, char** argv)
     qputenv("XDG_DATA_HOME", root + "/data");
     qputenv("XDG_CACHE_HOME", root + "/cache");
     qputenv("XDG_RUNTIME_DIR", root + "/runtime");
+    // Local sockets and Qt's runtime checks want this folder to exist, private.
+    QDir().mkpath(QString::fromUtf8(root + "/runtime"));
+    QFile::setPermissions(QString::fromUtf8(root + "/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("LC_ALL", "C.UTF-8");
     if (!qEnvironmentVariableIsSet("VORLANE_TEST_SOURCE_DIR"))

@@ -75,6 +75,14 @@ inline constexpr IntegerSetting MarginBottom{"print", "marginBottom", 5};
 inline constexpr IntegerSetting MarginLeft{"print", "marginLeft", 20};
 inline constexpr IntegerSetting MarginRight{"print", "marginRight", 15};
 
+/// The recent-file list, most recent first.
+inline constexpr StringSetting RecentFiles[4] = {
+    {"Recent File List", "File1", ""},
+    {"Recent File List", "File2", ""},
+    {"Recent File List", "File3", ""},
+    {"Recent File List", "File4", ""},
+};
+
 /// Bit of "options"/"mode" set once the first-run message has been shown.
 inline constexpr uint32_t FirstRunDone = 0x80000000u;
 

@@ -1,0 +1,267 @@
+#include "CMainFrame.h"
+
+#include "CChildFrame.h"
+#include "CommandActions.h"
+#include "CommandIds.h"
+#include "LockKeyIndicators.h"
+#include "MenuBarBuilder.h"
+#include "RecentFileList.h"
+#include "documents/Document.h"
+#include "documents/DocumentTemplate.h"
+#include "documents/DocumentTemplates.h"
+#include "resources/StringTable.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QIcon>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+using namespace CommandIds;
+
+namespace {
+// How often the enabled states are brought up to date while the program idles.
+constexpr int IdleUpdateMs = 200;
+} // namespace
+
+CMainFrame::CMainFrame(CommandActions& actions, RecentFileList& recent, QWidget* parent)
+    : QMainWindow(parent), m_actions(actions), m_mdi(new QMdiArea(this)),
+      m_menus(new MenuBarBuilder(actions, recent, this)), m_idle(new QTimer(this))
+{
+    setObjectName(QStringLiteral("CMainFrame"));
+    setWindowTitle(StringTable::text(IDS_APP_TITLE).toQString());
+    setWindowIcon(QIcon(QStringLiteral(":/art/vorlane.svg")));
+    setAcceptDrops(true);
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
+
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setBackground(palette().dark());
+    setCentralWidget(m_mdi);
+
+    createToolBar();
+    createStatusBar();
+    addActions(actions.withShortcuts());
+
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] {
+        refreshMenus();
+        updateCommandStates();
+    });
+    connect(m_menus, &MenuBarBuilder::recentFileChosen, this, &CMainFrame::recentFileChosen);
+    connect(&recent, &RecentFileList::changed, this, [this] {
+        m_menuId = -1;
+        refreshMenus();
+    });
+    connect(actions.action(WindowCascade), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
+    connect(actions.action(WindowTile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
+    connect(actions.action(WindowArrange), &QAction::triggered, this, &CMainFrame::arrangeIcons);
+    connect(actions.action(AppExit), &QAction::triggered, this, &QWidget::close);
+
+    connect(m_idle, &QTimer::timeout, this, &CMainFrame::updateCommandStates);
+    m_idle->start(IdleUpdateMs);
+
+    refreshMenus();
+    updateCommandStates();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The document windows go after this part of the frame: they must not call back into it.
+    m_mdi->disconnect(this);
+    // Closed windows wait for deletion outside the MDI area's list; find them all.
+    for (CChildFrame* frame : findChildren<CChildFrame*>())
+        frame->disconnect(this);
+}
+
+void CMainFrame::createToolBar()
+{
+    m_toolBar = new QToolBar(tr("Toolbar"), this);
+    m_toolBar->setObjectName(QStringLiteral("toolbar128"));
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->setMovable(true);
+    m_toolBar->setFloatable(true);
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_toolBar->addAction(m_actions.action(FileNewEstimate));
+    m_toolBar->addAction(m_actions.action(FileNewQuote));
+    m_toolBar->addAction(m_actions.action(FileNewInvoice));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(m_actions.action(FileOpen));
+    m_toolBar->addAction(m_actions.action(FileSave));
+    m_toolBar->addAction(m_actions.action(FilePrint));
+    m_toolBar->addSeparator();
+    // The options button joins the help button once the options sheet exists.
+    m_toolBar->addAction(m_actions.action(HelpContents));
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    QAction* toggle = m_toolBar->toggleViewAction();
+    toggle->setText(tr("&Toolbar"));
+    toggle->setStatusTip(tr("Show or hide the toolbar"));
+    toggle->setData(ViewToolbar);
+    m_actions.adopt(ViewToolbar, toggle);
+}
+
+void CMainFrame::createStatusBar()
+{
+    const QString ready = StringTable::text(IDS_IDLE_MESSAGE).toQString();
+    m_locks = new LockKeyIndicators(this);
+    statusBar()->addPermanentWidget(m_locks);
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this, ready](const QString& text) {
+        if (text.isEmpty())
+            statusBar()->showMessage(ready);
+    });
+    statusBar()->showMessage(ready);
+}
+
+CChildFrame* CMainFrame::activeChildFrame() const
+{
+    return qobject_cast<CChildFrame*>(m_mdi->currentSubWindow());
+}
+
+QList<CChildFrame*> CMainFrame::childFrames() const
+{
+    QList<CChildFrame*> frames;
+    for (QMdiSubWindow* window : m_mdi->subWindowList(QMdiArea::CreationOrder))
+        if (auto* frame = qobject_cast<CChildFrame*>(window))
+            frames.append(frame);
+    return frames;
+}
+
+void CMainFrame::addChildFrame(CChildFrame* frame)
+{
+    m_mdi->addSubWindow(frame);
+    connect(frame, &QObject::destroyed, this, [this] {
+        refreshMenus();
+        updateCommandStates();
+    });
+    frame->showMaximized();
+    m_mdi->setActiveSubWindow(frame);
+    refreshMenus();
+    updateCommandStates();
+}
+
+void CMainFrame::refreshMenus()
+{
+    int menuId = MenuBarBuilder::NoDocumentMenu;
+    if (CChildFrame* frame = activeChildFrame())
+        if (DocumentTemplate* kind = frame->document().documentTemplate())
+            if (kind->resourceId() != DocumentTemplates::StartPageResource)
+                menuId = kind->resourceId();
+    if (menuId == m_menuId)
+        return;
+    m_menuId = menuId;
+    m_windowEntries.clear();
+    m_menus->build(menuBar(), menuId);
+    if (QMenu* window = m_menus->windowMenu())
+        connect(window, &QMenu::aboutToShow, this, &CMainFrame::fillWindowList);
+}
+
+void CMainFrame::fillWindowList()
+{
+    QMenu* menu = m_menus->windowMenu();
+    if (!menu)
+        return;
+    for (QAction* entry : m_windowEntries) {
+        menu->removeAction(entry);
+        entry->deleteLater();
+    }
+    m_windowEntries.clear();
+    const QList<CChildFrame*> frames = childFrames();
+    if (frames.isEmpty())
+        return;
+    m_windowEntries.append(menu->addSeparator());
+    int number = 1;
+    for (CChildFrame* frame : frames) {
+        QAction* entry = menu->addAction(
+            QStringLiteral("&%1 %2").arg(number++).arg(frame->document().title()));
+        entry->setCheckable(true);
+        entry->setChecked(frame == activeChildFrame());
+        connect(entry, &QAction::triggered, frame, [this, frame] { m_mdi->setActiveSubWindow(frame); });
+        m_windowEntries.append(entry);
+    }
+}
+
+void CMainFrame::updateCommandStates()
+{
+    CChildFrame* frame = activeChildFrame();
+    const bool document = frame && frame->isUserClosable();
+    // A new document that was never saved may be saved as it stands.
+    const bool unsaved =
+        document && (frame->document().isModified() || frame->document().path().isEmpty());
+    m_actions.action(FileClose)->setEnabled(document);
+    m_actions.action(FileSave)->setEnabled(unsaved);
+    m_actions.action(FileSaveAs)->setEnabled(unsaved);
+    for (int id : {LogoCentre, LogoLeft, LogoRight})
+        m_actions.action(id)->setEnabled(document);
+    for (CChildFrame* child : childFrames())
+        child->syncTitle();
+    m_locks->refresh();
+}
+
+bool CMainFrame::queryCloseAll()
+{
+    for (CChildFrame* frame : childFrames())
+        if (!frame->queryClose())
+            return false;
+    return true;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!queryCloseAll()) {
+        event->ignore();
+        return;
+    }
+    for (CChildFrame* frame : childFrames())
+        frame->forceClose();
+    m_idle->stop();
+    event->accept();
+}
+
+void CMainFrame::arrangeIcons()
+{
+    // Minimised windows line up along the bottom edge, left to right.
+    int x = 0;
+    for (QMdiSubWindow* window : m_mdi->subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isMinimized())
+            continue;
+        const QSize size = window->size();
+        window->move(x, m_mdi->viewport()->height() - size.height());
+        x += size.width();
+    }
+}
+
+QStringList CMainFrame::localFiles(const QMimeData* mime)
+{
+    QStringList paths;
+    if (!mime || !mime->hasUrls())
+        return paths;
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    return paths;
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = localFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    emit filesDropped(paths);
+}

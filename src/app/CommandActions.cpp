@@ -1,0 +1,109 @@
+#include "CommandActions.h"
+
+#include "CommandIds.h"
+#include "resources/StringTable.h"
+
+#include <QAction>
+#include <QIcon>
+
+using namespace CommandIds;
+
+CommandActions::CommandActions(QObject* parent) : QObject(parent)
+{
+    const auto ctrlShift = Qt::CTRL | Qt::SHIFT;
+    setPromptFromTable(make(FileNewEstimate, tr("&Estimate"), QKeySequence(ctrlShift | Qt::Key_E),
+                            {}, QStringLiteral("tb-new-estimate")),
+                       IDS_PROMPT_NEW_ESTIMATE);
+    setPromptFromTable(make(FileNewQuote, tr("&Quote"), QKeySequence(ctrlShift | Qt::Key_Q), {},
+                            QStringLiteral("tb-new-quote")),
+                       IDS_PROMPT_NEW_QUOTE);
+    setPromptFromTable(make(FileNewInvoice, tr("&Invoice"), QKeySequence(ctrlShift | Qt::Key_I),
+                            {}, QStringLiteral("tb-new-invoice")),
+                       IDS_PROMPT_NEW_INVOICE);
+    make(FileNew, tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
+         tr("Create a new document\nNew"));
+    make(FileOpen, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+         tr("Open an existing document\nOpen"), QStringLiteral("tb-open"));
+    make(FileClose, tr("&Close"), {}, tr("Close the active document\nClose"));
+    make(FileSave, tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+         tr("Save the active document\nSave"), QStringLiteral("tb-save"));
+    make(FileSaveAs, tr("Save &As..."), {}, tr("Save the active document with a new name\nSave As"));
+    make(FilePrintSetup, tr("P&rint Setup..."), {}, tr("Change the printer and printing options\nPage Setup"));
+    make(FilePrint, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+         tr("Print the active document\nPrint"), QStringLiteral("tb-print"));
+    make(FilePrintPreview, tr("Print Pre&view"), {}, tr("Display full pages\nPrint Preview"));
+    // The menu shows Ctrl+I beside Import; the key runs Import too.
+    make(FileImport, tr("&Import..."), QKeySequence(Qt::CTRL | Qt::Key_I),
+         tr("Import an estimate or quote into this document\nImport"));
+    make(AppExit, tr("E&xit"), {}, tr("Quit the application; prompts to save documents\nExit"));
+
+    setPromptFromTable(make(Options, tr("&Options"), QKeySequence(Qt::Key_F4), {},
+                            QStringLiteral("tb-options")),
+                       IDS_PROMPT_OPTIONS);
+    make(BusinessInformation, tr("&Business Information"), {},
+         tr("Enter the details of your business step by step"));
+    make(LogoCentre, tr("Logo in &Centre"), {}, tr("Put the logo in the centre of the page"));
+    make(LogoLeft, tr("Logo on &Left"), {}, tr("Put the logo on the left of the page"));
+    make(LogoRight, tr("Logo on &Right"), {}, tr("Put the logo on the right of the page"));
+
+    make(ViewMaterials, tr("&Materials"), {}, tr("Show or hide the materials"));
+    make(ViewHire, tr("&Hire Charges"), {}, tr("Show or hide the hire charges"));
+    make(ViewTravel, tr("T&ravel"), {}, tr("Show or hide the travel"));
+    make(ViewLabour, tr("&Labour"), {}, tr("Show or hide the labour"));
+    make(ViewLabourBreakdown, tr("&Detailed Breakdown of Labour"), {},
+         tr("Show or hide the breakdown of the labour"));
+    make(ViewPayments, tr("&Payment Details"), {}, tr("Show or hide the payment details"));
+
+    make(WindowCascade, tr("&Cascade"), {}, tr("Arrange windows so they overlap\nCascade Windows"));
+    make(WindowTile, tr("&Tile"), {}, tr("Arrange windows as non-overlapping tiles\nTile Windows"));
+    make(WindowArrange, tr("&Arrange Icons"), {},
+         tr("Arrange icons at the bottom of the window\nArrange Icons"));
+
+    setPromptFromTable(make(HelpContents, tr("Contents..."), QKeySequence(Qt::Key_F1), {},
+                            QStringLiteral("tb-help")),
+                       IDS_PROMPT_HELP);
+    make(AppAbout, tr("&About Vorlane..."), {},
+         tr("Display program information, version number and copyright\nAbout"));
+}
+
+QAction* CommandActions::make(int id, const QString& text, const QKeySequence& key,
+                              const QString& prompt, const QString& icon)
+{
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    if (!key.isEmpty()) {
+        action->setShortcut(key);
+        // The window owns the keys whatever the focus inside it.
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    if (!icon.isEmpty())
+        action->setIcon(QIcon(QStringLiteral(":/art/%1.svg").arg(icon)));
+    const QStringList parts = prompt.split(u'\n');
+    action->setStatusTip(parts.value(0));
+    if (parts.size() > 1)
+        action->setToolTip(parts.at(1));
+    m_actions[id] = action;
+    return action;
+}
+
+void CommandActions::setPromptFromTable(QAction* action, int stringId)
+{
+    const QStringList parts = StringTable::text(stringId).toQString().split(u'\n');
+    action->setStatusTip(parts.value(0));
+    action->setToolTip(parts.value(1, parts.value(0)));
+}
+
+QAction* CommandActions::action(int id) const
+{
+    const auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+QList<QAction*> CommandActions::withShortcuts() const
+{
+    QList<QAction*> result;
+    for (const auto& [id, action] : m_actions)
+        if (!action->shortcut().isEmpty())
+            result.append(action);
+    return result;
+}

@@ -1,0 +1,50 @@
+#include "CommandDialogs.h"
+
+#include "FileFilter.h"
+#include "NewDocumentDialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QStandardPaths>
+
+const char* const CommandDialogs::OpenFilter =
+    "Vorlane Files (*.vle;*.vlq;*.vli))|*.vle; *.vlq; *.vli|Estimate Files (*.vle))|*.vle|"
+    "Quote Files (*.vlq)|*.vlq|Invoice Files (*.vli)|*.vli|All Files (*.*)|*.*||";
+
+QString CommandDialogs::openPath(QWidget* parent)
+{
+    QFileDialog dialog(parent);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // Documents live with the user's documents, not wherever the program was started.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // The names carry their own patterns; Qt's would only repeat them.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(FileFilter::fromPipeSeparated(QString::fromLatin1(OpenFilter)));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString CommandDialogs::savePath(QWidget* parent, const QString& filter, const QString& suggested)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(filter);
+    const int star = filter.indexOf(QStringLiteral("(*."));
+    if (star >= 0)
+        dialog.setDefaultSuffix(filter.mid(star + 3).section(u')', 0, 0));
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+int CommandDialogs::chooseNewKind(QWidget* parent, const QStringList& kinds)
+{
+    NewDocumentDialog dialog(kinds, parent);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosen() : -1;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+/**
+ * The questions commands ask the user: which file to open, where to save,
+ * which kind of document to make. Tests replace it to answer without a dialog.
+ */
+class CommandDialogs
+{
+public:
+    /// The open dialog's filter, as the program has always shown it.
+    static const char* const OpenFilter;
+
+    virtual ~CommandDialogs() = default;
+
+    /// An existing file to open; empty when cancelled.
+    virtual QString openPath(QWidget* parent);
+    /// Where to save; `filter` is the kind's filter line ("Name (*.ext)"),
+    /// `suggested` a path to start from. Empty when cancelled.
+    virtual QString savePath(QWidget* parent, const QString& filter, const QString& suggested);
+    /// The index in `kinds` chosen for File New; -1 when cancelled.
+    virtual int chooseNewKind(QWidget* parent, const QStringList& kinds);
+};

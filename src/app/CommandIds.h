@@ -1,0 +1,42 @@
+#pragma once
+
+/// Command numbers of the window: menus, accelerators, tool bar and start page
+/// refer to commands by these ids.
+namespace CommandIds {
+
+inline constexpr int FileNewEstimate = 32773;
+inline constexpr int FileNewQuote = 32774;
+inline constexpr int FileNewInvoice = 32775;
+inline constexpr int FileNew = 57600;
+inline constexpr int FileOpen = 57601;
+inline constexpr int FileClose = 57602;
+inline constexpr int FileSave = 57603;
+inline constexpr int FileSaveAs = 57604;
+inline constexpr int FilePrintSetup = 57606;
+inline constexpr int FilePrint = 57607;
+inline constexpr int FilePrintPreview = 57609;
+inline constexpr int FileImport = 32817;
+inline constexpr int AppExit = 57665;
+
+inline constexpr int Options = 32794;
+inline constexpr int BusinessInformation = 32841;
+inline constexpr int LogoCentre = 32843;
+inline constexpr int LogoLeft = 32844;
+inline constexpr int LogoRight = 32845;
+
+inline constexpr int ViewMaterials = 32823;
+inline constexpr int ViewHire = 32827;
+inline constexpr int ViewTravel = 32825;
+inline constexpr int ViewLabour = 32824;
+inline constexpr int ViewLabourBreakdown = 32826;
+inline constexpr int ViewPayments = 32846;
+inline constexpr int ViewToolbar = 59392;
+
+inline constexpr int WindowCascade = 57650;
+inline constexpr int WindowTile = 57651;
+inline constexpr int WindowArrange = 57649;
+
+inline constexpr int HelpContents = 32838;
+inline constexpr int AppAbout = 57664;
+
+} // namespace CommandIds

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+/**
+ * What the program was started to do in its window: open files, print one
+ * without showing the window, or (for measurements) quit once the window is up.
+ */
+struct CommandLine
+{
+    QStringList files;
+    QString printFile;
+    bool quitAfterShow = false;
+
+    /// Whether `arguments` ask for a console answer only (--report, --help,
+    /// --version), which needs no display.
+    static bool isConsoleOnly(const QStringList& arguments);
+    /// Parses the program's arguments (the first is the program); false with
+    /// `error` set for an unknown option.
+    static bool parse(const QStringList& arguments, CommandLine* result, QString* error);
+};

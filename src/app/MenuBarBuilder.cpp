@@ -1,0 +1,136 @@
+#include "MenuBarBuilder.h"
+
+#include "CommandActions.h"
+#include "CommandIds.h"
+#include "RecentFileList.h"
+#include "documents/DocumentTemplates.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace CommandIds;
+
+MenuBarBuilder::MenuBarBuilder(CommandActions& actions, RecentFileList& recent, QObject* parent)
+    : QObject(parent), m_actions(actions), m_recent(recent)
+{
+}
+
+void MenuBarBuilder::build(QMenuBar* bar, int menuId)
+{
+    const QList<QAction*> old = bar->actions();
+    for (QAction* entry : old)
+        if (entry->menu())
+            entry->menu()->deleteLater();
+    bar->clear();
+    m_windowMenu = nullptr;
+    const bool document = menuId != NoDocumentMenu;
+    const bool estimate = menuId == DocumentTemplates::EstimateResource;
+    const bool invoice = menuId == DocumentTemplates::InvoiceResource;
+    auto act = [this](int id) { return m_actions.action(id); };
+
+    QMenu* file = bar->addMenu(tr("&File"));
+    addNewMenu(file);
+    file->addAction(act(FileOpen));
+    if (!document) {
+        file->addSeparator();
+        file->addAction(act(FilePrintSetup));
+        file->addSeparator();
+        addRecentFiles(file);
+        file->addSeparator();
+        file->addAction(act(FileClose));
+        file->addAction(act(AppExit));
+    } else {
+        file->addAction(act(FileClose));
+        file->addAction(act(FileSave));
+        file->addAction(act(FileSaveAs));
+        file->addSeparator();
+        if (!estimate) {
+            file->addAction(act(FileImport));
+            file->addSeparator();
+        }
+        file->addAction(act(FilePrint));
+        file->addAction(act(FilePrintPreview));
+        file->addAction(act(FilePrintSetup));
+        file->addSeparator();
+        addRecentFiles(file);
+        file->addSeparator();
+        file->addAction(act(AppExit));
+    }
+
+    if (document || m_settingsCommands) {
+        QMenu* edit = bar->addMenu(tr("&Edit"));
+        if (document) {
+            QMenu* layout = edit->addMenu(tr("&Layout"));
+            layout->addAction(act(LogoCentre));
+            layout->addAction(act(LogoLeft));
+            layout->addAction(act(LogoRight));
+            if (m_settingsCommands)
+                edit->addSeparator();
+        }
+        if (m_settingsCommands) {
+            edit->addAction(act(Options));
+            edit->addAction(act(BusinessInformation));
+        }
+    }
+
+    QMenu* view = bar->addMenu(tr("&View"));
+    if (invoice) {
+        view->addAction(act(ViewPayments));
+        view->addSeparator();
+    } else if (document) {
+        view->addAction(act(ViewMaterials));
+        view->addAction(act(ViewHire));
+        view->addAction(act(ViewTravel));
+        act(ViewLabour)->setText(estimate ? tr("&Labour") : tr("La&bour"));
+        view->addAction(act(ViewLabour));
+        view->addAction(act(ViewLabourBreakdown));
+        view->addSeparator();
+    }
+    view->addAction(act(ViewToolbar));
+
+    if (document) {
+        m_windowMenu = bar->addMenu(tr("&Window"));
+        m_windowMenu->addAction(act(WindowCascade));
+        m_windowMenu->addAction(act(WindowTile));
+        m_windowMenu->addAction(act(WindowArrange));
+    }
+    addHelpMenu(bar);
+}
+
+void MenuBarBuilder::addNewMenu(QMenu* file)
+{
+    QMenu* menu = file->addMenu(tr("N&ew"));
+    menu->addAction(m_actions.action(FileNewEstimate));
+    menu->addAction(m_actions.action(FileNewQuote));
+    menu->addAction(m_actions.action(FileNewInvoice));
+}
+
+void MenuBarBuilder::addRecentFiles(QMenu* file)
+{
+    const QStringList files = m_recent.files();
+    if (files.isEmpty()) {
+        file->addAction(tr("Recent File"))->setEnabled(false);
+        return;
+    }
+    int number = 1;
+    for (const QString& path : files) {
+        const QString name = QDir::toNativeSeparators(path);
+        QAction* action = file->addAction(
+            QStringLiteral("&%1 %2").arg(number++).arg(QFileInfo(path).fileName().replace(
+                u'&', QStringLiteral("&&"))));
+        action->setStatusTip(tr("Open %1").arg(name));
+        action->setToolTip(name);
+        connect(action, &QAction::triggered, this, [this, path] { emit recentFileChosen(path); });
+    }
+}
+
+void MenuBarBuilder::addHelpMenu(QMenuBar* bar)
+{
+    QMenu* help = bar->addMenu(tr("&Help"));
+    help->addAction(m_actions.action(HelpContents));
+    help->addSeparator();
+    help->addAction(m_actions.action(AppAbout));
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class CommandActions;
+class QMenu;
+class QMenuBar;
+class RecentFileList;
+
+/**
+ * Fills the menu bar for one kind of active document: 128 with no document
+ * (or the start page), 130 estimate, 131 invoice, 132 quote. The menus share
+ * the actions of CommandActions, so keys and enabled states carry over when
+ * the bar switches.
+ */
+class MenuBarBuilder : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int NoDocumentMenu = 128;
+
+    MenuBarBuilder(CommandActions& actions, RecentFileList& recent, QObject* parent = nullptr);
+
+    void build(QMenuBar* bar, int menuId);
+    /// The options sheet and the business wizard are offered only once they exist.
+    void setSettingsCommandsAvailable(bool available) { m_settingsCommands = available; }
+    /// The Window menu of the last build, or null when that kind has none.
+    QMenu* windowMenu() const { return m_windowMenu; }
+
+signals:
+    void recentFileChosen(const QString& path);
+
+private:
+    void addNewMenu(QMenu* file);
+    void addRecentFiles(QMenu* file);
+    void addHelpMenu(QMenuBar* bar);
+
+    CommandActions& m_actions;
+    RecentFileList& m_recent;
+    bool m_settingsCommands = false;
+    QMenu* m_windowMenu = nullptr;
+};

@@ -1,0 +1,44 @@
+#include "RecentFileList.h"
+
+#include "app/core/SettingsStore.h"
+
+#include <QFileInfo>
+
+using ombrel::OMString;
+
+RecentFileList::RecentFileList(QObject* parent) : QObject(parent) {}
+
+QStringList RecentFileList::files() const
+{
+    QStringList result;
+    for (const StringSetting& entry : SettingKeys::RecentFiles) {
+        const QString path = SettingsStore::get(entry).toQString();
+        if (!path.isEmpty())
+            result.append(path);
+    }
+    return result;
+}
+
+void RecentFileList::add(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList list = files();
+    list.removeAll(absolute);
+    list.prepend(absolute);
+    store(list);
+}
+
+void RecentFileList::remove(const QString& path)
+{
+    QStringList list = files();
+    if (list.removeAll(QFileInfo(path).absoluteFilePath()) + list.removeAll(path) > 0)
+        store(list);
+}
+
+void RecentFileList::store(const QStringList& list)
+{
+    int i = 0;
+    for (const StringSetting& entry : SettingKeys::RecentFiles)
+        SettingsStore::set(entry, OMString::fromQString(list.value(i++)));
+    emit changed();
+}

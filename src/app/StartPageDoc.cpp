@@ -1,0 +1,14 @@
+#include "StartPageDoc.h"
+
+#include "resources/StringTable.h"
+
+StartPageDoc::StartPageDoc()
+{
+    setTitle(StringTable::text(IDS_START_PAGE_TITLE).toQString());
+}
+
+bool StartPageDoc::OnNewDocument()
+{
+    setTitle(StringTable::text(IDS_START_PAGE_NEW_TITLE).toQString());
+    return true;
+}

@@ -1,0 +1,421 @@
+#include "VorlaneApp.h"
+
+#include "AboutDialog.h"
+#include "CChildFrame.h"
+#include "CMainFrame.h"
+#include "CommandActions.h"
+#include "CommandDialogs.h"
+#include "CommandIds.h"
+#include "CommandLine.h"
+#include "DocumentPrinter.h"
+#include "HelpLauncher.h"
+#include "InstanceChannel.h"
+#include "MenuBarBuilder.h"
+#include "RecentFileList.h"
+#include "SplashScreen.h"
+#include "StartPageDoc.h"
+#include "StartPageView.h"
+#include "app/core/MessageHook.h"
+#include "app/core/SettingsStore.h"
+#include "documents/Document.h"
+#include "documents/JobBaseDoc.h"
+#include "documents/UpdateHint.h"
+#include "resources/StringTable.h"
+#include "views/EmptyDocumentView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QStandardPaths>
+
+using namespace CommandIds;
+using ombrel::OMString;
+
+namespace {
+
+void showError(const QString& text)
+{
+    MessageHook::show(OMString::fromQString(text), MessageHook::Error, MessageHook::Ok);
+}
+
+QString invalidFileText(const QString& path)
+{
+    return StringTable::text(IDS_FILE_INVALID).toQString().arg(path);
+}
+
+} // namespace
+
+VorlaneApp::VorlaneApp(std::unique_ptr<CommandDialogs> dialogs, QObject* parent)
+    : QObject(parent), m_dialogs(dialogs ? std::move(dialogs) : std::make_unique<CommandDialogs>()),
+      m_actions(new CommandActions(this)), m_recent(new RecentFileList(this)),
+      m_programFolder(QCoreApplication::applicationDirPath())
+{
+    for (int id : {DocumentTemplates::EstimateResource, DocumentTemplates::InvoiceResource,
+                   DocumentTemplates::QuoteResource}) {
+        m_viewFactories[id] = [](Document& document) {
+            auto* view = new EmptyDocumentView(document);
+            return ViewParts{view, view};
+        };
+    }
+}
+
+VorlaneApp::~VorlaneApp()
+{
+    // Windows go before the document kinds their documents belong to.
+    m_mainFrame.reset();
+}
+
+bool VorlaneApp::InitInstance(const CommandLine& commandLine)
+{
+    m_flags = uint32_t(SettingsStore::get(SettingKeys::Mode));
+    if (SettingsStore::isSet(SettingKeys::Splash))
+        SplashScreen::showFor();
+
+    registerTemplates();
+    LoadTextStyles();
+    LoadCustomerDatabase();
+    createMainFrame();
+
+    bool ok = true;
+    for (const QString& path : commandLine.files)
+        ok = OpenDocumentFile(path) != nullptr && ok;
+    if (!ok)
+        return false;
+    const bool openStartPage = commandLine.files.isEmpty();
+
+    // Without a window manager to honour "maximised", fill the screen anyway.
+    if (QScreen* screen = m_mainFrame->screen())
+        m_mainFrame->setGeometry(screen->availableGeometry());
+    m_mainFrame->showMaximized();
+    m_mainFrame->activateWindow();
+    m_mainFrame->repaint();
+
+    if (!(m_flags & SettingKeys::FirstRunDone))
+        runFirstRun();
+    if (openStartPage)
+        OpenNewDocument(DocumentTemplates::StartPageResource);
+    // A document named on the command line is the one the user wants to see.
+    if (!commandLine.files.isEmpty())
+        if (CChildFrame* frame = frameOf(commandLine.files.constLast()))
+            m_mainFrame->mdiArea()->setActiveSubWindow(frame);
+    emit started();
+    return true;
+}
+
+void VorlaneApp::registerTemplates()
+{
+    m_templates.registerJobTemplates();
+    m_templates.add(std::make_unique<DocumentTemplate>(
+        DocumentTemplates::StartPageResource, QString(),
+        [] { return std::make_unique<StartPageDoc>(); }));
+}
+
+void VorlaneApp::LoadTextStyles()
+{
+    // text styles: load the thirteen styles here
+}
+
+void VorlaneApp::LoadCustomerDatabase()
+{
+    // customer database: load and install here
+}
+
+void VorlaneApp::createMainFrame()
+{
+    m_mainFrame = std::make_unique<CMainFrame>(*m_actions, *m_recent);
+    for (int id : {FilePrint, FilePrintPreview, FileImport, ViewMaterials, ViewHire, ViewTravel,
+                   ViewLabour, ViewLabourBreakdown, ViewPayments})
+        m_actions->action(id)->setEnabled(false); // their handlers come with the edit views
+    connectCommands();
+    connect(m_mainFrame.get(), &CMainFrame::filesDropped, this, [this](const QStringList& paths) {
+        for (const QString& path : paths)
+            OpenDocumentFile(path);
+    });
+    connect(m_mainFrame.get(), &CMainFrame::recentFileChosen, this,
+            [this](const QString& path) { OpenDocumentFile(path); });
+}
+
+void VorlaneApp::connectCommands()
+{
+    auto on = [this](int id, auto slot) {
+        connect(m_actions->action(id), &QAction::triggered, this, slot);
+    };
+    on(FileNewEstimate, [this] { OpenNewDocument(DocumentTemplates::EstimateResource); });
+    on(FileNewQuote, [this] { OpenNewDocument(DocumentTemplates::QuoteResource); });
+    on(FileNewInvoice, [this] { OpenNewDocument(DocumentTemplates::InvoiceResource); });
+    on(FileNew, &VorlaneApp::OnFileNew);
+    on(FileOpen, &VorlaneApp::OnFileOpen);
+    on(FileClose, &VorlaneApp::OnFileClose);
+    on(FileSave, &VorlaneApp::OnFileSave);
+    on(FileSaveAs, &VorlaneApp::OnFileSaveAs);
+    on(FilePrintSetup, &VorlaneApp::OnFilePrintSetup);
+    on(LogoCentre, [this] { OnLogoLayout(0); });
+    on(LogoLeft, [this] { OnLogoLayout(1); });
+    on(LogoRight, [this] { OnLogoLayout(2); });
+    on(Options, &VorlaneApp::OnOptions);
+    on(BusinessInformation, &VorlaneApp::OnBusinessInformation);
+    on(HelpContents, &VorlaneApp::OnHelp);
+    on(AppAbout, &VorlaneApp::OnAbout);
+}
+
+void VorlaneApp::runFirstRun()
+{
+    MessageHook::show(StringTable::text(IDS_FIRST_RUN), MessageHook::Information, MessageHook::Ok);
+    // Runs once start-up is over, over the start page.
+    QMetaObject::invokeMethod(this, &VorlaneApp::OnOptions, Qt::QueuedConnection);
+    m_flags |= SettingKeys::FirstRunDone;
+    SettingsStore::set(SettingKeys::Mode, int32_t(m_flags));
+}
+
+bool VorlaneApp::listenForOtherStarts()
+{
+    if (!m_channel) {
+        m_channel = new InstanceChannel(this);
+        connect(m_channel, &InstanceChannel::requestReceived, this,
+                &VorlaneApp::handleInstanceRequest);
+    }
+    return m_channel->listen();
+}
+
+void VorlaneApp::handleInstanceRequest(const QString& request)
+{
+    // A modal dialog is up: the request was acknowledged but is not acted on.
+    if (QApplication::activeModalWidget() || !m_mainFrame || !m_mainFrame->isEnabled())
+        return;
+    QString verb, path;
+    if (!InstanceChannel::parseRequest(request, &verb, &path))
+        return;
+    if (verb == QLatin1String("print")) {
+        PrintDocumentFile(path);
+        return;
+    }
+    m_mainFrame->showNormal();
+    m_mainFrame->showMaximized();
+    m_mainFrame->raise();
+    m_mainFrame->activateWindow();
+    OpenDocumentFile(path);
+}
+
+void VorlaneApp::setViewFactory(int resourceId, ViewFactory factory)
+{
+    m_viewFactories[resourceId] = std::move(factory);
+}
+
+CChildFrame* VorlaneApp::frameOf(const QString& path) const
+{
+    if (!m_mainFrame)
+        return nullptr;
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    for (CChildFrame* frame : m_mainFrame->childFrames()) {
+        const QString open = frame->document().path();
+        if (!open.isEmpty() && !wanted.isEmpty() && QFileInfo(open).canonicalFilePath() == wanted)
+            return frame;
+    }
+    return nullptr;
+}
+
+Document* VorlaneApp::OpenDocumentFile(const QString& path)
+{
+    if (CChildFrame* open = frameOf(path)) {
+        m_mainFrame->mdiArea()->setActiveSubWindow(open);
+        return &open->document();
+    }
+    std::unique_ptr<Document> document = m_templates.openDocumentFile(path);
+    if (!document) {
+        m_recent->remove(path);
+        return nullptr;
+    }
+    m_recent->add(path);
+    return &addFrame(std::move(document))->document();
+}
+
+Document* VorlaneApp::OpenNewDocument(int resourceId)
+{
+    DocumentTemplate* kind = m_templates.byResource(resourceId);
+    if (!kind)
+        return nullptr;
+    std::unique_ptr<Document> document = kind->createDocument();
+    if (!document || !document->OnNewDocument())
+        return nullptr;
+    return &addFrame(std::move(document))->document();
+}
+
+CChildFrame* VorlaneApp::addFrame(std::unique_ptr<Document> document)
+{
+    const int kind = document->documentTemplate() ? document->documentTemplate()->resourceId() : 0;
+    auto* frame = new CChildFrame(std::move(document),
+                                  [this](Document& doc) { return SaveDocument(doc, false); });
+    if (kind == DocumentTemplates::StartPageResource) {
+        auto* view = new StartPageView;
+        connect(view, &StartPageView::actionRequested, this, &VorlaneApp::onStartPageAction);
+        frame->setView(view, view);
+        frame->setUserClosable(false);
+        frame->setWindowIcon(QIcon(QStringLiteral(":/art/vorlane.svg")));
+    } else {
+        const auto factory = m_viewFactories.find(kind);
+        if (factory != m_viewFactories.end()) {
+            const ViewParts parts = factory->second(frame->document());
+            frame->setView(parts.widget, parts.view);
+        }
+        static const std::map<int, QString> icons = {
+            {DocumentTemplates::EstimateResource, QStringLiteral(":/art/vorlane-estimate.svg")},
+            {DocumentTemplates::InvoiceResource, QStringLiteral(":/art/vorlane-invoice.svg")},
+            {DocumentTemplates::QuoteResource, QStringLiteral(":/art/vorlane-quote.svg")},
+        };
+        if (const auto icon = icons.find(kind); icon != icons.end())
+            frame->setWindowIcon(QIcon(icon->second));
+    }
+    m_mainFrame->addChildFrame(frame);
+    return frame;
+}
+
+void VorlaneApp::onStartPageAction(int action)
+{
+    switch (action) {
+    case StartPageView::NewEstimate: OpenNewDocument(DocumentTemplates::EstimateResource); break;
+    case StartPageView::NewQuote: OpenNewDocument(DocumentTemplates::QuoteResource); break;
+    case StartPageView::NewInvoice: OpenNewDocument(DocumentTemplates::InvoiceResource); break;
+    case StartPageView::OpenDocument: OnFileOpen(); break;
+    case StartPageView::BusinessInfo: OnBusinessInformation(); break;
+    case StartPageView::ProgramOptions: OnOptions(); break;
+    default: break;
+    }
+}
+
+void VorlaneApp::OnFileNew()
+{
+    // Every kind with a file, in the order registered; the start page has none.
+    QStringList names;
+    std::vector<int> ids;
+    for (const auto& kind : m_templates.all()) {
+        const QString name = kind->docString(DocumentTemplate::FileNewName);
+        if (name.isEmpty())
+            continue;
+        names.append(name);
+        ids.push_back(kind->resourceId());
+    }
+    const int chosen = m_dialogs->chooseNewKind(m_mainFrame.get(), names);
+    if (chosen >= 0 && chosen < int(ids.size()))
+        OpenNewDocument(ids[size_t(chosen)]);
+}
+
+void VorlaneApp::OnFileOpen()
+{
+    const QString path = m_dialogs->openPath(m_mainFrame.get());
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+void VorlaneApp::OnFileClose()
+{
+    if (CChildFrame* frame = m_mainFrame->activeChildFrame())
+        frame->close();
+}
+
+void VorlaneApp::OnFileSave()
+{
+    if (CChildFrame* frame = m_mainFrame->activeChildFrame())
+        SaveDocument(frame->document(), false);
+    m_mainFrame->updateCommandStates();
+}
+
+void VorlaneApp::OnFileSaveAs()
+{
+    if (CChildFrame* frame = m_mainFrame->activeChildFrame())
+        SaveDocument(frame->document(), true);
+    m_mainFrame->updateCommandStates();
+}
+
+bool VorlaneApp::SaveDocument(Document& document, bool askPath)
+{
+    auto* job = dynamic_cast<JobBaseDoc*>(&document);
+    if (!job)
+        return false;
+    QString path = document.path();
+    if (askPath || path.isEmpty()) {
+        const DocumentTemplate* kind = document.documentTemplate();
+        const QString ext = kind ? kind->extension() : QString();
+        const QString suggested =
+            path.isEmpty() ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                 .filePath(document.title() + u'.' + ext)
+                           : path;
+        path = m_dialogs->savePath(m_mainFrame.get(),
+                                   kind ? kind->docString(DocumentTemplate::FilterName) : QString(),
+                                   suggested);
+        if (path.isEmpty())
+            return false;
+    }
+    const bool saved = askPath || document.path().isEmpty() ? job->FileSaveAs(path) : job->FileSave();
+    if (saved)
+        m_recent->add(path);
+    return saved;
+}
+
+void VorlaneApp::OnFilePrintSetup()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPageSetupDialog dialog(m_printer.get(), m_mainFrame.get());
+    dialog.exec();
+}
+
+bool VorlaneApp::PrintDocumentFile(const QString& path)
+{
+    if (!QFileInfo(path).isFile() || !m_templates.forPath(path)) {
+        showError(invalidFileText(path));
+        return false;
+    }
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        showError(StringTable::text(IDS_NO_DEFAULT_PRINTER).toQString().arg(path));
+        return false;
+    }
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    return DocumentPrinter::print(path, printer);
+}
+
+void VorlaneApp::UpdateAllDocumentViews(DocumentView* sender, int hint, void* object)
+{
+    m_templates.UpdateAllDocumentViews(sender, hint, object);
+}
+
+void VorlaneApp::OnLogoLayout(int layout)
+{
+    SettingsStore::set(SettingKeys::LogoLayout, layout);
+    UpdateAllDocumentViews(nullptr, SettingsChanged, nullptr);
+}
+
+void VorlaneApp::OnOptions()
+{
+    // options sheet: run it modally here
+    emit optionsRequested();
+}
+
+void VorlaneApp::OnBusinessInformation()
+{
+    // business information wizard: run it modally here
+    emit businessInformationRequested();
+}
+
+void VorlaneApp::OnHelp()
+{
+    const QString help = HelpLauncher::FindHelpFile(m_programFolder);
+    if (help.isEmpty()) {
+        MessageHook::show(StringTable::text(IDS_HELP_MISSING), MessageHook::Information,
+                          MessageHook::Ok);
+        return;
+    }
+    HelpLauncher::LaunchHelpFile(help);
+}
+
+void VorlaneApp::OnAbout()
+{
+    AboutDialog dialog(HelpLauncher::FindHelpFile(m_programFolder), m_mainFrame.get());
+    connect(&dialog, &AboutDialog::helpRequested, this, &VorlaneApp::OnHelp);
+    dialog.exec();
+}

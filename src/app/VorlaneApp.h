@@ -1,0 +1,118 @@
+#pragma once
+
+#include "CommandDialogs.h"
+#include "documents/DocumentTemplates.h"
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+
+class CChildFrame;
+class CMainFrame;
+class CommandActions;
+class Document;
+class DocumentView;
+class InstanceChannel;
+class QPrinter;
+class QWidget;
+class RecentFileList;
+struct CommandLine;
+
+/**
+ * The program: starts it in a fixed order, owns the document kinds, the main
+ * window and the program-wide commands (new, open, save, help, about), and
+ * opens every document, wherever the request comes from.
+ */
+class VorlaneApp : public QObject
+{
+    Q_OBJECT
+public:
+    /// The view widget of a new document window; it must also be a DocumentView.
+    struct ViewParts
+    {
+        QWidget* widget = nullptr;
+        DocumentView* view = nullptr;
+    };
+    using ViewFactory = std::function<ViewParts(Document& document)>;
+
+    /// `dialogs` answers the commands' questions; null means the real dialogs.
+    explicit VorlaneApp(std::unique_ptr<CommandDialogs> dialogs = nullptr, QObject* parent = nullptr);
+    ~VorlaneApp() override;
+
+    /// Starts the program; false when it must end (for example a named file is invalid).
+    bool InitInstance(const CommandLine& commandLine);
+
+    DocumentTemplates& templates() { return m_templates; }
+    CMainFrame* mainFrame() const { return m_mainFrame.get(); }
+    CommandActions& commands() const { return *m_actions; }
+    RecentFileList& recentFiles() const { return *m_recent; }
+    /// The start-up flags word as read at start-up (and written back on the first run).
+    uint32_t flags() const { return m_flags; }
+    /// Listens for files handed over by later starts; false when another program serves.
+    bool listenForOtherStarts();
+
+    /// Makes the view of each new window of the kind `resourceId`.
+    void setViewFactory(int resourceId, ViewFactory factory);
+    /// Where the program's own files (the manual) are looked for; the executable's folder by default.
+    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+
+    /// Opens `path` in a new window (or brings its window forward); null after
+    /// the refusal message when it is no valid document.
+    Document* OpenDocumentFile(const QString& path);
+    /// A new document of the kind `resourceId` in a new window.
+    Document* OpenNewDocument(int resourceId);
+    /// Prints `path` without showing it; false after a message when it cannot.
+    bool PrintDocumentFile(const QString& path);
+    /// Saves `document`, asking for a path when it has none or `askPath` is set.
+    bool SaveDocument(Document& document, bool askPath);
+    /// Tells every view of every open document.
+    void UpdateAllDocumentViews(DocumentView* sender, int hint, void* object);
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileClose();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFilePrintSetup();
+    void OnLogoLayout(int layout);
+    void OnOptions();
+    void OnBusinessInformation();
+    void OnHelp();
+    void OnAbout();
+
+    /// A request handed over by another start of the program.
+    void handleInstanceRequest(const QString& request);
+
+signals:
+    /// The options sheet was asked for (it is run by its own module).
+    void optionsRequested();
+    /// The business information wizard was asked for.
+    void businessInformationRequested();
+    /// The main window is up and start-up finished.
+    void started();
+
+private:
+    void registerTemplates();
+    void LoadTextStyles();
+    void LoadCustomerDatabase();
+    void createMainFrame();
+    void connectCommands();
+    void runFirstRun();
+    CChildFrame* frameOf(const QString& path) const;
+    CChildFrame* addFrame(std::unique_ptr<Document> document);
+    void onStartPageAction(int action);
+
+    std::unique_ptr<CommandDialogs> m_dialogs;
+    DocumentTemplates m_templates;
+    std::map<int, ViewFactory> m_viewFactories;
+    CommandActions* m_actions;
+    RecentFileList* m_recent;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<QPrinter> m_printer;
+    InstanceChannel* m_channel = nullptr;
+    QString m_programFolder;
+    uint32_t m_flags = 0;
+};

@@ -1,0 +1,150 @@
+#include "WindowFixture.h"
+
+#include "app/CommandIds.h"
+#include "documents/DocumentView.h"
+#include "documents/UpdateHint.h"
+#include "views/EmptyDocumentView.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+/// A view that writes down every hint it is sent.
+class RecordingView : public QWidget, public DocumentView
+{
+public:
+    explicit RecordingView(std::vector<int>* log) : m_log(log) {}
+    void OnUpdate(DocumentView*, int hint, void*) override { m_log->push_back(hint); }
+
+private:
+    std::vector<int>* m_log;
+};
+
+int nextEstimateNo()
+{
+    return SettingsStore::get(SettingKeys::NextEstimateNo);
+}
+
+} // namespace
+
+using DocumentWindows = WindowTest;
+
+TEST_F(DocumentWindows, ClosingANewUnsavedDocumentGivesItsNumberBackOnlyWhenItIsTheLast)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    trigger(CommandIds::FileNewEstimate);
+    trigger(CommandIds::FileNewEstimate);
+    EXPECT_EQ(frameTitles(), (QStringList{"Vorlane Start Page", "Estimate 101", "Estimate 102"}));
+    EXPECT_EQ(nextEstimateNo(), 103);
+
+    CMainFrame* frame = app->mainFrame();
+    frame->mdiArea()->setActiveSubWindow(frame->childFrames().at(1));
+    trigger(CommandIds::FileClose);
+    QApplication::processEvents();
+    EXPECT_EQ(nextEstimateNo(), 103) << "102 was taken later, so 101 is not given back";
+    trigger(CommandIds::FileClose); // Estimate 102 is active now
+    QApplication::processEvents();
+    EXPECT_EQ(nextEstimateNo(), 102);
+    EXPECT_EQ(frameTitles(), QStringList{"Vorlane Start Page"});
+    EXPECT_TRUE(messages.empty()) << "an unchanged document closes without a question";
+
+    // Leaving the program closes a new document the same way.
+    trigger(CommandIds::FileNewEstimate);
+    EXPECT_EQ(nextEstimateNo(), 103);
+    frame->close();
+    EXPECT_EQ(nextEstimateNo(), 102);
+}
+
+TEST_F(DocumentWindows, ClosingAskesAboutChangesAndCancelKeepsTheWindow)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    QTemporaryDir dir;
+    trigger(CommandIds::FileNewInvoice);
+    CChildFrame* invoice = app->mainFrame()->activeChildFrame();
+    invoice->document().setModified();
+
+    answer = MessageHook::AnswerCancel;
+    EXPECT_FALSE(app->mainFrame()->close());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Save changes to Invoice 101?"));
+    EXPECT_EQ(app->mainFrame()->childFrames().size(), 2);
+
+    // Yes saves under the chosen name; the number is then the document's for good.
+    answer = MessageHook::AnswerYes;
+    dialogs->saveAnswer = dir.filePath(QStringLiteral("inv.vli"));
+    trigger(CommandIds::FileClose);
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs->offeredSaveFilter, QStringLiteral("Vorlane Invoice Files (*.vli)"));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("inv.vli"))));
+    EXPECT_EQ(SettingsStore::get(SettingKeys::NextInvoiceNo), 102);
+    EXPECT_EQ(frameTitles(), QStringList{"Vorlane Start Page"});
+    EXPECT_EQ(app->recentFiles().files().value(0), dir.filePath(QStringLiteral("inv.vli")));
+}
+
+TEST_F(DocumentWindows, TheStartPageCannotBeClosedByTheUserButGoesWithTheProgram)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    CChildFrame* startPage = app->mainFrame()->activeChildFrame();
+    ASSERT_NE(startPage, nullptr);
+    EXPECT_FALSE(startPage->close());
+    trigger(CommandIds::FileClose);
+    EXPECT_EQ(frameTitles(), QStringList{"Vorlane Start Page"});
+    EXPECT_TRUE(app->mainFrame()->close());
+    QApplication::processEvents();
+    EXPECT_TRUE(app->mainFrame()->childFrames().isEmpty());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(DocumentWindows, ViewsAreAttachedThroughTheFactoryAndHearSavesAndSettings)
+{
+    skipFirstRun();
+    auto scripted = std::make_unique<ScriptedDialogs>();
+    dialogs = scripted.get();
+    app = std::make_unique<VorlaneApp>(std::move(scripted));
+    std::vector<int> hints;
+    app->setViewFactory(130, [&hints](Document&) {
+        auto* view = new RecordingView(&hints);
+        return VorlaneApp::ViewParts{view, view};
+    });
+    ASSERT_TRUE(app->InitInstance(CommandLine{}));
+
+    trigger(CommandIds::FileNewEstimate);
+    EXPECT_EQ(hints, std::vector<int>{InitialUpdate});
+    trigger(CommandIds::FileNewInvoice);
+    auto* invoiceView = dynamic_cast<EmptyDocumentView*>(app->mainFrame()->activeChildFrame()->view());
+    ASSERT_NE(invoiceView, nullptr);
+
+    hints.clear();
+    trigger(CommandIds::LogoRight);
+    EXPECT_EQ(hints, std::vector<int>{SettingsChanged});
+    EXPECT_EQ(invoiceView->lastHint(), int(SettingsChanged));
+    EXPECT_EQ(SettingsStore::get(SettingKeys::LogoLayout), 2);
+
+    QTemporaryDir dir;
+    dialogs->saveAnswer = dir.filePath(QStringLiteral("e.vle"));
+    app->mainFrame()->mdiArea()->setActiveSubWindow(app->mainFrame()->childFrames().at(1));
+    hints.clear();
+    trigger(CommandIds::FileSaveAs);
+    EXPECT_EQ(hints, (std::vector<int>{BeforeSave, AfterSave}));
+    EXPECT_EQ(app->mainFrame()->activeChildFrame()->windowTitle(), QStringLiteral("e.vle[*]"));
+}
+
+TEST_F(DocumentWindows, DroppedAndChosenFilesOpenThroughTheSameCheck)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    emit app->mainFrame()->filesDropped({example("quote-2043-boiler-replacement.vlq"),
+                                         QStringLiteral("/tmp/none.vlq")});
+    EXPECT_EQ(frameTitles().constLast(), QStringLiteral("quote-2043-boiler-replacement.vlq"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("The file /tmp/none.vlq is invalid."));
+
+    dialogs->openAnswer = example("invoice-3081-kitchen-leak.vli");
+    trigger(CommandIds::FileOpen);
+    EXPECT_EQ(frameTitles().constLast(), QStringLiteral("invoice-3081-kitchen-leak.vli"));
+    EXPECT_EQ(app->mainFrame()->currentMenuId(), 131);
+}

@@ -1,0 +1,117 @@
+#include "WindowFixture.h"
+
+#include "app/AboutDialog.h"
+#include "app/FileFilter.h"
+#include "app/HelpLauncher.h"
+#include "resources/StringTable.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+void touch(const QString& path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html></html>");
+}
+
+/// Catches what would go to the desktop's opener.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    UrlCatcher()
+    {
+        for (const char* scheme : {"file", "http", "https"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "take");
+    }
+    ~UrlCatcher() override
+    {
+        for (const char* scheme : {"file", "http", "https"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    }
+    QList<QUrl> urls;
+
+public slots:
+    void take(const QUrl& url) { urls.append(url); }
+};
+
+} // namespace
+
+TEST(HelpLookup, BesideTheProgramFirstThenItsHelpFolderElseNothing)
+{
+    QTemporaryDir dir;
+    EXPECT_TRUE(HelpLauncher::FindHelpFile(dir.path()).isEmpty());
+    touch(dir.filePath("help/Vorlane.html"));
+    EXPECT_EQ(HelpLauncher::FindHelpFile(dir.path()), dir.filePath("help/Vorlane.html"));
+    touch(dir.filePath("Vorlane.html"));
+    EXPECT_EQ(HelpLauncher::FindHelpFile(dir.path()), dir.filePath("Vorlane.html"));
+}
+
+TEST(HelpLaunch, PathsReachTheOpenerWholeAsOneAddressNeverAsShellText)
+{
+    QTemporaryDir dir;
+    const QString nasty = dir.filePath("my \"guide\"; rm -rf ~ $(x).html");
+    touch(nasty);
+    UrlCatcher catcher;
+
+    HelpLauncher::LaunchHelpFile(nasty + "#part2");
+    ASSERT_EQ(catcher.urls.size(), 1);
+    EXPECT_EQ(catcher.urls[0].toLocalFile(), nasty);
+    EXPECT_EQ(catcher.urls[0].fragment(), QStringLiteral("part2"));
+
+    HelpLauncher::LaunchHelpFile(QStringLiteral("http://example.org/a b"));
+    ASSERT_EQ(catcher.urls.size(), 2);
+    EXPECT_EQ(catcher.urls[1].scheme(), QStringLiteral("http"));
+
+    // Nothing starts for an empty path or a file that is not there.
+    HelpLauncher::LaunchHelpFile(QString());
+    HelpLauncher::LaunchHelpFile(dir.filePath("missing.html"));
+    EXPECT_EQ(catcher.urls.size(), 2);
+}
+
+using HelpCommand = WindowTest;
+
+TEST_F(HelpCommand, F1OpensTheManualOrSaysItIsMissing)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    QTemporaryDir dir;
+    app->setProgramFolder(dir.path());
+    UrlCatcher catcher;
+
+    app->OnHelp();
+    EXPECT_TRUE(catcher.urls.isEmpty());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, StringTable::text(IDS_HELP_MISSING).toQString());
+
+    touch(dir.filePath("help/Vorlane.html"));
+    app->OnHelp();
+    ASSERT_EQ(catcher.urls.size(), 1);
+    EXPECT_EQ(catcher.urls[0].toLocalFile(), dir.filePath("help/Vorlane.html"));
+}
+
+TEST(AboutBox, NamesTheProgramAndVersionAndLinksTheManual)
+{
+    AboutDialog about(QStringLiteral("/opt/vorlane/help/Vorlane.html"));
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Vorlane"));
+    EXPECT_TRUE(about.text().startsWith(QStringLiteral("<b>Vorlane</b> v1.3<p>For more information "
+                                                       "and support visit <a href=\"file:///opt/"
+                                                       "vorlane/help/Vorlane.html\">")))
+        << about.text().toStdString();
+}
+
+TEST(OpenDialogFilter, TheWindowsFilterBecomesQtNameFilters)
+{
+    const QStringList filters = FileFilter::fromPipeSeparated(QString::fromLatin1(CommandDialogs::OpenFilter));
+    EXPECT_EQ(filters, (QStringList{"Vorlane Files (*.vle;*.vlq;*.vli)) (*.vle *.vlq *.vli)",
+                                    "Estimate Files (*.vle)) (*.vle)", "Quote Files (*.vlq) (*.vlq)",
+                                    "Invoice Files (*.vli) (*.vli)", "All Files (*.*) (*)"}));
+}
+
+#include "HelpTest.moc"

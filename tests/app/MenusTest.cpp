@@ -1,0 +1,178 @@
+#include "WindowFixture.h"
+
+#include "app/CommandIds.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+namespace {
+
+/// A menu as text: items as "text\tkey", separators "-", sub-menus "text>" followed by "  item".
+QStringList describe(const QMenu* menu, const QString& indent = {})
+{
+    QStringList lines;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) {
+            lines << indent + "-";
+        } else if (action->menu()) {
+            lines << indent + action->text() + ">";
+            lines << describe(action->menu(), indent + "  ");
+        } else {
+            QString line = indent + action->text();
+            if (!action->shortcut().isEmpty())
+                line += "\t" + action->shortcut().toString(QKeySequence::NativeText);
+            lines << line;
+        }
+    }
+    return lines;
+}
+
+QStringList menuBarOf(VorlaneApp& app, QStringList* titles)
+{
+    QStringList all;
+    titles->clear();
+    for (QAction* top : app.mainFrame()->menuBar()->actions()) {
+        if (!top->menu())
+            continue;
+        titles->append(top->text());
+        all << top->text() + ":" << describe(top->menu(), "  ");
+    }
+    return all;
+}
+
+const QStringList kNewMenu = {"  N&ew>", "    &Estimate\tCtrl+Shift+E", "    &Quote\tCtrl+Shift+Q",
+                              "    &Invoice\tCtrl+Shift+I"};
+const QStringList kHelp = {"&Help:", "  Contents...\tF1", "  -", "  &About Vorlane..."};
+const QStringList kWindow = {"&Window:", "  &Cascade", "  &Tile", "  &Arrange Icons"};
+const QStringList kEditLayout = {"&Edit:", "  &Layout>", "    Logo in &Centre", "    Logo on &Left",
+                                 "    Logo on &Right"};
+
+QStringList fileMenu(bool import)
+{
+    QStringList file = QStringList{"&File:"} + kNewMenu +
+                       QStringList{"  &Open...\tCtrl+O", "  &Close", "  &Save\tCtrl+S", "  Save &As...", "  -"};
+    if (import)
+        file << "  &Import...\tCtrl+I" << "  -";
+    file << "  &Print...\tCtrl+P" << "  Print Pre&view" << "  P&rint Setup..." << "  -"
+         << "  Recent File" << "  -" << "  E&xit";
+    return file;
+}
+
+} // namespace
+
+using Menus = WindowTest;
+
+TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    QStringList titles;
+
+    // The start page shows the menu of no document; the options commands wait for their sheet.
+    const QStringList none = QStringList{"&File:"} + kNewMenu +
+                             QStringList{"  &Open...\tCtrl+O", "  -", "  P&rint Setup...", "  -",
+                                         "  Recent File", "  -", "  &Close", "  E&xit",
+                                         "&View:", "  &Toolbar"} +
+                             kHelp;
+    EXPECT_EQ(menuBarOf(*app, &titles), none);
+
+    trigger(CommandIds::FileNewEstimate);
+    const QStringList estimate = fileMenu(false) + kEditLayout +
+                                 QStringList{"&View:", "  &Materials", "  &Hire Charges", "  T&ravel",
+                                             "  &Labour", "  &Detailed Breakdown of Labour", "  -",
+                                             "  &Toolbar"} +
+                                 kWindow + kHelp;
+    EXPECT_EQ(menuBarOf(*app, &titles), estimate);
+
+    trigger(CommandIds::FileNewQuote);
+    QStringList quote = estimate;
+    quote.replace(quote.indexOf("  &Labour"), "  La&bour");
+    quote = fileMenu(true) + quote.mid(fileMenu(false).size());
+    EXPECT_EQ(menuBarOf(*app, &titles), quote);
+
+    trigger(CommandIds::FileNewInvoice);
+    const QStringList invoice = fileMenu(true) + kEditLayout +
+                                QStringList{"&View:", "  &Payment Details", "  -", "  &Toolbar"} +
+                                kWindow + kHelp;
+    EXPECT_EQ(menuBarOf(*app, &titles), invoice);
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Window", "&Help"}));
+
+    // Back to the estimate: its bar returns, with the estimate's labour item.
+    app->mainFrame()->mdiArea()->setActiveSubWindow(app->mainFrame()->childFrames().at(1));
+    EXPECT_EQ(menuBarOf(*app, &titles), estimate);
+}
+
+TEST_F(Menus, TheToolBarCarriesItsButtonsWithTips)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    QStringList tips;
+    for (QAction* action : app->mainFrame()->toolBar()->actions())
+        tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
+    EXPECT_EQ(tips, (QStringList{"New Estimate", "New quote", "New invoice", "-", "Open", "Save",
+                                 "Print", "-", "Help"}));
+    EXPECT_EQ(app->commands().action(CommandIds::FileNewEstimate)->statusTip(),
+              QStringLiteral("Create a new estimate"));
+    for (QAction* action : app->mainFrame()->toolBar()->actions()) {
+        if (!action->isSeparator()) {
+            EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
+        }
+    }
+}
+
+TEST_F(Menus, RecentFilesKeepTheLastFourMostRecentFirstAndDropAFileThatIsGone)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    QTemporaryDir dir;
+    QStringList paths;
+    for (int i = 0; i < 5; ++i) {
+        const QString path = dir.filePath(QStringLiteral("job%1.vle").arg(i));
+        QFile::copy(example("estimate-1017-bathroom-refit.vle"), path);
+        paths << path;
+        ASSERT_NE(app->OpenDocumentFile(path), nullptr);
+    }
+    EXPECT_EQ(app->recentFiles().files(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
+    EXPECT_EQ(QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"))
+                  .value(QStringLiteral("Recent File List/File1")).toString(),
+              paths[4]);
+
+    // Re-opening an open file brings its window forward and moves it to the top.
+    ASSERT_NE(app->OpenDocumentFile(paths[2]), nullptr);
+    EXPECT_EQ(app->mainFrame()->childFrames().size(), 6); // five documents and the start page
+    QStringList titles;
+    const QStringList bar = menuBarOf(*app, &titles);
+    EXPECT_TRUE(bar.contains("  &1 job4.vle")) << bar.join('\n').toStdString();
+
+    QFile::remove(paths[3]);
+    app->mainFrame()->close();
+    app.reset();
+    ASSERT_TRUE(start());
+    EXPECT_EQ(app->OpenDocumentFile(paths[3]), nullptr);
+    EXPECT_FALSE(app->recentFiles().files().contains(paths[3]));
+}
+
+TEST_F(Menus, SaveIsOfferedForUnsavedWorkOnlyAndNeverOnTheStartPage)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    QAction* save = app->commands().action(CommandIds::FileSave);
+    QAction* saveAs = app->commands().action(CommandIds::FileSaveAs);
+    QAction* close = app->commands().action(CommandIds::FileClose);
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_FALSE(close->isEnabled());
+
+    ASSERT_NE(app->OpenDocumentFile(example("invoice-3081-kitchen-leak.vli")), nullptr);
+    app->mainFrame()->updateCommandStates();
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_FALSE(saveAs->isEnabled());
+    EXPECT_TRUE(close->isEnabled());
+
+    app->mainFrame()->activeChildFrame()->document().setModified();
+    app->mainFrame()->updateCommandStates();
+    EXPECT_TRUE(save->isEnabled());
+    EXPECT_TRUE(saveAs->isEnabled());
+    EXPECT_TRUE(app->mainFrame()->activeChildFrame()->isWindowModified());
+}

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "app/CChildFrame.h"
+#include "app/CMainFrame.h"
+#include "app/CommandActions.h"
+#include "app/CommandDialogs.h"
+#include "app/CommandLine.h"
+#include "app/RecentFileList.h"
+#include "app/VorlaneApp.h"
+#include "app/core/MessageHook.h"
+#include "app/core/SettingsStore.h"
+#include "documents/Document.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QSettings>
+#include <QStringList>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+/// Answers the commands' questions from scripts instead of dialogs.
+class ScriptedDialogs : public CommandDialogs
+{
+public:
+    QString openAnswer;
+    QString saveAnswer;
+    int newKindAnswer = -1;
+    QStringList offeredKinds;
+    QString offeredSaveFilter;
+
+    QString openPath(QWidget*) override { return openAnswer; }
+    QString savePath(QWidget*, const QString& filter, const QString&) override
+    {
+        offeredSaveFilter = filter;
+        return saveAnswer;
+    }
+    int chooseNewKind(QWidget*, const QStringList& kinds) override
+    {
+        offeredKinds = kinds;
+        return newKindAnswer;
+    }
+};
+
+/// A started program over empty settings, with every message captured.
+class WindowTest : public ::testing::Test
+{
+protected:
+    struct Message
+    {
+        QString text;
+        MessageHook::Icon icon;
+    };
+
+    std::vector<Message> messages;
+    /// Answer to the next questions; Ok boxes always get Ok.
+    MessageHook::Answer answer = MessageHook::AnswerNo;
+    /// Runs inside each message box, while it is "open".
+    std::function<void()> whileShown;
+    ScriptedDialogs* dialogs = nullptr;
+    std::unique_ptr<VorlaneApp> app;
+
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
+        SettingsStore::set(SettingKeys::Splash, 0);
+        MessageHook::setHandler([this](const ombrel::OMString& text, MessageHook::Icon icon,
+                                       MessageHook::Buttons buttons) {
+            messages.push_back({text.toQString(), icon});
+            if (whileShown)
+                whileShown();
+            return buttons == MessageHook::Ok ? MessageHook::AnswerOk : answer;
+        });
+    }
+
+    void TearDown() override
+    {
+        if (app && app->mainFrame())
+            app->mainFrame()->close();
+        app.reset();
+        MessageHook::setHandler({});
+        QApplication::processEvents();
+    }
+
+    /// Marks the first run as done, so start-up shows no message.
+    static void skipFirstRun() { SettingsStore::set(SettingKeys::Mode, int32_t(SettingKeys::FirstRunDone)); }
+
+    bool start(const QStringList& files = {})
+    {
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        app = std::make_unique<VorlaneApp>(std::move(scripted));
+        CommandLine commandLine;
+        commandLine.files = files;
+        return app->InitInstance(commandLine);
+    }
+
+    void trigger(int command) { app->commands().action(command)->trigger(); }
+
+    QStringList frameTitles() const
+    {
+        QStringList titles;
+        for (CChildFrame* frame : app->mainFrame()->childFrames())
+            titles.append(frame->document().title());
+        return titles;
+    }
+
+    static QString example(const char* name)
+    {
+        return qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR") + "/examples/" + name;
+    }
+};
