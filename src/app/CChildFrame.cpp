@@ -31,7 +31,7 @@ void CChildFrame::setView(QWidget* widget, DocumentView* view)
     m_view = view;
     setWidget(widget);
     m_document->addView(view);
-    view->OnUpdate(nullptr, InitialUpdate, nullptr);
+    view->OnInitialUpdate();
     syncTitle();
 }
 

@@ -10,6 +10,8 @@
 #include "documents/DocumentTemplate.h"
 #include "documents/DocumentTemplates.h"
 #include "resources/StringTable.h"
+#include "views/JobEditView.h"
+#include "views/JobInvoiceEditView.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -199,11 +201,33 @@ void CMainFrame::updateCommandStates()
     m_actions.action(FileClose)->setEnabled(document);
     m_actions.action(FileSave)->setEnabled(unsaved);
     m_actions.action(FileSaveAs)->setEnabled(unsaved);
-    for (int id : {LogoCentre, LogoLeft, LogoRight})
+    for (int id : {LogoCentre, LogoLeft, LogoRight, FilePrint, FilePrintPreview})
         m_actions.action(id)->setEnabled(document);
+    updateViewCommands(frame);
     for (CChildFrame* child : childFrames())
         child->syncTitle();
     m_locks->refresh();
+}
+
+void CMainFrame::updateViewCommands(CChildFrame* frame)
+{
+    QWidget* widget = frame ? frame->viewWidget() : nullptr;
+    auto* job = qobject_cast<JobEditView*>(widget);
+    auto* invoice = qobject_cast<JobInvoiceEditView*>(widget);
+    const std::pair<int, JobEditView::Section> sections[] = {
+        {ViewMaterials, JobEditView::Materials}, {ViewHire, JobEditView::Hire},
+        {ViewTravel, JobEditView::Travel},       {ViewLabour, JobEditView::Labour},
+        {ViewLabourBreakdown, JobEditView::LabourBreakdown}};
+    for (const auto& [id, section] : sections) {
+        QAction* action = m_actions.action(id);
+        action->setCheckable(true);
+        action->setEnabled(job && job->isSectionEnabled(section));
+        action->setChecked(job && job->isSectionOn(section));
+    }
+    QAction* payments = m_actions.action(ViewPayments);
+    payments->setCheckable(true);
+    payments->setEnabled(invoice && invoice->isPaymentDetailsEnabled());
+    payments->setChecked(invoice && invoice->showPaymentDetails());
 }
 
 bool CMainFrame::queryCloseAll()

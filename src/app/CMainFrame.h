@@ -41,6 +41,9 @@ public:
     /// Enables Close, Save and Save As for the active document, refreshes the
     /// captions and the lock indicators.
     void updateCommandStates();
+    /// The View menu's switches follow the active document's view: offered
+    /// on its Preview tab only, ticked while on.
+    void updateViewCommands(CChildFrame* frame);
     /// Asks about every modified document; true when all may close.
     bool queryCloseAll();
     void arrangeIcons();

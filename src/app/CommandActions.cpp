@@ -62,6 +62,20 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     setPromptFromTable(make(HelpContents, tr("Contents..."), QKeySequence(Qt::Key_F1), {},
                             QStringLiteral("tb-help")),
                        IDS_PROMPT_HELP);
+    // Keys without a menu item: the tabs of a document, and the edit commands
+    // for whichever control has the focus (one that handles a key itself,
+    // such as a text field's copy, takes it first).
+    make(ViewNextTab, tr("Next Tab"), QKeySequence(Qt::Key_F8));
+    make(ViewPreviousTab, tr("Previous Tab"), QKeySequence(Qt::Key_F7));
+    make(EditCopy, tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C))
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    make(EditCut, tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X))
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+    make(EditPaste, tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V))
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+    make(EditUndo, tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z))
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+
     make(AppAbout, tr("&About Vorlane..."), {},
          tr("Display program information, version number and copyright\nAbout"));
 }

@@ -36,6 +36,13 @@ inline constexpr int WindowCascade = 57650;
 inline constexpr int WindowTile = 57651;
 inline constexpr int WindowArrange = 57649;
 
+inline constexpr int ViewNextTab = 32832;
+inline constexpr int ViewPreviousTab = 32833;
+inline constexpr int EditCopy = 57634;
+inline constexpr int EditCut = 57635;
+inline constexpr int EditPaste = 57637;
+inline constexpr int EditUndo = 57643;
+
 inline constexpr int HelpContents = 32838;
 inline constexpr int AppAbout = 57664;
 

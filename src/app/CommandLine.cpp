@@ -23,7 +23,7 @@ bool CommandLine::isConsoleOnly(const QStringList& arguments)
     for (const QString& argument : arguments.mid(1)) {
         if (argument == QLatin1String("--"))
             break;
-        for (const char* flag : {"--report", "--help", "--help-all", "-h", "-?", "--version", "-v"})
+        for (const char* flag : {"--report", "--export-pdf", "--help", "--help-all", "-h", "-?", "--version", "-v"})
             if (argument == QLatin1String(flag))
                 return true;
     }

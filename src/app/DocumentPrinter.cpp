@@ -1,31 +1,37 @@
 #include "DocumentPrinter.h"
 
-#include "app/core/DocumentReport.h"
+#include "documents/DocumentTemplates.h"
+#include "documents/JobEstimateDoc.h"
+#include "documents/JobInvoiceDoc.h"
+#include "documents/JobQuoteDoc.h"
+#include "views/JobEstimateEditView.h"
+#include "views/JobInvoiceEditView.h"
+#include "views/JobQuoteEditView.h"
 
-#include <QFontDatabase>
-#include <QPainter>
 #include <QPrinter>
+#include <memory>
 
-bool DocumentPrinter::print(const QString& path, QPrinter& printer)
+bool DocumentPrinter::print(const QString& path, QPrinter& printer,
+                            const DocumentTemplates& templates, const TextStyles& styles)
 {
-    // page composition: compose the document's page and draw it here. Until
-    // then the printout is the document's figures as the report lists them.
-    const QStringList lines = DocumentReport(QStringList{path}).toTable().split(u'\n');
-    printer.setDocName(path);
-    QPainter painter;
-    if (!painter.begin(&printer))
+    std::unique_ptr<Document> document = templates.openDocumentFile(path);
+    if (!document)
         return false;
-    painter.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    const QRect page = painter.viewport();
-    const int lineHeight = painter.fontMetrics().lineSpacing();
-    int y = lineHeight;
-    for (const QString& line : lines) {
-        if (y > page.height()) {
-            printer.newPage();
-            y = lineHeight;
-        }
-        painter.drawText(0, y, line);
-        y += lineHeight;
-    }
-    return painter.end();
+    // A view that is never shown composes the page exactly as on screen.
+    std::unique_ptr<TabbedEditView> view;
+    if (auto* invoice = dynamic_cast<JobInvoiceDoc*>(document.get()))
+        view = std::make_unique<JobInvoiceEditView>(invoice, styles);
+    else if (auto* quote = dynamic_cast<JobQuoteDoc*>(document.get()))
+        view = std::make_unique<JobQuoteEditView>(quote, styles);
+    else if (auto* estimate = dynamic_cast<JobEstimateDoc*>(document.get()))
+        view = std::make_unique<JobEstimateEditView>(estimate, styles);
+    else
+        return false;
+    view->OnInitialUpdate();
+    printer.setDocName(path);
+    if (auto* invoiceView = qobject_cast<JobInvoiceEditView*>(view.get()))
+        invoiceView->preview().printAll(printer);
+    else
+        static_cast<JobEditView*>(view.get())->preview().printAll(printer);
+    return true;
 }

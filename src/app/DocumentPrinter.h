@@ -2,12 +2,15 @@
 
 #include <QString>
 
+class DocumentTemplates;
 class QPrinter;
+class TextStyles;
 
-/// Prints a document file on a printer, one page after another.
+/// Prints a document file without showing it: the page its preview would show.
 class DocumentPrinter
 {
 public:
-    /// False when the printer could not be started.
-    static bool print(const QString& path, QPrinter& printer);
+    /// False when the document could not be opened (the reason was shown).
+    static bool print(const QString& path, QPrinter& printer, const DocumentTemplates& templates,
+                      const TextStyles& styles);
 };

@@ -21,7 +21,13 @@
 #include "documents/JobBaseDoc.h"
 #include "documents/UpdateHint.h"
 #include "resources/StringTable.h"
-#include "views/EmptyDocumentView.h"
+#include "documents/JobEstimateDoc.h"
+#include "documents/JobInvoiceDoc.h"
+#include "documents/JobQuoteDoc.h"
+#include "views/JobEstimateEditView.h"
+#include "views/JobInvoiceEditView.h"
+#include "views/JobQuoteEditView.h"
+#include "views/PrintSetup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -56,13 +62,18 @@ VorlaneApp::VorlaneApp(std::unique_ptr<CommandDialogs> dialogs, QObject* parent)
       m_actions(new CommandActions(this)), m_recent(new RecentFileList(this)),
       m_programFolder(QCoreApplication::applicationDirPath())
 {
-    for (int id : {DocumentTemplates::EstimateResource, DocumentTemplates::InvoiceResource,
-                   DocumentTemplates::QuoteResource}) {
-        m_viewFactories[id] = [](Document& document) {
-            auto* view = new EmptyDocumentView(document);
-            return ViewParts{view, view};
-        };
-    }
+    m_viewFactories[DocumentTemplates::EstimateResource] = [this](Document& document) {
+        auto* view = new JobEstimateEditView(static_cast<JobEstimateDoc*>(&document), m_styles);
+        return ViewParts{view, view};
+    };
+    m_viewFactories[DocumentTemplates::QuoteResource] = [this](Document& document) {
+        auto* view = new JobQuoteEditView(static_cast<JobQuoteDoc*>(&document), m_styles);
+        return ViewParts{view, view};
+    };
+    m_viewFactories[DocumentTemplates::InvoiceResource] = [this](Document& document) {
+        auto* view = new JobInvoiceEditView(static_cast<JobInvoiceDoc*>(&document), m_styles);
+        return ViewParts{view, view};
+    };
 }
 
 VorlaneApp::~VorlaneApp()
@@ -118,20 +129,20 @@ void VorlaneApp::registerTemplates()
 
 void VorlaneApp::LoadTextStyles()
 {
-    // text styles: load the thirteen styles here
+    m_styles.LoadStyles();
 }
 
 void VorlaneApp::LoadCustomerDatabase()
 {
-    // customer database: load and install here
+    m_customers.LoadCustomerDatabase();
+    m_customers.install();
 }
 
 void VorlaneApp::createMainFrame()
 {
     m_mainFrame = std::make_unique<CMainFrame>(*m_actions, *m_recent);
-    for (int id : {FilePrint, FilePrintPreview, FileImport, ViewMaterials, ViewHire, ViewTravel,
-                   ViewLabour, ViewLabourBreakdown, ViewPayments})
-        m_actions->action(id)->setEnabled(false); // their handlers come with the edit views
+    // Import asks for its file and options in dialogs of the edit views.
+    m_actions->action(FileImport)->setEnabled(false);
     connectCommands();
     connect(m_mainFrame.get(), &CMainFrame::filesDropped, this, [this](const QStringList& paths) {
         for (const QString& path : paths)
@@ -155,6 +166,35 @@ void VorlaneApp::connectCommands()
     on(FileSave, &VorlaneApp::OnFileSave);
     on(FileSaveAs, &VorlaneApp::OnFileSaveAs);
     on(FilePrintSetup, &VorlaneApp::OnFilePrintSetup);
+    on(FilePrint, &VorlaneApp::OnFilePrint);
+    on(FilePrintPreview, &VorlaneApp::OnFilePrintPreview);
+    on(ViewNextTab, [this] {
+        if (TabbedEditView* view = activeEditView())
+            view->OnNextTab();
+    });
+    on(ViewPreviousTab, [this] {
+        if (TabbedEditView* view = activeEditView())
+            view->OnPrevTab();
+    });
+    on(EditCopy, [this] { if (TabbedEditView* view = activeEditView()) view->OnEditCopy(); });
+    on(EditCut, [this] { if (TabbedEditView* view = activeEditView()) view->OnEditCut(); });
+    on(EditPaste, [this] { if (TabbedEditView* view = activeEditView()) view->OnEditPaste(); });
+    on(EditUndo, [this] { if (TabbedEditView* view = activeEditView()) view->OnEditUndo(); });
+    const std::pair<int, JobEditView::Section> sections[] = {
+        {ViewMaterials, JobEditView::Materials}, {ViewHire, JobEditView::Hire},
+        {ViewTravel, JobEditView::Travel},       {ViewLabour, JobEditView::Labour},
+        {ViewLabourBreakdown, JobEditView::LabourBreakdown}};
+    for (const auto& [id, section] : sections)
+        on(id, [this, section = section] {
+            if (auto* view = qobject_cast<JobEditView*>(activeEditView()))
+                view->toggleSection(section);
+            m_mainFrame->updateCommandStates();
+        });
+    on(ViewPayments, [this] {
+        if (auto* view = qobject_cast<JobInvoiceEditView*>(activeEditView()))
+            view->togglePaymentDetails();
+        m_mainFrame->updateCommandStates();
+    });
     on(LogoCentre, [this] { OnLogoLayout(0); });
     on(LogoLeft, [this] { OnLogoLayout(1); });
     on(LogoRight, [this] { OnLogoLayout(2); });
@@ -359,10 +399,25 @@ bool VorlaneApp::SaveDocument(Document& document, bool askPath)
 
 void VorlaneApp::OnFilePrintSetup()
 {
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPageSetupDialog dialog(m_printer.get(), m_mainFrame.get());
-    dialog.exec();
+    PrintSetup::run(m_mainFrame.get());
+}
+
+TabbedEditView* VorlaneApp::activeEditView() const
+{
+    CChildFrame* frame = m_mainFrame ? m_mainFrame->activeChildFrame() : nullptr;
+    return frame ? qobject_cast<TabbedEditView*>(frame->viewWidget()) : nullptr;
+}
+
+void VorlaneApp::OnFilePrint()
+{
+    if (TabbedEditView* view = activeEditView())
+        view->OnFilePrint();
+}
+
+void VorlaneApp::OnFilePrintPreview()
+{
+    if (TabbedEditView* view = activeEditView())
+        view->OnFilePrintPreview();
 }
 
 bool VorlaneApp::PrintDocumentFile(const QString& path)
@@ -376,7 +431,7 @@ bool VorlaneApp::PrintDocumentFile(const QString& path)
         return false;
     }
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    return DocumentPrinter::print(path, printer);
+    return DocumentPrinter::print(path, printer, m_templates, m_styles);
 }
 
 void VorlaneApp::UpdateAllDocumentViews(DocumentView* sender, int hint, void* object)

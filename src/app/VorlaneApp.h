@@ -1,7 +1,9 @@
 #pragma once
 
 #include "CommandDialogs.h"
+#include "app/core/CustomerDatabase.h"
 #include "documents/DocumentTemplates.h"
+#include "print/TextStyles.h"
 
 #include <QObject>
 #include <QString>
@@ -19,6 +21,7 @@ class InstanceChannel;
 class QPrinter;
 class QWidget;
 class RecentFileList;
+class TabbedEditView;
 struct CommandLine;
 
 /**
@@ -46,6 +49,9 @@ public:
     bool InitInstance(const CommandLine& commandLine);
 
     DocumentTemplates& templates() { return m_templates; }
+    const TextStyles& styles() const { return m_styles; }
+    /// The view of the active document window, when it is an edit view.
+    TabbedEditView* activeEditView() const;
     CMainFrame* mainFrame() const { return m_mainFrame.get(); }
     CommandActions& commands() const { return *m_actions; }
     RecentFileList& recentFiles() const { return *m_recent; }
@@ -77,6 +83,8 @@ public:
     void OnFileSave();
     void OnFileSaveAs();
     void OnFilePrintSetup();
+    void OnFilePrint();
+    void OnFilePrintPreview();
     void OnLogoLayout(int layout);
     void OnOptions();
     void OnBusinessInformation();
@@ -108,10 +116,11 @@ private:
     std::unique_ptr<CommandDialogs> m_dialogs;
     DocumentTemplates m_templates;
     std::map<int, ViewFactory> m_viewFactories;
+    TextStyles m_styles;
+    CustomerDatabase m_customers;
     CommandActions* m_actions;
     RecentFileList* m_recent;
     std::unique_ptr<CMainFrame> m_mainFrame;
-    std::unique_ptr<QPrinter> m_printer;
     InstanceChannel* m_channel = nullptr;
     QString m_programFolder;
     uint32_t m_flags = 0;

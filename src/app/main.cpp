@@ -3,15 +3,18 @@
 #include "app/MessageBoxHandler.h"
 #include "app/VorlaneApp.h"
 #include "app/core/DocumentReport.h"
+#include "app/core/PdfExportCommand.h"
 #include "app/core/SettingsStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -30,10 +33,48 @@ int runReport(const QStringList& files, bool json)
     return report.hasErrors() ? 1 : 0;
 }
 
-/// --report, --help and --version answer on the terminal and need no display.
+bool hasArgument(int argc, char* argv[], const char* wanted)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--") == 0)
+            break;
+        if (qstrcmp(argv[i], wanted) == 0 || QByteArray(argv[i]).startsWith(QByteArray(wanted) + '='))
+            return true;
+    }
+    return false;
+}
+
+int runExport(const QCommandLineParser& parser)
+{
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        std::fprintf(stderr, "vorlane: --export-pdf takes exactly one document\n");
+        return 2;
+    }
+    PdfExportCommand::Request request;
+    request.document = files.first();
+    request.output = parser.value(QStringLiteral("export-pdf"));
+    request.sections = parser.value(QStringLiteral("sections"));
+    if (parser.isSet(QStringLiteral("payment-details")))
+        request.paymentDetails = true;
+    const QString error = PdfExportCommand::run(request);
+    if (error.isEmpty())
+        return 0;
+    std::fprintf(stderr, "vorlane: %s\n", error.toLocal8Bit().constData());
+    return 1;
+}
+
+/// --report, --export-pdf, --help and --version answer on the terminal and
+/// need no display; composing a page needs fonts, so --export-pdf runs a
+/// headless GUI application.
 int runConsole(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    const bool exporting = hasArgument(argc, argv, "--export-pdf");
+    if (exporting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app = exporting
+                                                ? std::make_unique<QGuiApplication>(argc, argv)
+                                                : std::make_unique<QCoreApplication>(argc, argv);
     nameApplication();
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -48,13 +89,30 @@ int runConsole(int argc, char* argv[])
         QStringLiteral("print"),
         QStringLiteral("Print FILE on the default printer without showing the window."),
         QStringLiteral("FILE"));
+    const QCommandLineOption exportPdf(
+        QStringLiteral("export-pdf"),
+        QStringLiteral("Write FILE's printed pages to OUT as a PDF, as its preview shows them."),
+        QStringLiteral("OUT"));
+    const QCommandLineOption sections(
+        QStringLiteral("sections"),
+        QStringLiteral("With --export-pdf: the breakdown tables of an estimate or quote, from "
+                       "materials, hire, travel, labour and breakdown, separated by commas."),
+        QStringLiteral("LIST"));
+    const QCommandLineOption paymentDetails(
+        QStringLiteral("payment-details"),
+        QStringLiteral("With --export-pdf: list each payment of an invoice."));
     parser.addOption(report);
     parser.addOption(json);
     parser.addOption(print);
+    parser.addOption(exportPdf);
+    parser.addOption(sections);
+    parser.addOption(paymentDetails);
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("Estimates (.vle), quotes (.vlq), invoices (.vli) to open."),
                                  QStringLiteral("[FILE...]"));
-    parser.process(app);
+    parser.process(*app);
+    if (exporting)
+        return runExport(parser);
     return runReport(parser.positionalArguments(), parser.isSet(json));
 }
 

@@ -52,7 +52,7 @@ public:
 
     /// Called once the derived view has added its tabs: the first load pass,
     /// the initial update hint, and the first tab shown.
-    virtual void OnInitialUpdate();
+    void OnInitialUpdate() override;
     void OnUpdate(DocumentView* sender, int hint, void* object) override;
 
     /// Whether the preview tab (the last) is the current one.

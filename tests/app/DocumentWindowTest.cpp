@@ -3,7 +3,8 @@
 #include "app/CommandIds.h"
 #include "documents/DocumentView.h"
 #include "documents/UpdateHint.h"
-#include "views/EmptyDocumentView.h"
+#include "views/JobEstimateEditView.h"
+#include "views/JobInvoiceEditView.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -105,9 +106,13 @@ TEST_F(DocumentWindows, ViewsAreAttachedThroughTheFactoryAndHearSavesAndSettings
     auto scripted = std::make_unique<ScriptedDialogs>();
     dialogs = scripted.get();
     app = std::make_unique<VorlaneApp>(std::move(scripted));
-    std::vector<int> hints;
+    std::vector<int> hints, invoiceHints;
     app->setViewFactory(130, [&hints](Document&) {
         auto* view = new RecordingView(&hints);
+        return VorlaneApp::ViewParts{view, view};
+    });
+    app->setViewFactory(131, [&invoiceHints](Document&) {
+        auto* view = new RecordingView(&invoiceHints);
         return VorlaneApp::ViewParts{view, view};
     });
     ASSERT_TRUE(app->InitInstance(CommandLine{}));
@@ -115,13 +120,12 @@ TEST_F(DocumentWindows, ViewsAreAttachedThroughTheFactoryAndHearSavesAndSettings
     trigger(CommandIds::FileNewEstimate);
     EXPECT_EQ(hints, std::vector<int>{InitialUpdate});
     trigger(CommandIds::FileNewInvoice);
-    auto* invoiceView = dynamic_cast<EmptyDocumentView*>(app->mainFrame()->activeChildFrame()->view());
-    ASSERT_NE(invoiceView, nullptr);
 
     hints.clear();
+    invoiceHints.clear();
     trigger(CommandIds::LogoRight);
     EXPECT_EQ(hints, std::vector<int>{SettingsChanged});
-    EXPECT_EQ(invoiceView->lastHint(), int(SettingsChanged));
+    EXPECT_EQ(invoiceHints, std::vector<int>{SettingsChanged});
     EXPECT_EQ(SettingsStore::get(SettingKeys::LogoLayout), 2);
 
     QTemporaryDir dir;
@@ -131,6 +135,37 @@ TEST_F(DocumentWindows, ViewsAreAttachedThroughTheFactoryAndHearSavesAndSettings
     trigger(CommandIds::FileSaveAs);
     EXPECT_EQ(hints, (std::vector<int>{BeforeSave, AfterSave}));
     EXPECT_EQ(app->mainFrame()->activeChildFrame()->windowTitle(), QStringLiteral("e.vle[*]"));
+}
+
+TEST_F(DocumentWindows, DocumentsOpenInTheirEditViewsWithTheirCommands)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    trigger(CommandIds::FileNewEstimate);
+    auto* estimate =
+        qobject_cast<JobEstimateEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+    ASSERT_NE(estimate, nullptr);
+    EXPECT_TRUE(estimate->isPreviewCurrent());
+    EXPECT_TRUE(action(CommandIds::FilePrint)->isEnabled());
+    EXPECT_TRUE(action(CommandIds::ViewLabour)->isEnabled());
+    EXPECT_FALSE(action(CommandIds::ViewLabourBreakdown)->isEnabled());
+    trigger(CommandIds::ViewLabour);
+    EXPECT_TRUE(estimate->isSectionOn(JobEditView::Labour));
+    EXPECT_TRUE(action(CommandIds::ViewLabour)->isChecked());
+    EXPECT_TRUE(action(CommandIds::ViewLabourBreakdown)->isEnabled());
+    EXPECT_FALSE(action(CommandIds::ViewPayments)->isEnabled());
+
+    ASSERT_NE(app->OpenDocumentFile(example("invoice-3081-kitchen-leak.vli")), nullptr);
+    auto* invoice =
+        qobject_cast<JobInvoiceEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+    ASSERT_NE(invoice, nullptr);
+    app->mainFrame()->updateCommandStates();
+    EXPECT_FALSE(action(CommandIds::ViewLabour)->isEnabled());
+    EXPECT_TRUE(action(CommandIds::ViewPayments)->isEnabled());
+    const bool before = invoice->showPaymentDetails();
+    trigger(CommandIds::ViewPayments);
+    EXPECT_NE(invoice->showPaymentDetails(), before);
+    EXPECT_EQ(invoice->overdueStamp(), "OVERDUE");
 }
 
 TEST_F(DocumentWindows, DroppedAndChosenFilesOpenThroughTheSameCheck)

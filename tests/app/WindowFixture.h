@@ -99,6 +99,7 @@ protected:
     }
 
     void trigger(int command) { app->commands().action(command)->trigger(); }
+    QAction* action(int command) const { return app->commands().action(command); }
 
     QStringList frameTitles() const
     {

@@ -1,0 +1,83 @@
+#include "PdfExportCommand.h"
+
+#include "SettingsStore.h"
+#include "documents/JobFileReader.h"
+#include "print/InvoicePage.h"
+#include "print/PageOptions.h"
+#include "print/PdfExport.h"
+#include "print/PrintedPage.h"
+#include "print/TextStyles.h"
+#include "records/JobEstimate.h"
+#include "records/JobInvoice.h"
+#include "records/JobQuote.h"
+#include "resources/StringTable.h"
+
+#include <QFileInfo>
+#include <memory>
+
+namespace {
+
+bool parseSections(const QString& list, SectionFlags& flags, QString& error)
+{
+    for (const QString& raw : list.split(u',', Qt::SkipEmptyParts)) {
+        const QString name = raw.trimmed().toLower();
+        if (name == QLatin1String("materials"))
+            flags.materials = true;
+        else if (name == QLatin1String("hire"))
+            flags.hire = true;
+        else if (name == QLatin1String("travel"))
+            flags.travel = true;
+        else if (name == QLatin1String("labour"))
+            flags.labour = true;
+        else if (name == QLatin1String("breakdown"))
+            flags.breakdown = true;
+        else {
+            error = QStringLiteral("Unknown section \"%1\": choose from materials, hire, travel, "
+                                   "labour and breakdown.")
+                        .arg(raw.trimmed());
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QString PdfExportCommand::run(const Request& request)
+{
+    PageOptions options;
+    QString error;
+    if (!parseSections(request.sections, options.sections, error))
+        return error;
+    options.vat = SettingsStore::IsVATRegistered();
+    options.showPaymentDetails = request.paymentDetails.value_or(
+        SettingsStore::isSet(SettingKeys::ShowAllInvoicePayments));
+
+    const QString& file = request.document;
+    std::unique_ptr<JobBase> record;
+    if (file.endsWith(QLatin1String(".vle")))
+        record = std::make_unique<JobEstimate>();
+    else if (file.endsWith(QLatin1String(".vlq")))
+        record = std::make_unique<JobQuote>();
+    else if (file.endsWith(QLatin1String(".vli")))
+        record = std::make_unique<JobInvoice>();
+    if (!record || !QFileInfo(file).isFile())
+        return StringTable::text(IDS_FILE_INVALID).toQString().arg(file);
+    if (!JobFileReader::readQuietly(*record, file, error))
+        return error;
+
+    TextStyles styles;
+    styles.LoadStyles();
+    PrintedPage printed(styles);
+    if (auto* invoice = dynamic_cast<JobInvoice*>(record.get())) {
+        options.pageTitle = StringTable::text(IDS_TITLE_INVOICE);
+        invoice->recalculate(options.vat);
+        options.stampText = InvoicePage::stampText(*invoice);
+        printed.compose(*invoice, options);
+    } else {
+        const bool quote = dynamic_cast<JobQuote*>(record.get()) != nullptr;
+        options.pageTitle = StringTable::text(quote ? IDS_TITLE_QUOTE : IDS_TITLE_ESTIMATE);
+        printed.compose(static_cast<const Job&>(*record), options);
+    }
+    return PdfExport::write(printed, request.output).toQString();
+}

@@ -1,0 +1,8 @@
+#include "DocumentView.h"
+
+#include "UpdateHint.h"
+
+void DocumentView::OnInitialUpdate()
+{
+    OnUpdate(nullptr, InitialUpdate, nullptr);
+}
