@@ -20,6 +20,20 @@ double OMDouble::fromText(const OMString& input)
     return value;
 }
 
+OMString OMDouble::toDecimalText(int maxDecimals) const
+{
+    std::string text = OMString::format("%.*f", maxDecimals, m_value).str();
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0')
+            text.pop_back();
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    if (text == "-0")
+        text = "0";
+    return OMString(std::move(text));
+}
+
 OMString OMDouble::toString(const char* format) const
 {
     return OMString::format(format, m_value);

@@ -20,6 +20,8 @@ public:
     constexpr double value() const { return m_value; }
     /// printf format with one floating-point conversion, such as "%f".
     OMString toString(const char* format = "%f") const;
+    /// At most `maxDecimals` decimals, without trailing zeros: 2.5, 3, 0.25.
+    OMString toDecimalText(int maxDecimals = 6) const;
 
 private:
     double m_value;

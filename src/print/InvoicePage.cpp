@@ -66,7 +66,7 @@ void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOption
         GGridRow& row = grid->addRow();
         row.background =
             styles.background(row.index % 2 == 0 ? StyleTableEvenRow : StyleTableOddRow);
-        row.cell(0).setText(item.countText("%.0f"));
+        row.cell(0).setText(item.quantityText());
         row.cell(1).setText(item.desc);
         row.cell(2).setText(item.price.toString());
         if (vat)

@@ -97,7 +97,7 @@ void itemTable(const Context& c, int captionId, const ombrel::OMList<JobItem>& i
                       c.fonts.detailBold, c.styles.background(StyleTableHeader), true);
     items.forEach([&](const JobItem& item) {
         PageTable::addRow(
-            *grid, {item.countText("%.0f"), item.desc, money(item.price), money(item.lineTotal())},
+            *grid, {item.quantityText(), item.desc, money(item.price), money(item.lineTotal())},
             {}, GUnits::NoColour);
     });
     PageTable::addRow(*grid, {"", text(IDS_PRINT_TOTAL_CAPS), "", money(total)}, c.fonts.detailBold,
@@ -121,7 +121,7 @@ void travelTable(const Context& c)
     };
     row(IDS_PRINT_DAYS_ON_SITE, days(job.effectiveDaysOnSite()));
     if (job.chargeTravelDistance) {
-        row(IDS_PRINT_DISTANCE, OMString::format("%.0f", job.distance.value()));
+        row(IDS_PRINT_DISTANCE, job.distance.toDecimalText(2));
         row(IDS_PRINT_COST_PER_MILE, money(job.costPerMile));
     }
     if (job.chargeTravelTime) {

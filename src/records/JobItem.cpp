@@ -19,6 +19,13 @@ OMMoney JobItem::lineTotal() const
     return price.multipliedBy(count.value());
 }
 
+OMString JobItem::quantityText() const
+{
+    if (count.value() == 0.0 && countDefaultsToOne)
+        return {};
+    return count.toDecimalText();
+}
+
 OMString JobItem::countText(const char* format) const
 {
     if (count.value() == 0.0 && countDefaultsToOne)

@@ -30,6 +30,10 @@ public:
     ombrel::OMMoney lineTotal() const;
     /// The count printed with `format`; empty when it stands for one.
     ombrel::OMString countText(const char* format) const;
+    /// The count as a printed page shows it: as many decimals as it has (2.5,
+    /// 3), so that quantity times price reads as the line's total; empty when
+    /// it stands for one.
+    ombrel::OMString quantityText() const;
 
     /// Lines are equal when description, count and price are.
     friend bool operator==(const JobItem& a, const JobItem& b)

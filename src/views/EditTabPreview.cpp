@@ -7,6 +7,7 @@
 #include "print/layout/GPage.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -20,6 +21,8 @@ constexpr int SideInset = 12;     // left and right of the pages
 constexpr int EndInset = 6;       // above the first and below the last page
 constexpr int PageGap = 12;       // between two pages
 constexpr int MinimumSheetWidth = 480;
+// Wider than this the page would only grow its print; it stands centred instead.
+constexpr int MaximumSheetWidth = 920;
 
 QSizeF paperMillimetres()
 {
@@ -87,10 +90,19 @@ QRect EditTabPreview::clientRect() const
     return r;
 }
 
+int EditTabPreview::sheetWidth() const
+{
+    return std::clamp(clientRect().width() - 2 * SideInset, MinimumSheetWidth, MaximumSheetWidth);
+}
+
+int EditTabPreview::sheetLeft() const
+{
+    return std::max(SideInset, (clientRect().width() - sheetWidth()) / 2);
+}
+
 double EditTabPreview::pixelsPerMillimetre() const
 {
-    const int sheetWidth = std::max(MinimumSheetWidth, clientRect().width() - 2 * SideInset);
-    return sheetWidth / paperMillimetres().width();
+    return sheetWidth() / paperMillimetres().width();
 }
 
 QRect EditTabPreview::sheetContent(int index) const
@@ -99,7 +111,7 @@ QRect EditTabPreview::sheetContent(int index) const
     const QSizeF paper = paperMillimetres();
     const PrintMargins m = PrintMargins::fromSettings();
     const double top = EndInset + index * (paper.height() * s + PageGap);
-    return QRectF(SideInset + m.left * s, top + m.top * s,
+    return QRectF(sheetLeft() + m.left * s, top + m.top * s,
                   (paper.width() - m.left - m.right) * s, (paper.height() - m.top - m.bottom) * s)
         .toRect();
 }

@@ -70,6 +70,10 @@ private:
     /// The page's content rectangle on screen for page `index`, unscrolled.
     QRect sheetContent(int index) const;
     double pixelsPerMillimetre() const;
+    /// The paper's width on screen, and where it starts: centred when the
+    /// window is wider than the page needs.
+    int sheetWidth() const;
+    int sheetLeft() const;
     void setScrollRanges();
     void scrollBy(Qt::Orientation orientation, int delta);
 

@@ -43,6 +43,23 @@ TEST(JobItem, CountTextAndReset)
     EXPECT_FALSE(item.countDefaultsToOne);
 }
 
+TEST(JobItem, PrintedQuantitiesKeepTheirDecimals)
+{
+    JobItem item;
+    EXPECT_EQ(item.quantityText(), "");
+    item.count = 2.5;
+    EXPECT_EQ(item.quantityText(), "2.5");
+    item.count = 3;
+    EXPECT_EQ(item.quantityText(), "3");
+    item.count = 0.125;
+    EXPECT_EQ(item.quantityText(), "0.125");
+    item.countDefaultsToOne = false;
+    item.count = 0;
+    EXPECT_EQ(item.quantityText(), "0");
+    EXPECT_EQ(ombrel::OMDouble(17.5).toDecimalText(2), "17.5");
+    EXPECT_EQ(ombrel::OMDouble(-0.0001).toDecimalText(2), "0");
+}
+
 TEST(JobItem, EqualityLooksAtDescriptionCountAndPrice)
 {
     JobItem a, b;
