@@ -40,12 +40,9 @@ void copyItems(const OMList<JobItem>& from, OMList<JobItem>& to, bool standardRa
 InvoiceImport::Result InvoiceImport::importFile(JobInvoice& invoice, const QString& path,
                                                 const Options& options)
 {
-    std::unique_ptr<Job> source;
-    if (path.endsWith(QLatin1String(".vle")))
-        source = std::make_unique<JobEstimate>();
-    else if (path.endsWith(QLatin1String(".vlq")))
-        source = std::make_unique<JobQuote>();
-    else
+    std::unique_ptr<JobBase> read = JobFileReader::recordFor(path);
+    auto* source = dynamic_cast<Job*>(read.get());
+    if (!source)
         return NotAJobFile;
     if (!JobFileReader::read(*source, path))
         return Refused;

@@ -3,8 +3,12 @@
 #include "app/core/MessageHook.h"
 #include "fileformat/Archive.h"
 #include "fileformat/TextFile.h"
-#include "records/JobBase.h"
+#include "records/JobEstimate.h"
+#include "records/JobInvoice.h"
+#include "records/JobQuote.h"
 #include "resources/StringTable.h"
+
+#include <QFileInfo>
 
 using ombrel::OMString;
 
@@ -23,6 +27,29 @@ bool JobFileReader::readQuietly(JobBase& record, const QString& path, QString& e
         return false;
     }
     return true;
+}
+
+std::unique_ptr<JobBase> JobFileReader::recordFor(const QString& path)
+{
+    if (path.endsWith(QLatin1String(".vle")))
+        return std::make_unique<JobEstimate>();
+    if (path.endsWith(QLatin1String(".vlq")))
+        return std::make_unique<JobQuote>();
+    if (path.endsWith(QLatin1String(".vli")))
+        return std::make_unique<JobInvoice>();
+    return nullptr;
+}
+
+std::unique_ptr<JobBase> JobFileReader::load(const QString& path, QString& error)
+{
+    std::unique_ptr<JobBase> record = recordFor(path);
+    if (!record || !QFileInfo(path).isFile()) {
+        error = StringTable::text(IDS_FILE_INVALID).toQString().arg(path);
+        return nullptr;
+    }
+    if (!readQuietly(*record, path, error))
+        return nullptr;
+    return record;
 }
 
 bool JobFileReader::read(JobBase& record, const QString& path)

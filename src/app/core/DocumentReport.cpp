@@ -70,18 +70,8 @@ DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
 {
     Entry entry;
     entry.file = file;
-    std::unique_ptr<JobBase> record;
-    if (file.endsWith(QLatin1String(".vle")))
-        record = std::make_unique<JobEstimate>();
-    else if (file.endsWith(QLatin1String(".vlq")))
-        record = std::make_unique<JobQuote>();
-    else if (file.endsWith(QLatin1String(".vli")))
-        record = std::make_unique<JobInvoice>();
-    if (!record || !QFileInfo(file).isFile()) {
-        entry.error = StringTable::text(IDS_FILE_INVALID).toQString().arg(file);
-        return entry;
-    }
-    if (!JobFileReader::readQuietly(*record, file, entry.error))
+    const std::unique_ptr<JobBase> record = JobFileReader::load(file, entry.error);
+    if (!record)
         return entry;
 
     entry.kind = record->kindName.toQString();

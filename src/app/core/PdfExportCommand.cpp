@@ -12,7 +12,6 @@
 #include "records/JobQuote.h"
 #include "resources/StringTable.h"
 
-#include <QFileInfo>
 #include <memory>
 
 namespace {
@@ -53,17 +52,8 @@ QString PdfExportCommand::run(const Request& request)
     options.showPaymentDetails = request.paymentDetails.value_or(
         SettingsStore::isSet(SettingKeys::ShowAllInvoicePayments));
 
-    const QString& file = request.document;
-    std::unique_ptr<JobBase> record;
-    if (file.endsWith(QLatin1String(".vle")))
-        record = std::make_unique<JobEstimate>();
-    else if (file.endsWith(QLatin1String(".vlq")))
-        record = std::make_unique<JobQuote>();
-    else if (file.endsWith(QLatin1String(".vli")))
-        record = std::make_unique<JobInvoice>();
-    if (!record || !QFileInfo(file).isFile())
-        return StringTable::text(IDS_FILE_INVALID).toQString().arg(file);
-    if (!JobFileReader::readQuietly(*record, file, error))
+    const std::unique_ptr<JobBase> record = JobFileReader::load(request.document, error);
+    if (!record)
         return error;
 
     TextStyles styles;
