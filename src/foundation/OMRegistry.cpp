@@ -46,7 +46,13 @@ OMString om_registry_getString(OMRegistryHive hive, const OMString& keyPath, con
     if (!at.store)
         return fallback;
     const QVariant value = at.store->value(at.key);
-    if (!value.isValid() || !value.canConvert<QString>())
+    if (!value.isValid())
+        return fallback;
+    // A hand-edited settings file may hold a text with unquoted commas, which
+    // the store reads as a list: take it back as the text it was.
+    if (value.typeId() == QMetaType::QStringList)
+        return OMString::fromQString(value.toStringList().join(QLatin1String(", ")));
+    if (!value.canConvert<QString>())
         return fallback;
     return OMString::fromQString(value.toString());
 }

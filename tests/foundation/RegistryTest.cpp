@@ -48,3 +48,19 @@ TEST(Registry, FlagWordsKeepTheirHighBit)
     om_registry_setInteger(kUser, kRoot + "/options", "mode", int32_t(0x80000001u));
     EXPECT_EQ(uint32_t(om_registry_getInteger(kUser, kRoot + "/options", "mode", 0)), 0x80000001u);
 }
+
+TEST(Registry, HandEditedTextWithCommasReadsWhole)
+{
+    QSettings store(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"));
+    const QString path = store.fileName();
+    store.sync();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("\n[hand]\naddress=Unit 7, Canal Wharf, Harrogate\n");
+    file.close();
+    EXPECT_EQ(om_registry_getString(kUser, kRoot + "/hand", "address", ""),
+              "Unit 7, Canal Wharf, Harrogate");
+    // What the program writes itself reads back unchanged.
+    om_registry_setString(kUser, kRoot + "/hand", "written", "A, B");
+    EXPECT_EQ(om_registry_getString(kUser, kRoot + "/hand", "written", ""), "A, B");
+}
