@@ -27,8 +27,6 @@ public:
     /// views reload. A document without a path needs FileSaveAs instead.
     bool FileSave();
     bool FileSaveAs(const QString& path);
-    /// Save and Save As are offered only while there are unsaved changes.
-    bool canSave() const { return isModified(); }
 
     bool numberTaken() const { return m_numberTaken; }
     uint32_t takenNumber() const { return m_takenNumber; }
