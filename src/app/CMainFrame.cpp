@@ -12,6 +12,7 @@
 #include "resources/StringTable.h"
 #include "views/JobEditView.h"
 #include "views/JobInvoiceEditView.h"
+#include "views/JobQuoteEditView.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -224,6 +225,7 @@ void CMainFrame::updateViewCommands(CChildFrame* frame)
         action->setEnabled(job && job->isSectionEnabled(section));
         action->setChecked(job && job->isSectionOn(section));
     }
+    m_actions.action(FileImport)->setEnabled(invoice || qobject_cast<JobQuoteEditView*>(widget));
     QAction* payments = m_actions.action(ViewPayments);
     payments->setCheckable(true);
     payments->setEnabled(invoice && invoice->isPaymentDetailsEnabled());

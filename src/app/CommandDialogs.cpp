@@ -2,6 +2,7 @@
 
 #include "FileFilter.h"
 #include "NewDocumentDialog.h"
+#include "views/DlgImportOptions.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -11,7 +12,26 @@ const char* const CommandDialogs::OpenFilter =
     "Vorlane Files (*.vle;*.vlq;*.vli))|*.vle; *.vlq; *.vli|Estimate Files (*.vle))|*.vle|"
     "Quote Files (*.vlq)|*.vlq|Invoice Files (*.vli)|*.vli|All Files (*.*)|*.*||";
 
+const char* const CommandDialogs::InvoiceImportFilter =
+    "Estimate and Quote Files (*.vle;*.vlq))|*.vle; *.vlq|Estimate Files (*.vle)|*.vle|"
+    "Quote Files (*.vlq)|*.vlq||";
+const char* const CommandDialogs::QuoteImportFilter = "Estimate Files (*.vle)|*.vle||";
+
 QString CommandDialogs::openPath(QWidget* parent)
+{
+    return importPath(parent, OpenFilter);
+}
+
+bool CommandDialogs::importOptions(QWidget* parent, InvoiceImport::Options& options)
+{
+    DlgImportOptions dialog(parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    options = dialog.options();
+    return true;
+}
+
+QString CommandDialogs::importPath(QWidget* parent, const char* filter)
 {
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -21,7 +41,7 @@ QString CommandDialogs::openPath(QWidget* parent)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // The names carry their own patterns; Qt's would only repeat them.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilters(FileFilter::fromPipeSeparated(QString::fromLatin1(OpenFilter)));
+    dialog.setNameFilters(FileFilter::fromPipeSeparated(QString::fromLatin1(filter)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

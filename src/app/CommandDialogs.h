@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/InvoiceImport.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,11 +16,18 @@ class CommandDialogs
 public:
     /// The open dialog's filter, as the program has always shown it.
     static const char* const OpenFilter;
+    /// The filters of the two Import commands.
+    static const char* const InvoiceImportFilter;
+    static const char* const QuoteImportFilter;
 
     virtual ~CommandDialogs() = default;
 
     /// An existing file to open; empty when cancelled.
     virtual QString openPath(QWidget* parent);
+    /// An existing file to import, offered with `filter` ("Name|*.a|...||").
+    virtual QString importPath(QWidget* parent, const char* filter);
+    /// How an estimate or quote goes into an invoice; false when cancelled.
+    virtual bool importOptions(QWidget* parent, InvoiceImport::Options& options);
     /// Where to save; `filter` is the kind's filter line ("Name (*.ext)"),
     /// `suggested` a path to start from. Empty when cancelled.
     virtual QString savePath(QWidget* parent, const QString& filter, const QString& suggested);

@@ -141,8 +141,6 @@ void VorlaneApp::LoadCustomerDatabase()
 void VorlaneApp::createMainFrame()
 {
     m_mainFrame = std::make_unique<CMainFrame>(*m_actions, *m_recent);
-    // Import asks for its file and options in dialogs of the edit views.
-    m_actions->action(FileImport)->setEnabled(false);
     connectCommands();
     connect(m_mainFrame.get(), &CMainFrame::filesDropped, this, [this](const QStringList& paths) {
         for (const QString& path : paths)
@@ -168,6 +166,7 @@ void VorlaneApp::connectCommands()
     on(FilePrintSetup, &VorlaneApp::OnFilePrintSetup);
     on(FilePrint, &VorlaneApp::OnFilePrint);
     on(FilePrintPreview, &VorlaneApp::OnFilePrintPreview);
+    on(FileImport, &VorlaneApp::OnFileImport);
     on(ViewNextTab, [this] {
         if (TabbedEditView* view = activeEditView())
             view->OnNextTab();
@@ -406,6 +405,25 @@ TabbedEditView* VorlaneApp::activeEditView() const
 {
     CChildFrame* frame = m_mainFrame ? m_mainFrame->activeChildFrame() : nullptr;
     return frame ? qobject_cast<TabbedEditView*>(frame->viewWidget()) : nullptr;
+}
+
+void VorlaneApp::OnFileImport()
+{
+    TabbedEditView* view = activeEditView();
+    if (auto* invoice = qobject_cast<JobInvoiceEditView*>(view)) {
+        const QString path = m_dialogs->importPath(m_mainFrame.get(),
+                                                   CommandDialogs::InvoiceImportFilter);
+        InvoiceImport::Options options;
+        if (path.isEmpty() || !m_dialogs->importOptions(m_mainFrame.get(), options))
+            return;
+        invoice->importFile(path, options);
+    } else if (auto* quote = qobject_cast<JobQuoteEditView*>(view)) {
+        const QString path =
+            m_dialogs->importPath(m_mainFrame.get(), CommandDialogs::QuoteImportFilter);
+        if (!path.isEmpty())
+            quote->importEstimate(path);
+    }
+    m_mainFrame->updateCommandStates();
 }
 
 void VorlaneApp::OnFilePrint()

@@ -85,6 +85,8 @@ public:
     void OnFilePrintSetup();
     void OnFilePrint();
     void OnFilePrintPreview();
+    /// Import into the active quote (an estimate) or invoice (an estimate or quote).
+    void OnFileImport();
     void OnLogoLayout(int layout);
     void OnOptions();
     void OnBusinessInformation();

@@ -70,6 +70,21 @@ void JobInvoiceEditView::togglePaymentDetails()
     update();
 }
 
+InvoiceImport::Result JobInvoiceEditView::importFile(const QString& path,
+                                                    const InvoiceImport::Options& options)
+{
+    // What is on screen goes into the record first, so nothing typed is lost.
+    UpdateData(true);
+    const InvoiceImport::Result result = InvoiceImport::importFile(invoice(), path, options);
+    if (result != InvoiceImport::Imported)
+        return result;
+    UpdateData(false);
+    document()->setModified(true);
+    m_preview.RefreshPage();
+    update();
+    return result;
+}
+
 void JobInvoiceEditView::printDocument(bool preview)
 {
     if (preview)

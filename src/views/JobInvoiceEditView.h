@@ -2,6 +2,7 @@
 
 #include "EditTabPreview.h"
 #include "TabbedEditView.h"
+#include "documents/InvoiceImport.h"
 
 class JobInvoice;
 class JobInvoiceDoc;
@@ -29,6 +30,8 @@ public:
     /// Offered only on the Preview tab.
     bool isPaymentDetailsEnabled() const { return isPreviewCurrent(); }
     void togglePaymentDetails();
+    /// Takes a saved estimate or quote into the invoice, then shows the result.
+    InvoiceImport::Result importFile(const QString& path, const InvoiceImport::Options& options);
     /// "OVERDUE" while the invoice is overdue, else empty.
     const ombrel::OMString& overdueStamp() const { return m_overdueStamp; }
 

@@ -1,11 +1,24 @@
 #include "JobQuoteEditView.h"
 
 #include "documents/JobQuoteDoc.h"
+#include "documents/QuoteImport.h"
 #include "resources/StringTable.h"
 
 JobQuoteEditView::JobQuoteEditView(JobQuoteDoc* document, const TextStyles& styles, QWidget* parent)
     : JobEditView(document, styles, parent)
 {
+}
+
+bool JobQuoteEditView::importEstimate(const QString& path)
+{
+    UpdateData(true);
+    if (!QuoteImport::importFile(static_cast<JobQuoteDoc*>(document())->recordQuote(), path))
+        return false;
+    UpdateData(false);
+    document()->setModified(true);
+    preview().RefreshPage();
+    update();
+    return true;
 }
 
 ombrel::OMString JobQuoteEditView::GetPageTitle() const

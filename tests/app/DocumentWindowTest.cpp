@@ -5,6 +5,10 @@
 #include "documents/UpdateHint.h"
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
+#include "views/JobQuoteEditView.h"
+#include "records/JobInvoice.h"
+#include "records/JobQuote.h"
+#include "print/layout/GPage.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -166,6 +170,49 @@ TEST_F(DocumentWindows, DocumentsOpenInTheirEditViewsWithTheirCommands)
     trigger(CommandIds::ViewPayments);
     EXPECT_NE(invoice->showPaymentDetails(), before);
     EXPECT_EQ(invoice->overdueStamp(), "OVERDUE");
+}
+
+TEST_F(DocumentWindows, ImportIntoAnInvoiceAndAQuote)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    trigger(CommandIds::FileNewEstimate);
+    EXPECT_FALSE(action(CommandIds::FileImport)->isEnabled());
+
+    trigger(CommandIds::FileNewInvoice);
+    app->mainFrame()->updateCommandStates();
+    ASSERT_TRUE(action(CommandIds::FileImport)->isEnabled());
+    auto* invoice =
+        qobject_cast<JobInvoiceEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+    ASSERT_NE(invoice, nullptr);
+    // Cancelling the options leaves the invoice as it was.
+    dialogs->importAnswer = example("quote-2043-boiler-replacement.vlq");
+    dialogs->importOptionsAnswer = false;
+    trigger(CommandIds::FileImport);
+    EXPECT_TRUE(dialogs->offeredImportFilter.startsWith("Estimate and Quote Files"));
+    EXPECT_TRUE(invoice->invoice().items.isEmpty());
+    EXPECT_FALSE(invoice->document()->isModified());
+
+    dialogs->importOptionsAnswer = true;
+    dialogs->importOptionsChosen = {true, true};
+    trigger(CommandIds::FileImport);
+    EXPECT_EQ(invoice->invoice().items.size(), 4); // labour, travel, hire, materials
+    EXPECT_TRUE(invoice->invoice().description.str().starts_with("For Quote 2043 - PO 88120"));
+    EXPECT_TRUE(invoice->document()->isModified());
+    EXPECT_TRUE(invoice->preview().printed().page().pageText(0).join('\n').contains("Labour"));
+
+    trigger(CommandIds::FileNewQuote);
+    app->mainFrame()->updateCommandStates();
+    auto* quote =
+        qobject_cast<JobQuoteEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+    ASSERT_NE(quote, nullptr);
+    const unsigned number = quote->job().number;
+    dialogs->importAnswer = example("estimate-1017-bathroom-refit.vle");
+    trigger(CommandIds::FileImport);
+    EXPECT_EQ(dialogs->offeredImportFilter, "Estimate Files (*.vle)|*.vle||");
+    EXPECT_EQ(quote->job().number, number);
+    EXPECT_EQ(quote->job().reference, "MRS-OKAFOR-BATH");
+    EXPECT_TRUE(quote->document()->isModified());
 }
 
 TEST_F(DocumentWindows, DroppedAndChosenFilesOpenThroughTheSameCheck)

@@ -32,7 +32,22 @@ public:
     QStringList offeredKinds;
     QString offeredSaveFilter;
 
+    QString importAnswer;
+    QString offeredImportFilter;
+    bool importOptionsAnswer = true;
+    InvoiceImport::Options importOptionsChosen;
+
     QString openPath(QWidget*) override { return openAnswer; }
+    QString importPath(QWidget*, const char* filter) override
+    {
+        offeredImportFilter = QString::fromLatin1(filter);
+        return importAnswer;
+    }
+    bool importOptions(QWidget*, InvoiceImport::Options& options) override
+    {
+        options = importOptionsChosen;
+        return importOptionsAnswer;
+    }
     QString savePath(QWidget*, const QString& filter, const QString&) override
     {
         offeredSaveFilter = filter;
