@@ -7,19 +7,19 @@
 #include "print/layout/GPage.h"
 
 #include <QKeyEvent>
-#include <algorithm>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace {
 
-constexpr int SideInset = 12;     // left and right of the pages
-constexpr int EndInset = 6;       // above the first and below the last page
-constexpr int PageGap = 12;       // between two pages
+constexpr int SideInset = 12; // left and right of the pages
+constexpr int EndInset = 6;   // above the first and below the last page
+constexpr int PageGap = 12;   // between two pages
 constexpr int MinimumSheetWidth = 480;
 // Wider than this the page would only grow its print; it stands centred instead.
 constexpr int MaximumSheetWidth = 920;
@@ -32,7 +32,8 @@ QSizeF paperMillimetres()
 } // namespace
 
 EditTabPreview::EditTabPreview(const TextStyles& styles, QWidget* parent)
-    : EditTab(TemplateId, parent), m_printed(styles), m_vertical(new QScrollBar(Qt::Vertical, this)),
+    : EditTab(TemplateId, parent), m_printed(styles),
+      m_vertical(new QScrollBar(Qt::Vertical, this)),
       m_horizontal(new QScrollBar(Qt::Horizontal, this))
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -40,6 +41,10 @@ EditTabPreview::EditTabPreview(const TextStyles& styles, QWidget* parent)
     m_horizontal->hide();
     connect(m_vertical, &QScrollBar::valueChanged, this, [this] { update(); });
     connect(m_horizontal, &QScrollBar::valueChanged, this, [this] { update(); });
+    connect(m_vertical, &QScrollBar::actionTriggered, this,
+            [this](int action) { onBarAction(Qt::Vertical, action); });
+    connect(m_horizontal, &QScrollBar::actionTriggered, this,
+            [this](int action) { onBarAction(Qt::Horizontal, action); });
 }
 
 void EditTabPreview::Compose()
@@ -111,8 +116,8 @@ QRect EditTabPreview::sheetContent(int index) const
     const QSizeF paper = paperMillimetres();
     const PrintMargins m = PrintMargins::fromSettings();
     const double top = EndInset + index * (paper.height() * s + PageGap);
-    return QRectF(sheetLeft() + m.left * s, top + m.top * s,
-                  (paper.width() - m.left - m.right) * s, (paper.height() - m.top - m.bottom) * s)
+    return QRectF(sheetLeft() + m.left * s, top + m.top * s, (paper.width() - m.left - m.right) * s,
+                  (paper.height() - m.top - m.bottom) * s)
         .toRect();
 }
 
@@ -134,7 +139,8 @@ void EditTabPreview::setScrollRanges()
         m_horizontal->setVisible(wide);
     const QRect area = clientRect();
     m_vertical->setGeometry(area.right() + 1, 0, m_vertical->sizeHint().width(), area.height());
-    m_horizontal->setGeometry(0, area.bottom() + 1, area.width(), m_horizontal->sizeHint().height());
+    m_horizontal->setGeometry(0, area.bottom() + 1, area.width(),
+                              m_horizontal->sizeHint().height());
     // A position beyond the new maximum moves to it.
     m_vertical->setRange(0, std::max(0, doc.height() - area.height()));
     m_vertical->setPageStep(area.height());
@@ -147,8 +153,9 @@ void EditTabPreview::setScrollRanges()
 int EditTabPreview::lineStep(Qt::Orientation orientation) const
 {
     const QFontMetrics metrics(m_printed.fonts().normal.deviceFont());
-    return std::max(1, orientation == Qt::Vertical ? metrics.height()
-                                                   : metrics.horizontalAdvance(QStringLiteral("    ")));
+    return std::max(1, orientation == Qt::Vertical
+                           ? metrics.height()
+                           : metrics.horizontalAdvance(QStringLiteral("    ")));
 }
 
 int EditTabPreview::pageStep(Qt::Orientation orientation) const
@@ -163,6 +170,33 @@ void EditTabPreview::scrollBy(Qt::Orientation orientation, int delta)
 {
     QScrollBar* bar = orientation == Qt::Vertical ? m_vertical : m_horizontal;
     bar->setValue(bar->value() + delta);
+}
+
+void EditTabPreview::onBarAction(Qt::Orientation orientation, int action)
+{
+    QScrollBar* bar = orientation == Qt::Vertical ? m_vertical : m_horizontal;
+    // The bar's own page step is the whole client area (it sizes the thumb);
+    // a page keeps one line of the last view in sight, as the keys do. The
+    // bar applies the position it is left with once this returns.
+    switch (action) {
+    case QAbstractSlider::SliderPageStepAdd:
+        bar->setSliderPosition(bar->value() + pageStep(orientation));
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        bar->setSliderPosition(bar->value() - pageStep(orientation));
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        // The top of the vertical bar is the top left of the document.
+        if (orientation == Qt::Vertical)
+            m_horizontal->setValue(0);
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        if (orientation == Qt::Vertical)
+            m_horizontal->setValue(m_horizontal->maximum());
+        break;
+    default:
+        break;
+    }
 }
 
 void EditTabPreview::paintEvent(QPaintEvent*)
@@ -215,16 +249,25 @@ void EditTabPreview::keyPressEvent(QKeyEvent* event)
     const int times = std::max(1, event->count());
     for (int n = 0; n < times; ++n) {
         switch (event->key()) {
-        case Qt::Key_Up: scrollBy(Qt::Vertical, -lineStep(Qt::Vertical)); break;
-        case Qt::Key_Down: scrollBy(Qt::Vertical, lineStep(Qt::Vertical)); break;
+        case Qt::Key_Up:
+            scrollBy(Qt::Vertical, -lineStep(Qt::Vertical));
+            break;
+        case Qt::Key_Down:
+            scrollBy(Qt::Vertical, lineStep(Qt::Vertical));
+            break;
         case Qt::Key_Left:
-            scrollBy(Qt::Horizontal, -(shift ? pageStep(Qt::Horizontal) : lineStep(Qt::Horizontal)));
+            scrollBy(Qt::Horizontal,
+                     -(shift ? pageStep(Qt::Horizontal) : lineStep(Qt::Horizontal)));
             break;
         case Qt::Key_Right:
             scrollBy(Qt::Horizontal, shift ? pageStep(Qt::Horizontal) : lineStep(Qt::Horizontal));
             break;
-        case Qt::Key_PageUp: scrollBy(Qt::Vertical, -pageStep(Qt::Vertical)); break;
-        case Qt::Key_PageDown: scrollBy(Qt::Vertical, pageStep(Qt::Vertical)); break;
+        case Qt::Key_PageUp:
+            scrollBy(Qt::Vertical, -pageStep(Qt::Vertical));
+            break;
+        case Qt::Key_PageDown:
+            scrollBy(Qt::Vertical, pageStep(Qt::Vertical));
+            break;
         case Qt::Key_Home:
             m_horizontal->setValue(0);
             if (ctrl)
@@ -267,7 +310,7 @@ void EditTabPreview::BeginPrinting(QPrinter& printer)
     page.setPageWidth(m_printArea.width() * 72.0 / std::max(1, printer.logicalDpiX()));
     page.recalculate(4);
     page.layout(m_printArea);
-    printer.setFromTo(1, page.getPageCount());
+    m_lastPage = page.getPageCount();
 }
 
 void EditTabPreview::PrintPage(QPainter& painter, QPrinter& printer, int pageNumber)
@@ -290,11 +333,17 @@ void EditTabPreview::printAll(QPrinter& printer)
 {
     PreparePrinting();
     BeginPrinting(printer);
+    // The pages the print dialog asked for, within the pages there are.
+    int first = 1;
+    int last = m_lastPage;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = printer.fromPage();
+        last = std::min(last, std::max(first, printer.toPage()));
+    }
     QPainter painter;
-    if (painter.begin(&printer)) {
-        const int count = m_printed.page().getPageCount();
-        for (int number = 1; number <= count; ++number) {
-            if (number > 1)
+    if (first <= last && painter.begin(&printer)) {
+        for (int number = first; number <= last; ++number) {
+            if (number > first)
                 printer.newPage();
             PrintPage(painter, printer, number);
         }
@@ -307,6 +356,8 @@ bool EditTabPreview::print()
 {
     QPrinter& printer = PrintSetup::printer();
     PreparePrinting();
+    // Each print starts from all pages, whatever the last job chose.
+    printer.setPrintRange(QPrinter::AllPages);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -316,6 +367,7 @@ bool EditTabPreview::print()
 
 void EditTabPreview::printPreview()
 {
+    PrintSetup::printer().setPrintRange(QPrinter::AllPages);
     QPrintPreviewDialog dialog(&PrintSetup::printer(), this);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) { printAll(*printer); });

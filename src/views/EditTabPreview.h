@@ -37,7 +37,8 @@ public:
     void BeginPrinting(QPrinter& printer);
     void PrintPage(QPainter& painter, QPrinter& printer, int pageNumber);
     void EndPrinting();
-    /// Prepares, begins, prints every page and ends on `printer`.
+    /// Prepares, begins, prints the pages the printer's range names (all
+    /// unless a page range was chosen) and ends on `printer`.
     void printAll(QPrinter& printer);
     /// The print dialog, then the job; false when cancelled.
     bool print();
@@ -76,10 +77,13 @@ private:
     int sheetLeft() const;
     void setScrollRanges();
     void scrollBy(Qt::Orientation orientation, int delta);
+    /// A scroll bar's own action: page steps and the vertical bar's ends.
+    void onBarAction(Qt::Orientation orientation, int action);
 
     PrintedPage m_printed;
     QScrollBar* m_vertical;
     QScrollBar* m_horizontal;
     bool m_printing = false;
     QRect m_printArea;
+    int m_lastPage = 0;
 };

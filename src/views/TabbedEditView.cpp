@@ -22,6 +22,9 @@ TabbedEditView::TabbedEditView(Document* document, QWidget* parent)
     layout->addWidget(m_strip);
     layout->addWidget(m_area, 1);
     connect(m_strip, &TabStrip::currentChanged, this, &TabbedEditView::SelectTab);
+    // The document window gives its focus to the view on activation; the
+    // current tab takes it, so the preview's keys work without a click.
+    setFocusPolicy(Qt::StrongFocus);
     // The current tab fills the area below the strip, whatever resizes it.
     m_area->installEventFilter(this);
     if (m_document)
@@ -93,6 +96,7 @@ void TabbedEditView::OnInitialUpdate()
         layoutTabs();
         m_currentTab->OnActivateTab();
         m_currentTab->show();
+        setFocusProxy(m_currentTab);
     }
 }
 
@@ -129,6 +133,7 @@ void TabbedEditView::SelectTab(int index)
     layoutTabs();
     m_currentTab->OnActivateTab();
     m_currentTab->show();
+    setFocusProxy(m_currentTab);
     emit currentTabChanged(index);
 }
 

@@ -230,3 +230,21 @@ TEST_F(DocumentWindows, DroppedAndChosenFilesOpenThroughTheSameCheck)
     EXPECT_EQ(frameTitles().constLast(), QStringLiteral("invoice-3081-kitchen-leak.vli"));
     EXPECT_EQ(app->mainFrame()->currentMenuId(), 131);
 }
+
+TEST_F(DocumentWindows, AnOpenedDocumentTakesTheKeysOnItsCurrentTab)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start({example("estimate-1017-bathroom-refit.vle")}));
+    QApplication::setActiveWindow(app->mainFrame());
+    QApplication::processEvents();
+    CChildFrame* frame = app->mainFrame()->activeChildFrame();
+    ASSERT_NE(frame, nullptr);
+    auto* view = qobject_cast<JobEstimateEditView*>(frame->viewWidget());
+    ASSERT_NE(view, nullptr);
+    // Activating the window focuses its view, which hands the focus to the
+    // preview: Page Down scrolls without a click on the page first.
+    app->mainFrame()->mdiArea()->setActiveSubWindow(nullptr);
+    app->mainFrame()->mdiArea()->setActiveSubWindow(frame);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), &view->preview());
+}

@@ -145,8 +145,13 @@ TEST_F(DocumentViews, ScrollingByKeysAndBars)
     EXPECT_EQ(v->value(), v->maximum()); // Home alone moves only sideways
     QTest::keyClick(&preview, Qt::Key_Home, Qt::ControlModifier);
     EXPECT_EQ(v->value(), 0);
+    // The bar's page keeps a line of the last view in sight, as Page Down does.
     v->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(v->value(), v->pageStep());
+    EXPECT_EQ(v->value(), preview.pageStep(Qt::Vertical));
+    v->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(v->value(), preview.pageStep(Qt::Vertical) + line);
+    v->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(v->value(), line);
 
     // A narrow window scrolls sideways too.
     view->resize(300, 600);
@@ -158,6 +163,24 @@ TEST_F(DocumentViews, ScrollingByKeysAndBars)
     EXPECT_EQ(h->value(), 0);
     QTest::keyClick(&preview, Qt::Key_End);
     EXPECT_EQ(h->value(), h->maximum());
+    h->setValue(0);
+    h->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(h->value(), std::min(h->maximum(), preview.pageStep(Qt::Horizontal)));
+
+    // The vertical bar's bottom and top take the horizontal position along;
+    // the horizontal bar's ends leave the vertical one where it is.
+    v->setValue(0);
+    h->setValue(0);
+    v->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(v->value(), v->maximum());
+    EXPECT_EQ(h->value(), h->maximum());
+    h->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(h->value(), 0);
+    EXPECT_EQ(v->value(), v->maximum());
+    h->triggerAction(QAbstractSlider::SliderToMaximum);
+    v->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(v->value(), 0);
+    EXPECT_EQ(h->value(), 0);
 }
 
 TEST_F(DocumentViews, ChangingAStyleRestylesAnOpenPreview)
@@ -192,4 +215,33 @@ TEST_F(DocumentViews, PrintingToAPdfPrinterGivesTheExportedPages)
     EXPECT_EQ(printedText.toStdString(), pdfText(dir.filePath("exported.pdf")).toStdString());
     EXPECT_TRUE(printedText.contains("3081"));
     EXPECT_FALSE(view->preview().isPrinting());
+}
+
+TEST_F(DocumentViews, APrintJobPrintsOnlyThePagesTheDialogChose)
+{
+    QTemporaryDir dir;
+    auto doc = open("estimate-1017-bathroom-refit.vle");
+    auto view = viewOf<JobEstimateEditView, JobEstimateDoc>(doc.get());
+    for (auto section : {JobEditView::Materials, JobEditView::Hire, JobEditView::Travel,
+                         JobEditView::Labour, JobEditView::LabourBreakdown})
+        view->toggleSection(section);
+    auto printTo = [&](const QString& name, QPrinter::PrintRange range, int from, int to) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        // A small sheet, so that the estimate runs onto several pages.
+        printer.setPageSize(QPageSize(QPageSize::A6));
+        printer.setOutputFileName(dir.filePath(name));
+        printer.setPrintRange(range);
+        printer.setFromTo(from, to);
+        view->preview().printAll(printer);
+        return pdfText(dir.filePath(name)).split('\f', Qt::SkipEmptyParts);
+    };
+    const QStringList all = printTo("all.pdf", QPrinter::AllPages, 0, 0);
+    ASSERT_GE(all.size(), 3);
+    const QStringList second = printTo("second.pdf", QPrinter::PageRange, 2, 2);
+    ASSERT_EQ(second.size(), 1);
+    EXPECT_EQ(second.at(0).toStdString(), all.at(1).toStdString());
+    // A range past the end stops at the last page.
+    const QStringList tail = printTo("tail.pdf", QPrinter::PageRange, 2, 999);
+    EXPECT_EQ(tail.size(), all.size() - 1);
 }
