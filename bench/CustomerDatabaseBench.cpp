@@ -24,10 +24,10 @@ struct Fixture
         qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
         qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
         path = home.filePath(QStringLiteral("Vorlane.vlc"));
-        static const char* const surnames[] = {"Smith", "Jones", "Taylor", "Brown", "Williams",
-                                               "Wilson", "Johnson", "Davies", "Robinson", "Wright",
-                                               "Thompson", "Evans", "Walker", "White", "Roberts",
-                                               "Green", "Hall", "Wood", "Jackson", "Clarke"};
+        static const char* const surnames[] = {
+            "Smith",   "Jones",    "Taylor", "Brown",    "Williams", "Wilson", "Johnson",
+            "Davies",  "Robinson", "Wright", "Thompson", "Evans",    "Walker", "White",
+            "Roberts", "Green",    "Hall",   "Wood",     "Jackson",  "Clarke"};
         QByteArray bytes;
         bytes.reserve(kCustomers * 220);
         for (int i = 1; i <= kCustomers; ++i) {

@@ -15,8 +15,8 @@ AboutDialog::AboutDialog(const QString& helpFile, QWidget* parent)
     : QDialog(parent), m_background(SplashScreen::picture(devicePixelRatioF()))
 {
     setWindowTitle(tr("About Vorlane"));
-    const QString link = helpFile.isEmpty() ? QStringLiteral("help:")
-                                            : QUrl::fromLocalFile(helpFile).toString();
+    const QString link =
+        helpFile.isEmpty() ? QStringLiteral("help:") : QUrl::fromLocalFile(helpFile).toString();
     m_text = QStringLiteral("<b>%1</b> %2<p>%3<a href=\"%4\">%5</a>.</p>")
                  .arg(StringTable::text(IDS_PROGRAM_NAME).toQString().toHtmlEscaped(),
                       SettingsStore::GetVersionText().toQString().toHtmlEscaped(),

@@ -64,7 +64,8 @@ CMainFrame::CMainFrame(CommandActions& actions, RecentFileList& recent, QWidget*
         m_menuId = -1;
         refreshMenus();
     });
-    connect(actions.action(WindowCascade), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
+    connect(actions.action(WindowCascade), &QAction::triggered, m_mdi,
+            &QMdiArea::cascadeSubWindows);
     connect(actions.action(WindowTile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
     connect(actions.action(WindowArrange), &QAction::triggered, this, &CMainFrame::arrangeIcons);
     connect(actions.action(AppExit), &QAction::triggered, this, &QWidget::close);
@@ -183,11 +184,12 @@ void CMainFrame::fillWindowList()
     m_windowEntries.append(menu->addSeparator());
     int number = 1;
     for (CChildFrame* frame : frames) {
-        QAction* entry = menu->addAction(
-            QStringLiteral("&%1 %2").arg(number++).arg(frame->document().title()));
+        QAction* entry =
+            menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(frame->document().title()));
         entry->setCheckable(true);
         entry->setChecked(frame == activeChildFrame());
-        connect(entry, &QAction::triggered, frame, [this, frame] { m_mdi->setActiveSubWindow(frame); });
+        connect(entry, &QAction::triggered, frame,
+                [this, frame] { m_mdi->setActiveSubWindow(frame); });
         m_windowEntries.append(entry);
     }
 }
@@ -216,8 +218,10 @@ void CMainFrame::updateViewCommands(CChildFrame* frame)
     auto* job = qobject_cast<JobEditView*>(widget);
     auto* invoice = qobject_cast<JobInvoiceEditView*>(widget);
     const std::pair<int, JobEditView::Section> sections[] = {
-        {ViewMaterials, JobEditView::Materials}, {ViewHire, JobEditView::Hire},
-        {ViewTravel, JobEditView::Travel},       {ViewLabour, JobEditView::Labour},
+        {ViewMaterials, JobEditView::Materials},
+        {ViewHire, JobEditView::Hire},
+        {ViewTravel, JobEditView::Travel},
+        {ViewLabour, JobEditView::Labour},
         {ViewLabourBreakdown, JobEditView::LabourBreakdown}};
     for (const auto& [id, section] : sections) {
         QAction* action = m_actions.action(id);

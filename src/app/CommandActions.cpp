@@ -17,18 +17,19 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     setPromptFromTable(make(FileNewQuote, tr("&Quote"), QKeySequence(ctrlShift | Qt::Key_Q), {},
                             QStringLiteral("tb-new-quote")),
                        IDS_PROMPT_NEW_QUOTE);
-    setPromptFromTable(make(FileNewInvoice, tr("&Invoice"), QKeySequence(ctrlShift | Qt::Key_I),
-                            {}, QStringLiteral("tb-new-invoice")),
+    setPromptFromTable(make(FileNewInvoice, tr("&Invoice"), QKeySequence(ctrlShift | Qt::Key_I), {},
+                            QStringLiteral("tb-new-invoice")),
                        IDS_PROMPT_NEW_INVOICE);
-    make(FileNew, tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
-         tr("Create a new document\nNew"));
+    make(FileNew, tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), tr("Create a new document\nNew"));
     make(FileOpen, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
          tr("Open an existing document\nOpen"), QStringLiteral("tb-open"));
     make(FileClose, tr("&Close"), {}, tr("Close the active document\nClose"));
     make(FileSave, tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
          tr("Save the active document\nSave"), QStringLiteral("tb-save"));
-    make(FileSaveAs, tr("Save &As..."), {}, tr("Save the active document with a new name\nSave As"));
-    make(FilePrintSetup, tr("P&rint Setup..."), {}, tr("Change the printer and printing options\nPage Setup"));
+    make(FileSaveAs, tr("Save &As..."), {},
+         tr("Save the active document with a new name\nSave As"));
+    make(FilePrintSetup, tr("P&rint Setup..."), {},
+         tr("Change the printer and printing options\nPage Setup"));
     make(FilePrint, tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P),
          tr("Print the active document\nPrint"), QStringLiteral("tb-print"));
     make(FilePrintPreview, tr("Print Pre&view"), {}, tr("Display full pages\nPrint Preview"));
@@ -37,9 +38,9 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
          tr("Import an estimate or quote into this document\nImport"));
     make(AppExit, tr("E&xit"), {}, tr("Quit the application; prompts to save documents\nExit"));
 
-    setPromptFromTable(make(Options, tr("&Options"), QKeySequence(Qt::Key_F4), {},
-                            QStringLiteral("tb-options")),
-                       IDS_PROMPT_OPTIONS);
+    setPromptFromTable(
+        make(Options, tr("&Options"), QKeySequence(Qt::Key_F4), {}, QStringLiteral("tb-options")),
+        IDS_PROMPT_OPTIONS);
     make(BusinessInformation, tr("&Business Information"), {},
          tr("Enter the details of your business step by step"));
     make(LogoCentre, tr("Logo in &Centre"), {}, tr("Put the logo in the centre of the page"));
@@ -68,13 +69,17 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     make(ViewNextTab, tr("Next Tab"), QKeySequence(Qt::Key_F8));
     make(ViewPreviousTab, tr("Previous Tab"), QKeySequence(Qt::Key_F7));
     make(EditCopy, tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C))
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
     make(EditCut, tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X))
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
     make(EditPaste, tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V))
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
     make(EditUndo, tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z))
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
 
     make(AppAbout, tr("&About Vorlane..."), {},
          tr("Display program information, version number and copyright\nAbout"));

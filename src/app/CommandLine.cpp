@@ -6,11 +6,14 @@ namespace {
 
 void addOptions(QCommandLineParser& parser)
 {
-    parser.addOption({QStringLiteral("report"), QStringLiteral("Print what each document comes to.")});
-    parser.addOption({QStringLiteral("json"), QStringLiteral("With --report: print JSON instead of a table.")});
-    parser.addOption({QStringLiteral("print"),
-                      QStringLiteral("Print FILE on the default printer without showing the window."),
-                      QStringLiteral("FILE")});
+    parser.addOption(
+        {QStringLiteral("report"), QStringLiteral("Print what each document comes to.")});
+    parser.addOption(
+        {QStringLiteral("json"), QStringLiteral("With --report: print JSON instead of a table.")});
+    parser.addOption(
+        {QStringLiteral("print"),
+         QStringLiteral("Print FILE on the default printer without showing the window."),
+         QStringLiteral("FILE")});
     QCommandLineOption quit(QStringLiteral("quit-after-show"));
     quit.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(quit);
@@ -23,7 +26,8 @@ bool CommandLine::isConsoleOnly(const QStringList& arguments)
     for (const QString& argument : arguments.mid(1)) {
         if (argument == QLatin1String("--"))
             break;
-        for (const char* flag : {"--report", "--export-pdf", "--help", "--help-all", "-h", "-?", "--version", "-v"})
+        for (const char* flag :
+             {"--report", "--export-pdf", "--help", "--help-all", "-h", "-?", "--version", "-v"})
             if (argument == QLatin1String(flag))
                 return true;
     }

@@ -18,7 +18,8 @@ QString quoted(const QString& verb, const QString& path)
 }
 } // namespace
 
-InstanceChannel::InstanceChannel(QObject* parent) : QObject(parent), m_server(new QLocalServer(this))
+InstanceChannel::InstanceChannel(QObject* parent)
+    : QObject(parent), m_server(new QLocalServer(this))
 {
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, [this] {

@@ -118,9 +118,8 @@ void MenuBarBuilder::addRecentFiles(QMenu* file)
     int number = 1;
     for (const QString& path : files) {
         const QString name = QDir::toNativeSeparators(path);
-        QAction* action = file->addAction(
-            QStringLiteral("&%1 %2").arg(number++).arg(QFileInfo(path).fileName().replace(
-                u'&', QStringLiteral("&&"))));
+        QAction* action = file->addAction(QStringLiteral("&%1 %2").arg(number++).arg(
+            QFileInfo(path).fileName().replace(u'&', QStringLiteral("&&"))));
         action->setStatusTip(tr("Open %1").arg(name));
         action->setToolTip(name);
         connect(action, &QAction::triggered, this, [this, path] { emit recentFileChosen(path); });

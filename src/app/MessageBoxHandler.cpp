@@ -17,24 +17,42 @@ MessageHook::Answer show(const ombrel::OMString& text, MessageHook::Icon icon,
     message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     box.setText(message);
     switch (icon) {
-    case MessageHook::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageHook::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MessageHook::Error: box.setIcon(QMessageBox::Critical); break;
-    case MessageHook::Question: box.setIcon(QMessageBox::Question); break;
+    case MessageHook::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageHook::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageHook::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageHook::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
     }
     switch (buttons) {
-    case MessageHook::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MessageHook::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case MessageHook::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MessageHook::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageHook::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MessageHook::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     case MessageHook::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return MessageHook::AnswerYes;
-    case QMessageBox::No: return MessageHook::AnswerNo;
-    case QMessageBox::Ok: return MessageHook::AnswerOk;
-    default: return MessageHook::AnswerCancel;
+    case QMessageBox::Yes:
+        return MessageHook::AnswerYes;
+    case QMessageBox::No:
+        return MessageHook::AnswerNo;
+    case QMessageBox::Ok:
+        return MessageHook::AnswerOk;
+    default:
+        return MessageHook::AnswerCancel;
     }
 }
 

@@ -6,7 +6,9 @@
 
 using ombrel::OMString;
 
-RecentFileList::RecentFileList(QObject* parent) : QObject(parent) {}
+RecentFileList::RecentFileList(QObject* parent) : QObject(parent)
+{
+}
 
 QStringList RecentFileList::files() const
 {

@@ -21,7 +21,8 @@ QPixmap SplashScreen::picture(qreal devicePixelRatio)
     pixmap.fill(Qt::white);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    QSvgRenderer(QStringLiteral(":/art/splash.svg")).render(&painter, QRectF(QPointF(0, 0), PictureSize));
+    QSvgRenderer(QStringLiteral(":/art/splash.svg"))
+        .render(&painter, QRectF(QPointF(0, 0), PictureSize));
     QFont font = painter.font();
     font.setPixelSize(15);
     painter.setFont(font);

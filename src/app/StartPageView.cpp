@@ -72,8 +72,8 @@ bool StartPageView::updateHover(const QPoint& point)
 {
     bool changed = false;
     for (int i = 0; i < StartPageLayout::Count; ++i) {
-        const bool inside = m_layout.buttonWidth > 0 &&
-                            StartPageLayout::hits(m_layout.buttons[size_t(i)], point);
+        const bool inside =
+            m_layout.buttonWidth > 0 && StartPageLayout::hits(m_layout.buttons[size_t(i)], point);
         if (m_hover[size_t(i)] != inside) {
             m_hover[size_t(i)] = inside;
             changed = true;

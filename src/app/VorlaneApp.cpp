@@ -19,11 +19,11 @@
 #include "app/core/SettingsStore.h"
 #include "documents/Document.h"
 #include "documents/JobBaseDoc.h"
-#include "documents/UpdateHint.h"
-#include "resources/StringTable.h"
 #include "documents/JobEstimateDoc.h"
 #include "documents/JobInvoiceDoc.h"
 #include "documents/JobQuoteDoc.h"
+#include "documents/UpdateHint.h"
+#include "resources/StringTable.h"
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
 #include "views/JobQuoteEditView.h"
@@ -122,9 +122,9 @@ bool VorlaneApp::InitInstance(const CommandLine& commandLine)
 void VorlaneApp::registerTemplates()
 {
     m_templates.registerJobTemplates();
-    m_templates.add(std::make_unique<DocumentTemplate>(
-        DocumentTemplates::StartPageResource, QString(),
-        [] { return std::make_unique<StartPageDoc>(); }));
+    m_templates.add(
+        std::make_unique<DocumentTemplate>(DocumentTemplates::StartPageResource, QString(),
+                                           [] { return std::make_unique<StartPageDoc>(); }));
 }
 
 void VorlaneApp::LoadTextStyles()
@@ -175,13 +175,27 @@ void VorlaneApp::connectCommands()
         if (TabbedEditView* view = activeEditView())
             view->OnPrevTab();
     });
-    on(EditCopy, [this] { if (TabbedEditView* view = activeEditView()) view->OnEditCopy(); });
-    on(EditCut, [this] { if (TabbedEditView* view = activeEditView()) view->OnEditCut(); });
-    on(EditPaste, [this] { if (TabbedEditView* view = activeEditView()) view->OnEditPaste(); });
-    on(EditUndo, [this] { if (TabbedEditView* view = activeEditView()) view->OnEditUndo(); });
+    on(EditCopy, [this] {
+        if (TabbedEditView* view = activeEditView())
+            view->OnEditCopy();
+    });
+    on(EditCut, [this] {
+        if (TabbedEditView* view = activeEditView())
+            view->OnEditCut();
+    });
+    on(EditPaste, [this] {
+        if (TabbedEditView* view = activeEditView())
+            view->OnEditPaste();
+    });
+    on(EditUndo, [this] {
+        if (TabbedEditView* view = activeEditView())
+            view->OnEditUndo();
+    });
     const std::pair<int, JobEditView::Section> sections[] = {
-        {ViewMaterials, JobEditView::Materials}, {ViewHire, JobEditView::Hire},
-        {ViewTravel, JobEditView::Travel},       {ViewLabour, JobEditView::Labour},
+        {ViewMaterials, JobEditView::Materials},
+        {ViewHire, JobEditView::Hire},
+        {ViewTravel, JobEditView::Travel},
+        {ViewLabour, JobEditView::Labour},
         {ViewLabourBreakdown, JobEditView::LabourBreakdown}};
     for (const auto& [id, section] : sections)
         on(id, [this, section = section] {
@@ -317,13 +331,26 @@ CChildFrame* VorlaneApp::addFrame(std::unique_ptr<Document> document)
 void VorlaneApp::onStartPageAction(int action)
 {
     switch (action) {
-    case StartPageView::NewEstimate: OpenNewDocument(DocumentTemplates::EstimateResource); break;
-    case StartPageView::NewQuote: OpenNewDocument(DocumentTemplates::QuoteResource); break;
-    case StartPageView::NewInvoice: OpenNewDocument(DocumentTemplates::InvoiceResource); break;
-    case StartPageView::OpenDocument: OnFileOpen(); break;
-    case StartPageView::BusinessInfo: OnBusinessInformation(); break;
-    case StartPageView::ProgramOptions: OnOptions(); break;
-    default: break;
+    case StartPageView::NewEstimate:
+        OpenNewDocument(DocumentTemplates::EstimateResource);
+        break;
+    case StartPageView::NewQuote:
+        OpenNewDocument(DocumentTemplates::QuoteResource);
+        break;
+    case StartPageView::NewInvoice:
+        OpenNewDocument(DocumentTemplates::InvoiceResource);
+        break;
+    case StartPageView::OpenDocument:
+        OnFileOpen();
+        break;
+    case StartPageView::BusinessInfo:
+        OnBusinessInformation();
+        break;
+    case StartPageView::ProgramOptions:
+        OnOptions();
+        break;
+    default:
+        break;
     }
 }
 
@@ -381,16 +408,18 @@ bool VorlaneApp::SaveDocument(Document& document, bool askPath)
         const DocumentTemplate* kind = document.documentTemplate();
         const QString ext = kind ? kind->extension() : QString();
         const QString suggested =
-            path.isEmpty() ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                                 .filePath(document.title() + u'.' + ext)
-                           : path;
+            path.isEmpty()
+                ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                      .filePath(document.title() + u'.' + ext)
+                : path;
         path = m_dialogs->savePath(m_mainFrame.get(),
                                    kind ? kind->docString(DocumentTemplate::FilterName) : QString(),
                                    suggested);
         if (path.isEmpty())
             return false;
     }
-    const bool saved = askPath || document.path().isEmpty() ? job->FileSaveAs(path) : job->FileSave();
+    const bool saved =
+        askPath || document.path().isEmpty() ? job->FileSaveAs(path) : job->FileSave();
     if (saved)
         m_recent->add(path);
     return saved;
@@ -411,8 +440,8 @@ void VorlaneApp::OnFileImport()
 {
     TabbedEditView* view = activeEditView();
     if (auto* invoice = qobject_cast<JobInvoiceEditView*>(view)) {
-        const QString path = m_dialogs->importPath(m_mainFrame.get(),
-                                                   CommandDialogs::InvoiceImportFilter);
+        const QString path =
+            m_dialogs->importPath(m_mainFrame.get(), CommandDialogs::InvoiceImportFilter);
         InvoiceImport::Options options;
         if (path.isEmpty() || !m_dialogs->importOptions(m_mainFrame.get(), options))
             return;

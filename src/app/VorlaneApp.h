@@ -42,7 +42,8 @@ public:
     using ViewFactory = std::function<ViewParts(Document& document)>;
 
     /// `dialogs` answers the commands' questions; null means the real dialogs.
-    explicit VorlaneApp(std::unique_ptr<CommandDialogs> dialogs = nullptr, QObject* parent = nullptr);
+    explicit VorlaneApp(std::unique_ptr<CommandDialogs> dialogs = nullptr,
+                        QObject* parent = nullptr);
     ~VorlaneApp() override;
 
     /// Starts the program; false when it must end (for example a named file is invalid).
@@ -62,7 +63,8 @@ public:
 
     /// Makes the view of each new window of the kind `resourceId`.
     void setViewFactory(int resourceId, ViewFactory factory);
-    /// Where the program's own files (the manual) are looked for; the executable's folder by default.
+    /// Where the program's own files (the manual) are looked for; the executable's folder by
+    /// default.
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
 
     /// Opens `path` in a new window (or brings its window forward); null after

@@ -38,7 +38,8 @@ bool hasArgument(int argc, char* argv[], const char* wanted)
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "--") == 0)
             break;
-        if (qstrcmp(argv[i], wanted) == 0 || QByteArray(argv[i]).startsWith(QByteArray(wanted) + '='))
+        if (qstrcmp(argv[i], wanted) == 0 ||
+            QByteArray(argv[i]).startsWith(QByteArray(wanted) + '='))
             return true;
     }
     return false;
@@ -107,9 +108,10 @@ int runConsole(int argc, char* argv[])
     parser.addOption(exportPdf);
     parser.addOption(sections);
     parser.addOption(paymentDetails);
-    parser.addPositionalArgument(QStringLiteral("files"),
-                                 QStringLiteral("Estimates (.vle), quotes (.vlq), invoices (.vli) to open."),
-                                 QStringLiteral("[FILE...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("files"),
+        QStringLiteral("Estimates (.vle), quotes (.vlq), invoices (.vli) to open."),
+        QStringLiteral("[FILE...]"));
     parser.process(*app);
     if (exporting)
         return runExport(parser);
@@ -120,7 +122,8 @@ QStringList handOverRequests(const CommandLine& commandLine)
 {
     QStringList requests;
     if (!commandLine.printFile.isEmpty())
-        requests.append(InstanceChannel::printRequest(QFileInfo(commandLine.printFile).absoluteFilePath()));
+        requests.append(
+            InstanceChannel::printRequest(QFileInfo(commandLine.printFile).absoluteFilePath()));
     for (const QString& file : commandLine.files)
         requests.append(InstanceChannel::openRequest(QFileInfo(file).absoluteFilePath()));
     return requests;

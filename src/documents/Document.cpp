@@ -77,7 +77,9 @@ bool Document::OnSaveDocument(const QString& path)
     return true;
 }
 
-void Document::OnCloseDocument() {}
+void Document::OnCloseDocument()
+{
+}
 
 void Document::setPath(const QString& path)
 {

@@ -23,8 +23,7 @@ JobItem summaryLine(int id, OMMoney price, Percentage rate)
     return item;
 }
 
-void copyItems(const OMList<JobItem>& from, OMList<JobItem>& to, bool standardRate,
-               Percentage rate)
+void copyItems(const OMList<JobItem>& from, OMList<JobItem>& to, bool standardRate, Percentage rate)
 {
     from.forEach([&](const JobItem& source) {
         JobItem copy = source;

@@ -3,7 +3,9 @@
 #include "app/core/SettingsStore.h"
 #include "records/Job.h"
 
-JobDoc::JobDoc(Job* job) : JobBaseDoc(job), m_job(job) {}
+JobDoc::JobDoc(Job* job) : JobBaseDoc(job), m_job(job)
+{
+}
 
 bool JobDoc::OnNewDocument()
 {

@@ -6,10 +6,9 @@ namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
 constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
 };
 
 // Well-formed UTF-8: no stray continuation bytes, no overlong forms,
@@ -27,10 +26,20 @@ bool isValidUtf8(const QByteArray& bytes)
         int length = 0;
         unsigned min = 0;
         unsigned code = 0;
-        if ((c & 0xE0) == 0xC0) { length = 2; min = 0x80; code = c & 0x1F; }
-        else if ((c & 0xF0) == 0xE0) { length = 3; min = 0x800; code = c & 0x0F; }
-        else if ((c & 0xF8) == 0xF0) { length = 4; min = 0x10000; code = c & 0x07; }
-        else return false;
+        if ((c & 0xE0) == 0xC0) {
+            length = 2;
+            min = 0x80;
+            code = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            length = 3;
+            min = 0x800;
+            code = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            length = 4;
+            min = 0x10000;
+            code = c & 0x07;
+        } else
+            return false;
         if (end - p < length)
             return false;
         for (int i = 1; i < length; ++i) {
@@ -83,7 +92,8 @@ bool Archive::readLine(ombrel::OMString& line)
     qsizetype stop = end;
     if (stop > m_position && m_data.at(stop - 1) == '\r')
         --stop;
-    line = ombrel::OMString(std::string(m_data.constData() + m_position, size_t(stop - m_position)));
+    line =
+        ombrel::OMString(std::string(m_data.constData() + m_position, size_t(stop - m_position)));
     m_position = next;
     return true;
 }

@@ -26,7 +26,10 @@ public:
     /// The next line without its line end; false at the end of the text.
     bool readLine(ombrel::OMString& line);
 
-    void write(const ombrel::OMString& text) { m_data.append(text.str().data(), qsizetype(text.str().size())); }
+    void write(const ombrel::OMString& text)
+    {
+        m_data.append(text.str().data(), qsizetype(text.str().size()));
+    }
     void write(const char* text) { m_data.append(text); }
     /// The text written so far, or the decoded text being read.
     const QByteArray& data() const { return m_data; }

@@ -12,8 +12,7 @@ namespace ombrel {
 
 /// A contiguous array. Its capacity starts at 128 bytes and doubles when full.
 /// Access outside 0..size-1 throws OMIndexOutOfBoundsException.
-template <typename T>
-class OMArray
+template <typename T> class OMArray
 {
 public:
     OMArray() = default;

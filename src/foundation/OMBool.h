@@ -11,8 +11,16 @@ class OMBool
 public:
     constexpr OMBool(bool value = false) : m_value(value) {}
     explicit OMBool(const OMString& text) : m_value(fromText(text)) {}
-    OMBool& operator=(bool value) { m_value = value; return *this; }
-    OMBool& operator=(const OMString& text) { m_value = fromText(text); return *this; }
+    OMBool& operator=(bool value)
+    {
+        m_value = value;
+        return *this;
+    }
+    OMBool& operator=(const OMString& text)
+    {
+        m_value = fromText(text);
+        return *this;
+    }
 
     static bool fromText(const OMString& text);
 

@@ -11,8 +11,16 @@ class OMDouble
 public:
     constexpr OMDouble(double value = 0.0) : m_value(value) {}
     explicit OMDouble(const OMString& text) : m_value(fromText(text)) {}
-    OMDouble& operator=(double value) { m_value = value; return *this; }
-    OMDouble& operator=(const OMString& text) { m_value = fromText(text); return *this; }
+    OMDouble& operator=(double value)
+    {
+        m_value = value;
+        return *this;
+    }
+    OMDouble& operator=(const OMString& text)
+    {
+        m_value = fromText(text);
+        return *this;
+    }
 
     static double fromText(const OMString& text);
 

@@ -9,8 +9,7 @@
 
 namespace ombrel {
 
-template <typename T>
-class OMIterator;
+template <typename T> class OMIterator;
 
 /**
  * A doubly linked list of copies. Each operation takes the list's own lock, so
@@ -18,8 +17,7 @@ class OMIterator;
  * to be seen as one takes lockForReading or lockForWriting around them.
  * Every change bumps a modification count that iterators check (fail-fast).
  */
-template <typename T>
-class OMList
+template <typename T> class OMList
 {
 public:
     OMList() = default;
@@ -62,8 +60,7 @@ public:
     OMIterator<T> iterator() const { return OMIterator<T>(const_cast<OMList*>(this)); }
 
     /// Calls `f` on each element in order under the list's lock.
-    template <typename F>
-    void forEach(F&& f) const
+    template <typename F> void forEach(F&& f) const
     {
         std::lock_guard lock(m_mutex);
         for (const T& item : m_items)
@@ -96,8 +93,7 @@ private:
  * A change of the list by any other way ends the iterator's use: the next step
  * throws OMNoSuchElementException.
  */
-template <typename T>
-class OMIterator
+template <typename T> class OMIterator
 {
 public:
     OMIterator() = default;

@@ -25,8 +25,8 @@ Location locate(OMRegistryHive hive, const OMString& keyPath, const OMString& na
     const QString company = parts.takeFirst();
     const QString application = parts.takeFirst();
     parts.append(name.toQString());
-    const auto scope = hive == OMRegistryHive::CurrentUser ? QSettings::UserScope
-                                                           : QSettings::SystemScope;
+    const auto scope =
+        hive == OMRegistryHive::CurrentUser ? QSettings::UserScope : QSettings::SystemScope;
     return {std::make_unique<QSettings>(QSettings::NativeFormat, scope, company, application),
             parts.join(u'/')};
 }

@@ -67,7 +67,8 @@ bool OMString::startsWith(const OMString& prefix, int mode) const
 {
     if (prefix.m_text.size() > m_text.size())
         return false;
-    return equalBytes(std::string_view(m_text).substr(0, prefix.m_text.size()), prefix.m_text, mode);
+    return equalBytes(std::string_view(m_text).substr(0, prefix.m_text.size()), prefix.m_text,
+                      mode);
 }
 
 bool OMString::endsWith(const OMString& suffix, int mode) const

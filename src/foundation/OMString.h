@@ -2,8 +2,8 @@
 
 #include <QString>
 #include <compare>
-#include <ostream>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -22,11 +22,7 @@ public:
     QString toQString() const { return QString::fromUtf8(m_text.data(), qsizetype(m_text.size())); }
 
     /// printf-style formatting that ignores the user's locale.
-    static OMString format(const char* fmt, ...)
-#if defined(__GNUC__)
-        __attribute__((format(printf, 1, 2)))
-#endif
-        ;
+    [[gnu::format(printf, 1, 2)]] static OMString format(const char* fmt, ...);
 
     const std::string& str() const { return m_text; }
     const char* c_str() const { return m_text.c_str(); }
@@ -52,15 +48,30 @@ public:
     /// A copy without leading and trailing blanks and tabs.
     OMString trimmed() const;
 
-    OMString& operator+=(const OMString& other) { m_text += other.m_text; return *this; }
-    OMString& operator+=(const char* other) { m_text += other; return *this; }
-    OMString& operator+=(char c) { m_text += c; return *this; }
+    OMString& operator+=(const OMString& other)
+    {
+        m_text += other.m_text;
+        return *this;
+    }
+    OMString& operator+=(const char* other)
+    {
+        m_text += other;
+        return *this;
+    }
+    OMString& operator+=(char c)
+    {
+        m_text += c;
+        return *this;
+    }
     friend OMString operator+(OMString a, const OMString& b) { return a += b; }
 
     friend bool operator==(const OMString& a, const OMString& b) = default;
     friend std::strong_ordering operator<=>(const OMString& a, const OMString& b) = default;
     friend bool operator==(const OMString& a, const char* b) { return a.m_text == b; }
-    friend std::ostream& operator<<(std::ostream& out, const OMString& s) { return out << s.m_text; }
+    friend std::ostream& operator<<(std::ostream& out, const OMString& s)
+    {
+        return out << s.m_text;
+    }
 
 private:
     std::string m_text;

@@ -22,11 +22,13 @@ bool OMTime::set(const OMString& text, const OMString& format)
     const std::string& t = text.str();
     const std::string& f = format.str();
     int fields[6] = {0, 0, 0, 0, 0, 0}; // year, month, day, hour, minute, second
-    static const struct {
+    static const struct
+    {
         const char* token;
         size_t width;
         int field;
-    } tokens[] = {{"YYYY", 4, 0}, {"MM", 2, 1}, {"DD", 2, 2}, {"hh", 2, 3}, {"mm", 2, 4}, {"ss", 2, 5}};
+    } tokens[] = {{"YYYY", 4, 0}, {"MM", 2, 1}, {"DD", 2, 2},
+                  {"hh", 2, 3},   {"mm", 2, 4}, {"ss", 2, 5}};
     size_t ti = 0;
     m_seconds = 0;
     for (size_t fi = 0; fi < f.size();) {
@@ -80,14 +82,31 @@ OMString OMTime::toString(const char* format) const
             continue;
         }
         switch (*++p) {
-        case 'Y': out += OMString::format("%04d", date.year()); break;
-        case 'm': out += OMString::format("%02d", date.month()); break;
-        case 'd': out += OMString::format("%02d", date.day()); break;
-        case 'H': out += OMString::format("%02d", time.hour()); break;
-        case 'M': out += OMString::format("%02d", time.minute()); break;
-        case 'S': out += OMString::format("%02d", time.second()); break;
-        case '%': out += '%'; break;
-        default: out += '%'; out += *p; break;
+        case 'Y':
+            out += OMString::format("%04d", date.year());
+            break;
+        case 'm':
+            out += OMString::format("%02d", date.month());
+            break;
+        case 'd':
+            out += OMString::format("%02d", date.day());
+            break;
+        case 'H':
+            out += OMString::format("%02d", time.hour());
+            break;
+        case 'M':
+            out += OMString::format("%02d", time.minute());
+            break;
+        case 'S':
+            out += OMString::format("%02d", time.second());
+            break;
+        case '%':
+            out += '%';
+            break;
+        default:
+            out += '%';
+            out += *p;
+            break;
         }
     }
     return out;

@@ -13,8 +13,16 @@ class OMUInt32
 public:
     constexpr OMUInt32(uint32_t value = 0) : m_value(value) {}
     explicit OMUInt32(const OMString& text) : m_value(fromText(text)) {}
-    OMUInt32& operator=(uint32_t value) { m_value = value; return *this; }
-    OMUInt32& operator=(const OMString& text) { m_value = fromText(text); return *this; }
+    OMUInt32& operator=(uint32_t value)
+    {
+        m_value = value;
+        return *this;
+    }
+    OMUInt32& operator=(const OMString& text)
+    {
+        m_value = fromText(text);
+        return *this;
+    }
 
     static uint32_t fromText(const OMString& text);
 

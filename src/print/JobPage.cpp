@@ -97,8 +97,8 @@ void itemTable(const Context& c, int captionId, const ombrel::OMList<JobItem>& i
                       c.fonts.detailBold, c.styles.background(StyleTableHeader), true);
     items.forEach([&](const JobItem& item) {
         PageTable::addRow(
-            *grid, {item.quantityText(), item.desc, money(item.price), money(item.lineTotal())},
-            {}, GUnits::NoColour);
+            *grid, {item.quantityText(), item.desc, money(item.price), money(item.lineTotal())}, {},
+            GUnits::NoColour);
     });
     PageTable::addRow(*grid, {"", text(IDS_PRINT_TOTAL_CAPS), "", money(total)}, c.fonts.detailBold,
                       c.styles.background(StyleTableHeader));

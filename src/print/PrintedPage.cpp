@@ -7,7 +7,9 @@
 #include "Stamp.h"
 #include "TextStyles.h"
 
-PrintedPage::PrintedPage(const TextStyles& styles) : m_styles(styles) {}
+PrintedPage::PrintedPage(const TextStyles& styles) : m_styles(styles)
+{
+}
 
 void PrintedPage::LoadFonts()
 {

@@ -10,11 +10,12 @@ bool Customer::readValue(const OMString& key, const OMString& value)
         custno = OMUInt32::fromText(value);
         return true;
     }
-    OMString* const fields[] = {&title, &name, &initial, &surname, &company, &phone,
-                                &mobile, &fax, &address.first, &address.town,
-                                &address.county, &address.postcode};
-    static const char* const keys[] = {"title", "name", "initial", "surname", "company", "phone",
-                                       "mobile", "fax", "first", "town", "county", "postcode"};
+    OMString* const fields[] = {&title,         &name,         &initial,        &surname,
+                                &company,       &phone,        &mobile,         &fax,
+                                &address.first, &address.town, &address.county, &address.postcode};
+    static const char* const keys[] = {"title",   "name",  "initial", "surname",
+                                       "company", "phone", "mobile",  "fax",
+                                       "first",   "town",  "county",  "postcode"};
     for (size_t i = 0; i < std::size(keys); ++i) {
         if (key == keys[i]) {
             *fields[i] = value;

@@ -81,22 +81,38 @@ void Job::addItem(const OMString& section, const JobItem& item)
 void Job::readValue(const OMString& section, const OMString& key, const OMString& value)
 {
     if (section == "job") {
-        if (key == "description") description = value;
-        else if (key == "reference") reference = value;
-        else if (key == "hourlyRate") hourlyRate = OMMoney(value);
-        else if (key == "costPerMile") costPerMile = OMMoney(value);
-        else if (key == "hoursResearch") hoursResearch = value;
-        else if (key == "hoursPurchase") hoursPurchase = value;
-        else if (key == "hoursWork") hoursWork = value;
-        else if (key == "hoursInspection") hoursInspection = value;
-        else if (key == "hoursAdmin") hoursAdmin = value;
-        else if (key == "distance") distance = value;
-        else if (key == "hoursTravel") hoursTravel = value;
-        else if (key == "daysOnSite") daysOnSite = value;
-        else if (key == "daysValid") daysValid = value;
-        else if (key == "chargeTravelTime") chargeTravelTime = value;
-        else if (key == "chargeTravelDistance") chargeTravelDistance = value;
-        else if (key == "displayEAOE") displayEAOE = value;
+        if (key == "description")
+            description = value;
+        else if (key == "reference")
+            reference = value;
+        else if (key == "hourlyRate")
+            hourlyRate = OMMoney(value);
+        else if (key == "costPerMile")
+            costPerMile = OMMoney(value);
+        else if (key == "hoursResearch")
+            hoursResearch = value;
+        else if (key == "hoursPurchase")
+            hoursPurchase = value;
+        else if (key == "hoursWork")
+            hoursWork = value;
+        else if (key == "hoursInspection")
+            hoursInspection = value;
+        else if (key == "hoursAdmin")
+            hoursAdmin = value;
+        else if (key == "distance")
+            distance = value;
+        else if (key == "hoursTravel")
+            hoursTravel = value;
+        else if (key == "daysOnSite")
+            daysOnSite = value;
+        else if (key == "daysValid")
+            daysValid = value;
+        else if (key == "chargeTravelTime")
+            chargeTravelTime = value;
+        else if (key == "chargeTravelDistance")
+            chargeTravelDistance = value;
+        else if (key == "displayEAOE")
+            displayEAOE = value;
     } else if (section == "customer") {
         customer.readValue(key, value);
     } else if (section == "location") {
@@ -209,7 +225,8 @@ OMMoney Job::travelTimeCost() const
 {
     if (!chargeTravelTime)
         return 0;
-    return hourlyRate.multipliedBy(int64_t(effectiveDaysOnSite())).multipliedBy(hoursTravel.value());
+    return hourlyRate.multipliedBy(int64_t(effectiveDaysOnSite()))
+        .multipliedBy(hoursTravel.value());
 }
 
 OMMoney Job::travelDistanceCost() const

@@ -37,7 +37,9 @@ void JobBase::reset()
     date = OMDate();
 }
 
-void JobBase::addItem(const OMString&, const JobItem&) {}
+void JobBase::addItem(const OMString&, const JobItem&)
+{
+}
 
 void JobBase::readValue(const OMString& section, const OMString& key, const OMString& value)
 {

@@ -72,13 +72,20 @@ void JobInvoice::addItem(const OMString& section, const JobItem& item)
 void JobInvoice::readValue(const OMString& section, const OMString& key, const OMString& value)
 {
     if (section == "details") {
-        if (key == "description") description = value;
-        else if (key == "reference") reference = value;
-        else if (key == "displayEAOE") displayEAOE = value;
-        else if (key == "daysToPay") daysToPay = value;
-        else if (key == "addOverduePercentage") addOverduePercentage = value;
-        else if (key == "overduePercentage") overduePercentage = Percentage::parseText(value);
-        else if (key == "extraTerms") extraTerms = value;
+        if (key == "description")
+            description = value;
+        else if (key == "reference")
+            reference = value;
+        else if (key == "displayEAOE")
+            displayEAOE = value;
+        else if (key == "daysToPay")
+            daysToPay = value;
+        else if (key == "addOverduePercentage")
+            addOverduePercentage = value;
+        else if (key == "overduePercentage")
+            overduePercentage = Percentage::parseText(value);
+        else if (key == "extraTerms")
+            extraTerms = value;
     } else if (section == "customer") {
         customer.readValue(key, value);
     } else {

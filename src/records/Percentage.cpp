@@ -22,9 +22,9 @@ Percentage Percentage::parseText(const OMString& text)
 {
     const int point = text.first('.');
     if (point < 0)
-        return Percentage(int32_t(std::clamp<int64_t>(wholePart(text) * 100,
-                                                      std::numeric_limits<int32_t>::min(),
-                                                      std::numeric_limits<int32_t>::max())));
+        return Percentage(
+            int32_t(std::clamp<int64_t>(wholePart(text) * 100, std::numeric_limits<int32_t>::min(),
+                                        std::numeric_limits<int32_t>::max())));
     int64_t value = wholePart(text.left(point)) * 100;
     OMString decimals = text.mid(point + 1, 2);
     while (decimals.length() < 2)
@@ -43,7 +43,8 @@ OMString Percentage::toText(bool withSign) const
 {
     const int64_t v = m_value;
     const int64_t magnitude = v < 0 ? -v : v;
-    OMString text = OMString::format("%s%lld", v < 0 ? "-" : "", static_cast<long long>(magnitude / 100));
+    OMString text =
+        OMString::format("%s%lld", v < 0 ? "-" : "", static_cast<long long>(magnitude / 100));
     const int hundredths = int(magnitude % 100);
     if (hundredths != 0) {
         text += OMString::format(".%02d", hundredths);

@@ -11,9 +11,13 @@ EditTab::EditTab(unsigned templateId, QWidget* parent) : QWidget(parent), m_temp
 {
 }
 
-void EditTab::OnDocumentUpdate(DocumentView*, int, void*) {}
+void EditTab::OnDocumentUpdate(DocumentView*, int, void*)
+{
+}
 
-void EditTab::DoDataExchange(DataExchange&) {}
+void EditTab::DoDataExchange(DataExchange&)
+{
+}
 
 bool EditTab::UpdateData(DataExchange::Direction direction)
 {

@@ -3,7 +3,8 @@
 #include "documents/JobEstimateDoc.h"
 #include "resources/StringTable.h"
 
-JobEstimateEditView::JobEstimateEditView(JobEstimateDoc* document, const TextStyles& styles, QWidget* parent)
+JobEstimateEditView::JobEstimateEditView(JobEstimateDoc* document, const TextStyles& styles,
+                                         QWidget* parent)
     : JobEditView(document, styles, parent)
 {
 }

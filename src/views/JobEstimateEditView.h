@@ -9,7 +9,8 @@ class JobEstimateEditView : public JobEditView
     Q_OBJECT
 
 public:
-    JobEstimateEditView(JobEstimateDoc* document, const TextStyles& styles, QWidget* parent = nullptr);
+    JobEstimateEditView(JobEstimateDoc* document, const TextStyles& styles,
+                        QWidget* parent = nullptr);
 
     ombrel::OMString GetPageTitle() const override;
 };

@@ -71,7 +71,7 @@ void JobInvoiceEditView::togglePaymentDetails()
 }
 
 InvoiceImport::Result JobInvoiceEditView::importFile(const QString& path,
-                                                    const InvoiceImport::Options& options)
+                                                     const InvoiceImport::Options& options)
 {
     // What is on screen goes into the record first, so nothing typed is lost.
     UpdateData(true);

@@ -17,7 +17,8 @@ class JobInvoiceEditView : public TabbedEditView
     Q_OBJECT
 
 public:
-    JobInvoiceEditView(JobInvoiceDoc* document, const TextStyles& styles, QWidget* parent = nullptr);
+    JobInvoiceEditView(JobInvoiceDoc* document, const TextStyles& styles,
+                       QWidget* parent = nullptr);
 
     JobInvoice& invoice() const;
     EditTabPreview& preview() { return m_preview; }

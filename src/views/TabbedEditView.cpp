@@ -8,8 +8,8 @@
 #include "resources/StringTable.h"
 
 #include <QApplication>
-#include <QMetaObject>
 #include <QEvent>
+#include <QMetaObject>
 #include <QVBoxLayout>
 
 TabbedEditView::TabbedEditView(Document* document, QWidget* parent)
@@ -37,7 +37,9 @@ TabbedEditView::~TabbedEditView()
         m_document->removeView(this);
 }
 
-void TabbedEditView::ComposePage(GPage&, const PageFonts&) {}
+void TabbedEditView::ComposePage(GPage&, const PageFonts&)
+{
+}
 
 ombrel::OMString TabbedEditView::GetPageTitle() const
 {
@@ -167,7 +169,9 @@ void TabbedEditView::OnFilePrintPreview()
     printDocument(true);
 }
 
-void TabbedEditView::printDocument(bool) {}
+void TabbedEditView::printDocument(bool)
+{
+}
 
 void TabbedEditView::OnNextTab()
 {

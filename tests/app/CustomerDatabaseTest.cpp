@@ -34,23 +34,22 @@ std::vector<std::string> surnames(const CustomerDatabase& db)
 
 TEST(CustomerFile, ReadingIsLenient)
 {
-    const QByteArray text =
-        "# a comment line\n"
-        "\n"
-        "  [7]  \r\n"
-        "\tname = ignored because the name has a blank\n"
-        "surname=Smith  \n"
-        "first=1 High Street|Little Wick\n"
-        "colour=blue\n"
-        "no equals sign here\n"
-        "=value without a name\n"
-        "[3]\n"
-        "[12\n"                           // no "]": the number stays 3
-        "company=Acme|Ltd\n"
-        "[20]\n"                          // no field: not added, but counted
-        "[5]\n"
-        "custno=9\n"                      // a field that sets the number
-        "town=\tNewtown \t\n";             // the line is trimmed, not the value
+    const QByteArray text = "# a comment line\n"
+                            "\n"
+                            "  [7]  \r\n"
+                            "\tname = ignored because the name has a blank\n"
+                            "surname=Smith  \n"
+                            "first=1 High Street|Little Wick\n"
+                            "colour=blue\n"
+                            "no equals sign here\n"
+                            "=value without a name\n"
+                            "[3]\n"
+                            "[12\n" // no "]": the number stays 3
+                            "company=Acme|Ltd\n"
+                            "[20]\n" // no field: not added, but counted
+                            "[5]\n"
+                            "custno=9\n"           // a field that sets the number
+                            "town=\tNewtown \t\n"; // the line is trimmed, not the value
     const CustomerFile::Contents read = CustomerFile::read(text);
     ASSERT_EQ(read.customers.size(), 3u);
     EXPECT_EQ(read.customers[0].custno, 7u);
@@ -69,7 +68,7 @@ TEST(CustomerFile, MissingAndRepeatedNumbersAreMadeUnique)
     // Fields before any header, a header that is not a number, and a number
     // used twice: each gets a fresh number above the file's highest.
     const CustomerFile::Contents read = CustomerFile::read("surname=A\n[4]\nsurname=B\n"
-                                                          "[x]\nsurname=C\n[4]\nsurname=D\n");
+                                                           "[x]\nsurname=C\n[4]\nsurname=D\n");
     ASSERT_EQ(read.customers.size(), 4u);
     EXPECT_EQ(read.customers[0].custno, 5u);
     EXPECT_EQ(read.customers[1].custno, 4u);
@@ -215,7 +214,8 @@ TEST_F(CustomerDatabaseTest, AFullDiskLeavesTheOldFile)
 {
     QByteArray old;
     for (int i = 1; i <= 200; ++i)
-        old += "\n[" + QByteArray::number(i) + "]\nsurname=Customer number " + QByteArray::number(i) + "\n";
+        old += "\n[" + QByteArray::number(i) + "]\nsurname=Customer number " +
+               QByteArray::number(i) + "\n";
     writeFile(old);
     CustomerDatabase db;
     db.LoadCustomerDatabase();
@@ -324,7 +324,8 @@ TEST_F(CustomerDatabaseTest, AStaleLockIsTakenOver)
     const qint64 deadPid = 4194000; // above any pid in use here
     QFile lock(m_path + ".lock");
     ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write(QByteArray::number(deadPid) + "\nvorlane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.write(QByteArray::number(deadPid) + "\nvorlane\n" + QSysInfo::machineHostName().toUtf8() +
+               "\n");
     lock.close();
 
     CustomerDatabase db;

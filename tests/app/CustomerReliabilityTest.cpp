@@ -22,7 +22,8 @@ protected:
     {
         auto* process = new QProcess;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.filePath(QStringLiteral("helper-config")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                   m_dir.filePath(QStringLiteral("helper-config")));
         process->setProcessEnvironment(env);
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process->start(QStringLiteral(CUSTOMER_SAVE_HELPER),
@@ -95,7 +96,8 @@ TEST_F(CustomerReliability, AKilledSaveLeavesTheOldOrTheNewFile)
         helper->kill();
         helper->waitForFinished();
         const QByteArray now = readFile();
-        ASSERT_TRUE(now == old || now == fresh) << "round " << round << ": " << now.size() << " bytes";
+        ASSERT_TRUE(now == old || now == fresh)
+            << "round " << round << ": " << now.size() << " bytes";
         (now == old ? sawOld : sawNew)++;
     }
     std::printf("old file %d times, new file %d times\n", sawOld, sawNew);
@@ -137,8 +139,8 @@ TEST_F(CustomerReliability, RunningCopiesKeepEveryCustomer)
 
 TEST(CustomerFileDamage, EveryTruncationAndByteChangeReads)
 {
-    QFile sample(qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR")
-                 + QStringLiteral("/tests/corpus/customers/sample.vlc"));
+    QFile sample(qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR") +
+                 QStringLiteral("/tests/corpus/customers/sample.vlc"));
     ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
     const QByteArray bytes = sample.readAll();
     ASSERT_GT(bytes.size(), 200);

@@ -1,6 +1,6 @@
 #include "app/core/MessageHook.h"
-#include "support/MessageCapture.h"
 #include "app/core/SettingsStore.h"
+#include "support/MessageCapture.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>

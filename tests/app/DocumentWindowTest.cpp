@@ -3,12 +3,12 @@
 #include "app/CommandIds.h"
 #include "documents/DocumentView.h"
 #include "documents/UpdateHint.h"
+#include "print/layout/GPage.h"
+#include "records/JobInvoice.h"
+#include "records/JobQuote.h"
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
 #include "views/JobQuoteEditView.h"
-#include "records/JobInvoice.h"
-#include "records/JobQuote.h"
-#include "print/layout/GPage.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -219,8 +219,8 @@ TEST_F(DocumentWindows, DroppedAndChosenFilesOpenThroughTheSameCheck)
 {
     skipFirstRun();
     ASSERT_TRUE(start());
-    emit app->mainFrame()->filesDropped({example("quote-2043-boiler-replacement.vlq"),
-                                         QStringLiteral("/tmp/none.vlq")});
+    emit app->mainFrame()->filesDropped(
+        {example("quote-2043-boiler-replacement.vlq"), QStringLiteral("/tmp/none.vlq")});
     EXPECT_EQ(frameTitles().constLast(), QStringLiteral("quote-2043-boiler-replacement.vlq"));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, QStringLiteral("The file /tmp/none.vlq is invalid."));

@@ -108,10 +108,12 @@ TEST(AboutBox, NamesTheProgramAndVersionAndLinksTheManual)
 
 TEST(OpenDialogFilter, TheWindowsFilterBecomesQtNameFilters)
 {
-    const QStringList filters = FileFilter::fromPipeSeparated(QString::fromLatin1(CommandDialogs::OpenFilter));
-    EXPECT_EQ(filters, (QStringList{"Vorlane Files (*.vle;*.vlq;*.vli)) (*.vle *.vlq *.vli)",
-                                    "Estimate Files (*.vle)) (*.vle)", "Quote Files (*.vlq) (*.vlq)",
-                                    "Invoice Files (*.vli) (*.vli)", "All Files (*.*) (*)"}));
+    const QStringList filters =
+        FileFilter::fromPipeSeparated(QString::fromLatin1(CommandDialogs::OpenFilter));
+    EXPECT_EQ(filters,
+              (QStringList{"Vorlane Files (*.vle;*.vlq;*.vli)) (*.vle *.vlq *.vli)",
+                           "Estimate Files (*.vle)) (*.vle)", "Quote Files (*.vlq) (*.vlq)",
+                           "Invoice Files (*.vli) (*.vli)", "All Files (*.*) (*)"}));
 }
 
 #include "HelpTest.moc"

@@ -50,7 +50,8 @@ TEST_F(Instance, ASecondStartHandsItsFileToTheRunningProgramAndEnds)
 
     ASSERT_EQ(second.state(), QProcess::NotRunning) << second.readAllStandardError().toStdString();
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
-    EXPECT_EQ(frameTitles(), (QStringList{"Vorlane Start Page", "quote-2043-boiler-replacement.vlq"}));
+    EXPECT_EQ(frameTitles(),
+              (QStringList{"Vorlane Start Page", "quote-2043-boiler-replacement.vlq"}));
 }
 
 TEST_F(Instance, LongRequestsGoUnansweredAndRequestsDuringADialogAreOnlyAcknowledged)
@@ -81,7 +82,8 @@ TEST_F(Instance, LongRequestsGoUnansweredAndRequestsDuringADialogAreOnlyAcknowle
 TEST(InstanceRequests, RoundTripPathsWithQuotesAndRefuseOtherText)
 {
     QString verb, path;
-    ASSERT_TRUE(InstanceChannel::parseRequest(InstanceChannel::printRequest("/a \"b\")].vle"), &verb, &path));
+    ASSERT_TRUE(InstanceChannel::parseRequest(InstanceChannel::printRequest("/a \"b\")].vle"),
+                                              &verb, &path));
     EXPECT_EQ(verb, QStringLiteral("print"));
     EXPECT_EQ(path, QStringLiteral("/a \"b\")].vle"));
     EXPECT_FALSE(InstanceChannel::parseRequest(QStringLiteral("[delete(\"/x\")]"), &verb, &path));

@@ -51,12 +51,19 @@ const QStringList kEditLayout = {"&Edit:", "  &Layout>", "    Logo in &Centre", 
 
 QStringList fileMenu(bool import)
 {
-    QStringList file = QStringList{"&File:"} + kNewMenu +
-                       QStringList{"  &Open...\tCtrl+O", "  &Close", "  &Save\tCtrl+S", "  Save &As...", "  -"};
+    QStringList file =
+        QStringList{"&File:"} + kNewMenu +
+        QStringList{"  &Open...\tCtrl+O", "  &Close", "  &Save\tCtrl+S", "  Save &As...", "  -"};
     if (import)
-        file << "  &Import...\tCtrl+I" << "  -";
-    file << "  &Print...\tCtrl+P" << "  Print Pre&view" << "  P&rint Setup..." << "  -"
-         << "  Recent File" << "  -" << "  E&xit";
+        file << "  &Import...\tCtrl+I"
+             << "  -";
+    file << "  &Print...\tCtrl+P"
+         << "  Print Pre&view"
+         << "  P&rint Setup..."
+         << "  -"
+         << "  Recent File"
+         << "  -"
+         << "  E&xit";
     return file;
 }
 
@@ -72,18 +79,26 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
 
     // The start page shows the menu of no document; the options commands wait for their sheet.
     const QStringList none = QStringList{"&File:"} + kNewMenu +
-                             QStringList{"  &Open...\tCtrl+O", "  -", "  P&rint Setup...", "  -",
-                                         "  Recent File", "  -", "  &Close", "  E&xit",
-                                         "&View:", "  &Toolbar"} +
+                             QStringList{"  &Open...\tCtrl+O",
+                                         "  -",
+                                         "  P&rint Setup...",
+                                         "  -",
+                                         "  Recent File",
+                                         "  -",
+                                         "  &Close",
+                                         "  E&xit",
+                                         "&View:",
+                                         "  &Toolbar"} +
                              kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), none);
 
     trigger(CommandIds::FileNewEstimate);
-    const QStringList estimate = fileMenu(false) + kEditLayout +
-                                 QStringList{"&View:", "  &Materials", "  &Hire Charges", "  T&ravel",
-                                             "  &Labour", "  &Detailed Breakdown of Labour", "  -",
-                                             "  &Toolbar"} +
-                                 kWindow + kHelp;
+    const QStringList estimate =
+        fileMenu(false) + kEditLayout +
+        QStringList{"&View:",    "  &Materials", "  &Hire Charges",
+                    "  T&ravel", "  &Labour",    "  &Detailed Breakdown of Labour",
+                    "  -",       "  &Toolbar"} +
+        kWindow + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), estimate);
 
     trigger(CommandIds::FileNewQuote);
@@ -136,7 +151,8 @@ TEST_F(Menus, RecentFilesKeepTheLastFourMostRecentFirstAndDropAFileThatIsGone)
     }
     EXPECT_EQ(app->recentFiles().files(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
     EXPECT_EQ(QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"))
-                  .value(QStringLiteral("Recent File List/File1")).toString(),
+                  .value(QStringLiteral("Recent File List/File1"))
+                  .toString(),
               paths[4]);
 
     // Re-opening an open file brings its window forward and moves it to the top.

@@ -25,7 +25,10 @@ const char* kQuote = "quote-2043-boiler-replacement.vlq";
 class Report : public ::testing::Test
 {
 protected:
-    void SetUp() override { QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear(); }
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
+    }
 };
 
 QJsonArray parse(const QString& json)
@@ -85,10 +88,23 @@ TEST_F(Report, InvoicesCarryVATOnlyWhenRegistered)
 TEST_F(Report, KeysKeepTheirOrder)
 {
     const QString json = DocumentReport({example(kQuote)}).toJson();
-    QStringList keys = {"file", "kind", "docReference", "number", "date", "customer",
-                        "totalHours", "effectiveDaysOnSite", "labourHoursCost", "hoursItemsTotal",
-                        "labourTotal", "travelTimeCost", "travelDistanceCost", "travelCost",
-                        "materialsTotal", "hireTotal", "jobTotal"};
+    QStringList keys = {"file",
+                        "kind",
+                        "docReference",
+                        "number",
+                        "date",
+                        "customer",
+                        "totalHours",
+                        "effectiveDaysOnSite",
+                        "labourHoursCost",
+                        "hoursItemsTotal",
+                        "labourTotal",
+                        "travelTimeCost",
+                        "travelDistanceCost",
+                        "travelCost",
+                        "materialsTotal",
+                        "hireTotal",
+                        "jobTotal"};
     qsizetype at = 0;
     for (const QString& key : keys) {
         const qsizetype next = json.indexOf('"' + key + '"', at);

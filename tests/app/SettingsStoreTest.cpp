@@ -1,5 +1,5 @@
-#include "app/core/LocaleInfo.h"
 #include "app/core/SettingsStore.h"
+#include "app/core/LocaleInfo.h"
 
 #include <QLocale>
 #include <QSettings>
@@ -57,7 +57,8 @@ TEST_F(Settings, GenericOperationsAddressSectionAndName)
 TEST_F(Settings, ValuesAreNeverCached)
 {
     EXPECT_EQ(SettingsStore::GetHoursSymbol(), "hr");
-    QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).setValue("options/HoursSymbol", "h");
+    QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"))
+        .setValue("options/HoursSymbol", "h");
     EXPECT_EQ(SettingsStore::GetHoursSymbol(), "h");
 }
 

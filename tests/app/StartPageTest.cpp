@@ -71,7 +71,8 @@ TEST(StartPageViewInput, HoverFollowsThePointerEdgesIncludedAndTheClickRunsThatB
     view.OnUpdate(nullptr, InitialUpdate, nullptr);
     ASSERT_EQ(view.layoutFigures().buttonWidth, 300);
     std::vector<int> clicked;
-    QObject::connect(&view, &StartPageView::actionRequested, [&](int action) { clicked.push_back(action); });
+    QObject::connect(&view, &StartPageView::actionRequested,
+                     [&](int action) { clicked.push_back(action); });
 
     const QRect second = view.layoutFigures().buttons[1];
     EXPECT_TRUE(view.updateHover(second.topLeft()));

@@ -96,7 +96,8 @@ TEST_F(Startup, ANamedDocumentOpensInsteadOfTheStartPage)
     ASSERT_TRUE(start({example(kEstimate)}));
     EXPECT_EQ(frameTitles(), QStringList{kEstimate});
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(app->recentFiles().files().value(0), QFileInfo(example(kEstimate)).absoluteFilePath());
+    EXPECT_EQ(app->recentFiles().files().value(0),
+              QFileInfo(example(kEstimate)).absoluteFilePath());
 }
 
 TEST_F(Startup, AMissingFileOnTheCommandLineEndsStartUpWithTheMessage)

@@ -101,7 +101,10 @@ protected:
     }
 
     /// Marks the first run as done, so start-up shows no message.
-    static void skipFirstRun() { SettingsStore::set(SettingKeys::Mode, int32_t(SettingKeys::FirstRunDone)); }
+    static void skipFirstRun()
+    {
+        SettingsStore::set(SettingKeys::Mode, int32_t(SettingKeys::FirstRunDone));
+    }
 
     bool start(const QStringList& files = {})
     {

@@ -10,7 +10,10 @@
 class DocumentsFixture : public ::testing::Test
 {
 protected:
-    void SetUp() override { QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear(); }
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
+    }
 
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
 

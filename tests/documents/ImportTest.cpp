@@ -77,9 +77,9 @@ TEST_F(Import, QuoteIntoAnEmptyInvoice)
 
     // A second import appends below a rule and adds a second set of lines.
     ASSERT_EQ(InvoiceImport::importFile(invoice, file, {}), InvoiceImport::Imported);
-    EXPECT_EQ(invoice.description,
-              "For Quote 104 - ABC\n\nReplace the boiler.\n" + std::string(70, '_') +
-                  "\n\nFor Quote 104 - ABC\n\nReplace the boiler.");
+    EXPECT_EQ(invoice.description, "For Quote 104 - ABC\n\nReplace the boiler.\n" +
+                                       std::string(70, '_') +
+                                       "\n\nFor Quote 104 - ABC\n\nReplace the boiler.");
     EXPECT_EQ(lines(invoice).size(), 2u);
     // The invoice's customer now has a surname, so the second import asked.
     EXPECT_EQ(messages, std::vector<std::string>{

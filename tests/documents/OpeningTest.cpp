@@ -45,7 +45,8 @@ TEST_F(Opening, TemplatesInTheirOrderWithTheirStrings)
     EXPECT_EQ(templates.all()[2]->extension(), "vlq");
     EXPECT_EQ(templates.all()[2]->docString(DocumentTemplate::FilterName),
               "Vorlane Quote Files (*.vlq)");
-    EXPECT_EQ(templates.forPath("/a/b.vli"), templates.byResource(DocumentTemplates::InvoiceResource));
+    EXPECT_EQ(templates.forPath("/a/b.vli"),
+              templates.byResource(DocumentTemplates::InvoiceResource));
     EXPECT_EQ(templates.forPath("/a/b.VLI"), nullptr);
 }
 
@@ -54,9 +55,9 @@ TEST_F(Opening, RefusesMissingPathsAndFilesOfAnotherKind)
     EXPECT_EQ(templates.openDocumentFile(path("none.vle")), nullptr);
     ASSERT_TRUE(TextFile::save(path("quote.vle"), "[quote]\n[end]\n"));
     EXPECT_EQ(templates.openDocumentFile(path("quote.vle")), nullptr);
-    EXPECT_EQ(messages, (std::vector<std::string>{
-                            "The file " + path("none.vle").toStdString() + " is invalid.",
-                            "Invalid Estimate file."}));
+    EXPECT_EQ(messages, (std::vector<std::string>{"The file " + path("none.vle").toStdString() +
+                                                      " is invalid.",
+                                                  "Invalid Estimate file."}));
     for (const auto& t : templates.all())
         EXPECT_TRUE(t->documents().empty());
 }

@@ -1,6 +1,6 @@
-#include "support/MessageCapture.h"
 #include "documents/JobEstimateDoc.h"
 #include "fileformat/TextFile.h"
+#include "support/MessageCapture.h"
 
 #include <QDir>
 #include <QFile>

@@ -109,7 +109,9 @@ TEST(DocumentRead, WindowsFilesAreConverted)
 {
     JobInvoice invoice;
     // "£" and "é" as Windows-1252 bytes, CR LF line ends.
-    ASSERT_EQ(readInto(invoice, "[invoice]\r\n[details]\r\ndescription=\xA3" "5 caf\xE9\r\n"), 0);
+    ASSERT_EQ(readInto(invoice, "[invoice]\r\n[details]\r\ndescription=\xA3"
+                                "5 caf\xE9\r\n"),
+              0);
     EXPECT_EQ(invoice.description, "£5 café");
     EXPECT_EQ(Archive::toUtf8("\x80\x99"), QByteArray("€™"));
 }

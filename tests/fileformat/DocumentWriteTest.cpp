@@ -32,7 +32,8 @@ std::string withoutUpdated(const std::string& text)
     return out;
 }
 
-JobItem item(const char* desc, double count, int64_t cost, int64_t price, int rate, OMDate date = {})
+JobItem item(const char* desc, double count, int64_t cost, int64_t price, int rate,
+             OMDate date = {})
 {
     JobItem i;
     i.desc = desc;
@@ -83,13 +84,16 @@ TEST_F(DocumentWrite, EstimateLayoutByteForByte)
     ASSERT_EQ(updated.size(), 14u);
     const std::string expected =
         "[estimate]\nversion=1\n"
-        "\n[base]\nnumber=17\ncreated=20070302134501\nupdated=" + updated +
+        "\n[base]\nnumber=17\ncreated=20070302134501\nupdated=" +
+        updated +
         "\nhasVATInfo=1\nownDocReference=0\ndocReference=17\ndate=20070302\n"
         "\n[job]\nreference=R1\nhourlyRate=1,234.56\nhoursResearch=0.000000\n"
         "hoursPurchase=0.000000\nhoursWork=7.500000\nhoursInspection=0.000000\n"
         "hoursAdmin=0.000000\nhoursTravel=0.000000\ncostPerMile=0.00\ndistance=0.000000\n"
         "daysOnSite=0\ndaysValid=60\nchargeTravelTime=1\nchargeTravelDistance=0\ndisplayEAOE=1\n"
-        "created=20070302134501\nupdated=" + updated + "\ndescription=Line one|Line two\n"
+        "created=20070302134501\nupdated=" +
+        updated +
+        "\ndescription=Line one|Line two\n"
         "\n[customer]\ncustno=4\ncompany=\ntitle=\nname=\ninitial=\nsurname=Smith\n"
         "first=1 High St|Flat 2\ntown=\ncounty=\npostcode=\nphone=\nfax=\nmobile=\n"
         "\n[location]\nsameAsCustomer=0\ncompany=\ntitle=\nname=\ninitial=\nsurname=\nfirst=\n"
@@ -123,10 +127,12 @@ TEST_F(DocumentWrite, InvoiceLayoutByteForByte)
     const std::string updated = invoice.updated.toString("%Y%m%d%H%M%S").str();
     const std::string expected =
         "[invoice]\nversion=1\n"
-        "\n[base]\ncreated=20070302134501\nupdated=" + updated +
+        "\n[base]\ncreated=20070302134501\nupdated=" +
+        updated +
         "\nhasVATInfo=0\nownDocReference=1\ndocReference=INV-7\n"
         "\n[details]\ndescription=Work\nreference=\ndaysToPay=30\ndisplayEAOE=1\n"
-        "created=20070302134501\nupdated=" + updated +
+        "created=20070302134501\nupdated=" +
+        updated +
         "\naddOverduePercentage=1\noverduePercentage=8.5\nextraTerms=\n"
         "\n[customer]\ncustno=0\ncompany=Acme\ntitle=\nname=\ninitial=\nsurname=\nfirst=\n"
         "town=\ncounty=\npostcode=\nphone=\nfax=\nmobile=\n"

@@ -21,8 +21,7 @@ QByteArray example(const char* name)
     return bytes;
 }
 
-template <typename Record>
-void readBytes(const QByteArray& bytes)
+template <typename Record> void readBytes(const QByteArray& bytes)
 {
     Record record;
     Archive archive = Archive::forReading(bytes);

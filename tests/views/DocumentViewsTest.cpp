@@ -43,8 +43,7 @@ protected:
         return doc;
     }
 
-    template <typename View, typename Doc>
-    std::unique_ptr<View> viewOf(Document* doc)
+    template <typename View, typename Doc> std::unique_ptr<View> viewOf(Document* doc)
     {
         auto view = std::make_unique<View>(static_cast<Doc*>(doc), styles);
         view->resize(800, 600);

@@ -1,9 +1,9 @@
-#include "support/MessageCapture.h"
+#include "views/TabbedEditView.h"
 #include "documents/JobEstimateDoc.h"
 #include "documents/UpdateHint.h"
+#include "support/MessageCapture.h"
 #include "views/EditTab.h"
 #include "views/TabStrip.h"
-#include "views/TabbedEditView.h"
 
 #include <QLineEdit>
 #include <QSettings>
@@ -129,7 +129,7 @@ TEST_F(TabbedView, AnUnreadableNumberStopsThePass)
     view->tabs[0].text->setText("first");
     EXPECT_FALSE(view->UpdateData(true));
     EXPECT_EQ(messages, std::vector<std::string>{"Please enter an integer."});
-    EXPECT_EQ(view->tabs[0].textField, "first");  // bound before the number
+    EXPECT_EQ(view->tabs[0].textField, "first"); // bound before the number
     EXPECT_EQ(view->tabs[0].numberField, 7u);
     EXPECT_EQ(view->tabs[1].textField, "loaded"); // the pass ended before it
     EXPECT_TRUE(view->tabs[0].number->hasFocus() || !QApplication::focusWindow());

@@ -35,11 +35,11 @@ private:
 
 bool sameDetails(const Customer& a, const Customer& b)
 {
-    return a.title == b.title && a.name == b.name && a.initial == b.initial
-        && a.surname == b.surname && a.company == b.company && a.address.first == b.address.first
-        && a.address.town == b.address.town && a.address.county == b.address.county
-        && a.address.postcode == b.address.postcode && a.phone == b.phone && a.mobile == b.mobile
-        && a.fax == b.fax;
+    return a.title == b.title && a.name == b.name && a.initial == b.initial &&
+           a.surname == b.surname && a.company == b.company && a.address.first == b.address.first &&
+           a.address.town == b.address.town && a.address.county == b.address.county &&
+           a.address.postcode == b.address.postcode && a.phone == b.phone && a.mobile == b.mobile &&
+           a.fax == b.fax;
 }
 
 bool samePerson(const Customer& a, const Customer& b)

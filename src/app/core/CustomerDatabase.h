@@ -1,9 +1,9 @@
 #pragma once
 
-#include "records/Customer.h"
-#include "records/CustomerStore.h"
 #include "foundation/OMList.h"
 #include "foundation/OMString.h"
+#include "records/Customer.h"
+#include "records/CustomerStore.h"
 
 #include <QByteArray>
 #include <cstdint>

@@ -42,28 +42,40 @@ OMString* fieldNamed(Customer& c, std::string_view name)
     // Ordered by how often a file holds each name; all of them are in every record.
     switch (name.size()) {
     case 4:
-        if (name == "name") return &c.name;
-        if (name == "town") return &c.address.town;
+        if (name == "name")
+            return &c.name;
+        if (name == "town")
+            return &c.address.town;
         break;
     case 5:
-        if (name == "title") return &c.title;
-        if (name == "first") return &c.address.first;
-        if (name == "phone") return &c.phone;
+        if (name == "title")
+            return &c.title;
+        if (name == "first")
+            return &c.address.first;
+        if (name == "phone")
+            return &c.phone;
         break;
     case 3:
-        if (name == "fax") return &c.fax;
+        if (name == "fax")
+            return &c.fax;
         break;
     case 6:
-        if (name == "county") return &c.address.county;
-        if (name == "mobile") return &c.mobile;
+        if (name == "county")
+            return &c.address.county;
+        if (name == "mobile")
+            return &c.mobile;
         break;
     case 7:
-        if (name == "surname") return &c.surname;
-        if (name == "initial") return &c.initial;
-        if (name == "company") return &c.company;
+        if (name == "surname")
+            return &c.surname;
+        if (name == "initial")
+            return &c.initial;
+        if (name == "company")
+            return &c.company;
         break;
     case 8:
-        if (name == "postcode") return &c.address.postcode;
+        if (name == "postcode")
+            return &c.address.postcode;
         break;
     }
     return nullptr;
@@ -185,12 +197,18 @@ void CustomerFile::write(const Customer& c, QByteArray& out)
     out.append(number, qsizetype(end - number));
     out.append("]\n", 2);
     const std::pair<std::string_view, const OMString*> fields[] = {
-        {"company=", &c.company},        {"title=", &c.title},
-        {"name=", &c.name},              {"initial=", &c.initial},
-        {"surname=", &c.surname},        {"first=", &c.address.first},
-        {"town=", &c.address.town},      {"county=", &c.address.county},
-        {"postcode=", &c.address.postcode}, {"phone=", &c.phone},
-        {"fax=", &c.fax},                {"mobile=", &c.mobile},
+        {"company=", &c.company},
+        {"title=", &c.title},
+        {"name=", &c.name},
+        {"initial=", &c.initial},
+        {"surname=", &c.surname},
+        {"first=", &c.address.first},
+        {"town=", &c.address.town},
+        {"county=", &c.address.county},
+        {"postcode=", &c.address.postcode},
+        {"phone=", &c.phone},
+        {"fax=", &c.fax},
+        {"mobile=", &c.mobile},
     };
     for (const auto& [name, value] : fields) {
         out.append(name.data(), qsizetype(name.size()));

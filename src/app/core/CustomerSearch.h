@@ -1,8 +1,8 @@
 #pragma once
 
-#include "records/Customer.h"
 #include "foundation/OMList.h"
 #include "foundation/OMString.h"
+#include "records/Customer.h"
 
 class CustomerDatabase;
 

@@ -21,11 +21,21 @@ QString jsonString(const QString& text)
     QString out = QStringLiteral("\"");
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case '"': out += QLatin1String("\\\""); break;
-        case '\\': out += QLatin1String("\\\\"); break;
-        case '\n': out += QLatin1String("\\n"); break;
-        case '\r': out += QLatin1String("\\r"); break;
-        case '\t': out += QLatin1String("\\t"); break;
+        case '"':
+            out += QLatin1String("\\\"");
+            break;
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
         default:
             if (c.unicode() < 0x20)
                 out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
@@ -87,8 +97,8 @@ DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
         entry.figures = {{"netTotal", money(invoice->netTotal), true}};
         for (int i = 0; i < invoice->vatSummary.size(); ++i) {
             const VAT& vat = invoice->vatSummary[i];
-            entry.vatSummary.push_back({vat.rate.toText(false).toQString(), money(vat.amount),
-                                        money(vat.vatAmount())});
+            entry.vatSummary.push_back(
+                {vat.rate.toText(false).toQString(), money(vat.amount), money(vat.vatAmount())});
         }
         entry.total = money(invoice->grossTotal);
         entry.totalHundredths = invoice->grossTotal.value();
@@ -145,8 +155,7 @@ QString DocumentReport::toJson() const
                                     jsonString(v.vatAmount));
                 add(QStringLiteral("vatSummary"), u'[' + vat.join(QLatin1String(", ")) + u']');
                 add(QStringLiteral("grossTotal"), jsonString(e.total));
-                add(QStringLiteral("totalPaid"),
-                    jsonString(e.totalPaid));
+                add(QStringLiteral("totalPaid"), jsonString(e.totalPaid));
                 add(QStringLiteral("amountDue"), jsonString(e.amountDue));
                 add(QStringLiteral("isOverdue"),
                     e.isOverdue ? QStringLiteral("true") : QStringLiteral("false"));
@@ -178,8 +187,8 @@ QString DocumentReport::toTable() const
         QString status;
         if (e.isInvoice) {
             totalDue += e.amountDueHundredths;
-            status = e.amountDueHundredths < 0 ? QStringLiteral("refund due")
-                     : e.isOverdue             ? QStringLiteral("OVERDUE")
+            status = e.amountDueHundredths < 0    ? QStringLiteral("refund due")
+                     : e.isOverdue                ? QStringLiteral("OVERDUE")
                      : e.amountDueHundredths == 0 ? QStringLiteral("paid")
                                                   : QStringLiteral("owed");
         }

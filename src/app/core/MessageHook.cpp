@@ -7,10 +7,14 @@ namespace {
 MessageHook::Answer defaultAnswer(MessageHook::Buttons buttons)
 {
     switch (buttons) {
-    case MessageHook::Ok: return MessageHook::AnswerOk;
-    case MessageHook::OkCancel: return MessageHook::AnswerCancel;
-    case MessageHook::YesNo: return MessageHook::AnswerNo;
-    case MessageHook::YesNoCancel: return MessageHook::AnswerCancel;
+    case MessageHook::Ok:
+        return MessageHook::AnswerOk;
+    case MessageHook::OkCancel:
+        return MessageHook::AnswerCancel;
+    case MessageHook::YesNo:
+        return MessageHook::AnswerNo;
+    case MessageHook::YesNoCancel:
+        return MessageHook::AnswerCancel;
     }
     return MessageHook::AnswerCancel;
 }

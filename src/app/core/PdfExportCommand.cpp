@@ -49,8 +49,8 @@ QString PdfExportCommand::run(const Request& request)
     if (!parseSections(request.sections, options.sections, error))
         return error;
     options.vat = SettingsStore::IsVATRegistered();
-    options.showPaymentDetails = request.paymentDetails.value_or(
-        SettingsStore::isSet(SettingKeys::ShowAllInvoicePayments));
+    options.showPaymentDetails =
+        request.paymentDetails.value_or(SettingsStore::isSet(SettingKeys::ShowAllInvoicePayments));
 
     const std::unique_ptr<JobBase> record = JobFileReader::load(request.document, error);
     if (!record)

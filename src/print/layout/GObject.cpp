@@ -52,7 +52,9 @@ QSizeF GObject::boxSize(const GLayoutContext&, double) const
     return {};
 }
 
-void GObject::drawBox(const GLayoutContext&, QPainter&, const QRectF&) const {}
+void GObject::drawBox(const GLayoutContext&, QPainter&, const QRectF&) const
+{
+}
 
 double GObject::naturalWidth(const GLayoutContext& context) const
 {
