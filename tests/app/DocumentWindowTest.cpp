@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -247,4 +248,29 @@ TEST_F(DocumentWindows, AnOpenedDocumentTakesTheKeysOnItsCurrentTab)
     app->mainFrame()->mdiArea()->setActiveSubWindow(frame);
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), &view->preview());
+}
+
+TEST_F(DocumentWindows, TheWindowsKeysWorkWithTheFocusInsideATab)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    QApplication::setActiveWindow(app->mainFrame());
+    trigger(CommandIds::FileNewInvoice);
+    QApplication::processEvents();
+    auto* view =
+        qobject_cast<JobInvoiceEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+    ASSERT_NE(view, nullptr);
+    view->preview().setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), &view->preview());
+
+    // Ctrl+S reaches the window's Save, which asks where a new document goes.
+    QTemporaryDir dir;
+    dialogs->saveAnswer = dir.filePath(QStringLiteral("new.vli"));
+    QTest::keyClick(&view->preview(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(dialogs->offeredSaveFilter, QStringLiteral("Vorlane Invoice Files (*.vli)"));
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("new.vli"))));
+    // F7 on the first (here the only) tab does nothing and keeps the focus.
+    QTest::keyClick(&view->preview(), Qt::Key_F7);
+    EXPECT_EQ(view->currentIndex(), 0);
 }
