@@ -1,5 +1,8 @@
 #include "OMMoney.h"
 
+#include "OMWideArithmetic.h"
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -10,15 +13,6 @@ namespace {
 
 constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
 constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
-
-int64_t clampToInt64(__int128 value)
-{
-    if (value > __int128(kMax))
-        return kMax;
-    if (value < __int128(kMin))
-        return kMin;
-    return int64_t(value);
-}
 
 // Quantities are decimal numbers of at most six places; 10^6 is their scale.
 constexpr int64_t kQuantityScale = 1000000;
@@ -56,27 +50,29 @@ int64_t OMMoney::fromText(const OMString& input)
     if (i < s.size() && (s[i] == '-' || s[i] == '+'))
         negative = s[i++] == '-';
 
-    __int128 whole = 0;
+    // The whole part in hundredths, saturating once it leaves the range.
+    uint64_t hundredths = 0;
+    constexpr uint64_t limit = uint64_t(kMax) + 1;
     bool digits = false;
-    bool saturated = false;
     for (; i < s.size() && ((s[i] >= '0' && s[i] <= '9') || s[i] == ','); ++i) {
         if (s[i] == ',')
             continue;
         digits = true;
-        if (!saturated) {
-            whole = whole * 10 + (s[i] - '0');
-            if (whole > __int128(kMax))
-                saturated = true;
-        }
+        // Past a tenth of the largest unsigned value the next digit would
+        // overflow, and the amount is out of range already.
+        if (hundredths > (std::numeric_limits<uint64_t>::max() - 900) / 10)
+            hundredths = limit + 1;
+        else
+            hundredths = std::min(hundredths * 10 + uint64_t(s[i] - '0') * 100, limit + 1);
     }
-    int cents = 0;
+    uint64_t cents = 0;
     if (i < s.size() && s[i] == '.') {
         ++i;
         int place = 0;
         for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i, ++place) {
             digits = true;
             if (place < 2)
-                cents = cents * 10 + (s[i] - '0');
+                cents = cents * 10 + uint64_t(s[i] - '0');
         }
         if (place == 1)
             cents *= 10;
@@ -84,10 +80,10 @@ int64_t OMMoney::fromText(const OMString& input)
     if (!digits || i != s.size())
         return 0;
 
-    __int128 value = saturated ? __int128(kMax) * 100 : whole * 100 + cents;
+    hundredths = std::min(hundredths + cents, limit + 1);
     if (negative)
-        value = -value;
-    return clampToInt64(value);
+        return hundredths >= limit ? kMin : -int64_t(hundredths);
+    return hundredths >= limit ? kMax : int64_t(hundredths);
 }
 
 OMString OMMoney::toString() const
@@ -107,7 +103,7 @@ OMMoney OMMoney::multipliedBy(double quantity) const
     const double scaled = quantity * double(kQuantityScale);
     if (std::fabs(scaled) < 9.0e18) {
         const int64_t micro = std::llround(scaled);
-        return clampToInt64(__int128(m_value) * micro / kQuantityScale);
+        return OMWideArithmetic::mulDiv(m_value, micro, kQuantityScale);
     }
     // A quantity beyond 9e12 has no meaningful sixth decimal; take it whole.
     const double product = std::trunc(double(m_value) * quantity);
@@ -120,32 +116,29 @@ OMMoney OMMoney::multipliedBy(double quantity) const
 
 OMMoney OMMoney::multipliedBy(int64_t factor) const
 {
-    return clampToInt64(__int128(m_value) * factor);
+    return OMWideArithmetic::mulDiv(m_value, factor, 1);
 }
 
 OMMoney OMMoney::scaledBy(int64_t numerator, int64_t denominator) const
 {
-    if (denominator == 0)
-        return 0;
-    // C++ division truncates toward zero, as every money product must.
-    return clampToInt64(__int128(m_value) * numerator / denominator);
+    return OMWideArithmetic::mulDiv(m_value, numerator, denominator);
 }
 
 OMMoney& OMMoney::operator+=(OMMoney other)
 {
-    m_value = clampToInt64(__int128(m_value) + other.m_value);
+    m_value = OMWideArithmetic::add(m_value, other.m_value);
     return *this;
 }
 
 OMMoney& OMMoney::operator-=(OMMoney other)
 {
-    m_value = clampToInt64(__int128(m_value) - other.m_value);
+    m_value = OMWideArithmetic::subtract(m_value, other.m_value);
     return *this;
 }
 
 OMMoney OMMoney::operator-() const
 {
-    return clampToInt64(-__int128(m_value));
+    return OMWideArithmetic::negate(m_value);
 }
 
 } // namespace ombrel

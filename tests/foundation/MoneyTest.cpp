@@ -1,4 +1,5 @@
 #include "foundation/OMMoney.h"
+#include "foundation/OMWideArithmetic.h"
 
 #include <gtest/gtest.h>
 
@@ -83,4 +84,37 @@ TEST(Money, ProductsWithDecimalQuantitiesAreExact)
     EXPECT_EQ(OMMoney(1000).multipliedBy(std::numeric_limits<double>::quiet_NaN()).value(), 0);
     EXPECT_EQ(OMMoney(1000).multipliedBy(1e300).value(), std::numeric_limits<int64_t>::max());
     EXPECT_EQ(OMMoney(99).scaledBy(1750, 10000).value(), 17);
+}
+
+TEST(Money, WideArithmeticWithoutA128BitType)
+{
+    using ombrel::OMWideArithmetic;
+    constexpr int64_t max = std::numeric_limits<int64_t>::max();
+    constexpr int64_t min = std::numeric_limits<int64_t>::min();
+    // The portable path agrees with the built-in one everywhere, clamps included.
+    std::mt19937_64 random(99);
+    std::uniform_int_distribution<int64_t> any(min, max);
+    std::uniform_int_distribution<int64_t> small(-2000000, 2000000);
+    for (int i = 0; i < 200000; ++i) {
+        const int64_t a = i % 3 ? small(random) * 1000 : any(random);
+        const int64_t b = i % 2 ? small(random) : any(random);
+        int64_t c = i % 5 ? small(random) : any(random);
+        if (i % 7 == 0)
+            c = 1000000;
+        ASSERT_EQ(OMWideArithmetic::mulDivPortable(a, b, c), OMWideArithmetic::mulDiv(a, b, c))
+            << a << " * " << b << " / " << c;
+    }
+    for (const int64_t edge : {min, min + 1, int64_t(-1), int64_t(0), int64_t(1), max - 1, max}) {
+        for (const int64_t factor : {min, int64_t(-1), int64_t(0), int64_t(1), int64_t(2), max})
+            for (const int64_t divisor :
+                 {min, int64_t(-3), int64_t(-1), int64_t(1), int64_t(7), max})
+                EXPECT_EQ(OMWideArithmetic::mulDivPortable(edge, factor, divisor),
+                          OMWideArithmetic::mulDiv(edge, factor, divisor))
+                    << edge << " * " << factor << " / " << divisor;
+    }
+    EXPECT_EQ(OMWideArithmetic::mulDiv(-333, 25, 10), -832); // truncated toward zero
+    EXPECT_EQ(OMWideArithmetic::mulDiv(5, 5, 0), 0);
+    EXPECT_EQ(OMWideArithmetic::add(max, 1), max);
+    EXPECT_EQ(OMWideArithmetic::subtract(min, 1), min);
+    EXPECT_EQ(OMWideArithmetic::negate(min), max);
 }
