@@ -50,12 +50,12 @@ InvoiceImport::Result InvoiceImport::importFile(JobInvoice& invoice, const QStri
     const Percentage standard = registered ? Percentage(SettingsStore::GetStandardVATRate()) : 0;
     const bool restampItems = registered && !source->hasVATInfo;
 
-    if (invoice.customer.name.isEmpty() && invoice.customer.surname.isEmpty()) {
+    // A customer with a name is only replaced when the user agrees.
+    const bool named = !invoice.customer.name.isEmpty() || !invoice.customer.surname.isEmpty();
+    if (!named ||
+        MessageHook::show(StringTable::text(IDS_OVERWRITE_CUSTOMER), MessageHook::Question,
+                          MessageHook::YesNo) == MessageHook::AnswerYes)
         invoice.customer = source->customer;
-    } else if (MessageHook::show(StringTable::text(IDS_OVERWRITE_CUSTOMER), MessageHook::Question,
-                                 MessageHook::YesNo) == MessageHook::AnswerYes) {
-        invoice.customer = source->customer;
-    }
 
     OMString description = invoice.description;
     if (!description.isEmpty())

@@ -80,7 +80,7 @@ OMString SettingsStore::GetHoursSymbol()
 
 OMString SettingsStore::GetDistanceSymbol()
 {
-    const OMString symbol = get(SettingKeys::DistanceSymbol);
+    OMString symbol = get(SettingKeys::DistanceSymbol);
     if (!symbol.isEmpty())
         return symbol;
     const int code = LocaleInfo::countryCode(QLocale());
