@@ -5,7 +5,7 @@ QStringList FileFilter::fromPipeSeparated(const QString& filter)
     QStringList result;
     const QStringList fields = filter.split(u'|');
     for (int i = 0; i + 1 < fields.size(); i += 2) {
-        const QString name = fields.at(i);
+        const QString& name = fields.at(i);
         if (name.isEmpty())
             break;
         QStringList patterns;
