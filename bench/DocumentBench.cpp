@@ -1,3 +1,4 @@
+#include "SampleInvoice.h"
 #include "fileformat/Archive.h"
 #include "fileformat/TextFile.h"
 #include "records/JobEstimate.h"
@@ -7,31 +8,12 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-namespace {
-
-JobInvoice invoiceOf(int lines)
-{
-    JobInvoice invoice;
-    invoice.customer.surname = "Okafor";
-    for (int i = 0; i < lines; ++i) {
-        JobItem item;
-        item.desc = ombrel::OMString::format("Line %d: 15 mm copper elbow, end feed", i);
-        item.count = 1 + i % 7;
-        item.price = 125 + i;
-        item.rate = (i % 3) ? 2000 : 500;
-        invoice.items.add(item);
-    }
-    return invoice;
-}
-
-} // namespace
-
 // Writing a document of 10,000 lines to disk and reading it back.
 static void BM_DocumentRoundTrip(benchmark::State& state)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("big.vli");
-    JobInvoice invoice = invoiceOf(int(state.range(0)));
+    JobInvoice invoice = SampleInvoice::withLines(int(state.range(0)));
     for (auto _ : state) {
         Archive out = Archive::forWriting();
         invoice.write(out);
@@ -49,7 +31,7 @@ BENCHMARK(BM_DocumentRoundTrip)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillise
 
 static void BM_DocumentRead(benchmark::State& state)
 {
-    JobInvoice invoice = invoiceOf(int(state.range(0)));
+    JobInvoice invoice = SampleInvoice::withLines(int(state.range(0)));
     Archive out = Archive::forWriting();
     invoice.write(out);
     const QByteArray bytes = out.data();

@@ -1,4 +1,5 @@
 // Opening an invoice of 1,000 lines through to its preview painted.
+#include "SampleInvoice.h"
 #include "documents/DocumentTemplates.h"
 #include "documents/JobInvoiceDoc.h"
 #include "fileformat/Archive.h"
@@ -15,15 +16,7 @@ namespace {
 
 QString writeInvoice(const QTemporaryDir& dir, int lines)
 {
-    JobInvoice invoice;
-    invoice.customer.surname = "Okafor";
-    for (int i = 0; i < lines; ++i) {
-        JobItem item;
-        item.desc = ombrel::OMString::format("Line %d: 15 mm copper elbow, end feed", i);
-        item.count = 1 + i % 7;
-        item.price = 125 + i;
-        invoice.items.add(item);
-    }
+    JobInvoice invoice = SampleInvoice::withLines(lines);
     Archive out = Archive::forWriting();
     invoice.write(out);
     const QString path = dir.filePath(QStringLiteral("big.vli"));

@@ -1,5 +1,6 @@
 // Composing, laying out and rendering invoices of growing length: every step
 // must stay linear in the number of lines.
+#include "SampleInvoice.h"
 #include "print/PageOptions.h"
 #include "print/PdfExport.h"
 #include "print/PrintedPage.h"
@@ -20,25 +21,6 @@
 
 namespace {
 
-JobInvoice invoiceOf(int lines)
-{
-    JobInvoice invoice;
-    invoice.setNumber(1);
-    invoice.daysToPay = 30;
-    invoice.customer.company = "Pennine Property Maintenance Ltd";
-    for (int i = 0; i < lines; ++i) {
-        JobItem item;
-        item.desc = ("Service visit " + std::to_string(i) +
-                     (i % 7 == 0 ? ": replace washers and pressure test the heating system" : ""))
-                        .c_str();
-        item.count = 1 + i % 3;
-        item.price = 2500 + i;
-        item.rate = i % 5 == 0 ? 500 : 2000;
-        invoice.items.add(item);
-    }
-    return invoice;
-}
-
 PageOptions invoiceOptions()
 {
     PageOptions options;
@@ -51,7 +33,7 @@ void BM_ComposeInvoice(benchmark::State& state)
 {
     TextStyles styles;
     PrintedPage printed(styles);
-    JobInvoice invoice = invoiceOf(int(state.range(0)));
+    JobInvoice invoice = SampleInvoice::withLines(int(state.range(0)));
     for (auto _ : state)
         printed.compose(invoice, invoiceOptions());
     state.SetComplexityN(state.range(0));
@@ -61,7 +43,7 @@ void BM_LayOutInvoice(benchmark::State& state)
 {
     TextStyles styles;
     PrintedPage printed(styles);
-    JobInvoice invoice = invoiceOf(int(state.range(0)));
+    JobInvoice invoice = SampleInvoice::withLines(int(state.range(0)));
     printed.compose(invoice, invoiceOptions());
     for (auto _ : state) {
         printed.page().recalculate(3);
@@ -76,7 +58,7 @@ void BM_RenderInvoicePdf(benchmark::State& state)
 {
     TextStyles styles;
     PrintedPage printed(styles);
-    JobInvoice invoice = invoiceOf(int(state.range(0)));
+    JobInvoice invoice = SampleInvoice::withLines(int(state.range(0)));
     printed.compose(invoice, invoiceOptions());
     printed.page().layout(QRectF(0, 0, 210, 297));
     for (auto _ : state) {
@@ -103,7 +85,7 @@ void BM_RenderInvoiceImage(benchmark::State& state)
 {
     TextStyles styles;
     PrintedPage printed(styles);
-    JobInvoice invoice = invoiceOf(int(state.range(0)));
+    JobInvoice invoice = SampleInvoice::withLines(int(state.range(0)));
     printed.compose(invoice, invoiceOptions());
     QImage image(595, 842, QImage::Format_RGB32);
     printed.page().layout(QRectF(image.rect()));
@@ -123,7 +105,7 @@ void BM_DrawLastPage(benchmark::State& state)
 {
     TextStyles styles;
     PrintedPage printed(styles);
-    JobInvoice invoice = invoiceOf(int(state.range(0)));
+    JobInvoice invoice = SampleInvoice::withLines(int(state.range(0)));
     printed.compose(invoice, invoiceOptions());
     QImage image(595, 842, QImage::Format_RGB32);
     printed.page().layout(QRectF(image.rect()));
@@ -141,7 +123,7 @@ void BM_ExportOnePageInvoice(benchmark::State& state)
     TextStyles styles;
     styles.LoadStyles();
     PrintedPage printed(styles);
-    JobInvoice invoice = invoiceOf(12);
+    JobInvoice invoice = SampleInvoice::withLines(12);
     for (auto _ : state) {
         printed.compose(invoice, invoiceOptions());
         const auto error = PdfExport::write(printed, dir.filePath(QStringLiteral("out.pdf")));

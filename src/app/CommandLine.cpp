@@ -2,10 +2,10 @@
 
 #include <QCommandLineParser>
 
-namespace {
-
-void addOptions(QCommandLineParser& parser)
+void CommandLine::addOptions(QCommandLineParser& parser)
 {
+    parser.setApplicationDescription(
+        QStringLiteral("Estimates, quotes and invoices for a small trade business."));
     parser.addOption(
         {QStringLiteral("report"), QStringLiteral("Print what each document comes to.")});
     parser.addOption(
@@ -14,12 +14,25 @@ void addOptions(QCommandLineParser& parser)
         {QStringLiteral("print"),
          QStringLiteral("Print FILE on the default printer without showing the window."),
          QStringLiteral("FILE")});
+    parser.addOption(
+        {QStringLiteral("export-pdf"),
+         QStringLiteral("Write FILE's printed pages to OUT as a PDF, as its preview shows them."),
+         QStringLiteral("OUT")});
+    parser.addOption(
+        {QStringLiteral("sections"),
+         QStringLiteral("With --export-pdf: the breakdown tables of an estimate or quote, from "
+                        "materials, hire, travel, labour and breakdown, separated by commas."),
+         QStringLiteral("LIST")});
+    parser.addOption({QStringLiteral("payment-details"),
+                      QStringLiteral("With --export-pdf: list each payment of an invoice.")});
     QCommandLineOption quit(QStringLiteral("quit-after-show"));
     quit.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(quit);
+    parser.addPositionalArgument(
+        QStringLiteral("files"),
+        QStringLiteral("Estimates (.vle), quotes (.vlq), invoices (.vli) to open."),
+        QStringLiteral("[FILE...]"));
 }
-
-} // namespace
 
 bool CommandLine::isConsoleOnly(const QStringList& arguments)
 {

@@ -7,7 +7,6 @@
 #include "CommandDialogs.h"
 #include "CommandIds.h"
 #include "CommandLine.h"
-#include "DocumentPrinter.h"
 #include "HelpLauncher.h"
 #include "InstanceChannel.h"
 #include "MenuBarBuilder.h"
@@ -24,6 +23,7 @@
 #include "documents/JobQuoteDoc.h"
 #include "documents/UpdateHint.h"
 #include "resources/StringTable.h"
+#include "views/EditTabPreview.h"
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
 #include "views/JobQuoteEditView.h"
@@ -477,8 +477,24 @@ bool VorlaneApp::PrintDocumentFile(const QString& path)
         showError(StringTable::text(IDS_NO_DEFAULT_PRINTER).toQString().arg(path));
         return false;
     }
+    std::unique_ptr<Document> document = m_templates.openDocumentFile(path);
+    if (!document)
+        return false;
+    const auto factory = m_viewFactories.find(document->documentTemplate()->resourceId());
+    if (factory == m_viewFactories.end())
+        return false;
+    // The view its window would have, never shown, composes the page as on screen.
+    const ViewParts parts = factory->second(*document);
+    const std::unique_ptr<QWidget> widget(parts.widget);
+    auto* view = qobject_cast<TabbedEditView*>(parts.widget);
+    EditTabPreview* preview = view ? view->previewTab() : nullptr;
+    if (!preview)
+        return false;
+    parts.view->OnInitialUpdate();
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    return DocumentPrinter::print(path, printer, m_templates, m_styles);
+    printer.setDocName(path);
+    preview->printAll(printer);
+    return true;
 }
 
 void VorlaneApp::UpdateAllDocumentViews(DocumentView* sender, int hint, void* object)

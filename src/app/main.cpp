@@ -78,44 +78,13 @@ int runConsole(int argc, char* argv[])
                                                 : std::make_unique<QCoreApplication>(argc, argv);
     nameApplication();
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Estimates, quotes and invoices for a small trade business."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption report(QStringLiteral("report"),
-                                    QStringLiteral("Print what each document comes to."));
-    const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("With --report: print JSON instead of a table."));
-    const QCommandLineOption print(
-        QStringLiteral("print"),
-        QStringLiteral("Print FILE on the default printer without showing the window."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption exportPdf(
-        QStringLiteral("export-pdf"),
-        QStringLiteral("Write FILE's printed pages to OUT as a PDF, as its preview shows them."),
-        QStringLiteral("OUT"));
-    const QCommandLineOption sections(
-        QStringLiteral("sections"),
-        QStringLiteral("With --export-pdf: the breakdown tables of an estimate or quote, from "
-                       "materials, hire, travel, labour and breakdown, separated by commas."),
-        QStringLiteral("LIST"));
-    const QCommandLineOption paymentDetails(
-        QStringLiteral("payment-details"),
-        QStringLiteral("With --export-pdf: list each payment of an invoice."));
-    parser.addOption(report);
-    parser.addOption(json);
-    parser.addOption(print);
-    parser.addOption(exportPdf);
-    parser.addOption(sections);
-    parser.addOption(paymentDetails);
-    parser.addPositionalArgument(
-        QStringLiteral("files"),
-        QStringLiteral("Estimates (.vle), quotes (.vlq), invoices (.vli) to open."),
-        QStringLiteral("[FILE...]"));
+    CommandLine::addOptions(parser);
     parser.process(*app);
     if (exporting)
         return runExport(parser);
-    return runReport(parser.positionalArguments(), parser.isSet(json));
+    return runReport(parser.positionalArguments(), parser.isSet(QStringLiteral("json")));
 }
 
 QStringList handOverRequests(const CommandLine& commandLine)

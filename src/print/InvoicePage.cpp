@@ -25,7 +25,7 @@ OMString text(int id)
 
 OMString InvoicePage::stampText(const JobInvoice& invoice)
 {
-    return invoice.isOverdue() ? text(IDS_PRINT_OVERDUE) : OMString();
+    return invoice.isOverdue() ? text(IDS_OVERDUE) : OMString();
 }
 
 void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOptions& options,

@@ -313,9 +313,9 @@ void EditTabPreview::BeginPrinting(QPrinter& printer)
     m_lastPage = page.getPageCount();
 }
 
-void EditTabPreview::PrintPage(QPainter& painter, QPrinter& printer, int pageNumber)
+void EditTabPreview::PrintPage(QPainter& painter, QPrinter&, int pageNumber)
 {
-    m_printArea = PrintableArea::rect(PrintSetup::metrics(printer), PrintMargins::fromSettings());
+    // The printable area was worked out when the job began.
     m_printed.drawPage(painter, m_printArea, pageNumber - 1, true);
 }
 

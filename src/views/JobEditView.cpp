@@ -36,14 +36,6 @@ void JobEditView::ComposePage(GPage& page, const PageFonts& fonts)
     JobPage::ComposePage(page, job(), options, m_styles, fonts);
 }
 
-void JobEditView::printDocument(bool preview)
-{
-    if (preview)
-        m_preview.printPreview();
-    else
-        m_preview.print();
-}
-
 bool JobEditView::isSectionOn(Section section) const
 {
     switch (section) {

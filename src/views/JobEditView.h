@@ -22,6 +22,7 @@ public:
 
     Job& job() const;
     EditTabPreview& preview() { return m_preview; }
+    EditTabPreview* previewTab() override { return &m_preview; }
 
     void OnInitialUpdate() override;
     void ComposePage(GPage& page, const PageFonts& fonts) override;
@@ -38,7 +39,6 @@ protected:
     JobEditView(JobDoc* document, const TextStyles& styles, QWidget* parent);
 
     bool DoDataExchange(bool save) override;
-    void printDocument(bool preview) override;
 
 private:
     JobDoc* m_doc;

@@ -49,7 +49,7 @@ bool JobInvoiceEditView::DoDataExchange(bool save)
 
 void JobInvoiceEditView::setOverdueStamp()
 {
-    m_overdueStamp = invoice().isOverdue() ? StringTable::text(IDS_OVERDUE) : ombrel::OMString();
+    m_overdueStamp = InvoicePage::stampText(invoice());
     m_preview.setStampText(m_overdueStamp);
 }
 
@@ -83,12 +83,4 @@ InvoiceImport::Result JobInvoiceEditView::importFile(const QString& path,
     m_preview.RefreshPage();
     update();
     return result;
-}
-
-void JobInvoiceEditView::printDocument(bool preview)
-{
-    if (preview)
-        m_preview.printPreview();
-    else
-        m_preview.print();
 }

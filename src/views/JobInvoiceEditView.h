@@ -22,6 +22,7 @@ public:
 
     JobInvoice& invoice() const;
     EditTabPreview& preview() { return m_preview; }
+    EditTabPreview* previewTab() override { return &m_preview; }
 
     void OnInitialUpdate() override;
     ombrel::OMString GetPageTitle() const override;
@@ -38,7 +39,6 @@ public:
 
 protected:
     bool DoDataExchange(bool save) override;
-    void printDocument(bool preview) override;
 
 private:
     void setOverdueStamp();

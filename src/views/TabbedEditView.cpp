@@ -1,6 +1,7 @@
 #include "TabbedEditView.h"
 
 #include "EditTab.h"
+#include "EditTabPreview.h"
 #include "TabStrip.h"
 #include "app/core/SettingsStore.h"
 #include "documents/Document.h"
@@ -169,8 +170,15 @@ void TabbedEditView::OnFilePrintPreview()
     printDocument(true);
 }
 
-void TabbedEditView::printDocument(bool)
+void TabbedEditView::printDocument(bool preview)
 {
+    EditTabPreview* tab = previewTab();
+    if (!tab)
+        return;
+    if (preview)
+        tab->printPreview();
+    else
+        tab->print();
 }
 
 void TabbedEditView::OnNextTab()

@@ -8,6 +8,7 @@
 
 class Document;
 class EditTab;
+class EditTabPreview;
 class GPage;
 struct PageFonts;
 class TabStrip;
@@ -55,6 +56,8 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate(DocumentView* sender, int hint, void* object) override;
 
+    /// The tab that composes and prints the page; null for a view without one.
+    virtual EditTabPreview* previewTab() { return nullptr; }
     /// Whether the preview tab (the last) is the current one.
     bool isPreviewCurrent() const;
 
@@ -81,8 +84,8 @@ protected:
     /// load pass, then runs each tab's exchange in order. Derived views wrap it
     /// to move the record in before (load) or out after (save).
     virtual bool DoDataExchange(bool save);
-    /// The derived views' printing goes to their preview tab.
-    virtual void printDocument(bool preview);
+    /// Printing goes to the preview tab.
+    void printDocument(bool preview);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -100,11 +100,9 @@ DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
             entry.vatSummary.push_back(
                 {vat.rate.toText(false).toQString(), money(vat.amount), money(vat.vatAmount())});
         }
-        entry.total = money(invoice->grossTotal);
-        entry.totalHundredths = invoice->grossTotal.value();
-        entry.totalPaid = money(invoice->totalPaid);
-        entry.amountDue = money(invoice->amountDue());
-        entry.amountDueHundredths = invoice->amountDue().value();
+        entry.total = invoice->grossTotal;
+        entry.totalPaid = invoice->totalPaid;
+        entry.amountDue = invoice->amountDue();
         entry.isOverdue = invoice->isOverdue();
     } else {
         const Job& job = static_cast<const Job&>(*record);
@@ -122,8 +120,7 @@ DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
             {"hireTotal", money(job.hireTotal()), true},
             {"jobTotal", money(job.jobTotal()), true},
         };
-        entry.total = money(job.jobTotal());
-        entry.totalHundredths = job.jobTotal().value();
+        entry.total = job.jobTotal();
     }
     return entry;
 }
@@ -154,9 +151,9 @@ QString DocumentReport::toJson() const
                                .arg(jsonString(v.rate), jsonString(v.amount),
                                     jsonString(v.vatAmount));
                 add(QStringLiteral("vatSummary"), u'[' + vat.join(QLatin1String(", ")) + u']');
-                add(QStringLiteral("grossTotal"), jsonString(e.total));
-                add(QStringLiteral("totalPaid"), jsonString(e.totalPaid));
-                add(QStringLiteral("amountDue"), jsonString(e.amountDue));
+                add(QStringLiteral("grossTotal"), jsonString(money(e.total)));
+                add(QStringLiteral("totalPaid"), jsonString(money(e.totalPaid)));
+                add(QStringLiteral("amountDue"), jsonString(money(e.amountDue)));
                 add(QStringLiteral("isOverdue"),
                     e.isOverdue ? QStringLiteral("true") : QStringLiteral("false"));
             }
@@ -176,7 +173,7 @@ QString DocumentReport::toTable() const
                                 QStringLiteral("Customer"), QStringLiteral("Total"),
                                 QStringLiteral("Due"),      QStringLiteral("Status")};
     std::vector<QStringList> rows;
-    qint64 totalDue = 0;
+    OMMoney totalDue;
     for (const Entry& e : m_entries) {
         const QString name = QFileInfo(e.file).fileName();
         if (!e.error.isEmpty()) {
@@ -186,18 +183,17 @@ QString DocumentReport::toTable() const
         }
         QString status;
         if (e.isInvoice) {
-            totalDue += e.amountDueHundredths;
-            status = e.amountDueHundredths < 0    ? QStringLiteral("refund due")
-                     : e.isOverdue                ? QStringLiteral("OVERDUE")
-                     : e.amountDueHundredths == 0 ? QStringLiteral("paid")
-                                                  : QStringLiteral("owed");
+            totalDue += e.amountDue;
+            status = e.amountDue < 0    ? QStringLiteral("refund due")
+                     : e.isOverdue      ? QStringLiteral("OVERDUE")
+                     : e.amountDue == 0 ? QStringLiteral("paid")
+                                        : QStringLiteral("owed");
         }
-        const auto grouped = [](qint64 v) { return OMMoney(int64_t(v)).toString().toQString(); };
         rows.push_back({name, e.kind, e.docReference, e.date, firstLine(e.customer),
-                        grouped(e.totalHundredths),
-                        e.isInvoice ? grouped(e.amountDueHundredths) : QString(), status});
+                        e.total.toString().toQString(),
+                        e.isInvoice ? e.amountDue.toString().toQString() : QString(), status});
     }
-    const QString totalDueText = OMMoney(int64_t(totalDue)).toString().toQString();
+    const QString totalDueText = totalDue.toString().toQString();
 
     std::vector<int> widths(header.size());
     for (int c = 0; c < header.size(); ++c) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/OMMoney.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -36,11 +38,9 @@ public:
         std::vector<VatLine> vatSummary;
         bool isInvoice = false;
         bool isOverdue = false;
-        QString total;     // job total or gross total
-        QString totalPaid; // invoices only
-        QString amountDue; // invoices only
-        qint64 amountDueHundredths = 0;
-        qint64 totalHundredths = 0;
+        ombrel::OMMoney total;     // job total or gross total
+        ombrel::OMMoney totalPaid; // invoices only
+        ombrel::OMMoney amountDue; // invoices only
     };
 
     explicit DocumentReport(const QStringList& files);
