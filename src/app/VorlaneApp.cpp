@@ -469,6 +469,12 @@ void VorlaneApp::OnFilePrintPreview()
 
 bool VorlaneApp::PrintDocumentFile(const QString& path)
 {
+    // Printing from the shell runs without the rest of start-up, so the
+    // document kinds and the styles may not be there yet.
+    if (m_templates.all().empty()) {
+        registerTemplates();
+        LoadTextStyles();
+    }
     if (!QFileInfo(path).isFile() || !m_templates.forPath(path)) {
         showError(invalidFileText(path));
         return false;

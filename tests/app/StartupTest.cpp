@@ -3,6 +3,7 @@
 #include "app/StartPageDoc.h"
 #include "resources/StringTable.h"
 
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QSplashScreen>
 
@@ -142,4 +143,17 @@ TEST_F(Startup, TheSplashFollowsItsSetting)
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (qobject_cast<QSplashScreen*>(widget))
             widget->close();
+}
+
+TEST_F(Startup, PrintingFromTheShellKnowsTheDocumentKindsWithoutTheWindow)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a default printer would really print";
+    app = std::make_unique<VorlaneApp>();
+    EXPECT_FALSE(app->PrintDocumentFile(example("invoice-3081-kitchen-leak.vli")));
+    ASSERT_EQ(messages.size(), 1u);
+    // The file is known for what it is; only the printer is missing.
+    EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("No default printer")))
+        << messages[0].text.toStdString();
+    EXPECT_EQ(app->mainFrame(), nullptr);
 }
