@@ -2,6 +2,7 @@
 
 #include "app/core/CustomerFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -333,4 +334,62 @@ TEST_F(CustomerDatabaseTest, AStaleLockIsTakenOver)
     Customer c = customer("A", "B");
     db.StoreCustomer(c);
     EXPECT_TRUE(readFile().contains("surname=B"));
+}
+
+namespace {
+
+// Makes a file look as if it was last written a few seconds ago.
+void backdate(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-5),
+                                 QFileDevice::FileModificationTime));
+}
+
+} // namespace
+
+TEST_F(CustomerDatabaseTest, ALockLeftHalfMadeIsTakenOverBeforeItGoesStale)
+{
+    // Killed while creating its lock file (still empty), or while taking over
+    // a dead copy's lock (QLockFile's own takeover lock, also empty).
+    const QByteArray deadHolder =
+        "4194000\nvorlane\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+    for (const QByteArray& content : {QByteArray(), deadHolder}) {
+        for (const QString& name : {m_path + ".lock", m_path + ".lock.rmlock"}) {
+            QFile file(name);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            if (name.endsWith(".lock"))
+                file.write(content);
+            file.close();
+            backdate(name);
+        }
+        CustomerDatabase db;
+        db.setLockTimes(3000, 60000);
+        db.LoadCustomerDatabase();
+        Customer c = customer("A", content.isEmpty() ? "Empty" : "Dead");
+        db.StoreCustomer(c);
+        EXPECT_TRUE(readFile().contains("surname=" + c.surname.str() + "\n")) << c.surname.str();
+        QFile::remove(m_path + ".lock.rmlock");
+    }
+}
+
+TEST_F(CustomerDatabaseTest, ALiveCopysLockIsWaitedForHoweverOld)
+{
+    QLockFile held(m_path + ".lock");
+    ASSERT_TRUE(held.tryLock(0));
+    backdate(m_path + ".lock");
+
+    CustomerDatabase db;
+    db.setLockTimes(1200, 60000);
+    db.LoadCustomerDatabase();
+    Customer c = customer("Waiting", "Copy");
+    db.StoreCustomer(c);
+    EXPECT_FALSE(readFile().contains("surname=Copy\n"));
+    EXPECT_TRUE(QFileInfo::exists(m_path + ".lock"));
+
+    // Once the other copy lets go, the customer kept in memory is written.
+    held.unlock();
+    EXPECT_TRUE(db.SaveCustomerDatabase());
+    EXPECT_TRUE(readFile().contains("surname=Copy\n"));
 }
