@@ -121,7 +121,7 @@ void travelTable(const Context& c)
     };
     row(IDS_PRINT_DAYS_ON_SITE, days(job.effectiveDaysOnSite()));
     if (job.chargeTravelDistance) {
-        row(IDS_PRINT_DISTANCE, job.distance.toDecimalText(2));
+        row(IDS_PRINT_DISTANCE, job.distance.toDecimalText());
         row(IDS_PRINT_COST_PER_MILE, money(job.costPerMile));
     }
     if (job.chargeTravelTime) {
@@ -208,6 +208,7 @@ void JobPage::ComposePage(GPage& page, const Job& job, const PageOptions& option
         return;
     GParagraph& heading = *page.paragraph(GPage::Body, true, true);
     heading.setHAlign(GObject::AlignLeft);
+    heading.setKeepWithNext(true);
     heading.addString("\n\n");
     heading.addString(text(IDS_PRINT_BREAKDOWN) + "\n", fonts.heading);
     if (s.materials)

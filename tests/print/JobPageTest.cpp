@@ -141,6 +141,11 @@ TEST_F(JobPageTest, BreakdownTablesFollowTheSectionFlags)
                                         "Inspect and check", "Administration", "Total work hours",
                                         "Days on site", "Hourly rate (£/hr)", "TOTAL"}));
     EXPECT_TRUE(breakdown.column(1).sample().isEmpty());
+
+    // A part distance prints in full, so that days x distance x rate reads as the cost.
+    JobEstimate part = job;
+    part.distance = 18.375;
+    EXPECT_EQ(cell(*compose(part, o).at(3), 2, 1), "18.375");
 }
 
 TEST_F(JobPageTest, TablesWithNothingToShowAreLeftOut)

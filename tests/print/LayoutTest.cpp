@@ -12,8 +12,10 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <numeric>
 
 namespace {
@@ -277,4 +279,161 @@ TEST(Layout, CellPicturesFollowTheColumnAlignment)
     EXPECT_EQ(image.pixelColor(image.width() / 2 - 40, y), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(10, y), QColor(Qt::white));
     QFile::remove(file);
+}
+
+TEST(Layout, FiguresStayWholeWhateverTheDescription)
+{
+    const GLayoutContext context{Normal};
+    const double pad =
+        GUnits::fromPoints(GGrid::DefaultCellPadding.left + GGrid::DefaultCellPadding.right);
+    const double figure = width("0,000,000.00") + pad;
+    GGrid grid;
+    grid.setFont(Normal);
+    grid.setColumnCount(4);
+    grid.column(0).setFlags(GObject::FlagTakeRest | GObject::FlagFitContent);
+    for (int c = 1; c < 4; ++c)
+        grid.column(c).setText("0,000,000.00");
+    GGridRow& line = grid.addRow();
+    line.cell(1).setText("125,000.00");
+    line.cell(3).setText("250,000.00");
+
+    // A web address breaks after "/" and "-"; one that cannot break at all
+    // still leaves the figures their width.
+    const std::string address =
+        "See https://www.example-supplier.co.uk/products/radiator-valves/15mm-angled-chrome";
+    for (const std::string& text : {address, "x" + std::string(400, 'w')}) {
+        line.cell(0).setText(text.c_str());
+        for (double tableWidth : {1800.0, 2400.0}) {
+            const std::vector<double> w = grid.columnWidths(context, tableWidth);
+            EXPECT_NEAR(sum(w), tableWidth, 0.01);
+            for (int c = 1; c < 4; ++c)
+                EXPECT_GE(w[size_t(c)], figure - 0.01) << text << " in " << tableWidth;
+            EXPECT_GT(w[0], 0);
+        }
+    }
+
+    // A label over two figure columns widens them rather than wrap, even
+    // beside a description too long for one line.
+    GGridRow& label = grid.addRow();
+    label.cell(1).setText("Less Payments Received, with thanks");
+    label.cell(1).columnSpan = 2;
+    const std::vector<double> w = grid.columnWidths(context, 2400);
+    EXPECT_GE(w[1] + w[2], width("Less Payments Received, with thanks") + pad - 0.01);
+    EXPECT_GE(w[3], figure - 0.01);
+}
+
+TEST(Layout, AWidePictureGivesWayToTheTitle)
+{
+    QImage wide(2000, 100, QImage::Format_RGB32);
+    wide.fill(Qt::blue);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("wide.png"));
+    ASSERT_TRUE(wide.save(file));
+    const GLayoutContext context{Normal};
+    GGrid grid;
+    grid.setFont(Normal);
+    grid.setColumnCount(2);
+    grid.column(0).setFlags(GObject::FlagFitContent);
+    grid.column(1).setFlags(GObject::FlagFitContent);
+    GGridRow& head = grid.addRow();
+    head.cell(0).setContents(std::make_unique<GPicture>(ombrel::OMString::fromQString(file)));
+    head.cell(1).setText("INVOICE");
+    const double pad =
+        GUnits::fromPoints(GGrid::DefaultCellPadding.left + GGrid::DefaultCellPadding.right);
+    const std::vector<double> w = grid.columnWidths(context, 2000);
+    EXPECT_NEAR(sum(w), 2000, 0.01);
+    EXPECT_GE(w[1], width("INVOICE") + pad - 0.01);
+}
+
+namespace {
+
+// A table with a header row, one row of `lines` lines and a row after it.
+std::unique_ptr<GGrid> tallRowGrid(int lines)
+{
+    auto grid = numberedGrid(0);
+    QStringList text;
+    for (int i = 0; i < lines; ++i)
+        text.append(QStringLiteral("line %1").arg(i));
+    GGridRow& tall = grid->addRow();
+    tall.cell(0).setText(ombrel::OMString::fromQString(text.join(QLatin1Char('\n'))));
+    tall.cell(1).setText("9.99");
+    grid->addRow().cell(0).setText("after");
+    return grid;
+}
+
+} // namespace
+
+TEST(Layout, ARowTallerThanAPageIsCutBetweenItsLines)
+{
+    auto grid = tallRowGrid(200);
+    GBandList bands;
+    grid->layOut(GLayoutContext{Normal}, 2000, GObject::AlignLeft, bands);
+    ASSERT_EQ(bands.size(), 3u);
+    const GBand& tall = *bands[1];
+    const double top = GUnits::fromPoints(GGrid::DefaultCellPadding.top);
+    const double line =
+        (tall.height - top - GUnits::fromPoints(GGrid::DefaultCellPadding.bottom)) / 200;
+    for (double limit : {top + 0.5, top + line * 10.5, top + line * 37.2, tall.height / 2}) {
+        const double cut = tall.breakBefore(limit);
+        EXPECT_LE(cut, limit);
+        EXPECT_GT(cut, limit - line - 0.01);
+        const double lines = (cut - top) / line;
+        EXPECT_NEAR(lines, std::round(lines), 1e-6) << "cut at " << limit << " goes through a line";
+    }
+
+    // On the pages: each continuation page opens with the header row and
+    // shows part of the row, and the row after it follows on the last one.
+    GPage page;
+    page.defaultFont() = Normal;
+    page.paragraph(GPage::Footer, false, true)->addString("Foot");
+    paragraph(page, "Before");
+    page.addParagraph(std::move(grid), GPage::Body);
+    const int pages = page.getPageCount();
+    ASSERT_GE(pages, 3);
+    for (int p = 0; p < pages; ++p) {
+        const QStringList lines = page.pageText(p);
+        EXPECT_EQ(lines.indexOf(QStringLiteral("Item\tAmount")), p == 0 ? 1 : 0) << "page " << p;
+        EXPECT_TRUE(lines.filter(QStringLiteral("line 0")).size() == 1) << "page " << p;
+        EXPECT_EQ(lines.last(), "Foot");
+    }
+    EXPECT_EQ(page.pageText(pages - 1).filter(QStringLiteral("after")).size(), 1);
+
+    // Drawn, no page is blank below the header row.
+    for (int p = 0; p < pages; ++p) {
+        QImage image(210, 297, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        page.draw(painter, QRectF(image.rect()), p);
+        painter.end();
+        int inked = 0;
+        for (int y = 297 / 3; y < 297 * 2 / 3; ++y)
+            for (int x = 0; x < 210; ++x)
+                inked += image.pixelColor(x, y) != QColor(Qt::white);
+        EXPECT_GT(inked, 0) << "page " << p;
+    }
+}
+
+TEST(Layout, AHeadingStaysWithTheTableItIntroduces)
+{
+    for (int filler = 30; filler < 80; ++filler) {
+        GPage page;
+        page.defaultFont() = Normal;
+        QStringList lines(filler, QStringLiteral("filler"));
+        paragraph(page, lines.join(QLatin1Char('\n')).toUtf8().constData());
+        GParagraph& heading = paragraph(page, "\n\nHeading\n");
+        heading.setKeepWithNext(true);
+        paragraph(page, "\nCaption");
+        page.addParagraph(numberedGrid(3), GPage::Body);
+        int headingPage = -1;
+        int tablePage = -1;
+        for (int p = 0; p < page.getPageCount(); ++p) {
+            const QStringList text = page.pageText(p);
+            if (text.contains(QStringLiteral("Heading")))
+                headingPage = p;
+            if (tablePage < 0 && text.contains(QStringLiteral("Item\tAmount")))
+                tablePage = p;
+        }
+        ASSERT_GE(headingPage, 0);
+        EXPECT_EQ(headingPage, tablePage) << filler << " lines before";
+    }
 }

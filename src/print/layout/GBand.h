@@ -8,9 +8,10 @@
 class QPainter;
 
 /**
- * One laid-out strip of a page that pagination never splits: a line of text,
- * a table row, a box or a picture. Bands are immutable once laid out, so a
- * table's header rows can be drawn again on every page the table runs onto.
+ * One laid-out strip of a page: a line of text, a table row, a box or a
+ * picture. Pagination splits a band only when it is taller than a page.
+ * Bands are immutable once laid out, so a table's header rows can be drawn
+ * again on every page the table runs onto.
  */
 class GBand
 {
@@ -20,6 +21,10 @@ public:
     virtual void draw(QPainter& painter, QPointF topLeft) const = 0;
     /// The band's text, cells separated by tabs; for searching and tests.
     virtual QString text() const { return {}; }
+    /// Where a band taller than a page may be cut: the lowest point at or
+    /// above `limit` (from the band's top) that cuts through no line of text.
+    /// 0 or less when there is none; by default anywhere.
+    virtual double breakBefore(double limit) const { return limit; }
 
     double height = 0;
     /// Offset from the left edge of the page.

@@ -7,7 +7,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QRegularExpression>
 #include <algorithm>
 #include <numeric>
 #include <string>
@@ -22,6 +21,9 @@ const GGridCell& emptyCell()
 
 // The most a sampled column widens for its cells, as a share of the table.
 constexpr double MaxSampleGrowth = 0.4;
+// The least share of the table left to columns without a sample before the
+// sampled ones give way too.
+constexpr double MinFlexibleShare = 0.1;
 
 double padX(const GPadding& p)
 {
@@ -40,6 +42,17 @@ struct LaidCell
     std::unique_ptr<TextFlow> flow;
     const GObject* contents = nullptr;
     QSizeF contentsSize;
+
+    /// Where the contents start below the top of a row `rowHeight` high.
+    double contentTop(double rowHeight) const
+    {
+        double top = GUnits::fromPoints(padding.top);
+        if (vAlign == GObject::VAlignCentre) {
+            const double inner = rowHeight - GUnits::fromPoints(padding.top + padding.bottom);
+            top += std::max(0.0, (inner - contentHeight) / 2);
+        }
+        return top;
+    }
 };
 
 class GridRowBand : public GBand
@@ -55,12 +68,7 @@ public:
             const QRectF box(topLeft.x() + cell.x, topLeft.y(), cell.width, height);
             if (cell.background != GUnits::NoColour)
                 painter.fillRect(box, GUnits::colour(cell.background));
-            double top = box.top() + GUnits::fromPoints(cell.padding.top);
-            if (cell.vAlign == GObject::VAlignCentre) {
-                const double inner =
-                    height - GUnits::fromPoints(cell.padding.top + cell.padding.bottom);
-                top += std::max(0.0, (inner - cell.contentHeight) / 2);
-            }
+            const double top = box.top() + cell.contentTop(height);
             const double left = box.left() + GUnits::fromPoints(cell.padding.left);
             if (cell.contents) {
                 const double inner = cell.width - padX(cell.padding);
@@ -76,6 +84,35 @@ public:
                 cell.flow->draw(painter, QPointF(left, top));
             }
         }
+    }
+    double breakBefore(double limit) const override
+    {
+        // Move the cut up above every line it would go through, until no cell
+        // has one there.
+        double cut = limit;
+        for (bool moved = true; moved && cut > 0;) {
+            moved = false;
+            for (const LaidCell& cell : m_cells) {
+                double top = cell.contentTop(height);
+                if (cell.contents) {
+                    if (cut > top && cut < top + cell.contentsSize.height()) {
+                        cut = top;
+                        moved = true;
+                    }
+                    continue;
+                }
+                for (int i = 0; cell.flow && i < cell.flow->lineCount(); ++i) {
+                    const double bottom = top + cell.flow->lineHeight(i);
+                    if (cut > top && cut < bottom) {
+                        cut = top;
+                        moved = true;
+                        break;
+                    }
+                    top = bottom;
+                }
+            }
+        }
+        return cut;
     }
     QString text() const override
     {
@@ -195,14 +232,15 @@ double GGrid::cellNaturalWidth(const GLayoutContext& context, int row, int colum
 double GGrid::cellMinimumWidth(const GLayoutContext& context, int row, int column) const
 {
     const GGridCell* cell = this->row(row).cellAt(column);
-    if (!cell || cell->text().isEmpty() || cell->contents())
-        return cellNaturalWidth(context, row, column);
-    const QFontMetricsF metrics(cellFont(context, row, column).layoutFont());
-    double widest = 0;
-    for (const QString& word : cell->text().toQString().split(
-             QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
-        widest = std::max(widest, metrics.horizontalAdvance(word));
-    return widest + padX(cell->padding.value_or(DefaultCellPadding));
+    if (!cell)
+        return 0;
+    const double pad = padX(cell->padding.value_or(DefaultCellPadding));
+    if (cell->contents())
+        return cell->contents()->minimumWidth(context) + pad;
+    if (cell->text().isEmpty())
+        return 0;
+    const GFont font = cellFont(context, row, column);
+    return TextFlow({{cell->text().toQString(), font.layoutFont(), {}}}, true).minimumWidth() + pad;
 }
 
 std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double width) const
@@ -231,6 +269,25 @@ std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double wi
             sampled[size_t(c)] = true;
         } else if (!(col.hasFlags(FlagTakeRest) && !col.hasFlags(FlagFitContent))) {
             widths[size_t(c)] = widestCell(c);
+        }
+    }
+    // A cell over several columns ("Less Payments Received" over two figures)
+    // widens the last of them rather than wrap, as a single cell would.
+    for (int r = 0; r < rowCount(); ++r) {
+        for (int c = 0; c < std::min(n, row(r).cellCount()); ++c) {
+            const GGridCell* cell = row(r).cellAt(c);
+            const int span = cell ? std::min(cell->columnSpan, n - c) : 1;
+            if (span <= 1)
+                continue;
+            double spanned = 0;
+            bool takesRest = false;
+            for (int k = c; k < c + span; ++k) {
+                spanned += widths[size_t(k)];
+                takesRest = takesRest || column(k).hasFlags(FlagTakeRest);
+            }
+            const double natural = cellNaturalWidth(context, r, c);
+            if (!takesRest && natural > spanned && natural <= width * MaxSampleGrowth)
+                widths[size_t(c + span - 1)] += natural - spanned;
         }
     }
     const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
@@ -268,7 +325,22 @@ std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double wi
                 widths[size_t(c)] -= (widths[size_t(c)] - minimum[size_t(c)]) * excess / spare;
         return widths;
     }
-    // Even the longest words do not fit: everything shrinks alike.
+    // Even at their narrowest the other columns do not fit. Figures must stay
+    // whole, so the columns with a sample keep their width and the others
+    // share what is left by their narrowest widths, breaking inside words.
+    double fixed = 0;
+    double narrowest = 0;
+    for (int c = 0; c < n; ++c)
+        (sampled[size_t(c)] ? fixed : narrowest) +=
+            sampled[size_t(c)] ? widths[size_t(c)] : minimum[size_t(c)];
+    const double rest = width - fixed;
+    if (narrowest > 0 && rest >= width * MinFlexibleShare) {
+        for (int c = 0; c < n; ++c)
+            if (!sampled[size_t(c)])
+                widths[size_t(c)] = minimum[size_t(c)] * rest / narrowest;
+        return widths;
+    }
+    // The samples alone fill the table: everything shrinks alike.
     double shrunk = 0;
     for (int c = 0; c < n; ++c) {
         if (!sampled[size_t(c)])

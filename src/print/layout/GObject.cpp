@@ -60,3 +60,8 @@ double GObject::naturalWidth(const GLayoutContext& context) const
 {
     return boxSize(context, 1e9).width();
 }
+
+double GObject::minimumWidth(const GLayoutContext& context) const
+{
+    return naturalWidth(context);
+}

@@ -55,6 +55,9 @@ public:
     virtual void drawBox(const GLayoutContext& context, QPainter& painter, const QRectF& box) const;
     /// The widest the object is without breaking its lines.
     virtual double naturalWidth(const GLayoutContext& context) const;
+    /// The narrowest the object can be without breaking inside a word or
+    /// spilling over; by default its natural width.
+    virtual double minimumWidth(const GLayoutContext& context) const;
     /// Whether the object sits in a line of text (a box, a picture), so that a
     /// "\n" after it only ends that line; a table stands as a block of its own.
     virtual bool isInline() const { return true; }

@@ -20,6 +20,11 @@ constexpr double MinimumBodyShare = 0.2;
 constexpr double SameProportions = 0.002;
 // How many bands a chain kept together may span before pagination gives up on it.
 constexpr int MaxKeptTogether = 8;
+// The share of the body that must be free on a page to start a band taller
+// than a page there rather than on the next one.
+constexpr double TallBandStart = 0.25;
+// The least of a tall band a page shows, in layout units.
+constexpr double MinimumSlice = 10;
 
 std::vector<std::unique_ptr<GObject>>&
 checkedSection(std::vector<std::unique_ptr<GObject>>* sections, int section)
@@ -126,43 +131,74 @@ void GPage::layOutPages(double heightUnits)
 
     for (int section : {int(Header), int(Body)}) {
         const auto& objects = m_sections[section];
+        bool keptWithPrevious = false;
         for (size_t i = 0; i < objects.size(); ++i) {
             const size_t first = m_flowBands.size();
             objects[i]->layOut(m_context, width, GObject::AlignLeft, m_flowBands);
-            // A caption paragraph stays with the table after it.
+            const auto* paragraph = dynamic_cast<const GParagraph*>(objects[i].get());
+            // A paragraph kept with the one before it (a caption under a
+            // heading) stays whole; its last line follows its own rule.
+            if (keptWithPrevious && paragraph)
+                for (size_t b = first; b + 1 < m_flowBands.size(); ++b)
+                    m_flowBands[b]->keepWithNext = true;
+            // A caption paragraph stays with the table after it, a heading
+            // with whatever follows.
             const bool beforeTable =
                 i + 1 < objects.size() && !dynamic_cast<const GParagraph*>(objects[i + 1].get());
-            if (beforeTable && m_flowBands.size() > first &&
-                dynamic_cast<const GParagraph*>(objects[i].get()))
+            keptWithPrevious = paragraph && m_flowBands.size() > first &&
+                               (beforeTable || paragraph->keepWithNext());
+            if (keptWithPrevious)
                 m_flowBands.back()->keepWithNext = true;
         }
     }
 
     const double bodyHeight =
         std::max(heightUnits - m_footerHeight, heightUnits * MinimumBodyShare);
+    // A band taller than a page is cut over several; what is kept with it
+    // only needs room for its first part.
+    const auto keptHeight = [&](const GBand& band) {
+        return band.height > bodyHeight ? bodyHeight * TallBandStart : band.height;
+    };
     m_pages.emplace_back();
     double y = 0;
     for (size_t i = 0; i < m_flowBands.size(); ++i) {
         const GBand& band = *m_flowBands[i];
-        double needed = band.height;
+        double needed = keptHeight(band);
         for (size_t j = i;
              j + 1 < m_flowBands.size() && m_flowBands[j]->keepWithNext && j < i + MaxKeptTogether;
              ++j)
-            needed += m_flowBands[j + 1]->height;
-        if (y > 0 && y + needed > bodyHeight) {
-            m_pages.emplace_back();
-            y = 0;
-            if (band.repeatAbove) {
-                for (const GBand* header : *band.repeatAbove) {
-                    m_pages.back().push_back({header, y});
-                    y += header->height;
-                }
-            }
+            needed += keptHeight(*m_flowBands[j + 1]);
+        if (y > 0 && y + needed > bodyHeight)
+            y = newPage(band);
+        double offset = 0;
+        while (y + band.height - offset > bodyHeight) {
+            // Cut where no line of text is cut, else at the foot of the page;
+            // every page takes at least a sliver, so this ends.
+            const double room = std::max(bodyHeight - y, MinimumSlice);
+            double cut = band.breakBefore(offset + room);
+            if (cut <= offset || cut > offset + room)
+                cut = offset + room;
+            m_pages.back().push_back({&band, y, offset, cut - offset});
+            offset = cut;
+            y = newPage(band);
         }
-        m_pages.back().push_back({&band, y});
-        y += band.height;
+        m_pages.back().push_back({&band, y, offset, band.height - offset});
+        y += band.height - offset;
     }
     m_dirty = false;
+}
+
+double GPage::newPage(const GBand& band)
+{
+    m_pages.emplace_back();
+    double y = 0;
+    if (band.repeatAbove) {
+        for (const GBand* header : *band.repeatAbove) {
+            m_pages.back().push_back({header, y, 0, header->height});
+            y += header->height;
+        }
+    }
+    return y;
 }
 
 void GPage::draw(QPainter& painter, const QRectF& rect, int pageIndex)
@@ -178,8 +214,15 @@ void GPage::draw(QPainter& painter, const QRectF& rect, int pageIndex)
     painter.translate(rect.topLeft());
     painter.scale(scale, scale);
     painter.setClipRect(QRectF(0, 0, widthUnits, m_heightUnits), Qt::IntersectClip);
-    for (const Placement& placed : m_pages[size_t(pageIndex)])
-        placed.band->draw(painter, QPointF(placed.band->x, placed.y));
+    for (const Placement& placed : m_pages[size_t(pageIndex)]) {
+        if (placed.offset == 0 && placed.visible >= placed.band->height) {
+            placed.band->draw(painter, QPointF(placed.band->x, placed.y));
+            continue;
+        }
+        CDCSave part(painter);
+        painter.setClipRect(QRectF(0, placed.y, widthUnits, placed.visible), Qt::IntersectClip);
+        placed.band->draw(painter, QPointF(placed.band->x, placed.y - placed.offset));
+    }
     double y = m_heightUnits - m_footerHeight;
     for (const auto& band : m_footerBands) {
         band->draw(painter, QPointF(band->x, y));

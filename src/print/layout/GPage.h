@@ -82,13 +82,18 @@ public:
     QStringList pageText(int pageIndex);
 
 private:
+    /// A band, or the part of one from `offset` down, `visible` high, at `y`.
     struct Placement
     {
         const GBand* band;
         double y;
+        double offset = 0;
+        double visible = 0;
     };
 
     void layOutPages(double heightUnits);
+    /// Starts a new page, with the header rows `band` repeats; returns its y.
+    double newPage(const GBand& band);
     void ensureLayout();
 
     std::vector<std::unique_ptr<GObject>> m_sections[3];

@@ -37,6 +37,11 @@ public:
         return added;
     }
 
+    /// Keeps the paragraph's last line on the page of what follows it (a
+    /// heading); a paragraph just before a table always is.
+    void setKeepWithNext(bool keep) { m_keepWithNext = keep; }
+    bool keepWithNext() const { return m_keepWithNext; }
+
     int itemCount() const { return int(m_items.size()); }
     const Item& item(int index) const { return m_items[size_t(index)]; }
 
@@ -48,4 +53,5 @@ public:
 
 private:
     std::vector<Item> m_items;
+    bool m_keepWithNext = false;
 };

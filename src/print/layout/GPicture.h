@@ -24,6 +24,8 @@ public:
     bool isValid() const;
 
     QSizeF boxSize(const GLayoutContext& context, double maxWidth) const override;
+    /// A picture scales down to whatever width it is given.
+    double minimumWidth(const GLayoutContext&) const override { return 0; }
     void drawBox(const GLayoutContext& context, QPainter& painter,
                  const QRectF& box) const override;
 

@@ -48,9 +48,17 @@ TextFlow::TextFlow(const std::vector<GTextRun>& runs, bool wrap) : m_wrap(wrap)
 
 std::unique_ptr<QTextLayout> TextFlow::buildLayout(const Piece& piece, bool wrap) const
 {
+    return wrap ? buildLayout(piece, QTextOption::WrapAtWordBoundaryOrAnywhere,
+                              std::max(1.0, m_width))
+                : buildLayout(piece, QTextOption::NoWrap, 1e9);
+}
+
+std::unique_ptr<QTextLayout> TextFlow::buildLayout(const Piece& piece, QTextOption::WrapMode mode,
+                                                   double lineWidth) const
+{
     auto layout = std::make_unique<QTextLayout>(piece.text, piece.font);
     QTextOption option;
-    option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    option.setWrapMode(mode);
     layout->setTextOption(option);
     QList<QTextLayout::FormatRange> formats;
     formats.reserve(qsizetype(piece.segments.size()));
@@ -70,7 +78,7 @@ std::unique_ptr<QTextLayout> TextFlow::buildLayout(const Piece& piece, bool wrap
         if (!line.isValid())
             break;
         line.setLeadingIncluded(true);
-        line.setLineWidth(wrap ? std::max(1.0, m_width) : 1e9);
+        line.setLineWidth(lineWidth);
         line.setPosition(QPointF(0, y));
         y += line.height();
     }
@@ -98,6 +106,20 @@ double TextFlow::naturalWidth() const
     double widest = 0;
     for (const Piece& piece : m_pieces)
         widest = std::max(widest, pieceNaturalWidth(piece));
+    return widest;
+}
+
+double TextFlow::minimumWidth() const
+{
+    // At no width at all each line holds a single unbreakable part.
+    double widest = 0;
+    for (const Piece& piece : m_pieces) {
+        if (piece.text.isEmpty())
+            continue;
+        const auto layout = buildLayout(piece, QTextOption::WordWrap, 0);
+        for (int i = 0; i < layout->lineCount(); ++i)
+            widest = std::max(widest, layout->lineAt(i).naturalTextWidth());
+    }
     return widest;
 }
 

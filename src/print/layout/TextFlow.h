@@ -36,6 +36,9 @@ public:
     bool isEmpty() const { return m_pieces.empty(); }
     /// The width of the widest line, unbroken.
     double naturalWidth() const;
+    /// The narrowest width that breaks lines only where the text allows
+    /// (spaces, and after "/" or "-"): the widest unbreakable part.
+    double minimumWidth() const;
     double width() const { return m_width; }
     double height() const { return m_height; }
     int lineCount() const { return int(m_lines.size()); }
@@ -74,7 +77,10 @@ private:
     };
 
     double pieceNaturalWidth(const Piece& piece) const;
+    /// Wrapping at the laid-out width, or not at all.
     std::unique_ptr<QTextLayout> buildLayout(const Piece& piece, bool wrap) const;
+    std::unique_ptr<QTextLayout> buildLayout(const Piece& piece, QTextOption::WrapMode mode,
+                                             double lineWidth) const;
 
     std::vector<Piece> m_pieces;
     std::vector<Line> m_lines;
