@@ -8,8 +8,10 @@ namespace ombrel {
 
 OMDate::OMDate(int day, int month, int year, bool validate)
 {
+    // Files hold a date as eight digits, so a year outside 1 to 9999 is no
+    // date either.
     const QDate date(year, month, day);
-    if (date.isValid())
+    if (date.isValid() && year >= 1 && year <= 9999)
         m_julian = date.toJulianDay();
     else if (validate)
         throw OMInvalidDateException("no such date");

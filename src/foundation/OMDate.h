@@ -16,8 +16,9 @@ class OMDate
 {
 public:
     OMDate() = default;
-    /// With `validate` a combination that makes no date throws OMInvalidDateException;
-    /// without it such a combination gives the empty date.
+    /// A day, month and year (1 to 9999, the years files can hold). With
+    /// `validate` a combination that makes no such date throws
+    /// OMInvalidDateException; without it the combination gives the empty date.
     OMDate(int day, int month, int year, bool validate);
 
     static OMDate today();

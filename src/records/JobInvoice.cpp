@@ -174,9 +174,10 @@ bool JobInvoice::isOverdueOn(const OMDate& today) const
 {
     if (amountDue() <= 0)
         return false;
-    OMDate due = documentDate();
-    if (due.isEmpty())
+    const OMDate date = documentDate();
+    if (date.isEmpty())
         return false;
-    due += int(daysToPay.value());
-    return today > due;
+    // Counted in whole days at full width: any number of days to pay, even
+    // one past the calendar's end, gives a due day after the document's.
+    return today.julian() > date.julian() + int64_t(daysToPay.value());
 }

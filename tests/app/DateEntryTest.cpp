@@ -73,7 +73,9 @@ TEST_F(DateEntry, YearsAndExtraParts)
 TEST_F(DateEntry, RefusesImpossibleDatesWithAMessage)
 {
     const OMDate before(9, 9, 2009, true);
-    for (const char* typed : {"31/2/2007", "abc", "0/0", "32/1/2007", "1/13/2007", "%s%n/1"}) {
+    // Years a file cannot hold in its eight digits are refused too.
+    for (const char* typed :
+         {"31/2/2007", "abc", "0/0", "32/1/2007", "1/13/2007", "%s%n/1", "1/1/20266", "1/1/-150"}) {
         OMString text(typed);
         OMDate date = before;
         messages.clear();
@@ -98,11 +100,15 @@ TEST_F(DateEntry, NoTypedTextCrashesTheParser)
         OMString text(typed);
         OMDate date;
         if (SettingsStore::ParseDateEntry(text, date) && !typed.empty()) {
-            // Whatever is accepted is rewritten in the format and reads back the same.
+            // Whatever is accepted is rewritten in the format and reads back
+            // the same, in the entry and in a file.
             OMString again = text;
             OMDate reread;
             ASSERT_TRUE(SettingsStore::ParseDateEntry(again, reread)) << typed;
             EXPECT_EQ(reread, date) << typed;
+            OMDate stored;
+            stored.set(date.toString("YYYYMMDD"), "YYYYMMDD");
+            EXPECT_EQ(stored, date) << typed;
         }
     }
 }

@@ -85,6 +85,12 @@ TEST(Invoice, OverdueTheDayAfterThePaymentPeriod)
     invoice.created.set("20070301090000", "YYYYMMDDhhmmss");
     EXPECT_TRUE(invoice.isOverdueOn(OMDate(1, 4, 2007, true)));
     EXPECT_FALSE(invoice.isOverdueOn(OMDate(31, 3, 2007, true)));
+
+    // However many days a file gives to pay, the due day is never earlier.
+    for (uint32_t days : {0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu}) {
+        invoice.daysToPay = days;
+        EXPECT_FALSE(invoice.isOverdueOn(OMDate(31, 12, 9999, true))) << days;
+    }
 }
 
 TEST(Invoice, CopiesAndResets)
