@@ -184,8 +184,10 @@ void CMainFrame::fillWindowList()
     m_windowEntries.append(menu->addSeparator());
     int number = 1;
     for (CChildFrame* frame : frames) {
-        QAction* entry =
-            menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(frame->document().title()));
+        // A "&" in a title is shown, not taken for a shortcut.
+        QString title = frame->document().title();
+        QAction* entry = menu->addAction(
+            QStringLiteral("&%1 %2").arg(number++).arg(title.replace(u'&', QStringLiteral("&&"))));
         entry->setCheckable(true);
         entry->setChecked(frame == activeChildFrame());
         connect(entry, &QAction::triggered, frame,

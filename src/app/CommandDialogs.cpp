@@ -17,6 +17,12 @@ const char* const CommandDialogs::InvoiceImportFilter =
     "Quote Files (*.vlq)|*.vlq||";
 const char* const CommandDialogs::QuoteImportFilter = "Estimate Files (*.vle)|*.vle||";
 
+QString CommandDialogs::documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
 QString CommandDialogs::openPath(QWidget* parent)
 {
     return importPath(parent, OpenFilter);
@@ -36,8 +42,7 @@ QString CommandDialogs::importPath(QWidget* parent, const char* filter)
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Documents live with the user's documents, not wherever the program was started.
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
+    dialog.setDirectory(documentsFolder());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // The names carry their own patterns; Qt's would only repeat them.
     dialog.setOption(QFileDialog::HideNameFilterDetails);

@@ -22,6 +22,10 @@ public:
 
     virtual ~CommandDialogs() = default;
 
+    /// Where documents are opened from and first saved to: the user's
+    /// documents folder, or the home folder when there is none.
+    static QString documentsFolder();
+
     /// An existing file to open; empty when cancelled.
     virtual QString openPath(QWidget* parent);
     /// An existing file to import, offered with `filter` ("Name|*.a|...||").

@@ -85,8 +85,15 @@ bool InstanceChannel::handOver(const QStringList& requests)
     return true;
 }
 
+bool InstanceChannel::isListening() const
+{
+    return m_server->isListening();
+}
+
 bool InstanceChannel::listen()
 {
+    if (isListening())
+        return true;
     const QString name = serverName();
     if (m_server->listen(name))
         return true;

@@ -37,6 +37,7 @@ public:
 
     /// Starts serving; false when another program already serves.
     bool listen();
+    bool isListening() const;
 
 signals:
     /// An acknowledged request; the receiver decides whether it can act on it now.

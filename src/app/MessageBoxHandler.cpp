@@ -15,6 +15,8 @@ MessageHook::Answer show(const ombrel::OMString& text, MessageHook::Icon icon,
     box.setWindowTitle(StringTable::text(IDS_APP_TITLE).toQString());
     QString message = text.toQString();
     message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // Messages carry file names and typed text: never take them for markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(message);
     switch (icon) {
     case MessageHook::Information:

@@ -38,7 +38,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
-#include <QStandardPaths>
 
 using namespace CommandIds;
 using ombrel::OMString;
@@ -92,6 +91,11 @@ bool VorlaneApp::InitInstance(const CommandLine& commandLine)
     LoadTextStyles();
     LoadCustomerDatabase();
     createMainFrame();
+    // Later starts hand their files over from now on, even while this one
+    // still asks its first-run question. A run that only shows itself and
+    // quits takes none.
+    if (!commandLine.quitAfterShow)
+        listenForOtherStarts();
 
     bool ok = true;
     for (const QString& path : commandLine.files)
@@ -409,8 +413,7 @@ bool VorlaneApp::SaveDocument(Document& document, bool askPath)
         const QString ext = kind ? kind->extension() : QString();
         const QString suggested =
             path.isEmpty()
-                ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                      .filePath(document.title() + u'.' + ext)
+                ? QDir(CommandDialogs::documentsFolder()).filePath(document.title() + u'.' + ext)
                 : path;
         path = m_dialogs->savePath(m_mainFrame.get(),
                                    kind ? kind->docString(DocumentTemplate::FilterName) : QString(),

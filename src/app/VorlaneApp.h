@@ -59,6 +59,7 @@ public:
     /// The start-up flags word as read at start-up (and written back on the first run).
     uint32_t flags() const { return m_flags; }
     /// Listens for files handed over by later starts; false when another program serves.
+    /// Start-up does this once the main window exists.
     bool listenForOtherStarts();
 
     /// Makes the view of each new window of the kind `resourceId`.

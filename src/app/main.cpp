@@ -129,10 +129,7 @@ int main(int argc, char* argv[])
         return vorlane.PrintDocumentFile(commandLine.printFile) ? 0 : 1;
     if (!vorlane.InitInstance(commandLine))
         return 1;
-    if (commandLine.quitAfterShow) {
+    if (commandLine.quitAfterShow)
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
-        return app.exec();
-    }
-    vorlane.listenForOtherStarts();
     return app.exec();
 }

@@ -26,7 +26,8 @@ QString DocumentTemplate::extension() const
 bool DocumentTemplate::matchesPath(const QString& path) const
 {
     const QString ext = extension();
-    return !ext.isEmpty() && path.endsWith(u'.' + ext, Qt::CaseSensitive);
+    // Files copied from systems that ignore case may carry ".VLE".
+    return !ext.isEmpty() && path.endsWith(u'.' + ext, Qt::CaseInsensitive);
 }
 
 std::unique_ptr<Document> DocumentTemplate::createDocument()

@@ -31,11 +31,11 @@ bool JobFileReader::readQuietly(JobBase& record, const QString& path, QString& e
 
 std::unique_ptr<JobBase> JobFileReader::recordFor(const QString& path)
 {
-    if (path.endsWith(QLatin1String(".vle")))
+    if (path.endsWith(QLatin1String(".vle"), Qt::CaseInsensitive))
         return std::make_unique<JobEstimate>();
-    if (path.endsWith(QLatin1String(".vlq")))
+    if (path.endsWith(QLatin1String(".vlq"), Qt::CaseInsensitive))
         return std::make_unique<JobQuote>();
-    if (path.endsWith(QLatin1String(".vli")))
+    if (path.endsWith(QLatin1String(".vli"), Qt::CaseInsensitive))
         return std::make_unique<JobInvoice>();
     return nullptr;
 }

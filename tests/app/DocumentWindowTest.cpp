@@ -10,7 +10,10 @@
 #include "views/JobInvoiceEditView.h"
 #include "views/JobQuoteEditView.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -273,4 +276,25 @@ TEST_F(DocumentWindows, TheWindowsKeysWorkWithTheFocusInsideATab)
     // F7 on the first (here the only) tab does nothing and keeps the focus.
     QTest::keyClick(&view->preview(), Qt::Key_F7);
     EXPECT_EQ(view->currentIndex(), 0);
+}
+
+TEST_F(DocumentWindows, ANewDocumentIsFirstSavedIntoAFolderThatExists)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    trigger(CommandIds::FileNewEstimate);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ASSERT_TRUE(documents.startsWith(QDir::homePath())) << "the tests' home is a temporary folder";
+
+    // Without a documents folder the home folder is offered.
+    QDir(documents).removeRecursively();
+    trigger(CommandIds::FileSave);
+    const QFileInfo offered(dialogs->offeredSavePath);
+    EXPECT_TRUE(offered.isAbsolute());
+    EXPECT_EQ(offered.absolutePath(), QDir::homePath());
+    EXPECT_EQ(offered.fileName(), QStringLiteral("Estimate 101.vle"));
+
+    ASSERT_TRUE(QDir().mkpath(documents));
+    trigger(CommandIds::FileSave);
+    EXPECT_EQ(QFileInfo(dialogs->offeredSavePath).absolutePath(), QDir(documents).absolutePath());
 }

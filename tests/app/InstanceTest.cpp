@@ -79,6 +79,23 @@ TEST_F(Instance, LongRequestsGoUnansweredAndRequestsDuringADialogAreOnlyAcknowle
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(Instance, StartUpServesLaterStartsOnceTheWindowExists)
+{
+    // The first-run question is still open when the later start knocks.
+    const QString path = example("estimate-1017-bathroom-refit.vle");
+    QByteArray answerDuringFirstRun;
+    whileShown = [&] { answerDuringFirstRun = ask(InstanceChannel::openRequest(path)); };
+    ASSERT_TRUE(start());
+    EXPECT_EQ(answerDuringFirstRun, QByteArray("ack\n"));
+    EXPECT_TRUE(frameTitles().contains(QStringLiteral("estimate-1017-bathroom-refit.vle")));
+    whileShown = {};
+
+    const QString quote = example("quote-2043-boiler-replacement.vlq");
+    EXPECT_EQ(ask(InstanceChannel::openRequest(quote)), QByteArray("ack\n"));
+    QApplication::processEvents();
+    EXPECT_EQ(frameTitles().constLast(), QStringLiteral("quote-2043-boiler-replacement.vlq"));
+}
+
 TEST(InstanceRequests, RoundTripPathsWithQuotesAndRefuseOtherText)
 {
     QString verb, path;

@@ -31,6 +31,7 @@ public:
     int newKindAnswer = -1;
     QStringList offeredKinds;
     QString offeredSaveFilter;
+    QString offeredSavePath;
 
     QString importAnswer;
     QString offeredImportFilter;
@@ -48,9 +49,10 @@ public:
         options = importOptionsChosen;
         return importOptionsAnswer;
     }
-    QString savePath(QWidget*, const QString& filter, const QString&) override
+    QString savePath(QWidget*, const QString& filter, const QString& suggested) override
     {
         offeredSaveFilter = filter;
+        offeredSavePath = suggested;
         return saveAnswer;
     }
     int chooseNewKind(QWidget*, const QStringList& kinds) override

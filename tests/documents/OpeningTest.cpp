@@ -47,7 +47,8 @@ TEST_F(Opening, TemplatesInTheirOrderWithTheirStrings)
               "Vorlane Quote Files (*.vlq)");
     EXPECT_EQ(templates.forPath("/a/b.vli"),
               templates.byResource(DocumentTemplates::InvoiceResource));
-    EXPECT_EQ(templates.forPath("/a/b.VLI"), nullptr);
+    EXPECT_EQ(templates.forPath("/a/b.VLI"), templates.forPath("/a/b.vli"));
+    EXPECT_EQ(templates.forPath("/a/b.vli.txt"), nullptr);
 }
 
 TEST_F(Opening, RefusesMissingPathsAndFilesOfAnotherKind)
