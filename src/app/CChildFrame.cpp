@@ -73,6 +73,9 @@ void CChildFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    m_document->OnCloseDocument();
+    // The view may still refuse; the document closes (and gives its number
+    // back) only once the window really goes.
     QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted())
+        m_document->OnCloseDocument();
 }

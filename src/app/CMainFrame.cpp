@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -142,6 +143,10 @@ QList<CChildFrame*> CMainFrame::childFrames() const
 void CMainFrame::addChildFrame(CChildFrame* frame)
 {
     m_mdi->addSubWindow(frame);
+    frame->document().setModifiedObserver([self = QPointer<CMainFrame>(this)] {
+        if (self)
+            self->updateCommandStates();
+    });
     connect(frame, &QObject::destroyed, this, [this] {
         refreshMenus();
         updateCommandStates();

@@ -36,10 +36,19 @@ void Document::UpdateAllViews(DocumentView* sender, int hint, void* object)
             view->OnUpdate(sender, hint, object);
 }
 
+void Document::setModified(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    if (m_modifiedObserver)
+        m_modifiedObserver();
+}
+
 bool Document::OnNewDocument()
 {
     m_path.clear();
-    m_modified = false;
+    setModified(false);
     return true;
 }
 
@@ -58,7 +67,7 @@ bool Document::OnOpenDocument(const QString& path)
     if (!Serialize(archive))
         return false;
     setPath(path);
-    m_modified = false;
+    setModified(false);
     return true;
 }
 
@@ -73,7 +82,7 @@ bool Document::OnSaveDocument(const QString& path)
         return false;
     }
     setPath(path);
-    m_modified = false;
+    setModified(false);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class Archive;
@@ -23,7 +24,13 @@ public:
     const QString& title() const { return m_title; }
     void setTitle(const QString& title) { m_title = title; }
     bool isModified() const { return m_modified; }
-    void setModified(bool modified = true) { m_modified = modified; }
+    void setModified(bool modified = true);
+    /// Called each time the modified flag changes, so that the window can
+    /// offer Save the moment there is something to save.
+    void setModifiedObserver(std::function<void()> observer)
+    {
+        m_modifiedObserver = std::move(observer);
+    }
     DocumentTemplate* documentTemplate() const { return m_template; }
     void setDocumentTemplate(DocumentTemplate* owner) { m_template = owner; }
 
@@ -54,6 +61,7 @@ private:
     QString m_path;
     QString m_title;
     bool m_modified = false;
+    std::function<void()> m_modifiedObserver;
     DocumentTemplate* m_template = nullptr;
     std::vector<DocumentView*> m_views;
 };

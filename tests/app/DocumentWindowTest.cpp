@@ -66,6 +66,58 @@ TEST_F(DocumentWindows, ClosingANewUnsavedDocumentGivesItsNumberBackOnlyWhenItIs
     EXPECT_EQ(nextEstimateNo(), 102);
 }
 
+namespace {
+
+/// Makes a widget refuse to close, as a view with its own objection would.
+class RefuseClose : public QObject
+{
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::Close)
+            return false;
+        event->ignore();
+        return true;
+    }
+};
+
+} // namespace
+
+TEST_F(DocumentWindows, AWindowThatStaysOpenKeepsItsNumber)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    trigger(CommandIds::FileNewEstimate);
+    EXPECT_EQ(nextEstimateNo(), 102);
+    QWidget* view = app->mainFrame()->childFrames().constLast()->widget();
+    ASSERT_NE(view, nullptr);
+    RefuseClose refuse;
+    view->installEventFilter(&refuse);
+    trigger(CommandIds::FileClose);
+    QApplication::processEvents();
+    EXPECT_EQ(frameTitles(), (QStringList{"Vorlane Start Page", "Estimate 101"}));
+    EXPECT_EQ(nextEstimateNo(), 102) << "the number of a window still open stays taken";
+
+    view->removeEventFilter(&refuse);
+    trigger(CommandIds::FileClose);
+    QApplication::processEvents();
+    EXPECT_EQ(frameTitles(), QStringList{"Vorlane Start Page"});
+    EXPECT_EQ(nextEstimateNo(), 101);
+}
+
+TEST_F(DocumentWindows, SaveIsOfferedTheMomentADocumentChanges)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start({example("quote-2043-boiler-replacement.vlq")}));
+    Document& document = app->mainFrame()->childFrames().constLast()->document();
+    EXPECT_FALSE(action(CommandIds::FileSave)->isEnabled());
+    // No event is processed in between: a key pressed next finds Save ready.
+    document.setModified(true);
+    EXPECT_TRUE(action(CommandIds::FileSave)->isEnabled());
+    document.setModified(false);
+    EXPECT_FALSE(action(CommandIds::FileSave)->isEnabled());
+}
+
 TEST_F(DocumentWindows, ClosingAskesAboutChangesAndCancelKeepsTheWindow)
 {
     skipFirstRun();

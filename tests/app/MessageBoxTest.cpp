@@ -10,8 +10,8 @@
 TEST(MessageBoxes, ShowFileNamesAsTheyAreNeverAsMarkup)
 {
     MessageBoxHandler::install();
-    const QString message = QStringLiteral(
-        "The file /tmp/<h1>big</h1><img src=\"/tmp/x.png\">.vle is invalid.");
+    const QString message =
+        QStringLiteral("The file /tmp/<h1>big</h1><img src=\"/tmp/x.png\">.vle is invalid.");
     QString shown;
     Qt::TextFormat format = Qt::AutoText;
     QTimer::singleShot(0, [&] {
@@ -22,8 +22,7 @@ TEST(MessageBoxes, ShowFileNamesAsTheyAreNeverAsMarkup)
         format = box->textFormat();
         box->accept();
     });
-    MessageHook::show(ombrel::OMString::fromQString(message), MessageHook::Error,
-                      MessageHook::Ok);
+    MessageHook::show(ombrel::OMString::fromQString(message), MessageHook::Error, MessageHook::Ok);
     MessageHook::setHandler({});
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(shown, message);
