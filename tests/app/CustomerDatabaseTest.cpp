@@ -312,11 +312,17 @@ TEST_F(CustomerDatabaseTest, AClashingNumberMovesTheUnwrittenCustomer)
     fromB.phone = "05678";
     a.StoreCustomer(fromB);
     EXPECT_EQ(fromB.custno, 2u);
+    // A document of A's still holding 2 whose customer was renamed since is
+    // neither Ann nor Bob: it becomes a customer of its own, Bob stays.
+    Customer renamed = customer("Ann", "Able-Smith", 2);
+    a.StoreCustomer(renamed);
+    EXPECT_EQ(renamed.custno, 4u);
 
     CustomerDatabase reader;
     reader.LoadCustomerDatabase();
-    EXPECT_EQ(surnames(reader), (std::vector<std::string>{"Shared", "Baker", "Able"}));
-    EXPECT_EQ(numbers(reader), (std::vector<uint32_t>{1, 2, 3}));
+    EXPECT_EQ(surnames(reader),
+              (std::vector<std::string>{"Shared", "Baker", "Able", "Able-Smith"}));
+    EXPECT_EQ(numbers(reader), (std::vector<uint32_t>{1, 2, 3, 4}));
 }
 
 TEST_F(CustomerDatabaseTest, AStaleLockIsTakenOver)

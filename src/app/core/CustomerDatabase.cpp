@@ -294,15 +294,23 @@ uint32_t CustomerDatabase::nextNumber()
 void CustomerDatabase::apply(Customer& customer)
 {
     // A document of this run may still hold a number that a merge moved; it
-    // follows its customer when the names still agree.
+    // follows its customer when the names still agree. When they agree with
+    // neither that customer nor the one now holding the number, which of the
+    // two it meant cannot be told: it is kept as a new customer rather than
+    // overwrite either.
     if (const auto moved = m_moved.find(customer.custno); moved != m_moved.end()) {
         bool follow = false;
+        bool holderDiffers = false;
         m_customers.forEach([&](const Customer& c) {
             if (c.custno == moved->second && samePerson(c, customer))
                 follow = true;
+            if (c.custno == customer.custno && !samePerson(c, customer))
+                holderDiffers = true;
         });
         if (follow)
             customer.custno = moved->second;
+        else if (holderDiffers)
+            customer.custno = 0;
     }
 
     if (customer.custno == 0) {
