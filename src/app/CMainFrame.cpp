@@ -151,6 +151,8 @@ void CMainFrame::addChildFrame(CChildFrame* frame)
         refreshMenus();
         updateCommandStates();
     });
+    // Restored from maximised, a window keeps a size one can work in.
+    frame->resize(m_mdi->size().expandedTo(QSize(800, 600)) * 3 / 4);
     frame->showMaximized();
     m_mdi->setActiveSubWindow(frame);
     refreshMenus();

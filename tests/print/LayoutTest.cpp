@@ -437,3 +437,16 @@ TEST(Layout, AHeadingStaysWithTheTableItIntroduces)
         EXPECT_EQ(headingPage, tablePage) << filler << " lines before";
     }
 }
+
+TEST(Layout, TheLastRowOfATableNeverStandsAlone)
+{
+    for (int rows = 40; rows < 90; ++rows) {
+        GPage page;
+        page.defaultFont() = Normal;
+        page.addParagraph(numberedGrid(rows), GPage::Body);
+        const int last = page.getPageCount() - 1;
+        if (last == 0)
+            continue;
+        EXPECT_GE(page.pageText(last).filter(QStringLiteral("row ")).size(), 2) << rows << " rows";
+    }
+}

@@ -419,6 +419,9 @@ void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAli
         } else if (!header->empty()) {
             band->repeatAbove = header;
         }
+        // The last row (a total, the terms) never stands alone on a page.
+        if (r == rowCount() - 2 && r >= m_headerRows)
+            band->keepWithNext = true;
         out.push_back(std::move(band));
     }
 }
