@@ -50,6 +50,8 @@ CMainFrame::CMainFrame(CommandActions& actions, RecentFileList& recent, QWidget*
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setBackground(palette().dark());
+    // Closing a window goes back to the one used before it.
+    m_mdi->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(m_mdi);
 
     createToolBar();

@@ -118,6 +118,23 @@ TEST_F(DocumentWindows, SaveIsOfferedTheMomentADocumentChanges)
     EXPECT_FALSE(action(CommandIds::FileSave)->isEnabled());
 }
 
+TEST_F(DocumentWindows, ClosingAWindowGoesBackToTheOneUsedBeforeIt)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    for (int i = 0; i < 3; ++i)
+        trigger(CommandIds::FileNewEstimate);
+    CMainFrame* frame = app->mainFrame();
+    const QList<CChildFrame*> frames = frame->childFrames();
+    ASSERT_EQ(frames.size(), 4);
+    frame->mdiArea()->setActiveSubWindow(frames.at(1)); // Estimate 101
+    frame->mdiArea()->setActiveSubWindow(frames.at(3)); // Estimate 103
+    trigger(CommandIds::FileClose);
+    QApplication::processEvents();
+    ASSERT_NE(frame->activeChildFrame(), nullptr);
+    EXPECT_EQ(frame->activeChildFrame()->document().title(), QStringLiteral("Estimate 101"));
+}
+
 TEST_F(DocumentWindows, ClosingAskesAboutChangesAndCancelKeepsTheWindow)
 {
     skipFirstRun();
