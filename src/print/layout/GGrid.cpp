@@ -1,12 +1,12 @@
 #include "GGrid.h"
 
+#include "GGridRowBand.h"
 #include "GLayoutContext.h"
 #include "TextFlow.h"
 
 #include "foundation/OMException.h"
 
 #include <QFontMetricsF>
-#include <QPainter>
 #include <algorithm>
 #include <numeric>
 #include <string>
@@ -29,104 +29,6 @@ double padX(const GPadding& p)
 {
     return GUnits::fromPoints(p.left + p.right);
 }
-
-struct LaidCell
-{
-    double x = 0;
-    double width = 0;
-    double contentHeight = 0;
-    GPadding padding;
-    int vAlign = 0;
-    int hAlign = GObject::AlignLeft;
-    uint32_t background = GUnits::NoColour;
-    std::unique_ptr<TextFlow> flow;
-    const GObject* contents = nullptr;
-    QSizeF contentsSize;
-
-    /// Where the contents start below the top of a row `rowHeight` high.
-    double contentTop(double rowHeight) const
-    {
-        double top = GUnits::fromPoints(padding.top);
-        if (vAlign == GObject::VAlignCentre) {
-            const double inner = rowHeight - GUnits::fromPoints(padding.top + padding.bottom);
-            top += std::max(0.0, (inner - contentHeight) / 2);
-        }
-        return top;
-    }
-};
-
-class GridRowBand : public GBand
-{
-public:
-    GridRowBand(const GLayoutContext& context, std::vector<LaidCell> cells)
-        : m_context(context), m_cells(std::move(cells))
-    {
-    }
-    void draw(QPainter& painter, QPointF topLeft) const override
-    {
-        for (const LaidCell& cell : m_cells) {
-            const QRectF box(topLeft.x() + cell.x, topLeft.y(), cell.width, height);
-            if (cell.background != GUnits::NoColour)
-                painter.fillRect(box, GUnits::colour(cell.background));
-            const double top = box.top() + cell.contentTop(height);
-            const double left = box.left() + GUnits::fromPoints(cell.padding.left);
-            if (cell.contents) {
-                const double inner = cell.width - padX(cell.padding);
-                double x = left;
-                const int align = cell.hAlign;
-                if (align == GObject::AlignCentre)
-                    x += (inner - cell.contentsSize.width()) / 2;
-                else if (align == GObject::AlignRight)
-                    x += inner - cell.contentsSize.width();
-                cell.contents->drawBox(m_context, painter,
-                                       QRectF(QPointF(x, top), cell.contentsSize));
-            } else if (cell.flow) {
-                cell.flow->draw(painter, QPointF(left, top));
-            }
-        }
-    }
-    double breakBefore(double limit) const override
-    {
-        // Move the cut up above every line it would go through, until no cell
-        // has one there.
-        double cut = limit;
-        for (bool moved = true; moved && cut > 0;) {
-            moved = false;
-            for (const LaidCell& cell : m_cells) {
-                double top = cell.contentTop(height);
-                if (cell.contents) {
-                    if (cut > top && cut < top + cell.contentsSize.height()) {
-                        cut = top;
-                        moved = true;
-                    }
-                    continue;
-                }
-                for (int i = 0; cell.flow && i < cell.flow->lineCount(); ++i) {
-                    const double bottom = top + cell.flow->lineHeight(i);
-                    if (cut > top && cut < bottom) {
-                        cut = top;
-                        moved = true;
-                        break;
-                    }
-                    top = bottom;
-                }
-            }
-        }
-        return cut;
-    }
-    QString text() const override
-    {
-        QStringList texts;
-        for (const LaidCell& cell : m_cells)
-            texts.append(cell.contents ? cell.contents->displayText()
-                                       : (cell.flow ? cell.flow->text() : QString()));
-        return texts.join(QLatin1Char('\t'));
-    }
-
-private:
-    const GLayoutContext m_context;
-    std::vector<LaidCell> m_cells;
-};
 
 } // namespace
 
@@ -245,19 +147,35 @@ double GGrid::cellMinimumWidth(const GLayoutContext& context, int row, int colum
 
 std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double width) const
 {
+    std::vector<bool> sampled;
+    std::vector<double> widths = preferredWidths(context, width, sampled);
+    widenForSpans(context, width, widths);
+    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+    if (total <= width)
+        shareSpare(width - total, widths);
+    else
+        shrinkToFit(context, width, sampled, widths);
+    return widths;
+}
+
+double GGrid::widestCell(const GLayoutContext& context, int column) const
+{
+    double widest = 0;
+    for (int r = 0; r < rowCount(); ++r) {
+        const GGridCell* cell = row(r).cellAt(column);
+        if (cell && cell->columnSpan <= 1)
+            widest = std::max(widest, cellNaturalWidth(context, r, column));
+    }
+    return widest;
+}
+
+std::vector<double> GGrid::preferredWidths(const GLayoutContext& context, double width,
+                                           std::vector<bool>& sampled) const
+{
     const int n = columnCount();
     std::vector<double> widths(size_t(n), 0.0);
-    std::vector<bool> sampled(size_t(n), false);
+    sampled.assign(size_t(n), false);
     const QFontMetricsF metrics(context.resolve(m_font).layoutFont());
-    const auto widestCell = [&](int c) {
-        double widest = 0;
-        for (int r = 0; r < rowCount(); ++r) {
-            const GGridCell* cell = row(r).cellAt(c);
-            if (cell && cell->columnSpan <= 1)
-                widest = std::max(widest, cellNaturalWidth(context, r, c));
-        }
-        return widest;
-    };
     for (int c = 0; c < n; ++c) {
         const GGridColumn& col = column(c);
         if (!col.sample().isEmpty()) {
@@ -265,14 +183,22 @@ std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double wi
             // ("E & OE" over quantities) widens the column rather than wrap.
             const double sample =
                 metrics.horizontalAdvance(col.sample().toQString()) + padX(DefaultCellPadding);
-            widths[size_t(c)] = std::max(sample, std::min(widestCell(c), width * MaxSampleGrowth));
+            widths[size_t(c)] =
+                std::max(sample, std::min(widestCell(context, c), width * MaxSampleGrowth));
             sampled[size_t(c)] = true;
         } else if (!(col.hasFlags(FlagTakeRest) && !col.hasFlags(FlagFitContent))) {
-            widths[size_t(c)] = widestCell(c);
+            widths[size_t(c)] = widestCell(context, c);
         }
     }
+    return widths;
+}
+
+void GGrid::widenForSpans(const GLayoutContext& context, double width,
+                          std::vector<double>& widths) const
+{
     // A cell over several columns ("Less Payments Received" over two figures)
     // widens the last of them rather than wrap, as a single cell would.
+    const int n = columnCount();
     for (int r = 0; r < rowCount(); ++r) {
         for (int c = 0; c < std::min(n, row(r).cellCount()); ++c) {
             const GGridCell* cell = row(r).cellAt(c);
@@ -290,21 +216,27 @@ std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double wi
                 widths[size_t(c + span - 1)] += natural - spanned;
         }
     }
-    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
-    if (total <= width) {
-        std::vector<int> takers;
-        for (int c = 0; c < n; ++c)
-            if (column(c).hasFlags(FlagTakeRest))
-                takers.push_back(c);
-        if (takers.empty())
-            for (int c = 0; c < n; ++c)
-                takers.push_back(c);
-        for (int c : takers)
-            widths[size_t(c)] += (width - total) / double(takers.size());
-        return widths;
-    }
+}
 
-    // Too wide: columns without a sample give way, down to their longest word.
+void GGrid::shareSpare(double spare, std::vector<double>& widths) const
+{
+    std::vector<int> takers;
+    for (int c = 0; c < columnCount(); ++c)
+        if (column(c).hasFlags(FlagTakeRest))
+            takers.push_back(c);
+    if (takers.empty())
+        for (int c = 0; c < columnCount(); ++c)
+            takers.push_back(c);
+    for (int c : takers)
+        widths[size_t(c)] += spare / double(takers.size());
+}
+
+void GGrid::shrinkToFit(const GLayoutContext& context, double width,
+                        const std::vector<bool>& sampled, std::vector<double>& widths) const
+{
+    // Columns without a sample give way first, down to their narrowest.
+    const int n = columnCount();
+    const double excess = std::accumulate(widths.begin(), widths.end(), 0.0) - width;
     std::vector<double> minimum(size_t(n), 0.0);
     double spare = 0;
     for (int c = 0; c < n; ++c) {
@@ -318,16 +250,15 @@ std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double wi
         minimum[size_t(c)] = std::min(minimum[size_t(c)], widths[size_t(c)]);
         spare += widths[size_t(c)] - minimum[size_t(c)];
     }
-    const double excess = total - width;
     if (spare >= excess && spare > 0) {
         for (int c = 0; c < n; ++c)
             if (!sampled[size_t(c)])
                 widths[size_t(c)] -= (widths[size_t(c)] - minimum[size_t(c)]) * excess / spare;
-        return widths;
+        return;
     }
-    // Even at their narrowest the other columns do not fit. Figures must stay
-    // whole, so the columns with a sample keep their width and the others
-    // share what is left by their narrowest widths, breaking inside words.
+    // Even at their narrowest they do not fit. Figures must stay whole, so the
+    // columns with a sample keep their width and the others share what is
+    // left by their narrowest widths, breaking inside words.
     double fixed = 0;
     double narrowest = 0;
     for (int c = 0; c < n; ++c)
@@ -338,7 +269,7 @@ std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double wi
         for (int c = 0; c < n; ++c)
             if (!sampled[size_t(c)])
                 widths[size_t(c)] = minimum[size_t(c)] * rest / narrowest;
-        return widths;
+        return;
     }
     // The samples alone fill the table: everything shrinks alike.
     double shrunk = 0;
@@ -350,7 +281,6 @@ std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double wi
     if (shrunk > 0)
         for (double& w : widths)
             w *= width / shrunk;
-    return widths;
 }
 
 void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAlign,
@@ -372,12 +302,12 @@ void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAli
     auto header = std::make_shared<std::vector<const GBand*>>();
     for (int r = 0; r < rowCount(); ++r) {
         const GGridRow& gridRow = row(r);
-        std::vector<LaidCell> cells;
+        std::vector<GGridRowBand::Cell> cells;
         double rowHeight = 0;
         for (int c = 0; c < n;) {
             const GGridCell& cell = gridRow.cellAt(c) ? *gridRow.cellAt(c) : emptyCell();
             const int span = std::clamp(cell.columnSpan, 1, n - c);
-            LaidCell laid;
+            GGridRowBand::Cell laid;
             laid.x = lefts[size_t(c)];
             laid.width = lefts[size_t(c + span)] - laid.x;
             laid.padding = cell.padding.value_or(DefaultCellPadding);
@@ -410,7 +340,7 @@ void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAli
             cells.push_back(std::move(laid));
             c += span;
         }
-        auto band = std::make_unique<GridRowBand>(context, std::move(cells));
+        auto band = std::make_unique<GGridRowBand>(context, std::move(cells));
         band->height = rowHeight;
         band->x = offset;
         if (r < m_headerRows) {

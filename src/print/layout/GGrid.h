@@ -12,12 +12,15 @@
 
 /**
  * A table. Column widths: a column with a sample text is as wide as the
- * sample in the grid's font, or its widest cell up to 40 % of the table; one flagged FlagTakeRest
- * alone starts at no width; any other column is as wide as its widest cell. The width left over
- * goes in equal shares to the FlagTakeRest columns (to every column when there
- * are none); when the columns are too wide, those without a sample give way
- * first, down to their longest word, and their text wraps. A table that runs over a page repeats
- * its header rows on every page.
+ * sample in the grid's font, or its widest cell up to 40 % of the table; one
+ * flagged FlagTakeRest alone starts at no width; any other column is as wide
+ * as its widest cell, and a cell over several columns widens the last of them.
+ * The width left over goes in equal shares to the FlagTakeRest columns (to
+ * every column when there are none). When the columns are too wide, those
+ * without a sample give way, down to their longest unbreakable word and then
+ * further, breaking words, so that figures stay whole. A table that runs over
+ * a page repeats its header rows on every page, and its last row never stands
+ * alone there.
  */
 class GGrid : public GObject
 {
@@ -65,8 +68,19 @@ public:
 
 private:
     double cellNaturalWidth(const GLayoutContext& context, int row, int column) const;
-    /// The width of the cell's longest word: narrower, its text breaks words.
+    /// The narrowest the cell can be without breaking inside a word.
     double cellMinimumWidth(const GLayoutContext& context, int row, int column) const;
+    /// The natural width of the column's widest cell that spans no others.
+    double widestCell(const GLayoutContext& context, int column) const;
+
+    // The steps of columnWidths().
+    std::vector<double> preferredWidths(const GLayoutContext& context, double width,
+                                        std::vector<bool>& sampled) const;
+    void widenForSpans(const GLayoutContext& context, double width,
+                       std::vector<double>& widths) const;
+    void shareSpare(double spare, std::vector<double>& widths) const;
+    void shrinkToFit(const GLayoutContext& context, double width, const std::vector<bool>& sampled,
+                     std::vector<double>& widths) const;
 
     std::vector<std::unique_ptr<GGridColumn>> m_columns;
     std::vector<std::unique_ptr<GGridRow>> m_rows;

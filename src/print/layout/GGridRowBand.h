@@ -1,0 +1,46 @@
+#pragma once
+
+#include "GBand.h"
+#include "GLayoutContext.h"
+#include "GObject.h"
+#include "GPadding.h"
+#include "GUnits.h"
+#include "TextFlow.h"
+
+#include <QSizeF>
+#include <memory>
+#include <vector>
+
+/// One laid-out table row: its cells side by side, each with its text broken
+/// into lines (or an object drawn as a box), padding, alignment and background.
+class GGridRowBand : public GBand
+{
+public:
+    struct Cell
+    {
+        double x = 0;
+        double width = 0;
+        double contentHeight = 0;
+        GPadding padding;
+        int vAlign = 0;
+        int hAlign = GObject::AlignLeft;
+        uint32_t background = GUnits::NoColour;
+        std::unique_ptr<TextFlow> flow;
+        const GObject* contents = nullptr;
+        QSizeF contentsSize;
+
+        /// Where the contents start below the top of a row `rowHeight` high.
+        double contentTop(double rowHeight) const;
+    };
+
+    GGridRowBand(const GLayoutContext& context, std::vector<Cell> cells);
+
+    void draw(QPainter& painter, QPointF topLeft) const override;
+    /// The lowest point at or above `limit` that cuts through no cell's line.
+    double breakBefore(double limit) const override;
+    QString text() const override;
+
+private:
+    const GLayoutContext m_context;
+    std::vector<Cell> m_cells;
+};
