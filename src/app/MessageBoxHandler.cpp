@@ -11,7 +11,12 @@ namespace {
 MessageHook::Answer show(const ombrel::OMString& text, MessageHook::Icon icon,
                          MessageHook::Buttons buttons)
 {
-    QMessageBox box(QApplication::activeWindow());
+    // Over the active window, unless that is the splash screen: it goes by
+    // itself after a while and would take the box with it.
+    QWidget* parent = QApplication::activeWindow();
+    if (parent && parent->windowType() == Qt::SplashScreen)
+        parent = nullptr;
+    QMessageBox box(parent);
     box.setWindowTitle(StringTable::text(IDS_APP_TITLE).toQString());
     QString message = text.toQString();
     message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -1,5 +1,6 @@
 // The message boxes the window shows for the core's messages.
 #include "app/MessageBoxHandler.h"
+#include "app/SplashScreen.h"
 #include "app/core/MessageHook.h"
 
 #include <QApplication>
@@ -26,4 +27,22 @@ TEST(MessageBoxes, ShowFileNamesAsTheyAreNeverAsMarkup)
     MessageHook::setHandler({});
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(shown, message);
+}
+
+TEST(MessageBoxes, ABoxShownWhileTheSplashIsUpOutlivesIt)
+{
+    MessageBoxHandler::install();
+    SplashScreen* splash = SplashScreen::showFor(50);
+    QApplication::setActiveWindow(splash);
+    bool answered = false;
+    // Answer only once the splash has closed and deleted itself.
+    QTimer::singleShot(400, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            answered = true;
+            box->accept();
+        }
+    });
+    MessageHook::show("First run", MessageHook::Information, MessageHook::Ok);
+    MessageHook::setHandler({});
+    EXPECT_TRUE(answered);
 }
