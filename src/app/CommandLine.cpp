@@ -41,7 +41,7 @@ bool CommandLine::isConsoleOnly(const QStringList& arguments)
             break;
         for (const char* flag :
              {"--report", "--export-pdf", "--help", "--help-all", "-h", "-?", "--version", "-v"})
-            if (argument == QLatin1String(flag))
+            if (argument == QLatin1String(flag) || argument.startsWith(QLatin1String(flag) + u'='))
                 return true;
     }
     return false;

@@ -7,6 +7,7 @@
 
 #include "resources/StringTable.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -18,13 +19,13 @@ namespace {
 
 constexpr int Resolution = 1200;
 
-OMString failure(const QString& path, const QString& reason)
+} // namespace
+
+OMString PdfExport::writeError(const QString& path, const QString& reason)
 {
     return OMString::format(StringTable::text(IDS_PDF_WRITE_ERROR).c_str(),
                             path.toUtf8().constData(), reason.toUtf8().constData());
 }
-
-} // namespace
 
 QPageSize PdfExport::defaultPageSize()
 {
@@ -41,9 +42,13 @@ OMString PdfExport::write(PrintedPage& printed, const QString& path, const QPage
 OMString PdfExport::write(GPage& page, const OMString& stampText, const QString& path,
                           const QPageSize& pageSize)
 {
+    // A device or a pipe in the way would be replaced by a plain file.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return writeError(path, QStringLiteral("it is not a plain file"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failure(path, file.errorString());
+        return writeError(path, file.errorString());
     {
         QPdfWriter writer(&file);
         writer.setPageSize(pageSize);
@@ -54,12 +59,12 @@ OMString PdfExport::write(GPage& page, const OMString& stampText, const QString&
             PrintableArea::rect(DeviceMetrics::ofWholePage(writer), PrintMargins::fromSettings());
         if (area.isEmpty()) {
             file.cancelWriting();
-            return failure(path, QStringLiteral("the page margins leave no room"));
+            return writeError(path, QStringLiteral("the page margins leave no room"));
         }
         QPainter painter;
         if (!painter.begin(&writer)) {
             file.cancelWriting();
-            return failure(path, file.errorString());
+            return writeError(path, file.errorString());
         }
         // Lay out at the printable area's true width, so fonts print at their size.
         page.setPageWidth(area.width() * 72.0 / Resolution);
@@ -77,9 +82,9 @@ OMString PdfExport::write(GPage& page, const OMString& stampText, const QString&
     if (file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return failure(path, reason);
+        return writeError(path, reason);
     }
     if (!file.commit())
-        return failure(path, file.errorString());
+        return writeError(path, file.errorString());
     return {};
 }

@@ -16,6 +16,9 @@ public:
     /// The locale's paper: Letter in the United States, A4 elsewhere.
     static QPageSize defaultPageSize();
 
+    /// The message for a PDF that could not be written to `path`.
+    static ombrel::OMString writeError(const QString& path, const QString& reason);
+
     /**
      * Writes every page of `printed`, with its stamp, to `path`. The file is
      * replaced only once the whole PDF is written; on failure nothing is left

@@ -12,6 +12,7 @@
 #include "records/JobQuote.h"
 #include "resources/StringTable.h"
 
+#include <QFileInfo>
 #include <memory>
 
 namespace {
@@ -51,6 +52,14 @@ QString PdfExportCommand::run(const Request& request)
     options.vat = SettingsStore::IsVATRegistered();
     options.showPaymentDetails =
         request.paymentDetails.value_or(SettingsStore::isSet(SettingKeys::ShowAllInvoicePayments));
+
+    // Writing over the document itself (or a link to it) would destroy it.
+    const QFileInfo output(request.output);
+    if (output.exists() &&
+        output.canonicalFilePath() == QFileInfo(request.document).canonicalFilePath())
+        return PdfExport::writeError(request.output,
+                                     QStringLiteral("it is the document being exported"))
+            .toQString();
 
     const std::unique_ptr<JobBase> record = JobFileReader::load(request.document, error);
     if (!record)
