@@ -59,7 +59,9 @@ bool isValidUtf8(const QByteArray& bytes)
 Archive Archive::forReading(const QByteArray& bytes)
 {
     Archive archive(false);
-    archive.m_data = toUtf8(bytes);
+    // Editors on Windows may start a UTF-8 file with a byte-order mark.
+    static const QByteArray bom("\xEF\xBB\xBF");
+    archive.m_data = toUtf8(bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes);
     return archive;
 }
 

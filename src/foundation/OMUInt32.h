@@ -28,6 +28,8 @@ public:
 
     constexpr operator uint32_t() const { return m_value; }
     constexpr uint32_t value() const { return m_value; }
+    /// The value for a "%d" in a text: at most the largest int.
+    constexpr int toInt() const { return m_value > 0x7FFFFFFFu ? 0x7FFFFFFF : int(m_value); }
     OMString toString(const char* format = "%u") const;
 
 private:

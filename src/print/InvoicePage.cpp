@@ -129,9 +129,9 @@ void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOption
     amount.cell(0).setText(text(IDS_PRINT_TERMS) + ":");
     const OMString sentence =
         invoice.addOverduePercentage
-            ? OMString::format(text(IDS_PRINT_LATE_TERMS).c_str(), int(invoice.daysToPay.value()),
+            ? OMString::format(text(IDS_PRINT_LATE_TERMS).c_str(), invoice.daysToPay.toInt(),
                                invoice.overduePercentage.toText(false).c_str())
-            : OMString::format(text(IDS_PRINT_DUE_TERMS).c_str(), int(invoice.daysToPay.value()));
+            : OMString::format(text(IDS_PRINT_DUE_TERMS).c_str(), invoice.daysToPay.toInt());
     amount.cell(1).setText(sentence);
     for (int column : {0, 1}) {
         amount.cell(column).setFont(terms);

@@ -28,7 +28,10 @@ PrintMargins PrintMargins::fromSettings()
 
 int PrintableArea::toDeviceUnits(int millimetres, int dpi)
 {
-    return int(millimetres * double(dpi) * 0.03937007874015748);
+    // A margin below 0 is none; one beyond any paper leaves no room, and the
+    // edges worked out from it stay within range.
+    const int margin = std::clamp(millimetres, 0, MaxMarginMillimetres);
+    return int(margin * double(dpi) * 0.03937007874015748);
 }
 
 QRect PrintableArea::rect(const DeviceMetrics& d, const PrintMargins& margins)

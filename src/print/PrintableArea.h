@@ -41,6 +41,8 @@ class PrintableArea
 public:
     /// Millimetres in device units, truncated.
     static int toDeviceUnits(int millimetres, int dpi);
+    /// Margins are taken between 0 and this, in millimetres.
+    static constexpr int MaxMarginMillimetres = 10000;
     /// The margins' rectangle in device coordinates, clipped to what the device
     /// can print; empty when the margins leave no room.
     static QRect rect(const DeviceMetrics& device, const PrintMargins& margins);

@@ -7,6 +7,7 @@
 
 #include "foundation/OMException.h"
 
+#include <algorithm>
 #include <string>
 
 using ombrel::OMString;
@@ -104,8 +105,10 @@ void TextStyles::LoadStyles()
         const GFont& d = style.font;
         style.font.setName(
             SettingsStore::GetSettingString(section, SettingKeys::StyleFontName, d.name()));
-        style.font.setSize(
-            SettingsStore::GetSettingInteger(section, SettingKeys::StyleFontSize, d.size()));
+        // A size no page can show (or none) would only make endless pages.
+        style.font.setSize(std::clamp(
+            SettingsStore::GetSettingInteger(section, SettingKeys::StyleFontSize, d.size()),
+            MinFontSize, MaxFontSize));
         style.font.setStyle(
             SettingsStore::GetSettingInteger(section, SettingKeys::StyleFontStyle, d.style()));
         style.font.setColour(uint32_t(SettingsStore::GetSettingInteger(

@@ -33,6 +33,10 @@ public:
     /// A table holding the defaults.
     TextStyles();
 
+    /// Font sizes are taken between these, in points.
+    static constexpr int MinFontSize = 4;
+    static constexpr int MaxFontSize = 144;
+
     /// Reads every style from the settings store.
     void LoadStyles();
     /// Copies `style` into slot `index` and writes its five stored values.

@@ -114,4 +114,9 @@ TEST(DocumentRead, WindowsFilesAreConverted)
               0);
     EXPECT_EQ(invoice.description, "£5 café");
     EXPECT_EQ(Archive::toUtf8("\x80\x99"), QByteArray("€™"));
+
+    // A UTF-8 file that starts with a byte-order mark.
+    JobInvoice marked;
+    ASSERT_EQ(readInto(marked, "\xEF\xBB\xBF[invoice]\r\n[details]\r\ndescription=£5\r\n"), 0);
+    EXPECT_EQ(marked.description, "£5");
 }

@@ -155,6 +155,10 @@ TEST_F(InvoicePageTest, RefundAndTerms)
     invoice.extraTerms.clear();
     const GGrid& plain = *compose(invoice, false);
     EXPECT_EQ(cell(plain, plain.rowCount() - 1, 1), "Payment due within 30 days.");
+    // A number of days past the largest a text can print shows that, not a negative.
+    invoice.daysToPay = 4294967295u;
+    const GGrid& many = *compose(invoice, false);
+    EXPECT_EQ(cell(many, many.rowCount() - 1, 1), "Payment due within 2147483647 days.");
 }
 
 TEST_F(InvoicePageTest, OverdueInvoicesCarryTheStamp)

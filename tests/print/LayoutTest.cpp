@@ -450,3 +450,21 @@ TEST(Layout, TheLastRowOfATableNeverStandsAlone)
         EXPECT_GE(page.pageText(last).filter(QStringLiteral("row ")).size(), 2) << rows << " rows";
     }
 }
+
+TEST(Layout, AHeaderRowFillingThePageIsNotRepeated)
+{
+    // A header as tall as most of a page (huge text) would leave each later
+    // page a sliver: it is shown once and the rows fill the pages after it.
+    auto grid = numberedGrid(200);
+    QStringList tall(45, QStringLiteral("Head"));
+    grid->row(0).cell(0).setText(ombrel::OMString::fromQString(tall.join(QLatin1Char('\n'))));
+    GPage page;
+    page.defaultFont() = Normal;
+    page.addParagraph(std::move(grid), GPage::Body);
+    const int pages = page.getPageCount();
+    EXPECT_LE(pages, 6);
+    int rows = 0;
+    for (int p = 0; p < pages; ++p)
+        rows += int(page.pageText(p).filter(QStringLiteral("row ")).size());
+    EXPECT_EQ(rows, 200);
+}

@@ -74,6 +74,17 @@ TEST_F(PrintGeometry, MarginsThatLeaveNoRoomGiveAnEmptyArea)
     margins.left = 150;
     margins.right = 150;
     EXPECT_TRUE(PrintableArea::rect(printer(), margins).isEmpty());
+
+    // However large, a margin leaves no room rather than wrap round; however
+    // far below 0, it is none.
+    for (int huge : {1000000000, 2147483647}) {
+        EXPECT_TRUE(PrintableArea::rect(printer(), PrintMargins{huge, 0, 0, 0}).isEmpty());
+        EXPECT_TRUE(PrintableArea::rect(printer(), PrintMargins{0, 0, huge, 0}).isEmpty());
+    }
+    const QRect none = PrintableArea::rect(printer(), PrintMargins{0, 0, 0, 0});
+    EXPECT_EQ(PrintableArea::rect(
+                  printer(), PrintMargins{-2147483647 - 1, -1000000000, -1000000000, -1000000000}),
+              none);
 }
 
 TEST_F(PrintGeometry, StampIsSizedToTheLimitAndCentred)

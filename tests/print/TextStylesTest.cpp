@@ -119,6 +119,15 @@ TEST_F(TextStylesTest, BoldVariants)
     EXPECT_EQ(fonts.detailBold.size(), 11);
     EXPECT_EQ(fonts.normalBold.size(), 12);
     EXPECT_EQ(fonts.descriptionBold.style(), GFont::Bold | GFont::Italic);
+
+    // Sizes no page could show are brought into range, bold ones too.
+    SettingsStore::SetSettingInteger("options/style/Detail", "size", 2147483647);
+    SettingsStore::SetSettingInteger("options/style/Normal", "size", -5);
+    styles.LoadStyles();
+    fonts.load(styles);
+    EXPECT_EQ(fonts.detail.size(), TextStyles::MaxFontSize);
+    EXPECT_EQ(fonts.detailBold.size(), TextStyles::MaxFontSize + 1);
+    EXPECT_EQ(fonts.normal.size(), TextStyles::MinFontSize);
 }
 
 TEST_F(TextStylesTest, OutOfRangeIndexChangesNothing)

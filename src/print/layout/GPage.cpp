@@ -23,6 +23,8 @@ constexpr int MaxKeptTogether = 8;
 // The share of the body that must be free on a page to start a band taller
 // than a page there rather than on the next one.
 constexpr double TallBandStart = 0.25;
+// The most of the body a table's repeated header rows may take.
+constexpr double MaxRepeatedShare = 0.5;
 // The least of a tall band a page shows, in layout units.
 constexpr double MinimumSlice = 10;
 
@@ -169,7 +171,7 @@ void GPage::layOutPages(double heightUnits)
              ++j)
             needed += keptHeight(*m_flowBands[j + 1]);
         if (y > 0 && y + needed > bodyHeight)
-            y = newPage(band);
+            y = newPage(band, bodyHeight);
         double offset = 0;
         while (y + band.height - offset > bodyHeight) {
             // Cut where no line of text is cut, else at the foot of the page;
@@ -180,7 +182,7 @@ void GPage::layOutPages(double heightUnits)
                 cut = offset + room;
             m_pages.back().push_back({&band, y, offset, cut - offset});
             offset = cut;
-            y = newPage(band);
+            y = newPage(band, bodyHeight);
         }
         m_pages.back().push_back({&band, y, offset, band.height - offset});
         y += band.height - offset;
@@ -188,11 +190,16 @@ void GPage::layOutPages(double heightUnits)
     m_dirty = false;
 }
 
-double GPage::newPage(const GBand& band)
+double GPage::newPage(const GBand& band, double bodyHeight)
 {
     m_pages.emplace_back();
     double y = 0;
-    if (band.repeatAbove) {
+    // Header rows that would fill much of every page are not repeated.
+    double headerHeight = 0;
+    if (band.repeatAbove)
+        for (const GBand* header : *band.repeatAbove)
+            headerHeight += header->height;
+    if (band.repeatAbove && headerHeight <= bodyHeight * MaxRepeatedShare) {
         for (const GBand* header : *band.repeatAbove) {
             m_pages.back().push_back({header, y, 0, header->height});
             y += header->height;

@@ -92,8 +92,9 @@ private:
     };
 
     void layOutPages(double heightUnits);
-    /// Starts a new page, with the header rows `band` repeats; returns its y.
-    double newPage(const GBand& band);
+    /// Starts a new page, with the header rows `band` repeats unless they
+    /// would fill much of a body `bodyHeight` high; returns its y.
+    double newPage(const GBand& band, double bodyHeight);
     void ensureLayout();
 
     std::vector<std::unique_ptr<GObject>> m_sections[3];
