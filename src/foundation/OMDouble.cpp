@@ -1,5 +1,6 @@
 #include "OMDouble.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -17,7 +18,7 @@ double OMDouble::fromText(const OMString& input)
     const auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::general);
     if (ec != std::errc() || ptr != end || !std::isfinite(value))
         return 0.0;
-    return value;
+    return std::clamp(value, -MaxMagnitude, MaxMagnitude);
 }
 
 OMString OMDouble::toDecimalText(int maxDecimals) const

@@ -23,6 +23,9 @@ public:
     }
 
     static double fromText(const OMString& text);
+    /// Read values are taken within ± this: no count, hours or distance comes
+    /// near it, and sums of them stay finite.
+    static constexpr double MaxMagnitude = 1e12;
 
     constexpr operator double() const { return m_value; }
     constexpr double value() const { return m_value; }

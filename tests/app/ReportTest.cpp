@@ -4,11 +4,13 @@
 #include "records/JobEstimate.h"
 #include "records/JobInvoice.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -141,6 +143,27 @@ TEST_F(Report, TableRowsAlignAndTotalTheAmountsDue)
     const QString due = invoice.amountDue().toString().toQString();
     EXPECT_EQ(lines[2].indexOf(due) + due.size() + 2, end);
     EXPECT_TRUE(lines[5].endsWith(due));
+}
+
+TEST_F(Report, TheTableShowsNoControlCharactersAndTheJsonStaysValid)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("odd.vle"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[estimate]\n[customer]\nsurname=\x1b[2J\x1b]0;title\x07Smith\n"
+               "[job]\nhourlyRate=10.00\nhoursWork=1e308\nhoursAdmin=1e308\n[end]\n");
+    file.close();
+
+    const DocumentReport report({path});
+    const QString table = report.toTable();
+    EXPECT_TRUE(table.contains(QStringLiteral("Smith")));
+    for (QChar ch : table)
+        EXPECT_TRUE(ch == u'\n' || ch.category() != QChar::Other_Control) << int(ch.unicode());
+    const QJsonObject entry = parse(report.toJson()).at(0).toObject();
+    EXPECT_GT(entry["totalHours"].toDouble(), 0);
+    EXPECT_NE(entry["labourHoursCost"].toString(), QStringLiteral("0.00"));
 }
 
 TEST_F(Report, TheCommandLine)

@@ -50,6 +50,9 @@ TEST(NumberText, DoublesReadOnlyWholeNumbers)
     EXPECT_DOUBLE_EQ(OMDouble::fromText("+2"), 2.0);
     for (const char* text : {"", "abc", "7,5", "1.5x", "inf", "nan", "1e999", "--1"})
         EXPECT_EQ(OMDouble::fromText(text), 0.0) << text;
+    // Huge values are held where their sums stay finite.
+    EXPECT_EQ(OMDouble::fromText("1e308"), OMDouble::MaxMagnitude);
+    EXPECT_EQ(OMDouble::fromText("-1e308"), -OMDouble::MaxMagnitude);
 }
 
 TEST(NumberText, UnsignedAndFlags)

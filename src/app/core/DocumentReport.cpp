@@ -194,6 +194,12 @@ QString DocumentReport::toTable() const
                         e.isInvoice ? e.amountDue.toString().toQString() : QString(), status});
     }
     const QString totalDueText = totalDue.toString().toQString();
+    // A terminal takes control characters in a name for commands.
+    for (QStringList& row : rows)
+        for (QString& cell : row)
+            for (QChar& ch : cell)
+                if (ch.category() == QChar::Other_Control)
+                    ch = u'?';
 
     std::vector<int> widths(header.size());
     for (int c = 0; c < header.size(); ++c) {
