@@ -82,6 +82,15 @@ int runConsole(int argc, char* argv[])
     parser.addVersionOption();
     CommandLine::addOptions(parser);
     parser.process(*app);
+    // One answer a run: a second one asked for would be silently dropped.
+    int modes = 0;
+    for (const char* mode : {"report", "export-pdf", "print"})
+        modes += parser.isSet(QLatin1String(mode)) ? 1 : 0;
+    if (modes > 1 || parser.values(QStringLiteral("export-pdf")).size() > 1) {
+        std::fprintf(stderr, "vorlane: ask for one of --report, --export-pdf OUT and --print FILE "
+                             "(see --help)\n");
+        return 2;
+    }
     if (exporting)
         return runExport(parser);
     return runReport(parser.positionalArguments(), parser.isSet(QStringLiteral("json")));

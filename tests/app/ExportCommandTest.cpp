@@ -55,6 +55,16 @@ TEST_F(ExportCommand, WritesThePdfInEitherOptionForm)
     EXPECT_TRUE(bytes(path("b.pdf")).startsWith("%PDF-"));
 }
 
+TEST_F(ExportCommand, AsksForOneThingARun)
+{
+    EXPECT_EQ(run({"--report", "--export-pdf", path("a.pdf"), document}), 2);
+    EXPECT_EQ(run({"--export-pdf", path("a.pdf"), "--export-pdf", path("b.pdf"), document}), 2);
+    EXPECT_EQ(run({"--report", "--print", document, document}), 2);
+    EXPECT_TRUE(errors.contains(QStringLiteral("--help")));
+    EXPECT_FALSE(QFileInfo::exists(path("a.pdf")));
+    EXPECT_FALSE(QFileInfo::exists(path("b.pdf")));
+}
+
 TEST_F(ExportCommand, NeverWritesOverItsDocumentOrAnythingButAFile)
 {
     // The document itself, and a link to it.
