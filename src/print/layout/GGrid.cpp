@@ -116,33 +116,20 @@ uint32_t GGrid::cellBackground(int row, int column) const
     return r.index % 2 == 0 ? evenRowBackground : oddRowBackground;
 }
 
-double GGrid::cellNaturalWidth(const GLayoutContext& context, int row, int column) const
+double GGrid::cellWidth(const GLayoutContext& context, int row, int column, bool narrowest) const
 {
     const GGridCell* cell = this->row(row).cellAt(column);
     if (!cell)
         return 0;
     const double pad = padX(cell->padding.value_or(DefaultCellPadding));
-    if (cell->contents())
-        return cell->contents()->naturalWidth(context) + pad;
+    if (const GObject* contents = cell->contents())
+        return (narrowest ? contents->minimumWidth(context) : contents->naturalWidth(context)) +
+               pad;
     if (cell->text().isEmpty())
         return 0;
-    const GFont font = cellFont(context, row, column);
-    return TextFlow({{cell->text().toQString(), font.layoutFont(), {}}}, false).naturalWidth() +
-           pad;
-}
-
-double GGrid::cellMinimumWidth(const GLayoutContext& context, int row, int column) const
-{
-    const GGridCell* cell = this->row(row).cellAt(column);
-    if (!cell)
-        return 0;
-    const double pad = padX(cell->padding.value_or(DefaultCellPadding));
-    if (cell->contents())
-        return cell->contents()->minimumWidth(context) + pad;
-    if (cell->text().isEmpty())
-        return 0;
-    const GFont font = cellFont(context, row, column);
-    return TextFlow({{cell->text().toQString(), font.layoutFont(), {}}}, true).minimumWidth() + pad;
+    const TextFlow flow(
+        {{cell->text().toQString(), cellFont(context, row, column).layoutFont(), {}}}, narrowest);
+    return (narrowest ? flow.minimumWidth() : flow.naturalWidth()) + pad;
 }
 
 std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double width) const

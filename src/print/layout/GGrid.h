@@ -67,9 +67,17 @@ public:
     bool isInline() const override { return false; }
 
 private:
-    double cellNaturalWidth(const GLayoutContext& context, int row, int column) const;
-    /// The narrowest the cell can be without breaking inside a word.
-    double cellMinimumWidth(const GLayoutContext& context, int row, int column) const;
+    /// The cell's width unbroken, or the narrowest it can be without breaking
+    /// inside a word.
+    double cellWidth(const GLayoutContext& context, int row, int column, bool narrowest) const;
+    double cellNaturalWidth(const GLayoutContext& context, int row, int column) const
+    {
+        return cellWidth(context, row, column, false);
+    }
+    double cellMinimumWidth(const GLayoutContext& context, int row, int column) const
+    {
+        return cellWidth(context, row, column, true);
+    }
     /// The natural width of the column's widest cell that spans no others.
     double widestCell(const GLayoutContext& context, int column) const;
 
