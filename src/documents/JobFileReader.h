@@ -16,7 +16,7 @@ public:
     /// The same without showing anything; the message goes to `error`.
     static bool readQuietly(JobBase& record, const QString& path, QString& error);
     /// An empty record of the kind the path's extension names (".vle", ".vlq",
-    /// ".vli", compared exactly); null for any other.
+    /// ".vli", in any case); null for any other.
     static std::unique_ptr<JobBase> recordFor(const QString& path);
     /// The record of the kind `path` names, read from it; null, with the
     /// message in `error`, when the path names no kind or no readable file.

@@ -9,7 +9,8 @@ class QPainter;
 
 /**
  * One laid-out strip of a page: a line of text, a table row, a box or a
- * picture. Pagination splits a band only when it is taller than a page.
+ * picture. Pagination splits a band only when it does not fit on a page
+ * of its own (below any repeated header rows).
  * Bands are immutable once laid out, so a table's header rows can be drawn
  * again on every page the table runs onto.
  */
@@ -21,6 +22,14 @@ public:
     virtual void draw(QPainter& painter, QPointF topLeft) const = 0;
     /// The band's text, cells separated by tabs; for searching and tests.
     virtual QString text() const { return {}; }
+    /// The text of the part from `from` to `to` below the band's top, when
+    /// it is cut over pages; by default all of it.
+    virtual QString textBetween(double from, double to) const
+    {
+        Q_UNUSED(from);
+        Q_UNUSED(to);
+        return text();
+    }
     /// Where a band taller than a page may be cut: the lowest point at or
     /// above `limit` (from the band's top) that cuts through no line of text.
     /// 0 or less when there is none; by default anywhere.

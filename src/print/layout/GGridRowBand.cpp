@@ -72,6 +72,26 @@ double GGridRowBand::breakBefore(double limit) const
     return cut;
 }
 
+QString GGridRowBand::textBetween(double from, double to) const
+{
+    QStringList texts;
+    for (const Cell& cell : m_cells) {
+        double top = cell.contentTop(height);
+        if (cell.contents) {
+            texts.append(top >= from && top < to ? cell.contents->displayText() : QString());
+            continue;
+        }
+        QStringList lines;
+        for (int i = 0; cell.flow && i < cell.flow->lineCount(); ++i) {
+            if (top >= from && top < to)
+                lines.append(cell.flow->lineText(i));
+            top += cell.flow->lineHeight(i);
+        }
+        texts.append(lines.join(QLatin1Char('\n')));
+    }
+    return texts.join(QLatin1Char('\t'));
+}
+
 QString GGridRowBand::text() const
 {
     QStringList texts;

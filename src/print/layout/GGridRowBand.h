@@ -39,6 +39,8 @@ public:
     /// The lowest point at or above `limit` that cuts through no cell's line.
     double breakBefore(double limit) const override;
     QString text() const override;
+    /// The lines of each cell that start within the part.
+    QString textBetween(double from, double to) const override;
 
 private:
     const GLayoutContext m_context;

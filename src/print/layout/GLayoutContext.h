@@ -2,10 +2,13 @@
 
 #include "GFont.h"
 
-/// What every object needs while it is laid out: the page's default font.
+/// What every object needs while it is laid out: the page's default font,
+/// and the height of its body, which no picture exceeds.
 struct GLayoutContext
 {
     GFont defaultFont;
+    /// 0 when there is no page to fit.
+    double bodyHeight = 0;
 
     /// `font`, or the default font when it is empty.
     const GFont& resolve(const GFont& font) const { return font.isEmpty() ? defaultFont : font; }

@@ -131,12 +131,16 @@ void GPage::layOutPages(double heightUnits)
     for (const auto& band : m_footerBands)
         m_footerHeight += band->height;
 
+    const double bodyHeight =
+        std::max(heightUnits - m_footerHeight, heightUnits * MinimumBodyShare);
+    GLayoutContext context = m_context;
+    context.bodyHeight = bodyHeight;
     for (int section : {int(Header), int(Body)}) {
         const auto& objects = m_sections[section];
         bool keptWithPrevious = false;
         for (size_t i = 0; i < objects.size(); ++i) {
             const size_t first = m_flowBands.size();
-            objects[i]->layOut(m_context, width, GObject::AlignLeft, m_flowBands);
+            objects[i]->layOut(context, width, GObject::AlignLeft, m_flowBands);
             const auto* paragraph = dynamic_cast<const GParagraph*>(objects[i].get());
             // A paragraph kept with the one before it (a caption under a
             // heading) stays whole; its last line follows its own rule.
@@ -154,8 +158,6 @@ void GPage::layOutPages(double heightUnits)
         }
     }
 
-    const double bodyHeight =
-        std::max(heightUnits - m_footerHeight, heightUnits * MinimumBodyShare);
     // A band taller than a page is cut over several; what is kept with it
     // only needs room for its first part.
     const auto keptHeight = [&](const GBand& band) {
@@ -249,8 +251,12 @@ QStringList GPage::pageText(int pageIndex)
     QStringList lines;
     if (pageIndex < 0 || pageIndex >= int(m_pages.size()))
         return lines;
-    for (const Placement& placed : m_pages[size_t(pageIndex)])
-        lines.append(placed.band->text());
+    for (const Placement& placed : m_pages[size_t(pageIndex)]) {
+        const bool whole = placed.offset == 0 && placed.visible >= placed.band->height;
+        lines.append(whole
+                         ? placed.band->text()
+                         : placed.band->textBetween(placed.offset, placed.offset + placed.visible));
+    }
     for (const auto& band : m_footerBands)
         lines.append(band->text());
     return lines;

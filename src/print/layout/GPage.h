@@ -78,7 +78,8 @@ public:
     double width() const { return m_pageWidth; }
     double height() const;
 
-    /// The texts drawn on a page, one band per line, cells separated by tabs.
+    /// The texts drawn on a page, one band per line, cells separated by tabs;
+    /// of a band cut over pages, the lines on this page.
     QStringList pageText(int pageIndex);
 
 private:

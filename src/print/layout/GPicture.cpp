@@ -1,5 +1,6 @@
 #include "GPicture.h"
 
+#include "GLayoutContext.h"
 #include "GUnits.h"
 
 #include <QImageReader>
@@ -32,7 +33,7 @@ bool GPicture::isValid() const
     return !image().isNull();
 }
 
-QSizeF GPicture::boxSize(const GLayoutContext&, double maxWidth) const
+QSizeF GPicture::boxSize(const GLayoutContext& context, double maxWidth) const
 {
     const QImage& picture = image();
     if (picture.isNull())
@@ -53,6 +54,11 @@ QSizeF GPicture::boxSize(const GLayoutContext&, double maxWidth) const
     if (width > maxWidth && maxWidth > 0) {
         height = height * maxWidth / width;
         width = maxWidth;
+    }
+    // A picture never runs over pages: a tall one is scaled to the body.
+    if (context.bodyHeight > 0 && height > context.bodyHeight) {
+        width = width * context.bodyHeight / height;
+        height = context.bodyHeight;
     }
     return {width, height};
 }
