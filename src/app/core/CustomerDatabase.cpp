@@ -1,15 +1,12 @@
 #include "CustomerDatabase.h"
 
 #include "CustomerFile.h"
+#include "CustomerFileLock.h"
 #include "SettingsStore.h"
 #include "foundation/OMFolder.h"
 
-#include <QDateTime>
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
-#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
@@ -19,52 +16,6 @@
 using namespace ombrel;
 
 namespace {
-
-/// The lock beside the database file, held for one read-merge-write.
-///
-/// QLockFile takes over a lock whose process has ended, but not when that
-/// process died while creating the lock file (it is still empty) or while
-/// taking over another one: such a lock only counts as stale after the stale
-/// time. A lock file that has not changed for a while is therefore removed
-/// whenever no process holds it open any more: the system lock a live holder
-/// keeps on it (an open handle on Windows) makes the removal fail.
-class FileLock
-{
-public:
-    FileLock(const OMString& path, int waitMs, int staleMs)
-        : m_lock(path.toQString() + QStringLiteral(".lock")),
-          m_path(path.toQString() + QStringLiteral(".lock"))
-    {
-        m_lock.setStaleLockTime(staleMs);
-        const QDeadlineTimer deadline(waitMs);
-        for (;;) {
-            const qint64 left = std::max<qint64>(deadline.remainingTime(), 0);
-            m_locked = m_lock.tryLock(int(std::min<qint64>(left, PollMs)));
-            if (m_locked || m_lock.error() != QLockFile::LockFailedError)
-                return;
-            if (unchangedForAWhile() && m_lock.removeStaleLockFile())
-                continue;
-            if (deadline.hasExpired())
-                return;
-        }
-    }
-    bool locked() const { return m_locked; }
-
-private:
-    static constexpr int PollMs = 500;
-    static constexpr qint64 SettledMs = 2000;
-
-    bool unchangedForAWhile() const
-    {
-        const QDateTime changed =
-            QFileInfo(m_path).fileTime(QFileDevice::FileModificationTime).toUTC();
-        return changed.isValid() && changed.msecsTo(QDateTime::currentDateTimeUtc()) > SettledMs;
-    }
-
-    QLockFile m_lock;
-    QString m_path;
-    bool m_locked = false;
-};
 
 bool sameDetails(const Customer& a, const Customer& b)
 {
@@ -170,7 +121,7 @@ bool CustomerDatabase::SaveCustomerDatabase()
     const OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
     if (path.isEmpty())
         return false;
-    FileLock lock(path, m_lockWaitMs, m_staleLockMs);
+    CustomerFileLock lock(path.toQString(), m_lockWaitMs, m_staleLockMs);
     if (!lock.locked())
         return false;
     takeIn(path);
@@ -186,7 +137,7 @@ void CustomerDatabase::StoreCustomer(Customer& customer)
     }
     // Take in another copy's customers before choosing a number, so that the
     // number given out is unique in the file too.
-    FileLock lock(path, m_lockWaitMs, m_staleLockMs);
+    CustomerFileLock lock(path.toQString(), m_lockWaitMs, m_staleLockMs);
     if (lock.locked())
         takeIn(path);
     apply(customer);
