@@ -35,36 +35,6 @@ void Job::reset()
     displayEAOE = true;
 }
 
-Job& Job::operator=(const Job& other)
-{
-    if (this == &other)
-        return *this;
-    JobBase::operator=(other);
-    reference = other.reference;
-    description = other.description;
-    customer = other.customer;
-    location = other.location;
-    hourlyRate = other.hourlyRate;
-    costPerMile = other.costPerMile;
-    hoursResearch = other.hoursResearch;
-    hoursPurchase = other.hoursPurchase;
-    hoursWork = other.hoursWork;
-    hoursInspection = other.hoursInspection;
-    hoursAdmin = other.hoursAdmin;
-    distance = other.distance;
-    hoursTravel = other.hoursTravel;
-    hoursItems = other.hoursItems;
-    materials = other.materials;
-    hire = other.hire;
-    daysOnSite = other.daysOnSite;
-    daysValid = other.daysValid;
-    chargeTravelTime = other.chargeTravelTime;
-    chargeTravelDistance = other.chargeTravelDistance;
-    sameAsCustomer = other.sameAsCustomer;
-    displayEAOE = other.displayEAOE;
-    return *this;
-}
-
 void Job::addItem(const OMString& section, const JobItem& item)
 {
     if (section.startsWith("hours-")) {
@@ -127,8 +97,6 @@ void Job::readValue(const OMString& section, const OMString& key, const OMString
 
 int Job::write(Archive& archive)
 {
-    if (!created.isSet())
-        created = OMTime(true);
     storeCustomer(customer);
     if (const int status = writeBase(archive))
         return status;

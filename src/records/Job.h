@@ -23,7 +23,7 @@ public:
     int write(Archive& archive) override;
 
     /// Copies every field but the version and the kind.
-    Job& operator=(const Job& other);
+    Job& operator=(const Job& other) = default;
 
     /// "Same as customer", or the location's display text.
     ombrel::OMString locationText() const;

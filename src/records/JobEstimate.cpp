@@ -7,12 +7,6 @@ JobEstimate::JobEstimate() : Job("estimate", "Estimate")
     reset();
 }
 
-JobEstimate::JobEstimate(const JobEstimate& other) : Job("estimate", "Estimate")
-{
-    version = other.version;
-    *this = other;
-}
-
 uint32_t JobEstimate::getNextNumber(bool advance)
 {
     return nextNumber(SettingKeys::NextEstimateNo, advance);

@@ -6,7 +6,7 @@ class JobEstimate : public Job
 {
 public:
     JobEstimate();
-    JobEstimate(const JobEstimate& other);
+    JobEstimate(const JobEstimate& other) = default;
     JobEstimate& operator=(const JobEstimate& other) = default;
     /// Takes over the fields of any estimate or quote.
     JobEstimate& operator=(const Job& other)

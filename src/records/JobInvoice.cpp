@@ -11,34 +11,6 @@ JobInvoice::JobInvoice() : JobBase("invoice", "Invoice")
     reset();
 }
 
-JobInvoice::JobInvoice(const JobInvoice& other) : JobBase("invoice", "Invoice")
-{
-    version = other.version;
-    *this = other;
-}
-
-JobInvoice& JobInvoice::operator=(const JobInvoice& other)
-{
-    if (this == &other)
-        return *this;
-    JobBase::operator=(other);
-    customer = other.customer;
-    description = other.description;
-    reference = other.reference;
-    daysToPay = other.daysToPay;
-    displayEAOE = other.displayEAOE;
-    items = other.items;
-    payments = other.payments;
-    vatSummary = other.vatSummary;
-    netTotal = other.netTotal;
-    grossTotal = other.grossTotal;
-    totalPaid = other.totalPaid;
-    addOverduePercentage = other.addOverduePercentage;
-    overduePercentage = other.overduePercentage;
-    extraTerms = other.extraTerms;
-    return *this;
-}
-
 void JobInvoice::reset()
 {
     JobBase::reset();
@@ -95,9 +67,6 @@ void JobInvoice::readValue(const OMString& section, const OMString& key, const O
 
 int JobInvoice::write(Archive& archive)
 {
-    if (!created.isSet())
-        created = OMTime(true);
-    updated = OMTime(true);
     storeCustomer(customer);
     if (const int status = writeBase(archive))
         return status;

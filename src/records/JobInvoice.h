@@ -15,8 +15,8 @@ class JobInvoice : public JobBase
 {
 public:
     JobInvoice();
-    JobInvoice(const JobInvoice& other);
-    JobInvoice& operator=(const JobInvoice& other);
+    JobInvoice(const JobInvoice& other) = default;
+    JobInvoice& operator=(const JobInvoice& other) = default;
 
     void reset() override;
     void addItem(const ombrel::OMString& section, const JobItem& item) override;

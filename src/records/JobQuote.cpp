@@ -7,12 +7,6 @@ JobQuote::JobQuote() : Job("quote", "Quote")
     reset();
 }
 
-JobQuote::JobQuote(const JobQuote& other) : Job("quote", "Quote")
-{
-    version = other.version;
-    *this = other;
-}
-
 uint32_t JobQuote::getNextNumber(bool advance)
 {
     return nextNumber(SettingKeys::NextQuoteNo, advance);

@@ -6,7 +6,7 @@ class JobQuote : public Job
 {
 public:
     JobQuote();
-    JobQuote(const JobQuote& other);
+    JobQuote(const JobQuote& other) = default;
     JobQuote& operator=(const JobQuote& other) = default;
     /// Takes over the fields of any estimate or quote.
     JobQuote& operator=(const Job& other)

@@ -3,11 +3,11 @@
 #include "CustomerFile.h"
 #include "CustomerFileLock.h"
 #include "SettingsStore.h"
+#include "fileformat/TextFile.h"
 #include "foundation/OMFolder.h"
 
 #include <QFile>
 #include <QHash>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <limits>
@@ -31,18 +31,15 @@ bool samePerson(const Customer& a, const Customer& b)
     return a.name == b.name && a.surname == b.surname && a.company == b.company;
 }
 
-/// The number after `highest`; past the top of the range, the lowest unused one.
+/// CustomerFile::nextFreeNumber, gathering the numbers in use only when
+/// the range is used up.
 template <typename ForEachNumber>
 uint32_t freshNumber(uint32_t& highest, ForEachNumber&& forEachNumber)
 {
-    if (highest < std::numeric_limits<uint32_t>::max())
-        return ++highest;
     std::unordered_set<uint32_t> used;
-    forEachNumber([&](uint32_t n) { used.insert(n); });
-    uint32_t n = 1;
-    while (used.count(n))
-        ++n;
-    return n;
+    if (highest == std::numeric_limits<uint32_t>::max())
+        forEachNumber([&](uint32_t n) { used.insert(n); });
+    return CustomerFile::nextFreeNumber(highest, used);
 }
 
 } // namespace
@@ -221,14 +218,7 @@ bool CustomerDatabase::writeLocked(const OMString& path)
     out.reserve(m_disk.size + 4096);
     m_customers.forEach([&](const Customer& c) { CustomerFile::write(c, out); });
 
-    QSaveFile file(path.toQString());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(out) != out.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
+    if (!TextFile::save(path.toQString(), out))
         return false;
     m_disk = stateOf(true, out);
     m_pending.clear();

@@ -81,17 +81,6 @@ OMString* fieldNamed(Customer& c, std::string_view name)
     return nullptr;
 }
 
-uint32_t nextFree(uint32_t& highest, const std::unordered_set<uint32_t>& used)
-{
-    // Past the top of the range the lowest unused number is taken instead.
-    if (highest < std::numeric_limits<uint32_t>::max())
-        return ++highest;
-    for (uint32_t n = 1;; ++n) {
-        if (!used.count(n))
-            return n;
-    }
-}
-
 void appendEscaped(QByteArray& out, const OMString& value)
 {
     const std::string& s = value.str();
@@ -182,7 +171,7 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
             unnumbered.push_back(&c);
     }
     for (Customer* c : unnumbered) {
-        c->custno = nextFree(contents.highest, used);
+        c->custno = nextFreeNumber(contents.highest, used);
         used.insert(c->custno);
     }
     return contents;
@@ -215,4 +204,14 @@ void CustomerFile::write(const Customer& c, QByteArray& out)
         appendEscaped(out, *value);
         out.append('\n');
     }
+}
+
+uint32_t CustomerFile::nextFreeNumber(uint32_t& highest, const std::unordered_set<uint32_t>& used)
+{
+    if (highest < std::numeric_limits<uint32_t>::max())
+        return ++highest;
+    uint32_t n = 1;
+    while (used.count(n))
+        ++n;
+    return n;
 }

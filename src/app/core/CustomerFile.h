@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 /**
@@ -31,4 +32,7 @@ public:
 
     /// Appends the text of one customer to `out`.
     static void write(const Customer& customer, QByteArray& out);
+    /// The number after `highest`, which it raises; once `highest` is at the
+    /// top of the range, the lowest number not in `used`.
+    static uint32_t nextFreeNumber(uint32_t& highest, const std::unordered_set<uint32_t>& used);
 };
