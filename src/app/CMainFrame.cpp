@@ -223,18 +223,19 @@ void CMainFrame::updateCommandStates()
     m_locks->refresh();
 }
 
+const std::pair<int, JobEditView::Section> CMainFrame::ViewSectionCommands[5] = {
+    {ViewMaterials, JobEditView::Materials},
+    {ViewHire, JobEditView::Hire},
+    {ViewTravel, JobEditView::Travel},
+    {ViewLabour, JobEditView::Labour},
+    {ViewLabourBreakdown, JobEditView::LabourBreakdown}};
+
 void CMainFrame::updateViewCommands(CChildFrame* frame)
 {
     QWidget* widget = frame ? frame->viewWidget() : nullptr;
     auto* job = qobject_cast<JobEditView*>(widget);
     auto* invoice = qobject_cast<JobInvoiceEditView*>(widget);
-    const std::pair<int, JobEditView::Section> sections[] = {
-        {ViewMaterials, JobEditView::Materials},
-        {ViewHire, JobEditView::Hire},
-        {ViewTravel, JobEditView::Travel},
-        {ViewLabour, JobEditView::Labour},
-        {ViewLabourBreakdown, JobEditView::LabourBreakdown}};
-    for (const auto& [id, section] : sections) {
+    for (const auto& [id, section] : ViewSectionCommands) {
         QAction* action = m_actions.action(id);
         action->setCheckable(true);
         action->setEnabled(job && job->isSectionEnabled(section));

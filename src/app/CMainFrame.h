@@ -1,5 +1,7 @@
 #pragma once
 
+#include "views/JobEditView.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
@@ -25,6 +27,9 @@ class CMainFrame : public QMainWindow
 {
     Q_OBJECT
 public:
+    /// The View-menu switch of each section of an estimate or quote.
+    static const std::pair<int, JobEditView::Section> ViewSectionCommands[5];
+
     CMainFrame(CommandActions& actions, RecentFileList& recent, QWidget* parent = nullptr);
     ~CMainFrame() override;
 

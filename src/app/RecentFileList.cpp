@@ -39,6 +39,9 @@ void RecentFileList::remove(const QString& path)
 
 void RecentFileList::store(const QStringList& list)
 {
+    // Saving the file already first in the list changes nothing.
+    if (list.mid(0, int(std::size(SettingKeys::RecentFiles))) == files())
+        return;
     int i = 0;
     for (const StringSetting& entry : SettingKeys::RecentFiles)
         SettingsStore::set(entry, OMString::fromQString(list.value(i++)));

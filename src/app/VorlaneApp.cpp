@@ -195,13 +195,7 @@ void VorlaneApp::connectCommands()
         if (TabbedEditView* view = activeEditView())
             view->OnEditUndo();
     });
-    const std::pair<int, JobEditView::Section> sections[] = {
-        {ViewMaterials, JobEditView::Materials},
-        {ViewHire, JobEditView::Hire},
-        {ViewTravel, JobEditView::Travel},
-        {ViewLabour, JobEditView::Labour},
-        {ViewLabourBreakdown, JobEditView::LabourBreakdown}};
-    for (const auto& [id, section] : sections)
+    for (const auto& [id, section] : CMainFrame::ViewSectionCommands)
         on(id, [this, section = section] {
             if (auto* view = qobject_cast<JobEditView*>(activeEditView()))
                 view->toggleSection(section);

@@ -112,9 +112,13 @@ double EditTabPreview::pixelsPerMillimetre() const
 
 QRect EditTabPreview::sheetContent(int index) const
 {
+    return sheetContent(index, PrintMargins::fromSettings());
+}
+
+QRect EditTabPreview::sheetContent(int index, const PrintMargins& m) const
+{
     const double s = pixelsPerMillimetre();
     const QSizeF paper = paperMillimetres();
-    const PrintMargins m = PrintMargins::fromSettings();
     const double top = EndInset + index * (paper.height() * s + PageGap);
     return QRectF(sheetLeft() + m.left * s, top + m.top * s, (paper.width() - m.left - m.right) * s,
                   (paper.height() - m.top - m.bottom) * s)
@@ -214,12 +218,13 @@ void EditTabPreview::paintEvent(QPaintEvent*)
     const QPoint offset(-m_horizontal->value(), -m_vertical->value());
     const double s = pixelsPerMillimetre();
     const PrintMargins m = PrintMargins::fromSettings();
+    const QRect client = clientRect();
     const int count = m_printed.page().getPageCount();
     for (int i = 0; i < count; ++i) {
-        const QRect content = sheetContent(i).translated(offset);
+        const QRect content = sheetContent(i, m).translated(offset);
         const QRect sheet = content.adjusted(-int(m.left * s), -int(m.top * s), int(m.right * s),
                                              int(m.bottom * s));
-        if (!sheet.intersects(clientRect()))
+        if (!sheet.intersects(client))
             continue;
         // The sheet's edge, so that the page breaks read as on paper.
         painter.setPen(QColor(0xc8, 0xc8, 0xc8));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditTab.h"
+#include "print/PrintableArea.h"
 #include "print/PrintedPage.h"
 
 #include <QRect>
@@ -70,6 +71,8 @@ protected:
 private:
     /// The page's content rectangle on screen for page `index`, unscrolled.
     QRect sheetContent(int index) const;
+    /// The same with the margins already read, for a loop over the pages.
+    QRect sheetContent(int index, const PrintMargins& margins) const;
     double pixelsPerMillimetre() const;
     /// The paper's width on screen, and where it starts: centred when the
     /// window is wider than the page needs.
