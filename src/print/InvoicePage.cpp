@@ -64,8 +64,6 @@ void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOption
 
     invoice.items.forEach([&](const JobItem& item) {
         GGridRow& row = grid->addRow();
-        row.background =
-            styles.background(row.index % 2 == 0 ? StyleTableEvenRow : StyleTableOddRow);
         row.cell(0).setText(item.quantityText());
         row.cell(1).setText(item.desc);
         row.cell(2).setText(item.price.toString());

@@ -1,6 +1,7 @@
 #include "PageHead.h"
 
 #include "PageFonts.h"
+#include "PageTable.h"
 #include "TextStyles.h"
 #include "layout/GGrid.h"
 #include "layout/GPage.h"
@@ -21,7 +22,6 @@ namespace {
 enum LogoMode { LogoNone = 0, LogoBusinessName = 1, LogoText = 2, LogoPicture = 3 };
 constexpr GPadding LogoPadding{20, 20, 8, 8};
 constexpr GPadding TitlePadding{10, 10, 6, 6};
-constexpr uint32_t Stretching = GObject::FlagTakeRest | GObject::FlagFitContent;
 
 struct Logo
 {
@@ -228,7 +228,7 @@ void PageHead::composeJobAddress(GPage& page, const Job& job, const PageFonts& f
 {
     page.paragraph(GPage::Body, true, true)->addString("\n");
     addressGrid(page, fonts, job.customer.displayText(), numberText(job, job.reference),
-                Stretching);
+                PageTable::Stretching);
 
     GParagraph& paragraph = *page.paragraph(GPage::Body, true, true);
     paragraph.setHAlign(GObject::AlignLeft);

@@ -102,19 +102,22 @@ void GPage::layout(const QRectF& rect)
     const double widthUnits = GUnits::fromPoints(m_pageWidth);
     const double heightUnits = rect.width() > 0 && rect.height() > 0
                                    ? widthUnits * rect.height() / rect.width()
-                                   : GUnits::fromPoints(DefaultHeight * m_pageWidth / DefaultWidth);
+                                   : defaultHeightUnits();
     // Device rectangles are rounded to whole units: proportions that differ
     // by such rounding alone keep the layout, so a print job lays out once.
     if (m_dirty || std::abs(heightUnits - m_heightUnits) > m_heightUnits * SameProportions)
         layOutPages(heightUnits);
 }
 
+double GPage::defaultHeightUnits() const
+{
+    return GUnits::fromPoints(DefaultHeight * m_pageWidth / DefaultWidth);
+}
+
 void GPage::ensureLayout()
 {
     if (m_dirty || m_pages.empty())
-        layOutPages(m_heightUnits > 0
-                        ? m_heightUnits
-                        : GUnits::fromPoints(DefaultHeight * m_pageWidth / DefaultWidth));
+        layOutPages(m_heightUnits > 0 ? m_heightUnits : defaultHeightUnits());
 }
 
 void GPage::layOutPages(double heightUnits)
@@ -224,7 +227,7 @@ void GPage::draw(QPainter& painter, const QRectF& rect, int pageIndex)
     painter.scale(scale, scale);
     painter.setClipRect(QRectF(0, 0, widthUnits, m_heightUnits), Qt::IntersectClip);
     for (const Placement& placed : m_pages[size_t(pageIndex)]) {
-        if (placed.offset == 0 && placed.visible >= placed.band->height) {
+        if (placed.isWhole()) {
             placed.band->draw(painter, QPointF(placed.band->x, placed.y));
             continue;
         }
@@ -252,8 +255,7 @@ QStringList GPage::pageText(int pageIndex)
     if (pageIndex < 0 || pageIndex >= int(m_pages.size()))
         return lines;
     for (const Placement& placed : m_pages[size_t(pageIndex)]) {
-        const bool whole = placed.offset == 0 && placed.visible >= placed.band->height;
-        lines.append(whole
+        lines.append(placed.isWhole()
                          ? placed.band->text()
                          : placed.band->textBetween(placed.offset, placed.offset + placed.visible));
     }

@@ -90,6 +90,8 @@ private:
         double y;
         double offset = 0;
         double visible = 0;
+
+        bool isWhole() const { return offset == 0 && visible >= band->height; }
     };
 
     void layOutPages(double heightUnits);
@@ -97,6 +99,8 @@ private:
     /// would fill much of a body `bodyHeight` high; returns its y.
     double newPage(const GBand& band, double bodyHeight);
     void ensureLayout();
+    /// The height of a page of the default proportions, in layout units.
+    double defaultHeightUnits() const;
 
     std::vector<std::unique_ptr<GObject>> m_sections[3];
     GLayoutContext m_context;
