@@ -1,7 +1,7 @@
-#include "app/core/CustomerDatabase.h"
-#include "app/core/CustomerFile.h"
-#include "app/core/CustomerSearch.h"
-#include "app/core/SettingsStore.h"
+#include "customers/CustomerDatabase.h"
+#include "customers/CustomerFile.h"
+#include "customers/CustomerSearch.h"
+#include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "AboutDialog.h"
 
 #include "SplashScreen.h"
-#include "app/core/SettingsStore.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

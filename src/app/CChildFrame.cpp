@@ -1,9 +1,9 @@
 #include "CChildFrame.h"
 
-#include "app/core/MessageHook.h"
 #include "documents/Document.h"
 #include "documents/DocumentView.h"
 #include "documents/UpdateHint.h"
+#include "foundation/MessageHook.h"
 #include "resources/StringTable.h"
 
 #include <QCloseEvent>

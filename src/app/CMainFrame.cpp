@@ -224,11 +224,11 @@ void CMainFrame::updateCommandStates()
 }
 
 const std::pair<int, JobEditView::Section> CMainFrame::ViewSectionCommands[5] = {
-    {ViewMaterials, JobEditView::Materials},
-    {ViewHire, JobEditView::Hire},
-    {ViewTravel, JobEditView::Travel},
-    {ViewLabour, JobEditView::Labour},
-    {ViewLabourBreakdown, JobEditView::LabourBreakdown}};
+    {ViewMaterials, PageSection::Materials},
+    {ViewHire, PageSection::Hire},
+    {ViewTravel, PageSection::Travel},
+    {ViewLabour, PageSection::Labour},
+    {ViewLabourBreakdown, PageSection::LabourBreakdown}};
 
 void CMainFrame::updateViewCommands(CChildFrame* frame)
 {

@@ -1,6 +1,6 @@
 #include "MessageBoxHandler.h"
 
-#include "app/core/MessageHook.h"
+#include "foundation/MessageHook.h"
 #include "resources/StringTable.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "RecentFileList.h"
 
-#include "app/core/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "SplashScreen.h"
 
-#include "app/core/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CommandDialogs.h"
-#include "app/core/CustomerDatabase.h"
+#include "customers/CustomerDatabase.h"
 #include "documents/DocumentTemplates.h"
 #include "print/TextStyles.h"
 

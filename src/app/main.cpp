@@ -2,9 +2,9 @@
 #include "app/InstanceChannel.h"
 #include "app/MessageBoxHandler.h"
 #include "app/VorlaneApp.h"
-#include "app/core/DocumentReport.h"
-#include "app/core/PdfExportCommand.h"
-#include "app/core/SettingsStore.h"
+#include "commands/DocumentReport.h"
+#include "commands/PdfExportCommand.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

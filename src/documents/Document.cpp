@@ -2,9 +2,9 @@
 
 #include "DocumentTemplate.h"
 #include "DocumentView.h"
-#include "app/core/MessageHook.h"
 #include "fileformat/Archive.h"
 #include "fileformat/TextFile.h"
+#include "foundation/MessageHook.h"
 #include "resources/StringTable.h"
 
 #include <QFileInfo>

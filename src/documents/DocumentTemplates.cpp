@@ -4,7 +4,7 @@
 #include "JobEstimateDoc.h"
 #include "JobInvoiceDoc.h"
 #include "JobQuoteDoc.h"
-#include "app/core/MessageHook.h"
+#include "foundation/MessageHook.h"
 #include "foundation/OMFileInfo.h"
 #include "resources/StringTable.h"
 

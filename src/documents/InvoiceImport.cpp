@@ -1,12 +1,12 @@
 #include "InvoiceImport.h"
 
 #include "JobFileReader.h"
-#include "app/core/MessageHook.h"
-#include "app/core/SettingsStore.h"
+#include "foundation/MessageHook.h"
 #include "records/JobEstimate.h"
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
 
 #include <memory>
 

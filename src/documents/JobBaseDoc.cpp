@@ -1,12 +1,12 @@
 #include "JobBaseDoc.h"
 
 #include "UpdateHint.h"
-#include "app/core/MessageHook.h"
-#include "app/core/SettingsStore.h"
 #include "fileformat/Archive.h"
+#include "foundation/MessageHook.h"
 #include "records/JobBase.h"
 #include "records/Percentage.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
 
 using ombrel::OMString;
 

@@ -1,7 +1,7 @@
 #include "JobDoc.h"
 
-#include "app/core/SettingsStore.h"
 #include "records/Job.h"
+#include "settings/SettingsStore.h"
 
 JobDoc::JobDoc(Job* job) : JobBaseDoc(job), m_job(job)
 {

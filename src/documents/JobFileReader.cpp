@@ -1,8 +1,8 @@
 #include "JobFileReader.h"
 
-#include "app/core/MessageHook.h"
 #include "fileformat/Archive.h"
 #include "fileformat/TextFile.h"
+#include "foundation/MessageHook.h"
 #include "records/JobEstimate.h"
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"

@@ -1,6 +1,6 @@
 #include "JobInvoiceDoc.h"
 
-#include "app/core/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 bool JobInvoiceDoc::OnNewDocument()
 {

@@ -1,11 +1,11 @@
 #include "QuoteImport.h"
 
 #include "JobFileReader.h"
-#include "app/core/MessageHook.h"
-#include "app/core/SettingsStore.h"
+#include "foundation/MessageHook.h"
 #include "records/JobEstimate.h"
 #include "records/JobQuote.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
 
 using namespace ombrel;
 

@@ -7,9 +7,9 @@
 #include "TextStyles.h"
 #include "layout/GPage.h"
 
-#include "app/core/SettingsStore.h"
 #include "records/JobInvoice.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
 
 using ombrel::OMMoney;
 using ombrel::OMString;
@@ -56,10 +56,12 @@ void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOption
                            OMString::format(text(IDS_PRINT_UNIT_PRICE).c_str(), currency.c_str())},
                           fonts.normalBold, styles.background(StyleTableHeader), true);
     if (vat) {
-        header.cell(3).setText(IDS_PRINT_VAT_RATE);
-        header.cell(last).setTextFmt(IDS_PRINT_TOTAL_EX_VAT, currency.c_str());
+        header.cell(3).setText(text(IDS_PRINT_VAT_RATE));
+        header.cell(last).setText(
+            OMString::format(text(IDS_PRINT_TOTAL_EX_VAT).c_str(), currency.c_str()));
     } else {
-        header.cell(last).setTextFmt(IDS_PRINT_TOTAL_SYMBOL, currency.c_str());
+        header.cell(last).setText(
+            OMString::format(text(IDS_PRINT_TOTAL_SYMBOL).c_str(), currency.c_str()));
     }
 
     invoice.items.forEach([&](const JobItem& item) {
@@ -115,7 +117,7 @@ void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOption
 
     if (invoice.displayEAOE) {
         GGridCell& cell = lastRow->cell(0);
-        cell.setText(IDS_PRINT_EAOE);
+        cell.setText(text(IDS_PRINT_EAOE));
         cell.setFont(terms);
         cell.textColour = terms.colour();
     }

@@ -8,9 +8,9 @@
 #include "layout/GPage.h"
 #include "layout/GParagraph.h"
 
-#include "app/core/SettingsStore.h"
 #include "records/Job.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
 
 using ombrel::OMMoney;
 using ombrel::OMString;
@@ -203,22 +203,23 @@ void JobPage::ComposePage(GPage& page, const Job& job, const PageOptions& option
     PageHead::composeJobAddress(page, job, fonts);
     summary(c, options);
 
-    const SectionFlags& s = options.sections;
-    if (!(s.materials || s.hire || s.travel || s.labour))
+    const PageSections s = options.sections;
+    if (!(s &
+          (PageSection::Materials | PageSection::Hire | PageSection::Travel | PageSection::Labour)))
         return;
     GParagraph& heading = *page.paragraph(GPage::Body, true, true);
     heading.setHAlign(GObject::AlignLeft);
     heading.setKeepWithNext(true);
     heading.addString("\n\n");
     heading.addString(text(IDS_PRINT_BREAKDOWN) + "\n", fonts.heading);
-    if (s.materials)
+    if (s & PageSection::Materials)
         itemTable(c, IDS_PRINT_CAPTION_MATERIALS, job.materials, job.materialsTotal());
-    if (s.hire)
+    if (s & PageSection::Hire)
         itemTable(c, IDS_PRINT_CAPTION_HIRE, job.hire, job.hireTotal());
-    if (s.travel)
+    if (s & PageSection::Travel)
         travelTable(c);
-    if (s.labour)
+    if (s & PageSection::Labour)
         labourTable(c);
-    if (s.labour && s.breakdown)
+    if (s.testFlags(PageSection::Labour | PageSection::LabourBreakdown))
         labourBreakdown(c);
 }

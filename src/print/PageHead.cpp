@@ -9,11 +9,11 @@
 #include "layout/GPicture.h"
 #include "layout/GTextBox.h"
 
-#include "app/core/SettingKeys.h"
-#include "app/core/SettingsStore.h"
 #include "records/Job.h"
 #include "records/JobInvoice.h"
 #include "resources/StringTable.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsStore.h"
 
 using ombrel::OMString;
 

@@ -1,7 +1,7 @@
 #include "PrintableArea.h"
 
-#include "app/core/SettingKeys.h"
-#include "app/core/SettingsStore.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsStore.h"
 
 #include <QPaintDevice>
 #include <algorithm>

@@ -1,9 +1,9 @@
 #include "TextStyles.h"
 
-#include "app/core/SettingKeys.h"
-#include "app/core/SettingsStore.h"
 #include "layout/GUnits.h"
 #include "resources/StringTable.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsStore.h"
 
 #include "foundation/OMException.h"
 
@@ -59,11 +59,6 @@ const StyleDefault Defaults[StyleCount] = {
      White, TextStyle::EditBackground},
 };
 
-OMString sectionOf(int index)
-{
-    return OMString(SettingKeys::StyleSectionPrefix) + TextStyles::styleName(index);
-}
-
 void checkIndex(int index)
 {
     if (index < 0 || index >= StyleCount)
@@ -101,20 +96,19 @@ void TextStyles::LoadStyles()
 {
     for (int i = 0; i < StyleCount; ++i) {
         TextStyle style = defaultStyle(i);
-        const OMString section = sectionOf(i);
+        const OMString name = styleName(i);
         const GFont& d = style.font;
-        style.font.setName(
-            SettingsStore::GetSettingString(section, SettingKeys::StyleFontName, d.name()));
+        style.font.setName(SettingsStore::get(SettingKeys::StyleFontName, name, d.name()));
         // A size no page can show (or none) would only make endless pages.
-        style.font.setSize(std::clamp(
-            SettingsStore::GetSettingInteger(section, SettingKeys::StyleFontSize, d.size()),
-            MinFontSize, MaxFontSize));
+        style.font.setSize(
+            std::clamp(SettingsStore::get(SettingKeys::StyleFontSize, name, int32_t(d.size())),
+                       MinFontSize, MaxFontSize));
         style.font.setStyle(
-            SettingsStore::GetSettingInteger(section, SettingKeys::StyleFontStyle, d.style()));
-        style.font.setColour(uint32_t(SettingsStore::GetSettingInteger(
-            section, SettingKeys::StyleTextColour, int32_t(d.colour()))));
-        style.background = uint32_t(SettingsStore::GetSettingInteger(
-            section, SettingKeys::StyleBackground, int32_t(style.background)));
+            SettingsStore::get(SettingKeys::StyleFontStyle, name, int32_t(d.style())));
+        style.font.setColour(
+            uint32_t(SettingsStore::get(SettingKeys::StyleTextColour, name, int32_t(d.colour()))));
+        style.background = uint32_t(
+            SettingsStore::get(SettingKeys::StyleBackground, name, int32_t(style.background)));
         m_styles[size_t(i)] = style;
     }
 }
@@ -124,14 +118,12 @@ void TextStyles::SetStyle(int index, const TextStyle& style)
     if (index < 0 || index >= StyleCount)
         return;
     m_styles[size_t(index)] = style;
-    const OMString section = sectionOf(index);
-    SettingsStore::SetSettingString(section, SettingKeys::StyleFontName, style.font.name());
-    SettingsStore::SetSettingInteger(section, SettingKeys::StyleFontSize, style.font.size());
-    SettingsStore::SetSettingInteger(section, SettingKeys::StyleFontStyle, style.font.style());
-    SettingsStore::SetSettingInteger(section, SettingKeys::StyleTextColour,
-                                     int32_t(style.font.colour()));
-    SettingsStore::SetSettingInteger(section, SettingKeys::StyleBackground,
-                                     int32_t(style.background));
+    const OMString name = styleName(index);
+    SettingsStore::set(SettingKeys::StyleFontName, name, style.font.name());
+    SettingsStore::set(SettingKeys::StyleFontSize, name, int32_t(style.font.size()));
+    SettingsStore::set(SettingKeys::StyleFontStyle, name, int32_t(style.font.style()));
+    SettingsStore::set(SettingKeys::StyleTextColour, name, int32_t(style.font.colour()));
+    SettingsStore::set(SettingKeys::StyleBackground, name, int32_t(style.background));
 }
 
 const TextStyle& TextStyles::style(int index) const

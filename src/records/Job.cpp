@@ -1,8 +1,8 @@
 #include "Job.h"
 
-#include "app/core/SettingsStore.h"
 #include "fileformat/Archive.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
 
 #include <cmath>
 

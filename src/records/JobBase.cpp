@@ -2,9 +2,9 @@
 
 #include "Customer.h"
 #include "CustomerStore.h"
-#include "app/core/SettingsStore.h"
 #include "fileformat/Archive.h"
 #include "foundation/OMUInt32.h"
+#include "settings/SettingsStore.h"
 
 using namespace ombrel;
 

@@ -1,6 +1,6 @@
 #include "JobEstimate.h"
 
-#include "app/core/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 JobEstimate::JobEstimate() : Job("estimate", "Estimate")
 {

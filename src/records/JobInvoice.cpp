@@ -1,8 +1,8 @@
 #include "JobInvoice.h"
 
-#include "app/core/SettingsStore.h"
 #include "fileformat/Archive.h"
 #include "foundation/OMUInt32.h"
+#include "settings/SettingsStore.h"
 
 using namespace ombrel;
 

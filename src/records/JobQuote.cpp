@@ -1,6 +1,6 @@
 #include "JobQuote.h"
 
-#include "app/core/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 JobQuote::JobQuote() : Job("quote", "Quote")
 {

@@ -1,6 +1,6 @@
 #include "DataExchange.h"
 
-#include "app/core/MessageHook.h"
+#include "foundation/MessageHook.h"
 #include "foundation/OMUInt32.h"
 
 #include <QCheckBox>

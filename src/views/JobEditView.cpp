@@ -38,47 +38,19 @@ void JobEditView::ComposePage(GPage& page, const PageFonts& fonts)
 
 bool JobEditView::isSectionOn(Section section) const
 {
-    switch (section) {
-    case Materials:
-        return m_sections.materials;
-    case Hire:
-        return m_sections.hire;
-    case Travel:
-        return m_sections.travel;
-    case Labour:
-        return m_sections.labour;
-    case LabourBreakdown:
-        return m_sections.breakdown;
-    }
-    return false;
+    return m_sections.testFlag(section);
 }
 
 bool JobEditView::isSectionEnabled(Section section) const
 {
     if (!isPreviewCurrent())
         return false;
-    return section != LabourBreakdown || m_sections.labour;
+    return section != PageSection::LabourBreakdown || m_sections.testFlag(PageSection::Labour);
 }
 
 void JobEditView::toggleSection(Section section)
 {
-    switch (section) {
-    case Materials:
-        m_sections.materials = !m_sections.materials;
-        break;
-    case Hire:
-        m_sections.hire = !m_sections.hire;
-        break;
-    case Travel:
-        m_sections.travel = !m_sections.travel;
-        break;
-    case Labour:
-        m_sections.labour = !m_sections.labour;
-        break;
-    case LabourBreakdown:
-        m_sections.breakdown = !m_sections.breakdown;
-        break;
-    }
+    m_sections ^= section;
     m_preview.RefreshPage();
     update();
 }

@@ -18,7 +18,7 @@ class JobEditView : public TabbedEditView
     Q_OBJECT
 
 public:
-    enum Section { Materials, Hire, Travel, Labour, LabourBreakdown };
+    using Section = PageSection;
 
     Job& job() const;
     EditTabPreview& preview() { return m_preview; }
@@ -27,7 +27,7 @@ public:
     void OnInitialUpdate() override;
     void ComposePage(GPage& page, const PageFonts& fonts) override;
 
-    const SectionFlags& sections() const { return m_sections; }
+    PageSections sections() const { return m_sections; }
     bool isSectionOn(Section section) const;
     /// A switch is offered only on the Preview tab; the detailed labour
     /// breakdown only while the labour table is on.
@@ -45,5 +45,5 @@ private:
     const TextStyles& m_styles;
     // The tabs, in the order they are shown.
     EditTabPreview m_preview;
-    SectionFlags m_sections;
+    PageSections m_sections;
 };

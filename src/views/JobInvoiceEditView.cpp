@@ -1,10 +1,10 @@
 #include "JobInvoiceEditView.h"
 
-#include "app/core/SettingsStore.h"
 #include "documents/JobInvoiceDoc.h"
 #include "print/InvoicePage.h"
 #include "print/PageOptions.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
 
 JobInvoiceEditView::JobInvoiceEditView(JobInvoiceDoc* document, const TextStyles& styles,
                                        QWidget* parent)

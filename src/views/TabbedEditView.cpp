@@ -3,10 +3,10 @@
 #include "EditTab.h"
 #include "EditTabPreview.h"
 #include "TabStrip.h"
-#include "app/core/SettingsStore.h"
 #include "documents/Document.h"
 #include "documents/UpdateHint.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -217,10 +217,4 @@ void TabbedEditView::OnEditPaste()
 void TabbedEditView::OnEditUndo()
 {
     sendToFocus("undo");
-}
-
-void TabbedEditView::OnLogoLayout(int layout)
-{
-    SettingsStore::SetSettingInteger("options/logo", "layout", layout);
-    emit settingsChanged();
 }

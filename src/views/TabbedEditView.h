@@ -70,14 +70,10 @@ public slots:
     void OnEditCut();
     void OnEditPaste();
     void OnEditUndo();
-    /// Logo in the centre (0), on the left (1) or on the right (2), for every document.
-    void OnLogoLayout(int layout);
 
 signals:
     /// The current tab changed; menus update what they enable.
     void currentTabChanged(int index);
-    /// A logo layout command changed the settings: every view must hear hint 3.
-    void settingsChanged();
 
 protected:
     /// The whole-view step of a pass: creates the tab windows on the first

@@ -227,7 +227,7 @@ TEST_F(DocumentWindows, DocumentsOpenInTheirEditViewsWithTheirCommands)
     EXPECT_TRUE(action(CommandIds::ViewLabour)->isEnabled());
     EXPECT_FALSE(action(CommandIds::ViewLabourBreakdown)->isEnabled());
     trigger(CommandIds::ViewLabour);
-    EXPECT_TRUE(estimate->isSectionOn(JobEditView::Labour));
+    EXPECT_TRUE(estimate->isSectionOn(PageSection::Labour));
     EXPECT_TRUE(action(CommandIds::ViewLabour)->isChecked());
     EXPECT_TRUE(action(CommandIds::ViewLabourBreakdown)->isEnabled());
     EXPECT_FALSE(action(CommandIds::ViewPayments)->isEnabled());

@@ -1,7 +1,7 @@
 // The message boxes the window shows for the core's messages.
 #include "app/MessageBoxHandler.h"
 #include "app/SplashScreen.h"
-#include "app/core/MessageHook.h"
+#include "foundation/MessageHook.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -7,9 +7,9 @@
 #include "app/CommandLine.h"
 #include "app/RecentFileList.h"
 #include "app/VorlaneApp.h"
-#include "app/core/MessageHook.h"
-#include "app/core/SettingsStore.h"
 #include "documents/Document.h"
+#include "foundation/MessageHook.h"
+#include "settings/SettingsStore.h"
 
 #include <QAction>
 #include <QApplication>

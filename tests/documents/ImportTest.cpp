@@ -1,5 +1,4 @@
 #include "DocumentsFixture.h"
-#include "app/core/SettingsStore.h"
 #include "documents/InvoiceImport.h"
 #include "documents/QuoteImport.h"
 #include "fileformat/Archive.h"
@@ -7,6 +6,7 @@
 #include "records/JobEstimate.h"
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"
+#include "settings/SettingsStore.h"
 
 using namespace ombrel;
 

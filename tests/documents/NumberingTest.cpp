@@ -1,8 +1,8 @@
 #include "DocumentsFixture.h"
-#include "app/core/SettingsStore.h"
 #include "documents/JobEstimateDoc.h"
 #include "documents/JobInvoiceDoc.h"
 #include "documents/JobQuoteDoc.h"
+#include "settings/SettingsStore.h"
 
 using namespace ombrel;
 

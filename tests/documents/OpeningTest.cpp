@@ -1,11 +1,11 @@
 #include "DocumentsFixture.h"
-#include "app/core/SettingsStore.h"
 #include "documents/DocumentTemplates.h"
 #include "documents/DocumentView.h"
 #include "documents/JobEstimateDoc.h"
 #include "documents/JobInvoiceDoc.h"
 #include "documents/UpdateHint.h"
 #include "fileformat/TextFile.h"
+#include "settings/SettingsStore.h"
 
 using namespace ombrel;
 

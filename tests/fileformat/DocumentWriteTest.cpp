@@ -1,8 +1,8 @@
-#include "app/core/SettingsStore.h"
 #include "fileformat/Archive.h"
 #include "records/JobEstimate.h"
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"
+#include "settings/SettingsStore.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Fuzz target for the customer database reader. Built with libFuzzer under
 // clang (see clang/), and with FuzzReplayMain.cpp under any compiler so that
 // the tests replay the committed corpus.
-#include "app/core/CustomerFile.h"
+#include "customers/CustomerFile.h"
 
 #include <cstddef>
 #include <cstdint>

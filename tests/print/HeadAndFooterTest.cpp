@@ -5,10 +5,10 @@
 #include "print/layout/GTextBox.h"
 #include "print/layout/GUnits.h"
 
-#include "app/core/SettingKeys.h"
-#include "app/core/SettingsStore.h"
 #include "records/JobEstimate.h"
 #include "records/JobInvoice.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>

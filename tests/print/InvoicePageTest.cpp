@@ -4,9 +4,9 @@
 
 #include "print/InvoicePage.h"
 
-#include "app/core/SettingKeys.h"
-#include "app/core/SettingsStore.h"
 #include "records/JobInvoice.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsStore.h"
 
 using namespace PrintTestSupport;
 using ombrel::OMDate;

@@ -2,10 +2,10 @@
 
 #include "SampleDocuments.h"
 
-#include "app/core/SettingKeys.h"
-#include "app/core/SettingsStore.h"
 #include "records/JobEstimate.h"
 #include "records/JobQuote.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsStore.h"
 
 using namespace PrintTestSupport;
 using ombrel::OMMoney;
@@ -91,7 +91,7 @@ TEST_F(JobPageTest, BreakdownTablesFollowTheSectionFlags)
 {
     const JobEstimate job = SampleDocuments::bathroomEstimate();
     PageOptions o = options(IDS_TITLE_ESTIMATE);
-    o.sections = {true, true, true, true, true};
+    o.sections = AllPageSections;
     const auto tables = compose(job, o);
     ASSERT_EQ(tables.size(), 6u);
     const std::string body = paragraphText(printed.page(), GPage::Body);
@@ -153,10 +153,10 @@ TEST_F(JobPageTest, TablesWithNothingToShowAreLeftOut)
     JobEstimate job = labourOnly();
     job.hoursPurchase = 1;
     PageOptions o = options(IDS_TITLE_ESTIMATE);
-    o.sections.labour = true;
-    o.sections.travel = true;
-    o.sections.breakdown = true;
-    o.sections.materials = true;
+    o.sections.setFlag(PageSection::Labour, true);
+    o.sections |= PageSection::Travel;
+    o.sections |= PageSection::LabourBreakdown;
+    o.sections |= PageSection::Materials;
     const auto tables = compose(job, o);
     // No hourly charges, no travel charge, no materials: only the breakdown.
     ASSERT_EQ(tables.size(), 2u);
@@ -166,12 +166,12 @@ TEST_F(JobPageTest, TablesWithNothingToShowAreLeftOut)
     EXPECT_EQ(body.find("\nLabour\n"), std::string::npos);
     EXPECT_NE(body.find("Labour Breakdown"), std::string::npos);
 
-    o.sections.labour = false;
+    o.sections.setFlag(PageSection::Labour, false);
     EXPECT_EQ(compose(job, o).size(), 1u) << "the breakdown needs the labour switch";
     EXPECT_NE(paragraphText(printed.page(), GPage::Body).find("Breakdown of costs"),
               std::string::npos);
 
-    o.sections = {false, false, false, false, true};
+    o.sections = PageSection::LabourBreakdown;
     compose(job, o);
     EXPECT_EQ(paragraphText(printed.page(), GPage::Body).find("Breakdown of costs"),
               std::string::npos);

@@ -78,7 +78,7 @@ TEST_F(PdfExportTest, EstimateWithEveryBreakdown)
     styles.LoadStyles();
     const JobEstimate job = SampleDocuments::bathroomEstimate();
     PageOptions o = options(IDS_TITLE_ESTIMATE, true);
-    o.sections = {true, true, true, true, true};
+    o.sections = AllPageSections;
     printed.compose(job, o);
     ASSERT_EQ(PdfExport::write(printed, path("estimate.pdf")), "");
 
@@ -106,7 +106,7 @@ TEST_F(PdfExportTest, QuoteOfABusinessWithoutVAT)
     styles.LoadStyles();
     const JobQuote quote = SampleDocuments::rewireQuote();
     PageOptions o = options(IDS_TITLE_QUOTE, false);
-    o.sections.materials = true;
+    o.sections |= PageSection::Materials;
     printed.compose(quote, o);
     ASSERT_EQ(PdfExport::write(printed, path("quote.pdf")), "");
     const QString text = pdfText(path("quote.pdf"));

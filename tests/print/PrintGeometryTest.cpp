@@ -3,8 +3,8 @@
 #include "print/PrintableArea.h"
 #include "print/Stamp.h"
 
-#include "app/core/SettingKeys.h"
-#include "app/core/SettingsStore.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsStore.h"
 
 #include <QImage>
 #include <QPainter>

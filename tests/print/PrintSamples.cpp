@@ -8,9 +8,9 @@
 #include "print/PrintedPage.h"
 #include "print/TextStyles.h"
 
-#include "app/core/SettingKeys.h"
-#include "app/core/SettingsStore.h"
 #include "resources/StringTable.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsStore.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -54,7 +54,7 @@ int main(int argc, char** argv)
     JobEstimate estimate = SampleDocuments::bathroomEstimate();
     PageOptions options;
     options.vat = true;
-    options.sections = {true, true, true, true, true};
+    options.sections = AllPageSections;
     options.pageTitle = StringTable::text(IDS_TITLE_ESTIMATE);
     printed.compose(estimate, options);
     ok = report(PdfExport::write(printed, out.filePath("estimate.pdf"))) && ok;
@@ -77,7 +77,7 @@ int main(int argc, char** argv)
     printed.SettingsChanged();
     JobQuote quote = SampleDocuments::rewireQuote();
     PageOptions quoteOptions;
-    quoteOptions.sections = {true, false, true, true, true};
+    quoteOptions.sections = AllPageSections & ~PageSections(PageSection::Hire);
     quoteOptions.pageTitle = StringTable::text(IDS_TITLE_QUOTE);
     printed.compose(quote, quoteOptions);
     ok = report(PdfExport::write(printed, out.filePath("quote.pdf"))) && ok;

@@ -1,7 +1,7 @@
 #include "SampleDocuments.h"
 
-#include "app/core/SettingKeys.h"
-#include "app/core/SettingsStore.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsStore.h"
 
 using namespace ombrel;
 

@@ -3,8 +3,8 @@
 #include "print/PageFonts.h"
 #include "print/layout/GUnits.h"
 
-#include "app/core/SettingsStore.h"
 #include "foundation/OMException.h"
+#include "settings/SettingsStore.h"
 
 using ombrel::OMString;
 
@@ -78,12 +78,13 @@ TEST_F(TextStylesTest, SetStyleWritesTheFiveValuesOfThatStyleOnly)
     styles.SetStyle(StyleTerms, terms);
 
     EXPECT_EQ(storedGroups(), QStringList{QStringLiteral("Terms")});
-    const OMString section = "options/style/Terms";
-    EXPECT_EQ(SettingsStore::GetSettingString(section, "name", ""), "Liberation Serif");
-    EXPECT_EQ(SettingsStore::GetSettingInteger(section, "size", 0), 11);
-    EXPECT_EQ(SettingsStore::GetSettingInteger(section, "style", 0), GFont::Italic);
-    EXPECT_EQ(SettingsStore::GetSettingInteger(section, "color", 0), 255);
-    EXPECT_EQ(SettingsStore::GetSettingInteger(section, "bgcolor", 0), 0x030201);
+    QSettings raw(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"));
+    raw.beginGroup(QStringLiteral("options/style/Terms"));
+    EXPECT_EQ(raw.value("name").toString(), "Liberation Serif");
+    EXPECT_EQ(raw.value("size").toInt(), 11);
+    EXPECT_EQ(raw.value("style").toInt(), GFont::Italic);
+    EXPECT_EQ(raw.value("color").toInt(), 255);
+    EXPECT_EQ(raw.value("bgcolor").toInt(), 0x030201);
 
     TextStyles reloaded;
     reloaded.LoadStyles();
@@ -95,8 +96,8 @@ TEST_F(TextStylesTest, SetStyleWritesTheFiveValuesOfThatStyleOnly)
 
 TEST_F(TextStylesTest, StoredColoursAreBlueGreenRed)
 {
-    SettingsStore::SetSettingInteger("options/style/Normal", "color", 255);
-    SettingsStore::SetSettingInteger("options/style/Normal", "bgcolor", 0xFF0000);
+    SettingsStore::set(SettingKeys::StyleTextColour, "Normal", 255);
+    SettingsStore::set(SettingKeys::StyleBackground, "Normal", 0xFF0000);
     styles.LoadStyles();
     EXPECT_EQ(styles.font(StyleNormal).textColour(), QColor(255, 0, 0));
     EXPECT_EQ(GUnits::colour(styles.background(StyleNormal)), QColor(0, 0, 255));
@@ -112,7 +113,7 @@ TEST_F(TextStylesTest, BoldVariants)
     const GFont bold("Arial", 10, GFont::Bold | GFont::Underline);
     EXPECT_EQ(PageFonts::boldVariant(bold), GFont("Arial", 11, GFont::Bold | GFont::Underline));
 
-    SettingsStore::SetSettingInteger("options/style/Detail", "style", GFont::Bold);
+    SettingsStore::set(SettingKeys::StyleFontStyle, "Detail", int32_t(GFont::Bold));
     styles.LoadStyles();
     PageFonts fonts;
     fonts.load(styles);
@@ -121,8 +122,8 @@ TEST_F(TextStylesTest, BoldVariants)
     EXPECT_EQ(fonts.descriptionBold.style(), GFont::Bold | GFont::Italic);
 
     // Sizes no page could show are brought into range, bold ones too.
-    SettingsStore::SetSettingInteger("options/style/Detail", "size", 2147483647);
-    SettingsStore::SetSettingInteger("options/style/Normal", "size", -5);
+    SettingsStore::set(SettingKeys::StyleFontSize, "Detail", 2147483647);
+    SettingsStore::set(SettingKeys::StyleFontSize, "Normal", -5);
     styles.LoadStyles();
     fonts.load(styles);
     EXPECT_EQ(fonts.detail.size(), TextStyles::MaxFontSize);

@@ -1,6 +1,6 @@
-#include "app/core/SettingsStore.h"
 #include "records/JobEstimate.h"
 #include "records/JobQuote.h"
+#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

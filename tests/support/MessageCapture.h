@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/MessageHook.h"
+#include "foundation/MessageHook.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,3 @@
-#include "app/core/SettingsStore.h"
 #include "documents/DocumentTemplates.h"
 #include "documents/JobEstimateDoc.h"
 #include "documents/JobInvoiceDoc.h"
@@ -6,6 +5,7 @@
 #include "print/PdfExport.h"
 #include "print/TextStyles.h"
 #include "print/layout/GPage.h"
+#include "settings/SettingsStore.h"
 #include "views/EditTabPreview.h"
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
@@ -105,16 +105,16 @@ TEST_F(DocumentViews, SectionSwitchesAddAndRemoveTables)
     EXPECT_EQ(view->GetPageTitle(), "ESTIMATE");
     GPage& page = view->preview().printed().page();
     const QString before = page.pageText(0).join('\n');
-    EXPECT_FALSE(view->isSectionEnabled(JobEditView::LabourBreakdown));
-    view->toggleSection(JobEditView::Labour);
-    EXPECT_TRUE(view->isSectionEnabled(JobEditView::LabourBreakdown));
-    view->toggleSection(JobEditView::LabourBreakdown);
+    EXPECT_FALSE(view->isSectionEnabled(PageSection::LabourBreakdown));
+    view->toggleSection(PageSection::Labour);
+    EXPECT_TRUE(view->isSectionEnabled(PageSection::LabourBreakdown));
+    view->toggleSection(PageSection::LabourBreakdown);
     const QString withLabour = page.pageText(0).join('\n');
     EXPECT_GT(withLabour.size(), before.size());
     // Labour off removes the detailed breakdown too, though its switch stays on.
-    view->toggleSection(JobEditView::Labour);
-    EXPECT_TRUE(view->isSectionOn(JobEditView::LabourBreakdown));
-    EXPECT_FALSE(view->isSectionEnabled(JobEditView::LabourBreakdown));
+    view->toggleSection(PageSection::Labour);
+    EXPECT_TRUE(view->isSectionOn(PageSection::LabourBreakdown));
+    EXPECT_FALSE(view->isSectionEnabled(PageSection::LabourBreakdown));
     EXPECT_EQ(page.pageText(0).join('\n'), before);
     EXPECT_FALSE(doc->isModified());
 }
@@ -221,8 +221,8 @@ TEST_F(DocumentViews, APrintJobPrintsOnlyThePagesTheDialogChose)
     QTemporaryDir dir;
     auto doc = open("estimate-1017-bathroom-refit.vle");
     auto view = viewOf<JobEstimateEditView, JobEstimateDoc>(doc.get());
-    for (auto section : {JobEditView::Materials, JobEditView::Hire, JobEditView::Travel,
-                         JobEditView::Labour, JobEditView::LabourBreakdown})
+    for (auto section : {PageSection::Materials, PageSection::Hire, PageSection::Travel,
+                         PageSection::Labour, PageSection::LabourBreakdown})
         view->toggleSection(section);
     auto printTo = [&](const QString& name, QPrinter::PrintRange range, int from, int to) {
         QPrinter printer(QPrinter::HighResolution);

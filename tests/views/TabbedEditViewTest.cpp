@@ -166,15 +166,3 @@ TEST_F(TabbedView, EnterAndEscapeDoNothingInATab)
     EXPECT_TRUE(view->tabs[0].isVisible());
     EXPECT_EQ(view->tabs[0].text->text(), "loaded");
 }
-
-TEST_F(TabbedView, LogoLayoutCommandsWriteTheSetting)
-{
-    int heard = 0;
-    QObject::connect(view.get(), &TabbedEditView::settingsChanged, [&] { ++heard; });
-    view->OnLogoLayout(2);
-    EXPECT_EQ(QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"))
-                  .value("options/logo/layout")
-                  .toInt(),
-              2);
-    EXPECT_EQ(heard, 1);
-}

@@ -6,7 +6,6 @@
 #include "GUnits.h"
 
 #include "foundation/OMString.h"
-#include "resources/StringTable.h"
 
 #include <memory>
 #include <optional>
@@ -17,13 +16,6 @@ class GGridCell : public GObject
 {
 public:
     void setText(const ombrel::OMString& text) { m_text = text; }
-    /// The string-table text of `id`.
-    void setText(int id) { m_text = StringTable::text(id); }
-    /// The string-table text of `id` used as a printf format for `args`.
-    template <typename... Args> void setTextFmt(int id, Args... args)
-    {
-        m_text = ombrel::OMString::format(StringTable::text(id).c_str(), args...);
-    }
     const ombrel::OMString& text() const { return m_text; }
 
     void setFont(const GFont& font) { m_font = font; }

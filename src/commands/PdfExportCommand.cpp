@@ -1,6 +1,5 @@
 #include "PdfExportCommand.h"
 
-#include "SettingsStore.h"
 #include "documents/JobFileReader.h"
 #include "print/InvoicePage.h"
 #include "print/PageOptions.h"
@@ -11,32 +10,35 @@
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
 
 #include <QFileInfo>
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace {
 
-bool parseSections(const QString& list, SectionFlags& flags, QString& error)
+bool parseSections(const QString& list, PageSections& flags, QString& error)
 {
+    static const std::pair<QLatin1String, PageSection> names[] = {
+        {QLatin1String("materials"), PageSection::Materials},
+        {QLatin1String("hire"), PageSection::Hire},
+        {QLatin1String("travel"), PageSection::Travel},
+        {QLatin1String("labour"), PageSection::Labour},
+        {QLatin1String("breakdown"), PageSection::LabourBreakdown},
+    };
     for (const QString& raw : list.split(u',', Qt::SkipEmptyParts)) {
         const QString name = raw.trimmed().toLower();
-        if (name == QLatin1String("materials"))
-            flags.materials = true;
-        else if (name == QLatin1String("hire"))
-            flags.hire = true;
-        else if (name == QLatin1String("travel"))
-            flags.travel = true;
-        else if (name == QLatin1String("labour"))
-            flags.labour = true;
-        else if (name == QLatin1String("breakdown"))
-            flags.breakdown = true;
-        else {
+        const auto found = std::find_if(std::begin(names), std::end(names),
+                                        [&](const auto& entry) { return entry.first == name; });
+        if (found == std::end(names)) {
             error = QStringLiteral("Unknown section \"%1\": choose from materials, hire, travel, "
                                    "labour and breakdown.")
                         .arg(raw.trimmed());
             return false;
         }
+        flags |= found->second;
     }
     return true;
 }

@@ -18,6 +18,13 @@ struct StringSetting
     const char* fallback;
 };
 
+/// One value of a text style: stored under StyleSectionPrefix and the style's
+/// name; the fallback is the style's default (see TextStyles).
+struct StyleSetting
+{
+    const char* name;
+};
+
 /// Every setting of the program, declared once. Money and hours count hundredths,
 /// rates hundredths of a percent, flags are 0 or 1. An empty section is the root.
 namespace SettingKeys {
@@ -89,10 +96,10 @@ inline constexpr uint32_t FirstRunDone = 0x80000000u;
 /// Text styles: one section per style, "options/style/" and the style's name,
 /// each holding the five values below (defaults in TextStyles).
 inline constexpr const char* StyleSectionPrefix = "options/style/";
-inline constexpr const char* StyleFontName = "name";
-inline constexpr const char* StyleFontSize = "size";
-inline constexpr const char* StyleFontStyle = "style";
-inline constexpr const char* StyleTextColour = "color";
-inline constexpr const char* StyleBackground = "bgcolor";
+inline constexpr StyleSetting StyleFontName{"name"};
+inline constexpr StyleSetting StyleFontSize{"size"};
+inline constexpr StyleSetting StyleFontStyle{"style"};
+inline constexpr StyleSetting StyleTextColour{"color"};
+inline constexpr StyleSetting StyleBackground{"bgcolor"};
 
 } // namespace SettingKeys

@@ -1,8 +1,8 @@
 // Child process of the customer database tests: loads the database named on
 // the command line, says "saving" and stores new customers, so that the test
 // can kill it at any moment of the rewrite or run several at once.
-#include "app/core/CustomerDatabase.h"
-#include "app/core/SettingsStore.h"
+#include "customers/CustomerDatabase.h"
+#include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

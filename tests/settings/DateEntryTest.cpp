@@ -1,5 +1,5 @@
-#include "app/core/MessageHook.h"
-#include "app/core/SettingsStore.h"
+#include "foundation/MessageHook.h"
+#include "settings/SettingsStore.h"
 #include "support/MessageCapture.h"
 
 #include <QSettings>
@@ -32,17 +32,31 @@ int thisYear()
 
 } // namespace
 
+// The entry as the fields use it: the text rewritten and the date set on
+// success, both left as they were and the reason kept otherwise.
+static bool parse(OMString& text, OMDate& date, OMString* error = nullptr)
+{
+    const SettingsStore::DateEntry entry = SettingsStore::ParseDateEntry(text);
+    if (error)
+        *error = entry.error;
+    if (!entry.ok())
+        return false;
+    text = entry.text;
+    date = entry.date;
+    return true;
+}
+
 TEST_F(DateEntry, DayFirstAndMonthFirst)
 {
     OMString text("2.3.07");
     OMDate date;
-    ASSERT_TRUE(SettingsStore::ParseDateEntry(text, date));
+    ASSERT_TRUE(parse(text, date));
     EXPECT_EQ(date, OMDate(2, 3, thisYear() / 100 * 100 + 7, true));
     EXPECT_EQ(text, date.toString("DD/MM/YYYY"));
 
     SettingsStore::set(SettingKeys::DateFormat, "MM/DD/YYYY");
     text = "2.3.07";
-    ASSERT_TRUE(SettingsStore::ParseDateEntry(text, date));
+    ASSERT_TRUE(parse(text, date));
     EXPECT_EQ(date, OMDate(3, 2, thisYear() / 100 * 100 + 7, true));
     EXPECT_EQ(text, date.toString("MM/DD/YYYY"));
     EXPECT_TRUE(messages.empty());
@@ -52,21 +66,21 @@ TEST_F(DateEntry, YearsAndExtraParts)
 {
     OMString text("5/6");
     OMDate date;
-    ASSERT_TRUE(SettingsStore::ParseDateEntry(text, date));
+    ASSERT_TRUE(parse(text, date));
     EXPECT_EQ(date, OMDate(5, 6, thisYear(), true));
 
     text = "1/2/2007/9";
-    ASSERT_TRUE(SettingsStore::ParseDateEntry(text, date));
+    ASSERT_TRUE(parse(text, date));
     EXPECT_EQ(date, OMDate(1, 2, 2007, true));
     EXPECT_EQ(text, "01/02/2007");
 
     text = "1/2/99";
-    ASSERT_TRUE(SettingsStore::ParseDateEntry(text, date));
+    ASSERT_TRUE(parse(text, date));
     EXPECT_EQ(date.year(), thisYear() / 100 * 100 + 99);
 
     text = "";
     date = OMDate(1, 1, 2000, true);
-    ASSERT_TRUE(SettingsStore::ParseDateEntry(text, date));
+    ASSERT_TRUE(parse(text, date));
     EXPECT_TRUE(date.isEmpty());
 }
 
@@ -78,13 +92,13 @@ TEST_F(DateEntry, RefusesImpossibleDatesWithAMessage)
          {"31/2/2007", "abc", "0/0", "32/1/2007", "1/13/2007", "%s%n/1", "1/1/20266", "1/1/-150"}) {
         OMString text(typed);
         OMDate date = before;
-        messages.clear();
-        EXPECT_FALSE(SettingsStore::ParseDateEntry(text, date)) << typed;
+        OMString error;
+        EXPECT_FALSE(parse(text, date, &error)) << typed;
         EXPECT_EQ(text, typed);
         EXPECT_EQ(date, before);
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0], std::string(typed) +
+        EXPECT_EQ(error.str(), std::string(typed) +
                                    " is not a valid date. Please enter one in the form DD/MM/YYYY");
+        EXPECT_TRUE(messages.empty()) << "the caller shows the message";
     }
 }
 
@@ -99,12 +113,12 @@ TEST_F(DateEntry, NoTypedTextCrashesTheParser)
             typed += (random() % 10) ? alphabet[random() % alphabet.size()] : char(random() % 256);
         OMString text(typed);
         OMDate date;
-        if (SettingsStore::ParseDateEntry(text, date) && !typed.empty()) {
+        if (parse(text, date) && !typed.empty()) {
             // Whatever is accepted is rewritten in the format and reads back
             // the same, in the entry and in a file.
             OMString again = text;
             OMDate reread;
-            ASSERT_TRUE(SettingsStore::ParseDateEntry(again, reread)) << typed;
+            ASSERT_TRUE(parse(again, reread)) << typed;
             EXPECT_EQ(reread, date) << typed;
             OMDate stored;
             stored.set(date.toString("YYYYMMDD"), "YYYYMMDD");

@@ -1,7 +1,7 @@
 // The database file under crashes, concurrent copies and damaged input.
 #include "CustomerTestSupport.h"
 
-#include "app/core/CustomerFile.h"
+#include "customers/CustomerFile.h"
 
 #include <QDir>
 #include <QProcess>

@@ -2,9 +2,9 @@
 
 #include "CustomerFile.h"
 #include "CustomerFileLock.h"
-#include "SettingsStore.h"
 #include "fileformat/TextFile.h"
 #include "foundation/OMFolder.h"
+#include "settings/SettingsStore.h"
 
 #include <QFile>
 #include <QHash>

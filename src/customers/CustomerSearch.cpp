@@ -1,7 +1,7 @@
 #include "CustomerSearch.h"
 
 #include "CustomerDatabase.h"
-#include "MessageHook.h"
+#include "foundation/MessageHook.h"
 #include "resources/StringTable.h"
 
 using namespace ombrel;

@@ -1,6 +1,6 @@
 #include "CustomerTestSupport.h"
 
-#include "app/core/CustomerFile.h"
+#include "customers/CustomerFile.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/core/CustomerDatabase.h"
-#include "app/core/SettingsStore.h"
+#include "customers/CustomerDatabase.h"
+#include "settings/SettingsStore.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "app/core/DocumentReport.h"
-#include "app/core/SettingsStore.h"
+#include "commands/DocumentReport.h"
 #include "documents/JobFileReader.h"
 #include "records/JobEstimate.h"
 #include "records/JobInvoice.h"
+#include "settings/SettingsStore.h"
 
 #include <QFile>
 #include <QJsonArray>

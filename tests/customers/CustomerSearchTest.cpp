@@ -1,7 +1,7 @@
 #include "CustomerTestSupport.h"
 
-#include "app/core/CustomerSearch.h"
-#include "app/core/MessageHook.h"
+#include "customers/CustomerSearch.h"
+#include "foundation/MessageHook.h"
 #include "support/MessageCapture.h"
 
 using namespace ombrel;

@@ -1,7 +1,6 @@
 #include "SettingsStore.h"
 
 #include "LocaleInfo.h"
-#include "MessageHook.h"
 #include "foundation/OMException.h"
 #include "foundation/OMRegistry.h"
 #include "resources/StringTable.h"
@@ -64,6 +63,32 @@ void SettingsStore::set(const StringSetting& setting, const OMString& value)
     SetSettingString(setting.section, setting.name, value);
 }
 
+OMString SettingsStore::styleKeyPath(const OMString& style)
+{
+    return OMString(SettingKeys::StyleSectionPrefix) + style;
+}
+
+OMString SettingsStore::get(const StyleSetting& setting, const OMString& style,
+                            const OMString& fallback)
+{
+    return GetSettingString(styleKeyPath(style), setting.name, fallback);
+}
+
+int32_t SettingsStore::get(const StyleSetting& setting, const OMString& style, int32_t fallback)
+{
+    return GetSettingInteger(styleKeyPath(style), setting.name, fallback);
+}
+
+void SettingsStore::set(const StyleSetting& setting, const OMString& style, const OMString& value)
+{
+    SetSettingString(styleKeyPath(style), setting.name, value);
+}
+
+void SettingsStore::set(const StyleSetting& setting, const OMString& style, int32_t value)
+{
+    SetSettingInteger(styleKeyPath(style), setting.name, value);
+}
+
 OMString SettingsStore::GetCurrencySymbol()
 {
     OMString symbol = get(SettingKeys::CurrencySymbol);
@@ -112,12 +137,12 @@ OMString SettingsStore::GetVersionText()
     return OMString::format("v%d.%d", VORLANE_VERSION_MAJOR, VORLANE_VERSION_MINOR);
 }
 
-bool SettingsStore::ParseDateEntry(OMString& text, OMDate& date)
+SettingsStore::DateEntry SettingsStore::ParseDateEntry(const OMString& text)
 {
-    if (text.isEmpty()) {
-        date = OMDate();
-        return true;
-    }
+    DateEntry entry;
+    entry.text = text;
+    if (text.isEmpty())
+        return entry;
 
     OMString parts[3];
     int count = 0;
@@ -146,15 +171,12 @@ bool SettingsStore::ParseDateEntry(OMString& text, OMDate& date)
     }
 
     try {
-        const OMDate parsed(day, month, year, true);
-        date = parsed;
-        text = parsed.toString(format);
-        return true;
+        entry.date = OMDate(day, month, year, true);
+        entry.text = entry.date.toString(format);
     } catch (const OMInvalidDateException&) {
         // The pattern comes from the string table; the typed text is only an argument.
-        const OMString message = OMString::format(StringTable::text(IDS_INVALID_DATE).c_str(),
-                                                  text.c_str(), format.c_str());
-        MessageHook::show(message, MessageHook::Error, MessageHook::Ok);
-        return false;
+        entry.error = OMString::format(StringTable::text(IDS_INVALID_DATE).c_str(), text.c_str(),
+                                       format.c_str());
     }
+    return entry;
 }

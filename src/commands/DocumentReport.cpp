@@ -1,12 +1,12 @@
 #include "DocumentReport.h"
 
-#include "SettingsStore.h"
 #include "documents/JobFileReader.h"
 #include "foundation/OMMoney.h"
 #include "records/JobEstimate.h"
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -1,5 +1,5 @@
-#include "app/core/SettingsStore.h"
-#include "app/core/LocaleInfo.h"
+#include "settings/SettingsStore.h"
+#include "settings/LocaleInfo.h"
 
 #include <QLocale>
 #include <QSettings>
@@ -37,18 +37,18 @@ TEST_F(Settings, EmptyStoreGivesTheDefaults)
     EXPECT_EQ(SettingsStore::GetVersionText(), "v1.3");
 }
 
-TEST_F(Settings, GenericOperationsAddressSectionAndName)
+TEST_F(Settings, DeclarationsAddressSectionAndName)
 {
-    SettingsStore::SetSettingInteger("", "NextQuoteNo", 333);
-    SettingsStore::SetSettingInteger("options/company", "VATRate", 1500);
-    SettingsStore::SetSettingString("options/company", "name", "Smith & Sons Plumbing");
+    SettingsStore::set(SettingKeys::NextQuoteNo, 333);
+    SettingsStore::set(SettingKeys::VATRate, 1500);
+    SettingsStore::set(SettingKeys::CompanyName, "Smith & Sons Plumbing");
     QSettings raw(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"));
     EXPECT_EQ(raw.value("NextQuoteNo").toInt(), 333);
     EXPECT_EQ(raw.value("options/company/VATRate").toInt(), 1500);
     EXPECT_EQ(SettingsStore::GetStandardVATRate(), 1500);
-    EXPECT_EQ(SettingsStore::GetSettingString("options/company", "name", ""),
-              "Smith & Sons Plumbing");
-    EXPECT_EQ(SettingsStore::GetSettingInteger("options", "absent", -4), -4);
+    EXPECT_EQ(raw.value("options/company/name").toString(), "Smith & Sons Plumbing");
+    EXPECT_EQ(SettingsStore::get(SettingKeys::CompanyName), "Smith & Sons Plumbing");
+    EXPECT_EQ(SettingsStore::get(IntegerSetting{"options", "absent", -4}), -4);
 
     SettingsStore::set(SettingKeys::IsVATRegistered, 2);
     EXPECT_TRUE(SettingsStore::IsVATRegistered());

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+/**
+ * A label with its own text and background colours and an optional sunken
+ * frame: the customer number, the days on site, the options' samples. An
+ * invalid colour means the palette's own.
+ */
+class CColorStatic : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit CColorStatic(QWidget* parent = nullptr);
+
+    void setTextColour(const QColor& colour);
+    void setBackgroundColour(const QColor& colour);
+    QColor textColour() const { return m_text; }
+    QColor backgroundColour() const { return m_background; }
+    /// A sunken frame around the text, as a read-only field has.
+    void setSunken(bool sunken);
+
+private:
+    void applyColours();
+
+    QColor m_text;
+    QColor m_background;
+};
