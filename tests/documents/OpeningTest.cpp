@@ -125,7 +125,7 @@ TEST_F(Opening, AsksToApplyVATUntilAnsweredYes)
 {
     SettingsStore::set(SettingKeys::IsVATRegistered, 1);
     ASSERT_TRUE(TextFile::save(path("old.vli"), kOldInvoice));
-    const std::string question = "This document was created before VAT regsitration. Do you want "
+    const std::string question = "This document was created before VAT registration. Do you want "
                                  "to apply VAT at the standard rate of 17.5% to all items?";
 
     auto doc = templates.openDocumentFile(path("old.vli"));
