@@ -3,6 +3,7 @@
 #include "PrintSetup.h"
 #include "TabbedEditView.h"
 #include "documents/UpdateHint.h"
+#include "print/PageSetup.h"
 #include "print/PrintableArea.h"
 #include "print/layout/GPage.h"
 
@@ -26,7 +27,7 @@ constexpr int MaximumSheetWidth = 920;
 
 QSizeF paperMillimetres()
 {
-    return PrintSetup::printer().pageLayout().fullRect(QPageLayout::Millimeter).size();
+    return PageSetup::instance().paperMillimetres();
 }
 
 } // namespace
@@ -45,6 +46,29 @@ EditTabPreview::EditTabPreview(const TextStyles& styles, QWidget* parent)
             [this](int action) { onBarAction(Qt::Vertical, action); });
     connect(m_horizontal, &QScrollBar::actionTriggered, this,
             [this](int action) { onBarAction(Qt::Horizontal, action); });
+    // A new paper or orientation from Print Setup shows at once.
+    connect(&PageSetup::instance(), &PageSetup::changed, this, [this] {
+        if (m_printed.isComposed() && !m_printing)
+            RefreshPage();
+    });
+}
+
+void EditTabPreview::setZoom(int percent)
+{
+    percent = std::clamp(percent, MinimumZoom, MaximumZoom);
+    if (percent == m_zoom)
+        return;
+    // Keep the same part of the document at the top of the window.
+    const double position =
+        m_vertical->maximum() > 0 ? double(m_vertical->value()) / documentSize().height() : 0.0;
+    m_zoom = percent;
+    if (m_printed.isComposed()) {
+        m_printed.page().recalculate(3);
+        m_printed.page().layout(sheetContent(0));
+    }
+    setScrollRanges();
+    m_vertical->setValue(int(position * documentSize().height()));
+    update();
 }
 
 void EditTabPreview::Compose()
@@ -80,10 +104,9 @@ void EditTabPreview::OnDocumentUpdate(DocumentView*, UpdateHint hint)
 {
     if (hint != SettingsChanged)
         return;
+    // New fonts, business details or margins: compose and lay out again.
     m_printed.SettingsChanged();
-    Compose();
-    setScrollRanges();
-    update();
+    RefreshPage();
 }
 
 QRect EditTabPreview::clientRect() const
@@ -97,7 +120,9 @@ QRect EditTabPreview::clientRect() const
 
 int EditTabPreview::sheetWidth() const
 {
-    return std::clamp(clientRect().width() - 2 * SideInset, MinimumSheetWidth, MaximumSheetWidth);
+    const int fit =
+        std::clamp(clientRect().width() - 2 * SideInset, MinimumSheetWidth, MaximumSheetWidth);
+    return fit * m_zoom / 100;
 }
 
 int EditTabPreview::sheetLeft() const
@@ -249,6 +274,25 @@ void EditTabPreview::resizeEvent(QResizeEvent* event)
 void EditTabPreview::keyPressEvent(QKeyEvent* event)
 {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    if (ctrl) {
+        switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            zoomIn();
+            event->accept();
+            return;
+        case Qt::Key_Minus:
+            zoomOut();
+            event->accept();
+            return;
+        case Qt::Key_0:
+            setZoom(100);
+            event->accept();
+            return;
+        default:
+            break;
+        }
+    }
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     // A held key repeats its effect by the key's repeat count.
     const int times = std::max(1, event->count());
@@ -294,6 +338,11 @@ void EditTabPreview::keyPressEvent(QKeyEvent* event)
 void EditTabPreview::wheelEvent(QWheelEvent* event)
 {
     const QPoint steps = event->angleDelta() / 120;
+    if (event->modifiers() & Qt::ControlModifier) {
+        setZoom(m_zoom + steps.y() * ZoomStep);
+        event->accept();
+        return;
+    }
     scrollBy(Qt::Vertical, -steps.y() * 3 * lineStep(Qt::Vertical));
     scrollBy(Qt::Horizontal, -steps.x() * 3 * lineStep(Qt::Horizontal));
     event->accept();
