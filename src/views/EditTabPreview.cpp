@@ -3,6 +3,7 @@
 #include "PrintSetup.h"
 #include "TabbedEditView.h"
 #include "documents/UpdateHint.h"
+#include "foundation/MessageHook.h"
 #include "print/PageSetup.h"
 #include "print/PrintableArea.h"
 #include "print/layout/GPage.h"
@@ -257,6 +258,16 @@ void EditTabPreview::paintEvent(QPaintEvent*)
         painter.drawRect(sheet.adjusted(0, 0, -1, -1));
         m_printed.drawPage(painter, content, i, false);
     }
+    if (m_printed.page().isTruncated()) {
+        // Say that the pages shown are not the whole document.
+        const QString note = tr("Only the first %1 pages are shown: the document would run "
+                                "over them. Check the page margins and the text styles.")
+                                 .arg(GPage::MaxPages);
+        const QRect box = painter.fontMetrics().boundingRect(client, Qt::TextWordWrap, note);
+        painter.fillRect(box.adjusted(-4, -2, 4, 2), QColor(0xff, 0xf4, 0xc0));
+        painter.setPen(Qt::black);
+        painter.drawText(box, Qt::TextWordWrap, note);
+    }
 }
 
 void EditTabPreview::resizeEvent(QResizeEvent* event)
@@ -394,8 +405,14 @@ void EditTabPreview::printAll(QPrinter& printer)
         first = printer.fromPage();
         last = std::max(first, printer.toPage());
     }
-    m_printed.print(printer, m_printArea, first, last);
+    const int printed = m_printed.print(printer, m_printArea, first, last);
     EndPrinting();
+    if (printed == PrintedPage::TooManyPages)
+        MessageHook::show(ombrel::OMString::format("Nothing was printed: the document would run "
+                                                   "over %d pages. Check the page margins and "
+                                                   "the text styles.",
+                                                   GPage::MaxPages),
+                          MessageHook::Warning, MessageHook::Ok);
 }
 
 bool EditTabPreview::print()
