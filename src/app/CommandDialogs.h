@@ -22,11 +22,8 @@ public:
 
     virtual ~CommandDialogs() = default;
 
-    /// Where documents are opened from and first saved to: the user's
-    /// documents folder, or the home folder when there is none.
-    static QString documentsFolder();
-
-    /// An existing file to open; empty when cancelled.
+    /// An existing file to open, starting in the folder last used for
+    /// documents; empty when cancelled.
     virtual QString openPath(QWidget* parent);
     /// An existing file to import, offered with `filter` ("Name|*.a|...||").
     virtual QString importPath(QWidget* parent, const char* filter);

@@ -34,6 +34,10 @@ public:
     /// the document is written; none (a report, a test) stores nothing.
     void setCustomerStore(CustomerStore* store) { m_customers = store; }
 
+    /// The document's kind and number, "Invoice 3081": the name its printed
+    /// and exported files are given.
+    QString displayName() const;
+
     bool numberTaken() const { return m_numberTaken; }
     uint32_t takenNumber() const { return m_takenNumber; }
 

@@ -395,3 +395,31 @@ TEST_F(DocumentWindows, ANewDocumentIsFirstSavedIntoAFolderThatExists)
     trigger(CommandIds::FileSave);
     EXPECT_EQ(QFileInfo(dialogs->offeredSavePath).absolutePath(), QDir(documents).absolutePath());
 }
+
+TEST_F(DocumentWindows, SaveAsAndTheDialogsStartInTheFolderLastUsedForDocuments)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    QTemporaryDir first;
+    QTemporaryDir second;
+    trigger(CommandIds::FileNewInvoice);
+    dialogs->saveAnswer = first.filePath(QStringLiteral("kitchen.vli"));
+    trigger(CommandIds::FileSave);
+    ASSERT_TRUE(QFileInfo::exists(dialogs->saveAnswer));
+    EXPECT_EQ(SettingsStore::GetLastDocumentFolder(), QDir(first.path()).absolutePath());
+
+    // Opening from elsewhere moves the remembered folder; Save As starts there.
+    QFile::copy(dialogs->saveAnswer, second.filePath(QStringLiteral("copy.vli")));
+    dialogs->openAnswer = second.filePath(QStringLiteral("copy.vli"));
+    trigger(CommandIds::FileOpen);
+    // Back to the invoice saved first (after the start page).
+    app->mainFrame()->mdiArea()->setActiveSubWindow(app->mainFrame()->childFrames().at(1));
+    dialogs->saveAnswer.clear();
+    trigger(CommandIds::FileSaveAs);
+    EXPECT_EQ(dialogs->offeredSavePath,
+              QDir(second.path()).filePath(QStringLiteral("kitchen.vli")));
+
+    // A folder that has gone is forgotten for the documents folder.
+    second.remove();
+    EXPECT_EQ(SettingsStore::GetLastDocumentFolder(), SettingsStore::GetDocumentsFolder());
+}
