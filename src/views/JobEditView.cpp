@@ -1,8 +1,25 @@
 #include "JobEditView.h"
 
 #include "documents/JobDoc.h"
+#include "foundation/OMUInt32.h"
 #include "print/JobPage.h"
+#include "records/Job.h"
 #include "resources/StringTable.h"
+
+using ombrel::OMDouble;
+using ombrel::OMMoney;
+using ombrel::OMString;
+
+namespace {
+
+// Hours show at least two decimals and every further one they have, so that
+// reading the text back gives the stored value again.
+OMString hoursText(const OMDouble& hours)
+{
+    return hours.toDecimalText(6, 2);
+}
+
+} // namespace
 
 JobEditView::JobEditView(JobDoc* document, const TextStyles& styles, QWidget* parent)
     : TabbedEditView(document, parent), m_doc(document), m_styles(styles), m_preview(styles)
@@ -16,7 +33,11 @@ Job& JobEditView::job() const
 
 void JobEditView::OnInitialUpdate()
 {
+    AddTab(IDS_LABOUR, &m_labour);
+    AddTab(IDS_TRAVEL, &m_travel);
     AddTab(IDS_TAB_PREVIEW, &m_preview);
+    // The travel tab works the days on site out from the labour hours.
+    m_travel.setLabourTab(&m_labour);
     TabbedEditView::OnInitialUpdate();
 }
 
@@ -24,7 +45,61 @@ bool JobEditView::DoDataExchange(bool save)
 {
     // The record moves into the tabs before a load pass and out of them after
     // a save pass; the tabs hold it in between.
-    return TabbedEditView::DoDataExchange(save);
+    if (!save) {
+        loadFields();
+        return TabbedEditView::DoDataExchange(false);
+    }
+    if (!TabbedEditView::DoDataExchange(true))
+        return false;
+    // Nothing was typed: the record keeps its values, whatever the controls
+    // hold (the grid tabs have already rebuilt their lists).
+    if (document()->isModified())
+        saveFields();
+    return true;
+}
+
+void JobEditView::loadFields()
+{
+    Job& record = job();
+    EditTabLabour::Fields& labour = m_labour.fields;
+    labour.research = hoursText(record.hoursResearch);
+    labour.purchase = hoursText(record.hoursPurchase);
+    labour.work = hoursText(record.hoursWork);
+    labour.inspection = hoursText(record.hoursInspection);
+    labour.admin = hoursText(record.hoursAdmin);
+    labour.rate = record.hourlyRate.toString();
+    m_labour.bindItems(&record.hoursItems);
+
+    EditTabTravel::Fields& travel = m_travel.fields;
+    travel.tripTime = hoursText(record.hoursTravel);
+    travel.tripDistance = record.distance.toDecimalText();
+    travel.costPerUnit = record.costPerMile.toString();
+    travel.specifyDays = record.daysOnSite != 0;
+    travel.daysOnSite = travel.specifyDays ? record.daysOnSite.toString() : OMString();
+    travel.chargeTime = record.chargeTravelTime;
+    travel.chargeDistance = record.chargeTravelDistance;
+}
+
+void JobEditView::saveFields()
+{
+    Job& record = job();
+    record.updated = ombrel::OMTime(true);
+
+    const EditTabLabour::Fields& labour = m_labour.fields;
+    record.hoursResearch = labour.research;
+    record.hoursPurchase = labour.purchase;
+    record.hoursWork = labour.work;
+    record.hoursInspection = labour.inspection;
+    record.hoursAdmin = labour.admin;
+    record.hourlyRate = OMMoney(labour.rate);
+
+    const EditTabTravel::Fields& travel = m_travel.fields;
+    record.hoursTravel = travel.tripTime;
+    record.distance = travel.tripDistance;
+    record.costPerMile = OMMoney(travel.costPerUnit);
+    record.daysOnSite = travel.specifyDays ? ombrel::OMUInt32(travel.daysOnSite).value() : 0u;
+    record.chargeTravelTime = travel.chargeTime;
+    record.chargeTravelDistance = travel.chargeDistance;
 }
 
 void JobEditView::ComposePage(GPage& page, const PageFonts& fonts)

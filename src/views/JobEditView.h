@@ -1,6 +1,8 @@
 #pragma once
 
+#include "EditTabLabour.h"
 #include "EditTabPreview.h"
+#include "EditTabTravel.h"
 #include "TabbedEditView.h"
 #include "print/PageOptions.h"
 
@@ -21,6 +23,8 @@ public:
     using Section = PageSection;
 
     Job& job() const;
+    EditTabLabour& labour() { return m_labour; }
+    EditTabTravel& travel() { return m_travel; }
     EditTabPreview& preview() { return m_preview; }
     EditTabPreview* previewTab() override { return &m_preview; }
 
@@ -41,9 +45,16 @@ protected:
     bool DoDataExchange(bool save) override;
 
 private:
+    /// Record into the tabs' fields, before a load pass.
+    void loadFields();
+    /// The tabs' fields into the record, after a save pass.
+    void saveFields();
+
     JobDoc* m_doc;
     const TextStyles& m_styles;
-    // The tabs, in the order they are shown.
+    // The tabs; they are shown in the order OnInitialUpdate adds them.
+    EditTabLabour m_labour;
+    EditTabTravel m_travel;
     EditTabPreview m_preview;
     PageSections m_sections;
 };
