@@ -5,7 +5,11 @@
 #include "foundation/OMString.h"
 #include "records/JobItem.h"
 
+#include <QStringList>
+#include <vector>
+
 class CFilterEdit;
+class CGridCtrl;
 class QLabel;
 
 /**
@@ -49,6 +53,7 @@ public:
     CFilterEdit* inspectionEdit() const { return m_inspection; }
     CFilterEdit* adminEdit() const { return m_admin; }
     CFilterEdit* rateEdit() const { return m_rate; }
+    CGridCtrl* grid() const { return m_grid; }
 
     Fields fields;
 
@@ -57,6 +62,14 @@ protected:
 
 private:
     CFilterEdit* addHoursRow(class QGridLayout* grid, int row, const QString& label);
+    /// The grid from the bound list: one row per item, then the entry row.
+    void loadRows();
+    /// The bound list from the grid: every row with a description.
+    void saveRows();
+    /// A new row's defaults: no hours, no rate, a read-only total.
+    void initRow(int row);
+    /// After the user typed into a cell: hours and rate normalised, total worked out.
+    void cellEdited(int row, int column);
 
     CFilterEdit* m_rate;
     CFilterEdit* m_research;
@@ -65,5 +78,11 @@ private:
     CFilterEdit* m_inspection;
     CFilterEdit* m_admin;
     QLabel* m_rateLabel;
+    CGridCtrl* m_grid;
+    QStringList m_columnSamples;
+    int m_stretchColumn = -1;
     ombrel::OMList<JobItem>* m_items = nullptr;
+    // The items as last loaded; a row made from one keeps its other fields
+    // (VAT rate, cost, date) when the list is rebuilt.
+    std::vector<JobItem> m_loaded;
 };

@@ -35,6 +35,8 @@ void JobEditView::OnInitialUpdate()
 {
     AddTab(IDS_LABOUR, &m_labour);
     AddTab(IDS_TRAVEL, &m_travel);
+    AddTab(IDS_MATERIALS, &m_materials);
+    AddTab(IDS_HIRE, &m_hire);
     AddTab(IDS_TAB_PREVIEW, &m_preview);
     // The travel tab works the days on site out from the labour hours.
     m_travel.setLabourTab(&m_labour);
@@ -61,6 +63,8 @@ bool JobEditView::DoDataExchange(bool save)
 void JobEditView::loadFields()
 {
     Job& record = job();
+    m_materials.bindItems(&record.materials);
+    m_hire.bindItems(&record.hire);
     EditTabLabour::Fields& labour = m_labour.fields;
     labour.research = hoursText(record.hoursResearch);
     labour.purchase = hoursText(record.hoursPurchase);

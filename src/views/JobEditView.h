@@ -1,6 +1,8 @@
 #pragma once
 
+#include "EditTabHire.h"
 #include "EditTabLabour.h"
+#include "EditTabMaterials.h"
 #include "EditTabPreview.h"
 #include "EditTabTravel.h"
 #include "TabbedEditView.h"
@@ -25,6 +27,8 @@ public:
     Job& job() const;
     EditTabLabour& labour() { return m_labour; }
     EditTabTravel& travel() { return m_travel; }
+    EditTabMaterials& materials() { return m_materials; }
+    EditTabHire& hire() { return m_hire; }
     EditTabPreview& preview() { return m_preview; }
     EditTabPreview* previewTab() override { return &m_preview; }
 
@@ -55,6 +59,8 @@ private:
     // The tabs; they are shown in the order OnInitialUpdate adds them.
     EditTabLabour m_labour;
     EditTabTravel m_travel;
+    EditTabMaterials m_materials;
+    EditTabHire m_hire;
     EditTabPreview m_preview;
     PageSections m_sections;
 };

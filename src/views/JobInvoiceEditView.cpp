@@ -20,6 +20,8 @@ JobInvoice& JobInvoiceEditView::invoice() const
 
 void JobInvoiceEditView::OnInitialUpdate()
 {
+    AddTab(IDS_TAB_ITEMS, &m_items);
+    AddTab(IDS_TAB_PAYMENTS, &m_payments);
     AddTab(IDS_TAB_PREVIEW, &m_preview);
     TabbedEditView::OnInitialUpdate();
 }
@@ -31,19 +33,25 @@ ombrel::OMString JobInvoiceEditView::GetPageTitle() const
 
 bool JobInvoiceEditView::DoDataExchange(bool save)
 {
+    JobInvoice& record = invoice();
     if (!save) {
-        invoice().recalculate(vatFlag());
+        record.recalculate(vatFlag());
+        m_items.bindItems(&record.items);
+        m_payments.bindPayments(&record.payments);
         const bool ok = TabbedEditView::DoDataExchange(false);
         setOverdueStamp();
         return ok;
     }
     const bool ok = TabbedEditView::DoDataExchange(true);
-    if (ok && document()->isModified()) {
-        invoice().updated = ombrel::OMTime(true);
-        m_preview.RefreshPage();
-    }
-    invoice().recalculate(vatFlag());
+    const bool copy = ok && document()->isModified();
+    if (copy)
+        record.updated = ombrel::OMTime(true);
+    // The grids rebuilt the lines and payments: the totals, and with them the
+    // stamp, follow at once, so the page shows them when next composed.
+    record.recalculate(vatFlag());
     setOverdueStamp();
+    if (copy)
+        m_preview.RefreshPage();
     return ok;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EditTabItems.h"
+#include "EditTabPayments.h"
 #include "EditTabPreview.h"
 #include "TabbedEditView.h"
 #include "documents/InvoiceImport.h"
@@ -21,6 +23,8 @@ public:
                        QWidget* parent = nullptr);
 
     JobInvoice& invoice() const;
+    EditTabItems& items() { return m_items; }
+    EditTabPayments& payments() { return m_payments; }
     EditTabPreview& preview() { return m_preview; }
     EditTabPreview* previewTab() override { return &m_preview; }
 
@@ -46,6 +50,8 @@ private:
     JobInvoiceDoc* m_doc;
     const TextStyles& m_styles;
     // The tabs, in the order they are shown.
+    EditTabItems m_items;
+    EditTabPayments m_payments;
     EditTabPreview m_preview;
     ombrel::OMString m_overdueStamp;
     bool m_showPaymentDetails;

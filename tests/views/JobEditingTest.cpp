@@ -7,6 +7,7 @@
 #include "support/MessageCapture.h"
 #include "views/CColorStatic.h"
 #include "views/CFilterEdit.h"
+#include "views/CGridCtrl.h"
 #include "views/JobEstimateEditView.h"
 
 #include <QApplication>
@@ -20,6 +21,16 @@ namespace {
 QString example(const char* name)
 {
     return qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR") + "/examples/" + name;
+}
+
+// Types into a grid cell and commits it with Return, as a user would.
+void typeCell(CGridCtrl& grid, int row, int column, const QString& text)
+{
+    grid.setFocusCell(row, column);
+    for (QChar c : text)
+        QTest::keyClick(grid.cellEditor() ? grid.cellEditor() : &grid, c.toLatin1());
+    QTest::keyClick(grid.cellEditor() ? grid.cellEditor() : &grid, Qt::Key_Return);
+    QApplication::processEvents();
 }
 
 // Replaces what a field shows by typing, as a user would.
@@ -192,4 +203,60 @@ TEST_F(JobEditing, TravelBoxesEnableTheirFieldsAndKeepTheirValues)
     EXPECT_EQ(travel.daysDisplay()->text(), "4 ");
     select(view->preview());
     EXPECT_EQ(job().daysOnSite.value(), 0u);
+}
+
+TEST_F(JobEditing, OtherHourlyChargesAreTypedIntoTheLabourGrid)
+{
+    newEstimate();
+    JobItem kept;
+    kept.countDefaultsToOne = false;
+    kept.desc = "Apprentice";
+    kept.count = 0.333333;
+    kept.price = 1000;
+    kept.rate = 500;
+    job().hoursItems.add(kept);
+    makeView();
+    select(view->labour());
+    CGridCtrl& grid = *view->labour().grid();
+    ASSERT_EQ(grid.rowCount(), 3); // header, the item, the entry row
+    EXPECT_EQ(grid.text(1, 1), "0.333333");
+    EXPECT_EQ(grid.text(1, 3), "3.33");
+    EXPECT_FALSE(doc->isModified());
+
+    // Hours or a rate alone do not make the entry row an item.
+    typeCell(grid, 2, 2, "20");
+    EXPECT_EQ(grid.rowCount(), 3);
+    EXPECT_EQ(grid.text(2, 2), "20.00");
+    EXPECT_EQ(grid.text(2, 3), "0.00");
+    typeCell(grid, 2, 0, "Skilled labour");
+    EXPECT_EQ(grid.rowCount(), 4);
+    typeCell(grid, 2, 1, "2.5");
+    EXPECT_EQ(grid.text(2, 1), "2.50");
+    EXPECT_EQ(grid.text(2, 3), "50.00");
+    EXPECT_EQ(grid.text(3, 2), "0.00");
+    EXPECT_TRUE(doc->isModified());
+
+    select(view->preview());
+    std::vector<JobItem> items;
+    job().hoursItems.forEach([&](const JobItem& item) { items.push_back(item); });
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0].count.value(), 0.333333);
+    EXPECT_EQ(items[0].rate.value(), 500); // what the grid does not show stays
+    EXPECT_EQ(items[1].desc, "Skilled labour");
+    EXPECT_FALSE(items[1].countDefaultsToOne);
+    EXPECT_EQ(job().hoursItemsTotal(), ombrel::OMMoney(333 + 5000));
+    EXPECT_EQ(job().labourTotal(), job().labourHoursCost() + ombrel::OMMoney(5333));
+    view->toggleSection(PageSection::Labour);
+    EXPECT_TRUE(pageText().contains("Skilled labour"));
+
+    // A row whose description is emptied leaves the record.
+    select(view->labour());
+    grid.setFocusCell(1, 0);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    QTest::keyClick(grid.cellEditor(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(grid.cellEditor(), Qt::Key_Delete);
+    QTest::keyClick(grid.cellEditor(), Qt::Key_Return);
+    QApplication::processEvents();
+    select(view->preview());
+    EXPECT_EQ(job().hoursItems.size(), 1);
 }
