@@ -1,11 +1,7 @@
 #include "EditTab.h"
 
-#include "TabStrip.h"
 #include "TabbedEditView.h"
 #include "documents/Document.h"
-
-#include <QApplication>
-#include <QTimer>
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -51,18 +47,6 @@ void EditTab::watchEdit(QPlainTextEdit* edit)
     connect(edit, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_exchanging && !(m_owner && m_owner->isExchanging()))
             MarkModified();
-    });
-}
-
-void EditTab::focusFirstField(QWidget* field)
-{
-    // The tab is shown after OnActivateTab returns; a hidden field cannot
-    // take the focus yet.
-    QTimer::singleShot(0, field, [this, field] {
-        const bool onStrip =
-            m_owner && QApplication::focusWidget() == static_cast<QWidget*>(m_owner->strip());
-        if (isVisible() && field->isEnabled() && !onStrip)
-            field->setFocus(Qt::TabFocusReason);
     });
 }
 

@@ -46,9 +46,6 @@ protected:
     /// Makes typing into `edit` mark the document modified.
     void watchEdit(QLineEdit* edit);
     void watchEdit(QPlainTextEdit* edit);
-    /// Gives `field` the keyboard once the tab is shown, unless the user is
-    /// moving along the tab titles with the arrow keys. For OnActivateTab.
-    void focusFirstField(QWidget* field);
 
     /// Enter and Escape never close or reset a tab.
     void keyPressEvent(QKeyEvent* event) override;

@@ -2,11 +2,13 @@
 
 #include "CFilterEdit.h"
 #include "CGridCtrl.h"
+#include "TabStrip.h"
 #include "resources/StringTable.h"
 #include "settings/SettingsStore.h"
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 using ombrel::OMDouble;
@@ -102,9 +104,12 @@ CFilterEdit* EditTabLabour::addHoursRow(QGridLayout* grid, int row, const QStrin
     return edit;
 }
 
-void EditTabLabour::OnActivateTab()
+void EditTabLabour::showEvent(QShowEvent* event)
 {
-    focusFirstField(m_research);
+    EditTab::showEvent(event);
+    // Unless the user is going along the tab titles with the arrow keys.
+    if (!event->spontaneous() && !TabStrip::isFocusBrowsingTabs())
+        m_research->setFocus(Qt::OtherFocusReason);
 }
 
 void EditTabLabour::DoDataExchange(DataExchange& dx)

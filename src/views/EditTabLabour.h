@@ -45,7 +45,6 @@ public:
     /// The list the grid edits; null leaves the grid alone.
     void bindItems(ombrel::OMList<JobItem>* items) { m_items = items; }
 
-    void OnActivateTab() override;
 
     CFilterEdit* researchEdit() const { return m_research; }
     CFilterEdit* purchaseEdit() const { return m_purchase; }
@@ -59,6 +58,8 @@ public:
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
+    /// The first field takes the keyboard when the tab is shown.
+    void showEvent(QShowEvent* event) override;
 
 private:
     CFilterEdit* addHoursRow(class QGridLayout* grid, int row, const QString& label);

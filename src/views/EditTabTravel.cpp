@@ -3,6 +3,7 @@
 #include "CColorStatic.h"
 #include "CFilterEdit.h"
 #include "EditTabLabour.h"
+#include "TabStrip.h"
 #include "TabbedEditView.h"
 #include "foundation/OMDouble.h"
 #include "foundation/OMUInt32.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QShowEvent>
 
 using ombrel::OMString;
 
@@ -98,9 +100,12 @@ EditTabTravel::EditTabTravel(QWidget* parent)
     });
 }
 
-void EditTabTravel::OnActivateTab()
+void EditTabTravel::showEvent(QShowEvent* event)
 {
-    focusFirstField(m_specifyDays);
+    EditTab::showEvent(event);
+    // Unless the user is going along the tab titles with the arrow keys.
+    if (!event->spontaneous() && !TabStrip::isFocusBrowsingTabs())
+        m_specifyDays->setFocus(Qt::OtherFocusReason);
 }
 
 void EditTabTravel::DoDataExchange(DataExchange& dx)

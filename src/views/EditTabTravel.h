@@ -41,7 +41,6 @@ public:
     explicit EditTabTravel(QWidget* parent = nullptr);
 
     void setLabourTab(EditTabLabour* labour) { m_labour = labour; }
-    void OnActivateTab() override;
 
     /// The days the display shows: those typed when specified, else those
     /// the labour tab's work and inspection hours take.
@@ -60,6 +59,8 @@ public:
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
+    /// The first field takes the keyboard when the tab is shown.
+    void showEvent(QShowEvent* event) override;
 
 private:
     /// Enabling, the labels with the distance symbol and the days display.

@@ -33,6 +33,9 @@ Job& JobEditView::job() const
 
 void JobEditView::OnInitialUpdate()
 {
+    AddTab(IDS_TAB_CUSTOMER, &m_customer);
+    AddTab(IDS_TAB_LOCATION, &m_location);
+    AddTab(IDS_TAB_DESCRIPTION, &m_job);
     AddTab(IDS_LABOUR, &m_labour);
     AddTab(IDS_TRAVEL, &m_travel);
     AddTab(IDS_MATERIALS, &m_materials);
@@ -60,9 +63,19 @@ bool JobEditView::DoDataExchange(bool save)
     return true;
 }
 
+void JobEditView::setJobLabels(int validityId, int numberId, int specifyId)
+{
+    m_job.fields.validityLabelId = validityId;
+    m_job.fields.numberLabelId = numberId;
+    m_job.fields.specifyLabelId = specifyId;
+}
+
 void JobEditView::loadFields()
 {
     Job& record = job();
+    m_customer.LoadCustomer(record.customer);
+    m_location.LoadLocation(record.location, record.sameAsCustomer);
+    m_job.LoadJob(record);
     m_materials.bindItems(&record.materials);
     m_hire.bindItems(&record.hire);
     EditTabLabour::Fields& labour = m_labour.fields;
@@ -87,7 +100,16 @@ void JobEditView::loadFields()
 void JobEditView::saveFields()
 {
     Job& record = job();
+    m_job.StoreJob(record); // the number first: the title below shows it
     record.updated = ombrel::OMTime(true);
+    if (m_doc->numberTaken()) {
+        // A new document never saved is still named after its number.
+        document()->setTitle(
+            OMString::format("%s %s", record.kindTitle.c_str(), record.docReference.c_str())
+                .toQString());
+    }
+    m_customer.StoreCustomer(record.customer);
+    record.sameAsCustomer = m_location.StoreLocation(record.location);
 
     const EditTabLabour::Fields& labour = m_labour.fields;
     record.hoursResearch = labour.research;

@@ -99,6 +99,7 @@ TEST_F(JobEditing, LookingThroughEveryTabLeavesTheDocumentAsItWas)
         view->OnNextTab();
         view->OnPrevTab();
         view->OnNextTab();
+        EXPECT_FALSE(doc->isModified()) << "after tab " << view->currentIndex();
     }
     EXPECT_TRUE(view->isPreviewCurrent());
     EXPECT_FALSE(doc->isModified());
