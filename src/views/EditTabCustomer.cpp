@@ -96,13 +96,13 @@ void EditTabCustomer::buildForm()
     row(3, tr("Compan&y"), m_company);
     row(4, tr("&Address"), m_address);
     form->itemAtPosition(4, 0)->setAlignment(Qt::AlignTop);
-    form->setRowStretch(4, 1);
     row(5, tr("&Town"), m_town);
     row(6, tr("Co&unty"), m_county);
     row(7, tr("Postco&de"), m_postcode);
     row(8, tr("Ph&one"), m_phone);
     row(9, tr("Fa&x"), m_fax);
     row(10, tr("Mo&bile"), m_mobile);
+    form->setRowStretch(11, 1);
     // The title list is as wide as its entries, the name fields share the rest.
     form->removeWidget(m_title);
     form->addWidget(m_title, 0, 1, Qt::AlignLeft);
@@ -126,9 +126,17 @@ void EditTabCustomer::buildForm()
     for (QPushButton* button : {m_search, m_next, m_previous, m_clear})
         button->setAutoDefault(false);
 
+    // On a large window the form stays a readable size; the room left over
+    // stays empty rather than stretching an address over the screen.
+    m_address->setMaximumHeight(m_address->fontMetrics().lineSpacing() * 8 + 12);
+    auto* formBox = new QWidget(this);
+    formBox->setLayout(form);
+    form->setContentsMargins(0, 0, 0, 0);
+    formBox->setMaximumWidth(fontMetrics().averageCharWidth() * 80);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(form, 1);
-    layout->addWidget(group, 0);
+    layout->addWidget(formBox, 1);
+    layout->addWidget(group, 0, Qt::AlignTop);
+    layout->addStretch(0);
 
     QWidget* order[] = {m_title,  m_name,   m_initial,  m_surname, m_company, m_address,
                         m_town,   m_county, m_postcode, m_phone,   m_fax,     m_mobile,

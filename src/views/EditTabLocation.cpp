@@ -42,11 +42,17 @@ EditTabLocation::EditTabLocation(QWidget* parent)
                         field == m_address ? Qt::AlignTop : Qt::Alignment());
         form->addWidget(field, r++, 1);
     }
-    form->setRowStretch(1, 1);
+    form->setRowStretch(r, 1);
+    // A readable size on a large window, as the customer's form.
+    m_address->setMaximumHeight(m_address->fontMetrics().lineSpacing() * 8 + 12);
+    auto* formBox = new QWidget(this);
+    formBox->setLayout(form);
+    form->setContentsMargins(0, 0, 0, 0);
+    formBox->setMaximumWidth(fontMetrics().averageCharWidth() * 80);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_same);
-    layout->addLayout(form, 1);
+    layout->addWidget(formBox, 1);
 
     QWidget* order[] = {m_same, m_company, m_address, m_town, m_county, m_postcode, m_phone, m_fax};
     for (size_t i = 1; i < std::size(order); ++i)

@@ -392,7 +392,9 @@ TEST_F(FormTabs, LookingThroughTheTabsChangesNothingAndFocusesTheFirstField)
     // Every field and button tells accessibility tools what it is.
     for (int i = 0; i < 4; ++i)
         for (QWidget* w : view->tab(i)->findChildren<QWidget*>()) {
-            if (w->focusPolicy() == Qt::NoFocus || w->parent() != view->tab(i))
+            // The tab's own controls, not the parts Qt builds them of.
+            if (w->focusPolicy() == Qt::NoFocus || w->objectName().isEmpty() ||
+                w->objectName().startsWith("qt_"))
                 continue;
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
             ASSERT_TRUE(a);
