@@ -44,7 +44,12 @@ EditTabCustomer::EditTabCustomer(QWidget* parent)
     connect(m_address, &QPlainTextEdit::textChanged, this, &EditTabCustomer::OnFieldEdited);
     // A title picked from the list or typed into the field is an edit; the
     // program filling the field is not (textEdited is the user's typing only).
-    connect(m_title, &QComboBox::activated, this, &EditTabCustomer::OnFieldEdited);
+    // The combo box also reports the entry matching its text when the field
+    // merely loses the focus: only a title other than the one held is an edit.
+    connect(m_title, &QComboBox::activated, this, [this] {
+        if (OMString::fromQString(m_title->currentText()) != fields.title)
+            OnFieldEdited();
+    });
     connect(m_title->lineEdit(), &QLineEdit::textEdited, this, &EditTabCustomer::OnFieldEdited);
     connect(m_search, &QPushButton::clicked, this, &EditTabCustomer::OnSearch);
     connect(m_next, &QPushButton::clicked, this, &EditTabCustomer::OnNext);
