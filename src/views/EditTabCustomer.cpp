@@ -7,9 +7,9 @@
 #include "UpperCaseValidator.h"
 #include "customers/CustomerDatabase.h"
 #include "customers/CustomerSearch.h"
+#include "documents/JobBaseDoc.h"
 #include "foundation/MessageHook.h"
 #include "records/Customer.h"
-#include "records/CustomerStore.h"
 #include "resources/StringTable.h"
 
 #include <QComboBox>
@@ -239,7 +239,11 @@ void EditTabCustomer::OnFieldEdited()
 
 CustomerSearch* EditTabCustomer::search()
 {
-    const auto* database = dynamic_cast<const CustomerDatabase*>(CustomerStore::current());
+    // The search runs over the database the document stores its customer in.
+    const auto* document =
+        ownerView() ? dynamic_cast<const JobBaseDoc*>(ownerView()->document()) : nullptr;
+    const auto* database =
+        document ? dynamic_cast<const CustomerDatabase*>(document->customerStore()) : nullptr;
     if (!database) {
         m_customerSearch.reset();
     } else if (!m_customerSearch || database != m_searchDatabase) {

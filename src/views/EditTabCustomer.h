@@ -17,8 +17,8 @@ class QPushButton;
 
 /**
  * The "Customer Details" tab: the document's customer, and the search that
- * fills it from the customer database (the one installed as the program's
- * CustomerStore). Search looks for customers whose fields begin with what has
+ * fills it from the customer database (the one the document stores its
+ * customer in). Search looks for customers whose fields begin with what has
  * been typed; Next and Previous browse the matches; typing in any field stops
  * the browsing; Clear empties the form ("New customer").
  *
@@ -78,7 +78,7 @@ private:
     /// Shows `customer` from the search, with the search's label.
     void showMatch(const Customer& customer);
     void updateButtons();
-    /// The search over the installed database; null when there is none.
+    /// The search over the document's database; null when there is none.
     CustomerSearch* search();
 
     QComboBox* m_title;

@@ -67,7 +67,7 @@ protected:
         file.close();
         SettingsStore::set(SettingKeys::CustomerDatabase, OMString::fromQString(path));
         database.LoadCustomerDatabase();
-        database.install();
+        doc.setCustomerStore(&database);
         view = std::make_unique<FormView>(&doc);
         view->OnInitialUpdate();
         view->resize(900, 600);
@@ -76,7 +76,6 @@ protected:
     void TearDown() override
     {
         view.reset();
-        CustomerStore::setCurrent(nullptr);
     }
 
     template <typename T> T* field(QWidget& tab, const char* name)
