@@ -10,6 +10,7 @@
 #include "documents/DocumentTemplate.h"
 #include "documents/DocumentTemplates.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
 #include "views/JobEditView.h"
 #include "views/JobInvoiceEditView.h"
 #include "views/JobQuoteEditView.h"
@@ -26,20 +27,17 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
 using namespace CommandIds;
 
 namespace {
-// How often the enabled states are brought up to date while the program idles.
-constexpr int IdleUpdateMs = 200;
 } // namespace
 
 CMainFrame::CMainFrame(CommandActions& actions, RecentFileList& recent, QWidget* parent)
     : QMainWindow(parent), m_actions(actions), m_mdi(new QMdiArea(this)),
-      m_menus(new MenuBarBuilder(actions, recent, this)), m_idle(new QTimer(this))
+      m_menus(new MenuBarBuilder(actions, recent, this))
 {
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowTitle(StringTable::text(IDS_APP_TITLE).toQString());
@@ -67,14 +65,10 @@ CMainFrame::CMainFrame(CommandActions& actions, RecentFileList& recent, QWidget*
         m_menuId = -1;
         refreshMenus();
     });
-    connect(actions.action(WindowCascade), &QAction::triggered, m_mdi,
-            &QMdiArea::cascadeSubWindows);
+    connect(actions.action(WindowCascade), &QAction::triggered, this, &CMainFrame::cascadeWindows);
     connect(actions.action(WindowTile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
     connect(actions.action(WindowArrange), &QAction::triggered, this, &CMainFrame::arrangeIcons);
     connect(actions.action(AppExit), &QAction::triggered, this, &QWidget::close);
-
-    connect(m_idle, &QTimer::timeout, this, &CMainFrame::updateCommandStates);
-    m_idle->start(IdleUpdateMs);
 
     refreshMenus();
     updateCommandStates();
@@ -145,10 +139,10 @@ QList<CChildFrame*> CMainFrame::childFrames() const
 void CMainFrame::addChildFrame(CChildFrame* frame)
 {
     m_mdi->addSubWindow(frame);
-    frame->document().setModifiedObserver([self = QPointer<CMainFrame>(this)] {
-        if (self)
-            self->updateCommandStates();
-    });
+    // Save follows the modified flag, and the View switches the current tab.
+    connect(&frame->document(), &Document::modifiedChanged, this, &CMainFrame::updateCommandStates);
+    if (auto* view = qobject_cast<TabbedEditView*>(frame->viewWidget()))
+        connect(view, &TabbedEditView::currentTabChanged, this, &CMainFrame::updateCommandStates);
     connect(frame, &QObject::destroyed, this, [this] {
         refreshMenus();
         updateCommandStates();
@@ -214,9 +208,19 @@ void CMainFrame::updateCommandStates()
         document && (frame->document().isModified() || frame->document().path().isEmpty());
     m_actions.action(FileClose)->setEnabled(document);
     m_actions.action(FileSave)->setEnabled(unsaved);
-    m_actions.action(FileSaveAs)->setEnabled(unsaved);
+    // Save As copies any document, changed or not: an old invoice is the
+    // start of a new one.
+    m_actions.action(FileSaveAs)->setEnabled(document);
     for (int id : {LogoCentre, LogoLeft, LogoRight, FilePrint, FilePrintPreview})
         m_actions.action(id)->setEnabled(document);
+    // The logo position in force carries the check mark.
+    const int logoLayout = SettingsStore::get(SettingKeys::LogoLayout);
+    const int logoCommands[] = {LogoCentre, LogoLeft, LogoRight};
+    for (int layout = 0; layout < 3; ++layout) {
+        QAction* action = m_actions.action(logoCommands[layout]);
+        action->setCheckable(true);
+        action->setChecked(layout == logoLayout);
+    }
     updateViewCommands(frame);
     for (CChildFrame* child : childFrames())
         child->syncTitle();
@@ -264,8 +268,19 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     for (CChildFrame* frame : childFrames())
         frame->forceClose();
-    m_idle->stop();
     event->accept();
+}
+
+void CMainFrame::cascadeWindows()
+{
+    m_mdi->cascadeSubWindows();
+    // The area's own cascade leaves windows that were maximised at their
+    // minimum size: give each two thirds of the area, within reason.
+    const QSize area = m_mdi->viewport()->size();
+    const QSize size = (area * 2 / 3).expandedTo(QSize(480, 360)).boundedTo(area);
+    for (QMdiSubWindow* window : m_mdi->subWindowList(QMdiArea::StackingOrder))
+        if (window->isVisible() && !window->isMinimized())
+            window->resize(size);
 }
 
 void CMainFrame::arrangeIcons()

@@ -13,7 +13,6 @@ class MenuBarBuilder;
 class QMdiArea;
 class QMimeData;
 class QMdiSubWindow;
-class QTimer;
 class QToolBar;
 class RecentFileList;
 
@@ -52,6 +51,8 @@ public:
     /// Asks about every modified document; true when all may close.
     bool queryCloseAll();
     void arrangeIcons();
+    /// Window, Cascade: the windows overlap, each at a size one can work in.
+    void cascadeWindows();
 
 signals:
     void filesDropped(const QStringList& paths);
@@ -76,7 +77,6 @@ private:
     QToolBar* m_toolBar = nullptr;
     MenuBarBuilder* m_menus;
     LockKeyIndicators* m_locks = nullptr;
-    QTimer* m_idle;
     int m_menuId = -1;
     QList<QAction*> m_windowEntries;
 };

@@ -97,19 +97,23 @@ bool VorlaneApp::InitInstance(const CommandLine& commandLine)
     if (!commandLine.quitAfterShow)
         listenForOtherStarts();
 
-    bool ok = true;
-    for (const QString& path : commandLine.files)
-        ok = OpenDocumentFile(path) != nullptr && ok;
-    if (!ok)
-        return false;
-    const bool openStartPage = commandLine.files.isEmpty();
-
+    // The window comes first, so that a question a document asks on opening
+    // (whether to apply VAT) stands over it rather than over an empty screen.
     // Without a window manager to honour "maximised", fill the screen anyway.
     if (QScreen* screen = m_mainFrame->screen())
         m_mainFrame->setGeometry(screen->availableGeometry());
     m_mainFrame->showMaximized();
     m_mainFrame->activateWindow();
     m_mainFrame->repaint();
+
+    bool ok = true;
+    for (const QString& path : commandLine.files)
+        ok = OpenDocumentFile(path) != nullptr && ok;
+    if (!ok) {
+        m_mainFrame->hide();
+        return false;
+    }
+    const bool openStartPage = commandLine.files.isEmpty();
 
     if (!(m_flags & SettingKeys::FirstRunDone))
         runFirstRun();
@@ -125,7 +129,7 @@ bool VorlaneApp::InitInstance(const CommandLine& commandLine)
 
 void VorlaneApp::registerTemplates()
 {
-    m_templates.registerJobTemplates();
+    m_templates.registerJobTemplates(&m_customers);
     m_templates.add(
         std::make_unique<DocumentTemplate>(DocumentTemplates::StartPageResource, QString(),
                                            [] { return std::make_unique<StartPageDoc>(); }));
@@ -139,7 +143,6 @@ void VorlaneApp::LoadTextStyles()
 void VorlaneApp::LoadCustomerDatabase()
 {
     m_customers.LoadCustomerDatabase();
-    m_customers.install();
 }
 
 void VorlaneApp::createMainFrame()
@@ -500,15 +503,17 @@ bool VorlaneApp::PrintDocumentFile(const QString& path)
     return true;
 }
 
-void VorlaneApp::UpdateAllDocumentViews(DocumentView* sender, int hint, void* object)
+void VorlaneApp::UpdateAllDocumentViews(DocumentView* sender, UpdateHint hint)
 {
-    m_templates.UpdateAllDocumentViews(sender, hint, object);
+    m_templates.UpdateAllDocumentViews(sender, hint);
 }
 
 void VorlaneApp::OnLogoLayout(int layout)
 {
     SettingsStore::set(SettingKeys::LogoLayout, layout);
-    UpdateAllDocumentViews(nullptr, SettingsChanged, nullptr);
+    UpdateAllDocumentViews(nullptr, SettingsChanged);
+    if (m_mainFrame)
+        m_mainFrame->updateCommandStates();
 }
 
 void VorlaneApp::OnOptions()

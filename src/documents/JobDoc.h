@@ -15,6 +15,7 @@ public:
 
 protected:
     explicit JobDoc(Job* job);
+    Customer& customer() override;
     void applyStandardRate(int32_t rate) override;
 
 private:

@@ -39,7 +39,7 @@ const std::unordered_map<int, const char*>& table()
         {IDS_INVALID_KIND_FILE, "Invalid %s file."},
         {IDS_FILE_SAVE_ERROR, "File save error."},
         {IDS_INVALID_DATE, "%s is not a valid date. Please enter one in the form %s"},
-        {IDS_APPLY_VAT_QUESTION, "This document was created before VAT regsitration. Do you want "
+        {IDS_APPLY_VAT_QUESTION, "This document was created before VAT registration. Do you want "
                                  "to apply VAT at the standard rate of %s to all items?"},
         {IDS_OVERWRITE_CUSTOMER, "Do you wish to overwrite the existing customer information?"},
         {IDS_NO_MATCHING_CUSTOMERS, "No matching customers were found. Try entering less "

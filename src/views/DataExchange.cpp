@@ -107,6 +107,7 @@ void DataExchange::date(QLineEdit* edit, OMString& text)
 void DataExchange::fail(QWidget* field, const OMString& message)
 {
     m_failed = true;
+    m_failedField = field;
     MessageHook::show(message, MessageHook::Warning, MessageHook::Ok);
     field->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(field))

@@ -7,9 +7,9 @@
 #include "UpperCaseValidator.h"
 #include "customers/CustomerDatabase.h"
 #include "customers/CustomerSearch.h"
+#include "documents/JobBaseDoc.h"
 #include "foundation/MessageHook.h"
 #include "records/Customer.h"
-#include "records/CustomerStore.h"
 #include "resources/StringTable.h"
 
 #include <QComboBox>
@@ -234,7 +234,10 @@ void EditTabCustomer::OnFieldEdited()
 
 CustomerSearch* EditTabCustomer::search()
 {
-    const auto* database = dynamic_cast<const CustomerDatabase*>(CustomerStore::current());
+    const CustomerDatabase* database = m_database;
+    if (!database && ownerView())
+        if (const auto* doc = dynamic_cast<const JobBaseDoc*>(ownerView()->document()))
+            database = dynamic_cast<const CustomerDatabase*>(doc->customerStore());
     if (!database) {
         m_customerSearch.reset();
     } else if (!m_customerSearch || database != m_searchDatabase) {

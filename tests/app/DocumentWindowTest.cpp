@@ -24,7 +24,7 @@ class RecordingView : public QWidget, public DocumentView
 {
 public:
     explicit RecordingView(std::vector<int>* log) : m_log(log) {}
-    void OnUpdate(DocumentView*, int hint, void*) override { m_log->push_back(hint); }
+    void OnUpdate(DocumentView*, UpdateHint hint) override { m_log->push_back(hint); }
 
 private:
     std::vector<int>* m_log;
@@ -116,6 +116,33 @@ TEST_F(DocumentWindows, SaveIsOfferedTheMomentADocumentChanges)
     EXPECT_TRUE(action(CommandIds::FileSave)->isEnabled());
     document.setModified(false);
     EXPECT_FALSE(action(CommandIds::FileSave)->isEnabled());
+}
+
+TEST_F(DocumentWindows, SaveAsCopiesAnyDocumentAndCascadeKeepsWorkingSizes)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start(
+        {example("quote-2043-boiler-replacement.vlq"), example("invoice-3081-kitchen-leak.vli")}));
+    app->mainFrame()->resize(1200, 900);
+    EXPECT_FALSE(action(CommandIds::FileSave)->isEnabled());
+    EXPECT_TRUE(action(CommandIds::FileSaveAs)->isEnabled());
+
+    trigger(CommandIds::WindowCascade);
+    const QSize area = app->mainFrame()->mdiArea()->viewport()->size();
+    for (CChildFrame* frame : app->mainFrame()->childFrames()) {
+        if (!frame->isVisible())
+            continue;
+        EXPECT_GE(frame->width(), std::min(480, area.width())) << frame->width();
+        EXPECT_GE(frame->height(), std::min(360, area.height())) << frame->height();
+    }
+
+    // Edit, Layout marks the logo position in force.
+    trigger(CommandIds::LogoLeft);
+    EXPECT_TRUE(action(CommandIds::LogoLeft)->isChecked());
+    EXPECT_FALSE(action(CommandIds::LogoCentre)->isChecked());
+    trigger(CommandIds::LogoCentre);
+    EXPECT_TRUE(action(CommandIds::LogoCentre)->isChecked());
+    EXPECT_FALSE(action(CommandIds::LogoLeft)->isChecked());
 }
 
 TEST_F(DocumentWindows, ClosingAWindowGoesBackToTheOneUsedBeforeIt)

@@ -170,7 +170,7 @@ TEST_F(Menus, RecentFilesKeepTheLastFourMostRecentFirstAndDropAFileThatIsGone)
     EXPECT_FALSE(app->recentFiles().files().contains(paths[3]));
 }
 
-TEST_F(Menus, SaveIsOfferedForUnsavedWorkOnlyAndNeverOnTheStartPage)
+TEST_F(Menus, SaveIsOfferedForUnsavedWorkSaveAsForAnyDocumentNeitherOnTheStartPage)
 {
     skipFirstRun();
     ASSERT_TRUE(start());
@@ -178,12 +178,13 @@ TEST_F(Menus, SaveIsOfferedForUnsavedWorkOnlyAndNeverOnTheStartPage)
     QAction* saveAs = app->commands().action(CommandIds::FileSaveAs);
     QAction* close = app->commands().action(CommandIds::FileClose);
     EXPECT_FALSE(save->isEnabled());
+    EXPECT_FALSE(saveAs->isEnabled());
     EXPECT_FALSE(close->isEnabled());
 
     ASSERT_NE(app->OpenDocumentFile(example("invoice-3081-kitchen-leak.vli")), nullptr);
     app->mainFrame()->updateCommandStates();
     EXPECT_FALSE(save->isEnabled());
-    EXPECT_FALSE(saveAs->isEnabled());
+    EXPECT_TRUE(saveAs->isEnabled());
     EXPECT_TRUE(close->isEnabled());
 
     app->mainFrame()->activeChildFrame()->document().setModified();

@@ -3,9 +3,11 @@
 #include "app/StartPageDoc.h"
 #include "resources/StringTable.h"
 
+#include <QFile>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QSplashScreen>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -99,6 +101,24 @@ TEST_F(Startup, ANamedDocumentOpensInsteadOfTheStartPage)
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(app->recentFiles().files().value(0),
               QFileInfo(example(kEstimate)).absoluteFilePath());
+}
+
+TEST_F(Startup, TheQuestionsOfANamedDocumentStandOverTheWindow)
+{
+    skipFirstRun();
+    SettingsStore::set(SettingKeys::IsVATRegistered, 1);
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("old.vli"));
+    QFile file(old);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[invoice]\nversion=1\n[base]\nnumber=7\nhasVATInfo=0\n[end]\n");
+    file.close();
+    bool windowShown = false;
+    whileShown = [&] { windowShown = app->mainFrame() && app->mainFrame()->isVisible(); };
+    ASSERT_TRUE(start({old}));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("before VAT registration.")));
+    EXPECT_TRUE(windowShown);
 }
 
 TEST_F(Startup, AMissingFileOnTheCommandLineEndsStartUpWithTheMessage)

@@ -195,9 +195,14 @@ TEST_F(Import, EstimateIntoQuoteKeepsTheQuoteNumber)
 
     JobQuote quote;
     quote.setDocReference("Q-7", true);
+    quote.created = OMTime::fromSeconds(1700000000);
+    quote.updated = OMTime::fromSeconds(1700000100);
     bool applied = true;
     ASSERT_TRUE(QuoteImport::importFile(quote, file, &applied));
     EXPECT_FALSE(applied);
+    // The quote keeps its own times, and so its printed date.
+    EXPECT_EQ(quote.created, OMTime::fromSeconds(1700000000));
+    EXPECT_EQ(quote.updated, OMTime::fromSeconds(1700000100));
     EXPECT_EQ(quote.docReference, "Q-7");
     EXPECT_TRUE(quote.ownDocReference);
     EXPECT_EQ(quote.kindName, "quote");

@@ -67,17 +67,13 @@ protected:
         file.close();
         SettingsStore::set(SettingKeys::CustomerDatabase, OMString::fromQString(path));
         database.LoadCustomerDatabase();
-        database.install();
+        doc.setCustomerStore(&database);
         view = std::make_unique<FormView>(&doc);
         view->OnInitialUpdate();
         view->resize(900, 600);
         view->show();
     }
-    void TearDown() override
-    {
-        view.reset();
-        CustomerStore::setCurrent(nullptr);
-    }
+    void TearDown() override { view.reset(); }
 
     template <typename T> T* field(QWidget& tab, const char* name)
     {
