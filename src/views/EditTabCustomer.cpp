@@ -239,11 +239,10 @@ void EditTabCustomer::OnFieldEdited()
 
 CustomerSearch* EditTabCustomer::search()
 {
-    // The search runs over the database the document stores its customer in.
-    const auto* document =
-        ownerView() ? dynamic_cast<const JobBaseDoc*>(ownerView()->document()) : nullptr;
-    const auto* database =
-        document ? dynamic_cast<const CustomerDatabase*>(document->customerStore()) : nullptr;
+    const CustomerDatabase* database = m_database;
+    if (!database && ownerView())
+        if (const auto* doc = dynamic_cast<const JobBaseDoc*>(ownerView()->document()))
+            database = dynamic_cast<const CustomerDatabase*>(doc->customerStore());
     if (!database) {
         m_customerSearch.reset();
     } else if (!m_customerSearch || database != m_searchDatabase) {

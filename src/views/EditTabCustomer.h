@@ -17,10 +17,11 @@ class QPushButton;
 
 /**
  * The "Customer Details" tab: the document's customer, and the search that
- * fills it from the customer database (the one the document stores its
- * customer in). Search looks for customers whose fields begin with what has
- * been typed; Next and Previous browse the matches; typing in any field stops
- * the browsing; Clear empties the form ("New customer").
+ * fills it from the customer database. Search looks for customers whose
+ * fields begin with what has been typed; Next and Previous browse the
+ * matches; typing in any field stops the browsing; Clear empties the form
+ * ("New customer"). The database searched is the one given to setDatabase or,
+ * without one, the one the owner view's document stores its customers in.
  *
  * The owning view moves its record's customer through `fields`:
  *
@@ -52,6 +53,9 @@ public:
     explicit EditTabCustomer(QWidget* parent = nullptr);
     ~EditTabCustomer() override;
 
+    /// The database Search looks in (not owned); null for the document's.
+    void setDatabase(const CustomerDatabase* database) { m_database = database; }
+
     /// Sets the fields from `customer`, with the label "Customer number N" or
     /// "New customer".
     void LoadCustomer(const Customer& customer);
@@ -78,7 +82,7 @@ private:
     /// Shows `customer` from the search, with the search's label.
     void showMatch(const Customer& customer);
     void updateButtons();
-    /// The search over the document's database; null when there is none.
+    /// The search over the database in use; null when there is none.
     CustomerSearch* search();
 
     QComboBox* m_title;
@@ -99,6 +103,7 @@ private:
     QPushButton* m_previous;
     QPushButton* m_clear;
 
+    const CustomerDatabase* m_database = nullptr;
     std::unique_ptr<CustomerSearch> m_customerSearch;
     const CustomerDatabase* m_searchDatabase = nullptr;
 };

@@ -73,10 +73,7 @@ protected:
         view->resize(900, 600);
         view->show();
     }
-    void TearDown() override
-    {
-        view.reset();
-    }
+    void TearDown() override { view.reset(); }
 
     template <typename T> T* field(QWidget& tab, const char* name)
     {
