@@ -246,6 +246,11 @@ void CMainFrame::updateViewCommands(CChildFrame* frame)
         action->setChecked(job && job->isSectionOn(section));
     }
     m_actions.action(FileImport)->setEnabled(invoice || qobject_cast<JobQuoteEditView*>(widget));
+    // Off elsewhere, so the keys reach the fields and grids of the other tabs.
+    auto* tabbed = qobject_cast<TabbedEditView*>(widget);
+    const bool preview = tabbed && tabbed->isPreviewCurrent();
+    for (int id : {ViewZoomIn, ViewZoomOut, ViewZoomFit})
+        m_actions.action(id)->setEnabled(preview);
     QAction* payments = m_actions.action(ViewPayments);
     payments->setCheckable(true);
     payments->setEnabled(invoice && invoice->isPaymentDetailsEnabled());

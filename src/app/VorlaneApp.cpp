@@ -210,6 +210,17 @@ void VorlaneApp::connectCommands()
             view->togglePaymentDetails();
         m_mainFrame->updateCommandStates();
     });
+    // The preview's zoom, offered while the preview is the current tab.
+    const std::pair<int, void (EditTabPreview::*)()> zoomCommands[] = {
+        {ViewZoomIn, &EditTabPreview::zoomIn},
+        {ViewZoomOut, &EditTabPreview::zoomOut},
+        {ViewZoomFit, &EditTabPreview::zoomToFit}};
+    for (const auto& [id, zoom] : zoomCommands)
+        on(id, [this, zoom = zoom] {
+            TabbedEditView* view = activeEditView();
+            if (view && view->isPreviewCurrent() && view->previewTab())
+                (view->previewTab()->*zoom)();
+        });
     on(LogoCentre, [this] { OnLogoLayout(0); });
     on(LogoLeft, [this] { OnLogoLayout(1); });
     on(LogoRight, [this] { OnLogoLayout(2); });

@@ -93,12 +93,14 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
     EXPECT_EQ(menuBarOf(*app, &titles), none);
 
     trigger(CommandIds::FileNewEstimate);
+    const QStringList kZoom{"  Zoom &In\tCtrl++", "  Zoom &Out\tCtrl+-", "  &Fit to Width\tCtrl+0",
+                            "  -"};
     const QStringList estimate =
         fileMenu(false) + kEditLayout +
         QStringList{"&View:",    "  &Materials", "  &Hire Charges",
                     "  T&ravel", "  &Labour",    "  &Detailed Breakdown of Labour",
-                    "  -",       "  &Toolbar"} +
-        kWindow + kHelp;
+                    "  -"} +
+        kZoom + QStringList{"  &Toolbar"} + kWindow + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), estimate);
 
     trigger(CommandIds::FileNewQuote);
@@ -109,8 +111,8 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
 
     trigger(CommandIds::FileNewInvoice);
     const QStringList invoice = fileMenu(true) + kEditLayout +
-                                QStringList{"&View:", "  &Payment Details", "  -", "  &Toolbar"} +
-                                kWindow + kHelp;
+                                QStringList{"&View:", "  &Payment Details", "  -"} + kZoom +
+                                QStringList{"  &Toolbar"} + kWindow + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), invoice);
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Window", "&Help"}));
 

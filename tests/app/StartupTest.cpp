@@ -150,6 +150,33 @@ TEST_F(Startup, TheExecutableEndsWithAFailureStatusForAMissingFile)
     EXPECT_NE(process.exitCode(), 0);
 }
 
+TEST_F(Startup, NeitherOpeningNorExportingNorReportingLoadsThePrintPlugin)
+{
+    // Loading it asks the print server, which may be slow or away.
+    skipFirstRun();
+    QTemporaryDir dir;
+    const QString invoice = example("invoice-3081-kitchen-leak.vli");
+    const QStringList runs[] = {
+        {QStringLiteral("--quit-after-show"), invoice},
+        {QStringLiteral("--export-pdf"), dir.filePath(QStringLiteral("out.pdf")), invoice},
+        {QStringLiteral("--report"), invoice},
+    };
+    for (const QStringList& arguments : runs) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(VORLANE_PATH), arguments);
+        ASSERT_TRUE(process.waitForFinished(120000)) << arguments.join(' ').toStdString();
+        const QByteArray log = process.readAllStandardError();
+        if (arguments.first() == QLatin1String("--quit-after-show")) {
+            EXPECT_TRUE(log.contains("platforms")) << "the plugin log is on";
+        }
+        EXPECT_FALSE(log.contains("printsupport/")) << arguments.join(' ').toStdString();
+    }
+}
+
 TEST_F(Startup, TheSplashFollowsItsSetting)
 {
     skipFirstRun();
