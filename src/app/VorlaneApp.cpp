@@ -8,6 +8,7 @@
 #include "CommandIds.h"
 #include "CommandLine.h"
 #include "HelpLauncher.h"
+#include "HelpWindow.h"
 #include "InstanceChannel.h"
 #include "MenuBarBuilder.h"
 #include "RecentFileList.h"
@@ -536,7 +537,14 @@ void VorlaneApp::OnHelp()
                           MessageHook::Ok);
         return;
     }
-    HelpLauncher::LaunchHelpFile(help);
+    if (HelpLauncher::LaunchHelpFile(help))
+        return;
+    // Nothing on this desktop opens the manual: show it ourselves.
+    if (!m_helpWindow)
+        m_helpWindow = new HelpWindow(help, m_mainFrame.get());
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
 }
 
 void VorlaneApp::OnAbout()

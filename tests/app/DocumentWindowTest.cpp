@@ -323,7 +323,8 @@ TEST_F(DocumentWindows, DroppedAndChosenFilesOpenThroughTheSameCheck)
         {example("quote-2043-boiler-replacement.vlq"), QStringLiteral("/tmp/none.vlq")});
     EXPECT_EQ(frameTitles().constLast(), QStringLiteral("quote-2043-boiler-replacement.vlq"));
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QStringLiteral("The file /tmp/none.vlq is invalid."));
+    EXPECT_EQ(messages[0].text,
+              QStringLiteral("The file /tmp/none.vlq is invalid.\n\nIt was not found."));
 
     dialogs->openAnswer = example("invoice-3081-kitchen-leak.vli");
     trigger(CommandIds::FileOpen);

@@ -127,7 +127,8 @@ TEST_F(Startup, AMissingFileOnTheCommandLineEndsStartUpWithTheMessage)
     const QString missing = QStringLiteral("/nowhere/at all;\"x\".vle");
     EXPECT_FALSE(start({example(kEstimate), missing}));
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QStringLiteral("The file %1 is invalid.").arg(missing));
+    EXPECT_EQ(messages[0].text,
+              QStringLiteral("The file %1 is invalid.\n\nIt was not found.").arg(missing));
     EXPECT_EQ(messages[0].icon, MessageHook::Error);
 }
 

@@ -59,9 +59,14 @@ TEST_F(Opening, RefusesMissingPathsAndFilesOfAnotherKind)
     EXPECT_EQ(templates.openDocumentFile(path("none.vle")), nullptr);
     ASSERT_TRUE(TextFile::save(path("quote.vle"), "[quote]\n[end]\n"));
     EXPECT_EQ(templates.openDocumentFile(path("quote.vle")), nullptr);
-    EXPECT_EQ(messages, (std::vector<std::string>{"The file " + path("none.vle").toStdString() +
-                                                      " is invalid.",
-                                                  "Invalid Estimate file."}));
+    EXPECT_EQ(templates.openDocumentFile(path("notes.txt")), nullptr);
+    EXPECT_EQ(
+        messages,
+        (std::vector<std::string>{
+            "The file " + path("none.vle").toStdString() + " is invalid.\n\nIt was not found.",
+            "Invalid Estimate file.\n\n" + path("quote.vle").toStdString() +
+                " is not a Vorlane estimate.",
+            "The file " + path("notes.txt").toStdString() + " is invalid.\n\nIt was not found."}));
     for (const auto& t : templates.all())
         EXPECT_TRUE(t->documents().empty());
 }
