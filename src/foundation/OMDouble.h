@@ -31,8 +31,9 @@ public:
     constexpr double value() const { return m_value; }
     /// printf format with one floating-point conversion, such as "%f".
     OMString toString(const char* format = "%f") const;
-    /// At most `maxDecimals` decimals, without trailing zeros: 2.5, 3, 0.25.
-    OMString toDecimalText(int maxDecimals = 6) const;
+    /// At most `maxDecimals` decimals, without trailing zeros beyond
+    /// `minDecimals`: 2.5, 3, 0.25; with two at least 2.50, 3.00, 0.333333.
+    OMString toDecimalText(int maxDecimals = 6, int minDecimals = 0) const;
 
 private:
     double m_value;
