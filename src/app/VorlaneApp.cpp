@@ -1,6 +1,7 @@
 #include "VorlaneApp.h"
 
 #include "AboutDialog.h"
+#include "BusinessWizard.h"
 #include "CChildFrame.h"
 #include "CMainFrame.h"
 #include "CommandActions.h"
@@ -10,6 +11,7 @@
 #include "HelpLauncher.h"
 #include "InstanceChannel.h"
 #include "MenuBarBuilder.h"
+#include "OptionsWizard.h"
 #include "RecentFileList.h"
 #include "SplashScreen.h"
 #include "StartPageDoc.h"
@@ -513,14 +515,19 @@ void VorlaneApp::OnLogoLayout(int layout)
 
 void VorlaneApp::OnOptions()
 {
-    // options sheet: run it modally here
     emit optionsRequested();
+    OptionsWizard sheet(
+        m_styles, [this] { UpdateAllDocumentViews(nullptr, SettingsChanged, nullptr); },
+        m_mainFrame.get());
+    m_dialogs->runSettingsDialog(sheet);
 }
 
 void VorlaneApp::OnBusinessInformation()
 {
-    // business information wizard: run it modally here
     emit businessInformationRequested();
+    BusinessWizard wizard([this] { UpdateAllDocumentViews(nullptr, SettingsChanged, nullptr); },
+                          m_mainFrame.get());
+    m_dialogs->runSettingsDialog(wizard);
 }
 
 void VorlaneApp::OnHelp()
