@@ -30,6 +30,7 @@ BusinessWizardType::BusinessWizardType(QWidget* parent)
     m_owners->setAccessibleName(tr("Owners"));
     form()->addRow(m_ownersLabel, m_owners);
     m_type->button(0)->setChecked(true);
+    SetTabOrder({m_type->button(0), m_type->button(1), m_type->button(2), m_owners});
     updateLabel();
 
     connect(m_type, &QButtonGroup::idClicked, this, [this] {

@@ -5,3 +5,13 @@ CGenericPropertyPage::CGenericPropertyPage(const QString& title, QWidget* parent
 {
     setAccessibleName(title);
 }
+
+void CGenericPropertyPage::SetTabOrder(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+}

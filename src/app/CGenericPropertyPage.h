@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 
 /**
  * One page of a CGenericPropertySheet. The sheet calls LoadData on every page
@@ -31,6 +32,10 @@ public:
 
     bool isModified() const { return m_modified; }
     void SetModified(bool modified = true) { m_modified = modified; }
+
+protected:
+    /// Tab moves through `widgets` in this order.
+    void SetTabOrder(std::initializer_list<QWidget*> widgets);
 
 private:
     QString m_title;

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QSvgRenderer>
 #include <QTabWidget>
@@ -38,7 +39,8 @@ void CGenericPropertySheet::buildTabbed()
 {
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
-    m_tabs->setUsesScrollButtons(true);
+    // Every tab stays in sight: the sheet is as wide as its tab row.
+    m_tabs->setUsesScrollButtons(false);
     layout->addWidget(m_tabs, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
@@ -61,6 +63,8 @@ void CGenericPropertySheet::buildWizard()
     auto* right = new QVBoxLayout;
     right->setContentsMargins(16, 12, 12, 12);
     m_stack = new QStackedWidget(this);
+    m_stack->setMinimumSize(fontMetrics().averageCharWidth() * 52,
+                            fontMetrics().lineSpacing() * 15);
     right->addWidget(m_stack, 1);
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
@@ -173,6 +177,9 @@ void CGenericPropertySheet::pageActivated(int index)
         return;
     // A wizard page starts with the focus in its first field.
     for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+        auto* radio = qobject_cast<QRadioButton*>(w);
+        if (radio && !radio->isChecked())
+            continue; // Tab reaches a group of radio buttons at its checked one
         if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) {
             w->setFocus(Qt::TabFocusReason);
             return;

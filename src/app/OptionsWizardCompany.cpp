@@ -90,15 +90,9 @@ OptionsWizardCompany::OptionsWizardCompany(QWidget* parent)
     layout->addStretch(1);
 
     // Tab order follows the page from top to bottom, left column first.
-    setTabOrder(m_type->button(2), m_name);
-    setTabOrder(m_name, m_address);
-    setTabOrder(m_address, m_owners);
-    setTabOrder(m_owners, m_contact[0]);
-    for (size_t i = 1; i < 4; ++i)
-        setTabOrder(m_contact[i - 1], m_contact[i]);
-    setTabOrder(m_contact[3], m_vat);
-    setTabOrder(m_vat, m_registration);
-    setTabOrder(m_registration, m_rate);
+    SetTabOrder({m_type->button(0), m_type->button(1), m_type->button(2), m_name, m_address,
+                 m_owners, m_contact[0], m_contact[1], m_contact[2], m_contact[3], m_vat,
+                 m_registration, m_rate});
 
     connect(m_type, &QButtonGroup::idClicked, this, [this] {
         SetModified();

@@ -98,6 +98,9 @@ OptionsWizardDefaults::OptionsWizardDefaults(QWidget* parent)
 
     for (QCheckBox* box : {m_eaoe, m_byTime, m_byDistance})
         connect(box, &QCheckBox::clicked, this, [this] { SetModified(); });
+    SetTabOrder({m_periods[0], m_periods[1], m_periods[2], m_eaoe, amount(HourlyRate),
+                 amount(CostPerMile), m_byTime, m_byDistance, amount(Research), amount(Purchase),
+                 amount(Inspection), amount(Admin), amount(DailyHours)});
 }
 
 void OptionsWizardDefaults::LoadData()

@@ -130,6 +130,12 @@ OptionsWizardLogo::OptionsWizardLogo(TextStyles& styles, std::function<QString()
         return StyleDialogs::ChooseColour(this, m_logo.background, tr("Logo background"));
     });
 
+    SetTabOrder({radios[0], radios[1], radios[2], m_text, radios[3], m_file, m_browse, m_setWidth,
+                 m_width, m_showTagline, m_taglineText, m_logoFont, m_logoColour,
+                 m_logoBackground, m_taglineFont, m_taglineColour});
+    m_browse->setMaximumWidth(m_browse->fontMetrics().horizontalAdvance(QStringLiteral("......")) +
+                              m_browse->fontMetrics().averageCharWidth() * 4);
+
     m_logo = m_styles.style(StyleLogo);
     m_tagline = m_styles.style(StyleTagline);
     m_mode->button(0)->setChecked(true);

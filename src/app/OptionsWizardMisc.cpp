@@ -23,6 +23,7 @@ OptionsWizardMisc::OptionsWizardMisc(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     auto* symbols = new QGroupBox(tr("Symbols and Dates"), this);
     auto* form = new QFormLayout(symbols);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     const auto row = [&](const QString& text, QWidget* field) {
         auto* label = new QLabel(text, symbols);
         label->setBuddy(field);
