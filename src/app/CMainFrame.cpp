@@ -26,20 +26,17 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
 using namespace CommandIds;
 
 namespace {
-// How often the enabled states are brought up to date while the program idles.
-constexpr int IdleUpdateMs = 200;
 } // namespace
 
 CMainFrame::CMainFrame(CommandActions& actions, RecentFileList& recent, QWidget* parent)
     : QMainWindow(parent), m_actions(actions), m_mdi(new QMdiArea(this)),
-      m_menus(new MenuBarBuilder(actions, recent, this)), m_idle(new QTimer(this))
+      m_menus(new MenuBarBuilder(actions, recent, this))
 {
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowTitle(StringTable::text(IDS_APP_TITLE).toQString());
@@ -72,9 +69,6 @@ CMainFrame::CMainFrame(CommandActions& actions, RecentFileList& recent, QWidget*
     connect(actions.action(WindowTile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
     connect(actions.action(WindowArrange), &QAction::triggered, this, &CMainFrame::arrangeIcons);
     connect(actions.action(AppExit), &QAction::triggered, this, &QWidget::close);
-
-    connect(m_idle, &QTimer::timeout, this, &CMainFrame::updateCommandStates);
-    m_idle->start(IdleUpdateMs);
 
     refreshMenus();
     updateCommandStates();
@@ -145,10 +139,10 @@ QList<CChildFrame*> CMainFrame::childFrames() const
 void CMainFrame::addChildFrame(CChildFrame* frame)
 {
     m_mdi->addSubWindow(frame);
-    frame->document().setModifiedObserver([self = QPointer<CMainFrame>(this)] {
-        if (self)
-            self->updateCommandStates();
-    });
+    // Save follows the modified flag, and the View switches the current tab.
+    connect(&frame->document(), &Document::modifiedChanged, this, &CMainFrame::updateCommandStates);
+    if (auto* view = qobject_cast<TabbedEditView*>(frame->viewWidget()))
+        connect(view, &TabbedEditView::currentTabChanged, this, &CMainFrame::updateCommandStates);
     connect(frame, &QObject::destroyed, this, [this] {
         refreshMenus();
         updateCommandStates();
@@ -264,7 +258,6 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     for (CChildFrame* frame : childFrames())
         frame->forceClose();
-    m_idle->stop();
     event->accept();
 }
 

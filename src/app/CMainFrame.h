@@ -13,7 +13,6 @@ class MenuBarBuilder;
 class QMdiArea;
 class QMimeData;
 class QMdiSubWindow;
-class QTimer;
 class QToolBar;
 class RecentFileList;
 
@@ -76,7 +75,6 @@ private:
     QToolBar* m_toolBar = nullptr;
     MenuBarBuilder* m_menus;
     LockKeyIndicators* m_locks = nullptr;
-    QTimer* m_idle;
     int m_menuId = -1;
     QList<QAction*> m_windowEntries;
 };

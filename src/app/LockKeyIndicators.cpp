@@ -2,10 +2,14 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 
 #ifdef VORLANE_HAVE_X11
 #include <X11/XKBlib.h>
+// Xlib names event types as macros that clash with QEvent's.
+#undef KeyPress
+#undef KeyRelease
 #endif
 
 LockKeyIndicators::LockKeyIndicators(QWidget* parent) : QWidget(parent)
@@ -21,7 +25,31 @@ LockKeyIndicators::LockKeyIndicators(QWidget* parent) : QWidget(parent)
         pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(widest) + 10);
         layout->addWidget(pane);
     }
+    qApp->installEventFilter(this);
     refresh();
+}
+
+bool LockKeyIndicators::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyRelease:
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+        case Qt::Key_ScrollLock:
+            refresh();
+            break;
+        default:
+            break;
+        }
+        break;
+    case QEvent::ApplicationStateChange:
+        refresh();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void LockKeyIndicators::refresh()

@@ -14,6 +14,11 @@ public:
     /// Reads the lock keys again.
     void refresh();
 
+protected:
+    /// A lock key released anywhere in the program, or the program coming
+    /// back to the front, may have changed a lock.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     enum Lock { Caps = 1, Num = 2, Scroll = 4 };
     /// The locks that are on now; none where the platform cannot tell.

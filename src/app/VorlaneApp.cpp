@@ -127,7 +127,7 @@ bool VorlaneApp::InitInstance(const CommandLine& commandLine)
 
 void VorlaneApp::registerTemplates()
 {
-    m_templates.registerJobTemplates();
+    m_templates.registerJobTemplates(&m_customers);
     m_templates.add(
         std::make_unique<DocumentTemplate>(DocumentTemplates::StartPageResource, QString(),
                                            [] { return std::make_unique<StartPageDoc>(); }));
@@ -141,7 +141,6 @@ void VorlaneApp::LoadTextStyles()
 void VorlaneApp::LoadCustomerDatabase()
 {
     m_customers.LoadCustomerDatabase();
-    m_customers.install();
 }
 
 void VorlaneApp::createMainFrame()
@@ -502,15 +501,15 @@ bool VorlaneApp::PrintDocumentFile(const QString& path)
     return true;
 }
 
-void VorlaneApp::UpdateAllDocumentViews(DocumentView* sender, int hint, void* object)
+void VorlaneApp::UpdateAllDocumentViews(DocumentView* sender, UpdateHint hint)
 {
-    m_templates.UpdateAllDocumentViews(sender, hint, object);
+    m_templates.UpdateAllDocumentViews(sender, hint);
 }
 
 void VorlaneApp::OnLogoLayout(int layout)
 {
     SettingsStore::set(SettingKeys::LogoLayout, layout);
-    UpdateAllDocumentViews(nullptr, SettingsChanged, nullptr);
+    UpdateAllDocumentViews(nullptr, SettingsChanged);
 }
 
 void VorlaneApp::OnOptions()

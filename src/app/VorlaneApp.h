@@ -78,7 +78,7 @@ public:
     /// Saves `document`, asking for a path when it has none or `askPath` is set.
     bool SaveDocument(Document& document, bool askPath);
     /// Tells every view of every open document.
-    void UpdateAllDocumentViews(DocumentView* sender, int hint, void* object);
+    void UpdateAllDocumentViews(DocumentView* sender, UpdateHint hint);
 
     void OnFileNew();
     void OnFileOpen();

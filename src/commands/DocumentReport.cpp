@@ -93,17 +93,17 @@ DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
     if (auto* invoice = dynamic_cast<JobInvoice*>(record.get())) {
         entry.isInvoice = true;
         entry.customer = invoice->customer.displayText().toQString();
-        invoice->recalculate(SettingsStore::IsVATRegistered());
-        entry.figures = {{"netTotal", money(invoice->netTotal), true}};
-        for (int i = 0; i < invoice->vatSummary.size(); ++i) {
-            const VAT& vat = invoice->vatSummary[i];
+        const InvoiceTotals totals = invoice->totals(SettingsStore::IsVATRegistered());
+        entry.figures = {{"netTotal", money(totals.netTotal), true}};
+        for (int i = 0; i < totals.vatSummary.size(); ++i) {
+            const VAT vat = totals.vatSummary[i];
             entry.vatSummary.push_back(
                 {vat.rate.toText(false).toQString(), money(vat.amount), money(vat.vatAmount())});
         }
-        entry.total = invoice->grossTotal;
-        entry.totalPaid = invoice->totalPaid;
-        entry.amountDue = invoice->amountDue();
-        entry.isOverdue = invoice->isOverdue();
+        entry.total = totals.grossTotal;
+        entry.totalPaid = totals.totalPaid;
+        entry.amountDue = totals.amountDue();
+        entry.isOverdue = invoice->isOverdueOn(OMDate::today(), entry.amountDue);
     } else {
         const Job& job = static_cast<const Job&>(*record);
         entry.customer = job.customer.displayText().toQString();

@@ -72,8 +72,7 @@ QString PdfExportCommand::run(const Request& request)
     PrintedPage printed(styles);
     if (auto* invoice = dynamic_cast<JobInvoice*>(record.get())) {
         options.pageTitle = StringTable::text(IDS_TITLE_INVOICE);
-        invoice->recalculate(options.vat);
-        options.stampText = InvoicePage::stampText(*invoice);
+        options.stampText = InvoicePage::stampText(*invoice, options.vat);
         printed.compose(*invoice, options);
     } else {
         const bool quote = dynamic_cast<JobQuote*>(record.get()) != nullptr;

@@ -46,21 +46,12 @@ uint32_t freshNumber(uint32_t& highest, ForEachNumber&& forEachNumber)
 
 CustomerDatabase::CustomerDatabase() = default;
 
-CustomerDatabase::~CustomerDatabase()
-{
-    if (CustomerStore::current() == this)
-        CustomerStore::setCurrent(nullptr);
-}
+CustomerDatabase::~CustomerDatabase() = default;
 
 void CustomerDatabase::setLockTimes(int waitMs, int staleMs)
 {
     m_lockWaitMs = waitMs;
     m_staleLockMs = staleMs;
-}
-
-void CustomerDatabase::install()
-{
-    CustomerStore::setCurrent(this);
 }
 
 OMString CustomerDatabase::defaultPath()

@@ -12,11 +12,12 @@
 /**
  * The customers the program has been given: a list in file order, new ones at
  * the end, loaded once at start-up and written back whole by every
- * StoreCustomer. The program keeps one and installs it as the CustomerStore:
+ * StoreCustomer. The program keeps one and hands it to the document kinds,
+ * whose documents store their customers in it when they are saved:
  *
  *     CustomerDatabase customers;
+ *     templates.registerJobTemplates(&customers);
  *     customers.LoadCustomerDatabase();
- *     customers.install();
  *
  * Several running copies of the program can share the file. Every rewrite
  * holds a lock file beside it ("<file>.lock"; one left by a crashed process is
@@ -34,7 +35,6 @@ public:
     CustomerDatabase& operator=(const CustomerDatabase&) = delete;
 
     /// Makes this database the one the record writers store customers in.
-    void install();
 
     /// Reads the file named by "options"/"CustomerDatabase", which is set to
     /// defaultPath() first when empty. A missing or unreadable file gives an

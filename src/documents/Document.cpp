@@ -27,13 +27,22 @@ void Document::removeView(DocumentView* view)
     m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
 }
 
-void Document::UpdateAllViews(DocumentView* sender, int hint, void* object)
+void Document::UpdateAllViews(DocumentView* sender, UpdateHint hint)
 {
     // A view may close itself while being told; walk a copy.
     const std::vector<DocumentView*> views = m_views;
     for (DocumentView* view : views)
         if (view != sender)
-            view->OnUpdate(sender, hint, object);
+            view->OnUpdate(sender, hint);
+}
+
+bool Document::PrepareViewsForSave()
+{
+    const std::vector<DocumentView*> views = m_views;
+    for (DocumentView* view : views)
+        if (!view->OnBeforeSave())
+            return false;
+    return true;
 }
 
 void Document::setModified(bool modified)
@@ -41,8 +50,7 @@ void Document::setModified(bool modified)
     if (m_modified == modified)
         return;
     m_modified = modified;
-    if (m_modifiedObserver)
-        m_modifiedObserver();
+    emit modifiedChanged(modified);
 }
 
 bool Document::OnNewDocument()
@@ -58,8 +66,7 @@ bool Document::OnOpenDocument(const QString& path)
     QString error;
     if (!TextFile::load(path, bytes, &error)) {
         // The file vanished or cannot be read since it was chosen.
-        MessageHook::show(ombrel::OMString::fromQString(
-                              StringTable::text(IDS_FILE_INVALID).toQString().arg(path)),
+        MessageHook::show(ombrel::OMString::fromQString(TextFile::invalidFileMessage(path, error)),
                           MessageHook::Error, MessageHook::Ok);
         return false;
     }
@@ -76,9 +83,11 @@ bool Document::OnSaveDocument(const QString& path)
     Archive archive = Archive::forWriting();
     if (!Serialize(archive))
         return false;
-    if (!TextFile::save(path, archive.data())) {
-        MessageHook::show(StringTable::text(IDS_FILE_SAVE_ERROR), MessageHook::Error,
-                          MessageHook::Ok);
+    QString reason;
+    if (!TextFile::save(path, archive.data(), &reason)) {
+        MessageHook::show(StringTable::text(IDS_FILE_SAVE_ERROR) + "\n\n" +
+                              ombrel::OMString::fromQString(reason),
+                          MessageHook::Error, MessageHook::Ok);
         return false;
     }
     setPath(path);

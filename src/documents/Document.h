@@ -1,7 +1,9 @@
 #pragma once
 
+#include "UpdateHint.h"
+
+#include <QObject>
 #include <QString>
-#include <functional>
 #include <vector>
 
 class Archive;
@@ -15,22 +17,18 @@ class DocumentTemplate;
  * so that subclasses override the same hooks: OnNewDocument, OnOpenDocument,
  * OnSaveDocument, OnCloseDocument.
  */
-class Document
+class Document : public QObject
 {
+    Q_OBJECT
+
 public:
-    virtual ~Document();
+    ~Document() override;
 
     const QString& path() const { return m_path; }
     const QString& title() const { return m_title; }
     void setTitle(const QString& title) { m_title = title; }
     bool isModified() const { return m_modified; }
     void setModified(bool modified = true);
-    /// Called each time the modified flag changes, so that the window can
-    /// offer Save the moment there is something to save.
-    void setModifiedObserver(std::function<void()> observer)
-    {
-        m_modifiedObserver = std::move(observer);
-    }
     DocumentTemplate* documentTemplate() const { return m_template; }
     void setDocumentTemplate(DocumentTemplate* owner) { m_template = owner; }
 
@@ -38,19 +36,28 @@ public:
     void removeView(DocumentView* view);
     const std::vector<DocumentView*>& views() const { return m_views; }
     /// Tells every view but `sender`.
-    void UpdateAllViews(DocumentView* sender, int hint, void* object = nullptr);
+    void UpdateAllViews(DocumentView* sender, UpdateHint hint);
+    /// Asks every view to put what it shows into the record before a save;
+    /// false as soon as one cannot, and the save must stop.
+    bool PrepareViewsForSave();
 
     /// Makes the document new and empty.
     virtual bool OnNewDocument();
     /// Reads the document from `path`; false (and the reason shown) on failure.
     virtual bool OnOpenDocument(const QString& path);
-    /// Writes the document to `path` atomically; false (reason shown) on failure.
+    /// Writes the document to `path` atomically; false on failure, when the
+    /// message shown is "File save error." and the reason the system gave.
     virtual bool OnSaveDocument(const QString& path);
     /// The document is about to be destroyed.
     virtual void OnCloseDocument();
 
     /// Reads from or writes to `archive`; false when it failed (the reason shown).
     virtual bool Serialize(Archive& archive) = 0;
+
+signals:
+    /// The modified flag changed, so the window can offer Save the moment
+    /// there is something to save.
+    void modifiedChanged(bool modified);
 
 protected:
     Document() = default;
@@ -61,7 +68,6 @@ private:
     QString m_path;
     QString m_title;
     bool m_modified = false;
-    std::function<void()> m_modifiedObserver;
     DocumentTemplate* m_template = nullptr;
     std::vector<DocumentView*> m_views;
 };

@@ -8,23 +8,36 @@
 #include "foundation/OMFileInfo.h"
 #include "resources/StringTable.h"
 
-void DocumentTemplates::registerJobTemplates()
+namespace {
+
+template <typename Doc> DocumentTemplate::Factory jobFactory(CustomerStore* customers)
+{
+    return [customers] {
+        auto document = std::make_unique<Doc>();
+        document->setCustomerStore(customers);
+        return document;
+    };
+}
+
+} // namespace
+
+void DocumentTemplates::registerJobTemplates(CustomerStore* customers)
 {
     add(std::make_unique<DocumentTemplate>(
         EstimateResource,
         QStringLiteral("\nEstimate\nEstimate\nVorlane Estimate Files (*.vle)\n.vle\n"
                        "VorlaneEstimate.Document\nVorlaneEstimate.Document"),
-        [] { return std::make_unique<JobEstimateDoc>(); }));
+        jobFactory<JobEstimateDoc>(customers)));
     add(std::make_unique<DocumentTemplate>(
         InvoiceResource,
         QStringLiteral("\nInvoice\nInvoice\nVorlane Invoice Files (*.vli)\n.vli\n"
                        "VorlaneInvoice.Document\nVorlaneInvoice.Document"),
-        [] { return std::make_unique<JobInvoiceDoc>(); }));
+        jobFactory<JobInvoiceDoc>(customers)));
     add(std::make_unique<DocumentTemplate>(
         QuoteResource,
         QStringLiteral("\nQuote\nQuote\nVorlane Quote Files (*.vlq)\n.vlq\n"
                        "VorlaneQuote.Document\nVorlaneQuote.Document"),
-        [] { return std::make_unique<JobQuoteDoc>(); }));
+        jobFactory<JobQuoteDoc>(customers)));
 }
 
 DocumentTemplate* DocumentTemplates::add(std::unique_ptr<DocumentTemplate> documentTemplate)
@@ -64,11 +77,11 @@ std::unique_ptr<Document> DocumentTemplates::openDocumentFile(const QString& pat
     return document;
 }
 
-void DocumentTemplates::UpdateAllDocumentViews(DocumentView* sender, int hint, void* object) const
+void DocumentTemplates::UpdateAllDocumentViews(DocumentView* sender, UpdateHint hint) const
 {
     for (const auto& t : m_templates) {
         const std::vector<Document*> documents = t->documents();
         for (Document* document : documents)
-            document->UpdateAllViews(sender, hint, object);
+            document->UpdateAllViews(sender, hint);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DocumentTemplate.h"
+#include "UpdateHint.h"
 
 #include <QString>
 #include <memory>
@@ -19,8 +20,9 @@ public:
     static constexpr int QuoteResource = 132;
     static constexpr int StartPageResource = 133;
 
-    /// Registers the three document kinds in their order: estimate, invoice, quote.
-    void registerJobTemplates();
+    /// Registers the three document kinds in their order: estimate, invoice,
+    /// quote. Their documents store their customers in `customers`, if given.
+    void registerJobTemplates(class CustomerStore* customers = nullptr);
     DocumentTemplate* add(std::unique_ptr<DocumentTemplate> documentTemplate);
 
     const std::vector<std::unique_ptr<DocumentTemplate>>& all() const { return m_templates; }
@@ -36,7 +38,7 @@ public:
     std::unique_ptr<Document> openDocumentFile(const QString& path) const;
 
     /// Tells every view of every open document.
-    void UpdateAllDocumentViews(class DocumentView* sender, int hint, void* object) const;
+    void UpdateAllDocumentViews(class DocumentView* sender, UpdateHint hint) const;
 
 private:
     std::vector<std::unique_ptr<DocumentTemplate>> m_templates;

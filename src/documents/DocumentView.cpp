@@ -4,5 +4,11 @@
 
 void DocumentView::OnInitialUpdate()
 {
-    OnUpdate(nullptr, InitialUpdate, nullptr);
+    OnUpdate(nullptr, InitialUpdate);
+}
+
+bool DocumentView::OnBeforeSave()
+{
+    OnUpdate(nullptr, BeforeSave);
+    return true;
 }

@@ -3,6 +3,7 @@
 #include "UpdateHint.h"
 #include "fileformat/Archive.h"
 #include "foundation/MessageHook.h"
+#include "records/CustomerStore.h"
 #include "records/JobBase.h"
 #include "records/Percentage.h"
 #include "resources/StringTable.h"
@@ -74,6 +75,9 @@ void JobBaseDoc::OnCloseDocument()
 bool JobBaseDoc::Serialize(Archive& archive)
 {
     if (archive.isStoring()) {
+        // The customer gets its number before the record is written with it.
+        if (m_customers)
+            m_customers->StoreCustomer(customer());
         if (m_record->write(archive) != 0) {
             MessageHook::show(StringTable::text(IDS_FILE_SAVE_ERROR), MessageHook::Error,
                               MessageHook::Ok);
@@ -92,7 +96,10 @@ bool JobBaseDoc::Serialize(Archive& archive)
 
 bool JobBaseDoc::save(const QString& path)
 {
-    UpdateAllViews(nullptr, BeforeSave);
+    // A field that cannot be read stops the save before anything is written;
+    // the views keep what was typed, so no reload follows.
+    if (!PrepareViewsForSave())
+        return false;
     const bool saved = OnSaveDocument(path);
     UpdateAllViews(nullptr, AfterSave);
     return saved;

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class Customer;
+class CustomerStore;
 class JobBase;
 
 /**
@@ -28,12 +30,18 @@ public:
     bool FileSave();
     bool FileSaveAs(const QString& path);
 
+    /// Where the document's customer is stored, and so numbered, each time
+    /// the document is written; none (a report, a test) stores nothing.
+    void setCustomerStore(CustomerStore* store) { m_customers = store; }
+
     bool numberTaken() const { return m_numberTaken; }
     uint32_t takenNumber() const { return m_takenNumber; }
 
 protected:
     explicit JobBaseDoc(JobBase* record) : m_record(record) {}
 
+    /// The customer the record names.
+    virtual Customer& customer() = 0;
     /// Gives every line that carries VAT the standard rate.
     virtual void applyStandardRate(int32_t rate) = 0;
     /// After VAT was applied: let the record work out its figures again.
@@ -45,6 +53,7 @@ private:
     bool save(const QString& path);
 
     JobBase* m_record;
+    CustomerStore* m_customers = nullptr;
     bool m_numberTaken = false;
     uint32_t m_takenNumber = 0;
 };

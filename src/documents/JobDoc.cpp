@@ -37,3 +37,8 @@ void JobDoc::applyStandardRate(int32_t rate)
             it.next().rate = rate;
     }
 }
+
+Customer& JobDoc::customer()
+{
+    return m_job->customer;
+}

@@ -17,6 +17,7 @@ public:
 protected:
     /// `validity` is the setting new documents of the kind take their validity from.
     JobDoc(Job* job, const IntegerSetting& validity);
+    Customer& customer() override;
     void applyStandardRate(int32_t rate) override;
 
 private:

@@ -15,8 +15,9 @@ using ombrel::OMString;
 bool JobFileReader::readQuietly(JobBase& record, const QString& path, QString& error)
 {
     QByteArray bytes;
-    if (!TextFile::load(path, bytes)) {
-        error = StringTable::text(IDS_FILE_INVALID).toQString().arg(path);
+    QString reason;
+    if (!TextFile::load(path, bytes, &reason)) {
+        error = TextFile::invalidFileMessage(path, reason);
         return false;
     }
     Archive archive = Archive::forReading(bytes);

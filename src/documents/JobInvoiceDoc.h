@@ -13,6 +13,7 @@ public:
     bool OnNewDocument() override;
 
 protected:
+    Customer& customer() override { return m_record.customer; }
     void applyStandardRate(int32_t rate) override;
     void recalculateAfterVAT() override { m_record.recalculate(true); }
 

@@ -1,6 +1,9 @@
 #include "TextFile.h"
 
+#include "resources/StringTable.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 bool TextFile::load(const QString& path, QByteArray& bytes, QString* error)
@@ -11,13 +14,44 @@ bool TextFile::load(const QString& path, QByteArray& bytes, QString* error)
             *error = file.errorString();
         return false;
     }
-    bytes = file.readAll();
+    QByteArray read;
+    bool tooLarge = false;
+    if (QFileInfo(file).isFile()) {
+        tooLarge = file.size() > MaxSize;
+        if (!tooLarge)
+            read = file.readAll();
+    } else {
+        // A device or a pipe has no size and may never end: read in steps
+        // and stop once past the cap.
+        constexpr qint64 Step = 64 * 1024;
+        while (read.size() <= MaxSize) {
+            const QByteArray part = file.read(Step);
+            if (part.isEmpty())
+                break;
+            read += part;
+        }
+        tooLarge = read.size() > MaxSize;
+    }
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
         return false;
     }
+    if (tooLarge) {
+        if (error)
+            *error = QStringLiteral("The file is larger than %1 MB.").arg(MaxSize / (1024 * 1024));
+        return false;
+    }
+    bytes = std::move(read);
     return true;
+}
+
+QString TextFile::invalidFileMessage(const QString& path, const QString& reason)
+{
+    QString message = StringTable::text(IDS_FILE_INVALID).toQString().arg(path);
+    if (!reason.isEmpty() && QFileInfo::exists(path))
+        message += QStringLiteral("\n\n") + reason;
+    return message;
 }
 
 bool TextFile::save(const QString& path, const QByteArray& bytes, QString* error)

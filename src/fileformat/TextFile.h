@@ -7,7 +7,12 @@
 class TextFile
 {
 public:
-    /// Reads the file whole. False, with a reason in `error`, when it cannot.
+    /// The largest file the program reads: far beyond any document or
+    /// customer database, small enough that a wrong file cannot exhaust memory.
+    static constexpr qint64 MaxSize = 64 * 1024 * 1024;
+
+    /// Reads the file whole. False, with a reason in `error`, when it cannot
+    /// or when it holds more than MaxSize bytes.
     static bool load(const QString& path, QByteArray& bytes, QString* error = nullptr);
     /**
      * Replaces the file with `bytes` through a temporary file in the same
@@ -15,4 +20,8 @@ public:
      * the file holds either its old or its new contents, never a part.
      */
     static bool save(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+    /// "The file PATH is invalid.", and why when the file is there but could
+    /// not be read (too large, permission denied).
+    static QString invalidFileMessage(const QString& path, const QString& reason);
 };

@@ -11,6 +11,7 @@
 #include "resources/StringTable.h"
 #include "settings/SettingsStore.h"
 
+using ombrel::OMDate;
 using ombrel::OMMoney;
 using ombrel::OMString;
 
@@ -23,16 +24,17 @@ OMString text(int id)
 
 } // namespace
 
-OMString InvoicePage::stampText(const JobInvoice& invoice)
+OMString InvoicePage::stampText(const JobInvoice& invoice, bool vat)
 {
-    return invoice.isOverdue() ? text(IDS_OVERDUE) : OMString();
+    return invoice.isOverdueOn(OMDate::today(), invoice.totals(vat).amountDue()) ? text(IDS_OVERDUE)
+                                                                                 : OMString();
 }
 
-void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOptions& options,
+void InvoicePage::ComposePage(GPage& page, const JobInvoice& invoice, const PageOptions& options,
                               const TextStyles& styles, const PageFonts& fonts)
 {
     PageHead::composeInvoiceAddress(page, invoice, fonts);
-    invoice.recalculate(options.vat);
+    const InvoiceTotals totals = invoice.totals(options.vat);
     if (invoice.items.isEmpty())
         return;
 
@@ -88,16 +90,16 @@ void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOption
         return row;
     };
 
-    sumRow(text(IDS_PRINT_SUBTOTAL), invoice.netTotal, fonts.normalBold).background =
+    sumRow(text(IDS_PRINT_SUBTOTAL), totals.netTotal, fonts.normalBold).background =
         footerBackground;
     if (vat) {
-        for (int i = 0; i < invoice.vatSummary.size(); ++i) {
-            const VAT entry = invoice.vatSummary[i];
+        for (int i = 0; i < totals.vatSummary.size(); ++i) {
+            const VAT entry = totals.vatSummary[i];
             sumRow(
                 OMString::format(text(IDS_PRINT_VAT_AT).c_str(), entry.rate.toText(true).c_str()),
                 entry.vatAmount(), fonts.normal);
         }
-        sumRow(text(IDS_PRINT_TOTAL_INC_VAT), invoice.grossTotal, fonts.normalBold);
+        sumRow(text(IDS_PRINT_TOTAL_INC_VAT), totals.grossTotal, fonts.normalBold);
     }
 
     GGridRow* lastRow = nullptr;
@@ -112,7 +114,7 @@ void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOption
             lastRow = &row;
         });
     } else {
-        lastRow = &sumRow(text(IDS_PRINT_LESS_PAYMENTS), invoice.totalPaid, fonts.normalBold);
+        lastRow = &sumRow(text(IDS_PRINT_LESS_PAYMENTS), totals.totalPaid, fonts.normalBold);
     }
 
     if (invoice.displayEAOE) {
@@ -122,7 +124,7 @@ void InvoicePage::ComposePage(GPage& page, JobInvoice& invoice, const PageOption
         cell.textColour = terms.colour();
     }
 
-    const OMMoney due = invoice.amountDue();
+    const OMMoney due = totals.amountDue();
     GGridRow& amount = due >= OMMoney()
                            ? sumRow(text(IDS_PRINT_AMOUNT_DUE), due, fonts.normalBold)
                            : sumRow(text(IDS_PRINT_REFUND_DUE), -due, fonts.normalBold);

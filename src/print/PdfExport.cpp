@@ -61,23 +61,10 @@ OMString PdfExport::write(GPage& page, const OMString& stampText, const QString&
             file.cancelWriting();
             return writeError(path, QStringLiteral("the page margins leave no room"));
         }
-        QPainter painter;
-        if (!painter.begin(&writer)) {
+        if (PrintedPage::print(page, stampText, writer, area) < 0) {
             file.cancelWriting();
             return writeError(path, file.errorString());
         }
-        // Lay out at the printable area's true width, so fonts print at their size.
-        page.setPageWidth(area.width() * 72.0 / Resolution);
-        page.recalculate(4);
-        page.layout(area);
-        const int count = page.getPageCount();
-        for (int i = 0; i < count; ++i) {
-            if (i > 0)
-                writer.newPage();
-            page.draw(painter, area, i);
-            Stamp::draw(painter, area, stampText, Stamp::PaperAngle, true);
-        }
-        painter.end();
     }
     if (file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();

@@ -7,6 +7,10 @@
 #include "Stamp.h"
 #include "TextStyles.h"
 
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <algorithm>
+
 PrintedPage::PrintedPage(const TextStyles& styles) : m_styles(styles)
 {
 }
@@ -39,12 +43,41 @@ void PrintedPage::compose(const Job& job, const PageOptions& options)
     });
 }
 
-void PrintedPage::compose(JobInvoice& invoice, const PageOptions& options)
+void PrintedPage::compose(const JobInvoice& invoice, const PageOptions& options)
 {
     stampText = options.stampText;
     Compose(options.pageTitle, [&](GPage& page, const PageFonts& fonts) {
         InvoicePage::ComposePage(page, invoice, options, m_styles, fonts);
     });
+}
+
+int PrintedPage::print(QPagedPaintDevice& device, const QRect& area, int first, int last)
+{
+    return print(m_page, stampText, device, area, first, last);
+}
+
+int PrintedPage::print(GPage& page, const ombrel::OMString& stampText, QPagedPaintDevice& device,
+                       const QRect& area, int first, int last)
+{
+    page.setPageWidth(area.width() * 72.0 / std::max(1, device.logicalDpiX()));
+    page.recalculate(4);
+    page.layout(area);
+    const int count = page.getPageCount();
+    first = std::max(first, 1);
+    last = std::min(last, count);
+    if (first > last)
+        return count;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return -1;
+    for (int number = first; number <= last; ++number) {
+        if (number > first)
+            device.newPage();
+        page.draw(painter, area, number - 1);
+        Stamp::draw(painter, area, stampText, Stamp::PaperAngle, true);
+    }
+    painter.end();
+    return count;
 }
 
 void PrintedPage::drawPage(QPainter& painter, const QRect& rect, int index, bool onPaper)

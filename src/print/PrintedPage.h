@@ -6,10 +6,12 @@
 #include "foundation/OMString.h"
 
 #include <QRect>
+#include <climits>
 #include <functional>
 
 class Job;
 class JobInvoice;
+class QPagedPaintDevice;
 class TextStyles;
 struct PageOptions;
 
@@ -30,8 +32,8 @@ public:
     void Compose(const ombrel::OMString& pageTitle, const BodyComposer& composePage);
     /// Composes an estimate or quote; the options' stamp text becomes the page's.
     void compose(const Job& job, const PageOptions& options);
-    /// Composes an invoice (its totals are worked out again with the VAT flag).
-    void compose(JobInvoice& invoice, const PageOptions& options);
+    /// Composes an invoice with its totals for the options' VAT flag.
+    void compose(const JobInvoice& invoice, const PageOptions& options);
 
     /// Copies the preview fonts from the styles.
     void LoadFonts();
@@ -46,6 +48,18 @@ public:
     /// Draws page `index` into `rect` (device units) and the stamp over it:
     /// at 50 degrees filling the width on paper, at 30 degrees on screen.
     void drawPage(QPainter& painter, const QRect& rect, int index, bool onPaper);
+
+    /**
+     * The print job: lays the page out for `area` of `device` at the device's
+     * resolution, so fonts print at their size, and prints pages `first` to
+     * `last` (numbered from 1, within the pages there are) with the stamp, a
+     * new sheet for each. The page count, or -1 when the device could not be
+     * painted on. PDF export and the printer both print through here.
+     */
+    int print(QPagedPaintDevice& device, const QRect& area, int first = 1, int last = INT_MAX);
+    /// The same loop for a page composed elsewhere.
+    static int print(GPage& page, const ombrel::OMString& stampText, QPagedPaintDevice& device,
+                     const QRect& area, int first = 1, int last = INT_MAX);
 
     ombrel::OMString stampText;
 

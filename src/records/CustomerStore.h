@@ -3,9 +3,9 @@
 class Customer;
 
 /**
- * Where the record writers store the customer of each document they save.
- * The program installs its customer database here at start-up; a process
- * without one (a report, a test) saves documents without storing customers.
+ * Where a document stores its customer each time it is saved, so the customer
+ * gets a number. The program hands its customer database to the document
+ * kinds; a process without one (a report, a test) stores no customers.
  */
 class CustomerStore
 {
@@ -14,8 +14,4 @@ public:
 
     /// Stores `customer`, giving it a number when it has none.
     virtual void StoreCustomer(Customer& customer) = 0;
-
-    static CustomerStore* current();
-    /// Installs `store` (not owned; null for none) and returns the previous one.
-    static CustomerStore* setCurrent(CustomerStore* store);
 };

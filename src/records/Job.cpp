@@ -97,7 +97,6 @@ void Job::readValue(const OMString& section, const OMString& key, const OMString
 
 int Job::write(Archive& archive)
 {
-    storeCustomer(customer);
     if (const int status = writeBase(archive))
         return status;
 

@@ -1,7 +1,6 @@
 #include "JobBase.h"
 
 #include "Customer.h"
-#include "CustomerStore.h"
 #include "fileformat/Archive.h"
 #include "foundation/OMUInt32.h"
 #include "settings/SettingsStore.h"
@@ -172,12 +171,6 @@ uint32_t JobBase::nextNumber(const IntegerSetting& setting, bool advance)
 void JobBase::storeNextNumber(const IntegerSetting& setting, uint32_t number)
 {
     SettingsStore::set(setting, int32_t(number));
-}
-
-void JobBase::storeCustomer(Customer& customer)
-{
-    if (CustomerStore* store = CustomerStore::current())
-        store->StoreCustomer(customer);
 }
 
 void JobBase::writeItem(Archive& archive, const OMString& section, const JobItem& item)

@@ -69,6 +69,4 @@ protected:
     /// The counter `setting` holds; with `advance` it moves on by one.
     static uint32_t nextNumber(const struct IntegerSetting& setting, bool advance);
     static void storeNextNumber(const struct IntegerSetting& setting, uint32_t number);
-    /// Hands the customer to the customer store, if the program has one.
-    static void storeCustomer(class Customer& customer);
 };

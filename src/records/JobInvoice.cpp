@@ -67,7 +67,6 @@ void JobInvoice::readValue(const OMString& section, const OMString& key, const O
 
 int JobInvoice::write(Archive& archive)
 {
-    storeCustomer(customer);
     if (const int status = writeBase(archive))
         return status;
 
@@ -101,10 +100,11 @@ void JobInvoice::setNextNumber(uint32_t number)
     storeNextNumber(SettingKeys::NextInvoiceNo, number);
 }
 
-void JobInvoice::recalculate(bool withVAT)
+InvoiceTotals JobInvoice::totals(bool withVAT) const
 {
-    vatSummary.clear();
-    netTotal = 0;
+    InvoiceTotals t;
+    OMArray<VAT>& vatSummary = t.vatSummary;
+    OMMoney& netTotal = t.netTotal;
     items.forEach([&](const JobItem& item) {
         const OMMoney line = item.lineTotal();
         netTotal += line;
@@ -122,11 +122,20 @@ void JobInvoice::recalculate(bool withVAT)
         }
         vatSummary.insert(insertAt, VAT{item.rate, line});
     });
-    grossTotal = netTotal;
+    t.grossTotal = netTotal;
     for (int i = 0; i < vatSummary.size(); ++i)
-        grossTotal += vatSummary[i].vatAmount();
-    totalPaid = 0;
-    payments.forEach([&](const JobItem& payment) { totalPaid += payment.price; });
+        t.grossTotal += vatSummary[i].vatAmount();
+    payments.forEach([&](const JobItem& payment) { t.totalPaid += payment.price; });
+    return t;
+}
+
+void JobInvoice::recalculate(bool withVAT)
+{
+    InvoiceTotals t = totals(withVAT);
+    vatSummary = std::move(t.vatSummary);
+    netTotal = t.netTotal;
+    grossTotal = t.grossTotal;
+    totalPaid = t.totalPaid;
 }
 
 OMMoney JobInvoice::amountDue() const
@@ -141,7 +150,12 @@ bool JobInvoice::isOverdue() const
 
 bool JobInvoice::isOverdueOn(const OMDate& today) const
 {
-    if (amountDue() <= 0)
+    return isOverdueOn(today, amountDue());
+}
+
+bool JobInvoice::isOverdueOn(const OMDate& today, const OMMoney& due) const
+{
+    if (due <= 0)
         return false;
     const OMDate date = documentDate();
     if (date.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Customer.h"
+#include "InvoiceTotals.h"
 #include "JobBase.h"
 #include "Percentage.h"
 #include "VAT.h"
@@ -26,16 +27,19 @@ public:
     uint32_t getNextNumber(bool advance) override;
     void setNextNumber(uint32_t number) override;
 
-    /// Rebuilds vatSummary, netTotal, grossTotal and totalPaid. Without VAT the
-    /// summary stays empty and the gross equals the net.
+    /// What the lines and payments come to, with or without VAT; changes nothing.
+    InvoiceTotals totals(bool withVAT) const;
+    /// Stores totals(withVAT) in vatSummary, netTotal, grossTotal and totalPaid.
     void recalculate(bool withVAT);
-    /// grossTotal − totalPaid; negative when a refund is due.
+    /// grossTotal − totalPaid of the stored figures; negative when a refund is due.
     ombrel::OMMoney amountDue() const;
     /// Money is still due and the payment period ended before today.
     /// Uses the totals of the last recalculate().
     bool isOverdue() const;
     /// isOverdue() as seen on `today`.
     bool isOverdueOn(const ombrel::OMDate& today) const;
+    /// Whether an invoice owing `amountDue` is overdue on `today`.
+    bool isOverdueOn(const ombrel::OMDate& today, const ombrel::OMMoney& amountDue) const;
 
     Customer customer;
     ombrel::OMString description;

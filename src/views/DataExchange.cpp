@@ -89,6 +89,7 @@ void DataExchange::number(QLineEdit* edit, uint32_t& value)
 void DataExchange::fail(QWidget* field, const char* message)
 {
     m_failed = true;
+    m_failedField = field;
     MessageHook::show(message, MessageHook::Warning, MessageHook::Ok);
     field->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(field))

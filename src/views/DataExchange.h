@@ -28,6 +28,8 @@ public:
     /// A field could not be read: the pass stopped there, the message was shown
     /// and the focus put into the field. Later bindings do nothing.
     bool failed() const { return m_failed; }
+    /// The field that could not be read; null while the pass succeeds.
+    QWidget* failedField() const { return m_failedField; }
 
     void text(QLineEdit* edit, ombrel::OMString& value);
     /// Multi-line text; the record keeps line feeds only.
@@ -46,4 +48,5 @@ private:
 
     Direction m_direction;
     bool m_failed = false;
+    QWidget* m_failedField = nullptr;
 };

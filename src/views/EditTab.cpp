@@ -11,7 +11,7 @@ EditTab::EditTab(unsigned templateId, QWidget* parent) : QWidget(parent), m_temp
 {
 }
 
-void EditTab::OnDocumentUpdate(DocumentView*, int, void*)
+void EditTab::OnDocumentUpdate(DocumentView*, UpdateHint)
 {
 }
 
@@ -25,6 +25,7 @@ bool EditTab::UpdateData(DataExchange::Direction direction)
     m_exchanging = true;
     DoDataExchange(dx);
     m_exchanging = false;
+    m_failedField = dx.failedField();
     return !dx.failed();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataExchange.h"
+#include "documents/UpdateHint.h"
 
 #include <QWidget>
 
@@ -28,11 +29,13 @@ public:
     /// The tab became the visible one.
     virtual void OnActivateTab() {}
     /// Update hints the view passes on (initial update, settings changed).
-    virtual void OnDocumentUpdate(DocumentView* sender, int hint, void* object);
+    virtual void OnDocumentUpdate(DocumentView* sender, UpdateHint hint);
 
     /// Runs this tab's exchange in one direction; false when a field could
     /// not be read (the pass stopped there).
     bool UpdateData(DataExchange::Direction direction);
+    /// The field the last failed pass stopped at; null after a pass that succeeded.
+    QWidget* failedField() const { return m_failedField; }
     /// True while this tab's own pass runs: its controls' change signals are
     /// then the pass filling them, never an edit.
     bool isExchanging() const { return m_exchanging; }
@@ -54,4 +57,5 @@ private:
     TabbedEditView* m_owner = nullptr;
     unsigned m_templateId;
     bool m_exchanging = false;
+    QWidget* m_failedField = nullptr;
 };

@@ -76,7 +76,7 @@ void EditTabPreview::OnActivateTab()
     RefreshPage();
 }
 
-void EditTabPreview::OnDocumentUpdate(DocumentView*, int hint, void*)
+void EditTabPreview::OnDocumentUpdate(DocumentView*, UpdateHint hint)
 {
     if (hint != SettingsChanged)
         return;
@@ -343,17 +343,9 @@ void EditTabPreview::printAll(QPrinter& printer)
     int last = m_lastPage;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         first = printer.fromPage();
-        last = std::min(last, std::max(first, printer.toPage()));
+        last = std::max(first, printer.toPage());
     }
-    QPainter painter;
-    if (first <= last && painter.begin(&printer)) {
-        for (int number = first; number <= last; ++number) {
-            if (number > first)
-                printer.newPage();
-            PrintPage(painter, printer, number);
-        }
-        painter.end();
-    }
+    m_printed.print(printer, m_printArea, first, last);
     EndPrinting();
 }
 

@@ -31,7 +31,7 @@ public:
     void Compose();
 
     void OnActivateTab() override;
-    void OnDocumentUpdate(DocumentView* sender, int hint, void* object) override;
+    void OnDocumentUpdate(DocumentView* sender, UpdateHint hint) override;
 
     /// Printing, in the order a print job calls them.
     bool PreparePrinting();

@@ -49,7 +49,7 @@ bool JobInvoiceEditView::DoDataExchange(bool save)
 
 void JobInvoiceEditView::setOverdueStamp()
 {
-    m_overdueStamp = InvoicePage::stampText(invoice());
+    m_overdueStamp = InvoicePage::stampText(invoice(), vatFlag());
     m_preview.setStampText(m_overdueStamp);
 }
 

@@ -75,9 +75,15 @@ bool TabbedEditView::DoDataExchange(bool save)
             continue;
         }
         // A field that cannot be read ends the pass: later tabs keep their
-        // values and the record is not updated.
-        if (!tab->UpdateData(direction))
+        // values and the record is not updated. Its tab comes forward so the
+        // field the message names has the focus.
+        if (!tab->UpdateData(direction)) {
+            if (i != m_currentIndex)
+                showTab(i);
+            if (QWidget* field = tab->failedField())
+                field->setFocus(Qt::OtherFocusReason);
             return false;
+        }
     }
     m_created = true;
     return true;
@@ -94,7 +100,7 @@ bool TabbedEditView::UpdateData(bool save)
 void TabbedEditView::OnInitialUpdate()
 {
     UpdateData(false);
-    OnUpdate(nullptr, InitialUpdate, nullptr);
+    OnUpdate(nullptr, InitialUpdate);
     if (m_currentTab) {
         layoutTabs();
         m_currentTab->OnActivateTab();
@@ -103,33 +109,45 @@ void TabbedEditView::OnInitialUpdate()
     }
 }
 
-void TabbedEditView::OnUpdate(DocumentView* sender, int hint, void* object)
+void TabbedEditView::OnUpdate(DocumentView* sender, UpdateHint hint)
 {
     switch (hint) {
     case DocumentOpened:
         break;
     case BeforeSave:
-        UpdateData(true);
+        OnBeforeSave();
         break;
     case AfterSave:
         UpdateData(false);
         break;
     default:
         for (int i = 0; i < m_tabs.size(); ++i)
-            m_tabs[i]->OnDocumentUpdate(sender, hint, object);
+            m_tabs[i]->OnDocumentUpdate(sender, hint);
     }
+}
+
+bool TabbedEditView::OnBeforeSave()
+{
+    return UpdateData(true);
 }
 
 void TabbedEditView::SelectTab(int index)
 {
     if (index < 0 || index >= m_tabs.size() || index == m_currentIndex)
         return;
-    if (m_currentTab) {
-        // The switch goes ahead even when a field could not be read; the
-        // next pass tries again with the controls as they stand.
+    // The switch goes ahead even when a field could not be read; the next
+    // pass tries again with the controls as they stand.
+    if (m_currentTab)
         UpdateData(true);
+    showTab(index);
+}
+
+void TabbedEditView::showTab(int index)
+{
+    if (index == m_currentIndex)
+        return;
+    if (m_currentTab)
         m_currentTab->hide();
-    }
     m_currentTab = m_tabs[index];
     m_currentIndex = index;
     m_strip->setCurrentIndex(index);

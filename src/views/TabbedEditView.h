@@ -54,7 +54,10 @@ public:
     /// Called once the derived view has added its tabs: the first load pass,
     /// the initial update hint, and the first tab shown.
     void OnInitialUpdate() override;
-    void OnUpdate(DocumentView* sender, int hint, void* object) override;
+    void OnUpdate(DocumentView* sender, UpdateHint hint) override;
+    /// The save pass before a save; false (the field shown, the message
+    /// given once) when a field cannot be read.
+    bool OnBeforeSave() override;
 
     /// The tab that composes and prints the page; null for a view without one.
     virtual EditTabPreview* previewTab() { return nullptr; }
@@ -86,6 +89,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// Shows tab `index` without a pass.
+    void showTab(int index);
     void layoutTabs();
     void sendToFocus(const char* method);
 

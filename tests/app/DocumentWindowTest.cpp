@@ -24,7 +24,7 @@ class RecordingView : public QWidget, public DocumentView
 {
 public:
     explicit RecordingView(std::vector<int>* log) : m_log(log) {}
-    void OnUpdate(DocumentView*, int hint, void*) override { m_log->push_back(hint); }
+    void OnUpdate(DocumentView*, UpdateHint hint) override { m_log->push_back(hint); }
 
 private:
     std::vector<int>* m_log;

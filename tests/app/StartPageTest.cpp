@@ -68,7 +68,7 @@ TEST(StartPageViewInput, HoverFollowsThePointerEdgesIncludedAndTheClickRunsThatB
 {
     StartPageView view;
     view.resize(1000, 800);
-    view.OnUpdate(nullptr, InitialUpdate, nullptr);
+    view.OnUpdate(nullptr, InitialUpdate);
     ASSERT_EQ(view.layoutFigures().buttonWidth, 300);
     std::vector<int> clicked;
     QObject::connect(&view, &StartPageView::actionRequested,

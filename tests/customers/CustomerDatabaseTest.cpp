@@ -199,16 +199,6 @@ TEST_F(CustomerDatabaseTest, WithoutALocationNothingIsWritten)
     EXPECT_FALSE(QFile::exists(m_path));
 }
 
-TEST_F(CustomerDatabaseTest, InstalledDatabaseIsTheCustomerStore)
-{
-    {
-        CustomerDatabase db;
-        db.install();
-        EXPECT_EQ(CustomerStore::current(), &db);
-    }
-    EXPECT_EQ(CustomerStore::current(), nullptr);
-}
-
 // ---- failures leave the old file --------------------------------------------
 
 TEST_F(CustomerDatabaseTest, AFullDiskLeavesTheOldFile)

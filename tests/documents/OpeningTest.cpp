@@ -4,7 +4,10 @@
 #include "documents/JobEstimateDoc.h"
 #include "documents/JobInvoiceDoc.h"
 #include "documents/UpdateHint.h"
+#include "fileformat/Archive.h"
 #include "fileformat/TextFile.h"
+#include "records/CustomerStore.h"
+#include "records/JobEstimate.h"
 #include "settings/SettingsStore.h"
 
 using namespace ombrel;
@@ -14,7 +17,7 @@ namespace {
 class RecordingView : public DocumentView
 {
 public:
-    void OnUpdate(DocumentView*, int hint, void*) override { hints.push_back(hint); }
+    void OnUpdate(DocumentView*, UpdateHint hint) override { hints.push_back(hint); }
     std::vector<int> hints;
 };
 
@@ -63,6 +66,37 @@ TEST_F(Opening, RefusesMissingPathsAndFilesOfAnotherKind)
         EXPECT_TRUE(t->documents().empty());
 }
 
+TEST_F(Opening, SavedDocumentsStoreTheirCustomerInTheStoreTheyWereGiven)
+{
+    struct Numbering : CustomerStore
+    {
+        void StoreCustomer(Customer& customer) override
+        {
+            stored.push_back(customer.surname.str());
+            customer.custno = 77;
+        }
+        std::vector<std::string> stored;
+    } store;
+    DocumentTemplates withStore;
+    withStore.registerJobTemplates(&store);
+    for (const auto& kind : withStore.all()) {
+        auto document = kind->createDocument();
+        auto* job = static_cast<JobBaseDoc*>(document.get());
+        ASSERT_TRUE(job->OnNewDocument());
+        Archive archive = Archive::forWriting();
+        ASSERT_TRUE(job->Serialize(archive));
+        EXPECT_TRUE(archive.data().contains("\ncustno=77\n")) << kind->extension().toStdString();
+    }
+    EXPECT_EQ(store.stored.size(), 3u);
+
+    // Writing a record alone stores nothing anywhere.
+    JobEstimate estimate;
+    Archive archive = Archive::forWriting();
+    estimate.write(archive);
+    EXPECT_TRUE(archive.data().contains("\ncustno=0\n"));
+    EXPECT_EQ(store.stored.size(), 3u);
+}
+
 TEST_F(Opening, OpensTheExamplesAndTellsTheViews)
 {
     const QString examples = qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR") + "/examples/";
@@ -78,7 +112,7 @@ TEST_F(Opening, OpensTheExamplesAndTellsTheViews)
 
     RecordingView view;
     doc->addView(&view);
-    templates.UpdateAllDocumentViews(nullptr, SettingsChanged, nullptr);
+    templates.UpdateAllDocumentViews(nullptr, SettingsChanged);
     EXPECT_EQ(view.hints, std::vector<int>{SettingsChanged});
     estimate->setModified(true);
     ASSERT_TRUE(estimate->FileSaveAs(path("copy.vle")));

@@ -56,10 +56,41 @@ TEST(AtomicSave, AFailedSaveReportsAndChangesNothing)
     ASSERT_TRUE(QDir(dir.path()).mkdir("taken.vle"));
     EXPECT_FALSE(doc.OnSaveDocument(dir.filePath("taken.vle")));
     EXPECT_FALSE(doc.OnSaveDocument(dir.filePath("missing/job.vle")));
-    EXPECT_EQ(capture.texts, (std::vector<std::string>{"File save error.", "File save error."}));
+    // The program's own text, then the reason the system gave.
+    ASSERT_EQ(capture.texts.size(), 2u);
+    for (const std::string& text : capture.texts) {
+        EXPECT_EQ(text.rfind("File save error.\n\n", 0), 0u) << text;
+        EXPECT_GT(text.size(), std::string("File save error.\n\n").size() + 3) << text;
+    }
     EXPECT_TRUE(QFileInfo(dir.filePath("taken.vle")).isDir());
     EXPECT_TRUE(doc.isModified());
     EXPECT_TRUE(doc.path().isEmpty());
     // Nothing reached the disk, so closing still gives the number back.
     EXPECT_TRUE(doc.numberTaken());
+}
+
+TEST(AtomicSave, FilesBeyondTheSizeCapAreRefusedUnread)
+{
+    QTemporaryDir dir;
+    const QString big = dir.filePath(QStringLiteral("big.vle"));
+    {
+        QFile file(big);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(TextFile::MaxSize + 1));
+    }
+    QByteArray bytes("untouched");
+    QString error;
+    EXPECT_FALSE(TextFile::load(big, bytes, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("larger than 64 MB"))) << error.toStdString();
+    EXPECT_EQ(bytes, "untouched");
+
+    MessageCapture capture;
+    JobEstimateDoc doc;
+    EXPECT_FALSE(doc.OnOpenDocument(big));
+    ASSERT_EQ(capture.texts.size(), 1u);
+    EXPECT_NE(capture.texts[0].find("larger than 64 MB"), std::string::npos) << capture.texts[0];
+
+    // A device without end is read only up to the cap.
+    EXPECT_FALSE(TextFile::load(QStringLiteral("/dev/zero"), bytes, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("larger than 64 MB"))) << error.toStdString();
 }

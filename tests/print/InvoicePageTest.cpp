@@ -69,13 +69,13 @@ TEST_F(InvoicePageTest, WithVATRatesInRateOrder)
     EXPECT_EQ(cell(table, 3, 4), "200.00");
 
     EXPECT_EQ(column(table, 2).at(4), "SUBTOTAL");
-    EXPECT_EQ(cell(table, 4, 4), invoice.netTotal.toString().str());
+    EXPECT_EQ(cell(table, 4, 4), invoice.totals(true).netTotal.toString().str());
     EXPECT_EQ(cell(table, 5, 2), "VAT at 5%");
     EXPECT_EQ(cell(table, 5, 4), "5.00");
     EXPECT_EQ(cell(table, 6, 2), "VAT at 17.5%");
     EXPECT_EQ(cell(table, 6, 4), "210.00");
     EXPECT_EQ(cell(table, 7, 2), "Total including VAT");
-    EXPECT_EQ(cell(table, 7, 4), invoice.grossTotal.toString().str());
+    EXPECT_EQ(cell(table, 7, 4), invoice.totals(true).grossTotal.toString().str());
     for (int r = 4; r < table.rowCount(); ++r)
         EXPECT_EQ(table.row(r).cellAt(2)->columnSpan, 2) << r;
 
@@ -120,7 +120,7 @@ TEST_F(InvoicePageTest, PaymentDetailsReplaceTheSumRow)
     EXPECT_EQ(cell(table, first + 1, 0), "E & OE");
     EXPECT_EQ(table.cellFont({}, first + 1, 0), styles.font(StyleTerms));
     EXPECT_EQ(findRow(table, 2, "Less Payments Received"), -1);
-    EXPECT_EQ(cell(table, first + 2, 3), invoice.amountDue().toString().str());
+    EXPECT_EQ(cell(table, first + 2, 3), invoice.totals(false).amountDue().toString().str());
 
     // Without the switch the payments are summed.
     const GGrid& summed = *compose(invoice, false, false);
@@ -167,18 +167,26 @@ TEST_F(InvoicePageTest, OverdueInvoicesCarryTheStamp)
     invoice.date = OMDate::today();
     invoice.date += -60;
     invoice.recalculate(false);
-    EXPECT_EQ(InvoicePage::stampText(invoice), "OVERDUE");
+    EXPECT_EQ(InvoicePage::stampText(invoice, false), "OVERDUE");
     invoice.payments.add(payment("All", invoice.grossTotal.value(), OMDate()));
     invoice.recalculate(false);
-    EXPECT_EQ(InvoicePage::stampText(invoice), "");
+    EXPECT_EQ(InvoicePage::stampText(invoice, false), "");
 }
 
-TEST_F(InvoicePageTest, ComposingWorksTheTotalsOutWithTheViewsVATFlag)
+TEST_F(InvoicePageTest, ComposingPrintsTheViewsVATFiguresAndChangesNoStoredFigure)
 {
     JobInvoice invoice = twoRates();
     invoice.recalculate(false);
-    compose(invoice, true);
-    EXPECT_EQ(invoice.vatSummary.size(), 2);
-    compose(invoice, false);
+    const OMMoney storedGross = invoice.grossTotal;
+    const GGrid& withVAT = *compose(invoice, true);
+    EXPECT_EQ(cell(withVAT, 7, 4), invoice.totals(true).grossTotal.toString().str());
+    EXPECT_NE(invoice.totals(true).grossTotal, storedGross);
     EXPECT_TRUE(invoice.vatSummary.isEmpty());
+    EXPECT_EQ(invoice.grossTotal, storedGross);
+
+    invoice.recalculate(true);
+    const GGrid& without = *compose(invoice, false);
+    EXPECT_EQ(findRow(without, 2, "Total including VAT"), -1);
+    EXPECT_EQ(invoice.vatSummary.size(), 2);
+    EXPECT_EQ(invoice.grossTotal, invoice.totals(true).grossTotal);
 }

@@ -64,7 +64,7 @@ int main(int argc, char** argv)
     invoiceOptions.vat = true;
     invoiceOptions.showPaymentDetails = true;
     invoiceOptions.pageTitle = StringTable::text(IDS_TITLE_INVOICE);
-    invoiceOptions.stampText = InvoicePage::stampText(invoice);
+    invoiceOptions.stampText = InvoicePage::stampText(invoice, true);
     printed.compose(invoice, invoiceOptions);
     ok = report(PdfExport::write(printed, out.filePath("invoice.pdf"))) && ok;
 

@@ -190,7 +190,7 @@ TEST_F(DocumentViews, ChangingAStyleRestylesAnOpenPreview)
     TextStyle normal = styles.style(StyleNormal);
     normal.font.setSize(before + 6);
     styles.SetStyle(StyleNormal, normal);
-    templates.UpdateAllDocumentViews(nullptr, SettingsChanged, nullptr);
+    templates.UpdateAllDocumentViews(nullptr, SettingsChanged);
     EXPECT_EQ(view->preview().printed().fonts().normal.size(), before + 6);
 }
 

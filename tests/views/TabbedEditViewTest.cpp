@@ -5,8 +5,10 @@
 #include "views/EditTab.h"
 #include "views/TabStrip.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -21,7 +23,7 @@ public:
         watchEdit(text);
     }
     void OnActivateTab() override { ++activations; }
-    void OnDocumentUpdate(DocumentView*, int hint, void*) override { hints.push_back(hint); }
+    void OnDocumentUpdate(DocumentView*, UpdateHint hint) override { hints.push_back(hint); }
 
     QLineEdit* text;
     QLineEdit* number;
@@ -165,4 +167,27 @@ TEST_F(TabbedView, EnterAndEscapeDoNothingInATab)
     EXPECT_TRUE(view->isVisible());
     EXPECT_TRUE(view->tabs[0].isVisible());
     EXPECT_EQ(view->tabs[0].text->text(), "loaded");
+}
+
+TEST_F(TabbedView, AFieldThatCannotBeReadStopsTheSaveWithItsTabForward)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("job.vle"));
+    view->tabs[0].text->setText("typed");
+    view->tabs[2].number->setText("abc");
+    ASSERT_EQ(view->currentIndex(), 0);
+
+    EXPECT_FALSE(doc.FileSaveAs(path));
+    EXPECT_FALSE(QFile::exists(path)) << "nothing is written";
+    EXPECT_EQ(messages, std::vector<std::string>{"Please enter an integer."});
+    EXPECT_EQ(view->currentIndex(), 2);
+    EXPECT_EQ(view->window()->focusWidget(), view->tabs[2].number);
+    // What was typed stays on screen for the user to mend.
+    EXPECT_EQ(view->tabs[2].number->text(), "abc");
+    EXPECT_EQ(view->tabs[0].text->text(), "typed");
+
+    view->tabs[2].number->setText("3");
+    EXPECT_TRUE(doc.FileSaveAs(path));
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(messages.size(), 1u);
 }
