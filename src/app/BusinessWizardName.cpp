@@ -13,7 +13,7 @@ BusinessWizardName::BusinessWizardName(QWidget* parent)
           parent),
       m_name(new QLineEdit(this))
 {
-    addField(tr("Business &Name:"), m_name);
+    addField(tr("Business Na&me:"), m_name); // Alt+N is Next
     connect(m_name, &QLineEdit::textEdited, this, [this] { SetModified(); });
 }
 

@@ -516,7 +516,7 @@ void VorlaneApp::OnOptions()
 {
     emit optionsRequested();
     OptionsWizard sheet(
-        m_styles, [this] { UpdateAllDocumentViews(nullptr, SettingsChanged, nullptr); },
+        m_styles, [this] { UpdateAllDocumentViews(nullptr, SettingsChanged); },
         m_mainFrame.get());
     m_dialogs->runSettingsDialog(sheet);
 }
@@ -524,7 +524,7 @@ void VorlaneApp::OnOptions()
 void VorlaneApp::OnBusinessInformation()
 {
     emit businessInformationRequested();
-    BusinessWizard wizard([this] { UpdateAllDocumentViews(nullptr, SettingsChanged, nullptr); },
+    BusinessWizard wizard([this] { UpdateAllDocumentViews(nullptr, SettingsChanged); },
                           m_mainFrame.get());
     m_dialogs->runSettingsDialog(wizard);
 }
