@@ -21,7 +21,7 @@ public:
      */
     static bool save(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
-    /// "The file PATH is invalid.", and why when the file is there but could
-    /// not be read (too large, permission denied).
-    static QString invalidFileMessage(const QString& path, const QString& reason);
+    /// "The file PATH is invalid." and why: not found, not a file, or
+    /// `reason` (too large, permission denied) for a file that is there.
+    static QString invalidFileMessage(const QString& path, const QString& reason = {});
 };
