@@ -63,6 +63,11 @@ QString CommandDialogs::savePath(QWidget* parent, const QString& filter, const Q
     return dialog.selectedFiles().constFirst();
 }
 
+int CommandDialogs::runSettingsDialog(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
 int CommandDialogs::chooseNewKind(QWidget* parent, const QStringList& kinds)
 {
     NewDocumentDialog dialog(kinds, parent);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 /**
@@ -34,4 +35,6 @@ public:
     virtual QString savePath(QWidget* parent, const QString& filter, const QString& suggested);
     /// The index in `kinds` chosen for File New; -1 when cancelled.
     virtual int chooseNewKind(QWidget* parent, const QStringList& kinds);
+    /// Runs the options sheet or the business wizard modally; its result code.
+    virtual int runSettingsDialog(QDialog& dialog);
 };

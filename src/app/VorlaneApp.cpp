@@ -1,6 +1,7 @@
 #include "VorlaneApp.h"
 
 #include "AboutDialog.h"
+#include "BusinessWizard.h"
 #include "CChildFrame.h"
 #include "CMainFrame.h"
 #include "CommandActions.h"
@@ -11,6 +12,7 @@
 #include "HelpWindow.h"
 #include "InstanceChannel.h"
 #include "MenuBarBuilder.h"
+#include "OptionsWizard.h"
 #include "RecentFileList.h"
 #include "SplashScreen.h"
 #include "StartPageDoc.h"
@@ -538,14 +540,19 @@ void VorlaneApp::OnLogoLayout(int layout)
 
 void VorlaneApp::OnOptions()
 {
-    // options sheet: run it modally here
     emit optionsRequested();
+    OptionsWizard sheet(
+        m_styles, [this] { UpdateAllDocumentViews(nullptr, SettingsChanged); },
+        m_mainFrame.get());
+    m_dialogs->runSettingsDialog(sheet);
 }
 
 void VorlaneApp::OnBusinessInformation()
 {
-    // business information wizard: run it modally here
     emit businessInformationRequested();
+    BusinessWizard wizard([this] { UpdateAllDocumentViews(nullptr, SettingsChanged); },
+                          m_mainFrame.get());
+    m_dialogs->runSettingsDialog(wizard);
 }
 
 void VorlaneApp::OnHelp()

@@ -39,6 +39,10 @@ const std::unordered_map<int, const char*>& table()
         {IDS_TITLE_ESTIMATE, "ESTIMATE"},
         {IDS_TITLE_INVOICE, "INVOICE"},
         {IDS_PROPRIETOR, "Proprietor"},
+        {IDS_OPTIONS_CAPTION, "Options"},
+        {IDS_WIZARD_WELCOME_TITLE, "<b>Welcome to the Vorlane Business Information Wizard</b><p>"},
+        {IDS_WIZARD_WELCOME_TEXT, "The following pages will prompt you to input information about "
+                                  "your business so that Vorlane can function correctly."},
         {IDS_PARTNERS, "Partners"},
         {IDS_DIRECTORS, "Directors"},
         {IDS_VALIDITY_ESTIMATE, "Validity of estimate (days)"},
