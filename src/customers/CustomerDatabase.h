@@ -6,6 +6,7 @@
 #include "records/CustomerStore.h"
 
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
 #include <unordered_map>
 
@@ -38,7 +39,8 @@ public:
 
     /// Reads the file named by "options"/"CustomerDatabase", which is set to
     /// defaultPath() first when empty. A missing or unreadable file gives an
-    /// empty database.
+    /// empty database; a path naming anything but a plain file (a device, a
+    /// pipe, a folder) is refused with a message and never opened.
     void LoadCustomerDatabase();
     /// Writes every customer to the file of "options"/"CustomerDatabase"
     /// (nothing when that is empty), after taking in another copy's changes.
@@ -80,7 +82,11 @@ private:
     static DiskState stateOf(bool exists, const QByteArray& bytes);
     void replaceAll(std::vector<Customer>&& customers);
     /// Reads the file under the caller's lock and merges it when it changed.
-    void takeIn(const ombrel::OMString& path);
+    /// False when it is there but cannot be read: it must not be rewritten.
+    bool takeIn(const ombrel::OMString& path);
+    /// Whether `path` names a plain file or nothing; says why not otherwise.
+    static bool usable(const ombrel::OMString& path);
+    static void refuse(const ombrel::OMString& path, const QString& reason);
     void merge(std::vector<Customer>&& disk, uint32_t diskHighest);
     bool writeLocked(const ombrel::OMString& path);
     void apply(Customer& customer);

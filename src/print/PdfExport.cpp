@@ -5,9 +5,9 @@
 #include "Stamp.h"
 #include "layout/GPage.h"
 
+#include "fileformat/TextFile.h"
 #include "resources/StringTable.h"
 
-#include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -43,9 +43,8 @@ OMString PdfExport::write(GPage& page, const OMString& stampText, const QString&
                           const QPageSize& pageSize)
 {
     // A device or a pipe in the way would be replaced by a plain file.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile())
-        return writeError(path, QStringLiteral("it is not a plain file"));
+    if (const QString reason = TextFile::notPlainFileReason(path, true); !reason.isEmpty())
+        return writeError(path, reason);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return writeError(path, file.errorString());
@@ -66,7 +65,10 @@ OMString PdfExport::write(GPage& page, const OMString& stampText, const QString&
             return writeError(path, file.errorString());
         }
     }
-    if (file.error() != QFileDevice::NoError) {
+    // The tail of the PDF is still in the file's buffer: written out only by
+    // commit(), whose own flush does not stop the rename when it fails (a
+    // full disk would leave a truncated PDF in place of the old one).
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return writeError(path, reason);

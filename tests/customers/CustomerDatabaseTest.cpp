@@ -1,6 +1,8 @@
 #include "CustomerTestSupport.h"
 
 #include "customers/CustomerFile.h"
+#include "fileformat/TextFile.h"
+#include "support/MessageCapture.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <QProcess>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <vector>
 
 using namespace ombrel;
@@ -388,4 +391,81 @@ TEST_F(CustomerDatabaseTest, ALiveCopysLockIsWaitedForHoweverOld)
     held.unlock();
     EXPECT_TRUE(db.SaveCustomerDatabase());
     EXPECT_TRUE(readFile().contains("surname=Copy\n"));
+}
+
+// ---- paths and leftovers ------------------------------------------------------
+
+TEST_F(CustomerDatabaseTest, APathThatIsNoPlainFileIsNeverOpenedNorReplaced)
+{
+    const QString pipe = m_dir.filePath(QStringLiteral("pipe.vlc"));
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const QString link = m_dir.filePath(QStringLiteral("link.vlc"));
+    ASSERT_TRUE(QFile::link(pipe, link));
+    const QString folder = m_dir.filePath(QStringLiteral("folder.vlc"));
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.vlc")));
+    // Past the size the program reads: refused too, and not written over.
+    const QString large = m_dir.filePath(QStringLiteral("large.vlc"));
+    {
+        QFile file(large);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(TextFile::MaxSize + 1));
+    }
+    const std::pair<QString, const char*> cases[] = {
+        {pipe, "it is not a plain file"},
+        {link, "it is not a plain file"},
+        {folder, "it is a folder"},
+        {large, "larger than 64 MB"},
+    };
+    for (const auto& [path, reason] : cases) {
+        SCOPED_TRACE(path.toStdString());
+        SettingsStore::set(SettingKeys::CustomerDatabase, OMString::fromQString(path));
+        struct stat before = {};
+        ASSERT_EQ(stat(path.toLocal8Bit().constData(), &before), 0);
+        MessageCapture messages;
+        CustomerDatabase db;
+        db.LoadCustomerDatabase();
+        Customer c = customer("New", "Person");
+        db.StoreCustomer(c);
+        EXPECT_FALSE(db.SaveCustomerDatabase());
+
+        EXPECT_EQ(db.customers().size(), 1) << "the change stays in memory";
+        ASSERT_FALSE(messages.texts.empty());
+        EXPECT_NE(messages.texts.front().find(reason), std::string::npos)
+            << messages.texts.front();
+        struct stat after = {};
+        ASSERT_EQ(stat(path.toLocal8Bit().constData(), &after), 0);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_size, before.st_size);
+        EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".lock")));
+    }
+}
+
+TEST_F(CustomerDatabaseTest, TemporaryFilesOfAnInterruptedSaveGoWithTheNextWrite)
+{
+    QDir dir(m_dir.path());
+    const auto touch = [&](const QString& name) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    };
+    for (const char* name : {"Vorlane.vlc.aBcDeF", "Vorlane.vlc.QwErTy", "Vorlane.vlc.aBcDe",
+                             "Vorlane.vlc.aBcDeFg", "Vorlane.vlc.aBc1eF", "Other.vlc.aBcDeF",
+                             "Vorlane.vlcXaBcDeF", "kept"})
+        touch(QString::fromLatin1(name));
+    ASSERT_TRUE(dir.mkdir(QStringLiteral("Vorlane.vlc.FoLdEr")));
+    ASSERT_TRUE(dir.mkdir(QStringLiteral("sub")));
+    touch(QStringLiteral("sub/Vorlane.vlc.aBcDeF"));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("kept")),
+                            dir.filePath(QStringLiteral("Vorlane.vlc.LiNkEd"))));
+
+    CustomerDatabase db;
+    db.LoadCustomerDatabase();
+    Customer c = customer("New", "Person");
+    db.StoreCustomer(c);
+
+    EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+              QStringList({"Other.vlc.aBcDeF", "Vorlane.vlc", "Vorlane.vlc.FoLdEr",
+                           "Vorlane.vlc.LiNkEd", "Vorlane.vlc.aBc1eF", "Vorlane.vlc.aBcDe",
+                           "Vorlane.vlc.aBcDeFg", "Vorlane.vlcXaBcDeF", "kept", "sub"}));
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("sub/Vorlane.vlc.aBcDeF"))));
 }
