@@ -96,6 +96,8 @@ QString exportPdf(const PdfExportCommand::Request& request)
     return PdfExport::write(printed, request.output).toQString();
 }
 
+} // namespace
+
 QString PdfExportCommand::run(const Request& request)
 {
     return shownOnTerminal(exportPdf(request), request);

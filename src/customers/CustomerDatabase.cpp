@@ -75,8 +75,8 @@ CustomerDatabase::DiskState CustomerDatabase::stateOf(bool exists, const QByteAr
 void CustomerDatabase::replaceAll(std::vector<Customer>&& customers)
 {
     m_customers.clear();
-    for (const Customer& c : customers)
-        m_customers.add(c);
+    for (Customer& c : customers)
+        m_customers.add(std::move(c));
     customers.clear();
 }
 

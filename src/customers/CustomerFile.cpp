@@ -4,6 +4,7 @@
 #include "foundation/OMUInt32.h"
 
 #include <charconv>
+#include <cstring>
 #include <limits>
 #include <string_view>
 #include <unordered_set>
@@ -32,9 +33,31 @@ std::string_view trimmed(std::string_view line)
 OMString unescaped(std::string_view text)
 {
     std::string value(text);
-    for (size_t at = value.find('|'); at != std::string::npos; at = value.find('|', at + 1))
-        value[at] = '\n';
+    char* const begin = value.data();
+    char* const end = begin + value.size();
+    for (char* at = begin; (at = static_cast<char*>(std::memchr(at, '|', size_t(end - at))));)
+        *at++ = '\n';
     return OMString(std::move(value));
+}
+
+// OMUInt32::fromText of the unescaped text; plain digits, as every file the
+// program writes holds, are read in place.
+uint32_t numberOf(std::string_view text)
+{
+    if (!text.empty() && text.size() <= 9) {
+        uint32_t value = 0;
+        bool digits = true;
+        for (const char c : text) {
+            if (c < '0' || c > '9') {
+                digits = false;
+                break;
+            }
+            value = value * 10 + uint32_t(c - '0');
+        }
+        if (digits)
+            return value;
+    }
+    return OMUInt32::fromText(unescaped(text));
 }
 
 OMString* fieldNamed(Customer& c, std::string_view name)
@@ -115,14 +138,16 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
         }
     };
 
-    const std::string_view all(text.constData(), size_t(text.size()));
+    // One pass over the bytes: each line is a view into `text` until a value
+    // is kept, and only a kept value is copied.
+    const char* pos = text.constData();
+    const char* const all = pos + text.size();
     contents.customers.reserve(size_t(text.count('[')));
-    size_t pos = 0;
-    while (pos < all.size()) {
-        size_t end = all.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = all.size();
-        std::string_view line = all.substr(pos, end - pos);
+    while (pos < all) {
+        const char* end = static_cast<const char*>(std::memchr(pos, '\n', size_t(all - pos)));
+        if (!end)
+            end = all;
+        std::string_view line(pos, size_t(end - pos));
         pos = end + 1;
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
@@ -134,7 +159,7 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
             flush();
             const size_t close = line.find(']');
             if (close != std::string_view::npos) {
-                working.custno = OMUInt32::fromText(unescaped(line.substr(1, close - 1)));
+                working.custno = numberOf(line.substr(1, close - 1));
                 contents.highest = std::max(contents.highest, working.custno);
             }
             continue;
@@ -154,7 +179,7 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
             *field = unescaped(line.substr(eq + 1));
             ++fields;
         } else if (name == "custno") {
-            working.custno = OMUInt32::fromText(unescaped(line.substr(eq + 1)));
+            working.custno = numberOf(line.substr(eq + 1));
             ++fields;
         }
     }

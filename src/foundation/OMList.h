@@ -43,6 +43,16 @@ public:
         }
         ++m_modCount;
     }
+    void add(T&& item)
+    {
+        std::lock_guard lock(m_mutex);
+        try {
+            m_items.push_back(std::move(item));
+        } catch (const std::bad_alloc&) {
+            throw OMMemoryException("out of memory adding to a list");
+        }
+        ++m_modCount;
+    }
     void clear()
     {
         std::lock_guard lock(m_mutex);
