@@ -72,12 +72,9 @@ CustomerDatabase::DiskState CustomerDatabase::stateOf(bool exists, const QByteAr
     return {true, bytes.size(), qHash(QByteArrayView(bytes), 0)};
 }
 
-void CustomerDatabase::replaceAll(std::vector<Customer>&& customers)
+void CustomerDatabase::replaceAll(std::list<Customer>&& customers)
 {
-    m_customers.clear();
-    for (Customer& c : customers)
-        m_customers.add(std::move(c));
-    customers.clear();
+    m_customers.assign(std::move(customers));
 }
 
 void CustomerDatabase::LoadCustomerDatabase()
@@ -180,31 +177,31 @@ bool CustomerDatabase::takeIn(const OMString& path)
     return true;
 }
 
-void CustomerDatabase::merge(std::vector<Customer>&& disk, uint32_t diskHighest)
+void CustomerDatabase::merge(std::list<Customer>&& disk, uint32_t diskHighest)
 {
     // The file's customers stay as they are, in its order: other copies and
     // their documents rely on them. Ours follow: those the file lacks are
     // appended, our unwritten edits replace the file's version, and a customer
     // we added whose number the file meanwhile gave to someone else moves to a
     // fresh number.
-    std::unordered_map<uint32_t, size_t> index;
+    std::unordered_map<uint32_t, Customer*> index;
     index.reserve(disk.size());
-    for (size_t i = 0; i < disk.size(); ++i)
-        index.emplace(disk[i].custno, i);
+    for (Customer& c : disk)
+        index.emplace(c.custno, &c);
     m_highest = std::max(m_highest, diskHighest);
 
     std::vector<Customer> clashing;
     m_customers.forEach([&](const Customer& c) {
         const auto onDisk = index.find(c.custno);
         if (onDisk == index.end()) {
-            index.emplace(c.custno, disk.size());
             disk.push_back(c);
+            index.emplace(c.custno, &disk.back());
             return;
         }
         const auto pending = m_pending.find(c.custno);
         if (pending == m_pending.end())
             return;
-        Customer& theirs = disk[onDisk->second];
+        Customer& theirs = *onDisk->second;
         if (pending->second == Change::Updated || sameDetails(theirs, c))
             theirs = c;
         else

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <list>
 #include <unordered_map>
 
 /**
@@ -80,14 +81,14 @@ private:
     enum class Change { Added, Updated };
 
     static DiskState stateOf(bool exists, const QByteArray& bytes);
-    void replaceAll(std::vector<Customer>&& customers);
+    void replaceAll(std::list<Customer>&& customers);
     /// Reads the file under the caller's lock and merges it when it changed.
     /// False when it is there but cannot be read: it must not be rewritten.
     bool takeIn(const ombrel::OMString& path);
     /// Whether `path` names a plain file or nothing; says why not otherwise.
     static bool usable(const ombrel::OMString& path);
     static void refuse(const ombrel::OMString& path, const QString& reason);
-    void merge(std::vector<Customer>&& disk, uint32_t diskHighest);
+    void merge(std::list<Customer>&& disk, uint32_t diskHighest);
     bool writeLocked(const ombrel::OMString& path);
     void apply(Customer& customer);
     uint32_t nextNumber();

@@ -53,6 +53,14 @@ public:
         }
         ++m_modCount;
     }
+    /// Replaces the elements with `items`, taken over without copying.
+    void assign(std::list<T>&& items)
+    {
+        std::lock_guard lock(m_mutex);
+        m_items.swap(items);
+        ++m_modCount;
+        items.clear();
+    }
     void clear()
     {
         std::lock_guard lock(m_mutex);

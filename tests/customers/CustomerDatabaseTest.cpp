@@ -18,6 +18,11 @@ using namespace ombrel;
 
 namespace {
 
+const Customer& at(const CustomerFile::Contents& read, size_t i)
+{
+    return *std::next(read.customers.begin(), std::ptrdiff_t(i));
+}
+
 std::vector<uint32_t> numbers(const CustomerDatabase& db)
 {
     std::vector<uint32_t> result;
@@ -56,14 +61,14 @@ TEST(CustomerFile, ReadingIsLenient)
                             "town=\tNewtown \t\n"; // the line is trimmed, not the value
     const CustomerFile::Contents read = CustomerFile::read(text);
     ASSERT_EQ(read.customers.size(), 3u);
-    EXPECT_EQ(read.customers[0].custno, 7u);
-    EXPECT_EQ(read.customers[0].name, "");
-    EXPECT_EQ(read.customers[0].surname, "Smith");
-    EXPECT_EQ(read.customers[0].address.first, "1 High Street\nLittle Wick");
-    EXPECT_EQ(read.customers[1].custno, 3u);
-    EXPECT_EQ(read.customers[1].company, "Acme\nLtd");
-    EXPECT_EQ(read.customers[2].custno, 9u);
-    EXPECT_EQ(read.customers[2].address.town, "\tNewtown");
+    EXPECT_EQ(at(read, 0).custno, 7u);
+    EXPECT_EQ(at(read, 0).name, "");
+    EXPECT_EQ(at(read, 0).surname, "Smith");
+    EXPECT_EQ(at(read, 0).address.first, "1 High Street\nLittle Wick");
+    EXPECT_EQ(at(read, 1).custno, 3u);
+    EXPECT_EQ(at(read, 1).company, "Acme\nLtd");
+    EXPECT_EQ(at(read, 2).custno, 9u);
+    EXPECT_EQ(at(read, 2).address.town, "\tNewtown");
     EXPECT_EQ(read.highest, 20u);
 }
 
@@ -74,16 +79,16 @@ TEST(CustomerFile, MissingAndRepeatedNumbersAreMadeUnique)
     const CustomerFile::Contents read = CustomerFile::read("surname=A\n[4]\nsurname=B\n"
                                                            "[x]\nsurname=C\n[4]\nsurname=D\n");
     ASSERT_EQ(read.customers.size(), 4u);
-    EXPECT_EQ(read.customers[0].custno, 5u);
-    EXPECT_EQ(read.customers[1].custno, 4u);
-    EXPECT_EQ(read.customers[2].custno, 6u);
-    EXPECT_EQ(read.customers[3].custno, 7u);
+    EXPECT_EQ(at(read, 0).custno, 5u);
+    EXPECT_EQ(at(read, 1).custno, 4u);
+    EXPECT_EQ(at(read, 2).custno, 6u);
+    EXPECT_EQ(at(read, 3).custno, 7u);
     EXPECT_EQ(read.highest, 7u);
 
     // At the top of the range the lowest free numbers are used instead of wrapping to 0.
     const CustomerFile::Contents top =
         CustomerFile::read("[4294967295]\nsurname=A\n[1]\nsurname=B\n[1]\nsurname=C\n");
-    EXPECT_EQ(top.customers[2].custno, 2u);
+    EXPECT_EQ(at(top, 2).custno, 2u);
 }
 
 TEST(CustomerFile, WindowsTextIsConverted)
@@ -91,11 +96,11 @@ TEST(CustomerFile, WindowsTextIsConverted)
     const CustomerFile::Contents read =
         CustomerFile::read("[1]\r\nsurname=Ren\xe9\r\ncompany=\x80 & \xa3\r\n");
     ASSERT_EQ(read.customers.size(), 1u);
-    EXPECT_EQ(read.customers[0].surname, "Ren\xc3\xa9");
-    EXPECT_EQ(read.customers[0].company, "\xe2\x82\xac & \xc2\xa3");
+    EXPECT_EQ(at(read, 0).surname, "Ren\xc3\xa9");
+    EXPECT_EQ(at(read, 0).company, "\xe2\x82\xac & \xc2\xa3");
     // Valid UTF-8 is taken as it is; an overlong form is not valid.
-    EXPECT_EQ(CustomerFile::read("surname=\xc2\xa3").customers[0].surname, "\xc2\xa3");
-    EXPECT_EQ(CustomerFile::read("surname=\xc0\xaf").customers[0].surname, "\xc3\x80\xc2\xaf");
+    EXPECT_EQ(at(CustomerFile::read("surname=\xc2\xa3"), 0).surname, "\xc2\xa3");
+    EXPECT_EQ(at(CustomerFile::read("surname=\xc0\xaf"), 0).surname, "\xc3\x80\xc2\xaf");
 }
 
 TEST(CustomerFile, WritesEveryFieldInOrder)
@@ -123,7 +128,7 @@ TEST(CustomerFile, WritesEveryFieldInOrder)
     EXPECT_TRUE(out.contains("first=a|b\n"));
     const CustomerFile::Contents back = CustomerFile::read(out);
     ASSERT_EQ(back.customers.size(), 1u);
-    EXPECT_EQ(back.customers[0].address.first, "a\nb");
+    EXPECT_EQ(at(back, 0).address.first, "a\nb");
 }
 
 // ---- the database -----------------------------------------------------------
