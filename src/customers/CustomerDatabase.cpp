@@ -8,7 +8,6 @@
 #include "settings/SettingsStore.h"
 
 #include <QFileInfo>
-#include <QHash>
 #include <QStandardPaths>
 #include <algorithm>
 #include <limits>
@@ -69,7 +68,7 @@ CustomerDatabase::DiskState CustomerDatabase::stateOf(bool exists, const QByteAr
 {
     if (!exists)
         return {};
-    return {true, bytes.size(), qHash(QByteArrayView(bytes), 0)};
+    return {true, bytes};
 }
 
 void CustomerDatabase::replaceAll(std::list<Customer>&& customers)
@@ -229,7 +228,7 @@ void CustomerDatabase::merge(std::list<Customer>&& disk, uint32_t diskHighest)
 bool CustomerDatabase::writeLocked(const OMString& path)
 {
     QByteArray out;
-    out.reserve(m_disk.size + 4096);
+    out.reserve(m_disk.bytes.size() + 4096);
     m_customers.forEach([&](const Customer& c) { CustomerFile::write(c, out); });
 
     // A copy killed while saving leaves its temporary file behind.

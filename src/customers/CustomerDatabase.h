@@ -71,11 +71,13 @@ public:
     static constexpr int DefaultStaleLockMs = 10000;
 
 private:
+    /// The file's bytes as this database last read or wrote them. Kept whole
+    /// (shared with the buffer read or written, so no copy): comparing them
+    /// is cheaper than hashing them and never mistakes a change.
     struct DiskState
     {
         bool exists = false;
-        qsizetype size = 0;
-        size_t hash = 0;
+        QByteArray bytes;
         bool operator==(const DiskState&) const = default;
     };
     enum class Change { Added, Updated };

@@ -3,6 +3,7 @@
 #include "fileformat/Archive.h"
 #include "foundation/OMUInt32.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <limits>
@@ -104,21 +105,27 @@ OMString* fieldNamed(Customer& c, std::string_view name)
     return nullptr;
 }
 
-void appendEscaped(QByteArray& out, const OMString& value)
+// Copies `value` to `to` with each line break (LF, CR LF or CR) as "|";
+// returns the end of what it wrote.
+char* copyEscaped(char* to, const std::string& value)
 {
-    const std::string& s = value.str();
-    size_t from = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c != '\n' && c != '\r')
-            continue;
-        out.append(s.data() + from, qsizetype(i - from));
-        if (c == '\r' && i + 1 < s.size() && s[i + 1] == '\n')
-            ++i;
-        out.append('|');
-        from = i + 1;
+    const size_t size = value.size();
+    std::memcpy(to, value.data(), size);
+    bool cr = false;
+    for (size_t i = 0; i < size; ++i) {
+        cr |= to[i] == '\r';
+        to[i] = to[i] == '\n' ? '|' : to[i];
     }
-    out.append(s.data() + from, qsizetype(s.size() - from));
+    if (!cr)
+        return to + size;
+    char* out = to;
+    for (size_t i = 0; i < size; ++i) {
+        const char c = value[i];
+        if (c == '\r' && i + 1 < size && value[i + 1] == '\n')
+            ++i;
+        *out++ = (c == '\r' || c == '\n') ? '|' : c;
+    }
+    return out;
 }
 
 } // namespace
@@ -209,12 +216,6 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
 
 void CustomerFile::write(const Customer& c, QByteArray& out)
 {
-    char number[16];
-    const auto [end, ec] = std::to_chars(number, number + sizeof number, c.custno);
-    (void)ec;
-    out.append("\n[", 2);
-    out.append(number, qsizetype(end - number));
-    out.append("]\n", 2);
     const std::pair<std::string_view, const OMString*> fields[] = {
         {"company=", &c.company},
         {"title=", &c.title},
@@ -229,11 +230,27 @@ void CustomerFile::write(const Customer& c, QByteArray& out)
         {"fax=", &c.fax},
         {"mobile=", &c.mobile},
     };
+    // Escaping never lengthens a value, so the record fits in the bytes its
+    // parts hold unescaped: written through a pointer, then cut to size.
+    qsizetype bound = qsizetype(sizeof "\n[4294967295]\n");
+    for (const auto& [name, value] : fields)
+        bound += qsizetype(name.size() + value->str().size() + 1);
+    const qsizetype start = out.size();
+    if (out.capacity() < start + bound)
+        out.reserve(std::max(start + bound, 2 * out.capacity()));
+    out.resize(start + bound);
+    char* p = out.data() + start;
+    *p++ = '\n';
+    *p++ = '[';
+    p = std::to_chars(p, p + 10, c.custno).ptr;
+    *p++ = ']';
+    *p++ = '\n';
     for (const auto& [name, value] : fields) {
-        out.append(name.data(), qsizetype(name.size()));
-        appendEscaped(out, *value);
-        out.append('\n');
+        std::memcpy(p, name.data(), name.size());
+        p = copyEscaped(p + name.size(), value->str());
+        *p++ = '\n';
     }
+    out.resize(p - out.data());
 }
 
 uint32_t CustomerFile::nextFreeNumber(uint32_t& highest, const std::unordered_set<uint32_t>& used)

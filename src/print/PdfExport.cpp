@@ -65,9 +65,9 @@ OMString PdfExport::write(GPage& page, const OMString& stampText, const QString&
             return writeError(path, file.errorString());
         }
     }
-    // The tail of the PDF is still in the file's buffer: written out only by
-    // commit(), whose own flush does not stop the rename when it fails (a
-    // full disk would leave a truncated PDF in place of the old one).
+    // commit() renames even after some failed writes (its own flush of the
+    // buffered tail among them), so a full disk would leave a truncated PDF
+    // in place of the old one: flush and check here first.
     if (!file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
