@@ -143,6 +143,36 @@ void BM_ExportOnePageInvoice(benchmark::State& state)
     }
 }
 
+// One description of 128 KB without a break, or of 256 KB of prose, composed
+// and written to a PDF: a row that runs over many pages, laid out once.
+void BM_ExportLongDescription(benchmark::State& state)
+{
+    const bool prose = state.range(0) == 1;
+    std::string text;
+    if (prose) {
+        while (text.size() < 256 * 1024)
+            text += "The boiler was serviced, the flue checked and the pressure restored. ";
+    } else {
+        text.assign(128 * 1024, 'x');
+    }
+    JobInvoice invoice = SampleInvoice::withLines(3);
+    JobItem longItem;
+    longItem.desc = text.c_str();
+    longItem.count = 1;
+    longItem.price = 100;
+    invoice.items.add(longItem);
+    QTemporaryDir dir;
+    TextStyles styles;
+    styles.LoadStyles();
+    PrintedPage printed(styles);
+    for (auto _ : state) {
+        printed.compose(invoice, invoiceOptions());
+        const auto error = PdfExport::write(printed, dir.filePath(QStringLiteral("out.pdf")));
+        benchmark::DoNotOptimize(error);
+    }
+    state.SetLabel(prose ? "256 KB prose" : "128 KB word");
+}
+
 } // namespace
 
 BENCHMARK(BM_ComposeInvoice)->Apply(linearInLines);
@@ -151,6 +181,7 @@ BENCHMARK(BM_RenderInvoicePdf)->Apply(linearInLines);
 BENCHMARK(BM_RenderInvoiceImage)->Apply(linearInLines);
 BENCHMARK(BM_DrawLastPage)->RangeMultiplier(10)->Range(100, 10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportOnePageInvoice)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportLongDescription)->DenseRange(0, 1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -10,6 +10,7 @@
 #include "documents/DocumentTemplate.h"
 #include "documents/DocumentTemplates.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
 #include "views/JobEditView.h"
 #include "views/JobInvoiceEditView.h"
 #include "views/JobQuoteEditView.h"
@@ -64,8 +65,7 @@ CMainFrame::CMainFrame(CommandActions& actions, RecentFileList& recent, QWidget*
         m_menuId = -1;
         refreshMenus();
     });
-    connect(actions.action(WindowCascade), &QAction::triggered, m_mdi,
-            &QMdiArea::cascadeSubWindows);
+    connect(actions.action(WindowCascade), &QAction::triggered, this, &CMainFrame::cascadeWindows);
     connect(actions.action(WindowTile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
     connect(actions.action(WindowArrange), &QAction::triggered, this, &CMainFrame::arrangeIcons);
     connect(actions.action(AppExit), &QAction::triggered, this, &QWidget::close);
@@ -208,9 +208,19 @@ void CMainFrame::updateCommandStates()
         document && (frame->document().isModified() || frame->document().path().isEmpty());
     m_actions.action(FileClose)->setEnabled(document);
     m_actions.action(FileSave)->setEnabled(unsaved);
-    m_actions.action(FileSaveAs)->setEnabled(unsaved);
+    // Save As copies any document, changed or not: an old invoice is the
+    // start of a new one.
+    m_actions.action(FileSaveAs)->setEnabled(document);
     for (int id : {LogoCentre, LogoLeft, LogoRight, FilePrint, FilePrintPreview})
         m_actions.action(id)->setEnabled(document);
+    // The logo position in force carries the check mark.
+    const int logoLayout = SettingsStore::get(SettingKeys::LogoLayout);
+    const int logoCommands[] = {LogoCentre, LogoLeft, LogoRight};
+    for (int layout = 0; layout < 3; ++layout) {
+        QAction* action = m_actions.action(logoCommands[layout]);
+        action->setCheckable(true);
+        action->setChecked(layout == logoLayout);
+    }
     updateViewCommands(frame);
     for (CChildFrame* child : childFrames())
         child->syncTitle();
@@ -236,6 +246,11 @@ void CMainFrame::updateViewCommands(CChildFrame* frame)
         action->setChecked(job && job->isSectionOn(section));
     }
     m_actions.action(FileImport)->setEnabled(invoice || qobject_cast<JobQuoteEditView*>(widget));
+    // Off elsewhere, so the keys reach the fields and grids of the other tabs.
+    auto* tabbed = qobject_cast<TabbedEditView*>(widget);
+    const bool preview = tabbed && tabbed->isPreviewCurrent();
+    for (int id : {ViewZoomIn, ViewZoomOut, ViewZoomFit})
+        m_actions.action(id)->setEnabled(preview);
     QAction* payments = m_actions.action(ViewPayments);
     payments->setCheckable(true);
     payments->setEnabled(invoice && invoice->isPaymentDetailsEnabled());
@@ -259,6 +274,18 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     for (CChildFrame* frame : childFrames())
         frame->forceClose();
     event->accept();
+}
+
+void CMainFrame::cascadeWindows()
+{
+    m_mdi->cascadeSubWindows();
+    // The area's own cascade leaves windows that were maximised at their
+    // minimum size: give each two thirds of the area, within reason.
+    const QSize area = m_mdi->viewport()->size();
+    const QSize size = (area * 2 / 3).expandedTo(QSize(480, 360)).boundedTo(area);
+    for (QMdiSubWindow* window : m_mdi->subWindowList(QMdiArea::StackingOrder))
+        if (window->isVisible() && !window->isMinimized())
+            window->resize(size);
 }
 
 void CMainFrame::arrangeIcons()

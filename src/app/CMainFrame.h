@@ -51,6 +51,8 @@ public:
     /// Asks about every modified document; true when all may close.
     bool queryCloseAll();
     void arrangeIcons();
+    /// Window, Cascade: the windows overlap, each at a size one can work in.
+    void cascadeWindows();
 
 signals:
     void filesDropped(const QStringList& paths);

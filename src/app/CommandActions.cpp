@@ -54,6 +54,12 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     make(ViewLabourBreakdown, tr("&Detailed Breakdown of Labour"), {},
          tr("Show or hide the breakdown of the labour"));
     make(ViewPayments, tr("&Payment Details"), {}, tr("Show or hide the payment details"));
+    make(ViewZoomIn, tr("Zoom &In"), QKeySequence(Qt::CTRL | Qt::Key_Plus),
+         tr("Show the page larger\nZoom In"));
+    make(ViewZoomOut, tr("Zoom &Out"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
+         tr("Show the page smaller\nZoom Out"));
+    make(ViewZoomFit, tr("&Fit to Width"), QKeySequence(Qt::CTRL | Qt::Key_0),
+         tr("Show the page as wide as the window\nFit to Width"));
 
     make(WindowCascade, tr("&Cascade"), {}, tr("Arrange windows so they overlap\nCascade Windows"));
     make(WindowTile, tr("&Tile"), {}, tr("Arrange windows as non-overlapping tiles\nTile Windows"));

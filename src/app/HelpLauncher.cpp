@@ -44,9 +44,8 @@ QUrl HelpLauncher::urlFor(const QString& path)
     return url;
 }
 
-void HelpLauncher::LaunchHelpFile(const QString& path)
+bool HelpLauncher::LaunchHelpFile(const QString& path)
 {
     const QUrl url = urlFor(path);
-    if (url.isValid())
-        QDesktopServices::openUrl(url);
+    return url.isValid() && QDesktopServices::openUrl(url);
 }

@@ -18,6 +18,7 @@ public:
     /// What LaunchHelpFile hands to the desktop for `path`; invalid when nothing should start.
     static QUrl urlFor(const QString& path);
     /// Opens `path`: "http:"/"https:"/"file:" addresses in the browser, files with
-    /// their program; a "#part" or "?query" after a file name is kept. Failures are silent.
-    static void LaunchHelpFile(const QString& path);
+    /// their program; a "#part" or "?query" after a file name is kept. False when
+    /// nothing could open it.
+    static bool LaunchHelpFile(const QString& path);
 };

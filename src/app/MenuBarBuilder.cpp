@@ -89,6 +89,12 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
         view->addAction(act(ViewLabourBreakdown));
         view->addSeparator();
     }
+    if (document) {
+        view->addAction(act(ViewZoomIn));
+        view->addAction(act(ViewZoomOut));
+        view->addAction(act(ViewZoomFit));
+        view->addSeparator();
+    }
     view->addAction(act(ViewToolbar));
 
     if (document) {

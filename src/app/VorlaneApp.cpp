@@ -8,6 +8,7 @@
 #include "CommandIds.h"
 #include "CommandLine.h"
 #include "HelpLauncher.h"
+#include "HelpWindow.h"
 #include "InstanceChannel.h"
 #include "MenuBarBuilder.h"
 #include "RecentFileList.h"
@@ -97,19 +98,23 @@ bool VorlaneApp::InitInstance(const CommandLine& commandLine)
     if (!commandLine.quitAfterShow)
         listenForOtherStarts();
 
-    bool ok = true;
-    for (const QString& path : commandLine.files)
-        ok = OpenDocumentFile(path) != nullptr && ok;
-    if (!ok)
-        return false;
-    const bool openStartPage = commandLine.files.isEmpty();
-
+    // The window comes first, so that a question a document asks on opening
+    // (whether to apply VAT) stands over it rather than over an empty screen.
     // Without a window manager to honour "maximised", fill the screen anyway.
     if (QScreen* screen = m_mainFrame->screen())
         m_mainFrame->setGeometry(screen->availableGeometry());
     m_mainFrame->showMaximized();
     m_mainFrame->activateWindow();
     m_mainFrame->repaint();
+
+    bool ok = true;
+    for (const QString& path : commandLine.files)
+        ok = OpenDocumentFile(path) != nullptr && ok;
+    if (!ok) {
+        m_mainFrame->hide();
+        return false;
+    }
+    const bool openStartPage = commandLine.files.isEmpty();
 
     if (!(m_flags & SettingKeys::FirstRunDone))
         runFirstRun();
@@ -205,6 +210,17 @@ void VorlaneApp::connectCommands()
             view->togglePaymentDetails();
         m_mainFrame->updateCommandStates();
     });
+    // The preview's zoom, offered while the preview is the current tab.
+    const std::pair<int, void (EditTabPreview::*)()> zoomCommands[] = {
+        {ViewZoomIn, &EditTabPreview::zoomIn},
+        {ViewZoomOut, &EditTabPreview::zoomOut},
+        {ViewZoomFit, &EditTabPreview::zoomToFit}};
+    for (const auto& [id, zoom] : zoomCommands)
+        on(id, [this, zoom = zoom] {
+            TabbedEditView* view = activeEditView();
+            if (view && view->isPreviewCurrent() && view->previewTab())
+                (view->previewTab()->*zoom)();
+        });
     on(LogoCentre, [this] { OnLogoLayout(0); });
     on(LogoLeft, [this] { OnLogoLayout(1); });
     on(LogoRight, [this] { OnLogoLayout(2); });
@@ -508,6 +524,8 @@ void VorlaneApp::OnLogoLayout(int layout)
 {
     SettingsStore::set(SettingKeys::LogoLayout, layout);
     UpdateAllDocumentViews(nullptr, SettingsChanged);
+    if (m_mainFrame)
+        m_mainFrame->updateCommandStates();
 }
 
 void VorlaneApp::OnOptions()
@@ -530,7 +548,14 @@ void VorlaneApp::OnHelp()
                           MessageHook::Ok);
         return;
     }
-    HelpLauncher::LaunchHelpFile(help);
+    if (HelpLauncher::LaunchHelpFile(help))
+        return;
+    // Nothing on this desktop opens the manual: show it ourselves.
+    if (!m_helpWindow)
+        m_helpWindow = new HelpWindow(help, m_mainFrame.get());
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
 }
 
 void VorlaneApp::OnAbout()

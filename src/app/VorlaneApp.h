@@ -6,6 +6,7 @@
 #include "print/TextStyles.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -126,6 +127,8 @@ private:
     CommandActions* m_actions;
     RecentFileList* m_recent;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    /// The manual shown by the program itself where the desktop cannot.
+    QPointer<class HelpWindow> m_helpWindow;
     InstanceChannel* m_channel = nullptr;
     QString m_programFolder;
     uint32_t m_flags = 0;

@@ -4,6 +4,7 @@
 #include "JobEstimateDoc.h"
 #include "JobInvoiceDoc.h"
 #include "JobQuoteDoc.h"
+#include "fileformat/TextFile.h"
 #include "foundation/MessageHook.h"
 #include "foundation/OMFileInfo.h"
 #include "resources/StringTable.h"
@@ -66,8 +67,11 @@ std::unique_ptr<Document> DocumentTemplates::openDocumentFile(const QString& pat
 {
     DocumentTemplate* kind = forPath(path);
     if (!ombrel::OMFileInfo::isFile(ombrel::OMString::fromQString(path)) || !kind) {
-        MessageHook::show(ombrel::OMString::fromQString(
-                              StringTable::text(IDS_FILE_INVALID).toQString().arg(path)),
+        const QString reason =
+            kind ? QString()
+                 : QStringLiteral("Vorlane opens estimates (.vle), quotes (.vlq) and "
+                                  "invoices (.vli).");
+        MessageHook::show(ombrel::OMString::fromQString(TextFile::invalidFileMessage(path, reason)),
                           MessageHook::Error, MessageHook::Ok);
         return nullptr;
     }

@@ -1,5 +1,6 @@
 #include "JobBaseDoc.h"
 
+#include "JobFileReader.h"
 #include "UpdateHint.h"
 #include "fileformat/Archive.h"
 #include "foundation/MessageHook.h"
@@ -28,7 +29,10 @@ bool JobBaseDoc::OnNewDocument()
 
 bool JobBaseDoc::OnOpenDocument(const QString& path)
 {
-    if (!Document::OnOpenDocument(path))
+    m_pathBeingRead = path;
+    const bool opened = Document::OnOpenDocument(path);
+    m_pathBeingRead.clear();
+    if (!opened)
         return false;
     m_takenNumber = 0;
     UpdateAllViews(nullptr, DocumentOpened);
@@ -86,9 +90,9 @@ bool JobBaseDoc::Serialize(Archive& archive)
         return true;
     }
     if (m_record->read(archive) != 0) {
-        MessageHook::show(OMString::format(StringTable::text(IDS_INVALID_KIND_FILE).c_str(),
-                                           m_record->kindTitle.c_str()),
-                          MessageHook::Error, MessageHook::Ok);
+        MessageHook::show(
+            OMString::fromQString(JobFileReader::invalidKindMessage(*m_record, m_pathBeingRead)),
+            MessageHook::Error, MessageHook::Ok);
         return false;
     }
     return true;

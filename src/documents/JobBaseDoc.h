@@ -54,6 +54,8 @@ private:
 
     JobBase* m_record;
     CustomerStore* m_customers = nullptr;
+    /// The file OnOpenDocument reads, for the message when it is of another kind.
+    QString m_pathBeingRead;
     bool m_numberTaken = false;
     uint32_t m_takenNumber = 0;
 };

@@ -12,6 +12,14 @@
 
 using ombrel::OMString;
 
+QString JobFileReader::invalidKindMessage(const JobBase& record, const QString& path)
+{
+    return OMString::format(StringTable::text(IDS_INVALID_KIND_FILE).c_str(),
+                            record.kindTitle.c_str())
+               .toQString() +
+           QStringLiteral("\n\n%1 is not a Vorlane %2.").arg(path, record.kindName.toQString());
+}
+
 bool JobFileReader::readQuietly(JobBase& record, const QString& path, QString& error)
 {
     QByteArray bytes;
@@ -22,9 +30,7 @@ bool JobFileReader::readQuietly(JobBase& record, const QString& path, QString& e
     }
     Archive archive = Archive::forReading(bytes);
     if (record.read(archive) != 0) {
-        error = OMString::format(StringTable::text(IDS_INVALID_KIND_FILE).c_str(),
-                                 record.kindTitle.c_str())
-                    .toQString();
+        error = invalidKindMessage(record, path);
         return false;
     }
     return true;

@@ -9,6 +9,8 @@ class JobBase;
 class JobFileReader
 {
 public:
+    /// "Invalid Estimate file." and the file, which is not a document of that kind.
+    static QString invalidKindMessage(const JobBase& record, const QString& path);
     /// False, with the reason shown ("The file %1 is invalid." or
     /// "Invalid %s file."), when the file cannot be read or names another kind;
     /// the record is then as it was.

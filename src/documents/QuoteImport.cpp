@@ -20,10 +20,16 @@ bool QuoteImport::importFile(JobQuote& quote, const QString& path, bool* vatAppl
     const bool registered = SettingsStore::IsVATRegistered();
     const Percentage standard = registered ? Percentage(SettingsStore::GetStandardVATRate()) : 0;
 
+    // The quote keeps its own reference and its own times, and so its
+    // printed date; everything else comes from the estimate.
     const OMString reference = quote.docReference;
     const bool ownReference = quote.ownDocReference;
+    const OMTime created = quote.created;
+    const OMTime updated = quote.updated;
     quote = estimate;
     quote.setDocReference(reference, ownReference);
+    quote.created = created;
+    quote.updated = updated;
 
     if (registered && !quote.hasVATInfo) {
         const OMString question = OMString::format(

@@ -86,8 +86,14 @@ void TextFile::removeLeftoverTemporaries(const QString& path)
 QString TextFile::invalidFileMessage(const QString& path, const QString& reason)
 {
     QString message = StringTable::text(IDS_FILE_INVALID).toQString().arg(path);
-    if (!reason.isEmpty() && QFileInfo::exists(path))
-        message += QStringLiteral("\n\n") + reason;
+    const QFileInfo file(path);
+    QString why = reason;
+    if (!file.exists())
+        why = QStringLiteral("It was not found.");
+    else if (!file.isFile())
+        why = QStringLiteral("It is not a file.");
+    if (!why.isEmpty())
+        message += QStringLiteral("\n\n") + why;
     return message;
 }
 

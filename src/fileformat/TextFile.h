@@ -36,7 +36,7 @@ public:
      */
     static void removeLeftoverTemporaries(const QString& path);
 
-    /// "The file PATH is invalid.", and why when the file is there but could
-    /// not be read (too large, permission denied).
-    static QString invalidFileMessage(const QString& path, const QString& reason);
+    /// "The file PATH is invalid." and why: not found, not a file, or
+    /// `reason` (too large, permission denied) for a file that is there.
+    static QString invalidFileMessage(const QString& path, const QString& reason = {});
 };

@@ -60,7 +60,14 @@ OMString PdfExport::write(GPage& page, const OMString& stampText, const QString&
             file.cancelWriting();
             return writeError(path, QStringLiteral("the page margins leave no room"));
         }
-        if (PrintedPage::print(page, stampText, writer, area) < 0) {
+        const int printed = PrintedPage::print(page, stampText, writer, area);
+        if (printed == PrintedPage::TooManyPages) {
+            file.cancelWriting();
+            return writeError(path, QStringLiteral("it would run over %1 pages; check the page "
+                                                   "margins and the text styles")
+                                        .arg(GPage::MaxPages));
+        }
+        if (printed < 0) {
             file.cancelWriting();
             return writeError(path, file.errorString());
         }

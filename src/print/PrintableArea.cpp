@@ -46,7 +46,10 @@ QRect PrintableArea::rect(const DeviceMetrics& d, const PrintMargins& margins)
     const int y0 = std::max(0, top - d.physicalOffsetY);
     const int x1 = std::min(d.horzRes, d.physicalWidth - right - d.physicalOffsetX);
     const int y1 = std::min(d.vertRes, d.physicalHeight - bottom - d.physicalOffsetY);
-    if (x1 <= x0 || y1 <= y0)
+    // A body of a few millimetres would cut a one-page document into
+    // thousands of pages.
+    if (x1 - x0 < std::max(1, toDeviceUnits(MinimumBodyMillimetres, d.dpiX)) ||
+        y1 - y0 < std::max(1, toDeviceUnits(MinimumBodyMillimetres, d.dpiY)))
         return {};
     return QRect(x0, y0, x1 - x0, y1 - y0);
 }

@@ -43,7 +43,10 @@ public:
     static int toDeviceUnits(int millimetres, int dpi);
     /// Margins are taken between 0 and this, in millimetres.
     static constexpr int MaxMarginMillimetres = 10000;
+    /// The least width and height of a body worth laying out, in millimetres.
+    static constexpr int MinimumBodyMillimetres = 25;
     /// The margins' rectangle in device coordinates, clipped to what the device
-    /// can print; empty when the margins leave no room.
+    /// can print; empty when the margins leave no room: less than
+    /// MinimumBodyMillimetres either way.
     static QRect rect(const DeviceMetrics& device, const PrintMargins& margins);
 };

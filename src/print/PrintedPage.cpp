@@ -26,6 +26,7 @@ void PrintedPage::Compose(const ombrel::OMString& pageTitle, const BodyComposer&
     if (!m_fontsLoaded)
         LoadFonts();
     m_page.clear();
+    m_stamp.reset();
     m_page.defaultFont() = m_fonts.normal;
     PageHead::ComposeHeader(m_page, m_styles, m_fonts, pageTitle);
     PageHead::ComposeFooter(m_page, m_styles);
@@ -63,6 +64,8 @@ int PrintedPage::print(GPage& page, const ombrel::OMString& stampText, QPagedPai
     page.recalculate(4);
     page.layout(area);
     const int count = page.getPageCount();
+    if (page.isTruncated())
+        return TooManyPages;
     first = std::max(first, 1);
     last = std::min(last, count);
     if (first > last)
@@ -70,11 +73,12 @@ int PrintedPage::print(GPage& page, const ombrel::OMString& stampText, QPagedPai
     QPainter painter;
     if (!painter.begin(&device))
         return -1;
+    Stamp stamp;
     for (int number = first; number <= last; ++number) {
         if (number > first)
             device.newPage();
         page.draw(painter, area, number - 1);
-        Stamp::draw(painter, area, stampText, Stamp::PaperAngle, true);
+        stamp.paint(painter, area, stampText, Stamp::PaperAngle, true);
     }
     painter.end();
     return count;
@@ -83,6 +87,6 @@ int PrintedPage::print(GPage& page, const ombrel::OMString& stampText, QPagedPai
 void PrintedPage::drawPage(QPainter& painter, const QRect& rect, int index, bool onPaper)
 {
     m_page.draw(painter, rect, index);
-    Stamp::draw(painter, rect, stampText, onPaper ? Stamp::PaperAngle : Stamp::ScreenAngle,
-                onPaper);
+    m_stamp.paint(painter, rect, stampText, onPaper ? Stamp::PaperAngle : Stamp::ScreenAngle,
+                  onPaper);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageFonts.h"
+#include "Stamp.h"
 #include "layout/GPage.h"
 
 #include "foundation/OMString.h"
@@ -23,6 +24,8 @@ struct PageOptions;
 class PrintedPage
 {
 public:
+    static constexpr int TooManyPages = -2;
+
     using BodyComposer = std::function<void(GPage& page, const PageFonts& fonts)>;
 
     explicit PrintedPage(const TextStyles& styles);
@@ -54,7 +57,8 @@ public:
      * resolution, so fonts print at their size, and prints pages `first` to
      * `last` (numbered from 1, within the pages there are) with the stamp, a
      * new sheet for each. The page count, or -1 when the device could not be
-     * painted on. PDF export and the printer both print through here.
+     * painted on, or TooManyPages (nothing printed) when the document would
+     * run over GPage::MaxPages. PDF export and the printer both print through here.
      */
     int print(QPagedPaintDevice& device, const QRect& area, int first = 1, int last = INT_MAX);
     /// The same loop for a page composed elsewhere.
@@ -67,6 +71,7 @@ private:
     const TextStyles& m_styles;
     GPage m_page;
     PageFonts m_fonts;
+    Stamp m_stamp;
     bool m_composed = false;
     bool m_fontsLoaded = false;
 };

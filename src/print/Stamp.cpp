@@ -53,29 +53,60 @@ StampGeometry Stamp::geometry(const QRect& rect, int angle, bool onPaper,
     return g;
 }
 
+Stamp::Outline Stamp::outline(QPainter& painter, const QSize& size, const QString& text,
+                              int angle, bool onPaper)
+{
+    QPaintDevice* device = painter.device();
+    const auto fontAt = [device](int pointSize) {
+        return QFont(stampFont(pointSize).deviceFont(), device);
+    };
+    Outline o;
+    o.text = text;
+    o.size = size;
+    o.angle = angle;
+    o.onPaper = onPaper;
+    o.dpiY = device->logicalDpiY();
+    o.geometry = geometry(QRect(QPoint(0, 0), size), angle, onPaper, [&](int pointSize) {
+        const QFontMetrics metrics(fontAt(pointSize));
+        return QSize(metrics.horizontalAdvance(text), metrics.height());
+    });
+    const QFont font = fontAt(o.geometry.pointSize);
+    o.path.addText(QPointF(0, QFontMetrics(font).ascent()), font, text);
+    // One pixel of a 96 dpi screen, so that the outline shows on paper too.
+    o.penWidth = std::max(1.0, o.dpiY / 96.0);
+    return o;
+}
+
+void Stamp::drawOutline(QPainter& painter, const QPoint& origin, const Outline& o)
+{
+    CDCSave saved(painter);
+    painter.translate(origin.x() + o.geometry.left, origin.y() + o.geometry.top);
+    painter.rotate(-o.angle);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(
+        QPen(stampFont(o.geometry.pointSize).textColour(), o.penWidth, Qt::SolidLine));
+    painter.drawPath(o.path);
+}
+
 void Stamp::draw(QPainter& painter, const QRect& rect, const ombrel::OMString& text, int angle,
                  bool onPaper)
 {
     if (text.isEmpty() || rect.isEmpty())
         return;
-    CDCSave saved(painter);
-    QPaintDevice* device = painter.device();
-    const QString qtext = text.toQString();
-    const auto fontAt = [device](int size) { return QFont(stampFont(size).deviceFont(), device); };
-    const StampGeometry g = geometry(rect, angle, onPaper, [&](int size) {
-        const QFontMetrics metrics(fontAt(size));
-        return QSize(metrics.horizontalAdvance(qtext), metrics.height());
-    });
+    drawOutline(painter, rect.topLeft(),
+                outline(painter, rect.size(), text.toQString(), angle, onPaper));
+}
 
-    const QFont font = fontAt(g.pointSize);
-    QPainterPath path;
-    path.addText(QPointF(0, QFontMetrics(font).ascent()), font, qtext);
-    painter.translate(g.left, g.top);
-    painter.rotate(-angle);
-    // One pixel of a 96 dpi screen, so that the outline shows on paper too.
-    const double penWidth = std::max(1.0, device->logicalDpiY() / 96.0);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(stampFont(g.pointSize).textColour(), penWidth, Qt::SolidLine));
-    painter.drawPath(path);
+void Stamp::paint(QPainter& painter, const QRect& rect, const ombrel::OMString& text, int angle,
+                  bool onPaper)
+{
+    if (text.isEmpty() || rect.isEmpty())
+        return;
+    const QString qtext = text.toQString();
+    const Outline* o = m_outline ? &*m_outline : nullptr;
+    if (!o || o->text != qtext || o->size != rect.size() || o->angle != angle ||
+        o->onPaper != onPaper || o->dpiY != painter.device()->logicalDpiY())
+        m_outline = outline(painter, rect.size(), qtext, angle, onPaper);
+    drawOutline(painter, rect.topLeft(), *m_outline);
 }

@@ -2,9 +2,12 @@
 
 #include "foundation/OMString.h"
 
+#include <QPainterPath>
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <functional>
+#include <optional>
 
 class QPainter;
 
@@ -41,4 +44,30 @@ public:
     /// for an empty text.
     static void draw(QPainter& painter, const QRect& rect, const ombrel::OMString& text, int angle,
                      bool onPaper);
+
+    /// As draw(), keeping the outline: the pages of one composition, all of
+    /// one size on one device, measure the text and make its path once.
+    void paint(QPainter& painter, const QRect& rect, const ombrel::OMString& text, int angle,
+               bool onPaper);
+    /// Forgets the outline (a new composition).
+    void reset() { m_outline.reset(); }
+
+private:
+    /// The stamp measured for a rectangle at the origin.
+    struct Outline
+    {
+        QString text;
+        QSize size;
+        int angle = 0;
+        bool onPaper = false;
+        int dpiY = 0;
+        StampGeometry geometry;
+        QPainterPath path;
+        double penWidth = 1;
+    };
+    static Outline outline(QPainter& painter, const QSize& size, const QString& text, int angle,
+                           bool onPaper);
+    static void drawOutline(QPainter& painter, const QPoint& origin, const Outline& outline);
+
+    std::optional<Outline> m_outline;
 };

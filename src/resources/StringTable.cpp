@@ -18,6 +18,15 @@ const std::unordered_map<int, const char*>& table()
         {IDS_TAB_PREVIEW, "Preview"},
         {IDS_TAB_ITEMS, "Items"},
         {IDS_TAB_PAYMENTS, "Payments"},
+        {IDS_GRID_RATE, "Rate %s/%s"},
+        {IDS_GRID_TOTAL, "Total %s"},
+        {IDS_GRID_DESCRIPTION, "Description"},
+        {IDS_GRID_QTY, "Qty"},
+        {IDS_GRID_HOURS, "Hours"},
+        {IDS_GRID_AMOUNT, "Amount %s"},
+        {IDS_GRID_UNIT_PRICE, "Unit Price %s"},
+        {IDS_GRID_VAT, "VAT %"},
+        {IDS_GRID_DATE, "Date"},
         {IDS_OVERDUE, "OVERDUE"},
         {IDS_LABOUR, "Labour"},
         {IDS_TRAVEL, "Travel"},
@@ -33,7 +42,7 @@ const std::unordered_map<int, const char*>& table()
         {IDS_INVALID_KIND_FILE, "Invalid %s file."},
         {IDS_FILE_SAVE_ERROR, "File save error."},
         {IDS_INVALID_DATE, "%s is not a valid date. Please enter one in the form %s"},
-        {IDS_APPLY_VAT_QUESTION, "This document was created before VAT regsitration. Do you want "
+        {IDS_APPLY_VAT_QUESTION, "This document was created before VAT registration. Do you want "
                                  "to apply VAT at the standard rate of %s to all items?"},
         {IDS_OVERWRITE_CUSTOMER, "Do you wish to overwrite the existing customer information?"},
         {IDS_NO_MATCHING_CUSTOMERS, "No matching customers were found. Try entering less "

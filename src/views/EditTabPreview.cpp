@@ -3,6 +3,8 @@
 #include "PrintSetup.h"
 #include "TabbedEditView.h"
 #include "documents/UpdateHint.h"
+#include "foundation/MessageHook.h"
+#include "print/PageSetup.h"
 #include "print/PrintableArea.h"
 #include "print/layout/GPage.h"
 
@@ -26,7 +28,7 @@ constexpr int MaximumSheetWidth = 920;
 
 QSizeF paperMillimetres()
 {
-    return PrintSetup::printer().pageLayout().fullRect(QPageLayout::Millimeter).size();
+    return PageSetup::instance().paperMillimetres();
 }
 
 } // namespace
@@ -45,6 +47,29 @@ EditTabPreview::EditTabPreview(const TextStyles& styles, QWidget* parent)
             [this](int action) { onBarAction(Qt::Vertical, action); });
     connect(m_horizontal, &QScrollBar::actionTriggered, this,
             [this](int action) { onBarAction(Qt::Horizontal, action); });
+    // A new paper or orientation from Print Setup shows at once.
+    connect(&PageSetup::instance(), &PageSetup::changed, this, [this] {
+        if (m_printed.isComposed() && !m_printing)
+            RefreshPage();
+    });
+}
+
+void EditTabPreview::setZoom(int percent)
+{
+    percent = std::clamp(percent, MinimumZoom, MaximumZoom);
+    if (percent == m_zoom)
+        return;
+    // Keep the same part of the document at the top of the window.
+    const double position =
+        m_vertical->maximum() > 0 ? double(m_vertical->value()) / documentSize().height() : 0.0;
+    m_zoom = percent;
+    if (m_printed.isComposed()) {
+        m_printed.page().recalculate(3);
+        m_printed.page().layout(sheetContent(0));
+    }
+    setScrollRanges();
+    m_vertical->setValue(int(position * documentSize().height()));
+    update();
 }
 
 void EditTabPreview::Compose()
@@ -80,10 +105,9 @@ void EditTabPreview::OnDocumentUpdate(DocumentView*, UpdateHint hint)
 {
     if (hint != SettingsChanged)
         return;
+    // New fonts, business details or margins: compose and lay out again.
     m_printed.SettingsChanged();
-    Compose();
-    setScrollRanges();
-    update();
+    RefreshPage();
 }
 
 QRect EditTabPreview::clientRect() const
@@ -97,7 +121,9 @@ QRect EditTabPreview::clientRect() const
 
 int EditTabPreview::sheetWidth() const
 {
-    return std::clamp(clientRect().width() - 2 * SideInset, MinimumSheetWidth, MaximumSheetWidth);
+    const int fit =
+        std::clamp(clientRect().width() - 2 * SideInset, MinimumSheetWidth, MaximumSheetWidth);
+    return fit * m_zoom / 100;
 }
 
 int EditTabPreview::sheetLeft() const
@@ -232,6 +258,16 @@ void EditTabPreview::paintEvent(QPaintEvent*)
         painter.drawRect(sheet.adjusted(0, 0, -1, -1));
         m_printed.drawPage(painter, content, i, false);
     }
+    if (m_printed.page().isTruncated()) {
+        // Say that the pages shown are not the whole document.
+        const QString note = tr("Only the first %1 pages are shown: the document would run "
+                                "over them. Check the page margins and the text styles.")
+                                 .arg(GPage::MaxPages);
+        const QRect box = painter.fontMetrics().boundingRect(client, Qt::TextWordWrap, note);
+        painter.fillRect(box.adjusted(-4, -2, 4, 2), QColor(0xff, 0xf4, 0xc0));
+        painter.setPen(Qt::black);
+        painter.drawText(box, Qt::TextWordWrap, note);
+    }
 }
 
 void EditTabPreview::resizeEvent(QResizeEvent* event)
@@ -249,6 +285,25 @@ void EditTabPreview::resizeEvent(QResizeEvent* event)
 void EditTabPreview::keyPressEvent(QKeyEvent* event)
 {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    if (ctrl) {
+        switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            zoomIn();
+            event->accept();
+            return;
+        case Qt::Key_Minus:
+            zoomOut();
+            event->accept();
+            return;
+        case Qt::Key_0:
+            setZoom(100);
+            event->accept();
+            return;
+        default:
+            break;
+        }
+    }
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     // A held key repeats its effect by the key's repeat count.
     const int times = std::max(1, event->count());
@@ -294,6 +349,11 @@ void EditTabPreview::keyPressEvent(QKeyEvent* event)
 void EditTabPreview::wheelEvent(QWheelEvent* event)
 {
     const QPoint steps = event->angleDelta() / 120;
+    if (event->modifiers() & Qt::ControlModifier) {
+        setZoom(m_zoom + steps.y() * ZoomStep);
+        event->accept();
+        return;
+    }
     scrollBy(Qt::Vertical, -steps.y() * 3 * lineStep(Qt::Vertical));
     scrollBy(Qt::Horizontal, -steps.x() * 3 * lineStep(Qt::Horizontal));
     event->accept();
@@ -345,8 +405,14 @@ void EditTabPreview::printAll(QPrinter& printer)
         first = printer.fromPage();
         last = std::max(first, printer.toPage());
     }
-    m_printed.print(printer, m_printArea, first, last);
+    const int printed = m_printed.print(printer, m_printArea, first, last);
     EndPrinting();
+    if (printed == PrintedPage::TooManyPages)
+        MessageHook::show(ombrel::OMString::format("Nothing was printed: the document would run "
+                                                   "over %d pages. Check the page margins and "
+                                                   "the text styles.",
+                                                   GPage::MaxPages),
+                          MessageHook::Warning, MessageHook::Ok);
 }
 
 bool EditTabPreview::print()

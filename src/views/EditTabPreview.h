@@ -52,6 +52,13 @@ public:
     PrintedPage& printed() { return m_printed; }
     bool isPrinting() const { return m_printing; }
 
+    /// The page's width as a percentage of the width that fits the window:
+    /// 100 (fit to width) to 200.
+    int zoom() const { return m_zoom; }
+    static constexpr int MinimumZoom = 100;
+    static constexpr int MaximumZoom = 200;
+    static constexpr int ZoomStep = 25;
+
     QScrollBar* verticalBar() const { return m_vertical; }
     QScrollBar* horizontalBar() const { return m_horizontal; }
     /// Scroll steps: a line in the Normal font, a page of the client area.
@@ -61,6 +68,12 @@ public:
     QRect clientRect() const;
     /// The whole stack of pages at the current width, in pixels.
     QSize documentSize();
+
+public slots:
+    void setZoom(int percent);
+    void zoomIn() { setZoom(m_zoom + ZoomStep); }
+    void zoomOut() { setZoom(m_zoom - ZoomStep); }
+    void zoomToFit() { setZoom(MinimumZoom); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -89,4 +102,5 @@ private:
     bool m_printing = false;
     QRect m_printArea;
     int m_lastPage = 0;
+    int m_zoom = MinimumZoom;
 };

@@ -1,6 +1,6 @@
 #include "PrintSetup.h"
 
-#include "print/PdfExport.h"
+#include "print/PageSetup.h"
 #include "print/PrintableArea.h"
 
 #include <QPageSetupDialog>
@@ -8,19 +8,27 @@
 
 QPrinter& PrintSetup::printer()
 {
+    // Made the first time the user prints or sets up the page: making a
+    // printer asks the print server, which may be slow or away.
     static QPrinter* shared = [] {
         auto* p = new QPrinter(QPrinter::HighResolution);
-        p->setPageSize(PdfExport::defaultPageSize());
         p->setFullPage(false);
         return p;
     }();
+    const PageSetup& setup = PageSetup::instance();
+    shared->setPageSize(setup.pageSize());
+    shared->setPageOrientation(setup.orientation());
     return *shared;
 }
 
 bool PrintSetup::run(QWidget* parent)
 {
-    QPageSetupDialog dialog(&printer(), parent);
-    return dialog.exec() == QDialog::Accepted;
+    QPrinter& chosen = printer();
+    QPageSetupDialog dialog(&chosen, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    PageSetup::instance().setPageLayout(chosen.pageLayout());
+    return true;
 }
 
 DeviceMetrics PrintSetup::metrics(const QPrinter& printer)

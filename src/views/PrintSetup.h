@@ -4,8 +4,8 @@ class QPrinter;
 class QWidget;
 struct DeviceMetrics;
 
-/// The printer every document prints on, chosen with Print Setup and kept
-/// while the program runs.
+/// The printer every document prints on, made when the user first prints or
+/// sets up the page; its paper and orientation are the page setup's.
 class PrintSetup
 {
 public:

@@ -118,6 +118,33 @@ TEST_F(DocumentWindows, SaveIsOfferedTheMomentADocumentChanges)
     EXPECT_FALSE(action(CommandIds::FileSave)->isEnabled());
 }
 
+TEST_F(DocumentWindows, SaveAsCopiesAnyDocumentAndCascadeKeepsWorkingSizes)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start(
+        {example("quote-2043-boiler-replacement.vlq"), example("invoice-3081-kitchen-leak.vli")}));
+    app->mainFrame()->resize(1200, 900);
+    EXPECT_FALSE(action(CommandIds::FileSave)->isEnabled());
+    EXPECT_TRUE(action(CommandIds::FileSaveAs)->isEnabled());
+
+    trigger(CommandIds::WindowCascade);
+    const QSize area = app->mainFrame()->mdiArea()->viewport()->size();
+    for (CChildFrame* frame : app->mainFrame()->childFrames()) {
+        if (!frame->isVisible())
+            continue;
+        EXPECT_GE(frame->width(), std::min(480, area.width())) << frame->width();
+        EXPECT_GE(frame->height(), std::min(360, area.height())) << frame->height();
+    }
+
+    // Edit, Layout marks the logo position in force.
+    trigger(CommandIds::LogoLeft);
+    EXPECT_TRUE(action(CommandIds::LogoLeft)->isChecked());
+    EXPECT_FALSE(action(CommandIds::LogoCentre)->isChecked());
+    trigger(CommandIds::LogoCentre);
+    EXPECT_TRUE(action(CommandIds::LogoCentre)->isChecked());
+    EXPECT_FALSE(action(CommandIds::LogoLeft)->isChecked());
+}
+
 TEST_F(DocumentWindows, ClosingAWindowGoesBackToTheOneUsedBeforeIt)
 {
     skipFirstRun();
@@ -296,7 +323,8 @@ TEST_F(DocumentWindows, DroppedAndChosenFilesOpenThroughTheSameCheck)
         {example("quote-2043-boiler-replacement.vlq"), QStringLiteral("/tmp/none.vlq")});
     EXPECT_EQ(frameTitles().constLast(), QStringLiteral("quote-2043-boiler-replacement.vlq"));
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QStringLiteral("The file /tmp/none.vlq is invalid."));
+    EXPECT_EQ(messages[0].text,
+              QStringLiteral("The file /tmp/none.vlq is invalid.\n\nIt was not found."));
 
     dialogs->openAnswer = example("invoice-3081-kitchen-leak.vli");
     trigger(CommandIds::FileOpen);

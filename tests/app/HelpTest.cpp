@@ -3,12 +3,14 @@
 #include "app/AboutDialog.h"
 #include "app/FileFilter.h"
 #include "app/HelpLauncher.h"
+#include "app/HelpWindow.h"
 #include "resources/StringTable.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 namespace {
 
@@ -94,6 +96,30 @@ TEST_F(HelpCommand, F1OpensTheManualOrSaysItIsMissing)
     app->OnHelp();
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls[0].toLocalFile(), dir.filePath("help/Vorlane.html"));
+}
+
+TEST_F(HelpCommand, WithNothingToOpenTheManualTheProgramShowsItItself)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    QTemporaryDir dir;
+    app->setProgramFolder(dir.path());
+    QFile manual(dir.filePath("Vorlane.html"));
+    ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
+    manual.write("<html><body><h1>Pricing a job</h1><a href=\"#terms\">Terms</a>"
+                 "<h2 id=\"terms\">Terms</h2></body></html>");
+    manual.close();
+
+    // The offscreen desktop opens nothing.
+    app->OnHelp();
+    auto* window = app->mainFrame()->findChild<HelpWindow*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->browser()->toPlainText().contains(QStringLiteral("Pricing a job")));
+    EXPECT_TRUE(messages.empty());
+    // A second F1 brings the same window forward.
+    app->OnHelp();
+    EXPECT_EQ(app->mainFrame()->findChildren<HelpWindow*>().size(), 1);
 }
 
 TEST(AboutBox, NamesTheProgramAndVersionAndLinksTheManual)

@@ -93,12 +93,14 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
     EXPECT_EQ(menuBarOf(*app, &titles), none);
 
     trigger(CommandIds::FileNewEstimate);
+    const QStringList kZoom{"  Zoom &In\tCtrl++", "  Zoom &Out\tCtrl+-", "  &Fit to Width\tCtrl+0",
+                            "  -"};
     const QStringList estimate =
         fileMenu(false) + kEditLayout +
         QStringList{"&View:",    "  &Materials", "  &Hire Charges",
                     "  T&ravel", "  &Labour",    "  &Detailed Breakdown of Labour",
-                    "  -",       "  &Toolbar"} +
-        kWindow + kHelp;
+                    "  -"} +
+        kZoom + QStringList{"  &Toolbar"} + kWindow + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), estimate);
 
     trigger(CommandIds::FileNewQuote);
@@ -109,8 +111,8 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
 
     trigger(CommandIds::FileNewInvoice);
     const QStringList invoice = fileMenu(true) + kEditLayout +
-                                QStringList{"&View:", "  &Payment Details", "  -", "  &Toolbar"} +
-                                kWindow + kHelp;
+                                QStringList{"&View:", "  &Payment Details", "  -"} + kZoom +
+                                QStringList{"  &Toolbar"} + kWindow + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), invoice);
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Window", "&Help"}));
 
@@ -170,7 +172,7 @@ TEST_F(Menus, RecentFilesKeepTheLastFourMostRecentFirstAndDropAFileThatIsGone)
     EXPECT_FALSE(app->recentFiles().files().contains(paths[3]));
 }
 
-TEST_F(Menus, SaveIsOfferedForUnsavedWorkOnlyAndNeverOnTheStartPage)
+TEST_F(Menus, SaveIsOfferedForUnsavedWorkSaveAsForAnyDocumentNeitherOnTheStartPage)
 {
     skipFirstRun();
     ASSERT_TRUE(start());
@@ -178,12 +180,13 @@ TEST_F(Menus, SaveIsOfferedForUnsavedWorkOnlyAndNeverOnTheStartPage)
     QAction* saveAs = app->commands().action(CommandIds::FileSaveAs);
     QAction* close = app->commands().action(CommandIds::FileClose);
     EXPECT_FALSE(save->isEnabled());
+    EXPECT_FALSE(saveAs->isEnabled());
     EXPECT_FALSE(close->isEnabled());
 
     ASSERT_NE(app->OpenDocumentFile(example("invoice-3081-kitchen-leak.vli")), nullptr);
     app->mainFrame()->updateCommandStates();
     EXPECT_FALSE(save->isEnabled());
-    EXPECT_FALSE(saveAs->isEnabled());
+    EXPECT_TRUE(saveAs->isEnabled());
     EXPECT_TRUE(close->isEnabled());
 
     app->mainFrame()->activeChildFrame()->document().setModified();

@@ -3,9 +3,11 @@
 #include "app/StartPageDoc.h"
 #include "resources/StringTable.h"
 
+#include <QFile>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QSplashScreen>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -101,13 +103,32 @@ TEST_F(Startup, ANamedDocumentOpensInsteadOfTheStartPage)
               QFileInfo(example(kEstimate)).absoluteFilePath());
 }
 
+TEST_F(Startup, TheQuestionsOfANamedDocumentStandOverTheWindow)
+{
+    skipFirstRun();
+    SettingsStore::set(SettingKeys::IsVATRegistered, 1);
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("old.vli"));
+    QFile file(old);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[invoice]\nversion=1\n[base]\nnumber=7\nhasVATInfo=0\n[end]\n");
+    file.close();
+    bool windowShown = false;
+    whileShown = [&] { windowShown = app->mainFrame() && app->mainFrame()->isVisible(); };
+    ASSERT_TRUE(start({old}));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("before VAT registration.")));
+    EXPECT_TRUE(windowShown);
+}
+
 TEST_F(Startup, AMissingFileOnTheCommandLineEndsStartUpWithTheMessage)
 {
     skipFirstRun();
     const QString missing = QStringLiteral("/nowhere/at all;\"x\".vle");
     EXPECT_FALSE(start({example(kEstimate), missing}));
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, QStringLiteral("The file %1 is invalid.").arg(missing));
+    EXPECT_EQ(messages[0].text,
+              QStringLiteral("The file %1 is invalid.\n\nIt was not found.").arg(missing));
     EXPECT_EQ(messages[0].icon, MessageHook::Error);
 }
 
@@ -127,6 +148,33 @@ TEST_F(Startup, TheExecutableEndsWithAFailureStatusForAMissingFile)
     process.start(QStringLiteral(VORLANE_PATH), {QStringLiteral("--no-such-option")});
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_NE(process.exitCode(), 0);
+}
+
+TEST_F(Startup, NeitherOpeningNorExportingNorReportingLoadsThePrintPlugin)
+{
+    // Loading it asks the print server, which may be slow or away.
+    skipFirstRun();
+    QTemporaryDir dir;
+    const QString invoice = example("invoice-3081-kitchen-leak.vli");
+    const QStringList runs[] = {
+        {QStringLiteral("--quit-after-show"), invoice},
+        {QStringLiteral("--export-pdf"), dir.filePath(QStringLiteral("out.pdf")), invoice},
+        {QStringLiteral("--report"), invoice},
+    };
+    for (const QStringList& arguments : runs) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(VORLANE_PATH), arguments);
+        ASSERT_TRUE(process.waitForFinished(120000)) << arguments.join(' ').toStdString();
+        const QByteArray log = process.readAllStandardError();
+        if (arguments.first() == QLatin1String("--quit-after-show")) {
+            EXPECT_TRUE(log.contains("platforms")) << "the plugin log is on";
+        }
+        EXPECT_FALSE(log.contains("printsupport/")) << arguments.join(' ').toStdString();
+    }
 }
 
 TEST_F(Startup, TheSplashFollowsItsSetting)

@@ -173,13 +173,15 @@ TEST_F(Import, RefusalsChangeNothing)
     EXPECT_EQ(InvoiceImport::importFile(invoice, path("wrong.vlq"), {}), InvoiceImport::Refused);
     EXPECT_EQ(invoice.description, "keep");
     EXPECT_TRUE(invoice.items.isEmpty());
-    EXPECT_EQ(messages, std::vector<std::string>{"Invalid Quote file."});
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("Invalid Quote file.\n\n", 0), 0u) << messages[0];
+    EXPECT_NE(messages[0].find("is not a Vorlane quote."), std::string::npos);
 
     JobQuote quote;
     quote.setNumber(55);
     ASSERT_TRUE(TextFile::save(path("wrong.vle"), "[quote]\n[end]\n"));
     EXPECT_FALSE(QuoteImport::importFile(quote, path("wrong.vle")));
-    EXPECT_EQ(messages.back(), "Invalid Estimate file.");
+    EXPECT_EQ(messages.back().rfind("Invalid Estimate file.\n\n", 0), 0u) << messages.back();
     EXPECT_EQ(quote.number, 55u);
 }
 
@@ -195,9 +197,14 @@ TEST_F(Import, EstimateIntoQuoteKeepsTheQuoteNumber)
 
     JobQuote quote;
     quote.setDocReference("Q-7", true);
+    quote.created = OMTime::fromSeconds(1700000000);
+    quote.updated = OMTime::fromSeconds(1700000100);
     bool applied = true;
     ASSERT_TRUE(QuoteImport::importFile(quote, file, &applied));
     EXPECT_FALSE(applied);
+    // The quote keeps its own times, and so its printed date.
+    EXPECT_EQ(quote.created, OMTime::fromSeconds(1700000000));
+    EXPECT_EQ(quote.updated, OMTime::fromSeconds(1700000100));
     EXPECT_EQ(quote.docReference, "Q-7");
     EXPECT_TRUE(quote.ownDocReference);
     EXPECT_EQ(quote.kindName, "quote");

@@ -59,9 +59,14 @@ TEST_F(Opening, RefusesMissingPathsAndFilesOfAnotherKind)
     EXPECT_EQ(templates.openDocumentFile(path("none.vle")), nullptr);
     ASSERT_TRUE(TextFile::save(path("quote.vle"), "[quote]\n[end]\n"));
     EXPECT_EQ(templates.openDocumentFile(path("quote.vle")), nullptr);
-    EXPECT_EQ(messages, (std::vector<std::string>{"The file " + path("none.vle").toStdString() +
-                                                      " is invalid.",
-                                                  "Invalid Estimate file."}));
+    EXPECT_EQ(templates.openDocumentFile(path("notes.txt")), nullptr);
+    EXPECT_EQ(
+        messages,
+        (std::vector<std::string>{
+            "The file " + path("none.vle").toStdString() + " is invalid.\n\nIt was not found.",
+            "Invalid Estimate file.\n\n" + path("quote.vle").toStdString() +
+                " is not a Vorlane estimate.",
+            "The file " + path("notes.txt").toStdString() + " is invalid.\n\nIt was not found."}));
     for (const auto& t : templates.all())
         EXPECT_TRUE(t->documents().empty());
 }
@@ -125,7 +130,7 @@ TEST_F(Opening, AsksToApplyVATUntilAnsweredYes)
 {
     SettingsStore::set(SettingKeys::IsVATRegistered, 1);
     ASSERT_TRUE(TextFile::save(path("old.vli"), kOldInvoice));
-    const std::string question = "This document was created before VAT regsitration. Do you want "
+    const std::string question = "This document was created before VAT registration. Do you want "
                                  "to apply VAT at the standard rate of 17.5% to all items?";
 
     auto doc = templates.openDocumentFile(path("old.vli"));

@@ -4,6 +4,7 @@
 #include "print/layout/GPicture.h"
 #include "print/layout/GTextBox.h"
 #include "print/layout/GUnits.h"
+#include "print/layout/TextFlow.h"
 
 #include "foundation/OMException.h"
 
@@ -494,4 +495,74 @@ TEST(Layout, APictureTallerThanThePageIsScaledToIt)
     p.addString("\nAfter");
     EXPECT_LE(page.getPageCount(), 2);
     EXPECT_TRUE(page.pageText(page.getPageCount() - 1).contains(QStringLiteral("After")));
+}
+
+TEST(Layout, APageThatWouldRunOverTheCeilingStopsThere)
+{
+    // Empty lines on a page lower than one of them: every line is cut over
+    // several pages, more than the ceiling allows.
+    GPage page;
+    page.defaultFont() = Normal;
+    paragraph(page, QString(GPage::MaxPages / 2, u'\n').toUtf8().constData());
+    page.layout(QRectF(0, 0, 1000, 1));
+    EXPECT_TRUE(page.isTruncated());
+    EXPECT_EQ(page.getPageCount(), GPage::MaxPages);
+
+    GPage fits;
+    fits.defaultFont() = Normal;
+    paragraph(fits, "One line");
+    EXPECT_FALSE(fits.isTruncated());
+    EXPECT_EQ(fits.getPageCount(), 1);
+}
+
+TEST(Layout, LongTextBreaksAsOneLayoutOfItWould)
+{
+    // Long pieces are broken in windows; the lines must be those that one
+    // layout of the whole text gives.
+    const QString word = QStringLiteral("abcdefghij").repeated(500);
+    const QString prose = QStringLiteral("Lorem ipsum dolor sit amet, consectetur "
+                                         "adipiscing-elit/sed do eiusmod tempor. ")
+                              .repeated(120);
+    const QFont font = Normal.layoutFont();
+    for (const QString& text : {word, prose, prose + word + prose, QString(word + u' ' + word)}) {
+        for (const double width : {300.0, 1777.0}) {
+            TextFlow flow({{text, font, Qt::black}}, true);
+            flow.layOut(width, 1);
+            QTextLayout whole(text, font);
+            QTextOption option;
+            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            whole.setTextOption(option);
+            whole.beginLayout();
+            for (QTextLine line = whole.createLine(); line.isValid(); line = whole.createLine())
+                line.setLineWidth(width);
+            whole.endLayout();
+            ASSERT_EQ(flow.lineCount(), whole.lineCount()) << text.size() << " at " << width;
+            for (int i = 0; i < flow.lineCount(); ++i) {
+                const QTextLine line = whole.lineAt(i);
+                ASSERT_EQ(flow.lineText(i), text.mid(line.textStart(), line.textLength()))
+                    << "line " << i << " of " << text.size() << " at " << width;
+            }
+        }
+    }
+}
+
+TEST(Layout, MeasuringAfterLayoutLeavesTheDrawnLines)
+{
+    // Measuring breaks the shaped text anew; drawing must still show the
+    // lines laid out for the width.
+    const auto render = [](const TextFlow& flow) {
+        QImage image(400, 400, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        flow.draw(painter, QPointF(0, 0));
+        return image;
+    };
+    TextFlow flow({{QStringLiteral("Several words that wrap over lines"), Normal.layoutFont(),
+                    Qt::black}},
+                  true);
+    flow.layOut(width("Several words"), 1);
+    ASSERT_GT(flow.lineCount(), 2);
+    const QImage before = render(flow);
+    EXPECT_GT(flow.naturalWidth(), flow.minimumWidth());
+    EXPECT_EQ(render(flow), before);
 }

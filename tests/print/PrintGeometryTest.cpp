@@ -81,6 +81,16 @@ TEST_F(PrintGeometry, MarginsThatLeaveNoRoomGiveAnEmptyArea)
         EXPECT_TRUE(PrintableArea::rect(printer(), PrintMargins{huge, 0, 0, 0}).isEmpty());
         EXPECT_TRUE(PrintableArea::rect(printer(), PrintMargins{0, 0, huge, 0}).isEmpty());
     }
+    // A body of a millimetre or two either way is no room either; one just
+    // over the least is.
+    const int wide = 210 - PrintableArea::MinimumBodyMillimetres;
+    const int tall = 297 - PrintableArea::MinimumBodyMillimetres;
+    EXPECT_TRUE(PrintableArea::rect(printer(), PrintMargins{148, 148, 104, 105}).isEmpty());
+    EXPECT_TRUE(PrintableArea::rect(printer(), PrintMargins{10, 5, wide / 2, wide / 2 + 2}).isEmpty());
+    EXPECT_TRUE(PrintableArea::rect(printer(), PrintMargins{tall / 2, tall / 2 + 2, 20, 15}).isEmpty());
+    EXPECT_FALSE(PrintableArea::rect(printer(), PrintMargins{tall / 2 - 2, tall / 2 - 2,
+                                                             wide / 2 - 2, wide / 2 - 2})
+                     .isEmpty());
     const QRect none = PrintableArea::rect(printer(), PrintMargins{0, 0, 0, 0});
     EXPECT_EQ(PrintableArea::rect(
                   printer(), PrintMargins{-2147483647 - 1, -1000000000, -1000000000, -1000000000}),

@@ -2,6 +2,7 @@
 #include "documents/JobEstimateDoc.h"
 #include "documents/JobInvoiceDoc.h"
 #include "documents/UpdateHint.h"
+#include "print/PageSetup.h"
 #include "print/PdfExport.h"
 #include "print/TextStyles.h"
 #include "print/layout/GPage.h"
@@ -192,6 +193,38 @@ TEST_F(DocumentViews, ChangingAStyleRestylesAnOpenPreview)
     styles.SetStyle(StyleNormal, normal);
     templates.UpdateAllDocumentViews(nullptr, SettingsChanged);
     EXPECT_EQ(view->preview().printed().fonts().normal.size(), before + 6);
+}
+
+TEST_F(DocumentViews, ThePreviewFollowsThePageSetupTheMarginsAndTheZoom)
+{
+    auto doc = open("estimate-1017-bathroom-refit.vle");
+    auto view = viewOf<JobEstimateEditView, JobEstimateDoc>(doc.get());
+    EditTabPreview& preview = view->preview();
+    const GPage& page = preview.printed().page();
+    const double portrait = page.pageWidth();
+    const QSize portraitSize = preview.documentSize();
+
+    PageSetup::instance().setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
+    EXPECT_GT(page.pageWidth(), portrait * 1.3);
+    EXPECT_LT(preview.documentSize().height(), portraitSize.height());
+    PageSetup::instance().reset();
+    EXPECT_DOUBLE_EQ(page.pageWidth(), portrait);
+    EXPECT_EQ(preview.documentSize(), portraitSize);
+
+    // New margins are laid out at once, not only printed.
+    SettingsStore::set(SettingKeys::MarginLeft, 60);
+    templates.UpdateAllDocumentViews(nullptr, SettingsChanged);
+    EXPECT_NEAR(page.pageWidth(), portrait - 40 / 25.4 * 72, 1.0);
+
+    preview.setZoom(150);
+    EXPECT_NEAR(preview.documentSize().width(), portraitSize.width() * 1.5, 30);
+    QTest::keyClick(&preview, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(preview.zoom(), 100);
+    QTest::keyClick(&preview, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(preview.zoom(), 125);
+    preview.setZoom(1000);
+    EXPECT_EQ(preview.zoom(), EditTabPreview::MaximumZoom);
 }
 
 TEST_F(DocumentViews, PrintingToAPdfPrinterGivesTheExportedPages)

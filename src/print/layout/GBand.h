@@ -20,6 +20,14 @@ public:
     virtual ~GBand() = default;
     /// Draws the band with its top left corner at `topLeft` (layout units).
     virtual void draw(QPainter& painter, QPointF topLeft) const = 0;
+    /// Draws what lies from `from` to `to` below the band's top, at least;
+    /// the page clips the rest. By default the whole band.
+    virtual void drawPart(QPainter& painter, QPointF topLeft, double from, double to) const
+    {
+        Q_UNUSED(from);
+        Q_UNUSED(to);
+        draw(painter, topLeft);
+    }
     /// The band's text, cells separated by tabs; for searching and tests.
     virtual QString text() const { return {}; }
     /// The text of the part from `from` to `to` below the band's top, when

@@ -127,9 +127,17 @@ double GGrid::cellWidth(const GLayoutContext& context, int row, int column, bool
                pad;
     if (cell->text().isEmpty())
         return 0;
-    const TextFlow flow(
-        {{cell->text().toQString(), cellFont(context, row, column).layoutFont(), {}}}, narrowest);
-    return (narrowest ? flow.minimumWidth() : flow.naturalWidth()) + pad;
+    const auto flow = cellFlow(context, row, column);
+    return (narrowest ? flow->minimumWidth() : flow->naturalWidth()) + pad;
+}
+
+std::shared_ptr<TextFlow> GGrid::cellFlow(const GLayoutContext& context, int row, int column) const
+{
+    const GGridCell* cell = this->row(row).cellAt(column);
+    if (!cell)
+        return std::make_shared<TextFlow>();
+    return cell->flow(cellFont(context, row, column).layoutFont(),
+                       GUnits::colour(cellTextColour(context, row, column)));
 }
 
 std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double width) const
@@ -311,12 +319,8 @@ void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAli
                 laid.contentsSize = cell.contents()->boxSize(context, inner);
                 laid.contentHeight = laid.contentsSize.height();
             } else {
-                const GFont font = cellFont(context, r, c);
-                const QFont qfont = font.layoutFont();
-                laid.flow = std::make_unique<TextFlow>(
-                    std::vector<GTextRun>{{cell.text().toQString(), qfont,
-                                           GUnits::colour(cellTextColour(context, r, c))}},
-                    true);
+                const QFont qfont = cellFont(context, r, c).layoutFont();
+                laid.flow = cellFlow(context, r, c);
                 laid.flow->layOut(inner, laid.hAlign);
                 laid.contentHeight =
                     laid.flow->isEmpty() ? QFontMetricsF(qfont).height() : laid.flow->height();

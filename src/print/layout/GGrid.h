@@ -8,6 +8,8 @@
 #include "GUnits.h"
 
 #include <memory>
+
+class TextFlow;
 #include <vector>
 
 /**
@@ -78,6 +80,8 @@ private:
     {
         return cellWidth(context, row, column, true);
     }
+    /// The cell's text shaped in its font and colour, kept with the cell.
+    std::shared_ptr<TextFlow> cellFlow(const GLayoutContext& context, int row, int column) const;
     /// The natural width of the column's widest cell that spans no others.
     double widestCell(const GLayoutContext& context, int column) const;
 

@@ -7,15 +7,24 @@
 
 #include "foundation/OMString.h"
 
+#include <QColor>
+#include <QFont>
+
 #include <memory>
 #include <optional>
+
+class TextFlow;
 
 /// One cell of a grid row: text in a font, or an object; colours, padding and
 /// a span over several columns.
 class GGridCell : public GObject
 {
 public:
-    void setText(const ombrel::OMString& text) { m_text = text; }
+    void setText(const ombrel::OMString& text)
+    {
+        m_text = text;
+        m_flow.reset();
+    }
     const ombrel::OMString& text() const { return m_text; }
 
     void setFont(const GFont& font) { m_font = font; }
@@ -33,8 +42,15 @@ public:
 
     QString displayText() const override;
 
+    /// The text shaped in `font` and `colour`: made once and kept while both
+    /// stay the same, so measuring, breaking and drawing share one shaping.
+    std::shared_ptr<TextFlow> flow(const QFont& font, const QColor& colour) const;
+
 private:
     ombrel::OMString m_text;
     GFont m_font;
     std::unique_ptr<GObject> m_contents;
+    mutable std::shared_ptr<TextFlow> m_flow;
+    mutable QFont m_flowFont;
+    mutable QColor m_flowColour;
 };

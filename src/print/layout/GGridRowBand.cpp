@@ -21,11 +21,17 @@ GGridRowBand::GGridRowBand(const GLayoutContext& context, std::vector<Cell> cell
 
 void GGridRowBand::draw(QPainter& painter, QPointF topLeft) const
 {
+    drawPart(painter, topLeft, 0, height);
+}
+
+void GGridRowBand::drawPart(QPainter& painter, QPointF topLeft, double from, double to) const
+{
     for (const Cell& cell : m_cells) {
         const QRectF box(topLeft.x() + cell.x, topLeft.y(), cell.width, height);
         if (cell.background != GUnits::NoColour)
             painter.fillRect(box, GUnits::colour(cell.background));
-        const double top = box.top() + cell.contentTop(height);
+        const double offset = cell.contentTop(height);
+        const double top = box.top() + offset;
         const double left = box.left() + GUnits::fromPoints(cell.padding.left);
         if (cell.contents) {
             const double inner =
@@ -37,7 +43,8 @@ void GGridRowBand::draw(QPainter& painter, QPointF topLeft) const
                 x += inner - cell.contentsSize.width();
             cell.contents->drawBox(m_context, painter, QRectF(QPointF(x, top), cell.contentsSize));
         } else if (cell.flow) {
-            cell.flow->draw(painter, QPointF(left, top));
+            // A row over many pages draws on each only the lines it shows.
+            cell.flow->drawBetween(painter, QPointF(left, top), from - offset, to - offset);
         }
     }
 }
@@ -50,7 +57,7 @@ double GGridRowBand::breakBefore(double limit) const
     for (bool moved = true; moved && cut > 0;) {
         moved = false;
         for (const Cell& cell : m_cells) {
-            double top = cell.contentTop(height);
+            const double top = cell.contentTop(height);
             if (cell.contents) {
                 if (cut > top && cut < top + cell.contentsSize.height()) {
                     cut = top;
@@ -58,14 +65,15 @@ double GGridRowBand::breakBefore(double limit) const
                 }
                 continue;
             }
-            for (int i = 0; cell.flow && i < cell.flow->lineCount(); ++i) {
-                const double bottom = top + cell.flow->lineHeight(i);
-                if (cut > top && cut < bottom) {
-                    cut = top;
-                    moved = true;
-                    break;
-                }
-                top = bottom;
+            if (!cell.flow)
+                continue;
+            const int line = cell.flow->lineAt(cut - top);
+            if (line < 0 || line >= cell.flow->lineCount())
+                continue;
+            const double lineTop = top + cell.flow->lineTop(line);
+            if (cut > lineTop && cut < lineTop + cell.flow->lineHeight(line)) {
+                cut = lineTop;
+                moved = true;
             }
         }
     }
@@ -76,17 +84,16 @@ QString GGridRowBand::textBetween(double from, double to) const
 {
     QStringList texts;
     for (const Cell& cell : m_cells) {
-        double top = cell.contentTop(height);
+        const double top = cell.contentTop(height);
         if (cell.contents) {
             texts.append(top >= from && top < to ? cell.contents->displayText() : QString());
             continue;
         }
         QStringList lines;
-        for (int i = 0; cell.flow && i < cell.flow->lineCount(); ++i) {
-            if (top >= from && top < to)
+        if (cell.flow)
+            for (int i = cell.flow->firstLineFrom(from - top);
+                 i < cell.flow->lineCount() && top + cell.flow->lineTop(i) < to; ++i)
                 lines.append(cell.flow->lineText(i));
-            top += cell.flow->lineHeight(i);
-        }
         texts.append(lines.join(QLatin1Char('\n')));
     }
     return texts.join(QLatin1Char('\t'));

@@ -25,7 +25,8 @@ public:
         int vAlign = 0;
         int hAlign = GObject::AlignLeft;
         uint32_t background = GUnits::NoColour;
-        std::unique_ptr<TextFlow> flow;
+        /// Shared with the grid cell, which keeps it shaped between layouts.
+        std::shared_ptr<TextFlow> flow;
         const GObject* contents = nullptr;
         QSizeF contentsSize;
 
@@ -36,6 +37,8 @@ public:
     GGridRowBand(const GLayoutContext& context, std::vector<Cell> cells);
 
     void draw(QPainter& painter, QPointF topLeft) const override;
+    /// Draws only the lines of each cell that reach into the part.
+    void drawPart(QPainter& painter, QPointF topLeft, double from, double to) const override;
     /// The lowest point at or above `limit` that cuts through no cell's line.
     double breakBefore(double limit) const override;
     QString text() const override;

@@ -125,6 +125,7 @@ void GPage::layOutPages(double heightUnits)
     m_pages.clear();
     m_flowBands.clear();
     m_footerBands.clear();
+    m_truncated = false;
     m_heightUnits = heightUnits;
     const double width = GUnits::fromPoints(m_pageWidth);
 
@@ -175,10 +176,15 @@ void GPage::layOutPages(double heightUnits)
              j + 1 < m_flowBands.size() && m_flowBands[j]->keepWithNext && j < i + MaxKeptTogether;
              ++j)
             needed += keptHeight(*m_flowBands[j + 1]);
-        if (y > 0 && y + needed > bodyHeight)
+        if (y > 0 && y + needed > bodyHeight) {
+            if (int(m_pages.size()) >= MaxPages) {
+                m_truncated = true;
+                break;
+            }
             y = newPage(band, bodyHeight);
+        }
         double offset = 0;
-        while (y + band.height - offset > bodyHeight) {
+        while (y + band.height - offset > bodyHeight && !m_truncated) {
             // Cut where no line of text is cut, else at the foot of the page;
             // every page takes at least a sliver, so this ends.
             const double room = std::max(bodyHeight - y, MinimumSlice);
@@ -187,8 +193,13 @@ void GPage::layOutPages(double heightUnits)
                 cut = offset + room;
             m_pages.back().push_back({&band, y, offset, cut - offset});
             offset = cut;
-            y = newPage(band, bodyHeight);
+            if (int(m_pages.size()) >= MaxPages)
+                m_truncated = true;
+            else
+                y = newPage(band, bodyHeight);
         }
+        if (m_truncated)
+            break;
         m_pages.back().push_back({&band, y, offset, band.height - offset});
         y += band.height - offset;
     }
@@ -233,7 +244,8 @@ void GPage::draw(QPainter& painter, const QRectF& rect, int pageIndex)
         }
         CDCSave part(painter);
         painter.setClipRect(QRectF(0, placed.y, widthUnits, placed.visible), Qt::IntersectClip);
-        placed.band->draw(painter, QPointF(placed.band->x, placed.y - placed.offset));
+        placed.band->drawPart(painter, QPointF(placed.band->x, placed.y - placed.offset),
+                              placed.offset, placed.offset + placed.visible);
     }
     double y = m_heightUnits - m_footerHeight;
     for (const auto& band : m_footerBands) {

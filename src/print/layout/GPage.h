@@ -33,6 +33,9 @@ public:
     static constexpr double DefaultWidth = (210.0 - 35.0) / 25.4 * 72.0;
     static constexpr double DefaultHeight = (297.0 - 15.0) / 25.4 * 72.0;
 
+    /// The most pages a layout makes; a document that needs more is cut there.
+    static constexpr int MaxPages = 10000;
+
     GPage();
     ~GPage();
     GPage(const GPage&) = delete;
@@ -74,6 +77,12 @@ public:
     void draw(QPainter& painter, const QRectF& rect, int pageIndex);
     /// Pages of the current layout; lays out for the default page when needed.
     int getPageCount();
+    /// The layout stopped at MaxPages with more still to place.
+    bool isTruncated()
+    {
+        ensureLayout();
+        return m_truncated;
+    }
     /// Laid-out page size in points.
     double width() const { return m_pageWidth; }
     double height() const;
@@ -107,6 +116,7 @@ private:
     double m_pageWidth = DefaultWidth;
 
     bool m_dirty = true;
+    bool m_truncated = false;
     double m_heightUnits = 0;
     GBandList m_flowBands;
     GBandList m_footerBands;

@@ -46,35 +46,48 @@ TextFlow::TextFlow(const std::vector<GTextRun>& runs, bool wrap) : m_wrap(wrap)
         m_pieces.push_back(std::move(current));
 }
 
-std::unique_ptr<QTextLayout> TextFlow::buildLayout(const Piece& piece, bool wrap) const
-{
-    return wrap ? buildLayout(piece, QTextOption::WrapAtWordBoundaryOrAnywhere,
-                              std::max(1.0, m_width))
-                : buildLayout(piece, QTextOption::NoWrap, 1e9);
-}
+TextFlow::~TextFlow() = default;
 
-std::unique_ptr<QTextLayout> TextFlow::buildLayout(const Piece& piece, QTextOption::WrapMode mode,
-                                                   double lineWidth) const
+std::unique_ptr<QTextLayout> TextFlow::shape(const Piece& piece, int start, int length) const
 {
-    auto layout = std::make_unique<QTextLayout>(piece.text, piece.font);
-    QTextOption option;
-    option.setWrapMode(mode);
-    layout->setTextOption(option);
+    auto layout = std::make_unique<QTextLayout>(piece.text.mid(start, length), piece.font);
     QList<QTextLayout::FormatRange> formats;
     formats.reserve(qsizetype(piece.segments.size()));
     for (const Segment& segment : piece.segments) {
+        const int from = std::max(segment.start, start);
+        const int to = std::min(segment.start + segment.length, start + length);
+        if (from >= to)
+            continue;
         QTextLayout::FormatRange range;
-        range.start = segment.start;
-        range.length = segment.length;
+        range.start = from - start;
+        range.length = to - from;
         range.format.setFont(segment.font, QTextCharFormat::FontPropertiesAll);
         range.format.setForeground(segment.colour);
         formats.append(range);
     }
     layout->setFormats(formats);
-    layout->beginLayout();
+    return layout;
+}
+
+void TextFlow::breakLines(QTextLayout& layout, Breaks breaks) const
+{
+    // Laying out again keeps the glyphs the first layout shaped.
+    QTextOption option;
+    double lineWidth = 1e9;
+    if (breaks == Breaks::Wrapped) {
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        lineWidth = std::max(1.0, m_width);
+    } else if (breaks == Breaks::Narrowest) {
+        option.setWrapMode(QTextOption::WordWrap);
+        lineWidth = 0;
+    } else {
+        option.setWrapMode(QTextOption::NoWrap);
+    }
+    layout.setTextOption(option);
+    layout.beginLayout();
     double y = 0;
     for (;;) {
-        QTextLine line = layout->createLine();
+        QTextLine line = layout.createLine();
         if (!line.isValid())
             break;
         line.setLeadingIncluded(true);
@@ -82,8 +95,20 @@ std::unique_ptr<QTextLayout> TextFlow::buildLayout(const Piece& piece, QTextOpti
         line.setPosition(QPointF(0, y));
         y += line.height();
     }
-    layout->endLayout();
-    return layout;
+    layout.endLayout();
+}
+
+QTextLayout& TextFlow::wholeLayout(const Piece& piece, Breaks breaks) const
+{
+    if (!piece.shaped) {
+        piece.shaped = shape(piece, 0, int(piece.text.size()));
+        piece.breaks = Breaks::None;
+    }
+    if (piece.breaks != breaks) {
+        breakLines(*piece.shaped, breaks);
+        piece.breaks = breaks;
+    }
+    return *piece.shaped;
 }
 
 double TextFlow::pieceNaturalWidth(const Piece& piece) const
@@ -91,11 +116,12 @@ double TextFlow::pieceNaturalWidth(const Piece& piece) const
     if (piece.natural < 0) {
         if (piece.text.isEmpty()) {
             piece.natural = 0;
-        } else if (piece.segments.size() == 1) {
-            piece.natural = QFontMetricsF(piece.font).horizontalAdvance(piece.text);
         } else {
-            const auto layout = buildLayout(piece, false);
-            piece.natural = layout->lineAt(0).naturalTextWidth();
+            // One font: the advance with trailing spaces, as the font measures
+            // the text; mixed fonts: the text without them.
+            const QTextLine line = wholeLayout(piece, Breaks::Unbroken).lineAt(0);
+            piece.natural =
+                piece.segments.size() == 1 ? line.horizontalAdvance() : line.naturalTextWidth();
         }
     }
     return piece.natural;
@@ -116,11 +142,50 @@ double TextFlow::minimumWidth() const
     for (const Piece& piece : m_pieces) {
         if (piece.text.isEmpty())
             continue;
-        const auto layout = buildLayout(piece, QTextOption::WordWrap, 0);
-        for (int i = 0; i < layout->lineCount(); ++i)
-            widest = std::max(widest, layout->lineAt(i).naturalTextWidth());
+        if (piece.minimum < 0) {
+            piece.minimum = 0;
+            const QTextLayout& layout = wholeLayout(piece, Breaks::Narrowest);
+            for (int i = 0; i < layout.lineCount(); ++i)
+                piece.minimum = std::max(piece.minimum, layout.lineAt(i).naturalTextWidth());
+        }
+        widest = std::max(widest, piece.minimum);
     }
     return widest;
+}
+
+void TextFlow::wrapInWindows(Piece& piece, int pieceIndex,
+                             const std::function<double(double)>& place)
+{
+    // Every window's last line may go on past it: it starts the next window,
+    // so the lines come out as one layout of the whole piece would break them.
+    piece.windows.clear();
+    const int total = int(piece.text.size());
+    int start = 0;
+    int window = WindowLength;
+    while (start < total) {
+        const int length = std::min(window, total - start);
+        auto layout = shape(piece, start, length);
+        breakLines(*layout, Breaks::Wrapped);
+        const bool last = start + length >= total;
+        int keep = layout->lineCount();
+        if (!last && keep < 2) {
+            // One line longer than the window: try a wider one.
+            window *= 2;
+            continue;
+        }
+        if (!last)
+            --keep;
+        const int part = int(piece.windows.size());
+        for (int i = 0; i < keep; ++i) {
+            const QTextLine line = layout->lineAt(i);
+            m_lines.push_back({pieceIndex, part, i, place(line.naturalTextWidth()), 0,
+                               line.height(), start + line.textStart(), line.textLength()});
+        }
+        const int next = last ? total : start + layout->lineAt(keep).textStart();
+        piece.windows.push_back({start, std::move(layout)});
+        start = next;
+        window = WindowLength;
+    }
 }
 
 void TextFlow::layOut(double width, int hAlign)
@@ -128,8 +193,6 @@ void TextFlow::layOut(double width, int hAlign)
     m_width = width;
     m_lines.clear();
     m_height = 0;
-    m_drawLayout.reset();
-    m_drawPiece = -1;
     const auto place = [&](double lineWidth) {
         if (hAlign == 2)
             return (width - lineWidth) / 2;
@@ -138,24 +201,49 @@ void TextFlow::layOut(double width, int hAlign)
         return 0.0;
     };
     for (size_t p = 0; p < m_pieces.size(); ++p) {
-        const Piece& piece = m_pieces[p];
+        Piece& piece = m_pieces[p];
+        piece.drawn = Breaks::None;
         if (piece.text.isEmpty()) {
-            m_lines.push_back({int(p), 0, 0, lineSpacing(piece.font), 0, 0});
-        } else if (piece.segments.size() == 1 && (!m_wrap || pieceNaturalWidth(piece) <= width)) {
+            m_lines.push_back({int(p), 0, 0, 0, 0, lineSpacing(piece.font), 0, 0});
+            continue;
+        }
+        piece.windows.clear();
+        if (piece.segments.size() == 1 && (!m_wrap || pieceNaturalWidth(piece) <= width)) {
             // One font that fits: no need to break the line.
-            m_lines.push_back({int(p), 0, place(pieceNaturalWidth(piece)), lineSpacing(piece.font),
-                               0, int(piece.text.size())});
+            piece.drawn = Breaks::Unbroken;
+            m_lines.push_back({int(p), 0, 0, place(pieceNaturalWidth(piece)), 0,
+                               lineSpacing(piece.font), 0, int(piece.text.size())});
+        } else if (m_wrap && piece.text.size() > WindowLength) {
+            piece.drawn = Breaks::Wrapped;
+            wrapInWindows(piece, int(p), place);
         } else {
-            const auto layout = buildLayout(piece, m_wrap);
-            for (int i = 0; i < layout->lineCount(); ++i) {
-                const QTextLine line = layout->lineAt(i);
-                m_lines.push_back({int(p), i, place(line.naturalTextWidth()), line.height(),
+            piece.drawn = m_wrap ? Breaks::Wrapped : Breaks::Unbroken;
+            const QTextLayout& layout = wholeLayout(piece, piece.drawn);
+            for (int i = 0; i < layout.lineCount(); ++i) {
+                const QTextLine line = layout.lineAt(i);
+                m_lines.push_back({int(p), 0, i, place(line.naturalTextWidth()), 0, line.height(),
                                    line.textStart(), line.textLength()});
             }
         }
     }
-    for (const Line& line : m_lines)
+    for (Line& line : m_lines) {
+        line.y = m_height;
         m_height += line.height;
+    }
+}
+
+int TextFlow::firstLineFrom(double y) const
+{
+    const auto it = std::lower_bound(m_lines.begin(), m_lines.end(), y,
+                                     [](const Line& line, double value) { return line.y < value; });
+    return int(it - m_lines.begin());
+}
+
+int TextFlow::lineAt(double y) const
+{
+    const auto it = std::upper_bound(m_lines.begin(), m_lines.end(), y,
+                                     [](double value, const Line& line) { return value < line.y; });
+    return int(it - m_lines.begin()) - 1;
 }
 
 QString TextFlow::lineText(int line) const
@@ -172,32 +260,36 @@ QString TextFlow::text() const
     return lines.join(QLatin1Char('\n'));
 }
 
+const QTextLayout& TextFlow::drawLayout(const Line& line) const
+{
+    const Piece& piece = m_pieces[size_t(line.piece)];
+    if (!piece.windows.empty())
+        return *piece.windows[size_t(line.part)].layout;
+    // Measuring after the layout broke the lines otherwise: break them again.
+    return wholeLayout(piece, piece.drawn);
+}
+
 void TextFlow::drawLine(QPainter& painter, int line, QPointF topLeft) const
 {
     const Line& l = m_lines[size_t(line)];
     const Piece& piece = m_pieces[size_t(l.piece)];
-    if (piece.text.isEmpty())
+    if (piece.text.isEmpty() || piece.drawn == Breaks::None)
         return;
-    if (m_drawPiece != l.piece || !m_drawLayout) {
-        const bool wrap =
-            m_wrap && (piece.segments.size() != 1 || pieceNaturalWidth(piece) > m_width);
-        m_drawLayout = buildLayout(piece, wrap);
-        m_drawPiece = l.piece;
-    }
-    if (l.lineInPiece >= m_drawLayout->lineCount())
+    const QTextLayout& layout = drawLayout(l);
+    if (l.lineInPart >= layout.lineCount())
         return;
-    const QTextLine qline = m_drawLayout->lineAt(l.lineInPiece);
+    const QTextLine qline = layout.lineAt(l.lineInPart);
     qline.draw(&painter, topLeft + QPointF(l.x, -qline.y()));
 }
 
 void TextFlow::draw(QPainter& painter, QPointF topLeft) const
 {
-    for (int i = 0; i < lineCount(); ++i) {
-        drawLine(painter, i, topLeft);
-        topLeft.ry() += m_lines[size_t(i)].height;
-    }
-    // Drawn whole: keep no glyphs, or every cell of a long document would
-    // hold its layout once its page has been drawn.
-    m_drawLayout.reset();
-    m_drawPiece = -1;
+    for (int i = 0; i < lineCount(); ++i)
+        drawLine(painter, i, topLeft + QPointF(0, m_lines[size_t(i)].y));
+}
+
+void TextFlow::drawBetween(QPainter& painter, QPointF topLeft, double from, double to) const
+{
+    for (int i = std::max(0, lineAt(from)); i < lineCount() && m_lines[size_t(i)].y < to; ++i)
+        drawLine(painter, i, topLeft + QPointF(0, m_lines[size_t(i)].y));
 }

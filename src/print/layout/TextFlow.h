@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 #include <QTextLayout>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,14 +22,21 @@ struct GTextRun
  * Runs of text broken into lines at "\n" and, when wrapping, at the width,
  * using Qt's text layout. A trailing "\n" ends the last line without adding an
  * empty one; an empty line is as high as the font of the "\n" that ends it.
- * Only line breaks and heights are kept; drawing lays a line out again, so a
- * page of thousands of cells holds no glyph data.
+ *
+ * Each piece of text between "\n"s is shaped once: the same QTextLayout
+ * measures its width unbroken, its narrowest width, breaks its lines and draws
+ * them, so the flow keeps its glyphs until it is dropped. A very long piece is
+ * broken in windows of a few thousand characters, each laid out on its own, so
+ * that a long word without a break costs no more per line than a short one.
  */
 class TextFlow
 {
 public:
     TextFlow() = default;
     TextFlow(const std::vector<GTextRun>& runs, bool wrap);
+    ~TextFlow();
+    TextFlow(const TextFlow&) = delete;
+    TextFlow& operator=(const TextFlow&) = delete;
 
     /// Breaks the lines for `width` units and aligns each (1 left, 2 centre, 3 right).
     void layOut(double width, int hAlign);
@@ -43,15 +51,27 @@ public:
     double height() const { return m_height; }
     int lineCount() const { return int(m_lines.size()); }
     double lineHeight(int line) const { return m_lines[size_t(line)].height; }
+    /// The top of `line` below the top of the flow.
+    double lineTop(int line) const { return m_lines[size_t(line)].y; }
+    /// The first line whose top is at or below `y`; lineCount() when none is.
+    int firstLineFrom(double y) const;
+    /// The line that `y` falls in (its top at or above `y`); -1 above the first.
+    int lineAt(double y) const;
     QString lineText(int line) const;
     QString text() const;
 
     void drawLine(QPainter& painter, int line, QPointF topLeft) const;
     void draw(QPainter& painter, QPointF topLeft) const;
+    /// Draws only the lines that reach into `from` to `to` below the top.
+    void drawBetween(QPainter& painter, QPointF topLeft, double from, double to) const;
+
+    /// Pieces longer than this are broken in windows of this many characters.
+    static constexpr int WindowLength = 2000;
 
 private:
-    // Formats are made only when a piece is drawn or broken: a page of
-    // thousands of cells keeps just a font and a colour per run.
+    // What the lines of a piece's shaped layout hold at the moment.
+    enum class Breaks { None, Unbroken, Narrowest, Wrapped };
+
     struct Segment
     {
         int start = 0;
@@ -59,34 +79,51 @@ private:
         QFont font;
         QColor colour;
     };
+    /// One window of a long piece, wrapped on its own.
+    struct Window
+    {
+        int start = 0;
+        std::unique_ptr<QTextLayout> layout;
+    };
     struct Piece
     {
         QString text;
         std::vector<Segment> segments;
         QFont font;
         mutable double natural = -1;
+        mutable double minimum = -1;
+        /// The piece shaped whole, and what its lines hold at the moment.
+        mutable std::unique_ptr<QTextLayout> shaped;
+        mutable Breaks breaks = Breaks::None;
+        /// The breaks the drawn lines need.
+        Breaks drawn = Breaks::None;
+        /// A long piece's drawn lines, when it is wrapped.
+        std::vector<Window> windows;
     };
     struct Line
     {
         int piece = 0;
-        int lineInPiece = 0;
+        int part = 0;
+        int lineInPart = 0;
         double x = 0;
+        double y = 0;
         double height = 0;
         int start = 0;
         int length = 0;
     };
 
     double pieceNaturalWidth(const Piece& piece) const;
-    /// Wrapping at the laid-out width, or not at all.
-    std::unique_ptr<QTextLayout> buildLayout(const Piece& piece, bool wrap) const;
-    std::unique_ptr<QTextLayout> buildLayout(const Piece& piece, QTextOption::WrapMode mode,
-                                             double lineWidth) const;
+    /// The piece's shaped layout, its lines broken as `breaks` says.
+    QTextLayout& wholeLayout(const Piece& piece, Breaks breaks) const;
+    std::unique_ptr<QTextLayout> shape(const Piece& piece, int start, int length) const;
+    void breakLines(QTextLayout& layout, Breaks breaks) const;
+    /// Wraps a long piece window by window; appends its lines.
+    void wrapInWindows(Piece& piece, int pieceIndex, const std::function<double(double)>& place);
+    const QTextLayout& drawLayout(const Line& line) const;
 
     std::vector<Piece> m_pieces;
     std::vector<Line> m_lines;
     bool m_wrap = true;
     double m_width = 0;
     double m_height = 0;
-    mutable std::unique_ptr<QTextLayout> m_drawLayout;
-    mutable int m_drawPiece = -1;
 };

@@ -1,0 +1,417 @@
+#include "documents/JobEstimateDoc.h"
+#include "records/Job.h"
+#include "records/JobInvoice.h"
+#include "settings/SettingsStore.h"
+#include "support/MessageCapture.h"
+#include "views/CGridCtrl.h"
+#include "views/CGridModel.h"
+#include "views/EditTabMaterials.h"
+#include "views/EditTabPayments.h"
+#include "views/TabbedEditView.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace ombrel;
+
+namespace {
+
+// Materials, payments and an empty tab to switch to; the lists are bound
+// before every load pass, as the document views do.
+class GridView : public TabbedEditView
+{
+public:
+    GridView(JobEstimateDoc* doc, JobInvoice* invoice)
+        : TabbedEditView(doc), m_doc(doc), m_invoice(invoice)
+    {
+        AddTab(2059, &materials);
+        AddTab(2125, &payments);
+        AddTab(2063, &other);
+        OnInitialUpdate();
+    }
+    EditTabMaterials materials;
+    EditTabPayments payments;
+    EditTab other{0};
+
+protected:
+    bool DoDataExchange(bool save) override
+    {
+        if (!save) {
+            materials.bindItems(&m_doc->job().materials);
+            payments.bindPayments(&m_invoice->payments);
+        }
+        return TabbedEditView::DoDataExchange(save);
+    }
+
+private:
+    JobEstimateDoc* m_doc;
+    JobInvoice* m_invoice;
+};
+
+JobItem item(const char* desc, double count, int64_t price, int32_t rate = 0)
+{
+    JobItem i;
+    i.desc = desc;
+    i.count = count;
+    i.price = OMMoney(price);
+    i.rate = rate;
+    return i;
+}
+
+class GridTabs : public ::testing::Test
+{
+protected:
+    void SetUp() override { QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear(); }
+
+    void open(bool vat = false)
+    {
+        SettingsStore::set(SettingKeys::IsVATRegistered, vat ? 1 : 0);
+        view = std::make_unique<GridView>(&doc, &invoice);
+        view->resize(700, 400);
+        view->show();
+        QApplication::processEvents();
+        doc.setModified(false);
+    }
+    void select(int tab)
+    {
+        view->SelectTab(tab);
+        QApplication::processEvents();
+    }
+    CGridCtrl& grid() { return *view->materials.grid(); }
+    // Keys go where a user's would: into the open cell editor, else the grid.
+    QWidget* target(CGridCtrl& g) { return g.cellEditor() ? g.cellEditor() : &g; }
+    void type(CGridCtrl& g, const QString& text)
+    {
+        for (QChar c : text)
+            QTest::keyClick(target(g), c.toLatin1());
+    }
+    // An editor commits on Return once the event loop runs again.
+    void key(CGridCtrl& g, Qt::Key k, Qt::KeyboardModifiers m = {})
+    {
+        QTest::keyClick(target(g), k, m);
+        QApplication::processEvents();
+    }
+    void typeCell(CGridCtrl& g, int row, int column, const QString& text)
+    {
+        g.setFocusCell(row, column);
+        type(g, text);
+        key(g, Qt::Key_Return);
+    }
+    QStringList column(CGridCtrl& g, int c)
+    {
+        QStringList texts;
+        for (int r = 1; r < g.rowCount(); ++r)
+            texts << g.text(r, c);
+        return texts;
+    }
+    std::vector<JobItem> items(const OMList<JobItem>& list)
+    {
+        std::vector<JobItem> out;
+        list.forEach([&](const JobItem& i) { out.push_back(i); });
+        return out;
+    }
+
+    JobEstimateDoc doc;
+    JobInvoice invoice;
+    std::unique_ptr<GridView> view;
+    MessageCapture capture;
+};
+
+} // namespace
+
+TEST_F(GridTabs, TypingIntoTheEntryRowMakesAnItemRowAndTheRecordGetsItAtTheNextPass)
+{
+    open();
+    EXPECT_EQ(grid().rowCount(), 2); // header and entry row
+    EXPECT_EQ(grid().text(1, 2), "0.00");
+
+    grid().setFocusCell(1, EditTabJobItems::DescColumn);
+    type(grid(), "Paint");
+    key(grid(), Qt::Key_Tab); // on to the unit price, editing it
+    type(grid(), "3.33");
+    key(grid(), Qt::Key_Tab); // the total is read-only: no editor
+    EXPECT_EQ(grid().cellEditor(), nullptr);
+    EXPECT_EQ(grid().rowCount(), 3);
+    EXPECT_EQ(grid().text(1, 3), "3.33"); // no quantity counts as one
+    EXPECT_EQ(grid().text(2, 2), "0.00"); // the new entry row
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(doc.job().materials.isEmpty()); // not before the next pass
+
+    typeCell(grid(), 1, EditTabJobItems::QtyColumn, "2.5");
+    EXPECT_EQ(grid().text(1, 3), "8.32");
+    select(2);
+    const auto saved = items(doc.job().materials);
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].desc, "Paint");
+    EXPECT_EQ(saved[0].count.value(), 2.5);
+    EXPECT_EQ(saved[0].price, OMMoney(333));
+
+    // A row whose description is emptied leaves the record.
+    select(0);
+    grid().setFocusCell(1, EditTabJobItems::DescColumn);
+    key(grid(), Qt::Key_F2); // edit with the text selected
+    key(grid(), Qt::Key_Backspace);
+    key(grid(), Qt::Key_Return);
+    EXPECT_EQ(grid().text(1, EditTabJobItems::DescColumn), "");
+    select(2);
+    EXPECT_TRUE(doc.job().materials.isEmpty());
+}
+
+TEST_F(GridTabs, QuantitiesKeepTheirDecimalsThroughATabSwitch)
+{
+    const struct
+    {
+        const char* typed;
+        const char* shown;
+        double stored;
+    } cases[] = {{"2", "2", 2.0},
+                 {"2.5", "2.5", 2.5},
+                 {"2.4", "2.4", 2.4},
+                 {"0.333333", "0.333333", 0.333333},
+                 {"0", "", 0.0}};
+    open();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        typeCell(grid(), 1, EditTabJobItems::DescColumn, "Line");
+        typeCell(grid(), 1, EditTabJobItems::QtyColumn, c.typed);
+        EXPECT_EQ(grid().text(1, 0), c.shown);
+        select(2);
+        ASSERT_EQ(doc.job().materials.size(), 1);
+        EXPECT_EQ(items(doc.job().materials)[0].count.value(), c.stored);
+        select(0); // load pass
+        EXPECT_EQ(grid().text(1, 0), c.shown);
+        doc.job().materials.clear();
+        view->UpdateData(false);
+    }
+}
+
+TEST_F(GridTabs, RowCommandsByTheirKeys)
+{
+    const auto ctrl = Qt::ControlModifier | Qt::KeypadModifier;
+    const auto ctrlShift = ctrl | Qt::ShiftModifier;
+    const struct
+    {
+        const char* name;
+        int row;
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        QStringList descriptions;
+        int focusRow;
+    } cases[] = {
+        {"insert", 2, Qt::Key_Plus, ctrl, {"A", "", "B", "C", ""}, 2},
+        {"delete", 2, Qt::Key_Minus, ctrl, {"A", "C", ""}, 2},
+        {"up", 2, Qt::Key_Minus, ctrlShift, {"B", "A", "C", ""}, 1},
+        {"down", 2, Qt::Key_Plus, ctrlShift, {"A", "C", "B", ""}, 3},
+        {"ordinary insert", 1, Qt::Key_Plus, Qt::ControlModifier, {"", "A", "B", "C", ""}, 1},
+        {"alt down", 1, Qt::Key_Down, Qt::AltModifier, {"B", "A", "C", ""}, 2},
+        {"first up", 1, Qt::Key_Minus, ctrlShift, {"A", "B", "C", ""}, 1},
+        {"last item down", 3, Qt::Key_Plus, ctrlShift, {"A", "B", "C", ""}, 3},
+        {"entry row delete", 4, Qt::Key_Minus, ctrl, {"A", "B", "C", ""}, 4},
+        {"entry row insert", 4, Qt::Key_Plus, ctrl, {"A", "B", "C", ""}, 4},
+        {"entry row up", 4, Qt::Key_Minus, ctrlShift, {"A", "B", "C", ""}, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        doc.job().materials.clear();
+        for (const char* d : {"A", "B", "C"})
+            doc.job().materials.add(item(d, 1, 100));
+        open();
+        grid().setFocusCell(c.row, EditTabJobItems::DescColumn);
+        key(grid(), c.key, c.mods);
+        EXPECT_EQ(column(grid(), EditTabJobItems::DescColumn), c.descriptions);
+        EXPECT_EQ(grid().focusRow(), c.focusRow);
+        EXPECT_EQ(doc.isModified(), c.descriptions != QStringList({"A", "B", "C", ""}));
+    }
+    // An inserted row gets the entry row's defaults.
+    EXPECT_EQ(grid().text(4, 2), "0.00");
+    grid().setFocusCell(2, 0);
+    key(grid(), Qt::Key_Plus, ctrl);
+    EXPECT_EQ(grid().text(2, 2), "0.00");
+    EXPECT_TRUE(grid().isReadOnly(2, 3));
+
+    // A key typed while a cell is being edited ends the edit first.
+    grid().setFocusCell(1, EditTabJobItems::DescColumn);
+    type(grid(), "X");
+    ASSERT_NE(grid().cellEditor(), nullptr);
+    key(grid(), Qt::Key_Minus, ctrl);
+    EXPECT_EQ(column(grid(), EditTabJobItems::DescColumn), QStringList({"", "B", "C", ""}));
+}
+
+TEST_F(GridTabs, TabLeavesTheGridOnlyAtItsEnds)
+{
+    QWidget page;
+    auto* before = new QLineEdit(&page);
+    auto* g = new CGridCtrl(&page);
+    auto* after = new QLineEdit(&page);
+    auto* layout = new QVBoxLayout(&page);
+    for (QWidget* w : {static_cast<QWidget*>(before), static_cast<QWidget*>(g), static_cast<QWidget*>(after)})
+        layout->addWidget(w);
+    {
+        CGridCtrl::Fill fill(*g, 2);
+        g->appendRow();
+        g->appendRow();
+    }
+    page.show();
+    QApplication::setActiveWindow(&page);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+
+    const struct
+    {
+        int row, column;
+        bool editing;
+        Qt::KeyboardModifiers mods;
+        QWidget* focus;
+    } cases[] = {
+        {2, 1, false, {}, after},
+        {2, 1, true, {}, after},
+        {1, 0, false, Qt::ShiftModifier, before},
+        {1, 0, true, Qt::ShiftModifier, before},
+        {1, 1, false, {}, g},
+        {2, 0, false, Qt::ShiftModifier, g},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.row << "," << c.column << " " << c.editing);
+        g->setFocus();
+        g->setFocusCell(c.row, c.column);
+        if (c.editing)
+            type(*g, "x");
+        // Shift+Tab arrives as Backtab.
+        QTest::keyClick(QApplication::focusWidget(), c.mods ? Qt::Key_Backtab : Qt::Key_Tab, c.mods);
+        EXPECT_EQ(QApplication::focusWidget() == g->cellEditor() ? g : QApplication::focusWidget(), c.focus);
+        EXPECT_EQ(g->selectionModel()->hasSelection(), c.focus == g);
+        g->endEdit();
+    }
+    EXPECT_EQ(g->text(2, 1), "x");
+}
+
+TEST_F(GridTabs, TheVatColumnIsShownOnlyWhenRegisteredAndRatesAreNeverLost)
+{
+    const struct
+    {
+        bool vat;
+        QStringList headers;
+        int32_t newRowRate;
+    } cases[] = {
+        {false, {"Qty", "Description", "Unit Price £", "Total £"}, 0},
+        {true, {"Qty", "Description", "Unit Price £", "VAT %", "Total £"}, 1750},
+    };
+    SettingsStore::set(SettingKeys::CurrencySymbol, "£");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.vat);
+        doc.job().materials.clear();
+        JobItem kept = item("Kept", 1, 100, 500);
+        kept.cost = OMMoney(42);
+        doc.job().materials.add(kept);
+        open(c.vat);
+        QStringList headers;
+        for (int col = 0; col < grid().columnCount(); ++col)
+            headers << grid().gridModel()->headerData(col, Qt::Horizontal).toString();
+        EXPECT_EQ(headers, c.headers);
+        if (c.vat) {
+            EXPECT_EQ(grid().text(2, EditTabJobItems::VatColumn), "17.5");
+        }
+
+        typeCell(grid(), 2, EditTabJobItems::DescColumn, "New");
+        select(2);
+        const auto saved = items(doc.job().materials);
+        ASSERT_EQ(saved.size(), 2u);
+        EXPECT_EQ(saved[0].rate, Percentage(500));
+        EXPECT_EQ(saved[0].cost, OMMoney(42));
+        EXPECT_EQ(saved[1].rate, Percentage(c.newRowRate));
+    }
+}
+
+TEST_F(GridTabs, PaymentsRewriteDatesAndKeepRowsWithAnAmountOrDate)
+{
+    SettingsStore::set(SettingKeys::DateFormat, "DD/MM/YYYY");
+    open();
+    select(1);
+    CGridCtrl& g = *view->payments.grid();
+    EXPECT_EQ(g.rowCount(), 2);
+    EXPECT_EQ(g.text(1, 2), "0.00");
+
+    // Date, description, amount; blank cells are left alone.
+    const struct
+    {
+        const char *date, *desc, *amount;
+        const char *shownDate, *shownAmount;
+    } rows[] = {
+        {"1.2.2024", "Cash", "10", "01/02/2024", "10.00"},
+        {"", "", "5", "", "5.00"},            // kept, no description
+        {"03/02/2024", "", "", "03/02/2024", "0.00"}, // kept, date only
+        {"31/02/2024", "Cheque", "", "31/02/2024", "0.00"}, // refused date stays
+    };
+    for (const auto& r : rows) {
+        const int row = g.rowCount() - 1;
+        for (auto [col, text] : {std::pair{0, r.date}, {1, r.desc}, {2, r.amount}})
+            if (*text)
+                typeCell(g, row, col, text);
+        EXPECT_EQ(g.text(row, 0), r.shownDate);
+        EXPECT_EQ(g.text(row, 2), r.shownAmount);
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(capture.texts, std::vector<std::string>{
+                                 "31/02/2024 is not a valid date. Please enter one in the form DD/MM/YYYY"});
+    EXPECT_EQ(g.rowCount(), 6); // four payments and the entry row
+
+    select(0);
+    const auto saved = items(invoice.payments);
+    ASSERT_EQ(saved.size(), 4u);
+    EXPECT_EQ(saved[0].date, OMDate(1, 2, 2024, true));
+    EXPECT_EQ(saved[0].price, OMMoney(1000));
+    EXPECT_EQ(saved[1].desc, "");
+    EXPECT_EQ(saved[1].price, OMMoney(500));
+    EXPECT_EQ(saved[2].date, OMDate(3, 2, 2024, true));
+    EXPECT_TRUE(saved[3].date.isEmpty());
+    EXPECT_EQ(saved[3].desc, "Cheque");
+}
+
+TEST_F(GridTabs, LookingThroughTheGridsChangesNothing)
+{
+    doc.job().materials.add(item("Timber", 2.5, 1999));
+    doc.job().materials.add(item("Nails", 0, 350));
+    JobItem payment = item("Cash", 0, 1000);
+    payment.date = OMDate(5, 3, 2024, true);
+    invoice.payments.add(payment);
+    const auto materials = items(doc.job().materials);
+    open();
+    grid().setFocusCell(1, 1);
+    key(grid(), Qt::Key_F2); // open an editor and leave it unchanged
+    key(grid(), Qt::Key_Return);
+    for (int tab : {1, 2, 0, 2})
+        select(tab);
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(items(doc.job().materials), materials);
+    EXPECT_EQ(items(invoice.payments)[0].date, payment.date);
+
+    // What a screen reader is given.
+    EXPECT_FALSE(grid().accessibleName().isEmpty());
+    EXPECT_EQ(grid().gridModel()->headerData(1, Qt::Horizontal, Qt::AccessibleTextRole), "Description");
+}
+
+TEST_F(GridTabs, TheDescriptionColumnTakesTheRestOfTheWidth)
+{
+    open();
+    select(0);
+    auto sum = [&] {
+        int total = 0;
+        for (int c = 0; c < grid().columnCount(); ++c)
+            total += grid().columnWidth(c);
+        return total;
+    };
+    const int price = grid().columnWidth(2);
+    EXPECT_EQ(sum(), grid().viewport()->width());
+    view->resize(900, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(sum(), grid().viewport()->width());
+    EXPECT_EQ(grid().columnWidth(2), price);
+
+    // A price wider than the sample widens its column.
+    typeCell(grid(), 1, EditTabJobItems::DescColumn, "Item");
+    typeCell(grid(), 1, EditTabJobItems::PriceColumn, "123456789");
+    EXPECT_GT(grid().columnWidth(2), price);
+}
