@@ -24,8 +24,9 @@ public:
 
     static double fromText(const OMString& text);
     /// Read values are taken within ± this: no count, hours or distance comes
-    /// near it, and sums of them stay finite.
-    static constexpr double MaxMagnitude = 1e12;
+    /// near it, every figure of it keeps its six decimals exactly in a double
+    /// (10^15 millionths < 2^53), and sums of them stay finite.
+    static constexpr double MaxMagnitude = 1e9;
 
     constexpr operator double() const { return m_value; }
     constexpr double value() const { return m_value; }
