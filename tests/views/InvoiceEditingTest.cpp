@@ -1,3 +1,4 @@
+#include "UserTyping.h"
 #include "documents/DocumentTemplates.h"
 #include "documents/JobInvoiceDoc.h"
 #include "print/TextStyles.h"
@@ -17,28 +18,9 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+using namespace UserTyping;
+
 namespace {
-
-QString example(const char* name)
-{
-    return qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR") + "/examples/" + name;
-}
-
-void typeCell(CGridCtrl& grid, int row, int column, const QString& text)
-{
-    grid.setFocusCell(row, column);
-    for (QChar c : text)
-        QTest::keyClick(grid.cellEditor() ? grid.cellEditor() : &grid, c.toLatin1());
-    QTest::keyClick(grid.cellEditor() ? grid.cellEditor() : &grid, Qt::Key_Return);
-    QApplication::processEvents();
-}
-
-void type(QLineEdit* edit, const QString& text)
-{
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
 
 class InvoiceEditing : public ::testing::Test
 {
