@@ -35,6 +35,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QPageSetupDialog>
@@ -127,6 +128,8 @@ bool VorlaneApp::InitInstance(const CommandLine& commandLine)
         if (CChildFrame* frame = frameOf(commandLine.files.constLast()))
             m_mainFrame->mdiArea()->setActiveSubWindow(frame);
     emit started();
+    // Requests that came while start-up was busy.
+    QMetaObject::invokeMethod(this, &VorlaneApp::servePendingRequests, Qt::QueuedConnection);
     return true;
 }
 
@@ -151,6 +154,7 @@ void VorlaneApp::LoadCustomerDatabase()
 void VorlaneApp::createMainFrame()
 {
     m_mainFrame = std::make_unique<CMainFrame>(*m_actions, *m_recent);
+    m_mainFrame->installEventFilter(this);
     connectCommands();
     connect(m_mainFrame.get(), &CMainFrame::filesDropped, this, [this](const QStringList& paths) {
         for (const QString& path : paths)
@@ -241,33 +245,63 @@ void VorlaneApp::runFirstRun()
     SettingsStore::set(SettingKeys::Mode, int32_t(m_flags));
 }
 
-bool VorlaneApp::listenForOtherStarts()
+InstanceChannel& VorlaneApp::instanceChannel()
 {
     if (!m_channel) {
         m_channel = new InstanceChannel(this);
         connect(m_channel, &InstanceChannel::requestReceived, this,
                 &VorlaneApp::handleInstanceRequest);
     }
-    return m_channel->listen();
+    return *m_channel;
 }
 
-void VorlaneApp::handleInstanceRequest(const QString& request)
+bool VorlaneApp::listenForOtherStarts()
 {
-    // A modal dialog is up: the request was acknowledged but is not acted on.
-    if (QApplication::activeModalWidget() || !m_mainFrame || !m_mainFrame->isEnabled())
+    return instanceChannel().listen();
+}
+
+void VorlaneApp::handleInstanceRequest(const QString& verb, const QString& path)
+{
+    m_pendingRequests.emplace_back(verb, path);
+    servePendingRequests();
+}
+
+bool VorlaneApp::windowBusy() const
+{
+    return QApplication::activeModalWidget() || !m_mainFrame || !m_mainFrame->isEnabled();
+}
+
+void VorlaneApp::servePendingRequests()
+{
+    // A request that shows a message box lets later ones arrive meanwhile:
+    // they queue behind it, and the loop already running takes them in turn.
+    if (m_servingRequests)
         return;
-    QString verb, path;
-    if (!InstanceChannel::parseRequest(request, &verb, &path))
-        return;
-    if (verb == QLatin1String("print")) {
-        PrintDocumentFile(path);
-        return;
+    m_servingRequests = true;
+    while (!m_pendingRequests.empty() && !windowBusy()) {
+        const auto [verb, path] = m_pendingRequests.front();
+        m_pendingRequests.pop_front();
+        if (verb == QLatin1String("print")) {
+            PrintDocumentFile(path);
+            continue;
+        }
+        m_mainFrame->showNormal();
+        m_mainFrame->showMaximized();
+        m_mainFrame->raise();
+        m_mainFrame->activateWindow();
+        OpenDocumentFile(path);
     }
-    m_mainFrame->showNormal();
-    m_mainFrame->showMaximized();
-    m_mainFrame->raise();
-    m_mainFrame->activateWindow();
-    OpenDocumentFile(path);
+    m_servingRequests = false;
+}
+
+bool VorlaneApp::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window is free again: carry out what arrived meanwhile, once the
+    // code that closed the dialog has returned.
+    if (watched == m_mainFrame.get() && !m_pendingRequests.empty() &&
+        (event->type() == QEvent::WindowUnblocked || event->type() == QEvent::EnabledChange))
+        QMetaObject::invokeMethod(this, &VorlaneApp::servePendingRequests, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
 }
 
 void VorlaneApp::setViewFactory(int resourceId, ViewFactory factory)

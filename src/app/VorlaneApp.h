@@ -9,9 +9,11 @@
 #include <QPointer>
 #include <QString>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 class CChildFrame;
 class CMainFrame;
@@ -62,6 +64,8 @@ public:
     /// Listens for files handed over by later starts; false when another program serves.
     /// Start-up does this once the main window exists.
     bool listenForOtherStarts();
+    /// The channel later starts hand their files over on.
+    InstanceChannel& instanceChannel();
 
     /// Makes the view of each new window of the kind `resourceId`.
     void setViewFactory(int resourceId, ViewFactory factory);
@@ -97,8 +101,9 @@ public:
     void OnHelp();
     void OnAbout();
 
-    /// A request handed over by another start of the program.
-    void handleInstanceRequest(const QString& request);
+    /// A request handed over by another start of the program ("open" or "print"
+    /// a path). Carried out at once, or in turn once no modal dialog is open.
+    void handleInstanceRequest(const QString& verb, const QString& path);
 
 signals:
     /// The options sheet is about to run.
@@ -107,6 +112,9 @@ signals:
     void businessInformationRequested();
     /// The main window is up and start-up finished.
     void started();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void registerTemplates();
@@ -118,6 +126,8 @@ private:
     CChildFrame* frameOf(const QString& path) const;
     CChildFrame* addFrame(std::unique_ptr<Document> document);
     void onStartPageAction(int action);
+    bool windowBusy() const;
+    void servePendingRequests();
 
     std::unique_ptr<CommandDialogs> m_dialogs;
     DocumentTemplates m_templates;
@@ -130,6 +140,9 @@ private:
     /// The manual shown by the program itself where the desktop cannot.
     QPointer<class HelpWindow> m_helpWindow;
     InstanceChannel* m_channel = nullptr;
+    /// Handed-over requests waiting for the window to be free, oldest first.
+    std::deque<std::pair<QString, QString>> m_pendingRequests;
+    bool m_servingRequests = false;
     QString m_programFolder;
     uint32_t m_flags = 0;
 };
