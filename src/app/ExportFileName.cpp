@@ -35,9 +35,11 @@ QString ExportFileName::cleaned(const QString& text)
     QString result;
     result.reserve(text.size());
     for (const QChar ch : text) {
-        if (ch.category() == QChar::Other_Control || refused.contains(ch))
-            continue;
-        result += ch.isSpace() ? QChar(u' ') : ch;
+        // A tab or line break parts words as a space does.
+        if (ch.isSpace())
+            result += u' ';
+        else if (ch.category() != QChar::Other_Control && !refused.contains(ch))
+            result += ch;
     }
     result = result.simplified();
     while (!result.isEmpty() && (result.front() == u'.' || result.front() == u' '))
