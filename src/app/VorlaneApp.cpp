@@ -8,9 +8,11 @@
 #include "CommandDialogs.h"
 #include "CommandIds.h"
 #include "CommandLine.h"
+#include "ExportCommands.h"
 #include "HelpLauncher.h"
 #include "HelpWindow.h"
 #include "InstanceChannel.h"
+#include "MailLauncher.h"
 #include "MenuBarBuilder.h"
 #include "OptionsWizard.h"
 #include "RecentFileList.h"
@@ -23,10 +25,14 @@
 #include "documents/JobInvoiceDoc.h"
 #include "documents/JobQuoteDoc.h"
 #include "documents/UpdateHint.h"
+#include "fileformat/Archive.h"
+#include "fileformat/TextFile.h"
+#include "records/JobBase.h"
 #include "foundation/MessageHook.h"
 #include "resources/StringTable.h"
 #include "settings/SettingsStore.h"
 #include "views/EditTabPreview.h"
+#include "views/JobEditView.h"
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
 #include "views/JobQuoteEditView.h"
@@ -42,6 +48,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QTemporaryDir>
 
 using namespace CommandIds;
 using ombrel::OMString;
@@ -62,9 +69,10 @@ QString invalidFileText(const QString& path)
 
 VorlaneApp::VorlaneApp(std::unique_ptr<CommandDialogs> dialogs, QObject* parent)
     : QObject(parent), m_dialogs(dialogs ? std::move(dialogs) : std::make_unique<CommandDialogs>()),
-      m_actions(new CommandActions(this)), m_recent(new RecentFileList(this)),
-      m_programFolder(QCoreApplication::applicationDirPath())
+      m_mail(std::make_unique<MailLauncher>()), m_actions(new CommandActions(this)),
+      m_recent(new RecentFileList(this)), m_programFolder(QCoreApplication::applicationDirPath())
 {
+    m_actions->action(FileSendMail)->setVisible(m_mail->available());
     m_viewFactories[DocumentTemplates::EstimateResource] = [this](Document& document) {
         auto* view = new JobEstimateEditView(static_cast<JobEstimateDoc*>(&document), m_styles);
         return ViewParts{view, view};
@@ -181,6 +189,9 @@ void VorlaneApp::connectCommands()
     on(FilePrint, &VorlaneApp::OnFilePrint);
     on(FilePrintPreview, &VorlaneApp::OnFilePrintPreview);
     on(FileImport, &VorlaneApp::OnFileImport);
+    on(FileExportPdf, &VorlaneApp::OnFileExportPdf);
+    on(FileSendMail, &VorlaneApp::OnFileSendMail);
+    on(FileNewInvoiceFromThis, &VorlaneApp::OnFileNewInvoiceFromThis);
     on(ViewNextTab, [this] {
         if (TabbedEditView* view = activeEditView())
             view->OnNextTab();
@@ -498,6 +509,9 @@ void VorlaneApp::OnFileImport()
         InvoiceImport::Options options;
         if (path.isEmpty() || !m_dialogs->importOptions(m_mainFrame.get(), options))
             return;
+        // New Invoice from This imports the same way without asking.
+        SettingsStore::set(SettingKeys::ImportMaterialsAsOneLine, options.materialsAsOneLine);
+        SettingsStore::set(SettingKeys::ImportHireAsOneLine, options.hireAsOneLine);
         SettingsStore::RememberDocumentFolder(path);
         invoice->importFile(path, options);
     } else if (auto* quote = qobject_cast<JobQuoteEditView*>(view)) {
@@ -509,6 +523,66 @@ void VorlaneApp::OnFileImport()
         }
     }
     m_mainFrame->updateCommandStates();
+}
+
+void VorlaneApp::setMailLauncher(std::unique_ptr<MailLauncher> launcher)
+{
+    m_mail = std::move(launcher);
+    m_actions->action(FileSendMail)->setVisible(m_mail->available());
+}
+
+void VorlaneApp::OnFileExportPdf()
+{
+    CChildFrame* frame = m_mainFrame->activeChildFrame();
+    auto* document = frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
+    if (TabbedEditView* view = activeEditView(); view && document)
+        ExportCommands(*m_dialogs, *m_mail).exportPdf(m_mainFrame.get(), *view, *document);
+}
+
+void VorlaneApp::OnFileSendMail()
+{
+    CChildFrame* frame = m_mainFrame->activeChildFrame();
+    auto* document = frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
+    if (TabbedEditView* view = activeEditView(); view && document && m_mail->available())
+        ExportCommands(*m_dialogs, *m_mail).sendByEmail(*view, *document);
+}
+
+Document* VorlaneApp::OnFileNewInvoiceFromThis()
+{
+    CChildFrame* frame = m_mainFrame->activeChildFrame();
+    auto* view = frame ? qobject_cast<JobEditView*>(frame->viewWidget()) : nullptr;
+    auto* source = view ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
+    const DocumentTemplate* kind = source ? source->documentTemplate() : nullptr;
+    if (!kind)
+        return nullptr;
+    // What is on screen, saved or not, goes to a file of its own for the
+    // import; the estimate or quote itself keeps its path and its changes.
+    view->UpdateData(true);
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("source.") + kind->extension());
+    {
+        Archive archive = Archive::forWriting();
+        QString reason;
+        if (!folder.isValid() || source->record()->write(archive) != 0 ||
+            !TextFile::save(copy, archive.data(), &reason)) {
+            showError(StringTable::text(IDS_FILE_SAVE_ERROR).toQString() + QStringLiteral("\n\n") +
+                      (reason.isEmpty() ? folder.errorString() : reason));
+            return nullptr;
+        }
+    }
+    Document* invoice = OpenNewDocument(DocumentTemplates::InvoiceResource);
+    JobInvoiceEditView* invoiceView = nullptr;
+    for (DocumentView* candidate : invoice ? invoice->views() : std::vector<DocumentView*>())
+        if (!invoiceView)
+            invoiceView = dynamic_cast<JobInvoiceEditView*>(candidate);
+    if (!invoiceView)
+        return invoice;
+    InvoiceImport::Options options;
+    options.materialsAsOneLine = SettingsStore::isSet(SettingKeys::ImportMaterialsAsOneLine);
+    options.hireAsOneLine = SettingsStore::isSet(SettingKeys::ImportHireAsOneLine);
+    invoiceView->importFile(copy, options);
+    m_mainFrame->updateCommandStates();
+    return invoice;
 }
 
 void VorlaneApp::OnFilePrint()

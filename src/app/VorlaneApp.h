@@ -21,6 +21,7 @@ class CommandActions;
 class Document;
 class DocumentView;
 class InstanceChannel;
+class MailLauncher;
 class QPrinter;
 class QWidget;
 class RecentFileList;
@@ -72,6 +73,9 @@ public:
     /// Where the program's own files (the manual) are looked for; the executable's folder by
     /// default.
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+    /// Replaces what hands attachments to the mail program (tests keep mail programs out);
+    /// Send by E-mail shows only where it is available.
+    void setMailLauncher(std::unique_ptr<MailLauncher> launcher);
 
     /// Opens `path` in a new window (or brings its window forward); null after
     /// the refusal message when it is no valid document.
@@ -95,6 +99,13 @@ public:
     void OnFilePrintPreview();
     /// Import into the active quote (an estimate) or invoice (an estimate or quote).
     void OnFileImport();
+    /// File, Export as PDF: the active document as its preview shows it.
+    void OnFileExportPdf();
+    /// File, Send by E-mail: the same PDF attached to a new message.
+    void OnFileSendMail();
+    /// A new, unsaved invoice with the active estimate or quote imported, as
+    /// on screen, with the import options last chosen; null when there is none.
+    Document* OnFileNewInvoiceFromThis();
     void OnLogoLayout(int layout);
     void OnOptions();
     void OnBusinessInformation();
@@ -130,6 +141,7 @@ private:
     void servePendingRequests();
 
     std::unique_ptr<CommandDialogs> m_dialogs;
+    std::unique_ptr<MailLauncher> m_mail;
     DocumentTemplates m_templates;
     std::map<int, ViewFactory> m_viewFactories;
     TextStyles m_styles;

@@ -8,6 +8,7 @@
 #include "fileformat/TextFile.h"
 #include "resources/StringTable.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -34,13 +35,24 @@ QPageSize PdfExport::defaultPageSize()
                                                                  : QPageSize::A4);
 }
 
-OMString PdfExport::write(PrintedPage& printed, const QString& path, const QPageSize& pageSize)
+OMString PdfExport::overwriteRefusal(const QString& output, const QString& document)
 {
-    return write(printed.page(), printed.stampText, path, pageSize);
+    // Writing over the document itself (or a link to it) would destroy it.
+    const QFileInfo target(output);
+    if (document.isEmpty() || !target.exists() ||
+        target.canonicalFilePath() != QFileInfo(document).canonicalFilePath())
+        return {};
+    return writeError(output, QStringLiteral("it is the document being exported"));
+}
+
+OMString PdfExport::write(PrintedPage& printed, const QString& path, const QPageSize& pageSize,
+                          QPageLayout::Orientation orientation)
+{
+    return write(printed.page(), printed.stampText, path, pageSize, orientation);
 }
 
 OMString PdfExport::write(GPage& page, const OMString& stampText, const QString& path,
-                          const QPageSize& pageSize)
+                          const QPageSize& pageSize, QPageLayout::Orientation orientation)
 {
     // A device or a pipe in the way would be replaced by a plain file.
     if (const QString reason = TextFile::notPlainFileReason(path, true); !reason.isEmpty())
@@ -51,6 +63,7 @@ OMString PdfExport::write(GPage& page, const OMString& stampText, const QString&
     {
         QPdfWriter writer(&file);
         writer.setPageSize(pageSize);
+        writer.setPageOrientation(orientation);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(Resolution);
         writer.setCreator(QStringLiteral("Vorlane"));

@@ -2,6 +2,7 @@
 
 #include "foundation/OMString.h"
 
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 
@@ -19,14 +20,20 @@ public:
     /// The message for a PDF that could not be written to `path`.
     static ombrel::OMString writeError(const QString& path, const QString& reason);
 
+    /// The message refusing to write the PDF to `output` when that is the
+    /// document `document` itself (or a link to it); empty when it is not.
+    static ombrel::OMString overwriteRefusal(const QString& output, const QString& document);
+
     /**
      * Writes every page of `printed`, with its stamp, to `path`. The file is
      * replaced only once the whole PDF is written; on failure nothing is left
      * behind and the result is the message to show. Empty on success.
      */
     static ombrel::OMString write(PrintedPage& printed, const QString& path,
-                                  const QPageSize& pageSize = defaultPageSize());
+                                  const QPageSize& pageSize = defaultPageSize(),
+                                  QPageLayout::Orientation orientation = QPageLayout::Portrait);
     static ombrel::OMString write(GPage& page, const ombrel::OMString& stampText,
                                   const QString& path,
-                                  const QPageSize& pageSize = defaultPageSize());
+                                  const QPageSize& pageSize = defaultPageSize(),
+                                  QPageLayout::Orientation orientation = QPageLayout::Portrait);
 };
