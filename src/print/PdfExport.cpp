@@ -1,5 +1,6 @@
 #include "PdfExport.h"
 
+#include "PageSetup.h"
 #include "PrintableArea.h"
 #include "PrintedPage.h"
 #include "Stamp.h"
@@ -34,13 +35,20 @@ QPageSize PdfExport::defaultPageSize()
                                                                  : QPageSize::A4);
 }
 
-OMString PdfExport::write(PrintedPage& printed, const QString& path, const QPageSize& pageSize)
+OMString PdfExport::write(PrintedPage& printed, const QString& path)
 {
-    return write(printed.page(), printed.stampText, path, pageSize);
+    const PageSetup& setup = PageSetup::instance();
+    return write(printed, path, setup.pageSize(), setup.orientation());
+}
+
+OMString PdfExport::write(PrintedPage& printed, const QString& path, const QPageSize& pageSize,
+                          QPageLayout::Orientation orientation)
+{
+    return write(printed.page(), printed.stampText, path, pageSize, orientation);
 }
 
 OMString PdfExport::write(GPage& page, const OMString& stampText, const QString& path,
-                          const QPageSize& pageSize)
+                          const QPageSize& pageSize, QPageLayout::Orientation orientation)
 {
     // A device or a pipe in the way would be replaced by a plain file.
     const QFileInfo target(path);
@@ -52,6 +60,7 @@ OMString PdfExport::write(GPage& page, const OMString& stampText, const QString&
     {
         QPdfWriter writer(&file);
         writer.setPageSize(pageSize);
+        writer.setPageOrientation(orientation);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(Resolution);
         writer.setCreator(QStringLiteral("Vorlane"));

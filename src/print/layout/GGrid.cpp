@@ -341,7 +341,7 @@ void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAli
             band->repeatAbove = header;
         }
         // The last row (a total, the terms) never stands alone on a page.
-        if (r == rowCount() - 2 && r >= m_headerRows)
+        if ((r == rowCount() - 2 && r >= m_headerRows) || gridRow.keepWithNext)
             band->keepWithNext = true;
         out.push_back(std::move(band));
     }
