@@ -13,11 +13,23 @@ double lineSpacing(const QFont& font)
     return metrics.ascent() + metrics.descent() + std::max(0.0, metrics.leading());
 }
 
+bool isPlain(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f ||
+            c.direction() == QChar::DirR || c.direction() == QChar::DirAL ||
+            c.direction() == QChar::DirAN)
+            return false;
+    return true;
+}
+
 } // namespace
 
 TextFlow::TextFlow(const std::vector<GTextRun>& runs, bool wrap) : m_wrap(wrap)
 {
-    Piece current;
+    if (runs.empty())
+        return;
+    Piece current(runs.front().font);
     bool started = false;
     for (const GTextRun& run : runs) {
         const QStringList parts = run.text.split(QLatin1Char('\n'));
@@ -27,7 +39,7 @@ TextFlow::TextFlow(const std::vector<GTextRun>& runs, bool wrap) : m_wrap(wrap)
                 if (current.text.isEmpty())
                     current.font = run.font;
                 m_pieces.push_back(std::move(current));
-                current = Piece();
+                current = Piece(run.font);
                 started = false;
             }
             const QString& part = parts[k];
@@ -44,6 +56,8 @@ TextFlow::TextFlow(const std::vector<GTextRun>& runs, bool wrap) : m_wrap(wrap)
     }
     if (!current.text.isEmpty())
         m_pieces.push_back(std::move(current));
+    for (Piece& piece : m_pieces)
+        piece.plain = piece.segments.size() == 1 && isPlain(piece.text);
 }
 
 TextFlow::~TextFlow() = default;
@@ -116,6 +130,8 @@ double TextFlow::pieceNaturalWidth(const Piece& piece) const
     if (piece.natural < 0) {
         if (piece.text.isEmpty()) {
             piece.natural = 0;
+        } else if (piece.plain) {
+            piece.natural = QFontMetricsF(piece.font).horizontalAdvance(piece.text);
         } else {
             // One font: the advance with trailing spaces, as the font measures
             // the text; mixed fonts: the text without them.
@@ -275,6 +291,17 @@ void TextFlow::drawLine(QPainter& painter, int line, QPointF topLeft) const
     const Piece& piece = m_pieces[size_t(l.piece)];
     if (piece.text.isEmpty() || piece.drawn == Breaks::None)
         return;
+    if (piece.plain && piece.drawn == Breaks::Unbroken) {
+        const Segment& segment = piece.segments.front();
+        // Cells mostly share their font and colour: changing the painter's
+        // state only when they differ spares the device a state change.
+        if (painter.font() != segment.font)
+            painter.setFont(segment.font);
+        if (painter.pen().color() != segment.colour || painter.pen().style() != Qt::SolidLine)
+            painter.setPen(segment.colour);
+        painter.drawText(topLeft + QPointF(l.x, QFontMetricsF(segment.font).ascent()), piece.text);
+        return;
+    }
     const QTextLayout& layout = drawLayout(l);
     if (l.lineInPart >= layout.lineCount())
         return;
