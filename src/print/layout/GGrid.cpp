@@ -142,8 +142,9 @@ std::shared_ptr<TextFlow> GGrid::cellFlow(const GLayoutContext& context, int row
 
 QFont GGrid::layoutFont(const GFont& font) const
 {
+    // Sizes and styles tell most fonts apart before their names are compared.
     for (const auto& [known, qfont] : m_layoutFonts)
-        if (known == font)
+        if (known.size() == font.size() && known.style() == font.style() && known == font)
             return qfont;
     m_layoutFonts.emplace_back(font, font.layoutFont());
     return m_layoutFonts.back().second;

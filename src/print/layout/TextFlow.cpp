@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 #include <QTextOption>
 #include <algorithm>
 
@@ -31,6 +32,17 @@ TextFlow::TextFlow(const std::vector<GTextRun>& runs, bool wrap) : m_wrap(wrap)
         return;
     Piece current(runs.front().font);
     bool started = false;
+    if (runs.size() == 1 && !runs.front().text.contains(QLatin1Char('\n'))) {
+        // One run on one line, as most table cells are.
+        const GTextRun& run = runs.front();
+        if (!run.text.isEmpty()) {
+            current.segments.push_back({0, int(run.text.size()), run.font, run.colour});
+            current.text = run.text;
+            current.plain = isPlain(current.text);
+            m_pieces.push_back(std::move(current));
+        }
+        return;
+    }
     for (const GTextRun& run : runs) {
         const QStringList parts = run.text.split(QLatin1Char('\n'));
         for (qsizetype k = 0; k < parts.size(); ++k) {
@@ -158,6 +170,24 @@ double TextFlow::minimumWidth() const
     for (const Piece& piece : m_pieces) {
         if (piece.text.isEmpty())
             continue;
+        if (piece.minimum < 0 && piece.plain) {
+            // Each part between two places the line may break, measured
+            // without its trailing spaces, as a layout at no width holds it.
+            piece.minimum = 0;
+            const QFontMetricsF metrics(piece.font);
+            QTextBoundaryFinder finder(QTextBoundaryFinder::Line, piece.text);
+            qsizetype start = 0;
+            for (qsizetype next = finder.toNextBoundary(); next > 0;
+                 next = finder.toNextBoundary()) {
+                qsizetype end = next;
+                while (end > start && piece.text.at(end - 1).isSpace())
+                    --end;
+                if (end > start)
+                    piece.minimum = std::max(
+                        piece.minimum, metrics.horizontalAdvance(piece.text.mid(start, end - start)));
+                start = next;
+            }
+        }
         if (piece.minimum < 0) {
             piece.minimum = 0;
             const QTextLayout& layout = wholeLayout(piece, Breaks::Narrowest);
