@@ -99,7 +99,7 @@ void CMainFrame::createToolBar()
     m_toolBar->addAction(m_actions.action(FileSave));
     m_toolBar->addAction(m_actions.action(FilePrint));
     m_toolBar->addSeparator();
-    // The options button joins the help button once the options sheet exists.
+    m_toolBar->addAction(m_actions.action(Options));
     m_toolBar->addAction(m_actions.action(HelpContents));
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 

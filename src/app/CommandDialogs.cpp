@@ -2,6 +2,7 @@
 
 #include "FileFilter.h"
 #include "NewDocumentDialog.h"
+#include "settings/SettingsStore.h"
 #include "views/DlgImportOptions.h"
 
 #include <QDir>
@@ -16,12 +17,6 @@ const char* const CommandDialogs::InvoiceImportFilter =
     "Estimate and Quote Files (*.vle;*.vlq))|*.vle; *.vlq|Estimate Files (*.vle)|*.vle|"
     "Quote Files (*.vlq)|*.vlq||";
 const char* const CommandDialogs::QuoteImportFilter = "Estimate Files (*.vle)|*.vle||";
-
-QString CommandDialogs::documentsFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
-}
 
 QString CommandDialogs::openPath(QWidget* parent)
 {
@@ -41,8 +36,8 @@ QString CommandDialogs::importPath(QWidget* parent, const char* filter)
 {
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    // Documents live with the user's documents, not wherever the program was started.
-    dialog.setDirectory(documentsFolder());
+    // Documents live where the user last kept them, not wherever the program was started.
+    dialog.setDirectory(SettingsStore::GetLastDocumentFolder());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // The names carry their own patterns; Qt's would only repeat them.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -66,6 +61,11 @@ QString CommandDialogs::savePath(QWidget* parent, const QString& filter, const Q
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+int CommandDialogs::runSettingsDialog(QDialog& dialog)
+{
+    return dialog.exec();
 }
 
 int CommandDialogs::chooseNewKind(QWidget* parent, const QStringList& kinds)

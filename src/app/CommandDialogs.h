@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 /**
@@ -22,11 +23,8 @@ public:
 
     virtual ~CommandDialogs() = default;
 
-    /// Where documents are opened from and first saved to: the user's
-    /// documents folder, or the home folder when there is none.
-    static QString documentsFolder();
-
-    /// An existing file to open; empty when cancelled.
+    /// An existing file to open, starting in the folder last used for
+    /// documents; empty when cancelled.
     virtual QString openPath(QWidget* parent);
     /// An existing file to import, offered with `filter` ("Name|*.a|...||").
     virtual QString importPath(QWidget* parent, const char* filter);
@@ -37,4 +35,6 @@ public:
     virtual QString savePath(QWidget* parent, const QString& filter, const QString& suggested);
     /// The index in `kinds` chosen for File New; -1 when cancelled.
     virtual int chooseNewKind(QWidget* parent, const QStringList& kinds);
+    /// Runs the options sheet or the business wizard modally; its result code.
+    virtual int runSettingsDialog(QDialog& dialog);
 };

@@ -60,21 +60,16 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
         file->addAction(act(AppExit));
     }
 
-    if (document || m_settingsCommands) {
-        QMenu* edit = bar->addMenu(tr("&Edit"));
-        if (document) {
-            QMenu* layout = edit->addMenu(tr("&Layout"));
-            layout->addAction(act(LogoCentre));
-            layout->addAction(act(LogoLeft));
-            layout->addAction(act(LogoRight));
-            if (m_settingsCommands)
-                edit->addSeparator();
-        }
-        if (m_settingsCommands) {
-            edit->addAction(act(Options));
-            edit->addAction(act(BusinessInformation));
-        }
+    QMenu* edit = bar->addMenu(tr("&Edit"));
+    if (document) {
+        QMenu* layout = edit->addMenu(tr("&Layout"));
+        layout->addAction(act(LogoCentre));
+        layout->addAction(act(LogoLeft));
+        layout->addAction(act(LogoRight));
+        edit->addSeparator();
     }
+    edit->addAction(act(Options));
+    edit->addAction(act(BusinessInformation));
 
     QMenu* view = bar->addMenu(tr("&View"));
     if (invoice) {

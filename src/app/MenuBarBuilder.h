@@ -23,8 +23,6 @@ public:
     MenuBarBuilder(CommandActions& actions, RecentFileList& recent, QObject* parent = nullptr);
 
     void build(QMenuBar* bar, int menuId);
-    /// The options sheet and the business wizard are offered only once they exist.
-    void setSettingsCommandsAvailable(bool available) { m_settingsCommands = available; }
     /// The Window menu of the last build, or null when that kind has none.
     QMenu* windowMenu() const { return m_windowMenu; }
 
@@ -38,6 +36,5 @@ private:
 
     CommandActions& m_actions;
     RecentFileList& m_recent;
-    bool m_settingsCommands = false;
     QMenu* m_windowMenu = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "VorlaneApp.h"
 
 #include "AboutDialog.h"
+#include "BusinessWizard.h"
 #include "CChildFrame.h"
 #include "CMainFrame.h"
 #include "CommandActions.h"
@@ -11,6 +12,7 @@
 #include "HelpWindow.h"
 #include "InstanceChannel.h"
 #include "MenuBarBuilder.h"
+#include "OptionsWizard.h"
 #include "RecentFileList.h"
 #include "SplashScreen.h"
 #include "StartPageDoc.h"
@@ -387,8 +389,10 @@ void VorlaneApp::OnFileNew()
 void VorlaneApp::OnFileOpen()
 {
     const QString path = m_dialogs->openPath(m_mainFrame.get());
-    if (!path.isEmpty())
-        OpenDocumentFile(path);
+    if (path.isEmpty())
+        return;
+    SettingsStore::RememberDocumentFolder(path);
+    OpenDocumentFile(path);
 }
 
 void VorlaneApp::OnFileClose()
@@ -420,10 +424,11 @@ bool VorlaneApp::SaveDocument(Document& document, bool askPath)
     if (askPath || path.isEmpty()) {
         const DocumentTemplate* kind = document.documentTemplate();
         const QString ext = kind ? kind->extension() : QString();
+        // A first save proposes the documents folder; Save As the folder last used.
         const QString suggested =
             path.isEmpty()
-                ? QDir(CommandDialogs::documentsFolder()).filePath(document.title() + u'.' + ext)
-                : path;
+                ? QDir(SettingsStore::GetDocumentsFolder()).filePath(document.title() + u'.' + ext)
+                : QDir(SettingsStore::GetLastDocumentFolder()).filePath(QFileInfo(path).fileName());
         path = m_dialogs->savePath(m_mainFrame.get(),
                                    kind ? kind->docString(DocumentTemplate::FilterName) : QString(),
                                    suggested);
@@ -432,8 +437,10 @@ bool VorlaneApp::SaveDocument(Document& document, bool askPath)
     }
     const bool saved =
         askPath || document.path().isEmpty() ? job->FileSaveAs(path) : job->FileSave();
-    if (saved)
+    if (saved) {
         m_recent->add(path);
+        SettingsStore::RememberDocumentFolder(path);
+    }
     return saved;
 }
 
@@ -457,12 +464,15 @@ void VorlaneApp::OnFileImport()
         InvoiceImport::Options options;
         if (path.isEmpty() || !m_dialogs->importOptions(m_mainFrame.get(), options))
             return;
+        SettingsStore::RememberDocumentFolder(path);
         invoice->importFile(path, options);
     } else if (auto* quote = qobject_cast<JobQuoteEditView*>(view)) {
         const QString path =
             m_dialogs->importPath(m_mainFrame.get(), CommandDialogs::QuoteImportFilter);
-        if (!path.isEmpty())
+        if (!path.isEmpty()) {
+            SettingsStore::RememberDocumentFolder(path);
             quote->importEstimate(path);
+        }
     }
     m_mainFrame->updateCommandStates();
 }
@@ -530,14 +540,19 @@ void VorlaneApp::OnLogoLayout(int layout)
 
 void VorlaneApp::OnOptions()
 {
-    // options sheet: run it modally here
     emit optionsRequested();
+    OptionsWizard sheet(
+        m_styles, [this] { UpdateAllDocumentViews(nullptr, SettingsChanged); },
+        m_mainFrame.get());
+    m_dialogs->runSettingsDialog(sheet);
 }
 
 void VorlaneApp::OnBusinessInformation()
 {
-    // business information wizard: run it modally here
     emit businessInformationRequested();
+    BusinessWizard wizard([this] { UpdateAllDocumentViews(nullptr, SettingsChanged); },
+                          m_mainFrame.get());
+    m_dialogs->runSettingsDialog(wizard);
 }
 
 void VorlaneApp::OnHelp()

@@ -101,9 +101,9 @@ public:
     void handleInstanceRequest(const QString& request);
 
 signals:
-    /// The options sheet was asked for (it is run by its own module).
+    /// The options sheet is about to run.
     void optionsRequested();
-    /// The business information wizard was asked for.
+    /// The business information wizard is about to run.
     void businessInformationRequested();
     /// The main window is up and start-up finished.
     void started();

@@ -43,9 +43,23 @@ bool parseSections(const QString& list, PageSections& flags, QString& error)
     return true;
 }
 
-} // namespace
+// A terminal takes control characters for commands: they show as "?". The
+// message's own line breaks stay; those of the paths in it do not.
+QString shownOnTerminal(QString message, const PdfExportCommand::Request& request)
+{
+    const auto controlsShown = [](QString text, bool keepLineBreaks) {
+        for (QChar& ch : text)
+            if (ch.category() == QChar::Other_Control && !(keepLineBreaks && ch == u'\n'))
+                ch = u'?';
+        return text;
+    };
+    for (const QString& path : {request.document, request.output})
+        if (!path.isEmpty())
+            message.replace(path, controlsShown(path, false));
+    return controlsShown(message, true);
+}
 
-QString PdfExportCommand::run(const Request& request)
+QString exportPdf(const PdfExportCommand::Request& request)
 {
     PageOptions options;
     QString error;
@@ -80,4 +94,11 @@ QString PdfExportCommand::run(const Request& request)
         printed.compose(static_cast<const Job&>(*record), options);
     }
     return PdfExport::write(printed, request.output).toQString();
+}
+
+} // namespace
+
+QString PdfExportCommand::run(const Request& request)
+{
+    return shownOnTerminal(exportPdf(request), request);
 }

@@ -22,6 +22,7 @@ public:
         std::optional<bool> paymentDetails;
     };
 
-    /// Empty on success, else the message to show.
+    /// Empty on success, else the message to show; control characters of
+    /// the paths in it show as "?".
     static QString run(const Request& request);
 };

@@ -3,11 +3,11 @@
 #include "CustomerFile.h"
 #include "CustomerFileLock.h"
 #include "fileformat/TextFile.h"
+#include "foundation/MessageHook.h"
 #include "foundation/OMFolder.h"
 #include "settings/SettingsStore.h"
 
-#include <QFile>
-#include <QHash>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
 #include <limits>
@@ -68,15 +68,12 @@ CustomerDatabase::DiskState CustomerDatabase::stateOf(bool exists, const QByteAr
 {
     if (!exists)
         return {};
-    return {true, bytes.size(), qHash(QByteArrayView(bytes), 0)};
+    return {true, bytes};
 }
 
-void CustomerDatabase::replaceAll(std::vector<Customer>&& customers)
+void CustomerDatabase::replaceAll(std::list<Customer>&& customers)
 {
-    m_customers.clear();
-    for (const Customer& c : customers)
-        m_customers.add(c);
-    customers.clear();
+    m_customers.assign(std::move(customers));
 }
 
 void CustomerDatabase::LoadCustomerDatabase()
@@ -92,12 +89,17 @@ void CustomerDatabase::LoadCustomerDatabase()
     m_disk = {};
     m_pending.clear();
     m_moved.clear();
-    if (path.isEmpty())
+    if (path.isEmpty() || !usable(path))
         return;
-    QFile file(path.toQString());
-    if (!file.open(QIODevice::ReadOnly))
+    const QString name = path.toQString();
+    if (!QFileInfo::exists(name))
         return;
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    QString reason;
+    if (!TextFile::load(name, bytes, &reason)) {
+        refuse(path, reason);
+        return;
+    }
     CustomerFile::Contents contents = CustomerFile::read(bytes);
     replaceAll(std::move(contents.customers));
     m_highest = contents.highest;
@@ -107,78 +109,98 @@ void CustomerDatabase::LoadCustomerDatabase()
 bool CustomerDatabase::SaveCustomerDatabase()
 {
     const OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
-    if (path.isEmpty())
+    if (path.isEmpty() || !usable(path))
         return false;
     CustomerFileLock lock(path.toQString(), m_lockWaitMs, m_staleLockMs);
-    if (!lock.locked())
+    if (!lock.locked() || !takeIn(path))
         return false;
-    takeIn(path);
     return writeLocked(path);
 }
 
 void CustomerDatabase::StoreCustomer(Customer& customer)
 {
     const OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
-    if (path.isEmpty()) {
+    if (path.isEmpty() || !usable(path)) {
         apply(customer);
         return;
     }
     // Take in another copy's customers before choosing a number, so that the
-    // number given out is unique in the file too.
+    // number given out is unique in the file too. A file that is there but
+    // cannot be read is not written over: the change stays pending.
     CustomerFileLock lock(path.toQString(), m_lockWaitMs, m_staleLockMs);
-    if (lock.locked())
-        takeIn(path);
+    const bool writable = lock.locked() && takeIn(path);
     apply(customer);
-    if (lock.locked())
+    if (writable)
         writeLocked(path);
 }
 
-void CustomerDatabase::takeIn(const OMString& path)
+bool CustomerDatabase::usable(const OMString& path)
 {
-    QFile file(path.toQString());
+    const QString reason = TextFile::notPlainFileReason(path.toQString(), true);
+    if (reason.isEmpty())
+        return true;
+    refuse(path, reason);
+    return false;
+}
+
+void CustomerDatabase::refuse(const OMString& path, const QString& reason)
+{
+    MessageHook::show(OMString::fromQString(QStringLiteral("The customer database %1 is left "
+                                                           "alone and not used: %2.")
+                                                .arg(path.toQString(), reason)),
+                      MessageHook::Warning, MessageHook::Ok);
+}
+
+bool CustomerDatabase::takeIn(const OMString& path)
+{
+    const QString name = path.toQString();
     QByteArray bytes;
-    bool exists = false;
-    if (file.open(QIODevice::ReadOnly)) {
-        bytes = file.readAll();
-        exists = true;
-    } else if (file.exists()) {
-        // Unreadable: nothing to take in. The rewrite will most likely fail too,
-        // and if it does not, what it writes holds everything this copy knows.
-        return;
+    const bool exists = QFileInfo::exists(name);
+    if (exists) {
+        // A file that is there but cannot be read (too large, permission
+        // denied) would be replaced by one without its customers.
+        QString reason;
+        if (!usable(path))
+            return false;
+        if (!TextFile::load(name, bytes, &reason)) {
+            refuse(path, reason);
+            return false;
+        }
     }
     const DiskState state = stateOf(exists, bytes);
     if (state == m_disk)
-        return;
+        return true;
     CustomerFile::Contents contents = CustomerFile::read(bytes);
     merge(std::move(contents.customers), contents.highest);
     m_disk = state;
+    return true;
 }
 
-void CustomerDatabase::merge(std::vector<Customer>&& disk, uint32_t diskHighest)
+void CustomerDatabase::merge(std::list<Customer>&& disk, uint32_t diskHighest)
 {
     // The file's customers stay as they are, in its order: other copies and
     // their documents rely on them. Ours follow: those the file lacks are
     // appended, our unwritten edits replace the file's version, and a customer
     // we added whose number the file meanwhile gave to someone else moves to a
     // fresh number.
-    std::unordered_map<uint32_t, size_t> index;
+    std::unordered_map<uint32_t, Customer*> index;
     index.reserve(disk.size());
-    for (size_t i = 0; i < disk.size(); ++i)
-        index.emplace(disk[i].custno, i);
+    for (Customer& c : disk)
+        index.emplace(c.custno, &c);
     m_highest = std::max(m_highest, diskHighest);
 
     std::vector<Customer> clashing;
     m_customers.forEach([&](const Customer& c) {
         const auto onDisk = index.find(c.custno);
         if (onDisk == index.end()) {
-            index.emplace(c.custno, disk.size());
             disk.push_back(c);
+            index.emplace(c.custno, &disk.back());
             return;
         }
         const auto pending = m_pending.find(c.custno);
         if (pending == m_pending.end())
             return;
-        Customer& theirs = disk[onDisk->second];
+        Customer& theirs = *onDisk->second;
         if (pending->second == Change::Updated || sameDetails(theirs, c))
             theirs = c;
         else
@@ -206,9 +228,11 @@ void CustomerDatabase::merge(std::vector<Customer>&& disk, uint32_t diskHighest)
 bool CustomerDatabase::writeLocked(const OMString& path)
 {
     QByteArray out;
-    out.reserve(m_disk.size + 4096);
+    out.reserve(m_disk.bytes.size() + 4096);
     m_customers.forEach([&](const Customer& c) { CustomerFile::write(c, out); });
 
+    // A copy killed while saving leaves its temporary file behind.
+    TextFile::removeLeftoverTemporaries(path.toQString());
     if (!TextFile::save(path.toQString(), out))
         return false;
     m_disk = stateOf(true, out);

@@ -6,7 +6,9 @@
 #include "records/CustomerStore.h"
 
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
+#include <list>
 #include <unordered_map>
 
 /**
@@ -38,7 +40,8 @@ public:
 
     /// Reads the file named by "options"/"CustomerDatabase", which is set to
     /// defaultPath() first when empty. A missing or unreadable file gives an
-    /// empty database.
+    /// empty database; a path naming anything but a plain file (a device, a
+    /// pipe, a folder) is refused with a message and never opened.
     void LoadCustomerDatabase();
     /// Writes every customer to the file of "options"/"CustomerDatabase"
     /// (nothing when that is empty), after taking in another copy's changes.
@@ -68,20 +71,26 @@ public:
     static constexpr int DefaultStaleLockMs = 10000;
 
 private:
+    /// The file's bytes as this database last read or wrote them. Kept whole
+    /// (shared with the buffer read or written, so no copy): comparing them
+    /// is cheaper than hashing them and never mistakes a change.
     struct DiskState
     {
         bool exists = false;
-        qsizetype size = 0;
-        size_t hash = 0;
+        QByteArray bytes;
         bool operator==(const DiskState&) const = default;
     };
     enum class Change { Added, Updated };
 
     static DiskState stateOf(bool exists, const QByteArray& bytes);
-    void replaceAll(std::vector<Customer>&& customers);
+    void replaceAll(std::list<Customer>&& customers);
     /// Reads the file under the caller's lock and merges it when it changed.
-    void takeIn(const ombrel::OMString& path);
-    void merge(std::vector<Customer>&& disk, uint32_t diskHighest);
+    /// False when it is there but cannot be read: it must not be rewritten.
+    bool takeIn(const ombrel::OMString& path);
+    /// Whether `path` names a plain file or nothing; says why not otherwise.
+    static bool usable(const ombrel::OMString& path);
+    static void refuse(const ombrel::OMString& path, const QString& reason);
+    void merge(std::list<Customer>&& disk, uint32_t diskHighest);
     bool writeLocked(const ombrel::OMString& path);
     void apply(Customer& customer);
     uint32_t nextNumber();

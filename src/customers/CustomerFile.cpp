@@ -3,7 +3,9 @@
 #include "fileformat/Archive.h"
 #include "foundation/OMUInt32.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <limits>
 #include <string_view>
 #include <unordered_set>
@@ -28,13 +30,35 @@ std::string_view trimmed(std::string_view line)
     return line.substr(begin, end - begin);
 }
 
-// The file holds line breaks as "|".
+// The file holds line breaks as "|". Values are short: a plain loop beats
+// a search call.
 OMString unescaped(std::string_view text)
 {
     std::string value(text);
-    for (size_t at = value.find('|'); at != std::string::npos; at = value.find('|', at + 1))
-        value[at] = '\n';
+    for (char& c : value)
+        if (c == '|')
+            c = '\n';
     return OMString(std::move(value));
+}
+
+// OMUInt32::fromText of the unescaped text; plain digits, as every file the
+// program writes holds, are read in place.
+uint32_t numberOf(std::string_view text)
+{
+    if (!text.empty() && text.size() <= 9) {
+        uint32_t value = 0;
+        bool digits = true;
+        for (const char c : text) {
+            if (c < '0' || c > '9') {
+                digits = false;
+                break;
+            }
+            value = value * 10 + uint32_t(c - '0');
+        }
+        if (digits)
+            return value;
+    }
+    return OMUInt32::fromText(unescaped(text));
 }
 
 OMString* fieldNamed(Customer& c, std::string_view name)
@@ -81,21 +105,27 @@ OMString* fieldNamed(Customer& c, std::string_view name)
     return nullptr;
 }
 
-void appendEscaped(QByteArray& out, const OMString& value)
+// Copies `value` to `to` with each line break (LF, CR LF or CR) as "|";
+// returns the end of what it wrote.
+char* copyEscaped(char* to, const std::string& value)
 {
-    const std::string& s = value.str();
-    size_t from = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c != '\n' && c != '\r')
-            continue;
-        out.append(s.data() + from, qsizetype(i - from));
-        if (c == '\r' && i + 1 < s.size() && s[i + 1] == '\n')
-            ++i;
-        out.append('|');
-        from = i + 1;
+    const size_t size = value.size();
+    std::memcpy(to, value.data(), size);
+    bool cr = false;
+    for (size_t i = 0; i < size; ++i) {
+        cr |= to[i] == '\r';
+        to[i] = to[i] == '\n' ? '|' : to[i];
     }
-    out.append(s.data() + from, qsizetype(s.size() - from));
+    if (!cr)
+        return to + size;
+    char* out = to;
+    for (size_t i = 0; i < size; ++i) {
+        const char c = value[i];
+        if (c == '\r' && i + 1 < size && value[i + 1] == '\n')
+            ++i;
+        *out++ = (c == '\r' || c == '\n') ? '|' : c;
+    }
+    return out;
 }
 
 } // namespace
@@ -115,14 +145,15 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
         }
     };
 
-    const std::string_view all(text.constData(), size_t(text.size()));
-    contents.customers.reserve(size_t(text.count('[')));
-    size_t pos = 0;
-    while (pos < all.size()) {
-        size_t end = all.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = all.size();
-        std::string_view line = all.substr(pos, end - pos);
+    // One pass over the bytes: each line is a view into `text` until a value
+    // is kept, and only a kept value is copied.
+    const char* pos = text.constData();
+    const char* const all = pos + text.size();
+    while (pos < all) {
+        const char* end = static_cast<const char*>(std::memchr(pos, '\n', size_t(all - pos)));
+        if (!end)
+            end = all;
+        std::string_view line(pos, size_t(end - pos));
         pos = end + 1;
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
@@ -134,19 +165,25 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
             flush();
             const size_t close = line.find(']');
             if (close != std::string_view::npos) {
-                working.custno = OMUInt32::fromText(unescaped(line.substr(1, close - 1)));
+                working.custno = numberOf(line.substr(1, close - 1));
                 contents.highest = std::max(contents.highest, working.custno);
             }
             continue;
         }
 
-        const size_t eq = line.find('=');
-        if (eq == std::string_view::npos || eq == 0)
+        // The name is short: find its end and any "|" in it in one loop.
+        size_t eq = 0;
+        bool barInName = false;
+        while (eq < line.size() && line[eq] != '=') {
+            barInName |= line[eq] == '|';
+            ++eq;
+        }
+        if (eq == line.size() || eq == 0)
             continue;
         // "|" stands for a line break anywhere in the line, the name included.
         std::string_view name = line.substr(0, eq);
         OMString escapedName;
-        if (name.find('|') != std::string_view::npos) {
+        if (barInName) {
             escapedName = unescaped(name);
             name = escapedName.str();
         }
@@ -154,7 +191,7 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
             *field = unescaped(line.substr(eq + 1));
             ++fields;
         } else if (name == "custno") {
-            working.custno = OMUInt32::fromText(unescaped(line.substr(eq + 1)));
+            working.custno = numberOf(line.substr(eq + 1));
             ++fields;
         }
     }
@@ -179,12 +216,6 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
 
 void CustomerFile::write(const Customer& c, QByteArray& out)
 {
-    char number[16];
-    const auto [end, ec] = std::to_chars(number, number + sizeof number, c.custno);
-    (void)ec;
-    out.append("\n[", 2);
-    out.append(number, qsizetype(end - number));
-    out.append("]\n", 2);
     const std::pair<std::string_view, const OMString*> fields[] = {
         {"company=", &c.company},
         {"title=", &c.title},
@@ -199,11 +230,27 @@ void CustomerFile::write(const Customer& c, QByteArray& out)
         {"fax=", &c.fax},
         {"mobile=", &c.mobile},
     };
+    // Escaping never lengthens a value, so the record fits in the bytes its
+    // parts hold unescaped: written through a pointer, then cut to size.
+    qsizetype bound = qsizetype(sizeof "\n[4294967295]\n");
+    for (const auto& [name, value] : fields)
+        bound += qsizetype(name.size() + value->str().size() + 1);
+    const qsizetype start = out.size();
+    if (out.capacity() < start + bound)
+        out.reserve(std::max(start + bound, 2 * out.capacity()));
+    out.resize(start + bound);
+    char* p = out.data() + start;
+    *p++ = '\n';
+    *p++ = '[';
+    p = std::to_chars(p, p + 10, c.custno).ptr;
+    *p++ = ']';
+    *p++ = '\n';
     for (const auto& [name, value] : fields) {
-        out.append(name.data(), qsizetype(name.size()));
-        appendEscaped(out, *value);
-        out.append('\n');
+        std::memcpy(p, name.data(), name.size());
+        p = copyEscaped(p + name.size(), value->str());
+        *p++ = '\n';
     }
+    out.resize(p - out.data());
 }
 
 uint32_t CustomerFile::nextFreeNumber(uint32_t& highest, const std::unordered_set<uint32_t>& used)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <list>
 #include <unordered_set>
 #include <vector>
 
@@ -20,7 +21,8 @@ class CustomerFile
 public:
     struct Contents
     {
-        std::vector<Customer> customers;
+        /// In file order; a list, so that the database takes them over whole.
+        std::list<Customer> customers;
         /// Largest number named by a header or carried by a customer; 0 when none.
         uint32_t highest = 0;
     };

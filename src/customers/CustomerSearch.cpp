@@ -105,19 +105,23 @@ bool CustomerSearch::canGoPrevious() const
 
 OMString CustomerSearch::labelText() const
 {
-    OMString text = StringTable::text(IDS_NEW_CUSTOMER);
-    if (m_shownNumber != 0) {
-        // Numbers are unsigned; past 2^31 "%d" would print them negative.
-        OMString format = StringTable::text(IDS_CUSTOMER_NUMBER);
-        format.replaceAll("%d", "%u");
-        text = OMString::format(format.c_str(), m_shownNumber);
-    }
+    OMString text = numberText(m_shownNumber);
     if (!m_matches.isEmpty()) {
         text += "\n";
         text += OMString::format(StringTable::text(IDS_MATCH_POSITION).c_str(), m_position,
                                  m_matches.size());
     }
     return text;
+}
+
+OMString CustomerSearch::numberText(uint32_t number)
+{
+    if (number == 0)
+        return StringTable::text(IDS_NEW_CUSTOMER);
+    // Numbers are unsigned; past 2^31 "%d" would print them negative.
+    OMString format = StringTable::text(IDS_CUSTOMER_NUMBER);
+    format.replaceAll("%d", "%u");
+    return OMString::format(format.c_str(), number);
 }
 
 void CustomerSearch::show(const Customer& match, Customer& fields)

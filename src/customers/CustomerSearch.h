@@ -48,6 +48,8 @@ public:
     /// "Customer number N" or "New customer" for the customer shown, and below
     /// it "P of M" while there are matches.
     ombrel::OMString labelText() const;
+    /// "Customer number N", or "New customer" for number 0.
+    static ombrel::OMString numberText(uint32_t number);
 
 private:
     void show(const Customer& match, Customer& fields);

@@ -27,6 +27,13 @@ bool JobBaseDoc::OnNewDocument()
     return true;
 }
 
+QString JobBaseDoc::displayName() const
+{
+    return OMString::format("%s %s", m_record->kindTitle.c_str(), m_record->docReference.c_str())
+        .toQString()
+        .trimmed();
+}
+
 bool JobBaseDoc::OnOpenDocument(const QString& path)
 {
     m_pathBeingRead = path;

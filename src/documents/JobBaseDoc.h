@@ -33,6 +33,11 @@ public:
     /// Where the document's customer is stored, and so numbered, each time
     /// the document is written; none (a report, a test) stores nothing.
     void setCustomerStore(CustomerStore* store) { m_customers = store; }
+    CustomerStore* customerStore() const { return m_customers; }
+
+    /// The document's kind and number, "Invoice 3081": the name its printed
+    /// and exported files are given.
+    QString displayName() const;
 
     bool numberTaken() const { return m_numberTaken; }
     uint32_t takenNumber() const { return m_takenNumber; }

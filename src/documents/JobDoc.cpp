@@ -3,7 +3,10 @@
 #include "records/Job.h"
 #include "settings/SettingsStore.h"
 
-JobDoc::JobDoc(Job* job) : JobBaseDoc(job), m_job(job)
+#include <algorithm>
+
+JobDoc::JobDoc(Job* job, const IntegerSetting& validity)
+    : JobBaseDoc(job), m_job(job), m_validity(validity)
 {
 }
 
@@ -16,8 +19,7 @@ bool JobDoc::OnNewDocument()
     j.chargeTravelDistance = SettingsStore::get(ChargeTravelDistance) == 1;
     j.chargeTravelTime = SettingsStore::get(ChargeTravelTime) == 1;
     j.displayEAOE = SettingsStore::get(DisplayEAOE) == 1;
-    // Quotes take their validity from the estimate setting too.
-    j.daysValid = uint32_t(SettingsStore::get(TermsEstimate));
+    j.daysValid = uint32_t(std::max(0, SettingsStore::get(m_validity)));
     j.costPerMile = SettingsStore::get(CostPerMile);
     j.hourlyRate = SettingsStore::get(HourlyRate);
     j.hoursPurchase = SettingsStore::get(TimePurchase) / 100.0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JobBaseDoc.h"
+#include "settings/SettingKeys.h"
 
 class Job;
 
@@ -14,10 +15,12 @@ public:
     bool OnNewDocument() override;
 
 protected:
-    explicit JobDoc(Job* job);
+    /// `validity` is the setting new documents of the kind take their validity from.
+    JobDoc(Job* job, const IntegerSetting& validity);
     Customer& customer() override;
     void applyStandardRate(int32_t rate) override;
 
 private:
     Job* m_job;
+    const IntegerSetting& m_validity;
 };

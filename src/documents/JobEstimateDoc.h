@@ -6,7 +6,7 @@
 class JobEstimateDoc : public JobDoc
 {
 public:
-    JobEstimateDoc() : JobDoc(&m_record) {}
+    JobEstimateDoc() : JobDoc(&m_record, SettingKeys::TermsEstimate) {}
     JobEstimate& recordEstimate() { return m_record; }
 
 private:

@@ -6,7 +6,7 @@
 class JobQuoteDoc : public JobDoc
 {
 public:
-    JobQuoteDoc() : JobDoc(&m_record) {}
+    JobQuoteDoc() : JobDoc(&m_record, SettingKeys::TermsQuote) {}
     JobQuote& recordQuote() { return m_record; }
 
 private:

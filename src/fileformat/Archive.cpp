@@ -1,6 +1,8 @@
 #include "Archive.h"
 
 #include <QString>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -18,6 +20,16 @@ bool isValidUtf8(const QByteArray& bytes)
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
     const auto* end = p + bytes.size();
     while (p < end) {
+        // Text is mostly ASCII: pass it eight bytes at a time.
+        while (end - p >= 8) {
+            uint64_t word;
+            std::memcpy(&word, p, sizeof word);
+            if (word & 0x8080808080808080u)
+                break;
+            p += 8;
+        }
+        if (p == end)
+            break;
         const unsigned char c = *p;
         if (c < 0x80) {
             ++p;

@@ -2,6 +2,7 @@
 
 #include "resources/StringTable.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -44,6 +45,42 @@ bool TextFile::load(const QString& path, QByteArray& bytes, QString* error)
     }
     bytes = std::move(read);
     return true;
+}
+
+QString TextFile::notPlainFileReason(const QString& path, bool mayBeMissing)
+{
+    const QFileInfo info(path);
+    if (info.isFile())
+        return {};
+    if (!info.exists() && !info.isSymLink())
+        return mayBeMissing ? QString() : QStringLiteral("it does not exist");
+    if (info.isSymLink() && !info.exists())
+        return mayBeMissing ? QString() : QStringLiteral("it is a link to nothing");
+    return info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("it is not a plain file");
+}
+
+void TextFile::removeLeftoverTemporaries(const QString& path)
+{
+    // QSaveFile writes to "NAME.XXXXXX", the Xs replaced by letters.
+    const QFileInfo target(path);
+    const QString prefix = target.fileName() + u'.';
+    const auto isTemporaryName = [&](const QString& name) {
+        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+            return false;
+        for (qsizetype i = prefix.size(); i < name.size(); ++i) {
+            const char16_t c = name.at(i).unicode();
+            if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')))
+                return false;
+        }
+        return true;
+    };
+    const QDir folder = target.absoluteDir();
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString& name : names) {
+        const QFileInfo leftover(folder.filePath(name));
+        if (isTemporaryName(name) && leftover.isFile() && !leftover.isSymLink())
+            QFile::remove(leftover.filePath());
+    }
 }
 
 QString TextFile::invalidFileMessage(const QString& path, const QString& reason)

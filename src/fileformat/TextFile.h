@@ -21,6 +21,21 @@ public:
      */
     static bool save(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
+    /**
+     * Empty when `path` names a plain file (through links) or, with
+     * `mayBeMissing`, nothing at all; otherwise why it must not be opened or
+     * replaced: a device, a pipe or a folder would hang a read, be read
+     * without end or be replaced by a plain file.
+     */
+    static QString notPlainFileReason(const QString& path, bool mayBeMissing);
+
+    /**
+     * Removes what an interrupted save() left beside `path`: plain files named
+     * like its temporary files ("NAME.XXXXXX", six letters). Call it only while
+     * no save of `path` can be running (under the file's lock).
+     */
+    static void removeLeftoverTemporaries(const QString& path);
+
     /// "The file PATH is invalid." and why: not found, not a file, or
     /// `reason` (too large, permission denied) for a file that is there.
     static QString invalidFileMessage(const QString& path, const QString& reason = {});

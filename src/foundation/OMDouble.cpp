@@ -21,17 +21,21 @@ double OMDouble::fromText(const OMString& input)
     return std::clamp(value, -MaxMagnitude, MaxMagnitude);
 }
 
-OMString OMDouble::toDecimalText(int maxDecimals) const
+OMString OMDouble::toDecimalText(int maxDecimals, int minDecimals) const
 {
+    minDecimals = std::clamp(minDecimals, 0, maxDecimals);
     std::string text = OMString::format("%.*f", maxDecimals, m_value).str();
-    if (text.find('.') != std::string::npos) {
-        while (text.back() == '0')
+    const size_t point = text.find('.');
+    if (point != std::string::npos) {
+        const size_t keep = point + (minDecimals > 0 ? 1 + size_t(minDecimals) : 0);
+        while (text.size() > keep && text.back() == '0')
             text.pop_back();
         if (text.back() == '.')
             text.pop_back();
     }
-    if (text == "-0")
-        text = "0";
+    // A negative amount too small to show is no amount.
+    if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-')
+        text.erase(0, 1);
     return OMString(std::move(text));
 }
 

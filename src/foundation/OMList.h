@@ -43,6 +43,24 @@ public:
         }
         ++m_modCount;
     }
+    void add(T&& item)
+    {
+        std::lock_guard lock(m_mutex);
+        try {
+            m_items.push_back(std::move(item));
+        } catch (const std::bad_alloc&) {
+            throw OMMemoryException("out of memory adding to a list");
+        }
+        ++m_modCount;
+    }
+    /// Replaces the elements with `items`, taken over without copying.
+    void assign(std::list<T>&& items)
+    {
+        std::lock_guard lock(m_mutex);
+        m_items.swap(items);
+        ++m_modCount;
+        items.clear();
+    }
     void clear()
     {
         std::lock_guard lock(m_mutex);

@@ -9,6 +9,8 @@
 #include "layout/GPicture.h"
 #include "layout/GTextBox.h"
 
+#include "fileformat/TextFile.h"
+#include "foundation/MessageHook.h"
 #include "records/Job.h"
 #include "records/JobInvoice.h"
 #include "resources/StringTable.h"
@@ -30,6 +32,21 @@ struct Logo
     std::unique_ptr<GPicture> picture;
 };
 
+// A logo path naming a device, a pipe or a folder is never opened; saying so
+// once a path is enough, as a page is composed again and again.
+void warnOfUnusableLogo(const OMString& path)
+{
+    static QString warned;
+    const QString name = path.toQString();
+    const QString reason = TextFile::notPlainFileReason(name, true);
+    if (reason.isEmpty() || name == warned)
+        return;
+    warned = name;
+    MessageHook::show(OMString::fromQString(
+                          QStringLiteral("The logo picture %1 is left out: %2.").arg(name, reason)),
+                      MessageHook::Warning, MessageHook::Ok);
+}
+
 Logo prepareLogo(int mode)
 {
     Logo logo;
@@ -47,8 +64,9 @@ Logo prepareLogo(int mode)
         const int width = SettingsStore::isSet(SettingKeys::LogoSetImageWidth)
                               ? SettingsStore::get(SettingKeys::LogoImageWidth)
                               : 0;
-        logo.picture =
-            std::make_unique<GPicture>(SettingsStore::get(SettingKeys::LogoFilename), width, 0);
+        const OMString file = SettingsStore::get(SettingKeys::LogoFilename);
+        warnOfUnusableLogo(file);
+        logo.picture = std::make_unique<GPicture>(file, width, 0);
         if (width != 0)
             logo.picture->setFlags(GObject::FlagScaledPicture);
         break;

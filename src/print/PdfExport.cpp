@@ -6,9 +6,9 @@
 #include "Stamp.h"
 #include "layout/GPage.h"
 
+#include "fileformat/TextFile.h"
 #include "resources/StringTable.h"
 
-#include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -51,9 +51,8 @@ OMString PdfExport::write(GPage& page, const OMString& stampText, const QString&
                           const QPageSize& pageSize, QPageLayout::Orientation orientation)
 {
     // A device or a pipe in the way would be replaced by a plain file.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile())
-        return writeError(path, QStringLiteral("it is not a plain file"));
+    if (const QString reason = TextFile::notPlainFileReason(path, true); !reason.isEmpty())
+        return writeError(path, reason);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return writeError(path, file.errorString());
@@ -82,7 +81,10 @@ OMString PdfExport::write(GPage& page, const OMString& stampText, const QString&
             return writeError(path, file.errorString());
         }
     }
-    if (file.error() != QFileDevice::NoError) {
+    // commit() renames even after some failed writes (its own flush of the
+    // buffered tail among them), so a full disk would leave a truncated PDF
+    // in place of the old one: flush and check here first.
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return writeError(path, reason);

@@ -18,4 +18,10 @@ struct TextStyle
     ombrel::OMString description;
     uint32_t background = 0xFFFFFF;
     int editable = 0;
+
+    /// Whether the two draw alike: the same font, text colour and background.
+    bool looksLike(const TextStyle& other) const
+    {
+        return font == other.font && background == other.background;
+    }
 };

@@ -152,12 +152,16 @@ uint32_t Job::effectiveDaysOnSite() const
 {
     if (daysOnSite != 0)
         return daysOnSite;
+    return daysForHours(hoursWork + hoursInspection);
+}
+
+uint32_t Job::daysForHours(double hours)
+{
     const int32_t daily = SettingsStore::get(SettingKeys::DailyWorkingHours);
     if (daily <= 0)
         return 0;
     // Hours are decimals of at most six places; count them in millionths so
     // that 14.01 hours over a 7-hour day is 3 days and 14 hours exactly 2.
-    const double hours = hoursWork + hoursInspection;
     if (!(hours > 0.0))
         return 0;
     const double micro = std::round(hours * 1e6);

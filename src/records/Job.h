@@ -32,6 +32,9 @@ public:
     /// daysOnSite, or the days the work and inspection hours take at the
     /// "DailyWorkingHours" setting; a setting of 0 or less gives no days.
     uint32_t effectiveDaysOnSite() const;
+    /// The days on site that `hours` of work and inspection take at the
+    /// "DailyWorkingHours" setting, read afresh; 0 when the setting is 0 or less.
+    static uint32_t daysForHours(double hours);
     ombrel::OMMoney labourHoursCost() const;
     ombrel::OMMoney hoursItemsTotal() const;
     ombrel::OMMoney labourTotal() const;

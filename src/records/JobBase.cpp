@@ -110,6 +110,9 @@ int JobBase::read(Archive& archive)
             item.date.set(value, "YYYYMMDD");
         }
     }
+    // A file cut short after an item's lines, without the closing "[end]".
+    if (itemMode)
+        addItem(section, item);
     return 0;
 }
 

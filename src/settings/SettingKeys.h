@@ -41,6 +41,8 @@ inline constexpr StringSetting DistanceSymbol{"options", "DistanceSymbol", ""};
 inline constexpr StringSetting DateFormat{"options", "DateFormat", ""};
 inline constexpr IntegerSetting ShowAllInvoicePayments{"options", "ShowAllInvoicePayments", 0};
 inline constexpr StringSetting CustomerDatabase{"options", "CustomerDatabase", ""};
+/// The folder a document was last opened from, imported from or saved to.
+inline constexpr StringSetting DocumentFolder{"options", "DocumentFolder", ""};
 
 inline constexpr StringSetting CompanyName{"options/company", "name", ""};
 inline constexpr StringSetting CompanyAddress{"options/company", "address", ""};

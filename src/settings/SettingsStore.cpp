@@ -5,7 +5,10 @@
 #include "foundation/OMRegistry.h"
 #include "resources/StringTable.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <cstdlib>
 
 using namespace ombrel;
@@ -130,6 +133,24 @@ int32_t SettingsStore::GetStandardVATRate()
 bool SettingsStore::IsVATRegistered()
 {
     return isSet(SettingKeys::IsVATRegistered);
+}
+
+QString SettingsStore::GetDocumentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+QString SettingsStore::GetLastDocumentFolder()
+{
+    const QString last = get(SettingKeys::DocumentFolder).toQString();
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : GetDocumentsFolder();
+}
+
+void SettingsStore::RememberDocumentFolder(const QString& filePath)
+{
+    if (!filePath.isEmpty())
+        set(SettingKeys::DocumentFolder, OMString::fromQString(QFileInfo(filePath).absolutePath()));
 }
 
 OMString SettingsStore::GetVersionText()

@@ -4,6 +4,7 @@
 #include "foundation/OMDate.h"
 #include "foundation/OMString.h"
 
+#include <QString>
 #include <cstdint>
 
 /**
@@ -51,6 +52,12 @@ public:
     static int32_t GetStandardVATRate();
     static bool IsVATRegistered();
     static ombrel::OMString GetVersionText();
+    /// The user's documents folder, or the home folder when there is none.
+    static QString GetDocumentsFolder();
+    /// The folder last used for documents while it exists, else GetDocumentsFolder().
+    static QString GetLastDocumentFolder();
+    /// Remembers the folder of `filePath` as the last used for documents.
+    static void RememberDocumentFolder(const QString& filePath);
 
     /**
      * Reads a typed date: day and month in the order of the date format, split

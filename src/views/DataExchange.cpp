@@ -2,6 +2,7 @@
 
 #include "foundation/MessageHook.h"
 #include "foundation/OMUInt32.h"
+#include "settings/SettingsStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -86,7 +87,24 @@ void DataExchange::number(QLineEdit* edit, uint32_t& value)
     value = number;
 }
 
-void DataExchange::fail(QWidget* field, const char* message)
+void DataExchange::date(QLineEdit* edit, OMString& text)
+{
+    if (m_failed || !edit)
+        return;
+    if (!isSaving()) {
+        edit->setText(text.toQString());
+        return;
+    }
+    const SettingsStore::DateEntry entry =
+        SettingsStore::ParseDateEntry(OMString::fromQString(edit->text().trimmed()));
+    if (!entry.ok()) {
+        fail(edit, entry.error);
+        return;
+    }
+    text = entry.text;
+}
+
+void DataExchange::fail(QWidget* field, const OMString& message)
 {
     m_failed = true;
     m_failedField = field;

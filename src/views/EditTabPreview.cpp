@@ -2,12 +2,15 @@
 
 #include "PrintSetup.h"
 #include "TabbedEditView.h"
+#include "documents/JobBaseDoc.h"
 #include "documents/UpdateHint.h"
 #include "foundation/MessageHook.h"
 #include "print/PageSetup.h"
 #include "print/PrintableArea.h"
 #include "print/layout/GPage.h"
+#include "settings/SettingsStore.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPrintDialog>
@@ -421,7 +424,16 @@ bool EditTabPreview::print()
     PreparePrinting();
     // Each print starts from all pages, whatever the last job chose.
     printer.setPrintRange(QPrinter::AllPages);
+    // Printing to a file proposes the document's own name ("Invoice 3081.pdf")
+    // in the working folder: let that be the folder last used for documents
+    // while the dialog is made.
+    printer.setOutputFileName(QString());
+    if (auto* job = dynamic_cast<JobBaseDoc*>(ownerView() ? ownerView()->document() : nullptr))
+        printer.setDocName(job->displayName());
+    const QString workingFolder = QDir::currentPath();
+    QDir::setCurrent(SettingsStore::GetLastDocumentFolder());
     QPrintDialog dialog(&printer, this);
+    QDir::setCurrent(workingFolder);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     printAll(printer);

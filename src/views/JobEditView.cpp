@@ -1,8 +1,25 @@
 #include "JobEditView.h"
 
 #include "documents/JobDoc.h"
+#include "foundation/OMUInt32.h"
 #include "print/JobPage.h"
+#include "records/Job.h"
 #include "resources/StringTable.h"
+
+using ombrel::OMDouble;
+using ombrel::OMMoney;
+using ombrel::OMString;
+
+namespace {
+
+// Hours show at least two decimals and every further one they have, so that
+// reading the text back gives the stored value again.
+OMString hoursText(const OMDouble& hours)
+{
+    return hours.toDecimalText(6, 2);
+}
+
+} // namespace
 
 JobEditView::JobEditView(JobDoc* document, const TextStyles& styles, QWidget* parent)
     : TabbedEditView(document, parent), m_doc(document), m_styles(styles), m_preview(styles)
@@ -16,7 +33,16 @@ Job& JobEditView::job() const
 
 void JobEditView::OnInitialUpdate()
 {
+    AddTab(IDS_TAB_CUSTOMER, &m_customer);
+    AddTab(IDS_TAB_LOCATION, &m_location);
+    AddTab(IDS_TAB_DESCRIPTION, &m_job);
+    AddTab(IDS_LABOUR, &m_labour);
+    AddTab(IDS_TRAVEL, &m_travel);
+    AddTab(IDS_MATERIALS, &m_materials);
+    AddTab(IDS_HIRE, &m_hire);
     AddTab(IDS_TAB_PREVIEW, &m_preview);
+    // The travel tab works the days on site out from the labour hours.
+    m_travel.setLabourTab(&m_labour);
     TabbedEditView::OnInitialUpdate();
 }
 
@@ -24,7 +50,82 @@ bool JobEditView::DoDataExchange(bool save)
 {
     // The record moves into the tabs before a load pass and out of them after
     // a save pass; the tabs hold it in between.
-    return TabbedEditView::DoDataExchange(save);
+    if (!save) {
+        loadFields();
+        return TabbedEditView::DoDataExchange(false);
+    }
+    if (!TabbedEditView::DoDataExchange(true))
+        return false;
+    // Nothing was typed: the record keeps its values, whatever the controls
+    // hold (the grid tabs have already rebuilt their lists).
+    if (document()->isModified())
+        saveFields();
+    return true;
+}
+
+void JobEditView::setJobLabels(int validityId, int numberId, int specifyId)
+{
+    m_job.fields.validityLabelId = validityId;
+    m_job.fields.numberLabelId = numberId;
+    m_job.fields.specifyLabelId = specifyId;
+}
+
+void JobEditView::loadFields()
+{
+    Job& record = job();
+    m_customer.LoadCustomer(record.customer);
+    m_location.LoadLocation(record.location, record.sameAsCustomer);
+    m_job.LoadJob(record);
+    m_materials.bindItems(&record.materials);
+    m_hire.bindItems(&record.hire);
+    EditTabLabour::Fields& labour = m_labour.fields;
+    labour.research = hoursText(record.hoursResearch);
+    labour.purchase = hoursText(record.hoursPurchase);
+    labour.work = hoursText(record.hoursWork);
+    labour.inspection = hoursText(record.hoursInspection);
+    labour.admin = hoursText(record.hoursAdmin);
+    labour.rate = record.hourlyRate.toString();
+    m_labour.bindItems(&record.hoursItems);
+
+    EditTabTravel::Fields& travel = m_travel.fields;
+    travel.tripTime = hoursText(record.hoursTravel);
+    travel.tripDistance = record.distance.toDecimalText();
+    travel.costPerUnit = record.costPerMile.toString();
+    travel.specifyDays = record.daysOnSite != 0;
+    travel.daysOnSite = travel.specifyDays ? record.daysOnSite.toString() : OMString();
+    travel.chargeTime = record.chargeTravelTime;
+    travel.chargeDistance = record.chargeTravelDistance;
+}
+
+void JobEditView::saveFields()
+{
+    Job& record = job();
+    m_job.StoreJob(record); // the number first: the title below shows it
+    record.updated = ombrel::OMTime(true);
+    if (m_doc->numberTaken()) {
+        // A new document never saved is still named after its number.
+        document()->setTitle(
+            OMString::format("%s %s", record.kindTitle.c_str(), record.docReference.c_str())
+                .toQString());
+    }
+    m_customer.StoreCustomer(record.customer);
+    record.sameAsCustomer = m_location.StoreLocation(record.location);
+
+    const EditTabLabour::Fields& labour = m_labour.fields;
+    record.hoursResearch = labour.research;
+    record.hoursPurchase = labour.purchase;
+    record.hoursWork = labour.work;
+    record.hoursInspection = labour.inspection;
+    record.hoursAdmin = labour.admin;
+    record.hourlyRate = OMMoney(labour.rate);
+
+    const EditTabTravel::Fields& travel = m_travel.fields;
+    record.hoursTravel = travel.tripTime;
+    record.distance = travel.tripDistance;
+    record.costPerMile = OMMoney(travel.costPerUnit);
+    record.daysOnSite = travel.specifyDays ? ombrel::OMUInt32(travel.daysOnSite).value() : 0u;
+    record.chargeTravelTime = travel.chargeTime;
+    record.chargeTravelDistance = travel.chargeDistance;
 }
 
 void JobEditView::ComposePage(GPage& page, const PageFonts& fonts)

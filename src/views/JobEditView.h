@@ -1,6 +1,13 @@
 #pragma once
 
+#include "EditTabCustomer.h"
+#include "EditTabHire.h"
+#include "EditTabJob.h"
+#include "EditTabLabour.h"
+#include "EditTabLocation.h"
+#include "EditTabMaterials.h"
 #include "EditTabPreview.h"
+#include "EditTabTravel.h"
 #include "TabbedEditView.h"
 #include "print/PageOptions.h"
 
@@ -21,6 +28,13 @@ public:
     using Section = PageSection;
 
     Job& job() const;
+    EditTabCustomer& customer() { return m_customer; }
+    EditTabLocation& location() { return m_location; }
+    EditTabJob& jobTab() { return m_job; }
+    EditTabLabour& labour() { return m_labour; }
+    EditTabTravel& travel() { return m_travel; }
+    EditTabMaterials& materials() { return m_materials; }
+    EditTabHire& hire() { return m_hire; }
     EditTabPreview& preview() { return m_preview; }
     EditTabPreview* previewTab() override { return &m_preview; }
 
@@ -39,11 +53,26 @@ protected:
     JobEditView(JobDoc* document, const TextStyles& styles, QWidget* parent);
 
     bool DoDataExchange(bool save) override;
+    /// The job tab's texts of this kind: validity label, number label and
+    /// specify-number box.
+    void setJobLabels(int validityId, int numberId, int specifyId);
 
 private:
+    /// Record into the tabs' fields, before a load pass.
+    void loadFields();
+    /// The tabs' fields into the record, after a save pass.
+    void saveFields();
+
     JobDoc* m_doc;
     const TextStyles& m_styles;
-    // The tabs, in the order they are shown.
+    // The tabs; they are shown in the order OnInitialUpdate adds them.
+    EditTabCustomer m_customer;
+    EditTabJob m_job;
+    EditTabLocation m_location;
+    EditTabLabour m_labour;
+    EditTabTravel m_travel;
+    EditTabMaterials m_materials;
+    EditTabHire m_hire;
     EditTabPreview m_preview;
     PageSections m_sections;
 };

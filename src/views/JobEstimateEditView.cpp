@@ -7,6 +7,7 @@ JobEstimateEditView::JobEstimateEditView(JobEstimateDoc* document, const TextSty
                                          QWidget* parent)
     : JobEditView(document, styles, parent)
 {
+    setJobLabels(IDS_VALIDITY_ESTIMATE, IDS_NUMBER_ESTIMATE, IDS_SPECIFY_ESTIMATE);
 }
 
 ombrel::OMString JobEstimateEditView::GetPageTitle() const

@@ -20,6 +20,10 @@ JobInvoice& JobInvoiceEditView::invoice() const
 
 void JobInvoiceEditView::OnInitialUpdate()
 {
+    AddTab(IDS_TAB_CUSTOMER, &m_customer);
+    AddTab(IDS_TAB_DESCRIPTION, &m_invoiceTab);
+    AddTab(IDS_TAB_ITEMS, &m_items);
+    AddTab(IDS_TAB_PAYMENTS, &m_payments);
     AddTab(IDS_TAB_PREVIEW, &m_preview);
     TabbedEditView::OnInitialUpdate();
 }
@@ -31,19 +35,36 @@ ombrel::OMString JobInvoiceEditView::GetPageTitle() const
 
 bool JobInvoiceEditView::DoDataExchange(bool save)
 {
+    JobInvoice& record = invoice();
     if (!save) {
-        invoice().recalculate(vatFlag());
+        record.recalculate(vatFlag());
+        m_invoiceTab.LoadInvoice(record);
+        m_customer.LoadCustomer(record.customer);
+        m_items.bindItems(&record.items);
+        m_payments.bindPayments(&record.payments);
         const bool ok = TabbedEditView::DoDataExchange(false);
         setOverdueStamp();
         return ok;
     }
     const bool ok = TabbedEditView::DoDataExchange(true);
-    if (ok && document()->isModified()) {
-        invoice().updated = ombrel::OMTime(true);
-        m_preview.RefreshPage();
+    const bool copy = ok && document()->isModified();
+    if (copy) {
+        m_invoiceTab.StoreInvoice(record); // the number first: the title below shows it
+        record.updated = ombrel::OMTime(true);
+        if (m_doc->numberTaken()) {
+            // A new invoice never saved is still named after its number.
+            document()->setTitle(ombrel::OMString::format("%s %s", record.kindTitle.c_str(),
+                                                          record.docReference.c_str())
+                                     .toQString());
+        }
+        m_customer.StoreCustomer(record.customer);
     }
-    invoice().recalculate(vatFlag());
+    // The grids rebuilt the lines and payments: the totals, and with them the
+    // stamp, follow at once, so the page shows them when next composed.
+    record.recalculate(vatFlag());
     setOverdueStamp();
+    if (copy)
+        m_preview.RefreshPage();
     return ok;
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "EditTabCustomer.h"
+#include "EditTabInvoice.h"
+#include "EditTabItems.h"
+#include "EditTabPayments.h"
 #include "EditTabPreview.h"
 #include "TabbedEditView.h"
 #include "documents/InvoiceImport.h"
@@ -21,6 +25,10 @@ public:
                        QWidget* parent = nullptr);
 
     JobInvoice& invoice() const;
+    EditTabCustomer& customer() { return m_customer; }
+    EditTabInvoice& invoiceTab() { return m_invoiceTab; }
+    EditTabItems& items() { return m_items; }
+    EditTabPayments& payments() { return m_payments; }
     EditTabPreview& preview() { return m_preview; }
     EditTabPreview* previewTab() override { return &m_preview; }
 
@@ -46,6 +54,10 @@ private:
     JobInvoiceDoc* m_doc;
     const TextStyles& m_styles;
     // The tabs, in the order they are shown.
+    EditTabCustomer m_customer;
+    EditTabInvoice m_invoiceTab;
+    EditTabItems m_items;
+    EditTabPayments m_payments;
     EditTabPreview m_preview;
     ombrel::OMString m_overdueStamp;
     bool m_showPaymentDetails;

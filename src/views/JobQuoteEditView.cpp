@@ -7,6 +7,7 @@
 JobQuoteEditView::JobQuoteEditView(JobQuoteDoc* document, const TextStyles& styles, QWidget* parent)
     : JobEditView(document, styles, parent)
 {
+    setJobLabels(IDS_VALIDITY_QUOTE, IDS_NUMBER_QUOTE, IDS_SPECIFY_QUOTE);
 }
 
 bool JobQuoteEditView::importEstimate(const QString& path)

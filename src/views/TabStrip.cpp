@@ -1,5 +1,9 @@
 #include "TabStrip.h"
 
+#include "TabStripAccessible.h"
+
+#include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionTab>
@@ -11,6 +15,7 @@ TabStrip::TabStrip(QWidget* parent) : QWidget(parent)
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
+    TabStripAccessible::install();
 }
 
 void TabStrip::insertTab(int index, const QString& title)
@@ -32,6 +37,7 @@ void TabStrip::setCurrentIndex(int index)
         return;
     m_current = index;
     update();
+    announceCurrent();
 }
 
 QSize TabStrip::tabSize(int index) const
@@ -124,7 +130,7 @@ void TabStrip::paintEvent(QPaintEvent*)
     }
 }
 
-void TabStrip::choose(int index)
+void TabStrip::activateTab(int index)
 {
     if (index < 0 || index >= count())
         return;
@@ -133,14 +139,29 @@ void TabStrip::choose(int index)
         return;
     m_current = index;
     update();
+    announceCurrent();
     emit currentChanged(index);
+}
+
+void TabStrip::announceCurrent()
+{
+    if (!QAccessible::isActive() || m_current < 0)
+        return;
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(m_current);
+        QAccessible::updateAccessibility(&focus);
+    }
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(m_current);
+    QAccessible::updateAccessibility(&selection);
 }
 
 void TabStrip::mousePressEvent(QMouseEvent* event)
 {
     for (int i = 0; i < count(); ++i)
         if (tabRect(i).contains(event->position().toPoint())) {
-            choose(i);
+            activateTab(i);
             return;
         }
     QWidget::mousePressEvent(event);
@@ -148,10 +169,24 @@ void TabStrip::mousePressEvent(QMouseEvent* event)
 
 void TabStrip::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Left)
-        choose(m_current - 1);
-    else if (event->key() == Qt::Key_Right)
-        choose(m_current + 1);
-    else
+    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+        m_choosingByKeys = true;
+        activateTab(m_current + (event->key() == Qt::Key_Left ? -1 : 1));
+    } else {
         QWidget::keyPressEvent(event);
+    }
+}
+
+void TabStrip::focusOutEvent(QFocusEvent* event)
+{
+    m_choosingByKeys = false;
+    QWidget::focusOutEvent(event);
+}
+
+bool TabStrip::isFocusBrowsingTabs()
+{
+    // A tab hidden with the focus inside passes the focus on, often to the
+    // strip: only a strip the user moved along by keys keeps it.
+    const auto* strip = qobject_cast<const TabStrip*>(QApplication::focusWidget());
+    return strip && strip->m_choosingByKeys;
 }

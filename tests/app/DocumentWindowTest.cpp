@@ -249,6 +249,10 @@ TEST_F(DocumentWindows, DocumentsOpenInTheirEditViewsWithTheirCommands)
     auto* estimate =
         qobject_cast<JobEstimateEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
     ASSERT_NE(estimate, nullptr);
+    // The View switches are offered on the Preview tab only.
+    EXPECT_FALSE(estimate->isPreviewCurrent());
+    EXPECT_FALSE(action(CommandIds::ViewLabour)->isEnabled());
+    estimate->SelectTab(estimate->tabCount() - 1);
     EXPECT_TRUE(estimate->isPreviewCurrent());
     EXPECT_TRUE(action(CommandIds::FilePrint)->isEnabled());
     EXPECT_TRUE(action(CommandIds::ViewLabour)->isEnabled());
@@ -264,6 +268,8 @@ TEST_F(DocumentWindows, DocumentsOpenInTheirEditViewsWithTheirCommands)
         qobject_cast<JobInvoiceEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
     ASSERT_NE(invoice, nullptr);
     app->mainFrame()->updateCommandStates();
+    EXPECT_FALSE(action(CommandIds::ViewPayments)->isEnabled());
+    invoice->SelectTab(invoice->tabCount() - 1);
     EXPECT_FALSE(action(CommandIds::ViewLabour)->isEnabled());
     EXPECT_TRUE(action(CommandIds::ViewPayments)->isEnabled());
     const bool before = invoice->showPaymentDetails();
@@ -343,11 +349,11 @@ TEST_F(DocumentWindows, AnOpenedDocumentTakesTheKeysOnItsCurrentTab)
     auto* view = qobject_cast<JobEstimateEditView*>(frame->viewWidget());
     ASSERT_NE(view, nullptr);
     // Activating the window focuses its view, which hands the focus to the
-    // preview: Page Down scrolls without a click on the page first.
+    // current tab: typing goes into its field without a click first.
     app->mainFrame()->mdiArea()->setActiveSubWindow(nullptr);
     app->mainFrame()->mdiArea()->setActiveSubWindow(frame);
     QApplication::processEvents();
-    EXPECT_EQ(QApplication::focusWidget(), &view->preview());
+    EXPECT_TRUE(view->currentTab()->isAncestorOf(QApplication::focusWidget()));
 }
 
 TEST_F(DocumentWindows, TheWindowsKeysWorkWithTheFocusInsideATab)
@@ -360,19 +366,20 @@ TEST_F(DocumentWindows, TheWindowsKeysWorkWithTheFocusInsideATab)
     auto* view =
         qobject_cast<JobInvoiceEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
     ASSERT_NE(view, nullptr);
-    view->preview().setFocus();
-    QApplication::processEvents();
-    ASSERT_EQ(QApplication::focusWidget(), &view->preview());
+    QWidget* field = QApplication::focusWidget();
+    ASSERT_TRUE(view->currentTab()->isAncestorOf(field));
 
     // Ctrl+S reaches the window's Save, which asks where a new document goes.
     QTemporaryDir dir;
     dialogs->saveAnswer = dir.filePath(QStringLiteral("new.vli"));
-    QTest::keyClick(&view->preview(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(dialogs->offeredSaveFilter, QStringLiteral("Vorlane Invoice Files (*.vli)"));
     EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("new.vli"))));
-    // F7 on the first (here the only) tab does nothing and keeps the focus.
-    QTest::keyClick(&view->preview(), Qt::Key_F7);
+    // F7 on the first tab does nothing; F8 goes on to the next.
+    QTest::keyClick(field, Qt::Key_F7);
     EXPECT_EQ(view->currentIndex(), 0);
+    QTest::keyClick(field, Qt::Key_F8);
+    EXPECT_EQ(view->currentIndex(), 1);
 }
 
 TEST_F(DocumentWindows, ANewDocumentIsFirstSavedIntoAFolderThatExists)
@@ -394,4 +401,32 @@ TEST_F(DocumentWindows, ANewDocumentIsFirstSavedIntoAFolderThatExists)
     ASSERT_TRUE(QDir().mkpath(documents));
     trigger(CommandIds::FileSave);
     EXPECT_EQ(QFileInfo(dialogs->offeredSavePath).absolutePath(), QDir(documents).absolutePath());
+}
+
+TEST_F(DocumentWindows, SaveAsAndTheDialogsStartInTheFolderLastUsedForDocuments)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    QTemporaryDir first;
+    QTemporaryDir second;
+    trigger(CommandIds::FileNewInvoice);
+    dialogs->saveAnswer = first.filePath(QStringLiteral("kitchen.vli"));
+    trigger(CommandIds::FileSave);
+    ASSERT_TRUE(QFileInfo::exists(dialogs->saveAnswer));
+    EXPECT_EQ(SettingsStore::GetLastDocumentFolder(), QDir(first.path()).absolutePath());
+
+    // Opening from elsewhere moves the remembered folder; Save As starts there.
+    QFile::copy(dialogs->saveAnswer, second.filePath(QStringLiteral("copy.vli")));
+    dialogs->openAnswer = second.filePath(QStringLiteral("copy.vli"));
+    trigger(CommandIds::FileOpen);
+    // Back to the invoice saved first (after the start page).
+    app->mainFrame()->mdiArea()->setActiveSubWindow(app->mainFrame()->childFrames().at(1));
+    dialogs->saveAnswer.clear();
+    trigger(CommandIds::FileSaveAs);
+    EXPECT_EQ(dialogs->offeredSavePath,
+              QDir(second.path()).filePath(QStringLiteral("kitchen.vli")));
+
+    // A folder that has gone is forgotten for the documents folder.
+    second.remove();
+    EXPECT_EQ(SettingsStore::GetLastDocumentFolder(), SettingsStore::GetDocumentsFolder());
 }

@@ -46,8 +46,10 @@ const QStringList kNewMenu = {"  N&ew>", "    &Estimate\tCtrl+Shift+E", "    &Qu
                               "    &Invoice\tCtrl+Shift+I"};
 const QStringList kHelp = {"&Help:", "  Contents...\tF1", "  -", "  &About Vorlane..."};
 const QStringList kWindow = {"&Window:", "  &Cascade", "  &Tile", "  &Arrange Icons"};
-const QStringList kEditLayout = {"&Edit:", "  &Layout>", "    Logo in &Centre", "    Logo on &Left",
-                                 "    Logo on &Right"};
+const QStringList kSettings = {"  &Options\tF4", "  &Business Information"};
+const QStringList kEditLayout = QStringList{"&Edit:", "  &Layout>", "    Logo in &Centre",
+                                            "    Logo on &Left", "    Logo on &Right", "  -"} +
+                                kSettings;
 
 QStringList fileMenu(bool import)
 {
@@ -77,7 +79,7 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
     ASSERT_TRUE(start());
     QStringList titles;
 
-    // The start page shows the menu of no document; the options commands wait for their sheet.
+    // The start page shows the menu of no document, with the settings commands.
     const QStringList none = QStringList{"&File:"} + kNewMenu +
                              QStringList{"  &Open...\tCtrl+O",
                                          "  -",
@@ -87,7 +89,9 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
                                          "  -",
                                          "  &Close",
                                          "  E&xit",
-                                         "&View:",
+                                         "&Edit:"} +
+                             kSettings +
+                             QStringList{"&View:",
                                          "  &Toolbar"} +
                              kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), none);
@@ -129,7 +133,7 @@ TEST_F(Menus, TheToolBarCarriesItsButtonsWithTips)
     for (QAction* action : app->mainFrame()->toolBar()->actions())
         tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
     EXPECT_EQ(tips, (QStringList{"New Estimate", "New quote", "New invoice", "-", "Open", "Save",
-                                 "Print", "-", "Help"}));
+                                 "Print", "-", "Change the program options and defaults", "Help"}));
     EXPECT_EQ(app->commands().action(CommandIds::FileNewEstimate)->statusTip(),
               QStringLiteral("Create a new estimate"));
     for (QAction* action : app->mainFrame()->toolBar()->actions()) {

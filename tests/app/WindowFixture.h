@@ -12,6 +12,7 @@
 #include "settings/SettingsStore.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QApplication>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -59,6 +60,15 @@ public:
     {
         offeredKinds = kinds;
         return newKindAnswer;
+    }
+
+    /// Plays the user's part in the options sheet or the wizard; cancelled when unset.
+    std::function<int(QDialog&)> settingsDialogAnswer;
+    int settingsDialogRuns = 0;
+    int runSettingsDialog(QDialog& dialog) override
+    {
+        ++settingsDialogRuns;
+        return settingsDialogAnswer ? settingsDialogAnswer(dialog) : 0;
     }
 };
 

@@ -1,4 +1,6 @@
 // vorlane --export-pdf, run as the user would from a terminal.
+#include "settings/SettingsStore.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -86,4 +88,23 @@ TEST_F(ExportCommand, NeverWritesOverItsDocumentOrAnythingButAFile)
     // A document that cannot be read leaves no PDF behind.
     EXPECT_EQ(run({"--export-pdf", path("none.pdf"), path("missing.vli")}), 1);
     EXPECT_FALSE(QFileInfo::exists(path("none.pdf")));
+}
+
+TEST_F(ExportCommand, ControlCharactersOfPathsShowAsQuestionMarks)
+{
+    const QString folder = path("red\x1b[31m\nfolder");
+    EXPECT_EQ(run({"--export-pdf", folder + QStringLiteral("/out.pdf"), document}), 1);
+    EXPECT_FALSE(errors.contains(QChar(0x1b))) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(QStringLiteral("red?[31m?folder/out.pdf"))) << errors.toStdString();
+}
+
+TEST_F(ExportCommand, ALogoThatIsNoPlainFileIsLeftOut)
+{
+    ASSERT_EQ(mkfifo(path("logo.png").toLocal8Bit().constData(), 0600), 0);
+    SettingsStore::set(SettingKeys::LogoMode, 3);
+    SettingsStore::set(SettingKeys::LogoFilename, ombrel::OMString::fromQString(path("logo.png")));
+    EXPECT_EQ(run({"--export-pdf", path("a.pdf"), document}), 0) << errors.toStdString();
+    EXPECT_TRUE(bytes(path("a.pdf")).startsWith("%PDF-"));
+    EXPECT_TRUE(errors.contains(QStringLiteral("logo.png is left out: it is not a plain file")))
+        << errors.toStdString();
 }

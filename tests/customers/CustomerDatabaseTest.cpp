@@ -1,6 +1,8 @@
 #include "CustomerTestSupport.h"
 
 #include "customers/CustomerFile.h"
+#include "fileformat/TextFile.h"
+#include "support/MessageCapture.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,11 +11,17 @@
 #include <QProcess>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <vector>
 
 using namespace ombrel;
 
 namespace {
+
+const Customer& at(const CustomerFile::Contents& read, size_t i)
+{
+    return *std::next(read.customers.begin(), std::ptrdiff_t(i));
+}
 
 std::vector<uint32_t> numbers(const CustomerDatabase& db)
 {
@@ -53,14 +61,14 @@ TEST(CustomerFile, ReadingIsLenient)
                             "town=\tNewtown \t\n"; // the line is trimmed, not the value
     const CustomerFile::Contents read = CustomerFile::read(text);
     ASSERT_EQ(read.customers.size(), 3u);
-    EXPECT_EQ(read.customers[0].custno, 7u);
-    EXPECT_EQ(read.customers[0].name, "");
-    EXPECT_EQ(read.customers[0].surname, "Smith");
-    EXPECT_EQ(read.customers[0].address.first, "1 High Street\nLittle Wick");
-    EXPECT_EQ(read.customers[1].custno, 3u);
-    EXPECT_EQ(read.customers[1].company, "Acme\nLtd");
-    EXPECT_EQ(read.customers[2].custno, 9u);
-    EXPECT_EQ(read.customers[2].address.town, "\tNewtown");
+    EXPECT_EQ(at(read, 0).custno, 7u);
+    EXPECT_EQ(at(read, 0).name, "");
+    EXPECT_EQ(at(read, 0).surname, "Smith");
+    EXPECT_EQ(at(read, 0).address.first, "1 High Street\nLittle Wick");
+    EXPECT_EQ(at(read, 1).custno, 3u);
+    EXPECT_EQ(at(read, 1).company, "Acme\nLtd");
+    EXPECT_EQ(at(read, 2).custno, 9u);
+    EXPECT_EQ(at(read, 2).address.town, "\tNewtown");
     EXPECT_EQ(read.highest, 20u);
 }
 
@@ -71,16 +79,16 @@ TEST(CustomerFile, MissingAndRepeatedNumbersAreMadeUnique)
     const CustomerFile::Contents read = CustomerFile::read("surname=A\n[4]\nsurname=B\n"
                                                            "[x]\nsurname=C\n[4]\nsurname=D\n");
     ASSERT_EQ(read.customers.size(), 4u);
-    EXPECT_EQ(read.customers[0].custno, 5u);
-    EXPECT_EQ(read.customers[1].custno, 4u);
-    EXPECT_EQ(read.customers[2].custno, 6u);
-    EXPECT_EQ(read.customers[3].custno, 7u);
+    EXPECT_EQ(at(read, 0).custno, 5u);
+    EXPECT_EQ(at(read, 1).custno, 4u);
+    EXPECT_EQ(at(read, 2).custno, 6u);
+    EXPECT_EQ(at(read, 3).custno, 7u);
     EXPECT_EQ(read.highest, 7u);
 
     // At the top of the range the lowest free numbers are used instead of wrapping to 0.
     const CustomerFile::Contents top =
         CustomerFile::read("[4294967295]\nsurname=A\n[1]\nsurname=B\n[1]\nsurname=C\n");
-    EXPECT_EQ(top.customers[2].custno, 2u);
+    EXPECT_EQ(at(top, 2).custno, 2u);
 }
 
 TEST(CustomerFile, WindowsTextIsConverted)
@@ -88,11 +96,11 @@ TEST(CustomerFile, WindowsTextIsConverted)
     const CustomerFile::Contents read =
         CustomerFile::read("[1]\r\nsurname=Ren\xe9\r\ncompany=\x80 & \xa3\r\n");
     ASSERT_EQ(read.customers.size(), 1u);
-    EXPECT_EQ(read.customers[0].surname, "Ren\xc3\xa9");
-    EXPECT_EQ(read.customers[0].company, "\xe2\x82\xac & \xc2\xa3");
+    EXPECT_EQ(at(read, 0).surname, "Ren\xc3\xa9");
+    EXPECT_EQ(at(read, 0).company, "\xe2\x82\xac & \xc2\xa3");
     // Valid UTF-8 is taken as it is; an overlong form is not valid.
-    EXPECT_EQ(CustomerFile::read("surname=\xc2\xa3").customers[0].surname, "\xc2\xa3");
-    EXPECT_EQ(CustomerFile::read("surname=\xc0\xaf").customers[0].surname, "\xc3\x80\xc2\xaf");
+    EXPECT_EQ(at(CustomerFile::read("surname=\xc2\xa3"), 0).surname, "\xc2\xa3");
+    EXPECT_EQ(at(CustomerFile::read("surname=\xc0\xaf"), 0).surname, "\xc3\x80\xc2\xaf");
 }
 
 TEST(CustomerFile, WritesEveryFieldInOrder)
@@ -120,7 +128,7 @@ TEST(CustomerFile, WritesEveryFieldInOrder)
     EXPECT_TRUE(out.contains("first=a|b\n"));
     const CustomerFile::Contents back = CustomerFile::read(out);
     ASSERT_EQ(back.customers.size(), 1u);
-    EXPECT_EQ(back.customers[0].address.first, "a\nb");
+    EXPECT_EQ(at(back, 0).address.first, "a\nb");
 }
 
 // ---- the database -----------------------------------------------------------
@@ -388,4 +396,81 @@ TEST_F(CustomerDatabaseTest, ALiveCopysLockIsWaitedForHoweverOld)
     held.unlock();
     EXPECT_TRUE(db.SaveCustomerDatabase());
     EXPECT_TRUE(readFile().contains("surname=Copy\n"));
+}
+
+// ---- paths and leftovers ------------------------------------------------------
+
+TEST_F(CustomerDatabaseTest, APathThatIsNoPlainFileIsNeverOpenedNorReplaced)
+{
+    const QString pipe = m_dir.filePath(QStringLiteral("pipe.vlc"));
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const QString link = m_dir.filePath(QStringLiteral("link.vlc"));
+    ASSERT_TRUE(QFile::link(pipe, link));
+    const QString folder = m_dir.filePath(QStringLiteral("folder.vlc"));
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.vlc")));
+    // Past the size the program reads: refused too, and not written over.
+    const QString large = m_dir.filePath(QStringLiteral("large.vlc"));
+    {
+        QFile file(large);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(TextFile::MaxSize + 1));
+    }
+    const std::pair<QString, const char*> cases[] = {
+        {pipe, "it is not a plain file"},
+        {link, "it is not a plain file"},
+        {folder, "it is a folder"},
+        {large, "larger than 64 MB"},
+    };
+    for (const auto& [path, reason] : cases) {
+        SCOPED_TRACE(path.toStdString());
+        SettingsStore::set(SettingKeys::CustomerDatabase, OMString::fromQString(path));
+        struct stat before = {};
+        ASSERT_EQ(stat(path.toLocal8Bit().constData(), &before), 0);
+        MessageCapture messages;
+        CustomerDatabase db;
+        db.LoadCustomerDatabase();
+        Customer c = customer("New", "Person");
+        db.StoreCustomer(c);
+        EXPECT_FALSE(db.SaveCustomerDatabase());
+
+        EXPECT_EQ(db.customers().size(), 1) << "the change stays in memory";
+        ASSERT_FALSE(messages.texts.empty());
+        EXPECT_NE(messages.texts.front().find(reason), std::string::npos)
+            << messages.texts.front();
+        struct stat after = {};
+        ASSERT_EQ(stat(path.toLocal8Bit().constData(), &after), 0);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_size, before.st_size);
+        EXPECT_FALSE(QFileInfo::exists(path + QStringLiteral(".lock")));
+    }
+}
+
+TEST_F(CustomerDatabaseTest, TemporaryFilesOfAnInterruptedSaveGoWithTheNextWrite)
+{
+    QDir dir(m_dir.path());
+    const auto touch = [&](const QString& name) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    };
+    for (const char* name : {"Vorlane.vlc.aBcDeF", "Vorlane.vlc.QwErTy", "Vorlane.vlc.aBcDe",
+                             "Vorlane.vlc.aBcDeFg", "Vorlane.vlc.aBc1eF", "Other.vlc.aBcDeF",
+                             "Vorlane.vlcXaBcDeF", "kept"})
+        touch(QString::fromLatin1(name));
+    ASSERT_TRUE(dir.mkdir(QStringLiteral("Vorlane.vlc.FoLdEr")));
+    ASSERT_TRUE(dir.mkdir(QStringLiteral("sub")));
+    touch(QStringLiteral("sub/Vorlane.vlc.aBcDeF"));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("kept")),
+                            dir.filePath(QStringLiteral("Vorlane.vlc.LiNkEd"))));
+
+    CustomerDatabase db;
+    db.LoadCustomerDatabase();
+    Customer c = customer("New", "Person");
+    db.StoreCustomer(c);
+
+    EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+              QStringList({"Other.vlc.aBcDeF", "Vorlane.vlc", "Vorlane.vlc.FoLdEr",
+                           "Vorlane.vlc.LiNkEd", "Vorlane.vlc.aBc1eF", "Vorlane.vlc.aBcDe",
+                           "Vorlane.vlc.aBcDeFg", "Vorlane.vlcXaBcDeF", "kept", "sub"}));
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("sub/Vorlane.vlc.aBcDeF"))));
 }

@@ -73,12 +73,16 @@ TEST_F(Numbering, NewJobsTakeTheirDefaultsFromTheSettings)
     EXPECT_TRUE(job.chargeTravelDistance);
     EXPECT_FALSE(job.chargeTravelTime);
     EXPECT_FALSE(job.displayEAOE);
-    EXPECT_EQ(job.daysValid, 45u);
+    EXPECT_EQ(job.daysValid, 14u) << "quotes take their own validity";
     EXPECT_EQ(job.hourlyRate, OMMoney(3850));
     EXPECT_EQ(job.costPerMile, OMMoney(40));
     EXPECT_DOUBLE_EQ(job.hoursAdmin, 1.5);
     EXPECT_DOUBLE_EQ(job.hoursResearch, 0.25);
     EXPECT_DOUBLE_EQ(job.hoursWork, 0.0);
+
+    JobEstimateDoc estimate;
+    ASSERT_TRUE(estimate.OnNewDocument());
+    EXPECT_EQ(estimate.job().daysValid, 45u);
 
     SettingsStore::set(TermsInvoice, 14);
     JobInvoiceDoc invoice;

@@ -53,13 +53,13 @@ TEST(DocumentRead, LinesThatNoClassTakesAreIgnored)
     EXPECT_TRUE(quote.customer.surname.isEmpty()); // "[customer" kept the job section
 }
 
-TEST(DocumentRead, ItemsNeedAFollowingSectionLine)
+TEST(DocumentRead, AnItemEndsAtTheNextSectionLineOrTheEndOfTheFile)
 {
     JobEstimate job;
     ASSERT_EQ(readInto(job, "[estimate]\n"
                             "[materials-item]\n"
                             "[hours-item]\ndesc=Mate\ncount=2.000000\nprice=15.00\n"
-                            "[hire-item]\ndesc=Lost\nprice=1.00\n"),
+                            "[hire-item]\ndesc=Kept\nprice=1.00"),
               0);
     ASSERT_EQ(job.materials.size(), 1);
     const JobItem empty = job.materials.iterator().next();
@@ -69,7 +69,14 @@ TEST(DocumentRead, ItemsNeedAFollowingSectionLine)
     ASSERT_EQ(job.hoursItems.size(), 1);
     EXPECT_FALSE(job.hoursItems.iterator().next().countDefaultsToOne);
     EXPECT_EQ(job.hoursItemsTotal(), OMMoney(3000));
-    EXPECT_TRUE(job.hire.isEmpty());
+    ASSERT_EQ(job.hire.size(), 1);
+    EXPECT_EQ(job.hire.iterator().next().desc, "Kept");
+    EXPECT_EQ(job.hire.iterator().next().price, OMMoney(100));
+
+    JobInvoice invoice;
+    ASSERT_EQ(readInto(invoice, "[invoice]\n[payment-item]\ndesc=Cash\nprice=5.00\n"), 0);
+    ASSERT_EQ(invoice.payments.size(), 1);
+    EXPECT_EQ(invoice.payments.iterator().next().desc, "Cash");
 }
 
 TEST(DocumentRead, BaseNumberAndReference)

@@ -53,6 +53,16 @@ TEST(NumberText, DoublesReadOnlyWholeNumbers)
     // Huge values are held where their sums stay finite.
     EXPECT_EQ(OMDouble::fromText("1e308"), OMDouble::MaxMagnitude);
     EXPECT_EQ(OMDouble::fromText("-1e308"), -OMDouble::MaxMagnitude);
+    // Within the range every six-decimal figure is exact, so 1.00 times it
+    // is its own amount; beyond it the figure is held at the range's end.
+    const std::pair<const char*, int64_t> quantities[] = {
+        {"999999999.999999", 99999999999},
+        {"-999999999.999999", -99999999999},
+        {"123456789012.345678", 100000000000},
+        {"-1e12", -100000000000},
+    };
+    for (const auto& [text, hundredths] : quantities)
+        EXPECT_EQ(OMMoney(100).multipliedBy(OMDouble::fromText(text)).value(), hundredths) << text;
 }
 
 TEST(NumberText, UnsignedAndFlags)

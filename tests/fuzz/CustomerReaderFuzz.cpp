@@ -30,11 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const CustomerFile::Contents again = CustomerFile::read(written);
     if (again.customers.size() != read.customers.size())
         __builtin_trap();
-    for (size_t i = 0; i < again.customers.size(); ++i) {
-        if (again.customers[i].custno != read.customers[i].custno ||
-            comparable(again.customers[i].surname) != comparable(read.customers[i].surname) ||
-            comparable(again.customers[i].address.first) !=
-                comparable(read.customers[i].address.first))
+    for (auto a = again.customers.begin(), r = read.customers.begin(); a != again.customers.end();
+         ++a, ++r) {
+        if (a->custno != r->custno || comparable(a->surname) != comparable(r->surname) ||
+            comparable(a->address.first) != comparable(r->address.first))
             __builtin_trap();
     }
     return 0;

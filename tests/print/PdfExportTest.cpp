@@ -4,6 +4,7 @@
 
 #include "print/InvoicePage.h"
 #include "print/PdfExport.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -231,4 +232,36 @@ TEST_F(PdfExportTest, AnExistingFileIsReplacedWhole)
     EXPECT_TRUE(out.read(5) == "%PDF-");
     EXPECT_LT(out.size(), 500000);
     EXPECT_TRUE(pdfText(path("out.pdf")).contains(QStringLiteral("Replaced")));
+}
+
+TEST_F(PdfExportTest, AFullDiskKeepsTheOldFileAndSaysWhy)
+{
+    GPage page;
+    page.paragraph(GPage::Body, true, true)->addString("Written whole");
+    ASSERT_EQ(PdfExport::write(page, {}, path("probe.pdf")), "");
+    const qint64 size = QFileInfo(path("probe.pdf")).size();
+    const QByteArray good = QByteArray("%PDF-1.4 a good file\n").repeated(10);
+
+    // The disk fills at the end of the PDF's last buffered part, in its
+    // middle, or at once.
+    for (const qint64 limit : {size - 10, size / 2, qint64(100)}) {
+        SCOPED_TRACE(limit);
+        {
+            QFile old(path("out.pdf"));
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            old.write(good);
+        }
+        OMString error;
+        {
+            const FileSizeLimit full{rlim_t(limit)};
+            ASSERT_TRUE(full.active());
+            error = PdfExport::write(page, {}, path("out.pdf"));
+        }
+        EXPECT_NE(error.str().find("out.pdf"), std::string::npos) << error.str();
+        QFile out(path("out.pdf"));
+        ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+        EXPECT_EQ(out.readAll(), good);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+                  QStringList({QStringLiteral("out.pdf"), QStringLiteral("probe.pdf")}));
+    }
 }

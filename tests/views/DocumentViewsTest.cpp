@@ -50,6 +50,8 @@ protected:
         view->resize(800, 600);
         view->OnInitialUpdate();
         view->show();
+        // These tests look at the page: the Preview is the last tab.
+        view->SelectTab(view->tabCount() - 1);
         QApplication::processEvents();
         return view;
     }

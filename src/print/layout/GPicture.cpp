@@ -3,6 +3,7 @@
 #include "GLayoutContext.h"
 #include "GUnits.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -21,7 +22,13 @@ GPicture::GPicture(const ombrel::OMString& fileName, int width, int height)
 const QImage& GPicture::image() const
 {
     if (!m_image) {
-        QImageReader reader(m_fileName.toQString());
+        // A pipe would hang the reader and a device feed it without end.
+        const QString name = m_fileName.toQString();
+        if (!QFileInfo(name).isFile()) {
+            m_image = QImage();
+            return *m_image;
+        }
+        QImageReader reader(name);
         reader.setAutoTransform(true);
         m_image = reader.read();
     }

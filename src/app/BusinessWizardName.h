@@ -1,0 +1,21 @@
+#pragma once
+
+#include "BusinessWizardPage.h"
+
+class QLineEdit;
+
+/// The business wizard's page for the business's name.
+class BusinessWizardName : public BusinessWizardPage
+{
+    Q_OBJECT
+public:
+    explicit BusinessWizardName(QWidget* parent = nullptr);
+
+    void LoadData() override;
+    void SaveData() override;
+
+    QLineEdit* nameEdit() const { return m_name; }
+
+private:
+    QLineEdit* m_name;
+};

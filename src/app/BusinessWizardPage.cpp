@@ -1,0 +1,27 @@
+#include "BusinessWizardPage.h"
+
+#include "CHtmlStatic.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+BusinessWizardPage::BusinessWizardPage(const QString& title, const QString& promptHtml,
+                                       QWidget* parent)
+    : CGenericPropertyPage(title, parent), m_prompt(new CHtmlStatic(promptHtml, this)),
+      m_layout(new QVBoxLayout(this)), m_form(new QFormLayout)
+{
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->addWidget(m_prompt);
+    m_layout->addSpacing(m_prompt->fontMetrics().lineSpacing());
+    m_layout->addLayout(m_form);
+    m_layout->addStretch(1);
+}
+
+void BusinessWizardPage::addField(const QString& label, QWidget* field)
+{
+    auto* text = new QLabel(label, this);
+    text->setBuddy(field);
+    field->setAccessibleName(QString(label).remove(u'&').remove(u':').trimmed());
+    m_form->addRow(text, field);
+}

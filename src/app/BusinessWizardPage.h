@@ -1,0 +1,31 @@
+#pragma once
+
+#include "CGenericPropertyPage.h"
+
+class CHtmlStatic;
+class QFormLayout;
+class QVBoxLayout;
+
+/// A page of the business wizard: its HTML prompt at the top, its fields below.
+class BusinessWizardPage : public CGenericPropertyPage
+{
+    Q_OBJECT
+public:
+    BusinessWizardPage(const QString& title, const QString& promptHtml, QWidget* parent);
+
+    CHtmlStatic* prompt() const { return m_prompt; }
+    /// The details a wizard page saves are printed on every document.
+    bool RefreshesViews() const override { return true; }
+
+protected:
+    /// Where the page's fields go, below the prompt.
+    QFormLayout* form() const { return m_form; }
+    QVBoxLayout* pageLayout() const { return m_layout; }
+    /// A labelled field in the form, its label naming it for screen readers too.
+    void addField(const QString& label, QWidget* field);
+
+private:
+    CHtmlStatic* m_prompt;
+    QVBoxLayout* m_layout;
+    QFormLayout* m_form;
+};

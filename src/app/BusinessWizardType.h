@@ -1,0 +1,29 @@
+#pragma once
+
+#include "BusinessWizardPage.h"
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+
+/// The business wizard's page for the business type and its owners.
+class BusinessWizardType : public BusinessWizardPage
+{
+    Q_OBJECT
+public:
+    explicit BusinessWizardType(QWidget* parent = nullptr);
+
+    void LoadData() override;
+    void SaveData() override;
+
+    QButtonGroup* typeGroup() const { return m_type; }
+    QLabel* ownersLabel() const { return m_ownersLabel; }
+    QLineEdit* ownersEdit() const { return m_owners; }
+
+private:
+    void updateLabel();
+
+    QButtonGroup* m_type;
+    QLabel* m_ownersLabel;
+    QLineEdit* m_owners;
+};

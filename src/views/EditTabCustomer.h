@@ -1,0 +1,109 @@
+#pragma once
+
+#include "EditTab.h"
+#include "foundation/OMString.h"
+
+#include <cstdint>
+#include <memory>
+
+class CColorStatic;
+class CustomerDatabase;
+class CustomerSearch;
+class Customer;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+/**
+ * The "Customer Details" tab: the document's customer, and the search that
+ * fills it from the customer database. Search looks for customers whose
+ * fields begin with what has been typed; Next and Previous browse the
+ * matches; typing in any field stops the browsing; Clear empties the form
+ * ("New customer"). The database searched is the one given to setDatabase or,
+ * without one, the one the owner view's document stores its customers in.
+ *
+ * The owning view moves its record's customer through `fields`:
+ *
+ *     m_customerTab.LoadCustomer(record.customer);  // before a load pass
+ *     TabbedEditView::DoDataExchange(save);
+ *     m_customerTab.StoreCustomer(record.customer); // after a save pass, while modified
+ *
+ * A customer chosen from the database keeps its number; a new or cleared one
+ * has 0 and is given a number when the document is saved.
+ */
+class EditTabCustomer : public EditTab
+{
+    Q_OBJECT
+
+public:
+    static constexpr unsigned TemplateId = 3300;
+
+    /// What the tab's controls show; addresses hold "\n" line breaks.
+    struct Fields
+    {
+        ombrel::OMString labelText;
+        ombrel::OMString title, name, initial, surname, company;
+        ombrel::OMString address, town, county, postcode;
+        ombrel::OMString phone, fax, mobile;
+        /// 0 for a customer not yet in the database.
+        uint32_t custno = 0;
+    };
+
+    explicit EditTabCustomer(QWidget* parent = nullptr);
+    ~EditTabCustomer() override;
+
+    /// The database Search looks in (not owned); null for the document's.
+    void setDatabase(const CustomerDatabase* database) { m_database = database; }
+
+    /// Sets the fields from `customer`, with the label "Customer number N" or
+    /// "New customer".
+    void LoadCustomer(const Customer& customer);
+    /// Puts the fields into `customer`; its address is replaced as a whole.
+    void StoreCustomer(Customer& customer) const;
+
+    Fields fields;
+
+public slots:
+    void OnSearch();
+    void OnNext();
+    void OnPrevious();
+    void OnClear();
+
+protected:
+    void DoDataExchange(DataExchange& dx) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildForm();
+    /// A field changed by the user: read the form, stop browsing, mark modified.
+    void OnFieldEdited();
+    Customer fieldsAsCustomer() const;
+    /// Shows `customer` from the search, with the search's label.
+    void showMatch(const Customer& customer);
+    void updateButtons();
+    /// The search over the database in use; null when there is none.
+    CustomerSearch* search();
+
+    QComboBox* m_title;
+    QLineEdit* m_name;
+    QLineEdit* m_initial;
+    QLineEdit* m_surname;
+    QLineEdit* m_company;
+    QPlainTextEdit* m_address;
+    QLineEdit* m_town;
+    QLineEdit* m_county;
+    QLineEdit* m_postcode;
+    QLineEdit* m_phone;
+    QLineEdit* m_fax;
+    QLineEdit* m_mobile;
+    CColorStatic* m_label;
+    QPushButton* m_search;
+    QPushButton* m_next;
+    QPushButton* m_previous;
+    QPushButton* m_clear;
+
+    const CustomerDatabase* m_database = nullptr;
+    std::unique_ptr<CustomerSearch> m_customerSearch;
+    const CustomerDatabase* m_searchDatabase = nullptr;
+};

@@ -1,0 +1,320 @@
+#include "WindowFixture.h"
+
+#include "app/BusinessWizard.h"
+#include "app/BusinessWizardControl.h"
+#include "app/BusinessWizardName.h"
+#include "app/BusinessWizardType.h"
+#include "app/BusinessWizardVAT.h"
+#include "app/AmountEdit.h"
+#include "app/CMainFrame.h"
+#include "app/CommandIds.h"
+#include "app/NextNumbersBox.h"
+#include "app/OptionsWizard.h"
+#include "app/OptionsWizardCompany.h"
+#include "app/OptionsWizardDefaults.h"
+#include "app/OptionsWizardDocuments.h"
+#include "app/OptionsWizardLogo.h"
+#include "app/OptionsWizardMisc.h"
+#include "app/OptionsWizardStyles.h"
+#include "documents/JobDoc.h"
+#include "print/TextStyles.h"
+#include "records/Job.h"
+#include "views/CColorStatic.h"
+#include "views/CFilterEdit.h"
+#include "views/EditTabPreview.h"
+#include "views/TabbedEditView.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolBar>
+
+using Defaults = OptionsWizardDefaults;
+
+namespace {
+
+QString plain(const QString& label)
+{
+    return QString(label).remove(u'&');
+}
+
+/// A sheet over its own style table, counting the refreshes it asks for.
+struct Sheet
+{
+    TextStyles styles;
+    int refreshes = 0;
+    OptionsWizard sheet{styles, [this] { ++refreshes; }};
+    Sheet() { sheet.LoadPages(); }
+};
+
+} // namespace
+
+using Options = WindowTest;
+
+TEST_F(Options, AnEmptyStoreShowsTheFallbacksAndOkStoresThem)
+{
+    Sheet s;
+    OptionsWizardDefaults& defaults = *s.sheet.defaults();
+    EXPECT_EQ(defaults.amount(Defaults::HourlyRate)->text(), "12.00");
+    EXPECT_EQ(defaults.amount(Defaults::CostPerMile)->text(), "0.40");
+    EXPECT_EQ(defaults.amount(Defaults::DailyHours)->text(), "7.00");
+    EXPECT_EQ(s.sheet.company()->rateEdit()->text(), "17.5");
+    EXPECT_EQ(plain(s.sheet.company()->ownersLabel()->text()), "Proprietor:");
+    EXPECT_EQ(s.sheet.misc()->currencyEdit()->text(), SettingsStore::GetCurrencySymbol().toQString());
+    EXPECT_EQ(s.sheet.misc()->hoursEdit()->text(), "hr");
+    const QString dateFormat = s.sheet.misc()->dateFormatList()->currentText();
+
+    s.sheet.accept();
+    EXPECT_EQ(s.sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(s.refreshes, 1) << "the views are told once, not once a page";
+    const std::vector<std::pair<IntegerSetting, int>> stored = {
+        {SettingKeys::HourlyRate, 1200},  {SettingKeys::CostPerMile, 40},
+        {SettingKeys::DailyWorkingHours, 700}, {SettingKeys::TermsEstimate, 60},
+        {SettingKeys::TermsQuote, 60},    {SettingKeys::TermsInvoice, 30},
+        {SettingKeys::DisplayEAOE, 1},    {SettingKeys::VATRate, 1750},
+        {SettingKeys::NextEstimateNo, 101}, {SettingKeys::NextInvoiceNo, 101},
+        {SettingKeys::Splash, 0} /* the fixture's */, {SettingKeys::LogoMode, 0},
+    };
+    QSettings settings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"));
+    for (const auto& [setting, value] : stored) {
+        const QString section = QString::fromLatin1(setting.section);
+        const QString key = (section.isEmpty() ? QString() : section + u'/') + setting.name;
+        EXPECT_TRUE(settings.contains(key)) << setting.name << " was written";
+        EXPECT_EQ(SettingsStore::get(setting), value) << setting.name;
+    }
+    EXPECT_EQ(SettingsStore::get(SettingKeys::HoursSymbol).toQString(), "hr");
+    EXPECT_EQ(SettingsStore::get(SettingKeys::DateFormat).toQString(), dateFormat);
+    EXPECT_TRUE(dateFormat == "DD/MM/YYYY" || dateFormat == "MM/DD/YYYY");
+}
+
+TEST_F(Options, TypedNumbersAreStoredExactlyAndFieldsRefuseLetters)
+{
+    Sheet s;
+    struct Case
+    {
+        QLineEdit* field;
+        const char* typed;
+        const char* shown;
+        IntegerSetting setting;
+        int stored;
+    };
+    const Case cases[] = {
+        {s.sheet.defaults()->amount(Defaults::HourlyRate), "1x2.5", "12.5", SettingKeys::HourlyRate, 1250},
+        {s.sheet.defaults()->amount(Defaults::Admin), "0.15", "0.15", SettingKeys::TimeAdmin, 15},
+        {s.sheet.defaults()->amount(Defaults::DailyHours), "7.25", "7.25", SettingKeys::DailyWorkingHours, 725},
+        {s.sheet.company()->rateEdit(), "15%", "15", SettingKeys::VATRate, 1500},
+    };
+    for (const Case& c : cases) {
+        c.field->setEnabled(true);
+        c.field->clear();
+        QTest::keyClicks(c.field, c.typed);
+        EXPECT_EQ(c.field->text(), c.shown);
+    }
+    s.sheet.accept();
+    for (const Case& c : cases)
+        EXPECT_EQ(SettingsStore::get(c.setting), c.stored) << c.setting.name;
+}
+
+TEST_F(Options, CancelLeavesTheStoreAndTheStyleTableAlone)
+{
+    Sheet s;
+    s.sheet.company()->nameEdit()->setText("Acme");
+    s.sheet.stylesPage()->styleCopy(StyleTitle).font.setSize(40);
+    s.sheet.logo()->logoStyle().background = 0x123456;
+    s.sheet.reject();
+    EXPECT_TRUE(QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"))
+                    .allKeys() == QStringList{QStringLiteral("options/splash")});
+    EXPECT_EQ(s.refreshes, 0);
+    for (int i = 0; i < StyleCount; ++i)
+        EXPECT_TRUE(s.styles.style(i).looksLike(TextStyles::defaultStyle(i))) << i;
+}
+
+TEST_F(Options, TheLogoSampleFollowsTheModeAndTheUnsavedBusinessName)
+{
+    Sheet s;
+    s.sheet.company()->nameEdit()->setText("Acme Plumbing");
+    s.sheet.logo()->textEdit()->setText("ACME");
+    struct Case
+    {
+        int mode;
+        const char* sample;
+        bool textEnabled;
+        bool taglineEnabled;
+    };
+    for (const Case& c : {Case{0, "", false, false}, Case{1, "Acme Plumbing", false, true},
+                          Case{2, "ACME", true, true}, Case{3, "PICTURE", false, true}}) {
+        s.sheet.logo()->modeGroup()->button(c.mode)->click();
+        EXPECT_EQ(s.sheet.logo()->sample()->text(), c.sample) << c.mode;
+        EXPECT_EQ(s.sheet.logo()->textEdit()->isEnabled(), c.textEnabled) << c.mode;
+        EXPECT_EQ(s.sheet.logo()->taglineBox()->isEnabled(), c.taglineEnabled) << c.mode;
+    }
+    EXPECT_TRUE(SettingsStore::get(SettingKeys::CompanyName).isEmpty());
+    EXPECT_TRUE(QString(OptionsWizardLogo::PictureFilter).contains("*.png"));
+    EXPECT_TRUE(QString(OptionsWizardLogo::PictureFilter).contains("*.svg"));
+}
+
+TEST_F(Options, TheTextStylesButtonsFollowTheStyleFlags)
+{
+    Sheet s;
+    OptionsWizardStyles& page = *s.sheet.stylesPage();
+    struct Case
+    {
+        const char* title;
+        bool font, text, background;
+    };
+    for (const Case& c : {Case{"Title", true, true, false}, Case{"Terms of business", true, true, false},
+                          Case{"Even Table Rows", false, false, true},
+                          Case{"Table Header", false, false, true}}) {
+        page.styleList()->setCurrentIndex(page.styleList()->findText(c.title));
+        EXPECT_EQ(page.fontButton()->isEnabled(), c.font) << c.title;
+        EXPECT_EQ(page.textColourButton()->isEnabled(), c.text) << c.title;
+        EXPECT_EQ(page.backgroundButton()->isEnabled(), c.background) << c.title;
+        EXPECT_EQ(page.sample()->text(), QString(c.title) + " Sample");
+    }
+}
+
+TEST_F(Options, ANoHourWorkingDayIsRefusedAndALoweredNumberWarnsOnce)
+{
+    SettingsStore::set(SettingKeys::NextQuoteNo, 150);
+    Sheet s;
+    s.sheet.show();
+    s.sheet.documents()->numbers()->field(NextNumbersBox::Quote)->setValue(120);
+    AmountEdit* hours = s.sheet.defaults()->amount(Defaults::DailyHours);
+    hours->setText("0");
+
+    s.sheet.accept();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].icon, MessageHook::Warning);
+    EXPECT_TRUE(messages[0].text.contains("share a number"));
+    EXPECT_TRUE(messages[1].text.contains("Daily Working Hours"));
+    EXPECT_NE(s.sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(s.sheet.activePage(), s.sheet.defaults());
+    EXPECT_EQ(s.sheet.focusWidget(), hours);
+    EXPECT_EQ(SettingsStore::get(SettingKeys::NextQuoteNo), 150) << "nothing saved yet";
+
+    hours->setText("8");
+    s.sheet.accept();
+    EXPECT_EQ(messages.size(), 2u) << "the lowered number warns only once";
+    EXPECT_EQ(s.sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(SettingsStore::get(SettingKeys::NextQuoteNo), 120);
+    EXPECT_EQ(SettingsStore::get(SettingKeys::DailyWorkingHours), 800);
+}
+
+TEST_F(Options, NewQuotesTakeTheQuoteValidityTheSheetEdits)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    dialogs->settingsDialogAnswer = [](QDialog& dialog) {
+        auto& sheet = dynamic_cast<OptionsWizard&>(dialog);
+        sheet.LoadPages();
+        sheet.defaults()->period(Defaults::QuoteDays)->setValue(14);
+        sheet.accept();
+        return sheet.result();
+    };
+    trigger(CommandIds::Options);
+    trigger(CommandIds::FileNewQuote);
+    auto& quote = dynamic_cast<JobDoc&>(app->mainFrame()->activeChildFrame()->document());
+    EXPECT_EQ(quote.job().daysValid, 14u);
+}
+
+TEST_F(Options, CommandsToolBarAndAStyleChangeReachAnOpenPreview)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(app->mainFrame()->findChild<QToolBar*>()->actions().contains(
+        action(CommandIds::Options)));
+    EXPECT_EQ(action(CommandIds::Options)->shortcut(), QKeySequence(Qt::Key_F4));
+    trigger(CommandIds::FileNewEstimate);
+    auto* view = qobject_cast<TabbedEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+    ASSERT_NE(view, nullptr);
+    EditTabPreview* preview = view->previewTab();
+    preview->Compose();
+    ASSERT_NE(preview->printed().fonts().title.size(), 40);
+
+    QString ran;
+    dialogs->settingsDialogAnswer = [&ran](QDialog& dialog) {
+        ran = dialog.metaObject()->className();
+        auto* sheet = dynamic_cast<OptionsWizard*>(&dialog);
+        if (!sheet)
+            return int(QDialog::Rejected);
+        sheet->LoadPages();
+        sheet->stylesPage()->styleCopy(StyleTitle).font.setSize(40);
+        sheet->accept();
+        return sheet->result();
+    };
+    trigger(CommandIds::BusinessInformation);
+    EXPECT_EQ(ran, "BusinessWizard");
+    trigger(CommandIds::Options);
+    EXPECT_EQ(ran, "OptionsWizard");
+    EXPECT_EQ(app->styles().style(StyleTitle).font.size(), 40);
+    EXPECT_EQ(preview->printed().fonts().title.size(), 40) << "the open preview was restyled";
+}
+
+using Wizard = WindowTest;
+
+TEST_F(Wizard, ShowsTheStoredTypeAndVatStateFromTheStart)
+{
+    struct Case
+    {
+        int type;
+        int vat;
+        const char* label;
+    };
+    for (const Case& c : {Case{0, 0, "Proprietor:"}, Case{1, 1, "Partners:"}, Case{2, 0, "Directors:"}}) {
+        SettingsStore::set(SettingKeys::CompanyType, c.type);
+        SettingsStore::set(SettingKeys::IsVATRegistered, c.vat);
+        BusinessWizard wizard({});
+        wizard.LoadPages();
+        EXPECT_EQ(plain(wizard.typePage()->ownersLabel()->text()), c.label);
+        EXPECT_EQ(wizard.vatPage()->rateEdit()->isEnabled(), c.vat == 1) << c.type;
+        EXPECT_EQ(wizard.vatPage()->registrationEdit()->isEnabled(), c.vat == 1) << c.type;
+    }
+}
+
+TEST_F(Wizard, WalksItsPagesAndSavesOnlyOnFinish)
+{
+    int refreshes = 0;
+    BusinessWizard wizard([&refreshes] { ++refreshes; });
+    wizard.show();
+    QStringList titles;
+    for (int i = 0; i < wizard.pageCount(); ++i)
+        titles << wizard.page(i)->title();
+    EXPECT_EQ(titles, (QStringList{"Welcome", "Name", "Type", "Contact", "VAT", "Numbers"}));
+    EXPECT_FALSE(wizard.backButton()->isEnabled());
+    EXPECT_TRUE(wizard.finishButton()->isHidden());
+    EXPECT_EQ(wizard.controlPage()->numbers()->field(NextNumbersBox::Invoice)->value(), 101);
+
+    wizard.nextButton()->click();
+    wizard.namePage()->nameEdit()->setText("Acme Plumbing");
+    wizard.vatPage()->vatBox()->click();
+    wizard.vatPage()->rateEdit()->setText("15");
+    for (int i = 1; i < wizard.pageCount() - 1; ++i) {
+        EXPECT_TRUE(wizard.backButton()->isEnabled());
+        wizard.nextButton()->click();
+    }
+    EXPECT_EQ(wizard.activeIndex(), wizard.pageCount() - 1);
+    EXPECT_TRUE(wizard.nextButton()->isHidden());
+    EXPECT_TRUE(SettingsStore::get(SettingKeys::CompanyName).isEmpty()) << "nothing before Finish";
+
+    wizard.finishButton()->click();
+    EXPECT_EQ(wizard.result(), QDialog::Accepted);
+    EXPECT_EQ(SettingsStore::get(SettingKeys::CompanyName).toQString(), "Acme Plumbing");
+    EXPECT_EQ(SettingsStore::get(SettingKeys::IsVATRegistered), 1);
+    EXPECT_EQ(SettingsStore::get(SettingKeys::VATRate), 1500);
+    EXPECT_EQ(SettingsStore::get(SettingKeys::NextQuoteNo), 101);
+    EXPECT_EQ(refreshes, 1);
+
+    BusinessWizard cancelled({});
+    cancelled.show();
+    cancelled.namePage()->nameEdit()->setText("Other");
+    cancelled.OnNext();
+    cancelled.OnNext();
+    cancelled.reject();
+    EXPECT_EQ(SettingsStore::get(SettingKeys::CompanyName).toQString(), "Acme Plumbing");
+}

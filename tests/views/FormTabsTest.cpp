@@ -1,0 +1,430 @@
+#include "customers/CustomerDatabase.h"
+#include "documents/JobEstimateDoc.h"
+#include "records/JobEstimate.h"
+#include "records/JobInvoice.h"
+#include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
+#include "support/MessageCapture.h"
+#include "views/EditTabCustomer.h"
+#include "views/EditTabInvoice.h"
+#include "views/EditTabJob.h"
+#include "views/EditTabLocation.h"
+#include "views/TabStrip.h"
+#include "views/TabbedEditView.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using ombrel::OMDate;
+using ombrel::OMString;
+
+namespace {
+
+// The four form tabs in one view over an estimate, as a user meets them.
+class FormView : public TabbedEditView
+{
+public:
+    explicit FormView(Document* doc) : TabbedEditView(doc)
+    {
+        AddTab(IDS_TAB_CUSTOMER, &customer);
+        AddTab(IDS_TAB_LOCATION, &location);
+        AddTab(IDS_TAB_DESCRIPTION, &job);
+        AddTab(IDS_TAB_DESCRIPTION, &invoice);
+    }
+    EditTabCustomer customer;
+    EditTabLocation location;
+    EditTabJob job;
+    EditTabInvoice invoice;
+};
+
+class FormTabs : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
+        SettingsStore::set(SettingKeys::DateFormat, "DD/MM/YYYY");
+        ASSERT_TRUE(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("Vorlane.vlc"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("\n[4]\ntitle=Mr\nname=John\nsurname=Smith\nfirst=1 Mill Lane|Upton\n"
+                   "town=Bath\npostcode=BA1 1AA\n"
+                   "\n[9]\nname=Ann\nsurname=Jones\nfirst=1 Mill Lane|Downton\ntown=Bristol\n"
+                   "\n[2]\nname=Jane\nsurname=smythe\ntown=Bath\n");
+        file.close();
+        SettingsStore::set(SettingKeys::CustomerDatabase, OMString::fromQString(path));
+        database.LoadCustomerDatabase();
+        doc.setCustomerStore(&database);
+        view = std::make_unique<FormView>(&doc);
+        view->OnInitialUpdate();
+        view->resize(900, 600);
+        view->show();
+    }
+    void TearDown() override { view.reset(); }
+
+    template <typename T> T* field(QWidget& tab, const char* name)
+    {
+        T* found = tab.findChild<T*>(QLatin1String(name));
+        EXPECT_TRUE(found) << name;
+        return found;
+    }
+    QLineEdit* edit(QWidget& tab, const char* name) { return field<QLineEdit>(tab, name); }
+    void click(QWidget& tab, const char* name) { field<QAbstractButton>(tab, name)->click(); }
+    QString label() { return field<QLabel>(view->customer, "label")->text(); }
+    bool enabled(const char* button) { return field<QWidget>(view->customer, button)->isEnabled(); }
+
+    QTemporaryDir dir;
+    CustomerDatabase database;
+    JobEstimateDoc doc;
+    std::unique_ptr<FormView> view;
+    MessageCapture capture;
+    std::vector<std::string>& messages = capture.texts;
+};
+
+} // namespace
+
+TEST_F(FormTabs, SearchBrowsesTheMatchesAndTypingStopsTheBrowsing)
+{
+    EditTabCustomer& tab = view->customer;
+    EXPECT_EQ(label(), "New customer");
+    EXPECT_FALSE(enabled("next"));
+    EXPECT_FALSE(enabled("previous"));
+
+    // A search with every field empty finds every customer, in file order.
+    click(tab, "search");
+    EXPECT_EQ(label(), "Customer number 4\n1 of 3");
+    EXPECT_EQ(edit(tab, "surname")->text(), "Smith");
+    EXPECT_EQ(field<QComboBox>(tab, "title")->currentText(), "Mr");
+    EXPECT_EQ(field<QPlainTextEdit>(tab, "address")->toPlainText(), "1 Mill Lane\nUpton");
+    EXPECT_TRUE(enabled("next"));
+    EXPECT_FALSE(enabled("previous"));
+    click(tab, "next");
+    click(tab, "next");
+    EXPECT_EQ(label(), "Customer number 2\n3 of 3");
+    EXPECT_FALSE(enabled("next"));
+    click(tab, "previous");
+    EXPECT_EQ(edit(tab, "name")->text(), "Ann");
+    EXPECT_TRUE(enabled("next") && enabled("previous"));
+    EXPECT_TRUE(doc.isModified());
+
+    // One letter changed: browsing stops, the customer keeps its number.
+    edit(tab, "surname")->setFocus();
+    QTest::keyClick(edit(tab, "surname"), Qt::Key_X);
+    EXPECT_FALSE(enabled("next") || enabled("previous"));
+    Customer stored;
+    view->UpdateData(true);
+    tab.StoreCustomer(stored);
+    EXPECT_EQ(stored.custno, 9u);
+    EXPECT_EQ(stored.surname, "Jonesx");
+    EXPECT_EQ(stored.address.first, "1 Mill Lane\nDownton");
+}
+
+TEST_F(FormTabs, SearchMatchesWhatIsTyped)
+{
+    EditTabCustomer& tab = view->customer;
+    auto* address = field<QPlainTextEdit>(tab, "address");
+    // A typed two-line address, Return between the lines, matches one customer.
+    address->setFocus();
+    QTest::keyClicks(address, "1 mill lane");
+    QTest::keyClick(address, Qt::Key_Return);
+    QTest::keyClicks(address, "Down");
+    click(tab, "search");
+    EXPECT_EQ(label(), "Customer number 9\n1 of 1");
+    EXPECT_EQ(edit(tab, "town")->text(), "Bristol");
+
+    // Nothing matches: the message, and the typed fields stay.
+    click(tab, "clear");
+    edit(tab, "town")->setText("Bath");
+    edit(tab, "name")->setText("Zo");
+    click(tab, "search");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], StringTable::text(IDS_NO_MATCHING_CUSTOMERS).str());
+    EXPECT_EQ(edit(tab, "name")->text(), "Zo");
+    EXPECT_EQ(label(), "New customer");
+}
+
+TEST_F(FormTabs, ClearShowsANewCustomerWithoutModifying)
+{
+    Customer c;
+    c.custno = 12;
+    c.surname = "Kept";
+    view->customer.LoadCustomer(c);
+    view->UpdateData(false);
+    EXPECT_EQ(label(), "Customer number 12");
+    click(view->customer, "clear");
+    EXPECT_EQ(label(), "New customer");
+    EXPECT_EQ(edit(view->customer, "surname")->text(), "");
+    EXPECT_FALSE(doc.isModified());
+    view->customer.StoreCustomer(c);
+    EXPECT_EQ(c.custno, 0u);
+}
+
+TEST_F(FormTabs, TypingIsShownAsTheFormMeansIt)
+{
+    // Postcodes show capitals whatever is typed; a title typed by hand is an
+    // edit like any other.
+    for (QWidget* tab :
+         {static_cast<QWidget*>(&view->customer), static_cast<QWidget*>(&view->location)}) {
+        QLineEdit* postcode = edit(*tab, "postcode");
+        QTest::keyClicks(postcode, "ba1 2xy");
+        EXPECT_EQ(postcode->text(), "BA1 2XY");
+    }
+    doc.setModified(false);
+    QTest::keyClicks(field<QComboBox>(view->customer, "title")->lineEdit(), "Prof");
+    EXPECT_TRUE(doc.isModified());
+    view->UpdateData(true);
+    EXPECT_EQ(view->customer.fields.title, "Prof");
+
+    // Digits only for the day counts; digits and one point for the rate.
+    const std::tuple<QWidget*, const char*, const char*, const char*> typed[] = {
+        {&view->job, "validity", "3a0.", "30"},
+        {&view->invoice, "daysToPay", "1-4", "14"},
+        {&view->invoice, "overduePercentage", "1x2.5.75", "12.57"},
+    };
+    click(view->invoice, "addOverdue");
+    for (const auto& [tab, name, keys, shown] : typed) {
+        QLineEdit* e = edit(*tab, name);
+        e->clear();
+        QTest::keyClicks(e, keys);
+        EXPECT_EQ(e->text(), shown) << name;
+    }
+}
+
+TEST_F(FormTabs, SameAsCustomerGreysTheLocationWithoutEmptyingIt)
+{
+    Customer location;
+    location.company = "Site Ltd";
+    location.address.town = "Wells";
+    view->location.LoadLocation(location, true);
+    view->UpdateData(false);
+    EditTabLocation& tab = view->location;
+    const char* names[] = {"company", "address", "town", "county", "postcode", "phone", "fax"};
+    for (const char* name : names)
+        EXPECT_FALSE(field<QWidget>(tab, name)->isEnabled()) << name;
+
+    click(tab, "sameAsCustomer");
+    for (const char* name : names)
+        EXPECT_TRUE(field<QWidget>(tab, name)->isEnabled()) << name;
+    EXPECT_TRUE(doc.isModified());
+    click(tab, "sameAsCustomer");
+    EXPECT_FALSE(edit(tab, "town")->isEnabled());
+    EXPECT_EQ(edit(tab, "town")->text(), "Wells");
+    view->UpdateData(true);
+    Customer stored;
+    EXPECT_TRUE(tab.StoreLocation(stored));
+    EXPECT_EQ(stored.company, "Site Ltd");
+}
+
+TEST_F(FormTabs, JobTabLabelsAndTheAutomaticNumber)
+{
+    struct Kind
+    {
+        int validity, number, specify;
+        const char* texts[3];
+    };
+    const Kind kinds[] = {
+        {IDS_VALIDITY_ESTIMATE,
+         IDS_NUMBER_ESTIMATE,
+         IDS_SPECIFY_ESTIMATE,
+         {"Validity of estimate (days)", "Estimate number", "Specify estimate number"}},
+        {IDS_VALIDITY_QUOTE,
+         IDS_NUMBER_QUOTE,
+         IDS_SPECIFY_QUOTE,
+         {"Validity of quote (days)", "Quote number", "Specify quote number"}},
+    };
+    EditTabJob& tab = view->job;
+    for (const Kind& kind : kinds) {
+        JobEstimate job;
+        job.setNumber(17);
+        job.daysValid = 30;
+        tab.fields.validityLabelId = kind.validity;
+        tab.fields.numberLabelId = kind.number;
+        tab.fields.specifyLabelId = kind.specify;
+        tab.LoadJob(job);
+        view->UpdateData(false);
+        EXPECT_EQ(field<QLabel>(tab, "validityLabel")->text().remove('&'), kind.texts[0]);
+        EXPECT_EQ(field<QLabel>(tab, "numberLabel")->text().remove('&'), kind.texts[1]);
+        EXPECT_EQ(field<QCheckBox>(tab, "specifyNumber")->text().remove('&'), kind.texts[2]);
+        EXPECT_EQ(edit(tab, "validity")->accessibleName(), kind.texts[0]);
+    }
+
+    QLineEdit* number = edit(tab, "number");
+    EXPECT_FALSE(number->isEnabled());
+    EXPECT_EQ(number->text(), "17");
+    click(tab, "specifyNumber");
+    ASSERT_TRUE(number->isEnabled());
+    number->setText("A-17");
+    view->UpdateData(true);
+    JobEstimate job;
+    tab.StoreJob(job);
+    EXPECT_EQ(job.docReference, "A-17");
+    EXPECT_TRUE(job.ownDocReference);
+    EXPECT_EQ(job.number, 0u);
+
+    // Unticking brings the automatic number back.
+    click(tab, "specifyNumber");
+    EXPECT_FALSE(number->isEnabled());
+    EXPECT_EQ(number->text(), "17");
+    view->UpdateData(true);
+    tab.StoreJob(job);
+    EXPECT_EQ(job.number, 17u);
+    EXPECT_FALSE(job.ownDocReference);
+}
+
+TEST_F(FormTabs, InvoiceDateIsCheckedWhenTheFieldIsLeft)
+{
+    EditTabInvoice& tab = view->invoice;
+    JobInvoice invoice;
+    invoice.created = ombrel::OMTime(true);
+    tab.LoadInvoice(invoice);
+    view->UpdateData(false);
+    view->SelectTab(3);
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    QLineEdit* date = edit(tab, "date");
+    EXPECT_FALSE(date->isEnabled());
+    EXPECT_EQ(date->text(), OMDate::today().toString("DD/MM/YYYY").toQString());
+
+    click(tab, "specifyDate");
+    const std::tuple<const char*, const char*, bool> entries[] = {
+        {"45/01/2024", "45/01/2024", false},
+        {"3.4.2024", "03/04/2024", true},
+        {"5/6/24", "05/06/2024", true},
+    };
+    for (const auto& [typed, shown, valid] : entries) {
+        messages.clear();
+        date->setFocus();
+        date->setText(typed);
+        edit(tab, "reference")->setFocus();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(date->text(), shown);
+        EXPECT_EQ(messages.size(), valid ? 0u : 1u) << typed;
+        EXPECT_EQ(date->hasFocus(), !valid) << typed;
+    }
+
+    // A pass over a date that is no date stops with the reason.
+    date->setText("31/02/2024");
+    EXPECT_FALSE(view->UpdateData(true));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "31/02/2024 is not a valid date. Please enter one in the form "
+                           "DD/MM/YYYY");
+    date->setText("05/06/2024");
+    ASSERT_TRUE(view->UpdateData(true));
+    tab.StoreInvoice(invoice);
+    EXPECT_EQ(invoice.date, OMDate(5, 6, 2024, false));
+
+    // Unticking shows today's date; the invoice goes back to its creation date.
+    date->setText("01/01/2020");
+    click(tab, "specifyDate");
+    EXPECT_EQ(date->text(), OMDate::today().toString("DD/MM/YYYY").toQString());
+    ASSERT_TRUE(view->UpdateData(true));
+    tab.StoreInvoice(invoice);
+    EXPECT_TRUE(invoice.date.isEmpty());
+}
+
+TEST_F(FormTabs, OverduePercentageKeepsItsDecimals)
+{
+    EditTabInvoice& tab = view->invoice;
+    JobInvoice invoice;
+    invoice.addOverduePercentage = true;
+    invoice.overduePercentage = Percentage(1250);
+    invoice.daysToPay = 30;
+    tab.LoadInvoice(invoice);
+    view->UpdateData(false);
+    EXPECT_EQ(edit(tab, "overduePercentage")->text(), "12.5");
+    EXPECT_TRUE(edit(tab, "overduePercentage")->isEnabled());
+
+    // An unrelated change saved and loaded again leaves 12.5 % as it was.
+    edit(tab, "reference")->setText("PO 7");
+    ASSERT_TRUE(view->UpdateData(true));
+    tab.StoreInvoice(invoice);
+    EXPECT_EQ(invoice.overduePercentage, Percentage(1250));
+    EXPECT_EQ(invoice.reference, "PO 7");
+    tab.LoadInvoice(invoice);
+    view->UpdateData(false);
+    EXPECT_EQ(edit(tab, "overduePercentage")->text(), "12.5");
+
+    // Unticking "Add" greys the rate but keeps it.
+    click(tab, "addOverdue");
+    EXPECT_FALSE(edit(tab, "overduePercentage")->isEnabled());
+    ASSERT_TRUE(view->UpdateData(true));
+    tab.StoreInvoice(invoice);
+    EXPECT_FALSE(invoice.addOverduePercentage);
+    EXPECT_EQ(invoice.overduePercentage, Percentage(1250));
+}
+
+TEST_F(FormTabs, LookingThroughTheTabsChangesNothingAndFocusesTheFirstField)
+{
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    const char* first[] = {"title", "sameAsCustomer", "specifyNumber", "specifyNumber"};
+    for (int i = 0; i < 4; ++i) {
+        view->SelectTab(i);
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_TRUE(focus) << i;
+        EXPECT_EQ(focus, view->tab(i)->findChild<QWidget*>(first[i])) << i;
+    }
+    // Going along the strip with the arrow keys leaves the focus there.
+    view->SelectTab(0);
+    view->strip()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(view->strip(), Qt::Key_Right);
+    EXPECT_EQ(view->currentIndex(), 1);
+    EXPECT_TRUE(view->strip()->hasFocus());
+    EXPECT_FALSE(doc.isModified());
+
+    // Every field and button tells accessibility tools what it is.
+    for (int i = 0; i < 4; ++i)
+        for (QWidget* w : view->tab(i)->findChildren<QWidget*>()) {
+            // The tab's own controls, not the parts Qt builds them of.
+            if (w->focusPolicy() == Qt::NoFocus || w->objectName().isEmpty() ||
+                w->objectName().startsWith("qt_"))
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            ASSERT_TRUE(a);
+            EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << w->objectName().toStdString();
+        }
+}
+
+TEST_F(FormTabs, TheTabStripIsAPageTabListForAccessibilityTools)
+{
+    TabStrip strip;
+    for (const char* title : {"Customer Details", "Location", "Materials", "Preview"})
+        strip.insertTab(strip.count(), title);
+    strip.resize(600, 40);
+    QSignalSpy chosen(&strip, &TabStrip::currentChanged);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&strip);
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->role(), QAccessible::PageTabList);
+    ASSERT_EQ(list->childCount(), 4);
+
+    QAccessibleInterface* materials = nullptr;
+    for (int i = 0; i < list->childCount(); ++i)
+        if (list->child(i)->text(QAccessible::Name) == "Materials")
+            materials = list->child(i);
+    ASSERT_TRUE(materials);
+    EXPECT_EQ(materials->role(), QAccessible::PageTab);
+    EXPECT_EQ(materials->parent(), list);
+    EXPECT_EQ(list->indexOfChild(materials), 2);
+    EXPECT_FALSE(materials->state().selected);
+    EXPECT_TRUE(list->child(0)->state().selected);
+
+    ASSERT_TRUE(materials->actionInterface());
+    materials->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(strip.currentIndex(), 2);
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen[0][0].toInt(), 2);
+    EXPECT_TRUE(materials->state().selected);
+}

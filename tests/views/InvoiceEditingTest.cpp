@@ -1,0 +1,157 @@
+#include "documents/DocumentTemplates.h"
+#include "documents/JobInvoiceDoc.h"
+#include "print/TextStyles.h"
+#include "print/layout/GPage.h"
+#include "records/JobInvoice.h"
+#include "settings/SettingsStore.h"
+#include "support/MessageCapture.h"
+#include "views/CGridCtrl.h"
+#include "views/JobInvoiceEditView.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDate>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString example(const char* name)
+{
+    return qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR") + "/examples/" + name;
+}
+
+void typeCell(CGridCtrl& grid, int row, int column, const QString& text)
+{
+    grid.setFocusCell(row, column);
+    for (QChar c : text)
+        QTest::keyClick(grid.cellEditor() ? grid.cellEditor() : &grid, c.toLatin1());
+    QTest::keyClick(grid.cellEditor() ? grid.cellEditor() : &grid, Qt::Key_Return);
+    QApplication::processEvents();
+}
+
+void type(QLineEdit* edit, const QString& text)
+{
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+class InvoiceEditing : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
+        templates.registerJobTemplates();
+        styles.LoadStyles();
+    }
+    void open(bool fresh)
+    {
+        if (fresh) {
+            doc = std::make_unique<JobInvoiceDoc>();
+            ASSERT_TRUE(doc->OnNewDocument());
+        } else {
+            doc = std::unique_ptr<JobInvoiceDoc>(static_cast<JobInvoiceDoc*>(
+                templates.openDocumentFile(example("invoice-3081-kitchen-leak.vli")).release()));
+            ASSERT_NE(doc, nullptr);
+        }
+        view = std::make_unique<JobInvoiceEditView>(doc.get(), styles);
+        view->resize(900, 600);
+        view->OnInitialUpdate();
+        view->show();
+        QApplication::processEvents();
+    }
+    void select(EditTab& tab)
+    {
+        for (int i = 0; i < view->tabCount(); ++i)
+            if (view->tab(i) == &tab)
+                view->SelectTab(i);
+        ASSERT_EQ(view->currentTab(), &tab);
+    }
+    template <typename T> T* field(const char* name)
+    {
+        return view->invoiceTab().findChild<T*>(QString::fromLatin1(name));
+    }
+    QString pageText() { return view->preview().printed().page().pageText(0).join('\n'); }
+
+    DocumentTemplates templates;
+    TextStyles styles;
+    MessageCapture capture;
+    std::unique_ptr<JobInvoiceDoc> doc;
+    std::unique_ptr<JobInvoiceEditView> view;
+};
+
+} // namespace
+
+TEST_F(InvoiceEditing, TheStampGoesOnceTheUserLeavesATabThatSettledTheInvoice)
+{
+    const std::pair<const char*, std::function<void()>> edits[] = {
+        {"paid in full",
+         [this] {
+             select(view->payments());
+             CGridCtrl& grid = *view->payments().grid();
+             const int entry = grid.rowCount() - 1;
+             typeCell(grid, entry, 1, "Balance");
+             typeCell(grid, entry, 2, doc->invoice().amountDue().toPlainString().toQString());
+         }},
+        {"dated today",
+         [this] {
+             select(view->invoiceTab());
+             QCheckBox* specify = field<QCheckBox>("specifyDate");
+             if (!specify->isChecked())
+                 specify->click();
+             type(field<QLineEdit>("date"), QDate::currentDate().toString("dd/MM/yyyy"));
+         }},
+    };
+    for (const auto& [name, edit] : edits) {
+        open(false);
+        // Looking through the tabs changes nothing.
+        for (int i = 0; i < view->tabCount(); ++i)
+            view->OnNextTab();
+        EXPECT_FALSE(doc->isModified()) << name;
+        EXPECT_EQ(view->preview().stampText(), "OVERDUE") << name;
+
+        edit();
+        EXPECT_TRUE(doc->isModified()) << name;
+        select(view->preview());
+        EXPECT_EQ(view->overdueStamp(), "") << name;
+        EXPECT_EQ(view->preview().stampText(), "") << name;
+        view.reset();
+        doc.reset();
+    }
+    EXPECT_TRUE(capture.texts.empty());
+}
+
+TEST_F(InvoiceEditing, ANewInvoiceIsNamedAfterTheNumberTyped)
+{
+    open(true);
+    const QString automatic = doc->title();
+    EXPECT_TRUE(automatic.startsWith("Invoice ")) << automatic.toStdString();
+    select(view->invoiceTab());
+    field<QCheckBox>("specifyNumber")->click();
+    type(field<QLineEdit>("number"), "K-77");
+    select(view->items());
+    EXPECT_EQ(doc->title(), "Invoice K-77");
+    EXPECT_EQ(doc->invoice().docReference, "K-77");
+}
+
+TEST_F(InvoiceEditing, AnImportShowsItsLinesAtOnce)
+{
+    open(true);
+    select(view->items());
+    CGridCtrl& grid = *view->items().grid();
+    EXPECT_EQ(grid.rowCount(), 2); // header and entry row
+    ASSERT_EQ(view->importFile(example("estimate-1017-bathroom-refit.vle"), {true, true}),
+              InvoiceImport::Imported);
+    // Labour, Travel, Tool/Plant Hire and Materials, then the entry row.
+    ASSERT_EQ(grid.rowCount(), 6);
+    EXPECT_EQ(grid.text(1, 1), "Labour");
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_GT(doc->invoice().grossTotal, ombrel::OMMoney(0));
+    select(view->preview());
+    EXPECT_TRUE(pageText().contains("Tool/Plant Hire"));
+}

@@ -1,0 +1,263 @@
+#include "documents/DocumentTemplates.h"
+#include "documents/JobEstimateDoc.h"
+#include "print/TextStyles.h"
+#include "print/layout/GPage.h"
+#include "records/JobEstimate.h"
+#include "settings/SettingsStore.h"
+#include "support/MessageCapture.h"
+#include "views/CColorStatic.h"
+#include "views/CFilterEdit.h"
+#include "views/CGridCtrl.h"
+#include "views/JobEstimateEditView.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QSettings>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString example(const char* name)
+{
+    return qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR") + "/examples/" + name;
+}
+
+// Types into a grid cell and commits it with Return, as a user would.
+void typeCell(CGridCtrl& grid, int row, int column, const QString& text)
+{
+    grid.setFocusCell(row, column);
+    for (QChar c : text)
+        QTest::keyClick(grid.cellEditor() ? grid.cellEditor() : &grid, c.toLatin1());
+    QTest::keyClick(grid.cellEditor() ? grid.cellEditor() : &grid, Qt::Key_Return);
+    QApplication::processEvents();
+}
+
+// Replaces what a field shows by typing, as a user would.
+void type(QLineEdit* edit, const QString& text)
+{
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+class JobEditing : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
+        templates.registerJobTemplates();
+        styles.LoadStyles();
+    }
+
+    void openExample()
+    {
+        doc = std::unique_ptr<JobEstimateDoc>(static_cast<JobEstimateDoc*>(
+            templates.openDocumentFile(example("estimate-1017-bathroom-refit.vle")).release()));
+        ASSERT_NE(doc, nullptr);
+    }
+    void newEstimate()
+    {
+        doc = std::make_unique<JobEstimateDoc>();
+        ASSERT_TRUE(doc->OnNewDocument());
+    }
+    void makeView()
+    {
+        view = std::make_unique<JobEstimateEditView>(doc.get(), styles);
+        view->resize(900, 600);
+        view->OnInitialUpdate();
+        view->show();
+        QApplication::processEvents();
+    }
+    void select(EditTab& tab)
+    {
+        for (int i = 0; i < view->tabCount(); ++i)
+            if (view->tab(i) == &tab)
+                view->SelectTab(i);
+        ASSERT_EQ(view->currentTab(), &tab);
+    }
+    Job& job() { return doc->job(); }
+    QString pageText() { return view->preview().printed().page().pageText(0).join('\n'); }
+
+    DocumentTemplates templates;
+    TextStyles styles;
+    MessageCapture capture;
+    std::unique_ptr<JobEstimateDoc> doc;
+    std::unique_ptr<JobEstimateEditView> view;
+};
+
+} // namespace
+
+TEST_F(JobEditing, LookingThroughEveryTabLeavesTheDocumentAsItWas)
+{
+    openExample();
+    const ombrel::OMMoney total = job().jobTotal();
+    job().hoursWork = 0.333333;
+    makeView();
+    for (int i = 0; i < view->tabCount(); ++i) {
+        view->OnNextTab();
+        view->OnPrevTab();
+        view->OnNextTab();
+        EXPECT_FALSE(doc->isModified()) << "after tab " << view->currentIndex();
+    }
+    EXPECT_TRUE(view->isPreviewCurrent());
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_EQ(job().hoursWork.value(), 0.333333);
+    job().hoursWork = 26.0;
+    EXPECT_EQ(job().jobTotal(), total);
+    EXPECT_TRUE(capture.texts.empty());
+}
+
+TEST_F(JobEditing, AnUnrelatedEditKeepsEveryDecimal)
+{
+    openExample();
+    job().hoursWork = 0.333333;
+    job().distance = 18.375;
+    makeView();
+    EditTabLabour& labour = view->labour();
+    EditTabTravel& travel = view->travel();
+    EXPECT_EQ(labour.workEdit()->text(), "0.333333");
+    EXPECT_EQ(labour.adminEdit()->text(), "1.00");
+    EXPECT_EQ(labour.rateEdit()->text(), "38.50");
+    EXPECT_EQ(travel.distanceEdit()->text(), "18.375");
+
+    select(labour);
+    type(labour.adminEdit(), "2.5");
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_EQ(job().hoursAdmin.value(), 1.0); // the record follows at the next pass
+    select(travel);
+    EXPECT_EQ(job().hoursAdmin.value(), 2.5);
+    EXPECT_EQ(job().hoursWork.value(), 0.333333);
+    EXPECT_EQ(job().distance.value(), 18.375);
+
+    // A distance is typed with its decimals; letters never get in.
+    type(travel.distanceEdit(), "2x2.75");
+    EXPECT_EQ(travel.distanceEdit()->text(), "22.75");
+    view->OnNextTab();
+    EXPECT_EQ(job().distance.value(), 22.75);
+    EXPECT_EQ(job().hourlyRate, ombrel::OMMoney(3850));
+}
+
+TEST_F(JobEditing, DaysOnSiteFollowTheLabourHoursAndTheSetting)
+{
+    struct Case
+    {
+        int dailyHours;
+        const char* work;
+        const char* inspection;
+        const char* days;
+    } cases[] = {
+        {700, "10", "4", "2 "},    {700, "10.5", "4", "3 "}, {700, "", "", "0 "},
+        {800, "16", "0.01", "3 "}, {0, "10", "4", "0 "},     {-100, "10", "4", "0 "},
+    };
+    for (const Case& c : cases) {
+        SettingsStore::set(SettingKeys::DailyWorkingHours, c.dailyHours);
+        newEstimate();
+        makeView();
+        select(view->labour());
+        type(view->labour().workEdit(), c.work);
+        type(view->labour().inspectionEdit(), c.inspection);
+        select(view->travel());
+        EXPECT_EQ(view->travel().daysDisplay()->text(), c.days) << c.dailyHours << " " << c.work;
+        // The record works the same figure out for its costs.
+        EXPECT_EQ(job().effectiveDaysOnSite(), QString(c.days).trimmed().toUInt());
+        view.reset();
+    }
+}
+
+TEST_F(JobEditing, TravelBoxesEnableTheirFieldsAndKeepTheirValues)
+{
+    openExample();
+    makeView();
+    EditTabTravel& travel = view->travel();
+    select(travel);
+    EXPECT_FALSE(travel.daysEdit()->isEnabled());
+    EXPECT_EQ(travel.daysDisplay()->text(), "4 "); // 27.5 hours at 7 a day
+
+    // Specifying the days shows the typed number at once.
+    travel.specifyDaysBox()->click();
+    EXPECT_TRUE(doc->isModified());
+    EXPECT_TRUE(travel.daysEdit()->isEnabled());
+    QTest::keyClicks(travel.daysEdit(), "6a");
+    EXPECT_EQ(travel.daysDisplay()->text(), "6 ");
+
+    travel.chargeTimeBox()->click();
+    travel.chargeDistanceBox()->click();
+    for (QLineEdit* edit : {static_cast<QLineEdit*>(travel.tripTimeEdit()),
+                            static_cast<QLineEdit*>(travel.distanceEdit()),
+                            static_cast<QLineEdit*>(travel.costEdit())}) {
+        EXPECT_FALSE(edit->isEnabled());
+        EXPECT_FALSE(edit->text().isEmpty());
+    }
+    select(view->preview());
+    EXPECT_EQ(job().daysOnSite.value(), 6u);
+    EXPECT_FALSE(job().chargeTravelTime);
+    EXPECT_FALSE(job().chargeTravelDistance);
+    EXPECT_EQ(job().hoursTravel.value(), 0.75);
+    EXPECT_EQ(job().costPerMile, ombrel::OMMoney(45));
+    EXPECT_EQ(job().travelCost(), ombrel::OMMoney(0));
+
+    // Unticking the days again gives the worked-out figure and stores 0.
+    select(travel);
+    travel.specifyDaysBox()->click();
+    EXPECT_EQ(travel.daysDisplay()->text(), "4 ");
+    select(view->preview());
+    EXPECT_EQ(job().daysOnSite.value(), 0u);
+}
+
+TEST_F(JobEditing, OtherHourlyChargesAreTypedIntoTheLabourGrid)
+{
+    newEstimate();
+    JobItem kept;
+    kept.countDefaultsToOne = false;
+    kept.desc = "Apprentice";
+    kept.count = 0.333333;
+    kept.price = 1000;
+    kept.rate = 500;
+    job().hoursItems.add(kept);
+    makeView();
+    select(view->labour());
+    CGridCtrl& grid = *view->labour().grid();
+    ASSERT_EQ(grid.rowCount(), 3); // header, the item, the entry row
+    EXPECT_EQ(grid.text(1, 1), "0.333333");
+    EXPECT_EQ(grid.text(1, 3), "3.33");
+    EXPECT_FALSE(doc->isModified());
+
+    // Hours or a rate alone do not make the entry row an item.
+    typeCell(grid, 2, 2, "20");
+    EXPECT_EQ(grid.rowCount(), 3);
+    EXPECT_EQ(grid.text(2, 2), "20.00");
+    EXPECT_EQ(grid.text(2, 3), "0.00");
+    typeCell(grid, 2, 0, "Skilled labour");
+    EXPECT_EQ(grid.rowCount(), 4);
+    typeCell(grid, 2, 1, "2.5");
+    EXPECT_EQ(grid.text(2, 1), "2.50");
+    EXPECT_EQ(grid.text(2, 3), "50.00");
+    EXPECT_EQ(grid.text(3, 2), "0.00");
+    EXPECT_TRUE(doc->isModified());
+
+    select(view->preview());
+    std::vector<JobItem> items;
+    job().hoursItems.forEach([&](const JobItem& item) { items.push_back(item); });
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0].count.value(), 0.333333);
+    EXPECT_EQ(items[0].rate.value(), 500); // what the grid does not show stays
+    EXPECT_EQ(items[1].desc, "Skilled labour");
+    EXPECT_FALSE(items[1].countDefaultsToOne);
+    EXPECT_EQ(job().hoursItemsTotal(), ombrel::OMMoney(333 + 5000));
+    EXPECT_EQ(job().labourTotal(), job().labourHoursCost() + ombrel::OMMoney(5333));
+    view->toggleSection(PageSection::Labour);
+    EXPECT_TRUE(pageText().contains("Skilled labour"));
+
+    // A row whose description is emptied leaves the record.
+    select(view->labour());
+    grid.setFocusCell(1, 0);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    QTest::keyClick(grid.cellEditor(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(grid.cellEditor(), Qt::Key_Delete);
+    QTest::keyClick(grid.cellEditor(), Qt::Key_Return);
+    QApplication::processEvents();
+    select(view->preview());
+    EXPECT_EQ(job().hoursItems.size(), 1);
+}
