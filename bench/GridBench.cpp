@@ -1,11 +1,17 @@
 // The materials grid of an estimate with many lines: the load pass into the
 // shown tab, a tab switch (save and load pass) and one cell edit with the
-// column fitting it causes.
+// column fitting it causes; an invoice's Items tab to its Preview and back.
 #include "documents/JobEstimateDoc.h"
+#include "documents/JobInvoiceDoc.h"
+#include "print/InvoicePage.h"
+#include "print/PageOptions.h"
+#include "print/TextStyles.h"
 #include "records/Job.h"
 #include "views/CGridCtrl.h"
 #include "views/CGridModel.h"
+#include "views/EditTabItems.h"
 #include "views/EditTabMaterials.h"
+#include "views/EditTabPreview.h"
 #include "views/TabbedEditView.h"
 
 #include <QApplication>
@@ -76,7 +82,11 @@ static void BM_MaterialsTabSwitch(benchmark::State& state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_MaterialsTabSwitch)->Arg(1000)->Arg(10000)->Complexity()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MaterialsTabSwitch)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
 
 static void BM_MaterialsCellEdit(benchmark::State& state)
 {
@@ -94,6 +104,81 @@ static void BM_MaterialsCellEdit(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_MaterialsCellEdit)->Arg(1000)->Arg(10000)->Complexity()->Unit(benchmark::kMicrosecond);
+
+namespace {
+
+// An invoice's Items tab and its preview, as the invoice view has them.
+class ItemsView : public TabbedEditView
+{
+public:
+    explicit ItemsView(JobInvoiceDoc* doc, const TextStyles& styles)
+        : TabbedEditView(doc), preview(styles), m_doc(doc)
+    {
+        AddTab(2059, &items);
+        AddTab(2062, &preview);
+        resize(900, 700);
+        OnInitialUpdate();
+        show();
+        QApplication::processEvents();
+    }
+    void ComposePage(GPage& page, const PageFonts& fonts) override
+    {
+        PageOptions options;
+        options.vat = true;
+        InvoicePage::ComposePage(page, m_doc->invoice(), options, preview.printed().styles(),
+                                 fonts);
+    }
+    EditTabItems items;
+    EditTabPreview preview;
+
+protected:
+    bool DoDataExchange(bool save) override
+    {
+        if (!save)
+            items.bindItems(&m_doc->invoice().items);
+        return TabbedEditView::DoDataExchange(save);
+    }
+
+private:
+    JobInvoiceDoc* m_doc;
+};
+
+void fill(JobInvoiceDoc& doc, int lines)
+{
+    for (int i = 0; i < lines; ++i) {
+        JobItem item;
+        item.desc = ombrel::OMString::format("Radiator valve, line %d", i);
+        item.count = 1 + i % 3;
+        item.price = ombrel::OMMoney(int64_t(1250 + i));
+        item.rate = Percentage(i % 2 ? 2000 : 500);
+        doc.invoice().items.add(item);
+    }
+}
+
+} // namespace
+
+// The Items tab shown, then a switch to the Preview (save pass, compose and
+// paint) and back (save and load pass).
+static void BM_InvoiceItemsToPreviewAndBack(benchmark::State& state)
+{
+    TextStyles styles;
+    styles.LoadStyles();
+    JobInvoiceDoc doc;
+    fill(doc, int(state.range(0)));
+    ItemsView view(&doc, styles);
+    for (auto _ : state) {
+        view.SelectTab(1);
+        view.preview.repaint();
+        view.SelectTab(0);
+        QApplication::processEvents();
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_InvoiceItemsToPreviewAndBack)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

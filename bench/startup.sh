@@ -7,7 +7,8 @@
 #
 # BINARY defaults to the release build (build/release/src/app/vorlane). Without
 # a DISPLAY the runs go through xvfb-run. Set SPLASH=0 to measure without the
-# splash screen.
+# splash screen, DOCUMENT=FILE to start with that document open (see
+# bench/startup-document.sh for the two side by side).
 set -eu
 cd "$(dirname "$0")/.."
 BINARY=${1:-build/release/src/app/vorlane}
@@ -18,4 +19,4 @@ if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s '-screen 0 1400x900x24' "$0" "$@"
 fi
 exec bench/timed-runs.sh "$RUNS" "[options]\nmode=-2147483648\nsplash=$SPLASH\n" -- \
-    "$BINARY" --quit-after-show
+    "$BINARY" --quit-after-show ${DOCUMENT:+"$DOCUMENT"}

@@ -98,6 +98,7 @@ void CMainFrame::createToolBar()
     m_toolBar->addAction(m_actions.action(FileOpen));
     m_toolBar->addAction(m_actions.action(FileSave));
     m_toolBar->addAction(m_actions.action(FilePrint));
+    m_toolBar->addAction(m_actions.action(FileExportPdf));
     m_toolBar->addSeparator();
     m_toolBar->addAction(m_actions.action(Options));
     m_toolBar->addAction(m_actions.action(HelpContents));
@@ -211,8 +212,11 @@ void CMainFrame::updateCommandStates()
     // Save As copies any document, changed or not: an old invoice is the
     // start of a new one.
     m_actions.action(FileSaveAs)->setEnabled(document);
-    for (int id : {LogoCentre, LogoLeft, LogoRight, FilePrint, FilePrintPreview})
+    for (int id : {LogoCentre, LogoLeft, LogoRight, FilePrint, FilePrintPreview, FileExportPdf,
+                   FileSendMail})
         m_actions.action(id)->setEnabled(document);
+    m_actions.action(FileNewInvoiceFromThis)
+        ->setEnabled(document && qobject_cast<JobEditView*>(frame->viewWidget()));
     // The logo position in force carries the check mark.
     const int logoLayout = SettingsStore::get(SettingKeys::LogoLayout);
     const int logoCommands[] = {LogoCentre, LogoLeft, LogoRight};

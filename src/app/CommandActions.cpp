@@ -36,6 +36,14 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     // The menu shows Ctrl+I beside Import; the key runs Import too.
     make(FileImport, tr("&Import..."), QKeySequence(Qt::CTRL | Qt::Key_I),
          tr("Import an estimate or quote into this document\nImport"));
+    // Ctrl+Shift+E is New Estimate: the export takes Ctrl+E.
+    make(FileExportPdf, tr("&Export as PDF..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+         tr("Write the active document as a PDF file\nExport as PDF"),
+         QStringLiteral("tb-export-pdf"));
+    make(FileSendMail, tr("Sen&d by E-mail..."), {},
+         tr("Attach the active document as a PDF to a new e-mail\nSend by E-mail"));
+    make(FileNewInvoiceFromThis, tr("New In&voice from This..."), {},
+         tr("Start a new invoice from this estimate or quote\nNew Invoice from This"));
     make(AppExit, tr("E&xit"), {}, tr("Quit the application; prompts to save documents\nExit"));
 
     setPromptFromTable(

@@ -16,6 +16,9 @@ inline constexpr int FilePrintSetup = 57606;
 inline constexpr int FilePrint = 57607;
 inline constexpr int FilePrintPreview = 57609;
 inline constexpr int FileImport = 32817;
+inline constexpr int FileExportPdf = 32870;
+inline constexpr int FileSendMail = 32871;
+inline constexpr int FileNewInvoiceFromThis = 32872;
 inline constexpr int AppExit = 57665;
 
 inline constexpr int Options = 32794;

@@ -51,6 +51,11 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
             file->addAction(act(FileImport));
             file->addSeparator();
         }
+        if (!invoice)
+            file->addAction(act(FileNewInvoiceFromThis));
+        file->addAction(act(FileExportPdf));
+        file->addAction(act(FileSendMail));
+        file->addSeparator();
         file->addAction(act(FilePrint));
         file->addAction(act(FilePrintPreview));
         file->addAction(act(FilePrintSetup));

@@ -38,6 +38,9 @@ SplashScreen::SplashScreen()
                                 : 1.0))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // A window manager would otherwise raise the main window over it as soon
+    // as that is shown.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
 }
 
 SplashScreen* SplashScreen::showFor(int milliseconds)

@@ -8,9 +8,11 @@
 #include "CommandDialogs.h"
 #include "CommandIds.h"
 #include "CommandLine.h"
+#include "ExportCommands.h"
 #include "HelpLauncher.h"
 #include "HelpWindow.h"
 #include "InstanceChannel.h"
+#include "MailLauncher.h"
 #include "MenuBarBuilder.h"
 #include "OptionsWizard.h"
 #include "RecentFileList.h"
@@ -23,10 +25,14 @@
 #include "documents/JobInvoiceDoc.h"
 #include "documents/JobQuoteDoc.h"
 #include "documents/UpdateHint.h"
+#include "fileformat/Archive.h"
+#include "fileformat/TextFile.h"
+#include "records/JobBase.h"
 #include "foundation/MessageHook.h"
 #include "resources/StringTable.h"
 #include "settings/SettingsStore.h"
 #include "views/EditTabPreview.h"
+#include "views/JobEditView.h"
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
 #include "views/JobQuoteEditView.h"
@@ -35,12 +41,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QTemporaryDir>
 
 using namespace CommandIds;
 using ombrel::OMString;
@@ -61,9 +69,10 @@ QString invalidFileText(const QString& path)
 
 VorlaneApp::VorlaneApp(std::unique_ptr<CommandDialogs> dialogs, QObject* parent)
     : QObject(parent), m_dialogs(dialogs ? std::move(dialogs) : std::make_unique<CommandDialogs>()),
-      m_actions(new CommandActions(this)), m_recent(new RecentFileList(this)),
-      m_programFolder(QCoreApplication::applicationDirPath())
+      m_mail(std::make_unique<MailLauncher>()), m_actions(new CommandActions(this)),
+      m_recent(new RecentFileList(this)), m_programFolder(QCoreApplication::applicationDirPath())
 {
+    m_actions->action(FileSendMail)->setVisible(m_mail->available());
     m_viewFactories[DocumentTemplates::EstimateResource] = [this](Document& document) {
         auto* view = new JobEstimateEditView(static_cast<JobEstimateDoc*>(&document), m_styles);
         return ViewParts{view, view};
@@ -127,6 +136,8 @@ bool VorlaneApp::InitInstance(const CommandLine& commandLine)
         if (CChildFrame* frame = frameOf(commandLine.files.constLast()))
             m_mainFrame->mdiArea()->setActiveSubWindow(frame);
     emit started();
+    // Requests that came while start-up was busy.
+    QMetaObject::invokeMethod(this, &VorlaneApp::servePendingRequests, Qt::QueuedConnection);
     return true;
 }
 
@@ -151,6 +162,7 @@ void VorlaneApp::LoadCustomerDatabase()
 void VorlaneApp::createMainFrame()
 {
     m_mainFrame = std::make_unique<CMainFrame>(*m_actions, *m_recent);
+    m_mainFrame->installEventFilter(this);
     connectCommands();
     connect(m_mainFrame.get(), &CMainFrame::filesDropped, this, [this](const QStringList& paths) {
         for (const QString& path : paths)
@@ -177,6 +189,9 @@ void VorlaneApp::connectCommands()
     on(FilePrint, &VorlaneApp::OnFilePrint);
     on(FilePrintPreview, &VorlaneApp::OnFilePrintPreview);
     on(FileImport, &VorlaneApp::OnFileImport);
+    on(FileExportPdf, &VorlaneApp::OnFileExportPdf);
+    on(FileSendMail, &VorlaneApp::OnFileSendMail);
+    on(FileNewInvoiceFromThis, &VorlaneApp::OnFileNewInvoiceFromThis);
     on(ViewNextTab, [this] {
         if (TabbedEditView* view = activeEditView())
             view->OnNextTab();
@@ -241,33 +256,63 @@ void VorlaneApp::runFirstRun()
     SettingsStore::set(SettingKeys::Mode, int32_t(m_flags));
 }
 
-bool VorlaneApp::listenForOtherStarts()
+InstanceChannel& VorlaneApp::instanceChannel()
 {
     if (!m_channel) {
         m_channel = new InstanceChannel(this);
         connect(m_channel, &InstanceChannel::requestReceived, this,
                 &VorlaneApp::handleInstanceRequest);
     }
-    return m_channel->listen();
+    return *m_channel;
 }
 
-void VorlaneApp::handleInstanceRequest(const QString& request)
+bool VorlaneApp::listenForOtherStarts()
 {
-    // A modal dialog is up: the request was acknowledged but is not acted on.
-    if (QApplication::activeModalWidget() || !m_mainFrame || !m_mainFrame->isEnabled())
+    return instanceChannel().listen();
+}
+
+void VorlaneApp::handleInstanceRequest(const QString& verb, const QString& path)
+{
+    m_pendingRequests.emplace_back(verb, path);
+    servePendingRequests();
+}
+
+bool VorlaneApp::windowBusy() const
+{
+    return QApplication::activeModalWidget() || !m_mainFrame || !m_mainFrame->isEnabled();
+}
+
+void VorlaneApp::servePendingRequests()
+{
+    // A request that shows a message box lets later ones arrive meanwhile:
+    // they queue behind it, and the loop already running takes them in turn.
+    if (m_servingRequests)
         return;
-    QString verb, path;
-    if (!InstanceChannel::parseRequest(request, &verb, &path))
-        return;
-    if (verb == QLatin1String("print")) {
-        PrintDocumentFile(path);
-        return;
+    m_servingRequests = true;
+    while (!m_pendingRequests.empty() && !windowBusy()) {
+        const auto [verb, path] = m_pendingRequests.front();
+        m_pendingRequests.pop_front();
+        if (verb == QLatin1String("print")) {
+            PrintDocumentFile(path);
+            continue;
+        }
+        m_mainFrame->showNormal();
+        m_mainFrame->showMaximized();
+        m_mainFrame->raise();
+        m_mainFrame->activateWindow();
+        OpenDocumentFile(path);
     }
-    m_mainFrame->showNormal();
-    m_mainFrame->showMaximized();
-    m_mainFrame->raise();
-    m_mainFrame->activateWindow();
-    OpenDocumentFile(path);
+    m_servingRequests = false;
+}
+
+bool VorlaneApp::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window is free again: carry out what arrived meanwhile, once the
+    // code that closed the dialog has returned.
+    if (watched == m_mainFrame.get() && !m_pendingRequests.empty() &&
+        (event->type() == QEvent::WindowUnblocked || event->type() == QEvent::EnabledChange))
+        QMetaObject::invokeMethod(this, &VorlaneApp::servePendingRequests, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
 }
 
 void VorlaneApp::setViewFactory(int resourceId, ViewFactory factory)
@@ -464,6 +509,9 @@ void VorlaneApp::OnFileImport()
         InvoiceImport::Options options;
         if (path.isEmpty() || !m_dialogs->importOptions(m_mainFrame.get(), options))
             return;
+        // New Invoice from This imports the same way without asking.
+        SettingsStore::set(SettingKeys::ImportMaterialsAsOneLine, options.materialsAsOneLine);
+        SettingsStore::set(SettingKeys::ImportHireAsOneLine, options.hireAsOneLine);
         SettingsStore::RememberDocumentFolder(path);
         invoice->importFile(path, options);
     } else if (auto* quote = qobject_cast<JobQuoteEditView*>(view)) {
@@ -475,6 +523,66 @@ void VorlaneApp::OnFileImport()
         }
     }
     m_mainFrame->updateCommandStates();
+}
+
+void VorlaneApp::setMailLauncher(std::unique_ptr<MailLauncher> launcher)
+{
+    m_mail = std::move(launcher);
+    m_actions->action(FileSendMail)->setVisible(m_mail->available());
+}
+
+void VorlaneApp::OnFileExportPdf()
+{
+    CChildFrame* frame = m_mainFrame->activeChildFrame();
+    auto* document = frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
+    if (TabbedEditView* view = activeEditView(); view && document)
+        ExportCommands(*m_dialogs, *m_mail).exportPdf(m_mainFrame.get(), *view, *document);
+}
+
+void VorlaneApp::OnFileSendMail()
+{
+    CChildFrame* frame = m_mainFrame->activeChildFrame();
+    auto* document = frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
+    if (TabbedEditView* view = activeEditView(); view && document && m_mail->available())
+        ExportCommands(*m_dialogs, *m_mail).sendByEmail(*view, *document);
+}
+
+Document* VorlaneApp::OnFileNewInvoiceFromThis()
+{
+    CChildFrame* frame = m_mainFrame->activeChildFrame();
+    auto* view = frame ? qobject_cast<JobEditView*>(frame->viewWidget()) : nullptr;
+    auto* source = view ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
+    const DocumentTemplate* kind = source ? source->documentTemplate() : nullptr;
+    if (!kind)
+        return nullptr;
+    // What is on screen, saved or not, goes to a file of its own for the
+    // import; the estimate or quote itself keeps its path and its changes.
+    view->UpdateData(true);
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("source.") + kind->extension());
+    {
+        Archive archive = Archive::forWriting();
+        QString reason;
+        if (!folder.isValid() || source->record()->write(archive) != 0 ||
+            !TextFile::save(copy, archive.data(), &reason)) {
+            showError(StringTable::text(IDS_FILE_SAVE_ERROR).toQString() + QStringLiteral("\n\n") +
+                      (reason.isEmpty() ? folder.errorString() : reason));
+            return nullptr;
+        }
+    }
+    Document* invoice = OpenNewDocument(DocumentTemplates::InvoiceResource);
+    JobInvoiceEditView* invoiceView = nullptr;
+    for (DocumentView* candidate : invoice ? invoice->views() : std::vector<DocumentView*>())
+        if (!invoiceView)
+            invoiceView = dynamic_cast<JobInvoiceEditView*>(candidate);
+    if (!invoiceView)
+        return invoice;
+    InvoiceImport::Options options;
+    options.materialsAsOneLine = SettingsStore::isSet(SettingKeys::ImportMaterialsAsOneLine);
+    options.hireAsOneLine = SettingsStore::isSet(SettingKeys::ImportHireAsOneLine);
+    invoiceView->importFile(copy, options);
+    m_mainFrame->updateCommandStates();
+    return invoice;
 }
 
 void VorlaneApp::OnFilePrint()

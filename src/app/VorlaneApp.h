@@ -9,9 +9,11 @@
 #include <QPointer>
 #include <QString>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 class CChildFrame;
 class CMainFrame;
@@ -19,6 +21,7 @@ class CommandActions;
 class Document;
 class DocumentView;
 class InstanceChannel;
+class MailLauncher;
 class QPrinter;
 class QWidget;
 class RecentFileList;
@@ -62,12 +65,17 @@ public:
     /// Listens for files handed over by later starts; false when another program serves.
     /// Start-up does this once the main window exists.
     bool listenForOtherStarts();
+    /// The channel later starts hand their files over on.
+    InstanceChannel& instanceChannel();
 
     /// Makes the view of each new window of the kind `resourceId`.
     void setViewFactory(int resourceId, ViewFactory factory);
     /// Where the program's own files (the manual) are looked for; the executable's folder by
     /// default.
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+    /// Replaces what hands attachments to the mail program (tests keep mail programs out);
+    /// Send by E-mail shows only where it is available.
+    void setMailLauncher(std::unique_ptr<MailLauncher> launcher);
 
     /// Opens `path` in a new window (or brings its window forward); null after
     /// the refusal message when it is no valid document.
@@ -91,14 +99,22 @@ public:
     void OnFilePrintPreview();
     /// Import into the active quote (an estimate) or invoice (an estimate or quote).
     void OnFileImport();
+    /// File, Export as PDF: the active document as its preview shows it.
+    void OnFileExportPdf();
+    /// File, Send by E-mail: the same PDF attached to a new message.
+    void OnFileSendMail();
+    /// A new, unsaved invoice with the active estimate or quote imported, as
+    /// on screen, with the import options last chosen; null when there is none.
+    Document* OnFileNewInvoiceFromThis();
     void OnLogoLayout(int layout);
     void OnOptions();
     void OnBusinessInformation();
     void OnHelp();
     void OnAbout();
 
-    /// A request handed over by another start of the program.
-    void handleInstanceRequest(const QString& request);
+    /// A request handed over by another start of the program ("open" or "print"
+    /// a path). Carried out at once, or in turn once no modal dialog is open.
+    void handleInstanceRequest(const QString& verb, const QString& path);
 
 signals:
     /// The options sheet is about to run.
@@ -107,6 +123,9 @@ signals:
     void businessInformationRequested();
     /// The main window is up and start-up finished.
     void started();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void registerTemplates();
@@ -118,8 +137,11 @@ private:
     CChildFrame* frameOf(const QString& path) const;
     CChildFrame* addFrame(std::unique_ptr<Document> document);
     void onStartPageAction(int action);
+    bool windowBusy() const;
+    void servePendingRequests();
 
     std::unique_ptr<CommandDialogs> m_dialogs;
+    std::unique_ptr<MailLauncher> m_mail;
     DocumentTemplates m_templates;
     std::map<int, ViewFactory> m_viewFactories;
     TextStyles m_styles;
@@ -130,6 +152,9 @@ private:
     /// The manual shown by the program itself where the desktop cannot.
     QPointer<class HelpWindow> m_helpWindow;
     InstanceChannel* m_channel = nullptr;
+    /// Handed-over requests waiting for the window to be free, oldest first.
+    std::deque<std::pair<QString, QString>> m_pendingRequests;
+    bool m_servingRequests = false;
     QString m_programFolder;
     uint32_t m_flags = 0;
 };

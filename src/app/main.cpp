@@ -127,13 +127,23 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "vorlane: %s (see --help)\n", qPrintable(error));
         return 2;
     }
-    // A program already running takes the files; this start is then done.
-    const QStringList requests = handOverRequests(commandLine);
-    if (!requests.isEmpty() && !commandLine.quitAfterShow && InstanceChannel::handOver(requests))
-        return 0;
-
     MessageBoxHandler::install();
     VorlaneApp vorlane;
+    // A program already running takes the files, and this start is then done;
+    // otherwise this one serves later starts (a run that prints or only shows
+    // itself and quits serves none).
+    if (!commandLine.quitAfterShow) {
+        const bool serve = commandLine.printFile.isEmpty();
+        switch (vorlane.instanceChannel().handOverOrListen(handOverRequests(commandLine), serve)) {
+        case InstanceChannel::HandOver::Delivered:
+            return 0;
+        case InstanceChannel::HandOver::Refused:
+            std::fprintf(stderr, "vorlane: the Vorlane already running did not take the files\n");
+            return 1;
+        case InstanceChannel::HandOver::NoProgram:
+            break;
+        }
+    }
     if (!commandLine.printFile.isEmpty())
         return vorlane.PrintDocumentFile(commandLine.printFile) ? 0 : 1;
     if (!vorlane.InitInstance(commandLine))

@@ -12,7 +12,6 @@
 #include "resources/StringTable.h"
 #include "settings/SettingsStore.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <iterator>
 #include <memory>
@@ -69,13 +68,9 @@ QString exportPdf(const PdfExportCommand::Request& request)
     options.showPaymentDetails =
         request.paymentDetails.value_or(SettingsStore::isSet(SettingKeys::ShowAllInvoicePayments));
 
-    // Writing over the document itself (or a link to it) would destroy it.
-    const QFileInfo output(request.output);
-    if (output.exists() &&
-        output.canonicalFilePath() == QFileInfo(request.document).canonicalFilePath())
-        return PdfExport::writeError(request.output,
-                                     QStringLiteral("it is the document being exported"))
-            .toQString();
+    if (const ombrel::OMString refusal = PdfExport::overwriteRefusal(request.output, request.document);
+        !refusal.isEmpty())
+        return refusal.toQString();
 
     const std::unique_ptr<JobBase> record = JobFileReader::load(request.document, error);
     if (!record)

@@ -9,6 +9,7 @@
 #include "fileformat/TextFile.h"
 #include "resources/StringTable.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -39,6 +40,16 @@ OMString PdfExport::write(PrintedPage& printed, const QString& path)
 {
     const PageSetup& setup = PageSetup::instance();
     return write(printed, path, setup.pageSize(), setup.orientation());
+}
+
+OMString PdfExport::overwriteRefusal(const QString& output, const QString& document)
+{
+    // Writing over the document itself (or a link to it) would destroy it.
+    const QFileInfo target(output);
+    if (document.isEmpty() || !target.exists() ||
+        target.canonicalFilePath() != QFileInfo(document).canonicalFilePath())
+        return {};
+    return writeError(output, QStringLiteral("it is the document being exported"));
 }
 
 OMString PdfExport::write(PrintedPage& printed, const QString& path, const QPageSize& pageSize,

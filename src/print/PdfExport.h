@@ -20,6 +20,10 @@ public:
     /// The message for a PDF that could not be written to `path`.
     static ombrel::OMString writeError(const QString& path, const QString& reason);
 
+    /// The message refusing to write the PDF to `output` when that is the
+    /// document `document` itself (or a link to it); empty when it is not.
+    static ombrel::OMString overwriteRefusal(const QString& output, const QString& document);
+
     /**
      * Writes every page of `printed`, with its stamp, to `path` on paper of
      * `pageSize` turned to `orientation`; without them on the program's page

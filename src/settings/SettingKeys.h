@@ -43,6 +43,13 @@ inline constexpr IntegerSetting ShowAllInvoicePayments{"options", "ShowAllInvoic
 inline constexpr StringSetting CustomerDatabase{"options", "CustomerDatabase", ""};
 /// The folder a document was last opened from, imported from or saved to.
 inline constexpr StringSetting DocumentFolder{"options", "DocumentFolder", ""};
+/// The folder a PDF was last exported to.
+inline constexpr StringSetting ExportFolder{"options", "ExportFolder", ""};
+/// Where Send by E-mail writes its attachments; empty: "outgoing" in the cache folder.
+inline constexpr StringSetting MailFolder{"options", "MailFolder", ""};
+/// How an estimate or quote last went into an invoice: materials, hire as one line.
+inline constexpr IntegerSetting ImportMaterialsAsOneLine{"options", "ImportMaterialsAsOneLine", 0};
+inline constexpr IntegerSetting ImportHireAsOneLine{"options", "ImportHireAsOneLine", 0};
 
 inline constexpr StringSetting CompanyName{"options/company", "name", ""};
 inline constexpr StringSetting CompanyAddress{"options/company", "address", ""};

@@ -2,6 +2,7 @@
 
 #include "CFilterEdit.h"
 #include "CGridCtrl.h"
+#include "FieldLabel.h"
 #include "TabStrip.h"
 #include "resources/StringTable.h"
 #include "settings/SettingsStore.h"
@@ -18,16 +19,6 @@ using ombrel::OMString;
 namespace {
 
 const QString HoursCharacters = QStringLiteral("0123456789.");
-
-// A label text with `&` shown as it is and a mnemonic before `key`.
-QString labelText(const OMString& text, const QString& key)
-{
-    QString shown = text.toQString().replace(u'&', QStringLiteral("&&"));
-    const int at = shown.indexOf(key);
-    if (at >= 0)
-        shown.insert(at, u'&');
-    return shown;
-}
 
 enum Column { DescriptionColumn, HoursColumn, RateColumn, TotalColumn, ColumnCount };
 
@@ -73,8 +64,8 @@ EditTabLabour::EditTabLabour(QWidget* parent) : EditTab(TemplateId, parent)
     m_rateLabel = qobject_cast<QLabel*>(grid->itemAtPosition(5, 0)->widget());
     page->addLayout(grid);
 
-    auto* others = new QLabel(QStringLiteral("&Other hourly charges, e.g. assistant, skilled labour"),
-                              this);
+    auto* others =
+        new QLabel(QStringLiteral("&Other hourly charges, e.g. assistant, skilled labour"), this);
     others->setWordWrap(true);
     page->addSpacing(fontMetrics().height() / 2);
     page->addWidget(others);
@@ -120,7 +111,7 @@ void EditTabLabour::DoDataExchange(DataExchange& dx)
         const OMString rate = OMString::format(StringTable::text(IDS_LABEL_HOURLY_RATE).c_str(),
                                                SettingsStore::GetCurrencySymbol().c_str(),
                                                SettingsStore::GetHoursSymbol().c_str());
-        m_rateLabel->setText(labelText(rate, QStringLiteral("te (")));
+        m_rateLabel->setText(FieldLabel::withMnemonicAt(rate.toQString(), QStringLiteral("te (")));
     }
     dx.text(m_research, fields.research);
     dx.text(m_purchase, fields.purchase);
@@ -157,7 +148,8 @@ void EditTabLabour::loadRows()
                           Right);
         m_grid->setHeader(
             TotalColumn,
-            OMString::format(StringTable::text(IDS_GRID_TOTAL).c_str(), currency.c_str()).toQString(),
+            OMString::format(StringTable::text(IDS_GRID_TOTAL).c_str(), currency.c_str())
+                .toQString(),
             Right);
         for (size_t i = 0; i < m_loaded.size(); ++i) {
             JobItem item = m_loaded[i];
@@ -187,8 +179,8 @@ void EditTabLabour::saveRows()
         const int index = m_grid->rowValue(row).toInt(&loaded);
         if (loaded && index >= 0 && size_t(index) < m_loaded.size())
             item = m_loaded[size_t(index)];
-        const JobItem typed = hoursItem(description, m_grid->text(row, HoursColumn),
-                                        m_grid->text(row, RateColumn));
+        const JobItem typed =
+            hoursItem(description, m_grid->text(row, HoursColumn), m_grid->text(row, RateColumn));
         item.countDefaultsToOne = false;
         item.desc = typed.desc;
         item.count = typed.count;

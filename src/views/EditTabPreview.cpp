@@ -6,6 +6,7 @@
 #include "documents/UpdateHint.h"
 #include "foundation/MessageHook.h"
 #include "print/PageSetup.h"
+#include "print/PdfExport.h"
 #include "print/PrintableArea.h"
 #include "print/layout/GPage.h"
 #include "settings/SettingsStore.h"
@@ -395,6 +396,17 @@ void EditTabPreview::EndPrinting()
     Compose();
     m_printed.page().layout(sheetContent(0));
     update();
+}
+
+ombrel::OMString EditTabPreview::exportPdf(const QString& path)
+{
+    Compose();
+    const PageSetup& setup = PageSetup::instance();
+    const ombrel::OMString error =
+        PdfExport::write(m_printed, path, setup.pageSize(), setup.orientation());
+    // The export laid the page out for paper; the screen lays it out for itself again.
+    RefreshPage();
+    return error;
 }
 
 void EditTabPreview::printAll(QPrinter& printer)

@@ -45,6 +45,9 @@ public:
     bool print();
     /// The print preview window, driven by the same calls.
     void printPreview();
+    /// Composes afresh and writes the pages as shown, on the page setup's
+    /// paper and orientation, to `path`; empty on success, else the message.
+    ombrel::OMString exportPdf(const QString& path);
 
     /// Drawn across every page; "OVERDUE" on an overdue invoice.
     void setStampText(const ombrel::OMString& text) { m_printed.stampText = text; }

@@ -3,6 +3,7 @@
 #include "CColorStatic.h"
 #include "CFilterEdit.h"
 #include "EditTabLabour.h"
+#include "FieldLabel.h"
 #include "TabStrip.h"
 #include "TabbedEditView.h"
 #include "foundation/OMDouble.h"
@@ -24,16 +25,6 @@ const QString Digits = QStringLiteral("0123456789");
 const QString Decimals = QStringLiteral("0123456789.");
 // Money text as the program writes it: 1,234.56.
 const QString MoneyCharacters = QStringLiteral("0123456789.,");
-
-// A label text with `&` shown as it is and a mnemonic before `key`.
-QString labelText(const OMString& text, const QString& key)
-{
-    QString shown = text.toQString().replace(u'&', QStringLiteral("&&"));
-    const int at = shown.indexOf(key);
-    if (at >= 0)
-        shown.insert(at, u'&');
-    return shown;
-}
 
 } // namespace
 
@@ -147,7 +138,9 @@ void EditTabTravel::refresh()
     const auto formatted = [&](int id) {
         return OMString::format(StringTable::text(id).c_str(), symbol.c_str());
     };
-    m_distanceLabel->setText(labelText(formatted(IDS_LABEL_TRIP_DISTANCE), QStringLiteral("nce (")));
-    m_costLabel->setText(labelText(formatted(IDS_LABEL_COST_PER), QStringLiteral("per ")));
+    m_distanceLabel->setText(FieldLabel::withMnemonicAt(
+        formatted(IDS_LABEL_TRIP_DISTANCE).toQString(), QStringLiteral("nce (")));
+    m_costLabel->setText(FieldLabel::withMnemonicAt(formatted(IDS_LABEL_COST_PER).toQString(),
+                                                    QStringLiteral("per ")));
     m_daysDisplay->setText(QString::asprintf("%u ", displayedDays()));
 }

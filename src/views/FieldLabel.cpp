@@ -34,3 +34,12 @@ QString FieldLabel::withMnemonic(const QString& text, QChar letter)
         marked.insert(at, u'&');
     return marked;
 }
+
+QString FieldLabel::withMnemonicAt(const QString& text, const QString& key)
+{
+    QString shown = QString(text).replace(u'&', QStringLiteral("&&"));
+    const qsizetype at = shown.indexOf(key);
+    if (at >= 0)
+        shown.insert(at, u'&');
+    return shown;
+}

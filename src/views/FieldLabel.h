@@ -22,4 +22,7 @@ public:
     /// `text` (a text of the string table, so without marks) with its
     /// ampersands doubled and the first `letter` (either case) as mnemonic.
     static QString withMnemonic(const QString& text, QChar letter);
+    /// The same with the mnemonic on the first letter of `key` where `key`
+    /// first stands in the text ("te (" marks the t of "Rate (£/hr)").
+    static QString withMnemonicAt(const QString& text, const QString& key);
 };

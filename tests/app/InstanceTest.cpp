@@ -3,9 +3,14 @@
 #include "app/InstanceChannel.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QEventLoop>
+#include <QFile>
+#include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -30,6 +35,30 @@ QByteArray ask(const QString& request)
     return answer;
 }
 
+/// Waits for a started program to end (or the guard to run out).
+void waitForEnd(QProcess& second)
+{
+    QEventLoop loop;
+    QObject::connect(&second, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&second, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(kGuardMs, &loop, &QEventLoop::quit);
+    if (second.state() != QProcess::NotRunning)
+        loop.exec();
+}
+
+void runSecond(QProcess& second, const QStringList& arguments)
+{
+    second.start(QStringLiteral(VORLANE_PATH), arguments);
+    waitForEnd(second);
+}
+
+void wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 } // namespace
 
 using Instance = WindowTest;
@@ -41,12 +70,7 @@ TEST_F(Instance, ASecondStartHandsItsFileToTheRunningProgramAndEnds)
     ASSERT_TRUE(app->listenForOtherStarts());
 
     QProcess second;
-    QEventLoop loop;
-    QObject::connect(&second, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&second, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-    QTimer::singleShot(kGuardMs, &loop, &QEventLoop::quit);
-    second.start(QStringLiteral(VORLANE_PATH), {example("quote-2043-boiler-replacement.vlq")});
-    loop.exec();
+    runSecond(second, {example("quote-2043-boiler-replacement.vlq")});
 
     ASSERT_EQ(second.state(), QProcess::NotRunning) << second.readAllStandardError().toStdString();
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
@@ -54,36 +78,122 @@ TEST_F(Instance, ASecondStartHandsItsFileToTheRunningProgramAndEnds)
               (QStringList{"Vorlane Start Page", "quote-2043-boiler-replacement.vlq"}));
 }
 
-TEST_F(Instance, LongRequestsGoUnansweredAndRequestsDuringADialogAreOnlyAcknowledged)
+TEST_F(Instance, LongLinesGoUnansweredAndRequestsDuringADialogWaitForItInOrder)
 {
     skipFirstRun();
     ASSERT_TRUE(start());
     ASSERT_TRUE(app->listenForOtherStarts());
-    const QString path = example("estimate-1017-bathroom-refit.vle");
+    const QString estimate = example("estimate-1017-bathroom-refit.vle");
+    const QString quote = example("quote-2043-boiler-replacement.vlq");
 
-    QString padded = InstanceChannel::openRequest(path + QString(600, u'/'));
-    EXPECT_GE(padded.size(), InstanceChannel::MaxRequestLength);
-    EXPECT_EQ(ask(padded), QByteArray());
+    const QString garbage = QStringLiteral("[open(\"%1\")]").arg(QString(600, u'x'));
+    EXPECT_EQ(ask(garbage), QByteArray());
+    EXPECT_EQ(ask(QStringLiteral("[open(\"bad\\escape\")]")), QByteArray());
 
     QDialog modal(app->mainFrame());
     modal.setWindowModality(Qt::ApplicationModal);
     modal.show();
-    EXPECT_EQ(ask(InstanceChannel::openRequest(path)), QByteArray("ack\n"));
+    EXPECT_EQ(ask(InstanceChannel::openRequest(estimate)), QByteArray("ack\n"));
+    EXPECT_EQ(ask(InstanceChannel::openRequest(quote)), QByteArray("ack\n"));
     QApplication::processEvents();
     EXPECT_EQ(frameTitles().size(), 1);
     modal.close();
+    QApplication::processEvents();
 
-    EXPECT_EQ(ask(InstanceChannel::openRequest(path)), QByteArray("ack\n"));
+    EXPECT_EQ(frameTitles(), (QStringList{"Vorlane Start Page", "estimate-1017-bathroom-refit.vle",
+                                          "quote-2043-boiler-replacement.vlq"}));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Instance, AnotherListenerLeavesTheServingProgramsSocketAlone)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(app->listenForOtherStarts());
+    {
+        InstanceChannel other;
+        EXPECT_FALSE(other.listen());
+    }
+    EXPECT_EQ(ask(InstanceChannel::openRequest(example("estimate-1017-bathroom-refit.vle"))),
+              QByteArray("ack\n"));
     QApplication::processEvents();
     EXPECT_EQ(frameTitles().constLast(), QStringLiteral("estimate-1017-bathroom-refit.vle"));
-    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Instance, PathsWithLineBreaksOrBeyondOneLineReachTheRunningProgram)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(app->listenForOtherStarts());
+    QTemporaryDir folder;
+    QString deep = folder.path();
+    while (deep.size() < 2 * InstanceChannel::MaxRequestLength)
+        deep += QStringLiteral("/folder-\\-%1-\u00e9\U0001F600").arg(deep.size());
+    ASSERT_TRUE(QDir().mkpath(deep));
+    const QStringList paths{folder.filePath("line\nbreak.vle"), deep + "/deep.vle"};
+    for (const QString& path : paths)
+        ASSERT_TRUE(QFile::copy(example("estimate-1017-bathroom-refit.vle"), path));
+
+    QProcess second;
+    runSecond(second, paths);
+
+    ASSERT_EQ(second.state(), QProcess::NotRunning) << second.readAllStandardError().toStdString();
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    QStringList opened;
+    for (CChildFrame* frame : app->mainFrame()->childFrames())
+        opened.append(frame->document().path());
+    EXPECT_EQ(opened.mid(1), paths);
+}
+
+TEST_F(Instance, ARefusedRequestEndsTheSecondStartWithAFailure)
+{
+    // A program that hangs up without acknowledging.
+    QLocalServer refusing;
+    QLocalServer::removeServer(InstanceChannel::serverName());
+    ASSERT_TRUE(refusing.listen(InstanceChannel::serverName()));
+    QObject::connect(&refusing, &QLocalServer::newConnection, [&] {
+        while (QLocalSocket* socket = refusing.nextPendingConnection())
+            socket->disconnectFromServer();
+    });
+
+    QProcess second;
+    runSecond(second, {example("quote-2043-boiler-replacement.vlq")});
+
+    ASSERT_EQ(second.state(), QProcess::NotRunning);
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(second.readAllStandardError().contains("did not take"));
+}
+
+TEST_F(Instance, AStartWaitsForOneStartingAtTheSameMomentAndHandsOver)
+{
+    // This process plays the start that got the lock first and serves late.
+    QLockFile lock(InstanceChannel::lockPath());
+    ASSERT_TRUE(lock.tryLock(0));
+    QProcess second;
+    second.start(QStringLiteral(VORLANE_PATH), {example("quote-2043-boiler-replacement.vlq")});
+    // Time for a second start that ignored the lock to begin serving itself.
+    for (int i = 0; i < 30 && !QFile::exists(InstanceChannel::serverName()); ++i)
+        wait(100);
+    InstanceChannel first;
+    QStringList received;
+    QObject::connect(&first, &InstanceChannel::requestReceived,
+                     [&](const QString&, const QString& path) { received.append(path); });
+    ASSERT_TRUE(first.listen());
+    lock.unlock();
+
+    waitForEnd(second);
+
+    ASSERT_EQ(second.state(), QProcess::NotRunning) << second.readAllStandardError().toStdString();
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    EXPECT_EQ(received,
+              QStringList{QFileInfo(example("quote-2043-boiler-replacement.vlq")).absoluteFilePath()});
 }
 
 TEST_F(Instance, StartUpServesLaterStartsOnceTheWindowExists)
 {
     // The channel answers while the first-run message is still up, so a
     // later start does not become a second program. (A real message box is
-    // modal: the request is then only acknowledged, as the test above shows.)
+    // modal: the request then waits for it, as a test above shows.)
     const QString path = example("estimate-1017-bathroom-refit.vle");
     QByteArray answerDuringFirstRun;
     whileShown = [&] { answerDuringFirstRun = ask(InstanceChannel::openRequest(path)); };
@@ -107,4 +217,7 @@ TEST(InstanceRequests, RoundTripPathsWithQuotesAndRefuseOtherText)
     EXPECT_FALSE(InstanceChannel::parseRequest(QStringLiteral("[delete(\"/x\")]"), &verb, &path));
     EXPECT_FALSE(InstanceChannel::parseRequest(QStringLiteral("[open(\"\")]"), &verb, &path));
     EXPECT_FALSE(InstanceChannel::parseRequest(QStringLiteral("[open(\""), &verb, &path));
+    ASSERT_TRUE(InstanceChannel::parseRequest(InstanceChannel::openRequest("/a\\n\nb\r"), &verb,
+                                              &path));
+    EXPECT_EQ(path, QStringLiteral("/a\\n\nb\r"));
 }

@@ -51,7 +51,7 @@ const QStringList kEditLayout = QStringList{"&Edit:", "  &Layout>", "    Logo in
                                             "    Logo on &Left", "    Logo on &Right", "  -"} +
                                 kSettings;
 
-QStringList fileMenu(bool import)
+QStringList fileMenu(bool import, bool newInvoice = true)
 {
     QStringList file =
         QStringList{"&File:"} + kNewMenu +
@@ -59,7 +59,12 @@ QStringList fileMenu(bool import)
     if (import)
         file << "  &Import...\tCtrl+I"
              << "  -";
-    file << "  &Print...\tCtrl+P"
+    if (newInvoice)
+        file << "  New In&voice from This...";
+    file << "  &Export as PDF...\tCtrl+E"
+         << "  Sen&d by E-mail..."
+         << "  -"
+         << "  &Print...\tCtrl+P"
          << "  Print Pre&view"
          << "  P&rint Setup..."
          << "  -"
@@ -114,7 +119,7 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
     EXPECT_EQ(menuBarOf(*app, &titles), quote);
 
     trigger(CommandIds::FileNewInvoice);
-    const QStringList invoice = fileMenu(true) + kEditLayout +
+    const QStringList invoice = fileMenu(true, false) + kEditLayout +
                                 QStringList{"&View:", "  &Payment Details", "  -"} + kZoom +
                                 QStringList{"  &Toolbar"} + kWindow + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), invoice);
@@ -133,7 +138,7 @@ TEST_F(Menus, TheToolBarCarriesItsButtonsWithTips)
     for (QAction* action : app->mainFrame()->toolBar()->actions())
         tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
     EXPECT_EQ(tips, (QStringList{"New Estimate", "New quote", "New invoice", "-", "Open", "Save",
-                                 "Print", "-", "Change the program options and defaults", "Help"}));
+                                 "Print", "Export as PDF", "-", "Change the program options and defaults", "Help"}));
     EXPECT_EQ(app->commands().action(CommandIds::FileNewEstimate)->statusTip(),
               QStringLiteral("Create a new estimate"));
     for (QAction* action : app->mainFrame()->toolBar()->actions()) {

@@ -189,8 +189,11 @@ TEST_F(Startup, TheSplashFollowsItsSetting)
     ASSERT_TRUE(start());
     EXPECT_TRUE(anySplashShown());
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (qobject_cast<QSplashScreen*>(widget))
+        if (qobject_cast<QSplashScreen*>(widget)) {
+            // It stays above the main window, which is shown after it.
+            EXPECT_TRUE(widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
             widget->close();
+        }
 }
 
 TEST_F(Startup, PrintingFromTheShellKnowsTheDocumentKindsWithoutTheWindow)

@@ -1,3 +1,4 @@
+#include "UserTyping.h"
 #include "documents/DocumentTemplates.h"
 #include "documents/JobInvoiceDoc.h"
 #include "print/TextStyles.h"
@@ -6,6 +7,8 @@
 #include "settings/SettingsStore.h"
 #include "support/MessageCapture.h"
 #include "views/CGridCtrl.h"
+#include "views/EditTabJobItems.h"
+#include "views/EditTabPayments.h"
 #include "views/JobInvoiceEditView.h"
 
 #include <QApplication>
@@ -17,28 +20,9 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+using namespace UserTyping;
+
 namespace {
-
-QString example(const char* name)
-{
-    return qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR") + "/examples/" + name;
-}
-
-void typeCell(CGridCtrl& grid, int row, int column, const QString& text)
-{
-    grid.setFocusCell(row, column);
-    for (QChar c : text)
-        QTest::keyClick(grid.cellEditor() ? grid.cellEditor() : &grid, c.toLatin1());
-    QTest::keyClick(grid.cellEditor() ? grid.cellEditor() : &grid, Qt::Key_Return);
-    QApplication::processEvents();
-}
-
-void type(QLineEdit* edit, const QString& text)
-{
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
 
 class InvoiceEditing : public ::testing::Test
 {
@@ -154,4 +138,48 @@ TEST_F(InvoiceEditing, AnImportShowsItsLinesAtOnce)
     EXPECT_GT(doc->invoice().grossTotal, ombrel::OMMoney(0));
     select(view->preview());
     EXPECT_TRUE(pageText().contains("Tool/Plant Hire"));
+}
+
+TEST_F(InvoiceEditing, LinesAtTheirOwnRatesAndPaymentsThatLeaveADueOrARefund)
+{
+    SettingsStore::set(SettingKeys::IsVATRegistered, 1);
+    SettingsStore::set(SettingKeys::VATRate, 2000);
+    // A payment below the total leaves an amount due; one above it, a refund.
+    const struct
+    {
+        const char* paid;
+        const char* due;
+        const char* line;
+    } cases[] = {{"100.00", "125.00", "AMOUNT DUE"}, {"300.00", "-75.00", "Refund due"}};
+    for (const auto& c : cases) {
+        open(true);
+        select(view->items());
+        CGridCtrl& items = *view->items().grid();
+        ASSERT_TRUE(view->items().hasVatColumn());
+        // 2 × 50.00 at 20 % and 1 × 100.00 at 5 %: net 200.00, VAT 20.00 + 5.00.
+        typeCell(items, items.rowCount() - 1, EditTabJobItems::DescColumn, "Radiators");
+        const int first = items.rowCount() - 2;
+        typeCell(items, first, EditTabJobItems::QtyColumn, "2");
+        typeCell(items, first, EditTabJobItems::PriceColumn, "50");
+        typeCell(items, first, EditTabJobItems::VatColumn, "20");
+        typeCell(items, items.rowCount() - 1, EditTabJobItems::DescColumn, "Boiler service");
+        const int second = items.rowCount() - 2;
+        typeCell(items, second, EditTabJobItems::PriceColumn, "100");
+        typeCell(items, second, EditTabJobItems::VatColumn, "5");
+
+        select(view->payments());
+        CGridCtrl& payments = *view->payments().grid();
+        typeCell(payments, payments.rowCount() - 1, EditTabPayments::DescColumn, "Deposit");
+        typeCell(payments, payments.rowCount() - 2, EditTabPayments::AmountColumn, c.paid);
+        select(view->preview());
+
+        const JobInvoice& invoice = doc->invoice();
+        ASSERT_EQ(invoice.vatSummary.size(), 2) << c.paid;
+        EXPECT_EQ(invoice.netTotal.toPlainString(), "200.00");
+        EXPECT_EQ(invoice.grossTotal.toPlainString(), "225.00");
+        EXPECT_EQ(invoice.amountDue(), ombrel::OMMoney(c.due)) << c.paid;
+        EXPECT_TRUE(pageText().contains(QLatin1String(c.line))) << pageText().toStdString();
+        view.reset();
+        doc.reset();
+    }
 }

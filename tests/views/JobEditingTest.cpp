@@ -1,3 +1,4 @@
+#include "UserTyping.h"
 #include "documents/DocumentTemplates.h"
 #include "documents/JobEstimateDoc.h"
 #include "print/TextStyles.h"
@@ -16,30 +17,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace UserTyping;
+
 namespace {
-
-QString example(const char* name)
-{
-    return qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR") + "/examples/" + name;
-}
-
-// Types into a grid cell and commits it with Return, as a user would.
-void typeCell(CGridCtrl& grid, int row, int column, const QString& text)
-{
-    grid.setFocusCell(row, column);
-    for (QChar c : text)
-        QTest::keyClick(grid.cellEditor() ? grid.cellEditor() : &grid, c.toLatin1());
-    QTest::keyClick(grid.cellEditor() ? grid.cellEditor() : &grid, Qt::Key_Return);
-    QApplication::processEvents();
-}
-
-// Replaces what a field shows by typing, as a user would.
-void type(QLineEdit* edit, const QString& text)
-{
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
 
 class JobEditing : public ::testing::Test
 {

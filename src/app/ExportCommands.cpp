@@ -1,0 +1,87 @@
+#include "ExportCommands.h"
+
+#include "CommandDialogs.h"
+#include "ExportFileName.h"
+#include "MailLauncher.h"
+#include "documents/JobBaseDoc.h"
+#include "foundation/MessageHook.h"
+#include "print/PdfExport.h"
+#include "settings/SettingsStore.h"
+#include "views/EditTabPreview.h"
+#include "views/TabbedEditView.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+using ombrel::OMString;
+
+QString ExportCommands::exportFolder(const JobBaseDoc& document)
+{
+    const QString last = SettingsStore::get(SettingKeys::ExportFolder).toQString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    if (!document.path().isEmpty())
+        return QFileInfo(document.path()).absolutePath();
+    return SettingsStore::GetLastDocumentFolder();
+}
+
+QString ExportCommands::mailFolder()
+{
+    const QString chosen = SettingsStore::get(SettingKeys::MailFolder).toQString();
+    if (!chosen.isEmpty())
+        return chosen;
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+           QStringLiteral("/outgoing");
+}
+
+bool ExportCommands::writePdf(TabbedEditView& view, const JobBaseDoc& document, const QString& path)
+{
+    EditTabPreview* preview = view.previewTab();
+    if (!preview)
+        return false;
+    OMString error = PdfExport::overwriteRefusal(path, document.path());
+    if (error.isEmpty()) {
+        view.UpdateData(true);
+        error = preview->exportPdf(path);
+    }
+    if (error.isEmpty())
+        return true;
+    MessageHook::show(error, MessageHook::Error, MessageHook::Ok);
+    return false;
+}
+
+bool ExportCommands::exportPdf(QWidget* parent, TabbedEditView& view, const JobBaseDoc& document)
+{
+    const QString suggested =
+        QDir(exportFolder(document)).filePath(ExportFileName::forDocument(document));
+    const QString path = m_dialogs.savePath(parent, QString::fromLatin1(PdfFilter), suggested);
+    if (path.isEmpty() || !writePdf(view, document, path))
+        return false;
+    SettingsStore::set(SettingKeys::ExportFolder,
+                       OMString::fromQString(QFileInfo(path).absolutePath()));
+    return true;
+}
+
+bool ExportCommands::sendByEmail(TabbedEditView& view, const JobBaseDoc& document)
+{
+    const QString folder = QDir(mailFolder()).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        MessageHook::show(PdfExport::writeError(folder, QStringLiteral("the folder cannot be made")),
+                          MessageHook::Error, MessageHook::Ok);
+        return false;
+    }
+    const QString path = QDir(folder).filePath(ExportFileName::forDocument(document));
+    if (!writePdf(view, document, path))
+        return false;
+    if (m_mail.send(document.displayName(), path))
+        return true;
+    const OMString question = OMString::fromQString(
+        QStringLiteral("No mail program could be started. The PDF was saved as\n%1\n\n"
+                       "Show its folder?")
+            .arg(QDir::toNativeSeparators(path)));
+    if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) ==
+        MessageHook::AnswerYes)
+        m_mail.showFolder(folder);
+    return false;
+}

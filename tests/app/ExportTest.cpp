@@ -1,0 +1,242 @@
+#include "WindowFixture.h"
+
+#include "app/CommandIds.h"
+#include "app/ExportCommands.h"
+#include "app/ExportFileName.h"
+#include "app/MailLauncher.h"
+#include "commands/PdfExportCommand.h"
+#include "documents/JobBaseDoc.h"
+#include "records/Job.h"
+#include "records/JobInvoice.h"
+#include "views/JobEditView.h"
+#include "views/JobInvoiceEditView.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace CommandIds;
+
+namespace {
+
+/// Records what would have started instead of starting it.
+class RecordingMail : public MailLauncher
+{
+public:
+    bool isAvailable = true;
+    bool starts = true;
+    QString program;
+    QStringList arguments;
+    QStringList shownFolders;
+
+    bool available() const override { return isAvailable; }
+    bool start(const QString& name, const QStringList& args) override
+    {
+        program = name;
+        arguments = args;
+        return starts;
+    }
+    bool showFolder(const QString& folder) override
+    {
+        shownFolders.append(folder);
+        return true;
+    }
+};
+
+QString pdfText(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString sectionList(const JobEditView& view)
+{
+    const std::pair<PageSection, const char*> names[] = {
+        {PageSection::Materials, "materials"}, {PageSection::Hire, "hire"},
+        {PageSection::Travel, "travel"},       {PageSection::Labour, "labour"},
+        {PageSection::LabourBreakdown, "breakdown"}};
+    QStringList list;
+    for (const auto& [section, name] : names)
+        if (view.isSectionOn(section))
+            list.append(QString::fromLatin1(name));
+    return list.join(u',');
+}
+
+Customer& customerOf(JobBase* record)
+{
+    if (auto* invoice = dynamic_cast<JobInvoice*>(record))
+        return invoice->customer;
+    return dynamic_cast<Job&>(*record).customer;
+}
+
+} // namespace
+
+class ExportTest : public WindowTest
+{
+protected:
+    RecordingMail* mail = nullptr;
+    QTemporaryDir dir;
+
+    void startWith(const char* file)
+    {
+        skipFirstRun();
+        ASSERT_TRUE(start());
+        auto launcher = std::make_unique<RecordingMail>();
+        mail = launcher.get();
+        app->setMailLauncher(std::move(launcher));
+        ASSERT_NE(app->OpenDocumentFile(example(file)), nullptr);
+    }
+    /// A fresh program for the next case of a table.
+    void restart()
+    {
+        TearDown();
+        messages.clear();
+        SetUp();
+    }
+    JobBaseDoc& document() const
+    {
+        return dynamic_cast<JobBaseDoc&>(app->mainFrame()->activeChildFrame()->document());
+    }
+};
+
+TEST_F(ExportTest, OffersTheKindNumberAndCleanedCustomerName)
+{
+    const struct
+    {
+        const char* file;
+        const char* expected;
+    } cases[] = {
+        {"invoice-3081-kitchen-leak.vli", "Invoice 3081 O'BrienSons Ltd & Co.pdf"},
+        {"estimate-1017-bathroom-refit.vle", "Estimate 1017 O'BrienSons Ltd & Co.pdf"},
+        {"quote-2043-boiler-replacement.vlq", "Quote 2043 O'BrienSons Ltd & Co.pdf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        startWith(c.file);
+        customerOf(document().record()).surname = " O'Brien/Sons: <Ltd>\x01\t& Co?*\\|\". ";
+        dialogs->saveAnswer.clear();
+        trigger(FileExportPdf);
+        EXPECT_EQ(QFileInfo(dialogs->offeredSavePath).fileName().toStdString(), c.expected);
+        EXPECT_EQ(QFileInfo(dialogs->offeredSavePath).absolutePath(),
+                  QFileInfo(example(c.file)).absolutePath());
+        EXPECT_EQ(dialogs->offeredSaveFilter, QString::fromLatin1(ExportCommands::PdfFilter));
+        restart();
+    }
+}
+
+TEST_F(ExportTest, WritesWhatThePreviewShowsAsTheTerminalExportDoes)
+{
+    const struct
+    {
+        const char* file;
+        std::function<void(QWidget*)> switchView;
+    } cases[] = {
+        {"estimate-1017-bathroom-refit.vle", [](QWidget*) {}},
+        {"quote-2043-boiler-replacement.vlq",
+         [](QWidget* view) {
+             auto* job = qobject_cast<JobEditView*>(view);
+             job->toggleSection(PageSection::Materials);
+             job->toggleSection(PageSection::Labour);
+         }},
+        {"invoice-3081-kitchen-leak.vli",
+         [](QWidget* view) { qobject_cast<JobInvoiceEditView*>(view)->togglePaymentDetails(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        startWith(c.file);
+        QWidget* view = app->mainFrame()->activeChildFrame()->viewWidget();
+        c.switchView(view);
+        dialogs->saveAnswer = dir.filePath(QStringLiteral("window.pdf"));
+        trigger(FileExportPdf);
+        EXPECT_TRUE(messages.empty());
+
+        PdfExportCommand::Request request;
+        request.document = example(c.file);
+        request.output = dir.filePath(QStringLiteral("terminal.pdf"));
+        if (auto* job = qobject_cast<JobEditView*>(view))
+            request.sections = sectionList(*job);
+        if (auto* invoice = qobject_cast<JobInvoiceEditView*>(view))
+            request.paymentDetails = invoice->showPaymentDetails();
+        ASSERT_EQ(PdfExportCommand::run(request), QString());
+
+        const QString text = pdfText(dialogs->saveAnswer);
+        EXPECT_TRUE(text.contains(document().record()->docReference.toQString()));
+        EXPECT_EQ(text, pdfText(request.output));
+        EXPECT_EQ(SettingsStore::get(SettingKeys::ExportFolder).toQString(), dir.path());
+        restart();
+    }
+}
+
+TEST_F(ExportTest, RefusesToWriteOverTheDocument)
+{
+    const QString copy = dir.filePath(QStringLiteral("copy.vli"));
+    ASSERT_TRUE(QFile::copy(example("invoice-3081-kitchen-leak.vli"), copy));
+    skipFirstRun();
+    ASSERT_TRUE(start({copy}));
+    const QByteArray before = [&] { QFile f(copy); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    dialogs->saveAnswer = copy;
+    trigger(FileExportPdf);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("it is the document being exported")));
+    QFile after(copy);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+}
+
+TEST_F(ExportTest, SendsThePdfToTheMailProgramOrOffersItsFolder)
+{
+    for (const bool starts : {true, false}) {
+        SCOPED_TRACE(starts);
+        startWith("invoice-3081-kitchen-leak.vli");
+        SettingsStore::set(SettingKeys::MailFolder, ombrel::OMString::fromQString(dir.path()));
+        mail->starts = starts;
+        answer = MessageHook::AnswerYes;
+        trigger(FileSendMail);
+        const QString attachment = dir.filePath(QStringLiteral("Invoice 3081 Dunmore.pdf"));
+        EXPECT_EQ(mail->program, QStringLiteral("xdg-email"));
+        EXPECT_EQ(mail->arguments,
+                  QStringList({"--utf8", "--subject", "Invoice 3081", "--attach", attachment}));
+        EXPECT_TRUE(pdfText(attachment).contains(QStringLiteral("3081")));
+        EXPECT_EQ(messages.size(), starts ? 0u : 1u);
+        EXPECT_EQ(mail->shownFolders, starts ? QStringList() : QStringList{dir.path()});
+        restart();
+    }
+}
+
+TEST_F(ExportTest, SendByEmailIsHiddenWithoutAMailProgram)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    auto launcher = std::make_unique<RecordingMail>();
+    launcher->isAvailable = false;
+    app->setMailLauncher(std::move(launcher));
+    EXPECT_FALSE(action(FileSendMail)->isVisible());
+}
+
+TEST_F(ExportTest, NewInvoiceFromAQuoteHoldsItsLinesAndANewNumber)
+{
+    startWith("quote-2043-boiler-replacement.vlq");
+    SettingsStore::set(SettingKeys::ImportMaterialsAsOneLine, 0);
+    const auto& quote = dynamic_cast<const Job&>(*document().record());
+    QStringList quoteLines;
+    for (const auto* list : {&quote.materials, &quote.hire})
+        list->forEach([&](const JobItem& item) { quoteLines.append(item.desc.toQString()); });
+    ASSERT_FALSE(quoteLines.isEmpty());
+    const int32_t nextNumber = SettingsStore::get(SettingKeys::NextInvoiceNo);
+
+    Document* created = app->OnFileNewInvoiceFromThis();
+    ASSERT_NE(created, nullptr);
+    auto& invoice = dynamic_cast<JobInvoice&>(*dynamic_cast<JobBaseDoc&>(*created).record());
+    QStringList invoiceLines;
+    invoice.items.forEach([&](const JobItem& item) { invoiceLines.append(item.desc.toQString()); });
+    for (const QString& line : quoteLines)
+        EXPECT_TRUE(invoiceLines.contains(line)) << line.toStdString();
+    EXPECT_EQ(invoice.docReference.toQString(), QString::number(nextNumber));
+    EXPECT_EQ(invoice.customer.surname, quote.customer.surname);
+    EXPECT_TRUE(created->path().isEmpty());
+    EXPECT_TRUE(messages.empty());
+}
