@@ -77,8 +77,11 @@ void InvoicePage::ComposePage(GPage& page, const JobInvoice& invoice, const Page
     });
 
     // Rows below the lines: the label stands over unit price and VAT rate.
+    // They are one block, from the subtotal to the amount due, that pagination
+    // moves to the next page whole rather than split.
     const auto sumRow = [&](const OMString& label, OMMoney amount, const GFont& font) -> GGridRow& {
         GGridRow& row = grid->addRow();
+        row.keepWithNext = true;
         row.setFont(font);
         row.textColour = font.colour();
         GGridCell& labelCell = row.cell(2);
@@ -128,6 +131,7 @@ void InvoicePage::ComposePage(GPage& page, const JobInvoice& invoice, const Page
     GGridRow& amount = due >= OMMoney()
                            ? sumRow(text(IDS_PRINT_AMOUNT_DUE), due, fonts.normalBold)
                            : sumRow(text(IDS_PRINT_REFUND_DUE), -due, fonts.normalBold);
+    amount.keepWithNext = false;
     amount.cell(0).setText(text(IDS_PRINT_TERMS) + ":");
     const OMString sentence =
         invoice.addOverduePercentage

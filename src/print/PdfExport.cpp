@@ -1,5 +1,6 @@
 #include "PdfExport.h"
 
+#include "PageSetup.h"
 #include "PrintableArea.h"
 #include "PrintedPage.h"
 #include "Stamp.h"
@@ -33,6 +34,12 @@ QPageSize PdfExport::defaultPageSize()
     const QLocale locale = QLocale::system();
     return QPageSize(locale.territory() == QLocale::UnitedStates ? QPageSize::Letter
                                                                  : QPageSize::A4);
+}
+
+OMString PdfExport::write(PrintedPage& printed, const QString& path)
+{
+    const PageSetup& setup = PageSetup::instance();
+    return write(printed, path, setup.pageSize(), setup.orientation());
 }
 
 OMString PdfExport::overwriteRefusal(const QString& output, const QString& document)

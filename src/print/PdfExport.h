@@ -25,12 +25,15 @@ public:
     static ombrel::OMString overwriteRefusal(const QString& output, const QString& document);
 
     /**
-     * Writes every page of `printed`, with its stamp, to `path`. The file is
+     * Writes every page of `printed`, with its stamp, to `path` on paper of
+     * `pageSize` turned to `orientation`; without them on the program's page
+     * setup, as the preview shows and the printer prints. The file is
      * replaced only once the whole PDF is written; on failure nothing is left
      * behind and the result is the message to show. Empty on success.
      */
+    static ombrel::OMString write(PrintedPage& printed, const QString& path);
     static ombrel::OMString write(PrintedPage& printed, const QString& path,
-                                  const QPageSize& pageSize = defaultPageSize(),
+                                  const QPageSize& pageSize,
                                   QPageLayout::Orientation orientation = QPageLayout::Portrait);
     static ombrel::OMString write(GPage& page, const ombrel::OMString& stampText,
                                   const QString& path,

@@ -7,6 +7,10 @@
 #include "Stamp.h"
 #include "TextStyles.h"
 
+#include "records/Job.h"
+#include "records/JobInvoice.h"
+#include "resources/StringTable.h"
+
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -42,6 +46,7 @@ void PrintedPage::compose(const Job& job, const PageOptions& options)
     Compose(options.pageTitle, [&](GPage& page, const PageFonts& fonts) {
         JobPage::ComposePage(page, job, options, m_styles, fonts);
     });
+    m_page.setPageMarks(pageMarks(job, m_styles));
 }
 
 void PrintedPage::compose(const JobInvoice& invoice, const PageOptions& options)
@@ -50,6 +55,18 @@ void PrintedPage::compose(const JobInvoice& invoice, const PageOptions& options)
     Compose(options.pageTitle, [&](GPage& page, const PageFonts& fonts) {
         InvoicePage::ComposePage(page, invoice, options, m_styles, fonts);
     });
+    m_page.setPageMarks(pageMarks(invoice, m_styles));
+}
+
+GPage::PageMarks PrintedPage::pageMarks(const JobBase& record, const TextStyles& styles)
+{
+    GPage::PageMarks marks;
+    marks.numberFormat = StringTable::text(IDS_PRINT_PAGE_NUMBER).toQString();
+    marks.continued = StringTable::text(IDS_PRINT_CONTINUED)
+                          .toQString()
+                          .arg(record.kindTitle.toQString(), record.docReference.toQString());
+    marks.font = styles.font(StyleFooter);
+    return marks;
 }
 
 int PrintedPage::print(QPagedPaintDevice& device, const QRect& area, int first, int last)

@@ -11,6 +11,7 @@
 #include <functional>
 
 class Job;
+class JobBase;
 class JobInvoice;
 class QPagedPaintDevice;
 class TextStyles;
@@ -37,6 +38,10 @@ public:
     void compose(const Job& job, const PageOptions& options);
     /// Composes an invoice with its totals for the options' VAT flag.
     void compose(const JobInvoice& invoice, const PageOptions& options);
+
+    /// The page numbers and the "continued" line of `record`'s pages, in the
+    /// footer's font.
+    static GPage::PageMarks pageMarks(const JobBase& record, const TextStyles& styles);
 
     /// Copies the preview fonts from the styles.
     void LoadFonts();

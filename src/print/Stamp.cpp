@@ -31,14 +31,26 @@ StampGeometry Stamp::geometry(const QRect& rect, int angle, bool onPaper,
     const int right = rect.left() + rect.width();
     const int bottom = rect.top() + rect.height();
     const int limit = onPaper ? rect.width() : rect.width() * 3 / 4;
+    const double a = angle * std::numbers::pi / 180.0;
+    const double cosA = std::abs(std::cos(a));
+    const double sinA = std::abs(std::sin(a));
+    // The turned text's bounding box must stay inside the rectangle: on wide
+    // paper the height, not the width, limits the size.
+    const auto fits = [&](const QSize& size) {
+        return size.width() * cosA + size.height() * sinA <= rect.width() &&
+               size.width() * sinA + size.height() * cosA <= rect.height();
+    };
 
     StampGeometry g;
     g.pointSize = StartSize;
     while (measure(g.pointSize).width() <= limit && g.pointSize < MaxPointSize)
         g.pointSize += SizeStep;
     g.textSize = measure(g.pointSize);
+    while (!fits(g.textSize) && g.pointSize > 1) {
+        g.pointSize = g.pointSize > StartSize ? g.pointSize - SizeStep : g.pointSize - 1;
+        g.textSize = measure(g.pointSize);
+    }
 
-    const double a = angle * std::numbers::pi / 180.0;
     const int w = g.textSize.width();
     const int h = g.textSize.height();
     const int hCos = int(h * std::cos(a));

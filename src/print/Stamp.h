@@ -35,7 +35,8 @@ public:
     /**
      * The stamp's geometry in `rect` at `angle` degrees. The point size starts
      * at 60 and grows by 10 while the text, measured by `measure`, is no wider
-     * than the limit: the whole width on paper, three quarters on screen. The
+     * than the limit: the whole width on paper, three quarters on screen; it
+     * then steps down until the turned text lies within the rectangle. The
      * rotated text is centred in the rectangle.
      */
     static StampGeometry geometry(const QRect& rect, int angle, bool onPaper,

@@ -143,6 +143,8 @@ const std::unordered_map<int, const char*>& table()
          "Payment within %d days otherwise %s%% will be added to the total for late payment."},
         {IDS_PRINT_DUE_TERMS, "Payment due within %d days."},
         {IDS_PDF_WRITE_ERROR, "The PDF file %s could not be written: %s"},
+        {IDS_PRINT_PAGE_NUMBER, "Page %1 of %2"},
+        {IDS_PRINT_CONTINUED, "%1 %2, continued"},
         {IDS_FIRST_RUN, "This is the first time this program has been run on this system.\r\n\r\n "
                         "You will now be taken to the program options screen where you should "
                         "enter the business information."},

@@ -190,3 +190,35 @@ TEST_F(InvoicePageTest, ComposingPrintsTheViewsVATFiguresAndChangesNoStoredFigur
     EXPECT_EQ(invoice.vatSummary.size(), 2);
     EXPECT_EQ(invoice.grossTotal, invoice.totals(true).grossTotal);
 }
+
+TEST_F(InvoicePageTest, TheTotalsStayTogetherWhateverTheLengthOfTheInvoice)
+{
+    // The page of the first cell that reads `text` (followed by a colon or nothing).
+    const auto pageOf = [this](const QString& text) {
+        GPage& page = printed.page();
+        for (int p = 0; p < page.getPageCount(); ++p)
+            for (const QString& line : page.pageText(p))
+                for (const QString& cell : line.split(QLatin1Char('\t')))
+                    if (cell == text || cell.startsWith(text + QLatin1Char(':')))
+                        return p;
+        return -1;
+    };
+    // Every length from one page to the third, so that the page break falls
+    // before, inside and after the totals block.
+    int movedWhole = 0;
+    for (int lines = 20; lines <= 90; ++lines) {
+        JobInvoice invoice = SampleDocuments::longInvoice(lines);
+        invoice.payments.add(payment("Second instalment", 5000, OMDate(1, 8, 2024, true)));
+        compose(invoice, true, true);
+        const int first = pageOf(QStringLiteral("SUBTOTAL"));
+        ASSERT_GE(first, 0) << lines;
+        EXPECT_EQ(pageOf(QStringLiteral("Total including VAT")), first) << lines;
+        EXPECT_EQ(pageOf(QStringLiteral("Second instalment")), first) << lines;
+        EXPECT_EQ(pageOf(QStringLiteral("AMOUNT DUE")), first) << lines;
+        const QString lastLine = QStringLiteral("Service visit %1").arg(lines);
+        if (first > 0 && pageOf(lastLine) < first)
+            ++movedWhole;
+    }
+    // Some lengths leave no room under the last line: the block then opens the next page.
+    EXPECT_GT(movedWhole, 0);
+}

@@ -55,6 +55,18 @@ protected:
         return match.hasMatch() ? match.captured(1).toInt() : -1;
     }
 
+    /// The first page's size in points, as "W x H".
+    static QString pdfPageSize(const QString& file)
+    {
+        QProcess process;
+        process.start(QStringLiteral("pdfinfo"), {file});
+        process.waitForFinished(60000);
+        const QString info = QString::fromUtf8(process.readAllStandardOutput());
+        const auto match =
+            QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+ x [\\d.]+)")).match(info);
+        return match.captured(1);
+    }
+
     static QString q(const OMString& text) { return text.toQString(); }
 
     /// Whether `text` holds the words of `phrase` in order, however the PDF
@@ -149,6 +161,15 @@ TEST_F(PdfExportTest, InvoiceWithVATAndPayments)
                            QRegularExpression::escape(q(totals.amountDue().toString())))));
     EXPECT_TRUE(hasWords(text, QStringLiteral("Payment within 30 days otherwise 2.5% will be")));
     EXPECT_TRUE(hasWords(text, QStringLiteral("Invoice: 2217")));
+    // Turned to landscape, as the page setup may say.
+    ASSERT_EQ(PdfExport::write(printed, path("wide.pdf"), QPageSize(QPageSize::A4),
+                               QPageLayout::Landscape),
+              "");
+    EXPECT_EQ(pdfPageSize(path("wide.pdf")), QStringLiteral("842 x 595"));
+    EXPECT_TRUE(pdfText(path("wide.pdf")).contains(QStringLiteral("AMOUNT DUE")));
+    // One page: no page numbers, no "continued".
+    EXPECT_FALSE(text.contains(QStringLiteral("Page 1")));
+    EXPECT_FALSE(text.contains(QStringLiteral("continued")));
 }
 
 TEST_F(PdfExportTest, ThreeHundredLinesRepeatTheHeaderOnEveryPage)
@@ -170,6 +191,10 @@ TEST_F(PdfExportTest, ThreeHundredLinesRepeatTheHeaderOnEveryPage)
         EXPECT_TRUE(text.contains(QStringLiteral("Hartley & Sons Plumbing, Unit 4")))
             << "page " << p;
         lines += int(text.count(QRegularExpression(QStringLiteral("Service visit \\d+"))));
+        EXPECT_TRUE(hasWords(text, QStringLiteral("Page %1 of %2").arg(p).arg(pages)))
+            << "page " << p;
+        EXPECT_EQ(hasWords(text, QStringLiteral("Invoice 9001, continued")), p > 1)
+            << "page " << p;
     }
     EXPECT_EQ(lines, 300);
     EXPECT_TRUE(pdfText(path("long.pdf"), pages, pages).contains(QStringLiteral("AMOUNT DUE")));

@@ -123,6 +123,29 @@ TEST_F(PrintGeometry, StampIsSizedToTheLimitAndCentred)
     }
 }
 
+TEST_F(PrintGeometry, StampStaysOnThePaperInEveryOrientation)
+{
+    const auto measure = [](int size) { return QSize(size * 10, size * 2); };
+    // Portrait and landscape A4 at 1200 dpi less the margins, landscape A6,
+    // and paper too small for the stamp's starting size.
+    for (const QRect& rect : {QRect(0, 0, 8267, 13323), QRect(0, 0, 13323, 8267),
+                              QRect(40, 20, 6000, 3500), QRect(0, 0, 200, 150)}) {
+        for (const bool onPaper : {true, false}) {
+            SCOPED_TRACE(QString("%1x%2 %3").arg(rect.width()).arg(rect.height()).arg(onPaper)
+                             .toStdString());
+            const int angle = onPaper ? Stamp::PaperAngle : Stamp::ScreenAngle;
+            const StampGeometry g = Stamp::geometry(rect, angle, onPaper, measure);
+            const double a = angle * std::numbers::pi / 180;
+            const double w = g.textSize.width(), h = g.textSize.height();
+            EXPECT_GE(g.pointSize, 1);
+            EXPECT_GE(g.left, rect.left());
+            EXPECT_LE(g.left + w * std::cos(a) + h * std::sin(a), rect.right() + 2);
+            EXPECT_GE(g.top - w * std::sin(a), rect.top() - 1);
+            EXPECT_LE(g.top + h * std::cos(a), rect.bottom() + 2);
+        }
+    }
+}
+
 TEST_F(PrintGeometry, StampGrowthStopsForTextThatMeasuresNothing)
 {
     const StampGeometry g =

@@ -76,7 +76,7 @@ const GGridRow& GGrid::row(int index) const
     return *m_rows[size_t(index)];
 }
 
-GFont GGrid::cellFont(const GLayoutContext& context, int row, int column) const
+const GFont& GGrid::cellFont(const GLayoutContext& context, int row, int column) const
 {
     const GGridRow& r = this->row(row);
     const GGridCell* cell = r.cellAt(column);
@@ -136,8 +136,18 @@ std::shared_ptr<TextFlow> GGrid::cellFlow(const GLayoutContext& context, int row
     const GGridCell* cell = this->row(row).cellAt(column);
     if (!cell)
         return std::make_shared<TextFlow>();
-    return cell->flow(cellFont(context, row, column).layoutFont(),
+    return cell->flow(layoutFont(cellFont(context, row, column)),
                        GUnits::colour(cellTextColour(context, row, column)));
+}
+
+QFont GGrid::layoutFont(const GFont& font) const
+{
+    // Sizes and styles tell most fonts apart before their names are compared.
+    for (const auto& [known, qfont] : m_layoutFonts)
+        if (known.size() == font.size() && known.style() == font.style() && known == font)
+            return qfont;
+    m_layoutFonts.emplace_back(font, font.layoutFont());
+    return m_layoutFonts.back().second;
 }
 
 std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double width) const
@@ -319,11 +329,12 @@ void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAli
                 laid.contentsSize = cell.contents()->boxSize(context, inner);
                 laid.contentHeight = laid.contentsSize.height();
             } else {
-                const QFont qfont = cellFont(context, r, c).layoutFont();
                 laid.flow = cellFlow(context, r, c);
                 laid.flow->layOut(inner, laid.hAlign);
                 laid.contentHeight =
-                    laid.flow->isEmpty() ? QFontMetricsF(qfont).height() : laid.flow->height();
+                    laid.flow->isEmpty()
+                        ? QFontMetricsF(layoutFont(cellFont(context, r, c))).height()
+                        : laid.flow->height();
             }
             rowHeight =
                 std::max(rowHeight, laid.contentHeight +
@@ -341,7 +352,7 @@ void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAli
             band->repeatAbove = header;
         }
         // The last row (a total, the terms) never stands alone on a page.
-        if (r == rowCount() - 2 && r >= m_headerRows)
+        if ((r == rowCount() - 2 && r >= m_headerRows) || gridRow.keepWithNext)
             band->keepWithNext = true;
         out.push_back(std::move(band));
     }

@@ -9,8 +9,11 @@
 
 #include <memory>
 
-class TextFlow;
+#include <QFont>
+#include <utility>
 #include <vector>
+
+class TextFlow;
 
 /**
  * A table. Column widths: a column with a sample text is as wide as the
@@ -55,7 +58,7 @@ public:
     uint32_t oddRowBackground = GUnits::NoColour;
 
     /// The font, text colour and background a cell is drawn with.
-    GFont cellFont(const GLayoutContext& context, int row, int column) const;
+    const GFont& cellFont(const GLayoutContext& context, int row, int column) const;
     uint32_t cellTextColour(const GLayoutContext& context, int row, int column) const;
     uint32_t cellBackground(int row, int column) const;
 
@@ -82,6 +85,8 @@ private:
     }
     /// The cell's text shaped in its font and colour, kept with the cell.
     std::shared_ptr<TextFlow> cellFlow(const GLayoutContext& context, int row, int column) const;
+    /// `font` as a Qt font in layout units; the grid's few fonts are made once.
+    QFont layoutFont(const GFont& font) const;
     /// The natural width of the column's widest cell that spans no others.
     double widestCell(const GLayoutContext& context, int column) const;
 
@@ -98,4 +103,5 @@ private:
     std::vector<std::unique_ptr<GGridRow>> m_rows;
     GFont m_font;
     int m_headerRows = 0;
+    mutable std::vector<std::pair<GFont, QFont>> m_layoutFonts;
 };

@@ -26,6 +26,9 @@ public:
     const int index;
     uint32_t textColour = GUnits::NoColour;
     uint32_t background = GUnits::NoColour;
+    /// Pagination keeps this row on the page of the row after it, so that
+    /// rows that belong together (a table's totals) move to a page together.
+    bool keepWithNext = false;
 
 private:
     std::vector<std::unique_ptr<GGridCell>> m_cells;

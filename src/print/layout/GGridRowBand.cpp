@@ -26,10 +26,24 @@ void GGridRowBand::draw(QPainter& painter, QPointF topLeft) const
 
 void GGridRowBand::drawPart(QPainter& painter, QPointF topLeft, double from, double to) const
 {
+    // Neighbouring cells of one background are filled as one rectangle: a
+    // row's background is one fill, not one per cell.
+    for (size_t i = 0; i < m_cells.size();) {
+        const uint32_t background = m_cells[i].background;
+        size_t end = i + 1;
+        while (end < m_cells.size() && m_cells[end].background == background &&
+               m_cells[end].x == m_cells[end - 1].x + m_cells[end - 1].width)
+            ++end;
+        if (background != GUnits::NoColour) {
+            const double right = m_cells[end - 1].x + m_cells[end - 1].width;
+            painter.fillRect(QRectF(topLeft.x() + m_cells[i].x, topLeft.y(),
+                                    right - m_cells[i].x, height),
+                             GUnits::colour(background));
+        }
+        i = end;
+    }
     for (const Cell& cell : m_cells) {
         const QRectF box(topLeft.x() + cell.x, topLeft.y(), cell.width, height);
-        if (cell.background != GUnits::NoColour)
-            painter.fillRect(box, GUnits::colour(cell.background));
         const double offset = cell.contentTop(height);
         const double top = box.top() + offset;
         const double left = box.left() + GUnits::fromPoints(cell.padding.left);

@@ -6,6 +6,7 @@
 
 #include "foundation/OMException.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -76,6 +77,8 @@ void GPage::clear()
     m_footerBands.clear();
     for (auto& section : m_sections)
         section.clear();
+    m_marks = {};
+    m_marked = false;
     m_dirty = true;
 }
 
@@ -125,7 +128,6 @@ void GPage::layOutPages(double heightUnits)
     m_pages.clear();
     m_flowBands.clear();
     m_footerBands.clear();
-    m_truncated = false;
     m_heightUnits = heightUnits;
     const double width = GUnits::fromPoints(m_pageWidth);
 
@@ -162,26 +164,62 @@ void GPage::layOutPages(double heightUnits)
         }
     }
 
+    paginate(bodyHeight, 0);
+    m_marked = false;
+    const double mark = markHeight();
+    if (mark > 0 && m_pages.size() > 1 && !m_truncated) {
+        // The marks take a line at the foot of every page and one at the top
+        // of the pages after the first: place the bands again around them.
+        m_marked = true;
+        m_pages.clear();
+        paginate(std::max(heightUnits - m_footerHeight - mark, heightUnits * MinimumBodyShare),
+                 m_marks.continued.isEmpty() ? 0 : mark);
+    }
+    m_dirty = false;
+}
+
+void GPage::paginate(double bodyHeight, double laterTop)
+{
+    m_truncated = false;
     // A band taller than a page is cut over several; what is kept with it
     // only needs room for its first part.
     const auto keptHeight = [&](const GBand& band) {
         return band.height > bodyHeight ? bodyHeight * TallBandStart : band.height;
     };
+    // The room below the top and the repeated header rows of a new page.
+    const auto freshRoom = [&](const GBand& band) {
+        double room = bodyHeight - laterTop;
+        if (band.repeatAbove)
+            for (const GBand* header : *band.repeatAbove)
+                room -= header->height;
+        return room;
+    };
     m_pages.emplace_back();
     double y = 0;
     for (size_t i = 0; i < m_flowBands.size(); ++i) {
         const GBand& band = *m_flowBands[i];
+        // A chain of bands kept together goes to the next page whole when it
+        // fits on one; a longer chain only keeps its first few bands together.
         double needed = keptHeight(band);
-        for (size_t j = i;
-             j + 1 < m_flowBands.size() && m_flowBands[j]->keepWithNext && j < i + MaxKeptTogether;
-             ++j)
+        size_t j = i;
+        while (j + 1 < m_flowBands.size() && m_flowBands[j]->keepWithNext &&
+               needed <= bodyHeight) {
             needed += keptHeight(*m_flowBands[j + 1]);
+            ++j;
+        }
+        if (needed > freshRoom(band)) {
+            needed = keptHeight(band);
+            for (j = i; j + 1 < m_flowBands.size() && m_flowBands[j]->keepWithNext &&
+                        j < i + MaxKeptTogether;
+                 ++j)
+                needed += keptHeight(*m_flowBands[j + 1]);
+        }
         if (y > 0 && y + needed > bodyHeight) {
             if (int(m_pages.size()) >= MaxPages) {
                 m_truncated = true;
                 break;
             }
-            y = newPage(band, bodyHeight);
+            y = newPage(band, bodyHeight, laterTop);
         }
         double offset = 0;
         while (y + band.height - offset > bodyHeight && !m_truncated) {
@@ -196,26 +234,25 @@ void GPage::layOutPages(double heightUnits)
             if (int(m_pages.size()) >= MaxPages)
                 m_truncated = true;
             else
-                y = newPage(band, bodyHeight);
+                y = newPage(band, bodyHeight, laterTop);
         }
         if (m_truncated)
             break;
         m_pages.back().push_back({&band, y, offset, band.height - offset});
         y += band.height - offset;
     }
-    m_dirty = false;
 }
 
-double GPage::newPage(const GBand& band, double bodyHeight)
+double GPage::newPage(const GBand& band, double bodyHeight, double top)
 {
     m_pages.emplace_back();
-    double y = 0;
+    double y = top;
     // Header rows that would fill much of every page are not repeated.
     double headerHeight = 0;
     if (band.repeatAbove)
         for (const GBand* header : *band.repeatAbove)
             headerHeight += header->height;
-    if (band.repeatAbove && headerHeight <= bodyHeight * MaxRepeatedShare) {
+    if (band.repeatAbove && headerHeight <= (bodyHeight - top) * MaxRepeatedShare) {
         for (const GBand* header : *band.repeatAbove) {
             m_pages.back().push_back({header, y, 0, header->height});
             y += header->height;
@@ -247,11 +284,42 @@ void GPage::draw(QPainter& painter, const QRectF& rect, int pageIndex)
         placed.band->drawPart(painter, QPointF(placed.band->x, placed.y - placed.offset),
                               placed.offset, placed.offset + placed.visible);
     }
-    double y = m_heightUnits - m_footerHeight;
+    const double mark = m_marked ? markHeight() : 0;
+    double y = m_heightUnits - m_footerHeight - mark;
     for (const auto& band : m_footerBands) {
         band->draw(painter, QPointF(band->x, y));
         y += band->height;
     }
+    if (m_marked) {
+        const GFont& font = m_context.resolve(m_marks.font);
+        painter.setFont(font.layoutFont());
+        painter.setPen(font.textColour());
+        painter.drawText(QRectF(0, y, widthUnits, mark), Qt::AlignHCenter | Qt::AlignTop,
+                         numberText(pageIndex));
+        if (pageIndex > 0)
+            painter.drawText(QRectF(0, 0, widthUnits, mark), Qt::AlignLeft | Qt::AlignTop,
+                             m_marks.continued);
+    }
+}
+
+void GPage::setPageMarks(const PageMarks& marks)
+{
+    m_marks = marks;
+    m_dirty = true;
+}
+
+double GPage::markHeight() const
+{
+    if (m_marks.numberFormat.isEmpty() && m_marks.continued.isEmpty())
+        return 0;
+    return QFontMetricsF(m_context.resolve(m_marks.font).layoutFont()).height();
+}
+
+QString GPage::numberText(int pageIndex) const
+{
+    if (m_marks.numberFormat.isEmpty())
+        return {};
+    return m_marks.numberFormat.arg(pageIndex + 1).arg(m_pages.size());
 }
 
 int GPage::getPageCount()
@@ -266,6 +334,8 @@ QStringList GPage::pageText(int pageIndex)
     QStringList lines;
     if (pageIndex < 0 || pageIndex >= int(m_pages.size()))
         return lines;
+    if (m_marked && pageIndex > 0 && !m_marks.continued.isEmpty())
+        lines.append(m_marks.continued);
     for (const Placement& placed : m_pages[size_t(pageIndex)]) {
         lines.append(placed.isWhole()
                          ? placed.band->text()
@@ -273,5 +343,7 @@ QStringList GPage::pageText(int pageIndex)
     }
     for (const auto& band : m_footerBands)
         lines.append(band->text());
+    if (m_marked && !m_marks.numberFormat.isEmpty())
+        lines.append(numberText(pageIndex));
     return lines;
 }

@@ -7,6 +7,7 @@
 
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 #include <memory>
 #include <vector>
 
@@ -91,6 +92,25 @@ public:
     /// of a band cut over pages, the lines on this page.
     QStringList pageText(int pageIndex);
 
+    /// The lines that let loose pages be put back in order. A document of
+    /// more than one page shows `numberFormat` ("%1" the page's number, "%2"
+    /// the count) at the foot of every page, under the footer, and
+    /// `continued` at the top of every page after the first. A one-page
+    /// document shows neither; empty texts turn them off.
+    struct PageMarks
+    {
+        QString numberFormat;
+        QString continued;
+        GFont font;
+    };
+    void setPageMarks(const PageMarks& marks);
+    /// Whether the current layout shows the page marks.
+    bool showsPageMarks()
+    {
+        ensureLayout();
+        return m_marked;
+    }
+
 private:
     /// A band, or the part of one from `offset` down, `visible` high, at `y`.
     struct Placement
@@ -104,9 +124,15 @@ private:
     };
 
     void layOutPages(double heightUnits);
+    /// Places the flow bands on pages `bodyHeight` high, those after the
+    /// first starting `laterTop` down.
+    void paginate(double bodyHeight, double laterTop);
+    /// The height of a page mark's line, 0 when there are none to show.
+    double markHeight() const;
+    QString numberText(int pageIndex) const;
     /// Starts a new page, with the header rows `band` repeats unless they
     /// would fill much of a body `bodyHeight` high; returns its y.
-    double newPage(const GBand& band, double bodyHeight);
+    double newPage(const GBand& band, double bodyHeight, double top);
     void ensureLayout();
     /// The height of a page of the default proportions, in layout units.
     double defaultHeightUnits() const;
@@ -122,4 +148,6 @@ private:
     GBandList m_footerBands;
     double m_footerHeight = 0;
     std::vector<std::vector<Placement>> m_pages;
+    PageMarks m_marks;
+    bool m_marked = false;
 };

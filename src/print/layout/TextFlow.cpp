@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextBoundaryFinder>
 #include <QTextOption>
 #include <algorithm>
 
@@ -13,12 +14,35 @@ double lineSpacing(const QFont& font)
     return metrics.ascent() + metrics.descent() + std::max(0.0, metrics.leading());
 }
 
+bool isPlain(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f ||
+            c.direction() == QChar::DirR || c.direction() == QChar::DirAL ||
+            c.direction() == QChar::DirAN)
+            return false;
+    return true;
+}
+
 } // namespace
 
 TextFlow::TextFlow(const std::vector<GTextRun>& runs, bool wrap) : m_wrap(wrap)
 {
-    Piece current;
+    if (runs.empty())
+        return;
+    Piece current(runs.front().font);
     bool started = false;
+    if (runs.size() == 1 && !runs.front().text.contains(QLatin1Char('\n'))) {
+        // One run on one line, as most table cells are.
+        const GTextRun& run = runs.front();
+        if (!run.text.isEmpty()) {
+            current.segments.push_back({0, int(run.text.size()), run.font, run.colour});
+            current.text = run.text;
+            current.plain = isPlain(current.text);
+            m_pieces.push_back(std::move(current));
+        }
+        return;
+    }
     for (const GTextRun& run : runs) {
         const QStringList parts = run.text.split(QLatin1Char('\n'));
         for (qsizetype k = 0; k < parts.size(); ++k) {
@@ -27,7 +51,7 @@ TextFlow::TextFlow(const std::vector<GTextRun>& runs, bool wrap) : m_wrap(wrap)
                 if (current.text.isEmpty())
                     current.font = run.font;
                 m_pieces.push_back(std::move(current));
-                current = Piece();
+                current = Piece(run.font);
                 started = false;
             }
             const QString& part = parts[k];
@@ -44,6 +68,8 @@ TextFlow::TextFlow(const std::vector<GTextRun>& runs, bool wrap) : m_wrap(wrap)
     }
     if (!current.text.isEmpty())
         m_pieces.push_back(std::move(current));
+    for (Piece& piece : m_pieces)
+        piece.plain = piece.segments.size() == 1 && isPlain(piece.text);
 }
 
 TextFlow::~TextFlow() = default;
@@ -116,6 +142,8 @@ double TextFlow::pieceNaturalWidth(const Piece& piece) const
     if (piece.natural < 0) {
         if (piece.text.isEmpty()) {
             piece.natural = 0;
+        } else if (piece.plain) {
+            piece.natural = QFontMetricsF(piece.font).horizontalAdvance(piece.text);
         } else {
             // One font: the advance with trailing spaces, as the font measures
             // the text; mixed fonts: the text without them.
@@ -142,6 +170,24 @@ double TextFlow::minimumWidth() const
     for (const Piece& piece : m_pieces) {
         if (piece.text.isEmpty())
             continue;
+        if (piece.minimum < 0 && piece.plain) {
+            // Each part between two places the line may break, measured
+            // without its trailing spaces, as a layout at no width holds it.
+            piece.minimum = 0;
+            const QFontMetricsF metrics(piece.font);
+            QTextBoundaryFinder finder(QTextBoundaryFinder::Line, piece.text);
+            qsizetype start = 0;
+            for (qsizetype next = finder.toNextBoundary(); next > 0;
+                 next = finder.toNextBoundary()) {
+                qsizetype end = next;
+                while (end > start && piece.text.at(end - 1).isSpace())
+                    --end;
+                if (end > start)
+                    piece.minimum = std::max(
+                        piece.minimum, metrics.horizontalAdvance(piece.text.mid(start, end - start)));
+                start = next;
+            }
+        }
         if (piece.minimum < 0) {
             piece.minimum = 0;
             const QTextLayout& layout = wholeLayout(piece, Breaks::Narrowest);
@@ -275,6 +321,17 @@ void TextFlow::drawLine(QPainter& painter, int line, QPointF topLeft) const
     const Piece& piece = m_pieces[size_t(l.piece)];
     if (piece.text.isEmpty() || piece.drawn == Breaks::None)
         return;
+    if (piece.plain && piece.drawn == Breaks::Unbroken) {
+        const Segment& segment = piece.segments.front();
+        // Cells mostly share their font and colour: changing the painter's
+        // state only when they differ spares the device a state change.
+        if (painter.font() != segment.font)
+            painter.setFont(segment.font);
+        if (painter.pen().color() != segment.colour || painter.pen().style() != Qt::SolidLine)
+            painter.setPen(segment.colour);
+        painter.drawText(topLeft + QPointF(l.x, QFontMetricsF(segment.font).ascent()), piece.text);
+        return;
+    }
     const QTextLayout& layout = drawLayout(l);
     if (l.lineInPart >= layout.lineCount())
         return;

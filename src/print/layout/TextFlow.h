@@ -23,7 +23,9 @@ struct GTextRun
  * using Qt's text layout. A trailing "\n" ends the last line without adding an
  * empty one; an empty line is as high as the font of the "\n" that ends it.
  *
- * Each piece of text between "\n"s is shaped once: the same QTextLayout
+ * A piece of plain text in one font that fits on its line (most table cells)
+ * is measured by the font's metrics and drawn as it is, keeping no layout.
+ * Any other piece of text between "\n"s is shaped once: the same QTextLayout
  * measures its width unbroken, its narrowest width, breaks its lines and draws
  * them, so the flow keeps its glyphs until it is dropped. A very long piece is
  * broken in windows of a few thousand characters, each laid out on its own, so
@@ -87,9 +89,15 @@ private:
     };
     struct Piece
     {
+        // Made with its font: a default QFont asks the application for its font.
+        explicit Piece(const QFont& font) : font(font) {}
+
         QString text;
         std::vector<Segment> segments;
         QFont font;
+        /// One font and nothing a text layout treats specially (tabs, control
+        /// characters, right-to-left text): measured and drawn as it is.
+        bool plain = false;
         mutable double natural = -1;
         mutable double minimum = -1;
         /// The piece shaped whole, and what its lines hold at the moment.
