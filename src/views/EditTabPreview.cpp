@@ -84,6 +84,9 @@ void EditTabPreview::Compose()
         if (view)
             view->ComposePage(page, fonts);
     });
+    // Pages after the first name the document, as printed and exported ones do.
+    if (auto* job = dynamic_cast<JobBaseDoc*>(view ? view->document() : nullptr))
+        m_printed.page().setPageMarks(PrintedPage::pageMarks(*job->record(), m_printed.styles()));
     // Lay out as wide as the printer's page prints, so the preview's pages
     // break where the printed ones will.
     const PrintMargins margins = PrintMargins::fromSettings();
