@@ -14,9 +14,8 @@ BusinessWizard::BusinessWizard(std::function<void()> refreshViews, QWidget* pare
       m_type(new BusinessWizardType(this)), m_contact(new BusinessWizardContact(this)),
       m_vat(new BusinessWizardVAT(this)), m_control(new BusinessWizardControl(this))
 {
-    for (CGenericPropertyPage* page :
-         std::initializer_list<CGenericPropertyPage*>{m_intro, m_name, m_type, m_contact, m_vat,
-                                                      m_control})
+    for (CGenericPropertyPage* page : std::initializer_list<CGenericPropertyPage*>{
+             m_intro, m_name, m_type, m_contact, m_vat, m_control})
         AddPage(page);
     SetBackgroundPicture(QStringLiteral(":/art/wizard.svg"));
     // Open documents show the new details at once, as after the options sheet.

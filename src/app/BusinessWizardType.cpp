@@ -15,8 +15,7 @@ BusinessWizardType::BusinessWizardType(QWidget* parent)
                          tr("<b>Please select your business type from one of the options below "
                             "and enter details of the business owner(s).</b>"),
                          parent),
-      m_type(new QButtonGroup(this)), m_ownersLabel(new QLabel(this)),
-      m_owners(new QLineEdit(this))
+      m_type(new QButtonGroup(this)), m_ownersLabel(new QLabel(this)), m_owners(new QLineEdit(this))
 {
     const QString types[3] = {tr("&Sole Trader"), tr("&Partnership"), tr("&Limited Company")};
     auto* radios = new QVBoxLayout;

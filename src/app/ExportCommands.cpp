@@ -67,8 +67,9 @@ bool ExportCommands::sendByEmail(TabbedEditView& view, const JobBaseDoc& documen
 {
     const QString folder = QDir(mailFolder()).absolutePath();
     if (!QDir().mkpath(folder)) {
-        MessageHook::show(PdfExport::writeError(folder, QStringLiteral("the folder cannot be made")),
-                          MessageHook::Error, MessageHook::Ok);
+        MessageHook::show(
+            PdfExport::writeError(folder, QStringLiteral("the folder cannot be made")),
+            MessageHook::Error, MessageHook::Ok);
         return false;
     }
     const QString path = QDir(folder).filePath(ExportFileName::forDocument(document));

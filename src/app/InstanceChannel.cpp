@@ -141,8 +141,7 @@ bool InstanceChannel::parseRequest(const QString& line, QString* verb, QString* 
         if (line.startsWith(head) && line.endsWith(tail) &&
             line.size() >= head.size() + tail.size()) {
             *verb = name;
-            return unescape(line.mid(head.size(), line.size() - head.size() - tail.size()),
-                            path) &&
+            return unescape(line.mid(head.size(), line.size() - head.size() - tail.size()), path) &&
                    !path->isEmpty();
         }
     }
@@ -162,8 +161,7 @@ InstanceChannel::HandOver InstanceChannel::handOver(const QStringList& requests)
     return HandOver::Delivered;
 }
 
-InstanceChannel::HandOver InstanceChannel::handOverOrListen(const QStringList& requests,
-                                                            bool serve)
+InstanceChannel::HandOver InstanceChannel::handOverOrListen(const QStringList& requests, bool serve)
 {
     // Without the lock (a start hung holding it) this start goes on regardless.
     QLockFile lock(lockPath());

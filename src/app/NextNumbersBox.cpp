@@ -10,8 +10,7 @@
 
 namespace {
 
-const IntegerSetting* const Settings[3] = {&SettingKeys::NextEstimateNo,
-                                           &SettingKeys::NextQuoteNo,
+const IntegerSetting* const Settings[3] = {&SettingKeys::NextEstimateNo, &SettingKeys::NextQuoteNo,
                                            &SettingKeys::NextInvoiceNo};
 
 } // namespace

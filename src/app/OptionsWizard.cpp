@@ -14,8 +14,9 @@ OptionsWizard::OptionsWizard(TextStyles& styles, std::function<void()> refreshVi
       m_company(new OptionsWizardCompany(this)),
       m_logo(new OptionsWizardLogo(
           styles, [company = m_company] { return company->businessName(); }, this)),
-      m_styles(new OptionsWizardStyles(styles, this)), m_documents(new OptionsWizardDocuments(this)),
-      m_defaults(new OptionsWizardDefaults(this)), m_misc(new OptionsWizardMisc(this))
+      m_styles(new OptionsWizardStyles(styles, this)),
+      m_documents(new OptionsWizardDocuments(this)), m_defaults(new OptionsWizardDefaults(this)),
+      m_misc(new OptionsWizardMisc(this))
 {
     AddPage(m_company);
     AddPage(m_logo);

@@ -36,8 +36,8 @@ OptionsWizardCompany::OptionsWizardCompany(QWidget* parent)
     : CGenericPropertyPage(tr("Business Information"), parent), m_type(new QButtonGroup(this)),
       m_name(new QLineEdit(this)), m_address(new QPlainTextEdit(this)),
       m_ownersLabel(new QLabel(this)), m_owners(new QLineEdit(this)),
-      m_vat(new QCheckBox(tr("Business is &VAT Registered"), this)),
-      m_registrationLabel(nullptr), m_registration(new QLineEdit(this)), m_rateLabel(nullptr),
+      m_vat(new QCheckBox(tr("Business is &VAT Registered"), this)), m_registrationLabel(nullptr),
+      m_registration(new QLineEdit(this)), m_rateLabel(nullptr),
       m_rate(new CFilterEdit(QStringLiteral("0123456789."), CFilterEdit::Include, this)),
       m_percent(new QLabel(QStringLiteral("%"), this))
 {

@@ -17,8 +17,8 @@ using namespace SettingKeys;
 
 namespace {
 
-const IntegerSetting* const AmountSettings[7] = {&HourlyRate,   &CostPerMile,    &TimeResearch,
-                                                 &TimePurchase, &TimeInspection, &TimeAdmin,
+const IntegerSetting* const AmountSettings[7] = {&HourlyRate,       &CostPerMile,    &TimeResearch,
+                                                 &TimePurchase,     &TimeInspection, &TimeAdmin,
                                                  &DailyWorkingHours};
 const IntegerSetting* const PeriodSettings[3] = {&TermsEstimate, &TermsQuote, &TermsInvoice};
 

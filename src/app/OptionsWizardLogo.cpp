@@ -31,8 +31,8 @@ OptionsWizardLogo::OptionsWizardLogo(TextStyles& styles, std::function<QString()
       m_businessName(std::move(businessName)), m_mode(new QButtonGroup(this)),
       m_text(new QLineEdit(this)), m_file(new QLineEdit(this)),
       m_browse(new QPushButton(QStringLiteral("..."), this)),
-      m_setWidth(new QCheckBox(tr("Set image &width (pixels)"), this)),
-      m_width(new QSpinBox(this)), m_showTagline(new QCheckBox(tr("Display a &tag line:"), this)),
+      m_setWidth(new QCheckBox(tr("Set image &width (pixels)"), this)), m_width(new QSpinBox(this)),
+      m_showTagline(new QCheckBox(tr("Display a &tag line:"), this)),
       m_taglineText(new QLineEdit(this)), m_logoFont(new QPushButton(tr("&Font..."), this)),
       m_logoColour(new QPushButton(tr("&Colour..."), this)),
       m_logoBackground(new QPushButton(tr("Bac&kground..."), this)),
@@ -131,8 +131,8 @@ OptionsWizardLogo::OptionsWizardLogo(TextStyles& styles, std::function<QString()
     });
 
     SetTabOrder({radios[0], radios[1], radios[2], m_text, radios[3], m_file, m_browse, m_setWidth,
-                 m_width, m_showTagline, m_taglineText, m_logoFont, m_logoColour,
-                 m_logoBackground, m_taglineFont, m_taglineColour});
+                 m_width, m_showTagline, m_taglineText, m_logoFont, m_logoColour, m_logoBackground,
+                 m_taglineFont, m_taglineColour});
     m_browse->setMaximumWidth(m_browse->fontMetrics().horizontalAdvance(QStringLiteral("......")) +
                               m_browse->fontMetrics().averageCharWidth() * 4);
 
@@ -158,8 +158,8 @@ void OptionsWizardLogo::updateControls()
     m_file->setEnabled(mode == 3);
     m_browse->setEnabled(mode == 3);
     m_showTagline->setEnabled(mode >= 1 && mode <= 3);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_taglineText, m_taglineFont,
-                                                      m_taglineColour})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_taglineText, m_taglineFont, m_taglineColour})
         w->setEnabled(mode >= 1 && mode <= 3 && tagline);
     m_setWidth->setEnabled(mode == 3);
     m_width->setEnabled(mode == 3 && m_setWidth->isChecked());

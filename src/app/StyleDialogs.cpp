@@ -12,13 +12,12 @@
 bool StyleDialogs::ChooseFont(QWidget* parent, TextStyle& style)
 {
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, style.font.deviceFont(), parent,
-                                              QObject::tr("Font"));
+    const QFont chosen =
+        QFontDialog::getFont(&ok, style.font.deviceFont(), parent, QObject::tr("Font"));
     if (!ok)
         return false;
     style.font.setName(ombrel::OMString::fromQString(chosen.family()));
-    const int size = chosen.pointSize() > 0 ? chosen.pointSize()
-                                            : int(chosen.pointSizeF());
+    const int size = chosen.pointSize() > 0 ? chosen.pointSize() : int(chosen.pointSizeF());
     style.font.setSize(std::clamp(size, TextStyles::MinFontSize, TextStyles::MaxFontSize));
     int bits = 0;
     if (chosen.bold())

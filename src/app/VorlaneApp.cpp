@@ -27,8 +27,8 @@
 #include "documents/UpdateHint.h"
 #include "fileformat/Archive.h"
 #include "fileformat/TextFile.h"
-#include "records/JobBase.h"
 #include "foundation/MessageHook.h"
+#include "records/JobBase.h"
 #include "resources/StringTable.h"
 #include "settings/SettingsStore.h"
 #include "views/EditTabPreview.h"
@@ -650,8 +650,7 @@ void VorlaneApp::OnOptions()
 {
     emit optionsRequested();
     OptionsWizard sheet(
-        m_styles, [this] { UpdateAllDocumentViews(nullptr, SettingsChanged); },
-        m_mainFrame.get());
+        m_styles, [this] { UpdateAllDocumentViews(nullptr, SettingsChanged); }, m_mainFrame.get());
     m_dialogs->runSettingsDialog(sheet);
 }
 

@@ -68,7 +68,8 @@ QString exportPdf(const PdfExportCommand::Request& request)
     options.showPaymentDetails =
         request.paymentDetails.value_or(SettingsStore::isSet(SettingKeys::ShowAllInvoicePayments));
 
-    if (const ombrel::OMString refusal = PdfExport::overwriteRefusal(request.output, request.document);
+    if (const ombrel::OMString refusal =
+            PdfExport::overwriteRefusal(request.output, request.document);
         !refusal.isEmpty())
         return refusal.toQString();
 

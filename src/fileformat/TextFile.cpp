@@ -56,7 +56,8 @@ QString TextFile::notPlainFileReason(const QString& path, bool mayBeMissing)
         return mayBeMissing ? QString() : QStringLiteral("it does not exist");
     if (info.isSymLink() && !info.exists())
         return mayBeMissing ? QString() : QStringLiteral("it is a link to nothing");
-    return info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("it is not a plain file");
+    return info.isDir() ? QStringLiteral("it is a folder")
+                        : QStringLiteral("it is not a plain file");
 }
 
 void TextFile::removeLeftoverTemporaries(const QString& path)

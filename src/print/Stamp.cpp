@@ -65,8 +65,8 @@ StampGeometry Stamp::geometry(const QRect& rect, int angle, bool onPaper,
     return g;
 }
 
-Stamp::Outline Stamp::outline(QPainter& painter, const QSize& size, const QString& text,
-                              int angle, bool onPaper)
+Stamp::Outline Stamp::outline(QPainter& painter, const QSize& size, const QString& text, int angle,
+                              bool onPaper)
 {
     QPaintDevice* device = painter.device();
     const auto fontAt = [device](int pointSize) {
@@ -96,8 +96,7 @@ void Stamp::drawOutline(QPainter& painter, const QPoint& origin, const Outline& 
     painter.rotate(-o.angle);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(
-        QPen(stampFont(o.geometry.pointSize).textColour(), o.penWidth, Qt::SolidLine));
+    painter.setPen(QPen(stampFont(o.geometry.pointSize).textColour(), o.penWidth, Qt::SolidLine));
     painter.drawPath(o.path);
 }
 

@@ -362,7 +362,8 @@ void CGridCtrl::applyFit()
     const QList<int> textWidths = m_model->columnTextWidths(font());
     const QFontMetrics cellMetrics(font());
     const QFontMetrics headerMetrics(horizontalHeader()->font());
-    const int cellPadding = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
+    const int cellPadding =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
     const int headerPadding =
         2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 2;
 
@@ -372,7 +373,8 @@ void CGridCtrl::applyFit()
         int width = textWidths[c] + cellPadding;
         if (c < m_samples.size())
             width = std::max(width, cellMetrics.horizontalAdvance(m_samples[c]) + cellPadding);
-        width = std::max(width, headerMetrics.horizontalAdvance(m_model->headerText(c)) + headerPadding);
+        width = std::max(width,
+                         headerMetrics.horizontalAdvance(m_model->headerText(c)) + headerPadding);
         widths[c] = width;
         sum += width;
     }

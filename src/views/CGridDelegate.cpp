@@ -26,7 +26,8 @@ bool CGridDelegate::eventFilter(QObject* object, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const CGridCtrl::RowCommand command = CGridCtrl::commandForKey(key->key(), key->modifiers());
+        const CGridCtrl::RowCommand command =
+            CGridCtrl::commandForKey(key->key(), key->modifiers());
         if (command != CGridCtrl::NoCommand) {
             if (auto* grid = qobject_cast<CGridCtrl*>(parent()))
                 grid->run(command);

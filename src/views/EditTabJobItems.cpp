@@ -77,10 +77,10 @@ void EditTabJobItems::LoadRows()
                 Qt::AlignRight);
     if (m_vatShown)
         g.setHeader(VatColumn, StringTable::text(IDS_GRID_VAT).toQString(), Qt::AlignRight);
-    g.setHeader(totalColumn(),
-                OMString::format(StringTable::text(IDS_GRID_TOTAL).c_str(), currency.c_str())
-                    .toQString(),
-                Qt::AlignRight);
+    g.setHeader(
+        totalColumn(),
+        OMString::format(StringTable::text(IDS_GRID_TOTAL).c_str(), currency.c_str()).toQString(),
+        Qt::AlignRight);
     for (int i = 0; i < m_loaded.size(); ++i) {
         const int row = g.appendRow();
         formatRow(row);

@@ -45,7 +45,6 @@ public:
     /// The list the grid edits; null leaves the grid alone.
     void bindItems(ombrel::OMList<JobItem>* items) { m_items = items; }
 
-
     CFilterEdit* researchEdit() const { return m_research; }
     CFilterEdit* purchaseEdit() const { return m_purchase; }
     CFilterEdit* workEdit() const { return m_work; }

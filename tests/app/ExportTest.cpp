@@ -47,7 +47,8 @@ public:
 QString pdfText(const QString& path)
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return {};
     return QString::fromUtf8(process.readAllStandardOutput());
@@ -56,8 +57,10 @@ QString pdfText(const QString& path)
 QString sectionList(const JobEditView& view)
 {
     const std::pair<PageSection, const char*> names[] = {
-        {PageSection::Materials, "materials"}, {PageSection::Hire, "hire"},
-        {PageSection::Travel, "travel"},       {PageSection::Labour, "labour"},
+        {PageSection::Materials, "materials"},
+        {PageSection::Hire, "hire"},
+        {PageSection::Travel, "travel"},
+        {PageSection::Labour, "labour"},
         {PageSection::LabourBreakdown, "breakdown"}};
     QStringList list;
     for (const auto& [section, name] : names)
@@ -177,7 +180,11 @@ TEST_F(ExportTest, RefusesToWriteOverTheDocument)
     ASSERT_TRUE(QFile::copy(example("invoice-3081-kitchen-leak.vli"), copy));
     skipFirstRun();
     ASSERT_TRUE(start({copy}));
-    const QByteArray before = [&] { QFile f(copy); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QByteArray before = [&] {
+        QFile f(copy);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
     dialogs->saveAnswer = copy;
     trigger(FileExportPdf);
     ASSERT_EQ(messages.size(), 1u);

@@ -185,8 +185,9 @@ TEST_F(Instance, AStartWaitsForOneStartingAtTheSameMomentAndHandsOver)
 
     ASSERT_EQ(second.state(), QProcess::NotRunning) << second.readAllStandardError().toStdString();
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
-    EXPECT_EQ(received,
-              QStringList{QFileInfo(example("quote-2043-boiler-replacement.vlq")).absoluteFilePath()});
+    EXPECT_EQ(
+        received,
+        QStringList{QFileInfo(example("quote-2043-boiler-replacement.vlq")).absoluteFilePath()});
 }
 
 TEST_F(Instance, StartUpServesLaterStartsOnceTheWindowExists)
@@ -217,7 +218,7 @@ TEST(InstanceRequests, RoundTripPathsWithQuotesAndRefuseOtherText)
     EXPECT_FALSE(InstanceChannel::parseRequest(QStringLiteral("[delete(\"/x\")]"), &verb, &path));
     EXPECT_FALSE(InstanceChannel::parseRequest(QStringLiteral("[open(\"\")]"), &verb, &path));
     EXPECT_FALSE(InstanceChannel::parseRequest(QStringLiteral("[open(\""), &verb, &path));
-    ASSERT_TRUE(InstanceChannel::parseRequest(InstanceChannel::openRequest("/a\\n\nb\r"), &verb,
-                                              &path));
+    ASSERT_TRUE(
+        InstanceChannel::parseRequest(InstanceChannel::openRequest("/a\\n\nb\r"), &verb, &path));
     EXPECT_EQ(path, QStringLiteral("/a\\n\nb\r"));
 }

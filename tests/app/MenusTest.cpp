@@ -47,9 +47,11 @@ const QStringList kNewMenu = {"  N&ew>", "    &Estimate\tCtrl+Shift+E", "    &Qu
 const QStringList kHelp = {"&Help:", "  Contents...\tF1", "  -", "  &About Vorlane..."};
 const QStringList kWindow = {"&Window:", "  &Cascade", "  &Tile", "  &Arrange Icons"};
 const QStringList kSettings = {"  &Options\tF4", "  &Business Information"};
-const QStringList kEditLayout = QStringList{"&Edit:", "  &Layout>", "    Logo in &Centre",
-                                            "    Logo on &Left", "    Logo on &Right", "  -"} +
-                                kSettings;
+const QStringList kEditLayout =
+    QStringList{
+        "&Edit:", "  &Layout>", "    Logo in &Centre", "    Logo on &Left", "    Logo on &Right",
+        "  -"} +
+    kSettings;
 
 QStringList fileMenu(bool import, bool newInvoice = true)
 {
@@ -95,10 +97,7 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
                                          "  &Close",
                                          "  E&xit",
                                          "&Edit:"} +
-                             kSettings +
-                             QStringList{"&View:",
-                                         "  &Toolbar"} +
-                             kHelp;
+                             kSettings + QStringList{"&View:", "  &Toolbar"} + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), none);
 
     trigger(CommandIds::FileNewEstimate);
@@ -138,7 +137,8 @@ TEST_F(Menus, TheToolBarCarriesItsButtonsWithTips)
     for (QAction* action : app->mainFrame()->toolBar()->actions())
         tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
     EXPECT_EQ(tips, (QStringList{"New Estimate", "New quote", "New invoice", "-", "Open", "Save",
-                                 "Print", "Export as PDF", "-", "Change the program options and defaults", "Help"}));
+                                 "Print", "Export as PDF", "-",
+                                 "Change the program options and defaults", "Help"}));
     EXPECT_EQ(app->commands().action(CommandIds::FileNewEstimate)->statusTip(),
               QStringLiteral("Create a new estimate"));
     for (QAction* action : app->mainFrame()->toolBar()->actions()) {

@@ -1,11 +1,11 @@
 #include "WindowFixture.h"
 
+#include "app/AmountEdit.h"
 #include "app/BusinessWizard.h"
 #include "app/BusinessWizardControl.h"
 #include "app/BusinessWizardName.h"
 #include "app/BusinessWizardType.h"
 #include "app/BusinessWizardVAT.h"
-#include "app/AmountEdit.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
 #include "app/NextNumbersBox.h"
@@ -66,7 +66,8 @@ TEST_F(Options, AnEmptyStoreShowsTheFallbacksAndOkStoresThem)
     EXPECT_EQ(defaults.amount(Defaults::DailyHours)->text(), "7.00");
     EXPECT_EQ(s.sheet.company()->rateEdit()->text(), "17.5");
     EXPECT_EQ(plain(s.sheet.company()->ownersLabel()->text()), "Proprietor:");
-    EXPECT_EQ(s.sheet.misc()->currencyEdit()->text(), SettingsStore::GetCurrencySymbol().toQString());
+    EXPECT_EQ(s.sheet.misc()->currencyEdit()->text(),
+              SettingsStore::GetCurrencySymbol().toQString());
     EXPECT_EQ(s.sheet.misc()->hoursEdit()->text(), "hr");
     const QString dateFormat = s.sheet.misc()->dateFormatList()->currentText();
 
@@ -74,12 +75,18 @@ TEST_F(Options, AnEmptyStoreShowsTheFallbacksAndOkStoresThem)
     EXPECT_EQ(s.sheet.result(), QDialog::Accepted);
     EXPECT_EQ(s.refreshes, 1) << "the views are told once, not once a page";
     const std::vector<std::pair<IntegerSetting, int>> stored = {
-        {SettingKeys::HourlyRate, 1200},  {SettingKeys::CostPerMile, 40},
-        {SettingKeys::DailyWorkingHours, 700}, {SettingKeys::TermsEstimate, 60},
-        {SettingKeys::TermsQuote, 60},    {SettingKeys::TermsInvoice, 30},
-        {SettingKeys::DisplayEAOE, 1},    {SettingKeys::VATRate, 1750},
-        {SettingKeys::NextEstimateNo, 101}, {SettingKeys::NextInvoiceNo, 101},
-        {SettingKeys::Splash, 0} /* the fixture's */, {SettingKeys::LogoMode, 0},
+        {SettingKeys::HourlyRate, 1200},
+        {SettingKeys::CostPerMile, 40},
+        {SettingKeys::DailyWorkingHours, 700},
+        {SettingKeys::TermsEstimate, 60},
+        {SettingKeys::TermsQuote, 60},
+        {SettingKeys::TermsInvoice, 30},
+        {SettingKeys::DisplayEAOE, 1},
+        {SettingKeys::VATRate, 1750},
+        {SettingKeys::NextEstimateNo, 101},
+        {SettingKeys::NextInvoiceNo, 101},
+        {SettingKeys::Splash, 0} /* the fixture's */,
+        {SettingKeys::LogoMode, 0},
     };
     QSettings settings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"));
     for (const auto& [setting, value] : stored) {
@@ -105,9 +112,11 @@ TEST_F(Options, TypedNumbersAreStoredExactlyAndFieldsRefuseLetters)
         int stored;
     };
     const Case cases[] = {
-        {s.sheet.defaults()->amount(Defaults::HourlyRate), "1x2.5", "12.5", SettingKeys::HourlyRate, 1250},
+        {s.sheet.defaults()->amount(Defaults::HourlyRate), "1x2.5", "12.5", SettingKeys::HourlyRate,
+         1250},
         {s.sheet.defaults()->amount(Defaults::Admin), "0.15", "0.15", SettingKeys::TimeAdmin, 15},
-        {s.sheet.defaults()->amount(Defaults::DailyHours), "7.25", "7.25", SettingKeys::DailyWorkingHours, 725},
+        {s.sheet.defaults()->amount(Defaults::DailyHours), "7.25", "7.25",
+         SettingKeys::DailyWorkingHours, 725},
         {s.sheet.company()->rateEdit(), "15%", "15", SettingKeys::VATRate, 1500},
     };
     for (const Case& c : cases) {
@@ -128,8 +137,8 @@ TEST_F(Options, CancelLeavesTheStoreAndTheStyleTableAlone)
     s.sheet.stylesPage()->styleCopy(StyleTitle).font.setSize(40);
     s.sheet.logo()->logoStyle().background = 0x123456;
     s.sheet.reject();
-    EXPECT_TRUE(QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"))
-                    .allKeys() == QStringList{QStringLiteral("options/splash")});
+    EXPECT_TRUE(QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).allKeys() ==
+                QStringList{QStringLiteral("options/splash")});
     EXPECT_EQ(s.refreshes, 0);
     for (int i = 0; i < StyleCount; ++i)
         EXPECT_TRUE(s.styles.style(i).looksLike(TextStyles::defaultStyle(i))) << i;
@@ -168,9 +177,9 @@ TEST_F(Options, TheTextStylesButtonsFollowTheStyleFlags)
         const char* title;
         bool font, text, background;
     };
-    for (const Case& c : {Case{"Title", true, true, false}, Case{"Terms of business", true, true, false},
-                          Case{"Even Table Rows", false, false, true},
-                          Case{"Table Header", false, false, true}}) {
+    for (const Case& c :
+         {Case{"Title", true, true, false}, Case{"Terms of business", true, true, false},
+          Case{"Even Table Rows", false, false, true}, Case{"Table Header", false, false, true}}) {
         page.styleList()->setCurrentIndex(page.styleList()->findText(c.title));
         EXPECT_EQ(page.fontButton()->isEnabled(), c.font) << c.title;
         EXPECT_EQ(page.textColourButton()->isEnabled(), c.text) << c.title;
@@ -227,8 +236,8 @@ TEST_F(Options, CommandsToolBarAndAStyleChangeReachAnOpenPreview)
 {
     skipFirstRun();
     ASSERT_TRUE(start());
-    EXPECT_TRUE(app->mainFrame()->findChild<QToolBar*>()->actions().contains(
-        action(CommandIds::Options)));
+    EXPECT_TRUE(
+        app->mainFrame()->findChild<QToolBar*>()->actions().contains(action(CommandIds::Options)));
     EXPECT_EQ(action(CommandIds::Options)->shortcut(), QKeySequence(Qt::Key_F4));
     trigger(CommandIds::FileNewEstimate);
     auto* view = qobject_cast<TabbedEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
@@ -266,7 +275,8 @@ TEST_F(Wizard, ShowsTheStoredTypeAndVatStateFromTheStart)
         int vat;
         const char* label;
     };
-    for (const Case& c : {Case{0, 0, "Proprietor:"}, Case{1, 1, "Partners:"}, Case{2, 0, "Directors:"}}) {
+    for (const Case& c :
+         {Case{0, 0, "Proprietor:"}, Case{1, 1, "Partners:"}, Case{2, 0, "Directors:"}}) {
         SettingsStore::set(SettingKeys::CompanyType, c.type);
         SettingsStore::set(SettingKeys::IsVATRegistered, c.vat);
         BusinessWizard wizard({});

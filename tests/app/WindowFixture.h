@@ -12,8 +12,8 @@
 #include "settings/SettingsStore.h"
 
 #include <QAction>
-#include <QDialog>
 #include <QApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QSettings>

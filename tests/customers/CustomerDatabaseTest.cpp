@@ -435,8 +435,7 @@ TEST_F(CustomerDatabaseTest, APathThatIsNoPlainFileIsNeverOpenedNorReplaced)
 
         EXPECT_EQ(db.customers().size(), 1) << "the change stays in memory";
         ASSERT_FALSE(messages.texts.empty());
-        EXPECT_NE(messages.texts.front().find(reason), std::string::npos)
-            << messages.texts.front();
+        EXPECT_NE(messages.texts.front().find(reason), std::string::npos) << messages.texts.front();
         struct stat after = {};
         ASSERT_EQ(stat(path.toLocal8Bit().constData(), &after), 0);
         EXPECT_EQ(after.st_mode, before.st_mode);
@@ -453,9 +452,9 @@ TEST_F(CustomerDatabaseTest, TemporaryFilesOfAnInterruptedSaveGoWithTheNextWrite
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     };
-    for (const char* name : {"Vorlane.vlc.aBcDeF", "Vorlane.vlc.QwErTy", "Vorlane.vlc.aBcDe",
-                             "Vorlane.vlc.aBcDeFg", "Vorlane.vlc.aBc1eF", "Other.vlc.aBcDeF",
-                             "Vorlane.vlcXaBcDeF", "kept"})
+    for (const char* name :
+         {"Vorlane.vlc.aBcDeF", "Vorlane.vlc.QwErTy", "Vorlane.vlc.aBcDe", "Vorlane.vlc.aBcDeFg",
+          "Vorlane.vlc.aBc1eF", "Other.vlc.aBcDeF", "Vorlane.vlcXaBcDeF", "kept"})
         touch(QString::fromLatin1(name));
     ASSERT_TRUE(dir.mkdir(QStringLiteral("Vorlane.vlc.FoLdEr")));
     ASSERT_TRUE(dir.mkdir(QStringLiteral("sub")));

@@ -557,9 +557,9 @@ TEST(Layout, MeasuringAfterLayoutLeavesTheDrawnLines)
         flow.draw(painter, QPointF(0, 0));
         return image;
     };
-    TextFlow flow({{QStringLiteral("Several words that wrap over lines"), Normal.layoutFont(),
-                    Qt::black}},
-                  true);
+    TextFlow flow(
+        {{QStringLiteral("Several words that wrap over lines"), Normal.layoutFont(), Qt::black}},
+        true);
     flow.layOut(width("Several words"), 1);
     ASSERT_GT(flow.lineCount(), 2);
     const QImage before = render(flow);

@@ -193,8 +193,7 @@ TEST_F(PdfExportTest, ThreeHundredLinesRepeatTheHeaderOnEveryPage)
         lines += int(text.count(QRegularExpression(QStringLiteral("Service visit \\d+"))));
         EXPECT_TRUE(hasWords(text, QStringLiteral("Page %1 of %2").arg(p).arg(pages)))
             << "page " << p;
-        EXPECT_EQ(hasWords(text, QStringLiteral("Invoice 9001, continued")), p > 1)
-            << "page " << p;
+        EXPECT_EQ(hasWords(text, QStringLiteral("Invoice 9001, continued")), p > 1) << "page " << p;
     }
     EXPECT_EQ(lines, 300);
     EXPECT_TRUE(pdfText(path("long.pdf"), pages, pages).contains(QStringLiteral("AMOUNT DUE")));

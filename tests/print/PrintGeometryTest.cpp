@@ -86,8 +86,10 @@ TEST_F(PrintGeometry, MarginsThatLeaveNoRoomGiveAnEmptyArea)
     const int wide = 210 - PrintableArea::MinimumBodyMillimetres;
     const int tall = 297 - PrintableArea::MinimumBodyMillimetres;
     EXPECT_TRUE(PrintableArea::rect(printer(), PrintMargins{148, 148, 104, 105}).isEmpty());
-    EXPECT_TRUE(PrintableArea::rect(printer(), PrintMargins{10, 5, wide / 2, wide / 2 + 2}).isEmpty());
-    EXPECT_TRUE(PrintableArea::rect(printer(), PrintMargins{tall / 2, tall / 2 + 2, 20, 15}).isEmpty());
+    EXPECT_TRUE(
+        PrintableArea::rect(printer(), PrintMargins{10, 5, wide / 2, wide / 2 + 2}).isEmpty());
+    EXPECT_TRUE(
+        PrintableArea::rect(printer(), PrintMargins{tall / 2, tall / 2 + 2, 20, 15}).isEmpty());
     EXPECT_FALSE(PrintableArea::rect(printer(), PrintMargins{tall / 2 - 2, tall / 2 - 2,
                                                              wide / 2 - 2, wide / 2 - 2})
                      .isEmpty());
@@ -131,7 +133,10 @@ TEST_F(PrintGeometry, StampStaysOnThePaperInEveryOrientation)
     for (const QRect& rect : {QRect(0, 0, 8267, 13323), QRect(0, 0, 13323, 8267),
                               QRect(40, 20, 6000, 3500), QRect(0, 0, 200, 150)}) {
         for (const bool onPaper : {true, false}) {
-            SCOPED_TRACE(QString("%1x%2 %3").arg(rect.width()).arg(rect.height()).arg(onPaper)
+            SCOPED_TRACE(QString("%1x%2 %3")
+                             .arg(rect.width())
+                             .arg(rect.height())
+                             .arg(onPaper)
                              .toStdString());
             const int angle = onPaper ? Stamp::PaperAngle : Stamp::ScreenAngle;
             const StampGeometry g = Stamp::geometry(rect, angle, onPaper, measure);

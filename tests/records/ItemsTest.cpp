@@ -59,8 +59,11 @@ TEST(JobItem, PrintedQuantitiesKeepTheirDecimals)
     EXPECT_EQ(ombrel::OMDouble(17.5).toDecimalText(2), "17.5");
     EXPECT_EQ(ombrel::OMDouble(-0.0001).toDecimalText(2), "0");
     // Hours: at least two decimals, more only when the value has them.
-    for (auto [hours, text] : {std::pair{1.5, "1.50"}, {12.0, "12.00"}, {0.333333, "0.333333"},
-                               {-1e-7, "0.00"}, {2.125, "2.125"}})
+    for (auto [hours, text] : {std::pair{1.5, "1.50"},
+                               {12.0, "12.00"},
+                               {0.333333, "0.333333"},
+                               {-1e-7, "0.00"},
+                               {2.125, "2.125"}})
         EXPECT_EQ(ombrel::OMDouble(hours).toDecimalText(6, 2), text) << hours;
 }
 

@@ -65,7 +65,10 @@ JobItem item(const char* desc, double count, int64_t price, int32_t rate = 0)
 class GridTabs : public ::testing::Test
 {
 protected:
-    void SetUp() override { QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear(); }
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
+    }
 
     void open(bool vat = false)
     {
@@ -248,7 +251,8 @@ TEST_F(GridTabs, TabLeavesTheGridOnlyAtItsEnds)
     auto* g = new CGridCtrl(&page);
     auto* after = new QLineEdit(&page);
     auto* layout = new QVBoxLayout(&page);
-    for (QWidget* w : {static_cast<QWidget*>(before), static_cast<QWidget*>(g), static_cast<QWidget*>(after)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(before), static_cast<QWidget*>(g), static_cast<QWidget*>(after)})
         layout->addWidget(w);
     {
         CGridCtrl::Fill fill(*g, 2);
@@ -280,8 +284,10 @@ TEST_F(GridTabs, TabLeavesTheGridOnlyAtItsEnds)
         if (c.editing)
             type(*g, "x");
         // Shift+Tab arrives as Backtab.
-        QTest::keyClick(QApplication::focusWidget(), c.mods ? Qt::Key_Backtab : Qt::Key_Tab, c.mods);
-        EXPECT_EQ(QApplication::focusWidget() == g->cellEditor() ? g : QApplication::focusWidget(), c.focus);
+        QTest::keyClick(QApplication::focusWidget(), c.mods ? Qt::Key_Backtab : Qt::Key_Tab,
+                        c.mods);
+        EXPECT_EQ(QApplication::focusWidget() == g->cellEditor() ? g : QApplication::focusWidget(),
+                  c.focus);
         EXPECT_EQ(g->selectionModel()->hasSelection(), c.focus == g);
         g->endEdit();
     }
@@ -341,8 +347,8 @@ TEST_F(GridTabs, PaymentsRewriteDatesAndKeepRowsWithAnAmountOrDate)
         const char *shownDate, *shownAmount;
     } rows[] = {
         {"1.2.2024", "Cash", "10", "01/02/2024", "10.00"},
-        {"", "", "5", "", "5.00"},            // kept, no description
-        {"03/02/2024", "", "", "03/02/2024", "0.00"}, // kept, date only
+        {"", "", "5", "", "5.00"},                          // kept, no description
+        {"03/02/2024", "", "", "03/02/2024", "0.00"},       // kept, date only
         {"31/02/2024", "Cheque", "", "31/02/2024", "0.00"}, // refused date stays
     };
     for (const auto& r : rows) {
@@ -354,8 +360,9 @@ TEST_F(GridTabs, PaymentsRewriteDatesAndKeepRowsWithAnAmountOrDate)
         EXPECT_EQ(g.text(row, 2), r.shownAmount);
     }
     QApplication::processEvents();
-    EXPECT_EQ(capture.texts, std::vector<std::string>{
-                                 "31/02/2024 is not a valid date. Please enter one in the form DD/MM/YYYY"});
+    EXPECT_EQ(capture.texts,
+              std::vector<std::string>{
+                  "31/02/2024 is not a valid date. Please enter one in the form DD/MM/YYYY"});
     EXPECT_EQ(g.rowCount(), 6); // four payments and the entry row
 
     select(0);
@@ -390,7 +397,8 @@ TEST_F(GridTabs, LookingThroughTheGridsChangesNothing)
 
     // What a screen reader is given.
     EXPECT_FALSE(grid().accessibleName().isEmpty());
-    EXPECT_EQ(grid().gridModel()->headerData(1, Qt::Horizontal, Qt::AccessibleTextRole), "Description");
+    EXPECT_EQ(grid().gridModel()->headerData(1, Qt::Horizontal, Qt::AccessibleTextRole),
+              "Description");
 }
 
 TEST_F(GridTabs, TheDescriptionColumnTakesTheRestOfTheWidth)

@@ -137,7 +137,7 @@ std::shared_ptr<TextFlow> GGrid::cellFlow(const GLayoutContext& context, int row
     if (!cell)
         return std::make_shared<TextFlow>();
     return cell->flow(layoutFont(cellFont(context, row, column)),
-                       GUnits::colour(cellTextColour(context, row, column)));
+                      GUnits::colour(cellTextColour(context, row, column)));
 }
 
 QFont GGrid::layoutFont(const GFont& font) const

@@ -36,9 +36,9 @@ void GGridRowBand::drawPart(QPainter& painter, QPointF topLeft, double from, dou
             ++end;
         if (background != GUnits::NoColour) {
             const double right = m_cells[end - 1].x + m_cells[end - 1].width;
-            painter.fillRect(QRectF(topLeft.x() + m_cells[i].x, topLeft.y(),
-                                    right - m_cells[i].x, height),
-                             GUnits::colour(background));
+            painter.fillRect(
+                QRectF(topLeft.x() + m_cells[i].x, topLeft.y(), right - m_cells[i].x, height),
+                GUnits::colour(background));
         }
         i = end;
     }

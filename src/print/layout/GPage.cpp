@@ -202,8 +202,7 @@ void GPage::paginate(double bodyHeight, double laterTop)
         // fits on one; a longer chain only keeps its first few bands together.
         double needed = keptHeight(band);
         size_t j = i;
-        while (j + 1 < m_flowBands.size() && m_flowBands[j]->keepWithNext &&
-               needed <= bodyHeight) {
+        while (j + 1 < m_flowBands.size() && m_flowBands[j]->keepWithNext && needed <= bodyHeight) {
             needed += keptHeight(*m_flowBands[j + 1]);
             ++j;
         }

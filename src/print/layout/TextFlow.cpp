@@ -17,9 +17,8 @@ double lineSpacing(const QFont& font)
 bool isPlain(const QString& text)
 {
     for (const QChar c : text)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f ||
-            c.direction() == QChar::DirR || c.direction() == QChar::DirAL ||
-            c.direction() == QChar::DirAN)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.direction() == QChar::DirR ||
+            c.direction() == QChar::DirAL || c.direction() == QChar::DirAN)
             return false;
     return true;
 }
@@ -183,8 +182,9 @@ double TextFlow::minimumWidth() const
                 while (end > start && piece.text.at(end - 1).isSpace())
                     --end;
                 if (end > start)
-                    piece.minimum = std::max(
-                        piece.minimum, metrics.horizontalAdvance(piece.text.mid(start, end - start)));
+                    piece.minimum =
+                        std::max(piece.minimum,
+                                 metrics.horizontalAdvance(piece.text.mid(start, end - start)));
                 start = next;
             }
         }
