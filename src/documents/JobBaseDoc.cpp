@@ -22,8 +22,7 @@ bool JobBaseDoc::OnNewDocument()
     m_record->created = ombrel::OMTime(true);
     m_record->updated = ombrel::OMTime(true);
     m_record->hasVATInfo = SettingsStore::IsVATRegistered();
-    setTitle(OMString::format("%s %s", m_record->kindTitle.c_str(), m_record->docReference.c_str())
-                 .toQString());
+    setTitle(displayName());
     return true;
 }
 

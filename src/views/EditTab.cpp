@@ -1,11 +1,13 @@
 #include "EditTab.h"
 
+#include "TabStrip.h"
 #include "TabbedEditView.h"
 #include "documents/Document.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QShowEvent>
 
 EditTab::EditTab(unsigned templateId, QWidget* parent) : QWidget(parent), m_templateId(templateId)
 {
@@ -49,6 +51,15 @@ void EditTab::watchEdit(QPlainTextEdit* edit)
         if (!m_exchanging && !(m_owner && m_owner->isExchanging()))
             MarkModified();
     });
+}
+
+void EditTab::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous() || TabStrip::isFocusBrowsingTabs())
+        return;
+    if (QWidget* field = firstField())
+        field->setFocus(Qt::OtherFocusReason);
 }
 
 void EditTab::keyPressEvent(QKeyEvent* event)

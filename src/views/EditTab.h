@@ -50,6 +50,11 @@ protected:
     void watchEdit(QLineEdit* edit);
     void watchEdit(QPlainTextEdit* edit);
 
+    /// The field that takes the focus when the tab is shown; none by default.
+    virtual QWidget* firstField() const { return nullptr; }
+    /// Gives the first field the focus, unless the user is moving along the
+    /// tab strip with the arrow keys.
+    void showEvent(QShowEvent* event) override;
     /// Enter and Escape never close or reset a tab.
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -2,7 +2,6 @@
 
 #include "CColorStatic.h"
 #include "FieldLabel.h"
-#include "TabStrip.h"
 #include "TabbedEditView.h"
 #include "UpperCaseValidator.h"
 #include "customers/CustomerDatabase.h"
@@ -19,7 +18,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 using ombrel::OMString;
@@ -150,13 +148,9 @@ void EditTabCustomer::buildForm()
         setTabOrder(order[i - 1], order[i]);
 }
 
-void EditTabCustomer::showEvent(QShowEvent* event)
+QWidget* EditTabCustomer::firstField() const
 {
-    EditTab::showEvent(event);
-    // The first field takes the focus, unless the user is moving along the
-    // tab strip with the arrow keys.
-    if (!event->spontaneous() && !TabStrip::isFocusBrowsingTabs())
-        m_title->setFocus(Qt::OtherFocusReason);
+    return m_title;
 }
 
 void EditTabCustomer::LoadCustomer(const Customer& c)

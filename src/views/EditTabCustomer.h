@@ -72,7 +72,7 @@ public slots:
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
-    void showEvent(QShowEvent* event) override;
+    QWidget* firstField() const override;
 
 private:
     void buildForm();

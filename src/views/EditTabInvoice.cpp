@@ -2,7 +2,6 @@
 
 #include "CFilterEdit.h"
 #include "FieldLabel.h"
-#include "TabStrip.h"
 #include "foundation/MessageHook.h"
 #include "records/JobInvoice.h"
 #include "settings/SettingsStore.h"
@@ -14,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
-#include <QShowEvent>
 #include <QTimer>
 
 using ombrel::OMDate;
@@ -113,12 +111,9 @@ EditTabInvoice::EditTabInvoice(QWidget* parent)
     enableFields();
 }
 
-void EditTabInvoice::showEvent(QShowEvent* event)
+QWidget* EditTabInvoice::firstField() const
 {
-    EditTab::showEvent(event);
-    if (!event->spontaneous() && !TabStrip::isFocusBrowsingTabs())
-        (m_number->isEnabled() ? static_cast<QWidget*>(m_number) : m_specifyNumber)
-            ->setFocus(Qt::OtherFocusReason);
+    return m_number->isEnabled() ? static_cast<QWidget*>(m_number) : m_specifyNumber;
 }
 
 void EditTabInvoice::LoadInvoice(const JobInvoice& invoice)

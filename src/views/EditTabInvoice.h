@@ -70,7 +70,7 @@ public:
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
-    void showEvent(QShowEvent* event) override;
+    QWidget* firstField() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

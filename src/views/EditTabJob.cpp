@@ -2,7 +2,6 @@
 
 #include "CFilterEdit.h"
 #include "FieldLabel.h"
-#include "TabStrip.h"
 #include "records/Job.h"
 #include "resources/StringTable.h"
 
@@ -10,7 +9,6 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QShowEvent>
 
 namespace {
 
@@ -77,12 +75,9 @@ EditTabJob::EditTabJob(QWidget* parent)
     enableNumber();
 }
 
-void EditTabJob::showEvent(QShowEvent* event)
+QWidget* EditTabJob::firstField() const
 {
-    EditTab::showEvent(event);
-    if (!event->spontaneous() && !TabStrip::isFocusBrowsingTabs())
-        (m_number->isEnabled() ? static_cast<QWidget*>(m_number) : m_specify)
-            ->setFocus(Qt::OtherFocusReason);
+    return m_number->isEnabled() ? static_cast<QWidget*>(m_number) : m_specify;
 }
 
 void EditTabJob::LoadJob(const Job& job)

@@ -63,7 +63,7 @@ public:
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
-    void showEvent(QShowEvent* event) override;
+    QWidget* firstField() const override;
 
 private:
     void OnBoxClicked(QCheckBox* box);

@@ -3,13 +3,11 @@
 #include "CFilterEdit.h"
 #include "CGridCtrl.h"
 #include "FieldLabel.h"
-#include "TabStrip.h"
 #include "resources/StringTable.h"
 #include "settings/SettingsStore.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 using ombrel::OMDouble;
@@ -95,12 +93,9 @@ CFilterEdit* EditTabLabour::addHoursRow(QGridLayout* grid, int row, const QStrin
     return edit;
 }
 
-void EditTabLabour::showEvent(QShowEvent* event)
+QWidget* EditTabLabour::firstField() const
 {
-    EditTab::showEvent(event);
-    // Unless the user is going along the tab titles with the arrow keys.
-    if (!event->spontaneous() && !TabStrip::isFocusBrowsingTabs())
-        m_research->setFocus(Qt::OtherFocusReason);
+    return m_research;
 }
 
 void EditTabLabour::DoDataExchange(DataExchange& dx)

@@ -58,7 +58,7 @@ public:
 protected:
     void DoDataExchange(DataExchange& dx) override;
     /// The first field takes the keyboard when the tab is shown.
-    void showEvent(QShowEvent* event) override;
+    QWidget* firstField() const override;
 
 private:
     CFilterEdit* addHoursRow(class QGridLayout* grid, int row, const QString& label);

@@ -1,7 +1,6 @@
 #include "EditTabLocation.h"
 
 #include "FieldLabel.h"
-#include "TabStrip.h"
 #include "UpperCaseValidator.h"
 #include "records/Customer.h"
 
@@ -9,7 +8,6 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 EditTabLocation::EditTabLocation(QWidget* parent)
@@ -68,11 +66,9 @@ EditTabLocation::EditTabLocation(QWidget* parent)
     });
 }
 
-void EditTabLocation::showEvent(QShowEvent* event)
+QWidget* EditTabLocation::firstField() const
 {
-    EditTab::showEvent(event);
-    if (!event->spontaneous() && !TabStrip::isFocusBrowsingTabs())
-        m_same->setFocus(Qt::OtherFocusReason);
+    return m_same;
 }
 
 void EditTabLocation::LoadLocation(const Customer& location, bool sameAsCustomer)

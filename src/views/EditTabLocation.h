@@ -46,7 +46,7 @@ public:
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
-    void showEvent(QShowEvent* event) override;
+    QWidget* firstField() const override;
 
 private:
     void enableFields(bool enable);

@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -378,17 +379,6 @@ void EditTabPreview::BeginPrinting(QPrinter& printer)
 {
     m_printing = true;
     m_printArea = PrintableArea::rect(PrintSetup::metrics(printer), PrintMargins::fromSettings());
-    GPage& page = m_printed.page();
-    page.setPageWidth(m_printArea.width() * 72.0 / std::max(1, printer.logicalDpiX()));
-    page.recalculate(4);
-    page.layout(m_printArea);
-    m_lastPage = page.getPageCount();
-}
-
-void EditTabPreview::PrintPage(QPainter& painter, QPrinter&, int pageNumber)
-{
-    // The printable area was worked out when the job began.
-    m_printed.drawPage(painter, m_printArea, pageNumber - 1, true);
 }
 
 void EditTabPreview::EndPrinting()
@@ -418,7 +408,7 @@ void EditTabPreview::printAll(QPrinter& printer)
     BeginPrinting(printer);
     // The pages the print dialog asked for, within the pages there are.
     int first = 1;
-    int last = m_lastPage;
+    int last = INT_MAX;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         first = printer.fromPage();
         last = std::max(first, printer.toPage());

@@ -33,10 +33,10 @@ public:
     void OnActivateTab() override;
     void OnDocumentUpdate(DocumentView* sender, UpdateHint hint) override;
 
-    /// Printing, in the order a print job calls them.
+    /// Printing, in the order a print job calls them; the pages themselves
+    /// go through PrintedPage::print, which lays them out for the printer.
     bool PreparePrinting();
     void BeginPrinting(QPrinter& printer);
-    void PrintPage(QPainter& painter, QPrinter& printer, int pageNumber);
     void EndPrinting();
     /// Prepares, begins, prints the pages the printer's range names (all
     /// unless a page range was chosen) and ends on `printer`.
@@ -104,6 +104,5 @@ private:
     QScrollBar* m_horizontal;
     bool m_printing = false;
     QRect m_printArea;
-    int m_lastPage = 0;
     int m_zoom = MinimumZoom;
 };

@@ -4,7 +4,6 @@
 #include "CFilterEdit.h"
 #include "EditTabLabour.h"
 #include "FieldLabel.h"
-#include "TabStrip.h"
 #include "TabbedEditView.h"
 #include "foundation/OMDouble.h"
 #include "foundation/OMUInt32.h"
@@ -15,7 +14,6 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QShowEvent>
 
 using ombrel::OMString;
 
@@ -91,12 +89,9 @@ EditTabTravel::EditTabTravel(QWidget* parent)
     });
 }
 
-void EditTabTravel::showEvent(QShowEvent* event)
+QWidget* EditTabTravel::firstField() const
 {
-    EditTab::showEvent(event);
-    // Unless the user is going along the tab titles with the arrow keys.
-    if (!event->spontaneous() && !TabStrip::isFocusBrowsingTabs())
-        m_specifyDays->setFocus(Qt::OtherFocusReason);
+    return m_specifyDays;
 }
 
 void EditTabTravel::DoDataExchange(DataExchange& dx)

@@ -60,7 +60,7 @@ public:
 protected:
     void DoDataExchange(DataExchange& dx) override;
     /// The first field takes the keyboard when the tab is shown.
-    void showEvent(QShowEvent* event) override;
+    QWidget* firstField() const override;
 
 private:
     /// Enabling, the labels with the distance symbol and the days display.

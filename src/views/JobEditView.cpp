@@ -104,9 +104,7 @@ void JobEditView::saveFields()
     record.updated = ombrel::OMTime(true);
     if (m_doc->numberTaken()) {
         // A new document never saved is still named after its number.
-        document()->setTitle(
-            OMString::format("%s %s", record.kindTitle.c_str(), record.docReference.c_str())
-                .toQString());
+        document()->setTitle(m_doc->displayName());
     }
     m_customer.StoreCustomer(record.customer);
     record.sameAsCustomer = m_location.StoreLocation(record.location);

@@ -53,9 +53,7 @@ bool JobInvoiceEditView::DoDataExchange(bool save)
         record.updated = ombrel::OMTime(true);
         if (m_doc->numberTaken()) {
             // A new invoice never saved is still named after its number.
-            document()->setTitle(ombrel::OMString::format("%s %s", record.kindTitle.c_str(),
-                                                          record.docReference.c_str())
-                                     .toQString());
+            document()->setTitle(m_doc->displayName());
         }
         m_customer.StoreCustomer(record.customer);
     }
