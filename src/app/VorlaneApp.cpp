@@ -21,9 +21,8 @@
 #include "StartPageView.h"
 #include "documents/Document.h"
 #include "documents/JobBaseDoc.h"
-#include "documents/JobEstimateDoc.h"
+#include "documents/JobDoc.h"
 #include "documents/JobInvoiceDoc.h"
-#include "documents/JobQuoteDoc.h"
 #include "documents/UpdateHint.h"
 #include "fileformat/Archive.h"
 #include "fileformat/TextFile.h"
@@ -74,11 +73,11 @@ VorlaneApp::VorlaneApp(std::unique_ptr<CommandDialogs> dialogs, QObject* parent)
 {
     m_actions->action(FileSendMail)->setVisible(m_mail->available());
     m_viewFactories[DocumentTemplates::EstimateResource] = [this](Document& document) {
-        auto* view = new JobEstimateEditView(static_cast<JobEstimateDoc*>(&document), m_styles);
+        auto* view = new JobEstimateEditView(static_cast<JobDoc*>(&document), m_styles);
         return ViewParts{view, view};
     };
     m_viewFactories[DocumentTemplates::QuoteResource] = [this](Document& document) {
-        auto* view = new JobQuoteEditView(static_cast<JobQuoteDoc*>(&document), m_styles);
+        auto* view = new JobQuoteEditView(static_cast<JobDoc*>(&document), m_styles);
         return ViewParts{view, view};
     };
     m_viewFactories[DocumentTemplates::InvoiceResource] = [this](Document& document) {
@@ -145,7 +144,7 @@ void VorlaneApp::registerTemplates()
 {
     m_templates.registerJobTemplates(&m_customers);
     m_templates.add(
-        std::make_unique<DocumentTemplate>(DocumentTemplates::StartPageResource, QString(),
+        std::make_unique<DocumentTemplate>(DocumentTemplates::StartPageResource,
                                            [] { return std::make_unique<StartPageDoc>(); }));
 }
 
@@ -420,7 +419,7 @@ void VorlaneApp::OnFileNew()
     QStringList names;
     std::vector<int> ids;
     for (const auto& kind : m_templates.all()) {
-        const QString name = kind->docString(DocumentTemplate::FileNewName);
+        const QString name = kind->newDocumentName();
         if (name.isEmpty())
             continue;
         names.append(name);
@@ -475,7 +474,7 @@ bool VorlaneApp::SaveDocument(Document& document, bool askPath)
                 ? QDir(SettingsStore::GetDocumentsFolder()).filePath(document.title() + u'.' + ext)
                 : QDir(SettingsStore::GetLastDocumentFolder()).filePath(QFileInfo(path).fileName());
         path = m_dialogs->savePath(m_mainFrame.get(),
-                                   kind ? kind->docString(DocumentTemplate::FilterName) : QString(),
+                                   kind && kind->kind() ? kind->kind()->filter() : QString(),
                                    suggested);
         if (path.isEmpty())
             return false;

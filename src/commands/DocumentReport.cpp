@@ -2,11 +2,8 @@
 
 #include "documents/JobFileReader.h"
 #include "foundation/OMMoney.h"
-#include "records/JobEstimate.h"
-#include "records/JobInvoice.h"
-#include "records/JobQuote.h"
+#include "records/JobBase.h"
 #include "resources/StringTable.h"
-#include "settings/SettingsStore.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -84,44 +81,37 @@ DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
     if (!record)
         return entry;
 
-    entry.kind = record->kindName.toQString();
-    entry.docReference = record->docReference.toQString();
-    entry.number = record->number;
-    const OMDate date = record->documentDate();
-    entry.date = date.isEmpty() ? QString() : date.toString("YYYY-MM-DD").toQString();
-
-    if (auto* invoice = dynamic_cast<JobInvoice*>(record.get())) {
-        entry.isInvoice = true;
-        entry.customer = invoice->customer.displayText().toQString();
-        const InvoiceTotals totals = invoice->totals(SettingsStore::IsVATRegistered());
-        entry.figures = {{"netTotal", money(totals.netTotal), true}};
-        for (int i = 0; i < totals.vatSummary.size(); ++i) {
-            const VAT vat = totals.vatSummary[i];
-            entry.vatSummary.push_back(
-                {vat.rate.toText(false).toQString(), money(vat.amount), money(vat.vatAmount())});
-        }
-        entry.total = totals.grossTotal;
-        entry.totalPaid = totals.totalPaid;
-        entry.amountDue = totals.amountDue();
-        entry.isOverdue = invoice->isOverdueOn(OMDate::today(), entry.amountDue);
-    } else {
-        const Job& job = static_cast<const Job&>(*record);
-        entry.customer = job.customer.displayText().toQString();
+    const DocumentSummary summary = record->summary(FigureInputs::current());
+    entry.kind = QString::fromLatin1(record->kind().name);
+    entry.docReference = summary.docReference;
+    entry.number = summary.number;
+    entry.date = summary.date.isEmpty() ? QString() : summary.date.toString("YYYY-MM-DD").toQString();
+    entry.customer = summary.customer;
+    entry.total = summary.gross;
+    if (const std::optional<JobFigures>& job = summary.job) {
         entry.figures = {
-            {"totalHours", hours(job.totalHours()), false},
-            {"effectiveDaysOnSite", QString::number(job.effectiveDaysOnSite()), false},
-            {"labourHoursCost", money(job.labourHoursCost()), true},
-            {"hoursItemsTotal", money(job.hoursItemsTotal()), true},
-            {"labourTotal", money(job.labourTotal()), true},
-            {"travelTimeCost", money(job.travelTimeCost()), true},
-            {"travelDistanceCost", money(job.travelDistanceCost()), true},
-            {"travelCost", money(job.travelCost()), true},
-            {"materialsTotal", money(job.materialsTotal()), true},
-            {"hireTotal", money(job.hireTotal()), true},
-            {"jobTotal", money(job.jobTotal()), true},
+            {"totalHours", hours(job->totalHours), false},
+            {"effectiveDaysOnSite", QString::number(job->daysOnSite), false},
+            {"labourHoursCost", money(job->labourHoursCost), true},
+            {"hoursItemsTotal", money(job->hoursItemsTotal), true},
+            {"labourTotal", money(job->labourTotal), true},
+            {"travelTimeCost", money(job->travelTimeCost), true},
+            {"travelDistanceCost", money(job->travelDistanceCost), true},
+            {"travelCost", money(job->travelCost), true},
+            {"materialsTotal", money(job->materialsTotal), true},
+            {"hireTotal", money(job->hireTotal), true},
+            {"jobTotal", money(job->jobTotal), true},
         };
-        entry.total = job.jobTotal();
+        return entry;
     }
+    entry.isInvoice = true;
+    entry.figures = {{"netTotal", money(summary.net), true}};
+    for (const VAT& vat : summary.vatByRate)
+        entry.vatSummary.push_back(
+            {vat.rate.toText(false).toQString(), money(vat.amount), money(vat.vatAmount())});
+    entry.totalPaid = summary.paid;
+    entry.amountDue = summary.due;
+    entry.isOverdue = summary.overdue;
     return entry;
 }
 

@@ -1,15 +1,11 @@
 #include "PdfExportCommand.h"
 
 #include "documents/JobFileReader.h"
-#include "print/InvoicePage.h"
 #include "print/PageOptions.h"
 #include "print/PdfExport.h"
 #include "print/PrintedPage.h"
 #include "print/TextStyles.h"
-#include "records/JobEstimate.h"
-#include "records/JobInvoice.h"
-#include "records/JobQuote.h"
-#include "resources/StringTable.h"
+#include "records/JobBase.h"
 #include "settings/SettingsStore.h"
 
 #include <algorithm>
@@ -80,15 +76,7 @@ QString exportPdf(const PdfExportCommand::Request& request)
     TextStyles styles;
     styles.LoadStyles();
     PrintedPage printed(styles);
-    if (auto* invoice = dynamic_cast<JobInvoice*>(record.get())) {
-        options.pageTitle = StringTable::text(IDS_TITLE_INVOICE);
-        options.stampText = InvoicePage::stampText(*invoice, options.vat);
-        printed.compose(*invoice, options);
-    } else {
-        const bool quote = dynamic_cast<JobQuote*>(record.get()) != nullptr;
-        options.pageTitle = StringTable::text(quote ? IDS_TITLE_QUOTE : IDS_TITLE_ESTIMATE);
-        printed.compose(static_cast<const Job&>(*record), options);
-    }
+    printed.compose(*record, options);
     return PdfExport::write(printed, request.output).toQString();
 }
 

@@ -2,32 +2,32 @@
 
 #include "Document.h"
 
-#include <QStringList>
+#include "records/DocumentKind.h"
 #include <algorithm>
 
-DocumentTemplate::DocumentTemplate(int resourceId, const QString& documentString, Factory factory)
-    : m_resourceId(resourceId), m_fields(documentString.split(u'\n')), m_factory(std::move(factory))
+DocumentTemplate::DocumentTemplate(const DocumentKind& kind, Factory factory)
+    : m_kind(&kind), m_resourceId(kind.resourceId), m_factory(std::move(factory))
 {
 }
 
-QString DocumentTemplate::docString(DocStringIndex index) const
+DocumentTemplate::DocumentTemplate(int resourceId, Factory factory)
+    : m_resourceId(resourceId), m_factory(std::move(factory))
 {
-    return index < m_fields.size() ? m_fields.at(index) : QString();
+}
+
+QString DocumentTemplate::newDocumentName() const
+{
+    return m_kind ? QString::fromLatin1(m_kind->title) : QString();
 }
 
 QString DocumentTemplate::extension() const
 {
-    QString ext = docString(FilterExt);
-    if (ext.startsWith(u'.'))
-        ext.remove(0, 1);
-    return ext;
+    return m_kind ? QString::fromLatin1(m_kind->extension) : QString();
 }
 
 bool DocumentTemplate::matchesPath(const QString& path) const
 {
-    const QString ext = extension();
-    // Files copied from systems that ignore case may carry ".VLE".
-    return !ext.isEmpty() && path.endsWith(u'.' + ext, Qt::CaseInsensitive);
+    return m_kind && m_kind->matchesPath(path);
 }
 
 std::unique_ptr<Document> DocumentTemplate::createDocument()

@@ -1,39 +1,32 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <functional>
 #include <memory>
 #include <vector>
 
 class Document;
+class DocumentKind;
 
 /**
- * One kind of document: its resource id, the fields of its document string
- * (window title, document name, new-file name, filter name, extension,
- * type id, type name), how to make an empty document of it, and the
- * documents of it that are open now.
+ * The open side of a kind of document: its resource id, how to make an empty
+ * document of it, and the documents of it that are open now. A kind with files
+ * describes itself in its DocumentKind; the start page has none.
  */
 class DocumentTemplate
 {
 public:
     using Factory = std::function<std::unique_ptr<Document>()>;
 
-    enum DocStringIndex {
-        WindowTitle,
-        DocName,
-        FileNewName,
-        FilterName,
-        FilterExt,
-        RegFileTypeId,
-        RegFileTypeName,
-    };
-
-    DocumentTemplate(int resourceId, const QString& documentString, Factory factory);
+    DocumentTemplate(const DocumentKind& kind, Factory factory);
+    /// A kind of window without files of its own.
+    DocumentTemplate(int resourceId, Factory factory);
 
     int resourceId() const { return m_resourceId; }
-    /// One field of the document string; empty when it has none.
-    QString docString(DocStringIndex index) const;
+    /// The kind of document, or null for a window without files.
+    const DocumentKind* kind() const { return m_kind; }
+    /// The kind's name for a new document ("Estimate"); empty without a kind.
+    QString newDocumentName() const;
     /// The extension without its point ("vle"); empty for a kind without files.
     QString extension() const;
     /// Whether `path` ends in this kind's extension (compared exactly).
@@ -46,8 +39,8 @@ public:
     void removeDocument(Document* document);
 
 private:
+    const DocumentKind* m_kind = nullptr;
     int m_resourceId;
-    QStringList m_fields;
     Factory m_factory;
     std::vector<Document*> m_documents;
 };

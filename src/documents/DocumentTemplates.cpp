@@ -1,44 +1,30 @@
 #include "DocumentTemplates.h"
 
 #include "Document.h"
-#include "JobEstimateDoc.h"
+#include "JobDoc.h"
 #include "JobInvoiceDoc.h"
-#include "JobQuoteDoc.h"
 #include "fileformat/TextFile.h"
 #include "foundation/MessageHook.h"
 #include "foundation/OMFileInfo.h"
+#include "records/DocumentKind.h"
 #include "resources/StringTable.h"
-
-namespace {
-
-template <typename Doc> DocumentTemplate::Factory jobFactory(CustomerStore* customers)
-{
-    return [customers] {
-        auto document = std::make_unique<Doc>();
-        document->setCustomerStore(customers);
-        return document;
-    };
-}
-
-} // namespace
 
 void DocumentTemplates::registerJobTemplates(CustomerStore* customers)
 {
-    add(std::make_unique<DocumentTemplate>(
-        EstimateResource,
-        QStringLiteral("\nEstimate\nEstimate\nVorlane Estimate Files (*.vle)\n.vle\n"
-                       "VorlaneEstimate.Document\nVorlaneEstimate.Document"),
-        jobFactory<JobEstimateDoc>(customers)));
-    add(std::make_unique<DocumentTemplate>(
-        InvoiceResource,
-        QStringLiteral("\nInvoice\nInvoice\nVorlane Invoice Files (*.vli)\n.vli\n"
-                       "VorlaneInvoice.Document\nVorlaneInvoice.Document"),
-        jobFactory<JobInvoiceDoc>(customers)));
-    add(std::make_unique<DocumentTemplate>(
-        QuoteResource,
-        QStringLiteral("\nQuote\nQuote\nVorlane Quote Files (*.vlq)\n.vlq\n"
-                       "VorlaneQuote.Document\nVorlaneQuote.Document"),
-        jobFactory<JobQuoteDoc>(customers)));
+    for (const DocumentKind* kind : DocumentKind::all()) {
+        const DocumentKind::Id id = kind->id;
+        const bool invoice = kind->page == DocumentKind::InvoicePage;
+        add(std::make_unique<DocumentTemplate>(
+            *kind, [id, invoice, customers]() -> std::unique_ptr<Document> {
+                std::unique_ptr<JobBaseDoc> document;
+                if (invoice)
+                    document = std::make_unique<JobInvoiceDoc>(id);
+                else
+                    document = std::make_unique<JobDoc>(id);
+                document->setCustomerStore(customers);
+                return document;
+            }));
+    }
 }
 
 DocumentTemplate* DocumentTemplates::add(std::unique_ptr<DocumentTemplate> documentTemplate)

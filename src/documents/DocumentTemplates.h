@@ -20,8 +20,8 @@ public:
     static constexpr int QuoteResource = 132;
     static constexpr int StartPageResource = 133;
 
-    /// Registers the three document kinds in their order: estimate, invoice,
-    /// quote. Their documents store their customers in `customers`, if given.
+    /// Registers every DocumentKind in its order. Their documents store their
+    /// customers in `customers`, if given.
     void registerJobTemplates(class CustomerStore* customers = nullptr);
     DocumentTemplate* add(std::unique_ptr<DocumentTemplate> documentTemplate);
 

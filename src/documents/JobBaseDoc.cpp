@@ -12,6 +12,12 @@
 
 using ombrel::OMString;
 
+JobBaseDoc::JobBaseDoc(std::unique_ptr<JobBase> record) : m_record(std::move(record))
+{
+}
+
+JobBaseDoc::~JobBaseDoc() = default;
+
 bool JobBaseDoc::OnNewDocument()
 {
     if (!Document::OnNewDocument())
@@ -56,10 +62,9 @@ void JobBaseDoc::checkVAT()
     if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) !=
         MessageHook::AnswerYes)
         return;
-    applyStandardRate(rate.value());
+    m_record->applyStandardRate(rate.value());
     m_record->hasVATInfo = true;
     setModified(true);
-    recalculateAfterVAT();
     UpdateAllViews(nullptr, DocumentOpened);
 }
 
@@ -87,7 +92,7 @@ bool JobBaseDoc::Serialize(Archive& archive)
     if (archive.isStoring()) {
         // The customer gets its number before the record is written with it.
         if (m_customers)
-            m_customers->StoreCustomer(customer());
+            m_customers->StoreCustomer(m_record->customer);
         if (m_record->write(archive) != 0) {
             MessageHook::show(StringTable::text(IDS_FILE_SAVE_ERROR), MessageHook::Error,
                               MessageHook::Ok);

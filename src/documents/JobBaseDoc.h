@@ -3,6 +3,7 @@
 #include "Document.h"
 
 #include <cstdint>
+#include <memory>
 
 class Customer;
 class CustomerStore;
@@ -17,7 +18,7 @@ class JobBase;
 class JobBaseDoc : public Document
 {
 public:
-    JobBase* record() const { return m_record; }
+    JobBase* record() const { return m_record.get(); }
 
     bool OnNewDocument() override;
     bool OnOpenDocument(const QString& path) override;
@@ -57,7 +58,7 @@ private:
     void checkVAT();
     bool save(const QString& path);
 
-    JobBase* m_record;
+    std::unique_ptr<JobBase> m_record;
     CustomerStore* m_customers = nullptr;
     /// The file OnOpenDocument reads, for the message when it is of another kind.
     QString m_pathBeingRead;

@@ -5,9 +5,13 @@
 
 #include <algorithm>
 
-JobDoc::JobDoc(Job* job, const IntegerSetting& validity)
-    : JobBaseDoc(job), m_job(job), m_validity(validity)
+JobDoc::JobDoc(DocumentKind::Id kind) : JobBaseDoc(DocumentKind::get(kind).createRecord())
 {
+}
+
+Job& JobDoc::job() const
+{
+    return static_cast<Job&>(*record());
 }
 
 bool JobDoc::OnNewDocument()
@@ -15,11 +19,11 @@ bool JobDoc::OnNewDocument()
     if (!JobBaseDoc::OnNewDocument())
         return false;
     using namespace SettingKeys;
-    Job& j = *m_job;
+    Job& j = job();
     j.chargeTravelDistance = SettingsStore::get(ChargeTravelDistance) == 1;
     j.chargeTravelTime = SettingsStore::get(ChargeTravelTime) == 1;
     j.displayEAOE = SettingsStore::get(DisplayEAOE) == 1;
-    j.daysValid = uint32_t(std::max(0, SettingsStore::get(m_validity)));
+    j.daysValid = uint32_t(std::max(0, SettingsStore::get(j.kind().termsSetting)));
     j.costPerMile = SettingsStore::get(CostPerMile);
     j.hourlyRate = SettingsStore::get(HourlyRate);
     j.hoursPurchase = SettingsStore::get(TimePurchase) / 100.0;
@@ -27,18 +31,4 @@ bool JobDoc::OnNewDocument()
     j.hoursAdmin = SettingsStore::get(TimeAdmin) / 100.0;
     j.hoursResearch = SettingsStore::get(TimeResearch) / 100.0;
     return true;
-}
-
-void JobDoc::applyStandardRate(int32_t rate)
-{
-    for (ombrel::OMList<JobItem>* list : {&m_job->materials, &m_job->hire}) {
-        auto it = list->iterator();
-        while (it.hasNext())
-            it.next().rate = rate;
-    }
-}
-
-Customer& JobDoc::customer()
-{
-    return m_job->customer;
 }

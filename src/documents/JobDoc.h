@@ -1,7 +1,7 @@
 #pragma once
 
 #include "JobBaseDoc.h"
-#include "settings/SettingKeys.h"
+#include "records/DocumentKind.h"
 
 class Job;
 
@@ -9,18 +9,11 @@ class Job;
 class JobDoc : public JobBaseDoc
 {
 public:
-    Job& job() const { return *m_job; }
+    /// A document of `kind`, a kind whose records are estimates or quotes.
+    explicit JobDoc(DocumentKind::Id kind);
+
+    Job& job() const;
 
     /// Numbers the document and fills the defaults of new estimates and quotes.
     bool OnNewDocument() override;
-
-protected:
-    /// `validity` is the setting new documents of the kind take their validity from.
-    JobDoc(Job* job, const IntegerSetting& validity);
-    Customer& customer() override;
-    void applyStandardRate(int32_t rate) override;
-
-private:
-    Job* m_job;
-    const IntegerSetting& m_validity;
 };

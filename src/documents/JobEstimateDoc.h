@@ -6,9 +6,6 @@
 class JobEstimateDoc : public JobDoc
 {
 public:
-    JobEstimateDoc() : JobDoc(&m_record, SettingKeys::TermsEstimate) {}
-    JobEstimate& recordEstimate() { return m_record; }
-
-private:
-    JobEstimate m_record;
+    JobEstimateDoc() : JobDoc(DocumentKind::Estimate) {}
+    JobEstimate& recordEstimate() { return static_cast<JobEstimate&>(job()); }
 };

@@ -3,9 +3,7 @@
 #include "fileformat/Archive.h"
 #include "fileformat/TextFile.h"
 #include "foundation/MessageHook.h"
-#include "records/JobEstimate.h"
-#include "records/JobInvoice.h"
-#include "records/JobQuote.h"
+#include "records/JobBase.h"
 #include "resources/StringTable.h"
 
 #include <QFileInfo>
@@ -38,13 +36,8 @@ bool JobFileReader::readQuietly(JobBase& record, const QString& path, QString& e
 
 std::unique_ptr<JobBase> JobFileReader::recordFor(const QString& path)
 {
-    if (path.endsWith(QLatin1String(".vle"), Qt::CaseInsensitive))
-        return std::make_unique<JobEstimate>();
-    if (path.endsWith(QLatin1String(".vlq"), Qt::CaseInsensitive))
-        return std::make_unique<JobQuote>();
-    if (path.endsWith(QLatin1String(".vli"), Qt::CaseInsensitive))
-        return std::make_unique<JobInvoice>();
-    return nullptr;
+    const DocumentKind* kind = DocumentKind::forPath(path);
+    return kind ? kind->createRecord() : nullptr;
 }
 
 std::unique_ptr<JobBase> JobFileReader::load(const QString& path, QString& error)

@@ -17,8 +17,8 @@ public:
     static bool read(JobBase& record, const QString& path);
     /// The same without showing anything; the message goes to `error`.
     static bool readQuietly(JobBase& record, const QString& path, QString& error);
-    /// An empty record of the kind the path's extension names (".vle", ".vlq",
-    /// ".vli", in any case); null for any other.
+    /// An empty record of the kind the path's extension names, in any case;
+    /// null for any other.
     static std::unique_ptr<JobBase> recordFor(const QString& path);
     /// The record of the kind `path` names, read from it; null, with the
     /// message in `error`, when the path names no kind or no readable file.

@@ -6,14 +6,7 @@ bool JobInvoiceDoc::OnNewDocument()
 {
     if (!JobBaseDoc::OnNewDocument())
         return false;
-    m_record.displayEAOE = SettingsStore::get(SettingKeys::DisplayEAOE) == 1;
-    m_record.daysToPay = uint32_t(SettingsStore::get(SettingKeys::TermsInvoice));
+    invoice().displayEAOE = SettingsStore::get(SettingKeys::DisplayEAOE) == 1;
+    invoice().daysToPay = uint32_t(SettingsStore::get(invoice().kind().termsSetting));
     return true;
-}
-
-void JobInvoiceDoc::applyStandardRate(int32_t rate)
-{
-    auto it = m_record.items.iterator();
-    while (it.hasNext())
-        it.next().rate = rate;
 }

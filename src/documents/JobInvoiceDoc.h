@@ -3,20 +3,17 @@
 #include "JobBaseDoc.h"
 #include "records/JobInvoice.h"
 
+/// The document of an invoice.
 class JobInvoiceDoc : public JobBaseDoc
 {
 public:
-    JobInvoiceDoc() : JobBaseDoc(&m_record) {}
-    JobInvoice& invoice() { return m_record; }
+    /// A document of `kind`, a kind whose records are invoices.
+    explicit JobInvoiceDoc(DocumentKind::Id kind = DocumentKind::Invoice)
+        : JobBaseDoc(DocumentKind::get(kind).createRecord())
+    {
+    }
+    JobInvoice& invoice() { return static_cast<JobInvoice&>(*record()); }
 
     /// Numbers the document and fills the defaults of new invoices.
     bool OnNewDocument() override;
-
-protected:
-    Customer& customer() override { return m_record.customer; }
-    void applyStandardRate(int32_t rate) override;
-    void recalculateAfterVAT() override { m_record.recalculate(true); }
-
-private:
-    JobInvoice m_record;
 };

@@ -6,9 +6,6 @@
 class JobQuoteDoc : public JobDoc
 {
 public:
-    JobQuoteDoc() : JobDoc(&m_record, SettingKeys::TermsQuote) {}
-    JobQuote& recordQuote() { return m_record; }
-
-private:
-    JobQuote m_record;
+    JobQuoteDoc() : JobDoc(DocumentKind::Quote) {}
+    JobQuote& recordQuote() { return static_cast<JobQuote&>(job()); }
 };

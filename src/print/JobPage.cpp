@@ -44,6 +44,7 @@ struct Context
     const TextStyles& styles;
     const PageFonts& fonts;
     OMString currency;
+    FigureInputs inputs;
 };
 
 void summary(const Context& c, const PageOptions& options)
@@ -59,12 +60,12 @@ void summary(const Context& c, const PageOptions& options)
                       c.fonts.normalBold, c.styles.background(StyleTableHeader), true);
     const std::pair<int, OMMoney> figures[] = {{IDS_MATERIALS, job.materialsTotal()},
                                                {IDS_HIRE, job.hireTotal()},
-                                               {IDS_TRAVEL, job.travelCost()},
+                                               {IDS_TRAVEL, job.travelCost(c.inputs)},
                                                {IDS_LABOUR, job.labourTotal()}};
     for (const auto& [label, amount] : figures)
         if (amount != OMMoney())
             PageTable::addRow(*grid, {text(label), money(amount)}, {}, GUnits::NoColour);
-    PageTable::addRow(*grid, {text(IDS_PRINT_TOTAL_CAPS), money(job.jobTotal())},
+    PageTable::addRow(*grid, {text(IDS_PRINT_TOTAL_CAPS), money(job.jobTotal(c.inputs))},
                       c.fonts.normalBold, c.styles.background(StyleTableHeader));
 
     OMString terms("\n");
@@ -119,7 +120,7 @@ void travelTable(const Context& c)
     const auto row = [&](int label, const OMString& value) {
         PageTable::addRow(*grid, {text(label), value}, {}, GUnits::NoColour);
     };
-    row(IDS_PRINT_DAYS_ON_SITE, days(job.effectiveDaysOnSite()));
+    row(IDS_PRINT_DAYS_ON_SITE, days(job.effectiveDaysOnSite(c.inputs)));
     if (job.chargeTravelDistance) {
         row(IDS_PRINT_DISTANCE, job.distance.toDecimalText());
         row(IDS_PRINT_COST_PER_MILE, money(job.costPerMile));
@@ -129,10 +130,10 @@ void travelTable(const Context& c)
         row(IDS_PRINT_HOURLY_RATE, money(job.hourlyRate));
     }
     if (job.chargeTravelDistance && job.chargeTravelTime) {
-        row(IDS_PRINT_TRAVEL_COST_TIME, money(job.travelTimeCost()));
-        row(IDS_PRINT_TRAVEL_COST_DISTANCE, money(job.travelDistanceCost()));
+        row(IDS_PRINT_TRAVEL_COST_TIME, money(job.travelTimeCost(c.inputs)));
+        row(IDS_PRINT_TRAVEL_COST_DISTANCE, money(job.travelDistanceCost(c.inputs)));
     }
-    PageTable::addRow(*grid, {text(IDS_PRINT_TOTAL_CAPS), money(job.travelCost())},
+    PageTable::addRow(*grid, {text(IDS_PRINT_TOTAL_CAPS), money(job.travelCost(c.inputs))},
                       c.fonts.detailBold, c.styles.background(StyleTableFooter));
     c.page.addParagraph(std::move(grid), GPage::Body);
 }
@@ -185,7 +186,7 @@ void labourBreakdown(const Context& c)
             PageTable::addRow(*grid, {text(label), hours(value)}, {}, GUnits::NoColour);
     PageTable::addRow(*grid, {text(IDS_PRINT_TOTAL_WORK_HOURS), hours(job.totalHours())}, {},
                       GUnits::NoColour);
-    PageTable::addRow(*grid, {text(IDS_PRINT_DAYS_ON_SITE), days(job.effectiveDaysOnSite())}, {},
+    PageTable::addRow(*grid, {text(IDS_PRINT_DAYS_ON_SITE), days(job.effectiveDaysOnSite(c.inputs))}, {},
                       GUnits::NoColour);
     PageTable::addRow(*grid, {text(IDS_PRINT_HOURLY_RATE), money(job.hourlyRate)}, {},
                       GUnits::NoColour);
@@ -199,7 +200,10 @@ void labourBreakdown(const Context& c)
 void JobPage::ComposePage(GPage& page, const Job& job, const PageOptions& options,
                           const TextStyles& styles, const PageFonts& fonts)
 {
-    const Context c{page, job, styles, fonts, SettingsStore::GetCurrencySymbol()};
+    FigureInputs inputs;
+    inputs.vatRegistered = options.vat;
+    inputs.dailyWorkingHours = options.dailyWorkingHours;
+    const Context c{page, job, styles, fonts, SettingsStore::GetCurrencySymbol(), inputs};
     PageHead::composeJobAddress(page, job, fonts);
     summary(c, options);
 

@@ -2,12 +2,16 @@
 
 #include "PageSections.h"
 #include "foundation/OMString.h"
+#include "records/FigureInputs.h"
 
 /// What a view adds to its record when the page is composed.
 struct PageOptions
 {
     /// The VAT flag the view read when it opened.
     bool vat = false;
+    /// The working day the days on site are counted in: the setting as it
+    /// stands when the options are made.
+    int32_t dailyWorkingHours = FigureInputs::current().dailyWorkingHours;
     PageSections sections;
     /// Invoices: one row per payment instead of their sum.
     bool showPaymentDetails = false;

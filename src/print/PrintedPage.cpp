@@ -25,7 +25,7 @@ void PrintedPage::LoadFonts()
     m_fontsLoaded = true;
 }
 
-void PrintedPage::Compose(const ombrel::OMString& pageTitle, const BodyComposer& composePage)
+void PrintedPage::compose(const ombrel::OMString& pageTitle, const BodyComposer& composePage)
 {
     if (!m_fontsLoaded)
         LoadFonts();
@@ -40,10 +40,29 @@ void PrintedPage::Compose(const ombrel::OMString& pageTitle, const BodyComposer&
     m_composed = true;
 }
 
+void PrintedPage::compose(const JobBase& record, const PageOptions& options)
+{
+    PageOptions titled = options;
+    if (titled.pageTitle.isEmpty())
+        titled.pageTitle = StringTable::text(record.kind().pageTitleId);
+    switch (record.kind().page) {
+    case DocumentKind::InvoicePage: {
+        const auto& invoice = static_cast<const JobInvoice&>(record);
+        if (titled.stampText.isEmpty())
+            titled.stampText = InvoicePage::stampText(invoice, titled.vat);
+        compose(invoice, titled);
+        break;
+    }
+    case DocumentKind::JobPage:
+        compose(static_cast<const Job&>(record), titled);
+        break;
+    }
+}
+
 void PrintedPage::compose(const Job& job, const PageOptions& options)
 {
     stampText = options.stampText;
-    Compose(options.pageTitle, [&](GPage& page, const PageFonts& fonts) {
+    compose(options.pageTitle, [&](GPage& page, const PageFonts& fonts) {
         JobPage::ComposePage(page, job, options, m_styles, fonts);
     });
     m_page.setPageMarks(pageMarks(job, m_styles));
@@ -52,7 +71,7 @@ void PrintedPage::compose(const Job& job, const PageOptions& options)
 void PrintedPage::compose(const JobInvoice& invoice, const PageOptions& options)
 {
     stampText = options.stampText;
-    Compose(options.pageTitle, [&](GPage& page, const PageFonts& fonts) {
+    compose(options.pageTitle, [&](GPage& page, const PageFonts& fonts) {
         InvoicePage::ComposePage(page, invoice, options, m_styles, fonts);
     });
     m_page.setPageMarks(pageMarks(invoice, m_styles));

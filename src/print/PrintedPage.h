@@ -33,7 +33,10 @@ public:
 
     /// Loads the fonts when needed, clears the page, composes head and footer
     /// with `pageTitle`, then the body.
-    void Compose(const ombrel::OMString& pageTitle, const BodyComposer& composePage);
+    void compose(const ombrel::OMString& pageTitle, const BodyComposer& composePage);
+    /// Composes any document with the page composer of its kind, titled and
+    /// stamped as its kind is unless the options name a title.
+    void compose(const JobBase& record, const PageOptions& options);
     /// Composes an estimate or quote; the options' stamp text becomes the page's.
     void compose(const Job& job, const PageOptions& options);
     /// Composes an invoice with its totals for the options' VAT flag.

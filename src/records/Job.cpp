@@ -2,7 +2,6 @@
 
 #include "fileformat/Archive.h"
 #include "resources/StringTable.h"
-#include "settings/SettingsStore.h"
 
 #include <cmath>
 
@@ -11,9 +10,6 @@ using namespace ombrel;
 void Job::reset()
 {
     JobBase::reset();
-    reference.clear();
-    description.clear();
-    customer.reset();
     location.reset();
     hourlyRate = 0;
     costPerMile = 0;
@@ -32,7 +28,6 @@ void Job::reset()
     chargeTravelTime = false;
     chargeTravelDistance = false;
     sameAsCustomer = true;
-    displayEAOE = true;
 }
 
 void Job::addItem(const OMString& section, const JobItem& item)
@@ -148,16 +143,15 @@ double Job::totalHours() const
     return hoursAdmin + hoursInspection + hoursWork + hoursPurchase + hoursResearch;
 }
 
-uint32_t Job::effectiveDaysOnSite() const
+uint32_t Job::effectiveDaysOnSite(const FigureInputs& inputs) const
 {
     if (daysOnSite != 0)
         return daysOnSite;
-    return daysForHours(hoursWork + hoursInspection);
+    return daysForHours(hoursWork + hoursInspection, inputs.dailyWorkingHours);
 }
 
-uint32_t Job::daysForHours(double hours)
+uint32_t Job::daysForHours(double hours, int32_t daily)
 {
-    const int32_t daily = SettingsStore::get(SettingKeys::DailyWorkingHours);
     if (daily <= 0)
         return 0;
     // Hours are decimals of at most six places; count them in millionths so
@@ -192,24 +186,25 @@ OMMoney Job::labourTotal() const
     return labourHoursCost() + hoursItemsTotal();
 }
 
-OMMoney Job::travelTimeCost() const
+OMMoney Job::travelTimeCost(const FigureInputs& inputs) const
 {
     if (!chargeTravelTime)
         return 0;
-    return hourlyRate.multipliedBy(int64_t(effectiveDaysOnSite()))
+    return hourlyRate.multipliedBy(int64_t(effectiveDaysOnSite(inputs)))
         .multipliedBy(hoursTravel.value());
 }
 
-OMMoney Job::travelDistanceCost() const
+OMMoney Job::travelDistanceCost(const FigureInputs& inputs) const
 {
     if (!chargeTravelDistance)
         return 0;
-    return costPerMile.multipliedBy(int64_t(effectiveDaysOnSite())).multipliedBy(distance.value());
+    return costPerMile.multipliedBy(int64_t(effectiveDaysOnSite(inputs)))
+        .multipliedBy(distance.value());
 }
 
-OMMoney Job::travelCost() const
+OMMoney Job::travelCost(const FigureInputs& inputs) const
 {
-    return travelDistanceCost() + travelTimeCost();
+    return travelDistanceCost(inputs) + travelTimeCost(inputs);
 }
 
 OMMoney Job::materialsTotal() const
@@ -222,7 +217,38 @@ OMMoney Job::hireTotal() const
     return sumOfLines(hire);
 }
 
-OMMoney Job::jobTotal() const
+OMMoney Job::jobTotal(const FigureInputs& inputs) const
 {
-    return materialsTotal() + travelCost() + hireTotal() + labourTotal();
+    return materialsTotal() + travelCost(inputs) + hireTotal() + labourTotal();
+}
+
+DocumentSummary Job::summary(const FigureInputs& inputs) const
+{
+    DocumentSummary s = baseSummary();
+    JobFigures f;
+    f.totalHours = totalHours();
+    f.daysOnSite = effectiveDaysOnSite(inputs);
+    f.labourHoursCost = labourHoursCost();
+    f.hoursItemsTotal = hoursItemsTotal();
+    f.labourTotal = labourTotal();
+    f.travelTimeCost = travelTimeCost(inputs);
+    f.travelDistanceCost = travelDistanceCost(inputs);
+    f.travelCost = travelCost(inputs);
+    f.materialsTotal = materialsTotal();
+    f.hireTotal = hireTotal();
+    f.jobTotal = jobTotal(inputs);
+    // An estimate or a quote is priced before VAT and asks for nothing yet.
+    s.net = f.jobTotal;
+    s.gross = f.jobTotal;
+    s.job = f;
+    return s;
+}
+
+void Job::applyStandardRate(int32_t rate)
+{
+    for (ombrel::OMList<JobItem>* list : {&materials, &hire}) {
+        auto it = list->iterator();
+        while (it.hasNext())
+            it.next().rate = rate;
+    }
 }

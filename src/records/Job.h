@@ -29,25 +29,26 @@ public:
     ombrel::OMString locationText() const;
 
     double totalHours() const;
-    /// daysOnSite, or the days the work and inspection hours take at the
-    /// "DailyWorkingHours" setting; a setting of 0 or less gives no days.
-    uint32_t effectiveDaysOnSite() const;
-    /// The days on site that `hours` of work and inspection take at the
-    /// "DailyWorkingHours" setting, read afresh; 0 when the setting is 0 or less.
-    static uint32_t daysForHours(double hours);
+    /// daysOnSite, or the days the work and inspection hours take in working
+    /// days of `inputs.dailyWorkingHours`; a day of 0 or less gives no days.
+    uint32_t effectiveDaysOnSite(const FigureInputs& inputs) const;
+    /// The days on site that `hours` of work and inspection take in working
+    /// days of `dailyWorkingHours` hundredths of an hour; 0 when that is 0 or less.
+    static uint32_t daysForHours(double hours, int32_t dailyWorkingHours);
     ombrel::OMMoney labourHoursCost() const;
     ombrel::OMMoney hoursItemsTotal() const;
     ombrel::OMMoney labourTotal() const;
-    ombrel::OMMoney travelTimeCost() const;
-    ombrel::OMMoney travelDistanceCost() const;
-    ombrel::OMMoney travelCost() const;
+    ombrel::OMMoney travelTimeCost(const FigureInputs& inputs) const;
+    ombrel::OMMoney travelDistanceCost(const FigureInputs& inputs) const;
+    ombrel::OMMoney travelCost(const FigureInputs& inputs) const;
     ombrel::OMMoney materialsTotal() const;
     ombrel::OMMoney hireTotal() const;
-    ombrel::OMMoney jobTotal() const;
+    ombrel::OMMoney jobTotal(const FigureInputs& inputs) const;
 
-    ombrel::OMString reference;
-    ombrel::OMString description;
-    Customer customer;
+    DocumentSummary summary(const FigureInputs& inputs) const override;
+    /// Materials and hire lines take `rate`; labour carries no VAT of its own.
+    void applyStandardRate(int32_t rate) override;
+
     Customer location;
     ombrel::OMMoney hourlyRate;
     ombrel::OMMoney costPerMile;
@@ -66,7 +67,6 @@ public:
     ombrel::OMBool chargeTravelTime;
     ombrel::OMBool chargeTravelDistance;
     ombrel::OMBool sameAsCustomer = true;
-    ombrel::OMBool displayEAOE = true;
 
 protected:
     using JobBase::JobBase;

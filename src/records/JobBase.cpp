@@ -7,8 +7,9 @@
 
 using namespace ombrel;
 
-JobBase::JobBase(const char* kindName, const char* kindTitle)
-    : kindName(kindName), kindTitle(kindTitle)
+JobBase::JobBase(DocumentKind::Id kind)
+    : kindName(DocumentKind::get(kind).name), kindTitle(DocumentKind::get(kind).title),
+      m_kind(&DocumentKind::get(kind))
 {
     // Derived constructors call reset() once they are complete.
 }
@@ -24,6 +25,10 @@ JobBase& JobBase::operator=(const JobBase& other)
     ownDocReference = other.ownDocReference;
     docReference = other.docReference;
     date = other.date;
+    customer = other.customer;
+    description = other.description;
+    reference = other.reference;
+    displayEAOE = other.displayEAOE;
     return *this;
 }
 
@@ -34,6 +39,10 @@ void JobBase::reset()
     ownDocReference = false;
     docReference.clear();
     date = OMDate();
+    customer.reset();
+    description.clear();
+    reference.clear();
+    displayEAOE = true;
 }
 
 void JobBase::addItem(const OMString&, const JobItem&)
@@ -163,17 +172,29 @@ void JobBase::writeCustomer(Archive& archive, const Customer& customer, bool wit
     writeValue(archive, "mobile", customer.mobile);
 }
 
-uint32_t JobBase::nextNumber(const IntegerSetting& setting, bool advance)
+uint32_t JobBase::getNextNumber(bool advance)
 {
-    const auto next = uint32_t(SettingsStore::get(setting));
+    const auto next = uint32_t(SettingsStore::get(kind().nextNumberSetting));
     if (advance)
-        storeNextNumber(setting, next + 1);
+        setNextNumber(next + 1);
     return next;
 }
 
-void JobBase::storeNextNumber(const IntegerSetting& setting, uint32_t number)
+void JobBase::setNextNumber(uint32_t next)
 {
-    SettingsStore::set(setting, int32_t(number));
+    SettingsStore::set(kind().nextNumberSetting, int32_t(next));
+}
+
+DocumentSummary JobBase::baseSummary() const
+{
+    DocumentSummary s;
+    s.kind = kind().id;
+    s.number = number;
+    s.docReference = docReference.toQString();
+    s.reference = reference.toQString();
+    s.date = documentDate();
+    s.customer = customer.displayText().toQString();
+    return s;
 }
 
 void JobBase::writeItem(Archive& archive, const OMString& section, const JobItem& item)

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "Customer.h"
+#include "DocumentKind.h"
+#include "DocumentSummary.h"
+#include "FigureInputs.h"
 #include "JobItem.h"
 #include "foundation/OMBool.h"
 #include "foundation/OMDate.h"
@@ -33,11 +37,17 @@ public:
     /// Writes the whole file; 0 on success.
     virtual int write(Archive& archive);
     /// The next number of this kind; with `advance` the counter moves on.
-    virtual uint32_t getNextNumber(bool advance) = 0;
-    virtual void setNextNumber(uint32_t number) = 0;
+    uint32_t getNextNumber(bool advance);
+    void setNextNumber(uint32_t number);
     virtual void writeItem(Archive& archive, const ombrel::OMString& section, const JobItem& item);
     virtual void writeValue(Archive& archive, const ombrel::OMString& key,
                             const ombrel::OMString& value);
+    /// What the document comes to with `inputs`; changes nothing.
+    virtual DocumentSummary summary(const FigureInputs& inputs) const = 0;
+    /// Gives every line that carries VAT the standard `rate`.
+    virtual void applyStandardRate(int32_t rate) = 0;
+
+    const DocumentKind& kind() const { return *m_kind; }
 
     /// Sets the number and the reference printed from it.
     void setNumber(uint32_t n);
@@ -66,7 +76,9 @@ protected:
     /// Writes the header and base section after stamping the record.
     int writeBase(Archive& archive);
     void writeCustomer(Archive& archive, const class Customer& customer, bool withNumber);
-    /// The counter `setting` holds; with `advance` it moves on by one.
-    static uint32_t nextNumber(const struct IntegerSetting& setting, bool advance);
-    static void storeNextNumber(const struct IntegerSetting& setting, uint32_t number);
+    /// The fields every kind's summary starts from.
+    DocumentSummary baseSummary() const;
+
+private:
+    const DocumentKind* m_kind;
 };

@@ -15,6 +15,4 @@ public:
         return *this;
     }
 
-    uint32_t getNextNumber(bool advance) override;
-    void setNextNumber(uint32_t number) override;
 };

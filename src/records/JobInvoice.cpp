@@ -6,7 +6,7 @@
 
 using namespace ombrel;
 
-JobInvoice::JobInvoice() : JobBase("invoice", "Invoice")
+JobInvoice::JobInvoice() : JobBase(DocumentKind::Invoice)
 {
     reset();
 }
@@ -14,17 +14,9 @@ JobInvoice::JobInvoice() : JobBase("invoice", "Invoice")
 void JobInvoice::reset()
 {
     JobBase::reset();
-    customer.reset();
-    description.clear();
-    reference.clear();
     daysToPay = 0;
-    displayEAOE = true;
     items.clear();
     payments.clear();
-    vatSummary.clear();
-    netTotal = 0;
-    grossTotal = 0;
-    totalPaid = 0;
     addOverduePercentage = false;
     overduePercentage = 0;
     extraTerms.clear();
@@ -90,16 +82,6 @@ int JobInvoice::write(Archive& archive)
     return 0;
 }
 
-uint32_t JobInvoice::getNextNumber(bool advance)
-{
-    return nextNumber(SettingKeys::NextInvoiceNo, advance);
-}
-
-void JobInvoice::setNextNumber(uint32_t number)
-{
-    storeNextNumber(SettingKeys::NextInvoiceNo, number);
-}
-
 InvoiceTotals JobInvoice::totals(bool withVAT) const
 {
     InvoiceTotals t;
@@ -129,30 +111,6 @@ InvoiceTotals JobInvoice::totals(bool withVAT) const
     return t;
 }
 
-void JobInvoice::recalculate(bool withVAT)
-{
-    InvoiceTotals t = totals(withVAT);
-    vatSummary = std::move(t.vatSummary);
-    netTotal = t.netTotal;
-    grossTotal = t.grossTotal;
-    totalPaid = t.totalPaid;
-}
-
-OMMoney JobInvoice::amountDue() const
-{
-    return grossTotal - totalPaid;
-}
-
-bool JobInvoice::isOverdue() const
-{
-    return isOverdueOn(OMDate::today());
-}
-
-bool JobInvoice::isOverdueOn(const OMDate& today) const
-{
-    return isOverdueOn(today, amountDue());
-}
-
 bool JobInvoice::isOverdueOn(const OMDate& today, const OMMoney& due) const
 {
     if (due <= 0)
@@ -163,4 +121,36 @@ bool JobInvoice::isOverdueOn(const OMDate& today, const OMMoney& due) const
     // Counted in whole days at full width: any number of days to pay, even
     // one past the calendar's end, gives a due day after the document's.
     return today.julian() > date.julian() + int64_t(daysToPay.value());
+}
+
+OMDate JobInvoice::dueDate() const
+{
+    const OMDate date = documentDate();
+    if (date.isEmpty())
+        return date;
+    return OMDate::fromJulian(date.julian() + int64_t(daysToPay.value()));
+}
+
+DocumentSummary JobInvoice::summary(const FigureInputs& inputs) const
+{
+    DocumentSummary s = baseSummary();
+    const InvoiceTotals t = totals(inputs.vatRegistered);
+    s.dueDate = dueDate();
+    s.net = t.netTotal;
+    for (int i = 0; i < t.vatSummary.size(); ++i) {
+        s.vatByRate.push_back(t.vatSummary[i]);
+        s.vat += t.vatSummary[i].vatAmount();
+    }
+    s.gross = t.grossTotal;
+    s.paid = t.totalPaid;
+    s.due = t.amountDue();
+    s.overdue = isOverdueOn(inputs.asOf, s.due);
+    return s;
+}
+
+void JobInvoice::applyStandardRate(int32_t rate)
+{
+    auto it = items.iterator();
+    while (it.hasNext())
+        it.next().rate = rate;
 }

@@ -24,35 +24,19 @@ public:
     void readValue(const ombrel::OMString& section, const ombrel::OMString& key,
                    const ombrel::OMString& value) override;
     int write(Archive& archive) override;
-    uint32_t getNextNumber(bool advance) override;
-    void setNextNumber(uint32_t number) override;
+    DocumentSummary summary(const FigureInputs& inputs) const override;
+    void applyStandardRate(int32_t rate) override;
 
     /// What the lines and payments come to, with or without VAT; changes nothing.
     InvoiceTotals totals(bool withVAT) const;
-    /// Stores totals(withVAT) in vatSummary, netTotal, grossTotal and totalPaid.
-    void recalculate(bool withVAT);
-    /// grossTotal − totalPaid of the stored figures; negative when a refund is due.
-    ombrel::OMMoney amountDue() const;
-    /// Money is still due and the payment period ended before today.
-    /// Uses the totals of the last recalculate().
-    bool isOverdue() const;
-    /// isOverdue() as seen on `today`.
-    bool isOverdueOn(const ombrel::OMDate& today) const;
+    /// The last day to pay; empty when the invoice has no date.
+    ombrel::OMDate dueDate() const;
     /// Whether an invoice owing `amountDue` is overdue on `today`.
     bool isOverdueOn(const ombrel::OMDate& today, const ombrel::OMMoney& amountDue) const;
 
-    Customer customer;
-    ombrel::OMString description;
-    ombrel::OMString reference;
     ombrel::OMUInt32 daysToPay;
-    ombrel::OMBool displayEAOE = true;
     ombrel::OMList<JobItem> items;
     ombrel::OMList<JobItem> payments;
-    /// One entry per rate, ascending by rate; as the last recalculate() left it.
-    ombrel::OMArray<VAT> vatSummary;
-    ombrel::OMMoney netTotal;
-    ombrel::OMMoney grossTotal;
-    ombrel::OMMoney totalPaid;
     ombrel::OMBool addOverduePercentage;
     Percentage overduePercentage;
     ombrel::OMString extraTerms;

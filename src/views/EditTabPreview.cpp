@@ -81,7 +81,7 @@ void EditTabPreview::Compose()
 {
     TabbedEditView* view = ownerView();
     const ombrel::OMString title = view ? view->GetPageTitle() : ombrel::OMString();
-    m_printed.Compose(title, [view](GPage& page, const PageFonts& fonts) {
+    m_printed.compose(title, [view](GPage& page, const PageFonts& fonts) {
         if (view)
             view->ComposePage(page, fonts);
     });

@@ -120,7 +120,8 @@ uint32_t EditTabTravel::displayedDays() const
     if (!m_labour)
         return 0;
     return Job::daysForHours(ombrel::OMDouble(m_labour->fields.work).value() +
-                             ombrel::OMDouble(m_labour->fields.inspection).value());
+                                 ombrel::OMDouble(m_labour->fields.inspection).value(),
+                             FigureInputs::current().dailyWorkingHours);
 }
 
 void EditTabTravel::refresh()

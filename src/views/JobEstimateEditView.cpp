@@ -1,9 +1,10 @@
 #include "JobEstimateEditView.h"
 
-#include "documents/JobEstimateDoc.h"
+#include "documents/JobDoc.h"
+#include "records/JobEstimate.h"
 #include "resources/StringTable.h"
 
-JobEstimateEditView::JobEstimateEditView(JobEstimateDoc* document, const TextStyles& styles,
+JobEstimateEditView::JobEstimateEditView(JobDoc* document, const TextStyles& styles,
                                          QWidget* parent)
     : JobEditView(document, styles, parent)
 {

@@ -2,14 +2,14 @@
 
 #include "JobEditView.h"
 
-class JobEstimateDoc;
+class JobDoc;
 
 class JobEstimateEditView : public JobEditView
 {
     Q_OBJECT
 
 public:
-    JobEstimateEditView(JobEstimateDoc* document, const TextStyles& styles,
+    JobEstimateEditView(JobDoc* document, const TextStyles& styles,
                         QWidget* parent = nullptr);
 
     ombrel::OMString GetPageTitle() const override;

@@ -37,7 +37,6 @@ bool JobInvoiceEditView::DoDataExchange(bool save)
 {
     JobInvoice& record = invoice();
     if (!save) {
-        record.recalculate(vatFlag());
         m_invoiceTab.LoadInvoice(record);
         m_customer.LoadCustomer(record.customer);
         m_items.bindItems(&record.items);
@@ -57,9 +56,8 @@ bool JobInvoiceEditView::DoDataExchange(bool save)
         }
         m_customer.StoreCustomer(record.customer);
     }
-    // The grids rebuilt the lines and payments: the totals, and with them the
-    // stamp, follow at once, so the page shows them when next composed.
-    record.recalculate(vatFlag());
+    // The grids rebuilt the lines and payments: the stamp follows at once, so
+    // the page shows it when next composed.
     setOverdueStamp();
     if (copy)
         m_preview.RefreshPage();

@@ -1,10 +1,11 @@
 #include "JobQuoteEditView.h"
 
-#include "documents/JobQuoteDoc.h"
+#include "documents/JobDoc.h"
+#include "records/JobQuote.h"
 #include "documents/QuoteImport.h"
 #include "resources/StringTable.h"
 
-JobQuoteEditView::JobQuoteEditView(JobQuoteDoc* document, const TextStyles& styles, QWidget* parent)
+JobQuoteEditView::JobQuoteEditView(JobDoc* document, const TextStyles& styles, QWidget* parent)
     : JobEditView(document, styles, parent)
 {
     setJobLabels(IDS_VALIDITY_QUOTE, IDS_NUMBER_QUOTE, IDS_SPECIFY_QUOTE);
@@ -13,7 +14,7 @@ JobQuoteEditView::JobQuoteEditView(JobQuoteDoc* document, const TextStyles& styl
 bool JobQuoteEditView::importEstimate(const QString& path)
 {
     UpdateData(true);
-    if (!QuoteImport::importFile(static_cast<JobQuoteDoc*>(document())->recordQuote(), path))
+    if (!QuoteImport::importFile(static_cast<JobQuote&>(static_cast<JobDoc*>(document())->job()), path))
         return false;
     UpdateData(false);
     document()->setModified(true);

@@ -2,14 +2,14 @@
 
 #include "JobEditView.h"
 
-class JobQuoteDoc;
+class JobDoc;
 
 class JobQuoteEditView : public JobEditView
 {
     Q_OBJECT
 
 public:
-    JobQuoteEditView(JobQuoteDoc* document, const TextStyles& styles, QWidget* parent = nullptr);
+    JobQuoteEditView(JobDoc* document, const TextStyles& styles, QWidget* parent = nullptr);
 
     ombrel::OMString GetPageTitle() const override;
     /// Copies a saved estimate into the quote, which keeps its own number;

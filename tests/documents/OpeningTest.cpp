@@ -46,8 +46,7 @@ TEST_F(Opening, TemplatesInTheirOrderWithTheirStrings)
     EXPECT_EQ(templates.all()[0]->extension(), "vle");
     EXPECT_EQ(templates.all()[1]->extension(), "vli");
     EXPECT_EQ(templates.all()[2]->extension(), "vlq");
-    EXPECT_EQ(templates.all()[2]->docString(DocumentTemplate::FilterName),
-              "Vorlane Quote Files (*.vlq)");
+    EXPECT_EQ(templates.all()[2]->kind()->filter(), "Vorlane Quote Files (*.vlq)");
     EXPECT_EQ(templates.forPath("/a/b.vli"),
               templates.byResource(DocumentTemplates::InvoiceResource));
     EXPECT_EQ(templates.forPath("/a/b.VLI"), templates.forPath("/a/b.vli"));
@@ -109,7 +108,7 @@ TEST_F(Opening, OpensTheExamplesAndTellsTheViews)
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(doc->title(), "estimate-1017-bathroom-refit.vle");
     EXPECT_FALSE(doc->isModified());
-    auto* estimate = dynamic_cast<JobEstimateDoc*>(doc.get());
+    auto* estimate = dynamic_cast<JobDoc*>(doc.get());
     ASSERT_NE(estimate, nullptr);
     EXPECT_EQ(estimate->job().number, 1017u);
     EXPECT_EQ(estimate->takenNumber(), 0u);
@@ -153,7 +152,7 @@ TEST_F(Opening, AsksToApplyVATUntilAnsweredYes)
     EXPECT_EQ(it.next().rate, Percentage(1750));
     EXPECT_EQ(invoice->invoice().payments.iterator().next().rate, Percentage(0));
     // Recalculated with VAT: 150.00 net and 26.25 VAT.
-    EXPECT_EQ(invoice->invoice().grossTotal, OMMoney(17625));
+    EXPECT_EQ(invoice->invoice().totals(true).grossTotal, OMMoney(17625));
     ASSERT_TRUE(invoice->FileSave());
     doc.reset();
 

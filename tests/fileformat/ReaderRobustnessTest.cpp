@@ -26,10 +26,7 @@ template <typename Record> void readBytes(const QByteArray& bytes)
     Record record;
     Archive archive = Archive::forReading(bytes);
     record.read(archive);
-    if constexpr (std::is_same_v<Record, JobInvoice>)
-        record.recalculate(true);
-    else
-        (void)record.jobTotal();
+    (void)record.summary(FigureInputs{true, 700, ombrel::OMDate::today()});
 }
 
 } // namespace

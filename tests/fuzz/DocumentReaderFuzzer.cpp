@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         JobEstimate estimate;
         Archive archive = Archive::forReading(bytes);
         estimate.read(archive);
-        (void)estimate.jobTotal();
+        (void)estimate.jobTotal(FigureInputs::current());
     }
     {
         JobQuote quote;
@@ -26,8 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     JobInvoice invoice;
     Archive archive = Archive::forReading(bytes);
     invoice.read(archive);
-    invoice.recalculate(true);
-    (void)invoice.amountDue();
-    (void)invoice.isOverdue();
+    (void)invoice.summary(FigureInputs{true, 700, ombrel::OMDate::today()});
     return 0;
 }

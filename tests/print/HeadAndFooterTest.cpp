@@ -24,12 +24,12 @@ class HeadTest : public PrintTest
 protected:
     const GParagraph& composeHead(const char* title = "INVOICE")
     {
-        printed.Compose(title, {});
+        printed.compose(title, {});
         return *printed.page().paragraph(GPage::Header, false, false);
     }
     std::vector<std::string> footerItems()
     {
-        printed.Compose("X", {});
+        printed.compose("X", {});
         const GParagraph& footer = *printed.page().paragraph(GPage::Footer, false, false);
         std::vector<std::string> items;
         for (int i = 0; i < footer.itemCount(); ++i)
@@ -204,7 +204,7 @@ TEST_F(HeadTest, FooterLines)
 TEST_F(HeadTest, FooterStandsOnEveryPage)
 {
     SettingsStore::set(SettingKeys::CompanyName, "Hartley Plumbing");
-    printed.Compose("INVOICE", [](GPage& page, const PageFonts&) {
+    printed.compose("INVOICE", [](GPage& page, const PageFonts&) {
         for (int i = 0; i < 200; ++i)
             page.paragraph(GPage::Body, true, true)
                 ->addString(ombrel::OMString::format("line %d", i));
@@ -224,7 +224,7 @@ TEST_F(HeadTest, EstimateAddressBlock)
     job.date = OMDate(9, 2, 2024, true);
     job.customer.name = "Anne";
     job.customer.surname = "Lee";
-    printed.Compose("ESTIMATE", [&](GPage& page, const PageFonts& fonts) {
+    printed.compose("ESTIMATE", [&](GPage& page, const PageFonts& fonts) {
         PageHead::composeJobAddress(page, job, fonts);
     });
     const GGrid& grid = *grids(printed.page(), GPage::Body).at(0);
@@ -239,7 +239,7 @@ TEST_F(HeadTest, EstimateAddressBlock)
     job.description = "New sink";
     job.sameAsCustomer = false;
     job.location.address.first = "1 High St";
-    printed.Compose("ESTIMATE", [&](GPage& page, const PageFonts& fonts) {
+    printed.compose("ESTIMATE", [&](GPage& page, const PageFonts& fonts) {
         PageHead::composeJobAddress(page, job, fonts);
     });
     EXPECT_EQ(cell(*grids(printed.page(), GPage::Body).at(0), 0, 1),
@@ -253,7 +253,7 @@ TEST_F(HeadTest, InvoiceAddressBlock)
     JobInvoice invoice;
     invoice.setNumber(7);
     invoice.description = "Repairs";
-    printed.Compose("INVOICE", [&](GPage& page, const PageFonts& fonts) {
+    printed.compose("INVOICE", [&](GPage& page, const PageFonts& fonts) {
         PageHead::composeInvoiceAddress(page, invoice, fonts);
     });
     const GGrid& grid = *grids(printed.page(), GPage::Body).at(0);

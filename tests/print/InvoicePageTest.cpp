@@ -166,29 +166,19 @@ TEST_F(InvoicePageTest, OverdueInvoicesCarryTheStamp)
     JobInvoice invoice = twoRates();
     invoice.date = OMDate::today();
     invoice.date += -60;
-    invoice.recalculate(false);
     EXPECT_EQ(InvoicePage::stampText(invoice, false), "OVERDUE");
-    invoice.payments.add(payment("All", invoice.grossTotal.value(), OMDate()));
-    invoice.recalculate(false);
+    invoice.payments.add(payment("All", invoice.totals(false).grossTotal.value(), OMDate()));
     EXPECT_EQ(InvoicePage::stampText(invoice, false), "");
 }
 
-TEST_F(InvoicePageTest, ComposingPrintsTheViewsVATFiguresAndChangesNoStoredFigure)
+TEST_F(InvoicePageTest, ComposingPrintsTheViewsVATFigures)
 {
     JobInvoice invoice = twoRates();
-    invoice.recalculate(false);
-    const OMMoney storedGross = invoice.grossTotal;
     const GGrid& withVAT = *compose(invoice, true);
     EXPECT_EQ(cell(withVAT, 7, 4), invoice.totals(true).grossTotal.toString().str());
-    EXPECT_NE(invoice.totals(true).grossTotal, storedGross);
-    EXPECT_TRUE(invoice.vatSummary.isEmpty());
-    EXPECT_EQ(invoice.grossTotal, storedGross);
-
-    invoice.recalculate(true);
+    EXPECT_NE(invoice.totals(true).grossTotal, invoice.totals(false).grossTotal);
     const GGrid& without = *compose(invoice, false);
     EXPECT_EQ(findRow(without, 2, "Total including VAT"), -1);
-    EXPECT_EQ(invoice.vatSummary.size(), 2);
-    EXPECT_EQ(invoice.grossTotal, invoice.totals(true).grossTotal);
 }
 
 TEST_F(InvoicePageTest, TheTotalsStayTogetherWhateverTheLengthOfTheInvoice)

@@ -54,7 +54,7 @@ TEST_F(JobPageTest, SummaryListsOnlyFiguresThatAreNotZero)
                                         "\nE & OE\nTerms: Estimate valid for 60 days"}));
     EXPECT_EQ(cell(summary, 0, 1), "Amount\n£");
     EXPECT_EQ(cell(summary, 1, 1), job.labourTotal().toString().str());
-    EXPECT_EQ(cell(summary, 2, 1), job.jobTotal().toString().str());
+    EXPECT_EQ(cell(summary, 2, 1), job.jobTotal(FigureInputs::current()).toString().str());
     EXPECT_EQ(summary.column(1).sample(), "0,000,000.00");
     EXPECT_EQ(summary.column(0).flags(), GObject::FlagTakeRest | GObject::FlagFitContent);
     EXPECT_EQ(summary.headerRowCount(), 1);

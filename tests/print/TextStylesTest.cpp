@@ -149,16 +149,16 @@ TEST_F(TextStylesTest, ASettingsChangeRestylesTheComposedPage)
                 return head.item(i).font;
         return GFont();
     };
-    printed.Compose("QUOTE", {});
+    printed.compose("QUOTE", {});
     EXPECT_EQ(titleFont().size(), 24);
 
     TextStyle title = styles.style(StyleTitle);
     title.font.setSize(30);
     styles.SetStyle(StyleTitle, title);
-    printed.Compose("QUOTE", {});
+    printed.compose("QUOTE", {});
     EXPECT_EQ(titleFont().size(), 24) << "the preview keeps its fonts until told";
 
     printed.SettingsChanged();
-    printed.Compose("QUOTE", {});
+    printed.compose("QUOTE", {});
     EXPECT_EQ(titleFont().size(), 30);
 }

@@ -31,25 +31,25 @@ TEST_F(JobFigures, DaysOnSiteFromWorkAndInspectionHours)
     JobEstimate job;
     job.hoursWork = 10;
     job.hoursInspection = 4;
-    EXPECT_EQ(job.effectiveDaysOnSite(), 2u);
+    EXPECT_EQ(job.effectiveDaysOnSite(FigureInputs::current()), 2u);
     job.hoursInspection = 4.01;
-    EXPECT_EQ(job.effectiveDaysOnSite(), 3u);
+    EXPECT_EQ(job.effectiveDaysOnSite(FigureInputs::current()), 3u);
     job.hoursWork = 7;
     job.hoursInspection = 0;
-    EXPECT_EQ(job.effectiveDaysOnSite(), 1u);
+    EXPECT_EQ(job.effectiveDaysOnSite(FigureInputs::current()), 1u);
     job.hoursWork = 0;
     job.hoursResearch = 5;
     job.hoursPurchase = 3;
     job.hoursAdmin = 9;
-    EXPECT_EQ(job.effectiveDaysOnSite(), 0u);
+    EXPECT_EQ(job.effectiveDaysOnSite(FigureInputs::current()), 0u);
     job.chargeTravelTime = job.chargeTravelDistance = true;
     job.hourlyRate = 1200;
     job.costPerMile = 40;
     job.distance = 20;
     job.hoursTravel = 1;
-    EXPECT_EQ(job.travelCost(), OMMoney(0));
+    EXPECT_EQ(job.travelCost(FigureInputs::current()), OMMoney(0));
     job.daysOnSite = 5;
-    EXPECT_EQ(job.effectiveDaysOnSite(), 5u);
+    EXPECT_EQ(job.effectiveDaysOnSite(FigureInputs::current()), 5u);
 }
 
 TEST_F(JobFigures, DaysFollowTheWorkingDaySettingAndSurviveANonsenseOne)
@@ -57,11 +57,11 @@ TEST_F(JobFigures, DaysFollowTheWorkingDaySettingAndSurviveANonsenseOne)
     JobQuote job;
     job.hoursWork = 8;
     SettingsStore::set(SettingKeys::DailyWorkingHours, 800);
-    EXPECT_EQ(job.effectiveDaysOnSite(), 1u);
+    EXPECT_EQ(job.effectiveDaysOnSite(FigureInputs::current()), 1u);
     SettingsStore::set(SettingKeys::DailyWorkingHours, 0);
-    EXPECT_EQ(job.effectiveDaysOnSite(), 0u);
+    EXPECT_EQ(job.effectiveDaysOnSite(FigureInputs::current()), 0u);
     SettingsStore::set(SettingKeys::DailyWorkingHours, -700);
-    EXPECT_EQ(job.effectiveDaysOnSite(), 0u);
+    EXPECT_EQ(job.effectiveDaysOnSite(FigureInputs::current()), 0u);
 }
 
 TEST_F(JobFigures, LabourAndTravel)
@@ -75,13 +75,13 @@ TEST_F(JobFigures, LabourAndTravel)
     job.costPerMile = 40;
     job.daysOnSite = 3;
     job.distance = 17.5;
-    EXPECT_EQ(job.travelDistanceCost(), OMMoney(0));
+    EXPECT_EQ(job.travelDistanceCost(FigureInputs::current()), OMMoney(0));
     job.chargeTravelDistance = true;
-    EXPECT_EQ(job.travelDistanceCost(), OMMoney(2100));
+    EXPECT_EQ(job.travelDistanceCost(FigureInputs::current()), OMMoney(2100));
     job.chargeTravelTime = true;
     job.hoursTravel = 0.5;
-    EXPECT_EQ(job.travelTimeCost(), OMMoney(1800));
-    EXPECT_EQ(job.travelCost(), OMMoney(3900));
+    EXPECT_EQ(job.travelTimeCost(FigureInputs::current()), OMMoney(1800));
+    EXPECT_EQ(job.travelCost(FigureInputs::current()), OMMoney(3900));
 }
 
 TEST_F(JobFigures, DecimalHoursNeverLoseAPenny)
@@ -105,7 +105,7 @@ TEST_F(JobFigures, TotalsAddEverySection)
     JobQuote job;
     job.hourlyRate = 1200;
     job.hoursWork = 2;
-    EXPECT_EQ(job.jobTotal(), job.labourHoursCost());
+    EXPECT_EQ(job.jobTotal(FigureInputs::current()), job.labourHoursCost());
 
     JobItem callOut = line("Call-out", 2500, 1.5);
     callOut.countDefaultsToOne = false;
@@ -120,7 +120,7 @@ TEST_F(JobFigures, TotalsAddEverySection)
     EXPECT_EQ(job.labourTotal(), OMMoney(2400 + 3750));
     EXPECT_EQ(job.materialsTotal(), OMMoney(832 + 450));
     EXPECT_EQ(job.hireTotal(), OMMoney(24000));
-    EXPECT_EQ(job.jobTotal(), OMMoney(6150 + 1282 + 24000));
+    EXPECT_EQ(job.jobTotal(FigureInputs::current()), OMMoney(6150 + 1282 + 24000));
 }
 
 TEST_F(JobFigures, NumbersReferencesAndDates)

@@ -1,5 +1,6 @@
 #include "documents/DocumentTemplates.h"
 #include "documents/JobEstimateDoc.h"
+#include "documents/JobDoc.h"
 #include "documents/JobInvoiceDoc.h"
 #include "documents/UpdateHint.h"
 #include "print/PageSetup.h"
@@ -83,7 +84,7 @@ TEST_F(DocumentViews, TheOverdueInvoiceCarriesItsStamp)
 
     // Paid in full, it is never overdue however old.
     JobItem payment;
-    payment.price = view->invoice().amountDue();
+    payment.price = view->invoice().totals(true).amountDue();
     view->invoice().payments.add(payment);
     view->UpdateData(false);
     EXPECT_EQ(view->overdueStamp(), "");
@@ -104,7 +105,7 @@ TEST_F(DocumentViews, PaymentDetailsFollowTheSettingButNeverWriteIt)
 TEST_F(DocumentViews, SectionSwitchesAddAndRemoveTables)
 {
     auto doc = open("estimate-1017-bathroom-refit.vle");
-    auto view = viewOf<JobEstimateEditView, JobEstimateDoc>(doc.get());
+    auto view = viewOf<JobEstimateEditView, JobDoc>(doc.get());
     EXPECT_EQ(view->GetPageTitle(), "ESTIMATE");
     GPage& page = view->preview().printed().page();
     const QString before = page.pageText(0).join('\n');
@@ -125,7 +126,7 @@ TEST_F(DocumentViews, SectionSwitchesAddAndRemoveTables)
 TEST_F(DocumentViews, ScrollingByKeysAndBars)
 {
     auto doc = open("estimate-1017-bathroom-refit.vle");
-    auto view = viewOf<JobEstimateEditView, JobEstimateDoc>(doc.get());
+    auto view = viewOf<JobEstimateEditView, JobDoc>(doc.get());
     view->resize(800, 300);
     QApplication::processEvents();
     EditTabPreview& preview = view->preview();
@@ -188,7 +189,7 @@ TEST_F(DocumentViews, ScrollingByKeysAndBars)
 TEST_F(DocumentViews, ChangingAStyleRestylesAnOpenPreview)
 {
     auto doc = open("estimate-1017-bathroom-refit.vle");
-    auto view = viewOf<JobEstimateEditView, JobEstimateDoc>(doc.get());
+    auto view = viewOf<JobEstimateEditView, JobDoc>(doc.get());
     const int before = view->preview().printed().fonts().normal.size();
     TextStyle normal = styles.style(StyleNormal);
     normal.font.setSize(before + 6);
@@ -200,7 +201,7 @@ TEST_F(DocumentViews, ChangingAStyleRestylesAnOpenPreview)
 TEST_F(DocumentViews, ThePreviewFollowsThePageSetupTheMarginsAndTheZoom)
 {
     auto doc = open("estimate-1017-bathroom-refit.vle");
-    auto view = viewOf<JobEstimateEditView, JobEstimateDoc>(doc.get());
+    auto view = viewOf<JobEstimateEditView, JobDoc>(doc.get());
     EditTabPreview& preview = view->preview();
     const GPage& page = preview.printed().page();
     const double portrait = page.pageWidth();
@@ -255,7 +256,7 @@ TEST_F(DocumentViews, APrintJobPrintsOnlyThePagesTheDialogChose)
 {
     QTemporaryDir dir;
     auto doc = open("estimate-1017-bathroom-refit.vle");
-    auto view = viewOf<JobEstimateEditView, JobEstimateDoc>(doc.get());
+    auto view = viewOf<JobEstimateEditView, JobDoc>(doc.get());
     for (auto section : {PageSection::Materials, PageSection::Hire, PageSection::Travel,
                          PageSection::Labour, PageSection::LabourBreakdown})
         view->toggleSection(section);

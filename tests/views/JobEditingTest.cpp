@@ -33,7 +33,7 @@ protected:
 
     void openExample()
     {
-        doc = std::unique_ptr<JobEstimateDoc>(static_cast<JobEstimateDoc*>(
+        doc = std::unique_ptr<JobDoc>(static_cast<JobDoc*>(
             templates.openDocumentFile(example("estimate-1017-bathroom-refit.vle")).release()));
         ASSERT_NE(doc, nullptr);
     }
@@ -63,7 +63,7 @@ protected:
     DocumentTemplates templates;
     TextStyles styles;
     MessageCapture capture;
-    std::unique_ptr<JobEstimateDoc> doc;
+    std::unique_ptr<JobDoc> doc;
     std::unique_ptr<JobEstimateEditView> view;
 };
 
@@ -72,7 +72,7 @@ protected:
 TEST_F(JobEditing, LookingThroughEveryTabLeavesTheDocumentAsItWas)
 {
     openExample();
-    const ombrel::OMMoney total = job().jobTotal();
+    const ombrel::OMMoney total = job().jobTotal(FigureInputs::current());
     job().hoursWork = 0.333333;
     makeView();
     for (int i = 0; i < view->tabCount(); ++i) {
@@ -85,7 +85,7 @@ TEST_F(JobEditing, LookingThroughEveryTabLeavesTheDocumentAsItWas)
     EXPECT_FALSE(doc->isModified());
     EXPECT_EQ(job().hoursWork.value(), 0.333333);
     job().hoursWork = 26.0;
-    EXPECT_EQ(job().jobTotal(), total);
+    EXPECT_EQ(job().jobTotal(FigureInputs::current()), total);
     EXPECT_TRUE(capture.texts.empty());
 }
 
@@ -141,7 +141,7 @@ TEST_F(JobEditing, DaysOnSiteFollowTheLabourHoursAndTheSetting)
         select(view->travel());
         EXPECT_EQ(view->travel().daysDisplay()->text(), c.days) << c.dailyHours << " " << c.work;
         // The record works the same figure out for its costs.
-        EXPECT_EQ(job().effectiveDaysOnSite(), QString(c.days).trimmed().toUInt());
+        EXPECT_EQ(job().effectiveDaysOnSite(FigureInputs::current()), QString(c.days).trimmed().toUInt());
         view.reset();
     }
 }
@@ -176,7 +176,7 @@ TEST_F(JobEditing, TravelBoxesEnableTheirFieldsAndKeepTheirValues)
     EXPECT_FALSE(job().chargeTravelDistance);
     EXPECT_EQ(job().hoursTravel.value(), 0.75);
     EXPECT_EQ(job().costPerMile, ombrel::OMMoney(45));
-    EXPECT_EQ(job().travelCost(), ombrel::OMMoney(0));
+    EXPECT_EQ(job().travelCost(FigureInputs::current()), ombrel::OMMoney(0));
 
     // Unticking the days again gives the worked-out figure and stores 0.
     select(travel);

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "DocumentKind.h"
+#include "VAT.h"
+#include "foundation/OMDate.h"
+#include "foundation/OMMoney.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+/// The figures of an estimate or a quote (JobBase::summary).
+struct JobFigures
+{
+    double totalHours = 0;
+    uint32_t daysOnSite = 0;
+    ombrel::OMMoney labourHoursCost;
+    ombrel::OMMoney hoursItemsTotal;
+    ombrel::OMMoney labourTotal;
+    ombrel::OMMoney travelTimeCost;
+    ombrel::OMMoney travelDistanceCost;
+    ombrel::OMMoney travelCost;
+    ombrel::OMMoney materialsTotal;
+    ombrel::OMMoney hireTotal;
+    ombrel::OMMoney jobTotal;
+};
+
+/**
+ * What any document comes to, whatever its kind: the one shape the report,
+ * lists of documents and exports read. Worked out by JobBase::summary from
+ * the record and the FigureInputs given; changes nothing.
+ */
+struct DocumentSummary
+{
+    DocumentKind::Id kind = DocumentKind::Estimate;
+    uint32_t number = 0;
+    /// The document's reference as printed ("3081").
+    QString docReference;
+    /// The customer's own reference for the job.
+    QString reference;
+    /// The document date, or the day it was created.
+    ombrel::OMDate date;
+    /// An invoice's last day to pay; empty for other kinds.
+    ombrel::OMDate dueDate;
+    /// The customer as an address block names them, lines parted by "\n".
+    QString customer;
+
+    ombrel::OMMoney net;
+    /// One entry per rate, ascending by rate; empty without VAT.
+    std::vector<VAT> vatByRate;
+    ombrel::OMMoney vat;
+    ombrel::OMMoney gross;
+    ombrel::OMMoney paid;
+    /// gross − paid; negative when a refund is due. Estimates and quotes owe nothing.
+    ombrel::OMMoney due;
+    bool overdue = false;
+
+    /// An estimate's or a quote's figures; none for an invoice.
+    std::optional<JobFigures> job;
+};

@@ -1,0 +1,12 @@
+#include "FigureInputs.h"
+
+#include "settings/SettingsStore.h"
+
+FigureInputs FigureInputs::current()
+{
+    FigureInputs inputs;
+    inputs.vatRegistered = SettingsStore::IsVATRegistered();
+    inputs.dailyWorkingHours = SettingsStore::get(SettingKeys::DailyWorkingHours);
+    inputs.asOf = ombrel::OMDate::today();
+    return inputs;
+}
