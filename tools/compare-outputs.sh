@@ -38,7 +38,7 @@ done
 "$binary" --report *.vl? > "$out/report-table.txt" 2>&1 || true
 # The same documents for a business registered for VAT.
 mkdir -p "$XDG_CONFIG_HOME/Ombrel"
-printf '[options]\ncompany\\IsVATRegistered=1\ncompany\\StandardVATRate=2000\n' \
+printf '[options]\ncompany\\IsVATRegistered=1\n' \
     > "$XDG_CONFIG_HOME/Ombrel/Vorlane.conf"
 for file in *.vl?; do
     "$binary" --report --json "$file" > "$out/$file.vat.json" 2>&1 || true

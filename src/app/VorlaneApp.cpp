@@ -143,9 +143,8 @@ bool VorlaneApp::InitInstance(const CommandLine& commandLine)
 void VorlaneApp::registerTemplates()
 {
     m_templates.registerJobTemplates(&m_customers);
-    m_templates.add(
-        std::make_unique<DocumentTemplate>(DocumentTemplates::StartPageResource,
-                                           [] { return std::make_unique<StartPageDoc>(); }));
+    m_templates.add(std::make_unique<DocumentTemplate>(
+        DocumentTemplates::StartPageResource, [] { return std::make_unique<StartPageDoc>(); }));
 }
 
 void VorlaneApp::LoadTextStyles()

@@ -85,7 +85,8 @@ DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
     entry.kind = QString::fromLatin1(record->kind().name);
     entry.docReference = summary.docReference;
     entry.number = summary.number;
-    entry.date = summary.date.isEmpty() ? QString() : summary.date.toString("YYYY-MM-DD").toQString();
+    entry.date =
+        summary.date.isEmpty() ? QString() : summary.date.toString("YYYY-MM-DD").toQString();
     entry.customer = summary.customer;
     entry.total = summary.gross;
     if (const std::optional<JobFigures>& job = summary.job) {

@@ -76,7 +76,8 @@ InvoiceImport::Result InvoiceImport::importFile(JobInvoice& invoice, const QStri
 
     invoice.items.add(summaryLine(IDS_LABOUR, source->labourTotal(), standard));
     if (source->chargeTravelDistance || source->chargeTravelTime)
-        invoice.items.add(summaryLine(IDS_TRAVEL, source->travelCost(FigureInputs::current()), standard));
+        invoice.items.add(
+            summaryLine(IDS_TRAVEL, source->travelCost(FigureInputs::current()), standard));
     if (options.hireAsOneLine)
         invoice.items.add(summaryLine(IDS_HIRE, source->hireTotal(), standard));
     else

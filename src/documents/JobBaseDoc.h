@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <memory>
 
-class Customer;
 class CustomerStore;
 class JobBase;
 
@@ -18,6 +17,8 @@ class JobBase;
 class JobBaseDoc : public Document
 {
 public:
+    ~JobBaseDoc() override;
+
     JobBase* record() const { return m_record.get(); }
 
     bool OnNewDocument() override;
@@ -44,14 +45,8 @@ public:
     uint32_t takenNumber() const { return m_takenNumber; }
 
 protected:
-    explicit JobBaseDoc(JobBase* record) : m_record(record) {}
-
-    /// The customer the record names.
-    virtual Customer& customer() = 0;
-    /// Gives every line that carries VAT the standard rate.
-    virtual void applyStandardRate(int32_t rate) = 0;
-    /// After VAT was applied: let the record work out its figures again.
-    virtual void recalculateAfterVAT() {}
+    /// Takes `record`, an empty record of its kind, for the document's life.
+    explicit JobBaseDoc(std::unique_ptr<JobBase> record);
 
 private:
     /// Asks whether to apply VAT to a document saved before registration.

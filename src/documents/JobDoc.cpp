@@ -23,7 +23,7 @@ bool JobDoc::OnNewDocument()
     j.chargeTravelDistance = SettingsStore::get(ChargeTravelDistance) == 1;
     j.chargeTravelTime = SettingsStore::get(ChargeTravelTime) == 1;
     j.displayEAOE = SettingsStore::get(DisplayEAOE) == 1;
-    j.daysValid = uint32_t(std::max(0, SettingsStore::get(j.kind().termsSetting)));
+    j.daysValid = uint32_t(std::max(0, SettingsStore::get(*j.kind().termsSetting)));
     j.costPerMile = SettingsStore::get(CostPerMile);
     j.hourlyRate = SettingsStore::get(HourlyRate);
     j.hoursPurchase = SettingsStore::get(TimePurchase) / 100.0;

@@ -7,6 +7,6 @@ bool JobInvoiceDoc::OnNewDocument()
     if (!JobBaseDoc::OnNewDocument())
         return false;
     invoice().displayEAOE = SettingsStore::get(SettingKeys::DisplayEAOE) == 1;
-    invoice().daysToPay = uint32_t(SettingsStore::get(invoice().kind().termsSetting));
+    invoice().daysToPay = uint32_t(SettingsStore::get(*invoice().kind().termsSetting));
     return true;
 }

@@ -186,7 +186,8 @@ void labourBreakdown(const Context& c)
             PageTable::addRow(*grid, {text(label), hours(value)}, {}, GUnits::NoColour);
     PageTable::addRow(*grid, {text(IDS_PRINT_TOTAL_WORK_HOURS), hours(job.totalHours())}, {},
                       GUnits::NoColour);
-    PageTable::addRow(*grid, {text(IDS_PRINT_DAYS_ON_SITE), days(job.effectiveDaysOnSite(c.inputs))}, {},
+    PageTable::addRow(*grid,
+                      {text(IDS_PRINT_DAYS_ON_SITE), days(job.effectiveDaysOnSite(c.inputs))}, {},
                       GUnits::NoColour);
     PageTable::addRow(*grid, {text(IDS_PRINT_HOURLY_RATE), money(job.hourlyRate)}, {},
                       GUnits::NoColour);

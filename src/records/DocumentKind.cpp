@@ -28,29 +28,57 @@ bool DocumentKind::matchesPath(const QString& path) const
 
 const QList<const DocumentKind*>& DocumentKind::all()
 {
-    // In the order of Id.
+    // In the order of Id. (No reference members: GCC 12 leaves the first
+    // element of such an array of aggregates zero.)
     static const DocumentKind kinds[] = {
-    {
-        DocumentKind::Estimate, 130, "estimate", "Estimate", "vle",
-        "application/x-vorlane-estimate", "VorlaneEstimate.Document", IDS_TITLE_ESTIMATE,
-        DocumentKind::JobPage, SettingKeys::NextEstimateNo, SettingKeys::TermsEstimate, {},
-        DocumentKind::NewInvoiceCommand | DocumentKind::JobSectionsCommand, create<JobEstimate>},
-
-    {
-        DocumentKind::Invoice, 131, "invoice", "Invoice", "vli",
-        "application/x-vorlane-invoice", "VorlaneInvoice.Document", IDS_TITLE_INVOICE,
-        DocumentKind::InvoicePage, SettingKeys::NextInvoiceNo, SettingKeys::TermsInvoice,
-    {DocumentKind::Estimate, DocumentKind::Quote},
-        DocumentKind::ImportCommand | DocumentKind::PaymentDetailsCommand, create<JobInvoice>},
-
-    {
-        DocumentKind::Quote, 132, "quote", "Quote", "vlq",
-        "application/x-vorlane-quote", "VorlaneQuote.Document", IDS_TITLE_QUOTE,
-        DocumentKind::JobPage, SettingKeys::NextQuoteNo, SettingKeys::TermsQuote,
-    {DocumentKind::Estimate},
-        DocumentKind::ImportCommand | DocumentKind::NewInvoiceCommand |
-            DocumentKind::JobSectionsCommand,
-        create<JobQuote>},
+        {
+            .id = Estimate,
+            .resourceId = 130,
+            .name = "estimate",
+            .title = "Estimate",
+            .extension = "vle",
+            .mimeType = "application/x-vorlane-estimate",
+            .fileTypeId = "VorlaneEstimate.Document",
+            .pageTitleId = IDS_TITLE_ESTIMATE,
+            .page = JobPage,
+            .nextNumberSetting = &SettingKeys::NextEstimateNo,
+            .termsSetting = &SettingKeys::TermsEstimate,
+            .imports = {},
+            .commands = NewInvoiceCommand | JobSectionsCommand,
+            .createRecord = create<JobEstimate>,
+        },
+        {
+            .id = Invoice,
+            .resourceId = 131,
+            .name = "invoice",
+            .title = "Invoice",
+            .extension = "vli",
+            .mimeType = "application/x-vorlane-invoice",
+            .fileTypeId = "VorlaneInvoice.Document",
+            .pageTitleId = IDS_TITLE_INVOICE,
+            .page = InvoicePage,
+            .nextNumberSetting = &SettingKeys::NextInvoiceNo,
+            .termsSetting = &SettingKeys::TermsInvoice,
+            .imports = {Estimate, Quote},
+            .commands = ImportCommand | PaymentDetailsCommand,
+            .createRecord = create<JobInvoice>,
+        },
+        {
+            .id = Quote,
+            .resourceId = 132,
+            .name = "quote",
+            .title = "Quote",
+            .extension = "vlq",
+            .mimeType = "application/x-vorlane-quote",
+            .fileTypeId = "VorlaneQuote.Document",
+            .pageTitleId = IDS_TITLE_QUOTE,
+            .page = JobPage,
+            .nextNumberSetting = &SettingKeys::NextQuoteNo,
+            .termsSetting = &SettingKeys::TermsQuote,
+            .imports = {Estimate},
+            .commands = ImportCommand | NewInvoiceCommand | JobSectionsCommand,
+            .createRecord = create<JobQuote>,
+        },
     };
     static const QList<const DocumentKind*> list{&kinds[0], &kinds[1], &kinds[2]};
     return list;

@@ -23,10 +23,10 @@ public:
 
     /// The commands a document window of the kind offers beyond the common ones.
     enum Command {
-        ImportCommand = 0x1,          ///< File, Import from the kinds in `imports`
-        NewInvoiceCommand = 0x2,      ///< File, New Invoice from This
-        JobSectionsCommand = 0x4,     ///< View: materials, hire, travel, labour, breakdown
-        PaymentDetailsCommand = 0x8,  ///< View, Payment Details
+        ImportCommand = 0x1,         ///< File, Import from the kinds in `imports`
+        NewInvoiceCommand = 0x2,     ///< File, New Invoice from This
+        JobSectionsCommand = 0x4,    ///< View: materials, hire, travel, labour, breakdown
+        PaymentDetailsCommand = 0x8, ///< View, Payment Details
     };
     Q_DECLARE_FLAGS(Commands, Command)
 
@@ -49,9 +49,9 @@ public:
     int pageTitleId;
     Page page;
     /// The counter new documents of the kind take their number from.
-    const IntegerSetting& nextNumberSetting;
+    const IntegerSetting* nextNumberSetting;
     /// The days a new document of the kind is valid for or gives to pay.
-    const IntegerSetting& termsSetting;
+    const IntegerSetting* termsSetting;
     /// The kinds File, Import takes into a document of this kind.
     QList<Id> imports;
     Commands commands;

@@ -174,7 +174,7 @@ void JobBase::writeCustomer(Archive& archive, const Customer& customer, bool wit
 
 uint32_t JobBase::getNextNumber(bool advance)
 {
-    const auto next = uint32_t(SettingsStore::get(kind().nextNumberSetting));
+    const auto next = uint32_t(SettingsStore::get(*kind().nextNumberSetting));
     if (advance)
         setNextNumber(next + 1);
     return next;
@@ -182,7 +182,7 @@ uint32_t JobBase::getNextNumber(bool advance)
 
 void JobBase::setNextNumber(uint32_t next)
 {
-    SettingsStore::set(kind().nextNumberSetting, int32_t(next));
+    SettingsStore::set(*kind().nextNumberSetting, int32_t(next));
 }
 
 DocumentSummary JobBase::baseSummary() const

@@ -67,15 +67,23 @@ public:
     ombrel::OMString docReference;
     ombrel::OMDate date;
 
+    // Held by every kind, written by each in its own section.
+    Customer customer;
+    ombrel::OMString description;
+    /// The customer's reference for the job.
+    ombrel::OMString reference;
+    /// Whether the page says "E&OE".
+    ombrel::OMBool displayEAOE = true;
+
 protected:
-    JobBase(const char* kindName, const char* kindTitle);
+    explicit JobBase(DocumentKind::Id kind);
     JobBase(const JobBase&) = default;
     /// Copies the fields that move between records; version and the kind stay.
     JobBase& operator=(const JobBase& other);
 
     /// Writes the header and base section after stamping the record.
     int writeBase(Archive& archive);
-    void writeCustomer(Archive& archive, const class Customer& customer, bool withNumber);
+    void writeCustomer(Archive& archive, const Customer& customer, bool withNumber);
     /// The fields every kind's summary starts from.
     DocumentSummary baseSummary() const;
 

@@ -14,5 +14,4 @@ public:
         Job::operator=(other);
         return *this;
     }
-
 };

@@ -9,8 +9,7 @@ class JobEstimateEditView : public JobEditView
     Q_OBJECT
 
 public:
-    JobEstimateEditView(JobDoc* document, const TextStyles& styles,
-                        QWidget* parent = nullptr);
+    JobEstimateEditView(JobDoc* document, const TextStyles& styles, QWidget* parent = nullptr);
 
     ombrel::OMString GetPageTitle() const override;
 };

@@ -1,8 +1,8 @@
 #include "JobQuoteEditView.h"
 
 #include "documents/JobDoc.h"
-#include "records/JobQuote.h"
 #include "documents/QuoteImport.h"
+#include "records/JobQuote.h"
 #include "resources/StringTable.h"
 
 JobQuoteEditView::JobQuoteEditView(JobDoc* document, const TextStyles& styles, QWidget* parent)
@@ -14,7 +14,8 @@ JobQuoteEditView::JobQuoteEditView(JobDoc* document, const TextStyles& styles, Q
 bool JobQuoteEditView::importEstimate(const QString& path)
 {
     UpdateData(true);
-    if (!QuoteImport::importFile(static_cast<JobQuote&>(static_cast<JobDoc*>(document())->job()), path))
+    if (!QuoteImport::importFile(static_cast<JobQuote&>(static_cast<JobDoc*>(document())->job()),
+                                 path))
         return false;
     UpdateData(false);
     document()->setModified(true);

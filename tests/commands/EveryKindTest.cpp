@@ -41,6 +41,7 @@ TEST_P(EveryKind, GoesFromNewToSavedOpenedReportedAndExported)
     const QString path = dir.filePath(QStringLiteral("new.") + QLatin1String(kind.extension));
     ASSERT_TRUE(document->FileSaveAs(path));
     const DocumentSummary saved = record.summary(FigureInputs());
+    const ombrel::OMString description = record.description;
     created.reset();
 
     std::unique_ptr<Document> opened = templates.openDocumentFile(path);
@@ -51,7 +52,7 @@ TEST_P(EveryKind, GoesFromNewToSavedOpenedReportedAndExported)
     EXPECT_EQ(summary.number, saved.number);
     EXPECT_EQ(summary.customer, saved.customer);
     EXPECT_EQ(summary.gross, saved.gross);
-    EXPECT_EQ(reread.description, record.description);
+    EXPECT_EQ(reread.description, description);
 
     const DocumentReport report({path});
     ASSERT_FALSE(report.hasErrors());

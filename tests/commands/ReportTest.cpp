@@ -59,9 +59,12 @@ TEST_F(Report, JsonCarriesTheFiguresOfEachKind)
     EXPECT_EQ(e["date"].toString(), "2026-11-02");
     EXPECT_EQ(e["customer"].toString(), estimate.customer.displayText().toQString());
     EXPECT_DOUBLE_EQ(e["totalHours"].toDouble(), estimate.totalHours());
-    EXPECT_EQ(e["effectiveDaysOnSite"].toInt(), int(estimate.effectiveDaysOnSite(FigureInputs::current())));
-    EXPECT_EQ(e["jobTotal"].toString(), estimate.jobTotal(FigureInputs::current()).toPlainString().toQString());
-    EXPECT_EQ(e["travelCost"].toString(), estimate.travelCost(FigureInputs::current()).toPlainString().toQString());
+    EXPECT_EQ(e["effectiveDaysOnSite"].toInt(),
+              int(estimate.effectiveDaysOnSite(FigureInputs::current())));
+    EXPECT_EQ(e["jobTotal"].toString(),
+              estimate.jobTotal(FigureInputs::current()).toPlainString().toQString());
+    EXPECT_EQ(e["travelCost"].toString(),
+              estimate.travelCost(FigureInputs::current()).toPlainString().toQString());
     EXPECT_FALSE(e.contains("grossTotal"));
 
     JobInvoice invoice;
@@ -70,7 +73,8 @@ TEST_F(Report, JsonCarriesTheFiguresOfEachKind)
     const QJsonObject i = all[1].toObject();
     EXPECT_EQ(i["grossTotal"].toString(), totals.grossTotal.toPlainString().toQString());
     EXPECT_EQ(i["amountDue"].toString(), totals.amountDue().toPlainString().toQString());
-    EXPECT_EQ(i["isOverdue"].toBool(), invoice.isOverdueOn(ombrel::OMDate::today(), totals.amountDue()));
+    EXPECT_EQ(i["isOverdue"].toBool(),
+              invoice.isOverdueOn(ombrel::OMDate::today(), totals.amountDue()));
     const QJsonArray vat = i["vatSummary"].toArray();
     ASSERT_EQ(vat.size(), totals.vatSummary.size());
     EXPECT_EQ(vat[0].toObject()["rate"].toString(), "0");

@@ -4,6 +4,8 @@
 #include "records/JobQuote.h"
 #include "settings/SettingsStore.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -172,4 +174,23 @@ TEST_F(DocumentWrite, EveryKindReadsBackToTheSameBytes)
     ASSERT_EQ(invoiceAgain.read(invoiceIn), 0);
     EXPECT_EQ(invoiceAgain.totals(true).grossTotal, OMMoney(2100));
     EXPECT_EQ(invoiceAgain.created, invoice.created);
+}
+
+TEST_F(DocumentWrite, TheExamplesWriteBackAsTheyWereRead)
+{
+    const QDir examples(qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR") + "/examples");
+    const QStringList files = examples.entryList(QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& name : files) {
+        const DocumentKind* kind = DocumentKind::forPath(name);
+        ASSERT_NE(kind, nullptr) << name.toStdString();
+        QFile file(examples.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const std::unique_ptr<JobBase> record = kind->createRecord();
+        Archive in = Archive::forReading(bytes);
+        ASSERT_EQ(record->read(in), 0) << name.toStdString();
+        EXPECT_EQ(withoutUpdated(written(*record)), withoutUpdated(bytes.toStdString()))
+            << name.toStdString();
+    }
 }

@@ -108,7 +108,8 @@ TEST_F(PdfExportTest, EstimateWithEveryBreakdown)
         EXPECT_TRUE(hasWords(text, expected)) << expected.toStdString();
     // Figures stand at the right of their rows.
     EXPECT_TRUE(text.contains(QRegularExpression(
-        QStringLiteral("TOTAL\\s+") + QRegularExpression::escape(q(job.jobTotal(FigureInputs::current()).toString())))));
+        QStringLiteral("TOTAL\\s+") +
+        QRegularExpression::escape(q(job.jobTotal(FigureInputs::current()).toString())))));
     EXPECT_TRUE(text.contains(
         QRegularExpression(QStringLiteral("Apprentice\\s+24\\.00\\s+15\\.00\\s+360\\.00"))));
 }

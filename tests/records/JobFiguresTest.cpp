@@ -8,7 +8,7 @@ using namespace ombrel;
 
 namespace {
 
-class JobFigures : public ::testing::Test
+class JobFiguresTest : public ::testing::Test
 {
 protected:
     void SetUp() override { SettingsStore::set(SettingKeys::DailyWorkingHours, 700); }
@@ -26,7 +26,7 @@ JobItem line(const char* desc, int64_t price, double count = 0.0)
 
 } // namespace
 
-TEST_F(JobFigures, DaysOnSiteFromWorkAndInspectionHours)
+TEST_F(JobFiguresTest, DaysOnSiteFromWorkAndInspectionHours)
 {
     JobEstimate job;
     job.hoursWork = 10;
@@ -52,7 +52,7 @@ TEST_F(JobFigures, DaysOnSiteFromWorkAndInspectionHours)
     EXPECT_EQ(job.effectiveDaysOnSite(FigureInputs::current()), 5u);
 }
 
-TEST_F(JobFigures, DaysFollowTheWorkingDaySettingAndSurviveANonsenseOne)
+TEST_F(JobFiguresTest, DaysFollowTheWorkingDaySettingAndSurviveANonsenseOne)
 {
     JobQuote job;
     job.hoursWork = 8;
@@ -64,7 +64,7 @@ TEST_F(JobFigures, DaysFollowTheWorkingDaySettingAndSurviveANonsenseOne)
     EXPECT_EQ(job.effectiveDaysOnSite(FigureInputs::current()), 0u);
 }
 
-TEST_F(JobFigures, LabourAndTravel)
+TEST_F(JobFiguresTest, LabourAndTravel)
 {
     JobEstimate job;
     job.hourlyRate = 1200;
@@ -84,7 +84,7 @@ TEST_F(JobFigures, LabourAndTravel)
     EXPECT_EQ(job.travelCost(FigureInputs::current()), OMMoney(3900));
 }
 
-TEST_F(JobFigures, DecimalHoursNeverLoseAPenny)
+TEST_F(JobFiguresTest, DecimalHoursNeverLoseAPenny)
 {
     JobEstimate job;
     job.hourlyRate = 100;
@@ -100,7 +100,7 @@ TEST_F(JobFigures, DecimalHoursNeverLoseAPenny)
     EXPECT_EQ(job.labourHoursCost(), OMMoney(300));
 }
 
-TEST_F(JobFigures, TotalsAddEverySection)
+TEST_F(JobFiguresTest, TotalsAddEverySection)
 {
     JobQuote job;
     job.hourlyRate = 1200;
@@ -123,7 +123,7 @@ TEST_F(JobFigures, TotalsAddEverySection)
     EXPECT_EQ(job.jobTotal(FigureInputs::current()), OMMoney(6150 + 1282 + 24000));
 }
 
-TEST_F(JobFigures, NumbersReferencesAndDates)
+TEST_F(JobFiguresTest, NumbersReferencesAndDates)
 {
     JobEstimate job;
     job.setNumber(42);
@@ -148,7 +148,7 @@ TEST_F(JobFigures, NumbersReferencesAndDates)
     EXPECT_EQ(job.locationText(), "Unit 4\nYork");
 }
 
-TEST_F(JobFigures, AssignmentCopiesEverythingButVersionAndKind)
+TEST_F(JobFiguresTest, AssignmentCopiesEverythingButVersionAndKind)
 {
     JobEstimate estimate;
     estimate.version = 1;
@@ -175,7 +175,7 @@ TEST_F(JobFigures, AssignmentCopiesEverythingButVersionAndKind)
     EXPECT_EQ(copy.materials.size(), 1);
 }
 
-TEST_F(JobFigures, ResetRestoresTheInitialValues)
+TEST_F(JobFiguresTest, ResetRestoresTheInitialValues)
 {
     JobEstimate job;
     job.version = 3;

@@ -1,6 +1,6 @@
 #include "documents/DocumentTemplates.h"
-#include "documents/JobEstimateDoc.h"
 #include "documents/JobDoc.h"
+#include "documents/JobEstimateDoc.h"
 #include "documents/JobInvoiceDoc.h"
 #include "documents/UpdateHint.h"
 #include "print/PageSetup.h"

@@ -80,7 +80,8 @@ TEST_F(InvoiceEditing, TheStampGoesOnceTheUserLeavesATabThatSettledTheInvoice)
              CGridCtrl& grid = *view->payments().grid();
              const int entry = grid.rowCount() - 1;
              typeCell(grid, entry, 1, "Balance");
-             typeCell(grid, entry, 2, doc->invoice().totals(true).amountDue().toPlainString().toQString());
+             typeCell(grid, entry, 2,
+                      doc->invoice().totals(true).amountDue().toPlainString().toQString());
          }},
         {"dated today",
          [this] {

@@ -141,7 +141,8 @@ TEST_F(JobEditing, DaysOnSiteFollowTheLabourHoursAndTheSetting)
         select(view->travel());
         EXPECT_EQ(view->travel().daysDisplay()->text(), c.days) << c.dailyHours << " " << c.work;
         // The record works the same figure out for its costs.
-        EXPECT_EQ(job().effectiveDaysOnSite(FigureInputs::current()), QString(c.days).trimmed().toUInt());
+        EXPECT_EQ(job().effectiveDaysOnSite(FigureInputs::current()),
+                  QString(c.days).trimmed().toUInt());
         view.reset();
     }
 }
