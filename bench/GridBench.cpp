@@ -7,11 +7,11 @@
 #include "print/PageOptions.h"
 #include "print/TextStyles.h"
 #include "records/Job.h"
-#include "views/CGridCtrl.h"
-#include "views/CGridModel.h"
-#include "views/EditTabItems.h"
-#include "views/EditTabMaterials.h"
-#include "views/EditTabPreview.h"
+#include "views/InvoiceItemsTab.h"
+#include "views/ItemGrid.h"
+#include "views/ItemGridModel.h"
+#include "views/MaterialsTab.h"
+#include "views/PreviewTab.h"
 #include "views/TabbedEditView.h"
 
 #include <QApplication>

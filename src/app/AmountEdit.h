@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/CFilterEdit.h"
+#include "views/FilteredLineEdit.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,11 +1,11 @@
 #include "BusinessWizard.h"
 
-#include "BusinessWizardContact.h"
-#include "BusinessWizardControl.h"
-#include "BusinessWizardIntro.h"
-#include "BusinessWizardName.h"
-#include "BusinessWizardType.h"
-#include "BusinessWizardVAT.h"
+#include "BusinessContactPage.h"
+#include "BusinessIntroPage.h"
+#include "BusinessNamePage.h"
+#include "BusinessNumbersPage.h"
+#include "BusinessTypePage.h"
+#include "BusinessVatPage.h"
 #include "resources/StringTable.h"
 
 BusinessWizard::BusinessWizard(std::function<void()> refreshViews, QWidget* parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CGenericPropertySheet.h"
+#include "PropertySheet.h"
 
 class BusinessWizardContact;
 class BusinessWizardControl;

@@ -1,6 +1,6 @@
 #include "BusinessWizardPage.h"
 
-#include "CHtmlStatic.h"
+#include "RichTextLabel.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CGenericPropertyPage.h"
+#include "PropertyPage.h"
 
 class CHtmlStatic;
 class QFormLayout;

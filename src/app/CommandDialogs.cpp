@@ -3,7 +3,7 @@
 #include "FileFilter.h"
 #include "NewDocumentDialog.h"
 #include "settings/SettingsStore.h"
-#include "views/DlgImportOptions.h"
+#include "views/ImportOptionsDialog.h"
 
 #include <QDir>
 #include <QFileDialog>

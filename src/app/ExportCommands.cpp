@@ -7,7 +7,7 @@
 #include "foundation/MessageHook.h"
 #include "print/PdfExport.h"
 #include "settings/SettingsStore.h"
-#include "views/EditTabPreview.h"
+#include "views/PreviewTab.h"
 #include "views/TabbedEditView.h"
 
 #include <QDir>

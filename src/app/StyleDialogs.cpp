@@ -3,7 +3,7 @@
 #include "print/TextStyle.h"
 #include "print/TextStyles.h"
 #include "print/layout/GUnits.h"
-#include "views/CColorStatic.h"
+#include "views/ColourLabel.h"
 
 #include <QColorDialog>
 #include <QFontDialog>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "EditTabCustomer.h"
-#include "EditTabHire.h"
-#include "EditTabJob.h"
-#include "EditTabLabour.h"
-#include "EditTabLocation.h"
-#include "EditTabMaterials.h"
-#include "EditTabPreview.h"
-#include "EditTabTravel.h"
+#include "CustomerTab.h"
+#include "HireTab.h"
+#include "JobTab.h"
+#include "LabourTab.h"
+#include "LocationTab.h"
+#include "MaterialsTab.h"
+#include "PreviewTab.h"
 #include "TabbedEditView.h"
+#include "TravelTab.h"
 #include "print/PageOptions.h"
 
 class Job;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "EditTabCustomer.h"
-#include "EditTabInvoice.h"
-#include "EditTabItems.h"
-#include "EditTabPayments.h"
-#include "EditTabPreview.h"
+#include "CustomerTab.h"
+#include "InvoiceItemsTab.h"
+#include "InvoiceTab.h"
+#include "PaymentsTab.h"
+#include "PreviewTab.h"
 #include "TabbedEditView.h"
 #include "documents/InvoiceImport.h"
 

@@ -1,7 +1,7 @@
 #include "TabbedEditView.h"
 
 #include "EditTab.h"
-#include "EditTabPreview.h"
+#include "PreviewTab.h"
 #include "TabStrip.h"
 #include "documents/Document.h"
 #include "documents/UpdateHint.h"

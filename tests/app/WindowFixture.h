@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/CChildFrame.h"
-#include "app/CMainFrame.h"
+#include "app/Application.h"
 #include "app/CommandActions.h"
 #include "app/CommandDialogs.h"
 #include "app/CommandLine.h"
+#include "app/DocumentWindow.h"
+#include "app/MainWindow.h"
 #include "app/RecentFileList.h"
-#include "app/VorlaneApp.h"
 #include "documents/Document.h"
 #include "foundation/MessageHook.h"
 #include "settings/SettingsStore.h"

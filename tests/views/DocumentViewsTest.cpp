@@ -7,9 +7,9 @@
 #include "print/TextStyles.h"
 #include "print/layout/GPage.h"
 #include "settings/SettingsStore.h"
-#include "views/EditTabPreview.h"
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
+#include "views/PreviewTab.h"
 
 #include <QKeyEvent>
 #include <QPrinter>

@@ -3,10 +3,10 @@
 #include "records/JobInvoice.h"
 #include "settings/SettingsStore.h"
 #include "support/MessageCapture.h"
-#include "views/CGridCtrl.h"
-#include "views/CGridModel.h"
-#include "views/EditTabMaterials.h"
-#include "views/EditTabPayments.h"
+#include "views/ItemGrid.h"
+#include "views/ItemGridModel.h"
+#include "views/MaterialsTab.h"
+#include "views/PaymentsTab.h"
 #include "views/TabbedEditView.h"
 
 #include <QHeaderView>

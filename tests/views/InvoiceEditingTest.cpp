@@ -6,10 +6,10 @@
 #include "records/JobInvoice.h"
 #include "settings/SettingsStore.h"
 #include "support/MessageCapture.h"
-#include "views/CGridCtrl.h"
-#include "views/EditTabJobItems.h"
-#include "views/EditTabPayments.h"
+#include "views/ItemGrid.h"
 #include "views/JobInvoiceEditView.h"
+#include "views/PaymentsTab.h"
+#include "views/PricedItemsTab.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -6,9 +6,9 @@
 #include "records/JobEstimate.h"
 #include "settings/SettingsStore.h"
 #include "support/MessageCapture.h"
-#include "views/CColorStatic.h"
-#include "views/CFilterEdit.h"
-#include "views/CGridCtrl.h"
+#include "views/ColourLabel.h"
+#include "views/FilteredLineEdit.h"
+#include "views/ItemGrid.h"
 #include "views/JobEstimateEditView.h"
 
 #include <QApplication>

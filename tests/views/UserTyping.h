@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/CGridCtrl.h"
+#include "views/ItemGrid.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "PropertyPage.h"
+#include "print/TextStyle.h"
+
+#include <functional>
+
+class CColorStatic;
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class TextStyles;
+
+/**
+ * Options page 2: what heads the printed page ("options/logo") and the Logo
+ * and Tagline styles, with a sample in the Logo style.
+ */
+class OptionsWizardLogo : public CGenericPropertyPage
+{
+    Q_OBJECT
+public:
+    /// `businessName` gives the name as typed on the Business Information page.
+    OptionsWizardLogo(TextStyles& styles, std::function<QString()> businessName,
+                      QWidget* parent = nullptr);
+
+    void LoadData() override;
+    void SaveData() override;
+    bool RefreshesViews() const override { return true; }
+    void OnSetActive() override { updateControls(); }
+
+    /// The filter of the picture file dialog.
+    static const char* const PictureFilter;
+
+    QButtonGroup* modeGroup() const { return m_mode; }
+    QCheckBox* taglineBox() const { return m_showTagline; }
+    QCheckBox* widthBox() const { return m_setWidth; }
+    CColorStatic* sample() const { return m_sample; }
+    QLineEdit* textEdit() const { return m_text; }
+    /// The copies of the Logo and Tagline styles the page edits.
+    TextStyle& logoStyle() { return m_logo; }
+    TextStyle& taglineStyle() { return m_tagline; }
+    /// Enables the controls for the current choices and redraws the sample.
+    void updateControls();
+
+private:
+    void choosePicture();
+    void edited();
+
+    TextStyles& m_styles;
+    std::function<QString()> m_businessName;
+    TextStyle m_logo;
+    TextStyle m_tagline;
+
+    QButtonGroup* m_mode;
+    QLineEdit* m_text;
+    QLineEdit* m_file;
+    QPushButton* m_browse;
+    QCheckBox* m_setWidth;
+    QSpinBox* m_width;
+    QCheckBox* m_showTagline;
+    QLineEdit* m_taglineText;
+    QPushButton* m_logoFont;
+    QPushButton* m_logoColour;
+    QPushButton* m_logoBackground;
+    QPushButton* m_taglineFont;
+    QPushButton* m_taglineColour;
+    CColorStatic* m_sample;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "PropertyPage.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+/// Options page 6: symbols, the date format and the start-up and invoice switches.
+class OptionsWizardMisc : public CGenericPropertyPage
+{
+    Q_OBJECT
+public:
+    explicit OptionsWizardMisc(QWidget* parent = nullptr);
+
+    void LoadData() override;
+    void SaveData() override;
+    bool RefreshesViews() const override { return true; }
+
+    QLineEdit* currencyEdit() const { return m_currency; }
+    QLineEdit* hoursEdit() const { return m_hours; }
+    QLineEdit* distanceEdit() const { return m_distance; }
+    QComboBox* dateFormatList() const { return m_dateFormat; }
+
+private:
+    QLineEdit* m_currency;
+    QLineEdit* m_hours;
+    QLineEdit* m_distance;
+    QComboBox* m_dateFormat;
+    QCheckBox* m_splash;
+    QCheckBox* m_allPayments;
+};

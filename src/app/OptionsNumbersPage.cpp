@@ -1,0 +1,33 @@
+#include "OptionsNumbersPage.h"
+
+#include "NextNumbersBox.h"
+
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+OptionsWizardDocuments::OptionsWizardDocuments(QWidget* parent)
+    : CGenericPropertyPage(tr("Document Numbers"), parent), m_numbers(new NextNumbersBox(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* box = new QGroupBox(tr("Document Numbers"), this);
+    auto* inner = new QVBoxLayout(box);
+    inner->addWidget(m_numbers);
+    layout->addWidget(box);
+    layout->addStretch(1);
+    connect(m_numbers, &NextNumbersBox::changed, this, [this] { SetModified(); });
+}
+
+void OptionsWizardDocuments::LoadData()
+{
+    m_numbers->Load();
+}
+
+bool OptionsWizardDocuments::CanSave()
+{
+    return m_numbers->CanSave();
+}
+
+void OptionsWizardDocuments::SaveData()
+{
+    m_numbers->Save();
+}

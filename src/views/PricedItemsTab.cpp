@@ -1,0 +1,130 @@
+#include "PricedItemsTab.h"
+
+#include "ItemGrid.h"
+#include "TabbedEditView.h"
+#include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
+
+using namespace ombrel;
+
+EditTabJobItems::EditTabJobItems(unsigned templateId, bool vatAllowed, QWidget* parent)
+    : EditTabGrid(templateId, parent), m_vatAllowed(vatAllowed)
+{
+    grid()->setEntryColumn(DescColumn);
+}
+
+bool EditTabJobItems::hasVatColumn() const
+{
+    return m_vatAllowed && ownerView() && ownerView()->vatFlag();
+}
+
+void EditTabJobItems::formatRow(int row)
+{
+    CGridCtrl& g = *grid();
+    g.setAlignment(row, QtyColumn, Qt::AlignHCenter);
+    g.setAlignment(row, PriceColumn, Qt::AlignRight);
+    if (m_vatShown)
+        g.setAlignment(row, VatColumn, Qt::AlignRight);
+    g.setAlignment(row, totalColumn(), Qt::AlignRight);
+    g.setReadOnly(row, totalColumn(), true);
+}
+
+void EditTabJobItems::setRowTexts(int row, const JobItem& item)
+{
+    CGridCtrl& g = *grid();
+    g.setText(row, QtyColumn, item.quantityText().toQString());
+    g.setText(row, DescColumn, item.desc.toQString());
+    g.setText(row, PriceColumn, item.price.toString().toQString());
+    if (m_vatShown)
+        g.setText(row, VatColumn, item.rate.toText(false).toQString());
+    g.setText(row, totalColumn(), item.lineTotal().toString().toQString());
+}
+
+void EditTabJobItems::InitRow(int row)
+{
+    formatRow(row);
+    JobItem item;
+    if (m_vatShown)
+        item.rate = SettingsStore::GetStandardVATRate();
+    setRowTexts(row, item);
+}
+
+void EditTabJobItems::LoadRows()
+{
+    if (!m_items)
+        return;
+    m_vatShown = hasVatColumn();
+    ColumnSamples.clear();
+    ColumnSamples.add("8888");
+    ColumnSamples.add("");
+    ColumnSamples.add("8888.88");
+    if (m_vatShown)
+        ColumnSamples.add("88.8");
+    ColumnSamples.add("8888.88");
+    StretchColumn = DescColumn;
+
+    m_loaded.clear();
+    m_items->forEach([this](const JobItem& item) { m_loaded.append(item); });
+
+    const OMString currency = SettingsStore::GetCurrencySymbol();
+    CGridCtrl& g = *grid();
+    CGridCtrl::Fill fill(g, m_vatShown ? 5 : 4);
+    g.setHeader(QtyColumn, StringTable::text(IDS_GRID_QTY).toQString(), Qt::AlignHCenter);
+    g.setHeader(DescColumn, StringTable::text(IDS_GRID_DESCRIPTION).toQString(), Qt::AlignLeft);
+    g.setHeader(PriceColumn,
+                OMString::format(StringTable::text(IDS_GRID_UNIT_PRICE).c_str(), currency.c_str())
+                    .toQString(),
+                Qt::AlignRight);
+    if (m_vatShown)
+        g.setHeader(VatColumn, StringTable::text(IDS_GRID_VAT).toQString(), Qt::AlignRight);
+    g.setHeader(
+        totalColumn(),
+        OMString::format(StringTable::text(IDS_GRID_TOTAL).c_str(), currency.c_str()).toQString(),
+        Qt::AlignRight);
+    for (int i = 0; i < m_loaded.size(); ++i) {
+        const int row = g.appendRow();
+        formatRow(row);
+        setRowTexts(row, m_loaded[i]);
+        g.setRowValue(row, i);
+    }
+    InitRow(g.appendRow());
+}
+
+JobItem EditTabJobItems::rowItem(int row) const
+{
+    const CGridCtrl& g = *grid();
+    JobItem item;
+    const QVariant source = g.rowValue(row);
+    if (source.isValid() && source.toInt() >= 0 && source.toInt() < m_loaded.size())
+        item = m_loaded[source.toInt()];
+    item.desc = OMString::fromQString(g.text(row, DescColumn));
+    item.count = OMDouble::fromText(OMString::fromQString(g.text(row, QtyColumn)));
+    item.price = OMMoney(OMString::fromQString(g.text(row, PriceColumn)));
+    if (m_vatShown)
+        item.rate = Percentage::parseText(OMString::fromQString(g.text(row, VatColumn)));
+    return item;
+}
+
+bool EditTabJobItems::CellEdited(CGridCtrl&, int row, int column)
+{
+    if (column == QtyColumn || column == PriceColumn || (m_vatShown && column == VatColumn)) {
+        const JobItem item = rowItem(row);
+        setRowTexts(row, item);
+    }
+    // The description alone is a change too; a description typed into the
+    // entry row makes the grid add the next entry row.
+    return true;
+}
+
+void EditTabJobItems::SaveRows()
+{
+    // Never loaded: the grid holds nothing of the list to save.
+    if (!m_items || grid()->columnCount() == 0)
+        return;
+    m_items->clear();
+    for (int row = CGridCtrl::fixedRowCount(); row < grid()->rowCount(); ++row) {
+        if (grid()->text(row, DescColumn).isEmpty())
+            continue;
+        m_items->add(rowItem(row));
+    }
+}
