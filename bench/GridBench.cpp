@@ -30,7 +30,7 @@ public:
         show();
         QApplication::processEvents();
     }
-    EditTabMaterials materials;
+    MaterialsTab materials;
 
 protected:
     bool DoDataExchange(bool save) override
@@ -93,8 +93,8 @@ static void BM_MaterialsCellEdit(benchmark::State& state)
     JobEstimateDoc doc;
     fill(doc, int(state.range(0)));
     MaterialsView view(&doc);
-    CGridModel* model = view.materials.grid()->gridModel();
-    const QModelIndex price = model->index(model->rowCount() / 2, EditTabJobItems::PriceColumn);
+    ItemGridModel* model = view.materials.grid()->gridModel();
+    const QModelIndex price = model->index(model->rowCount() / 2, PricedItemsTab::PriceColumn);
     bool flip = false;
     for (auto _ : state) {
         flip = !flip;
@@ -128,8 +128,8 @@ public:
         InvoicePage::ComposePage(page, m_doc->invoice(), options, preview.printed().styles(),
                                  fonts);
     }
-    EditTabItems items;
-    EditTabPreview preview;
+    InvoiceItemsTab items;
+    PreviewTab preview;
 
 protected:
     bool DoDataExchange(bool save) override

@@ -67,7 +67,7 @@ QString invalidFileText(const QString& path)
 
 } // namespace
 
-VorlaneApp::VorlaneApp(std::unique_ptr<CommandDialogs> dialogs, QObject* parent)
+Application::Application(std::unique_ptr<CommandDialogs> dialogs, QObject* parent)
     : QObject(parent), m_dialogs(dialogs ? std::move(dialogs) : std::make_unique<CommandDialogs>()),
       m_mail(std::make_unique<MailLauncher>()), m_actions(new CommandActions(this)),
       m_recent(new RecentFileList(this)), m_programFolder(QCoreApplication::applicationDirPath())
@@ -87,13 +87,13 @@ VorlaneApp::VorlaneApp(std::unique_ptr<CommandDialogs> dialogs, QObject* parent)
     };
 }
 
-VorlaneApp::~VorlaneApp()
+Application::~Application()
 {
     // Windows go before the document kinds their documents belong to.
     m_mainFrame.reset();
 }
 
-bool VorlaneApp::InitInstance(const CommandLine& commandLine)
+bool Application::InitInstance(const CommandLine& commandLine)
 {
     m_flags = uint32_t(SettingsStore::get(SettingKeys::Mode));
     if (SettingsStore::isSet(SettingKeys::Splash))
@@ -133,15 +133,15 @@ bool VorlaneApp::InitInstance(const CommandLine& commandLine)
         OpenNewDocument(DocumentTemplates::StartPageResource);
     // A document named on the command line is the one the user wants to see.
     if (!commandLine.files.isEmpty())
-        if (CChildFrame* frame = frameOf(commandLine.files.constLast()))
+        if (DocumentWindow* frame = frameOf(commandLine.files.constLast()))
             m_mainFrame->mdiArea()->setActiveSubWindow(frame);
     emit started();
     // Requests that came while start-up was busy.
-    QMetaObject::invokeMethod(this, &VorlaneApp::servePendingRequests, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &Application::servePendingRequests, Qt::QueuedConnection);
     return true;
 }
 
-void VorlaneApp::registerTemplates()
+void Application::registerTemplates()
 {
     m_templates.registerJobTemplates(&m_customers);
     m_templates.add(
@@ -149,30 +149,30 @@ void VorlaneApp::registerTemplates()
                                            [] { return std::make_unique<StartPageDoc>(); }));
 }
 
-void VorlaneApp::LoadTextStyles()
+void Application::LoadTextStyles()
 {
     m_styles.LoadStyles();
 }
 
-void VorlaneApp::LoadCustomerDatabase()
+void Application::LoadCustomerDatabase()
 {
     m_customers.LoadCustomerDatabase();
 }
 
-void VorlaneApp::createMainFrame()
+void Application::createMainFrame()
 {
-    m_mainFrame = std::make_unique<CMainFrame>(*m_actions, *m_recent);
+    m_mainFrame = std::make_unique<MainWindow>(*m_actions, *m_recent);
     m_mainFrame->installEventFilter(this);
     connectCommands();
-    connect(m_mainFrame.get(), &CMainFrame::filesDropped, this, [this](const QStringList& paths) {
+    connect(m_mainFrame.get(), &MainWindow::filesDropped, this, [this](const QStringList& paths) {
         for (const QString& path : paths)
             OpenDocumentFile(path);
     });
-    connect(m_mainFrame.get(), &CMainFrame::recentFileChosen, this,
+    connect(m_mainFrame.get(), &MainWindow::recentFileChosen, this,
             [this](const QString& path) { OpenDocumentFile(path); });
 }
 
-void VorlaneApp::connectCommands()
+void Application::connectCommands()
 {
     auto on = [this](int id, auto slot) {
         connect(m_actions->action(id), &QAction::triggered, this, slot);
@@ -180,18 +180,18 @@ void VorlaneApp::connectCommands()
     on(FileNewEstimate, [this] { OpenNewDocument(DocumentTemplates::EstimateResource); });
     on(FileNewQuote, [this] { OpenNewDocument(DocumentTemplates::QuoteResource); });
     on(FileNewInvoice, [this] { OpenNewDocument(DocumentTemplates::InvoiceResource); });
-    on(FileNew, &VorlaneApp::OnFileNew);
-    on(FileOpen, &VorlaneApp::OnFileOpen);
-    on(FileClose, &VorlaneApp::OnFileClose);
-    on(FileSave, &VorlaneApp::OnFileSave);
-    on(FileSaveAs, &VorlaneApp::OnFileSaveAs);
-    on(FilePrintSetup, &VorlaneApp::OnFilePrintSetup);
-    on(FilePrint, &VorlaneApp::OnFilePrint);
-    on(FilePrintPreview, &VorlaneApp::OnFilePrintPreview);
-    on(FileImport, &VorlaneApp::OnFileImport);
-    on(FileExportPdf, &VorlaneApp::OnFileExportPdf);
-    on(FileSendMail, &VorlaneApp::OnFileSendMail);
-    on(FileNewInvoiceFromThis, &VorlaneApp::OnFileNewInvoiceFromThis);
+    on(FileNew, &Application::OnFileNew);
+    on(FileOpen, &Application::OnFileOpen);
+    on(FileClose, &Application::OnFileClose);
+    on(FileSave, &Application::OnFileSave);
+    on(FileSaveAs, &Application::OnFileSaveAs);
+    on(FilePrintSetup, &Application::OnFilePrintSetup);
+    on(FilePrint, &Application::OnFilePrint);
+    on(FilePrintPreview, &Application::OnFilePrintPreview);
+    on(FileImport, &Application::OnFileImport);
+    on(FileExportPdf, &Application::OnFileExportPdf);
+    on(FileSendMail, &Application::OnFileSendMail);
+    on(FileNewInvoiceFromThis, &Application::OnFileNewInvoiceFromThis);
     on(ViewNextTab, [this] {
         if (TabbedEditView* view = activeEditView())
             view->OnNextTab();
@@ -216,7 +216,7 @@ void VorlaneApp::connectCommands()
         if (TabbedEditView* view = activeEditView())
             view->OnEditUndo();
     });
-    for (const auto& [id, section] : CMainFrame::ViewSectionCommands)
+    for (const auto& [id, section] : MainWindow::ViewSectionCommands)
         on(id, [this, section = section] {
             if (auto* view = qobject_cast<JobEditView*>(activeEditView()))
                 view->toggleSection(section);
@@ -228,10 +228,10 @@ void VorlaneApp::connectCommands()
         m_mainFrame->updateCommandStates();
     });
     // The preview's zoom, offered while the preview is the current tab.
-    const std::pair<int, void (EditTabPreview::*)()> zoomCommands[] = {
-        {ViewZoomIn, &EditTabPreview::zoomIn},
-        {ViewZoomOut, &EditTabPreview::zoomOut},
-        {ViewZoomFit, &EditTabPreview::zoomToFit}};
+    const std::pair<int, void (PreviewTab::*)()> zoomCommands[] = {
+        {ViewZoomIn, &PreviewTab::zoomIn},
+        {ViewZoomOut, &PreviewTab::zoomOut},
+        {ViewZoomFit, &PreviewTab::zoomToFit}};
     for (const auto& [id, zoom] : zoomCommands)
         on(id, [this, zoom = zoom] {
             TabbedEditView* view = activeEditView();
@@ -241,48 +241,48 @@ void VorlaneApp::connectCommands()
     on(LogoCentre, [this] { OnLogoLayout(0); });
     on(LogoLeft, [this] { OnLogoLayout(1); });
     on(LogoRight, [this] { OnLogoLayout(2); });
-    on(Options, &VorlaneApp::OnOptions);
-    on(BusinessInformation, &VorlaneApp::OnBusinessInformation);
-    on(HelpContents, &VorlaneApp::OnHelp);
-    on(AppAbout, &VorlaneApp::OnAbout);
+    on(Options, &Application::OnOptions);
+    on(BusinessInformation, &Application::OnBusinessInformation);
+    on(HelpContents, &Application::OnHelp);
+    on(AppAbout, &Application::OnAbout);
 }
 
-void VorlaneApp::runFirstRun()
+void Application::runFirstRun()
 {
     MessageHook::show(StringTable::text(IDS_FIRST_RUN), MessageHook::Information, MessageHook::Ok);
     // Runs once start-up is over, over the start page.
-    QMetaObject::invokeMethod(this, &VorlaneApp::OnOptions, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &Application::OnOptions, Qt::QueuedConnection);
     m_flags |= SettingKeys::FirstRunDone;
     SettingsStore::set(SettingKeys::Mode, int32_t(m_flags));
 }
 
-InstanceChannel& VorlaneApp::instanceChannel()
+InstanceChannel& Application::instanceChannel()
 {
     if (!m_channel) {
         m_channel = new InstanceChannel(this);
         connect(m_channel, &InstanceChannel::requestReceived, this,
-                &VorlaneApp::handleInstanceRequest);
+                &Application::handleInstanceRequest);
     }
     return *m_channel;
 }
 
-bool VorlaneApp::listenForOtherStarts()
+bool Application::listenForOtherStarts()
 {
     return instanceChannel().listen();
 }
 
-void VorlaneApp::handleInstanceRequest(const QString& verb, const QString& path)
+void Application::handleInstanceRequest(const QString& verb, const QString& path)
 {
     m_pendingRequests.emplace_back(verb, path);
     servePendingRequests();
 }
 
-bool VorlaneApp::windowBusy() const
+bool Application::windowBusy() const
 {
     return QApplication::activeModalWidget() || !m_mainFrame || !m_mainFrame->isEnabled();
 }
 
-void VorlaneApp::servePendingRequests()
+void Application::servePendingRequests()
 {
     // A request that shows a message box lets later ones arrive meanwhile:
     // they queue behind it, and the loop already running takes them in turn.
@@ -305,27 +305,27 @@ void VorlaneApp::servePendingRequests()
     m_servingRequests = false;
 }
 
-bool VorlaneApp::eventFilter(QObject* watched, QEvent* event)
+bool Application::eventFilter(QObject* watched, QEvent* event)
 {
     // The window is free again: carry out what arrived meanwhile, once the
     // code that closed the dialog has returned.
     if (watched == m_mainFrame.get() && !m_pendingRequests.empty() &&
         (event->type() == QEvent::WindowUnblocked || event->type() == QEvent::EnabledChange))
-        QMetaObject::invokeMethod(this, &VorlaneApp::servePendingRequests, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &Application::servePendingRequests, Qt::QueuedConnection);
     return QObject::eventFilter(watched, event);
 }
 
-void VorlaneApp::setViewFactory(int resourceId, ViewFactory factory)
+void Application::setViewFactory(int resourceId, ViewFactory factory)
 {
     m_viewFactories[resourceId] = std::move(factory);
 }
 
-CChildFrame* VorlaneApp::frameOf(const QString& path) const
+DocumentWindow* Application::frameOf(const QString& path) const
 {
     if (!m_mainFrame)
         return nullptr;
     const QString wanted = QFileInfo(path).canonicalFilePath();
-    for (CChildFrame* frame : m_mainFrame->childFrames()) {
+    for (DocumentWindow* frame : m_mainFrame->childFrames()) {
         const QString open = frame->document().path();
         if (!open.isEmpty() && !wanted.isEmpty() && QFileInfo(open).canonicalFilePath() == wanted)
             return frame;
@@ -333,9 +333,9 @@ CChildFrame* VorlaneApp::frameOf(const QString& path) const
     return nullptr;
 }
 
-Document* VorlaneApp::OpenDocumentFile(const QString& path)
+Document* Application::OpenDocumentFile(const QString& path)
 {
-    if (CChildFrame* open = frameOf(path)) {
+    if (DocumentWindow* open = frameOf(path)) {
         m_mainFrame->mdiArea()->setActiveSubWindow(open);
         return &open->document();
     }
@@ -348,7 +348,7 @@ Document* VorlaneApp::OpenDocumentFile(const QString& path)
     return &addFrame(std::move(document))->document();
 }
 
-Document* VorlaneApp::OpenNewDocument(int resourceId)
+Document* Application::OpenNewDocument(int resourceId)
 {
     DocumentTemplate* kind = m_templates.byResource(resourceId);
     if (!kind)
@@ -359,14 +359,14 @@ Document* VorlaneApp::OpenNewDocument(int resourceId)
     return &addFrame(std::move(document))->document();
 }
 
-CChildFrame* VorlaneApp::addFrame(std::unique_ptr<Document> document)
+DocumentWindow* Application::addFrame(std::unique_ptr<Document> document)
 {
     const int kind = document->documentTemplate() ? document->documentTemplate()->resourceId() : 0;
-    auto* frame = new CChildFrame(std::move(document),
-                                  [this](Document& doc) { return SaveDocument(doc, false); });
+    auto* frame = new DocumentWindow(std::move(document),
+                                     [this](Document& doc) { return SaveDocument(doc, false); });
     if (kind == DocumentTemplates::StartPageResource) {
         auto* view = new StartPageView;
-        connect(view, &StartPageView::actionRequested, this, &VorlaneApp::onStartPageAction);
+        connect(view, &StartPageView::actionRequested, this, &Application::onStartPageAction);
         frame->setView(view, view);
         frame->setUserClosable(false);
         frame->setWindowIcon(QIcon(QStringLiteral(":/art/vorlane.svg")));
@@ -388,7 +388,7 @@ CChildFrame* VorlaneApp::addFrame(std::unique_ptr<Document> document)
     return frame;
 }
 
-void VorlaneApp::onStartPageAction(int action)
+void Application::onStartPageAction(int action)
 {
     switch (action) {
     case StartPageView::NewEstimate:
@@ -414,7 +414,7 @@ void VorlaneApp::onStartPageAction(int action)
     }
 }
 
-void VorlaneApp::OnFileNew()
+void Application::OnFileNew()
 {
     // Every kind with a file, in the order registered; the start page has none.
     QStringList names;
@@ -431,7 +431,7 @@ void VorlaneApp::OnFileNew()
         OpenNewDocument(ids[size_t(chosen)]);
 }
 
-void VorlaneApp::OnFileOpen()
+void Application::OnFileOpen()
 {
     const QString path = m_dialogs->openPath(m_mainFrame.get());
     if (path.isEmpty())
@@ -440,27 +440,27 @@ void VorlaneApp::OnFileOpen()
     OpenDocumentFile(path);
 }
 
-void VorlaneApp::OnFileClose()
+void Application::OnFileClose()
 {
-    if (CChildFrame* frame = m_mainFrame->activeChildFrame())
+    if (DocumentWindow* frame = m_mainFrame->activeChildFrame())
         frame->close();
 }
 
-void VorlaneApp::OnFileSave()
+void Application::OnFileSave()
 {
-    if (CChildFrame* frame = m_mainFrame->activeChildFrame())
+    if (DocumentWindow* frame = m_mainFrame->activeChildFrame())
         SaveDocument(frame->document(), false);
     m_mainFrame->updateCommandStates();
 }
 
-void VorlaneApp::OnFileSaveAs()
+void Application::OnFileSaveAs()
 {
-    if (CChildFrame* frame = m_mainFrame->activeChildFrame())
+    if (DocumentWindow* frame = m_mainFrame->activeChildFrame())
         SaveDocument(frame->document(), true);
     m_mainFrame->updateCommandStates();
 }
 
-bool VorlaneApp::SaveDocument(Document& document, bool askPath)
+bool Application::SaveDocument(Document& document, bool askPath)
 {
     auto* job = dynamic_cast<JobBaseDoc*>(&document);
     if (!job)
@@ -489,18 +489,18 @@ bool VorlaneApp::SaveDocument(Document& document, bool askPath)
     return saved;
 }
 
-void VorlaneApp::OnFilePrintSetup()
+void Application::OnFilePrintSetup()
 {
     PrintSetup::run(m_mainFrame.get());
 }
 
-TabbedEditView* VorlaneApp::activeEditView() const
+TabbedEditView* Application::activeEditView() const
 {
-    CChildFrame* frame = m_mainFrame ? m_mainFrame->activeChildFrame() : nullptr;
+    DocumentWindow* frame = m_mainFrame ? m_mainFrame->activeChildFrame() : nullptr;
     return frame ? qobject_cast<TabbedEditView*>(frame->viewWidget()) : nullptr;
 }
 
-void VorlaneApp::OnFileImport()
+void Application::OnFileImport()
 {
     TabbedEditView* view = activeEditView();
     if (auto* invoice = qobject_cast<JobInvoiceEditView*>(view)) {
@@ -525,31 +525,31 @@ void VorlaneApp::OnFileImport()
     m_mainFrame->updateCommandStates();
 }
 
-void VorlaneApp::setMailLauncher(std::unique_ptr<MailLauncher> launcher)
+void Application::setMailLauncher(std::unique_ptr<MailLauncher> launcher)
 {
     m_mail = std::move(launcher);
     m_actions->action(FileSendMail)->setVisible(m_mail->available());
 }
 
-void VorlaneApp::OnFileExportPdf()
+void Application::OnFileExportPdf()
 {
-    CChildFrame* frame = m_mainFrame->activeChildFrame();
+    DocumentWindow* frame = m_mainFrame->activeChildFrame();
     auto* document = frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
     if (TabbedEditView* view = activeEditView(); view && document)
         ExportCommands(*m_dialogs, *m_mail).exportPdf(m_mainFrame.get(), *view, *document);
 }
 
-void VorlaneApp::OnFileSendMail()
+void Application::OnFileSendMail()
 {
-    CChildFrame* frame = m_mainFrame->activeChildFrame();
+    DocumentWindow* frame = m_mainFrame->activeChildFrame();
     auto* document = frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
     if (TabbedEditView* view = activeEditView(); view && document && m_mail->available())
         ExportCommands(*m_dialogs, *m_mail).sendByEmail(*view, *document);
 }
 
-Document* VorlaneApp::OnFileNewInvoiceFromThis()
+Document* Application::OnFileNewInvoiceFromThis()
 {
-    CChildFrame* frame = m_mainFrame->activeChildFrame();
+    DocumentWindow* frame = m_mainFrame->activeChildFrame();
     auto* view = frame ? qobject_cast<JobEditView*>(frame->viewWidget()) : nullptr;
     auto* source = view ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
     const DocumentTemplate* kind = source ? source->documentTemplate() : nullptr;
@@ -585,19 +585,19 @@ Document* VorlaneApp::OnFileNewInvoiceFromThis()
     return invoice;
 }
 
-void VorlaneApp::OnFilePrint()
+void Application::OnFilePrint()
 {
     if (TabbedEditView* view = activeEditView())
         view->OnFilePrint();
 }
 
-void VorlaneApp::OnFilePrintPreview()
+void Application::OnFilePrintPreview()
 {
     if (TabbedEditView* view = activeEditView())
         view->OnFilePrintPreview();
 }
 
-bool VorlaneApp::PrintDocumentFile(const QString& path)
+bool Application::PrintDocumentFile(const QString& path)
 {
     // Printing from the shell runs without the rest of start-up, so the
     // document kinds and the styles may not be there yet.
@@ -623,7 +623,7 @@ bool VorlaneApp::PrintDocumentFile(const QString& path)
     const ViewParts parts = factory->second(*document);
     const std::unique_ptr<QWidget> widget(parts.widget);
     auto* view = qobject_cast<TabbedEditView*>(parts.widget);
-    EditTabPreview* preview = view ? view->previewTab() : nullptr;
+    PreviewTab* preview = view ? view->previewTab() : nullptr;
     if (!preview)
         return false;
     parts.view->OnInitialUpdate();
@@ -633,12 +633,12 @@ bool VorlaneApp::PrintDocumentFile(const QString& path)
     return true;
 }
 
-void VorlaneApp::UpdateAllDocumentViews(DocumentView* sender, UpdateHint hint)
+void Application::UpdateAllDocumentViews(DocumentView* sender, UpdateHint hint)
 {
     m_templates.UpdateAllDocumentViews(sender, hint);
 }
 
-void VorlaneApp::OnLogoLayout(int layout)
+void Application::OnLogoLayout(int layout)
 {
     SettingsStore::set(SettingKeys::LogoLayout, layout);
     UpdateAllDocumentViews(nullptr, SettingsChanged);
@@ -646,15 +646,15 @@ void VorlaneApp::OnLogoLayout(int layout)
         m_mainFrame->updateCommandStates();
 }
 
-void VorlaneApp::OnOptions()
+void Application::OnOptions()
 {
     emit optionsRequested();
-    OptionsWizard sheet(
+    OptionsDialog sheet(
         m_styles, [this] { UpdateAllDocumentViews(nullptr, SettingsChanged); }, m_mainFrame.get());
     m_dialogs->runSettingsDialog(sheet);
 }
 
-void VorlaneApp::OnBusinessInformation()
+void Application::OnBusinessInformation()
 {
     emit businessInformationRequested();
     BusinessWizard wizard([this] { UpdateAllDocumentViews(nullptr, SettingsChanged); },
@@ -662,7 +662,7 @@ void VorlaneApp::OnBusinessInformation()
     m_dialogs->runSettingsDialog(wizard);
 }
 
-void VorlaneApp::OnHelp()
+void Application::OnHelp()
 {
     const QString help = HelpLauncher::FindHelpFile(m_programFolder);
     if (help.isEmpty()) {
@@ -680,9 +680,9 @@ void VorlaneApp::OnHelp()
     m_helpWindow->activateWindow();
 }
 
-void VorlaneApp::OnAbout()
+void Application::OnAbout()
 {
     AboutDialog dialog(HelpLauncher::FindHelpFile(m_programFolder), m_mainFrame.get());
-    connect(&dialog, &AboutDialog::helpRequested, this, &VorlaneApp::OnHelp);
+    connect(&dialog, &AboutDialog::helpRequested, this, &Application::OnHelp);
     dialog.exec();
 }

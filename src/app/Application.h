@@ -15,8 +15,8 @@
 #include <memory>
 #include <utility>
 
-class CChildFrame;
-class CMainFrame;
+class DocumentWindow;
+class MainWindow;
 class CommandActions;
 class Document;
 class DocumentView;
@@ -33,7 +33,7 @@ struct CommandLine;
  * window and the program-wide commands (new, open, save, help, about), and
  * opens every document, wherever the request comes from.
  */
-class VorlaneApp : public QObject
+class Application : public QObject
 {
     Q_OBJECT
 public:
@@ -46,9 +46,9 @@ public:
     using ViewFactory = std::function<ViewParts(Document& document)>;
 
     /// `dialogs` answers the commands' questions; null means the real dialogs.
-    explicit VorlaneApp(std::unique_ptr<CommandDialogs> dialogs = nullptr,
-                        QObject* parent = nullptr);
-    ~VorlaneApp() override;
+    explicit Application(std::unique_ptr<CommandDialogs> dialogs = nullptr,
+                         QObject* parent = nullptr);
+    ~Application() override;
 
     /// Starts the program; false when it must end (for example a named file is invalid).
     bool InitInstance(const CommandLine& commandLine);
@@ -57,7 +57,7 @@ public:
     const TextStyles& styles() const { return m_styles; }
     /// The view of the active document window, when it is an edit view.
     TabbedEditView* activeEditView() const;
-    CMainFrame* mainFrame() const { return m_mainFrame.get(); }
+    MainWindow* mainFrame() const { return m_mainFrame.get(); }
     CommandActions& commands() const { return *m_actions; }
     RecentFileList& recentFiles() const { return *m_recent; }
     /// The start-up flags word as read at start-up (and written back on the first run).
@@ -134,8 +134,8 @@ private:
     void createMainFrame();
     void connectCommands();
     void runFirstRun();
-    CChildFrame* frameOf(const QString& path) const;
-    CChildFrame* addFrame(std::unique_ptr<Document> document);
+    DocumentWindow* frameOf(const QString& path) const;
+    DocumentWindow* addFrame(std::unique_ptr<Document> document);
     void onStartPageAction(int action);
     bool windowBusy() const;
     void servePendingRequests();
@@ -148,7 +148,7 @@ private:
     CustomerDatabase m_customers;
     CommandActions* m_actions;
     RecentFileList* m_recent;
-    std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<MainWindow> m_mainFrame;
     /// The manual shown by the program itself where the desktop cannot.
     QPointer<class HelpWindow> m_helpWindow;
     InstanceChannel* m_channel = nullptr;

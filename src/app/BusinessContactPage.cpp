@@ -16,7 +16,7 @@ const StringSetting* const ContactSettings[4] = {&CompanyPhone, &CompanyFax, &Co
 
 } // namespace
 
-BusinessWizardContact::BusinessWizardContact(QWidget* parent)
+BusinessContactPage::BusinessContactPage(QWidget* parent)
     : BusinessWizardPage(tr("Contact"),
                          tr("<b>Please select the contact information for your business.</b>"),
                          parent),
@@ -34,17 +34,17 @@ BusinessWizardContact::BusinessWizardContact(QWidget* parent)
     connect(m_address, &QPlainTextEdit::textChanged, this, [this] { SetModified(); });
 }
 
-void BusinessWizardContact::LoadData()
+void BusinessContactPage::LoadData()
 {
     m_address->setPlainText(
-        OptionsWizardCompany::AddressForEdit(SettingsStore::get(CompanyAddress).toQString()));
+        OptionsCompanyPage::AddressForEdit(SettingsStore::get(CompanyAddress).toQString()));
     for (size_t i = 0; i < 4; ++i)
         m_contact[i]->setText(SettingsStore::get(*ContactSettings[i]).toQString());
 }
 
-void BusinessWizardContact::SaveData()
+void BusinessContactPage::SaveData()
 {
-    SettingsStore::set(CompanyAddress, OMString::fromQString(OptionsWizardCompany::AddressForStore(
+    SettingsStore::set(CompanyAddress, OMString::fromQString(OptionsCompanyPage::AddressForStore(
                                            m_address->toPlainText())));
     for (size_t i = 0; i < 4; ++i)
         SettingsStore::set(*ContactSettings[i], OMString::fromQString(m_contact[i]->text()));

@@ -8,11 +8,11 @@ class QLineEdit;
 class QPlainTextEdit;
 
 /// The business wizard's page for the address, telephones and e-mail.
-class BusinessWizardContact : public BusinessWizardPage
+class BusinessContactPage : public BusinessWizardPage
 {
     Q_OBJECT
 public:
-    explicit BusinessWizardContact(QWidget* parent = nullptr);
+    explicit BusinessContactPage(QWidget* parent = nullptr);
 
     void LoadData() override;
     void SaveData() override;

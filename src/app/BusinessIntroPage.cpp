@@ -2,7 +2,7 @@
 
 #include "resources/StringTable.h"
 
-BusinessWizardIntro::BusinessWizardIntro(QWidget* parent)
+BusinessIntroPage::BusinessIntroPage(QWidget* parent)
     : BusinessWizardPage(tr("Welcome"),
                          StringTable::text(IDS_WIZARD_WELCOME_TITLE).toQString() +
                              StringTable::text(IDS_WIZARD_WELCOME_TEXT).toQString(),

@@ -3,11 +3,11 @@
 #include "BusinessWizardPage.h"
 
 /// The business wizard's welcome; it holds no values.
-class BusinessWizardIntro : public BusinessWizardPage
+class BusinessIntroPage : public BusinessWizardPage
 {
     Q_OBJECT
 public:
-    explicit BusinessWizardIntro(QWidget* parent = nullptr);
+    explicit BusinessIntroPage(QWidget* parent = nullptr);
 
     void LoadData() override {}
     void SaveData() override {}

@@ -4,7 +4,7 @@
 
 #include <QLineEdit>
 
-BusinessWizardName::BusinessWizardName(QWidget* parent)
+BusinessNamePage::BusinessNamePage(QWidget* parent)
     : BusinessWizardPage(
           tr("Name"),
           tr("<b>Please enter the name of your business.</b><p>This should be the official/legal "
@@ -17,12 +17,12 @@ BusinessWizardName::BusinessWizardName(QWidget* parent)
     connect(m_name, &QLineEdit::textEdited, this, [this] { SetModified(); });
 }
 
-void BusinessWizardName::LoadData()
+void BusinessNamePage::LoadData()
 {
     m_name->setText(SettingsStore::get(SettingKeys::CompanyName).toQString());
 }
 
-void BusinessWizardName::SaveData()
+void BusinessNamePage::SaveData()
 {
     SettingsStore::set(SettingKeys::CompanyName, ombrel::OMString::fromQString(m_name->text()));
 }

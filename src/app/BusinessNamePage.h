@@ -5,11 +5,11 @@
 class QLineEdit;
 
 /// The business wizard's page for the business's name.
-class BusinessWizardName : public BusinessWizardPage
+class BusinessNamePage : public BusinessWizardPage
 {
     Q_OBJECT
 public:
-    explicit BusinessWizardName(QWidget* parent = nullptr);
+    explicit BusinessNamePage(QWidget* parent = nullptr);
 
     void LoadData() override;
     void SaveData() override;

@@ -4,7 +4,7 @@
 
 #include <QFormLayout>
 
-BusinessWizardControl::BusinessWizardControl(QWidget* parent)
+BusinessNumbersPage::BusinessNumbersPage(QWidget* parent)
     : BusinessWizardPage(tr("Numbers"),
                          tr("<b>If you are an existing business please enter numbers of the next "
                             "estimates, quotes and invoices to be generated.</b>"),
@@ -15,17 +15,17 @@ BusinessWizardControl::BusinessWizardControl(QWidget* parent)
     connect(m_numbers, &NextNumbersBox::changed, this, [this] { SetModified(); });
 }
 
-void BusinessWizardControl::LoadData()
+void BusinessNumbersPage::LoadData()
 {
     m_numbers->Load();
 }
 
-bool BusinessWizardControl::CanSave()
+bool BusinessNumbersPage::CanSave()
 {
     return m_numbers->CanSave();
 }
 
-void BusinessWizardControl::SaveData()
+void BusinessNumbersPage::SaveData()
 {
     m_numbers->Save();
 }

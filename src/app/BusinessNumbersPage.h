@@ -5,11 +5,11 @@
 class NextNumbersBox;
 
 /// The business wizard's page for the next document numbers.
-class BusinessWizardControl : public BusinessWizardPage
+class BusinessNumbersPage : public BusinessWizardPage
 {
     Q_OBJECT
 public:
-    explicit BusinessWizardControl(QWidget* parent = nullptr);
+    explicit BusinessNumbersPage(QWidget* parent = nullptr);
 
     void LoadData() override;
     bool CanSave() override;

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-BusinessWizardType::BusinessWizardType(QWidget* parent)
+BusinessTypePage::BusinessTypePage(QWidget* parent)
     : BusinessWizardPage(tr("Type"),
                          tr("<b>Please select your business type from one of the options below "
                             "and enter details of the business owner(s).</b>"),
@@ -39,12 +39,12 @@ BusinessWizardType::BusinessWizardType(QWidget* parent)
     connect(m_owners, &QLineEdit::textEdited, this, [this] { SetModified(); });
 }
 
-void BusinessWizardType::updateLabel()
+void BusinessTypePage::updateLabel()
 {
-    m_ownersLabel->setText(OptionsWizardCompany::OwnersLabel(m_type->checkedId()));
+    m_ownersLabel->setText(OptionsCompanyPage::OwnersLabel(m_type->checkedId()));
 }
 
-void BusinessWizardType::LoadData()
+void BusinessTypePage::LoadData()
 {
     const int type = SettingsStore::get(SettingKeys::CompanyType);
     m_type->button(type >= 0 && type <= 2 ? type : 0)->setChecked(true);
@@ -52,7 +52,7 @@ void BusinessWizardType::LoadData()
     updateLabel();
 }
 
-void BusinessWizardType::SaveData()
+void BusinessTypePage::SaveData()
 {
     SettingsStore::set(SettingKeys::CompanyDirectors,
                        ombrel::OMString::fromQString(m_owners->text()));

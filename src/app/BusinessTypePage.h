@@ -7,11 +7,11 @@ class QLabel;
 class QLineEdit;
 
 /// The business wizard's page for the business type and its owners.
-class BusinessWizardType : public BusinessWizardPage
+class BusinessTypePage : public BusinessWizardPage
 {
     Q_OBJECT
 public:
-    explicit BusinessWizardType(QWidget* parent = nullptr);
+    explicit BusinessTypePage(QWidget* parent = nullptr);
 
     void LoadData() override;
     void SaveData() override;

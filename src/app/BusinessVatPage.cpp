@@ -13,7 +13,7 @@
 using ombrel::OMString;
 using namespace SettingKeys;
 
-BusinessWizardVAT::BusinessWizardVAT(QWidget* parent)
+BusinessVatPage::BusinessVatPage(QWidget* parent)
     : BusinessWizardPage(tr("VAT"),
                          tr("<b>If the business is VAT registered please tick the box provided "
                             "and fill in the details of VAT registration and the standard VAT "
@@ -21,7 +21,7 @@ BusinessWizardVAT::BusinessWizardVAT(QWidget* parent)
                          parent),
       m_vat(new QCheckBox(tr("The business is &VAT Registered"), this)),
       m_registration(new QLineEdit(this)),
-      m_rate(new CFilterEdit(QStringLiteral("0123456789."), CFilterEdit::Include, this)),
+      m_rate(new FilteredLineEdit(QStringLiteral("0123456789."), FilteredLineEdit::Include, this)),
       m_percent(new QLabel(QStringLiteral("%"), this))
 {
     form()->addRow(m_vat);
@@ -51,7 +51,7 @@ BusinessWizardVAT::BusinessWizardVAT(QWidget* parent)
     updateControls();
 }
 
-void BusinessWizardVAT::updateControls()
+void BusinessVatPage::updateControls()
 {
     const bool vat = m_vat->isChecked();
     m_registration->setEnabled(vat);
@@ -62,7 +62,7 @@ void BusinessWizardVAT::updateControls()
             label->setEnabled(vat);
 }
 
-void BusinessWizardVAT::LoadData()
+void BusinessVatPage::LoadData()
 {
     m_vat->setChecked(SettingsStore::isSet(IsVATRegistered));
     m_registration->setText(SettingsStore::get(VATRegistrationNo).toQString());
@@ -70,7 +70,7 @@ void BusinessWizardVAT::LoadData()
     updateControls();
 }
 
-void BusinessWizardVAT::SaveData()
+void BusinessVatPage::SaveData()
 {
     SettingsStore::set(VATRegistrationNo, OMString::fromQString(m_registration->text()));
     SettingsStore::set(IsVATRegistered, m_vat->isChecked() ? 1 : 0);

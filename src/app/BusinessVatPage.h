@@ -2,30 +2,30 @@
 
 #include "BusinessWizardPage.h"
 
-class CFilterEdit;
+class FilteredLineEdit;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 
 /// The business wizard's page for the VAT registration and the standard rate.
-class BusinessWizardVAT : public BusinessWizardPage
+class BusinessVatPage : public BusinessWizardPage
 {
     Q_OBJECT
 public:
-    explicit BusinessWizardVAT(QWidget* parent = nullptr);
+    explicit BusinessVatPage(QWidget* parent = nullptr);
 
     void LoadData() override;
     void SaveData() override;
 
     QCheckBox* vatBox() const { return m_vat; }
     QLineEdit* registrationEdit() const { return m_registration; }
-    CFilterEdit* rateEdit() const { return m_rate; }
+    FilteredLineEdit* rateEdit() const { return m_rate; }
 
 private:
     void updateControls();
 
     QCheckBox* m_vat;
     QLineEdit* m_registration;
-    CFilterEdit* m_rate;
+    FilteredLineEdit* m_rate;
     QLabel* m_percent;
 };

@@ -8,7 +8,7 @@
 
 BusinessWizardPage::BusinessWizardPage(const QString& title, const QString& promptHtml,
                                        QWidget* parent)
-    : CGenericPropertyPage(title, parent), m_prompt(new CHtmlStatic(promptHtml, this)),
+    : PropertyPage(title, parent), m_prompt(new RichTextLabel(promptHtml, this)),
       m_layout(new QVBoxLayout(this)), m_form(new QFormLayout)
 {
     m_layout->setContentsMargins(0, 0, 0, 0);

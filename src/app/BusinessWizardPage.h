@@ -2,18 +2,18 @@
 
 #include "PropertyPage.h"
 
-class CHtmlStatic;
+class RichTextLabel;
 class QFormLayout;
 class QVBoxLayout;
 
 /// A page of the business wizard: its HTML prompt at the top, its fields below.
-class BusinessWizardPage : public CGenericPropertyPage
+class BusinessWizardPage : public PropertyPage
 {
     Q_OBJECT
 public:
     BusinessWizardPage(const QString& title, const QString& promptHtml, QWidget* parent);
 
-    CHtmlStatic* prompt() const { return m_prompt; }
+    RichTextLabel* prompt() const { return m_prompt; }
     /// The details a wizard page saves are printed on every document.
     bool RefreshesViews() const override { return true; }
 
@@ -25,7 +25,7 @@ protected:
     void addField(const QString& label, QWidget* field);
 
 private:
-    CHtmlStatic* m_prompt;
+    RichTextLabel* m_prompt;
     QVBoxLayout* m_layout;
     QFormLayout* m_form;
 };

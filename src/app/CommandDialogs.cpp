@@ -25,7 +25,7 @@ QString CommandDialogs::openPath(QWidget* parent)
 
 bool CommandDialogs::importOptions(QWidget* parent, InvoiceImport::Options& options)
 {
-    DlgImportOptions dialog(parent);
+    ImportOptionsDialog dialog(parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     options = dialog.options();

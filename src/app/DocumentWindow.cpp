@@ -10,14 +10,14 @@
 
 using ombrel::OMString;
 
-CChildFrame::CChildFrame(std::unique_ptr<Document> document, Saver saver, QWidget* parent)
+DocumentWindow::DocumentWindow(std::unique_ptr<Document> document, Saver saver, QWidget* parent)
     : QMdiSubWindow(parent), m_document(std::move(document)), m_saver(std::move(saver))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     syncTitle();
 }
 
-CChildFrame::~CChildFrame()
+DocumentWindow::~DocumentWindow()
 {
     // The view may still talk to its document while it goes, so it goes first.
     if (m_view)
@@ -25,7 +25,7 @@ CChildFrame::~CChildFrame()
     delete m_viewWidget;
 }
 
-void CChildFrame::setView(QWidget* widget, DocumentView* view)
+void DocumentWindow::setView(QWidget* widget, DocumentView* view)
 {
     m_viewWidget = widget;
     m_view = view;
@@ -35,7 +35,7 @@ void CChildFrame::setView(QWidget* widget, DocumentView* view)
     syncTitle();
 }
 
-void CChildFrame::syncTitle()
+void DocumentWindow::syncTitle()
 {
     const QString title = m_document->title() + QStringLiteral("[*]");
     if (windowTitle() != title)
@@ -44,7 +44,7 @@ void CChildFrame::syncTitle()
         setWindowModified(m_document->isModified());
 }
 
-bool CChildFrame::queryClose()
+bool DocumentWindow::queryClose()
 {
     if (!m_document->isModified())
         return true;
@@ -61,13 +61,13 @@ bool CChildFrame::queryClose()
     }
 }
 
-void CChildFrame::forceClose()
+void DocumentWindow::forceClose()
 {
     m_forced = true;
     close();
 }
 
-void CChildFrame::closeEvent(QCloseEvent* event)
+void DocumentWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_forced && (!m_userClosable || !queryClose())) {
         event->ignore();

@@ -10,19 +10,19 @@ class DocumentView;
 /**
  * The child window of one open document. It owns the document and its view
  * widget; any widget that also implements DocumentView can be the view, so
- * the edit views slot in through CChildFrame::setView without the frame
+ * the edit views slot in through DocumentWindow::setView without the frame
  * knowing their kind. Closing asks about unsaved changes and lets a new
  * document give its number back.
  */
-class CChildFrame : public QMdiSubWindow
+class DocumentWindow : public QMdiSubWindow
 {
     Q_OBJECT
 public:
     /// Saves `document`, asking for a path when it has none; false when not saved.
     using Saver = std::function<bool(Document& document)>;
 
-    CChildFrame(std::unique_ptr<Document> document, Saver saver, QWidget* parent = nullptr);
-    ~CChildFrame() override;
+    DocumentWindow(std::unique_ptr<Document> document, Saver saver, QWidget* parent = nullptr);
+    ~DocumentWindow() override;
 
     Document& document() const { return *m_document; }
     /// Attaches the view, registers it with the document and sends it the initial update.

@@ -37,7 +37,7 @@ QString ExportCommands::mailFolder()
 
 bool ExportCommands::writePdf(TabbedEditView& view, const JobBaseDoc& document, const QString& path)
 {
-    EditTabPreview* preview = view.previewTab();
+    PreviewTab* preview = view.previewTab();
     if (!preview)
         return false;
     OMString error = PdfExport::overwriteRefusal(path, document.path());

@@ -35,11 +35,11 @@ using namespace CommandIds;
 namespace {
 } // namespace
 
-CMainFrame::CMainFrame(CommandActions& actions, RecentFileList& recent, QWidget* parent)
+MainWindow::MainWindow(CommandActions& actions, RecentFileList& recent, QWidget* parent)
     : QMainWindow(parent), m_actions(actions), m_mdi(new QMdiArea(this)),
       m_menus(new MenuBarBuilder(actions, recent, this))
 {
-    setObjectName(QStringLiteral("CMainFrame"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(StringTable::text(IDS_APP_TITLE).toQString());
     setWindowIcon(QIcon(QStringLiteral(":/art/vorlane.svg")));
     setAcceptDrops(true);
@@ -60,30 +60,30 @@ CMainFrame::CMainFrame(CommandActions& actions, RecentFileList& recent, QWidget*
         refreshMenus();
         updateCommandStates();
     });
-    connect(m_menus, &MenuBarBuilder::recentFileChosen, this, &CMainFrame::recentFileChosen);
+    connect(m_menus, &MenuBarBuilder::recentFileChosen, this, &MainWindow::recentFileChosen);
     connect(&recent, &RecentFileList::changed, this, [this] {
         m_menuId = -1;
         refreshMenus();
     });
-    connect(actions.action(WindowCascade), &QAction::triggered, this, &CMainFrame::cascadeWindows);
+    connect(actions.action(WindowCascade), &QAction::triggered, this, &MainWindow::cascadeWindows);
     connect(actions.action(WindowTile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
-    connect(actions.action(WindowArrange), &QAction::triggered, this, &CMainFrame::arrangeIcons);
+    connect(actions.action(WindowArrange), &QAction::triggered, this, &MainWindow::arrangeIcons);
     connect(actions.action(AppExit), &QAction::triggered, this, &QWidget::close);
 
     refreshMenus();
     updateCommandStates();
 }
 
-CMainFrame::~CMainFrame()
+MainWindow::~MainWindow()
 {
     // The document windows go after this part of the frame: they must not call back into it.
     m_mdi->disconnect(this);
     // Closed windows wait for deletion outside the MDI area's list; find them all.
-    for (CChildFrame* frame : findChildren<CChildFrame*>())
+    for (DocumentWindow* frame : findChildren<DocumentWindow*>())
         frame->disconnect(this);
 }
 
-void CMainFrame::createToolBar()
+void MainWindow::createToolBar()
 {
     m_toolBar = new QToolBar(tr("Toolbar"), this);
     m_toolBar->setObjectName(QStringLiteral("toolbar128"));
@@ -111,7 +111,7 @@ void CMainFrame::createToolBar()
     m_actions.adopt(ViewToolbar, toggle);
 }
 
-void CMainFrame::createStatusBar()
+void MainWindow::createStatusBar()
 {
     const QString ready = StringTable::text(IDS_IDLE_MESSAGE).toQString();
     m_locks = new LockKeyIndicators(this);
@@ -123,27 +123,27 @@ void CMainFrame::createStatusBar()
     statusBar()->showMessage(ready);
 }
 
-CChildFrame* CMainFrame::activeChildFrame() const
+DocumentWindow* MainWindow::activeChildFrame() const
 {
-    return qobject_cast<CChildFrame*>(m_mdi->currentSubWindow());
+    return qobject_cast<DocumentWindow*>(m_mdi->currentSubWindow());
 }
 
-QList<CChildFrame*> CMainFrame::childFrames() const
+QList<DocumentWindow*> MainWindow::childFrames() const
 {
-    QList<CChildFrame*> frames;
+    QList<DocumentWindow*> frames;
     for (QMdiSubWindow* window : m_mdi->subWindowList(QMdiArea::CreationOrder))
-        if (auto* frame = qobject_cast<CChildFrame*>(window))
+        if (auto* frame = qobject_cast<DocumentWindow*>(window))
             frames.append(frame);
     return frames;
 }
 
-void CMainFrame::addChildFrame(CChildFrame* frame)
+void MainWindow::addChildFrame(DocumentWindow* frame)
 {
     m_mdi->addSubWindow(frame);
     // Save follows the modified flag, and the View switches the current tab.
-    connect(&frame->document(), &Document::modifiedChanged, this, &CMainFrame::updateCommandStates);
+    connect(&frame->document(), &Document::modifiedChanged, this, &MainWindow::updateCommandStates);
     if (auto* view = qobject_cast<TabbedEditView*>(frame->viewWidget()))
-        connect(view, &TabbedEditView::currentTabChanged, this, &CMainFrame::updateCommandStates);
+        connect(view, &TabbedEditView::currentTabChanged, this, &MainWindow::updateCommandStates);
     connect(frame, &QObject::destroyed, this, [this] {
         refreshMenus();
         updateCommandStates();
@@ -156,10 +156,10 @@ void CMainFrame::addChildFrame(CChildFrame* frame)
     updateCommandStates();
 }
 
-void CMainFrame::refreshMenus()
+void MainWindow::refreshMenus()
 {
     int menuId = MenuBarBuilder::NoDocumentMenu;
-    if (CChildFrame* frame = activeChildFrame())
+    if (DocumentWindow* frame = activeChildFrame())
         if (DocumentTemplate* kind = frame->document().documentTemplate())
             if (kind->resourceId() != DocumentTemplates::StartPageResource)
                 menuId = kind->resourceId();
@@ -169,10 +169,10 @@ void CMainFrame::refreshMenus()
     m_windowEntries.clear();
     m_menus->build(menuBar(), menuId);
     if (QMenu* window = m_menus->windowMenu())
-        connect(window, &QMenu::aboutToShow, this, &CMainFrame::fillWindowList);
+        connect(window, &QMenu::aboutToShow, this, &MainWindow::fillWindowList);
 }
 
-void CMainFrame::fillWindowList()
+void MainWindow::fillWindowList()
 {
     QMenu* menu = m_menus->windowMenu();
     if (!menu)
@@ -182,12 +182,12 @@ void CMainFrame::fillWindowList()
         entry->deleteLater();
     }
     m_windowEntries.clear();
-    const QList<CChildFrame*> frames = childFrames();
+    const QList<DocumentWindow*> frames = childFrames();
     if (frames.isEmpty())
         return;
     m_windowEntries.append(menu->addSeparator());
     int number = 1;
-    for (CChildFrame* frame : frames) {
+    for (DocumentWindow* frame : frames) {
         // A "&" in a title is shown, not taken for a shortcut.
         QString title = frame->document().title();
         QAction* entry = menu->addAction(
@@ -200,9 +200,9 @@ void CMainFrame::fillWindowList()
     }
 }
 
-void CMainFrame::updateCommandStates()
+void MainWindow::updateCommandStates()
 {
-    CChildFrame* frame = activeChildFrame();
+    DocumentWindow* frame = activeChildFrame();
     const bool document = frame && frame->isUserClosable();
     // A new document that was never saved may be saved as it stands.
     const bool unsaved =
@@ -226,19 +226,19 @@ void CMainFrame::updateCommandStates()
         action->setChecked(layout == logoLayout);
     }
     updateViewCommands(frame);
-    for (CChildFrame* child : childFrames())
+    for (DocumentWindow* child : childFrames())
         child->syncTitle();
     m_locks->refresh();
 }
 
-const std::pair<int, JobEditView::Section> CMainFrame::ViewSectionCommands[5] = {
+const std::pair<int, JobEditView::Section> MainWindow::ViewSectionCommands[5] = {
     {ViewMaterials, PageSection::Materials},
     {ViewHire, PageSection::Hire},
     {ViewTravel, PageSection::Travel},
     {ViewLabour, PageSection::Labour},
     {ViewLabourBreakdown, PageSection::LabourBreakdown}};
 
-void CMainFrame::updateViewCommands(CChildFrame* frame)
+void MainWindow::updateViewCommands(DocumentWindow* frame)
 {
     QWidget* widget = frame ? frame->viewWidget() : nullptr;
     auto* job = qobject_cast<JobEditView*>(widget);
@@ -261,26 +261,26 @@ void CMainFrame::updateViewCommands(CChildFrame* frame)
     payments->setChecked(invoice && invoice->showPaymentDetails());
 }
 
-bool CMainFrame::queryCloseAll()
+bool MainWindow::queryCloseAll()
 {
-    for (CChildFrame* frame : childFrames())
+    for (DocumentWindow* frame : childFrames())
         if (!frame->queryClose())
             return false;
     return true;
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!queryCloseAll()) {
         event->ignore();
         return;
     }
-    for (CChildFrame* frame : childFrames())
+    for (DocumentWindow* frame : childFrames())
         frame->forceClose();
     event->accept();
 }
 
-void CMainFrame::cascadeWindows()
+void MainWindow::cascadeWindows()
 {
     m_mdi->cascadeSubWindows();
     // The area's own cascade leaves windows that were maximised at their
@@ -292,7 +292,7 @@ void CMainFrame::cascadeWindows()
             window->resize(size);
 }
 
-void CMainFrame::arrangeIcons()
+void MainWindow::arrangeIcons()
 {
     // Minimised windows line up along the bottom edge, left to right.
     int x = 0;
@@ -305,7 +305,7 @@ void CMainFrame::arrangeIcons()
     }
 }
 
-QStringList CMainFrame::localFiles(const QMimeData* mime)
+QStringList MainWindow::localFiles(const QMimeData* mime)
 {
     QStringList paths;
     if (!mime || !mime->hasUrls())
@@ -316,13 +316,13 @@ QStringList CMainFrame::localFiles(const QMimeData* mime)
     return paths;
 }
 
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     if (!localFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void CMainFrame::dropEvent(QDropEvent* event)
+void MainWindow::dropEvent(QDropEvent* event)
 {
     const QStringList paths = localFiles(event->mimeData());
     if (paths.isEmpty())

@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
-class CChildFrame;
+class DocumentWindow;
 class CommandActions;
 class LockKeyIndicators;
 class MenuBarBuilder;
@@ -22,23 +22,23 @@ class RecentFileList;
  * lock-key indicators. It keeps the commands' enabled states up to date the
  * way an idle handler would; what the commands do is wired by its owner.
  */
-class CMainFrame : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     /// The View-menu switch of each section of an estimate or quote.
     static const std::pair<int, JobEditView::Section> ViewSectionCommands[5];
 
-    CMainFrame(CommandActions& actions, RecentFileList& recent, QWidget* parent = nullptr);
-    ~CMainFrame() override;
+    MainWindow(CommandActions& actions, RecentFileList& recent, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     QMdiArea* mdiArea() const { return m_mdi; }
     QToolBar* toolBar() const { return m_toolBar; }
     MenuBarBuilder& menus() const { return *m_menus; }
     /// The active document window, or null.
-    CChildFrame* activeChildFrame() const;
-    QList<CChildFrame*> childFrames() const;
-    void addChildFrame(CChildFrame* frame);
+    DocumentWindow* activeChildFrame() const;
+    QList<DocumentWindow*> childFrames() const;
+    void addChildFrame(DocumentWindow* frame);
     /// The menu id shown now: 128, or the resource id of the active document's kind.
     int currentMenuId() const { return m_menuId; }
 
@@ -47,7 +47,7 @@ public:
     void updateCommandStates();
     /// The View menu's switches follow the active document's view: offered
     /// on its Preview tab only, ticked while on.
-    void updateViewCommands(CChildFrame* frame);
+    void updateViewCommands(DocumentWindow* frame);
     /// Asks about every modified document; true when all may close.
     bool queryCloseAll();
     void arrangeIcons();

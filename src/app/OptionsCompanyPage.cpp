@@ -32,13 +32,13 @@ QLabel* buddyLabel(const QString& text, QWidget* field, QWidget* parent)
 
 } // namespace
 
-OptionsWizardCompany::OptionsWizardCompany(QWidget* parent)
-    : CGenericPropertyPage(tr("Business Information"), parent), m_type(new QButtonGroup(this)),
+OptionsCompanyPage::OptionsCompanyPage(QWidget* parent)
+    : PropertyPage(tr("Business Information"), parent), m_type(new QButtonGroup(this)),
       m_name(new QLineEdit(this)), m_address(new QPlainTextEdit(this)),
       m_ownersLabel(new QLabel(this)), m_owners(new QLineEdit(this)),
       m_vat(new QCheckBox(tr("Business is &VAT Registered"), this)), m_registrationLabel(nullptr),
       m_registration(new QLineEdit(this)), m_rateLabel(nullptr),
-      m_rate(new CFilterEdit(QStringLiteral("0123456789."), CFilterEdit::Include, this)),
+      m_rate(new FilteredLineEdit(QStringLiteral("0123456789."), FilteredLineEdit::Include, this)),
       m_percent(new QLabel(QStringLiteral("%"), this))
 {
     auto* layout = new QVBoxLayout(this);
@@ -110,7 +110,7 @@ OptionsWizardCompany::OptionsWizardCompany(QWidget* parent)
     updateControls();
 }
 
-QString OptionsWizardCompany::OwnersLabel(int type)
+QString OptionsCompanyPage::OwnersLabel(int type)
 {
     static const int ids[3] = {IDS_PROPRIETOR, IDS_PARTNERS, IDS_DIRECTORS};
     if (type < 0 || type > 2)
@@ -123,22 +123,22 @@ QString OptionsWizardCompany::OwnersLabel(int type)
     return text;
 }
 
-QString OptionsWizardCompany::AddressForEdit(const QString& stored)
+QString OptionsCompanyPage::AddressForEdit(const QString& stored)
 {
     return QString(stored).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
-QString OptionsWizardCompany::AddressForStore(const QString& typed)
+QString OptionsCompanyPage::AddressForStore(const QString& typed)
 {
     return AddressForEdit(typed).replace(u'\n', QLatin1String("\r\n"));
 }
 
-QString OptionsWizardCompany::businessName() const
+QString OptionsCompanyPage::businessName() const
 {
     return m_name->text();
 }
 
-void OptionsWizardCompany::updateControls()
+void OptionsCompanyPage::updateControls()
 {
     int type = m_type->checkedId();
     if (type < 0 || type > 2) {
@@ -152,7 +152,7 @@ void OptionsWizardCompany::updateControls()
         w->setEnabled(vat);
 }
 
-void OptionsWizardCompany::LoadData()
+void OptionsCompanyPage::LoadData()
 {
     const int type = SettingsStore::get(CompanyType);
     m_type->button(type >= 0 && type <= 2 ? type : 0)->setChecked(true);
@@ -168,7 +168,7 @@ void OptionsWizardCompany::LoadData()
     updateControls();
 }
 
-void OptionsWizardCompany::SaveData()
+void OptionsCompanyPage::SaveData()
 {
     SettingsStore::set(CompanyName, OMString::fromQString(m_name->text()));
     SettingsStore::set(CompanyAddress,

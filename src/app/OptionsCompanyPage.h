@@ -4,7 +4,7 @@
 
 #include <array>
 
-class CFilterEdit;
+class FilteredLineEdit;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -15,11 +15,11 @@ class QPlainTextEdit;
  * Options page 1: the business's type, name, address, contact numbers,
  * owners and VAT registration ("options/company").
  */
-class OptionsWizardCompany : public CGenericPropertyPage
+class OptionsCompanyPage : public PropertyPage
 {
     Q_OBJECT
 public:
-    explicit OptionsWizardCompany(QWidget* parent = nullptr);
+    explicit OptionsCompanyPage(QWidget* parent = nullptr);
 
     void LoadData() override;
     void SaveData() override;
@@ -38,7 +38,7 @@ public:
     QLineEdit* nameEdit() const { return m_name; }
     QLabel* ownersLabel() const { return m_ownersLabel; }
     QCheckBox* vatBox() const { return m_vat; }
-    CFilterEdit* rateEdit() const { return m_rate; }
+    FilteredLineEdit* rateEdit() const { return m_rate; }
     QLineEdit* registrationEdit() const { return m_registration; }
 
 private:
@@ -54,6 +54,6 @@ private:
     QLabel* m_registrationLabel;
     QLineEdit* m_registration;
     QLabel* m_rateLabel;
-    CFilterEdit* m_rate;
+    FilteredLineEdit* m_rate;
     QLabel* m_percent;
 };

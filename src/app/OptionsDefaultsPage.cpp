@@ -32,8 +32,8 @@ void refuse(const QString& text, QWidget* field)
 
 } // namespace
 
-OptionsWizardDefaults::OptionsWizardDefaults(QWidget* parent)
-    : CGenericPropertyPage(tr("Default Values"), parent),
+OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
+    : PropertyPage(tr("Default Values"), parent),
       m_eaoe(new QCheckBox(tr("Display \"&E && OE\" on printed documents"), this)),
       m_byTime(new QCheckBox(tr("Charge for travelling by ti&me"), this)),
       m_byDistance(new QCheckBox(tr("Charge for travelling by &distance"), this)),
@@ -103,7 +103,7 @@ OptionsWizardDefaults::OptionsWizardDefaults(QWidget* parent)
                  amount(Inspection), amount(Admin), amount(DailyHours)});
 }
 
-void OptionsWizardDefaults::LoadData()
+void OptionsDefaultsPage::LoadData()
 {
     for (size_t i = 0; i < m_periods.size(); ++i)
         m_periods[i]->setValue(SettingsStore::get(*PeriodSettings[i]));
@@ -117,7 +117,7 @@ void OptionsWizardDefaults::LoadData()
     m_distanceUnit->setText(currency + u'/' + SettingsStore::GetDistanceSymbol().toQString());
 }
 
-bool OptionsWizardDefaults::CanSave()
+bool OptionsDefaultsPage::CanSave()
 {
     for (AmountEdit* edit : m_amounts) {
         if (!edit->hundredths()) {
@@ -133,7 +133,7 @@ bool OptionsWizardDefaults::CanSave()
     return true;
 }
 
-void OptionsWizardDefaults::SaveData()
+void OptionsDefaultsPage::SaveData()
 {
     SettingsStore::set(ChargeTravelDistance, m_byDistance->isChecked() ? 1 : 0);
     SettingsStore::set(ChargeTravelTime, m_byTime->isChecked() ? 1 : 0);

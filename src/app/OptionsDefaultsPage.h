@@ -14,7 +14,7 @@ class QSpinBox;
  * validity and payment periods, "E & OE", the charges, the travel switches,
  * the default hours and the working day.
  */
-class OptionsWizardDefaults : public CGenericPropertyPage
+class OptionsDefaultsPage : public PropertyPage
 {
     Q_OBJECT
 public:
@@ -23,7 +23,7 @@ public:
     /// The period fields.
     enum Period { EstimateDays, QuoteDays, InvoiceDays };
 
-    explicit OptionsWizardDefaults(QWidget* parent = nullptr);
+    explicit OptionsDefaultsPage(QWidget* parent = nullptr);
 
     void LoadData() override;
     /// Refuses an amount beyond what a setting holds and a working day of no hours.

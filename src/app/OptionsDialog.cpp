@@ -8,15 +8,14 @@
 #include "OptionsStylesPage.h"
 #include "resources/StringTable.h"
 
-OptionsWizard::OptionsWizard(TextStyles& styles, std::function<void()> refreshViews,
+OptionsDialog::OptionsDialog(TextStyles& styles, std::function<void()> refreshViews,
                              QWidget* parent)
-    : CGenericPropertySheet(StringTable::text(IDS_OPTIONS_CAPTION).toQString(), Tabbed, parent),
-      m_company(new OptionsWizardCompany(this)),
-      m_logo(new OptionsWizardLogo(
+    : PropertySheet(StringTable::text(IDS_OPTIONS_CAPTION).toQString(), Tabbed, parent),
+      m_company(new OptionsCompanyPage(this)),
+      m_logo(new OptionsLogoPage(
           styles, [company = m_company] { return company->businessName(); }, this)),
-      m_styles(new OptionsWizardStyles(styles, this)),
-      m_documents(new OptionsWizardDocuments(this)), m_defaults(new OptionsWizardDefaults(this)),
-      m_misc(new OptionsWizardMisc(this))
+      m_styles(new OptionsStylesPage(styles, this)), m_documents(new OptionsNumbersPage(this)),
+      m_defaults(new OptionsDefaultsPage(this)), m_misc(new OptionsMiscPage(this))
 {
     AddPage(m_company);
     AddPage(m_logo);

@@ -2,12 +2,12 @@
 
 #include "PropertySheet.h"
 
-class OptionsWizardCompany;
-class OptionsWizardDefaults;
-class OptionsWizardDocuments;
-class OptionsWizardLogo;
-class OptionsWizardMisc;
-class OptionsWizardStyles;
+class OptionsCompanyPage;
+class OptionsDefaultsPage;
+class OptionsNumbersPage;
+class OptionsLogoPage;
+class OptionsMiscPage;
+class OptionsStylesPage;
 class TextStyles;
 
 /**
@@ -15,25 +15,25 @@ class TextStyles;
  * reach `styles` only when OK saves; `refreshViews` then tells the open
  * documents once.
  */
-class OptionsWizard : public CGenericPropertySheet
+class OptionsDialog : public PropertySheet
 {
     Q_OBJECT
 public:
-    OptionsWizard(TextStyles& styles, std::function<void()> refreshViews,
+    OptionsDialog(TextStyles& styles, std::function<void()> refreshViews,
                   QWidget* parent = nullptr);
 
-    OptionsWizardCompany* company() const { return m_company; }
-    OptionsWizardLogo* logo() const { return m_logo; }
-    OptionsWizardStyles* stylesPage() const { return m_styles; }
-    OptionsWizardDocuments* documents() const { return m_documents; }
-    OptionsWizardDefaults* defaults() const { return m_defaults; }
-    OptionsWizardMisc* misc() const { return m_misc; }
+    OptionsCompanyPage* company() const { return m_company; }
+    OptionsLogoPage* logo() const { return m_logo; }
+    OptionsStylesPage* stylesPage() const { return m_styles; }
+    OptionsNumbersPage* documents() const { return m_documents; }
+    OptionsDefaultsPage* defaults() const { return m_defaults; }
+    OptionsMiscPage* misc() const { return m_misc; }
 
 private:
-    OptionsWizardCompany* m_company;
-    OptionsWizardLogo* m_logo;
-    OptionsWizardStyles* m_styles;
-    OptionsWizardDocuments* m_documents;
-    OptionsWizardDefaults* m_defaults;
-    OptionsWizardMisc* m_misc;
+    OptionsCompanyPage* m_company;
+    OptionsLogoPage* m_logo;
+    OptionsStylesPage* m_styles;
+    OptionsNumbersPage* m_documents;
+    OptionsDefaultsPage* m_defaults;
+    OptionsMiscPage* m_misc;
 };

@@ -22,14 +22,13 @@
 using ombrel::OMString;
 using namespace SettingKeys;
 
-const char* const OptionsWizardLogo::PictureFilter =
+const char* const OptionsLogoPage::PictureFilter =
     "Picture Files (*.gif *.jpg *.jpeg *.png *.svg);;All Files (*)";
 
-OptionsWizardLogo::OptionsWizardLogo(TextStyles& styles, std::function<QString()> businessName,
-                                     QWidget* parent)
-    : CGenericPropertyPage(tr("Logo"), parent), m_styles(styles),
-      m_businessName(std::move(businessName)), m_mode(new QButtonGroup(this)),
-      m_text(new QLineEdit(this)), m_file(new QLineEdit(this)),
+OptionsLogoPage::OptionsLogoPage(TextStyles& styles, std::function<QString()> businessName,
+                                 QWidget* parent)
+    : PropertyPage(tr("Logo"), parent), m_styles(styles), m_businessName(std::move(businessName)),
+      m_mode(new QButtonGroup(this)), m_text(new QLineEdit(this)), m_file(new QLineEdit(this)),
       m_browse(new QPushButton(QStringLiteral("..."), this)),
       m_setWidth(new QCheckBox(tr("Set image &width (pixels)"), this)), m_width(new QSpinBox(this)),
       m_showTagline(new QCheckBox(tr("Display a &tag line:"), this)),
@@ -37,7 +36,7 @@ OptionsWizardLogo::OptionsWizardLogo(TextStyles& styles, std::function<QString()
       m_logoColour(new QPushButton(tr("&Colour..."), this)),
       m_logoBackground(new QPushButton(tr("Bac&kground..."), this)),
       m_taglineFont(new QPushButton(tr("F&ont..."), this)),
-      m_taglineColour(new QPushButton(tr("Co&lour..."), this)), m_sample(new CColorStatic(this))
+      m_taglineColour(new QPushButton(tr("Co&lour..."), this)), m_sample(new ColourLabel(this))
 {
     auto* layout = new QVBoxLayout(this);
     auto* logoBox = new QGroupBox(tr("Logo"), this);
@@ -97,13 +96,13 @@ OptionsWizardLogo::OptionsWizardLogo(TextStyles& styles, std::function<QString()
     m_sample->setMinimumHeight(m_sample->fontMetrics().lineSpacing() * 5);
     layout->addWidget(m_sample, 1);
 
-    connect(m_mode, &QButtonGroup::idClicked, this, &OptionsWizardLogo::edited);
+    connect(m_mode, &QButtonGroup::idClicked, this, &OptionsLogoPage::edited);
     for (QCheckBox* box : {m_setWidth, m_showTagline})
-        connect(box, &QCheckBox::clicked, this, &OptionsWizardLogo::edited);
+        connect(box, &QCheckBox::clicked, this, &OptionsLogoPage::edited);
     for (QLineEdit* edit : {m_text, m_file, m_taglineText})
-        connect(edit, &QLineEdit::textEdited, this, &OptionsWizardLogo::edited);
-    connect(m_width, &QSpinBox::valueChanged, this, &OptionsWizardLogo::edited);
-    connect(m_browse, &QPushButton::clicked, this, &OptionsWizardLogo::choosePicture);
+        connect(edit, &QLineEdit::textEdited, this, &OptionsLogoPage::edited);
+    connect(m_width, &QSpinBox::valueChanged, this, &OptionsLogoPage::edited);
+    connect(m_browse, &QPushButton::clicked, this, &OptionsLogoPage::choosePicture);
     const auto styleButton = [this](QPushButton* button, auto change) {
         connect(button, &QPushButton::clicked, this, [this, change] {
             if (change())
@@ -142,13 +141,13 @@ OptionsWizardLogo::OptionsWizardLogo(TextStyles& styles, std::function<QString()
     updateControls();
 }
 
-void OptionsWizardLogo::edited()
+void OptionsLogoPage::edited()
 {
     SetModified();
     updateControls();
 }
 
-void OptionsWizardLogo::updateControls()
+void OptionsLogoPage::updateControls()
 {
     const int mode = m_mode->checkedId();
     const bool tagline = m_showTagline->isChecked();
@@ -174,7 +173,7 @@ void OptionsWizardLogo::updateControls()
     StyleDialogs::ShowSample(*m_sample, m_logo, text);
 }
 
-void OptionsWizardLogo::choosePicture()
+void OptionsLogoPage::choosePicture()
 {
     const QString start = m_file->text().isEmpty() ? QString() : QFileInfo(m_file->text()).path();
     const QString path = QFileDialog::getOpenFileName(this, tr("Logo Picture"), start,
@@ -185,7 +184,7 @@ void OptionsWizardLogo::choosePicture()
     edited();
 }
 
-void OptionsWizardLogo::LoadData()
+void OptionsLogoPage::LoadData()
 {
     m_logo = m_styles.style(StyleLogo);
     m_tagline = m_styles.style(StyleTagline);
@@ -200,7 +199,7 @@ void OptionsWizardLogo::LoadData()
     updateControls();
 }
 
-void OptionsWizardLogo::SaveData()
+void OptionsLogoPage::SaveData()
 {
     SettingsStore::set(LogoFilename, OMString::fromQString(m_file->text()));
     SettingsStore::set(LogoText, OMString::fromQString(m_text->text()));

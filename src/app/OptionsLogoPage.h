@@ -5,7 +5,7 @@
 
 #include <functional>
 
-class CColorStatic;
+class ColourLabel;
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
@@ -18,13 +18,13 @@ class TextStyles;
  * Options page 2: what heads the printed page ("options/logo") and the Logo
  * and Tagline styles, with a sample in the Logo style.
  */
-class OptionsWizardLogo : public CGenericPropertyPage
+class OptionsLogoPage : public PropertyPage
 {
     Q_OBJECT
 public:
     /// `businessName` gives the name as typed on the Business Information page.
-    OptionsWizardLogo(TextStyles& styles, std::function<QString()> businessName,
-                      QWidget* parent = nullptr);
+    OptionsLogoPage(TextStyles& styles, std::function<QString()> businessName,
+                    QWidget* parent = nullptr);
 
     void LoadData() override;
     void SaveData() override;
@@ -37,7 +37,7 @@ public:
     QButtonGroup* modeGroup() const { return m_mode; }
     QCheckBox* taglineBox() const { return m_showTagline; }
     QCheckBox* widthBox() const { return m_setWidth; }
-    CColorStatic* sample() const { return m_sample; }
+    ColourLabel* sample() const { return m_sample; }
     QLineEdit* textEdit() const { return m_text; }
     /// The copies of the Logo and Tagline styles the page edits.
     TextStyle& logoStyle() { return m_logo; }
@@ -67,5 +67,5 @@ private:
     QPushButton* m_logoBackground;
     QPushButton* m_taglineFont;
     QPushButton* m_taglineColour;
-    CColorStatic* m_sample;
+    ColourLabel* m_sample;
 };

@@ -13,8 +13,8 @@
 using ombrel::OMString;
 using namespace SettingKeys;
 
-OptionsWizardMisc::OptionsWizardMisc(QWidget* parent)
-    : CGenericPropertyPage(tr("Miscellaneous"), parent), m_currency(new QLineEdit(this)),
+OptionsMiscPage::OptionsMiscPage(QWidget* parent)
+    : PropertyPage(tr("Miscellaneous"), parent), m_currency(new QLineEdit(this)),
       m_hours(new QLineEdit(this)), m_distance(new QLineEdit(this)),
       m_dateFormat(new QComboBox(this)),
       m_splash(new QCheckBox(tr("Display the &splash screen on startup"), this)),
@@ -50,7 +50,7 @@ OptionsWizardMisc::OptionsWizardMisc(QWidget* parent)
         connect(box, &QCheckBox::clicked, this, [this] { SetModified(); });
 }
 
-void OptionsWizardMisc::LoadData()
+void OptionsMiscPage::LoadData()
 {
     m_currency->setText(SettingsStore::GetCurrencySymbol().toQString());
     m_hours->setText(SettingsStore::GetHoursSymbol().toQString());
@@ -63,7 +63,7 @@ void OptionsWizardMisc::LoadData()
     m_allPayments->setChecked(SettingsStore::isSet(ShowAllInvoicePayments));
 }
 
-void OptionsWizardMisc::SaveData()
+void OptionsMiscPage::SaveData()
 {
     SettingsStore::set(Splash, m_splash->isChecked() ? 1 : 0);
     SettingsStore::set(ShowAllInvoicePayments, m_allPayments->isChecked() ? 1 : 0);

@@ -7,11 +7,11 @@ class QComboBox;
 class QLineEdit;
 
 /// Options page 6: symbols, the date format and the start-up and invoice switches.
-class OptionsWizardMisc : public CGenericPropertyPage
+class OptionsMiscPage : public PropertyPage
 {
     Q_OBJECT
 public:
-    explicit OptionsWizardMisc(QWidget* parent = nullptr);
+    explicit OptionsMiscPage(QWidget* parent = nullptr);
 
     void LoadData() override;
     void SaveData() override;

@@ -5,8 +5,8 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-OptionsWizardDocuments::OptionsWizardDocuments(QWidget* parent)
-    : CGenericPropertyPage(tr("Document Numbers"), parent), m_numbers(new NextNumbersBox(this))
+OptionsNumbersPage::OptionsNumbersPage(QWidget* parent)
+    : PropertyPage(tr("Document Numbers"), parent), m_numbers(new NextNumbersBox(this))
 {
     auto* layout = new QVBoxLayout(this);
     auto* box = new QGroupBox(tr("Document Numbers"), this);
@@ -17,17 +17,17 @@ OptionsWizardDocuments::OptionsWizardDocuments(QWidget* parent)
     connect(m_numbers, &NextNumbersBox::changed, this, [this] { SetModified(); });
 }
 
-void OptionsWizardDocuments::LoadData()
+void OptionsNumbersPage::LoadData()
 {
     m_numbers->Load();
 }
 
-bool OptionsWizardDocuments::CanSave()
+bool OptionsNumbersPage::CanSave()
 {
     return m_numbers->CanSave();
 }
 
-void OptionsWizardDocuments::SaveData()
+void OptionsNumbersPage::SaveData()
 {
     m_numbers->Save();
 }

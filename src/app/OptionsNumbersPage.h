@@ -5,11 +5,11 @@
 class NextNumbersBox;
 
 /// Options page 4: the numbers the next new estimate, quote and invoice receive.
-class OptionsWizardDocuments : public CGenericPropertyPage
+class OptionsNumbersPage : public PropertyPage
 {
     Q_OBJECT
 public:
-    explicit OptionsWizardDocuments(QWidget* parent = nullptr);
+    explicit OptionsNumbersPage(QWidget* parent = nullptr);
 
     void LoadData() override;
     void SaveData() override;

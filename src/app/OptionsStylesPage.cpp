@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-OptionsWizardStyles::OptionsWizardStyles(TextStyles& styles, QWidget* parent)
-    : CGenericPropertyPage(tr("Text Styles"), parent), m_styles(styles),
-      m_list(new QComboBox(this)), m_description(new QLabel(this)),
-      m_sample(new CColorStatic(this)), m_font(new QPushButton(tr("&Font..."), this)),
+OptionsStylesPage::OptionsStylesPage(TextStyles& styles, QWidget* parent)
+    : PropertyPage(tr("Text Styles"), parent), m_styles(styles), m_list(new QComboBox(this)),
+      m_description(new QLabel(this)), m_sample(new ColourLabel(this)),
+      m_font(new QPushButton(tr("&Font..."), this)),
       m_textColour(new QPushButton(tr("&Text Colour..."), this)),
       m_background(new QPushButton(tr("&Background Colour..."), this))
 {
@@ -65,19 +65,19 @@ OptionsWizardStyles::OptionsWizardStyles(TextStyles& styles, QWidget* parent)
     updateControls();
 }
 
-TextStyle& OptionsWizardStyles::selected()
+TextStyle& OptionsStylesPage::selected()
 {
     const int row = std::max(0, m_list->currentIndex());
     return m_copies[size_t(row)];
 }
 
-void OptionsWizardStyles::changed()
+void OptionsStylesPage::changed()
 {
     SetModified();
     updateControls();
 }
 
-void OptionsWizardStyles::updateControls()
+void OptionsStylesPage::updateControls()
 {
     // The table colours are drawn behind text in the Normal font.
     const GFont normal = styleCopy(StyleNormal).font;
@@ -95,14 +95,14 @@ void OptionsWizardStyles::updateControls()
     m_background->setEnabled(style.editable & TextStyle::EditBackground);
 }
 
-void OptionsWizardStyles::LoadData()
+void OptionsStylesPage::LoadData()
 {
     for (int i = FirstStyle; i < StyleCount; ++i)
         styleCopy(i) = m_styles.style(i);
     updateControls();
 }
 
-void OptionsWizardStyles::SaveData()
+void OptionsStylesPage::SaveData()
 {
     // A style is written only when changed, so untouched ones keep following the defaults.
     for (int i = FirstStyle; i < StyleCount; ++i)

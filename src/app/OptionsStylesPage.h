@@ -6,7 +6,7 @@
 
 #include <array>
 
-class CColorStatic;
+class ColourLabel;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -15,13 +15,13 @@ class QPushButton;
  * Options page 3: the text styles of the printed page and the table colours
  * (every style but Logo and Tagline), one at a time, with a sample.
  */
-class OptionsWizardStyles : public CGenericPropertyPage
+class OptionsStylesPage : public PropertyPage
 {
     Q_OBJECT
 public:
     static constexpr int FirstStyle = StyleTitle;
 
-    explicit OptionsWizardStyles(TextStyles& styles, QWidget* parent = nullptr);
+    explicit OptionsStylesPage(TextStyles& styles, QWidget* parent = nullptr);
 
     void LoadData() override;
     void SaveData() override;
@@ -31,7 +31,7 @@ public:
     QPushButton* fontButton() const { return m_font; }
     QPushButton* textColourButton() const { return m_textColour; }
     QPushButton* backgroundButton() const { return m_background; }
-    CColorStatic* sample() const { return m_sample; }
+    ColourLabel* sample() const { return m_sample; }
     QLabel* description() const { return m_description; }
     /// The page's copy of style `index` (FirstStyle to the last).
     TextStyle& styleCopy(int index) { return m_copies[size_t(index - FirstStyle)]; }
@@ -46,7 +46,7 @@ private:
     std::array<TextStyle, StyleCount - FirstStyle> m_copies;
     QComboBox* m_list;
     QLabel* m_description;
-    CColorStatic* m_sample;
+    ColourLabel* m_sample;
     QPushButton* m_font;
     QPushButton* m_textColour;
     QPushButton* m_background;

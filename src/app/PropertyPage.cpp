@@ -1,12 +1,11 @@
 #include "PropertyPage.h"
 
-CGenericPropertyPage::CGenericPropertyPage(const QString& title, QWidget* parent)
-    : QWidget(parent), m_title(title)
+PropertyPage::PropertyPage(const QString& title, QWidget* parent) : QWidget(parent), m_title(title)
 {
     setAccessibleName(title);
 }
 
-void CGenericPropertyPage::SetTabOrder(std::initializer_list<QWidget*> widgets)
+void PropertyPage::SetTabOrder(std::initializer_list<QWidget*> widgets)
 {
     QWidget* previous = nullptr;
     for (QWidget* widget : widgets) {

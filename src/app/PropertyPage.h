@@ -5,16 +5,16 @@
 #include <initializer_list>
 
 /**
- * One page of a CGenericPropertySheet. The sheet calls LoadData on every page
+ * One page of a PropertySheet. The sheet calls LoadData on every page
  * when it opens, then CanSave and SaveData on every page when the user
  * confirms; cancelling saves nothing. A page reads the store into its
  * controls in LoadData and writes its controls back in SaveData.
  */
-class CGenericPropertyPage : public QWidget
+class PropertyPage : public QWidget
 {
     Q_OBJECT
 public:
-    explicit CGenericPropertyPage(const QString& title, QWidget* parent = nullptr);
+    explicit PropertyPage(const QString& title, QWidget* parent = nullptr);
 
     const QString& title() const { return m_title; }
 

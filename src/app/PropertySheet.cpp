@@ -22,7 +22,7 @@ constexpr double PictureHeight = 326.0;
 
 } // namespace
 
-CGenericPropertySheet::CGenericPropertySheet(const QString& caption, Mode mode, QWidget* parent)
+PropertySheet::PropertySheet(const QString& caption, Mode mode, QWidget* parent)
     : QDialog(parent), m_mode(mode)
 {
     setWindowTitle(caption);
@@ -33,9 +33,9 @@ CGenericPropertySheet::CGenericPropertySheet(const QString& caption, Mode mode, 
         buildWizard();
 }
 
-CGenericPropertySheet::~CGenericPropertySheet() = default;
+PropertySheet::~PropertySheet() = default;
 
-void CGenericPropertySheet::buildTabbed()
+void PropertySheet::buildTabbed()
 {
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
@@ -44,13 +44,13 @@ void CGenericPropertySheet::buildTabbed()
     layout->addWidget(m_tabs, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CGenericPropertySheet::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CGenericPropertySheet::reject);
-    connect(m_tabs, &QTabWidget::currentChanged, this, &CGenericPropertySheet::pageActivated);
+    connect(buttons, &QDialogButtonBox::accepted, this, &PropertySheet::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PropertySheet::reject);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &PropertySheet::pageActivated);
     layout->addWidget(buttons);
 }
 
-void CGenericPropertySheet::buildWizard()
+void PropertySheet::buildWizard()
 {
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -82,15 +82,15 @@ void CGenericPropertySheet::buildWizard()
     right->addLayout(buttons);
     outer->addLayout(right, 1);
 
-    connect(m_back, &QPushButton::clicked, this, &CGenericPropertySheet::OnBack);
-    connect(m_next, &QPushButton::clicked, this, &CGenericPropertySheet::OnNext);
-    connect(m_finish, &QPushButton::clicked, this, &CGenericPropertySheet::accept);
-    connect(cancel, &QPushButton::clicked, this, &CGenericPropertySheet::reject);
-    connect(m_stack, &QStackedWidget::currentChanged, this, &CGenericPropertySheet::pageActivated);
+    connect(m_back, &QPushButton::clicked, this, &PropertySheet::OnBack);
+    connect(m_next, &QPushButton::clicked, this, &PropertySheet::OnNext);
+    connect(m_finish, &QPushButton::clicked, this, &PropertySheet::accept);
+    connect(cancel, &QPushButton::clicked, this, &PropertySheet::reject);
+    connect(m_stack, &QStackedWidget::currentChanged, this, &PropertySheet::pageActivated);
     updateWizardButtons();
 }
 
-void CGenericPropertySheet::AddPage(CGenericPropertyPage* page)
+void PropertySheet::AddPage(PropertyPage* page)
 {
     m_pages.push_back(page);
     if (m_tabs)
@@ -100,12 +100,12 @@ void CGenericPropertySheet::AddPage(CGenericPropertyPage* page)
     updateWizardButtons();
 }
 
-int CGenericPropertySheet::activeIndex() const
+int PropertySheet::activeIndex() const
 {
     return m_tabs ? m_tabs->currentIndex() : m_stack->currentIndex();
 }
 
-void CGenericPropertySheet::SetActivePage(int index)
+void PropertySheet::SetActivePage(int index)
 {
     if (index < 0 || index >= pageCount())
         return;
@@ -115,7 +115,7 @@ void CGenericPropertySheet::SetActivePage(int index)
         m_stack->setCurrentIndex(index);
 }
 
-void CGenericPropertySheet::SetBackgroundPicture(const QString& svgPath)
+void PropertySheet::SetBackgroundPicture(const QString& svgPath)
 {
     m_pictureRenderer = std::make_unique<QSvgRenderer>(svgPath);
     // Only the left strip of the picture is shown; the pages take the rest.
@@ -124,19 +124,19 @@ void CGenericPropertySheet::SetBackgroundPicture(const QString& svgPath)
         m_picture->update();
 }
 
-void CGenericPropertySheet::LoadPages()
+void PropertySheet::LoadPages()
 {
     if (m_loaded)
         return;
     m_loaded = true;
-    for (CGenericPropertyPage* page : m_pages) {
+    for (PropertyPage* page : m_pages) {
         page->LoadData();
         page->SetModified(false);
     }
     pageActivated(activeIndex());
 }
 
-void CGenericPropertySheet::accept()
+void PropertySheet::accept()
 {
     LoadPages();
     for (int i = 0; i < pageCount(); ++i) {
@@ -147,7 +147,7 @@ void CGenericPropertySheet::accept()
             return;
     }
     bool refresh = false;
-    for (CGenericPropertyPage* page : m_pages) {
+    for (PropertyPage* page : m_pages) {
         page->SaveData();
         refresh = refresh || page->RefreshesViews();
     }
@@ -156,22 +156,22 @@ void CGenericPropertySheet::accept()
     QDialog::accept();
 }
 
-void CGenericPropertySheet::OnBack()
+void PropertySheet::OnBack()
 {
     SetActivePage(activeIndex() - 1);
 }
 
-void CGenericPropertySheet::OnNext()
+void PropertySheet::OnNext()
 {
     SetActivePage(activeIndex() + 1);
 }
 
-void CGenericPropertySheet::pageActivated(int index)
+void PropertySheet::pageActivated(int index)
 {
     updateWizardButtons();
     if (index < 0 || index >= pageCount() || !m_loaded)
         return;
-    CGenericPropertyPage* page = m_pages[size_t(index)];
+    PropertyPage* page = m_pages[size_t(index)];
     page->OnSetActive();
     if (!m_stack)
         return;
@@ -188,7 +188,7 @@ void CGenericPropertySheet::pageActivated(int index)
     m_next->setFocus();
 }
 
-void CGenericPropertySheet::updateWizardButtons()
+void PropertySheet::updateWizardButtons()
 {
     if (!m_stack)
         return;
@@ -201,13 +201,13 @@ void CGenericPropertySheet::updateWizardButtons()
     (last ? m_next : m_finish)->setDefault(false);
 }
 
-void CGenericPropertySheet::showEvent(QShowEvent* event)
+void PropertySheet::showEvent(QShowEvent* event)
 {
     LoadPages();
     QDialog::showEvent(event);
 }
 
-void CGenericPropertySheet::resizeEvent(QResizeEvent* event)
+void PropertySheet::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     // The picture keeps its proportions: its strip is as wide as the height allows.
@@ -215,7 +215,7 @@ void CGenericPropertySheet::resizeEvent(QResizeEvent* event)
         m_picture->setFixedWidth(qRound(height() * PictureStripWidth / PictureHeight));
 }
 
-bool CGenericPropertySheet::eventFilter(QObject* watched, QEvent* event)
+bool PropertySheet::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_picture && event->type() == QEvent::Paint && m_pictureRenderer) {
         QPainter painter(m_picture);

@@ -6,14 +6,14 @@
 #include <memory>
 #include <vector>
 
-class CGenericPropertyPage;
+class PropertyPage;
 class QPushButton;
 class QStackedWidget;
 class QSvgRenderer;
 class QTabWidget;
 
 /**
- * A modal sheet of CGenericPropertyPage pages. In Tabbed mode the pages are
+ * A modal sheet of PropertyPage pages. In Tabbed mode the pages are
  * tabs above OK and Cancel; in Wizard mode they follow one another with Back,
  * Next, Finish and Cancel, beside a picture drawn down the left side.
  *
@@ -21,22 +21,22 @@ class QTabWidget;
  * page whether it can save, then saves them all in order and refreshes the
  * open documents once when a page asks for it. Cancel saves nothing.
  */
-class CGenericPropertySheet : public QDialog
+class PropertySheet : public QDialog
 {
     Q_OBJECT
 public:
     enum Mode { Tabbed, Wizard };
 
-    CGenericPropertySheet(const QString& caption, Mode mode, QWidget* parent = nullptr);
-    ~CGenericPropertySheet() override;
+    PropertySheet(const QString& caption, Mode mode, QWidget* parent = nullptr);
+    ~PropertySheet() override;
 
     Mode mode() const { return m_mode; }
     /// Takes `page` into the sheet, after the pages already there.
-    void AddPage(CGenericPropertyPage* page);
+    void AddPage(PropertyPage* page);
     int pageCount() const { return int(m_pages.size()); }
-    CGenericPropertyPage* page(int index) const { return m_pages.at(size_t(index)); }
+    PropertyPage* page(int index) const { return m_pages.at(size_t(index)); }
     int activeIndex() const;
-    CGenericPropertyPage* activePage() const { return page(activeIndex()); }
+    PropertyPage* activePage() const { return page(activeIndex()); }
     void SetActivePage(int index);
 
     /// Wizard mode: the picture shown down the left side (an SVG resource).
@@ -71,7 +71,7 @@ private:
     void pageActivated(int index);
 
     Mode m_mode;
-    std::vector<CGenericPropertyPage*> m_pages;
+    std::vector<PropertyPage*> m_pages;
     QTabWidget* m_tabs = nullptr;
     QStackedWidget* m_stack = nullptr;
     QWidget* m_picture = nullptr;

@@ -2,7 +2,7 @@
 
 #include <QTextDocumentFragment>
 
-CHtmlStatic::CHtmlStatic(const QString& html, QWidget* parent) : QLabel(parent)
+RichTextLabel::RichTextLabel(const QString& html, QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::RichText);
     setWordWrap(true);
@@ -14,7 +14,7 @@ CHtmlStatic::CHtmlStatic(const QString& html, QWidget* parent) : QLabel(parent)
     SetWindowText(html);
 }
 
-void CHtmlStatic::SetWindowText(const QString& html)
+void RichTextLabel::SetWindowText(const QString& html)
 {
     setText(html);
     setAccessibleName(QTextDocumentFragment::fromHtml(html).toPlainText().simplified());
@@ -22,7 +22,7 @@ void CHtmlStatic::SetWindowText(const QString& html)
                                                                             : Qt::NoFocus);
 }
 
-void CHtmlStatic::SetBackgroundColour(const QColor& colour)
+void RichTextLabel::SetBackgroundColour(const QColor& colour)
 {
     setAutoFillBackground(colour.isValid());
     if (colour.isValid()) {

@@ -7,11 +7,11 @@
  * A prompt written in simple HTML (bold, paragraphs, links), wrapped to its
  * width. Links open in the desktop's browser.
  */
-class CHtmlStatic : public QLabel
+class RichTextLabel : public QLabel
 {
     Q_OBJECT
 public:
-    explicit CHtmlStatic(const QString& html = QString(), QWidget* parent = nullptr);
+    explicit RichTextLabel(const QString& html = QString(), QWidget* parent = nullptr);
 
     void SetWindowText(const QString& html);
     /// An invalid colour leaves the background to the window behind.

@@ -41,7 +41,7 @@ bool StyleDialogs::ChooseColour(QWidget* parent, uint32_t& colour, const QString
     return true;
 }
 
-void StyleDialogs::ShowSample(CColorStatic& sample, const TextStyle& style, const QString& text)
+void StyleDialogs::ShowSample(ColourLabel& sample, const TextStyle& style, const QString& text)
 {
     sample.setFont(style.font.deviceFont());
     sample.setTextColour(style.font.textColour());

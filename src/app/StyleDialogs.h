@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-class CColorStatic;
+class ColourLabel;
 class QWidget;
 struct TextStyle;
 
@@ -21,5 +21,5 @@ public:
     /// The colour dialog, started on `colour` (0x00BBGGRR); false when cancelled.
     static bool ChooseColour(QWidget* parent, uint32_t& colour, const QString& title);
     /// Shows `text` in the style's font, text colour and background.
-    static void ShowSample(CColorStatic& sample, const TextStyle& style, const QString& text);
+    static void ShowSample(ColourLabel& sample, const TextStyle& style, const QString& text);
 };

@@ -128,7 +128,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     MessageBoxHandler::install();
-    VorlaneApp vorlane;
+    Application vorlane;
     // A program already running takes the files, and this start is then done;
     // otherwise this one serves later starts (a run that prints or only shows
     // itself and quits serves none).

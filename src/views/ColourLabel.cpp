@@ -1,28 +1,28 @@
 #include "ColourLabel.h"
 
-CColorStatic::CColorStatic(QWidget* parent) : QLabel(parent)
+ColourLabel::ColourLabel(QWidget* parent) : QLabel(parent)
 {
 }
 
-void CColorStatic::setTextColour(const QColor& colour)
+void ColourLabel::setTextColour(const QColor& colour)
 {
     m_text = colour;
     applyColours();
 }
 
-void CColorStatic::setBackgroundColour(const QColor& colour)
+void ColourLabel::setBackgroundColour(const QColor& colour)
 {
     m_background = colour;
     applyColours();
 }
 
-void CColorStatic::setSunken(bool sunken)
+void ColourLabel::setSunken(bool sunken)
 {
     setFrameStyle(sunken ? (QFrame::StyledPanel | QFrame::Sunken) : QFrame::NoFrame);
     setMargin(sunken ? 2 : 0);
 }
 
-void CColorStatic::applyColours()
+void ColourLabel::applyColours()
 {
     QPalette colours = palette();
     const QPalette standard;

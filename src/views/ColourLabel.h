@@ -8,12 +8,12 @@
  * frame: the customer number, the days on site, the options' samples. An
  * invalid colour means the palette's own.
  */
-class CColorStatic : public QLabel
+class ColourLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    explicit CColorStatic(QWidget* parent = nullptr);
+    explicit ColourLabel(QWidget* parent = nullptr);
 
     void setTextColour(const QColor& colour);
     void setBackgroundColour(const QColor& colour);

@@ -22,13 +22,13 @@
 
 using ombrel::OMString;
 
-EditTabCustomer::EditTabCustomer(QWidget* parent)
+CustomerTab::CustomerTab(QWidget* parent)
     : EditTab(TemplateId, parent), m_title(new QComboBox(this)), m_name(new QLineEdit(this)),
       m_initial(new QLineEdit(this)), m_surname(new QLineEdit(this)),
       m_company(new QLineEdit(this)), m_address(new QPlainTextEdit(this)),
       m_town(new QLineEdit(this)), m_county(new QLineEdit(this)), m_postcode(new QLineEdit(this)),
       m_phone(new QLineEdit(this)), m_fax(new QLineEdit(this)), m_mobile(new QLineEdit(this)),
-      m_label(new CColorStatic(this)), m_search(new QPushButton(tr("&Search"), this)),
+      m_label(new ColourLabel(this)), m_search(new QPushButton(tr("&Search"), this)),
       m_next(new QPushButton(tr("&Next"), this)),
       m_previous(new QPushButton(tr("&Previous"), this)),
       m_clear(new QPushButton(tr("&Clear Customer Information"), this))
@@ -38,8 +38,8 @@ EditTabCustomer::EditTabCustomer(QWidget* parent)
 
     for (QLineEdit* edit : {m_name, m_initial, m_surname, m_company, m_town, m_county, m_postcode,
                             m_phone, m_fax, m_mobile})
-        connect(edit, &QLineEdit::textChanged, this, &EditTabCustomer::OnFieldEdited);
-    connect(m_address, &QPlainTextEdit::textChanged, this, &EditTabCustomer::OnFieldEdited);
+        connect(edit, &QLineEdit::textChanged, this, &CustomerTab::OnFieldEdited);
+    connect(m_address, &QPlainTextEdit::textChanged, this, &CustomerTab::OnFieldEdited);
     // A title picked from the list or typed into the field is an edit; the
     // program filling the field is not (textEdited is the user's typing only).
     // The combo box also reports the entry matching its text when the field
@@ -48,17 +48,17 @@ EditTabCustomer::EditTabCustomer(QWidget* parent)
         if (OMString::fromQString(m_title->currentText()) != fields.title)
             OnFieldEdited();
     });
-    connect(m_title->lineEdit(), &QLineEdit::textEdited, this, &EditTabCustomer::OnFieldEdited);
-    connect(m_search, &QPushButton::clicked, this, &EditTabCustomer::OnSearch);
-    connect(m_next, &QPushButton::clicked, this, &EditTabCustomer::OnNext);
-    connect(m_previous, &QPushButton::clicked, this, &EditTabCustomer::OnPrevious);
-    connect(m_clear, &QPushButton::clicked, this, &EditTabCustomer::OnClear);
+    connect(m_title->lineEdit(), &QLineEdit::textEdited, this, &CustomerTab::OnFieldEdited);
+    connect(m_search, &QPushButton::clicked, this, &CustomerTab::OnSearch);
+    connect(m_next, &QPushButton::clicked, this, &CustomerTab::OnNext);
+    connect(m_previous, &QPushButton::clicked, this, &CustomerTab::OnPrevious);
+    connect(m_clear, &QPushButton::clicked, this, &CustomerTab::OnClear);
     updateButtons();
 }
 
-EditTabCustomer::~EditTabCustomer() = default;
+CustomerTab::~CustomerTab() = default;
 
-void EditTabCustomer::buildForm()
+void CustomerTab::buildForm()
 {
     QStringList titles = {"Mr", "Mrs", "Miss", "Ms", "Rev", "Dr"};
     titles.sort();
@@ -148,12 +148,12 @@ void EditTabCustomer::buildForm()
         setTabOrder(order[i - 1], order[i]);
 }
 
-QWidget* EditTabCustomer::firstField() const
+QWidget* CustomerTab::firstField() const
 {
     return m_title;
 }
 
-void EditTabCustomer::LoadCustomer(const Customer& c)
+void CustomerTab::LoadCustomer(const Customer& c)
 {
     fields.custno = c.custno;
     fields.title = c.title;
@@ -173,7 +173,7 @@ void EditTabCustomer::LoadCustomer(const Customer& c)
         m_customerSearch->Show(c);
 }
 
-void EditTabCustomer::StoreCustomer(Customer& c) const
+void CustomerTab::StoreCustomer(Customer& c) const
 {
     c.custno = fields.custno;
     c.title = fields.title;
@@ -190,14 +190,14 @@ void EditTabCustomer::StoreCustomer(Customer& c) const
     c.mobile = fields.mobile;
 }
 
-Customer EditTabCustomer::fieldsAsCustomer() const
+Customer CustomerTab::fieldsAsCustomer() const
 {
     Customer c;
     StoreCustomer(c);
     return c;
 }
 
-void EditTabCustomer::DoDataExchange(DataExchange& dx)
+void CustomerTab::DoDataExchange(DataExchange& dx)
 {
     if (dx.isSaving())
         fields.title = OMString::fromQString(m_title->currentText());
@@ -220,7 +220,7 @@ void EditTabCustomer::DoDataExchange(DataExchange& dx)
     }
 }
 
-void EditTabCustomer::OnFieldEdited()
+void CustomerTab::OnFieldEdited()
 {
     if (isExchanging() || (ownerView() && ownerView()->isExchanging()))
         return;
@@ -231,7 +231,7 @@ void EditTabCustomer::OnFieldEdited()
     MarkModified();
 }
 
-CustomerSearch* EditTabCustomer::search()
+CustomerSearch* CustomerTab::search()
 {
     const CustomerDatabase* database = m_database;
     if (!database && ownerView())
@@ -247,7 +247,7 @@ CustomerSearch* EditTabCustomer::search()
     return m_customerSearch.get();
 }
 
-void EditTabCustomer::OnSearch()
+void CustomerTab::OnSearch()
 {
     UpdateData(DataExchange::Save);
     Customer c = fieldsAsCustomer();
@@ -262,7 +262,7 @@ void EditTabCustomer::OnSearch()
     updateButtons();
 }
 
-void EditTabCustomer::OnNext()
+void CustomerTab::OnNext()
 {
     if (m_customerSearch && m_customerSearch->canGoNext()) {
         Customer c = fieldsAsCustomer();
@@ -272,7 +272,7 @@ void EditTabCustomer::OnNext()
     updateButtons();
 }
 
-void EditTabCustomer::OnPrevious()
+void CustomerTab::OnPrevious()
 {
     if (m_customerSearch && m_customerSearch->canGoPrevious()) {
         Customer c = fieldsAsCustomer();
@@ -282,7 +282,7 @@ void EditTabCustomer::OnPrevious()
     updateButtons();
 }
 
-void EditTabCustomer::OnClear()
+void CustomerTab::OnClear()
 {
     Customer empty;
     if (m_customerSearch)
@@ -293,7 +293,7 @@ void EditTabCustomer::OnClear()
     UpdateData(DataExchange::Load);
 }
 
-void EditTabCustomer::showMatch(const Customer& customer)
+void CustomerTab::showMatch(const Customer& customer)
 {
     LoadCustomer(customer);
     fields.labelText = m_customerSearch->labelText();
@@ -301,7 +301,7 @@ void EditTabCustomer::showMatch(const Customer& customer)
     MarkModified();
 }
 
-void EditTabCustomer::updateButtons()
+void CustomerTab::updateButtons()
 {
     m_next->setEnabled(m_customerSearch && m_customerSearch->canGoNext());
     m_previous->setEnabled(m_customerSearch && m_customerSearch->canGoPrevious());

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-class CColorStatic;
+class ColourLabel;
 class CustomerDatabase;
 class CustomerSearch;
 class Customer;
@@ -32,7 +32,7 @@ class QPushButton;
  * A customer chosen from the database keeps its number; a new or cleared one
  * has 0 and is given a number when the document is saved.
  */
-class EditTabCustomer : public EditTab
+class CustomerTab : public EditTab
 {
     Q_OBJECT
 
@@ -50,8 +50,8 @@ public:
         uint32_t custno = 0;
     };
 
-    explicit EditTabCustomer(QWidget* parent = nullptr);
-    ~EditTabCustomer() override;
+    explicit CustomerTab(QWidget* parent = nullptr);
+    ~CustomerTab() override;
 
     /// The database Search looks in (not owned); null for the document's.
     void setDatabase(const CustomerDatabase* database) { m_database = database; }
@@ -97,7 +97,7 @@ private:
     QLineEdit* m_phone;
     QLineEdit* m_fax;
     QLineEdit* m_mobile;
-    CColorStatic* m_label;
+    ColourLabel* m_label;
     QPushButton* m_search;
     QPushButton* m_next;
     QPushButton* m_previous;

@@ -9,28 +9,29 @@
 #include <QKeySequence>
 #include <QMenu>
 
-CFilterEdit::CFilterEdit(QWidget* parent) : QLineEdit(parent)
+FilteredLineEdit::FilteredLineEdit(QWidget* parent) : QLineEdit(parent)
 {
 }
 
-CFilterEdit::CFilterEdit(const QString& filter, Mode mode, QWidget* parent) : QLineEdit(parent)
+FilteredLineEdit::FilteredLineEdit(const QString& filter, Mode mode, QWidget* parent)
+    : QLineEdit(parent)
 {
     setFilter(filter, mode);
 }
 
-void CFilterEdit::setFilter(const QString& filter, Mode mode)
+void FilteredLineEdit::setFilter(const QString& filter, Mode mode)
 {
     m_filter = filter;
     m_mode = mode;
 }
 
-bool CFilterEdit::admits(QChar c) const
+bool FilteredLineEdit::admits(QChar c) const
 {
     const bool listed = m_filter.contains(c);
     return m_mode == Include ? listed : !listed;
 }
 
-QString CFilterEdit::filtered(const QString& text) const
+QString FilteredLineEdit::filtered(const QString& text) const
 {
     QString kept;
     kept.reserve(text.size());
@@ -41,7 +42,7 @@ QString CFilterEdit::filtered(const QString& text) const
     return kept;
 }
 
-void CFilterEdit::keyPressEvent(QKeyEvent* event)
+void FilteredLineEdit::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Paste)) {
         paste();
@@ -58,7 +59,7 @@ void CFilterEdit::keyPressEvent(QKeyEvent* event)
     QLineEdit::keyPressEvent(event);
 }
 
-void CFilterEdit::inputMethodEvent(QInputMethodEvent* event)
+void FilteredLineEdit::inputMethodEvent(QInputMethodEvent* event)
 {
     const QString commit = event->commitString();
     if (!commit.isEmpty() && filtered(commit) != commit) {
@@ -71,20 +72,20 @@ void CFilterEdit::inputMethodEvent(QInputMethodEvent* event)
     QLineEdit::inputMethodEvent(event);
 }
 
-void CFilterEdit::contextMenuEvent(QContextMenuEvent* event)
+void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = createStandardContextMenu();
     for (QAction* action : menu->actions()) {
         if (action->objectName() == QLatin1String("edit-paste")) {
             disconnect(action, nullptr, this, nullptr);
-            connect(action, &QAction::triggered, this, &CFilterEdit::paste);
+            connect(action, &QAction::triggered, this, &FilteredLineEdit::paste);
         }
     }
     menu->exec(event->globalPos());
     delete menu;
 }
 
-void CFilterEdit::paste()
+void FilteredLineEdit::paste()
 {
     if (isReadOnly())
         return;

@@ -9,15 +9,15 @@
  * filter's characters are the ones refused, so an empty filter admits any.
  * Text set by the program is taken as it is.
  */
-class CFilterEdit : public QLineEdit
+class FilteredLineEdit : public QLineEdit
 {
     Q_OBJECT
 
 public:
     enum Mode { Include = 0, Exclude = 1 };
 
-    explicit CFilterEdit(QWidget* parent = nullptr);
-    CFilterEdit(const QString& filter, Mode mode, QWidget* parent = nullptr);
+    explicit FilteredLineEdit(QWidget* parent = nullptr);
+    FilteredLineEdit(const QString& filter, Mode mode, QWidget* parent = nullptr);
 
     void setFilter(const QString& filter, Mode mode = Include);
     const QString& filter() const { return m_filter; }

@@ -5,18 +5,18 @@
 
 #include <QVBoxLayout>
 
-EditTabGrid::EditTabGrid(unsigned templateId, QWidget* parent)
-    : EditTab(templateId, parent), m_grid(new CGridCtrl(this))
+GridTab::GridTab(unsigned templateId, QWidget* parent)
+    : EditTab(templateId, parent), m_grid(new ItemGrid(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_grid);
     setFocusProxy(m_grid);
 
-    connect(m_grid, &CGridCtrl::cellEdited, this,
+    connect(m_grid, &ItemGrid::cellEdited, this,
             [this](int row, int column) { m_editChanged = CellEdited(*m_grid, row, column); });
-    connect(m_grid, &CGridCtrl::rowAdded, this, &EditTabGrid::InitRow);
-    connect(m_grid, &CGridCtrl::contentChanged, this, [this] {
+    connect(m_grid, &ItemGrid::rowAdded, this, &GridTab::InitRow);
+    connect(m_grid, &ItemGrid::contentChanged, this, [this] {
         if (m_editChanged) {
             MarkModified();
             FitColumns();
@@ -25,7 +25,7 @@ EditTabGrid::EditTabGrid(unsigned templateId, QWidget* parent)
     });
 }
 
-void EditTabGrid::FitColumns()
+void GridTab::FitColumns()
 {
     QStringList samples;
     for (int i = 0; i < ColumnSamples.size(); ++i)
@@ -33,24 +33,24 @@ void EditTabGrid::FitColumns()
     m_grid->fitColumns(samples, StretchColumn);
 }
 
-void EditTabGrid::InitRow(int)
+void GridTab::InitRow(int)
 {
 }
 
-void EditTabGrid::LoadRows()
+void GridTab::LoadRows()
 {
 }
 
-void EditTabGrid::SaveRows()
+void GridTab::SaveRows()
 {
 }
 
-bool EditTabGrid::CellEdited(CGridCtrl&, int, int)
+bool GridTab::CellEdited(ItemGrid&, int, int)
 {
     return false;
 }
 
-void EditTabGrid::DoDataExchange(DataExchange& dx)
+void GridTab::DoDataExchange(DataExchange& dx)
 {
     if (dx.failed())
         return;

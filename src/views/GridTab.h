@@ -4,7 +4,7 @@
 #include "foundation/OMArray.h"
 #include "foundation/OMString.h"
 
-class CGridCtrl;
+class ItemGrid;
 
 /**
  * A tab that is one editable grid filling the page. The grid is rebuilt from
@@ -13,14 +13,14 @@ class CGridCtrl;
  * through CellEdited; when that reports a change the document is marked
  * modified and the columns are fitted again. Row commands mark it modified.
  */
-class EditTabGrid : public EditTab
+class GridTab : public EditTab
 {
     Q_OBJECT
 
 public:
-    explicit EditTabGrid(unsigned templateId, QWidget* parent = nullptr);
+    explicit GridTab(unsigned templateId, QWidget* parent = nullptr);
 
-    CGridCtrl* grid() const { return m_grid; }
+    ItemGrid* grid() const { return m_grid; }
 
     /// Fits the columns to ColumnSamples and the texts, StretchColumn taking the rest.
     virtual void FitColumns();
@@ -31,7 +31,7 @@ public:
     /// Rebuilds the bound list from the grid.
     virtual void SaveRows();
     /// Normalises the edited row and recomputes it; true when the document changed.
-    virtual bool CellEdited(CGridCtrl& grid, int row, int column);
+    virtual bool CellEdited(ItemGrid& grid, int row, int column);
 
 protected:
     void DoDataExchange(DataExchange& dx) override;
@@ -42,6 +42,6 @@ protected:
     int StretchColumn = -1;
 
 private:
-    CGridCtrl* m_grid;
+    ItemGrid* m_grid;
     bool m_editChanged = true;
 };

@@ -9,10 +9,10 @@
  *
  *     m_hire.bindItems(&job().hire);
  */
-class EditTabHire : public EditTabJobItems
+class HireTab : public PricedItemsTab
 {
     Q_OBJECT
 
 public:
-    explicit EditTabHire(QWidget* parent = nullptr);
+    explicit HireTab(QWidget* parent = nullptr);
 };

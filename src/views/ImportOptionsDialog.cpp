@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-DlgImportOptions::DlgImportOptions(QWidget* parent)
+ImportOptionsDialog::ImportOptionsDialog(QWidget* parent)
     : QDialog(parent),
       m_materials(new QCheckBox(
           QStringLiteral("Add all materials as a single summary line in the invoice"), this)),
@@ -27,7 +27,7 @@ DlgImportOptions::DlgImportOptions(QWidget* parent)
     layout->addWidget(buttons);
 }
 
-InvoiceImport::Options DlgImportOptions::options() const
+InvoiceImport::Options ImportOptionsDialog::options() const
 {
     InvoiceImport::Options options;
     options.materialsAsOneLine = m_materials->isChecked();

@@ -8,12 +8,12 @@ class QCheckBox;
 
 /// Asks how an estimate or quote goes into an invoice: materials and hire
 /// line by line, or each as one summary line. Both start unticked.
-class DlgImportOptions : public QDialog
+class ImportOptionsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit DlgImportOptions(QWidget* parent = nullptr);
+    explicit ImportOptionsDialog(QWidget* parent = nullptr);
 
     InvoiceImport::Options options() const;
 

@@ -3,7 +3,7 @@
 #include "ItemGrid.h"
 #include "resources/StringTable.h"
 
-EditTabItems::EditTabItems(QWidget* parent) : EditTabJobItems(3303, true, parent)
+InvoiceItemsTab::InvoiceItemsTab(QWidget* parent) : PricedItemsTab(3303, true, parent)
 {
     grid()->setAccessibleName(StringTable::text(IDS_TAB_ITEMS).toQString());
 }

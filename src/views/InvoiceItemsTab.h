@@ -9,10 +9,10 @@
  *
  *     m_items.bindItems(&invoice().items);
  */
-class EditTabItems : public EditTabJobItems
+class InvoiceItemsTab : public PricedItemsTab
 {
     Q_OBJECT
 
 public:
-    explicit EditTabItems(QWidget* parent = nullptr);
+    explicit InvoiceItemsTab(QWidget* parent = nullptr);
 };

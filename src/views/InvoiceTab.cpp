@@ -18,11 +18,12 @@
 using ombrel::OMDate;
 using ombrel::OMString;
 
-EditTabInvoice::EditTabInvoice(QWidget* parent)
+InvoiceTab::InvoiceTab(QWidget* parent)
     : EditTab(TemplateId, parent), m_number(new QLineEdit(this)),
       m_specifyNumber(new QCheckBox(tr("&Specify invoice number"), this)),
       m_date(new QLineEdit(this)), m_specifyDate(new QCheckBox(tr("Specify invoice da&te"), this)),
-      m_daysToPay(new CFilterEdit(QStringLiteral("0123456789"), CFilterEdit::Include, this)),
+      m_daysToPay(
+          new FilteredLineEdit(QStringLiteral("0123456789"), FilteredLineEdit::Include, this)),
       m_addOverdue(new QCheckBox(tr("&Add"), this)), m_percent(new QLineEdit(this)),
       m_eaoe(new QCheckBox(tr("Disp&lay E&&OE (Errors and Omissions Excepted) on printed document"),
                            this)),
@@ -111,12 +112,12 @@ EditTabInvoice::EditTabInvoice(QWidget* parent)
     enableFields();
 }
 
-QWidget* EditTabInvoice::firstField() const
+QWidget* InvoiceTab::firstField() const
 {
     return m_number->isEnabled() ? static_cast<QWidget*>(m_number) : m_specifyNumber;
 }
 
-void EditTabInvoice::LoadInvoice(const JobInvoice& invoice)
+void InvoiceTab::LoadInvoice(const JobInvoice& invoice)
 {
     fields.reference = invoice.reference;
     fields.description = invoice.description;
@@ -132,7 +133,7 @@ void EditTabInvoice::LoadInvoice(const JobInvoice& invoice)
     fields.date = invoice.documentDate().toString(SettingsStore::GetDateFormat());
 }
 
-void EditTabInvoice::StoreInvoice(JobInvoice& invoice) const
+void InvoiceTab::StoreInvoice(JobInvoice& invoice) const
 {
     invoice.setDocReference(fields.number, fields.specifyNumber);
     invoice.reference = fields.reference;
@@ -153,7 +154,7 @@ void EditTabInvoice::StoreInvoice(JobInvoice& invoice) const
         invoice.date = entry.date;
 }
 
-void EditTabInvoice::DoDataExchange(DataExchange& dx)
+void InvoiceTab::DoDataExchange(DataExchange& dx)
 {
     dx.text(m_number, fields.number);
     dx.check(m_specifyNumber, fields.specifyNumber);
@@ -180,7 +181,7 @@ void EditTabInvoice::DoDataExchange(DataExchange& dx)
         enableFields();
 }
 
-void EditTabInvoice::OnBoxClicked(QCheckBox* box)
+void InvoiceTab::OnBoxClicked(QCheckBox* box)
 {
     // Only the boxes are read: the fields are checked by the next pass.
     fields.specifyNumber = m_specifyNumber->isChecked();
@@ -198,7 +199,7 @@ void EditTabInvoice::OnBoxClicked(QCheckBox* box)
     }
 }
 
-void EditTabInvoice::enableFields()
+void InvoiceTab::enableFields()
 {
     m_number->setEnabled(m_specifyNumber->isChecked());
     m_numberLabel->setEnabled(m_specifyNumber->isChecked());
@@ -208,18 +209,18 @@ void EditTabInvoice::enableFields()
     m_percentLabel->setEnabled(m_addOverdue->isChecked());
 }
 
-bool EditTabInvoice::eventFilter(QObject* watched, QEvent* event)
+bool InvoiceTab::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_date && event->type() == QEvent::FocusOut) {
         // A message box or a menu taking the focus is not the user leaving.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            QTimer::singleShot(0, this, &EditTabInvoice::checkDate);
+            QTimer::singleShot(0, this, &InvoiceTab::checkDate);
     }
     return EditTab::eventFilter(watched, event);
 }
 
-void EditTabInvoice::checkDate()
+void InvoiceTab::checkDate()
 {
     // Gone with its tab, or greyed out: nothing to check.
     if (!m_date->isVisible() || !m_date->isEnabled())

@@ -29,7 +29,7 @@ class QPlainTextEdit;
  *     TabbedEditView::DoDataExchange(save);
  *     m_invoiceTab.StoreInvoice(invoice); // after a save pass, while modified
  */
-class EditTabInvoice : public EditTab
+class InvoiceTab : public EditTab
 {
     Q_OBJECT
 
@@ -57,7 +57,7 @@ public:
         ombrel::OMString date;
     };
 
-    explicit EditTabInvoice(QWidget* parent = nullptr);
+    explicit InvoiceTab(QWidget* parent = nullptr);
 
     /// Sets every field from `invoice`; the date shown is its document date.
     void LoadInvoice(const JobInvoice& invoice);

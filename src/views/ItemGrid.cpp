@@ -11,8 +11,8 @@
 #include <QStyle>
 #include <algorithm>
 
-CGridCtrl::CGridCtrl(QWidget* parent)
-    : QTableView(parent), m_model(new CGridModel(this)), m_delegate(new CGridDelegate(this))
+ItemGrid::ItemGrid(QWidget* parent)
+    : QTableView(parent), m_model(new ItemGridModel(this)), m_delegate(new ItemGridDelegate(this))
 {
     setModel(m_model);
     setItemDelegate(m_delegate);
@@ -25,61 +25,61 @@ CGridCtrl::CGridCtrl(QWidget* parent)
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
-    connect(m_model, &CGridModel::textEdited, this, &CGridCtrl::onTextEdited);
+    connect(m_model, &ItemGridModel::textEdited, this, &ItemGrid::onTextEdited);
 }
 
-CGridCtrl::Fill::Fill(CGridCtrl& grid, int columns) : m_grid(grid)
+ItemGrid::Fill::Fill(ItemGrid& grid, int columns) : m_grid(grid)
 {
     grid.endEdit();
     grid.m_model->beginFill(columns);
 }
 
-CGridCtrl::Fill::~Fill()
+ItemGrid::Fill::~Fill()
 {
     m_grid.m_model->endFill();
 }
 
-int CGridCtrl::rowCount() const
+int ItemGrid::rowCount() const
 {
     return m_model->rowCount() + fixedRowCount();
 }
 
-int CGridCtrl::columnCount() const
+int ItemGrid::columnCount() const
 {
     return m_model->columnCount();
 }
 
-bool CGridCtrl::isEntryRow(int row) const
+bool ItemGrid::isEntryRow(int row) const
 {
     return row >= fixedRowCount() && row == rowCount() - 1;
 }
 
-int CGridCtrl::appendRow()
+int ItemGrid::appendRow()
 {
     m_model->insertRow(m_model->rowCount());
     return rowCount() - 1;
 }
 
-int CGridCtrl::insertRow(int row)
+int ItemGrid::insertRow(int row)
 {
     row = std::clamp(row, fixedRowCount(), rowCount());
     m_model->insertRow(row - fixedRowCount());
     return row;
 }
 
-void CGridCtrl::deleteRow(int row)
+void ItemGrid::deleteRow(int row)
 {
     m_model->removeRow(row - fixedRowCount());
 }
 
-QString CGridCtrl::text(int row, int column) const
+QString ItemGrid::text(int row, int column) const
 {
     if (row == 0)
         return m_model->headerText(column);
     return m_model->text(row - fixedRowCount(), column);
 }
 
-void CGridCtrl::setText(int row, int column, const QString& text)
+void ItemGrid::setText(int row, int column, const QString& text)
 {
     if (row == 0)
         setHeader(column, text,
@@ -89,7 +89,7 @@ void CGridCtrl::setText(int row, int column, const QString& text)
         m_model->setText(row - fixedRowCount(), column, text);
 }
 
-void CGridCtrl::setAlignment(int row, int column, Qt::Alignment alignment)
+void ItemGrid::setAlignment(int row, int column, Qt::Alignment alignment)
 {
     if (!(alignment & Qt::AlignVertical_Mask))
         alignment |= Qt::AlignVCenter;
@@ -99,46 +99,46 @@ void CGridCtrl::setAlignment(int row, int column, Qt::Alignment alignment)
         m_model->setAlignment(row - fixedRowCount(), column, alignment);
 }
 
-void CGridCtrl::setHeader(int column, const QString& text, Qt::Alignment alignment)
+void ItemGrid::setHeader(int column, const QString& text, Qt::Alignment alignment)
 {
     if (!(alignment & Qt::AlignVertical_Mask))
         alignment |= Qt::AlignVCenter;
     m_model->setHeader(column, text, alignment);
 }
 
-void CGridCtrl::setReadOnly(int row, int column, bool readOnly)
+void ItemGrid::setReadOnly(int row, int column, bool readOnly)
 {
     m_model->setReadOnly(row - fixedRowCount(), column, readOnly);
 }
 
-bool CGridCtrl::isReadOnly(int row, int column) const
+bool ItemGrid::isReadOnly(int row, int column) const
 {
     return row < fixedRowCount() || m_model->isReadOnly(row - fixedRowCount(), column);
 }
 
-void CGridCtrl::setRowValue(int row, const QVariant& value)
+void ItemGrid::setRowValue(int row, const QVariant& value)
 {
     m_model->setRowValue(row - fixedRowCount(), value);
 }
 
-QVariant CGridCtrl::rowValue(int row) const
+QVariant ItemGrid::rowValue(int row) const
 {
     return m_model->rowValue(row - fixedRowCount());
 }
 
-int CGridCtrl::focusRow() const
+int ItemGrid::focusRow() const
 {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() + fixedRowCount() : 0;
 }
 
-int CGridCtrl::focusColumn() const
+int ItemGrid::focusColumn() const
 {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.column() : 0;
 }
 
-void CGridCtrl::setFocusCell(int row, int column)
+void ItemGrid::setFocusCell(int row, int column)
 {
     const QModelIndex index = m_model->index(row - fixedRowCount(), column);
     if (!index.isValid())
@@ -147,12 +147,12 @@ void CGridCtrl::setFocusCell(int row, int column)
     scrollTo(index);
 }
 
-QWidget* CGridCtrl::cellEditor() const
+QWidget* ItemGrid::cellEditor() const
 {
     return m_delegate->openEditor();
 }
 
-void CGridCtrl::endEdit()
+void ItemGrid::endEdit()
 {
     if (QWidget* editor = m_delegate->openEditor()) {
         commitData(editor);
@@ -163,7 +163,7 @@ void CGridCtrl::endEdit()
     }
 }
 
-void CGridCtrl::onTextEdited(int modelRow, int column)
+void ItemGrid::onTextEdited(int modelRow, int column)
 {
     const int row = modelRow + fixedRowCount();
     emit cellEdited(row, column);
@@ -172,7 +172,7 @@ void CGridCtrl::onTextEdited(int modelRow, int column)
     emit contentChanged();
 }
 
-CGridCtrl::RowCommand CGridCtrl::commandForKey(int key, Qt::KeyboardModifiers modifiers)
+ItemGrid::RowCommand ItemGrid::commandForKey(int key, Qt::KeyboardModifiers modifiers)
 {
     const bool ctrl = modifiers & Qt::ControlModifier;
     const bool shift = modifiers & Qt::ShiftModifier;
@@ -204,7 +204,7 @@ CGridCtrl::RowCommand CGridCtrl::commandForKey(int key, Qt::KeyboardModifiers mo
     return NoCommand;
 }
 
-bool CGridCtrl::canRun(RowCommand command) const
+bool ItemGrid::canRun(RowCommand command) const
 {
     // With no item row (only the entry row) no command applies.
     if (rowCount() - fixedRowCount() < 2)
@@ -226,7 +226,7 @@ bool CGridCtrl::canRun(RowCommand command) const
     return false;
 }
 
-void CGridCtrl::run(RowCommand command)
+void ItemGrid::run(RowCommand command)
 {
     endEdit();
     if (!canRun(command))
@@ -257,7 +257,7 @@ void CGridCtrl::run(RowCommand command)
     emit contentChanged();
 }
 
-QMenu* CGridCtrl::createContextMenu(QWidget* parent)
+QMenu* ItemGrid::createContextMenu(QWidget* parent)
 {
     auto* menu = new QMenu(parent);
     struct Entry
@@ -280,7 +280,7 @@ QMenu* CGridCtrl::createContextMenu(QWidget* parent)
     return menu;
 }
 
-void CGridCtrl::keyPressEvent(QKeyEvent* event)
+void ItemGrid::keyPressEvent(QKeyEvent* event)
 {
     const RowCommand command = commandForKey(event->key(), event->modifiers());
     if (command != NoCommand) {
@@ -291,7 +291,7 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
     QTableView::keyPressEvent(event);
 }
 
-void CGridCtrl::contextMenuEvent(QContextMenuEvent* event)
+void ItemGrid::contextMenuEvent(QContextMenuEvent* event)
 {
     // The event comes from the viewport, in its coordinates.
     const QModelIndex index = indexAt(event->pos());
@@ -302,7 +302,7 @@ void CGridCtrl::contextMenuEvent(QContextMenuEvent* event)
     menu->popup(event->globalPos());
 }
 
-bool CGridCtrl::atBoundary(bool forward) const
+bool ItemGrid::atBoundary(bool forward) const
 {
     const QModelIndex current = currentIndex();
     if (!current.isValid())
@@ -313,13 +313,13 @@ bool CGridCtrl::atBoundary(bool forward) const
     return current.row() == 0 && current.column() == 0;
 }
 
-void CGridCtrl::leave(bool forward)
+void ItemGrid::leave(bool forward)
 {
     clearSelection();
     QAbstractScrollArea::focusNextPrevChild(forward);
 }
 
-QModelIndex CGridCtrl::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+QModelIndex ItemGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
     // The table would wrap round from the last cell to the first.
     if ((action == MoveNext && atBoundary(true)) || (action == MovePrevious && atBoundary(false)))
@@ -327,7 +327,7 @@ QModelIndex CGridCtrl::moveCursor(CursorAction action, Qt::KeyboardModifiers mod
     return QTableView::moveCursor(action, modifiers);
 }
 
-void CGridCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+void ItemGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
     const bool forward = hint == QAbstractItemDelegate::EditNextItem;
     const bool leaving =
@@ -337,7 +337,7 @@ void CGridCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint 
         leave(forward);
 }
 
-bool CGridCtrl::focusNextPrevChild(bool next)
+bool ItemGrid::focusNextPrevChild(bool next)
 {
     if (tabKeyNavigation() && atBoundary(next)) {
         leave(next);
@@ -346,7 +346,7 @@ bool CGridCtrl::focusNextPrevChild(bool next)
     return QTableView::focusNextPrevChild(next);
 }
 
-void CGridCtrl::fitColumns(const QStringList& samples, int stretchColumn)
+void ItemGrid::fitColumns(const QStringList& samples, int stretchColumn)
 {
     m_samples = samples;
     m_stretchColumn = stretchColumn;
@@ -354,7 +354,7 @@ void CGridCtrl::fitColumns(const QStringList& samples, int stretchColumn)
     applyFit();
 }
 
-void CGridCtrl::applyFit()
+void ItemGrid::applyFit()
 {
     const int columns = columnCount();
     if (columns == 0)
@@ -385,7 +385,7 @@ void CGridCtrl::applyFit()
         horizontalHeader()->resizeSection(c, widths[c]);
 }
 
-void CGridCtrl::resizeEvent(QResizeEvent* event)
+void ItemGrid::resizeEvent(QResizeEvent* event)
 {
     QTableView::resizeEvent(event);
     if (m_fitted)

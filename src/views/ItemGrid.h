@@ -3,13 +3,13 @@
 #include <QStringList>
 #include <QTableView>
 
-class CGridDelegate;
-class CGridModel;
+class ItemGridDelegate;
+class ItemGridModel;
 class QKeyEvent;
 class QMenu;
 
 /**
- * An editable grid of text cells over a CGridModel.
+ * An editable grid of text cells over a ItemGridModel.
  *
  * Rows are numbered as the tabs see them: row 0 is the fixed header row (the
  * view's horizontal header, so its texts are the model's headerData), item
@@ -18,15 +18,15 @@ class QMenu;
  *
  * Usage:
  *
- *     auto* grid = new CGridCtrl(this);
+ *     auto* grid = new ItemGrid(this);
  *     grid->setAccessibleName(tr("Other hourly charges"));
  *     grid->setEntryColumn(0);                     // a text here grows the entry row
- *     connect(grid, &CGridCtrl::cellEdited, this, ...);  // normalise row, recompute total
- *     connect(grid, &CGridCtrl::rowAdded, this, ...);    // give a new row its defaults
- *     connect(grid, &CGridCtrl::contentChanged, this, [this] { MarkModified(); });
+ *     connect(grid, &ItemGrid::cellEdited, this, ...);  // normalise row, recompute total
+ *     connect(grid, &ItemGrid::rowAdded, this, ...);    // give a new row its defaults
+ *     connect(grid, &ItemGrid::contentChanged, this, [this] { MarkModified(); });
  *
  *     {
- *         CGridCtrl::Fill fill(*grid, 4);          // empties the grid, 4 columns
+ *         ItemGrid::Fill fill(*grid, 4);          // empties the grid, 4 columns
  *         grid->setHeader(0, "Description", Qt::AlignLeft);
  *         int r = grid->appendRow();               // 1, 2, ...
  *         grid->setText(r, 1, "1.50");
@@ -42,29 +42,29 @@ class QMenu;
  * is in the grid and from its context menu. Tab on the last cell and Shift+Tab
  * on the first leave the grid and clear its selection.
  */
-class CGridCtrl : public QTableView
+class ItemGrid : public QTableView
 {
     Q_OBJECT
 
 public:
     enum RowCommand { NoCommand, InsertRow, DeleteRow, MoveRowUp, MoveRowDown };
 
-    explicit CGridCtrl(QWidget* parent = nullptr);
+    explicit ItemGrid(QWidget* parent = nullptr);
 
-    CGridModel* gridModel() const { return m_model; }
+    ItemGridModel* gridModel() const { return m_model; }
 
     /// While one lives, the grid is emptied to `columns` columns and filled
     /// without view updates; the rows appear when it ends.
     class Fill
     {
     public:
-        Fill(CGridCtrl& grid, int columns);
+        Fill(ItemGrid& grid, int columns);
         ~Fill();
         Fill(const Fill&) = delete;
         Fill& operator=(const Fill&) = delete;
 
     private:
-        CGridCtrl& m_grid;
+        ItemGrid& m_grid;
     };
 
     /// Rows including the header row 0.
@@ -145,7 +145,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class CGridDelegate;
+    friend class ItemGridDelegate;
 
     void onTextEdited(int modelRow, int column);
     /// Whether moving forward (backward) from the current cell leaves the grid.
@@ -153,8 +153,8 @@ private:
     void leave(bool forward);
     void applyFit();
 
-    CGridModel* m_model;
-    CGridDelegate* m_delegate;
+    ItemGridModel* m_model;
+    ItemGridDelegate* m_delegate;
     int m_entryColumn = -1;
     QStringList m_samples;
     int m_stretchColumn = -1;

@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-QWidget* CGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                     const QModelIndex& index) const
+QWidget* ItemGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                        const QModelIndex& index) const
 {
     auto* edit = new QLineEdit(parent);
     edit->setFrame(false);
@@ -15,21 +15,20 @@ QWidget* CGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     return edit;
 }
 
-void CGridDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const
+void ItemGridDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const
 {
     if (m_editor == editor)
         m_editor = nullptr;
     QStyledItemDelegate::destroyEditor(editor, index);
 }
 
-bool CGridDelegate::eventFilter(QObject* object, QEvent* event)
+bool ItemGridDelegate::eventFilter(QObject* object, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const CGridCtrl::RowCommand command =
-            CGridCtrl::commandForKey(key->key(), key->modifiers());
-        if (command != CGridCtrl::NoCommand) {
-            if (auto* grid = qobject_cast<CGridCtrl*>(parent()))
+        const ItemGrid::RowCommand command = ItemGrid::commandForKey(key->key(), key->modifiers());
+        if (command != ItemGrid::NoCommand) {
+            if (auto* grid = qobject_cast<ItemGrid*>(parent()))
                 grid->run(command);
             return true;
         }

@@ -3,26 +3,26 @@
 #include <QFontMetrics>
 #include <algorithm>
 
-CGridModel::CGridModel(QObject* parent) : QAbstractTableModel(parent)
+ItemGridModel::ItemGridModel(QObject* parent) : QAbstractTableModel(parent)
 {
 }
 
-int CGridModel::rowCount(const QModelIndex& parent) const
+int ItemGridModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());
 }
 
-int CGridModel::columnCount(const QModelIndex& parent) const
+int ItemGridModel::columnCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : m_columns;
 }
 
-bool CGridModel::valid(int row, int column) const
+bool ItemGridModel::valid(int row, int column) const
 {
     return row >= 0 && row < m_rows.size() && column >= 0 && column < m_columns;
 }
 
-QVariant CGridModel::data(const QModelIndex& index, int role) const
+QVariant ItemGridModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || !valid(index.row(), index.column()))
         return {};
@@ -39,7 +39,7 @@ QVariant CGridModel::data(const QModelIndex& index, int role) const
     }
 }
 
-bool CGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
+bool ItemGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (role != Qt::EditRole || !index.isValid() || !valid(index.row(), index.column()))
         return false;
@@ -56,7 +56,7 @@ bool CGridModel::setData(const QModelIndex& index, const QVariant& value, int ro
     return true;
 }
 
-Qt::ItemFlags CGridModel::flags(const QModelIndex& index) const
+Qt::ItemFlags ItemGridModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid() || !valid(index.row(), index.column()))
         return Qt::NoItemFlags;
@@ -66,7 +66,7 @@ Qt::ItemFlags CGridModel::flags(const QModelIndex& index) const
     return f;
 }
 
-QVariant CGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant ItemGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Vertical) {
         if (role == Qt::DisplayRole && section >= 0 && section < m_rows.size())
@@ -86,7 +86,7 @@ QVariant CGridModel::headerData(int section, Qt::Orientation orientation, int ro
     }
 }
 
-void CGridModel::beginFill(int columns)
+void ItemGridModel::beginFill(int columns)
 {
     if (!m_filling)
         beginResetModel();
@@ -96,7 +96,7 @@ void CGridModel::beginFill(int columns)
     m_headers = QList<Header>(m_columns);
 }
 
-void CGridModel::endFill()
+void ItemGridModel::endFill()
 {
     if (!m_filling)
         return;
@@ -104,7 +104,7 @@ void CGridModel::endFill()
     endResetModel();
 }
 
-void CGridModel::insertRow(int row)
+void ItemGridModel::insertRow(int row)
 {
     row = std::clamp(row, 0, int(m_rows.size()));
     if (!m_filling)
@@ -114,7 +114,7 @@ void CGridModel::insertRow(int row)
         endInsertRows();
 }
 
-void CGridModel::removeRow(int row)
+void ItemGridModel::removeRow(int row)
 {
     if (row < 0 || row >= m_rows.size())
         return;
@@ -125,7 +125,7 @@ void CGridModel::removeRow(int row)
         endRemoveRows();
 }
 
-void CGridModel::swapRows(int a, int b)
+void ItemGridModel::swapRows(int a, int b)
 {
     if (a < 0 || b < 0 || a >= m_rows.size() || b >= m_rows.size() || a == b)
         return;
@@ -136,12 +136,12 @@ void CGridModel::swapRows(int a, int b)
     emit dataChanged(index(first, 0), index(last, m_columns - 1));
 }
 
-QString CGridModel::text(int row, int column) const
+QString ItemGridModel::text(int row, int column) const
 {
     return valid(row, column) ? cell(row, column).text : QString();
 }
 
-void CGridModel::setText(int row, int column, const QString& text)
+void ItemGridModel::setText(int row, int column, const QString& text)
 {
     if (!valid(row, column))
         return;
@@ -156,7 +156,7 @@ void CGridModel::setText(int row, int column, const QString& text)
     emit dataChanged(i, i, {Qt::DisplayRole, Qt::EditRole});
 }
 
-void CGridModel::setAlignment(int row, int column, Qt::Alignment alignment)
+void ItemGridModel::setAlignment(int row, int column, Qt::Alignment alignment)
 {
     if (!valid(row, column))
         return;
@@ -167,39 +167,39 @@ void CGridModel::setAlignment(int row, int column, Qt::Alignment alignment)
     emit dataChanged(i, i, {Qt::TextAlignmentRole});
 }
 
-Qt::Alignment CGridModel::alignment(int row, int column) const
+Qt::Alignment ItemGridModel::alignment(int row, int column) const
 {
     return valid(row, column) ? cell(row, column).alignment : Qt::Alignment();
 }
 
-void CGridModel::setReadOnly(int row, int column, bool readOnly)
+void ItemGridModel::setReadOnly(int row, int column, bool readOnly)
 {
     if (valid(row, column))
         cell(row, column).readOnly = readOnly;
 }
 
-bool CGridModel::isReadOnly(int row, int column) const
+bool ItemGridModel::isReadOnly(int row, int column) const
 {
     return valid(row, column) && cell(row, column).readOnly;
 }
 
-void CGridModel::setRowValue(int row, const QVariant& value)
+void ItemGridModel::setRowValue(int row, const QVariant& value)
 {
     if (row >= 0 && row < m_rows.size())
         m_rows[row].value = value;
 }
 
-QVariant CGridModel::rowValue(int row) const
+QVariant ItemGridModel::rowValue(int row) const
 {
     return row >= 0 && row < m_rows.size() ? m_rows[row].value : QVariant();
 }
 
-QString CGridModel::headerText(int column) const
+QString ItemGridModel::headerText(int column) const
 {
     return column >= 0 && column < m_headers.size() ? m_headers[column].text : QString();
 }
 
-void CGridModel::setHeader(int column, const QString& text, Qt::Alignment alignment)
+void ItemGridModel::setHeader(int column, const QString& text, Qt::Alignment alignment)
 {
     if (column < 0 || column >= m_headers.size())
         return;
@@ -208,7 +208,7 @@ void CGridModel::setHeader(int column, const QString& text, Qt::Alignment alignm
         emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
-QList<int> CGridModel::columnTextWidths(const QFont& font) const
+QList<int> ItemGridModel::columnTextWidths(const QFont& font) const
 {
     const QString key = font.key();
     const bool fontChanged = key != m_measuredFont;

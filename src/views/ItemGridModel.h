@@ -7,20 +7,20 @@
 #include <QVariant>
 
 /**
- * The cells of a CGridCtrl: text, alignment and a read-only flag per cell, the
+ * The cells of a ItemGrid: text, alignment and a read-only flag per cell, the
  * header texts and alignments per column, and one value per row that the
  * owner may attach (it moves with its row). Rows here count from 0 without
- * the header; CGridCtrl adds the header as its row 0.
+ * the header; ItemGrid adds the header as its row 0.
  *
  * Text set through setText is the program filling the grid; only setData
  * (an editor committing) reports textEdited, and only when the text changed.
  */
-class CGridModel : public QAbstractTableModel
+class ItemGridModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    explicit CGridModel(QObject* parent = nullptr);
+    explicit ItemGridModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

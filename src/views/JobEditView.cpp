@@ -78,7 +78,7 @@ void JobEditView::loadFields()
     m_job.LoadJob(record);
     m_materials.bindItems(&record.materials);
     m_hire.bindItems(&record.hire);
-    EditTabLabour::Fields& labour = m_labour.fields;
+    LabourTab::Fields& labour = m_labour.fields;
     labour.research = hoursText(record.hoursResearch);
     labour.purchase = hoursText(record.hoursPurchase);
     labour.work = hoursText(record.hoursWork);
@@ -87,7 +87,7 @@ void JobEditView::loadFields()
     labour.rate = record.hourlyRate.toString();
     m_labour.bindItems(&record.hoursItems);
 
-    EditTabTravel::Fields& travel = m_travel.fields;
+    TravelTab::Fields& travel = m_travel.fields;
     travel.tripTime = hoursText(record.hoursTravel);
     travel.tripDistance = record.distance.toDecimalText();
     travel.costPerUnit = record.costPerMile.toString();
@@ -109,7 +109,7 @@ void JobEditView::saveFields()
     m_customer.StoreCustomer(record.customer);
     record.sameAsCustomer = m_location.StoreLocation(record.location);
 
-    const EditTabLabour::Fields& labour = m_labour.fields;
+    const LabourTab::Fields& labour = m_labour.fields;
     record.hoursResearch = labour.research;
     record.hoursPurchase = labour.purchase;
     record.hoursWork = labour.work;
@@ -117,7 +117,7 @@ void JobEditView::saveFields()
     record.hoursAdmin = labour.admin;
     record.hourlyRate = OMMoney(labour.rate);
 
-    const EditTabTravel::Fields& travel = m_travel.fields;
+    const TravelTab::Fields& travel = m_travel.fields;
     record.hoursTravel = travel.tripTime;
     record.distance = travel.tripDistance;
     record.costPerMile = OMMoney(travel.costPerUnit);

@@ -19,13 +19,14 @@ QString tableText(int id)
 
 } // namespace
 
-EditTabJob::EditTabJob(QWidget* parent)
+JobTab::JobTab(QWidget* parent)
     : EditTab(TemplateId, parent), m_number(new QLineEdit(this)),
       m_numberLabel(new FieldLabel(FieldLabel::withMnemonic(tableText(IDS_NUMBER_ESTIMATE), u'n'),
                                    m_number, this)),
       m_specify(
           new QCheckBox(FieldLabel::withMnemonic(tableText(IDS_SPECIFY_ESTIMATE), u's'), this)),
-      m_validity(new CFilterEdit(QStringLiteral("0123456789"), CFilterEdit::Include, this)),
+      m_validity(
+          new FilteredLineEdit(QStringLiteral("0123456789"), FilteredLineEdit::Include, this)),
       m_validityLabel(new FieldLabel(
           FieldLabel::withMnemonic(tableText(IDS_VALIDITY_ESTIMATE), u'l'), m_validity, this)),
       m_eaoe(new QCheckBox(tr("&Display E&&OE (Errors and Omissions Excepted) on printed document"),
@@ -75,12 +76,12 @@ EditTabJob::EditTabJob(QWidget* parent)
     enableNumber();
 }
 
-QWidget* EditTabJob::firstField() const
+QWidget* JobTab::firstField() const
 {
     return m_number->isEnabled() ? static_cast<QWidget*>(m_number) : m_specify;
 }
 
-void EditTabJob::LoadJob(const Job& job)
+void JobTab::LoadJob(const Job& job)
 {
     fields.reference = job.reference;
     fields.description = job.description;
@@ -91,7 +92,7 @@ void EditTabJob::LoadJob(const Job& job)
     fields.specifyNumber = job.ownDocReference;
 }
 
-void EditTabJob::StoreJob(Job& job) const
+void JobTab::StoreJob(Job& job) const
 {
     job.setDocReference(fields.number, fields.specifyNumber);
     job.reference = fields.reference;
@@ -100,7 +101,7 @@ void EditTabJob::StoreJob(Job& job) const
     job.daysValid = fields.daysValid;
 }
 
-void EditTabJob::DoDataExchange(DataExchange& dx)
+void JobTab::DoDataExchange(DataExchange& dx)
 {
     if (!dx.isSaving()) {
         const std::pair<int, QChar> labels[] = {{fields.validityLabelId, u'l'},
@@ -126,7 +127,7 @@ void EditTabJob::DoDataExchange(DataExchange& dx)
         enableNumber();
 }
 
-void EditTabJob::OnBoxClicked(QCheckBox* box)
+void JobTab::OnBoxClicked(QCheckBox* box)
 {
     // Only the boxes are read here: a whole-number field still being typed
     // is checked by the next pass, not by a click elsewhere.
@@ -141,7 +142,7 @@ void EditTabJob::OnBoxClicked(QCheckBox* box)
     }
 }
 
-void EditTabJob::enableNumber()
+void JobTab::enableNumber()
 {
     m_number->setEnabled(m_specify->isChecked());
     m_numberLabel->setEnabled(m_specify->isChecked());

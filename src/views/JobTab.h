@@ -27,7 +27,7 @@ class QPlainTextEdit;
  *     TabbedEditView::DoDataExchange(save);
  *     m_jobTab.StoreJob(job);                                // after a save pass, while modified
  */
-class EditTabJob : public EditTab
+class JobTab : public EditTab
 {
     Q_OBJECT
 
@@ -51,7 +51,7 @@ public:
         ombrel::OMString loadedNumber;
     };
 
-    explicit EditTabJob(QWidget* parent = nullptr);
+    explicit JobTab(QWidget* parent = nullptr);
 
     /// Sets every field but the label ids from `job`.
     void LoadJob(const Job& job);

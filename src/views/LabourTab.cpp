@@ -41,7 +41,7 @@ JobItem hoursItem(const QString& description, const QString& hours, const QStrin
 
 } // namespace
 
-EditTabLabour::EditTabLabour(QWidget* parent) : EditTab(TemplateId, parent)
+LabourTab::LabourTab(QWidget* parent) : EditTab(TemplateId, parent)
 {
     auto* page = new QVBoxLayout(this);
 
@@ -68,20 +68,20 @@ EditTabLabour::EditTabLabour(QWidget* parent) : EditTab(TemplateId, parent)
     page->addSpacing(fontMetrics().height() / 2);
     page->addWidget(others);
 
-    m_grid = new CGridCtrl(this);
+    m_grid = new ItemGrid(this);
     m_grid->setAccessibleName(QStringLiteral("Other hourly charges"));
     m_grid->setMinimumSize(100, 100);
     m_grid->setEntryColumn(DescriptionColumn);
     others->setBuddy(m_grid);
     page->addWidget(m_grid, 1);
-    connect(m_grid, &CGridCtrl::rowAdded, this, &EditTabLabour::initRow);
-    connect(m_grid, &CGridCtrl::cellEdited, this, &EditTabLabour::cellEdited);
-    connect(m_grid, &CGridCtrl::contentChanged, this, [this] { MarkModified(); });
+    connect(m_grid, &ItemGrid::rowAdded, this, &LabourTab::initRow);
+    connect(m_grid, &ItemGrid::cellEdited, this, &LabourTab::cellEdited);
+    connect(m_grid, &ItemGrid::contentChanged, this, [this] { MarkModified(); });
 }
 
-CFilterEdit* EditTabLabour::addHoursRow(QGridLayout* grid, int row, const QString& label)
+FilteredLineEdit* LabourTab::addHoursRow(QGridLayout* grid, int row, const QString& label)
 {
-    auto* edit = new CFilterEdit(HoursCharacters, CFilterEdit::Include, this);
+    auto* edit = new FilteredLineEdit(HoursCharacters, FilteredLineEdit::Include, this);
     edit->setAlignment(Qt::AlignRight);
     edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("8,888,888.888")) +
                           4 * edit->fontMetrics().averageCharWidth());
@@ -93,16 +93,17 @@ CFilterEdit* EditTabLabour::addHoursRow(QGridLayout* grid, int row, const QStrin
     return edit;
 }
 
-QWidget* EditTabLabour::firstField() const
+QWidget* LabourTab::firstField() const
 {
     return m_research;
 }
 
-void EditTabLabour::DoDataExchange(DataExchange& dx)
+void LabourTab::DoDataExchange(DataExchange& dx)
 {
     if (!dx.isSaving()) {
-        for (CFilterEdit* edit : {m_research, m_purchase, m_work, m_inspection, m_admin, m_rate})
-            edit->setFilter(HoursCharacters, CFilterEdit::Include);
+        for (FilteredLineEdit* edit :
+             {m_research, m_purchase, m_work, m_inspection, m_admin, m_rate})
+            edit->setFilter(HoursCharacters, FilteredLineEdit::Include);
         const OMString rate = OMString::format(StringTable::text(IDS_LABEL_HOURLY_RATE).c_str(),
                                                SettingsStore::GetCurrencySymbol().c_str(),
                                                SettingsStore::GetHoursSymbol().c_str());
@@ -122,7 +123,7 @@ void EditTabLabour::DoDataExchange(DataExchange& dx)
         loadRows();
 }
 
-void EditTabLabour::loadRows()
+void LabourTab::loadRows()
 {
     m_columnSamples = {QString(), QStringLiteral("8888"), QStringLiteral("8888.88"),
                        QStringLiteral("8888.88")};
@@ -132,7 +133,7 @@ void EditTabLabour::loadRows()
     const OMString currency = SettingsStore::GetCurrencySymbol();
     const OMString hours = SettingsStore::GetHoursSymbol();
     {
-        CGridCtrl::Fill fill(*m_grid, ColumnCount);
+        ItemGrid::Fill fill(*m_grid, ColumnCount);
         m_grid->setHeader(DescriptionColumn, StringTable::text(IDS_GRID_DESCRIPTION).toQString(),
                           Qt::AlignLeft | Qt::AlignVCenter);
         m_grid->setHeader(HoursColumn, StringTable::text(IDS_GRID_HOURS).toQString(), Right);
@@ -162,10 +163,10 @@ void EditTabLabour::loadRows()
     m_grid->fitColumns(m_columnSamples, m_stretchColumn);
 }
 
-void EditTabLabour::saveRows()
+void LabourTab::saveRows()
 {
     m_items->clear();
-    for (int row = CGridCtrl::fixedRowCount(); row < m_grid->rowCount(); ++row) {
+    for (int row = ItemGrid::fixedRowCount(); row < m_grid->rowCount(); ++row) {
         const QString description = m_grid->text(row, DescriptionColumn);
         if (description.isEmpty())
             continue;
@@ -184,7 +185,7 @@ void EditTabLabour::saveRows()
     }
 }
 
-void EditTabLabour::initRow(int row)
+void LabourTab::initRow(int row)
 {
     for (int column : {HoursColumn, RateColumn, TotalColumn}) {
         m_grid->setText(row, column, QStringLiteral("0.00"));
@@ -193,7 +194,7 @@ void EditTabLabour::initRow(int row)
     m_grid->setReadOnly(row, TotalColumn, true);
 }
 
-void EditTabLabour::cellEdited(int row, int column)
+void LabourTab::cellEdited(int row, int column)
 {
     if (column != HoursColumn && column != RateColumn)
         return;

@@ -8,8 +8,8 @@
 #include <QStringList>
 #include <vector>
 
-class CFilterEdit;
-class CGridCtrl;
+class FilteredLineEdit;
+class ItemGrid;
 class QLabel;
 
 /**
@@ -22,7 +22,7 @@ class QLabel;
  * pass, and the tab rebuilds that list itself on every save pass. The travel
  * tab reads the work and inspection hours from `fields`.
  */
-class EditTabLabour : public EditTab
+class LabourTab : public EditTab
 {
     Q_OBJECT
 
@@ -40,18 +40,18 @@ public:
         ombrel::OMString rate;
     };
 
-    explicit EditTabLabour(QWidget* parent = nullptr);
+    explicit LabourTab(QWidget* parent = nullptr);
 
     /// The list the grid edits; null leaves the grid alone.
     void bindItems(ombrel::OMList<JobItem>* items) { m_items = items; }
 
-    CFilterEdit* researchEdit() const { return m_research; }
-    CFilterEdit* purchaseEdit() const { return m_purchase; }
-    CFilterEdit* workEdit() const { return m_work; }
-    CFilterEdit* inspectionEdit() const { return m_inspection; }
-    CFilterEdit* adminEdit() const { return m_admin; }
-    CFilterEdit* rateEdit() const { return m_rate; }
-    CGridCtrl* grid() const { return m_grid; }
+    FilteredLineEdit* researchEdit() const { return m_research; }
+    FilteredLineEdit* purchaseEdit() const { return m_purchase; }
+    FilteredLineEdit* workEdit() const { return m_work; }
+    FilteredLineEdit* inspectionEdit() const { return m_inspection; }
+    FilteredLineEdit* adminEdit() const { return m_admin; }
+    FilteredLineEdit* rateEdit() const { return m_rate; }
+    ItemGrid* grid() const { return m_grid; }
 
     Fields fields;
 
@@ -61,7 +61,7 @@ protected:
     QWidget* firstField() const override;
 
 private:
-    CFilterEdit* addHoursRow(class QGridLayout* grid, int row, const QString& label);
+    FilteredLineEdit* addHoursRow(class QGridLayout* grid, int row, const QString& label);
     /// The grid from the bound list: one row per item, then the entry row.
     void loadRows();
     /// The bound list from the grid: every row with a description.
@@ -71,14 +71,14 @@ private:
     /// After the user typed into a cell: hours and rate normalised, total worked out.
     void cellEdited(int row, int column);
 
-    CFilterEdit* m_rate;
-    CFilterEdit* m_research;
-    CFilterEdit* m_purchase;
-    CFilterEdit* m_work;
-    CFilterEdit* m_inspection;
-    CFilterEdit* m_admin;
+    FilteredLineEdit* m_rate;
+    FilteredLineEdit* m_research;
+    FilteredLineEdit* m_purchase;
+    FilteredLineEdit* m_work;
+    FilteredLineEdit* m_inspection;
+    FilteredLineEdit* m_admin;
     QLabel* m_rateLabel;
-    CGridCtrl* m_grid;
+    ItemGrid* m_grid;
     QStringList m_columnSamples;
     int m_stretchColumn = -1;
     ombrel::OMList<JobItem>* m_items = nullptr;

@@ -10,7 +10,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-EditTabLocation::EditTabLocation(QWidget* parent)
+LocationTab::LocationTab(QWidget* parent)
     : EditTab(TemplateId, parent),
       m_same(new QCheckBox(tr("&Job location is same as customer address"), this)),
       m_company(new QLineEdit(this)), m_address(new QPlainTextEdit(this)),
@@ -66,12 +66,12 @@ EditTabLocation::EditTabLocation(QWidget* parent)
     });
 }
 
-QWidget* EditTabLocation::firstField() const
+QWidget* LocationTab::firstField() const
 {
     return m_same;
 }
 
-void EditTabLocation::LoadLocation(const Customer& location, bool sameAsCustomer)
+void LocationTab::LoadLocation(const Customer& location, bool sameAsCustomer)
 {
     fields.company = location.company;
     fields.address = location.address.first;
@@ -83,7 +83,7 @@ void EditTabLocation::LoadLocation(const Customer& location, bool sameAsCustomer
     fields.sameAsCustomer = sameAsCustomer;
 }
 
-bool EditTabLocation::StoreLocation(Customer& location) const
+bool LocationTab::StoreLocation(Customer& location) const
 {
     location.company = fields.company;
     location.address.first = fields.address;
@@ -95,7 +95,7 @@ bool EditTabLocation::StoreLocation(Customer& location) const
     return fields.sameAsCustomer;
 }
 
-void EditTabLocation::DoDataExchange(DataExchange& dx)
+void LocationTab::DoDataExchange(DataExchange& dx)
 {
     if (!dx.isSaving())
         enableFields(!fields.sameAsCustomer);
@@ -109,7 +109,7 @@ void EditTabLocation::DoDataExchange(DataExchange& dx)
     dx.text(m_fax, fields.fax);
 }
 
-void EditTabLocation::enableFields(bool enable)
+void LocationTab::enableFields(bool enable)
 {
     for (QWidget* field : std::initializer_list<QWidget*>{m_company, m_address, m_town, m_county,
                                                           m_postcode, m_phone, m_fax})

@@ -21,7 +21,7 @@ class QPlainTextEdit;
  *
  * The location's title, names and mobile are not shown and stay as they are.
  */
-class EditTabLocation : public EditTab
+class LocationTab : public EditTab
 {
     Q_OBJECT
 
@@ -35,7 +35,7 @@ public:
         bool sameAsCustomer = false;
     };
 
-    explicit EditTabLocation(QWidget* parent = nullptr);
+    explicit LocationTab(QWidget* parent = nullptr);
 
     void LoadLocation(const Customer& location, bool sameAsCustomer);
     /// Puts the fields into `location` (its address block replaced as a whole)

@@ -9,10 +9,10 @@
  *
  *     m_materials.bindItems(&job().materials);
  */
-class EditTabMaterials : public EditTabJobItems
+class MaterialsTab : public PricedItemsTab
 {
     Q_OBJECT
 
 public:
-    explicit EditTabMaterials(QWidget* parent = nullptr);
+    explicit MaterialsTab(QWidget* parent = nullptr);
 };

@@ -9,25 +9,25 @@
 
 using namespace ombrel;
 
-EditTabPayments::EditTabPayments(QWidget* parent) : EditTabGrid(3303, parent)
+PaymentsTab::PaymentsTab(QWidget* parent) : GridTab(3303, parent)
 {
     grid()->setEntryColumn(DescColumn);
     grid()->setAccessibleName(StringTable::text(IDS_TAB_PAYMENTS).toQString());
 }
 
-void EditTabPayments::formatRow(int row)
+void PaymentsTab::formatRow(int row)
 {
     grid()->setAlignment(row, DateColumn, Qt::AlignHCenter);
     grid()->setAlignment(row, AmountColumn, Qt::AlignRight);
 }
 
-void EditTabPayments::InitRow(int row)
+void PaymentsTab::InitRow(int row)
 {
     formatRow(row);
     grid()->setText(row, AmountColumn, OMMoney().toString().toQString());
 }
 
-void EditTabPayments::LoadRows()
+void PaymentsTab::LoadRows()
 {
     if (!m_payments)
         return;
@@ -41,8 +41,8 @@ void EditTabPayments::LoadRows()
     m_payments->forEach([this](const JobItem& item) { m_loaded.append(item); });
 
     const OMString format = SettingsStore::GetDateFormat();
-    CGridCtrl& g = *grid();
-    CGridCtrl::Fill fill(g, 3);
+    ItemGrid& g = *grid();
+    ItemGrid::Fill fill(g, 3);
     g.setHeader(DateColumn, StringTable::text(IDS_GRID_DATE).toQString(), Qt::AlignHCenter);
     g.setHeader(DescColumn, StringTable::text(IDS_GRID_DESCRIPTION).toQString(), Qt::AlignLeft);
     g.setHeader(AmountColumn,
@@ -62,7 +62,7 @@ void EditTabPayments::LoadRows()
     InitRow(g.appendRow());
 }
 
-bool EditTabPayments::CellEdited(CGridCtrl& g, int row, int column)
+bool PaymentsTab::CellEdited(ItemGrid& g, int row, int column)
 {
     const OMMoney amount(OMString::fromQString(g.text(row, AmountColumn)));
     if (column == AmountColumn) {
@@ -88,14 +88,14 @@ bool EditTabPayments::CellEdited(CGridCtrl& g, int row, int column)
     return true;
 }
 
-void EditTabPayments::SaveRows()
+void PaymentsTab::SaveRows()
 {
     if (!m_payments || grid()->columnCount() == 0)
         return;
     const OMString format = SettingsStore::GetDateFormat();
-    const CGridCtrl& g = *grid();
+    const ItemGrid& g = *grid();
     m_payments->clear();
-    for (int row = CGridCtrl::fixedRowCount(); row < g.rowCount(); ++row) {
+    for (int row = ItemGrid::fixedRowCount(); row < g.rowCount(); ++row) {
         OMDate date;
         date.set(OMString::fromQString(g.text(row, DateColumn)), format);
         const OMString desc = OMString::fromQString(g.text(row, DescColumn));

@@ -19,14 +19,14 @@
  * with none of them is dropped. Rows keep the payment they were loaded from,
  * so fields the grid does not show are saved back as they were.
  */
-class EditTabPayments : public EditTabGrid
+class PaymentsTab : public GridTab
 {
     Q_OBJECT
 
 public:
     enum Column { DateColumn = 0, DescColumn = 1, AmountColumn = 2 };
 
-    explicit EditTabPayments(QWidget* parent = nullptr);
+    explicit PaymentsTab(QWidget* parent = nullptr);
 
     void bindPayments(ombrel::OMList<JobItem>* payments) { m_payments = payments; }
     ombrel::OMList<JobItem>* boundPayments() const { return m_payments; }
@@ -34,7 +34,7 @@ public:
     void InitRow(int row) override;
     void LoadRows() override;
     void SaveRows() override;
-    bool CellEdited(CGridCtrl& grid, int row, int column) override;
+    bool CellEdited(ItemGrid& grid, int row, int column) override;
 
 private:
     void formatRow(int row);

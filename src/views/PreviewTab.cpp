@@ -38,7 +38,7 @@ QSizeF paperMillimetres()
 
 } // namespace
 
-EditTabPreview::EditTabPreview(const TextStyles& styles, QWidget* parent)
+PreviewTab::PreviewTab(const TextStyles& styles, QWidget* parent)
     : EditTab(TemplateId, parent), m_printed(styles),
       m_vertical(new QScrollBar(Qt::Vertical, this)),
       m_horizontal(new QScrollBar(Qt::Horizontal, this))
@@ -59,7 +59,7 @@ EditTabPreview::EditTabPreview(const TextStyles& styles, QWidget* parent)
     });
 }
 
-void EditTabPreview::setZoom(int percent)
+void PreviewTab::setZoom(int percent)
 {
     percent = std::clamp(percent, MinimumZoom, MaximumZoom);
     if (percent == m_zoom)
@@ -77,7 +77,7 @@ void EditTabPreview::setZoom(int percent)
     update();
 }
 
-void EditTabPreview::Compose()
+void PreviewTab::Compose()
 {
     TabbedEditView* view = ownerView();
     const ombrel::OMString title = view ? view->GetPageTitle() : ombrel::OMString();
@@ -95,7 +95,7 @@ void EditTabPreview::Compose()
     m_printed.page().setPageWidth(std::max(10.0, contentMm) / 25.4 * 72.0);
 }
 
-void EditTabPreview::RefreshPage()
+void PreviewTab::RefreshPage()
 {
     Compose();
     m_printed.page().recalculate(0);
@@ -104,12 +104,12 @@ void EditTabPreview::RefreshPage()
     update();
 }
 
-void EditTabPreview::OnActivateTab()
+void PreviewTab::OnActivateTab()
 {
     RefreshPage();
 }
 
-void EditTabPreview::OnDocumentUpdate(DocumentView*, UpdateHint hint)
+void PreviewTab::OnDocumentUpdate(DocumentView*, UpdateHint hint)
 {
     if (hint != SettingsChanged)
         return;
@@ -118,7 +118,7 @@ void EditTabPreview::OnDocumentUpdate(DocumentView*, UpdateHint hint)
     RefreshPage();
 }
 
-QRect EditTabPreview::clientRect() const
+QRect PreviewTab::clientRect() const
 {
     QRect r = rect();
     r.setRight(r.right() - m_vertical->sizeHint().width());
@@ -127,29 +127,29 @@ QRect EditTabPreview::clientRect() const
     return r;
 }
 
-int EditTabPreview::sheetWidth() const
+int PreviewTab::sheetWidth() const
 {
     const int fit =
         std::clamp(clientRect().width() - 2 * SideInset, MinimumSheetWidth, MaximumSheetWidth);
     return fit * m_zoom / 100;
 }
 
-int EditTabPreview::sheetLeft() const
+int PreviewTab::sheetLeft() const
 {
     return std::max(SideInset, (clientRect().width() - sheetWidth()) / 2);
 }
 
-double EditTabPreview::pixelsPerMillimetre() const
+double PreviewTab::pixelsPerMillimetre() const
 {
     return sheetWidth() / paperMillimetres().width();
 }
 
-QRect EditTabPreview::sheetContent(int index) const
+QRect PreviewTab::sheetContent(int index) const
 {
     return sheetContent(index, PrintMargins::fromSettings());
 }
 
-QRect EditTabPreview::sheetContent(int index, const PrintMargins& m) const
+QRect PreviewTab::sheetContent(int index, const PrintMargins& m) const
 {
     const double s = pixelsPerMillimetre();
     const QSizeF paper = paperMillimetres();
@@ -159,7 +159,7 @@ QRect EditTabPreview::sheetContent(int index, const PrintMargins& m) const
         .toRect();
 }
 
-QSize EditTabPreview::documentSize()
+QSize PreviewTab::documentSize()
 {
     const double s = pixelsPerMillimetre();
     const QSizeF paper = paperMillimetres();
@@ -168,7 +168,7 @@ QSize EditTabPreview::documentSize()
             int(pages * (paper.height() * s + PageGap) - PageGap) + 2 * EndInset};
 }
 
-void EditTabPreview::setScrollRanges()
+void PreviewTab::setScrollRanges()
 {
     const QRect client = clientRect();
     const QSize doc = documentSize();
@@ -188,7 +188,7 @@ void EditTabPreview::setScrollRanges()
     m_horizontal->setSingleStep(lineStep(Qt::Horizontal));
 }
 
-int EditTabPreview::lineStep(Qt::Orientation orientation) const
+int PreviewTab::lineStep(Qt::Orientation orientation) const
 {
     const QFontMetrics metrics(m_printed.fonts().normal.deviceFont());
     return std::max(1, orientation == Qt::Vertical
@@ -196,7 +196,7 @@ int EditTabPreview::lineStep(Qt::Orientation orientation) const
                            : metrics.horizontalAdvance(QStringLiteral("    ")));
 }
 
-int EditTabPreview::pageStep(Qt::Orientation orientation) const
+int PreviewTab::pageStep(Qt::Orientation orientation) const
 {
     const QRect client = clientRect();
     const int size = orientation == Qt::Vertical ? client.height() : client.width();
@@ -204,13 +204,13 @@ int EditTabPreview::pageStep(Qt::Orientation orientation) const
     return step < 0 ? lineStep(orientation) : step;
 }
 
-void EditTabPreview::scrollBy(Qt::Orientation orientation, int delta)
+void PreviewTab::scrollBy(Qt::Orientation orientation, int delta)
 {
     QScrollBar* bar = orientation == Qt::Vertical ? m_vertical : m_horizontal;
     bar->setValue(bar->value() + delta);
 }
 
-void EditTabPreview::onBarAction(Qt::Orientation orientation, int action)
+void PreviewTab::onBarAction(Qt::Orientation orientation, int action)
 {
     QScrollBar* bar = orientation == Qt::Vertical ? m_vertical : m_horizontal;
     // The bar's own page step is the whole client area (it sizes the thumb);
@@ -237,7 +237,7 @@ void EditTabPreview::onBarAction(Qt::Orientation orientation, int action)
     }
 }
 
-void EditTabPreview::paintEvent(QPaintEvent*)
+void PreviewTab::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
@@ -278,7 +278,7 @@ void EditTabPreview::paintEvent(QPaintEvent*)
     }
 }
 
-void EditTabPreview::resizeEvent(QResizeEvent* event)
+void PreviewTab::resizeEvent(QResizeEvent* event)
 {
     EditTab::resizeEvent(event);
     if (width() == 0)
@@ -290,7 +290,7 @@ void EditTabPreview::resizeEvent(QResizeEvent* event)
     update();
 }
 
-void EditTabPreview::keyPressEvent(QKeyEvent* event)
+void PreviewTab::keyPressEvent(QKeyEvent* event)
 {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     if (ctrl) {
@@ -354,7 +354,7 @@ void EditTabPreview::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void EditTabPreview::wheelEvent(QWheelEvent* event)
+void PreviewTab::wheelEvent(QWheelEvent* event)
 {
     const QPoint steps = event->angleDelta() / 120;
     if (event->modifiers() & Qt::ControlModifier) {
@@ -367,7 +367,7 @@ void EditTabPreview::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
-bool EditTabPreview::PreparePrinting()
+bool PreviewTab::PreparePrinting()
 {
     if (!m_printed.isComposed())
         Compose();
@@ -375,13 +375,13 @@ bool EditTabPreview::PreparePrinting()
     return true;
 }
 
-void EditTabPreview::BeginPrinting(QPrinter& printer)
+void PreviewTab::BeginPrinting(QPrinter& printer)
 {
     m_printing = true;
     m_printArea = PrintableArea::rect(PrintSetup::metrics(printer), PrintMargins::fromSettings());
 }
 
-void EditTabPreview::EndPrinting()
+void PreviewTab::EndPrinting()
 {
     m_printed.page().recalculate(4);
     m_printing = false;
@@ -391,7 +391,7 @@ void EditTabPreview::EndPrinting()
     update();
 }
 
-ombrel::OMString EditTabPreview::exportPdf(const QString& path)
+ombrel::OMString PreviewTab::exportPdf(const QString& path)
 {
     Compose();
     const PageSetup& setup = PageSetup::instance();
@@ -402,7 +402,7 @@ ombrel::OMString EditTabPreview::exportPdf(const QString& path)
     return error;
 }
 
-void EditTabPreview::printAll(QPrinter& printer)
+void PreviewTab::printAll(QPrinter& printer)
 {
     PreparePrinting();
     BeginPrinting(printer);
@@ -423,7 +423,7 @@ void EditTabPreview::printAll(QPrinter& printer)
                           MessageHook::Warning, MessageHook::Ok);
 }
 
-bool EditTabPreview::print()
+bool PreviewTab::print()
 {
     QPrinter& printer = PrintSetup::printer();
     PreparePrinting();
@@ -445,7 +445,7 @@ bool EditTabPreview::print()
     return true;
 }
 
-void EditTabPreview::printPreview()
+void PreviewTab::printPreview()
 {
     PrintSetup::printer().setPrintRange(QPrinter::AllPages);
     QPrintPreviewDialog dialog(&PrintSetup::printer(), this);

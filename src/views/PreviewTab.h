@@ -16,14 +16,14 @@ class TextStyles;
  * becomes visible and when the settings change; a print job prints the page
  * as last composed.
  */
-class EditTabPreview : public EditTab
+class PreviewTab : public EditTab
 {
     Q_OBJECT
 
 public:
     static constexpr unsigned TemplateId = 3306;
 
-    explicit EditTabPreview(const TextStyles& styles, QWidget* parent = nullptr);
+    explicit PreviewTab(const TextStyles& styles, QWidget* parent = nullptr);
 
     /// Composes, lays out for the window and repaints.
     void RefreshPage();

@@ -7,20 +7,20 @@
 
 using namespace ombrel;
 
-EditTabJobItems::EditTabJobItems(unsigned templateId, bool vatAllowed, QWidget* parent)
-    : EditTabGrid(templateId, parent), m_vatAllowed(vatAllowed)
+PricedItemsTab::PricedItemsTab(unsigned templateId, bool vatAllowed, QWidget* parent)
+    : GridTab(templateId, parent), m_vatAllowed(vatAllowed)
 {
     grid()->setEntryColumn(DescColumn);
 }
 
-bool EditTabJobItems::hasVatColumn() const
+bool PricedItemsTab::hasVatColumn() const
 {
     return m_vatAllowed && ownerView() && ownerView()->vatFlag();
 }
 
-void EditTabJobItems::formatRow(int row)
+void PricedItemsTab::formatRow(int row)
 {
-    CGridCtrl& g = *grid();
+    ItemGrid& g = *grid();
     g.setAlignment(row, QtyColumn, Qt::AlignHCenter);
     g.setAlignment(row, PriceColumn, Qt::AlignRight);
     if (m_vatShown)
@@ -29,9 +29,9 @@ void EditTabJobItems::formatRow(int row)
     g.setReadOnly(row, totalColumn(), true);
 }
 
-void EditTabJobItems::setRowTexts(int row, const JobItem& item)
+void PricedItemsTab::setRowTexts(int row, const JobItem& item)
 {
-    CGridCtrl& g = *grid();
+    ItemGrid& g = *grid();
     g.setText(row, QtyColumn, item.quantityText().toQString());
     g.setText(row, DescColumn, item.desc.toQString());
     g.setText(row, PriceColumn, item.price.toString().toQString());
@@ -40,7 +40,7 @@ void EditTabJobItems::setRowTexts(int row, const JobItem& item)
     g.setText(row, totalColumn(), item.lineTotal().toString().toQString());
 }
 
-void EditTabJobItems::InitRow(int row)
+void PricedItemsTab::InitRow(int row)
 {
     formatRow(row);
     JobItem item;
@@ -49,7 +49,7 @@ void EditTabJobItems::InitRow(int row)
     setRowTexts(row, item);
 }
 
-void EditTabJobItems::LoadRows()
+void PricedItemsTab::LoadRows()
 {
     if (!m_items)
         return;
@@ -67,8 +67,8 @@ void EditTabJobItems::LoadRows()
     m_items->forEach([this](const JobItem& item) { m_loaded.append(item); });
 
     const OMString currency = SettingsStore::GetCurrencySymbol();
-    CGridCtrl& g = *grid();
-    CGridCtrl::Fill fill(g, m_vatShown ? 5 : 4);
+    ItemGrid& g = *grid();
+    ItemGrid::Fill fill(g, m_vatShown ? 5 : 4);
     g.setHeader(QtyColumn, StringTable::text(IDS_GRID_QTY).toQString(), Qt::AlignHCenter);
     g.setHeader(DescColumn, StringTable::text(IDS_GRID_DESCRIPTION).toQString(), Qt::AlignLeft);
     g.setHeader(PriceColumn,
@@ -90,9 +90,9 @@ void EditTabJobItems::LoadRows()
     InitRow(g.appendRow());
 }
 
-JobItem EditTabJobItems::rowItem(int row) const
+JobItem PricedItemsTab::rowItem(int row) const
 {
-    const CGridCtrl& g = *grid();
+    const ItemGrid& g = *grid();
     JobItem item;
     const QVariant source = g.rowValue(row);
     if (source.isValid() && source.toInt() >= 0 && source.toInt() < m_loaded.size())
@@ -105,7 +105,7 @@ JobItem EditTabJobItems::rowItem(int row) const
     return item;
 }
 
-bool EditTabJobItems::CellEdited(CGridCtrl&, int row, int column)
+bool PricedItemsTab::CellEdited(ItemGrid&, int row, int column)
 {
     if (column == QtyColumn || column == PriceColumn || (m_vatShown && column == VatColumn)) {
         const JobItem item = rowItem(row);
@@ -116,13 +116,13 @@ bool EditTabJobItems::CellEdited(CGridCtrl&, int row, int column)
     return true;
 }
 
-void EditTabJobItems::SaveRows()
+void PricedItemsTab::SaveRows()
 {
     // Never loaded: the grid holds nothing of the list to save.
     if (!m_items || grid()->columnCount() == 0)
         return;
     m_items->clear();
-    for (int row = CGridCtrl::fixedRowCount(); row < grid()->rowCount(); ++row) {
+    for (int row = ItemGrid::fixedRowCount(); row < grid()->rowCount(); ++row) {
         if (grid()->text(row, DescColumn).isEmpty())
             continue;
         m_items->add(rowItem(row));

@@ -20,14 +20,14 @@
  * there is no VAT column, the second amount, the date) is saved back as it
  * was; a new row starts from an empty item.
  */
-class EditTabJobItems : public EditTabGrid
+class PricedItemsTab : public GridTab
 {
     Q_OBJECT
 
 public:
     enum Column { QtyColumn = 0, DescColumn = 1, PriceColumn = 2, VatColumn = 3 };
 
-    EditTabJobItems(unsigned templateId, bool vatAllowed, QWidget* parent = nullptr);
+    PricedItemsTab(unsigned templateId, bool vatAllowed, QWidget* parent = nullptr);
 
     void bindItems(ombrel::OMList<JobItem>* items) { m_items = items; }
     ombrel::OMList<JobItem>* boundItems() const { return m_items; }
@@ -39,7 +39,7 @@ public:
     void InitRow(int row) override;
     void LoadRows() override;
     void SaveRows() override;
-    bool CellEdited(CGridCtrl& grid, int row, int column) override;
+    bool CellEdited(ItemGrid& grid, int row, int column) override;
 
 private:
     /// The item of `row`: the one it was loaded from with the grid's texts.

@@ -190,7 +190,7 @@ void TabbedEditView::OnFilePrintPreview()
 
 void TabbedEditView::printDocument(bool preview)
 {
-    EditTabPreview* tab = previewTab();
+    PreviewTab* tab = previewTab();
     if (!tab)
         return;
     if (preview)

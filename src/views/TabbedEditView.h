@@ -8,7 +8,7 @@
 
 class Document;
 class EditTab;
-class EditTabPreview;
+class PreviewTab;
 class GPage;
 struct PageFonts;
 class TabStrip;
@@ -60,7 +60,7 @@ public:
     bool OnBeforeSave() override;
 
     /// The tab that composes and prints the page; null for a view without one.
-    virtual EditTabPreview* previewTab() { return nullptr; }
+    virtual PreviewTab* previewTab() { return nullptr; }
     /// Whether the preview tab (the last) is the current one.
     bool isPreviewCurrent() const;
 

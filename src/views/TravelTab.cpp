@@ -26,24 +26,24 @@ const QString MoneyCharacters = QStringLiteral("0123456789.,");
 
 } // namespace
 
-EditTabTravel::EditTabTravel(QWidget* parent)
+TravelTab::TravelTab(QWidget* parent)
     : EditTab(TemplateId, parent),
       m_specifyDays(new QCheckBox(QStringLiteral("&Specify number of days on site"), this)),
-      m_days(new CFilterEdit(Digits, CFilterEdit::Include, this)),
-      m_daysDisplay(new CColorStatic(this)),
+      m_days(new FilteredLineEdit(Digits, FilteredLineEdit::Include, this)),
+      m_daysDisplay(new ColourLabel(this)),
       m_chargeTime(new QCheckBox(
           QStringLiteral("Charge for daily travelling &time to/from client site "), this)),
-      m_tripTime(new CFilterEdit(Decimals, CFilterEdit::Include, this)),
+      m_tripTime(new FilteredLineEdit(Decimals, FilteredLineEdit::Include, this)),
       m_chargeDistance(new QCheckBox(
           QStringLiteral("Charge for daily travelling &costs to/from client site"), this)),
-      m_distance(new CFilterEdit(Decimals, CFilterEdit::Include, this)),
+      m_distance(new FilteredLineEdit(Decimals, FilteredLineEdit::Include, this)),
       m_distanceLabel(new QLabel(this)),
-      m_cost(new CFilterEdit(MoneyCharacters, CFilterEdit::Include, this)),
+      m_cost(new FilteredLineEdit(MoneyCharacters, FilteredLineEdit::Include, this)),
       m_costLabel(new QLabel(this))
 {
     const int fieldWidth = fontMetrics().horizontalAdvance(QStringLiteral("8,888,888.888")) +
                            4 * fontMetrics().averageCharWidth();
-    for (CFilterEdit* edit : {m_days, m_tripTime, m_distance, m_cost}) {
+    for (FilteredLineEdit* edit : {m_days, m_tripTime, m_distance, m_cost}) {
         edit->setAlignment(Qt::AlignRight);
         edit->setMaximumWidth(fieldWidth);
         watchEdit(edit);
@@ -82,19 +82,19 @@ EditTabTravel::EditTabTravel(QWidget* parent)
     grid->setRowStretch(row, 1);
 
     for (QCheckBox* box : {m_specifyDays, m_chargeTime, m_chargeDistance})
-        connect(box, &QCheckBox::clicked, this, &EditTabTravel::react);
+        connect(box, &QCheckBox::clicked, this, &TravelTab::react);
     connect(m_days, &QLineEdit::textChanged, this, [this] {
         if (!isExchanging() && !(ownerView() && ownerView()->isExchanging()))
             react();
     });
 }
 
-QWidget* EditTabTravel::firstField() const
+QWidget* TravelTab::firstField() const
 {
     return m_specifyDays;
 }
 
-void EditTabTravel::DoDataExchange(DataExchange& dx)
+void TravelTab::DoDataExchange(DataExchange& dx)
 {
     dx.check(m_specifyDays, fields.specifyDays);
     dx.text(m_days, fields.daysOnSite);
@@ -107,13 +107,13 @@ void EditTabTravel::DoDataExchange(DataExchange& dx)
         refresh();
 }
 
-void EditTabTravel::react()
+void TravelTab::react()
 {
     UpdateData(DataExchange::Save);
     MarkModified();
 }
 
-uint32_t EditTabTravel::displayedDays() const
+uint32_t TravelTab::displayedDays() const
 {
     if (fields.specifyDays)
         return ombrel::OMUInt32(fields.daysOnSite).value();
@@ -123,7 +123,7 @@ uint32_t EditTabTravel::displayedDays() const
                              ombrel::OMDouble(m_labour->fields.inspection).value());
 }
 
-void EditTabTravel::refresh()
+void TravelTab::refresh()
 {
     m_days->setEnabled(fields.specifyDays);
     m_tripTime->setEnabled(fields.chargeTime);

@@ -3,9 +3,9 @@
 #include "EditTab.h"
 #include "foundation/OMString.h"
 
-class CColorStatic;
-class CFilterEdit;
-class EditTabLabour;
+class ColourLabel;
+class FilteredLineEdit;
+class LabourTab;
 class QCheckBox;
 class QLabel;
 
@@ -20,7 +20,7 @@ class QLabel;
  * cost as money text, the days as a whole number or empty. It also gives the
  * tab the labour tab of the same view (setLabourTab) once.
  */
-class EditTabTravel : public EditTab
+class TravelTab : public EditTab
 {
     Q_OBJECT
 
@@ -38,9 +38,9 @@ public:
         bool specifyDays = false;
     };
 
-    explicit EditTabTravel(QWidget* parent = nullptr);
+    explicit TravelTab(QWidget* parent = nullptr);
 
-    void setLabourTab(EditTabLabour* labour) { m_labour = labour; }
+    void setLabourTab(LabourTab* labour) { m_labour = labour; }
 
     /// The days the display shows: those typed when specified, else those
     /// the labour tab's work and inspection hours take.
@@ -49,11 +49,11 @@ public:
     QCheckBox* specifyDaysBox() const { return m_specifyDays; }
     QCheckBox* chargeTimeBox() const { return m_chargeTime; }
     QCheckBox* chargeDistanceBox() const { return m_chargeDistance; }
-    CFilterEdit* daysEdit() const { return m_days; }
-    CFilterEdit* tripTimeEdit() const { return m_tripTime; }
-    CFilterEdit* distanceEdit() const { return m_distance; }
-    CFilterEdit* costEdit() const { return m_cost; }
-    CColorStatic* daysDisplay() const { return m_daysDisplay; }
+    FilteredLineEdit* daysEdit() const { return m_days; }
+    FilteredLineEdit* tripTimeEdit() const { return m_tripTime; }
+    FilteredLineEdit* distanceEdit() const { return m_distance; }
+    FilteredLineEdit* costEdit() const { return m_cost; }
+    ColourLabel* daysDisplay() const { return m_daysDisplay; }
 
     Fields fields;
 
@@ -70,14 +70,14 @@ private:
     void react();
 
     QCheckBox* m_specifyDays;
-    CFilterEdit* m_days;
-    CColorStatic* m_daysDisplay;
+    FilteredLineEdit* m_days;
+    ColourLabel* m_daysDisplay;
     QCheckBox* m_chargeTime;
-    CFilterEdit* m_tripTime;
+    FilteredLineEdit* m_tripTime;
     QCheckBox* m_chargeDistance;
-    CFilterEdit* m_distance;
+    FilteredLineEdit* m_distance;
     QLabel* m_distanceLabel;
-    CFilterEdit* m_cost;
+    FilteredLineEdit* m_cost;
     QLabel* m_costLabel;
-    EditTabLabour* m_labour = nullptr;
+    LabourTab* m_labour = nullptr;
 };

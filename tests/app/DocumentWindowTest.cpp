@@ -48,7 +48,7 @@ TEST_F(DocumentWindows, ClosingANewUnsavedDocumentGivesItsNumberBackOnlyWhenItIs
     EXPECT_EQ(frameTitles(), (QStringList{"Vorlane Start Page", "Estimate 101", "Estimate 102"}));
     EXPECT_EQ(nextEstimateNo(), 103);
 
-    CMainFrame* frame = app->mainFrame();
+    MainWindow* frame = app->mainFrame();
     frame->mdiArea()->setActiveSubWindow(frame->childFrames().at(1));
     trigger(CommandIds::FileClose);
     QApplication::processEvents();
@@ -129,7 +129,7 @@ TEST_F(DocumentWindows, SaveAsCopiesAnyDocumentAndCascadeKeepsWorkingSizes)
 
     trigger(CommandIds::WindowCascade);
     const QSize area = app->mainFrame()->mdiArea()->viewport()->size();
-    for (CChildFrame* frame : app->mainFrame()->childFrames()) {
+    for (DocumentWindow* frame : app->mainFrame()->childFrames()) {
         if (!frame->isVisible())
             continue;
         EXPECT_GE(frame->width(), std::min(480, area.width())) << frame->width();
@@ -151,8 +151,8 @@ TEST_F(DocumentWindows, ClosingAWindowGoesBackToTheOneUsedBeforeIt)
     ASSERT_TRUE(start());
     for (int i = 0; i < 3; ++i)
         trigger(CommandIds::FileNewEstimate);
-    CMainFrame* frame = app->mainFrame();
-    const QList<CChildFrame*> frames = frame->childFrames();
+    MainWindow* frame = app->mainFrame();
+    const QList<DocumentWindow*> frames = frame->childFrames();
     ASSERT_EQ(frames.size(), 4);
     frame->mdiArea()->setActiveSubWindow(frames.at(1)); // Estimate 101
     frame->mdiArea()->setActiveSubWindow(frames.at(3)); // Estimate 103
@@ -168,7 +168,7 @@ TEST_F(DocumentWindows, ClosingAskesAboutChangesAndCancelKeepsTheWindow)
     ASSERT_TRUE(start());
     QTemporaryDir dir;
     trigger(CommandIds::FileNewInvoice);
-    CChildFrame* invoice = app->mainFrame()->activeChildFrame();
+    DocumentWindow* invoice = app->mainFrame()->activeChildFrame();
     invoice->document().setModified();
 
     answer = MessageHook::AnswerCancel;
@@ -193,7 +193,7 @@ TEST_F(DocumentWindows, TheStartPageCannotBeClosedByTheUserButGoesWithTheProgram
 {
     skipFirstRun();
     ASSERT_TRUE(start());
-    CChildFrame* startPage = app->mainFrame()->activeChildFrame();
+    DocumentWindow* startPage = app->mainFrame()->activeChildFrame();
     ASSERT_NE(startPage, nullptr);
     EXPECT_FALSE(startPage->close());
     trigger(CommandIds::FileClose);
@@ -209,15 +209,15 @@ TEST_F(DocumentWindows, ViewsAreAttachedThroughTheFactoryAndHearSavesAndSettings
     skipFirstRun();
     auto scripted = std::make_unique<ScriptedDialogs>();
     dialogs = scripted.get();
-    app = std::make_unique<VorlaneApp>(std::move(scripted));
+    app = std::make_unique<Application>(std::move(scripted));
     std::vector<int> hints, invoiceHints;
     app->setViewFactory(130, [&hints](Document&) {
         auto* view = new RecordingView(&hints);
-        return VorlaneApp::ViewParts{view, view};
+        return Application::ViewParts{view, view};
     });
     app->setViewFactory(131, [&invoiceHints](Document&) {
         auto* view = new RecordingView(&invoiceHints);
-        return VorlaneApp::ViewParts{view, view};
+        return Application::ViewParts{view, view};
     });
     ASSERT_TRUE(app->InitInstance(CommandLine{}));
 
@@ -344,7 +344,7 @@ TEST_F(DocumentWindows, AnOpenedDocumentTakesTheKeysOnItsCurrentTab)
     ASSERT_TRUE(start({example("estimate-1017-bathroom-refit.vle")}));
     QApplication::setActiveWindow(app->mainFrame());
     QApplication::processEvents();
-    CChildFrame* frame = app->mainFrame()->activeChildFrame();
+    DocumentWindow* frame = app->mainFrame()->activeChildFrame();
     ASSERT_NE(frame, nullptr);
     auto* view = qobject_cast<JobEstimateEditView*>(frame->viewWidget());
     ASSERT_NE(view, nullptr);

@@ -140,7 +140,7 @@ TEST_F(Instance, PathsWithLineBreaksOrBeyondOneLineReachTheRunningProgram)
     ASSERT_EQ(second.state(), QProcess::NotRunning) << second.readAllStandardError().toStdString();
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
     QStringList opened;
-    for (CChildFrame* frame : app->mainFrame()->childFrames())
+    for (DocumentWindow* frame : app->mainFrame()->childFrames())
         opened.append(frame->document().path());
     EXPECT_EQ(opened.mid(1), paths);
 }

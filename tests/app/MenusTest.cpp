@@ -29,7 +29,7 @@ QStringList describe(const QMenu* menu, const QString& indent = {})
     return lines;
 }
 
-QStringList menuBarOf(VorlaneApp& app, QStringList* titles)
+QStringList menuBarOf(Application& app, QStringList* titles)
 {
     QStringList all;
     titles->clear();

@@ -35,7 +35,7 @@
 #include <QTest>
 #include <QToolBar>
 
-using Defaults = OptionsWizardDefaults;
+using Defaults = OptionsDefaultsPage;
 
 namespace {
 
@@ -49,7 +49,7 @@ struct Sheet
 {
     TextStyles styles;
     int refreshes = 0;
-    OptionsWizard sheet{styles, [this] { ++refreshes; }};
+    OptionsDialog sheet{styles, [this] { ++refreshes; }};
     Sheet() { sheet.LoadPages(); }
 };
 
@@ -60,7 +60,7 @@ using Options = WindowTest;
 TEST_F(Options, AnEmptyStoreShowsTheFallbacksAndOkStoresThem)
 {
     Sheet s;
-    OptionsWizardDefaults& defaults = *s.sheet.defaults();
+    OptionsDefaultsPage& defaults = *s.sheet.defaults();
     EXPECT_EQ(defaults.amount(Defaults::HourlyRate)->text(), "12.00");
     EXPECT_EQ(defaults.amount(Defaults::CostPerMile)->text(), "0.40");
     EXPECT_EQ(defaults.amount(Defaults::DailyHours)->text(), "7.00");
@@ -164,14 +164,14 @@ TEST_F(Options, TheLogoSampleFollowsTheModeAndTheUnsavedBusinessName)
         EXPECT_EQ(s.sheet.logo()->taglineBox()->isEnabled(), c.taglineEnabled) << c.mode;
     }
     EXPECT_TRUE(SettingsStore::get(SettingKeys::CompanyName).isEmpty());
-    EXPECT_TRUE(QString(OptionsWizardLogo::PictureFilter).contains("*.png"));
-    EXPECT_TRUE(QString(OptionsWizardLogo::PictureFilter).contains("*.svg"));
+    EXPECT_TRUE(QString(OptionsLogoPage::PictureFilter).contains("*.png"));
+    EXPECT_TRUE(QString(OptionsLogoPage::PictureFilter).contains("*.svg"));
 }
 
 TEST_F(Options, TheTextStylesButtonsFollowTheStyleFlags)
 {
     Sheet s;
-    OptionsWizardStyles& page = *s.sheet.stylesPage();
+    OptionsStylesPage& page = *s.sheet.stylesPage();
     struct Case
     {
         const char* title;
@@ -220,7 +220,7 @@ TEST_F(Options, NewQuotesTakeTheQuoteValidityTheSheetEdits)
     skipFirstRun();
     ASSERT_TRUE(start());
     dialogs->settingsDialogAnswer = [](QDialog& dialog) {
-        auto& sheet = dynamic_cast<OptionsWizard&>(dialog);
+        auto& sheet = dynamic_cast<OptionsDialog&>(dialog);
         sheet.LoadPages();
         sheet.defaults()->period(Defaults::QuoteDays)->setValue(14);
         sheet.accept();
@@ -242,14 +242,14 @@ TEST_F(Options, CommandsToolBarAndAStyleChangeReachAnOpenPreview)
     trigger(CommandIds::FileNewEstimate);
     auto* view = qobject_cast<TabbedEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
     ASSERT_NE(view, nullptr);
-    EditTabPreview* preview = view->previewTab();
+    PreviewTab* preview = view->previewTab();
     preview->Compose();
     ASSERT_NE(preview->printed().fonts().title.size(), 40);
 
     QString ran;
     dialogs->settingsDialogAnswer = [&ran](QDialog& dialog) {
         ran = dialog.metaObject()->className();
-        auto* sheet = dynamic_cast<OptionsWizard*>(&dialog);
+        auto* sheet = dynamic_cast<OptionsDialog*>(&dialog);
         if (!sheet)
             return int(QDialog::Rejected);
         sheet->LoadPages();
@@ -260,7 +260,7 @@ TEST_F(Options, CommandsToolBarAndAStyleChangeReachAnOpenPreview)
     trigger(CommandIds::BusinessInformation);
     EXPECT_EQ(ran, "BusinessWizard");
     trigger(CommandIds::Options);
-    EXPECT_EQ(ran, "OptionsWizard");
+    EXPECT_EQ(ran, "OptionsDialog");
     EXPECT_EQ(app->styles().style(StyleTitle).font.size(), 40);
     EXPECT_EQ(preview->printed().fonts().title.size(), 40) << "the open preview was restyled";
 }

@@ -111,8 +111,8 @@ TEST_F(StartPage, ItsButtonsStartTheirTasks)
     emit view->actionRequested(StartPageView::OpenDocument);
     EXPECT_EQ(frameTitles().size(), 2) << "the open dialog was cancelled";
     int options = 0, business = 0;
-    QObject::connect(app.get(), &VorlaneApp::optionsRequested, [&] { ++options; });
-    QObject::connect(app.get(), &VorlaneApp::businessInformationRequested, [&] { ++business; });
+    QObject::connect(app.get(), &Application::optionsRequested, [&] { ++options; });
+    QObject::connect(app.get(), &Application::businessInformationRequested, [&] { ++business; });
     emit view->actionRequested(StartPageView::ProgramOptions);
     emit view->actionRequested(StartPageView::BusinessInfo);
     EXPECT_EQ(options, 1);

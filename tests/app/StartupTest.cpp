@@ -38,8 +38,8 @@ TEST_F(Startup, FirstRunShowsTheMessageOverTheWindowThenTheStartPageThenTheOptio
     int optionsRuns = 0;
     bool startPageAtOptions = false;
     auto scripted = std::make_unique<ScriptedDialogs>();
-    app = std::make_unique<VorlaneApp>(std::move(scripted));
-    QObject::connect(app.get(), &VorlaneApp::optionsRequested, [&] {
+    app = std::make_unique<Application>(std::move(scripted));
+    QObject::connect(app.get(), &Application::optionsRequested, [&] {
         ++optionsRuns;
         startPageAtOptions = frameTitles() == QStringList{"Vorlane Start Page"};
     });
@@ -200,7 +200,7 @@ TEST_F(Startup, PrintingFromTheShellKnowsTheDocumentKindsWithoutTheWindow)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "a default printer would really print";
-    app = std::make_unique<VorlaneApp>();
+    app = std::make_unique<Application>();
     EXPECT_FALSE(app->PrintDocumentFile(example("invoice-3081-kitchen-leak.vli")));
     ASSERT_EQ(messages.size(), 1u);
     // The file is known for what it is; only the printer is missing.

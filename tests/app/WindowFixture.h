@@ -88,7 +88,7 @@ protected:
     /// Runs inside each message box, while it is "open".
     std::function<void()> whileShown;
     ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<VorlaneApp> app;
+    std::unique_ptr<Application> app;
 
     void SetUp() override
     {
@@ -122,7 +122,7 @@ protected:
     {
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
-        app = std::make_unique<VorlaneApp>(std::move(scripted));
+        app = std::make_unique<Application>(std::move(scripted));
         CommandLine commandLine;
         commandLine.files = files;
         return app->InitInstance(commandLine);
@@ -134,7 +134,7 @@ protected:
     QStringList frameTitles() const
     {
         QStringList titles;
-        for (CChildFrame* frame : app->mainFrame()->childFrames())
+        for (DocumentWindow* frame : app->mainFrame()->childFrames())
             titles.append(frame->document().title());
         return titles;
     }

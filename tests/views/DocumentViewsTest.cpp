@@ -128,7 +128,7 @@ TEST_F(DocumentViews, ScrollingByKeysAndBars)
     auto view = viewOf<JobEstimateEditView, JobEstimateDoc>(doc.get());
     view->resize(800, 300);
     QApplication::processEvents();
-    EditTabPreview& preview = view->preview();
+    PreviewTab& preview = view->preview();
     QScrollBar* v = preview.verticalBar();
     QScrollBar* h = preview.horizontalBar();
     ASSERT_GT(v->maximum(), 0);
@@ -201,7 +201,7 @@ TEST_F(DocumentViews, ThePreviewFollowsThePageSetupTheMarginsAndTheZoom)
 {
     auto doc = open("estimate-1017-bathroom-refit.vle");
     auto view = viewOf<JobEstimateEditView, JobEstimateDoc>(doc.get());
-    EditTabPreview& preview = view->preview();
+    PreviewTab& preview = view->preview();
     const GPage& page = preview.printed().page();
     const double portrait = page.pageWidth();
     const QSize portraitSize = preview.documentSize();
@@ -226,7 +226,7 @@ TEST_F(DocumentViews, ThePreviewFollowsThePageSetupTheMarginsAndTheZoom)
     QTest::keyClick(&preview, Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(preview.zoom(), 125);
     preview.setZoom(1000);
-    EXPECT_EQ(preview.zoom(), EditTabPreview::MaximumZoom);
+    EXPECT_EQ(preview.zoom(), PreviewTab::MaximumZoom);
 }
 
 TEST_F(DocumentViews, PrintingToAPdfPrinterGivesTheExportedPages)

@@ -43,10 +43,10 @@ public:
         AddTab(IDS_TAB_DESCRIPTION, &job);
         AddTab(IDS_TAB_DESCRIPTION, &invoice);
     }
-    EditTabCustomer customer;
-    EditTabLocation location;
-    EditTabJob job;
-    EditTabInvoice invoice;
+    CustomerTab customer;
+    LocationTab location;
+    JobTab job;
+    InvoiceTab invoice;
 };
 
 class FormTabs : public ::testing::Test
@@ -98,7 +98,7 @@ protected:
 
 TEST_F(FormTabs, SearchBrowsesTheMatchesAndTypingStopsTheBrowsing)
 {
-    EditTabCustomer& tab = view->customer;
+    CustomerTab& tab = view->customer;
     EXPECT_EQ(label(), "New customer");
     EXPECT_FALSE(enabled("next"));
     EXPECT_FALSE(enabled("previous"));
@@ -134,7 +134,7 @@ TEST_F(FormTabs, SearchBrowsesTheMatchesAndTypingStopsTheBrowsing)
 
 TEST_F(FormTabs, SearchMatchesWhatIsTyped)
 {
-    EditTabCustomer& tab = view->customer;
+    CustomerTab& tab = view->customer;
     auto* address = field<QPlainTextEdit>(tab, "address");
     // A typed two-line address, Return between the lines, matches one customer.
     address->setFocus();
@@ -210,7 +210,7 @@ TEST_F(FormTabs, SameAsCustomerGreysTheLocationWithoutEmptyingIt)
     location.address.town = "Wells";
     view->location.LoadLocation(location, true);
     view->UpdateData(false);
-    EditTabLocation& tab = view->location;
+    LocationTab& tab = view->location;
     const char* names[] = {"company", "address", "town", "county", "postcode", "phone", "fax"};
     for (const char* name : names)
         EXPECT_FALSE(field<QWidget>(tab, name)->isEnabled()) << name;
@@ -245,7 +245,7 @@ TEST_F(FormTabs, JobTabLabelsAndTheAutomaticNumber)
          IDS_SPECIFY_QUOTE,
          {"Validity of quote (days)", "Quote number", "Specify quote number"}},
     };
-    EditTabJob& tab = view->job;
+    JobTab& tab = view->job;
     for (const Kind& kind : kinds) {
         JobEstimate job;
         job.setNumber(17);
@@ -286,7 +286,7 @@ TEST_F(FormTabs, JobTabLabelsAndTheAutomaticNumber)
 
 TEST_F(FormTabs, InvoiceDateIsCheckedWhenTheFieldIsLeft)
 {
-    EditTabInvoice& tab = view->invoice;
+    InvoiceTab& tab = view->invoice;
     JobInvoice invoice;
     invoice.created = ombrel::OMTime(true);
     tab.LoadInvoice(invoice);
@@ -337,7 +337,7 @@ TEST_F(FormTabs, InvoiceDateIsCheckedWhenTheFieldIsLeft)
 
 TEST_F(FormTabs, OverduePercentageKeepsItsDecimals)
 {
-    EditTabInvoice& tab = view->invoice;
+    InvoiceTab& tab = view->invoice;
     JobInvoice invoice;
     invoice.addOverduePercentage = true;
     invoice.overduePercentage = Percentage(1250);

@@ -95,8 +95,8 @@ TEST_F(JobEditing, AnUnrelatedEditKeepsEveryDecimal)
     job().hoursWork = 0.333333;
     job().distance = 18.375;
     makeView();
-    EditTabLabour& labour = view->labour();
-    EditTabTravel& travel = view->travel();
+    LabourTab& labour = view->labour();
+    TravelTab& travel = view->travel();
     EXPECT_EQ(labour.workEdit()->text(), "0.333333");
     EXPECT_EQ(labour.adminEdit()->text(), "1.00");
     EXPECT_EQ(labour.rateEdit()->text(), "38.50");
@@ -150,7 +150,7 @@ TEST_F(JobEditing, TravelBoxesEnableTheirFieldsAndKeepTheirValues)
 {
     openExample();
     makeView();
-    EditTabTravel& travel = view->travel();
+    TravelTab& travel = view->travel();
     select(travel);
     EXPECT_FALSE(travel.daysEdit()->isEnabled());
     EXPECT_EQ(travel.daysDisplay()->text(), "4 "); // 27.5 hours at 7 a day
@@ -198,7 +198,7 @@ TEST_F(JobEditing, OtherHourlyChargesAreTypedIntoTheLabourGrid)
     job().hoursItems.add(kept);
     makeView();
     select(view->labour());
-    CGridCtrl& grid = *view->labour().grid();
+    ItemGrid& grid = *view->labour().grid();
     ASSERT_EQ(grid.rowCount(), 3); // header, the item, the entry row
     EXPECT_EQ(grid.text(1, 1), "0.333333");
     EXPECT_EQ(grid.text(1, 3), "3.33");
