@@ -90,19 +90,19 @@ Application::Application(std::unique_ptr<CommandDialogs> dialogs, QObject* paren
 Application::~Application()
 {
     // Windows go before the document kinds their documents belong to.
-    m_mainFrame.reset();
+    m_mainWindow.reset();
 }
 
-bool Application::InitInstance(const CommandLine& commandLine)
+bool Application::start(const CommandLine& commandLine)
 {
     m_flags = uint32_t(SettingsStore::get(SettingKeys::Mode));
     if (SettingsStore::isSet(SettingKeys::Splash))
         SplashScreen::showFor();
 
     registerTemplates();
-    LoadTextStyles();
-    LoadCustomerDatabase();
-    createMainFrame();
+    loadTextStyles();
+    loadCustomerDatabase();
+    createMainWindow();
     // Later starts hand their files over from now on, even while this one
     // still asks its first-run question. A run that only shows itself and
     // quits takes none.
@@ -112,17 +112,17 @@ bool Application::InitInstance(const CommandLine& commandLine)
     // The window comes first, so that a question a document asks on opening
     // (whether to apply VAT) stands over it rather than over an empty screen.
     // Without a window manager to honour "maximised", fill the screen anyway.
-    if (QScreen* screen = m_mainFrame->screen())
-        m_mainFrame->setGeometry(screen->availableGeometry());
-    m_mainFrame->showMaximized();
-    m_mainFrame->activateWindow();
-    m_mainFrame->repaint();
+    if (QScreen* screen = m_mainWindow->screen())
+        m_mainWindow->setGeometry(screen->availableGeometry());
+    m_mainWindow->showMaximized();
+    m_mainWindow->activateWindow();
+    m_mainWindow->repaint();
 
     bool ok = true;
     for (const QString& path : commandLine.files)
-        ok = OpenDocumentFile(path) != nullptr && ok;
+        ok = openDocumentFile(path) != nullptr && ok;
     if (!ok) {
-        m_mainFrame->hide();
+        m_mainWindow->hide();
         return false;
     }
     const bool openStartPage = commandLine.files.isEmpty();
@@ -130,11 +130,11 @@ bool Application::InitInstance(const CommandLine& commandLine)
     if (!(m_flags & SettingKeys::FirstRunDone))
         runFirstRun();
     if (openStartPage)
-        OpenNewDocument(DocumentTemplates::StartPageResource);
+        openNewDocument(DocumentTemplates::StartPageResource);
     // A document named on the command line is the one the user wants to see.
     if (!commandLine.files.isEmpty())
-        if (DocumentWindow* frame = frameOf(commandLine.files.constLast()))
-            m_mainFrame->mdiArea()->setActiveSubWindow(frame);
+        if (DocumentWindow* frame = windowFor(commandLine.files.constLast()))
+            m_mainWindow->mdiArea()->setActiveSubWindow(frame);
     emit started();
     // Requests that came while start-up was busy.
     QMetaObject::invokeMethod(this, &Application::servePendingRequests, Qt::QueuedConnection);
@@ -149,27 +149,27 @@ void Application::registerTemplates()
                                            [] { return std::make_unique<StartPageDoc>(); }));
 }
 
-void Application::LoadTextStyles()
+void Application::loadTextStyles()
 {
     m_styles.LoadStyles();
 }
 
-void Application::LoadCustomerDatabase()
+void Application::loadCustomerDatabase()
 {
     m_customers.LoadCustomerDatabase();
 }
 
-void Application::createMainFrame()
+void Application::createMainWindow()
 {
-    m_mainFrame = std::make_unique<MainWindow>(*m_actions, *m_recent);
-    m_mainFrame->installEventFilter(this);
+    m_mainWindow = std::make_unique<MainWindow>(*m_actions, *m_recent);
+    m_mainWindow->installEventFilter(this);
     connectCommands();
-    connect(m_mainFrame.get(), &MainWindow::filesDropped, this, [this](const QStringList& paths) {
+    connect(m_mainWindow.get(), &MainWindow::filesDropped, this, [this](const QStringList& paths) {
         for (const QString& path : paths)
-            OpenDocumentFile(path);
+            openDocumentFile(path);
     });
-    connect(m_mainFrame.get(), &MainWindow::recentFileChosen, this,
-            [this](const QString& path) { OpenDocumentFile(path); });
+    connect(m_mainWindow.get(), &MainWindow::recentFileChosen, this,
+            [this](const QString& path) { openDocumentFile(path); });
 }
 
 void Application::connectCommands()
@@ -177,55 +177,55 @@ void Application::connectCommands()
     auto on = [this](int id, auto slot) {
         connect(m_actions->action(id), &QAction::triggered, this, slot);
     };
-    on(FileNewEstimate, [this] { OpenNewDocument(DocumentTemplates::EstimateResource); });
-    on(FileNewQuote, [this] { OpenNewDocument(DocumentTemplates::QuoteResource); });
-    on(FileNewInvoice, [this] { OpenNewDocument(DocumentTemplates::InvoiceResource); });
-    on(FileNew, &Application::OnFileNew);
-    on(FileOpen, &Application::OnFileOpen);
-    on(FileClose, &Application::OnFileClose);
-    on(FileSave, &Application::OnFileSave);
-    on(FileSaveAs, &Application::OnFileSaveAs);
-    on(FilePrintSetup, &Application::OnFilePrintSetup);
-    on(FilePrint, &Application::OnFilePrint);
-    on(FilePrintPreview, &Application::OnFilePrintPreview);
-    on(FileImport, &Application::OnFileImport);
-    on(FileExportPdf, &Application::OnFileExportPdf);
-    on(FileSendMail, &Application::OnFileSendMail);
-    on(FileNewInvoiceFromThis, &Application::OnFileNewInvoiceFromThis);
+    on(FileNewEstimate, [this] { openNewDocument(DocumentTemplates::EstimateResource); });
+    on(FileNewQuote, [this] { openNewDocument(DocumentTemplates::QuoteResource); });
+    on(FileNewInvoice, [this] { openNewDocument(DocumentTemplates::InvoiceResource); });
+    on(FileNew, &Application::newFile);
+    on(FileOpen, &Application::openFile);
+    on(FileClose, &Application::closeFile);
+    on(FileSave, &Application::save);
+    on(FileSaveAs, &Application::saveAs);
+    on(FilePrintSetup, &Application::printSetup);
+    on(FilePrint, &Application::print);
+    on(FilePrintPreview, &Application::printPreview);
+    on(FileImport, &Application::importFile);
+    on(FileExportPdf, &Application::exportPdf);
+    on(FileSendMail, &Application::sendByEmail);
+    on(FileNewInvoiceFromThis, &Application::newInvoiceFromThis);
     on(ViewNextTab, [this] {
         if (TabbedEditView* view = activeEditView())
-            view->OnNextTab();
+            view->nextTab();
     });
     on(ViewPreviousTab, [this] {
         if (TabbedEditView* view = activeEditView())
-            view->OnPrevTab();
+            view->previousTab();
     });
     on(EditCopy, [this] {
         if (TabbedEditView* view = activeEditView())
-            view->OnEditCopy();
+            view->copy();
     });
     on(EditCut, [this] {
         if (TabbedEditView* view = activeEditView())
-            view->OnEditCut();
+            view->cut();
     });
     on(EditPaste, [this] {
         if (TabbedEditView* view = activeEditView())
-            view->OnEditPaste();
+            view->paste();
     });
     on(EditUndo, [this] {
         if (TabbedEditView* view = activeEditView())
-            view->OnEditUndo();
+            view->undo();
     });
     for (const auto& [id, section] : MainWindow::ViewSectionCommands)
         on(id, [this, section = section] {
             if (auto* view = qobject_cast<JobEditView*>(activeEditView()))
                 view->toggleSection(section);
-            m_mainFrame->updateCommandStates();
+            m_mainWindow->updateCommandStates();
         });
     on(ViewPayments, [this] {
         if (auto* view = qobject_cast<JobInvoiceEditView*>(activeEditView()))
             view->togglePaymentDetails();
-        m_mainFrame->updateCommandStates();
+        m_mainWindow->updateCommandStates();
     });
     // The preview's zoom, offered while the preview is the current tab.
     const std::pair<int, void (PreviewTab::*)()> zoomCommands[] = {
@@ -238,20 +238,20 @@ void Application::connectCommands()
             if (view && view->isPreviewCurrent() && view->previewTab())
                 (view->previewTab()->*zoom)();
         });
-    on(LogoCentre, [this] { OnLogoLayout(0); });
-    on(LogoLeft, [this] { OnLogoLayout(1); });
-    on(LogoRight, [this] { OnLogoLayout(2); });
-    on(Options, &Application::OnOptions);
-    on(BusinessInformation, &Application::OnBusinessInformation);
-    on(HelpContents, &Application::OnHelp);
-    on(AppAbout, &Application::OnAbout);
+    on(LogoCentre, [this] { setLogoLayout(0); });
+    on(LogoLeft, [this] { setLogoLayout(1); });
+    on(LogoRight, [this] { setLogoLayout(2); });
+    on(Options, &Application::showOptions);
+    on(BusinessInformation, &Application::showBusinessInformation);
+    on(HelpContents, &Application::showHelp);
+    on(AppAbout, &Application::showAbout);
 }
 
 void Application::runFirstRun()
 {
     MessageHook::show(StringTable::text(IDS_FIRST_RUN), MessageHook::Information, MessageHook::Ok);
     // Runs once start-up is over, over the start page.
-    QMetaObject::invokeMethod(this, &Application::OnOptions, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &Application::showOptions, Qt::QueuedConnection);
     m_flags |= SettingKeys::FirstRunDone;
     SettingsStore::set(SettingKeys::Mode, int32_t(m_flags));
 }
@@ -279,7 +279,7 @@ void Application::handleInstanceRequest(const QString& verb, const QString& path
 
 bool Application::windowBusy() const
 {
-    return QApplication::activeModalWidget() || !m_mainFrame || !m_mainFrame->isEnabled();
+    return QApplication::activeModalWidget() || !m_mainWindow || !m_mainWindow->isEnabled();
 }
 
 void Application::servePendingRequests()
@@ -293,14 +293,14 @@ void Application::servePendingRequests()
         const auto [verb, path] = m_pendingRequests.front();
         m_pendingRequests.pop_front();
         if (verb == QLatin1String("print")) {
-            PrintDocumentFile(path);
+            printDocumentFile(path);
             continue;
         }
-        m_mainFrame->showNormal();
-        m_mainFrame->showMaximized();
-        m_mainFrame->raise();
-        m_mainFrame->activateWindow();
-        OpenDocumentFile(path);
+        m_mainWindow->showNormal();
+        m_mainWindow->showMaximized();
+        m_mainWindow->raise();
+        m_mainWindow->activateWindow();
+        openDocumentFile(path);
     }
     m_servingRequests = false;
 }
@@ -309,7 +309,7 @@ bool Application::eventFilter(QObject* watched, QEvent* event)
 {
     // The window is free again: carry out what arrived meanwhile, once the
     // code that closed the dialog has returned.
-    if (watched == m_mainFrame.get() && !m_pendingRequests.empty() &&
+    if (watched == m_mainWindow.get() && !m_pendingRequests.empty() &&
         (event->type() == QEvent::WindowUnblocked || event->type() == QEvent::EnabledChange))
         QMetaObject::invokeMethod(this, &Application::servePendingRequests, Qt::QueuedConnection);
     return QObject::eventFilter(watched, event);
@@ -320,12 +320,12 @@ void Application::setViewFactory(int resourceId, ViewFactory factory)
     m_viewFactories[resourceId] = std::move(factory);
 }
 
-DocumentWindow* Application::frameOf(const QString& path) const
+DocumentWindow* Application::windowFor(const QString& path) const
 {
-    if (!m_mainFrame)
+    if (!m_mainWindow)
         return nullptr;
     const QString wanted = QFileInfo(path).canonicalFilePath();
-    for (DocumentWindow* frame : m_mainFrame->childFrames()) {
+    for (DocumentWindow* frame : m_mainWindow->documentWindows()) {
         const QString open = frame->document().path();
         if (!open.isEmpty() && !wanted.isEmpty() && QFileInfo(open).canonicalFilePath() == wanted)
             return frame;
@@ -333,10 +333,10 @@ DocumentWindow* Application::frameOf(const QString& path) const
     return nullptr;
 }
 
-Document* Application::OpenDocumentFile(const QString& path)
+Document* Application::openDocumentFile(const QString& path)
 {
-    if (DocumentWindow* open = frameOf(path)) {
-        m_mainFrame->mdiArea()->setActiveSubWindow(open);
+    if (DocumentWindow* open = windowFor(path)) {
+        m_mainWindow->mdiArea()->setActiveSubWindow(open);
         return &open->document();
     }
     std::unique_ptr<Document> document = m_templates.openDocumentFile(path);
@@ -345,10 +345,10 @@ Document* Application::OpenDocumentFile(const QString& path)
         return nullptr;
     }
     m_recent->add(path);
-    return &addFrame(std::move(document))->document();
+    return &addWindow(std::move(document))->document();
 }
 
-Document* Application::OpenNewDocument(int resourceId)
+Document* Application::openNewDocument(int resourceId)
 {
     DocumentTemplate* kind = m_templates.byResource(resourceId);
     if (!kind)
@@ -356,14 +356,14 @@ Document* Application::OpenNewDocument(int resourceId)
     std::unique_ptr<Document> document = kind->createDocument();
     if (!document || !document->OnNewDocument())
         return nullptr;
-    return &addFrame(std::move(document))->document();
+    return &addWindow(std::move(document))->document();
 }
 
-DocumentWindow* Application::addFrame(std::unique_ptr<Document> document)
+DocumentWindow* Application::addWindow(std::unique_ptr<Document> document)
 {
     const int kind = document->documentTemplate() ? document->documentTemplate()->resourceId() : 0;
     auto* frame = new DocumentWindow(std::move(document),
-                                     [this](Document& doc) { return SaveDocument(doc, false); });
+                                     [this](Document& doc) { return saveDocument(doc, false); });
     if (kind == DocumentTemplates::StartPageResource) {
         auto* view = new StartPageView;
         connect(view, &StartPageView::actionRequested, this, &Application::onStartPageAction);
@@ -384,7 +384,7 @@ DocumentWindow* Application::addFrame(std::unique_ptr<Document> document)
         if (const auto icon = icons.find(kind); icon != icons.end())
             frame->setWindowIcon(QIcon(icon->second));
     }
-    m_mainFrame->addChildFrame(frame);
+    m_mainWindow->addDocumentWindow(frame);
     return frame;
 }
 
@@ -392,29 +392,29 @@ void Application::onStartPageAction(int action)
 {
     switch (action) {
     case StartPageView::NewEstimate:
-        OpenNewDocument(DocumentTemplates::EstimateResource);
+        openNewDocument(DocumentTemplates::EstimateResource);
         break;
     case StartPageView::NewQuote:
-        OpenNewDocument(DocumentTemplates::QuoteResource);
+        openNewDocument(DocumentTemplates::QuoteResource);
         break;
     case StartPageView::NewInvoice:
-        OpenNewDocument(DocumentTemplates::InvoiceResource);
+        openNewDocument(DocumentTemplates::InvoiceResource);
         break;
     case StartPageView::OpenDocument:
-        OnFileOpen();
+        openFile();
         break;
     case StartPageView::BusinessInfo:
-        OnBusinessInformation();
+        showBusinessInformation();
         break;
     case StartPageView::ProgramOptions:
-        OnOptions();
+        showOptions();
         break;
     default:
         break;
     }
 }
 
-void Application::OnFileNew()
+void Application::newFile()
 {
     // Every kind with a file, in the order registered; the start page has none.
     QStringList names;
@@ -426,41 +426,41 @@ void Application::OnFileNew()
         names.append(name);
         ids.push_back(kind->resourceId());
     }
-    const int chosen = m_dialogs->chooseNewKind(m_mainFrame.get(), names);
+    const int chosen = m_dialogs->chooseNewKind(m_mainWindow.get(), names);
     if (chosen >= 0 && chosen < int(ids.size()))
-        OpenNewDocument(ids[size_t(chosen)]);
+        openNewDocument(ids[size_t(chosen)]);
 }
 
-void Application::OnFileOpen()
+void Application::openFile()
 {
-    const QString path = m_dialogs->openPath(m_mainFrame.get());
+    const QString path = m_dialogs->openPath(m_mainWindow.get());
     if (path.isEmpty())
         return;
     SettingsStore::RememberDocumentFolder(path);
-    OpenDocumentFile(path);
+    openDocumentFile(path);
 }
 
-void Application::OnFileClose()
+void Application::closeFile()
 {
-    if (DocumentWindow* frame = m_mainFrame->activeChildFrame())
+    if (DocumentWindow* frame = m_mainWindow->activeDocumentWindow())
         frame->close();
 }
 
-void Application::OnFileSave()
+void Application::save()
 {
-    if (DocumentWindow* frame = m_mainFrame->activeChildFrame())
-        SaveDocument(frame->document(), false);
-    m_mainFrame->updateCommandStates();
+    if (DocumentWindow* frame = m_mainWindow->activeDocumentWindow())
+        saveDocument(frame->document(), false);
+    m_mainWindow->updateCommandStates();
 }
 
-void Application::OnFileSaveAs()
+void Application::saveAs()
 {
-    if (DocumentWindow* frame = m_mainFrame->activeChildFrame())
-        SaveDocument(frame->document(), true);
-    m_mainFrame->updateCommandStates();
+    if (DocumentWindow* frame = m_mainWindow->activeDocumentWindow())
+        saveDocument(frame->document(), true);
+    m_mainWindow->updateCommandStates();
 }
 
-bool Application::SaveDocument(Document& document, bool askPath)
+bool Application::saveDocument(Document& document, bool askPath)
 {
     auto* job = dynamic_cast<JobBaseDoc*>(&document);
     if (!job)
@@ -474,7 +474,7 @@ bool Application::SaveDocument(Document& document, bool askPath)
             path.isEmpty()
                 ? QDir(SettingsStore::GetDocumentsFolder()).filePath(document.title() + u'.' + ext)
                 : QDir(SettingsStore::GetLastDocumentFolder()).filePath(QFileInfo(path).fileName());
-        path = m_dialogs->savePath(m_mainFrame.get(),
+        path = m_dialogs->savePath(m_mainWindow.get(),
                                    kind ? kind->docString(DocumentTemplate::FilterName) : QString(),
                                    suggested);
         if (path.isEmpty())
@@ -489,25 +489,25 @@ bool Application::SaveDocument(Document& document, bool askPath)
     return saved;
 }
 
-void Application::OnFilePrintSetup()
+void Application::printSetup()
 {
-    PrintSetup::run(m_mainFrame.get());
+    PrintSetup::run(m_mainWindow.get());
 }
 
 TabbedEditView* Application::activeEditView() const
 {
-    DocumentWindow* frame = m_mainFrame ? m_mainFrame->activeChildFrame() : nullptr;
+    DocumentWindow* frame = m_mainWindow ? m_mainWindow->activeDocumentWindow() : nullptr;
     return frame ? qobject_cast<TabbedEditView*>(frame->viewWidget()) : nullptr;
 }
 
-void Application::OnFileImport()
+void Application::importFile()
 {
     TabbedEditView* view = activeEditView();
     if (auto* invoice = qobject_cast<JobInvoiceEditView*>(view)) {
         const QString path =
-            m_dialogs->importPath(m_mainFrame.get(), CommandDialogs::InvoiceImportFilter);
+            m_dialogs->importPath(m_mainWindow.get(), CommandDialogs::InvoiceImportFilter);
         InvoiceImport::Options options;
-        if (path.isEmpty() || !m_dialogs->importOptions(m_mainFrame.get(), options))
+        if (path.isEmpty() || !m_dialogs->importOptions(m_mainWindow.get(), options))
             return;
         // New Invoice from This imports the same way without asking.
         SettingsStore::set(SettingKeys::ImportMaterialsAsOneLine, options.materialsAsOneLine);
@@ -516,13 +516,13 @@ void Application::OnFileImport()
         invoice->importFile(path, options);
     } else if (auto* quote = qobject_cast<JobQuoteEditView*>(view)) {
         const QString path =
-            m_dialogs->importPath(m_mainFrame.get(), CommandDialogs::QuoteImportFilter);
+            m_dialogs->importPath(m_mainWindow.get(), CommandDialogs::QuoteImportFilter);
         if (!path.isEmpty()) {
             SettingsStore::RememberDocumentFolder(path);
             quote->importEstimate(path);
         }
     }
-    m_mainFrame->updateCommandStates();
+    m_mainWindow->updateCommandStates();
 }
 
 void Application::setMailLauncher(std::unique_ptr<MailLauncher> launcher)
@@ -531,25 +531,25 @@ void Application::setMailLauncher(std::unique_ptr<MailLauncher> launcher)
     m_actions->action(FileSendMail)->setVisible(m_mail->available());
 }
 
-void Application::OnFileExportPdf()
+void Application::exportPdf()
 {
-    DocumentWindow* frame = m_mainFrame->activeChildFrame();
+    DocumentWindow* frame = m_mainWindow->activeDocumentWindow();
     auto* document = frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
     if (TabbedEditView* view = activeEditView(); view && document)
-        ExportCommands(*m_dialogs, *m_mail).exportPdf(m_mainFrame.get(), *view, *document);
+        ExportCommands(*m_dialogs, *m_mail).exportPdf(m_mainWindow.get(), *view, *document);
 }
 
-void Application::OnFileSendMail()
+void Application::sendByEmail()
 {
-    DocumentWindow* frame = m_mainFrame->activeChildFrame();
+    DocumentWindow* frame = m_mainWindow->activeDocumentWindow();
     auto* document = frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
     if (TabbedEditView* view = activeEditView(); view && document && m_mail->available())
         ExportCommands(*m_dialogs, *m_mail).sendByEmail(*view, *document);
 }
 
-Document* Application::OnFileNewInvoiceFromThis()
+Document* Application::newInvoiceFromThis()
 {
-    DocumentWindow* frame = m_mainFrame->activeChildFrame();
+    DocumentWindow* frame = m_mainWindow->activeDocumentWindow();
     auto* view = frame ? qobject_cast<JobEditView*>(frame->viewWidget()) : nullptr;
     auto* source = view ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
     const DocumentTemplate* kind = source ? source->documentTemplate() : nullptr;
@@ -557,7 +557,7 @@ Document* Application::OnFileNewInvoiceFromThis()
         return nullptr;
     // What is on screen, saved or not, goes to a file of its own for the
     // import; the estimate or quote itself keeps its path and its changes.
-    view->UpdateData(true);
+    view->updateData(true);
     QTemporaryDir folder;
     const QString copy = folder.filePath(QStringLiteral("source.") + kind->extension());
     {
@@ -570,7 +570,7 @@ Document* Application::OnFileNewInvoiceFromThis()
             return nullptr;
         }
     }
-    Document* invoice = OpenNewDocument(DocumentTemplates::InvoiceResource);
+    Document* invoice = openNewDocument(DocumentTemplates::InvoiceResource);
     JobInvoiceEditView* invoiceView = nullptr;
     for (DocumentView* candidate : invoice ? invoice->views() : std::vector<DocumentView*>())
         if (!invoiceView)
@@ -581,29 +581,29 @@ Document* Application::OnFileNewInvoiceFromThis()
     options.materialsAsOneLine = SettingsStore::isSet(SettingKeys::ImportMaterialsAsOneLine);
     options.hireAsOneLine = SettingsStore::isSet(SettingKeys::ImportHireAsOneLine);
     invoiceView->importFile(copy, options);
-    m_mainFrame->updateCommandStates();
+    m_mainWindow->updateCommandStates();
     return invoice;
 }
 
-void Application::OnFilePrint()
+void Application::print()
 {
     if (TabbedEditView* view = activeEditView())
-        view->OnFilePrint();
+        view->print();
 }
 
-void Application::OnFilePrintPreview()
+void Application::printPreview()
 {
     if (TabbedEditView* view = activeEditView())
-        view->OnFilePrintPreview();
+        view->printPreview();
 }
 
-bool Application::PrintDocumentFile(const QString& path)
+bool Application::printDocumentFile(const QString& path)
 {
     // Printing from the shell runs without the rest of start-up, so the
     // document kinds and the styles may not be there yet.
     if (m_templates.all().empty()) {
         registerTemplates();
-        LoadTextStyles();
+        loadTextStyles();
     }
     if (!QFileInfo(path).isFile() || !m_templates.forPath(path)) {
         showError(invalidFileText(path));
@@ -633,56 +633,55 @@ bool Application::PrintDocumentFile(const QString& path)
     return true;
 }
 
-void Application::UpdateAllDocumentViews(DocumentView* sender, UpdateHint hint)
+void Application::updateAllViews(DocumentView* sender, UpdateHint hint)
 {
     m_templates.UpdateAllDocumentViews(sender, hint);
 }
 
-void Application::OnLogoLayout(int layout)
+void Application::setLogoLayout(int layout)
 {
     SettingsStore::set(SettingKeys::LogoLayout, layout);
-    UpdateAllDocumentViews(nullptr, SettingsChanged);
-    if (m_mainFrame)
-        m_mainFrame->updateCommandStates();
+    updateAllViews(nullptr, SettingsChanged);
+    if (m_mainWindow)
+        m_mainWindow->updateCommandStates();
 }
 
-void Application::OnOptions()
+void Application::showOptions()
 {
     emit optionsRequested();
     OptionsDialog sheet(
-        m_styles, [this] { UpdateAllDocumentViews(nullptr, SettingsChanged); }, m_mainFrame.get());
+        m_styles, [this] { updateAllViews(nullptr, SettingsChanged); }, m_mainWindow.get());
     m_dialogs->runSettingsDialog(sheet);
 }
 
-void Application::OnBusinessInformation()
+void Application::showBusinessInformation()
 {
     emit businessInformationRequested();
-    BusinessWizard wizard([this] { UpdateAllDocumentViews(nullptr, SettingsChanged); },
-                          m_mainFrame.get());
+    BusinessWizard wizard([this] { updateAllViews(nullptr, SettingsChanged); }, m_mainWindow.get());
     m_dialogs->runSettingsDialog(wizard);
 }
 
-void Application::OnHelp()
+void Application::showHelp()
 {
-    const QString help = HelpLauncher::FindHelpFile(m_programFolder);
+    const QString help = HelpLauncher::findHelpFile(m_programFolder);
     if (help.isEmpty()) {
         MessageHook::show(StringTable::text(IDS_HELP_MISSING), MessageHook::Information,
                           MessageHook::Ok);
         return;
     }
-    if (HelpLauncher::LaunchHelpFile(help))
+    if (HelpLauncher::launchHelpFile(help))
         return;
     // Nothing on this desktop opens the manual: show it ourselves.
     if (!m_helpWindow)
-        m_helpWindow = new HelpWindow(help, m_mainFrame.get());
+        m_helpWindow = new HelpWindow(help, m_mainWindow.get());
     m_helpWindow->show();
     m_helpWindow->raise();
     m_helpWindow->activateWindow();
 }
 
-void Application::OnAbout()
+void Application::showAbout()
 {
-    AboutDialog dialog(HelpLauncher::FindHelpFile(m_programFolder), m_mainFrame.get());
-    connect(&dialog, &AboutDialog::helpRequested, this, &Application::OnHelp);
+    AboutDialog dialog(HelpLauncher::findHelpFile(m_programFolder), m_mainWindow.get());
+    connect(&dialog, &AboutDialog::helpRequested, this, &Application::showHelp);
     dialog.exec();
 }

@@ -51,13 +51,13 @@ public:
     ~Application() override;
 
     /// Starts the program; false when it must end (for example a named file is invalid).
-    bool InitInstance(const CommandLine& commandLine);
+    bool start(const CommandLine& commandLine);
 
     DocumentTemplates& templates() { return m_templates; }
     const TextStyles& styles() const { return m_styles; }
     /// The view of the active document window, when it is an edit view.
     TabbedEditView* activeEditView() const;
-    MainWindow* mainFrame() const { return m_mainFrame.get(); }
+    MainWindow* mainWindow() const { return m_mainWindow.get(); }
     CommandActions& commands() const { return *m_actions; }
     RecentFileList& recentFiles() const { return *m_recent; }
     /// The start-up flags word as read at start-up (and written back on the first run).
@@ -79,38 +79,38 @@ public:
 
     /// Opens `path` in a new window (or brings its window forward); null after
     /// the refusal message when it is no valid document.
-    Document* OpenDocumentFile(const QString& path);
+    Document* openDocumentFile(const QString& path);
     /// A new document of the kind `resourceId` in a new window.
-    Document* OpenNewDocument(int resourceId);
+    Document* openNewDocument(int resourceId);
     /// Prints `path` without showing it; false after a message when it cannot.
-    bool PrintDocumentFile(const QString& path);
+    bool printDocumentFile(const QString& path);
     /// Saves `document`, asking for a path when it has none or `askPath` is set.
-    bool SaveDocument(Document& document, bool askPath);
+    bool saveDocument(Document& document, bool askPath);
     /// Tells every view of every open document.
-    void UpdateAllDocumentViews(DocumentView* sender, UpdateHint hint);
+    void updateAllViews(DocumentView* sender, UpdateHint hint);
 
-    void OnFileNew();
-    void OnFileOpen();
-    void OnFileClose();
-    void OnFileSave();
-    void OnFileSaveAs();
-    void OnFilePrintSetup();
-    void OnFilePrint();
-    void OnFilePrintPreview();
+    void newFile();
+    void openFile();
+    void closeFile();
+    void save();
+    void saveAs();
+    void printSetup();
+    void print();
+    void printPreview();
     /// Import into the active quote (an estimate) or invoice (an estimate or quote).
-    void OnFileImport();
+    void importFile();
     /// File, Export as PDF: the active document as its preview shows it.
-    void OnFileExportPdf();
+    void exportPdf();
     /// File, Send by E-mail: the same PDF attached to a new message.
-    void OnFileSendMail();
+    void sendByEmail();
     /// A new, unsaved invoice with the active estimate or quote imported, as
     /// on screen, with the import options last chosen; null when there is none.
-    Document* OnFileNewInvoiceFromThis();
-    void OnLogoLayout(int layout);
-    void OnOptions();
-    void OnBusinessInformation();
-    void OnHelp();
-    void OnAbout();
+    Document* newInvoiceFromThis();
+    void setLogoLayout(int layout);
+    void showOptions();
+    void showBusinessInformation();
+    void showHelp();
+    void showAbout();
 
     /// A request handed over by another start of the program ("open" or "print"
     /// a path). Carried out at once, or in turn once no modal dialog is open.
@@ -129,13 +129,13 @@ protected:
 
 private:
     void registerTemplates();
-    void LoadTextStyles();
-    void LoadCustomerDatabase();
-    void createMainFrame();
+    void loadTextStyles();
+    void loadCustomerDatabase();
+    void createMainWindow();
     void connectCommands();
     void runFirstRun();
-    DocumentWindow* frameOf(const QString& path) const;
-    DocumentWindow* addFrame(std::unique_ptr<Document> document);
+    DocumentWindow* windowFor(const QString& path) const;
+    DocumentWindow* addWindow(std::unique_ptr<Document> document);
     void onStartPageAction(int action);
     bool windowBusy() const;
     void servePendingRequests();
@@ -148,7 +148,7 @@ private:
     CustomerDatabase m_customers;
     CommandActions* m_actions;
     RecentFileList* m_recent;
-    std::unique_ptr<MainWindow> m_mainFrame;
+    std::unique_ptr<MainWindow> m_mainWindow;
     /// The manual shown by the program itself where the desktop cannot.
     QPointer<class HelpWindow> m_helpWindow;
     InstanceChannel* m_channel = nullptr;

@@ -29,22 +29,22 @@ BusinessContactPage::BusinessContactPage(QWidget* parent)
     for (size_t i = 0; i < 4; ++i) {
         m_contact[i] = new QLineEdit(this);
         addField(labels[i], m_contact[i]);
-        connect(m_contact[i], &QLineEdit::textEdited, this, [this] { SetModified(); });
+        connect(m_contact[i], &QLineEdit::textEdited, this, [this] { setModified(); });
     }
-    connect(m_address, &QPlainTextEdit::textChanged, this, [this] { SetModified(); });
+    connect(m_address, &QPlainTextEdit::textChanged, this, [this] { setModified(); });
 }
 
-void BusinessContactPage::LoadData()
+void BusinessContactPage::loadSettings()
 {
     m_address->setPlainText(
-        OptionsCompanyPage::AddressForEdit(SettingsStore::get(CompanyAddress).toQString()));
+        OptionsCompanyPage::addressForEdit(SettingsStore::get(CompanyAddress).toQString()));
     for (size_t i = 0; i < 4; ++i)
         m_contact[i]->setText(SettingsStore::get(*ContactSettings[i]).toQString());
 }
 
-void BusinessContactPage::SaveData()
+void BusinessContactPage::saveSettings()
 {
-    SettingsStore::set(CompanyAddress, OMString::fromQString(OptionsCompanyPage::AddressForStore(
+    SettingsStore::set(CompanyAddress, OMString::fromQString(OptionsCompanyPage::addressForStore(
                                            m_address->toPlainText())));
     for (size_t i = 0; i < 4; ++i)
         SettingsStore::set(*ContactSettings[i], OMString::fromQString(m_contact[i]->text()));

@@ -14,8 +14,8 @@ class BusinessContactPage : public BusinessWizardPage
 public:
     explicit BusinessContactPage(QWidget* parent = nullptr);
 
-    void LoadData() override;
-    void SaveData() override;
+    void loadSettings() override;
+    void saveSettings() override;
 
     QPlainTextEdit* addressEdit() const { return m_address; }
     /// Phone, fax, mobile, e-mail.

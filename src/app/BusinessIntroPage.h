@@ -9,6 +9,6 @@ class BusinessIntroPage : public BusinessWizardPage
 public:
     explicit BusinessIntroPage(QWidget* parent = nullptr);
 
-    void LoadData() override {}
-    void SaveData() override {}
+    void loadSettings() override {}
+    void saveSettings() override {}
 };

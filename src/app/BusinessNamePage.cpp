@@ -14,15 +14,15 @@ BusinessNamePage::BusinessNamePage(QWidget* parent)
       m_name(new QLineEdit(this))
 {
     addField(tr("Business Na&me:"), m_name); // Alt+N is Next
-    connect(m_name, &QLineEdit::textEdited, this, [this] { SetModified(); });
+    connect(m_name, &QLineEdit::textEdited, this, [this] { setModified(); });
 }
 
-void BusinessNamePage::LoadData()
+void BusinessNamePage::loadSettings()
 {
     m_name->setText(SettingsStore::get(SettingKeys::CompanyName).toQString());
 }
 
-void BusinessNamePage::SaveData()
+void BusinessNamePage::saveSettings()
 {
     SettingsStore::set(SettingKeys::CompanyName, ombrel::OMString::fromQString(m_name->text()));
 }

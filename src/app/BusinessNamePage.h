@@ -11,8 +11,8 @@ class BusinessNamePage : public BusinessWizardPage
 public:
     explicit BusinessNamePage(QWidget* parent = nullptr);
 
-    void LoadData() override;
-    void SaveData() override;
+    void loadSettings() override;
+    void saveSettings() override;
 
     QLineEdit* nameEdit() const { return m_name; }
 

@@ -12,20 +12,20 @@ BusinessNumbersPage::BusinessNumbersPage(QWidget* parent)
       m_numbers(new NextNumbersBox(this))
 {
     form()->addRow(m_numbers);
-    connect(m_numbers, &NextNumbersBox::changed, this, [this] { SetModified(); });
+    connect(m_numbers, &NextNumbersBox::changed, this, [this] { setModified(); });
 }
 
-void BusinessNumbersPage::LoadData()
+void BusinessNumbersPage::loadSettings()
 {
-    m_numbers->Load();
+    m_numbers->loadSettings();
 }
 
-bool BusinessNumbersPage::CanSave()
+bool BusinessNumbersPage::canSave()
 {
-    return m_numbers->CanSave();
+    return m_numbers->canSave();
 }
 
-void BusinessNumbersPage::SaveData()
+void BusinessNumbersPage::saveSettings()
 {
-    m_numbers->Save();
+    m_numbers->saveSettings();
 }

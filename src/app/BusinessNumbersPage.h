@@ -11,9 +11,9 @@ class BusinessNumbersPage : public BusinessWizardPage
 public:
     explicit BusinessNumbersPage(QWidget* parent = nullptr);
 
-    void LoadData() override;
-    bool CanSave() override;
-    void SaveData() override;
+    void loadSettings() override;
+    bool canSave() override;
+    void saveSettings() override;
 
     NextNumbersBox* numbers() const { return m_numbers; }
 

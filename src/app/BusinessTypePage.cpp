@@ -29,22 +29,22 @@ BusinessTypePage::BusinessTypePage(QWidget* parent)
     m_owners->setAccessibleName(tr("Owners"));
     form()->addRow(m_ownersLabel, m_owners);
     m_type->button(0)->setChecked(true);
-    SetTabOrder({m_type->button(0), m_type->button(1), m_type->button(2), m_owners});
+    setTabOrder({m_type->button(0), m_type->button(1), m_type->button(2), m_owners});
     updateLabel();
 
     connect(m_type, &QButtonGroup::idClicked, this, [this] {
-        SetModified();
+        setModified();
         updateLabel();
     });
-    connect(m_owners, &QLineEdit::textEdited, this, [this] { SetModified(); });
+    connect(m_owners, &QLineEdit::textEdited, this, [this] { setModified(); });
 }
 
 void BusinessTypePage::updateLabel()
 {
-    m_ownersLabel->setText(OptionsCompanyPage::OwnersLabel(m_type->checkedId()));
+    m_ownersLabel->setText(OptionsCompanyPage::ownersLabelText(m_type->checkedId()));
 }
 
-void BusinessTypePage::LoadData()
+void BusinessTypePage::loadSettings()
 {
     const int type = SettingsStore::get(SettingKeys::CompanyType);
     m_type->button(type >= 0 && type <= 2 ? type : 0)->setChecked(true);
@@ -52,7 +52,7 @@ void BusinessTypePage::LoadData()
     updateLabel();
 }
 
-void BusinessTypePage::SaveData()
+void BusinessTypePage::saveSettings()
 {
     SettingsStore::set(SettingKeys::CompanyDirectors,
                        ombrel::OMString::fromQString(m_owners->text()));

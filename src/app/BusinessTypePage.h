@@ -13,8 +13,8 @@ class BusinessTypePage : public BusinessWizardPage
 public:
     explicit BusinessTypePage(QWidget* parent = nullptr);
 
-    void LoadData() override;
-    void SaveData() override;
+    void loadSettings() override;
+    void saveSettings() override;
 
     QButtonGroup* typeGroup() const { return m_type; }
     QLabel* ownersLabel() const { return m_ownersLabel; }

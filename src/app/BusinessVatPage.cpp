@@ -43,11 +43,11 @@ BusinessVatPage::BusinessVatPage(QWidget* parent)
         label->setBuddy(m_rate);
 
     connect(m_vat, &QCheckBox::clicked, this, [this] {
-        SetModified();
+        setModified();
         updateControls();
     });
     for (QLineEdit* edit : {m_registration, static_cast<QLineEdit*>(m_rate)})
-        connect(edit, &QLineEdit::textEdited, this, [this] { SetModified(); });
+        connect(edit, &QLineEdit::textEdited, this, [this] { setModified(); });
     updateControls();
 }
 
@@ -62,7 +62,7 @@ void BusinessVatPage::updateControls()
             label->setEnabled(vat);
 }
 
-void BusinessVatPage::LoadData()
+void BusinessVatPage::loadSettings()
 {
     m_vat->setChecked(SettingsStore::isSet(IsVATRegistered));
     m_registration->setText(SettingsStore::get(VATRegistrationNo).toQString());
@@ -70,7 +70,7 @@ void BusinessVatPage::LoadData()
     updateControls();
 }
 
-void BusinessVatPage::SaveData()
+void BusinessVatPage::saveSettings()
 {
     SettingsStore::set(VATRegistrationNo, OMString::fromQString(m_registration->text()));
     SettingsStore::set(IsVATRegistered, m_vat->isChecked() ? 1 : 0);

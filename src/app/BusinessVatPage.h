@@ -14,8 +14,8 @@ class BusinessVatPage : public BusinessWizardPage
 public:
     explicit BusinessVatPage(QWidget* parent = nullptr);
 
-    void LoadData() override;
-    void SaveData() override;
+    void loadSettings() override;
+    void saveSettings() override;
 
     QCheckBox* vatBox() const { return m_vat; }
     QLineEdit* registrationEdit() const { return m_registration; }

@@ -16,8 +16,8 @@ BusinessWizard::BusinessWizard(std::function<void()> refreshViews, QWidget* pare
 {
     for (PropertyPage* page :
          std::initializer_list<PropertyPage*>{m_intro, m_name, m_type, m_contact, m_vat, m_control})
-        AddPage(page);
-    SetBackgroundPicture(QStringLiteral(":/art/wizard.svg"));
+        addPage(page);
+    setBackgroundPicture(QStringLiteral(":/art/wizard.svg"));
     // Open documents show the new details at once, as after the options sheet.
-    SetRefreshViews(std::move(refreshViews));
+    setRefreshViews(std::move(refreshViews));
 }

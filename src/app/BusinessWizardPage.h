@@ -15,7 +15,7 @@ public:
 
     RichTextLabel* prompt() const { return m_prompt; }
     /// The details a wizard page saves are printed on every document.
-    bool RefreshesViews() const override { return true; }
+    bool refreshesViews() const override { return true; }
 
 protected:
     /// Where the page's fields go, below the prompt.

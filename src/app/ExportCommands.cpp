@@ -42,7 +42,7 @@ bool ExportCommands::writePdf(TabbedEditView& view, const JobBaseDoc& document, 
         return false;
     OMString error = PdfExport::overwriteRefusal(path, document.path());
     if (error.isEmpty()) {
-        view.UpdateData(true);
+        view.updateData(true);
         error = preview->exportPdf(path);
     }
     if (error.isEmpty())

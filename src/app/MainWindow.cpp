@@ -123,12 +123,12 @@ void MainWindow::createStatusBar()
     statusBar()->showMessage(ready);
 }
 
-DocumentWindow* MainWindow::activeChildFrame() const
+DocumentWindow* MainWindow::activeDocumentWindow() const
 {
     return qobject_cast<DocumentWindow*>(m_mdi->currentSubWindow());
 }
 
-QList<DocumentWindow*> MainWindow::childFrames() const
+QList<DocumentWindow*> MainWindow::documentWindows() const
 {
     QList<DocumentWindow*> frames;
     for (QMdiSubWindow* window : m_mdi->subWindowList(QMdiArea::CreationOrder))
@@ -137,7 +137,7 @@ QList<DocumentWindow*> MainWindow::childFrames() const
     return frames;
 }
 
-void MainWindow::addChildFrame(DocumentWindow* frame)
+void MainWindow::addDocumentWindow(DocumentWindow* frame)
 {
     m_mdi->addSubWindow(frame);
     // Save follows the modified flag, and the View switches the current tab.
@@ -159,7 +159,7 @@ void MainWindow::addChildFrame(DocumentWindow* frame)
 void MainWindow::refreshMenus()
 {
     int menuId = MenuBarBuilder::NoDocumentMenu;
-    if (DocumentWindow* frame = activeChildFrame())
+    if (DocumentWindow* frame = activeDocumentWindow())
         if (DocumentTemplate* kind = frame->document().documentTemplate())
             if (kind->resourceId() != DocumentTemplates::StartPageResource)
                 menuId = kind->resourceId();
@@ -182,7 +182,7 @@ void MainWindow::fillWindowList()
         entry->deleteLater();
     }
     m_windowEntries.clear();
-    const QList<DocumentWindow*> frames = childFrames();
+    const QList<DocumentWindow*> frames = documentWindows();
     if (frames.isEmpty())
         return;
     m_windowEntries.append(menu->addSeparator());
@@ -193,7 +193,7 @@ void MainWindow::fillWindowList()
         QAction* entry = menu->addAction(
             QStringLiteral("&%1 %2").arg(number++).arg(title.replace(u'&', QStringLiteral("&&"))));
         entry->setCheckable(true);
-        entry->setChecked(frame == activeChildFrame());
+        entry->setChecked(frame == activeDocumentWindow());
         connect(entry, &QAction::triggered, frame,
                 [this, frame] { m_mdi->setActiveSubWindow(frame); });
         m_windowEntries.append(entry);
@@ -202,7 +202,7 @@ void MainWindow::fillWindowList()
 
 void MainWindow::updateCommandStates()
 {
-    DocumentWindow* frame = activeChildFrame();
+    DocumentWindow* frame = activeDocumentWindow();
     const bool document = frame && frame->isUserClosable();
     // A new document that was never saved may be saved as it stands.
     const bool unsaved =
@@ -226,7 +226,7 @@ void MainWindow::updateCommandStates()
         action->setChecked(layout == logoLayout);
     }
     updateViewCommands(frame);
-    for (DocumentWindow* child : childFrames())
+    for (DocumentWindow* child : documentWindows())
         child->syncTitle();
     m_locks->refresh();
 }
@@ -263,7 +263,7 @@ void MainWindow::updateViewCommands(DocumentWindow* frame)
 
 bool MainWindow::queryCloseAll()
 {
-    for (DocumentWindow* frame : childFrames())
+    for (DocumentWindow* frame : documentWindows())
         if (!frame->queryClose())
             return false;
     return true;
@@ -275,7 +275,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    for (DocumentWindow* frame : childFrames())
+    for (DocumentWindow* frame : documentWindows())
         frame->forceClose();
     event->accept();
 }

@@ -36,9 +36,9 @@ public:
     QToolBar* toolBar() const { return m_toolBar; }
     MenuBarBuilder& menus() const { return *m_menus; }
     /// The active document window, or null.
-    DocumentWindow* activeChildFrame() const;
-    QList<DocumentWindow*> childFrames() const;
-    void addChildFrame(DocumentWindow* frame);
+    DocumentWindow* activeDocumentWindow() const;
+    QList<DocumentWindow*> documentWindows() const;
+    void addDocumentWindow(DocumentWindow* frame);
     /// The menu id shown now: 128, or the resource id of the active document's kind.
     int currentMenuId() const { return m_menuId; }
 

@@ -90,27 +90,27 @@ OptionsCompanyPage::OptionsCompanyPage(QWidget* parent)
     layout->addStretch(1);
 
     // Tab order follows the page from top to bottom, left column first.
-    SetTabOrder({m_type->button(0), m_type->button(1), m_type->button(2), m_name, m_address,
+    setTabOrder({m_type->button(0), m_type->button(1), m_type->button(2), m_name, m_address,
                  m_owners, m_contact[0], m_contact[1], m_contact[2], m_contact[3], m_vat,
                  m_registration, m_rate});
 
     connect(m_type, &QButtonGroup::idClicked, this, [this] {
-        SetModified();
+        setModified();
         updateControls();
     });
     connect(m_vat, &QCheckBox::clicked, this, [this] {
-        SetModified();
+        setModified();
         updateControls();
     });
     for (QLineEdit* edit : {m_name, m_owners, m_registration, static_cast<QLineEdit*>(m_rate)})
-        connect(edit, &QLineEdit::textEdited, this, [this] { SetModified(); });
+        connect(edit, &QLineEdit::textEdited, this, [this] { setModified(); });
     for (QLineEdit* edit : m_contact)
-        connect(edit, &QLineEdit::textEdited, this, [this] { SetModified(); });
-    connect(m_address, &QPlainTextEdit::textChanged, this, [this] { SetModified(); });
+        connect(edit, &QLineEdit::textEdited, this, [this] { setModified(); });
+    connect(m_address, &QPlainTextEdit::textChanged, this, [this] { setModified(); });
     updateControls();
 }
 
-QString OptionsCompanyPage::OwnersLabel(int type)
+QString OptionsCompanyPage::ownersLabelText(int type)
 {
     static const int ids[3] = {IDS_PROPRIETOR, IDS_PARTNERS, IDS_DIRECTORS};
     if (type < 0 || type > 2)
@@ -123,14 +123,14 @@ QString OptionsCompanyPage::OwnersLabel(int type)
     return text;
 }
 
-QString OptionsCompanyPage::AddressForEdit(const QString& stored)
+QString OptionsCompanyPage::addressForEdit(const QString& stored)
 {
     return QString(stored).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
-QString OptionsCompanyPage::AddressForStore(const QString& typed)
+QString OptionsCompanyPage::addressForStore(const QString& typed)
 {
-    return AddressForEdit(typed).replace(u'\n', QLatin1String("\r\n"));
+    return addressForEdit(typed).replace(u'\n', QLatin1String("\r\n"));
 }
 
 QString OptionsCompanyPage::businessName() const
@@ -145,19 +145,19 @@ void OptionsCompanyPage::updateControls()
         type = 0;
         m_type->button(0)->setChecked(true);
     }
-    m_ownersLabel->setText(OwnersLabel(type));
+    m_ownersLabel->setText(ownersLabelText(type));
     const bool vat = m_vat->isChecked();
     for (QWidget* w : std::initializer_list<QWidget*>{m_registrationLabel, m_registration,
                                                       m_rateLabel, m_rate, m_percent})
         w->setEnabled(vat);
 }
 
-void OptionsCompanyPage::LoadData()
+void OptionsCompanyPage::loadSettings()
 {
     const int type = SettingsStore::get(CompanyType);
     m_type->button(type >= 0 && type <= 2 ? type : 0)->setChecked(true);
     m_name->setText(SettingsStore::get(CompanyName).toQString());
-    m_address->setPlainText(AddressForEdit(SettingsStore::get(CompanyAddress).toQString()));
+    m_address->setPlainText(addressForEdit(SettingsStore::get(CompanyAddress).toQString()));
     const StringSetting* contact[4] = {&CompanyPhone, &CompanyFax, &CompanyMobile, &CompanyEmail};
     for (size_t i = 0; i < 4; ++i)
         m_contact[i]->setText(SettingsStore::get(*contact[i]).toQString());
@@ -168,11 +168,11 @@ void OptionsCompanyPage::LoadData()
     updateControls();
 }
 
-void OptionsCompanyPage::SaveData()
+void OptionsCompanyPage::saveSettings()
 {
     SettingsStore::set(CompanyName, OMString::fromQString(m_name->text()));
     SettingsStore::set(CompanyAddress,
-                       OMString::fromQString(AddressForStore(m_address->toPlainText())));
+                       OMString::fromQString(addressForStore(m_address->toPlainText())));
     const StringSetting* contact[4] = {&CompanyPhone, &CompanyFax, &CompanyMobile, &CompanyEmail};
     for (size_t i = 0; i < 4; ++i)
         SettingsStore::set(*contact[i], OMString::fromQString(m_contact[i]->text()));

@@ -21,18 +21,18 @@ class OptionsCompanyPage : public PropertyPage
 public:
     explicit OptionsCompanyPage(QWidget* parent = nullptr);
 
-    void LoadData() override;
-    void SaveData() override;
-    bool RefreshesViews() const override { return true; }
+    void loadSettings() override;
+    void saveSettings() override;
+    bool refreshesViews() const override { return true; }
 
     /// The business name as typed so far (the Logo page shows it).
     QString businessName() const;
     /// The owners' label for a business type: "Proprietor:", "Partners:" or
     /// "Directors:" with a mnemonic; a type outside 0 to 2 counts as 0.
-    static QString OwnersLabel(int type);
+    static QString ownersLabelText(int type);
     /// A stored address ("\r\n" between lines) as an edit shows it, and back.
-    static QString AddressForEdit(const QString& stored);
-    static QString AddressForStore(const QString& typed);
+    static QString addressForEdit(const QString& stored);
+    static QString addressForStore(const QString& typed);
 
     QButtonGroup* typeGroup() const { return m_type; }
     QLineEdit* nameEdit() const { return m_name; }

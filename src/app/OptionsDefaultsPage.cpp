@@ -62,7 +62,7 @@ OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
         spin->setMinimumWidth(fieldWidth);
         m_periods[i] = spin;
         field(termsGrid, int(i), periodTexts[i], spin, new QLabel(tr("days."), this));
-        connect(spin, &QSpinBox::valueChanged, this, [this] { SetModified(); });
+        connect(spin, &QSpinBox::valueChanged, this, [this] { setModified(); });
     }
     termsGrid->addWidget(m_eaoe, 3, 0, 1, 3);
     termsGrid->setColumnStretch(2, 1);
@@ -71,7 +71,7 @@ OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
     const auto amountEdit = [this, fieldWidth](Amount which) {
         auto* edit = new AmountEdit(this);
         edit->setMaximumWidth(fieldWidth);
-        connect(edit, &QLineEdit::textEdited, this, [this] { SetModified(); });
+        connect(edit, &QLineEdit::textEdited, this, [this] { setModified(); });
         m_amounts[size_t(which)] = edit;
         return edit;
     };
@@ -97,13 +97,13 @@ OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
     layout->addStretch(1);
 
     for (QCheckBox* box : {m_eaoe, m_byTime, m_byDistance})
-        connect(box, &QCheckBox::clicked, this, [this] { SetModified(); });
-    SetTabOrder({m_periods[0], m_periods[1], m_periods[2], m_eaoe, amount(HourlyRate),
+        connect(box, &QCheckBox::clicked, this, [this] { setModified(); });
+    setTabOrder({m_periods[0], m_periods[1], m_periods[2], m_eaoe, amount(HourlyRate),
                  amount(CostPerMile), m_byTime, m_byDistance, amount(Research), amount(Purchase),
                  amount(Inspection), amount(Admin), amount(DailyHours)});
 }
 
-void OptionsDefaultsPage::LoadData()
+void OptionsDefaultsPage::loadSettings()
 {
     for (size_t i = 0; i < m_periods.size(); ++i)
         m_periods[i]->setValue(SettingsStore::get(*PeriodSettings[i]));
@@ -117,7 +117,7 @@ void OptionsDefaultsPage::LoadData()
     m_distanceUnit->setText(currency + u'/' + SettingsStore::GetDistanceSymbol().toQString());
 }
 
-bool OptionsDefaultsPage::CanSave()
+bool OptionsDefaultsPage::canSave()
 {
     for (AmountEdit* edit : m_amounts) {
         if (!edit->hundredths()) {
@@ -133,7 +133,7 @@ bool OptionsDefaultsPage::CanSave()
     return true;
 }
 
-void OptionsDefaultsPage::SaveData()
+void OptionsDefaultsPage::saveSettings()
 {
     SettingsStore::set(ChargeTravelDistance, m_byDistance->isChecked() ? 1 : 0);
     SettingsStore::set(ChargeTravelTime, m_byTime->isChecked() ? 1 : 0);

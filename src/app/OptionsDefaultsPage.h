@@ -25,10 +25,10 @@ public:
 
     explicit OptionsDefaultsPage(QWidget* parent = nullptr);
 
-    void LoadData() override;
+    void loadSettings() override;
     /// Refuses an amount beyond what a setting holds and a working day of no hours.
-    bool CanSave() override;
-    void SaveData() override;
+    bool canSave() override;
+    void saveSettings() override;
 
     AmountEdit* amount(Amount which) const { return m_amounts[size_t(which)]; }
     QSpinBox* period(Period which) const { return m_periods[size_t(which)]; }

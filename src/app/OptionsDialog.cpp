@@ -17,11 +17,11 @@ OptionsDialog::OptionsDialog(TextStyles& styles, std::function<void()> refreshVi
       m_styles(new OptionsStylesPage(styles, this)), m_documents(new OptionsNumbersPage(this)),
       m_defaults(new OptionsDefaultsPage(this)), m_misc(new OptionsMiscPage(this))
 {
-    AddPage(m_company);
-    AddPage(m_logo);
-    AddPage(m_styles);
-    AddPage(m_documents);
-    AddPage(m_defaults);
-    AddPage(m_misc);
-    SetRefreshViews(std::move(refreshViews));
+    addPage(m_company);
+    addPage(m_logo);
+    addPage(m_styles);
+    addPage(m_documents);
+    addPage(m_defaults);
+    addPage(m_misc);
+    setRefreshViews(std::move(refreshViews));
 }

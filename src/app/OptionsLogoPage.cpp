@@ -109,27 +109,27 @@ OptionsLogoPage::OptionsLogoPage(TextStyles& styles, std::function<QString()> bu
                 edited();
         });
     };
-    styleButton(m_logoFont, [this] { return StyleDialogs::ChooseFont(this, m_logo); });
-    styleButton(m_taglineFont, [this] { return StyleDialogs::ChooseFont(this, m_tagline); });
+    styleButton(m_logoFont, [this] { return StyleDialogs::chooseFont(this, m_logo); });
+    styleButton(m_taglineFont, [this] { return StyleDialogs::chooseFont(this, m_tagline); });
     styleButton(m_logoColour, [this] {
         uint32_t colour = m_logo.font.colour();
-        if (!StyleDialogs::ChooseColour(this, colour, tr("Logo colour")))
+        if (!StyleDialogs::chooseColour(this, colour, tr("Logo colour")))
             return false;
         m_logo.font.setColour(colour);
         return true;
     });
     styleButton(m_taglineColour, [this] {
         uint32_t colour = m_tagline.font.colour();
-        if (!StyleDialogs::ChooseColour(this, colour, tr("Tag line colour")))
+        if (!StyleDialogs::chooseColour(this, colour, tr("Tag line colour")))
             return false;
         m_tagline.font.setColour(colour);
         return true;
     });
     styleButton(m_logoBackground, [this] {
-        return StyleDialogs::ChooseColour(this, m_logo.background, tr("Logo background"));
+        return StyleDialogs::chooseColour(this, m_logo.background, tr("Logo background"));
     });
 
-    SetTabOrder({radios[0], radios[1], radios[2], m_text, radios[3], m_file, m_browse, m_setWidth,
+    setTabOrder({radios[0], radios[1], radios[2], m_text, radios[3], m_file, m_browse, m_setWidth,
                  m_width, m_showTagline, m_taglineText, m_logoFont, m_logoColour, m_logoBackground,
                  m_taglineFont, m_taglineColour});
     m_browse->setMaximumWidth(m_browse->fontMetrics().horizontalAdvance(QStringLiteral("......")) +
@@ -143,7 +143,7 @@ OptionsLogoPage::OptionsLogoPage(TextStyles& styles, std::function<QString()> bu
 
 void OptionsLogoPage::edited()
 {
-    SetModified();
+    setModified();
     updateControls();
 }
 
@@ -170,7 +170,7 @@ void OptionsLogoPage::updateControls()
         text = m_text->text();
     else if (mode == 3)
         text = QStringLiteral("PICTURE");
-    StyleDialogs::ShowSample(*m_sample, m_logo, text);
+    StyleDialogs::showSample(*m_sample, m_logo, text);
 }
 
 void OptionsLogoPage::choosePicture()
@@ -184,7 +184,7 @@ void OptionsLogoPage::choosePicture()
     edited();
 }
 
-void OptionsLogoPage::LoadData()
+void OptionsLogoPage::loadSettings()
 {
     m_logo = m_styles.style(StyleLogo);
     m_tagline = m_styles.style(StyleTagline);
@@ -199,7 +199,7 @@ void OptionsLogoPage::LoadData()
     updateControls();
 }
 
-void OptionsLogoPage::SaveData()
+void OptionsLogoPage::saveSettings()
 {
     SettingsStore::set(LogoFilename, OMString::fromQString(m_file->text()));
     SettingsStore::set(LogoText, OMString::fromQString(m_text->text()));

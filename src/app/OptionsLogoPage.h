@@ -26,10 +26,10 @@ public:
     OptionsLogoPage(TextStyles& styles, std::function<QString()> businessName,
                     QWidget* parent = nullptr);
 
-    void LoadData() override;
-    void SaveData() override;
-    bool RefreshesViews() const override { return true; }
-    void OnSetActive() override { updateControls(); }
+    void loadSettings() override;
+    void saveSettings() override;
+    bool refreshesViews() const override { return true; }
+    void activate() override { updateControls(); }
 
     /// The filter of the picture file dialog.
     static const char* const PictureFilter;

@@ -33,7 +33,7 @@ OptionsMiscPage::OptionsMiscPage(QWidget* parent)
     const int width = m_currency->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMMMM"));
     for (QLineEdit* edit : {m_currency, m_hours, m_distance}) {
         edit->setMaximumWidth(width);
-        connect(edit, &QLineEdit::textEdited, this, [this] { SetModified(); });
+        connect(edit, &QLineEdit::textEdited, this, [this] { setModified(); });
     }
     row(tr("&Currency Symbol:"), m_currency);
     row(tr("&Hours symbol:"), m_hours);
@@ -45,12 +45,12 @@ OptionsMiscPage::OptionsMiscPage(QWidget* parent)
     layout->addWidget(m_allPayments);
     layout->addStretch(1);
 
-    connect(m_dateFormat, &QComboBox::activated, this, [this] { SetModified(); });
+    connect(m_dateFormat, &QComboBox::activated, this, [this] { setModified(); });
     for (QCheckBox* box : {m_splash, m_allPayments})
-        connect(box, &QCheckBox::clicked, this, [this] { SetModified(); });
+        connect(box, &QCheckBox::clicked, this, [this] { setModified(); });
 }
 
-void OptionsMiscPage::LoadData()
+void OptionsMiscPage::loadSettings()
 {
     m_currency->setText(SettingsStore::GetCurrencySymbol().toQString());
     m_hours->setText(SettingsStore::GetHoursSymbol().toQString());
@@ -63,7 +63,7 @@ void OptionsMiscPage::LoadData()
     m_allPayments->setChecked(SettingsStore::isSet(ShowAllInvoicePayments));
 }
 
-void OptionsMiscPage::SaveData()
+void OptionsMiscPage::saveSettings()
 {
     SettingsStore::set(Splash, m_splash->isChecked() ? 1 : 0);
     SettingsStore::set(ShowAllInvoicePayments, m_allPayments->isChecked() ? 1 : 0);

@@ -13,9 +13,9 @@ class OptionsMiscPage : public PropertyPage
 public:
     explicit OptionsMiscPage(QWidget* parent = nullptr);
 
-    void LoadData() override;
-    void SaveData() override;
-    bool RefreshesViews() const override { return true; }
+    void loadSettings() override;
+    void saveSettings() override;
+    bool refreshesViews() const override { return true; }
 
     QLineEdit* currencyEdit() const { return m_currency; }
     QLineEdit* hoursEdit() const { return m_hours; }

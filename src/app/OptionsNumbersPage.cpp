@@ -14,20 +14,20 @@ OptionsNumbersPage::OptionsNumbersPage(QWidget* parent)
     inner->addWidget(m_numbers);
     layout->addWidget(box);
     layout->addStretch(1);
-    connect(m_numbers, &NextNumbersBox::changed, this, [this] { SetModified(); });
+    connect(m_numbers, &NextNumbersBox::changed, this, [this] { setModified(); });
 }
 
-void OptionsNumbersPage::LoadData()
+void OptionsNumbersPage::loadSettings()
 {
-    m_numbers->Load();
+    m_numbers->loadSettings();
 }
 
-bool OptionsNumbersPage::CanSave()
+bool OptionsNumbersPage::canSave()
 {
-    return m_numbers->CanSave();
+    return m_numbers->canSave();
 }
 
-void OptionsNumbersPage::SaveData()
+void OptionsNumbersPage::saveSettings()
 {
-    m_numbers->Save();
+    m_numbers->saveSettings();
 }

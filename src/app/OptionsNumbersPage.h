@@ -11,9 +11,9 @@ class OptionsNumbersPage : public PropertyPage
 public:
     explicit OptionsNumbersPage(QWidget* parent = nullptr);
 
-    void LoadData() override;
-    void SaveData() override;
-    bool CanSave() override;
+    void loadSettings() override;
+    void saveSettings() override;
+    bool canSave() override;
 
     NextNumbersBox* numbers() const { return m_numbers; }
 

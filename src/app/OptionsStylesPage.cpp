@@ -48,18 +48,18 @@ OptionsStylesPage::OptionsStylesPage(TextStyles& styles, QWidget* parent)
 
     connect(m_list, &QComboBox::currentIndexChanged, this, [this] { updateControls(); });
     connect(m_font, &QPushButton::clicked, this, [this] {
-        if (StyleDialogs::ChooseFont(this, selected()))
+        if (StyleDialogs::chooseFont(this, selected()))
             changed();
     });
     connect(m_textColour, &QPushButton::clicked, this, [this] {
         uint32_t colour = selected().font.colour();
-        if (StyleDialogs::ChooseColour(this, colour, tr("Text Colour"))) {
+        if (StyleDialogs::chooseColour(this, colour, tr("Text Colour"))) {
             selected().font.setColour(colour);
             changed();
         }
     });
     connect(m_background, &QPushButton::clicked, this, [this] {
-        if (StyleDialogs::ChooseColour(this, selected().background, tr("Background Colour")))
+        if (StyleDialogs::chooseColour(this, selected().background, tr("Background Colour")))
             changed();
     });
     updateControls();
@@ -73,7 +73,7 @@ TextStyle& OptionsStylesPage::selected()
 
 void OptionsStylesPage::changed()
 {
-    SetModified();
+    setModified();
     updateControls();
 }
 
@@ -89,20 +89,20 @@ void OptionsStylesPage::updateControls()
     }
     const TextStyle& style = selected();
     m_description->setText(style.description.toQString());
-    StyleDialogs::ShowSample(*m_sample, style, style.title.toQString() + tr(" Sample"));
+    StyleDialogs::showSample(*m_sample, style, style.title.toQString() + tr(" Sample"));
     m_font->setEnabled(style.editable & TextStyle::EditFont);
     m_textColour->setEnabled(style.editable & TextStyle::EditTextColour);
     m_background->setEnabled(style.editable & TextStyle::EditBackground);
 }
 
-void OptionsStylesPage::LoadData()
+void OptionsStylesPage::loadSettings()
 {
     for (int i = FirstStyle; i < StyleCount; ++i)
         styleCopy(i) = m_styles.style(i);
     updateControls();
 }
 
-void OptionsStylesPage::SaveData()
+void OptionsStylesPage::saveSettings()
 {
     // A style is written only when changed, so untouched ones keep following the defaults.
     for (int i = FirstStyle; i < StyleCount; ++i)

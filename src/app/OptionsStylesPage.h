@@ -23,9 +23,9 @@ public:
 
     explicit OptionsStylesPage(TextStyles& styles, QWidget* parent = nullptr);
 
-    void LoadData() override;
-    void SaveData() override;
-    bool RefreshesViews() const override { return true; }
+    void loadSettings() override;
+    void saveSettings() override;
+    bool refreshesViews() const override { return true; }
 
     QComboBox* styleList() const { return m_list; }
     QPushButton* fontButton() const { return m_font; }

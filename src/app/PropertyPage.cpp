@@ -5,12 +5,12 @@ PropertyPage::PropertyPage(const QString& title, QWidget* parent) : QWidget(pare
     setAccessibleName(title);
 }
 
-void PropertyPage::SetTabOrder(std::initializer_list<QWidget*> widgets)
+void PropertyPage::setTabOrder(std::initializer_list<QWidget*> widgets)
 {
     QWidget* previous = nullptr;
     for (QWidget* widget : widgets) {
         if (previous)
-            setTabOrder(previous, widget);
+            QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
 }

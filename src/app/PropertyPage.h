@@ -5,10 +5,10 @@
 #include <initializer_list>
 
 /**
- * One page of a PropertySheet. The sheet calls LoadData on every page
- * when it opens, then CanSave and SaveData on every page when the user
+ * One page of a PropertySheet. The sheet calls loadSettings on every page
+ * when it opens, then canSave and saveSettings on every page when the user
  * confirms; cancelling saves nothing. A page reads the store into its
- * controls in LoadData and writes its controls back in SaveData.
+ * controls in loadSettings and writes its controls back in saveSettings.
  */
 class PropertyPage : public QWidget
 {
@@ -19,23 +19,24 @@ public:
     const QString& title() const { return m_title; }
 
     /// Settings store into the page's controls.
-    virtual void LoadData() = 0;
+    virtual void loadSettings() = 0;
     /// The page's controls into the settings store.
-    virtual void SaveData() = 0;
+    virtual void saveSettings() = 0;
     /// Whether the page's values may be saved; a page that refuses says why
     /// (MessageHook) and puts the focus in the field at fault.
-    virtual bool CanSave() { return true; }
+    virtual bool canSave() { return true; }
     /// Whether open documents must be refreshed after this page saves.
-    virtual bool RefreshesViews() const { return false; }
+    virtual bool refreshesViews() const { return false; }
     /// The page was brought forward (after loading).
-    virtual void OnSetActive() {}
+    virtual void activate() {}
 
     bool isModified() const { return m_modified; }
-    void SetModified(bool modified = true) { m_modified = modified; }
+    void setModified(bool modified = true) { m_modified = modified; }
 
 protected:
     /// Tab moves through `widgets` in this order.
-    void SetTabOrder(std::initializer_list<QWidget*> widgets);
+    void setTabOrder(std::initializer_list<QWidget*> widgets);
+    using QWidget::setTabOrder;
 
 private:
     QString m_title;

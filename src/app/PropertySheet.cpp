@@ -82,15 +82,15 @@ void PropertySheet::buildWizard()
     right->addLayout(buttons);
     outer->addLayout(right, 1);
 
-    connect(m_back, &QPushButton::clicked, this, &PropertySheet::OnBack);
-    connect(m_next, &QPushButton::clicked, this, &PropertySheet::OnNext);
+    connect(m_back, &QPushButton::clicked, this, &PropertySheet::back);
+    connect(m_next, &QPushButton::clicked, this, &PropertySheet::next);
     connect(m_finish, &QPushButton::clicked, this, &PropertySheet::accept);
     connect(cancel, &QPushButton::clicked, this, &PropertySheet::reject);
     connect(m_stack, &QStackedWidget::currentChanged, this, &PropertySheet::pageActivated);
     updateWizardButtons();
 }
 
-void PropertySheet::AddPage(PropertyPage* page)
+void PropertySheet::addPage(PropertyPage* page)
 {
     m_pages.push_back(page);
     if (m_tabs)
@@ -105,7 +105,7 @@ int PropertySheet::activeIndex() const
     return m_tabs ? m_tabs->currentIndex() : m_stack->currentIndex();
 }
 
-void PropertySheet::SetActivePage(int index)
+void PropertySheet::setActivePage(int index)
 {
     if (index < 0 || index >= pageCount())
         return;
@@ -115,7 +115,7 @@ void PropertySheet::SetActivePage(int index)
         m_stack->setCurrentIndex(index);
 }
 
-void PropertySheet::SetBackgroundPicture(const QString& svgPath)
+void PropertySheet::setBackgroundPicture(const QString& svgPath)
 {
     m_pictureRenderer = std::make_unique<QSvgRenderer>(svgPath);
     // Only the left strip of the picture is shown; the pages take the rest.
@@ -124,46 +124,46 @@ void PropertySheet::SetBackgroundPicture(const QString& svgPath)
         m_picture->update();
 }
 
-void PropertySheet::LoadPages()
+void PropertySheet::loadPages()
 {
     if (m_loaded)
         return;
     m_loaded = true;
     for (PropertyPage* page : m_pages) {
-        page->LoadData();
-        page->SetModified(false);
+        page->loadSettings();
+        page->setModified(false);
     }
     pageActivated(activeIndex());
 }
 
 void PropertySheet::accept()
 {
-    LoadPages();
+    loadPages();
     for (int i = 0; i < pageCount(); ++i) {
         // A page refusing shows its own message; it is brought forward first
         // so that the focus it sets lands in a visible field.
-        SetActivePage(i);
-        if (!m_pages[size_t(i)]->CanSave())
+        setActivePage(i);
+        if (!m_pages[size_t(i)]->canSave())
             return;
     }
     bool refresh = false;
     for (PropertyPage* page : m_pages) {
-        page->SaveData();
-        refresh = refresh || page->RefreshesViews();
+        page->saveSettings();
+        refresh = refresh || page->refreshesViews();
     }
     if (refresh && m_refresh)
         m_refresh();
     QDialog::accept();
 }
 
-void PropertySheet::OnBack()
+void PropertySheet::back()
 {
-    SetActivePage(activeIndex() - 1);
+    setActivePage(activeIndex() - 1);
 }
 
-void PropertySheet::OnNext()
+void PropertySheet::next()
 {
-    SetActivePage(activeIndex() + 1);
+    setActivePage(activeIndex() + 1);
 }
 
 void PropertySheet::pageActivated(int index)
@@ -172,7 +172,7 @@ void PropertySheet::pageActivated(int index)
     if (index < 0 || index >= pageCount() || !m_loaded)
         return;
     PropertyPage* page = m_pages[size_t(index)];
-    page->OnSetActive();
+    page->activate();
     if (!m_stack)
         return;
     // A wizard page starts with the focus in its first field.
@@ -203,7 +203,7 @@ void PropertySheet::updateWizardButtons()
 
 void PropertySheet::showEvent(QShowEvent* event)
 {
-    LoadPages();
+    loadPages();
     QDialog::showEvent(event);
 }
 

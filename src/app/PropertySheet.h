@@ -32,20 +32,20 @@ public:
 
     Mode mode() const { return m_mode; }
     /// Takes `page` into the sheet, after the pages already there.
-    void AddPage(PropertyPage* page);
+    void addPage(PropertyPage* page);
     int pageCount() const { return int(m_pages.size()); }
     PropertyPage* page(int index) const { return m_pages.at(size_t(index)); }
     int activeIndex() const;
     PropertyPage* activePage() const { return page(activeIndex()); }
-    void SetActivePage(int index);
+    void setActivePage(int index);
 
     /// Wizard mode: the picture shown down the left side (an SVG resource).
-    void SetBackgroundPicture(const QString& svgPath);
+    void setBackgroundPicture(const QString& svgPath);
     /// Called once after a confirmed save when a saved page refreshes views.
-    void SetRefreshViews(std::function<void()> refresh) { m_refresh = std::move(refresh); }
+    void setRefreshViews(std::function<void()> refresh) { m_refresh = std::move(refresh); }
 
     /// Loads every page from the store; done by the first show, once.
-    void LoadPages();
+    void loadPages();
 
     /// Wizard buttons, for keys and tests; null in Tabbed mode.
     QPushButton* backButton() const { return m_back; }
@@ -56,8 +56,8 @@ public:
 public slots:
     /// OK or Finish: saves every page unless one refuses.
     void accept() override;
-    void OnBack();
-    void OnNext();
+    void back();
+    void next();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -11,10 +11,10 @@ RichTextLabel::RichTextLabel(const QString& html, QWidget* parent) : QLabel(pare
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The prompt is read, not tabbed through, unless it carries a link.
     setFocusPolicy(Qt::NoFocus);
-    SetWindowText(html);
+    setHtml(html);
 }
 
-void RichTextLabel::SetWindowText(const QString& html)
+void RichTextLabel::setHtml(const QString& html)
 {
     setText(html);
     setAccessibleName(QTextDocumentFragment::fromHtml(html).toPlainText().simplified());
@@ -22,7 +22,7 @@ void RichTextLabel::SetWindowText(const QString& html)
                                                                             : Qt::NoFocus);
 }
 
-void RichTextLabel::SetBackgroundColour(const QColor& colour)
+void RichTextLabel::setBackgroundColour(const QColor& colour)
 {
     setAutoFillBackground(colour.isValid());
     if (colour.isValid()) {

@@ -13,7 +13,7 @@ class RichTextLabel : public QLabel
 public:
     explicit RichTextLabel(const QString& html = QString(), QWidget* parent = nullptr);
 
-    void SetWindowText(const QString& html);
+    void setHtml(const QString& html);
     /// An invalid colour leaves the background to the window behind.
-    void SetBackgroundColour(const QColor& colour);
+    void setBackgroundColour(const QColor& colour);
 };

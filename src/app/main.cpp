@@ -145,8 +145,8 @@ int main(int argc, char* argv[])
         }
     }
     if (!commandLine.printFile.isEmpty())
-        return vorlane.PrintDocumentFile(commandLine.printFile) ? 0 : 1;
-    if (!vorlane.InitInstance(commandLine))
+        return vorlane.printDocumentFile(commandLine.printFile) ? 0 : 1;
+    if (!vorlane.start(commandLine))
         return 1;
     if (commandLine.quitAfterShow)
         QTimer::singleShot(0, &app, &QCoreApplication::quit);

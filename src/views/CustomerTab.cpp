@@ -38,21 +38,21 @@ CustomerTab::CustomerTab(QWidget* parent)
 
     for (QLineEdit* edit : {m_name, m_initial, m_surname, m_company, m_town, m_county, m_postcode,
                             m_phone, m_fax, m_mobile})
-        connect(edit, &QLineEdit::textChanged, this, &CustomerTab::OnFieldEdited);
-    connect(m_address, &QPlainTextEdit::textChanged, this, &CustomerTab::OnFieldEdited);
+        connect(edit, &QLineEdit::textChanged, this, &CustomerTab::fieldEdited);
+    connect(m_address, &QPlainTextEdit::textChanged, this, &CustomerTab::fieldEdited);
     // A title picked from the list or typed into the field is an edit; the
     // program filling the field is not (textEdited is the user's typing only).
     // The combo box also reports the entry matching its text when the field
     // merely loses the focus: only a title other than the one held is an edit.
     connect(m_title, &QComboBox::activated, this, [this] {
         if (OMString::fromQString(m_title->currentText()) != fields.title)
-            OnFieldEdited();
+            fieldEdited();
     });
-    connect(m_title->lineEdit(), &QLineEdit::textEdited, this, &CustomerTab::OnFieldEdited);
-    connect(m_search, &QPushButton::clicked, this, &CustomerTab::OnSearch);
-    connect(m_next, &QPushButton::clicked, this, &CustomerTab::OnNext);
-    connect(m_previous, &QPushButton::clicked, this, &CustomerTab::OnPrevious);
-    connect(m_clear, &QPushButton::clicked, this, &CustomerTab::OnClear);
+    connect(m_title->lineEdit(), &QLineEdit::textEdited, this, &CustomerTab::fieldEdited);
+    connect(m_search, &QPushButton::clicked, this, &CustomerTab::searchCustomers);
+    connect(m_next, &QPushButton::clicked, this, &CustomerTab::showNextMatch);
+    connect(m_previous, &QPushButton::clicked, this, &CustomerTab::showPreviousMatch);
+    connect(m_clear, &QPushButton::clicked, this, &CustomerTab::clearCustomer);
     updateButtons();
 }
 
@@ -153,7 +153,7 @@ QWidget* CustomerTab::firstField() const
     return m_title;
 }
 
-void CustomerTab::LoadCustomer(const Customer& c)
+void CustomerTab::loadCustomer(const Customer& c)
 {
     fields.custno = c.custno;
     fields.title = c.title;
@@ -173,7 +173,7 @@ void CustomerTab::LoadCustomer(const Customer& c)
         m_customerSearch->Show(c);
 }
 
-void CustomerTab::StoreCustomer(Customer& c) const
+void CustomerTab::storeCustomer(Customer& c) const
 {
     c.custno = fields.custno;
     c.title = fields.title;
@@ -193,11 +193,11 @@ void CustomerTab::StoreCustomer(Customer& c) const
 Customer CustomerTab::fieldsAsCustomer() const
 {
     Customer c;
-    StoreCustomer(c);
+    storeCustomer(c);
     return c;
 }
 
-void CustomerTab::DoDataExchange(DataExchange& dx)
+void CustomerTab::exchangeData(DataExchange& dx)
 {
     if (dx.isSaving())
         fields.title = OMString::fromQString(m_title->currentText());
@@ -220,15 +220,15 @@ void CustomerTab::DoDataExchange(DataExchange& dx)
     }
 }
 
-void CustomerTab::OnFieldEdited()
+void CustomerTab::fieldEdited()
 {
     if (isExchanging() || (ownerView() && ownerView()->isExchanging()))
         return;
-    UpdateData(DataExchange::Save);
+    updateData(DataExchange::Save);
     if (m_customerSearch)
         m_customerSearch->FieldsEdited();
     updateButtons();
-    MarkModified();
+    markModified();
 }
 
 CustomerSearch* CustomerTab::search()
@@ -247,9 +247,9 @@ CustomerSearch* CustomerTab::search()
     return m_customerSearch.get();
 }
 
-void CustomerTab::OnSearch()
+void CustomerTab::searchCustomers()
 {
-    UpdateData(DataExchange::Save);
+    updateData(DataExchange::Save);
     Customer c = fieldsAsCustomer();
     if (CustomerSearch* s = search()) {
         if (s->Search(c))
@@ -262,7 +262,7 @@ void CustomerTab::OnSearch()
     updateButtons();
 }
 
-void CustomerTab::OnNext()
+void CustomerTab::showNextMatch()
 {
     if (m_customerSearch && m_customerSearch->canGoNext()) {
         Customer c = fieldsAsCustomer();
@@ -272,7 +272,7 @@ void CustomerTab::OnNext()
     updateButtons();
 }
 
-void CustomerTab::OnPrevious()
+void CustomerTab::showPreviousMatch()
 {
     if (m_customerSearch && m_customerSearch->canGoPrevious()) {
         Customer c = fieldsAsCustomer();
@@ -282,23 +282,23 @@ void CustomerTab::OnPrevious()
     updateButtons();
 }
 
-void CustomerTab::OnClear()
+void CustomerTab::clearCustomer()
 {
     Customer empty;
     if (m_customerSearch)
         m_customerSearch->Clear(empty);
     // Clearing only shows an empty form: the document changes once something
     // is typed into it.
-    LoadCustomer(empty);
-    UpdateData(DataExchange::Load);
+    loadCustomer(empty);
+    updateData(DataExchange::Load);
 }
 
 void CustomerTab::showMatch(const Customer& customer)
 {
-    LoadCustomer(customer);
+    loadCustomer(customer);
     fields.labelText = m_customerSearch->labelText();
-    UpdateData(DataExchange::Load);
-    MarkModified();
+    updateData(DataExchange::Load);
+    markModified();
 }
 
 void CustomerTab::updateButtons()

@@ -25,9 +25,9 @@ class QPushButton;
  *
  * The owning view moves its record's customer through `fields`:
  *
- *     m_customerTab.LoadCustomer(record.customer);  // before a load pass
- *     TabbedEditView::DoDataExchange(save);
- *     m_customerTab.StoreCustomer(record.customer); // after a save pass, while modified
+ *     m_customerTab.loadCustomer(record.customer);  // before a load pass
+ *     TabbedEditView::exchangeData(save);
+ *     m_customerTab.storeCustomer(record.customer); // after a save pass, while modified
  *
  * A customer chosen from the database keeps its number; a new or cleared one
  * has 0 and is given a number when the document is saved.
@@ -58,26 +58,26 @@ public:
 
     /// Sets the fields from `customer`, with the label "Customer number N" or
     /// "New customer".
-    void LoadCustomer(const Customer& customer);
+    void loadCustomer(const Customer& customer);
     /// Puts the fields into `customer`; its address is replaced as a whole.
-    void StoreCustomer(Customer& customer) const;
+    void storeCustomer(Customer& customer) const;
 
     Fields fields;
 
 public slots:
-    void OnSearch();
-    void OnNext();
-    void OnPrevious();
-    void OnClear();
+    void searchCustomers();
+    void showNextMatch();
+    void showPreviousMatch();
+    void clearCustomer();
 
 protected:
-    void DoDataExchange(DataExchange& dx) override;
+    void exchangeData(DataExchange& dx) override;
     QWidget* firstField() const override;
 
 private:
     void buildForm();
     /// A field changed by the user: read the form, stop browsing, mark modified.
-    void OnFieldEdited();
+    void fieldEdited();
     Customer fieldsAsCustomer() const;
     /// Shows `customer` from the search, with the search's label.
     void showMatch(const Customer& customer);

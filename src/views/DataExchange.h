@@ -14,7 +14,7 @@ class QWidget;
 
 /**
  * One exchange pass of a tab: either loads fields into controls or saves
- * controls into fields. Each tab's DoDataExchange binds its controls in order;
+ * controls into fields. Each tab's exchangeData binds its controls in order;
  * a field that cannot be read stops the pass (see failed()).
  */
 class DataExchange

@@ -14,51 +14,51 @@ GridTab::GridTab(unsigned templateId, QWidget* parent)
     setFocusProxy(m_grid);
 
     connect(m_grid, &ItemGrid::cellEdited, this,
-            [this](int row, int column) { m_editChanged = CellEdited(*m_grid, row, column); });
-    connect(m_grid, &ItemGrid::rowAdded, this, &GridTab::InitRow);
+            [this](int row, int column) { m_editChanged = cellEdited(*m_grid, row, column); });
+    connect(m_grid, &ItemGrid::rowAdded, this, &GridTab::initRow);
     connect(m_grid, &ItemGrid::contentChanged, this, [this] {
         if (m_editChanged) {
-            MarkModified();
-            FitColumns();
+            markModified();
+            fitColumns();
         }
         m_editChanged = true;
     });
 }
 
-void GridTab::FitColumns()
+void GridTab::fitColumns()
 {
     QStringList samples;
-    for (int i = 0; i < ColumnSamples.size(); ++i)
-        samples.append(ColumnSamples[i].toQString());
-    m_grid->fitColumns(samples, StretchColumn);
+    for (int i = 0; i < m_columnSamples.size(); ++i)
+        samples.append(m_columnSamples[i].toQString());
+    m_grid->fitColumns(samples, m_stretchColumn);
 }
 
-void GridTab::InitRow(int)
+void GridTab::initRow(int)
 {
 }
 
-void GridTab::LoadRows()
+void GridTab::loadRows()
 {
 }
 
-void GridTab::SaveRows()
+void GridTab::saveRows()
 {
 }
 
-bool GridTab::CellEdited(ItemGrid&, int, int)
+bool GridTab::cellEdited(ItemGrid&, int, int)
 {
     return false;
 }
 
-void GridTab::DoDataExchange(DataExchange& dx)
+void GridTab::exchangeData(DataExchange& dx)
 {
     if (dx.failed())
         return;
     if (dx.isSaving()) {
         m_grid->endEdit();
-        SaveRows();
+        saveRows();
     } else {
-        LoadRows();
-        FitColumns();
+        loadRows();
+        fitColumns();
     }
 }

@@ -8,9 +8,9 @@ class ItemGrid;
 
 /**
  * A tab that is one editable grid filling the page. The grid is rebuilt from
- * the bound list on every load pass (LoadRows, then FitColumns) and the list
- * from the grid on every save pass (SaveRows). Each cell the user changes goes
- * through CellEdited; when that reports a change the document is marked
+ * the bound list on every load pass (loadRows, then fitColumns) and the list
+ * from the grid on every save pass (saveRows). Each cell the user changes goes
+ * through cellEdited; when that reports a change the document is marked
  * modified and the columns are fitted again. Row commands mark it modified.
  */
 class GridTab : public EditTab
@@ -22,24 +22,24 @@ public:
 
     ItemGrid* grid() const { return m_grid; }
 
-    /// Fits the columns to ColumnSamples and the texts, StretchColumn taking the rest.
-    virtual void FitColumns();
+    /// Fits the columns to m_columnSamples and the texts, m_stretchColumn taking the rest.
+    virtual void fitColumns();
     /// Gives a newly added row its default texts, alignments and read-only cells.
-    virtual void InitRow(int row);
+    virtual void initRow(int row);
     /// Rebuilds the whole grid from the bound list.
-    virtual void LoadRows();
+    virtual void loadRows();
     /// Rebuilds the bound list from the grid.
-    virtual void SaveRows();
+    virtual void saveRows();
     /// Normalises the edited row and recomputes it; true when the document changed.
-    virtual bool CellEdited(ItemGrid& grid, int row, int column);
+    virtual bool cellEdited(ItemGrid& grid, int row, int column);
 
 protected:
-    void DoDataExchange(DataExchange& dx) override;
+    void exchangeData(DataExchange& dx) override;
 
     /// One sample text per column, giving its least width.
-    ombrel::OMArray<ombrel::OMString> ColumnSamples;
+    ombrel::OMArray<ombrel::OMString> m_columnSamples;
     /// The column that takes the width left over; -1 for none.
-    int StretchColumn = -1;
+    int m_stretchColumn = -1;
 
 private:
     ItemGrid* m_grid;

@@ -107,7 +107,7 @@ InvoiceTab::InvoiceTab(QWidget* parent)
     watchEdit(m_terms);
     watchEdit(m_description);
     for (QCheckBox* box : {m_specifyNumber, m_specifyDate, m_addOverdue, m_eaoe})
-        connect(box, &QCheckBox::clicked, this, [this, box] { OnBoxClicked(box); });
+        connect(box, &QCheckBox::clicked, this, [this, box] { boxClicked(box); });
     m_date->installEventFilter(this);
     enableFields();
 }
@@ -117,7 +117,7 @@ QWidget* InvoiceTab::firstField() const
     return m_number->isEnabled() ? static_cast<QWidget*>(m_number) : m_specifyNumber;
 }
 
-void InvoiceTab::LoadInvoice(const JobInvoice& invoice)
+void InvoiceTab::loadInvoice(const JobInvoice& invoice)
 {
     fields.reference = invoice.reference;
     fields.description = invoice.description;
@@ -133,7 +133,7 @@ void InvoiceTab::LoadInvoice(const JobInvoice& invoice)
     fields.date = invoice.documentDate().toString(SettingsStore::GetDateFormat());
 }
 
-void InvoiceTab::StoreInvoice(JobInvoice& invoice) const
+void InvoiceTab::storeInvoice(JobInvoice& invoice) const
 {
     invoice.setDocReference(fields.number, fields.specifyNumber);
     invoice.reference = fields.reference;
@@ -154,7 +154,7 @@ void InvoiceTab::StoreInvoice(JobInvoice& invoice) const
         invoice.date = entry.date;
 }
 
-void InvoiceTab::DoDataExchange(DataExchange& dx)
+void InvoiceTab::exchangeData(DataExchange& dx)
 {
     dx.text(m_number, fields.number);
     dx.check(m_specifyNumber, fields.specifyNumber);
@@ -181,7 +181,7 @@ void InvoiceTab::DoDataExchange(DataExchange& dx)
         enableFields();
 }
 
-void InvoiceTab::OnBoxClicked(QCheckBox* box)
+void InvoiceTab::boxClicked(QCheckBox* box)
 {
     // Only the boxes are read: the fields are checked by the next pass.
     fields.specifyNumber = m_specifyNumber->isChecked();
@@ -189,7 +189,7 @@ void InvoiceTab::OnBoxClicked(QCheckBox* box)
     fields.addOverdue = m_addOverdue->isChecked();
     fields.displayEAOE = m_eaoe->isChecked();
     enableFields();
-    MarkModified();
+    markModified();
     if (box == m_specifyNumber && !fields.specifyNumber) {
         fields.number = fields.loadedNumber;
         m_number->setText(fields.number.toQString());

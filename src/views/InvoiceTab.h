@@ -25,9 +25,9 @@ class QPlainTextEdit;
  *
  * The owning view moves its record through `fields`:
  *
- *     m_invoiceTab.LoadInvoice(invoice);  // before a load pass
- *     TabbedEditView::DoDataExchange(save);
- *     m_invoiceTab.StoreInvoice(invoice); // after a save pass, while modified
+ *     m_invoiceTab.loadInvoice(invoice);  // before a load pass
+ *     TabbedEditView::exchangeData(save);
+ *     m_invoiceTab.storeInvoice(invoice); // after a save pass, while modified
  */
 class InvoiceTab : public EditTab
 {
@@ -60,21 +60,21 @@ public:
     explicit InvoiceTab(QWidget* parent = nullptr);
 
     /// Sets every field from `invoice`; the date shown is its document date.
-    void LoadInvoice(const JobInvoice& invoice);
+    void loadInvoice(const JobInvoice& invoice);
     /// Puts the fields into `invoice`: the number through setDocReference,
     /// the date when specified (else the stored date is cleared, so the
     /// creation date counts), and the rest as they are.
-    void StoreInvoice(JobInvoice& invoice) const;
+    void storeInvoice(JobInvoice& invoice) const;
 
     Fields fields;
 
 protected:
-    void DoDataExchange(DataExchange& dx) override;
+    void exchangeData(DataExchange& dx) override;
     QWidget* firstField() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void OnBoxClicked(QCheckBox* box);
+    void boxClicked(QCheckBox* box);
     void enableFields();
     /// Reads the date field as the user leaves it.
     void checkDate();

@@ -23,7 +23,7 @@ class QMenu;
  *     grid->setEntryColumn(0);                     // a text here grows the entry row
  *     connect(grid, &ItemGrid::cellEdited, this, ...);  // normalise row, recompute total
  *     connect(grid, &ItemGrid::rowAdded, this, ...);    // give a new row its defaults
- *     connect(grid, &ItemGrid::contentChanged, this, [this] { MarkModified(); });
+ *     connect(grid, &ItemGrid::contentChanged, this, [this] { markModified(); });
  *
  *     {
  *         ItemGrid::Fill fill(*grid, 4);          // empties the grid, 4 columns

@@ -39,7 +39,7 @@ public:
     PreviewTab* previewTab() override { return &m_preview; }
 
     void OnInitialUpdate() override;
-    void ComposePage(GPage& page, const PageFonts& fonts) override;
+    void composePage(GPage& page, const PageFonts& fonts) override;
 
     PageSections sections() const { return m_sections; }
     bool isSectionOn(Section section) const;
@@ -52,7 +52,7 @@ public:
 protected:
     JobEditView(JobDoc* document, const TextStyles& styles, QWidget* parent);
 
-    bool DoDataExchange(bool save) override;
+    bool exchangeData(bool save) override;
     /// The job tab's texts of this kind: validity label, number label and
     /// specify-number box.
     void setJobLabels(int validityId, int numberId, int specifyId);

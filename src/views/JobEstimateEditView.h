@@ -12,5 +12,5 @@ public:
     JobEstimateEditView(JobEstimateDoc* document, const TextStyles& styles,
                         QWidget* parent = nullptr);
 
-    ombrel::OMString GetPageTitle() const override;
+    ombrel::OMString pageTitle() const override;
 };

@@ -33,8 +33,8 @@ public:
     PreviewTab* previewTab() override { return &m_preview; }
 
     void OnInitialUpdate() override;
-    ombrel::OMString GetPageTitle() const override;
-    void ComposePage(GPage& page, const PageFonts& fonts) override;
+    ombrel::OMString pageTitle() const override;
+    void composePage(GPage& page, const PageFonts& fonts) override;
 
     bool showPaymentDetails() const { return m_showPaymentDetails; }
     /// Offered only on the Preview tab.
@@ -46,7 +46,7 @@ public:
     const ombrel::OMString& overdueStamp() const { return m_overdueStamp; }
 
 protected:
-    bool DoDataExchange(bool save) override;
+    bool exchangeData(bool save) override;
 
 private:
     void setOverdueStamp();

@@ -12,17 +12,17 @@ JobQuoteEditView::JobQuoteEditView(JobQuoteDoc* document, const TextStyles& styl
 
 bool JobQuoteEditView::importEstimate(const QString& path)
 {
-    UpdateData(true);
+    updateData(true);
     if (!QuoteImport::importFile(static_cast<JobQuoteDoc*>(document())->recordQuote(), path))
         return false;
-    UpdateData(false);
+    updateData(false);
     document()->setModified(true);
-    preview().RefreshPage();
+    preview().refreshPage();
     update();
     return true;
 }
 
-ombrel::OMString JobQuoteEditView::GetPageTitle() const
+ombrel::OMString JobQuoteEditView::pageTitle() const
 {
     return StringTable::text(IDS_TITLE_QUOTE);
 }

@@ -72,7 +72,7 @@ JobTab::JobTab(QWidget* parent)
         watchEdit(edit);
     watchEdit(m_description);
     for (QCheckBox* box : {m_specify, m_eaoe})
-        connect(box, &QCheckBox::clicked, this, [this, box] { OnBoxClicked(box); });
+        connect(box, &QCheckBox::clicked, this, [this, box] { boxClicked(box); });
     enableNumber();
 }
 
@@ -81,7 +81,7 @@ QWidget* JobTab::firstField() const
     return m_number->isEnabled() ? static_cast<QWidget*>(m_number) : m_specify;
 }
 
-void JobTab::LoadJob(const Job& job)
+void JobTab::loadJob(const Job& job)
 {
     fields.reference = job.reference;
     fields.description = job.description;
@@ -92,7 +92,7 @@ void JobTab::LoadJob(const Job& job)
     fields.specifyNumber = job.ownDocReference;
 }
 
-void JobTab::StoreJob(Job& job) const
+void JobTab::storeJob(Job& job) const
 {
     job.setDocReference(fields.number, fields.specifyNumber);
     job.reference = fields.reference;
@@ -101,7 +101,7 @@ void JobTab::StoreJob(Job& job) const
     job.daysValid = fields.daysValid;
 }
 
-void JobTab::DoDataExchange(DataExchange& dx)
+void JobTab::exchangeData(DataExchange& dx)
 {
     if (!dx.isSaving()) {
         const std::pair<int, QChar> labels[] = {{fields.validityLabelId, u'l'},
@@ -127,14 +127,14 @@ void JobTab::DoDataExchange(DataExchange& dx)
         enableNumber();
 }
 
-void JobTab::OnBoxClicked(QCheckBox* box)
+void JobTab::boxClicked(QCheckBox* box)
 {
     // Only the boxes are read here: a whole-number field still being typed
     // is checked by the next pass, not by a click elsewhere.
     fields.specifyNumber = m_specify->isChecked();
     fields.displayEAOE = m_eaoe->isChecked();
     enableNumber();
-    MarkModified();
+    markModified();
     if (box == m_specify && !fields.specifyNumber) {
         // The automatic number comes back.
         fields.number = fields.loadedNumber;

@@ -23,9 +23,9 @@ class QPlainTextEdit;
  * record through `fields`:
  *
  *     m_jobTab.fields.validityLabelId = IDS_VALIDITY_QUOTE; // ... before a load pass
- *     m_jobTab.LoadJob(job);
- *     TabbedEditView::DoDataExchange(save);
- *     m_jobTab.StoreJob(job);                                // after a save pass, while modified
+ *     m_jobTab.loadJob(job);
+ *     TabbedEditView::exchangeData(save);
+ *     m_jobTab.storeJob(job);                                // after a save pass, while modified
  */
 class JobTab : public EditTab
 {
@@ -54,19 +54,19 @@ public:
     explicit JobTab(QWidget* parent = nullptr);
 
     /// Sets every field but the label ids from `job`.
-    void LoadJob(const Job& job);
+    void loadJob(const Job& job);
     /// Puts the fields into `job`: the number through setDocReference, then
     /// the reference, description, E&OE switch and validity.
-    void StoreJob(Job& job) const;
+    void storeJob(Job& job) const;
 
     Fields fields;
 
 protected:
-    void DoDataExchange(DataExchange& dx) override;
+    void exchangeData(DataExchange& dx) override;
     QWidget* firstField() const override;
 
 private:
-    void OnBoxClicked(QCheckBox* box);
+    void boxClicked(QCheckBox* box);
     void enableNumber();
 
     QLineEdit* m_number;

@@ -76,7 +76,7 @@ LabourTab::LabourTab(QWidget* parent) : EditTab(TemplateId, parent)
     page->addWidget(m_grid, 1);
     connect(m_grid, &ItemGrid::rowAdded, this, &LabourTab::initRow);
     connect(m_grid, &ItemGrid::cellEdited, this, &LabourTab::cellEdited);
-    connect(m_grid, &ItemGrid::contentChanged, this, [this] { MarkModified(); });
+    connect(m_grid, &ItemGrid::contentChanged, this, [this] { markModified(); });
 }
 
 FilteredLineEdit* LabourTab::addHoursRow(QGridLayout* grid, int row, const QString& label)
@@ -98,7 +98,7 @@ QWidget* LabourTab::firstField() const
     return m_research;
 }
 
-void LabourTab::DoDataExchange(DataExchange& dx)
+void LabourTab::exchangeData(DataExchange& dx)
 {
     if (!dx.isSaving()) {
         for (FilteredLineEdit* edit :

@@ -62,7 +62,7 @@ LocationTab::LocationTab(QWidget* parent)
     connect(m_same, &QCheckBox::clicked, this, [this](bool ticked) {
         fields.sameAsCustomer = ticked;
         enableFields(!ticked);
-        MarkModified();
+        markModified();
     });
 }
 
@@ -71,7 +71,7 @@ QWidget* LocationTab::firstField() const
     return m_same;
 }
 
-void LocationTab::LoadLocation(const Customer& location, bool sameAsCustomer)
+void LocationTab::loadLocation(const Customer& location, bool sameAsCustomer)
 {
     fields.company = location.company;
     fields.address = location.address.first;
@@ -83,7 +83,7 @@ void LocationTab::LoadLocation(const Customer& location, bool sameAsCustomer)
     fields.sameAsCustomer = sameAsCustomer;
 }
 
-bool LocationTab::StoreLocation(Customer& location) const
+bool LocationTab::storeLocation(Customer& location) const
 {
     location.company = fields.company;
     location.address.first = fields.address;
@@ -95,7 +95,7 @@ bool LocationTab::StoreLocation(Customer& location) const
     return fields.sameAsCustomer;
 }
 
-void LocationTab::DoDataExchange(DataExchange& dx)
+void LocationTab::exchangeData(DataExchange& dx)
 {
     if (!dx.isSaving())
         enableFields(!fields.sameAsCustomer);

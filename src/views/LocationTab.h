@@ -15,9 +15,9 @@ class QPlainTextEdit;
  *
  * The owning view moves its record's location through `fields`:
  *
- *     m_locationTab.LoadLocation(job.location, job.sameAsCustomer); // before a load pass
- *     TabbedEditView::DoDataExchange(save);
- *     job.sameAsCustomer = m_locationTab.StoreLocation(job.location); // after a save pass
+ *     m_locationTab.loadLocation(job.location, job.sameAsCustomer); // before a load pass
+ *     TabbedEditView::exchangeData(save);
+ *     job.sameAsCustomer = m_locationTab.storeLocation(job.location); // after a save pass
  *
  * The location's title, names and mobile are not shown and stay as they are.
  */
@@ -37,15 +37,15 @@ public:
 
     explicit LocationTab(QWidget* parent = nullptr);
 
-    void LoadLocation(const Customer& location, bool sameAsCustomer);
+    void loadLocation(const Customer& location, bool sameAsCustomer);
     /// Puts the fields into `location` (its address block replaced as a whole)
     /// and returns the same-as-customer state.
-    bool StoreLocation(Customer& location) const;
+    bool storeLocation(Customer& location) const;
 
     Fields fields;
 
 protected:
-    void DoDataExchange(DataExchange& dx) override;
+    void exchangeData(DataExchange& dx) override;
     QWidget* firstField() const override;
 
 private:

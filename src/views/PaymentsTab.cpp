@@ -21,21 +21,21 @@ void PaymentsTab::formatRow(int row)
     grid()->setAlignment(row, AmountColumn, Qt::AlignRight);
 }
 
-void PaymentsTab::InitRow(int row)
+void PaymentsTab::initRow(int row)
 {
     formatRow(row);
     grid()->setText(row, AmountColumn, OMMoney().toString().toQString());
 }
 
-void PaymentsTab::LoadRows()
+void PaymentsTab::loadRows()
 {
     if (!m_payments)
         return;
-    ColumnSamples.clear();
-    ColumnSamples.add("00/00/0000");
-    ColumnSamples.add("");
-    ColumnSamples.add("8888.88");
-    StretchColumn = DescColumn;
+    m_columnSamples.clear();
+    m_columnSamples.add("00/00/0000");
+    m_columnSamples.add("");
+    m_columnSamples.add("8888.88");
+    m_stretchColumn = DescColumn;
 
     m_loaded.clear();
     m_payments->forEach([this](const JobItem& item) { m_loaded.append(item); });
@@ -59,10 +59,10 @@ void PaymentsTab::LoadRows()
         g.setText(row, AmountColumn, payment.price.toString().toQString());
         g.setRowValue(row, i);
     }
-    InitRow(g.appendRow());
+    initRow(g.appendRow());
 }
 
-bool PaymentsTab::CellEdited(ItemGrid& g, int row, int column)
+bool PaymentsTab::cellEdited(ItemGrid& g, int row, int column)
 {
     const OMMoney amount(OMString::fromQString(g.text(row, AmountColumn)));
     if (column == AmountColumn) {
@@ -84,11 +84,11 @@ bool PaymentsTab::CellEdited(ItemGrid& g, int row, int column)
     // An amount or a date makes the entry row a payment as a description
     // does (the grid itself watches the description): open the next one.
     if (g.isEntryRow(row) && (amount != OMMoney() || !g.text(row, DateColumn).isEmpty()))
-        InitRow(g.appendRow());
+        initRow(g.appendRow());
     return true;
 }
 
-void PaymentsTab::SaveRows()
+void PaymentsTab::saveRows()
 {
     if (!m_payments || grid()->columnCount() == 0)
         return;

@@ -31,10 +31,10 @@ public:
     void bindPayments(ombrel::OMList<JobItem>* payments) { m_payments = payments; }
     ombrel::OMList<JobItem>* boundPayments() const { return m_payments; }
 
-    void InitRow(int row) override;
-    void LoadRows() override;
-    void SaveRows() override;
-    bool CellEdited(ItemGrid& grid, int row, int column) override;
+    void initRow(int row) override;
+    void loadRows() override;
+    void saveRows() override;
+    bool cellEdited(ItemGrid& grid, int row, int column) override;
 
 private:
     void formatRow(int row);

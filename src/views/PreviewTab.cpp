@@ -55,7 +55,7 @@ PreviewTab::PreviewTab(const TextStyles& styles, QWidget* parent)
     // A new paper or orientation from Print Setup shows at once.
     connect(&PageSetup::instance(), &PageSetup::changed, this, [this] {
         if (m_printed.isComposed() && !m_printing)
-            RefreshPage();
+            refreshPage();
     });
 }
 
@@ -77,13 +77,13 @@ void PreviewTab::setZoom(int percent)
     update();
 }
 
-void PreviewTab::Compose()
+void PreviewTab::compose()
 {
     TabbedEditView* view = ownerView();
-    const ombrel::OMString title = view ? view->GetPageTitle() : ombrel::OMString();
+    const ombrel::OMString title = view ? view->pageTitle() : ombrel::OMString();
     m_printed.Compose(title, [view](GPage& page, const PageFonts& fonts) {
         if (view)
-            view->ComposePage(page, fonts);
+            view->composePage(page, fonts);
     });
     // Pages after the first name the document, as printed and exported ones do.
     if (auto* job = dynamic_cast<JobBaseDoc*>(view ? view->document() : nullptr))
@@ -95,18 +95,18 @@ void PreviewTab::Compose()
     m_printed.page().setPageWidth(std::max(10.0, contentMm) / 25.4 * 72.0);
 }
 
-void PreviewTab::RefreshPage()
+void PreviewTab::refreshPage()
 {
-    Compose();
+    compose();
     m_printed.page().recalculate(0);
     m_printed.page().layout(sheetContent(0));
     setScrollRanges();
     update();
 }
 
-void PreviewTab::OnActivateTab()
+void PreviewTab::activate()
 {
-    RefreshPage();
+    refreshPage();
 }
 
 void PreviewTab::OnDocumentUpdate(DocumentView*, UpdateHint hint)
@@ -115,7 +115,7 @@ void PreviewTab::OnDocumentUpdate(DocumentView*, UpdateHint hint)
         return;
     // New fonts, business details or margins: compose and lay out again.
     m_printed.SettingsChanged();
-    RefreshPage();
+    refreshPage();
 }
 
 QRect PreviewTab::clientRect() const
@@ -244,7 +244,7 @@ void PreviewTab::paintEvent(QPaintEvent*)
     if (m_printing)
         return;
     if (!m_printed.isComposed())
-        Compose();
+        compose();
     setScrollRanges();
     painter.setClipRect(clientRect());
     painter.setRenderHint(QPainter::Antialiasing);
@@ -367,45 +367,45 @@ void PreviewTab::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
-bool PreviewTab::PreparePrinting()
+bool PreviewTab::preparePrinting()
 {
     if (!m_printed.isComposed())
-        Compose();
+        compose();
     m_printed.page().recalculate(4);
     return true;
 }
 
-void PreviewTab::BeginPrinting(QPrinter& printer)
+void PreviewTab::beginPrinting(QPrinter& printer)
 {
     m_printing = true;
     m_printArea = PrintableArea::rect(PrintSetup::metrics(printer), PrintMargins::fromSettings());
 }
 
-void PreviewTab::EndPrinting()
+void PreviewTab::endPrinting()
 {
     m_printed.page().recalculate(4);
     m_printing = false;
     // The screen lays the page out for itself again.
-    Compose();
+    compose();
     m_printed.page().layout(sheetContent(0));
     update();
 }
 
 ombrel::OMString PreviewTab::exportPdf(const QString& path)
 {
-    Compose();
+    compose();
     const PageSetup& setup = PageSetup::instance();
     const ombrel::OMString error =
         PdfExport::write(m_printed, path, setup.pageSize(), setup.orientation());
     // The export laid the page out for paper; the screen lays it out for itself again.
-    RefreshPage();
+    refreshPage();
     return error;
 }
 
 void PreviewTab::printAll(QPrinter& printer)
 {
-    PreparePrinting();
-    BeginPrinting(printer);
+    preparePrinting();
+    beginPrinting(printer);
     // The pages the print dialog asked for, within the pages there are.
     int first = 1;
     int last = INT_MAX;
@@ -414,7 +414,7 @@ void PreviewTab::printAll(QPrinter& printer)
         last = std::max(first, printer.toPage());
     }
     const int printed = m_printed.print(printer, m_printArea, first, last);
-    EndPrinting();
+    endPrinting();
     if (printed == PrintedPage::TooManyPages)
         MessageHook::show(ombrel::OMString::format("Nothing was printed: the document would run "
                                                    "over %d pages. Check the page margins and "
@@ -426,7 +426,7 @@ void PreviewTab::printAll(QPrinter& printer)
 bool PreviewTab::print()
 {
     QPrinter& printer = PrintSetup::printer();
-    PreparePrinting();
+    preparePrinting();
     // Each print starts from all pages, whatever the last job chose.
     printer.setPrintRange(QPrinter::AllPages);
     // Printing to a file proposes the document's own name ("Invoice 3081.pdf")

@@ -26,18 +26,18 @@ public:
     explicit PreviewTab(const TextStyles& styles, QWidget* parent = nullptr);
 
     /// Composes, lays out for the window and repaints.
-    void RefreshPage();
+    void refreshPage();
     /// Composes the page from the owner view's record and switches.
-    void Compose();
+    void compose();
 
-    void OnActivateTab() override;
+    void activate() override;
     void OnDocumentUpdate(DocumentView* sender, UpdateHint hint) override;
 
     /// Printing, in the order a print job calls them; the pages themselves
     /// go through PrintedPage::print, which lays them out for the printer.
-    bool PreparePrinting();
-    void BeginPrinting(QPrinter& printer);
-    void EndPrinting();
+    bool preparePrinting();
+    void beginPrinting(QPrinter& printer);
+    void endPrinting();
     /// Prepares, begins, prints the pages the printer's range names (all
     /// unless a page range was chosen) and ends on `printer`.
     void printAll(QPrinter& printer);

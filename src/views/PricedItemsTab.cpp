@@ -40,7 +40,7 @@ void PricedItemsTab::setRowTexts(int row, const JobItem& item)
     g.setText(row, totalColumn(), item.lineTotal().toString().toQString());
 }
 
-void PricedItemsTab::InitRow(int row)
+void PricedItemsTab::initRow(int row)
 {
     formatRow(row);
     JobItem item;
@@ -49,19 +49,19 @@ void PricedItemsTab::InitRow(int row)
     setRowTexts(row, item);
 }
 
-void PricedItemsTab::LoadRows()
+void PricedItemsTab::loadRows()
 {
     if (!m_items)
         return;
     m_vatShown = hasVatColumn();
-    ColumnSamples.clear();
-    ColumnSamples.add("8888");
-    ColumnSamples.add("");
-    ColumnSamples.add("8888.88");
+    m_columnSamples.clear();
+    m_columnSamples.add("8888");
+    m_columnSamples.add("");
+    m_columnSamples.add("8888.88");
     if (m_vatShown)
-        ColumnSamples.add("88.8");
-    ColumnSamples.add("8888.88");
-    StretchColumn = DescColumn;
+        m_columnSamples.add("88.8");
+    m_columnSamples.add("8888.88");
+    m_stretchColumn = DescColumn;
 
     m_loaded.clear();
     m_items->forEach([this](const JobItem& item) { m_loaded.append(item); });
@@ -87,7 +87,7 @@ void PricedItemsTab::LoadRows()
         setRowTexts(row, m_loaded[i]);
         g.setRowValue(row, i);
     }
-    InitRow(g.appendRow());
+    initRow(g.appendRow());
 }
 
 JobItem PricedItemsTab::rowItem(int row) const
@@ -105,7 +105,7 @@ JobItem PricedItemsTab::rowItem(int row) const
     return item;
 }
 
-bool PricedItemsTab::CellEdited(ItemGrid&, int row, int column)
+bool PricedItemsTab::cellEdited(ItemGrid&, int row, int column)
 {
     if (column == QtyColumn || column == PriceColumn || (m_vatShown && column == VatColumn)) {
         const JobItem item = rowItem(row);
@@ -116,7 +116,7 @@ bool PricedItemsTab::CellEdited(ItemGrid&, int row, int column)
     return true;
 }
 
-void PricedItemsTab::SaveRows()
+void PricedItemsTab::saveRows()
 {
     // Never loaded: the grid holds nothing of the list to save.
     if (!m_items || grid()->columnCount() == 0)

@@ -36,10 +36,10 @@ public:
     bool hasVatColumn() const;
     int totalColumn() const { return m_vatShown ? 4 : 3; }
 
-    void InitRow(int row) override;
-    void LoadRows() override;
-    void SaveRows() override;
-    bool CellEdited(ItemGrid& grid, int row, int column) override;
+    void initRow(int row) override;
+    void loadRows() override;
+    void saveRows() override;
+    bool cellEdited(ItemGrid& grid, int row, int column) override;
 
 private:
     /// The item of `row`: the one it was loaded from with the grid's texts.

@@ -94,7 +94,7 @@ QWidget* TravelTab::firstField() const
     return m_specifyDays;
 }
 
-void TravelTab::DoDataExchange(DataExchange& dx)
+void TravelTab::exchangeData(DataExchange& dx)
 {
     dx.check(m_specifyDays, fields.specifyDays);
     dx.text(m_days, fields.daysOnSite);
@@ -109,8 +109,8 @@ void TravelTab::DoDataExchange(DataExchange& dx)
 
 void TravelTab::react()
 {
-    UpdateData(DataExchange::Save);
-    MarkModified();
+    updateData(DataExchange::Save);
+    markModified();
 }
 
 uint32_t TravelTab::displayedDays() const

@@ -58,7 +58,7 @@ public:
     Fields fields;
 
 protected:
-    void DoDataExchange(DataExchange& dx) override;
+    void exchangeData(DataExchange& dx) override;
     /// The first field takes the keyboard when the tab is shown.
     QWidget* firstField() const override;
 

@@ -50,7 +50,7 @@ struct Sheet
     TextStyles styles;
     int refreshes = 0;
     OptionsDialog sheet{styles, [this] { ++refreshes; }};
-    Sheet() { sheet.LoadPages(); }
+    Sheet() { sheet.loadPages(); }
 };
 
 } // namespace
@@ -221,14 +221,14 @@ TEST_F(Options, NewQuotesTakeTheQuoteValidityTheSheetEdits)
     ASSERT_TRUE(start());
     dialogs->settingsDialogAnswer = [](QDialog& dialog) {
         auto& sheet = dynamic_cast<OptionsDialog&>(dialog);
-        sheet.LoadPages();
+        sheet.loadPages();
         sheet.defaults()->period(Defaults::QuoteDays)->setValue(14);
         sheet.accept();
         return sheet.result();
     };
     trigger(CommandIds::Options);
     trigger(CommandIds::FileNewQuote);
-    auto& quote = dynamic_cast<JobDoc&>(app->mainFrame()->activeChildFrame()->document());
+    auto& quote = dynamic_cast<JobDoc&>(app->mainWindow()->activeDocumentWindow()->document());
     EXPECT_EQ(quote.job().daysValid, 14u);
 }
 
@@ -237,13 +237,14 @@ TEST_F(Options, CommandsToolBarAndAStyleChangeReachAnOpenPreview)
     skipFirstRun();
     ASSERT_TRUE(start());
     EXPECT_TRUE(
-        app->mainFrame()->findChild<QToolBar*>()->actions().contains(action(CommandIds::Options)));
+        app->mainWindow()->findChild<QToolBar*>()->actions().contains(action(CommandIds::Options)));
     EXPECT_EQ(action(CommandIds::Options)->shortcut(), QKeySequence(Qt::Key_F4));
     trigger(CommandIds::FileNewEstimate);
-    auto* view = qobject_cast<TabbedEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+    auto* view =
+        qobject_cast<TabbedEditView*>(app->mainWindow()->activeDocumentWindow()->viewWidget());
     ASSERT_NE(view, nullptr);
     PreviewTab* preview = view->previewTab();
-    preview->Compose();
+    preview->compose();
     ASSERT_NE(preview->printed().fonts().title.size(), 40);
 
     QString ran;
@@ -252,7 +253,7 @@ TEST_F(Options, CommandsToolBarAndAStyleChangeReachAnOpenPreview)
         auto* sheet = dynamic_cast<OptionsDialog*>(&dialog);
         if (!sheet)
             return int(QDialog::Rejected);
-        sheet->LoadPages();
+        sheet->loadPages();
         sheet->stylesPage()->styleCopy(StyleTitle).font.setSize(40);
         sheet->accept();
         return sheet->result();
@@ -280,7 +281,7 @@ TEST_F(Wizard, ShowsTheStoredTypeAndVatStateFromTheStart)
         SettingsStore::set(SettingKeys::CompanyType, c.type);
         SettingsStore::set(SettingKeys::IsVATRegistered, c.vat);
         BusinessWizard wizard({});
-        wizard.LoadPages();
+        wizard.loadPages();
         EXPECT_EQ(plain(wizard.typePage()->ownersLabel()->text()), c.label);
         EXPECT_EQ(wizard.vatPage()->rateEdit()->isEnabled(), c.vat == 1) << c.type;
         EXPECT_EQ(wizard.vatPage()->registrationEdit()->isEnabled(), c.vat == 1) << c.type;
@@ -323,8 +324,8 @@ TEST_F(Wizard, WalksItsPagesAndSavesOnlyOnFinish)
     BusinessWizard cancelled({});
     cancelled.show();
     cancelled.namePage()->nameEdit()->setText("Other");
-    cancelled.OnNext();
-    cancelled.OnNext();
+    cancelled.next();
+    cancelled.next();
     cancelled.reject();
     EXPECT_EQ(SettingsStore::get(SettingKeys::CompanyName).toQString(), "Acme Plumbing");
 }

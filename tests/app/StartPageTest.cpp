@@ -102,9 +102,10 @@ TEST_F(StartPage, ItsButtonsStartTheirTasks)
 {
     skipFirstRun();
     ASSERT_TRUE(start());
-    auto* view = qobject_cast<StartPageView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+    auto* view =
+        qobject_cast<StartPageView*>(app->mainWindow()->activeDocumentWindow()->viewWidget());
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(app->mainFrame()->currentMenuId(), 128);
+    EXPECT_EQ(app->mainWindow()->currentMenuId(), 128);
 
     emit view->actionRequested(StartPageView::NewInvoice);
     EXPECT_EQ(frameTitles().constLast(), QStringLiteral("Invoice 101"));

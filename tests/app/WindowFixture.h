@@ -105,8 +105,8 @@ protected:
 
     void TearDown() override
     {
-        if (app && app->mainFrame())
-            app->mainFrame()->close();
+        if (app && app->mainWindow())
+            app->mainWindow()->close();
         app.reset();
         MessageHook::setHandler({});
         QApplication::processEvents();
@@ -125,7 +125,7 @@ protected:
         app = std::make_unique<Application>(std::move(scripted));
         CommandLine commandLine;
         commandLine.files = files;
-        return app->InitInstance(commandLine);
+        return app->start(commandLine);
     }
 
     void trigger(int command) { app->commands().action(command)->trigger(); }
@@ -134,7 +134,7 @@ protected:
     QStringList frameTitles() const
     {
         QStringList titles;
-        for (DocumentWindow* frame : app->mainFrame()->childFrames())
+        for (DocumentWindow* frame : app->mainWindow()->documentWindows())
             titles.append(frame->document().title());
         return titles;
     }

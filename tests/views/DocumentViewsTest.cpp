@@ -51,7 +51,7 @@ protected:
         view->OnInitialUpdate();
         view->show();
         // These tests look at the page: the Preview is the last tab.
-        view->SelectTab(view->tabCount() - 1);
+        view->selectTab(view->tabCount() - 1);
         QApplication::processEvents();
         return view;
     }
@@ -75,7 +75,7 @@ TEST_F(DocumentViews, TheOverdueInvoiceCarriesItsStamp)
 {
     auto doc = open("invoice-3081-kitchen-leak.vli");
     auto view = viewOf<JobInvoiceEditView, JobInvoiceDoc>(doc.get());
-    EXPECT_EQ(view->GetPageTitle(), "INVOICE");
+    EXPECT_EQ(view->pageTitle(), "INVOICE");
     EXPECT_EQ(view->overdueStamp(), "OVERDUE");
     EXPECT_EQ(view->preview().stampText(), "OVERDUE");
     EXPECT_TRUE(view->isPreviewCurrent());
@@ -85,7 +85,7 @@ TEST_F(DocumentViews, TheOverdueInvoiceCarriesItsStamp)
     JobItem payment;
     payment.price = view->invoice().amountDue();
     view->invoice().payments.add(payment);
-    view->UpdateData(false);
+    view->updateData(false);
     EXPECT_EQ(view->overdueStamp(), "");
 }
 
@@ -105,7 +105,7 @@ TEST_F(DocumentViews, SectionSwitchesAddAndRemoveTables)
 {
     auto doc = open("estimate-1017-bathroom-refit.vle");
     auto view = viewOf<JobEstimateEditView, JobEstimateDoc>(doc.get());
-    EXPECT_EQ(view->GetPageTitle(), "ESTIMATE");
+    EXPECT_EQ(view->pageTitle(), "ESTIMATE");
     GPage& page = view->preview().printed().page();
     const QString before = page.pageText(0).join('\n');
     EXPECT_FALSE(view->isSectionEnabled(PageSection::LabourBreakdown));

@@ -28,9 +28,9 @@ public:
     GridView(JobEstimateDoc* doc, JobInvoice* invoice)
         : TabbedEditView(doc), m_doc(doc), m_invoice(invoice)
     {
-        AddTab(2059, &materials);
-        AddTab(2125, &payments);
-        AddTab(2063, &other);
+        addTab(2059, &materials);
+        addTab(2125, &payments);
+        addTab(2063, &other);
         OnInitialUpdate();
     }
     MaterialsTab materials;
@@ -38,13 +38,13 @@ public:
     EditTab other{0};
 
 protected:
-    bool DoDataExchange(bool save) override
+    bool exchangeData(bool save) override
     {
         if (!save) {
             materials.bindItems(&m_doc->job().materials);
             payments.bindPayments(&m_invoice->payments);
         }
-        return TabbedEditView::DoDataExchange(save);
+        return TabbedEditView::exchangeData(save);
     }
 
 private:
@@ -81,7 +81,7 @@ protected:
     }
     void select(int tab)
     {
-        view->SelectTab(tab);
+        view->selectTab(tab);
         QApplication::processEvents();
     }
     ItemGrid& grid() { return *view->materials.grid(); }
@@ -188,7 +188,7 @@ TEST_F(GridTabs, QuantitiesKeepTheirDecimalsThroughATabSwitch)
         select(0); // load pass
         EXPECT_EQ(grid().text(1, 0), c.shown);
         doc.job().materials.clear();
-        view->UpdateData(false);
+        view->updateData(false);
     }
 }
 

@@ -53,7 +53,7 @@ protected:
     {
         for (int i = 0; i < view->tabCount(); ++i)
             if (view->tab(i) == &tab)
-                view->SelectTab(i);
+                view->selectTab(i);
         ASSERT_EQ(view->currentTab(), &tab);
     }
     template <typename T> T* field(const char* name)
@@ -95,7 +95,7 @@ TEST_F(InvoiceEditing, TheStampGoesOnceTheUserLeavesATabThatSettledTheInvoice)
         open(false);
         // Looking through the tabs changes nothing.
         for (int i = 0; i < view->tabCount(); ++i)
-            view->OnNextTab();
+            view->nextTab();
         EXPECT_FALSE(doc->isModified()) << name;
         EXPECT_EQ(view->preview().stampText(), "OVERDUE") << name;
 

@@ -54,7 +54,7 @@ protected:
     {
         for (int i = 0; i < view->tabCount(); ++i)
             if (view->tab(i) == &tab)
-                view->SelectTab(i);
+                view->selectTab(i);
         ASSERT_EQ(view->currentTab(), &tab);
     }
     Job& job() { return doc->job(); }
@@ -76,9 +76,9 @@ TEST_F(JobEditing, LookingThroughEveryTabLeavesTheDocumentAsItWas)
     job().hoursWork = 0.333333;
     makeView();
     for (int i = 0; i < view->tabCount(); ++i) {
-        view->OnNextTab();
-        view->OnPrevTab();
-        view->OnNextTab();
+        view->nextTab();
+        view->previousTab();
+        view->nextTab();
         EXPECT_FALSE(doc->isModified()) << "after tab " << view->currentIndex();
     }
     EXPECT_TRUE(view->isPreviewCurrent());
@@ -114,7 +114,7 @@ TEST_F(JobEditing, AnUnrelatedEditKeepsEveryDecimal)
     // A distance is typed with its decimals; letters never get in.
     type(travel.distanceEdit(), "2x2.75");
     EXPECT_EQ(travel.distanceEdit()->text(), "22.75");
-    view->OnNextTab();
+    view->nextTab();
     EXPECT_EQ(job().distance.value(), 22.75);
     EXPECT_EQ(job().hourlyRate, ombrel::OMMoney(3850));
 }
