@@ -1,7 +1,7 @@
 #include "CommandDialogs.h"
 
-#include "FileFilter.h"
 #include "NewDocumentDialog.h"
+#include "documents/FileFilter.h"
 #include "settings/SettingsStore.h"
 #include "views/ImportOptionsDialog.h"
 

@@ -1,8 +1,8 @@
 #include "ExportCommands.h"
 
 #include "CommandDialogs.h"
-#include "ExportFileName.h"
 #include "MailLauncher.h"
+#include "commands/ExportFileName.h"
 #include "documents/JobBaseDoc.h"
 #include "foundation/MessageHook.h"
 #include "print/PdfExport.h"

@@ -1,7 +1,7 @@
 #include "app/Application.h"
-#include "app/CommandLine.h"
 #include "app/InstanceChannel.h"
 #include "app/MessageBoxHandler.h"
+#include "commands/CommandLine.h"
 #include "commands/DocumentReport.h"
 #include "commands/PdfExportCommand.h"
 #include "settings/SettingsStore.h"

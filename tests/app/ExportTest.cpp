@@ -2,8 +2,8 @@
 
 #include "app/CommandIds.h"
 #include "app/ExportCommands.h"
-#include "app/ExportFileName.h"
 #include "app/MailLauncher.h"
+#include "commands/ExportFileName.h"
 #include "commands/PdfExportCommand.h"
 #include "documents/JobBaseDoc.h"
 #include "records/Job.h"

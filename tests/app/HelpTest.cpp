@@ -1,9 +1,9 @@
 #include "WindowFixture.h"
 
 #include "app/AboutDialog.h"
-#include "app/FileFilter.h"
 #include "app/HelpLauncher.h"
 #include "app/HelpWindow.h"
+#include "documents/FileFilter.h"
 #include "resources/StringTable.h"
 
 #include <QDesktopServices>

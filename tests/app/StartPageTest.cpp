@@ -1,7 +1,7 @@
 #include "WindowFixture.h"
 
-#include "app/StartPageLayout.h"
 #include "app/StartPageView.h"
+#include "documents/StartPageLayout.h"
 #include "documents/UpdateHint.h"
 
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
 
-#include "app/StartPageDoc.h"
+#include "documents/StartPageDoc.h"
 #include "resources/StringTable.h"
 
 #include <QFile>

@@ -3,12 +3,12 @@
 #include "app/Application.h"
 #include "app/CommandActions.h"
 #include "app/CommandDialogs.h"
-#include "app/CommandLine.h"
 #include "app/DocumentWindow.h"
 #include "app/MainWindow.h"
-#include "app/RecentFileList.h"
+#include "commands/CommandLine.h"
 #include "documents/Document.h"
 #include "foundation/MessageHook.h"
+#include "settings/RecentFileList.h"
 #include "settings/SettingsStore.h"
 
 #include <QAction>
