@@ -1,6 +1,16 @@
 #include "CommandLine.h"
 
+#include "settings/SettingsStore.h"
+
 #include <QCommandLineParser>
+#include <QCoreApplication>
+
+void CommandLine::nameApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Ombrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vorlane"));
+    QCoreApplication::setApplicationVersion(SettingsStore::GetVersionText().toQString());
+}
 
 void CommandLine::addOptions(QCommandLineParser& parser)
 {

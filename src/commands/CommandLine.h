@@ -15,8 +15,11 @@ struct CommandLine
     QString printFile;
     bool quitAfterShow = false;
 
-    /// Whether `arguments` ask for a console answer only (--report, --help,
-    /// --version), which needs no display.
+    /// Names the program (organisation, name and version) for its settings
+    /// and --version; once the application object exists.
+    static void nameApplication();
+    /// Whether `arguments` ask for a console answer only (--report, --export-pdf,
+    /// --help, --version), which ConsoleCommand gives without the window.
     static bool isConsoleOnly(const QStringList& arguments);
     /// Every option of the program, for the window's parser and the terminal's.
     static void addOptions(QCommandLineParser& parser);
