@@ -17,10 +17,6 @@ public:
     void loadSettings() override;
     void saveSettings() override;
 
-    QPlainTextEdit* addressEdit() const { return m_address; }
-    /// Phone, fax, mobile, e-mail.
-    QLineEdit* contactEdit(int index) const { return m_contact[size_t(index)]; }
-
 private:
     QPlainTextEdit* m_address;
     std::array<QLineEdit*, 4> m_contact{};

@@ -16,9 +16,7 @@ public:
     void loadSettings() override;
     void saveSettings() override;
 
-    QButtonGroup* typeGroup() const { return m_type; }
     QLabel* ownersLabel() const { return m_ownersLabel; }
-    QLineEdit* ownersEdit() const { return m_owners; }
 
 private:
     void updateLabel();

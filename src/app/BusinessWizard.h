@@ -21,7 +21,6 @@ public:
 
     BusinessNamePage* namePage() const { return m_name; }
     BusinessTypePage* typePage() const { return m_type; }
-    BusinessContactPage* contactPage() const { return m_contact; }
     BusinessVatPage* vatPage() const { return m_vat; }
     BusinessNumbersPage* controlPage() const { return m_control; }
 

@@ -4,7 +4,6 @@
 
 class RichTextLabel;
 class QFormLayout;
-class QVBoxLayout;
 
 /// A page of the business wizard: its HTML prompt at the top, its fields below.
 class BusinessWizardPage : public PropertyPage
@@ -20,12 +19,10 @@ public:
 protected:
     /// Where the page's fields go, below the prompt.
     QFormLayout* form() const { return m_form; }
-    QVBoxLayout* pageLayout() const { return m_layout; }
     /// A labelled field in the form, its label naming it for screen readers too.
     void addField(const QString& label, QWidget* field);
 
 private:
     RichTextLabel* m_prompt;
-    QVBoxLayout* m_layout;
     QFormLayout* m_form;
 };

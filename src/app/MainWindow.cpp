@@ -32,9 +32,6 @@
 
 using namespace CommandIds;
 
-namespace {
-} // namespace
-
 MainWindow::MainWindow(CommandActions& actions, RecentFileList& recent, QWidget* parent)
     : QMainWindow(parent), m_actions(actions), m_mdi(new QMdiArea(this)),
       m_menus(new MenuBarBuilder(actions, recent, this))

@@ -34,7 +34,6 @@ public:
     static QString addressForEdit(const QString& stored);
     static QString addressForStore(const QString& typed);
 
-    QButtonGroup* typeGroup() const { return m_type; }
     QLineEdit* nameEdit() const { return m_name; }
     QLabel* ownersLabel() const { return m_ownersLabel; }
     QCheckBox* vatBox() const { return m_vat; }

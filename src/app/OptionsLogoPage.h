@@ -36,7 +36,6 @@ public:
 
     QButtonGroup* modeGroup() const { return m_mode; }
     QCheckBox* taglineBox() const { return m_showTagline; }
-    QCheckBox* widthBox() const { return m_setWidth; }
     ColourLabel* sample() const { return m_sample; }
     QLineEdit* textEdit() const { return m_text; }
     /// The copies of the Logo and Tagline styles the page edits.

@@ -43,7 +43,6 @@ void PropertySheet::buildTabbed()
     m_tabs->setUsesScrollButtons(false);
     layout->addWidget(m_tabs, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_ok = buttons->button(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &PropertySheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PropertySheet::reject);
     connect(m_tabs, &QTabWidget::currentChanged, this, &PropertySheet::pageActivated);

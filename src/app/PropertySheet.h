@@ -51,7 +51,6 @@ public:
     QPushButton* backButton() const { return m_back; }
     QPushButton* nextButton() const { return m_next; }
     QPushButton* finishButton() const { return m_finish; }
-    QPushButton* okButton() const { return m_ok; }
 
 public slots:
     /// OK or Finish: saves every page unless one refuses.
@@ -79,7 +78,6 @@ private:
     QPushButton* m_back = nullptr;
     QPushButton* m_next = nullptr;
     QPushButton* m_finish = nullptr;
-    QPushButton* m_ok = nullptr;
     std::function<void()> m_refresh;
     bool m_loaded = false;
 };

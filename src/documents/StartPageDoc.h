@@ -15,6 +15,4 @@ public:
     bool OnNewDocument() override;
     /// There is nothing to read or write.
     bool Serialize(Archive&) override { return false; }
-    /// The user cannot close the start page.
-    bool CanCloseFrame() const { return false; }
 };

@@ -17,8 +17,6 @@ public:
 
     void setTextColour(const QColor& colour);
     void setBackgroundColour(const QColor& colour);
-    QColor textColour() const { return m_text; }
-    QColor backgroundColour() const { return m_background; }
     /// A sunken frame around the text, as a read-only field has.
     void setSunken(bool sunken);
 

@@ -23,7 +23,7 @@
 using ombrel::OMString;
 
 CustomerTab::CustomerTab(QWidget* parent)
-    : EditTab(TemplateId, parent), m_title(new QComboBox(this)), m_name(new QLineEdit(this)),
+    : EditTab(parent), m_title(new QComboBox(this)), m_name(new QLineEdit(this)),
       m_initial(new QLineEdit(this)), m_surname(new QLineEdit(this)),
       m_company(new QLineEdit(this)), m_address(new QPlainTextEdit(this)),
       m_town(new QLineEdit(this)), m_county(new QLineEdit(this)), m_postcode(new QLineEdit(this)),
@@ -233,8 +233,8 @@ void CustomerTab::fieldEdited()
 
 CustomerSearch* CustomerTab::search()
 {
-    const CustomerDatabase* database = m_database;
-    if (!database && ownerView())
+    const CustomerDatabase* database = nullptr;
+    if (ownerView())
         if (const auto* doc = dynamic_cast<const JobBaseDoc*>(ownerView()->document()))
             database = dynamic_cast<const CustomerDatabase*>(doc->customerStore());
     if (!database) {

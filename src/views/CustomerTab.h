@@ -20,8 +20,8 @@ class QPushButton;
  * fills it from the customer database. Search looks for customers whose
  * fields begin with what has been typed; Next and Previous browse the
  * matches; typing in any field stops the browsing; Clear empties the form
- * ("New customer"). The database searched is the one given to setDatabase or,
- * without one, the one the owner view's document stores its customers in.
+ * ("New customer"). The database searched is the one the owner view's document
+ * stores its customers in.
  *
  * The owning view moves its record's customer through `fields`:
  *
@@ -37,8 +37,6 @@ class CustomerTab : public EditTab
     Q_OBJECT
 
 public:
-    static constexpr unsigned TemplateId = 3300;
-
     /// What the tab's controls show; addresses hold "\n" line breaks.
     struct Fields
     {
@@ -52,9 +50,6 @@ public:
 
     explicit CustomerTab(QWidget* parent = nullptr);
     ~CustomerTab() override;
-
-    /// The database Search looks in (not owned); null for the document's.
-    void setDatabase(const CustomerDatabase* database) { m_database = database; }
 
     /// Sets the fields from `customer`, with the label "Customer number N" or
     /// "New customer".
@@ -103,7 +98,6 @@ private:
     QPushButton* m_previous;
     QPushButton* m_clear;
 
-    const CustomerDatabase* m_database = nullptr;
     std::unique_ptr<CustomerSearch> m_customerSearch;
     const CustomerDatabase* m_searchDatabase = nullptr;
 };

@@ -6,7 +6,6 @@
 #include <cstdint>
 
 class QCheckBox;
-class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
@@ -37,8 +36,6 @@ public:
     void check(QCheckBox* box, bool& value);
     /// The index of the checked button of a group, -1 when none is checked.
     void radio(const QList<QRadioButton*>& group, int& value);
-    /// The selected entry of a drop-down list, -1 when none.
-    void listIndex(QComboBox* list, int& value);
     /// A whole number; anything else, an empty field included, fails the pass
     /// with "Please enter an integer.".
     void number(QLineEdit* edit, uint32_t& value);

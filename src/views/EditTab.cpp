@@ -9,7 +9,7 @@
 #include <QPlainTextEdit>
 #include <QShowEvent>
 
-EditTab::EditTab(unsigned templateId, QWidget* parent) : QWidget(parent), m_templateId(templateId)
+EditTab::EditTab(QWidget* parent) : QWidget(parent)
 {
 }
 
@@ -31,7 +31,7 @@ bool EditTab::updateData(DataExchange::Direction direction)
     return !dx.failed();
 }
 
-void EditTab::markModified(int)
+void EditTab::markModified()
 {
     if (m_owner && m_owner->document())
         m_owner->document()->setModified(true);

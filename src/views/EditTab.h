@@ -20,11 +20,10 @@ class EditTab : public QWidget
     Q_OBJECT
 
 public:
-    explicit EditTab(unsigned templateId, QWidget* parent = nullptr);
+    explicit EditTab(QWidget* parent = nullptr);
 
     TabbedEditView* ownerView() const { return m_owner; }
     void setOwnerView(TabbedEditView* view) { m_owner = view; }
-    unsigned templateId() const { return m_templateId; }
 
     /// The tab became the visible one.
     virtual void activate() {}
@@ -41,7 +40,7 @@ public:
     bool isExchanging() const { return m_exchanging; }
 
     /// Marks the owner view's document modified.
-    void markModified(int controlId = 0);
+    void markModified();
 
 protected:
     /// Binds the tab's controls to its fields, in order.
@@ -60,7 +59,6 @@ protected:
 
 private:
     TabbedEditView* m_owner = nullptr;
-    unsigned m_templateId;
     bool m_exchanging = false;
     QWidget* m_failedField = nullptr;
 };

@@ -5,8 +5,7 @@
 
 #include <QVBoxLayout>
 
-GridTab::GridTab(unsigned templateId, QWidget* parent)
-    : EditTab(templateId, parent), m_grid(new ItemGrid(this))
+GridTab::GridTab(QWidget* parent) : EditTab(parent), m_grid(new ItemGrid(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -18,12 +18,10 @@ class GridTab : public EditTab
     Q_OBJECT
 
 public:
-    explicit GridTab(unsigned templateId, QWidget* parent = nullptr);
+    explicit GridTab(QWidget* parent = nullptr);
 
     ItemGrid* grid() const { return m_grid; }
 
-    /// Fits the columns to m_columnSamples and the texts, m_stretchColumn taking the rest.
-    virtual void fitColumns();
     /// Gives a newly added row its default texts, alignments and read-only cells.
     virtual void initRow(int row);
     /// Rebuilds the whole grid from the bound list.
@@ -42,6 +40,9 @@ protected:
     int m_stretchColumn = -1;
 
 private:
+    /// Fits the columns to m_columnSamples and the texts, m_stretchColumn taking the rest.
+    void fitColumns();
+
     ItemGrid* m_grid;
     bool m_editChanged = true;
 };

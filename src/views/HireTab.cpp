@@ -3,7 +3,7 @@
 #include "ItemGrid.h"
 #include "resources/StringTable.h"
 
-HireTab::HireTab(QWidget* parent) : PricedItemsTab(3303, true, parent)
+HireTab::HireTab(QWidget* parent) : PricedItemsTab(parent)
 {
     grid()->setAccessibleName(StringTable::text(IDS_HIRE).toQString());
 }

@@ -3,7 +3,7 @@
 #include "ItemGrid.h"
 #include "resources/StringTable.h"
 
-InvoiceItemsTab::InvoiceItemsTab(QWidget* parent) : PricedItemsTab(3303, true, parent)
+InvoiceItemsTab::InvoiceItemsTab(QWidget* parent) : PricedItemsTab(parent)
 {
     grid()->setAccessibleName(StringTable::text(IDS_TAB_ITEMS).toQString());
 }

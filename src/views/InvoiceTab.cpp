@@ -19,7 +19,7 @@ using ombrel::OMDate;
 using ombrel::OMString;
 
 InvoiceTab::InvoiceTab(QWidget* parent)
-    : EditTab(TemplateId, parent), m_number(new QLineEdit(this)),
+    : EditTab(parent), m_number(new QLineEdit(this)),
       m_specifyNumber(new QCheckBox(tr("&Specify invoice number"), this)),
       m_date(new QLineEdit(this)), m_specifyDate(new QCheckBox(tr("Specify invoice da&te"), this)),
       m_daysToPay(

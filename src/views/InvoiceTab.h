@@ -34,8 +34,6 @@ class InvoiceTab : public EditTab
     Q_OBJECT
 
 public:
-    static constexpr unsigned TemplateId = 3312;
-
     struct Fields
     {
         ombrel::OMString reference;

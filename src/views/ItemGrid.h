@@ -122,12 +122,6 @@ public:
     /// A menu of the row commands, enabled as they apply now.
     QMenu* createContextMenu(QWidget* parent);
 
-public slots:
-    void OnInsertRow() { run(InsertRow); }
-    void OnDeleteRow() { run(DeleteRow); }
-    void OnMoveRowUp() { run(MoveRowUp); }
-    void OnMoveRowDown() { run(MoveRowDown); }
-
 signals:
     /// The user changed the text of (row, column): normalise and recompute.
     void cellEdited(int row, int column);
@@ -145,8 +139,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class ItemGridDelegate;
-
     void onTextEdited(int modelRow, int column);
     /// Whether moving forward (backward) from the current cell leaves the grid.
     bool atBoundary(bool forward) const;

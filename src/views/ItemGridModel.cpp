@@ -167,11 +167,6 @@ void ItemGridModel::setAlignment(int row, int column, Qt::Alignment alignment)
     emit dataChanged(i, i, {Qt::TextAlignmentRole});
 }
 
-Qt::Alignment ItemGridModel::alignment(int row, int column) const
-{
-    return valid(row, column) ? cell(row, column).alignment : Qt::Alignment();
-}
-
 void ItemGridModel::setReadOnly(int row, int column, bool readOnly)
 {
     if (valid(row, column))

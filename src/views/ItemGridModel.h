@@ -35,7 +35,6 @@ public:
     /// costs no view updates; endFill shows the result at once.
     void beginFill(int columns);
     void endFill();
-    bool isFilling() const { return m_filling; }
     /// Inserts an empty row before `row` (rowCount() appends).
     void insertRow(int row);
     void removeRow(int row);
@@ -44,7 +43,6 @@ public:
     QString text(int row, int column) const;
     void setText(int row, int column, const QString& text);
     void setAlignment(int row, int column, Qt::Alignment alignment);
-    Qt::Alignment alignment(int row, int column) const;
     void setReadOnly(int row, int column, bool readOnly);
     bool isReadOnly(int row, int column) const;
     void setRowValue(int row, const QVariant& value);

@@ -30,7 +30,6 @@ public:
     Job& job() const;
     CustomerTab& customer() { return m_customer; }
     LocationTab& location() { return m_location; }
-    JobTab& jobTab() { return m_job; }
     LabourTab& labour() { return m_labour; }
     TravelTab& travel() { return m_travel; }
     MaterialsTab& materials() { return m_materials; }

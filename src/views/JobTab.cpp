@@ -20,7 +20,7 @@ QString tableText(int id)
 } // namespace
 
 JobTab::JobTab(QWidget* parent)
-    : EditTab(TemplateId, parent), m_number(new QLineEdit(this)),
+    : EditTab(parent), m_number(new QLineEdit(this)),
       m_numberLabel(new FieldLabel(FieldLabel::withMnemonic(tableText(IDS_NUMBER_ESTIMATE), u'n'),
                                    m_number, this)),
       m_specify(

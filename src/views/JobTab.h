@@ -32,8 +32,6 @@ class JobTab : public EditTab
     Q_OBJECT
 
 public:
-    static constexpr unsigned TemplateId = 3301;
-
     struct Fields
     {
         /// String ids of the validity label, the number label and the

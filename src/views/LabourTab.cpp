@@ -41,7 +41,7 @@ JobItem hoursItem(const QString& description, const QString& hours, const QStrin
 
 } // namespace
 
-LabourTab::LabourTab(QWidget* parent) : EditTab(TemplateId, parent)
+LabourTab::LabourTab(QWidget* parent) : EditTab(parent)
 {
     auto* page = new QVBoxLayout(this);
 

@@ -27,8 +27,6 @@ class LabourTab : public EditTab
     Q_OBJECT
 
 public:
-    static constexpr unsigned TemplateId = 3304;
-
     /// What the six fields held when the tab last read them.
     struct Fields
     {
@@ -45,8 +43,6 @@ public:
     /// The list the grid edits; null leaves the grid alone.
     void bindItems(ombrel::OMList<JobItem>* items) { m_items = items; }
 
-    FilteredLineEdit* researchEdit() const { return m_research; }
-    FilteredLineEdit* purchaseEdit() const { return m_purchase; }
     FilteredLineEdit* workEdit() const { return m_work; }
     FilteredLineEdit* inspectionEdit() const { return m_inspection; }
     FilteredLineEdit* adminEdit() const { return m_admin; }

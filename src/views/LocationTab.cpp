@@ -11,8 +11,7 @@
 #include <QVBoxLayout>
 
 LocationTab::LocationTab(QWidget* parent)
-    : EditTab(TemplateId, parent),
-      m_same(new QCheckBox(tr("&Job location is same as customer address"), this)),
+    : EditTab(parent), m_same(new QCheckBox(tr("&Job location is same as customer address"), this)),
       m_company(new QLineEdit(this)), m_address(new QPlainTextEdit(this)),
       m_town(new QLineEdit(this)), m_county(new QLineEdit(this)), m_postcode(new QLineEdit(this)),
       m_phone(new QLineEdit(this)), m_fax(new QLineEdit(this))

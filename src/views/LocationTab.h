@@ -26,8 +26,6 @@ class LocationTab : public EditTab
     Q_OBJECT
 
 public:
-    static constexpr unsigned TemplateId = 3302;
-
     /// What the tab's controls show; the address holds "\n" line breaks.
     struct Fields
     {

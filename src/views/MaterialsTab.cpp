@@ -3,7 +3,7 @@
 #include "ItemGrid.h"
 #include "resources/StringTable.h"
 
-MaterialsTab::MaterialsTab(QWidget* parent) : PricedItemsTab(3303, true, parent)
+MaterialsTab::MaterialsTab(QWidget* parent) : PricedItemsTab(parent)
 {
     grid()->setAccessibleName(StringTable::text(IDS_MATERIALS).toQString());
 }

@@ -9,7 +9,7 @@
 
 using namespace ombrel;
 
-PaymentsTab::PaymentsTab(QWidget* parent) : GridTab(3303, parent)
+PaymentsTab::PaymentsTab(QWidget* parent) : GridTab(parent)
 {
     grid()->setEntryColumn(DescColumn);
     grid()->setAccessibleName(StringTable::text(IDS_TAB_PAYMENTS).toQString());

@@ -29,7 +29,6 @@ public:
     explicit PaymentsTab(QWidget* parent = nullptr);
 
     void bindPayments(ombrel::OMList<JobItem>* payments) { m_payments = payments; }
-    ombrel::OMList<JobItem>* boundPayments() const { return m_payments; }
 
     void initRow(int row) override;
     void loadRows() override;

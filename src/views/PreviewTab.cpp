@@ -39,8 +39,7 @@ QSizeF paperMillimetres()
 } // namespace
 
 PreviewTab::PreviewTab(const TextStyles& styles, QWidget* parent)
-    : EditTab(TemplateId, parent), m_printed(styles),
-      m_vertical(new QScrollBar(Qt::Vertical, this)),
+    : EditTab(parent), m_printed(styles), m_vertical(new QScrollBar(Qt::Vertical, this)),
       m_horizontal(new QScrollBar(Qt::Horizontal, this))
 {
     setFocusPolicy(Qt::StrongFocus);

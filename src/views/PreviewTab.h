@@ -21,8 +21,6 @@ class PreviewTab : public EditTab
     Q_OBJECT
 
 public:
-    static constexpr unsigned TemplateId = 3306;
-
     explicit PreviewTab(const TextStyles& styles, QWidget* parent = nullptr);
 
     /// Composes, lays out for the window and repaints.

@@ -7,15 +7,14 @@
 
 using namespace ombrel;
 
-PricedItemsTab::PricedItemsTab(unsigned templateId, bool vatAllowed, QWidget* parent)
-    : GridTab(templateId, parent), m_vatAllowed(vatAllowed)
+PricedItemsTab::PricedItemsTab(QWidget* parent) : GridTab(parent)
 {
     grid()->setEntryColumn(DescColumn);
 }
 
 bool PricedItemsTab::hasVatColumn() const
 {
-    return m_vatAllowed && ownerView() && ownerView()->vatFlag();
+    return ownerView() && ownerView()->vatFlag();
 }
 
 void PricedItemsTab::formatRow(int row)

@@ -8,8 +8,7 @@
 
 /**
  * A grid of priced items: quantity, description, unit price, the VAT rate
- * when the business is VAT registered (and the tab allows it), and each
- * row's total.
+ * when the business is VAT registered, and each row's total.
  *
  * The owning view binds the record's list before every load pass:
  *
@@ -27,12 +26,10 @@ class PricedItemsTab : public GridTab
 public:
     enum Column { QtyColumn = 0, DescColumn = 1, PriceColumn = 2, VatColumn = 3 };
 
-    PricedItemsTab(unsigned templateId, bool vatAllowed, QWidget* parent = nullptr);
+    explicit PricedItemsTab(QWidget* parent = nullptr);
 
     void bindItems(ombrel::OMList<JobItem>* items) { m_items = items; }
-    ombrel::OMList<JobItem>* boundItems() const { return m_items; }
-    /// Whether the grid has the VAT column: the tab allows it and the owner
-    /// view's VAT flag is set.
+    /// Whether the grid has the VAT column: the owner view's VAT flag is set.
     bool hasVatColumn() const;
     int totalColumn() const { return m_vatShown ? 4 : 3; }
 
@@ -48,7 +45,6 @@ private:
     void formatRow(int row);
 
     ombrel::OMList<JobItem>* m_items = nullptr;
-    bool m_vatAllowed;
     bool m_vatShown = false; // laid out by the last load pass
     QList<JobItem> m_loaded; // the items of the last load pass
 };

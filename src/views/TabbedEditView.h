@@ -65,8 +65,8 @@ public:
     bool isPreviewCurrent() const;
 
 public slots:
-    virtual void print();
-    virtual void printPreview();
+    void print();
+    void printPreview();
     void nextTab();
     void previousTab();
     void copy();

@@ -27,7 +27,7 @@ const QString MoneyCharacters = QStringLiteral("0123456789.,");
 } // namespace
 
 TravelTab::TravelTab(QWidget* parent)
-    : EditTab(TemplateId, parent),
+    : EditTab(parent),
       m_specifyDays(new QCheckBox(QStringLiteral("&Specify number of days on site"), this)),
       m_days(new FilteredLineEdit(Digits, FilteredLineEdit::Include, this)),
       m_daysDisplay(new ColourLabel(this)),

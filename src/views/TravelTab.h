@@ -25,8 +25,6 @@ class TravelTab : public EditTab
     Q_OBJECT
 
 public:
-    static constexpr unsigned TemplateId = 3305;
-
     struct Fields
     {
         ombrel::OMString tripTime;

@@ -18,10 +18,7 @@ namespace {
 class CountingTab : public EditTab
 {
 public:
-    CountingTab() : EditTab(0), text(new QLineEdit(this)), number(new QLineEdit(this))
-    {
-        watchEdit(text);
-    }
+    CountingTab() : text(new QLineEdit(this)), number(new QLineEdit(this)) { watchEdit(text); }
     void activate() override { ++activations; }
     void OnDocumentUpdate(DocumentView*, UpdateHint hint) override { hints.push_back(hint); }
 
