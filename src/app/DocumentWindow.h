@@ -10,7 +10,7 @@ class DocumentView;
 /**
  * The child window of one open document. It owns the document and its view
  * widget; any widget that also implements DocumentView can be the view, so
- * the edit views slot in through DocumentWindow::setView without the frame
+ * the edit views slot in through DocumentWindow::setView without the window
  * knowing their kind. Closing asks about unsaved changes and lets a new
  * document give its number back.
  */
@@ -30,11 +30,11 @@ public:
     QWidget* viewWidget() const { return m_viewWidget; }
     DocumentView* view() const { return m_view; }
 
-    /// A frame that may not be closed by the user (the start page) still closes
+    /// A window that may not be closed by the user (the start page) still closes
     /// once the program ends and calls forceClose().
     void setUserClosable(bool closable) { m_userClosable = closable; }
     bool isUserClosable() const { return m_userClosable; }
-    /// Asks about unsaved changes: true when the frame may go.
+    /// Asks about unsaved changes: true when the window may go.
     bool queryClose();
     /// Closes without asking again (the question was asked already, or is not needed).
     void forceClose();

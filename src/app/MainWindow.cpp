@@ -73,7 +73,7 @@ MainWindow::MainWindow(CommandActions& actions, RecentFileList& recent, QWidget*
 
 MainWindow::~MainWindow()
 {
-    // The document windows go after this part of the frame: they must not call back into it.
+    // The document windows go after this part of the main window: they must not call back into it.
     m_mdi->disconnect(this);
     // Closed windows wait for deletion outside the MDI area's list; find them all.
     for (DocumentWindow* frame : findChildren<DocumentWindow*>())

@@ -173,7 +173,7 @@ void CustomerTab::loadCustomer(const Customer& c)
         m_customerSearch->Show(c);
 }
 
-void CustomerTab::storeCustomer(Customer& c) const
+void CustomerTab::saveCustomer(Customer& c) const
 {
     c.custno = fields.custno;
     c.title = fields.title;
@@ -193,7 +193,7 @@ void CustomerTab::storeCustomer(Customer& c) const
 Customer CustomerTab::fieldsAsCustomer() const
 {
     Customer c;
-    storeCustomer(c);
+    saveCustomer(c);
     return c;
 }
 

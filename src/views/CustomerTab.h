@@ -27,7 +27,7 @@ class QPushButton;
  *
  *     m_customerTab.loadCustomer(record.customer);  // before a load pass
  *     TabbedEditView::exchangeData(save);
- *     m_customerTab.storeCustomer(record.customer); // after a save pass, while modified
+ *     m_customerTab.saveCustomer(record.customer); // after a save pass, while modified
  *
  * A customer chosen from the database keeps its number; a new or cleared one
  * has 0 and is given a number when the document is saved.
@@ -55,7 +55,7 @@ public:
     /// "New customer".
     void loadCustomer(const Customer& customer);
     /// Puts the fields into `customer`; its address is replaced as a whole.
-    void storeCustomer(Customer& customer) const;
+    void saveCustomer(Customer& customer) const;
 
     Fields fields;
 

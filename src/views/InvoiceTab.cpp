@@ -133,7 +133,7 @@ void InvoiceTab::loadInvoice(const JobInvoice& invoice)
     fields.date = invoice.documentDate().toString(SettingsStore::GetDateFormat());
 }
 
-void InvoiceTab::storeInvoice(JobInvoice& invoice) const
+void InvoiceTab::saveInvoice(JobInvoice& invoice) const
 {
     invoice.setDocReference(fields.number, fields.specifyNumber);
     invoice.reference = fields.reference;

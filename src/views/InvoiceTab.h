@@ -27,7 +27,7 @@ class QPlainTextEdit;
  *
  *     m_invoiceTab.loadInvoice(invoice);  // before a load pass
  *     TabbedEditView::exchangeData(save);
- *     m_invoiceTab.storeInvoice(invoice); // after a save pass, while modified
+ *     m_invoiceTab.saveInvoice(invoice); // after a save pass, while modified
  */
 class InvoiceTab : public EditTab
 {
@@ -62,7 +62,7 @@ public:
     /// Puts the fields into `invoice`: the number through setDocReference,
     /// the date when specified (else the stored date is cleared, so the
     /// creation date counts), and the rest as they are.
-    void storeInvoice(JobInvoice& invoice) const;
+    void saveInvoice(JobInvoice& invoice) const;
 
     Fields fields;
 

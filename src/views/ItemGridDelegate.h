@@ -4,7 +4,7 @@
 #include <QStyledItemDelegate>
 
 /**
- * Edits a ItemGrid cell in a frameless line edit aligned like the cell, and
+ * Edits an ItemGrid cell in a frameless line edit aligned like the cell, and
  * remembers the editor that is open so that the grid can end the edit before
  * a row command. Row command keys typed into an editor go to the grid.
  */

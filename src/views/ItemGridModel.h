@@ -7,7 +7,7 @@
 #include <QVariant>
 
 /**
- * The cells of a ItemGrid: text, alignment and a read-only flag per cell, the
+ * The cells of an ItemGrid: text, alignment and a read-only flag per cell, the
  * header texts and alignments per column, and one value per row that the
  * owner may attach (it moves with its row). Rows here count from 0 without
  * the header; ItemGrid adds the header as its row 0.

@@ -100,14 +100,14 @@ void JobEditView::loadFields()
 void JobEditView::saveFields()
 {
     Job& record = job();
-    m_job.storeJob(record); // the number first: the title below shows it
+    m_job.saveJob(record); // the number first: the title below shows it
     record.updated = ombrel::OMTime(true);
     if (m_doc->numberTaken()) {
         // A new document never saved is still named after its number.
         document()->setTitle(m_doc->displayName());
     }
-    m_customer.storeCustomer(record.customer);
-    record.sameAsCustomer = m_location.storeLocation(record.location);
+    m_customer.saveCustomer(record.customer);
+    record.sameAsCustomer = m_location.saveLocation(record.location);
 
     const LabourTab::Fields& labour = m_labour.fields;
     record.hoursResearch = labour.research;

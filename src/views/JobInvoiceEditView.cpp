@@ -49,13 +49,13 @@ bool JobInvoiceEditView::exchangeData(bool save)
     const bool ok = TabbedEditView::exchangeData(true);
     const bool copy = ok && document()->isModified();
     if (copy) {
-        m_invoiceTab.storeInvoice(record); // the number first: the title below shows it
+        m_invoiceTab.saveInvoice(record); // the number first: the title below shows it
         record.updated = ombrel::OMTime(true);
         if (m_doc->numberTaken()) {
             // A new invoice never saved is still named after its number.
             document()->setTitle(m_doc->displayName());
         }
-        m_customer.storeCustomer(record.customer);
+        m_customer.saveCustomer(record.customer);
     }
     // The grids rebuilt the lines and payments: the totals, and with them the
     // stamp, follow at once, so the page shows them when next composed.

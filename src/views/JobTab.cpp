@@ -92,7 +92,7 @@ void JobTab::loadJob(const Job& job)
     fields.specifyNumber = job.ownDocReference;
 }
 
-void JobTab::storeJob(Job& job) const
+void JobTab::saveJob(Job& job) const
 {
     job.setDocReference(fields.number, fields.specifyNumber);
     job.reference = fields.reference;

@@ -25,7 +25,7 @@ class QPlainTextEdit;
  *     m_jobTab.fields.validityLabelId = IDS_VALIDITY_QUOTE; // ... before a load pass
  *     m_jobTab.loadJob(job);
  *     TabbedEditView::exchangeData(save);
- *     m_jobTab.storeJob(job);                                // after a save pass, while modified
+ *     m_jobTab.saveJob(job);                                // after a save pass, while modified
  */
 class JobTab : public EditTab
 {
@@ -55,7 +55,7 @@ public:
     void loadJob(const Job& job);
     /// Puts the fields into `job`: the number through setDocReference, then
     /// the reference, description, E&OE switch and validity.
-    void storeJob(Job& job) const;
+    void saveJob(Job& job) const;
 
     Fields fields;
 

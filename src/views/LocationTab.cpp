@@ -82,7 +82,7 @@ void LocationTab::loadLocation(const Customer& location, bool sameAsCustomer)
     fields.sameAsCustomer = sameAsCustomer;
 }
 
-bool LocationTab::storeLocation(Customer& location) const
+bool LocationTab::saveLocation(Customer& location) const
 {
     location.company = fields.company;
     location.address.first = fields.address;

@@ -17,7 +17,7 @@ class QPlainTextEdit;
  *
  *     m_locationTab.loadLocation(job.location, job.sameAsCustomer); // before a load pass
  *     TabbedEditView::exchangeData(save);
- *     job.sameAsCustomer = m_locationTab.storeLocation(job.location); // after a save pass
+ *     job.sameAsCustomer = m_locationTab.saveLocation(job.location); // after a save pass
  *
  * The location's title, names and mobile are not shown and stay as they are.
  */
@@ -38,7 +38,7 @@ public:
     void loadLocation(const Customer& location, bool sameAsCustomer);
     /// Puts the fields into `location` (its address block replaced as a whole)
     /// and returns the same-as-customer state.
-    bool storeLocation(Customer& location) const;
+    bool saveLocation(Customer& location) const;
 
     Fields fields;
 

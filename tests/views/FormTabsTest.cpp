@@ -126,7 +126,7 @@ TEST_F(FormTabs, SearchBrowsesTheMatchesAndTypingStopsTheBrowsing)
     EXPECT_FALSE(enabled("next") || enabled("previous"));
     Customer stored;
     view->updateData(true);
-    tab.storeCustomer(stored);
+    tab.saveCustomer(stored);
     EXPECT_EQ(stored.custno, 9u);
     EXPECT_EQ(stored.surname, "Jonesx");
     EXPECT_EQ(stored.address.first, "1 Mill Lane\nDownton");
@@ -168,7 +168,7 @@ TEST_F(FormTabs, ClearShowsANewCustomerWithoutModifying)
     EXPECT_EQ(label(), "New customer");
     EXPECT_EQ(edit(view->customer, "surname")->text(), "");
     EXPECT_FALSE(doc.isModified());
-    view->customer.storeCustomer(c);
+    view->customer.saveCustomer(c);
     EXPECT_EQ(c.custno, 0u);
 }
 
@@ -224,7 +224,7 @@ TEST_F(FormTabs, SameAsCustomerGreysTheLocationWithoutEmptyingIt)
     EXPECT_EQ(edit(tab, "town")->text(), "Wells");
     view->updateData(true);
     Customer stored;
-    EXPECT_TRUE(tab.storeLocation(stored));
+    EXPECT_TRUE(tab.saveLocation(stored));
     EXPECT_EQ(stored.company, "Site Ltd");
 }
 
@@ -269,7 +269,7 @@ TEST_F(FormTabs, JobTabLabelsAndTheAutomaticNumber)
     number->setText("A-17");
     view->updateData(true);
     JobEstimate job;
-    tab.storeJob(job);
+    tab.saveJob(job);
     EXPECT_EQ(job.docReference, "A-17");
     EXPECT_TRUE(job.ownDocReference);
     EXPECT_EQ(job.number, 0u);
@@ -279,7 +279,7 @@ TEST_F(FormTabs, JobTabLabelsAndTheAutomaticNumber)
     EXPECT_FALSE(number->isEnabled());
     EXPECT_EQ(number->text(), "17");
     view->updateData(true);
-    tab.storeJob(job);
+    tab.saveJob(job);
     EXPECT_EQ(job.number, 17u);
     EXPECT_FALSE(job.ownDocReference);
 }
@@ -323,7 +323,7 @@ TEST_F(FormTabs, InvoiceDateIsCheckedWhenTheFieldIsLeft)
                            "DD/MM/YYYY");
     date->setText("05/06/2024");
     ASSERT_TRUE(view->updateData(true));
-    tab.storeInvoice(invoice);
+    tab.saveInvoice(invoice);
     EXPECT_EQ(invoice.date, OMDate(5, 6, 2024, false));
 
     // Unticking shows today's date; the invoice goes back to its creation date.
@@ -331,7 +331,7 @@ TEST_F(FormTabs, InvoiceDateIsCheckedWhenTheFieldIsLeft)
     click(tab, "specifyDate");
     EXPECT_EQ(date->text(), OMDate::today().toString("DD/MM/YYYY").toQString());
     ASSERT_TRUE(view->updateData(true));
-    tab.storeInvoice(invoice);
+    tab.saveInvoice(invoice);
     EXPECT_TRUE(invoice.date.isEmpty());
 }
 
@@ -350,7 +350,7 @@ TEST_F(FormTabs, OverduePercentageKeepsItsDecimals)
     // An unrelated change saved and loaded again leaves 12.5 % as it was.
     edit(tab, "reference")->setText("PO 7");
     ASSERT_TRUE(view->updateData(true));
-    tab.storeInvoice(invoice);
+    tab.saveInvoice(invoice);
     EXPECT_EQ(invoice.overduePercentage, Percentage(1250));
     EXPECT_EQ(invoice.reference, "PO 7");
     tab.loadInvoice(invoice);
@@ -361,7 +361,7 @@ TEST_F(FormTabs, OverduePercentageKeepsItsDecimals)
     click(tab, "addOverdue");
     EXPECT_FALSE(edit(tab, "overduePercentage")->isEnabled());
     ASSERT_TRUE(view->updateData(true));
-    tab.storeInvoice(invoice);
+    tab.saveInvoice(invoice);
     EXPECT_FALSE(invoice.addOverduePercentage);
     EXPECT_EQ(invoice.overduePercentage, Percentage(1250));
 }
