@@ -15,13 +15,13 @@
 #include <memory>
 #include <utility>
 
-class DocumentWindow;
-class MainWindow;
 class CommandActions;
 class Document;
 class DocumentView;
+class DocumentWindow;
 class InstanceChannel;
 class MailLauncher;
+class MainWindow;
 class QPrinter;
 class QWidget;
 class RecentFileList;

@@ -3,9 +3,9 @@
 #include "PropertySheet.h"
 
 class BusinessContactPage;
-class BusinessNumbersPage;
 class BusinessIntroPage;
 class BusinessNamePage;
+class BusinessNumbersPage;
 class BusinessTypePage;
 class BusinessVatPage;
 

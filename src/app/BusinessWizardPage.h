@@ -2,8 +2,8 @@
 
 #include "PropertyPage.h"
 
-class RichTextLabel;
 class QFormLayout;
+class RichTextLabel;
 
 /// A page of the business wizard: its HTML prompt at the top, its fields below.
 class BusinessWizardPage : public PropertyPage

@@ -6,8 +6,8 @@
 #include <QMainWindow>
 #include <QStringList>
 
-class DocumentWindow;
 class CommandActions;
+class DocumentWindow;
 class LockKeyIndicators;
 class MenuBarBuilder;
 class QMdiArea;

@@ -4,9 +4,9 @@
 
 class OptionsCompanyPage;
 class OptionsDefaultsPage;
-class OptionsNumbersPage;
 class OptionsLogoPage;
 class OptionsMiscPage;
+class OptionsNumbersPage;
 class OptionsStylesPage;
 class TextStyles;
 

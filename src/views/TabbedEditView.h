@@ -8,9 +8,9 @@
 
 class Document;
 class EditTab;
-class PreviewTab;
 class GPage;
 struct PageFonts;
+class PreviewTab;
 class TabStrip;
 
 /**
