@@ -7,11 +7,11 @@
 #include "print/PageOptions.h"
 #include "print/TextStyles.h"
 #include "records/Job.h"
-#include "views/CGridCtrl.h"
-#include "views/CGridModel.h"
-#include "views/EditTabItems.h"
-#include "views/EditTabMaterials.h"
-#include "views/EditTabPreview.h"
+#include "views/InvoiceItemsTab.h"
+#include "views/ItemGrid.h"
+#include "views/ItemGridModel.h"
+#include "views/MaterialsTab.h"
+#include "views/PreviewTab.h"
 #include "views/TabbedEditView.h"
 
 #include <QApplication>
@@ -24,20 +24,20 @@ class MaterialsView : public TabbedEditView
 public:
     explicit MaterialsView(JobEstimateDoc* doc) : TabbedEditView(doc), m_doc(doc)
     {
-        AddTab(2059, &materials);
+        addTab(2059, &materials);
         resize(900, 700);
         OnInitialUpdate();
         show();
         QApplication::processEvents();
     }
-    EditTabMaterials materials;
+    MaterialsTab materials;
 
 protected:
-    bool DoDataExchange(bool save) override
+    bool exchangeData(bool save) override
     {
         if (!save)
             materials.bindItems(&m_doc->job().materials);
-        return TabbedEditView::DoDataExchange(save);
+        return TabbedEditView::exchangeData(save);
     }
 
 private:
@@ -63,7 +63,7 @@ static void BM_MaterialsLoadPass(benchmark::State& state)
     fill(doc, int(state.range(0)));
     MaterialsView view(&doc);
     for (auto _ : state) {
-        view.UpdateData(false);
+        view.updateData(false);
         QApplication::processEvents();
     }
     state.SetComplexityN(state.range(0));
@@ -76,8 +76,8 @@ static void BM_MaterialsTabSwitch(benchmark::State& state)
     fill(doc, int(state.range(0)));
     MaterialsView view(&doc);
     for (auto _ : state) {
-        view.UpdateData(true);
-        view.UpdateData(false);
+        view.updateData(true);
+        view.updateData(false);
         QApplication::processEvents();
     }
     state.SetComplexityN(state.range(0));
@@ -93,8 +93,8 @@ static void BM_MaterialsCellEdit(benchmark::State& state)
     JobEstimateDoc doc;
     fill(doc, int(state.range(0)));
     MaterialsView view(&doc);
-    CGridModel* model = view.materials.grid()->gridModel();
-    const QModelIndex price = model->index(model->rowCount() / 2, EditTabJobItems::PriceColumn);
+    ItemGridModel* model = view.materials.grid()->gridModel();
+    const QModelIndex price = model->index(model->rowCount() / 2, PricedItemsTab::PriceColumn);
     bool flip = false;
     for (auto _ : state) {
         flip = !flip;
@@ -114,29 +114,29 @@ public:
     explicit ItemsView(JobInvoiceDoc* doc, const TextStyles& styles)
         : TabbedEditView(doc), preview(styles), m_doc(doc)
     {
-        AddTab(2059, &items);
-        AddTab(2062, &preview);
+        addTab(2059, &items);
+        addTab(2062, &preview);
         resize(900, 700);
         OnInitialUpdate();
         show();
         QApplication::processEvents();
     }
-    void ComposePage(GPage& page, const PageFonts& fonts) override
+    void composePage(GPage& page, const PageFonts& fonts) override
     {
         PageOptions options;
         options.vat = true;
         InvoicePage::ComposePage(page, m_doc->invoice(), options, preview.printed().styles(),
                                  fonts);
     }
-    EditTabItems items;
-    EditTabPreview preview;
+    InvoiceItemsTab items;
+    PreviewTab preview;
 
 protected:
-    bool DoDataExchange(bool save) override
+    bool exchangeData(bool save) override
     {
         if (!save)
             items.bindItems(&m_doc->invoice().items);
-        return TabbedEditView::DoDataExchange(save);
+        return TabbedEditView::exchangeData(save);
     }
 
 private:
@@ -167,9 +167,9 @@ static void BM_InvoiceItemsToPreviewAndBack(benchmark::State& state)
     fill(doc, int(state.range(0)));
     ItemsView view(&doc, styles);
     for (auto _ : state) {
-        view.SelectTab(1);
+        view.selectTab(1);
         view.preview.repaint();
-        view.SelectTab(0);
+        view.selectTab(0);
         QApplication::processEvents();
     }
     state.SetComplexityN(state.range(0));

@@ -8,7 +8,7 @@ using ombrel::OMMoney;
 using ombrel::OMString;
 
 AmountEdit::AmountEdit(QWidget* parent)
-    : CFilterEdit(QStringLiteral("0123456789."), Include, parent)
+    : FilteredLineEdit(QStringLiteral("0123456789."), Include, parent)
 {
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/CFilterEdit.h"
+#include "views/FilteredLineEdit.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,7 +9,7 @@
  * A field for an amount kept in hundredths (money, hours): shown as "12.00",
  * typed with digits and a point only, read back exactly ("12.5" is 1250).
  */
-class AmountEdit : public CFilterEdit
+class AmountEdit : public FilteredLineEdit
 {
     Q_OBJECT
 public:

@@ -1,6 +1,6 @@
 #include "BusinessWizardPage.h"
 
-#include "CHtmlStatic.h"
+#include "RichTextLabel.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -8,14 +8,15 @@
 
 BusinessWizardPage::BusinessWizardPage(const QString& title, const QString& promptHtml,
                                        QWidget* parent)
-    : CGenericPropertyPage(title, parent), m_prompt(new CHtmlStatic(promptHtml, this)),
-      m_layout(new QVBoxLayout(this)), m_form(new QFormLayout)
+    : PropertyPage(title, parent), m_prompt(new RichTextLabel(promptHtml, this)),
+      m_form(new QFormLayout)
 {
-    m_layout->setContentsMargins(0, 0, 0, 0);
-    m_layout->addWidget(m_prompt);
-    m_layout->addSpacing(m_prompt->fontMetrics().lineSpacing());
-    m_layout->addLayout(m_form);
-    m_layout->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_prompt);
+    layout->addSpacing(m_prompt->fontMetrics().lineSpacing());
+    layout->addLayout(m_form);
+    layout->addStretch(1);
 }
 
 void BusinessWizardPage::addField(const QString& label, QWidget* field)

@@ -1,31 +1,28 @@
 #pragma once
 
-#include "CGenericPropertyPage.h"
+#include "PropertyPage.h"
 
-class CHtmlStatic;
 class QFormLayout;
-class QVBoxLayout;
+class RichTextLabel;
 
 /// A page of the business wizard: its HTML prompt at the top, its fields below.
-class BusinessWizardPage : public CGenericPropertyPage
+class BusinessWizardPage : public PropertyPage
 {
     Q_OBJECT
 public:
     BusinessWizardPage(const QString& title, const QString& promptHtml, QWidget* parent);
 
-    CHtmlStatic* prompt() const { return m_prompt; }
+    RichTextLabel* prompt() const { return m_prompt; }
     /// The details a wizard page saves are printed on every document.
-    bool RefreshesViews() const override { return true; }
+    bool refreshesViews() const override { return true; }
 
 protected:
     /// Where the page's fields go, below the prompt.
     QFormLayout* form() const { return m_form; }
-    QVBoxLayout* pageLayout() const { return m_layout; }
     /// A labelled field in the form, its label naming it for screen readers too.
     void addField(const QString& label, QWidget* field);
 
 private:
-    CHtmlStatic* m_prompt;
-    QVBoxLayout* m_layout;
+    RichTextLabel* m_prompt;
     QFormLayout* m_form;
 };

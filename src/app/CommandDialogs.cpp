@@ -1,9 +1,9 @@
 #include "CommandDialogs.h"
 
-#include "FileFilter.h"
 #include "NewDocumentDialog.h"
+#include "documents/FileFilter.h"
 #include "settings/SettingsStore.h"
-#include "views/DlgImportOptions.h"
+#include "views/ImportOptionsDialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -25,7 +25,7 @@ QString CommandDialogs::openPath(QWidget* parent)
 
 bool CommandDialogs::importOptions(QWidget* parent, InvoiceImport::Options& options)
 {
-    DlgImportOptions dialog(parent);
+    ImportOptionsDialog dialog(parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     options = dialog.options();

@@ -1,13 +1,13 @@
 #include "ExportCommands.h"
 
 #include "CommandDialogs.h"
-#include "ExportFileName.h"
 #include "MailLauncher.h"
+#include "commands/ExportFileName.h"
 #include "documents/JobBaseDoc.h"
 #include "foundation/MessageHook.h"
 #include "print/PdfExport.h"
 #include "settings/SettingsStore.h"
-#include "views/EditTabPreview.h"
+#include "views/PreviewTab.h"
 #include "views/TabbedEditView.h"
 
 #include <QDir>
@@ -37,12 +37,12 @@ QString ExportCommands::mailFolder()
 
 bool ExportCommands::writePdf(TabbedEditView& view, const JobBaseDoc& document, const QString& path)
 {
-    EditTabPreview* preview = view.previewTab();
+    PreviewTab* preview = view.previewTab();
     if (!preview)
         return false;
     OMString error = PdfExport::overwriteRefusal(path, document.path());
     if (error.isEmpty()) {
-        view.UpdateData(true);
+        view.updateData(true);
         error = preview->exportPdf(path);
     }
     if (error.isEmpty())

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-QString HelpLauncher::FindHelpFile(const QString& programFolder)
+QString HelpLauncher::findHelpFile(const QString& programFolder)
 {
     const QDir folder(programFolder);
     for (const QString& candidate :
@@ -44,7 +44,7 @@ QUrl HelpLauncher::urlFor(const QString& path)
     return url;
 }
 
-bool HelpLauncher::LaunchHelpFile(const QString& path)
+bool HelpLauncher::launchHelpFile(const QString& path)
 {
     const QUrl url = urlFor(path);
     return url.isValid() && QDesktopServices::openUrl(url);

@@ -14,11 +14,11 @@ public:
     static constexpr const char* HelpFileName = "Vorlane.html";
 
     /// The manual beside the program, else in its "help" folder; empty when neither exists.
-    static QString FindHelpFile(const QString& programFolder);
-    /// What LaunchHelpFile hands to the desktop for `path`; invalid when nothing should start.
+    static QString findHelpFile(const QString& programFolder);
+    /// What launchHelpFile hands to the desktop for `path`; invalid when nothing should start.
     static QUrl urlFor(const QString& path);
     /// Opens `path`: "http:"/"https:"/"file:" addresses in the browser, files with
     /// their program; a "#part" or "?query" after a file name is kept. False when
     /// nothing could open it.
-    static bool LaunchHelpFile(const QString& path);
+    static bool launchHelpFile(const QString& path);
 };

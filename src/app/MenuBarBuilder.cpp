@@ -2,8 +2,8 @@
 
 #include "CommandActions.h"
 #include "CommandIds.h"
-#include "RecentFileList.h"
 #include "documents/DocumentTemplates.h"
+#include "settings/RecentFileList.h"
 
 #include <QAction>
 #include <QDir>

@@ -35,7 +35,7 @@ NextNumbersBox::NextNumbersBox(QWidget* parent) : QWidget(parent)
     }
 }
 
-void NextNumbersBox::Load()
+void NextNumbersBox::loadSettings()
 {
     for (size_t i = 0; i < 3; ++i) {
         m_loaded[i] = SettingsStore::get(*Settings[i]);
@@ -43,7 +43,7 @@ void NextNumbersBox::Load()
     }
 }
 
-bool NextNumbersBox::CanSave()
+bool NextNumbersBox::canSave()
 {
     if (m_warned)
         return true;
@@ -61,7 +61,7 @@ bool NextNumbersBox::CanSave()
     return true;
 }
 
-void NextNumbersBox::Save()
+void NextNumbersBox::saveSettings()
 {
     for (size_t i = 0; i < 3; ++i)
         SettingsStore::set(*Settings[i], m_fields[i]->value());

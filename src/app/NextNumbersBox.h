@@ -18,10 +18,10 @@ class NextNumbersBox : public QWidget
 public:
     explicit NextNumbersBox(QWidget* parent = nullptr);
 
-    void Load();
+    void loadSettings();
     /// Warns, once, when a number went below the stored one; never refuses.
-    bool CanSave();
-    void Save();
+    bool canSave();
+    void saveSettings();
 
     QSpinBox* field(int kind) const { return m_fields[size_t(kind)]; }
     enum Kind { Estimate, Quote, Invoice };

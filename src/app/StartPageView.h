@@ -1,7 +1,7 @@
 #pragma once
 
-#include "StartPageLayout.h"
 #include "documents/DocumentView.h"
+#include "documents/StartPageLayout.h"
 
 #include <QWidget>
 #include <array>

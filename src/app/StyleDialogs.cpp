@@ -3,13 +3,13 @@
 #include "print/TextStyle.h"
 #include "print/TextStyles.h"
 #include "print/layout/GUnits.h"
-#include "views/CColorStatic.h"
+#include "views/ColourLabel.h"
 
 #include <QColorDialog>
 #include <QFontDialog>
 #include <algorithm>
 
-bool StyleDialogs::ChooseFont(QWidget* parent, TextStyle& style)
+bool StyleDialogs::chooseFont(QWidget* parent, TextStyle& style)
 {
     bool ok = false;
     const QFont chosen =
@@ -32,7 +32,7 @@ bool StyleDialogs::ChooseFont(QWidget* parent, TextStyle& style)
     return true;
 }
 
-bool StyleDialogs::ChooseColour(QWidget* parent, uint32_t& colour, const QString& title)
+bool StyleDialogs::chooseColour(QWidget* parent, uint32_t& colour, const QString& title)
 {
     const QColor chosen = QColorDialog::getColor(GUnits::colour(colour), parent, title);
     if (!chosen.isValid())
@@ -41,7 +41,7 @@ bool StyleDialogs::ChooseColour(QWidget* parent, uint32_t& colour, const QString
     return true;
 }
 
-void StyleDialogs::ShowSample(CColorStatic& sample, const TextStyle& style, const QString& text)
+void StyleDialogs::showSample(ColourLabel& sample, const TextStyle& style, const QString& text)
 {
     sample.setFont(style.font.deviceFont());
     sample.setTextColour(style.font.textColour());

@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-class CColorStatic;
+class ColourLabel;
 class QWidget;
 struct TextStyle;
 
@@ -17,9 +17,9 @@ public:
     /// The font dialog, started on the style's font; on OK the style takes the
     /// chosen face, whole point size (within the sizes pages allow), bold,
     /// italic, underline and strike-out. False when cancelled.
-    static bool ChooseFont(QWidget* parent, TextStyle& style);
+    static bool chooseFont(QWidget* parent, TextStyle& style);
     /// The colour dialog, started on `colour` (0x00BBGGRR); false when cancelled.
-    static bool ChooseColour(QWidget* parent, uint32_t& colour, const QString& title);
+    static bool chooseColour(QWidget* parent, uint32_t& colour, const QString& title);
     /// Shows `text` in the style's font, text colour and background.
-    static void ShowSample(CColorStatic& sample, const TextStyle& style, const QString& text);
+    static void showSample(ColourLabel& sample, const TextStyle& style, const QString& text);
 };

@@ -5,7 +5,6 @@
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -58,16 +57,6 @@ void DataExchange::radio(const QList<QRadioButton*>& group, int& value)
     }
     for (int i = 0; i < group.size(); ++i)
         group[i]->setChecked(i == value);
-}
-
-void DataExchange::listIndex(QComboBox* list, int& value)
-{
-    if (m_failed || !list)
-        return;
-    if (isSaving())
-        value = list->currentIndex();
-    else
-        list->setCurrentIndex(value);
 }
 
 void DataExchange::number(QLineEdit* edit, uint32_t& value)

@@ -6,7 +6,6 @@
 #include <cstdint>
 
 class QCheckBox;
-class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
@@ -14,7 +13,7 @@ class QWidget;
 
 /**
  * One exchange pass of a tab: either loads fields into controls or saves
- * controls into fields. Each tab's DoDataExchange binds its controls in order;
+ * controls into fields. Each tab's exchangeData binds its controls in order;
  * a field that cannot be read stops the pass (see failed()).
  */
 class DataExchange
@@ -37,8 +36,6 @@ public:
     void check(QCheckBox* box, bool& value);
     /// The index of the checked button of a group, -1 when none is checked.
     void radio(const QList<QRadioButton*>& group, int& value);
-    /// The selected entry of a drop-down list, -1 when none.
-    void listIndex(QComboBox* list, int& value);
     /// A whole number; anything else, an empty field included, fails the pass
     /// with "Please enter an integer.".
     void number(QLineEdit* edit, uint32_t& value);

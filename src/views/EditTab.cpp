@@ -9,7 +9,7 @@
 #include <QPlainTextEdit>
 #include <QShowEvent>
 
-EditTab::EditTab(unsigned templateId, QWidget* parent) : QWidget(parent), m_templateId(templateId)
+EditTab::EditTab(QWidget* parent) : QWidget(parent)
 {
 }
 
@@ -17,21 +17,21 @@ void EditTab::OnDocumentUpdate(DocumentView*, UpdateHint)
 {
 }
 
-void EditTab::DoDataExchange(DataExchange&)
+void EditTab::exchangeData(DataExchange&)
 {
 }
 
-bool EditTab::UpdateData(DataExchange::Direction direction)
+bool EditTab::updateData(DataExchange::Direction direction)
 {
     DataExchange dx(direction);
     m_exchanging = true;
-    DoDataExchange(dx);
+    exchangeData(dx);
     m_exchanging = false;
     m_failedField = dx.failedField();
     return !dx.failed();
 }
 
-void EditTab::MarkModified(int)
+void EditTab::markModified()
 {
     if (m_owner && m_owner->document())
         m_owner->document()->setModified(true);
@@ -41,7 +41,7 @@ void EditTab::watchEdit(QLineEdit* edit)
 {
     connect(edit, &QLineEdit::textChanged, this, [this] {
         if (!m_exchanging && !(m_owner && m_owner->isExchanging()))
-            MarkModified();
+            markModified();
     });
 }
 
@@ -49,7 +49,7 @@ void EditTab::watchEdit(QPlainTextEdit* edit)
 {
     connect(edit, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_exchanging && !(m_owner && m_owner->isExchanging()))
-            MarkModified();
+            markModified();
     });
 }
 

@@ -13,27 +13,26 @@ class TabbedEditView;
 /**
  * One page of a document's tabbed view, editing one part of the record.
  * Data moves between its controls and its fields only in exchange passes
- * (UpdateData); typing only marks the document modified.
+ * (updateData); typing only marks the document modified.
  */
 class EditTab : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit EditTab(unsigned templateId, QWidget* parent = nullptr);
+    explicit EditTab(QWidget* parent = nullptr);
 
     TabbedEditView* ownerView() const { return m_owner; }
     void setOwnerView(TabbedEditView* view) { m_owner = view; }
-    unsigned templateId() const { return m_templateId; }
 
     /// The tab became the visible one.
-    virtual void OnActivateTab() {}
+    virtual void activate() {}
     /// Update hints the view passes on (initial update, settings changed).
     virtual void OnDocumentUpdate(DocumentView* sender, UpdateHint hint);
 
     /// Runs this tab's exchange in one direction; false when a field could
     /// not be read (the pass stopped there).
-    bool UpdateData(DataExchange::Direction direction);
+    bool updateData(DataExchange::Direction direction);
     /// The field the last failed pass stopped at; null after a pass that succeeded.
     QWidget* failedField() const { return m_failedField; }
     /// True while this tab's own pass runs: its controls' change signals are
@@ -41,11 +40,11 @@ public:
     bool isExchanging() const { return m_exchanging; }
 
     /// Marks the owner view's document modified.
-    void MarkModified(int controlId = 0);
+    void markModified();
 
 protected:
     /// Binds the tab's controls to its fields, in order.
-    virtual void DoDataExchange(DataExchange& dx);
+    virtual void exchangeData(DataExchange& dx);
     /// Makes typing into `edit` mark the document modified.
     void watchEdit(QLineEdit* edit);
     void watchEdit(QPlainTextEdit* edit);
@@ -60,7 +59,6 @@ protected:
 
 private:
     TabbedEditView* m_owner = nullptr;
-    unsigned m_templateId;
     bool m_exchanging = false;
     QWidget* m_failedField = nullptr;
 };

@@ -33,28 +33,28 @@ Job& JobEditView::job() const
 
 void JobEditView::OnInitialUpdate()
 {
-    AddTab(IDS_TAB_CUSTOMER, &m_customer);
-    AddTab(IDS_TAB_LOCATION, &m_location);
-    AddTab(IDS_TAB_DESCRIPTION, &m_job);
-    AddTab(IDS_LABOUR, &m_labour);
-    AddTab(IDS_TRAVEL, &m_travel);
-    AddTab(IDS_MATERIALS, &m_materials);
-    AddTab(IDS_HIRE, &m_hire);
-    AddTab(IDS_TAB_PREVIEW, &m_preview);
+    addTab(IDS_TAB_CUSTOMER, &m_customer);
+    addTab(IDS_TAB_LOCATION, &m_location);
+    addTab(IDS_TAB_DESCRIPTION, &m_job);
+    addTab(IDS_LABOUR, &m_labour);
+    addTab(IDS_TRAVEL, &m_travel);
+    addTab(IDS_MATERIALS, &m_materials);
+    addTab(IDS_HIRE, &m_hire);
+    addTab(IDS_TAB_PREVIEW, &m_preview);
     // The travel tab works the days on site out from the labour hours.
     m_travel.setLabourTab(&m_labour);
     TabbedEditView::OnInitialUpdate();
 }
 
-bool JobEditView::DoDataExchange(bool save)
+bool JobEditView::exchangeData(bool save)
 {
     // The record moves into the tabs before a load pass and out of them after
     // a save pass; the tabs hold it in between.
     if (!save) {
         loadFields();
-        return TabbedEditView::DoDataExchange(false);
+        return TabbedEditView::exchangeData(false);
     }
-    if (!TabbedEditView::DoDataExchange(true))
+    if (!TabbedEditView::exchangeData(true))
         return false;
     // Nothing was typed: the record keeps its values, whatever the controls
     // hold (the grid tabs have already rebuilt their lists).
@@ -73,12 +73,12 @@ void JobEditView::setJobLabels(int validityId, int numberId, int specifyId)
 void JobEditView::loadFields()
 {
     Job& record = job();
-    m_customer.LoadCustomer(record.customer);
-    m_location.LoadLocation(record.location, record.sameAsCustomer);
-    m_job.LoadJob(record);
+    m_customer.loadCustomer(record.customer);
+    m_location.loadLocation(record.location, record.sameAsCustomer);
+    m_job.loadJob(record);
     m_materials.bindItems(&record.materials);
     m_hire.bindItems(&record.hire);
-    EditTabLabour::Fields& labour = m_labour.fields;
+    LabourTab::Fields& labour = m_labour.fields;
     labour.research = hoursText(record.hoursResearch);
     labour.purchase = hoursText(record.hoursPurchase);
     labour.work = hoursText(record.hoursWork);
@@ -87,7 +87,7 @@ void JobEditView::loadFields()
     labour.rate = record.hourlyRate.toString();
     m_labour.bindItems(&record.hoursItems);
 
-    EditTabTravel::Fields& travel = m_travel.fields;
+    TravelTab::Fields& travel = m_travel.fields;
     travel.tripTime = hoursText(record.hoursTravel);
     travel.tripDistance = record.distance.toDecimalText();
     travel.costPerUnit = record.costPerMile.toString();
@@ -100,16 +100,16 @@ void JobEditView::loadFields()
 void JobEditView::saveFields()
 {
     Job& record = job();
-    m_job.StoreJob(record); // the number first: the title below shows it
+    m_job.saveJob(record); // the number first: the title below shows it
     record.updated = ombrel::OMTime(true);
     if (m_doc->numberTaken()) {
         // A new document never saved is still named after its number.
         document()->setTitle(m_doc->displayName());
     }
-    m_customer.StoreCustomer(record.customer);
-    record.sameAsCustomer = m_location.StoreLocation(record.location);
+    m_customer.saveCustomer(record.customer);
+    record.sameAsCustomer = m_location.saveLocation(record.location);
 
-    const EditTabLabour::Fields& labour = m_labour.fields;
+    const LabourTab::Fields& labour = m_labour.fields;
     record.hoursResearch = labour.research;
     record.hoursPurchase = labour.purchase;
     record.hoursWork = labour.work;
@@ -117,7 +117,7 @@ void JobEditView::saveFields()
     record.hoursAdmin = labour.admin;
     record.hourlyRate = OMMoney(labour.rate);
 
-    const EditTabTravel::Fields& travel = m_travel.fields;
+    const TravelTab::Fields& travel = m_travel.fields;
     record.hoursTravel = travel.tripTime;
     record.distance = travel.tripDistance;
     record.costPerMile = OMMoney(travel.costPerUnit);
@@ -126,12 +126,12 @@ void JobEditView::saveFields()
     record.chargeTravelDistance = travel.chargeDistance;
 }
 
-void JobEditView::ComposePage(GPage& page, const PageFonts& fonts)
+void JobEditView::composePage(GPage& page, const PageFonts& fonts)
 {
     PageOptions options;
     options.vat = vatFlag();
     options.sections = m_sections;
-    options.pageTitle = GetPageTitle();
+    options.pageTitle = pageTitle();
     JobPage::ComposePage(page, job(), options, m_styles, fonts);
 }
 
@@ -150,6 +150,6 @@ bool JobEditView::isSectionEnabled(Section section) const
 void JobEditView::toggleSection(Section section)
 {
     m_sections ^= section;
-    m_preview.RefreshPage();
+    m_preview.refreshPage();
     update();
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "EditTabCustomer.h"
-#include "EditTabHire.h"
-#include "EditTabJob.h"
-#include "EditTabLabour.h"
-#include "EditTabLocation.h"
-#include "EditTabMaterials.h"
-#include "EditTabPreview.h"
-#include "EditTabTravel.h"
+#include "CustomerTab.h"
+#include "HireTab.h"
+#include "JobTab.h"
+#include "LabourTab.h"
+#include "LocationTab.h"
+#include "MaterialsTab.h"
+#include "PreviewTab.h"
 #include "TabbedEditView.h"
+#include "TravelTab.h"
 #include "print/PageOptions.h"
 
 class Job;
@@ -28,18 +28,17 @@ public:
     using Section = PageSection;
 
     Job& job() const;
-    EditTabCustomer& customer() { return m_customer; }
-    EditTabLocation& location() { return m_location; }
-    EditTabJob& jobTab() { return m_job; }
-    EditTabLabour& labour() { return m_labour; }
-    EditTabTravel& travel() { return m_travel; }
-    EditTabMaterials& materials() { return m_materials; }
-    EditTabHire& hire() { return m_hire; }
-    EditTabPreview& preview() { return m_preview; }
-    EditTabPreview* previewTab() override { return &m_preview; }
+    CustomerTab& customer() { return m_customer; }
+    LocationTab& location() { return m_location; }
+    LabourTab& labour() { return m_labour; }
+    TravelTab& travel() { return m_travel; }
+    MaterialsTab& materials() { return m_materials; }
+    HireTab& hire() { return m_hire; }
+    PreviewTab& preview() { return m_preview; }
+    PreviewTab* previewTab() override { return &m_preview; }
 
     void OnInitialUpdate() override;
-    void ComposePage(GPage& page, const PageFonts& fonts) override;
+    void composePage(GPage& page, const PageFonts& fonts) override;
 
     PageSections sections() const { return m_sections; }
     bool isSectionOn(Section section) const;
@@ -52,7 +51,7 @@ public:
 protected:
     JobEditView(JobDoc* document, const TextStyles& styles, QWidget* parent);
 
-    bool DoDataExchange(bool save) override;
+    bool exchangeData(bool save) override;
     /// The job tab's texts of this kind: validity label, number label and
     /// specify-number box.
     void setJobLabels(int validityId, int numberId, int specifyId);
@@ -66,13 +65,13 @@ private:
     JobDoc* m_doc;
     const TextStyles& m_styles;
     // The tabs; they are shown in the order OnInitialUpdate adds them.
-    EditTabCustomer m_customer;
-    EditTabJob m_job;
-    EditTabLocation m_location;
-    EditTabLabour m_labour;
-    EditTabTravel m_travel;
-    EditTabMaterials m_materials;
-    EditTabHire m_hire;
-    EditTabPreview m_preview;
+    CustomerTab m_customer;
+    JobTab m_job;
+    LocationTab m_location;
+    LabourTab m_labour;
+    TravelTab m_travel;
+    MaterialsTab m_materials;
+    HireTab m_hire;
+    PreviewTab m_preview;
     PageSections m_sections;
 };

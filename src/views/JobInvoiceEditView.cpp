@@ -20,47 +20,47 @@ JobInvoice& JobInvoiceEditView::invoice() const
 
 void JobInvoiceEditView::OnInitialUpdate()
 {
-    AddTab(IDS_TAB_CUSTOMER, &m_customer);
-    AddTab(IDS_TAB_DESCRIPTION, &m_invoiceTab);
-    AddTab(IDS_TAB_ITEMS, &m_items);
-    AddTab(IDS_TAB_PAYMENTS, &m_payments);
-    AddTab(IDS_TAB_PREVIEW, &m_preview);
+    addTab(IDS_TAB_CUSTOMER, &m_customer);
+    addTab(IDS_TAB_DESCRIPTION, &m_invoiceTab);
+    addTab(IDS_TAB_ITEMS, &m_items);
+    addTab(IDS_TAB_PAYMENTS, &m_payments);
+    addTab(IDS_TAB_PREVIEW, &m_preview);
     TabbedEditView::OnInitialUpdate();
 }
 
-ombrel::OMString JobInvoiceEditView::GetPageTitle() const
+ombrel::OMString JobInvoiceEditView::pageTitle() const
 {
     return StringTable::text(IDS_TITLE_INVOICE);
 }
 
-bool JobInvoiceEditView::DoDataExchange(bool save)
+bool JobInvoiceEditView::exchangeData(bool save)
 {
     JobInvoice& record = invoice();
     if (!save) {
-        m_invoiceTab.LoadInvoice(record);
-        m_customer.LoadCustomer(record.customer);
+        m_invoiceTab.loadInvoice(record);
+        m_customer.loadCustomer(record.customer);
         m_items.bindItems(&record.items);
         m_payments.bindPayments(&record.payments);
-        const bool ok = TabbedEditView::DoDataExchange(false);
+        const bool ok = TabbedEditView::exchangeData(false);
         setOverdueStamp();
         return ok;
     }
-    const bool ok = TabbedEditView::DoDataExchange(true);
+    const bool ok = TabbedEditView::exchangeData(true);
     const bool copy = ok && document()->isModified();
     if (copy) {
-        m_invoiceTab.StoreInvoice(record); // the number first: the title below shows it
+        m_invoiceTab.saveInvoice(record); // the number first: the title below shows it
         record.updated = ombrel::OMTime(true);
         if (m_doc->numberTaken()) {
             // A new invoice never saved is still named after its number.
             document()->setTitle(m_doc->displayName());
         }
-        m_customer.StoreCustomer(record.customer);
+        m_customer.saveCustomer(record.customer);
     }
     // The grids rebuilt the lines and payments: the stamp follows at once, so
     // the page shows it when next composed.
     setOverdueStamp();
     if (copy)
-        m_preview.RefreshPage();
+        m_preview.refreshPage();
     return ok;
 }
 
@@ -70,12 +70,12 @@ void JobInvoiceEditView::setOverdueStamp()
     m_preview.setStampText(m_overdueStamp);
 }
 
-void JobInvoiceEditView::ComposePage(GPage& page, const PageFonts& fonts)
+void JobInvoiceEditView::composePage(GPage& page, const PageFonts& fonts)
 {
     PageOptions options;
     options.vat = vatFlag();
     options.showPaymentDetails = m_showPaymentDetails;
-    options.pageTitle = GetPageTitle();
+    options.pageTitle = pageTitle();
     options.stampText = m_overdueStamp;
     InvoicePage::ComposePage(page, invoice(), options, m_styles, fonts);
 }
@@ -83,7 +83,7 @@ void JobInvoiceEditView::ComposePage(GPage& page, const PageFonts& fonts)
 void JobInvoiceEditView::togglePaymentDetails()
 {
     m_showPaymentDetails = !m_showPaymentDetails;
-    m_preview.RefreshPage();
+    m_preview.refreshPage();
     update();
 }
 
@@ -91,13 +91,13 @@ InvoiceImport::Result JobInvoiceEditView::importFile(const QString& path,
                                                      const InvoiceImport::Options& options)
 {
     // What is on screen goes into the record first, so nothing typed is lost.
-    UpdateData(true);
+    updateData(true);
     const InvoiceImport::Result result = InvoiceImport::importFile(invoice(), path, options);
     if (result != InvoiceImport::Imported)
         return result;
-    UpdateData(false);
+    updateData(false);
     document()->setModified(true);
-    m_preview.RefreshPage();
+    m_preview.refreshPage();
     update();
     return result;
 }

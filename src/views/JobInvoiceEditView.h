@@ -1,10 +1,10 @@
 #pragma once
 
-#include "EditTabCustomer.h"
-#include "EditTabInvoice.h"
-#include "EditTabItems.h"
-#include "EditTabPayments.h"
-#include "EditTabPreview.h"
+#include "CustomerTab.h"
+#include "InvoiceItemsTab.h"
+#include "InvoiceTab.h"
+#include "PaymentsTab.h"
+#include "PreviewTab.h"
 #include "TabbedEditView.h"
 #include "documents/InvoiceImport.h"
 
@@ -25,16 +25,16 @@ public:
                        QWidget* parent = nullptr);
 
     JobInvoice& invoice() const;
-    EditTabCustomer& customer() { return m_customer; }
-    EditTabInvoice& invoiceTab() { return m_invoiceTab; }
-    EditTabItems& items() { return m_items; }
-    EditTabPayments& payments() { return m_payments; }
-    EditTabPreview& preview() { return m_preview; }
-    EditTabPreview* previewTab() override { return &m_preview; }
+    CustomerTab& customer() { return m_customer; }
+    InvoiceTab& invoiceTab() { return m_invoiceTab; }
+    InvoiceItemsTab& items() { return m_items; }
+    PaymentsTab& payments() { return m_payments; }
+    PreviewTab& preview() { return m_preview; }
+    PreviewTab* previewTab() override { return &m_preview; }
 
     void OnInitialUpdate() override;
-    ombrel::OMString GetPageTitle() const override;
-    void ComposePage(GPage& page, const PageFonts& fonts) override;
+    ombrel::OMString pageTitle() const override;
+    void composePage(GPage& page, const PageFonts& fonts) override;
 
     bool showPaymentDetails() const { return m_showPaymentDetails; }
     /// Offered only on the Preview tab.
@@ -46,7 +46,7 @@ public:
     const ombrel::OMString& overdueStamp() const { return m_overdueStamp; }
 
 protected:
-    bool DoDataExchange(bool save) override;
+    bool exchangeData(bool save) override;
 
 private:
     void setOverdueStamp();
@@ -54,11 +54,11 @@ private:
     JobInvoiceDoc* m_doc;
     const TextStyles& m_styles;
     // The tabs, in the order they are shown.
-    EditTabCustomer m_customer;
-    EditTabInvoice m_invoiceTab;
-    EditTabItems m_items;
-    EditTabPayments m_payments;
-    EditTabPreview m_preview;
+    CustomerTab m_customer;
+    InvoiceTab m_invoiceTab;
+    InvoiceItemsTab m_items;
+    PaymentsTab m_payments;
+    PreviewTab m_preview;
     ombrel::OMString m_overdueStamp;
     bool m_showPaymentDetails;
 };

@@ -13,18 +13,18 @@ JobQuoteEditView::JobQuoteEditView(JobDoc* document, const TextStyles& styles, Q
 
 bool JobQuoteEditView::importEstimate(const QString& path)
 {
-    UpdateData(true);
+    updateData(true);
     if (!QuoteImport::importFile(static_cast<JobQuote&>(static_cast<JobDoc*>(document())->job()),
                                  path))
         return false;
-    UpdateData(false);
+    updateData(false);
     document()->setModified(true);
-    preview().RefreshPage();
+    preview().refreshPage();
     update();
     return true;
 }
 
-ombrel::OMString JobQuoteEditView::GetPageTitle() const
+ombrel::OMString JobQuoteEditView::pageTitle() const
 {
     return StringTable::text(IDS_TITLE_QUOTE);
 }

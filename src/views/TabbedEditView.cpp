@@ -1,7 +1,7 @@
 #include "TabbedEditView.h"
 
 #include "EditTab.h"
-#include "EditTabPreview.h"
+#include "PreviewTab.h"
 #include "TabStrip.h"
 #include "documents/Document.h"
 #include "documents/UpdateHint.h"
@@ -22,7 +22,7 @@ TabbedEditView::TabbedEditView(Document* document, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(m_strip);
     layout->addWidget(m_area, 1);
-    connect(m_strip, &TabStrip::currentChanged, this, &TabbedEditView::SelectTab);
+    connect(m_strip, &TabStrip::currentChanged, this, &TabbedEditView::selectTab);
     // The document window gives its focus to the view on activation; the
     // current tab takes it, so the preview's keys work without a click.
     setFocusPolicy(Qt::StrongFocus);
@@ -38,16 +38,16 @@ TabbedEditView::~TabbedEditView()
         m_document->removeView(this);
 }
 
-void TabbedEditView::ComposePage(GPage&, const PageFonts&)
+void TabbedEditView::composePage(GPage&, const PageFonts&)
 {
 }
 
-ombrel::OMString TabbedEditView::GetPageTitle() const
+ombrel::OMString TabbedEditView::pageTitle() const
 {
     return {};
 }
 
-void TabbedEditView::AddTab(int titleId, EditTab* tab)
+void TabbedEditView::addTab(int titleId, EditTab* tab)
 {
     const ombrel::OMString title = StringTable::text(titleId);
     tab->setOwnerView(this);
@@ -59,7 +59,7 @@ void TabbedEditView::AddTab(int titleId, EditTab* tab)
     m_titles.add(title);
 }
 
-bool TabbedEditView::DoDataExchange(bool save)
+bool TabbedEditView::exchangeData(bool save)
 {
     const auto direction = save ? DataExchange::Save : DataExchange::Load;
     for (int i = 0; i < m_tabs.size(); ++i) {
@@ -71,13 +71,13 @@ bool TabbedEditView::DoDataExchange(bool save)
             }
             m_strip->insertTab(i, m_titles[i].toQString());
             // A tab's window fills itself from its fields when it is made.
-            tab->UpdateData(DataExchange::Load);
+            tab->updateData(DataExchange::Load);
             continue;
         }
         // A field that cannot be read ends the pass: later tabs keep their
         // values and the record is not updated. Its tab comes forward so the
         // field the message names has the focus.
-        if (!tab->UpdateData(direction)) {
+        if (!tab->updateData(direction)) {
             if (i != m_currentIndex)
                 showTab(i);
             if (QWidget* field = tab->failedField())
@@ -89,21 +89,21 @@ bool TabbedEditView::DoDataExchange(bool save)
     return true;
 }
 
-bool TabbedEditView::UpdateData(bool save)
+bool TabbedEditView::updateData(bool save)
 {
     m_exchanging = true;
-    const bool ok = DoDataExchange(save);
+    const bool ok = exchangeData(save);
     m_exchanging = false;
     return ok;
 }
 
 void TabbedEditView::OnInitialUpdate()
 {
-    UpdateData(false);
+    updateData(false);
     OnUpdate(nullptr, InitialUpdate);
     if (m_currentTab) {
         layoutTabs();
-        m_currentTab->OnActivateTab();
+        m_currentTab->activate();
         m_currentTab->show();
         setFocusProxy(m_currentTab);
     }
@@ -118,7 +118,7 @@ void TabbedEditView::OnUpdate(DocumentView* sender, UpdateHint hint)
         OnBeforeSave();
         break;
     case AfterSave:
-        UpdateData(false);
+        updateData(false);
         break;
     default:
         for (int i = 0; i < m_tabs.size(); ++i)
@@ -128,17 +128,17 @@ void TabbedEditView::OnUpdate(DocumentView* sender, UpdateHint hint)
 
 bool TabbedEditView::OnBeforeSave()
 {
-    return UpdateData(true);
+    return updateData(true);
 }
 
-void TabbedEditView::SelectTab(int index)
+void TabbedEditView::selectTab(int index)
 {
     if (index < 0 || index >= m_tabs.size() || index == m_currentIndex)
         return;
     // The switch goes ahead even when a field could not be read; the next
     // pass tries again with the controls as they stand.
     if (m_currentTab)
-        UpdateData(true);
+        updateData(true);
     showTab(index);
 }
 
@@ -152,7 +152,7 @@ void TabbedEditView::showTab(int index)
     m_currentIndex = index;
     m_strip->setCurrentIndex(index);
     layoutTabs();
-    m_currentTab->OnActivateTab();
+    m_currentTab->activate();
     m_currentTab->show();
     setFocusProxy(m_currentTab);
     emit currentTabChanged(index);
@@ -176,21 +176,21 @@ bool TabbedEditView::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TabbedEditView::OnFilePrint()
+void TabbedEditView::print()
 {
-    UpdateData(true);
+    updateData(true);
     printDocument(false);
 }
 
-void TabbedEditView::OnFilePrintPreview()
+void TabbedEditView::printPreview()
 {
-    UpdateData(true);
+    updateData(true);
     printDocument(true);
 }
 
 void TabbedEditView::printDocument(bool preview)
 {
-    EditTabPreview* tab = previewTab();
+    PreviewTab* tab = previewTab();
     if (!tab)
         return;
     if (preview)
@@ -199,16 +199,16 @@ void TabbedEditView::printDocument(bool preview)
         tab->print();
 }
 
-void TabbedEditView::OnNextTab()
+void TabbedEditView::nextTab()
 {
     if (m_currentIndex < m_tabs.size() - 1)
-        SelectTab(m_currentIndex + 1);
+        selectTab(m_currentIndex + 1);
 }
 
-void TabbedEditView::OnPrevTab()
+void TabbedEditView::previousTab()
 {
     if (m_currentIndex > 0)
-        SelectTab(m_currentIndex - 1);
+        selectTab(m_currentIndex - 1);
 }
 
 void TabbedEditView::sendToFocus(const char* method)
@@ -217,22 +217,22 @@ void TabbedEditView::sendToFocus(const char* method)
         QMetaObject::invokeMethod(focus, method, Qt::QueuedConnection);
 }
 
-void TabbedEditView::OnEditCopy()
+void TabbedEditView::copy()
 {
     sendToFocus("copy");
 }
 
-void TabbedEditView::OnEditCut()
+void TabbedEditView::cut()
 {
     sendToFocus("cut");
 }
 
-void TabbedEditView::OnEditPaste()
+void TabbedEditView::paste()
 {
     sendToFocus("paste");
 }
 
-void TabbedEditView::OnEditUndo()
+void TabbedEditView::undo()
 {
     sendToFocus("undo");
 }

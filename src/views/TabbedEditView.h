@@ -8,16 +8,16 @@
 
 class Document;
 class EditTab;
-class EditTabPreview;
 class GPage;
 struct PageFonts;
+class PreviewTab;
 class TabStrip;
 
 /**
  * The view of an estimate, quote or invoice: a strip of tab titles over the
  * current tab. Derived views own their tabs as members and add them in display
  * order; the last is always the preview. Data moves between the screen and the
- * record only in whole-view passes (UpdateData): on switching tabs, saving,
+ * record only in whole-view passes (updateData): on switching tabs, saving,
  * printing and previewing.
  */
 class TabbedEditView : public QWidget, public DocumentView
@@ -31,14 +31,14 @@ public:
     Document* document() const { return m_document; }
 
     /// Adds the document's content to the printed page, in the preview's fonts.
-    virtual void ComposePage(GPage& page, const PageFonts& fonts);
+    virtual void composePage(GPage& page, const PageFonts& fonts);
     /// The title word of the printed page.
-    virtual ombrel::OMString GetPageTitle() const;
+    virtual ombrel::OMString pageTitle() const;
 
     /// Adds a tab with the title of string `titleId`.
-    void AddTab(int titleId, EditTab* tab);
+    void addTab(int titleId, EditTab* tab);
     /// Makes tab `index` the visible one, after a save pass over the view.
-    void SelectTab(int index);
+    void selectTab(int index);
     int currentIndex() const { return m_currentIndex; }
     EditTab* currentTab() const { return m_currentTab; }
     int tabCount() const { return m_tabs.size(); }
@@ -48,7 +48,7 @@ public:
     bool vatFlag() const { return m_vatFlag; }
 
     /// A whole-view pass; false when a field could not be read.
-    bool UpdateData(bool save);
+    bool updateData(bool save);
     bool isExchanging() const { return m_exchanging; }
 
     /// Called once the derived view has added its tabs: the first load pass,
@@ -60,19 +60,19 @@ public:
     bool OnBeforeSave() override;
 
     /// The tab that composes and prints the page; null for a view without one.
-    virtual EditTabPreview* previewTab() { return nullptr; }
+    virtual PreviewTab* previewTab() { return nullptr; }
     /// Whether the preview tab (the last) is the current one.
     bool isPreviewCurrent() const;
 
 public slots:
-    virtual void OnFilePrint();
-    virtual void OnFilePrintPreview();
-    void OnNextTab();
-    void OnPrevTab();
-    void OnEditCopy();
-    void OnEditCut();
-    void OnEditPaste();
-    void OnEditUndo();
+    void print();
+    void printPreview();
+    void nextTab();
+    void previousTab();
+    void copy();
+    void cut();
+    void paste();
+    void undo();
 
 signals:
     /// The current tab changed; menus update what they enable.
@@ -82,7 +82,7 @@ protected:
     /// The whole-view step of a pass: creates the tab windows on the first
     /// load pass, then runs each tab's exchange in order. Derived views wrap it
     /// to move the record in before (load) or out after (save).
-    virtual bool DoDataExchange(bool save);
+    virtual bool exchangeData(bool save);
     /// Printing goes to the preview tab.
     void printDocument(bool preview);
 

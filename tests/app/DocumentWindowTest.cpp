@@ -48,8 +48,8 @@ TEST_F(DocumentWindows, ClosingANewUnsavedDocumentGivesItsNumberBackOnlyWhenItIs
     EXPECT_EQ(frameTitles(), (QStringList{"Vorlane Start Page", "Estimate 101", "Estimate 102"}));
     EXPECT_EQ(nextEstimateNo(), 103);
 
-    CMainFrame* frame = app->mainFrame();
-    frame->mdiArea()->setActiveSubWindow(frame->childFrames().at(1));
+    MainWindow* frame = app->mainWindow();
+    frame->mdiArea()->setActiveSubWindow(frame->documentWindows().at(1));
     trigger(CommandIds::FileClose);
     QApplication::processEvents();
     EXPECT_EQ(nextEstimateNo(), 103) << "102 was taken later, so 101 is not given back";
@@ -89,7 +89,7 @@ TEST_F(DocumentWindows, AWindowThatStaysOpenKeepsItsNumber)
     ASSERT_TRUE(start());
     trigger(CommandIds::FileNewEstimate);
     EXPECT_EQ(nextEstimateNo(), 102);
-    QWidget* view = app->mainFrame()->childFrames().constLast()->widget();
+    QWidget* view = app->mainWindow()->documentWindows().constLast()->widget();
     ASSERT_NE(view, nullptr);
     RefuseClose refuse;
     view->installEventFilter(&refuse);
@@ -109,7 +109,7 @@ TEST_F(DocumentWindows, SaveIsOfferedTheMomentADocumentChanges)
 {
     skipFirstRun();
     ASSERT_TRUE(start({example("quote-2043-boiler-replacement.vlq")}));
-    Document& document = app->mainFrame()->childFrames().constLast()->document();
+    Document& document = app->mainWindow()->documentWindows().constLast()->document();
     EXPECT_FALSE(action(CommandIds::FileSave)->isEnabled());
     // No event is processed in between: a key pressed next finds Save ready.
     document.setModified(true);
@@ -123,13 +123,13 @@ TEST_F(DocumentWindows, SaveAsCopiesAnyDocumentAndCascadeKeepsWorkingSizes)
     skipFirstRun();
     ASSERT_TRUE(start(
         {example("quote-2043-boiler-replacement.vlq"), example("invoice-3081-kitchen-leak.vli")}));
-    app->mainFrame()->resize(1200, 900);
+    app->mainWindow()->resize(1200, 900);
     EXPECT_FALSE(action(CommandIds::FileSave)->isEnabled());
     EXPECT_TRUE(action(CommandIds::FileSaveAs)->isEnabled());
 
     trigger(CommandIds::WindowCascade);
-    const QSize area = app->mainFrame()->mdiArea()->viewport()->size();
-    for (CChildFrame* frame : app->mainFrame()->childFrames()) {
+    const QSize area = app->mainWindow()->mdiArea()->viewport()->size();
+    for (DocumentWindow* frame : app->mainWindow()->documentWindows()) {
         if (!frame->isVisible())
             continue;
         EXPECT_GE(frame->width(), std::min(480, area.width())) << frame->width();
@@ -151,15 +151,15 @@ TEST_F(DocumentWindows, ClosingAWindowGoesBackToTheOneUsedBeforeIt)
     ASSERT_TRUE(start());
     for (int i = 0; i < 3; ++i)
         trigger(CommandIds::FileNewEstimate);
-    CMainFrame* frame = app->mainFrame();
-    const QList<CChildFrame*> frames = frame->childFrames();
+    MainWindow* frame = app->mainWindow();
+    const QList<DocumentWindow*> frames = frame->documentWindows();
     ASSERT_EQ(frames.size(), 4);
     frame->mdiArea()->setActiveSubWindow(frames.at(1)); // Estimate 101
     frame->mdiArea()->setActiveSubWindow(frames.at(3)); // Estimate 103
     trigger(CommandIds::FileClose);
     QApplication::processEvents();
-    ASSERT_NE(frame->activeChildFrame(), nullptr);
-    EXPECT_EQ(frame->activeChildFrame()->document().title(), QStringLiteral("Estimate 101"));
+    ASSERT_NE(frame->activeDocumentWindow(), nullptr);
+    EXPECT_EQ(frame->activeDocumentWindow()->document().title(), QStringLiteral("Estimate 101"));
 }
 
 TEST_F(DocumentWindows, ClosingAskesAboutChangesAndCancelKeepsTheWindow)
@@ -168,14 +168,14 @@ TEST_F(DocumentWindows, ClosingAskesAboutChangesAndCancelKeepsTheWindow)
     ASSERT_TRUE(start());
     QTemporaryDir dir;
     trigger(CommandIds::FileNewInvoice);
-    CChildFrame* invoice = app->mainFrame()->activeChildFrame();
+    DocumentWindow* invoice = app->mainWindow()->activeDocumentWindow();
     invoice->document().setModified();
 
     answer = MessageHook::AnswerCancel;
-    EXPECT_FALSE(app->mainFrame()->close());
+    EXPECT_FALSE(app->mainWindow()->close());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, QStringLiteral("Save changes to Invoice 101?"));
-    EXPECT_EQ(app->mainFrame()->childFrames().size(), 2);
+    EXPECT_EQ(app->mainWindow()->documentWindows().size(), 2);
 
     // Yes saves under the chosen name; the number is then the document's for good.
     answer = MessageHook::AnswerYes;
@@ -193,14 +193,14 @@ TEST_F(DocumentWindows, TheStartPageCannotBeClosedByTheUserButGoesWithTheProgram
 {
     skipFirstRun();
     ASSERT_TRUE(start());
-    CChildFrame* startPage = app->mainFrame()->activeChildFrame();
+    DocumentWindow* startPage = app->mainWindow()->activeDocumentWindow();
     ASSERT_NE(startPage, nullptr);
     EXPECT_FALSE(startPage->close());
     trigger(CommandIds::FileClose);
     EXPECT_EQ(frameTitles(), QStringList{"Vorlane Start Page"});
-    EXPECT_TRUE(app->mainFrame()->close());
+    EXPECT_TRUE(app->mainWindow()->close());
     QApplication::processEvents();
-    EXPECT_TRUE(app->mainFrame()->childFrames().isEmpty());
+    EXPECT_TRUE(app->mainWindow()->documentWindows().isEmpty());
     EXPECT_TRUE(messages.empty());
 }
 
@@ -209,17 +209,17 @@ TEST_F(DocumentWindows, ViewsAreAttachedThroughTheFactoryAndHearSavesAndSettings
     skipFirstRun();
     auto scripted = std::make_unique<ScriptedDialogs>();
     dialogs = scripted.get();
-    app = std::make_unique<VorlaneApp>(std::move(scripted));
+    app = std::make_unique<Application>(std::move(scripted));
     std::vector<int> hints, invoiceHints;
     app->setViewFactory(130, [&hints](Document&) {
         auto* view = new RecordingView(&hints);
-        return VorlaneApp::ViewParts{view, view};
+        return Application::ViewParts{view, view};
     });
     app->setViewFactory(131, [&invoiceHints](Document&) {
         auto* view = new RecordingView(&invoiceHints);
-        return VorlaneApp::ViewParts{view, view};
+        return Application::ViewParts{view, view};
     });
-    ASSERT_TRUE(app->InitInstance(CommandLine{}));
+    ASSERT_TRUE(app->start(CommandLine{}));
 
     trigger(CommandIds::FileNewEstimate);
     EXPECT_EQ(hints, std::vector<int>{InitialUpdate});
@@ -234,11 +234,11 @@ TEST_F(DocumentWindows, ViewsAreAttachedThroughTheFactoryAndHearSavesAndSettings
 
     QTemporaryDir dir;
     dialogs->saveAnswer = dir.filePath(QStringLiteral("e.vle"));
-    app->mainFrame()->mdiArea()->setActiveSubWindow(app->mainFrame()->childFrames().at(1));
+    app->mainWindow()->mdiArea()->setActiveSubWindow(app->mainWindow()->documentWindows().at(1));
     hints.clear();
     trigger(CommandIds::FileSaveAs);
     EXPECT_EQ(hints, (std::vector<int>{BeforeSave, AfterSave}));
-    EXPECT_EQ(app->mainFrame()->activeChildFrame()->windowTitle(), QStringLiteral("e.vle[*]"));
+    EXPECT_EQ(app->mainWindow()->activeDocumentWindow()->windowTitle(), QStringLiteral("e.vle[*]"));
 }
 
 TEST_F(DocumentWindows, DocumentsOpenInTheirEditViewsWithTheirCommands)
@@ -247,12 +247,12 @@ TEST_F(DocumentWindows, DocumentsOpenInTheirEditViewsWithTheirCommands)
     ASSERT_TRUE(start());
     trigger(CommandIds::FileNewEstimate);
     auto* estimate =
-        qobject_cast<JobEstimateEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+        qobject_cast<JobEstimateEditView*>(app->mainWindow()->activeDocumentWindow()->viewWidget());
     ASSERT_NE(estimate, nullptr);
     // The View switches are offered on the Preview tab only.
     EXPECT_FALSE(estimate->isPreviewCurrent());
     EXPECT_FALSE(action(CommandIds::ViewLabour)->isEnabled());
-    estimate->SelectTab(estimate->tabCount() - 1);
+    estimate->selectTab(estimate->tabCount() - 1);
     EXPECT_TRUE(estimate->isPreviewCurrent());
     EXPECT_TRUE(action(CommandIds::FilePrint)->isEnabled());
     EXPECT_TRUE(action(CommandIds::ViewLabour)->isEnabled());
@@ -263,13 +263,13 @@ TEST_F(DocumentWindows, DocumentsOpenInTheirEditViewsWithTheirCommands)
     EXPECT_TRUE(action(CommandIds::ViewLabourBreakdown)->isEnabled());
     EXPECT_FALSE(action(CommandIds::ViewPayments)->isEnabled());
 
-    ASSERT_NE(app->OpenDocumentFile(example("invoice-3081-kitchen-leak.vli")), nullptr);
+    ASSERT_NE(app->openDocumentFile(example("invoice-3081-kitchen-leak.vli")), nullptr);
     auto* invoice =
-        qobject_cast<JobInvoiceEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+        qobject_cast<JobInvoiceEditView*>(app->mainWindow()->activeDocumentWindow()->viewWidget());
     ASSERT_NE(invoice, nullptr);
-    app->mainFrame()->updateCommandStates();
+    app->mainWindow()->updateCommandStates();
     EXPECT_FALSE(action(CommandIds::ViewPayments)->isEnabled());
-    invoice->SelectTab(invoice->tabCount() - 1);
+    invoice->selectTab(invoice->tabCount() - 1);
     EXPECT_FALSE(action(CommandIds::ViewLabour)->isEnabled());
     EXPECT_TRUE(action(CommandIds::ViewPayments)->isEnabled());
     const bool before = invoice->showPaymentDetails();
@@ -286,10 +286,10 @@ TEST_F(DocumentWindows, ImportIntoAnInvoiceAndAQuote)
     EXPECT_FALSE(action(CommandIds::FileImport)->isEnabled());
 
     trigger(CommandIds::FileNewInvoice);
-    app->mainFrame()->updateCommandStates();
+    app->mainWindow()->updateCommandStates();
     ASSERT_TRUE(action(CommandIds::FileImport)->isEnabled());
     auto* invoice =
-        qobject_cast<JobInvoiceEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+        qobject_cast<JobInvoiceEditView*>(app->mainWindow()->activeDocumentWindow()->viewWidget());
     ASSERT_NE(invoice, nullptr);
     // Cancelling the options leaves the invoice as it was.
     dialogs->importAnswer = example("quote-2043-boiler-replacement.vlq");
@@ -308,9 +308,9 @@ TEST_F(DocumentWindows, ImportIntoAnInvoiceAndAQuote)
     EXPECT_TRUE(invoice->preview().printed().page().pageText(0).join('\n').contains("Labour"));
 
     trigger(CommandIds::FileNewQuote);
-    app->mainFrame()->updateCommandStates();
+    app->mainWindow()->updateCommandStates();
     auto* quote =
-        qobject_cast<JobQuoteEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+        qobject_cast<JobQuoteEditView*>(app->mainWindow()->activeDocumentWindow()->viewWidget());
     ASSERT_NE(quote, nullptr);
     const unsigned number = quote->job().number;
     dialogs->importAnswer = example("estimate-1017-bathroom-refit.vle");
@@ -325,7 +325,7 @@ TEST_F(DocumentWindows, DroppedAndChosenFilesOpenThroughTheSameCheck)
 {
     skipFirstRun();
     ASSERT_TRUE(start());
-    emit app->mainFrame()->filesDropped(
+    emit app->mainWindow()->filesDropped(
         {example("quote-2043-boiler-replacement.vlq"), QStringLiteral("/tmp/none.vlq")});
     EXPECT_EQ(frameTitles().constLast(), QStringLiteral("quote-2043-boiler-replacement.vlq"));
     ASSERT_EQ(messages.size(), 1u);
@@ -335,23 +335,23 @@ TEST_F(DocumentWindows, DroppedAndChosenFilesOpenThroughTheSameCheck)
     dialogs->openAnswer = example("invoice-3081-kitchen-leak.vli");
     trigger(CommandIds::FileOpen);
     EXPECT_EQ(frameTitles().constLast(), QStringLiteral("invoice-3081-kitchen-leak.vli"));
-    EXPECT_EQ(app->mainFrame()->currentMenuId(), 131);
+    EXPECT_EQ(app->mainWindow()->currentMenuId(), 131);
 }
 
 TEST_F(DocumentWindows, AnOpenedDocumentTakesTheKeysOnItsCurrentTab)
 {
     skipFirstRun();
     ASSERT_TRUE(start({example("estimate-1017-bathroom-refit.vle")}));
-    QApplication::setActiveWindow(app->mainFrame());
+    QApplication::setActiveWindow(app->mainWindow());
     QApplication::processEvents();
-    CChildFrame* frame = app->mainFrame()->activeChildFrame();
+    DocumentWindow* frame = app->mainWindow()->activeDocumentWindow();
     ASSERT_NE(frame, nullptr);
     auto* view = qobject_cast<JobEstimateEditView*>(frame->viewWidget());
     ASSERT_NE(view, nullptr);
     // Activating the window focuses its view, which hands the focus to the
     // current tab: typing goes into its field without a click first.
-    app->mainFrame()->mdiArea()->setActiveSubWindow(nullptr);
-    app->mainFrame()->mdiArea()->setActiveSubWindow(frame);
+    app->mainWindow()->mdiArea()->setActiveSubWindow(nullptr);
+    app->mainWindow()->mdiArea()->setActiveSubWindow(frame);
     QApplication::processEvents();
     EXPECT_TRUE(view->currentTab()->isAncestorOf(QApplication::focusWidget()));
 }
@@ -360,11 +360,11 @@ TEST_F(DocumentWindows, TheWindowsKeysWorkWithTheFocusInsideATab)
 {
     skipFirstRun();
     ASSERT_TRUE(start());
-    QApplication::setActiveWindow(app->mainFrame());
+    QApplication::setActiveWindow(app->mainWindow());
     trigger(CommandIds::FileNewInvoice);
     QApplication::processEvents();
     auto* view =
-        qobject_cast<JobInvoiceEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+        qobject_cast<JobInvoiceEditView*>(app->mainWindow()->activeDocumentWindow()->viewWidget());
     ASSERT_NE(view, nullptr);
     QWidget* field = QApplication::focusWidget();
     ASSERT_TRUE(view->currentTab()->isAncestorOf(field));
@@ -420,7 +420,7 @@ TEST_F(DocumentWindows, SaveAsAndTheDialogsStartInTheFolderLastUsedForDocuments)
     dialogs->openAnswer = second.filePath(QStringLiteral("copy.vli"));
     trigger(CommandIds::FileOpen);
     // Back to the invoice saved first (after the start page).
-    app->mainFrame()->mdiArea()->setActiveSubWindow(app->mainFrame()->childFrames().at(1));
+    app->mainWindow()->mdiArea()->setActiveSubWindow(app->mainWindow()->documentWindows().at(1));
     dialogs->saveAnswer.clear();
     trigger(CommandIds::FileSaveAs);
     EXPECT_EQ(dialogs->offeredSavePath,

@@ -2,8 +2,8 @@
 
 #include "app/CommandIds.h"
 #include "app/ExportCommands.h"
-#include "app/ExportFileName.h"
 #include "app/MailLauncher.h"
+#include "commands/ExportFileName.h"
 #include "commands/PdfExportCommand.h"
 #include "documents/JobBaseDoc.h"
 #include "records/Job.h"
@@ -91,7 +91,7 @@ protected:
         auto launcher = std::make_unique<RecordingMail>();
         mail = launcher.get();
         app->setMailLauncher(std::move(launcher));
-        ASSERT_NE(app->OpenDocumentFile(example(file)), nullptr);
+        ASSERT_NE(app->openDocumentFile(example(file)), nullptr);
     }
     /// A fresh program for the next case of a table.
     void restart()
@@ -102,7 +102,7 @@ protected:
     }
     JobBaseDoc& document() const
     {
-        return dynamic_cast<JobBaseDoc&>(app->mainFrame()->activeChildFrame()->document());
+        return dynamic_cast<JobBaseDoc&>(app->mainWindow()->activeDocumentWindow()->document());
     }
 };
 
@@ -151,7 +151,7 @@ TEST_F(ExportTest, WritesWhatThePreviewShowsAsTheTerminalExportDoes)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         startWith(c.file);
-        QWidget* view = app->mainFrame()->activeChildFrame()->viewWidget();
+        QWidget* view = app->mainWindow()->activeDocumentWindow()->viewWidget();
         c.switchView(view);
         dialogs->saveAnswer = dir.filePath(QStringLiteral("window.pdf"));
         trigger(FileExportPdf);
@@ -235,7 +235,7 @@ TEST_F(ExportTest, NewInvoiceFromAQuoteHoldsItsLinesAndANewNumber)
     ASSERT_FALSE(quoteLines.isEmpty());
     const int32_t nextNumber = SettingsStore::get(SettingKeys::NextInvoiceNo);
 
-    Document* created = app->OnFileNewInvoiceFromThis();
+    Document* created = app->newInvoiceFromThis();
     ASSERT_NE(created, nullptr);
     auto& invoice = dynamic_cast<JobInvoice&>(*dynamic_cast<JobBaseDoc&>(*created).record());
     QStringList invoiceLines;

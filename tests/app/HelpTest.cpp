@@ -1,9 +1,9 @@
 #include "WindowFixture.h"
 
 #include "app/AboutDialog.h"
-#include "app/FileFilter.h"
 #include "app/HelpLauncher.h"
 #include "app/HelpWindow.h"
+#include "documents/FileFilter.h"
 #include "resources/StringTable.h"
 
 #include <QDesktopServices>
@@ -48,11 +48,11 @@ public slots:
 TEST(HelpLookup, BesideTheProgramFirstThenItsHelpFolderElseNothing)
 {
     QTemporaryDir dir;
-    EXPECT_TRUE(HelpLauncher::FindHelpFile(dir.path()).isEmpty());
+    EXPECT_TRUE(HelpLauncher::findHelpFile(dir.path()).isEmpty());
     touch(dir.filePath("help/Vorlane.html"));
-    EXPECT_EQ(HelpLauncher::FindHelpFile(dir.path()), dir.filePath("help/Vorlane.html"));
+    EXPECT_EQ(HelpLauncher::findHelpFile(dir.path()), dir.filePath("help/Vorlane.html"));
     touch(dir.filePath("Vorlane.html"));
-    EXPECT_EQ(HelpLauncher::FindHelpFile(dir.path()), dir.filePath("Vorlane.html"));
+    EXPECT_EQ(HelpLauncher::findHelpFile(dir.path()), dir.filePath("Vorlane.html"));
 }
 
 TEST(HelpLaunch, PathsReachTheOpenerWholeAsOneAddressNeverAsShellText)
@@ -62,18 +62,18 @@ TEST(HelpLaunch, PathsReachTheOpenerWholeAsOneAddressNeverAsShellText)
     touch(nasty);
     UrlCatcher catcher;
 
-    HelpLauncher::LaunchHelpFile(nasty + "#part2");
+    HelpLauncher::launchHelpFile(nasty + "#part2");
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls[0].toLocalFile(), nasty);
     EXPECT_EQ(catcher.urls[0].fragment(), QStringLiteral("part2"));
 
-    HelpLauncher::LaunchHelpFile(QStringLiteral("http://example.org/a b"));
+    HelpLauncher::launchHelpFile(QStringLiteral("http://example.org/a b"));
     ASSERT_EQ(catcher.urls.size(), 2);
     EXPECT_EQ(catcher.urls[1].scheme(), QStringLiteral("http"));
 
     // Nothing starts for an empty path or a file that is not there.
-    HelpLauncher::LaunchHelpFile(QString());
-    HelpLauncher::LaunchHelpFile(dir.filePath("missing.html"));
+    HelpLauncher::launchHelpFile(QString());
+    HelpLauncher::launchHelpFile(dir.filePath("missing.html"));
     EXPECT_EQ(catcher.urls.size(), 2);
 }
 
@@ -87,13 +87,13 @@ TEST_F(HelpCommand, F1OpensTheManualOrSaysItIsMissing)
     app->setProgramFolder(dir.path());
     UrlCatcher catcher;
 
-    app->OnHelp();
+    app->showHelp();
     EXPECT_TRUE(catcher.urls.isEmpty());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, StringTable::text(IDS_HELP_MISSING).toQString());
 
     touch(dir.filePath("help/Vorlane.html"));
-    app->OnHelp();
+    app->showHelp();
     ASSERT_EQ(catcher.urls.size(), 1);
     EXPECT_EQ(catcher.urls[0].toLocalFile(), dir.filePath("help/Vorlane.html"));
 }
@@ -111,15 +111,15 @@ TEST_F(HelpCommand, WithNothingToOpenTheManualTheProgramShowsItItself)
     manual.close();
 
     // The offscreen desktop opens nothing.
-    app->OnHelp();
-    auto* window = app->mainFrame()->findChild<HelpWindow*>();
+    app->showHelp();
+    auto* window = app->mainWindow()->findChild<HelpWindow*>();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->browser()->toPlainText().contains(QStringLiteral("Pricing a job")));
     EXPECT_TRUE(messages.empty());
     // A second F1 brings the same window forward.
-    app->OnHelp();
-    EXPECT_EQ(app->mainFrame()->findChildren<HelpWindow*>().size(), 1);
+    app->showHelp();
+    EXPECT_EQ(app->mainWindow()->findChildren<HelpWindow*>().size(), 1);
 }
 
 TEST(AboutBox, NamesTheProgramAndVersionAndLinksTheManual)

@@ -90,7 +90,7 @@ TEST_F(Instance, LongLinesGoUnansweredAndRequestsDuringADialogWaitForItInOrder)
     EXPECT_EQ(ask(garbage), QByteArray());
     EXPECT_EQ(ask(QStringLiteral("[open(\"bad\\escape\")]")), QByteArray());
 
-    QDialog modal(app->mainFrame());
+    QDialog modal(app->mainWindow());
     modal.setWindowModality(Qt::ApplicationModal);
     modal.show();
     EXPECT_EQ(ask(InstanceChannel::openRequest(estimate)), QByteArray("ack\n"));
@@ -140,7 +140,7 @@ TEST_F(Instance, PathsWithLineBreaksOrBeyondOneLineReachTheRunningProgram)
     ASSERT_EQ(second.state(), QProcess::NotRunning) << second.readAllStandardError().toStdString();
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
     QStringList opened;
-    for (CChildFrame* frame : app->mainFrame()->childFrames())
+    for (DocumentWindow* frame : app->mainWindow()->documentWindows())
         opened.append(frame->document().path());
     EXPECT_EQ(opened.mid(1), paths);
 }

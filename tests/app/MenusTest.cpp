@@ -29,11 +29,11 @@ QStringList describe(const QMenu* menu, const QString& indent = {})
     return lines;
 }
 
-QStringList menuBarOf(VorlaneApp& app, QStringList* titles)
+QStringList menuBarOf(Application& app, QStringList* titles)
 {
     QStringList all;
     titles->clear();
-    for (QAction* top : app.mainFrame()->menuBar()->actions()) {
+    for (QAction* top : app.mainWindow()->menuBar()->actions()) {
         if (!top->menu())
             continue;
         titles->append(top->text());
@@ -125,7 +125,7 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Window", "&Help"}));
 
     // Back to the estimate: its bar returns, with the estimate's labour item.
-    app->mainFrame()->mdiArea()->setActiveSubWindow(app->mainFrame()->childFrames().at(1));
+    app->mainWindow()->mdiArea()->setActiveSubWindow(app->mainWindow()->documentWindows().at(1));
     EXPECT_EQ(menuBarOf(*app, &titles), estimate);
 }
 
@@ -134,14 +134,14 @@ TEST_F(Menus, TheToolBarCarriesItsButtonsWithTips)
     skipFirstRun();
     ASSERT_TRUE(start());
     QStringList tips;
-    for (QAction* action : app->mainFrame()->toolBar()->actions())
+    for (QAction* action : app->mainWindow()->toolBar()->actions())
         tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
     EXPECT_EQ(tips, (QStringList{"New Estimate", "New quote", "New invoice", "-", "Open", "Save",
                                  "Print", "Export as PDF", "-",
                                  "Change the program options and defaults", "Help"}));
     EXPECT_EQ(app->commands().action(CommandIds::FileNewEstimate)->statusTip(),
               QStringLiteral("Create a new estimate"));
-    for (QAction* action : app->mainFrame()->toolBar()->actions()) {
+    for (QAction* action : app->mainWindow()->toolBar()->actions()) {
         if (!action->isSeparator()) {
             EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
         }
@@ -158,7 +158,7 @@ TEST_F(Menus, RecentFilesKeepTheLastFourMostRecentFirstAndDropAFileThatIsGone)
         const QString path = dir.filePath(QStringLiteral("job%1.vle").arg(i));
         QFile::copy(example("estimate-1017-bathroom-refit.vle"), path);
         paths << path;
-        ASSERT_NE(app->OpenDocumentFile(path), nullptr);
+        ASSERT_NE(app->openDocumentFile(path), nullptr);
     }
     EXPECT_EQ(app->recentFiles().files(), (QStringList{paths[4], paths[3], paths[2], paths[1]}));
     EXPECT_EQ(QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"))
@@ -167,17 +167,17 @@ TEST_F(Menus, RecentFilesKeepTheLastFourMostRecentFirstAndDropAFileThatIsGone)
               paths[4]);
 
     // Re-opening an open file brings its window forward and moves it to the top.
-    ASSERT_NE(app->OpenDocumentFile(paths[2]), nullptr);
-    EXPECT_EQ(app->mainFrame()->childFrames().size(), 6); // five documents and the start page
+    ASSERT_NE(app->openDocumentFile(paths[2]), nullptr);
+    EXPECT_EQ(app->mainWindow()->documentWindows().size(), 6); // five documents and the start page
     QStringList titles;
     const QStringList bar = menuBarOf(*app, &titles);
     EXPECT_TRUE(bar.contains("  &1 job4.vle")) << bar.join('\n').toStdString();
 
     QFile::remove(paths[3]);
-    app->mainFrame()->close();
+    app->mainWindow()->close();
     app.reset();
     ASSERT_TRUE(start());
-    EXPECT_EQ(app->OpenDocumentFile(paths[3]), nullptr);
+    EXPECT_EQ(app->openDocumentFile(paths[3]), nullptr);
     EXPECT_FALSE(app->recentFiles().files().contains(paths[3]));
 }
 
@@ -192,15 +192,15 @@ TEST_F(Menus, SaveIsOfferedForUnsavedWorkSaveAsForAnyDocumentNeitherOnTheStartPa
     EXPECT_FALSE(saveAs->isEnabled());
     EXPECT_FALSE(close->isEnabled());
 
-    ASSERT_NE(app->OpenDocumentFile(example("invoice-3081-kitchen-leak.vli")), nullptr);
-    app->mainFrame()->updateCommandStates();
+    ASSERT_NE(app->openDocumentFile(example("invoice-3081-kitchen-leak.vli")), nullptr);
+    app->mainWindow()->updateCommandStates();
     EXPECT_FALSE(save->isEnabled());
     EXPECT_TRUE(saveAs->isEnabled());
     EXPECT_TRUE(close->isEnabled());
 
-    app->mainFrame()->activeChildFrame()->document().setModified();
-    app->mainFrame()->updateCommandStates();
+    app->mainWindow()->activeDocumentWindow()->document().setModified();
+    app->mainWindow()->updateCommandStates();
     EXPECT_TRUE(save->isEnabled());
     EXPECT_TRUE(saveAs->isEnabled());
-    EXPECT_TRUE(app->mainFrame()->activeChildFrame()->isWindowModified());
+    EXPECT_TRUE(app->mainWindow()->activeDocumentWindow()->isWindowModified());
 }

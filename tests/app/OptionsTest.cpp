@@ -1,27 +1,27 @@
 #include "WindowFixture.h"
 
 #include "app/AmountEdit.h"
+#include "app/BusinessNamePage.h"
+#include "app/BusinessNumbersPage.h"
+#include "app/BusinessTypePage.h"
+#include "app/BusinessVatPage.h"
 #include "app/BusinessWizard.h"
-#include "app/BusinessWizardControl.h"
-#include "app/BusinessWizardName.h"
-#include "app/BusinessWizardType.h"
-#include "app/BusinessWizardVAT.h"
-#include "app/CMainFrame.h"
 #include "app/CommandIds.h"
+#include "app/MainWindow.h"
 #include "app/NextNumbersBox.h"
-#include "app/OptionsWizard.h"
-#include "app/OptionsWizardCompany.h"
-#include "app/OptionsWizardDefaults.h"
-#include "app/OptionsWizardDocuments.h"
-#include "app/OptionsWizardLogo.h"
-#include "app/OptionsWizardMisc.h"
-#include "app/OptionsWizardStyles.h"
+#include "app/OptionsCompanyPage.h"
+#include "app/OptionsDefaultsPage.h"
+#include "app/OptionsDialog.h"
+#include "app/OptionsLogoPage.h"
+#include "app/OptionsMiscPage.h"
+#include "app/OptionsNumbersPage.h"
+#include "app/OptionsStylesPage.h"
 #include "documents/JobDoc.h"
 #include "print/TextStyles.h"
 #include "records/Job.h"
-#include "views/CColorStatic.h"
-#include "views/CFilterEdit.h"
-#include "views/EditTabPreview.h"
+#include "views/ColourLabel.h"
+#include "views/FilteredLineEdit.h"
+#include "views/PreviewTab.h"
 #include "views/TabbedEditView.h"
 
 #include <QAbstractButton>
@@ -35,7 +35,7 @@
 #include <QTest>
 #include <QToolBar>
 
-using Defaults = OptionsWizardDefaults;
+using Defaults = OptionsDefaultsPage;
 
 namespace {
 
@@ -49,8 +49,8 @@ struct Sheet
 {
     TextStyles styles;
     int refreshes = 0;
-    OptionsWizard sheet{styles, [this] { ++refreshes; }};
-    Sheet() { sheet.LoadPages(); }
+    OptionsDialog sheet{styles, [this] { ++refreshes; }};
+    Sheet() { sheet.loadPages(); }
 };
 
 } // namespace
@@ -60,7 +60,7 @@ using Options = WindowTest;
 TEST_F(Options, AnEmptyStoreShowsTheFallbacksAndOkStoresThem)
 {
     Sheet s;
-    OptionsWizardDefaults& defaults = *s.sheet.defaults();
+    OptionsDefaultsPage& defaults = *s.sheet.defaults();
     EXPECT_EQ(defaults.amount(Defaults::HourlyRate)->text(), "12.00");
     EXPECT_EQ(defaults.amount(Defaults::CostPerMile)->text(), "0.40");
     EXPECT_EQ(defaults.amount(Defaults::DailyHours)->text(), "7.00");
@@ -164,14 +164,14 @@ TEST_F(Options, TheLogoSampleFollowsTheModeAndTheUnsavedBusinessName)
         EXPECT_EQ(s.sheet.logo()->taglineBox()->isEnabled(), c.taglineEnabled) << c.mode;
     }
     EXPECT_TRUE(SettingsStore::get(SettingKeys::CompanyName).isEmpty());
-    EXPECT_TRUE(QString(OptionsWizardLogo::PictureFilter).contains("*.png"));
-    EXPECT_TRUE(QString(OptionsWizardLogo::PictureFilter).contains("*.svg"));
+    EXPECT_TRUE(QString(OptionsLogoPage::PictureFilter).contains("*.png"));
+    EXPECT_TRUE(QString(OptionsLogoPage::PictureFilter).contains("*.svg"));
 }
 
 TEST_F(Options, TheTextStylesButtonsFollowTheStyleFlags)
 {
     Sheet s;
-    OptionsWizardStyles& page = *s.sheet.stylesPage();
+    OptionsStylesPage& page = *s.sheet.stylesPage();
     struct Case
     {
         const char* title;
@@ -220,15 +220,15 @@ TEST_F(Options, NewQuotesTakeTheQuoteValidityTheSheetEdits)
     skipFirstRun();
     ASSERT_TRUE(start());
     dialogs->settingsDialogAnswer = [](QDialog& dialog) {
-        auto& sheet = dynamic_cast<OptionsWizard&>(dialog);
-        sheet.LoadPages();
+        auto& sheet = dynamic_cast<OptionsDialog&>(dialog);
+        sheet.loadPages();
         sheet.defaults()->period(Defaults::QuoteDays)->setValue(14);
         sheet.accept();
         return sheet.result();
     };
     trigger(CommandIds::Options);
     trigger(CommandIds::FileNewQuote);
-    auto& quote = dynamic_cast<JobDoc&>(app->mainFrame()->activeChildFrame()->document());
+    auto& quote = dynamic_cast<JobDoc&>(app->mainWindow()->activeDocumentWindow()->document());
     EXPECT_EQ(quote.job().daysValid, 14u);
 }
 
@@ -237,22 +237,23 @@ TEST_F(Options, CommandsToolBarAndAStyleChangeReachAnOpenPreview)
     skipFirstRun();
     ASSERT_TRUE(start());
     EXPECT_TRUE(
-        app->mainFrame()->findChild<QToolBar*>()->actions().contains(action(CommandIds::Options)));
+        app->mainWindow()->findChild<QToolBar*>()->actions().contains(action(CommandIds::Options)));
     EXPECT_EQ(action(CommandIds::Options)->shortcut(), QKeySequence(Qt::Key_F4));
     trigger(CommandIds::FileNewEstimate);
-    auto* view = qobject_cast<TabbedEditView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+    auto* view =
+        qobject_cast<TabbedEditView*>(app->mainWindow()->activeDocumentWindow()->viewWidget());
     ASSERT_NE(view, nullptr);
-    EditTabPreview* preview = view->previewTab();
-    preview->Compose();
+    PreviewTab* preview = view->previewTab();
+    preview->compose();
     ASSERT_NE(preview->printed().fonts().title.size(), 40);
 
     QString ran;
     dialogs->settingsDialogAnswer = [&ran](QDialog& dialog) {
         ran = dialog.metaObject()->className();
-        auto* sheet = dynamic_cast<OptionsWizard*>(&dialog);
+        auto* sheet = dynamic_cast<OptionsDialog*>(&dialog);
         if (!sheet)
             return int(QDialog::Rejected);
-        sheet->LoadPages();
+        sheet->loadPages();
         sheet->stylesPage()->styleCopy(StyleTitle).font.setSize(40);
         sheet->accept();
         return sheet->result();
@@ -260,7 +261,7 @@ TEST_F(Options, CommandsToolBarAndAStyleChangeReachAnOpenPreview)
     trigger(CommandIds::BusinessInformation);
     EXPECT_EQ(ran, "BusinessWizard");
     trigger(CommandIds::Options);
-    EXPECT_EQ(ran, "OptionsWizard");
+    EXPECT_EQ(ran, "OptionsDialog");
     EXPECT_EQ(app->styles().style(StyleTitle).font.size(), 40);
     EXPECT_EQ(preview->printed().fonts().title.size(), 40) << "the open preview was restyled";
 }
@@ -280,7 +281,7 @@ TEST_F(Wizard, ShowsTheStoredTypeAndVatStateFromTheStart)
         SettingsStore::set(SettingKeys::CompanyType, c.type);
         SettingsStore::set(SettingKeys::IsVATRegistered, c.vat);
         BusinessWizard wizard({});
-        wizard.LoadPages();
+        wizard.loadPages();
         EXPECT_EQ(plain(wizard.typePage()->ownersLabel()->text()), c.label);
         EXPECT_EQ(wizard.vatPage()->rateEdit()->isEnabled(), c.vat == 1) << c.type;
         EXPECT_EQ(wizard.vatPage()->registrationEdit()->isEnabled(), c.vat == 1) << c.type;
@@ -323,8 +324,8 @@ TEST_F(Wizard, WalksItsPagesAndSavesOnlyOnFinish)
     BusinessWizard cancelled({});
     cancelled.show();
     cancelled.namePage()->nameEdit()->setText("Other");
-    cancelled.OnNext();
-    cancelled.OnNext();
+    cancelled.next();
+    cancelled.next();
     cancelled.reject();
     EXPECT_EQ(SettingsStore::get(SettingKeys::CompanyName).toQString(), "Acme Plumbing");
 }

@@ -1,14 +1,11 @@
 #include "WindowFixture.h"
 
-#include "app/StartPageLayout.h"
 #include "app/StartPageView.h"
 #include "documents/UpdateHint.h"
 
 #include <QMouseEvent>
 
 namespace {
-
-const QSize kPicture(481, 530);
 
 void moveTo(QWidget& view, QPoint at)
 {
@@ -25,44 +22,6 @@ void releaseAt(QWidget& view, QPoint at)
 }
 
 } // namespace
-
-TEST(StartPageLayoutFigures, AWideAreaClampsTheButtonWidth)
-{
-    const StartPageLayout layout = StartPageLayout::compute(QRect(0, 0, 1000, 800), kPicture);
-    EXPECT_EQ(layout.buttonWidth, 300);
-    EXPECT_EQ(layout.buttonHeight, 330);
-    EXPECT_EQ(layout.block, QSize(980, 720));
-    EXPECT_EQ(layout.offsetX, 10);
-    EXPECT_EQ(layout.offsetY, 40);
-    EXPECT_EQ(layout.buttons[0], QRect(30, 60, 300, 330));
-    EXPECT_EQ(layout.buttons[2].topLeft(), QPoint(670, 60));
-    EXPECT_EQ(layout.buttons[4].topLeft(), QPoint(350, 410));
-}
-
-TEST(StartPageLayoutFigures, ALowAreaFitsTheHeightInstead)
-{
-    const StartPageLayout layout = StartPageLayout::compute(QRect(0, 0, 700, 400), kPicture);
-    EXPECT_EQ(layout.buttonHeight, 170);
-    EXPECT_EQ(layout.buttonWidth, 154);
-    EXPECT_EQ(layout.block, QSize(542, 400));
-    EXPECT_EQ(layout.offsetX, 79);
-    EXPECT_EQ(layout.offsetY, 0);
-    EXPECT_EQ(layout.buttons[3].topLeft(), QPoint(99, 210));
-}
-
-TEST(StartPageLayoutFigures, ATinyAreaKeepsButtonsUsableAndNoPictureMeansNoButtons)
-{
-    const StartPageLayout tiny = StartPageLayout::compute(QRect(5, 7, 90, 60), kPicture);
-    EXPECT_GE(tiny.buttonHeight, 50);
-    EXPECT_GE(tiny.buttonWidth, 1);
-    EXPECT_LT(tiny.offsetY, 0) << "the block overflows and is centred on the area";
-    EXPECT_EQ(tiny.buttons[0].topLeft(), QPoint(5 + tiny.offsetX + 20, 7 + tiny.offsetY + 20));
-
-    const StartPageLayout none = StartPageLayout::compute(QRect(0, 0, 640, 480), QSize());
-    EXPECT_EQ(none.block, QSize(640, 480));
-    EXPECT_EQ(none.buttonWidth, 0);
-    EXPECT_TRUE(none.buttons[0].isNull());
-}
 
 TEST(StartPageViewInput, HoverFollowsThePointerEdgesIncludedAndTheClickRunsThatButton)
 {
@@ -102,17 +61,18 @@ TEST_F(StartPage, ItsButtonsStartTheirTasks)
 {
     skipFirstRun();
     ASSERT_TRUE(start());
-    auto* view = qobject_cast<StartPageView*>(app->mainFrame()->activeChildFrame()->viewWidget());
+    auto* view =
+        qobject_cast<StartPageView*>(app->mainWindow()->activeDocumentWindow()->viewWidget());
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(app->mainFrame()->currentMenuId(), 128);
+    EXPECT_EQ(app->mainWindow()->currentMenuId(), 128);
 
     emit view->actionRequested(StartPageView::NewInvoice);
     EXPECT_EQ(frameTitles().constLast(), QStringLiteral("Invoice 101"));
     emit view->actionRequested(StartPageView::OpenDocument);
     EXPECT_EQ(frameTitles().size(), 2) << "the open dialog was cancelled";
     int options = 0, business = 0;
-    QObject::connect(app.get(), &VorlaneApp::optionsRequested, [&] { ++options; });
-    QObject::connect(app.get(), &VorlaneApp::businessInformationRequested, [&] { ++business; });
+    QObject::connect(app.get(), &Application::optionsRequested, [&] { ++options; });
+    QObject::connect(app.get(), &Application::businessInformationRequested, [&] { ++business; });
     emit view->actionRequested(StartPageView::ProgramOptions);
     emit view->actionRequested(StartPageView::BusinessInfo);
     EXPECT_EQ(options, 1);

@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
 
-#include "app/StartPageDoc.h"
+#include "documents/StartPageDoc.h"
 #include "resources/StringTable.h"
 
 #include <QFile>
@@ -31,19 +31,19 @@ TEST_F(Startup, FirstRunShowsTheMessageOverTheWindowThenTheStartPageThenTheOptio
     QStringList windowsAtMessage;
     int kindsAtMessage = 0;
     whileShown = [&] {
-        frameShownAtMessage = app->mainFrame() && app->mainFrame()->isVisible();
+        frameShownAtMessage = app->mainWindow() && app->mainWindow()->isVisible();
         windowsAtMessage = frameTitles();
         kindsAtMessage = int(app->templates().all().size());
     };
     int optionsRuns = 0;
     bool startPageAtOptions = false;
     auto scripted = std::make_unique<ScriptedDialogs>();
-    app = std::make_unique<VorlaneApp>(std::move(scripted));
-    QObject::connect(app.get(), &VorlaneApp::optionsRequested, [&] {
+    app = std::make_unique<Application>(std::move(scripted));
+    QObject::connect(app.get(), &Application::optionsRequested, [&] {
         ++optionsRuns;
         startPageAtOptions = frameTitles() == QStringList{"Vorlane Start Page"};
     });
-    ASSERT_TRUE(app->InitInstance(CommandLine{}));
+    ASSERT_TRUE(app->start(CommandLine{}));
 
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, StringTable::text(IDS_FIRST_RUN).toQString());
@@ -52,8 +52,8 @@ TEST_F(Startup, FirstRunShowsTheMessageOverTheWindowThenTheStartPageThenTheOptio
     EXPECT_TRUE(windowsAtMessage.isEmpty()) << "the start page opens after the message";
     EXPECT_EQ(kindsAtMessage, 4);
     EXPECT_EQ(frameTitles(), QStringList{"Vorlane Start Page"});
-    EXPECT_TRUE(app->mainFrame()->isMaximized());
-    EXPECT_TRUE(app->mainFrame()->activeChildFrame()->isMaximized());
+    EXPECT_TRUE(app->mainWindow()->isMaximized());
+    EXPECT_TRUE(app->mainWindow()->activeDocumentWindow()->isMaximized());
 
     // The options command was posted: it runs once the event loop does.
     EXPECT_EQ(optionsRuns, 0);
@@ -69,7 +69,7 @@ TEST_F(Startup, TheSecondStartShowsNoFirstRunMessageAndKeepsOtherModeBits)
     ASSERT_TRUE(start());
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(uint32_t(SettingsStore::get(SettingKeys::Mode)), 0x80000005u);
-    app->mainFrame()->close();
+    app->mainWindow()->close();
     app.reset();
 
     messages.clear();
@@ -114,7 +114,7 @@ TEST_F(Startup, TheQuestionsOfANamedDocumentStandOverTheWindow)
     file.write("[invoice]\nversion=1\n[base]\nnumber=7\nhasVATInfo=0\n[end]\n");
     file.close();
     bool windowShown = false;
-    whileShown = [&] { windowShown = app->mainFrame() && app->mainFrame()->isVisible(); };
+    whileShown = [&] { windowShown = app->mainWindow() && app->mainWindow()->isVisible(); };
     ASSERT_TRUE(start({old}));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.contains(QStringLiteral("before VAT registration.")));
@@ -182,7 +182,7 @@ TEST_F(Startup, TheSplashFollowsItsSetting)
     skipFirstRun();
     ASSERT_TRUE(start());
     EXPECT_FALSE(anySplashShown());
-    app->mainFrame()->close();
+    app->mainWindow()->close();
     app.reset();
 
     SettingsStore::set(SettingKeys::Splash, 1);
@@ -200,11 +200,11 @@ TEST_F(Startup, PrintingFromTheShellKnowsTheDocumentKindsWithoutTheWindow)
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "a default printer would really print";
-    app = std::make_unique<VorlaneApp>();
-    EXPECT_FALSE(app->PrintDocumentFile(example("invoice-3081-kitchen-leak.vli")));
+    app = std::make_unique<Application>();
+    EXPECT_FALSE(app->printDocumentFile(example("invoice-3081-kitchen-leak.vli")));
     ASSERT_EQ(messages.size(), 1u);
     // The file is known for what it is; only the printer is missing.
     EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("No default printer")))
         << messages[0].text.toStdString();
-    EXPECT_EQ(app->mainFrame(), nullptr);
+    EXPECT_EQ(app->mainWindow(), nullptr);
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/CChildFrame.h"
-#include "app/CMainFrame.h"
+#include "app/Application.h"
 #include "app/CommandActions.h"
 #include "app/CommandDialogs.h"
-#include "app/CommandLine.h"
-#include "app/RecentFileList.h"
-#include "app/VorlaneApp.h"
+#include "app/DocumentWindow.h"
+#include "app/MainWindow.h"
+#include "commands/CommandLine.h"
 #include "documents/Document.h"
 #include "foundation/MessageHook.h"
+#include "settings/RecentFileList.h"
 #include "settings/SettingsStore.h"
 
 #include <QAction>
@@ -88,7 +88,7 @@ protected:
     /// Runs inside each message box, while it is "open".
     std::function<void()> whileShown;
     ScriptedDialogs* dialogs = nullptr;
-    std::unique_ptr<VorlaneApp> app;
+    std::unique_ptr<Application> app;
 
     void SetUp() override
     {
@@ -105,8 +105,8 @@ protected:
 
     void TearDown() override
     {
-        if (app && app->mainFrame())
-            app->mainFrame()->close();
+        if (app && app->mainWindow())
+            app->mainWindow()->close();
         app.reset();
         MessageHook::setHandler({});
         QApplication::processEvents();
@@ -122,10 +122,10 @@ protected:
     {
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
-        app = std::make_unique<VorlaneApp>(std::move(scripted));
+        app = std::make_unique<Application>(std::move(scripted));
         CommandLine commandLine;
         commandLine.files = files;
-        return app->InitInstance(commandLine);
+        return app->start(commandLine);
     }
 
     void trigger(int command) { app->commands().action(command)->trigger(); }
@@ -134,7 +134,7 @@ protected:
     QStringList frameTitles() const
     {
         QStringList titles;
-        for (CChildFrame* frame : app->mainFrame()->childFrames())
+        for (DocumentWindow* frame : app->mainWindow()->documentWindows())
             titles.append(frame->document().title());
         return titles;
     }

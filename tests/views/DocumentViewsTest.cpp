@@ -8,9 +8,9 @@
 #include "print/TextStyles.h"
 #include "print/layout/GPage.h"
 #include "settings/SettingsStore.h"
-#include "views/EditTabPreview.h"
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
+#include "views/PreviewTab.h"
 
 #include <QKeyEvent>
 #include <QPrinter>
@@ -52,7 +52,7 @@ protected:
         view->OnInitialUpdate();
         view->show();
         // These tests look at the page: the Preview is the last tab.
-        view->SelectTab(view->tabCount() - 1);
+        view->selectTab(view->tabCount() - 1);
         QApplication::processEvents();
         return view;
     }
@@ -76,7 +76,7 @@ TEST_F(DocumentViews, TheOverdueInvoiceCarriesItsStamp)
 {
     auto doc = open("invoice-3081-kitchen-leak.vli");
     auto view = viewOf<JobInvoiceEditView, JobInvoiceDoc>(doc.get());
-    EXPECT_EQ(view->GetPageTitle(), "INVOICE");
+    EXPECT_EQ(view->pageTitle(), "INVOICE");
     EXPECT_EQ(view->overdueStamp(), "OVERDUE");
     EXPECT_EQ(view->preview().stampText(), "OVERDUE");
     EXPECT_TRUE(view->isPreviewCurrent());
@@ -86,7 +86,7 @@ TEST_F(DocumentViews, TheOverdueInvoiceCarriesItsStamp)
     JobItem payment;
     payment.price = view->invoice().totals(true).amountDue();
     view->invoice().payments.add(payment);
-    view->UpdateData(false);
+    view->updateData(false);
     EXPECT_EQ(view->overdueStamp(), "");
 }
 
@@ -106,7 +106,7 @@ TEST_F(DocumentViews, SectionSwitchesAddAndRemoveTables)
 {
     auto doc = open("estimate-1017-bathroom-refit.vle");
     auto view = viewOf<JobEstimateEditView, JobDoc>(doc.get());
-    EXPECT_EQ(view->GetPageTitle(), "ESTIMATE");
+    EXPECT_EQ(view->pageTitle(), "ESTIMATE");
     GPage& page = view->preview().printed().page();
     const QString before = page.pageText(0).join('\n');
     EXPECT_FALSE(view->isSectionEnabled(PageSection::LabourBreakdown));
@@ -129,7 +129,7 @@ TEST_F(DocumentViews, ScrollingByKeysAndBars)
     auto view = viewOf<JobEstimateEditView, JobDoc>(doc.get());
     view->resize(800, 300);
     QApplication::processEvents();
-    EditTabPreview& preview = view->preview();
+    PreviewTab& preview = view->preview();
     QScrollBar* v = preview.verticalBar();
     QScrollBar* h = preview.horizontalBar();
     ASSERT_GT(v->maximum(), 0);
@@ -202,7 +202,7 @@ TEST_F(DocumentViews, ThePreviewFollowsThePageSetupTheMarginsAndTheZoom)
 {
     auto doc = open("estimate-1017-bathroom-refit.vle");
     auto view = viewOf<JobEstimateEditView, JobDoc>(doc.get());
-    EditTabPreview& preview = view->preview();
+    PreviewTab& preview = view->preview();
     const GPage& page = preview.printed().page();
     const double portrait = page.pageWidth();
     const QSize portraitSize = preview.documentSize();
@@ -227,7 +227,7 @@ TEST_F(DocumentViews, ThePreviewFollowsThePageSetupTheMarginsAndTheZoom)
     QTest::keyClick(&preview, Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(preview.zoom(), 125);
     preview.setZoom(1000);
-    EXPECT_EQ(preview.zoom(), EditTabPreview::MaximumZoom);
+    EXPECT_EQ(preview.zoom(), PreviewTab::MaximumZoom);
 }
 
 TEST_F(DocumentViews, PrintingToAPdfPrinterGivesTheExportedPages)

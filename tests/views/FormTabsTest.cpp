@@ -5,10 +5,10 @@
 #include "resources/StringTable.h"
 #include "settings/SettingsStore.h"
 #include "support/MessageCapture.h"
-#include "views/EditTabCustomer.h"
-#include "views/EditTabInvoice.h"
-#include "views/EditTabJob.h"
-#include "views/EditTabLocation.h"
+#include "views/CustomerTab.h"
+#include "views/InvoiceTab.h"
+#include "views/JobTab.h"
+#include "views/LocationTab.h"
 #include "views/TabStrip.h"
 #include "views/TabbedEditView.h"
 
@@ -38,15 +38,15 @@ class FormView : public TabbedEditView
 public:
     explicit FormView(Document* doc) : TabbedEditView(doc)
     {
-        AddTab(IDS_TAB_CUSTOMER, &customer);
-        AddTab(IDS_TAB_LOCATION, &location);
-        AddTab(IDS_TAB_DESCRIPTION, &job);
-        AddTab(IDS_TAB_DESCRIPTION, &invoice);
+        addTab(IDS_TAB_CUSTOMER, &customer);
+        addTab(IDS_TAB_LOCATION, &location);
+        addTab(IDS_TAB_DESCRIPTION, &job);
+        addTab(IDS_TAB_DESCRIPTION, &invoice);
     }
-    EditTabCustomer customer;
-    EditTabLocation location;
-    EditTabJob job;
-    EditTabInvoice invoice;
+    CustomerTab customer;
+    LocationTab location;
+    JobTab job;
+    InvoiceTab invoice;
 };
 
 class FormTabs : public ::testing::Test
@@ -98,7 +98,7 @@ protected:
 
 TEST_F(FormTabs, SearchBrowsesTheMatchesAndTypingStopsTheBrowsing)
 {
-    EditTabCustomer& tab = view->customer;
+    CustomerTab& tab = view->customer;
     EXPECT_EQ(label(), "New customer");
     EXPECT_FALSE(enabled("next"));
     EXPECT_FALSE(enabled("previous"));
@@ -125,8 +125,8 @@ TEST_F(FormTabs, SearchBrowsesTheMatchesAndTypingStopsTheBrowsing)
     QTest::keyClick(edit(tab, "surname"), Qt::Key_X);
     EXPECT_FALSE(enabled("next") || enabled("previous"));
     Customer stored;
-    view->UpdateData(true);
-    tab.StoreCustomer(stored);
+    view->updateData(true);
+    tab.saveCustomer(stored);
     EXPECT_EQ(stored.custno, 9u);
     EXPECT_EQ(stored.surname, "Jonesx");
     EXPECT_EQ(stored.address.first, "1 Mill Lane\nDownton");
@@ -134,7 +134,7 @@ TEST_F(FormTabs, SearchBrowsesTheMatchesAndTypingStopsTheBrowsing)
 
 TEST_F(FormTabs, SearchMatchesWhatIsTyped)
 {
-    EditTabCustomer& tab = view->customer;
+    CustomerTab& tab = view->customer;
     auto* address = field<QPlainTextEdit>(tab, "address");
     // A typed two-line address, Return between the lines, matches one customer.
     address->setFocus();
@@ -161,14 +161,14 @@ TEST_F(FormTabs, ClearShowsANewCustomerWithoutModifying)
     Customer c;
     c.custno = 12;
     c.surname = "Kept";
-    view->customer.LoadCustomer(c);
-    view->UpdateData(false);
+    view->customer.loadCustomer(c);
+    view->updateData(false);
     EXPECT_EQ(label(), "Customer number 12");
     click(view->customer, "clear");
     EXPECT_EQ(label(), "New customer");
     EXPECT_EQ(edit(view->customer, "surname")->text(), "");
     EXPECT_FALSE(doc.isModified());
-    view->customer.StoreCustomer(c);
+    view->customer.saveCustomer(c);
     EXPECT_EQ(c.custno, 0u);
 }
 
@@ -185,7 +185,7 @@ TEST_F(FormTabs, TypingIsShownAsTheFormMeansIt)
     doc.setModified(false);
     QTest::keyClicks(field<QComboBox>(view->customer, "title")->lineEdit(), "Prof");
     EXPECT_TRUE(doc.isModified());
-    view->UpdateData(true);
+    view->updateData(true);
     EXPECT_EQ(view->customer.fields.title, "Prof");
 
     // Digits only for the day counts; digits and one point for the rate.
@@ -208,9 +208,9 @@ TEST_F(FormTabs, SameAsCustomerGreysTheLocationWithoutEmptyingIt)
     Customer location;
     location.company = "Site Ltd";
     location.address.town = "Wells";
-    view->location.LoadLocation(location, true);
-    view->UpdateData(false);
-    EditTabLocation& tab = view->location;
+    view->location.loadLocation(location, true);
+    view->updateData(false);
+    LocationTab& tab = view->location;
     const char* names[] = {"company", "address", "town", "county", "postcode", "phone", "fax"};
     for (const char* name : names)
         EXPECT_FALSE(field<QWidget>(tab, name)->isEnabled()) << name;
@@ -222,9 +222,9 @@ TEST_F(FormTabs, SameAsCustomerGreysTheLocationWithoutEmptyingIt)
     click(tab, "sameAsCustomer");
     EXPECT_FALSE(edit(tab, "town")->isEnabled());
     EXPECT_EQ(edit(tab, "town")->text(), "Wells");
-    view->UpdateData(true);
+    view->updateData(true);
     Customer stored;
-    EXPECT_TRUE(tab.StoreLocation(stored));
+    EXPECT_TRUE(tab.saveLocation(stored));
     EXPECT_EQ(stored.company, "Site Ltd");
 }
 
@@ -245,7 +245,7 @@ TEST_F(FormTabs, JobTabLabelsAndTheAutomaticNumber)
          IDS_SPECIFY_QUOTE,
          {"Validity of quote (days)", "Quote number", "Specify quote number"}},
     };
-    EditTabJob& tab = view->job;
+    JobTab& tab = view->job;
     for (const Kind& kind : kinds) {
         JobEstimate job;
         job.setNumber(17);
@@ -253,8 +253,8 @@ TEST_F(FormTabs, JobTabLabelsAndTheAutomaticNumber)
         tab.fields.validityLabelId = kind.validity;
         tab.fields.numberLabelId = kind.number;
         tab.fields.specifyLabelId = kind.specify;
-        tab.LoadJob(job);
-        view->UpdateData(false);
+        tab.loadJob(job);
+        view->updateData(false);
         EXPECT_EQ(field<QLabel>(tab, "validityLabel")->text().remove('&'), kind.texts[0]);
         EXPECT_EQ(field<QLabel>(tab, "numberLabel")->text().remove('&'), kind.texts[1]);
         EXPECT_EQ(field<QCheckBox>(tab, "specifyNumber")->text().remove('&'), kind.texts[2]);
@@ -267,9 +267,9 @@ TEST_F(FormTabs, JobTabLabelsAndTheAutomaticNumber)
     click(tab, "specifyNumber");
     ASSERT_TRUE(number->isEnabled());
     number->setText("A-17");
-    view->UpdateData(true);
+    view->updateData(true);
     JobEstimate job;
-    tab.StoreJob(job);
+    tab.saveJob(job);
     EXPECT_EQ(job.docReference, "A-17");
     EXPECT_TRUE(job.ownDocReference);
     EXPECT_EQ(job.number, 0u);
@@ -278,20 +278,20 @@ TEST_F(FormTabs, JobTabLabelsAndTheAutomaticNumber)
     click(tab, "specifyNumber");
     EXPECT_FALSE(number->isEnabled());
     EXPECT_EQ(number->text(), "17");
-    view->UpdateData(true);
-    tab.StoreJob(job);
+    view->updateData(true);
+    tab.saveJob(job);
     EXPECT_EQ(job.number, 17u);
     EXPECT_FALSE(job.ownDocReference);
 }
 
 TEST_F(FormTabs, InvoiceDateIsCheckedWhenTheFieldIsLeft)
 {
-    EditTabInvoice& tab = view->invoice;
+    InvoiceTab& tab = view->invoice;
     JobInvoice invoice;
     invoice.created = ombrel::OMTime(true);
-    tab.LoadInvoice(invoice);
-    view->UpdateData(false);
-    view->SelectTab(3);
+    tab.loadInvoice(invoice);
+    view->updateData(false);
+    view->selectTab(3);
     view->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
     QLineEdit* date = edit(tab, "date");
@@ -317,51 +317,51 @@ TEST_F(FormTabs, InvoiceDateIsCheckedWhenTheFieldIsLeft)
 
     // A pass over a date that is no date stops with the reason.
     date->setText("31/02/2024");
-    EXPECT_FALSE(view->UpdateData(true));
+    EXPECT_FALSE(view->updateData(true));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "31/02/2024 is not a valid date. Please enter one in the form "
                            "DD/MM/YYYY");
     date->setText("05/06/2024");
-    ASSERT_TRUE(view->UpdateData(true));
-    tab.StoreInvoice(invoice);
+    ASSERT_TRUE(view->updateData(true));
+    tab.saveInvoice(invoice);
     EXPECT_EQ(invoice.date, OMDate(5, 6, 2024, false));
 
     // Unticking shows today's date; the invoice goes back to its creation date.
     date->setText("01/01/2020");
     click(tab, "specifyDate");
     EXPECT_EQ(date->text(), OMDate::today().toString("DD/MM/YYYY").toQString());
-    ASSERT_TRUE(view->UpdateData(true));
-    tab.StoreInvoice(invoice);
+    ASSERT_TRUE(view->updateData(true));
+    tab.saveInvoice(invoice);
     EXPECT_TRUE(invoice.date.isEmpty());
 }
 
 TEST_F(FormTabs, OverduePercentageKeepsItsDecimals)
 {
-    EditTabInvoice& tab = view->invoice;
+    InvoiceTab& tab = view->invoice;
     JobInvoice invoice;
     invoice.addOverduePercentage = true;
     invoice.overduePercentage = Percentage(1250);
     invoice.daysToPay = 30;
-    tab.LoadInvoice(invoice);
-    view->UpdateData(false);
+    tab.loadInvoice(invoice);
+    view->updateData(false);
     EXPECT_EQ(edit(tab, "overduePercentage")->text(), "12.5");
     EXPECT_TRUE(edit(tab, "overduePercentage")->isEnabled());
 
     // An unrelated change saved and loaded again leaves 12.5 % as it was.
     edit(tab, "reference")->setText("PO 7");
-    ASSERT_TRUE(view->UpdateData(true));
-    tab.StoreInvoice(invoice);
+    ASSERT_TRUE(view->updateData(true));
+    tab.saveInvoice(invoice);
     EXPECT_EQ(invoice.overduePercentage, Percentage(1250));
     EXPECT_EQ(invoice.reference, "PO 7");
-    tab.LoadInvoice(invoice);
-    view->UpdateData(false);
+    tab.loadInvoice(invoice);
+    view->updateData(false);
     EXPECT_EQ(edit(tab, "overduePercentage")->text(), "12.5");
 
     // Unticking "Add" greys the rate but keeps it.
     click(tab, "addOverdue");
     EXPECT_FALSE(edit(tab, "overduePercentage")->isEnabled());
-    ASSERT_TRUE(view->UpdateData(true));
-    tab.StoreInvoice(invoice);
+    ASSERT_TRUE(view->updateData(true));
+    tab.saveInvoice(invoice);
     EXPECT_FALSE(invoice.addOverduePercentage);
     EXPECT_EQ(invoice.overduePercentage, Percentage(1250));
 }
@@ -372,13 +372,13 @@ TEST_F(FormTabs, LookingThroughTheTabsChangesNothingAndFocusesTheFirstField)
     ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
     const char* first[] = {"title", "sameAsCustomer", "specifyNumber", "specifyNumber"};
     for (int i = 0; i < 4; ++i) {
-        view->SelectTab(i);
+        view->selectTab(i);
         QWidget* focus = QApplication::focusWidget();
         ASSERT_TRUE(focus) << i;
         EXPECT_EQ(focus, view->tab(i)->findChild<QWidget*>(first[i])) << i;
     }
     // Going along the strip with the arrow keys leaves the focus there.
-    view->SelectTab(0);
+    view->selectTab(0);
     view->strip()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(view->strip(), Qt::Key_Right);
     EXPECT_EQ(view->currentIndex(), 1);

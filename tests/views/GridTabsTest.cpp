@@ -3,10 +3,10 @@
 #include "records/JobInvoice.h"
 #include "settings/SettingsStore.h"
 #include "support/MessageCapture.h"
-#include "views/CGridCtrl.h"
-#include "views/CGridModel.h"
-#include "views/EditTabMaterials.h"
-#include "views/EditTabPayments.h"
+#include "views/ItemGrid.h"
+#include "views/ItemGridModel.h"
+#include "views/MaterialsTab.h"
+#include "views/PaymentsTab.h"
 #include "views/TabbedEditView.h"
 
 #include <QHeaderView>
@@ -28,23 +28,23 @@ public:
     GridView(JobEstimateDoc* doc, JobInvoice* invoice)
         : TabbedEditView(doc), m_doc(doc), m_invoice(invoice)
     {
-        AddTab(2059, &materials);
-        AddTab(2125, &payments);
-        AddTab(2063, &other);
+        addTab(2059, &materials);
+        addTab(2125, &payments);
+        addTab(2063, &other);
         OnInitialUpdate();
     }
-    EditTabMaterials materials;
-    EditTabPayments payments;
+    MaterialsTab materials;
+    PaymentsTab payments;
     EditTab other{0};
 
 protected:
-    bool DoDataExchange(bool save) override
+    bool exchangeData(bool save) override
     {
         if (!save) {
             materials.bindItems(&m_doc->job().materials);
             payments.bindPayments(&m_invoice->payments);
         }
-        return TabbedEditView::DoDataExchange(save);
+        return TabbedEditView::exchangeData(save);
     }
 
 private:
@@ -81,30 +81,30 @@ protected:
     }
     void select(int tab)
     {
-        view->SelectTab(tab);
+        view->selectTab(tab);
         QApplication::processEvents();
     }
-    CGridCtrl& grid() { return *view->materials.grid(); }
+    ItemGrid& grid() { return *view->materials.grid(); }
     // Keys go where a user's would: into the open cell editor, else the grid.
-    QWidget* target(CGridCtrl& g) { return g.cellEditor() ? g.cellEditor() : &g; }
-    void type(CGridCtrl& g, const QString& text)
+    QWidget* target(ItemGrid& g) { return g.cellEditor() ? g.cellEditor() : &g; }
+    void type(ItemGrid& g, const QString& text)
     {
         for (QChar c : text)
             QTest::keyClick(target(g), c.toLatin1());
     }
     // An editor commits on Return once the event loop runs again.
-    void key(CGridCtrl& g, Qt::Key k, Qt::KeyboardModifiers m = {})
+    void key(ItemGrid& g, Qt::Key k, Qt::KeyboardModifiers m = {})
     {
         QTest::keyClick(target(g), k, m);
         QApplication::processEvents();
     }
-    void typeCell(CGridCtrl& g, int row, int column, const QString& text)
+    void typeCell(ItemGrid& g, int row, int column, const QString& text)
     {
         g.setFocusCell(row, column);
         type(g, text);
         key(g, Qt::Key_Return);
     }
-    QStringList column(CGridCtrl& g, int c)
+    QStringList column(ItemGrid& g, int c)
     {
         QStringList texts;
         for (int r = 1; r < g.rowCount(); ++r)
@@ -132,7 +132,7 @@ TEST_F(GridTabs, TypingIntoTheEntryRowMakesAnItemRowAndTheRecordGetsItAtTheNextP
     EXPECT_EQ(grid().rowCount(), 2); // header and entry row
     EXPECT_EQ(grid().text(1, 2), "0.00");
 
-    grid().setFocusCell(1, EditTabJobItems::DescColumn);
+    grid().setFocusCell(1, PricedItemsTab::DescColumn);
     type(grid(), "Paint");
     key(grid(), Qt::Key_Tab); // on to the unit price, editing it
     type(grid(), "3.33");
@@ -144,7 +144,7 @@ TEST_F(GridTabs, TypingIntoTheEntryRowMakesAnItemRowAndTheRecordGetsItAtTheNextP
     EXPECT_TRUE(doc.isModified());
     EXPECT_TRUE(doc.job().materials.isEmpty()); // not before the next pass
 
-    typeCell(grid(), 1, EditTabJobItems::QtyColumn, "2.5");
+    typeCell(grid(), 1, PricedItemsTab::QtyColumn, "2.5");
     EXPECT_EQ(grid().text(1, 3), "8.32");
     select(2);
     const auto saved = items(doc.job().materials);
@@ -155,11 +155,11 @@ TEST_F(GridTabs, TypingIntoTheEntryRowMakesAnItemRowAndTheRecordGetsItAtTheNextP
 
     // A row whose description is emptied leaves the record.
     select(0);
-    grid().setFocusCell(1, EditTabJobItems::DescColumn);
+    grid().setFocusCell(1, PricedItemsTab::DescColumn);
     key(grid(), Qt::Key_F2); // edit with the text selected
     key(grid(), Qt::Key_Backspace);
     key(grid(), Qt::Key_Return);
-    EXPECT_EQ(grid().text(1, EditTabJobItems::DescColumn), "");
+    EXPECT_EQ(grid().text(1, PricedItemsTab::DescColumn), "");
     select(2);
     EXPECT_TRUE(doc.job().materials.isEmpty());
 }
@@ -179,8 +179,8 @@ TEST_F(GridTabs, QuantitiesKeepTheirDecimalsThroughATabSwitch)
     open();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        typeCell(grid(), 1, EditTabJobItems::DescColumn, "Line");
-        typeCell(grid(), 1, EditTabJobItems::QtyColumn, c.typed);
+        typeCell(grid(), 1, PricedItemsTab::DescColumn, "Line");
+        typeCell(grid(), 1, PricedItemsTab::QtyColumn, c.typed);
         EXPECT_EQ(grid().text(1, 0), c.shown);
         select(2);
         ASSERT_EQ(doc.job().materials.size(), 1);
@@ -188,7 +188,7 @@ TEST_F(GridTabs, QuantitiesKeepTheirDecimalsThroughATabSwitch)
         select(0); // load pass
         EXPECT_EQ(grid().text(1, 0), c.shown);
         doc.job().materials.clear();
-        view->UpdateData(false);
+        view->updateData(false);
     }
 }
 
@@ -223,9 +223,9 @@ TEST_F(GridTabs, RowCommandsByTheirKeys)
         for (const char* d : {"A", "B", "C"})
             doc.job().materials.add(item(d, 1, 100));
         open();
-        grid().setFocusCell(c.row, EditTabJobItems::DescColumn);
+        grid().setFocusCell(c.row, PricedItemsTab::DescColumn);
         key(grid(), c.key, c.mods);
-        EXPECT_EQ(column(grid(), EditTabJobItems::DescColumn), c.descriptions);
+        EXPECT_EQ(column(grid(), PricedItemsTab::DescColumn), c.descriptions);
         EXPECT_EQ(grid().focusRow(), c.focusRow);
         EXPECT_EQ(doc.isModified(), c.descriptions != QStringList({"A", "B", "C", ""}));
     }
@@ -237,25 +237,25 @@ TEST_F(GridTabs, RowCommandsByTheirKeys)
     EXPECT_TRUE(grid().isReadOnly(2, 3));
 
     // A key typed while a cell is being edited ends the edit first.
-    grid().setFocusCell(1, EditTabJobItems::DescColumn);
+    grid().setFocusCell(1, PricedItemsTab::DescColumn);
     type(grid(), "X");
     ASSERT_NE(grid().cellEditor(), nullptr);
     key(grid(), Qt::Key_Minus, ctrl);
-    EXPECT_EQ(column(grid(), EditTabJobItems::DescColumn), QStringList({"", "B", "C", ""}));
+    EXPECT_EQ(column(grid(), PricedItemsTab::DescColumn), QStringList({"", "B", "C", ""}));
 }
 
 TEST_F(GridTabs, TabLeavesTheGridOnlyAtItsEnds)
 {
     QWidget page;
     auto* before = new QLineEdit(&page);
-    auto* g = new CGridCtrl(&page);
+    auto* g = new ItemGrid(&page);
     auto* after = new QLineEdit(&page);
     auto* layout = new QVBoxLayout(&page);
     for (QWidget* w :
          {static_cast<QWidget*>(before), static_cast<QWidget*>(g), static_cast<QWidget*>(after)})
         layout->addWidget(w);
     {
-        CGridCtrl::Fill fill(*g, 2);
+        ItemGrid::Fill fill(*g, 2);
         g->appendRow();
         g->appendRow();
     }
@@ -318,10 +318,10 @@ TEST_F(GridTabs, TheVatColumnIsShownOnlyWhenRegisteredAndRatesAreNeverLost)
             headers << grid().gridModel()->headerData(col, Qt::Horizontal).toString();
         EXPECT_EQ(headers, c.headers);
         if (c.vat) {
-            EXPECT_EQ(grid().text(2, EditTabJobItems::VatColumn), "17.5");
+            EXPECT_EQ(grid().text(2, PricedItemsTab::VatColumn), "17.5");
         }
 
-        typeCell(grid(), 2, EditTabJobItems::DescColumn, "New");
+        typeCell(grid(), 2, PricedItemsTab::DescColumn, "New");
         select(2);
         const auto saved = items(doc.job().materials);
         ASSERT_EQ(saved.size(), 2u);
@@ -336,7 +336,7 @@ TEST_F(GridTabs, PaymentsRewriteDatesAndKeepRowsWithAnAmountOrDate)
     SettingsStore::set(SettingKeys::DateFormat, "DD/MM/YYYY");
     open();
     select(1);
-    CGridCtrl& g = *view->payments.grid();
+    ItemGrid& g = *view->payments.grid();
     EXPECT_EQ(g.rowCount(), 2);
     EXPECT_EQ(g.text(1, 2), "0.00");
 
@@ -419,7 +419,7 @@ TEST_F(GridTabs, TheDescriptionColumnTakesTheRestOfTheWidth)
     EXPECT_EQ(grid().columnWidth(2), price);
 
     // A price wider than the sample widens its column.
-    typeCell(grid(), 1, EditTabJobItems::DescColumn, "Item");
-    typeCell(grid(), 1, EditTabJobItems::PriceColumn, "123456789");
+    typeCell(grid(), 1, PricedItemsTab::DescColumn, "Item");
+    typeCell(grid(), 1, PricedItemsTab::PriceColumn, "123456789");
     EXPECT_GT(grid().columnWidth(2), price);
 }

@@ -6,10 +6,10 @@
 #include "records/JobInvoice.h"
 #include "settings/SettingsStore.h"
 #include "support/MessageCapture.h"
-#include "views/CGridCtrl.h"
-#include "views/EditTabJobItems.h"
-#include "views/EditTabPayments.h"
+#include "views/ItemGrid.h"
 #include "views/JobInvoiceEditView.h"
+#include "views/PaymentsTab.h"
+#include "views/PricedItemsTab.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -53,7 +53,7 @@ protected:
     {
         for (int i = 0; i < view->tabCount(); ++i)
             if (view->tab(i) == &tab)
-                view->SelectTab(i);
+                view->selectTab(i);
         ASSERT_EQ(view->currentTab(), &tab);
     }
     template <typename T> T* field(const char* name)
@@ -77,7 +77,7 @@ TEST_F(InvoiceEditing, TheStampGoesOnceTheUserLeavesATabThatSettledTheInvoice)
         {"paid in full",
          [this] {
              select(view->payments());
-             CGridCtrl& grid = *view->payments().grid();
+             ItemGrid& grid = *view->payments().grid();
              const int entry = grid.rowCount() - 1;
              typeCell(grid, entry, 1, "Balance");
              typeCell(grid, entry, 2,
@@ -96,7 +96,7 @@ TEST_F(InvoiceEditing, TheStampGoesOnceTheUserLeavesATabThatSettledTheInvoice)
         open(false);
         // Looking through the tabs changes nothing.
         for (int i = 0; i < view->tabCount(); ++i)
-            view->OnNextTab();
+            view->nextTab();
         EXPECT_FALSE(doc->isModified()) << name;
         EXPECT_EQ(view->preview().stampText(), "OVERDUE") << name;
 
@@ -128,7 +128,7 @@ TEST_F(InvoiceEditing, AnImportShowsItsLinesAtOnce)
 {
     open(true);
     select(view->items());
-    CGridCtrl& grid = *view->items().grid();
+    ItemGrid& grid = *view->items().grid();
     EXPECT_EQ(grid.rowCount(), 2); // header and entry row
     ASSERT_EQ(view->importFile(example("estimate-1017-bathroom-refit.vle"), {true, true}),
               InvoiceImport::Imported);
@@ -155,23 +155,23 @@ TEST_F(InvoiceEditing, LinesAtTheirOwnRatesAndPaymentsThatLeaveADueOrARefund)
     for (const auto& c : cases) {
         open(true);
         select(view->items());
-        CGridCtrl& items = *view->items().grid();
+        ItemGrid& items = *view->items().grid();
         ASSERT_TRUE(view->items().hasVatColumn());
         // 2 × 50.00 at 20 % and 1 × 100.00 at 5 %: net 200.00, VAT 20.00 + 5.00.
-        typeCell(items, items.rowCount() - 1, EditTabJobItems::DescColumn, "Radiators");
+        typeCell(items, items.rowCount() - 1, PricedItemsTab::DescColumn, "Radiators");
         const int first = items.rowCount() - 2;
-        typeCell(items, first, EditTabJobItems::QtyColumn, "2");
-        typeCell(items, first, EditTabJobItems::PriceColumn, "50");
-        typeCell(items, first, EditTabJobItems::VatColumn, "20");
-        typeCell(items, items.rowCount() - 1, EditTabJobItems::DescColumn, "Boiler service");
+        typeCell(items, first, PricedItemsTab::QtyColumn, "2");
+        typeCell(items, first, PricedItemsTab::PriceColumn, "50");
+        typeCell(items, first, PricedItemsTab::VatColumn, "20");
+        typeCell(items, items.rowCount() - 1, PricedItemsTab::DescColumn, "Boiler service");
         const int second = items.rowCount() - 2;
-        typeCell(items, second, EditTabJobItems::PriceColumn, "100");
-        typeCell(items, second, EditTabJobItems::VatColumn, "5");
+        typeCell(items, second, PricedItemsTab::PriceColumn, "100");
+        typeCell(items, second, PricedItemsTab::VatColumn, "5");
 
         select(view->payments());
-        CGridCtrl& payments = *view->payments().grid();
-        typeCell(payments, payments.rowCount() - 1, EditTabPayments::DescColumn, "Deposit");
-        typeCell(payments, payments.rowCount() - 2, EditTabPayments::AmountColumn, c.paid);
+        ItemGrid& payments = *view->payments().grid();
+        typeCell(payments, payments.rowCount() - 1, PaymentsTab::DescColumn, "Deposit");
+        typeCell(payments, payments.rowCount() - 2, PaymentsTab::AmountColumn, c.paid);
         select(view->preview());
 
         const InvoiceTotals totals = doc->invoice().totals(true);

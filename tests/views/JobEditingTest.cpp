@@ -6,9 +6,9 @@
 #include "records/JobEstimate.h"
 #include "settings/SettingsStore.h"
 #include "support/MessageCapture.h"
-#include "views/CColorStatic.h"
-#include "views/CFilterEdit.h"
-#include "views/CGridCtrl.h"
+#include "views/ColourLabel.h"
+#include "views/FilteredLineEdit.h"
+#include "views/ItemGrid.h"
 #include "views/JobEstimateEditView.h"
 
 #include <QApplication>
@@ -54,7 +54,7 @@ protected:
     {
         for (int i = 0; i < view->tabCount(); ++i)
             if (view->tab(i) == &tab)
-                view->SelectTab(i);
+                view->selectTab(i);
         ASSERT_EQ(view->currentTab(), &tab);
     }
     Job& job() { return doc->job(); }
@@ -76,9 +76,9 @@ TEST_F(JobEditing, LookingThroughEveryTabLeavesTheDocumentAsItWas)
     job().hoursWork = 0.333333;
     makeView();
     for (int i = 0; i < view->tabCount(); ++i) {
-        view->OnNextTab();
-        view->OnPrevTab();
-        view->OnNextTab();
+        view->nextTab();
+        view->previousTab();
+        view->nextTab();
         EXPECT_FALSE(doc->isModified()) << "after tab " << view->currentIndex();
     }
     EXPECT_TRUE(view->isPreviewCurrent());
@@ -95,8 +95,8 @@ TEST_F(JobEditing, AnUnrelatedEditKeepsEveryDecimal)
     job().hoursWork = 0.333333;
     job().distance = 18.375;
     makeView();
-    EditTabLabour& labour = view->labour();
-    EditTabTravel& travel = view->travel();
+    LabourTab& labour = view->labour();
+    TravelTab& travel = view->travel();
     EXPECT_EQ(labour.workEdit()->text(), "0.333333");
     EXPECT_EQ(labour.adminEdit()->text(), "1.00");
     EXPECT_EQ(labour.rateEdit()->text(), "38.50");
@@ -114,7 +114,7 @@ TEST_F(JobEditing, AnUnrelatedEditKeepsEveryDecimal)
     // A distance is typed with its decimals; letters never get in.
     type(travel.distanceEdit(), "2x2.75");
     EXPECT_EQ(travel.distanceEdit()->text(), "22.75");
-    view->OnNextTab();
+    view->nextTab();
     EXPECT_EQ(job().distance.value(), 22.75);
     EXPECT_EQ(job().hourlyRate, ombrel::OMMoney(3850));
 }
@@ -151,7 +151,7 @@ TEST_F(JobEditing, TravelBoxesEnableTheirFieldsAndKeepTheirValues)
 {
     openExample();
     makeView();
-    EditTabTravel& travel = view->travel();
+    TravelTab& travel = view->travel();
     select(travel);
     EXPECT_FALSE(travel.daysEdit()->isEnabled());
     EXPECT_EQ(travel.daysDisplay()->text(), "4 "); // 27.5 hours at 7 a day
@@ -199,7 +199,7 @@ TEST_F(JobEditing, OtherHourlyChargesAreTypedIntoTheLabourGrid)
     job().hoursItems.add(kept);
     makeView();
     select(view->labour());
-    CGridCtrl& grid = *view->labour().grid();
+    ItemGrid& grid = *view->labour().grid();
     ASSERT_EQ(grid.rowCount(), 3); // header, the item, the entry row
     EXPECT_EQ(grid.text(1, 1), "0.333333");
     EXPECT_EQ(grid.text(1, 3), "3.33");

@@ -18,11 +18,8 @@ namespace {
 class CountingTab : public EditTab
 {
 public:
-    CountingTab() : EditTab(0), text(new QLineEdit(this)), number(new QLineEdit(this))
-    {
-        watchEdit(text);
-    }
-    void OnActivateTab() override { ++activations; }
+    CountingTab() : text(new QLineEdit(this)), number(new QLineEdit(this)) { watchEdit(text); }
+    void activate() override { ++activations; }
     void OnDocumentUpdate(DocumentView*, UpdateHint hint) override { hints.push_back(hint); }
 
     QLineEdit* text;
@@ -33,7 +30,7 @@ public:
     std::vector<int> hints;
 
 protected:
-    void DoDataExchange(DataExchange& dx) override
+    void exchangeData(DataExchange& dx) override
     {
         ++(dx.isSaving() ? saves : loads);
         dx.text(text, textField);
@@ -47,7 +44,7 @@ public:
     explicit TestView(Document* doc) : TabbedEditView(doc)
     {
         for (auto& tab : tabs)
-            AddTab(2057, &tab);
+            addTab(2057, &tab);
         OnInitialUpdate();
     }
     CountingTab tabs[3];
@@ -93,7 +90,7 @@ TEST_F(TabbedView, TheFirstPassFillsEveryTabAndShowsTheFirst)
 TEST_F(TabbedView, SwitchingRunsASavePassButTheSameTabDoesNothing)
 {
     const int saves = view->tabs[0].saves;
-    view->SelectTab(0);
+    view->selectTab(0);
     QTest::mouseClick(view->strip(), Qt::LeftButton, {}, view->strip()->tabRect(0).center());
     EXPECT_EQ(view->tabs[0].saves, saves);
 
@@ -110,17 +107,17 @@ TEST_F(TabbedView, SwitchingRunsASavePassButTheSameTabDoesNothing)
 
 TEST_F(TabbedView, NextAndPreviousStopAtTheEnds)
 {
-    view->OnPrevTab();
+    view->previousTab();
     EXPECT_EQ(view->currentIndex(), 0);
-    view->OnNextTab();
-    view->OnNextTab();
+    view->nextTab();
+    view->nextTab();
     EXPECT_EQ(view->currentIndex(), 2);
     EXPECT_TRUE(view->isPreviewCurrent());
     const int saves = view->tabs[0].saves;
-    view->OnNextTab();
+    view->nextTab();
     EXPECT_EQ(view->currentIndex(), 2);
     EXPECT_EQ(view->tabs[0].saves, saves);
-    view->OnPrevTab();
+    view->previousTab();
     EXPECT_EQ(view->currentIndex(), 1);
 }
 
@@ -129,7 +126,7 @@ TEST_F(TabbedView, AnUnreadableNumberStopsThePass)
     view->tabs[0].number->setText("12a");
     view->tabs[1].text->setText("second");
     view->tabs[0].text->setText("first");
-    EXPECT_FALSE(view->UpdateData(true));
+    EXPECT_FALSE(view->updateData(true));
     EXPECT_EQ(messages, std::vector<std::string>{"Please enter an integer."});
     EXPECT_EQ(view->tabs[0].textField, "first"); // bound before the number
     EXPECT_EQ(view->tabs[0].numberField, 7u);
@@ -138,11 +135,11 @@ TEST_F(TabbedView, AnUnreadableNumberStopsThePass)
 
     // The switch still goes ahead; an empty field is no number either.
     view->tabs[0].number->setText("");
-    view->SelectTab(1);
+    view->selectTab(1);
     EXPECT_EQ(view->currentIndex(), 1);
     EXPECT_EQ(messages.size(), 2u);
     view->tabs[0].number->setText("42");
-    EXPECT_TRUE(view->UpdateData(true));
+    EXPECT_TRUE(view->updateData(true));
     EXPECT_EQ(view->tabs[0].numberField, 42u);
     EXPECT_EQ(view->tabs[1].textField, "second");
 }

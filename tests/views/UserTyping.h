@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/CGridCtrl.h"
+#include "views/ItemGrid.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -16,7 +16,7 @@ inline QString example(const char* name)
 }
 
 /// Types into a grid cell and commits it with Return.
-inline void typeCell(CGridCtrl& grid, int row, int column, const QString& text)
+inline void typeCell(ItemGrid& grid, int row, int column, const QString& text)
 {
     grid.setFocusCell(row, column);
     for (QChar c : text)

@@ -1,0 +1,685 @@
+#include "Application.h"
+
+#include "AboutDialog.h"
+#include "BusinessWizard.h"
+#include "CommandActions.h"
+#include "CommandDialogs.h"
+#include "CommandIds.h"
+#include "DocumentWindow.h"
+#include "ExportCommands.h"
+#include "HelpLauncher.h"
+#include "HelpWindow.h"
+#include "InstanceChannel.h"
+#include "MailLauncher.h"
+#include "MainWindow.h"
+#include "MenuBarBuilder.h"
+#include "OptionsDialog.h"
+#include "SplashScreen.h"
+#include "StartPageView.h"
+#include "commands/CommandLine.h"
+#include "documents/Document.h"
+#include "documents/JobBaseDoc.h"
+#include "documents/JobDoc.h"
+#include "documents/JobInvoiceDoc.h"
+#include "documents/StartPageDoc.h"
+#include "documents/UpdateHint.h"
+#include "fileformat/Archive.h"
+#include "fileformat/TextFile.h"
+#include "foundation/MessageHook.h"
+#include "records/JobBase.h"
+#include "resources/StringTable.h"
+#include "settings/RecentFileList.h"
+#include "settings/SettingsStore.h"
+#include "views/JobEditView.h"
+#include "views/JobEstimateEditView.h"
+#include "views/JobInvoiceEditView.h"
+#include "views/JobQuoteEditView.h"
+#include "views/PreviewTab.h"
+#include "views/PrintSetup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QTemporaryDir>
+
+using namespace CommandIds;
+using ombrel::OMString;
+
+namespace {
+
+void showError(const QString& text)
+{
+    MessageHook::show(OMString::fromQString(text), MessageHook::Error, MessageHook::Ok);
+}
+
+QString invalidFileText(const QString& path)
+{
+    return StringTable::text(IDS_FILE_INVALID).toQString().arg(path);
+}
+
+} // namespace
+
+Application::Application(std::unique_ptr<CommandDialogs> dialogs, QObject* parent)
+    : QObject(parent), m_dialogs(dialogs ? std::move(dialogs) : std::make_unique<CommandDialogs>()),
+      m_mail(std::make_unique<MailLauncher>()), m_actions(new CommandActions(this)),
+      m_recent(new RecentFileList(this)), m_programFolder(QCoreApplication::applicationDirPath())
+{
+    m_actions->action(FileSendMail)->setVisible(m_mail->available());
+    m_viewFactories[DocumentTemplates::EstimateResource] = [this](Document& document) {
+        auto* view = new JobEstimateEditView(static_cast<JobDoc*>(&document), m_styles);
+        return ViewParts{view, view};
+    };
+    m_viewFactories[DocumentTemplates::QuoteResource] = [this](Document& document) {
+        auto* view = new JobQuoteEditView(static_cast<JobDoc*>(&document), m_styles);
+        return ViewParts{view, view};
+    };
+    m_viewFactories[DocumentTemplates::InvoiceResource] = [this](Document& document) {
+        auto* view = new JobInvoiceEditView(static_cast<JobInvoiceDoc*>(&document), m_styles);
+        return ViewParts{view, view};
+    };
+}
+
+Application::~Application()
+{
+    // Windows go before the document kinds their documents belong to.
+    m_mainWindow.reset();
+}
+
+bool Application::start(const CommandLine& commandLine)
+{
+    m_flags = uint32_t(SettingsStore::get(SettingKeys::Mode));
+    if (SettingsStore::isSet(SettingKeys::Splash))
+        SplashScreen::showFor();
+
+    registerTemplates();
+    loadTextStyles();
+    loadCustomerDatabase();
+    createMainWindow();
+    // Later starts hand their files over from now on, even while this one
+    // still asks its first-run question. A run that only shows itself and
+    // quits takes none.
+    if (!commandLine.quitAfterShow)
+        listenForOtherStarts();
+
+    // The window comes first, so that a question a document asks on opening
+    // (whether to apply VAT) stands over it rather than over an empty screen.
+    // Without a window manager to honour "maximised", fill the screen anyway.
+    if (QScreen* screen = m_mainWindow->screen())
+        m_mainWindow->setGeometry(screen->availableGeometry());
+    m_mainWindow->showMaximized();
+    m_mainWindow->activateWindow();
+    m_mainWindow->repaint();
+
+    bool ok = true;
+    for (const QString& path : commandLine.files)
+        ok = openDocumentFile(path) != nullptr && ok;
+    if (!ok) {
+        m_mainWindow->hide();
+        return false;
+    }
+    const bool openStartPage = commandLine.files.isEmpty();
+
+    if (!(m_flags & SettingKeys::FirstRunDone))
+        runFirstRun();
+    if (openStartPage)
+        openNewDocument(DocumentTemplates::StartPageResource);
+    // A document named on the command line is the one the user wants to see.
+    if (!commandLine.files.isEmpty())
+        if (DocumentWindow* frame = windowFor(commandLine.files.constLast()))
+            m_mainWindow->mdiArea()->setActiveSubWindow(frame);
+    emit started();
+    // Requests that came while start-up was busy.
+    QMetaObject::invokeMethod(this, &Application::servePendingRequests, Qt::QueuedConnection);
+    return true;
+}
+
+void Application::registerTemplates()
+{
+    m_templates.registerJobTemplates(&m_customers);
+    m_templates.add(std::make_unique<DocumentTemplate>(
+        DocumentTemplates::StartPageResource, [] { return std::make_unique<StartPageDoc>(); }));
+}
+
+void Application::loadTextStyles()
+{
+    m_styles.LoadStyles();
+}
+
+void Application::loadCustomerDatabase()
+{
+    m_customers.LoadCustomerDatabase();
+}
+
+void Application::createMainWindow()
+{
+    m_mainWindow = std::make_unique<MainWindow>(*m_actions, *m_recent);
+    m_mainWindow->installEventFilter(this);
+    connectCommands();
+    connect(m_mainWindow.get(), &MainWindow::filesDropped, this, [this](const QStringList& paths) {
+        for (const QString& path : paths)
+            openDocumentFile(path);
+    });
+    connect(m_mainWindow.get(), &MainWindow::recentFileChosen, this,
+            [this](const QString& path) { openDocumentFile(path); });
+}
+
+void Application::connectCommands()
+{
+    auto on = [this](int id, auto slot) {
+        connect(m_actions->action(id), &QAction::triggered, this, slot);
+    };
+    on(FileNewEstimate, [this] { openNewDocument(DocumentTemplates::EstimateResource); });
+    on(FileNewQuote, [this] { openNewDocument(DocumentTemplates::QuoteResource); });
+    on(FileNewInvoice, [this] { openNewDocument(DocumentTemplates::InvoiceResource); });
+    on(FileNew, &Application::newFile);
+    on(FileOpen, &Application::openFile);
+    on(FileClose, &Application::closeFile);
+    on(FileSave, &Application::save);
+    on(FileSaveAs, &Application::saveAs);
+    on(FilePrintSetup, &Application::printSetup);
+    on(FilePrint, &Application::print);
+    on(FilePrintPreview, &Application::printPreview);
+    on(FileImport, &Application::importFile);
+    on(FileExportPdf, &Application::exportPdf);
+    on(FileSendMail, &Application::sendByEmail);
+    on(FileNewInvoiceFromThis, &Application::newInvoiceFromThis);
+    on(ViewNextTab, [this] {
+        if (TabbedEditView* view = activeEditView())
+            view->nextTab();
+    });
+    on(ViewPreviousTab, [this] {
+        if (TabbedEditView* view = activeEditView())
+            view->previousTab();
+    });
+    on(EditCopy, [this] {
+        if (TabbedEditView* view = activeEditView())
+            view->copy();
+    });
+    on(EditCut, [this] {
+        if (TabbedEditView* view = activeEditView())
+            view->cut();
+    });
+    on(EditPaste, [this] {
+        if (TabbedEditView* view = activeEditView())
+            view->paste();
+    });
+    on(EditUndo, [this] {
+        if (TabbedEditView* view = activeEditView())
+            view->undo();
+    });
+    for (const auto& [id, section] : MainWindow::ViewSectionCommands)
+        on(id, [this, section = section] {
+            if (auto* view = qobject_cast<JobEditView*>(activeEditView()))
+                view->toggleSection(section);
+            m_mainWindow->updateCommandStates();
+        });
+    on(ViewPayments, [this] {
+        if (auto* view = qobject_cast<JobInvoiceEditView*>(activeEditView()))
+            view->togglePaymentDetails();
+        m_mainWindow->updateCommandStates();
+    });
+    // The preview's zoom, offered while the preview is the current tab.
+    const std::pair<int, void (PreviewTab::*)()> zoomCommands[] = {
+        {ViewZoomIn, &PreviewTab::zoomIn},
+        {ViewZoomOut, &PreviewTab::zoomOut},
+        {ViewZoomFit, &PreviewTab::zoomToFit}};
+    for (const auto& [id, zoom] : zoomCommands)
+        on(id, [this, zoom = zoom] {
+            TabbedEditView* view = activeEditView();
+            if (view && view->isPreviewCurrent() && view->previewTab())
+                (view->previewTab()->*zoom)();
+        });
+    on(LogoCentre, [this] { setLogoLayout(0); });
+    on(LogoLeft, [this] { setLogoLayout(1); });
+    on(LogoRight, [this] { setLogoLayout(2); });
+    on(Options, &Application::showOptions);
+    on(BusinessInformation, &Application::showBusinessInformation);
+    on(HelpContents, &Application::showHelp);
+    on(AppAbout, &Application::showAbout);
+}
+
+void Application::runFirstRun()
+{
+    MessageHook::show(StringTable::text(IDS_FIRST_RUN), MessageHook::Information, MessageHook::Ok);
+    // Runs once start-up is over, over the start page.
+    QMetaObject::invokeMethod(this, &Application::showOptions, Qt::QueuedConnection);
+    m_flags |= SettingKeys::FirstRunDone;
+    SettingsStore::set(SettingKeys::Mode, int32_t(m_flags));
+}
+
+InstanceChannel& Application::instanceChannel()
+{
+    if (!m_channel) {
+        m_channel = new InstanceChannel(this);
+        connect(m_channel, &InstanceChannel::requestReceived, this,
+                &Application::handleInstanceRequest);
+    }
+    return *m_channel;
+}
+
+bool Application::listenForOtherStarts()
+{
+    return instanceChannel().listen();
+}
+
+void Application::handleInstanceRequest(const QString& verb, const QString& path)
+{
+    m_pendingRequests.emplace_back(verb, path);
+    servePendingRequests();
+}
+
+bool Application::windowBusy() const
+{
+    return QApplication::activeModalWidget() || !m_mainWindow || !m_mainWindow->isEnabled();
+}
+
+void Application::servePendingRequests()
+{
+    // A request that shows a message box lets later ones arrive meanwhile:
+    // they queue behind it, and the loop already running takes them in turn.
+    if (m_servingRequests)
+        return;
+    m_servingRequests = true;
+    while (!m_pendingRequests.empty() && !windowBusy()) {
+        const auto [verb, path] = m_pendingRequests.front();
+        m_pendingRequests.pop_front();
+        if (verb == QLatin1String("print")) {
+            printDocumentFile(path);
+            continue;
+        }
+        m_mainWindow->showNormal();
+        m_mainWindow->showMaximized();
+        m_mainWindow->raise();
+        m_mainWindow->activateWindow();
+        openDocumentFile(path);
+    }
+    m_servingRequests = false;
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window is free again: carry out what arrived meanwhile, once the
+    // code that closed the dialog has returned.
+    if (watched == m_mainWindow.get() && !m_pendingRequests.empty() &&
+        (event->type() == QEvent::WindowUnblocked || event->type() == QEvent::EnabledChange))
+        QMetaObject::invokeMethod(this, &Application::servePendingRequests, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
+}
+
+void Application::setViewFactory(int resourceId, ViewFactory factory)
+{
+    m_viewFactories[resourceId] = std::move(factory);
+}
+
+DocumentWindow* Application::windowFor(const QString& path) const
+{
+    if (!m_mainWindow)
+        return nullptr;
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    for (DocumentWindow* frame : m_mainWindow->documentWindows()) {
+        const QString open = frame->document().path();
+        if (!open.isEmpty() && !wanted.isEmpty() && QFileInfo(open).canonicalFilePath() == wanted)
+            return frame;
+    }
+    return nullptr;
+}
+
+Document* Application::openDocumentFile(const QString& path)
+{
+    if (DocumentWindow* open = windowFor(path)) {
+        m_mainWindow->mdiArea()->setActiveSubWindow(open);
+        return &open->document();
+    }
+    std::unique_ptr<Document> document = m_templates.openDocumentFile(path);
+    if (!document) {
+        m_recent->remove(path);
+        return nullptr;
+    }
+    m_recent->add(path);
+    return &addWindow(std::move(document))->document();
+}
+
+Document* Application::openNewDocument(int resourceId)
+{
+    DocumentTemplate* kind = m_templates.byResource(resourceId);
+    if (!kind)
+        return nullptr;
+    std::unique_ptr<Document> document = kind->createDocument();
+    if (!document || !document->OnNewDocument())
+        return nullptr;
+    return &addWindow(std::move(document))->document();
+}
+
+DocumentWindow* Application::addWindow(std::unique_ptr<Document> document)
+{
+    const int kind = document->documentTemplate() ? document->documentTemplate()->resourceId() : 0;
+    auto* frame = new DocumentWindow(std::move(document),
+                                     [this](Document& doc) { return saveDocument(doc, false); });
+    if (kind == DocumentTemplates::StartPageResource) {
+        auto* view = new StartPageView;
+        connect(view, &StartPageView::actionRequested, this, &Application::onStartPageAction);
+        frame->setView(view, view);
+        frame->setUserClosable(false);
+        frame->setWindowIcon(QIcon(QStringLiteral(":/art/vorlane.svg")));
+    } else {
+        const auto factory = m_viewFactories.find(kind);
+        if (factory != m_viewFactories.end()) {
+            const ViewParts parts = factory->second(frame->document());
+            frame->setView(parts.widget, parts.view);
+        }
+        static const std::map<int, QString> icons = {
+            {DocumentTemplates::EstimateResource, QStringLiteral(":/art/vorlane-estimate.svg")},
+            {DocumentTemplates::InvoiceResource, QStringLiteral(":/art/vorlane-invoice.svg")},
+            {DocumentTemplates::QuoteResource, QStringLiteral(":/art/vorlane-quote.svg")},
+        };
+        if (const auto icon = icons.find(kind); icon != icons.end())
+            frame->setWindowIcon(QIcon(icon->second));
+    }
+    m_mainWindow->addDocumentWindow(frame);
+    return frame;
+}
+
+void Application::onStartPageAction(int action)
+{
+    switch (action) {
+    case StartPageView::NewEstimate:
+        openNewDocument(DocumentTemplates::EstimateResource);
+        break;
+    case StartPageView::NewQuote:
+        openNewDocument(DocumentTemplates::QuoteResource);
+        break;
+    case StartPageView::NewInvoice:
+        openNewDocument(DocumentTemplates::InvoiceResource);
+        break;
+    case StartPageView::OpenDocument:
+        openFile();
+        break;
+    case StartPageView::BusinessInfo:
+        showBusinessInformation();
+        break;
+    case StartPageView::ProgramOptions:
+        showOptions();
+        break;
+    default:
+        break;
+    }
+}
+
+void Application::newFile()
+{
+    // Every kind with a file, in the order registered; the start page has none.
+    QStringList names;
+    std::vector<int> ids;
+    for (const auto& kind : m_templates.all()) {
+        const QString name = kind->newDocumentName();
+        if (name.isEmpty())
+            continue;
+        names.append(name);
+        ids.push_back(kind->resourceId());
+    }
+    const int chosen = m_dialogs->chooseNewKind(m_mainWindow.get(), names);
+    if (chosen >= 0 && chosen < int(ids.size()))
+        openNewDocument(ids[size_t(chosen)]);
+}
+
+void Application::openFile()
+{
+    const QString path = m_dialogs->openPath(m_mainWindow.get());
+    if (path.isEmpty())
+        return;
+    SettingsStore::RememberDocumentFolder(path);
+    openDocumentFile(path);
+}
+
+void Application::closeFile()
+{
+    if (DocumentWindow* frame = m_mainWindow->activeDocumentWindow())
+        frame->close();
+}
+
+void Application::save()
+{
+    if (DocumentWindow* frame = m_mainWindow->activeDocumentWindow())
+        saveDocument(frame->document(), false);
+    m_mainWindow->updateCommandStates();
+}
+
+void Application::saveAs()
+{
+    if (DocumentWindow* frame = m_mainWindow->activeDocumentWindow())
+        saveDocument(frame->document(), true);
+    m_mainWindow->updateCommandStates();
+}
+
+bool Application::saveDocument(Document& document, bool askPath)
+{
+    auto* job = dynamic_cast<JobBaseDoc*>(&document);
+    if (!job)
+        return false;
+    QString path = document.path();
+    if (askPath || path.isEmpty()) {
+        const DocumentTemplate* kind = document.documentTemplate();
+        const QString ext = kind ? kind->extension() : QString();
+        // A first save proposes the documents folder; Save As the folder last used.
+        const QString suggested =
+            path.isEmpty()
+                ? QDir(SettingsStore::GetDocumentsFolder()).filePath(document.title() + u'.' + ext)
+                : QDir(SettingsStore::GetLastDocumentFolder()).filePath(QFileInfo(path).fileName());
+        path = m_dialogs->savePath(m_mainWindow.get(),
+                                   kind && kind->kind() ? kind->kind()->filter() : QString(),
+                                   suggested);
+        if (path.isEmpty())
+            return false;
+    }
+    const bool saved =
+        askPath || document.path().isEmpty() ? job->FileSaveAs(path) : job->FileSave();
+    if (saved) {
+        m_recent->add(path);
+        SettingsStore::RememberDocumentFolder(path);
+    }
+    return saved;
+}
+
+void Application::printSetup()
+{
+    PrintSetup::run(m_mainWindow.get());
+}
+
+TabbedEditView* Application::activeEditView() const
+{
+    DocumentWindow* frame = m_mainWindow ? m_mainWindow->activeDocumentWindow() : nullptr;
+    return frame ? qobject_cast<TabbedEditView*>(frame->viewWidget()) : nullptr;
+}
+
+void Application::importFile()
+{
+    TabbedEditView* view = activeEditView();
+    if (auto* invoice = qobject_cast<JobInvoiceEditView*>(view)) {
+        const QString path =
+            m_dialogs->importPath(m_mainWindow.get(), CommandDialogs::InvoiceImportFilter);
+        InvoiceImport::Options options;
+        if (path.isEmpty() || !m_dialogs->importOptions(m_mainWindow.get(), options))
+            return;
+        // New Invoice from This imports the same way without asking.
+        SettingsStore::set(SettingKeys::ImportMaterialsAsOneLine, options.materialsAsOneLine);
+        SettingsStore::set(SettingKeys::ImportHireAsOneLine, options.hireAsOneLine);
+        SettingsStore::RememberDocumentFolder(path);
+        invoice->importFile(path, options);
+    } else if (auto* quote = qobject_cast<JobQuoteEditView*>(view)) {
+        const QString path =
+            m_dialogs->importPath(m_mainWindow.get(), CommandDialogs::QuoteImportFilter);
+        if (!path.isEmpty()) {
+            SettingsStore::RememberDocumentFolder(path);
+            quote->importEstimate(path);
+        }
+    }
+    m_mainWindow->updateCommandStates();
+}
+
+void Application::setMailLauncher(std::unique_ptr<MailLauncher> launcher)
+{
+    m_mail = std::move(launcher);
+    m_actions->action(FileSendMail)->setVisible(m_mail->available());
+}
+
+void Application::exportPdf()
+{
+    DocumentWindow* frame = m_mainWindow->activeDocumentWindow();
+    auto* document = frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
+    if (TabbedEditView* view = activeEditView(); view && document)
+        ExportCommands(*m_dialogs, *m_mail).exportPdf(m_mainWindow.get(), *view, *document);
+}
+
+void Application::sendByEmail()
+{
+    DocumentWindow* frame = m_mainWindow->activeDocumentWindow();
+    auto* document = frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
+    if (TabbedEditView* view = activeEditView(); view && document && m_mail->available())
+        ExportCommands(*m_dialogs, *m_mail).sendByEmail(*view, *document);
+}
+
+Document* Application::newInvoiceFromThis()
+{
+    DocumentWindow* frame = m_mainWindow->activeDocumentWindow();
+    auto* view = frame ? qobject_cast<JobEditView*>(frame->viewWidget()) : nullptr;
+    auto* source = view ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
+    const DocumentTemplate* kind = source ? source->documentTemplate() : nullptr;
+    if (!kind)
+        return nullptr;
+    // What is on screen, saved or not, goes to a file of its own for the
+    // import; the estimate or quote itself keeps its path and its changes.
+    view->updateData(true);
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("source.") + kind->extension());
+    {
+        Archive archive = Archive::forWriting();
+        QString reason;
+        if (!folder.isValid() || source->record()->write(archive) != 0 ||
+            !TextFile::save(copy, archive.data(), &reason)) {
+            showError(StringTable::text(IDS_FILE_SAVE_ERROR).toQString() + QStringLiteral("\n\n") +
+                      (reason.isEmpty() ? folder.errorString() : reason));
+            return nullptr;
+        }
+    }
+    Document* invoice = openNewDocument(DocumentTemplates::InvoiceResource);
+    JobInvoiceEditView* invoiceView = nullptr;
+    for (DocumentView* candidate : invoice ? invoice->views() : std::vector<DocumentView*>())
+        if (!invoiceView)
+            invoiceView = dynamic_cast<JobInvoiceEditView*>(candidate);
+    if (!invoiceView)
+        return invoice;
+    InvoiceImport::Options options;
+    options.materialsAsOneLine = SettingsStore::isSet(SettingKeys::ImportMaterialsAsOneLine);
+    options.hireAsOneLine = SettingsStore::isSet(SettingKeys::ImportHireAsOneLine);
+    invoiceView->importFile(copy, options);
+    m_mainWindow->updateCommandStates();
+    return invoice;
+}
+
+void Application::print()
+{
+    if (TabbedEditView* view = activeEditView())
+        view->print();
+}
+
+void Application::printPreview()
+{
+    if (TabbedEditView* view = activeEditView())
+        view->printPreview();
+}
+
+bool Application::printDocumentFile(const QString& path)
+{
+    // Printing from the shell runs without the rest of start-up, so the
+    // document kinds and the styles may not be there yet.
+    if (m_templates.all().empty()) {
+        registerTemplates();
+        loadTextStyles();
+    }
+    if (!QFileInfo(path).isFile() || !m_templates.forPath(path)) {
+        showError(invalidFileText(path));
+        return false;
+    }
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        showError(StringTable::text(IDS_NO_DEFAULT_PRINTER).toQString().arg(path));
+        return false;
+    }
+    std::unique_ptr<Document> document = m_templates.openDocumentFile(path);
+    if (!document)
+        return false;
+    const auto factory = m_viewFactories.find(document->documentTemplate()->resourceId());
+    if (factory == m_viewFactories.end())
+        return false;
+    // The view its window would have, never shown, composes the page as on screen.
+    const ViewParts parts = factory->second(*document);
+    const std::unique_ptr<QWidget> widget(parts.widget);
+    auto* view = qobject_cast<TabbedEditView*>(parts.widget);
+    PreviewTab* preview = view ? view->previewTab() : nullptr;
+    if (!preview)
+        return false;
+    parts.view->OnInitialUpdate();
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    printer.setDocName(path);
+    preview->printAll(printer);
+    return true;
+}
+
+void Application::updateAllViews(DocumentView* sender, UpdateHint hint)
+{
+    m_templates.UpdateAllDocumentViews(sender, hint);
+}
+
+void Application::setLogoLayout(int layout)
+{
+    SettingsStore::set(SettingKeys::LogoLayout, layout);
+    updateAllViews(nullptr, SettingsChanged);
+    if (m_mainWindow)
+        m_mainWindow->updateCommandStates();
+}
+
+void Application::showOptions()
+{
+    emit optionsRequested();
+    OptionsDialog sheet(
+        m_styles, [this] { updateAllViews(nullptr, SettingsChanged); }, m_mainWindow.get());
+    m_dialogs->runSettingsDialog(sheet);
+}
+
+void Application::showBusinessInformation()
+{
+    emit businessInformationRequested();
+    BusinessWizard wizard([this] { updateAllViews(nullptr, SettingsChanged); }, m_mainWindow.get());
+    m_dialogs->runSettingsDialog(wizard);
+}
+
+void Application::showHelp()
+{
+    const QString help = HelpLauncher::findHelpFile(m_programFolder);
+    if (help.isEmpty()) {
+        MessageHook::show(StringTable::text(IDS_HELP_MISSING), MessageHook::Information,
+                          MessageHook::Ok);
+        return;
+    }
+    if (HelpLauncher::launchHelpFile(help))
+        return;
+    // Nothing on this desktop opens the manual: show it ourselves.
+    if (!m_helpWindow)
+        m_helpWindow = new HelpWindow(help, m_mainWindow.get());
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
+}
+
+void Application::showAbout()
+{
+    AboutDialog dialog(HelpLauncher::findHelpFile(m_programFolder), m_mainWindow.get());
+    connect(&dialog, &AboutDialog::helpRequested, this, &Application::showHelp);
+    dialog.exec();
+}

@@ -1,0 +1,160 @@
+#pragma once
+
+#include "CommandDialogs.h"
+#include "customers/CustomerDatabase.h"
+#include "documents/DocumentTemplates.h"
+#include "print/TextStyles.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <utility>
+
+class CommandActions;
+class Document;
+class DocumentView;
+class DocumentWindow;
+class InstanceChannel;
+class MailLauncher;
+class MainWindow;
+class QPrinter;
+class QWidget;
+class RecentFileList;
+class TabbedEditView;
+struct CommandLine;
+
+/**
+ * The program: starts it in a fixed order, owns the document kinds, the main
+ * window and the program-wide commands (new, open, save, help, about), and
+ * opens every document, wherever the request comes from.
+ */
+class Application : public QObject
+{
+    Q_OBJECT
+public:
+    /// The view widget of a new document window; it must also be a DocumentView.
+    struct ViewParts
+    {
+        QWidget* widget = nullptr;
+        DocumentView* view = nullptr;
+    };
+    using ViewFactory = std::function<ViewParts(Document& document)>;
+
+    /// `dialogs` answers the commands' questions; null means the real dialogs.
+    explicit Application(std::unique_ptr<CommandDialogs> dialogs = nullptr,
+                         QObject* parent = nullptr);
+    ~Application() override;
+
+    /// Starts the program; false when it must end (for example a named file is invalid).
+    bool start(const CommandLine& commandLine);
+
+    DocumentTemplates& templates() { return m_templates; }
+    const TextStyles& styles() const { return m_styles; }
+    /// The view of the active document window, when it is an edit view.
+    TabbedEditView* activeEditView() const;
+    MainWindow* mainWindow() const { return m_mainWindow.get(); }
+    CommandActions& commands() const { return *m_actions; }
+    RecentFileList& recentFiles() const { return *m_recent; }
+    /// The start-up flags word as read at start-up (and written back on the first run).
+    uint32_t flags() const { return m_flags; }
+    /// Listens for files handed over by later starts; false when another program serves.
+    /// Start-up does this once the main window exists.
+    bool listenForOtherStarts();
+    /// The channel later starts hand their files over on.
+    InstanceChannel& instanceChannel();
+
+    /// Makes the view of each new window of the kind `resourceId`.
+    void setViewFactory(int resourceId, ViewFactory factory);
+    /// Where the program's own files (the manual) are looked for; the executable's folder by
+    /// default.
+    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+    /// Replaces what hands attachments to the mail program (tests keep mail programs out);
+    /// Send by E-mail shows only where it is available.
+    void setMailLauncher(std::unique_ptr<MailLauncher> launcher);
+
+    /// Opens `path` in a new window (or brings its window forward); null after
+    /// the refusal message when it is no valid document.
+    Document* openDocumentFile(const QString& path);
+    /// A new document of the kind `resourceId` in a new window.
+    Document* openNewDocument(int resourceId);
+    /// Prints `path` without showing it; false after a message when it cannot.
+    bool printDocumentFile(const QString& path);
+    /// Saves `document`, asking for a path when it has none or `askPath` is set.
+    bool saveDocument(Document& document, bool askPath);
+    /// Tells every view of every open document.
+    void updateAllViews(DocumentView* sender, UpdateHint hint);
+
+    void newFile();
+    void openFile();
+    void closeFile();
+    void save();
+    void saveAs();
+    void printSetup();
+    void print();
+    void printPreview();
+    /// Import into the active quote (an estimate) or invoice (an estimate or quote).
+    void importFile();
+    /// File, Export as PDF: the active document as its preview shows it.
+    void exportPdf();
+    /// File, Send by E-mail: the same PDF attached to a new message.
+    void sendByEmail();
+    /// A new, unsaved invoice with the active estimate or quote imported, as
+    /// on screen, with the import options last chosen; null when there is none.
+    Document* newInvoiceFromThis();
+    void setLogoLayout(int layout);
+    void showOptions();
+    void showBusinessInformation();
+    void showHelp();
+    void showAbout();
+
+    /// A request handed over by another start of the program ("open" or "print"
+    /// a path). Carried out at once, or in turn once no modal dialog is open.
+    void handleInstanceRequest(const QString& verb, const QString& path);
+
+signals:
+    /// The options sheet is about to run.
+    void optionsRequested();
+    /// The business information wizard is about to run.
+    void businessInformationRequested();
+    /// The main window is up and start-up finished.
+    void started();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void registerTemplates();
+    void loadTextStyles();
+    void loadCustomerDatabase();
+    void createMainWindow();
+    void connectCommands();
+    void runFirstRun();
+    DocumentWindow* windowFor(const QString& path) const;
+    DocumentWindow* addWindow(std::unique_ptr<Document> document);
+    void onStartPageAction(int action);
+    bool windowBusy() const;
+    void servePendingRequests();
+
+    std::unique_ptr<CommandDialogs> m_dialogs;
+    std::unique_ptr<MailLauncher> m_mail;
+    DocumentTemplates m_templates;
+    std::map<int, ViewFactory> m_viewFactories;
+    TextStyles m_styles;
+    CustomerDatabase m_customers;
+    CommandActions* m_actions;
+    RecentFileList* m_recent;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    /// The manual shown by the program itself where the desktop cannot.
+    QPointer<class HelpWindow> m_helpWindow;
+    InstanceChannel* m_channel = nullptr;
+    /// Handed-over requests waiting for the window to be free, oldest first.
+    std::deque<std::pair<QString, QString>> m_pendingRequests;
+    bool m_servingRequests = false;
+    QString m_programFolder;
+    uint32_t m_flags = 0;
+};

@@ -1,0 +1,145 @@
+#include "OptionsDefaultsPage.h"
+
+#include "AmountEdit.h"
+#include "foundation/MessageHook.h"
+#include "settings/SettingsStore.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <limits>
+
+using ombrel::OMString;
+using namespace SettingKeys;
+
+namespace {
+
+const IntegerSetting* const AmountSettings[7] = {&HourlyRate,       &CostPerMile,    &TimeResearch,
+                                                 &TimePurchase,     &TimeInspection, &TimeAdmin,
+                                                 &DailyWorkingHours};
+const IntegerSetting* const PeriodSettings[3] = {&TermsEstimate, &TermsQuote, &TermsInvoice};
+
+void refuse(const QString& text, QWidget* field)
+{
+    MessageHook::show(OMString::fromQString(text), MessageHook::Warning, MessageHook::Ok);
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
+}
+
+} // namespace
+
+OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
+    : PropertyPage(tr("Default Values"), parent),
+      m_eaoe(new QCheckBox(tr("Display \"&E && OE\" on printed documents"), this)),
+      m_byTime(new QCheckBox(tr("Charge for travelling by ti&me"), this)),
+      m_byDistance(new QCheckBox(tr("Charge for travelling by &distance"), this)),
+      m_rateUnit(new QLabel(this)), m_distanceUnit(new QLabel(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    const auto field = [this](QGridLayout* grid, int row, const QString& text, QWidget* edit,
+                              QWidget* after) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(edit);
+        edit->setAccessibleName(QString(text).remove(u'&').remove(u':').trimmed());
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
+        if (after)
+            grid->addWidget(after, row, 2);
+    };
+    const int fieldWidth = fontMetrics().horizontalAdvance(QStringLiteral("000000000"));
+
+    auto* terms = new QGroupBox(tr("Terms"), this);
+    auto* termsGrid = new QGridLayout(terms);
+    const QString periodTexts[3] = {tr("Estimates are &valid for"), tr("&Quotes are valid for"),
+                                    tr("&Invoices must be paid within")};
+    for (size_t i = 0; i < 3; ++i) {
+        auto* spin = new QSpinBox(this);
+        spin->setRange(0, std::numeric_limits<int32_t>::max());
+        spin->setMinimumWidth(fieldWidth);
+        m_periods[i] = spin;
+        field(termsGrid, int(i), periodTexts[i], spin, new QLabel(tr("days."), this));
+        connect(spin, &QSpinBox::valueChanged, this, [this] { setModified(); });
+    }
+    termsGrid->addWidget(m_eaoe, 3, 0, 1, 3);
+    termsGrid->setColumnStretch(2, 1);
+    layout->addWidget(terms);
+
+    const auto amountEdit = [this, fieldWidth](Amount which) {
+        auto* edit = new AmountEdit(this);
+        edit->setMaximumWidth(fieldWidth);
+        connect(edit, &QLineEdit::textEdited, this, [this] { setModified(); });
+        m_amounts[size_t(which)] = edit;
+        return edit;
+    };
+    auto* charges = new QGroupBox(tr("Charges"), this);
+    auto* chargesGrid = new QGridLayout(charges);
+    field(chargesGrid, 0, tr("&Labour charge per hour:"), amountEdit(HourlyRate), m_rateUnit);
+    field(chargesGrid, 1, tr("Travel &charge per distance unit:"), amountEdit(CostPerMile),
+          m_distanceUnit);
+    chargesGrid->addWidget(m_byTime, 2, 0, 1, 3);
+    chargesGrid->addWidget(m_byDistance, 3, 0, 1, 3);
+    chargesGrid->setColumnStretch(2, 1);
+    layout->addWidget(charges);
+
+    auto* hours = new QGroupBox(tr("Default Hours"), this);
+    auto* hoursGrid = new QGridLayout(hours);
+    field(hoursGrid, 0, tr("&Research job"), amountEdit(Research), nullptr);
+    field(hoursGrid, 1, tr("&Purchase materials"), amountEdit(Purchase), nullptr);
+    field(hoursGrid, 2, tr("Final I&nspection"), amountEdit(Inspection), nullptr);
+    field(hoursGrid, 3, tr("&Administration"), amountEdit(Admin), nullptr);
+    field(hoursGrid, 4, tr("Daily &Working Hours"), amountEdit(DailyHours), nullptr);
+    hoursGrid->setColumnStretch(2, 1);
+    layout->addWidget(hours);
+    layout->addStretch(1);
+
+    for (QCheckBox* box : {m_eaoe, m_byTime, m_byDistance})
+        connect(box, &QCheckBox::clicked, this, [this] { setModified(); });
+    setTabOrder({m_periods[0], m_periods[1], m_periods[2], m_eaoe, amount(HourlyRate),
+                 amount(CostPerMile), m_byTime, m_byDistance, amount(Research), amount(Purchase),
+                 amount(Inspection), amount(Admin), amount(DailyHours)});
+}
+
+void OptionsDefaultsPage::loadSettings()
+{
+    for (size_t i = 0; i < m_periods.size(); ++i)
+        m_periods[i]->setValue(SettingsStore::get(*PeriodSettings[i]));
+    for (size_t i = 0; i < m_amounts.size(); ++i)
+        m_amounts[i]->setHundredths(SettingsStore::get(*AmountSettings[i]));
+    m_eaoe->setChecked(SettingsStore::isSet(DisplayEAOE));
+    m_byTime->setChecked(SettingsStore::isSet(ChargeTravelTime));
+    m_byDistance->setChecked(SettingsStore::isSet(ChargeTravelDistance));
+    const QString currency = SettingsStore::GetCurrencySymbol().toQString();
+    m_rateUnit->setText(currency + u'/' + SettingsStore::GetHoursSymbol().toQString());
+    m_distanceUnit->setText(currency + u'/' + SettingsStore::GetDistanceSymbol().toQString());
+}
+
+bool OptionsDefaultsPage::canSave()
+{
+    for (AmountEdit* edit : m_amounts) {
+        if (!edit->hundredths()) {
+            refuse(tr("%1 is too large for \"%2\".").arg(edit->text(), edit->accessibleName()),
+                   edit);
+            return false;
+        }
+    }
+    if (*amount(DailyHours)->hundredths() <= 0) {
+        refuse(tr("\"Daily Working Hours\" must be more than 0."), amount(DailyHours));
+        return false;
+    }
+    return true;
+}
+
+void OptionsDefaultsPage::saveSettings()
+{
+    SettingsStore::set(ChargeTravelDistance, m_byDistance->isChecked() ? 1 : 0);
+    SettingsStore::set(ChargeTravelTime, m_byTime->isChecked() ? 1 : 0);
+    SettingsStore::set(DisplayEAOE, m_eaoe->isChecked() ? 1 : 0);
+    for (size_t i = 0; i < m_periods.size(); ++i)
+        SettingsStore::set(*PeriodSettings[i], m_periods[i]->value());
+    for (size_t i = 0; i < m_amounts.size(); ++i)
+        SettingsStore::set(*AmountSettings[i], m_amounts[i]->hundredths().value_or(0));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "PropertySheet.h"
+
+class OptionsCompanyPage;
+class OptionsDefaultsPage;
+class OptionsLogoPage;
+class OptionsMiscPage;
+class OptionsNumbersPage;
+class OptionsStylesPage;
+class TextStyles;
+
+/**
+ * The options sheet: every setting of the program on six tabs. Style changes
+ * reach `styles` only when OK saves; `refreshViews` then tells the open
+ * documents once.
+ */
+class OptionsDialog : public PropertySheet
+{
+    Q_OBJECT
+public:
+    OptionsDialog(TextStyles& styles, std::function<void()> refreshViews,
+                  QWidget* parent = nullptr);
+
+    OptionsCompanyPage* company() const { return m_company; }
+    OptionsLogoPage* logo() const { return m_logo; }
+    OptionsStylesPage* stylesPage() const { return m_styles; }
+    OptionsNumbersPage* documents() const { return m_documents; }
+    OptionsDefaultsPage* defaults() const { return m_defaults; }
+    OptionsMiscPage* misc() const { return m_misc; }
+
+private:
+    OptionsCompanyPage* m_company;
+    OptionsLogoPage* m_logo;
+    OptionsStylesPage* m_styles;
+    OptionsNumbersPage* m_documents;
+    OptionsDefaultsPage* m_defaults;
+    OptionsMiscPage* m_misc;
+};

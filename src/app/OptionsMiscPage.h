@@ -1,0 +1,32 @@
+#pragma once
+
+#include "PropertyPage.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+/// Options page 6: symbols, the date format and the start-up and invoice switches.
+class OptionsMiscPage : public PropertyPage
+{
+    Q_OBJECT
+public:
+    explicit OptionsMiscPage(QWidget* parent = nullptr);
+
+    void loadSettings() override;
+    void saveSettings() override;
+    bool refreshesViews() const override { return true; }
+
+    QLineEdit* currencyEdit() const { return m_currency; }
+    QLineEdit* hoursEdit() const { return m_hours; }
+    QLineEdit* distanceEdit() const { return m_distance; }
+    QComboBox* dateFormatList() const { return m_dateFormat; }
+
+private:
+    QLineEdit* m_currency;
+    QLineEdit* m_hours;
+    QLineEdit* m_distance;
+    QComboBox* m_dateFormat;
+    QCheckBox* m_splash;
+    QCheckBox* m_allPayments;
+};

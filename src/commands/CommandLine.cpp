@@ -1,0 +1,72 @@
+#include "CommandLine.h"
+
+#include "settings/SettingsStore.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+void CommandLine::nameApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Ombrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vorlane"));
+    QCoreApplication::setApplicationVersion(SettingsStore::GetVersionText().toQString());
+}
+
+void CommandLine::addOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Estimates, quotes and invoices for a small trade business."));
+    parser.addOption(
+        {QStringLiteral("report"), QStringLiteral("Print what each document comes to.")});
+    parser.addOption(
+        {QStringLiteral("json"), QStringLiteral("With --report: print JSON instead of a table.")});
+    parser.addOption(
+        {QStringLiteral("print"),
+         QStringLiteral("Print FILE on the default printer without showing the window."),
+         QStringLiteral("FILE")});
+    parser.addOption(
+        {QStringLiteral("export-pdf"),
+         QStringLiteral("Write FILE's printed pages to OUT as a PDF, as its preview shows them."),
+         QStringLiteral("OUT")});
+    parser.addOption(
+        {QStringLiteral("sections"),
+         QStringLiteral("With --export-pdf: the breakdown tables of an estimate or quote, from "
+                        "materials, hire, travel, labour and breakdown, separated by commas."),
+         QStringLiteral("LIST")});
+    parser.addOption({QStringLiteral("payment-details"),
+                      QStringLiteral("With --export-pdf: list each payment of an invoice.")});
+    QCommandLineOption quit(QStringLiteral("quit-after-show"));
+    quit.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(quit);
+    parser.addPositionalArgument(
+        QStringLiteral("files"),
+        QStringLiteral("Estimates (.vle), quotes (.vlq), invoices (.vli) to open."),
+        QStringLiteral("[FILE...]"));
+}
+
+bool CommandLine::isConsoleOnly(const QStringList& arguments)
+{
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        for (const char* flag :
+             {"--report", "--export-pdf", "--help", "--help-all", "-h", "-?", "--version", "-v"})
+            if (argument == QLatin1String(flag) || argument.startsWith(QLatin1String(flag) + u'='))
+                return true;
+    }
+    return false;
+}
+
+bool CommandLine::parse(const QStringList& arguments, CommandLine* result, QString* error)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(arguments)) {
+        *error = parser.errorText();
+        return false;
+    }
+    result->files = parser.positionalArguments();
+    result->printFile = parser.value(QStringLiteral("print"));
+    result->quitAfterShow = parser.isSet(QStringLiteral("quit-after-show"));
+    return true;
+}

@@ -1,0 +1,83 @@
+#include "ConsoleCommand.h"
+
+#include "CommandLine.h"
+#include "DocumentReport.h"
+#include "PdfExportCommand.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+int runReport(const QStringList& files, bool json)
+{
+    const DocumentReport report(files);
+    const QByteArray text = (json ? report.toJson() : report.toTable()).toUtf8();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    return report.hasErrors() ? 1 : 0;
+}
+
+bool hasArgument(int argc, char* argv[], const char* wanted)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--") == 0)
+            break;
+        if (qstrcmp(argv[i], wanted) == 0 ||
+            QByteArray(argv[i]).startsWith(QByteArray(wanted) + '='))
+            return true;
+    }
+    return false;
+}
+
+int runExport(const QCommandLineParser& parser)
+{
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        std::fprintf(stderr, "vorlane: --export-pdf takes exactly one document\n");
+        return 2;
+    }
+    PdfExportCommand::Request request;
+    request.document = files.first();
+    request.output = parser.value(QStringLiteral("export-pdf"));
+    request.sections = parser.value(QStringLiteral("sections"));
+    if (parser.isSet(QStringLiteral("payment-details")))
+        request.paymentDetails = true;
+    const QString error = PdfExportCommand::run(request);
+    if (error.isEmpty())
+        return 0;
+    std::fprintf(stderr, "vorlane: %s\n", error.toLocal8Bit().constData());
+    return 1;
+}
+
+} // namespace
+
+int ConsoleCommand::run(int argc, char* argv[])
+{
+    const bool exporting = hasArgument(argc, argv, "--export-pdf");
+    if (exporting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app = exporting
+                                                ? std::make_unique<QGuiApplication>(argc, argv)
+                                                : std::make_unique<QCoreApplication>(argc, argv);
+    CommandLine::nameApplication();
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addVersionOption();
+    CommandLine::addOptions(parser);
+    parser.process(*app);
+    // One answer a run: a second one asked for would be silently dropped.
+    int modes = 0;
+    for (const char* mode : {"report", "export-pdf", "print"})
+        modes += parser.isSet(QLatin1String(mode)) ? 1 : 0;
+    if (modes > 1 || parser.values(QStringLiteral("export-pdf")).size() > 1) {
+        std::fprintf(stderr, "vorlane: ask for one of --report, --export-pdf OUT and --print FILE "
+                             "(see --help)\n");
+        return 2;
+    }
+    if (exporting)
+        return runExport(parser);
+    return runReport(parser.positionalArguments(), parser.isSet(QStringLiteral("json")));
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "documents/Document.h"
+
+/**
+ * The start page's document: no data and no file. It is titled "Start Page"
+ * until it is made new, then "Vorlane Start Page", and its window stays open
+ * until the program ends.
+ */
+class StartPageDoc : public Document
+{
+public:
+    StartPageDoc();
+
+    bool OnNewDocument() override;
+    /// There is nothing to read or write.
+    bool Serialize(Archive&) override { return false; }
+};

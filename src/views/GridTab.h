@@ -1,0 +1,48 @@
+#pragma once
+
+#include "EditTab.h"
+#include "foundation/OMArray.h"
+#include "foundation/OMString.h"
+
+class ItemGrid;
+
+/**
+ * A tab that is one editable grid filling the page. The grid is rebuilt from
+ * the bound list on every load pass (loadRows, then fitColumns) and the list
+ * from the grid on every save pass (saveRows). Each cell the user changes goes
+ * through cellEdited; when that reports a change the document is marked
+ * modified and the columns are fitted again. Row commands mark it modified.
+ */
+class GridTab : public EditTab
+{
+    Q_OBJECT
+
+public:
+    explicit GridTab(QWidget* parent = nullptr);
+
+    ItemGrid* grid() const { return m_grid; }
+
+    /// Gives a newly added row its default texts, alignments and read-only cells.
+    virtual void initRow(int row);
+    /// Rebuilds the whole grid from the bound list.
+    virtual void loadRows();
+    /// Rebuilds the bound list from the grid.
+    virtual void saveRows();
+    /// Normalises the edited row and recomputes it; true when the document changed.
+    virtual bool cellEdited(ItemGrid& grid, int row, int column);
+
+protected:
+    void exchangeData(DataExchange& dx) override;
+
+    /// One sample text per column, giving its least width.
+    ombrel::OMArray<ombrel::OMString> m_columnSamples;
+    /// The column that takes the width left over; -1 for none.
+    int m_stretchColumn = -1;
+
+private:
+    /// Fits the columns to m_columnSamples and the texts, m_stretchColumn taking the rest.
+    void fitColumns();
+
+    ItemGrid* m_grid;
+    bool m_editChanged = true;
+};

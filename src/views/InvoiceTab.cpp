@@ -1,0 +1,239 @@
+#include "InvoiceTab.h"
+
+#include "FieldLabel.h"
+#include "FilteredLineEdit.h"
+#include "foundation/MessageHook.h"
+#include "records/JobInvoice.h"
+#include "settings/SettingsStore.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+
+using ombrel::OMDate;
+using ombrel::OMString;
+
+InvoiceTab::InvoiceTab(QWidget* parent)
+    : EditTab(parent), m_number(new QLineEdit(this)),
+      m_specifyNumber(new QCheckBox(tr("&Specify invoice number"), this)),
+      m_date(new QLineEdit(this)), m_specifyDate(new QCheckBox(tr("Specify invoice da&te"), this)),
+      m_daysToPay(
+          new FilteredLineEdit(QStringLiteral("0123456789"), FilteredLineEdit::Include, this)),
+      m_addOverdue(new QCheckBox(tr("&Add"), this)), m_percent(new QLineEdit(this)),
+      m_eaoe(new QCheckBox(tr("Disp&lay E&&OE (Errors and Omissions Excepted) on printed document"),
+                           this)),
+      m_terms(new QPlainTextEdit(this)), m_reference(new QLineEdit(this)),
+      m_description(new QPlainTextEdit(this)),
+      m_numberLabel(new FieldLabel(tr("Invoice &number"), m_number, this)),
+      m_dateLabel(new FieldLabel(tr("Invoice &date"), m_date, this)),
+      m_percentLabel(new FieldLabel(tr("% if &overdue"), m_percent, this))
+{
+    const int digit = m_daysToPay->fontMetrics().horizontalAdvance(QStringLiteral("0"));
+    m_number->setMaximumWidth(digit * 24 + 16);
+    m_date->setMaximumWidth(digit * 24 + 16);
+    m_daysToPay->setAlignment(Qt::AlignRight);
+    m_daysToPay->setMaxLength(9);
+    m_daysToPay->setMaximumWidth(digit * 8 + 16);
+    // Digits and one decimal point; the rate keeps two decimals at most.
+    m_percent->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,6}(\\.[0-9]{0,2})?")), m_percent));
+    m_percent->setAlignment(Qt::AlignRight);
+    m_percent->setMaximumWidth(digit * 8 + 16);
+    for (QPlainTextEdit* edit : {m_terms, m_description}) {
+        edit->setTabChangesFocus(true);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setMinimumSize(100, 60);
+    }
+    m_terms->setMaximumHeight(m_terms->fontMetrics().lineSpacing() * 4 + 12);
+    m_description->setMinimumHeight(100);
+
+    const std::pair<QWidget*, const char*> names[] = {{m_number, "number"},
+                                                      {m_specifyNumber, "specifyNumber"},
+                                                      {m_date, "date"},
+                                                      {m_specifyDate, "specifyDate"},
+                                                      {m_daysToPay, "daysToPay"},
+                                                      {m_addOverdue, "addOverdue"},
+                                                      {m_percent, "overduePercentage"},
+                                                      {m_eaoe, "displayEAOE"},
+                                                      {m_terms, "extraTerms"},
+                                                      {m_reference, "reference"},
+                                                      {m_description, "description"}};
+    for (const auto& [widget, name] : names)
+        widget->setObjectName(QLatin1String(name));
+
+    // The payment terms read as one sentence: "Payment due in 30 days,
+    // Add 2 % if overdue".
+    auto* payment = new QHBoxLayout;
+    payment->addWidget(m_daysToPay);
+    payment->addWidget(new QLabel(tr("days"), this));
+    payment->addSpacing(digit * 3);
+    payment->addWidget(m_addOverdue);
+    payment->addWidget(m_percent);
+    payment->addWidget(m_percentLabel);
+    payment->addStretch(1);
+
+    auto* grid = new QGridLayout(this);
+    grid->setColumnStretch(2, 1);
+    grid->addWidget(m_numberLabel, 0, 0);
+    grid->addWidget(m_number, 0, 1);
+    grid->addWidget(m_specifyNumber, 0, 2);
+    grid->addWidget(m_dateLabel, 1, 0);
+    grid->addWidget(m_date, 1, 1);
+    grid->addWidget(m_specifyDate, 1, 2);
+    grid->addWidget(new FieldLabel(tr("Pa&yment due in"), m_daysToPay, this), 2, 0);
+    grid->addLayout(payment, 2, 1, 1, 2);
+    grid->addWidget(m_eaoe, 3, 0, 1, 3);
+    grid->addWidget(new FieldLabel(tr("Additional ter&ms"), m_terms, this), 4, 0, Qt::AlignTop);
+    grid->addWidget(m_terms, 4, 1, 1, 2);
+    grid->addWidget(new FieldLabel(tr("Customers &reference"), m_reference, this), 5, 0);
+    grid->addWidget(m_reference, 5, 1, 1, 2);
+    grid->addWidget(new FieldLabel(tr("Descri&ption"), m_description, this), 6, 0, Qt::AlignTop);
+    grid->addWidget(m_description, 6, 1, 1, 2);
+    grid->setRowStretch(6, 1);
+
+    QWidget* order[] = {m_number,    m_specifyNumber, m_date,       m_specifyDate,
+                        m_daysToPay, m_addOverdue,    m_percent,    m_eaoe,
+                        m_terms,     m_reference,     m_description};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    for (QLineEdit* edit : {m_number, m_date, m_daysToPay, m_percent, m_reference})
+        watchEdit(edit);
+    watchEdit(m_terms);
+    watchEdit(m_description);
+    for (QCheckBox* box : {m_specifyNumber, m_specifyDate, m_addOverdue, m_eaoe})
+        connect(box, &QCheckBox::clicked, this, [this, box] { boxClicked(box); });
+    m_date->installEventFilter(this);
+    enableFields();
+}
+
+QWidget* InvoiceTab::firstField() const
+{
+    return m_number->isEnabled() ? static_cast<QWidget*>(m_number) : m_specifyNumber;
+}
+
+void InvoiceTab::loadInvoice(const JobInvoice& invoice)
+{
+    fields.reference = invoice.reference;
+    fields.description = invoice.description;
+    fields.displayEAOE = invoice.displayEAOE;
+    fields.specifyNumber = invoice.ownDocReference;
+    fields.specifyDate = !invoice.date.isEmpty();
+    fields.addOverdue = invoice.addOverduePercentage;
+    fields.daysToPay = invoice.daysToPay;
+    fields.overduePercentage = invoice.overduePercentage;
+    fields.number = invoice.docReference;
+    fields.loadedNumber = invoice.docReference;
+    fields.extraTerms = invoice.extraTerms;
+    fields.date = invoice.documentDate().toString(SettingsStore::GetDateFormat());
+}
+
+void InvoiceTab::saveInvoice(JobInvoice& invoice) const
+{
+    invoice.setDocReference(fields.number, fields.specifyNumber);
+    invoice.reference = fields.reference;
+    invoice.description = fields.description;
+    invoice.extraTerms = fields.extraTerms;
+    invoice.displayEAOE = fields.displayEAOE;
+    invoice.daysToPay = fields.daysToPay;
+    invoice.addOverduePercentage = fields.addOverdue;
+    invoice.overduePercentage = fields.overduePercentage;
+    if (!fields.specifyDate) {
+        invoice.date = OMDate();
+        return;
+    }
+    // The pass has read the text already; a date it refused leaves the
+    // stored one alone.
+    const SettingsStore::DateEntry entry = SettingsStore::ParseDateEntry(fields.date);
+    if (entry.ok())
+        invoice.date = entry.date;
+}
+
+void InvoiceTab::exchangeData(DataExchange& dx)
+{
+    dx.text(m_number, fields.number);
+    dx.check(m_specifyNumber, fields.specifyNumber);
+    dx.check(m_specifyDate, fields.specifyDate);
+    // Only a date of the invoice's own is read: the greyed one is shown only.
+    if (dx.isSaving() && !fields.specifyDate)
+        dx.text(m_date, fields.date);
+    else
+        dx.date(m_date, fields.date);
+    dx.number(m_daysToPay, fields.daysToPay);
+    dx.check(m_addOverdue, fields.addOverdue);
+    if (!dx.failed()) {
+        if (dx.isSaving())
+            fields.overduePercentage =
+                Percentage::parseText(OMString::fromQString(m_percent->text()));
+        else
+            m_percent->setText(fields.overduePercentage.toText(false).toQString());
+    }
+    dx.check(m_eaoe, fields.displayEAOE);
+    dx.multiLineText(m_terms, fields.extraTerms);
+    dx.text(m_reference, fields.reference);
+    dx.multiLineText(m_description, fields.description);
+    if (!dx.isSaving())
+        enableFields();
+}
+
+void InvoiceTab::boxClicked(QCheckBox* box)
+{
+    // Only the boxes are read: the fields are checked by the next pass.
+    fields.specifyNumber = m_specifyNumber->isChecked();
+    fields.specifyDate = m_specifyDate->isChecked();
+    fields.addOverdue = m_addOverdue->isChecked();
+    fields.displayEAOE = m_eaoe->isChecked();
+    enableFields();
+    markModified();
+    if (box == m_specifyNumber && !fields.specifyNumber) {
+        fields.number = fields.loadedNumber;
+        m_number->setText(fields.number.toQString());
+    } else if (box == m_specifyDate && !fields.specifyDate) {
+        fields.date = OMDate::today().toString(SettingsStore::GetDateFormat());
+        m_date->setText(fields.date.toQString());
+    }
+}
+
+void InvoiceTab::enableFields()
+{
+    m_number->setEnabled(m_specifyNumber->isChecked());
+    m_numberLabel->setEnabled(m_specifyNumber->isChecked());
+    m_date->setEnabled(m_specifyDate->isChecked());
+    m_dateLabel->setEnabled(m_specifyDate->isChecked());
+    m_percent->setEnabled(m_addOverdue->isChecked());
+    m_percentLabel->setEnabled(m_addOverdue->isChecked());
+}
+
+bool InvoiceTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_date && event->type() == QEvent::FocusOut) {
+        // A message box or a menu taking the focus is not the user leaving.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            QTimer::singleShot(0, this, &InvoiceTab::checkDate);
+    }
+    return EditTab::eventFilter(watched, event);
+}
+
+void InvoiceTab::checkDate()
+{
+    // Gone with its tab, or greyed out: nothing to check.
+    if (!m_date->isVisible() || !m_date->isEnabled())
+        return;
+    const OMString typed = OMString::fromQString(m_date->text().trimmed());
+    const SettingsStore::DateEntry entry = SettingsStore::ParseDateEntry(typed);
+    if (!entry.ok()) {
+        MessageHook::show(entry.error, MessageHook::Warning, MessageHook::Ok);
+        m_date->setFocus(Qt::OtherFocusReason);
+        m_date->selectAll();
+        return;
+    }
+    fields.date = entry.text;
+    if (entry.text != OMString::fromQString(m_date->text()))
+        m_date->setText(entry.text.toQString());
+}

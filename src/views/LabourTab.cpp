@@ -1,0 +1,206 @@
+#include "LabourTab.h"
+
+#include "FieldLabel.h"
+#include "FilteredLineEdit.h"
+#include "ItemGrid.h"
+#include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+using ombrel::OMDouble;
+using ombrel::OMMoney;
+using ombrel::OMString;
+
+namespace {
+
+const QString HoursCharacters = QStringLiteral("0123456789.");
+
+enum Column { DescriptionColumn, HoursColumn, RateColumn, TotalColumn, ColumnCount };
+
+constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
+
+// Hours show at least two decimals and every further one they have.
+QString hoursText(double hours)
+{
+    return OMDouble(hours).toDecimalText(6, 2).toQString();
+}
+
+// An hours item costs nothing for zero hours, as one read from a file.
+JobItem hoursItem(const QString& description, const QString& hours, const QString& rate)
+{
+    JobItem item;
+    item.countDefaultsToOne = false;
+    item.desc = OMString::fromQString(description);
+    item.count = OMDouble::fromText(OMString::fromQString(hours));
+    item.price = OMMoney(OMString::fromQString(rate));
+    return item;
+}
+
+} // namespace
+
+LabourTab::LabourTab(QWidget* parent) : EditTab(parent)
+{
+    auto* page = new QVBoxLayout(this);
+
+    auto* hint = new QLabel(QString::fromUtf8("Input hourly amounts as decimal numbers, e.g. 0.5 = "
+                                              "½ hour, 0.25 = ¼ hour, 1.25 = 1¼ hours"),
+                            this);
+    hint->setWordWrap(true);
+    page->addWidget(hint);
+
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(2, 1);
+    m_research = addHoursRow(grid, 0, QStringLiteral("&Research job"));
+    m_purchase = addHoursRow(grid, 1, QStringLiteral("&Purchase materials"));
+    m_work = addHoursRow(grid, 2, QStringLiteral("&Labour"));
+    m_inspection = addHoursRow(grid, 3, QStringLiteral("Final &Inspection"));
+    m_admin = addHoursRow(grid, 4, QStringLiteral("A&dministration"));
+    m_rate = addHoursRow(grid, 5, QString());
+    m_rateLabel = qobject_cast<QLabel*>(grid->itemAtPosition(5, 0)->widget());
+    page->addLayout(grid);
+
+    auto* others =
+        new QLabel(QStringLiteral("&Other hourly charges, e.g. assistant, skilled labour"), this);
+    others->setWordWrap(true);
+    page->addSpacing(fontMetrics().height() / 2);
+    page->addWidget(others);
+
+    m_grid = new ItemGrid(this);
+    m_grid->setAccessibleName(QStringLiteral("Other hourly charges"));
+    m_grid->setMinimumSize(100, 100);
+    m_grid->setEntryColumn(DescriptionColumn);
+    others->setBuddy(m_grid);
+    page->addWidget(m_grid, 1);
+    connect(m_grid, &ItemGrid::rowAdded, this, &LabourTab::initRow);
+    connect(m_grid, &ItemGrid::cellEdited, this, &LabourTab::cellEdited);
+    connect(m_grid, &ItemGrid::contentChanged, this, [this] { markModified(); });
+}
+
+FilteredLineEdit* LabourTab::addHoursRow(QGridLayout* grid, int row, const QString& label)
+{
+    auto* edit = new FilteredLineEdit(HoursCharacters, FilteredLineEdit::Include, this);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("8,888,888.888")) +
+                          4 * edit->fontMetrics().averageCharWidth());
+    auto* text = new QLabel(label, this);
+    text->setBuddy(edit);
+    grid->addWidget(text, row, 0);
+    grid->addWidget(edit, row, 1);
+    watchEdit(edit);
+    return edit;
+}
+
+QWidget* LabourTab::firstField() const
+{
+    return m_research;
+}
+
+void LabourTab::exchangeData(DataExchange& dx)
+{
+    if (!dx.isSaving()) {
+        for (FilteredLineEdit* edit :
+             {m_research, m_purchase, m_work, m_inspection, m_admin, m_rate})
+            edit->setFilter(HoursCharacters, FilteredLineEdit::Include);
+        const OMString rate = OMString::format(StringTable::text(IDS_LABEL_HOURLY_RATE).c_str(),
+                                               SettingsStore::GetCurrencySymbol().c_str(),
+                                               SettingsStore::GetHoursSymbol().c_str());
+        m_rateLabel->setText(FieldLabel::withMnemonicAt(rate.toQString(), QStringLiteral("te (")));
+    }
+    dx.text(m_research, fields.research);
+    dx.text(m_purchase, fields.purchase);
+    dx.text(m_work, fields.work);
+    dx.text(m_inspection, fields.inspection);
+    dx.text(m_admin, fields.admin);
+    dx.text(m_rate, fields.rate);
+    if (dx.failed() || !m_items)
+        return;
+    if (dx.isSaving())
+        saveRows();
+    else
+        loadRows();
+}
+
+void LabourTab::loadRows()
+{
+    m_columnSamples = {QString(), QStringLiteral("8888"), QStringLiteral("8888.88"),
+                       QStringLiteral("8888.88")};
+    m_stretchColumn = DescriptionColumn;
+    m_loaded.clear();
+    m_items->forEach([this](const JobItem& item) { m_loaded.push_back(item); });
+    const OMString currency = SettingsStore::GetCurrencySymbol();
+    const OMString hours = SettingsStore::GetHoursSymbol();
+    {
+        ItemGrid::Fill fill(*m_grid, ColumnCount);
+        m_grid->setHeader(DescriptionColumn, StringTable::text(IDS_GRID_DESCRIPTION).toQString(),
+                          Qt::AlignLeft | Qt::AlignVCenter);
+        m_grid->setHeader(HoursColumn, StringTable::text(IDS_GRID_HOURS).toQString(), Right);
+        m_grid->setHeader(RateColumn,
+                          OMString::format(StringTable::text(IDS_GRID_RATE).c_str(),
+                                           currency.c_str(), hours.c_str())
+                              .toQString(),
+                          Right);
+        m_grid->setHeader(
+            TotalColumn,
+            OMString::format(StringTable::text(IDS_GRID_TOTAL).c_str(), currency.c_str())
+                .toQString(),
+            Right);
+        for (size_t i = 0; i < m_loaded.size(); ++i) {
+            JobItem item = m_loaded[i];
+            item.countDefaultsToOne = false;
+            const int row = m_grid->appendRow();
+            initRow(row);
+            m_grid->setRowValue(row, int(i));
+            m_grid->setText(row, DescriptionColumn, item.desc.toQString());
+            m_grid->setText(row, HoursColumn, hoursText(item.count));
+            m_grid->setText(row, RateColumn, item.price.toString().toQString());
+            m_grid->setText(row, TotalColumn, item.lineTotal().toString().toQString());
+        }
+        initRow(m_grid->appendRow());
+    }
+    m_grid->fitColumns(m_columnSamples, m_stretchColumn);
+}
+
+void LabourTab::saveRows()
+{
+    m_items->clear();
+    for (int row = ItemGrid::fixedRowCount(); row < m_grid->rowCount(); ++row) {
+        const QString description = m_grid->text(row, DescriptionColumn);
+        if (description.isEmpty())
+            continue;
+        JobItem item;
+        bool loaded = false;
+        const int index = m_grid->rowValue(row).toInt(&loaded);
+        if (loaded && index >= 0 && size_t(index) < m_loaded.size())
+            item = m_loaded[size_t(index)];
+        const JobItem typed =
+            hoursItem(description, m_grid->text(row, HoursColumn), m_grid->text(row, RateColumn));
+        item.countDefaultsToOne = false;
+        item.desc = typed.desc;
+        item.count = typed.count;
+        item.price = typed.price;
+        m_items->add(item);
+    }
+}
+
+void LabourTab::initRow(int row)
+{
+    for (int column : {HoursColumn, RateColumn, TotalColumn}) {
+        m_grid->setText(row, column, QStringLiteral("0.00"));
+        m_grid->setAlignment(row, column, Right);
+    }
+    m_grid->setReadOnly(row, TotalColumn, true);
+}
+
+void LabourTab::cellEdited(int row, int column)
+{
+    if (column != HoursColumn && column != RateColumn)
+        return;
+    const JobItem item = hoursItem(m_grid->text(row, DescriptionColumn),
+                                   m_grid->text(row, HoursColumn), m_grid->text(row, RateColumn));
+    m_grid->setText(row, HoursColumn, hoursText(item.count));
+    m_grid->setText(row, RateColumn, item.price.toString().toQString());
+    m_grid->setText(row, TotalColumn, item.lineTotal().toString().toQString());
+}

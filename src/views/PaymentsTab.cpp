@@ -1,0 +1,116 @@
+#include "PaymentsTab.h"
+
+#include "ItemGrid.h"
+#include "foundation/MessageHook.h"
+#include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
+
+#include <QTimer>
+
+using namespace ombrel;
+
+PaymentsTab::PaymentsTab(QWidget* parent) : GridTab(parent)
+{
+    grid()->setEntryColumn(DescColumn);
+    grid()->setAccessibleName(StringTable::text(IDS_TAB_PAYMENTS).toQString());
+}
+
+void PaymentsTab::formatRow(int row)
+{
+    grid()->setAlignment(row, DateColumn, Qt::AlignHCenter);
+    grid()->setAlignment(row, AmountColumn, Qt::AlignRight);
+}
+
+void PaymentsTab::initRow(int row)
+{
+    formatRow(row);
+    grid()->setText(row, AmountColumn, OMMoney().toString().toQString());
+}
+
+void PaymentsTab::loadRows()
+{
+    if (!m_payments)
+        return;
+    m_columnSamples.clear();
+    m_columnSamples.add("00/00/0000");
+    m_columnSamples.add("");
+    m_columnSamples.add("8888.88");
+    m_stretchColumn = DescColumn;
+
+    m_loaded.clear();
+    m_payments->forEach([this](const JobItem& item) { m_loaded.append(item); });
+
+    const OMString format = SettingsStore::GetDateFormat();
+    ItemGrid& g = *grid();
+    ItemGrid::Fill fill(g, 3);
+    g.setHeader(DateColumn, StringTable::text(IDS_GRID_DATE).toQString(), Qt::AlignHCenter);
+    g.setHeader(DescColumn, StringTable::text(IDS_GRID_DESCRIPTION).toQString(), Qt::AlignLeft);
+    g.setHeader(AmountColumn,
+                OMString::format(StringTable::text(IDS_GRID_AMOUNT).c_str(),
+                                 SettingsStore::GetCurrencySymbol().c_str())
+                    .toQString(),
+                Qt::AlignRight);
+    for (int i = 0; i < m_loaded.size(); ++i) {
+        const JobItem& payment = m_loaded[i];
+        const int row = g.appendRow();
+        formatRow(row);
+        g.setText(row, DateColumn, payment.date.toString(format).toQString());
+        g.setText(row, DescColumn, payment.desc.toQString());
+        g.setText(row, AmountColumn, payment.price.toString().toQString());
+        g.setRowValue(row, i);
+    }
+    initRow(g.appendRow());
+}
+
+bool PaymentsTab::cellEdited(ItemGrid& g, int row, int column)
+{
+    const OMMoney amount(OMString::fromQString(g.text(row, AmountColumn)));
+    if (column == AmountColumn) {
+        g.setText(row, AmountColumn, amount.toString().toQString());
+    } else if (column == DateColumn) {
+        const SettingsStore::DateEntry entry =
+            SettingsStore::ParseDateEntry(OMString::fromQString(g.text(row, DateColumn)));
+        if (entry.ok()) {
+            g.setText(row, DateColumn, entry.text.toQString());
+        } else {
+            // Shown once the editor has closed: a message box opened while the
+            // grid commits its editor would take the focus from that editor.
+            const OMString error = entry.error;
+            QTimer::singleShot(0, this, [error] {
+                MessageHook::show(error, MessageHook::Warning, MessageHook::Ok);
+            });
+        }
+    }
+    // An amount or a date makes the entry row a payment as a description
+    // does (the grid itself watches the description): open the next one.
+    if (g.isEntryRow(row) && (amount != OMMoney() || !g.text(row, DateColumn).isEmpty()))
+        initRow(g.appendRow());
+    return true;
+}
+
+void PaymentsTab::saveRows()
+{
+    if (!m_payments || grid()->columnCount() == 0)
+        return;
+    const OMString format = SettingsStore::GetDateFormat();
+    const ItemGrid& g = *grid();
+    m_payments->clear();
+    for (int row = ItemGrid::fixedRowCount(); row < g.rowCount(); ++row) {
+        OMDate date;
+        date.set(OMString::fromQString(g.text(row, DateColumn)), format);
+        const OMString desc = OMString::fromQString(g.text(row, DescColumn));
+        const OMMoney amount(OMString::fromQString(g.text(row, AmountColumn)));
+        // A payment without a description still counts when it has an amount
+        // or a date; only a row with none of them is an empty row.
+        if (desc.isEmpty() && amount == OMMoney() && date.isEmpty())
+            continue;
+        JobItem payment;
+        const QVariant source = g.rowValue(row);
+        if (source.isValid() && source.toInt() >= 0 && source.toInt() < m_loaded.size())
+            payment = m_loaded[source.toInt()];
+        payment.date = date;
+        payment.desc = desc;
+        payment.price = amount;
+        m_payments->add(payment);
+    }
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "GridTab.h"
+#include "foundation/OMList.h"
+#include "records/JobItem.h"
+
+#include <QList>
+
+/**
+ * The payments received on an invoice: date, description and amount.
+ *
+ * The invoice view binds the record's list before every load pass:
+ *
+ *     m_payments.bindPayments(&invoice().payments);   // then the whole-view pass
+ *
+ * A typed date is rewritten in the date format setting; one that cannot be
+ * read is kept as typed and its message shown. A row with a description, an
+ * amount or a date is a payment (an empty description stays empty); a row
+ * with none of them is dropped. Rows keep the payment they were loaded from,
+ * so fields the grid does not show are saved back as they were.
+ */
+class PaymentsTab : public GridTab
+{
+    Q_OBJECT
+
+public:
+    enum Column { DateColumn = 0, DescColumn = 1, AmountColumn = 2 };
+
+    explicit PaymentsTab(QWidget* parent = nullptr);
+
+    void bindPayments(ombrel::OMList<JobItem>* payments) { m_payments = payments; }
+
+    void initRow(int row) override;
+    void loadRows() override;
+    void saveRows() override;
+    bool cellEdited(ItemGrid& grid, int row, int column) override;
+
+private:
+    void formatRow(int row);
+
+    ombrel::OMList<JobItem>* m_payments = nullptr;
+    QList<JobItem> m_loaded; // the payments of the last load pass
+};

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "EditTab.h"
+#include "print/PrintableArea.h"
+#include "print/PrintedPage.h"
+
+#include <QRect>
+
+class QPrinter;
+class QScrollBar;
+class TextStyles;
+
+/**
+ * The last tab of every document view: the composed page, scrolled inside the
+ * tab, and the printing of it. The page is composed afresh whenever the tab
+ * becomes visible and when the settings change; a print job prints the page
+ * as last composed.
+ */
+class PreviewTab : public EditTab
+{
+    Q_OBJECT
+
+public:
+    explicit PreviewTab(const TextStyles& styles, QWidget* parent = nullptr);
+
+    /// Composes, lays out for the window and repaints.
+    void refreshPage();
+    /// Composes the page from the owner view's record and switches.
+    void compose();
+
+    void activate() override;
+    void OnDocumentUpdate(DocumentView* sender, UpdateHint hint) override;
+
+    /// Printing, in the order a print job calls them; the pages themselves
+    /// go through PrintedPage::print, which lays them out for the printer.
+    bool preparePrinting();
+    void beginPrinting(QPrinter& printer);
+    void endPrinting();
+    /// Prepares, begins, prints the pages the printer's range names (all
+    /// unless a page range was chosen) and ends on `printer`.
+    void printAll(QPrinter& printer);
+    /// The print dialog, then the job; false when cancelled.
+    bool print();
+    /// The print preview window, driven by the same calls.
+    void printPreview();
+    /// Composes afresh and writes the pages as shown, on the page setup's
+    /// paper and orientation, to `path`; empty on success, else the message.
+    ombrel::OMString exportPdf(const QString& path);
+
+    /// Drawn across every page; "OVERDUE" on an overdue invoice.
+    void setStampText(const ombrel::OMString& text) { m_printed.stampText = text; }
+    const ombrel::OMString& stampText() const { return m_printed.stampText; }
+    PrintedPage& printed() { return m_printed; }
+    bool isPrinting() const { return m_printing; }
+
+    /// The page's width as a percentage of the width that fits the window:
+    /// 100 (fit to width) to 200.
+    int zoom() const { return m_zoom; }
+    static constexpr int MinimumZoom = 100;
+    static constexpr int MaximumZoom = 200;
+    static constexpr int ZoomStep = 25;
+
+    QScrollBar* verticalBar() const { return m_vertical; }
+    QScrollBar* horizontalBar() const { return m_horizontal; }
+    /// Scroll steps: a line in the Normal font, a page of the client area.
+    int lineStep(Qt::Orientation orientation) const;
+    int pageStep(Qt::Orientation orientation) const;
+    /// The area pages are drawn in, without the scroll bars.
+    QRect clientRect() const;
+    /// The whole stack of pages at the current width, in pixels.
+    QSize documentSize();
+
+public slots:
+    void setZoom(int percent);
+    void zoomIn() { setZoom(m_zoom + ZoomStep); }
+    void zoomOut() { setZoom(m_zoom - ZoomStep); }
+    void zoomToFit() { setZoom(MinimumZoom); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    /// The page's content rectangle on screen for page `index`, unscrolled.
+    QRect sheetContent(int index) const;
+    /// The same with the margins already read, for a loop over the pages.
+    QRect sheetContent(int index, const PrintMargins& margins) const;
+    double pixelsPerMillimetre() const;
+    /// The paper's width on screen, and where it starts: centred when the
+    /// window is wider than the page needs.
+    int sheetWidth() const;
+    int sheetLeft() const;
+    void setScrollRanges();
+    void scrollBy(Qt::Orientation orientation, int delta);
+    /// A scroll bar's own action: page steps and the vertical bar's ends.
+    void onBarAction(Qt::Orientation orientation, int action);
+
+    PrintedPage m_printed;
+    QScrollBar* m_vertical;
+    QScrollBar* m_horizontal;
+    bool m_printing = false;
+    QRect m_printArea;
+    int m_zoom = MinimumZoom;
+};

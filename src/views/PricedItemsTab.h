@@ -1,0 +1,50 @@
+#pragma once
+
+#include "GridTab.h"
+#include "foundation/OMList.h"
+#include "records/JobItem.h"
+
+#include <QList>
+
+/**
+ * A grid of priced items: quantity, description, unit price, the VAT rate
+ * when the business is VAT registered, and each row's total.
+ *
+ * The owning view binds the record's list before every load pass:
+ *
+ *     m_materials.bindItems(&job().materials);   // then the whole-view pass
+ *
+ * Until a list is bound the passes leave grid and list alone. A row keeps the
+ * item it was loaded from, so what the grid does not show (the VAT rate when
+ * there is no VAT column, the second amount, the date) is saved back as it
+ * was; a new row starts from an empty item.
+ */
+class PricedItemsTab : public GridTab
+{
+    Q_OBJECT
+
+public:
+    enum Column { QtyColumn = 0, DescColumn = 1, PriceColumn = 2, VatColumn = 3 };
+
+    explicit PricedItemsTab(QWidget* parent = nullptr);
+
+    void bindItems(ombrel::OMList<JobItem>* items) { m_items = items; }
+    /// Whether the grid has the VAT column: the owner view's VAT flag is set.
+    bool hasVatColumn() const;
+    int totalColumn() const { return m_vatShown ? 4 : 3; }
+
+    void initRow(int row) override;
+    void loadRows() override;
+    void saveRows() override;
+    bool cellEdited(ItemGrid& grid, int row, int column) override;
+
+private:
+    /// The item of `row`: the one it was loaded from with the grid's texts.
+    JobItem rowItem(int row) const;
+    void setRowTexts(int row, const JobItem& item);
+    void formatRow(int row);
+
+    ombrel::OMList<JobItem>* m_items = nullptr;
+    bool m_vatShown = false; // laid out by the last load pass
+    QList<JobItem> m_loaded; // the items of the last load pass
+};
