@@ -69,7 +69,7 @@ void EditTabPreview::setZoom(int percent)
         m_vertical->maximum() > 0 ? double(m_vertical->value()) / documentSize().height() : 0.0;
     m_zoom = percent;
     if (m_printed.isComposed()) {
-        m_printed.page().recalculate(3);
+        m_printed.page().recalculate();
         m_printed.page().layout(sheetContent(0));
     }
     setScrollRanges();
@@ -98,7 +98,7 @@ void EditTabPreview::Compose()
 void EditTabPreview::RefreshPage()
 {
     Compose();
-    m_printed.page().recalculate(0);
+    m_printed.page().recalculate();
     m_printed.page().layout(sheetContent(0));
     setScrollRanges();
     update();
@@ -283,7 +283,7 @@ void EditTabPreview::resizeEvent(QResizeEvent* event)
     EditTab::resizeEvent(event);
     if (width() == 0)
         return;
-    m_printed.page().recalculate(3);
+    m_printed.page().recalculate();
     if (m_printed.isComposed())
         m_printed.page().layout(sheetContent(0));
     setScrollRanges();
@@ -371,7 +371,7 @@ bool EditTabPreview::PreparePrinting()
 {
     if (!m_printed.isComposed())
         Compose();
-    m_printed.page().recalculate(4);
+    m_printed.page().recalculate();
     return true;
 }
 
@@ -383,7 +383,7 @@ void EditTabPreview::BeginPrinting(QPrinter& printer)
 
 void EditTabPreview::EndPrinting()
 {
-    m_printed.page().recalculate(4);
+    m_printed.page().recalculate();
     m_printing = false;
     // The screen lays the page out for itself again.
     Compose();

@@ -82,7 +82,7 @@ void GPage::clear()
     m_dirty = true;
 }
 
-void GPage::recalculate(int)
+void GPage::recalculate()
 {
     m_dirty = true;
 }

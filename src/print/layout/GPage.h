@@ -64,9 +64,8 @@ public:
     /// The font of text added without one.
     GFont& defaultFont() { return m_context.defaultFont; }
     const GFont& defaultFont() const { return m_context.defaultFont; }
-    /// Marks the layout out of date (0 after composing, 3 after a resize,
-    /// 4 around a print job); the next layout pass or draw lays out afresh.
-    void recalculate(int reason);
+    /// Marks the layout out of date: the next layout pass or draw lays out afresh.
+    void recalculate();
 
     void setPageWidth(double points);
     double pageWidth() const { return m_pageWidth; }
