@@ -64,7 +64,7 @@ void BM_LayOutInvoice(benchmark::State& state)
     ComposedInvoice composed(int(state.range(0)));
     PrintedPage& printed = composed.printed;
     for (auto _ : state) {
-        printed.page().recalculate(3);
+        printed.page().recalculate();
         printed.page().layout(QRectF(0, 0, 210, 297));
         benchmark::DoNotOptimize(printed.page().getPageCount());
     }

@@ -4,9 +4,9 @@
 #include "CustomerFileLock.h"
 #include "fileformat/TextFile.h"
 #include "foundation/MessageHook.h"
-#include "foundation/OMFolder.h"
 #include "settings/SettingsStore.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
@@ -59,9 +59,9 @@ OMString CustomerDatabase::defaultPath()
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (data.isEmpty())
         return {};
-    const OMString folder = OMString::fromQString(data + QStringLiteral("/Ombrel/Vorlane"));
-    OMFolder::create(folder);
-    return folder + "/Vorlane.vlc";
+    const QString folder = data + QStringLiteral("/Ombrel/Vorlane");
+    QDir().mkpath(folder);
+    return OMString::fromQString(folder + QStringLiteral("/Vorlane.vlc"));
 }
 
 CustomerDatabase::DiskState CustomerDatabase::stateOf(bool exists, const QByteArray& bytes)

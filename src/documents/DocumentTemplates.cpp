@@ -5,9 +5,10 @@
 #include "JobInvoiceDoc.h"
 #include "fileformat/TextFile.h"
 #include "foundation/MessageHook.h"
-#include "foundation/OMFileInfo.h"
 #include "records/DocumentKind.h"
 #include "resources/StringTable.h"
+
+#include <QFileInfo>
 
 void DocumentTemplates::registerJobTemplates(CustomerStore* customers)
 {
@@ -52,7 +53,7 @@ DocumentTemplate* DocumentTemplates::forPath(const QString& path) const
 std::unique_ptr<Document> DocumentTemplates::openDocumentFile(const QString& path) const
 {
     DocumentTemplate* kind = forPath(path);
-    if (!ombrel::OMFileInfo::isFile(ombrel::OMString::fromQString(path)) || !kind) {
+    if (!QFileInfo(path).isFile() || !kind) {
         const QString reason =
             kind ? QString()
                  : QStringLiteral("Vorlane opens estimates (.vle), quotes (.vlq) and "

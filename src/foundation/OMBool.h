@@ -10,7 +10,6 @@ class OMBool
 {
 public:
     constexpr OMBool(bool value = false) : m_value(value) {}
-    explicit OMBool(const OMString& text) : m_value(fromText(text)) {}
     OMBool& operator=(bool value)
     {
         m_value = value;
@@ -25,10 +24,7 @@ public:
     static bool fromText(const OMString& text);
 
     constexpr operator bool() const { return m_value; }
-    OMString toString(const char* trueText = "1", const char* falseText = "0") const
-    {
-        return m_value ? OMString(trueText) : OMString(falseText);
-    }
+    OMString toString() const { return m_value ? OMString("1") : OMString("0"); }
 
 private:
     bool m_value;

@@ -19,9 +19,7 @@ OMDate::OMDate(int day, int month, int year, bool validate)
 
 OMDate OMDate::today()
 {
-    OMDate date;
-    date.update();
-    return date;
+    return fromJulian(QDate::currentDate().toJulianDay());
 }
 
 OMDate OMDate::fromJulian(int64_t julian)
@@ -36,17 +34,7 @@ int OMDate::year() const
     return isEmpty() ? 0 : QDate::fromJulianDay(m_julian).year();
 }
 
-int OMDate::month() const
-{
-    return isEmpty() ? 0 : QDate::fromJulianDay(m_julian).month();
-}
-
-int OMDate::day() const
-{
-    return isEmpty() ? 0 : QDate::fromJulianDay(m_julian).day();
-}
-
-bool OMDate::set(const OMString& text, const OMString& format, bool validate)
+bool OMDate::set(const OMString& text, const OMString& format)
 {
     const std::string& t = text.str();
     const std::string& f = format.str();
@@ -91,7 +79,7 @@ bool OMDate::set(const OMString& text, const OMString& format, bool validate)
         m_julian = 0;
         return false;
     }
-    *this = OMDate(day, month, year, validate);
+    *this = OMDate(day, month, year, false);
     return !isEmpty();
 }
 
@@ -117,11 +105,6 @@ OMString OMDate::toString(const OMString& format) const
         }
     }
     return OMString(std::move(out));
-}
-
-void OMDate::update()
-{
-    m_julian = QDate::currentDate().toJulianDay();
 }
 
 OMDate& OMDate::operator+=(int days)

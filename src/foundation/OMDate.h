@@ -27,16 +27,13 @@ public:
     int64_t julian() const { return m_julian; }
     bool isEmpty() const { return m_julian == 0; }
     int year() const;
-    int month() const;
-    int day() const;
 
-    /// Parses `text` laid out by `format`; a text that does not fit gives the
-    /// empty date. Returns whether a date was read.
-    bool set(const OMString& text, const OMString& format, bool validate = false);
+    /// Parses `text` laid out by `format`; a text that does not fit, or that
+    /// makes no calendar date, gives the empty date. Returns whether a date
+    /// was read.
+    bool set(const OMString& text, const OMString& format);
     /// The empty date prints as an empty text.
     OMString toString(const OMString& format) const;
-    /// Sets today's date.
-    void update();
 
     OMDate& operator+=(int days);
     friend bool operator==(const OMDate& a, const OMDate& b) = default;

@@ -4,29 +4,27 @@
 
 #include <cstdint>
 #include <list>
-#include <mutex>
 #include <new>
+#include <type_traits>
 
 namespace ombrel {
 
 template <typename T> class OMIterator;
 
 /**
- * A doubly linked list of copies. Each operation takes the list's own lock, so
- * single operations are safe from any thread; a caller that needs several steps
- * to be seen as one takes lockForReading or lockForWriting around them.
- * Every change bumps a modification count that iterators check (fail-fast).
+ * A doubly linked list of copies. Every change bumps a modification count
+ * that iterators check (fail-fast). A list iterated through a const reference
+ * gives an OMIterator<const T>, which reads only.
  */
 template <typename T> class OMList
 {
 public:
     OMList() = default;
-    OMList(const OMList& other) : m_items(other.copyItems()) {}
+    OMList(const OMList& other) : m_items(other.m_items) {}
     OMList& operator=(const OMList& other)
     {
         if (this != &other) {
-            std::list<T> copy = other.copyItems();
-            std::lock_guard lock(m_mutex);
+            std::list<T> copy = other.m_items;
             m_items.swap(copy);
             ++m_modCount;
         }
@@ -35,7 +33,6 @@ public:
 
     void add(const T& item)
     {
-        std::lock_guard lock(m_mutex);
         try {
             m_items.push_back(item);
         } catch (const std::bad_alloc&) {
@@ -45,7 +42,6 @@ public:
     }
     void add(T&& item)
     {
-        std::lock_guard lock(m_mutex);
         try {
             m_items.push_back(std::move(item));
         } catch (const std::bad_alloc&) {
@@ -56,51 +52,35 @@ public:
     /// Replaces the elements with `items`, taken over without copying.
     void assign(std::list<T>&& items)
     {
-        std::lock_guard lock(m_mutex);
         m_items.swap(items);
         ++m_modCount;
         items.clear();
     }
     void clear()
     {
-        std::lock_guard lock(m_mutex);
         m_items.clear();
         ++m_modCount;
     }
-    int size() const
-    {
-        std::lock_guard lock(m_mutex);
-        return int(m_items.size());
-    }
-    bool isEmpty() const { return size() == 0; }
+    int size() const { return int(m_items.size()); }
+    bool isEmpty() const { return m_items.empty(); }
 
     /// An iterator standing before the first element.
-    OMIterator<T> iterator() const { return OMIterator<T>(const_cast<OMList*>(this)); }
+    OMIterator<T> iterator() { return OMIterator<T>(this); }
+    OMIterator<const T> iterator() const { return OMIterator<const T>(this); }
 
-    /// Calls `f` on each element in order under the list's lock.
+    /// Calls `f` on each element in order.
     template <typename F> void forEach(F&& f) const
     {
-        std::lock_guard lock(m_mutex);
         for (const T& item : m_items)
             f(item);
     }
 
-    void lockForReading() const { m_mutex.lock(); }
-    void lockForWriting() const { m_mutex.lock(); }
-    void unlock() const { m_mutex.unlock(); }
-
 private:
     friend class OMIterator<T>;
-
-    std::list<T> copyItems() const
-    {
-        std::lock_guard lock(m_mutex);
-        return m_items;
-    }
+    friend class OMIterator<const T>;
 
     std::list<T> m_items;
     uint64_t m_modCount = 0;
-    mutable std::recursive_mutex m_mutex;
 };
 
 /**
@@ -110,29 +90,26 @@ private:
  * element next() would return, and leaves no current element.
  * A change of the list by any other way ends the iterator's use: the next step
  * throws OMNoSuchElementException.
+ *
+ * OMIterator<const T> walks a const list: it gives const elements and has
+ * neither set() nor insert().
  */
 template <typename T> class OMIterator
 {
+    using Item = std::remove_const_t<T>;
+    static constexpr bool ReadOnly = std::is_const_v<T>;
+    using List = std::conditional_t<ReadOnly, const OMList<Item>, OMList<Item>>;
+    using Cursor = std::conditional_t<ReadOnly, typename std::list<Item>::const_iterator,
+                                      typename std::list<Item>::iterator>;
+
 public:
     OMIterator() = default;
 
-    bool hasNext() const
-    {
-        if (!m_list)
-            return false;
-        std::lock_guard lock(m_list->m_mutex);
-        return m_modCount == m_list->m_modCount && m_cursor != m_list->m_items.end();
-    }
-    bool hasPrevious() const
-    {
-        if (!m_list)
-            return false;
-        std::lock_guard lock(m_list->m_mutex);
-        return m_modCount == m_list->m_modCount && m_cursor != m_list->m_items.begin();
-    }
+    bool hasNext() const { return isCurrent() && m_cursor != m_list->m_items.end(); }
+    bool hasPrevious() const { return isCurrent() && m_cursor != m_list->m_items.begin(); }
     T& next()
     {
-        std::lock_guard lock(checkedMutex());
+        check();
         if (m_cursor == m_list->m_items.end())
             throw OMNoSuchElementException("no next element");
         m_current = m_cursor++;
@@ -141,7 +118,7 @@ public:
     }
     T& previous()
     {
-        std::lock_guard lock(checkedMutex());
+        check();
         if (m_cursor == m_list->m_items.begin())
             throw OMNoSuchElementException("no previous element");
         m_current = --m_cursor;
@@ -149,17 +126,19 @@ public:
         return *m_current;
     }
     /// Replaces the element last returned by next() or previous().
-    void set(const T& item)
+    void set(const Item& item)
+        requires(!ReadOnly)
     {
-        std::lock_guard lock(checkedMutex());
+        check();
         if (!m_hasCurrent)
             throw OMIllegalStateException("no current element to set");
         *m_current = item;
     }
     /// Inserts at the cursor; needs a current element, like set().
-    void insert(const T& item)
+    void insert(const Item& item)
+        requires(!ReadOnly)
     {
-        std::lock_guard lock(checkedMutex());
+        check();
         if (!m_hasCurrent)
             throw OMIllegalStateException("no current element to insert at");
         try {
@@ -172,24 +151,24 @@ public:
     }
 
 private:
-    friend class OMList<T>;
-    explicit OMIterator(OMList<T>* list)
+    friend class OMList<Item>;
+    explicit OMIterator(List* list)
         : m_list(list), m_cursor(list->m_items.begin()), m_modCount(list->m_modCount)
     {
     }
 
-    std::recursive_mutex& checkedMutex()
+    bool isCurrent() const { return m_list && m_modCount == m_list->m_modCount; }
+    void check() const
     {
         if (!m_list)
             throw OMNoSuchElementException("iterator of no list");
         if (m_modCount != m_list->m_modCount)
             throw OMNoSuchElementException("list changed during iteration");
-        return m_list->m_mutex;
     }
 
-    OMList<T>* m_list = nullptr;
-    typename std::list<T>::iterator m_cursor;
-    typename std::list<T>::iterator m_current;
+    List* m_list = nullptr;
+    Cursor m_cursor;
+    Cursor m_current;
     bool m_hasCurrent = false;
     uint64_t m_modCount = 0;
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <limits>
+#include <string_view>
 
 namespace ombrel {
 

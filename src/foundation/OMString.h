@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
-#include <string_view>
 
 namespace ombrel {
 
@@ -16,7 +15,6 @@ public:
     OMString() = default;
     OMString(const char* text) : m_text(text ? text : "") {}
     OMString(std::string text) : m_text(std::move(text)) {}
-    OMString(std::string_view text) : m_text(text) {}
 
     static OMString fromQString(const QString& text);
     QString toQString() const { return QString::fromUtf8(m_text.data(), qsizetype(m_text.size())); }

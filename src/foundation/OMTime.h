@@ -15,7 +15,6 @@ public:
     explicit OMTime(bool now = false);
 
     static OMTime fromSeconds(int64_t seconds);
-    int64_t value() const { return m_seconds; }
     bool isSet() const { return m_seconds != 0; }
 
     /// Parses a text laid out by a format of the tokens YYYY MM DD hh mm ss,

@@ -66,7 +66,7 @@ Logo prepareLogo(int mode)
                               : 0;
         const OMString file = SettingsStore::get(SettingKeys::LogoFilename);
         warnOfUnusableLogo(file);
-        logo.picture = std::make_unique<GPicture>(file, width, 0);
+        logo.picture = std::make_unique<GPicture>(file, width);
         if (width != 0)
             logo.picture->setFlags(GObject::FlagScaledPicture);
         break;

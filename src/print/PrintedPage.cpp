@@ -36,7 +36,7 @@ void PrintedPage::compose(const ombrel::OMString& pageTitle, const BodyComposer&
     PageHead::ComposeFooter(m_page, m_styles);
     if (composePage)
         composePage(m_page, m_fonts);
-    m_page.recalculate(0);
+    m_page.recalculate();
     m_composed = true;
 }
 
@@ -97,7 +97,7 @@ int PrintedPage::print(GPage& page, const ombrel::OMString& stampText, QPagedPai
                        const QRect& area, int first, int last)
 {
     page.setPageWidth(area.width() * 72.0 / std::max(1, device.logicalDpiX()));
-    page.recalculate(4);
+    page.recalculate();
     page.layout(area);
     const int count = page.getPageCount();
     if (page.isTruncated())

@@ -68,7 +68,7 @@ void PreviewTab::setZoom(int percent)
         m_vertical->maximum() > 0 ? double(m_vertical->value()) / documentSize().height() : 0.0;
     m_zoom = percent;
     if (m_printed.isComposed()) {
-        m_printed.page().recalculate(3);
+        m_printed.page().recalculate();
         m_printed.page().layout(sheetContent(0));
     }
     setScrollRanges();
@@ -97,7 +97,7 @@ void PreviewTab::compose()
 void PreviewTab::refreshPage()
 {
     compose();
-    m_printed.page().recalculate(0);
+    m_printed.page().recalculate();
     m_printed.page().layout(sheetContent(0));
     setScrollRanges();
     update();
@@ -282,7 +282,7 @@ void PreviewTab::resizeEvent(QResizeEvent* event)
     EditTab::resizeEvent(event);
     if (width() == 0)
         return;
-    m_printed.page().recalculate(3);
+    m_printed.page().recalculate();
     if (m_printed.isComposed())
         m_printed.page().layout(sheetContent(0));
     setScrollRanges();
@@ -370,7 +370,7 @@ bool PreviewTab::preparePrinting()
 {
     if (!m_printed.isComposed())
         compose();
-    m_printed.page().recalculate(4);
+    m_printed.page().recalculate();
     return true;
 }
 
@@ -382,7 +382,7 @@ void PreviewTab::beginPrinting(QPrinter& printer)
 
 void PreviewTab::endPrinting()
 {
-    m_printed.page().recalculate(4);
+    m_printed.page().recalculate();
     m_printing = false;
     // The screen lays the page out for itself again.
     compose();

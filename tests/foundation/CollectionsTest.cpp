@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
+#include <type_traits>
 #include <vector>
 
 using namespace ombrel;
 
 namespace {
+
+template <typename Iterator> constexpr bool canSet = requires(Iterator it) { it.set(0); };
 
 std::vector<int> contents(const OMList<int>& list)
 {
@@ -59,6 +61,17 @@ TEST(List, IteratorsFailFastAndRefuseSetWithoutCurrent)
     OMIterator<int> none;
     EXPECT_FALSE(none.hasNext());
     EXPECT_THROW(none.next(), OMNoSuchElementException);
+
+    // A const list gives a read-only iterator, which fails fast as well.
+    const OMList<int>& view = list;
+    OMIterator<const int> reader = view.iterator();
+    static_assert(std::is_same_v<decltype(reader.next()), const int&>);
+    static_assert(canSet<OMIterator<int>> && !canSet<OMIterator<const int>>);
+    EXPECT_EQ(reader.next(), 1);
+    EXPECT_TRUE(reader.hasPrevious());
+    list.clear();
+    EXPECT_FALSE(reader.hasNext());
+    EXPECT_THROW(reader.previous(), OMNoSuchElementException);
 }
 
 TEST(List, CopiesAreIndependent)
@@ -74,20 +87,6 @@ TEST(List, CopiesAreIndependent)
     a.clear();
     EXPECT_TRUE(a.isEmpty());
     EXPECT_EQ(b.size(), 2);
-}
-
-TEST(List, LocksAroundEachOperation)
-{
-    OMList<int> list;
-    std::vector<std::thread> threads;
-    for (int t = 0; t < 4; ++t)
-        threads.emplace_back([&] {
-            for (int i = 0; i < 2000; ++i)
-                list.add(i);
-        });
-    for (auto& thread : threads)
-        thread.join();
-    EXPECT_EQ(list.size(), 8000);
 }
 
 TEST(Array, BoundsAreChecked)

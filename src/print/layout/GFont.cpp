@@ -2,7 +2,6 @@
 
 #include "GUnits.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <cmath>
 
@@ -39,10 +38,4 @@ QFont GFont::deviceFont() const
 QColor GFont::textColour() const
 {
     return GUnits::colour(m_colour);
-}
-
-void GFont::select(QPainter& painter) const
-{
-    painter.setFont(QFont(deviceFont(), painter.device()));
-    painter.setPen(textColour());
 }

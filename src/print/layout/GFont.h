@@ -6,12 +6,10 @@
 #include <QFont>
 #include <cstdint>
 
-class QPainter;
-
 /**
- * A font of the printed page: name, size in points, style bits, text colour
- * (0x00BBGGRR) and escapement in tenths of a degree. A font with no name and
- * size 0 is empty; the page then uses its default font in its place.
+ * A font of the printed page: name, size in points, style bits and text
+ * colour (0x00BBGGRR). A font with no name and size 0 is empty; the page then
+ * uses its default font in its place.
  */
 class GFont
 {
@@ -29,8 +27,6 @@ public:
     void setStyle(int style) { m_style = style; }
     uint32_t colour() const { return m_colour; }
     void setColour(uint32_t colour) { m_colour = colour; }
-    int escapement() const { return m_escapement; }
-    void setEscapement(int tenths) { m_escapement = tenths; }
 
     bool isEmpty() const { return m_name.isEmpty() && m_size == 0; }
 
@@ -40,8 +36,6 @@ public:
     /// The Qt font at its point size, for drawing straight onto a device.
     QFont deviceFont() const;
     QColor textColour() const;
-    /// Makes this the painter's font (at its point size) and text colour.
-    void select(QPainter& painter) const;
 
     friend bool operator==(const GFont&, const GFont&) = default;
 
@@ -52,5 +46,4 @@ private:
     int m_size = 0;
     int m_style = 0;
     uint32_t m_colour = 0;
-    int m_escapement = 0;
 };

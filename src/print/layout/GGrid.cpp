@@ -40,12 +40,6 @@ void GGrid::setColumnCount(int count)
     m_columns.resize(size_t(count));
 }
 
-GGridColumn& GGrid::addColumn()
-{
-    m_columns.push_back(std::make_unique<GGridColumn>());
-    return *m_columns.back();
-}
-
 GGridColumn& GGrid::column(int index)
 {
     return const_cast<GGridColumn&>(std::as_const(*this).column(index));

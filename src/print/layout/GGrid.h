@@ -35,7 +35,6 @@ public:
 
     void setColumnCount(int count);
     int columnCount() const { return int(m_columns.size()); }
-    GGridColumn& addColumn();
     GGridColumn& column(int index);
     const GGridColumn& column(int index) const;
 

@@ -36,10 +36,8 @@ public:
     int hAlign() const { return m_hAlign; }
     void setVAlign(int align) { m_vAlign = align; }
     int vAlign() const { return m_vAlign; }
-    void setFlags(uint32_t bits, bool on = true)
-    {
-        m_flags = on ? (m_flags | bits) : (m_flags & ~bits);
-    }
+    /// Sets `bits`, keeping the flags set before.
+    void setFlags(uint32_t bits) { m_flags |= bits; }
     uint32_t flags() const { return m_flags; }
     bool hasFlags(uint32_t bits) const { return (m_flags & bits) == bits; }
 

@@ -29,8 +29,8 @@ constexpr double MaxRepeatedShare = 0.5;
 // The least of a tall band a page shows, in layout units.
 constexpr double MinimumSlice = 10;
 
-std::vector<std::unique_ptr<GObject>>&
-checkedSection(std::vector<std::unique_ptr<GObject>>* sections, int section)
+// The section's objects, through a const or a mutable page.
+template <typename Sections> auto& checkedSection(Sections& sections, int section)
 {
     if (section < 0 || section > 2)
         throw ombrel::OMIndexOutOfBoundsException("section " + std::to_string(section));
@@ -66,7 +66,7 @@ GObject& GPage::addParagraph(std::unique_ptr<GObject> object, int section)
 
 const std::vector<std::unique_ptr<GObject>>& GPage::objects(int section) const
 {
-    return checkedSection(const_cast<std::vector<std::unique_ptr<GObject>>*>(m_sections), section);
+    return checkedSection(m_sections, section);
 }
 
 void GPage::clear()
@@ -82,7 +82,7 @@ void GPage::clear()
     m_dirty = true;
 }
 
-void GPage::recalculate(int)
+void GPage::recalculate()
 {
     m_dirty = true;
 }
@@ -93,11 +93,6 @@ void GPage::setPageWidth(double points)
         m_pageWidth = points;
         m_dirty = true;
     }
-}
-
-double GPage::height() const
-{
-    return GUnits::toPoints(m_heightUnits);
 }
 
 void GPage::layout(const QRectF& rect)

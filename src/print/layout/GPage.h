@@ -63,10 +63,8 @@ public:
     void clear();
     /// The font of text added without one.
     GFont& defaultFont() { return m_context.defaultFont; }
-    const GFont& defaultFont() const { return m_context.defaultFont; }
-    /// Marks the layout out of date (0 after composing, 3 after a resize,
-    /// 4 around a print job); the next layout pass or draw lays out afresh.
-    void recalculate(int reason);
+    /// Marks the layout out of date: the next layout pass or draw lays out afresh.
+    void recalculate();
 
     void setPageWidth(double points);
     double pageWidth() const { return m_pageWidth; }
@@ -84,10 +82,6 @@ public:
         ensureLayout();
         return m_truncated;
     }
-    /// Laid-out page size in points.
-    double width() const { return m_pageWidth; }
-    double height() const;
-
     /// The texts drawn on a page, one band per line, cells separated by tabs;
     /// of a band cut over pages, the lines on this page.
     QStringList pageText(int pageIndex);
@@ -104,12 +98,6 @@ public:
         GFont font;
     };
     void setPageMarks(const PageMarks& marks);
-    /// Whether the current layout shows the page marks.
-    bool showsPageMarks()
-    {
-        ensureLayout();
-        return m_marked;
-    }
 
 private:
     /// A band, or the part of one from `offset` down, `visible` high, at `y`.

@@ -61,9 +61,9 @@ std::vector<Chunk> chunksOf(const GParagraph& paragraph, const GLayoutContext& c
 
 } // namespace
 
-void GParagraph::addString(const ombrel::OMString& text, bool flag)
+void GParagraph::addString(const ombrel::OMString& text)
 {
-    m_items.push_back({text, GFont(), flag, nullptr});
+    m_items.push_back({text, GFont(), true, nullptr});
 }
 
 void GParagraph::addString(const ombrel::OMString& text, const GFont& font, bool flag)

@@ -26,7 +26,7 @@ public:
         std::unique_ptr<GObject> object;
     };
 
-    void addString(const ombrel::OMString& text, bool flag = true);
+    void addString(const ombrel::OMString& text);
     void addString(const ombrel::OMString& text, const GFont& font, bool flag = true);
     /// Adds an object, which the paragraph owns from now on.
     GObject& add(std::unique_ptr<GObject> object);

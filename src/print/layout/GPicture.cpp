@@ -14,8 +14,8 @@ constexpr double PointsPerPixel = 72.0 / 96.0;
 
 } // namespace
 
-GPicture::GPicture(const ombrel::OMString& fileName, int width, int height)
-    : m_fileName(fileName), m_width(width), m_height(height)
+GPicture::GPicture(const ombrel::OMString& fileName, int width)
+    : m_fileName(fileName), m_width(width)
 {
 }
 
@@ -49,8 +49,7 @@ QSizeF GPicture::boxSize(const GLayoutContext& context, double maxWidth) const
     double height = 0;
     if (m_width > 0) {
         width = GUnits::fromPoints(m_width * PointsPerPixel);
-        height = m_height > 0 ? GUnits::fromPoints(m_height * PointsPerPixel)
-                              : width * picture.height() / picture.width();
+        height = width * picture.height() / picture.width();
     } else {
         // The picture's own resolution when it records one, else a screen's.
         const double dpiX = picture.dotsPerMeterX() > 0 ? picture.dotsPerMeterX() * 0.0254 : 96.0;

@@ -9,17 +9,15 @@
 
 /**
  * A picture from a file. A width of 0 keeps the picture's own size; a given
- * width (in pixels of a 96 dpi screen) scales it, and a height of 0 then keeps
- * its proportions. A file that cannot be read draws nothing and takes no room.
+ * width (in pixels of a 96 dpi screen) scales it, keeping its proportions.
+ * A file that cannot be read draws nothing and takes no room.
  */
 class GPicture : public GObject
 {
 public:
-    GPicture(const ombrel::OMString& fileName, int width = 0, int height = 0);
+    GPicture(const ombrel::OMString& fileName, int width = 0);
 
-    const ombrel::OMString& fileName() const { return m_fileName; }
     int width() const { return m_width; }
-    int height() const { return m_height; }
     /// Whether the file could be read as a picture.
     bool isValid() const;
 
@@ -34,6 +32,5 @@ private:
 
     ombrel::OMString m_fileName;
     int m_width;
-    int m_height;
     mutable std::optional<QImage> m_image;
 };

@@ -13,14 +13,10 @@ class TextFlow;
 class GTextBox : public GObject
 {
 public:
-    GTextBox() = default;
     GTextBox(const ombrel::OMString& text, const GFont& font, const GPadding& padding = {});
 
-    void setText(const ombrel::OMString& text) { m_text = text; }
     const ombrel::OMString& text() const { return m_text; }
-    void setFont(const GFont& font) { m_font = font; }
     const GFont& font() const { return m_font; }
-    void setPadding(const GPadding& padding) { m_padding = padding; }
     const GPadding& padding() const { return m_padding; }
     void setBackground(uint32_t colour) { m_background = colour; }
     uint32_t background() const { return m_background; }

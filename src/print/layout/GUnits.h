@@ -13,10 +13,6 @@ inline constexpr double fromPoints(double points)
 {
     return points * PerPoint;
 }
-inline constexpr double toPoints(double units)
-{
-    return units / PerPoint;
-}
 
 /// A colour held as 0x00BBGGRR, red in the lowest byte.
 inline QColor colour(uint32_t bgr)

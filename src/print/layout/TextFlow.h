@@ -49,7 +49,6 @@ public:
     /// The narrowest width that breaks lines only where the text allows
     /// (spaces, and after "/" or "-"): the widest unbreakable part.
     double minimumWidth() const;
-    double width() const { return m_width; }
     double height() const { return m_height; }
     int lineCount() const { return int(m_lines.size()); }
     double lineHeight(int line) const { return m_lines[size_t(line)].height; }
