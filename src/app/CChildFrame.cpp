@@ -3,7 +3,7 @@
 #include "documents/Document.h"
 #include "documents/DocumentView.h"
 #include "documents/UpdateHint.h"
-#include "foundation/MessageHook.h"
+#include "views/MessageHook.h"
 #include "resources/StringTable.h"
 
 #include <QCloseEvent>

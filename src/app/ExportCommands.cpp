@@ -4,7 +4,7 @@
 #include "ExportFileName.h"
 #include "MailLauncher.h"
 #include "documents/JobBaseDoc.h"
-#include "foundation/MessageHook.h"
+#include "views/MessageHook.h"
 #include "print/PdfExport.h"
 #include "settings/SettingsStore.h"
 #include "views/EditTabPreview.h"

@@ -1,6 +1,6 @@
 #include "MessageBoxHandler.h"
 
-#include "foundation/MessageHook.h"
+#include "views/MessageHook.h"
 #include "resources/StringTable.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "NextNumbersBox.h"
 
-#include "foundation/MessageHook.h"
+#include "views/MessageHook.h"
 #include "settings/SettingsStore.h"
 
 #include <QFormLayout>

@@ -1,7 +1,7 @@
 #include "OptionsWizardDefaults.h"
 
 #include "AmountEdit.h"
-#include "foundation/MessageHook.h"
+#include "views/MessageHook.h"
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>

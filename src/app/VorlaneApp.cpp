@@ -27,7 +27,6 @@
 #include "documents/UpdateHint.h"
 #include "fileformat/Archive.h"
 #include "fileformat/TextFile.h"
-#include "foundation/MessageHook.h"
 #include "records/JobBase.h"
 #include "resources/StringTable.h"
 #include "settings/SettingsStore.h"
@@ -36,6 +35,7 @@
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
 #include "views/JobQuoteEditView.h"
+#include "views/MessageHook.h"
 #include "views/PrintSetup.h"
 
 #include <QAction>
@@ -58,6 +58,21 @@ namespace {
 void showError(const QString& text)
 {
     MessageHook::show(OMString::fromQString(text), MessageHook::Error, MessageHook::Ok);
+}
+
+void showWarning(const QString& text)
+{
+    MessageHook::show(OMString::fromQString(text), MessageHook::Warning, MessageHook::Ok);
+}
+
+/// A document saved before VAT registration: asks whether to apply VAT now.
+void askToApplyVAT(Document& document)
+{
+    auto* job = dynamic_cast<JobBaseDoc*>(&document);
+    if (job && job->needsVATQuestion() &&
+        MessageHook::show(OMString::fromQString(JobBaseDoc::vatQuestion()), MessageHook::Question,
+                          MessageHook::YesNo) == MessageHook::AnswerYes)
+        job->applyStandardVAT();
 }
 
 QString invalidFileText(const QString& path)
@@ -156,7 +171,9 @@ void VorlaneApp::LoadTextStyles()
 
 void VorlaneApp::LoadCustomerDatabase()
 {
-    m_customers.LoadCustomerDatabase();
+    QString error;
+    if (!m_customers.LoadCustomerDatabase(&error))
+        showWarning(error);
 }
 
 void VorlaneApp::createMainFrame()
@@ -339,11 +356,14 @@ Document* VorlaneApp::OpenDocumentFile(const QString& path)
         m_mainFrame->mdiArea()->setActiveSubWindow(open);
         return &open->document();
     }
-    std::unique_ptr<Document> document = m_templates.openDocumentFile(path);
+    QString error;
+    std::unique_ptr<Document> document = m_templates.openDocumentFile(path, &error);
     if (!document) {
+        showError(error);
         m_recent->remove(path);
         return nullptr;
     }
+    askToApplyVAT(*document);
     m_recent->add(path);
     return &addFrame(std::move(document))->document();
 }
@@ -354,8 +374,12 @@ Document* VorlaneApp::OpenNewDocument(int resourceId)
     if (!kind)
         return nullptr;
     std::unique_ptr<Document> document = kind->createDocument();
-    if (!document || !document->OnNewDocument())
+    QString error;
+    if (!document || !document->OnNewDocument(&error)) {
+        if (!error.isEmpty())
+            showError(error);
         return nullptr;
+    }
     return &addFrame(std::move(document))->document();
 }
 
@@ -480,9 +504,15 @@ bool VorlaneApp::SaveDocument(Document& document, bool askPath)
         if (path.isEmpty())
             return false;
     }
-    const bool saved =
-        askPath || document.path().isEmpty() ? job->FileSaveAs(path) : job->FileSave();
+    QString error;
+    const bool saved = askPath || document.path().isEmpty() ? job->FileSaveAs(path, &error)
+                                                            : job->FileSave(&error);
+    // A view that refused a field has said why already.
+    if (!saved && !error.isEmpty())
+        showError(error);
     if (saved) {
+        if (!job->saveWarning().isEmpty())
+            showWarning(job->saveWarning());
         m_recent->add(path);
         SettingsStore::RememberDocumentFolder(path);
     }
@@ -613,9 +643,13 @@ bool VorlaneApp::PrintDocumentFile(const QString& path)
         showError(StringTable::text(IDS_NO_DEFAULT_PRINTER).toQString().arg(path));
         return false;
     }
-    std::unique_ptr<Document> document = m_templates.openDocumentFile(path);
-    if (!document)
+    QString error;
+    std::unique_ptr<Document> document = m_templates.openDocumentFile(path, &error);
+    if (!document) {
+        showError(error);
         return false;
+    }
+    askToApplyVAT(*document);
     const auto factory = m_viewFactories.find(document->documentTemplate()->resourceId());
     if (factory == m_viewFactories.end())
         return false;

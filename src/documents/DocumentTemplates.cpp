@@ -5,7 +5,6 @@
 #include "JobInvoiceDoc.h"
 #include "JobQuoteDoc.h"
 #include "fileformat/TextFile.h"
-#include "foundation/MessageHook.h"
 #include "foundation/OMFileInfo.h"
 #include "resources/StringTable.h"
 
@@ -63,7 +62,8 @@ DocumentTemplate* DocumentTemplates::forPath(const QString& path) const
     return nullptr;
 }
 
-std::unique_ptr<Document> DocumentTemplates::openDocumentFile(const QString& path) const
+std::unique_ptr<Document> DocumentTemplates::openDocumentFile(const QString& path,
+                                                              QString* error) const
 {
     DocumentTemplate* kind = forPath(path);
     if (!ombrel::OMFileInfo::isFile(ombrel::OMString::fromQString(path)) || !kind) {
@@ -71,12 +71,12 @@ std::unique_ptr<Document> DocumentTemplates::openDocumentFile(const QString& pat
             kind ? QString()
                  : QStringLiteral("Vorlane opens estimates (.vle), quotes (.vlq) and "
                                   "invoices (.vli).");
-        MessageHook::show(ombrel::OMString::fromQString(TextFile::invalidFileMessage(path, reason)),
-                          MessageHook::Error, MessageHook::Ok);
+        if (error)
+            *error = TextFile::invalidFileMessage(path, reason);
         return nullptr;
     }
     std::unique_ptr<Document> document = kind->createDocument();
-    if (!document || !document->OnOpenDocument(path))
+    if (!document || !document->OnOpenDocument(path, error))
         return nullptr;
     return document;
 }

@@ -10,9 +10,9 @@ JobDoc::JobDoc(Job* job, const IntegerSetting& validity)
 {
 }
 
-bool JobDoc::OnNewDocument()
+bool JobDoc::OnNewDocument(QString* error)
 {
-    if (!JobBaseDoc::OnNewDocument())
+    if (!JobBaseDoc::OnNewDocument(error))
         return false;
     using namespace SettingKeys;
     Job& j = *m_job;

@@ -12,7 +12,7 @@ public:
     Job& job() const { return *m_job; }
 
     /// Numbers the document and fills the defaults of new estimates and quotes.
-    bool OnNewDocument() override;
+    bool OnNewDocument(QString* error = nullptr) override;
 
 protected:
     /// `validity` is the setting new documents of the kind take their validity from.

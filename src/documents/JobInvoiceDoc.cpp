@@ -2,9 +2,9 @@
 
 #include "settings/SettingsStore.h"
 
-bool JobInvoiceDoc::OnNewDocument()
+bool JobInvoiceDoc::OnNewDocument(QString* error)
 {
-    if (!JobBaseDoc::OnNewDocument())
+    if (!JobBaseDoc::OnNewDocument(error))
         return false;
     m_record.displayEAOE = SettingsStore::get(SettingKeys::DisplayEAOE) == 1;
     m_record.daysToPay = uint32_t(SettingsStore::get(SettingKeys::TermsInvoice));

@@ -10,7 +10,7 @@ public:
     JobInvoice& invoice() { return m_record; }
 
     /// Numbers the document and fills the defaults of new invoices.
-    bool OnNewDocument() override;
+    bool OnNewDocument(QString* error = nullptr) override;
 
 protected:
     Customer& customer() override { return m_record.customer; }

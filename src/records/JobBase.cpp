@@ -163,17 +163,33 @@ void JobBase::writeCustomer(Archive& archive, const Customer& customer, bool wit
     writeValue(archive, "mobile", customer.mobile);
 }
 
-uint32_t JobBase::nextNumber(const IntegerSetting& setting, bool advance)
+bool JobBase::takeNumber(const IntegerSetting& setting, uint32_t& number, QString* error)
 {
-    const auto next = uint32_t(SettingsStore::get(setting));
-    if (advance)
-        storeNextNumber(setting, next + 1);
-    return next;
+    uint32_t next = 0;
+    const bool taken = SettingsStore::change(
+        setting,
+        [&next](int32_t& value) {
+            next = uint32_t(value);
+            value = int32_t(next + 1);
+            return true;
+        },
+        error);
+    if (taken)
+        number = next;
+    return taken;
 }
 
-void JobBase::storeNextNumber(const IntegerSetting& setting, uint32_t number)
+bool JobBase::giveBack(const IntegerSetting& setting, uint32_t number, QString* error)
 {
-    SettingsStore::set(setting, int32_t(number));
+    return SettingsStore::change(
+        setting,
+        [number](int32_t& value) {
+            if (uint32_t(value) != number + 1)
+                return false;
+            value = int32_t(number);
+            return true;
+        },
+        error);
 }
 
 void JobBase::writeItem(Archive& archive, const OMString& section, const JobItem& item)

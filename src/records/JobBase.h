@@ -6,6 +6,7 @@
 #include "foundation/OMString.h"
 #include "foundation/OMTime.h"
 
+#include <QString>
 #include <cstdint>
 
 class Archive;
@@ -32,9 +33,14 @@ public:
     virtual int read(Archive& archive);
     /// Writes the whole file; 0 on success.
     virtual int write(Archive& archive);
-    /// The next number of this kind; with `advance` the counter moves on.
-    virtual uint32_t getNextNumber(bool advance) = 0;
-    virtual void setNextNumber(uint32_t number) = 0;
+    /// Gives out the next number of this kind: the counter in the settings is
+    /// read, advanced and written back as one step across copies of the
+    /// program. False, with the reason, when the counter could not be
+    /// written; no number was given out then.
+    virtual bool takeNextNumber(uint32_t& number, QString* error) = 0;
+    /// Gives `number` back when no later one was given out (the counter still
+    /// stands at number + 1); false, with the reason, when it could not be written.
+    virtual bool giveNumberBack(uint32_t number, QString* error) = 0;
     virtual void writeItem(Archive& archive, const ombrel::OMString& section, const JobItem& item);
     virtual void writeValue(Archive& archive, const ombrel::OMString& key,
                             const ombrel::OMString& value);
@@ -66,7 +72,7 @@ protected:
     /// Writes the header and base section after stamping the record.
     int writeBase(Archive& archive);
     void writeCustomer(Archive& archive, const class Customer& customer, bool withNumber);
-    /// The counter `setting` holds; with `advance` it moves on by one.
-    static uint32_t nextNumber(const struct IntegerSetting& setting, bool advance);
-    static void storeNextNumber(const struct IntegerSetting& setting, uint32_t number);
+    /// takeNextNumber and giveNumberBack over the counter `setting`.
+    static bool takeNumber(const struct IntegerSetting& setting, uint32_t& number, QString* error);
+    static bool giveBack(const struct IntegerSetting& setting, uint32_t number, QString* error);
 };

@@ -7,12 +7,12 @@ JobEstimate::JobEstimate() : Job("estimate", "Estimate")
     reset();
 }
 
-uint32_t JobEstimate::getNextNumber(bool advance)
+bool JobEstimate::takeNextNumber(uint32_t& number, QString* error)
 {
-    return nextNumber(SettingKeys::NextEstimateNo, advance);
+    return takeNumber(SettingKeys::NextEstimateNo, number, error);
 }
 
-void JobEstimate::setNextNumber(uint32_t number)
+bool JobEstimate::giveNumberBack(uint32_t number, QString* error)
 {
-    storeNextNumber(SettingKeys::NextEstimateNo, number);
+    return giveBack(SettingKeys::NextEstimateNo, number, error);
 }

@@ -15,6 +15,6 @@ public:
         return *this;
     }
 
-    uint32_t getNextNumber(bool advance) override;
-    void setNextNumber(uint32_t number) override;
+    bool takeNextNumber(uint32_t& number, QString* error) override;
+    bool giveNumberBack(uint32_t number, QString* error) override;
 };

@@ -90,14 +90,14 @@ int JobInvoice::write(Archive& archive)
     return 0;
 }
 
-uint32_t JobInvoice::getNextNumber(bool advance)
+bool JobInvoice::takeNextNumber(uint32_t& number, QString* error)
 {
-    return nextNumber(SettingKeys::NextInvoiceNo, advance);
+    return takeNumber(SettingKeys::NextInvoiceNo, number, error);
 }
 
-void JobInvoice::setNextNumber(uint32_t number)
+bool JobInvoice::giveNumberBack(uint32_t number, QString* error)
 {
-    storeNextNumber(SettingKeys::NextInvoiceNo, number);
+    return giveBack(SettingKeys::NextInvoiceNo, number, error);
 }
 
 InvoiceTotals JobInvoice::totals(bool withVAT) const

@@ -24,8 +24,8 @@ public:
     void readValue(const ombrel::OMString& section, const ombrel::OMString& key,
                    const ombrel::OMString& value) override;
     int write(Archive& archive) override;
-    uint32_t getNextNumber(bool advance) override;
-    void setNextNumber(uint32_t number) override;
+    bool takeNextNumber(uint32_t& number, QString* error) override;
+    bool giveNumberBack(uint32_t number, QString* error) override;
 
     /// What the lines and payments come to, with or without VAT; changes nothing.
     InvoiceTotals totals(bool withVAT) const;

@@ -7,12 +7,12 @@ JobQuote::JobQuote() : Job("quote", "Quote")
     reset();
 }
 
-uint32_t JobQuote::getNextNumber(bool advance)
+bool JobQuote::takeNextNumber(uint32_t& number, QString* error)
 {
-    return nextNumber(SettingKeys::NextQuoteNo, advance);
+    return takeNumber(SettingKeys::NextQuoteNo, number, error);
 }
 
-void JobQuote::setNextNumber(uint32_t number)
+bool JobQuote::giveNumberBack(uint32_t number, QString* error)
 {
-    storeNextNumber(SettingKeys::NextQuoteNo, number);
+    return giveBack(SettingKeys::NextQuoteNo, number, error);
 }

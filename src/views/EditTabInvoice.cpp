@@ -2,7 +2,7 @@
 
 #include "CFilterEdit.h"
 #include "FieldLabel.h"
-#include "foundation/MessageHook.h"
+#include "MessageHook.h"
 #include "records/JobInvoice.h"
 #include "settings/SettingsStore.h"
 

@@ -1,10 +1,10 @@
 #include "EditTabPreview.h"
 
+#include "MessageHook.h"
 #include "PrintSetup.h"
 #include "TabbedEditView.h"
 #include "documents/JobBaseDoc.h"
 #include "documents/UpdateHint.h"
-#include "foundation/MessageHook.h"
 #include "print/PageSetup.h"
 #include "print/PdfExport.h"
 #include "print/PrintableArea.h"
@@ -18,6 +18,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QSet>
 #include <QWheelEvent>
 #include <algorithm>
 #include <climits>
@@ -34,6 +35,19 @@ constexpr int MaximumSheetWidth = 920;
 QSizeF paperMillimetres()
 {
     return PageSetup::instance().paperMillimetres();
+}
+
+// A page is composed again and again: each thing it left out is told once.
+void showOnce(const QStringList& warnings)
+{
+    static QSet<QString> shown;
+    for (const QString& warning : warnings) {
+        if (shown.contains(warning))
+            continue;
+        shown.insert(warning);
+        MessageHook::show(ombrel::OMString::fromQString(warning), MessageHook::Warning,
+                          MessageHook::Ok);
+    }
 }
 
 } // namespace
@@ -85,6 +99,7 @@ void EditTabPreview::Compose()
         if (view)
             view->ComposePage(page, fonts);
     });
+    showOnce(m_printed.warnings());
     // Pages after the first name the document, as printed and exported ones do.
     if (auto* job = dynamic_cast<JobBaseDoc*>(view ? view->document() : nullptr))
         m_printed.page().setPageMarks(PrintedPage::pageMarks(*job->record(), m_printed.styles()));
@@ -395,11 +410,11 @@ ombrel::OMString EditTabPreview::exportPdf(const QString& path)
 {
     Compose();
     const PageSetup& setup = PageSetup::instance();
-    const ombrel::OMString error =
-        PdfExport::write(m_printed, path, setup.pageSize(), setup.orientation());
+    QString error;
+    PdfExport::write(m_printed, path, setup.pageSize(), setup.orientation(), &error);
     // The export laid the page out for paper; the screen lays it out for itself again.
     RefreshPage();
-    return error;
+    return ombrel::OMString::fromQString(error);
 }
 
 void EditTabPreview::printAll(QPrinter& printer)

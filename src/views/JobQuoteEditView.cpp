@@ -1,5 +1,6 @@
 #include "JobQuoteEditView.h"
 
+#include "MessageHook.h"
 #include "documents/JobQuoteDoc.h"
 #include "documents/QuoteImport.h"
 #include "resources/StringTable.h"
@@ -13,8 +14,18 @@ JobQuoteEditView::JobQuoteEditView(JobQuoteDoc* document, const TextStyles& styl
 bool JobQuoteEditView::importEstimate(const QString& path)
 {
     UpdateData(true);
-    if (!QuoteImport::importFile(static_cast<JobQuoteDoc*>(document())->recordQuote(), path))
+    QuoteImport import;
+    QString error;
+    if (!import.read(path, &error)) {
+        MessageHook::show(ombrel::OMString::fromQString(error), MessageHook::Error,
+                          MessageHook::Ok);
         return false;
+    }
+    const bool applyVAT =
+        import.needsVATQuestion() &&
+        MessageHook::show(ombrel::OMString::fromQString(JobBaseDoc::vatQuestion()),
+                          MessageHook::Question, MessageHook::YesNo) == MessageHook::AnswerYes;
+    import.applyTo(static_cast<JobQuoteDoc*>(document())->recordQuote(), applyVAT);
     UpdateData(false);
     document()->setModified(true);
     preview().RefreshPage();

@@ -8,7 +8,7 @@
 #include "app/RecentFileList.h"
 #include "app/VorlaneApp.h"
 #include "documents/Document.h"
-#include "foundation/MessageHook.h"
+#include "views/MessageHook.h"
 #include "settings/SettingsStore.h"
 
 #include <QAction>
