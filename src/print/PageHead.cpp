@@ -31,12 +31,17 @@ struct Logo
     std::unique_ptr<GPicture> picture;
 };
 
-// A logo path naming a device, a pipe or a folder is never opened.
-void warnOfUnusableLogo(const OMString& path, QStringList* warnings)
+// A logo path naming a device, a pipe or a folder is never opened (GPicture
+// reads plain files only); one that is missing or no picture is left out too.
+void warnOfUnusableLogo(const GPicture& picture, const OMString& path, QStringList* warnings)
 {
     const QString name = path.toQString();
-    const QString reason = TextFile::notPlainFileReason(name, true);
-    if (!reason.isEmpty() && warnings)
+    if (!warnings || name.isEmpty())
+        return;
+    QString reason = TextFile::notPlainFileReason(name, false);
+    if (reason.isEmpty() && !picture.isValid())
+        reason = QStringLiteral("it is not a picture that can be read");
+    if (!reason.isEmpty())
         warnings->append(QStringLiteral("The logo picture %1 is left out: %2.").arg(name, reason));
 }
 
@@ -58,8 +63,8 @@ Logo prepareLogo(int mode, QStringList* warnings)
                               ? SettingsStore::get(SettingKeys::LogoImageWidth)
                               : 0;
         const OMString file = SettingsStore::get(SettingKeys::LogoFilename);
-        warnOfUnusableLogo(file, warnings);
         logo.picture = std::make_unique<GPicture>(file, width, 0);
+        warnOfUnusableLogo(*logo.picture, file, warnings);
         if (width != 0)
             logo.picture->setFlags(GObject::FlagScaledPicture);
         break;

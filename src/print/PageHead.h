@@ -16,8 +16,8 @@ class PageHead
 {
 public:
     /// Logo, tag line and title word, laid out by the "options/logo" settings.
-    /// A logo picture that cannot be used is left out, and `warnings` (if
-    /// given) gets the message saying so.
+    /// A logo picture that cannot be used (missing, no picture, not a plain
+    /// file) is left out, and `warnings` (if given) gets the message saying so.
     static void ComposeHeader(GPage& page, const TextStyles& styles, const PageFonts& fonts,
                               const ombrel::OMString& title, QStringList* warnings = nullptr);
     /// The business's name, address and contact details at the foot of every page.
