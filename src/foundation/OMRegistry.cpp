@@ -247,8 +247,7 @@ bool om_registry_changeInteger(OMRegistryHive hive, const OMString& keyPath, con
     if (!readWhole(copyPath, bytes, &reason))
         return fail(error, file, reason);
 
-    const QDateTime previous =
-        current.exists() ? current.lastModified() : QDateTime();
+    const QDateTime previous = current.exists() ? current.lastModified() : QDateTime();
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush())
         return fail(error, file, out.errorString());

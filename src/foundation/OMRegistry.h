@@ -40,6 +40,7 @@ bool om_registry_setInteger(OMRegistryHive hive, const OMString& keyPath, const 
  * later modification time. False, with the reason in `error`, when the store
  * cannot be locked, read or written: the stored value is then as it was, and
  * no unwritten change stays behind in this process to be written later.
+ * The store must be a file in INI format, as the native one is on Linux.
  */
 bool om_registry_changeInteger(OMRegistryHive hive, const OMString& keyPath, const OMString& name,
                                int32_t fallback, const std::function<bool(int32_t& value)>& change,

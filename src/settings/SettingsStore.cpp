@@ -68,11 +68,11 @@ bool SettingsStore::set(const StringSetting& setting, const OMString& value, QSt
     return SetSettingString(setting.section, setting.name, value, error);
 }
 
-bool SettingsStore::change(const IntegerSetting& setting,
-                           const std::function<bool(int32_t&)>& change, QString* error)
+bool SettingsStore::change(const IntegerSetting& setting, const std::function<bool(int32_t&)>& step,
+                           QString* error)
 {
     return om_registry_changeInteger(OMRegistryHive::CurrentUser, keyPath(setting.section),
-                                     setting.name, setting.fallback, change, error);
+                                     setting.name, setting.fallback, step, error);
 }
 
 OMString SettingsStore::styleKeyPath(const OMString& style)

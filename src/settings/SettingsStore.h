@@ -39,11 +39,11 @@ public:
                     QString* error = nullptr);
     /**
      * Changes `setting` as one step across every copy of the program (see
-     * om_registry_changeInteger): `change` gets the stored value and returns
+     * om_registry_changeInteger): `step` gets the stored value and returns
      * whether to store the value it leaves. False, with the reason, when the
      * settings could not be locked, read or written; nothing was stored then.
      */
-    static bool change(const IntegerSetting& setting, const std::function<bool(int32_t&)>& change,
+    static bool change(const IntegerSetting& setting, const std::function<bool(int32_t&)>& step,
                        QString* error);
 
     /// One value of the text style named `style`.
