@@ -4,10 +4,10 @@
 #include "ExportFileName.h"
 #include "MailLauncher.h"
 #include "documents/JobBaseDoc.h"
-#include "views/MessageHook.h"
 #include "print/PdfExport.h"
 #include "settings/SettingsStore.h"
 #include "views/EditTabPreview.h"
+#include "views/MessageHook.h"
 #include "views/TabbedEditView.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "OptionsWizardDefaults.h"
 
 #include "AmountEdit.h"
-#include "views/MessageHook.h"
 #include "settings/SettingsStore.h"
+#include "views/MessageHook.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -8,8 +8,8 @@
 #include "app/RecentFileList.h"
 #include "app/VorlaneApp.h"
 #include "documents/Document.h"
-#include "views/MessageHook.h"
 #include "settings/SettingsStore.h"
+#include "views/MessageHook.h"
 
 #include <QAction>
 #include <QApplication>
