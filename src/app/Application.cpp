@@ -25,7 +25,6 @@
 #include "documents/UpdateHint.h"
 #include "fileformat/Archive.h"
 #include "fileformat/TextFile.h"
-#include "foundation/MessageHook.h"
 #include "records/JobBase.h"
 #include "resources/StringTable.h"
 #include "settings/RecentFileList.h"
@@ -34,6 +33,7 @@
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
 #include "views/JobQuoteEditView.h"
+#include "views/MessageHook.h"
 #include "views/PreviewTab.h"
 #include "views/PrintSetup.h"
 
@@ -57,6 +57,21 @@ namespace {
 void showError(const QString& text)
 {
     MessageHook::show(OMString::fromQString(text), MessageHook::Error, MessageHook::Ok);
+}
+
+void showWarning(const QString& text)
+{
+    MessageHook::show(OMString::fromQString(text), MessageHook::Warning, MessageHook::Ok);
+}
+
+/// A document saved before VAT registration: asks whether to apply VAT now.
+void askToApplyVAT(Document& document)
+{
+    auto* job = dynamic_cast<JobBaseDoc*>(&document);
+    if (job && job->needsVATQuestion() &&
+        MessageHook::show(OMString::fromQString(JobBaseDoc::vatQuestion()), MessageHook::Question,
+                          MessageHook::YesNo) == MessageHook::AnswerYes)
+        job->applyStandardVAT();
 }
 
 QString invalidFileText(const QString& path)
@@ -154,7 +169,9 @@ void Application::loadTextStyles()
 
 void Application::loadCustomerDatabase()
 {
-    m_customers.LoadCustomerDatabase();
+    QString error;
+    if (!m_customers.LoadCustomerDatabase(&error))
+        showWarning(error);
 }
 
 void Application::createMainWindow()
@@ -337,11 +354,14 @@ Document* Application::openDocumentFile(const QString& path)
         m_mainWindow->mdiArea()->setActiveSubWindow(open);
         return &open->document();
     }
-    std::unique_ptr<Document> document = m_templates.openDocumentFile(path);
+    QString error;
+    std::unique_ptr<Document> document = m_templates.openDocumentFile(path, &error);
     if (!document) {
+        showError(error);
         m_recent->remove(path);
         return nullptr;
     }
+    askToApplyVAT(*document);
     m_recent->add(path);
     return &addWindow(std::move(document))->document();
 }
@@ -352,8 +372,12 @@ Document* Application::openNewDocument(int resourceId)
     if (!kind)
         return nullptr;
     std::unique_ptr<Document> document = kind->createDocument();
-    if (!document || !document->OnNewDocument())
+    QString error;
+    if (!document || !document->OnNewDocument(&error)) {
+        if (!error.isEmpty())
+            showError(error);
         return nullptr;
+    }
     return &addWindow(std::move(document))->document();
 }
 
@@ -478,9 +502,15 @@ bool Application::saveDocument(Document& document, bool askPath)
         if (path.isEmpty())
             return false;
     }
-    const bool saved =
-        askPath || document.path().isEmpty() ? job->FileSaveAs(path) : job->FileSave();
+    QString error;
+    const bool saved = askPath || document.path().isEmpty() ? job->FileSaveAs(path, &error)
+                                                            : job->FileSave(&error);
+    // A view that refused a field has said why already.
+    if (!saved && !error.isEmpty())
+        showError(error);
     if (saved) {
+        if (!job->saveWarning().isEmpty())
+            showWarning(job->saveWarning());
         m_recent->add(path);
         SettingsStore::RememberDocumentFolder(path);
     }
@@ -611,9 +641,13 @@ bool Application::printDocumentFile(const QString& path)
         showError(StringTable::text(IDS_NO_DEFAULT_PRINTER).toQString().arg(path));
         return false;
     }
-    std::unique_ptr<Document> document = m_templates.openDocumentFile(path);
-    if (!document)
+    QString error;
+    std::unique_ptr<Document> document = m_templates.openDocumentFile(path, &error);
+    if (!document) {
+        showError(error);
         return false;
+    }
+    askToApplyVAT(*document);
     const auto factory = m_viewFactories.find(document->documentTemplate()->resourceId());
     if (factory == m_viewFactories.end())
         return false;

@@ -3,8 +3,8 @@
 #include "documents/Document.h"
 #include "documents/DocumentView.h"
 #include "documents/UpdateHint.h"
-#include "foundation/MessageHook.h"
 #include "resources/StringTable.h"
+#include "views/MessageHook.h"
 
 #include <QCloseEvent>
 

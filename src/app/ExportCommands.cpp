@@ -4,9 +4,9 @@
 #include "MailLauncher.h"
 #include "commands/ExportFileName.h"
 #include "documents/JobBaseDoc.h"
-#include "foundation/MessageHook.h"
 #include "print/PdfExport.h"
 #include "settings/SettingsStore.h"
+#include "views/MessageHook.h"
 #include "views/PreviewTab.h"
 #include "views/TabbedEditView.h"
 

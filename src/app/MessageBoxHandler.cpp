@@ -1,7 +1,7 @@
 #include "MessageBoxHandler.h"
 
-#include "foundation/MessageHook.h"
 #include "resources/StringTable.h"
+#include "views/MessageHook.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #include "NextNumbersBox.h"
 
-#include "foundation/MessageHook.h"
 #include "settings/SettingsStore.h"
+#include "views/MessageHook.h"
 
 #include <QFormLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "OptionsDefaultsPage.h"
 
 #include "AmountEdit.h"
-#include "foundation/MessageHook.h"
 #include "settings/SettingsStore.h"
+#include "views/MessageHook.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

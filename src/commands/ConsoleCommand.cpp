@@ -45,8 +45,12 @@ int runExport(const QCommandLineParser& parser)
     request.sections = parser.value(QStringLiteral("sections"));
     if (parser.isSet(QStringLiteral("payment-details")))
         request.paymentDetails = true;
-    const QString error = PdfExportCommand::run(request);
-    if (error.isEmpty())
+    QString error;
+    QStringList warnings;
+    const bool written = PdfExportCommand::run(request, &error, &warnings);
+    for (const QString& warning : std::as_const(warnings))
+        std::fprintf(stderr, "vorlane: %s\n", warning.toLocal8Bit().constData());
+    if (written)
         return 0;
     std::fprintf(stderr, "vorlane: %s\n", error.toLocal8Bit().constData());
     return 1;

@@ -77,7 +77,7 @@ DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
 {
     Entry entry;
     entry.file = file;
-    const std::unique_ptr<JobBase> record = JobFileReader::load(file, entry.error);
+    const std::unique_ptr<JobBase> record = JobFileReader::load(file, &entry.error);
     if (!record)
         return entry;
 

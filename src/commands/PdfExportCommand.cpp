@@ -54,7 +54,7 @@ QString shownOnTerminal(QString message, const PdfExportCommand::Request& reques
     return controlsShown(message, true);
 }
 
-QString exportPdf(const PdfExportCommand::Request& request)
+QString exportPdf(const PdfExportCommand::Request& request, QStringList& warnings)
 {
     PageOptions options;
     QString error;
@@ -69,7 +69,7 @@ QString exportPdf(const PdfExportCommand::Request& request)
         !refusal.isEmpty())
         return refusal.toQString();
 
-    const std::unique_ptr<JobBase> record = JobFileReader::load(request.document, error);
+    const std::unique_ptr<JobBase> record = JobFileReader::load(request.document, &error);
     if (!record)
         return error;
 
@@ -77,12 +77,25 @@ QString exportPdf(const PdfExportCommand::Request& request)
     styles.LoadStyles();
     PrintedPage printed(styles);
     printed.compose(*record, options);
-    return PdfExport::write(printed, request.output).toQString();
+    warnings = printed.warnings();
+    if (!PdfExport::write(printed, request.output, &error))
+        return error;
+    return {};
 }
 
 } // namespace
 
-QString PdfExportCommand::run(const Request& request)
+bool PdfExportCommand::run(const Request& request, QString* error, QStringList* warnings)
 {
-    return shownOnTerminal(exportPdf(request), request);
+    QStringList leftOut;
+    const QString message = exportPdf(request, leftOut);
+    if (warnings) {
+        for (const QString& warning : std::as_const(leftOut))
+            warnings->append(shownOnTerminal(warning, request));
+    }
+    if (message.isEmpty())
+        return true;
+    if (error)
+        *error = shownOnTerminal(message, request);
+    return false;
 }

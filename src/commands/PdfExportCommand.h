@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 /**
@@ -22,7 +23,8 @@ public:
         std::optional<bool> paymentDetails;
     };
 
-    /// Empty on success, else the message to show; control characters of
-    /// the paths in it show as "?".
-    static QString run(const Request& request);
+    /// False, with the message to show in `error`, when no PDF was written;
+    /// `warnings` (if given) gets what the page left out (a logo that cannot
+    /// be used). Control characters of the paths in messages show as "?".
+    static bool run(const Request& request, QString* error, QStringList* warnings = nullptr);
 };

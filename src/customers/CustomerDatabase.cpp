@@ -3,7 +3,6 @@
 #include "CustomerFile.h"
 #include "CustomerFileLock.h"
 #include "fileformat/TextFile.h"
-#include "foundation/MessageHook.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
@@ -76,82 +75,100 @@ void CustomerDatabase::replaceAll(std::list<Customer>&& customers)
     m_customers.assign(std::move(customers));
 }
 
-void CustomerDatabase::LoadCustomerDatabase()
+bool CustomerDatabase::LoadCustomerDatabase(QString* error)
 {
-    OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
-    if (path.isEmpty()) {
-        path = defaultPath();
-        if (!path.isEmpty())
-            SettingsStore::set(SettingKeys::CustomerDatabase, path);
-    }
     m_customers.clear();
     m_highest = 0;
     m_disk = {};
     m_pending.clear();
     m_moved.clear();
-    if (path.isEmpty() || !usable(path))
-        return;
-    const QString name = path.toQString();
-    if (!QFileInfo::exists(name))
-        return;
-    QByteArray bytes;
-    QString reason;
-    if (!TextFile::load(name, bytes, &reason)) {
-        refuse(path, reason);
-        return;
+    OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
+    QString unset;
+    if (path.isEmpty()) {
+        path = defaultPath();
+        // Customers are stored at the path of the setting: without it they
+        // would stay in memory only.
+        if (!path.isEmpty() && !SettingsStore::set(SettingKeys::CustomerDatabase, path, &unset))
+            unset = QStringLiteral("New customers are not stored: the place of the customer "
+                                   "database %1 cannot be kept in the settings.\n\n%2")
+                        .arg(path.toQString(), unset);
     }
-    CustomerFile::Contents contents = CustomerFile::read(bytes);
-    replaceAll(std::move(contents.customers));
-    m_highest = contents.highest;
-    m_disk = stateOf(true, bytes);
+    if (path.isEmpty() || !usable(path, error))
+        return path.isEmpty();
+    const QString name = path.toQString();
+    if (QFileInfo::exists(name)) {
+        QByteArray bytes;
+        QString reason;
+        if (!TextFile::load(name, bytes, &reason))
+            return refuse(path, reason, error);
+        CustomerFile::Contents contents = CustomerFile::read(bytes);
+        replaceAll(std::move(contents.customers));
+        m_highest = contents.highest;
+        m_disk = stateOf(true, bytes);
+    }
+    if (!unset.isEmpty() && error)
+        *error = unset;
+    return unset.isEmpty();
 }
 
-bool CustomerDatabase::SaveCustomerDatabase()
+bool CustomerDatabase::SaveCustomerDatabase(QString* error)
 {
     const OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
-    if (path.isEmpty() || !usable(path))
-        return false;
-    CustomerFileLock lock(path.toQString(), m_lockWaitMs, m_staleLockMs);
-    if (!lock.locked() || !takeIn(path))
-        return false;
-    return writeLocked(path);
+    return !path.isEmpty() && store(path, nullptr, error);
 }
 
-void CustomerDatabase::StoreCustomer(Customer& customer)
+bool CustomerDatabase::StoreCustomer(Customer& customer, QString* error)
 {
     const OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
-    if (path.isEmpty() || !usable(path)) {
+    if (path.isEmpty()) {
         apply(customer);
-        return;
+        return true;
+    }
+    return store(path, &customer, error);
+}
+
+bool CustomerDatabase::store(const OMString& path, Customer* customer, QString* error)
+{
+    if (!usable(path, error)) {
+        if (customer)
+            apply(*customer);
+        return false;
     }
     // Take in another copy's customers before choosing a number, so that the
     // number given out is unique in the file too. A file that is there but
     // cannot be read is not written over: the change stays pending.
     CustomerFileLock lock(path.toQString(), m_lockWaitMs, m_staleLockMs);
-    const bool writable = lock.locked() && takeIn(path);
-    apply(customer);
-    if (writable)
-        writeLocked(path);
+    const bool writable =
+        lock.locked() ? takeIn(path, error) : notWritten(path, lock.reason(), error);
+    if (customer)
+        apply(*customer);
+    return writable && writeLocked(path, error);
 }
 
-bool CustomerDatabase::usable(const OMString& path)
+bool CustomerDatabase::usable(const OMString& path, QString* error)
 {
     const QString reason = TextFile::notPlainFileReason(path.toQString(), true);
-    if (reason.isEmpty())
-        return true;
-    refuse(path, reason);
+    return reason.isEmpty() || refuse(path, reason, error);
+}
+
+bool CustomerDatabase::refuse(const OMString& path, const QString& reason, QString* error)
+{
+    if (error)
+        *error = QStringLiteral("The customer database %1 is left alone and not used: %2.")
+                     .arg(path.toQString(), reason);
     return false;
 }
 
-void CustomerDatabase::refuse(const OMString& path, const QString& reason)
+bool CustomerDatabase::notWritten(const OMString& path, const QString& reason, QString* error)
 {
-    MessageHook::show(OMString::fromQString(QStringLiteral("The customer database %1 is left "
-                                                           "alone and not used: %2.")
-                                                .arg(path.toQString(), reason)),
-                      MessageHook::Warning, MessageHook::Ok);
+    if (error)
+        *error = QStringLiteral("The customer database %1 cannot be written now: %2. The changes "
+                                "are kept and written with the next save.")
+                     .arg(path.toQString(), reason);
+    return false;
 }
 
-bool CustomerDatabase::takeIn(const OMString& path)
+bool CustomerDatabase::takeIn(const OMString& path, QString* error)
 {
     const QString name = path.toQString();
     QByteArray bytes;
@@ -160,12 +177,10 @@ bool CustomerDatabase::takeIn(const OMString& path)
         // A file that is there but cannot be read (too large, permission
         // denied) would be replaced by one without its customers.
         QString reason;
-        if (!usable(path))
+        if (!usable(path, error))
             return false;
-        if (!TextFile::load(name, bytes, &reason)) {
-            refuse(path, reason);
-            return false;
-        }
+        if (!TextFile::load(name, bytes, &reason))
+            return refuse(path, reason, error);
     }
     const DiskState state = stateOf(exists, bytes);
     if (state == m_disk)
@@ -225,7 +240,7 @@ void CustomerDatabase::merge(std::list<Customer>&& disk, uint32_t diskHighest)
     replaceAll(std::move(disk));
 }
 
-bool CustomerDatabase::writeLocked(const OMString& path)
+bool CustomerDatabase::writeLocked(const OMString& path, QString* error)
 {
     QByteArray out;
     out.reserve(m_disk.bytes.size() + 4096);
@@ -233,8 +248,9 @@ bool CustomerDatabase::writeLocked(const OMString& path)
 
     // A copy killed while saving leaves its temporary file behind.
     TextFile::removeLeftoverTemporaries(path.toQString());
-    if (!TextFile::save(path.toQString(), out))
-        return false;
+    QString reason;
+    if (!TextFile::save(path.toQString(), out, &reason))
+        return notWritten(path, reason, error);
     m_disk = stateOf(true, out);
     m_pending.clear();
     return true;

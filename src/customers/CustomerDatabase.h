@@ -36,25 +36,27 @@ public:
     CustomerDatabase(const CustomerDatabase&) = delete;
     CustomerDatabase& operator=(const CustomerDatabase&) = delete;
 
-    /// Makes this database the one the record writers store customers in.
-
     /// Reads the file named by "options"/"CustomerDatabase", which is set to
-    /// defaultPath() first when empty. A missing or unreadable file gives an
-    /// empty database; a path naming anything but a plain file (a device, a
-    /// pipe, a folder) is refused with a message and never opened.
-    void LoadCustomerDatabase();
+    /// defaultPath() first when empty. A missing file gives an empty database.
+    /// False, with the message in `error`, when the file cannot be read, when
+    /// the path names anything but a plain file (a device, a pipe, a folder:
+    /// never opened) or when the default path cannot be stored in the
+    /// settings; the database is then empty.
+    bool LoadCustomerDatabase(QString* error = nullptr);
     /// Writes every customer to the file of "options"/"CustomerDatabase"
     /// (nothing when that is empty), after taking in another copy's changes.
-    /// False when the file could not be locked or written; the database in
-    /// memory keeps everything and the next save tries again.
-    bool SaveCustomerDatabase();
+    /// False, with the reason, when the file could not be locked or written;
+    /// the database in memory keeps everything and the next save tries again.
+    bool SaveCustomerDatabase(QString* error = nullptr);
     /**
      * Stores the customer of a document and saves. A customer without a
      * number gets the next one, written back into `customer`; one with a
      * number replaces the first customer with that number, or is appended
-     * when there is none (raising HighestCustomerNumber as needed).
+     * when there is none (raising HighestCustomerNumber as needed). False,
+     * with the reason, when the file could not be written: the change is
+     * kept in memory for the next save.
      */
-    void StoreCustomer(Customer& customer) override;
+    bool StoreCustomer(Customer& customer, QString* error = nullptr) override;
     uint32_t HighestCustomerNumber() const { return m_highest; }
 
     const ombrel::OMList<Customer>& customers() const { return m_customers; }
@@ -86,12 +88,16 @@ private:
     void replaceAll(std::list<Customer>&& customers);
     /// Reads the file under the caller's lock and merges it when it changed.
     /// False when it is there but cannot be read: it must not be rewritten.
-    bool takeIn(const ombrel::OMString& path);
+    bool takeIn(const ombrel::OMString& path, QString* error);
     /// Whether `path` names a plain file or nothing; says why not otherwise.
-    static bool usable(const ombrel::OMString& path);
-    static void refuse(const ombrel::OMString& path, const QString& reason);
+    static bool usable(const ombrel::OMString& path, QString* error);
+    static bool refuse(const ombrel::OMString& path, const QString& reason, QString* error);
+    static bool notWritten(const ombrel::OMString& path, const QString& reason, QString* error);
+    /// Locks the file, takes in another copy's changes, applies `customer`
+    /// (when given) and writes the file.
+    bool store(const ombrel::OMString& path, Customer* customer, QString* error);
     void merge(std::list<Customer>&& disk, uint32_t diskHighest);
-    bool writeLocked(const ombrel::OMString& path);
+    bool writeLocked(const ombrel::OMString& path, QString* error);
     void apply(Customer& customer);
     uint32_t nextNumber();
 

@@ -33,6 +33,15 @@ CustomerFileLock::CustomerFileLock(const QString& databasePath, int waitMs, int 
     }
 }
 
+QString CustomerFileLock::reason() const
+{
+    if (m_locked)
+        return {};
+    return m_lock.error() == QLockFile::LockFailedError
+               ? QStringLiteral("another copy of Vorlane is writing it")
+               : QStringLiteral("its lock file %1 cannot be made").arg(m_path);
+}
+
 bool CustomerFileLock::takeOver()
 {
     QLockFile guard(m_path + QStringLiteral(".rmlock"));

@@ -24,6 +24,9 @@ public:
     CustomerFileLock& operator=(const CustomerFileLock&) = delete;
 
     bool locked() const { return m_locked; }
+    /// Why the lock was not taken: another copy holds it, or the lock file
+    /// cannot be made.
+    QString reason() const;
 
 private:
     /// Removes an abandoned lock file and takes the lock; false when there

@@ -1,7 +1,6 @@
 #include "CustomerSearch.h"
 
 #include "CustomerDatabase.h"
-#include "foundation/MessageHook.h"
 #include "resources/StringTable.h"
 
 using namespace ombrel;
@@ -40,6 +39,7 @@ bool CustomerSearch::Search(Customer& fields)
     m_lastStep = Step::None;
     m_position = 0;
     m_edited = false;
+    m_noMatch = false;
 
     // The database keeps "\n" line breaks; an edit control gives CR LF.
     OMString address = fields.address.first;
@@ -49,8 +49,7 @@ bool CustomerSearch::Search(Customer& fields)
             m_matches.add(c);
     });
     if (m_matches.isEmpty()) {
-        MessageHook::show(StringTable::text(IDS_NO_MATCHING_CUSTOMERS), MessageHook::Information,
-                          MessageHook::Ok);
+        m_noMatch = true;
         return false;
     }
     m_iterator = m_matches.iterator();
@@ -89,6 +88,7 @@ void CustomerSearch::Clear(Customer& fields)
     m_lastStep = Step::None;
     m_position = 0;
     m_edited = false;
+    m_noMatch = false;
     fields.reset();
     m_shownNumber = 0;
 }
@@ -112,6 +112,11 @@ OMString CustomerSearch::labelText() const
                                  m_matches.size());
     }
     return text;
+}
+
+OMString CustomerSearch::noticeText() const
+{
+    return m_noMatch ? StringTable::text(IDS_NO_MATCHING_CUSTOMERS) : OMString();
 }
 
 OMString CustomerSearch::numberText(uint32_t number)

@@ -10,7 +10,8 @@ class CustomerDatabase;
  * The customer tab's search over the customer database, without the controls:
  * the tab passes its fields in and out as a Customer (line breaks as "\n";
  * CR LF from an edit control is accepted too), shows labelText() above the
- * buttons and enables Next and Previous from canGoNext() and canGoPrevious().
+ * buttons and noticeText() when a search found nothing, and enables Next and
+ * Previous from canGoNext() and canGoPrevious().
  *
  * Position is the place of the customer shown among the matches, 1 to
  * matchCount(), or 0 when none is shown; Previous goes back to the match
@@ -24,7 +25,7 @@ public:
     /**
      * Collects, in database order, every customer whose fields begin with the
      * non-empty ones of `fields` (ignoring ASCII case) and shows the first in
-     * `fields`. With no match the message box says so, `fields` stays as it was
+     * `fields`. With no match `fields` stays as it was, noticeText() says so
      * and the result is false.
      */
     bool Search(Customer& fields);
@@ -48,6 +49,9 @@ public:
     /// "Customer number N" or "New customer" for the customer shown, and below
     /// it "P of M" while there are matches.
     ombrel::OMString labelText() const;
+    /// "No matching customers were found..." after a search that found none,
+    /// until the next search or Clear; empty otherwise.
+    ombrel::OMString noticeText() const;
     /// "Customer number N", or "New customer" for number 0.
     static ombrel::OMString numberText(uint32_t number);
 
@@ -61,4 +65,5 @@ private:
     int m_position = 0;
     uint32_t m_shownNumber = 0;
     bool m_edited = false;
+    bool m_noMatch = false;
 };

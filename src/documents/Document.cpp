@@ -4,7 +4,6 @@
 #include "DocumentView.h"
 #include "fileformat/Archive.h"
 #include "fileformat/TextFile.h"
-#include "foundation/MessageHook.h"
 #include "resources/StringTable.h"
 
 #include <QFileInfo>
@@ -53,41 +52,41 @@ void Document::setModified(bool modified)
     emit modifiedChanged(modified);
 }
 
-bool Document::OnNewDocument()
+bool Document::OnNewDocument(QString*)
 {
     m_path.clear();
     setModified(false);
     return true;
 }
 
-bool Document::OnOpenDocument(const QString& path)
+bool Document::OnOpenDocument(const QString& path, QString* error)
 {
     QByteArray bytes;
-    QString error;
-    if (!TextFile::load(path, bytes, &error)) {
+    QString reason;
+    if (!TextFile::load(path, bytes, &reason)) {
         // The file vanished or cannot be read since it was chosen.
-        MessageHook::show(ombrel::OMString::fromQString(TextFile::invalidFileMessage(path, error)),
-                          MessageHook::Error, MessageHook::Ok);
+        if (error)
+            *error = TextFile::invalidFileMessage(path, reason);
         return false;
     }
     Archive archive = Archive::forReading(bytes);
-    if (!Serialize(archive))
+    if (!Serialize(archive, error))
         return false;
     setPath(path);
     setModified(false);
     return true;
 }
 
-bool Document::OnSaveDocument(const QString& path)
+bool Document::OnSaveDocument(const QString& path, QString* error)
 {
     Archive archive = Archive::forWriting();
-    if (!Serialize(archive))
+    if (!Serialize(archive, error))
         return false;
     QString reason;
     if (!TextFile::save(path, archive.data(), &reason)) {
-        MessageHook::show(StringTable::text(IDS_FILE_SAVE_ERROR) + "\n\n" +
-                              ombrel::OMString::fromQString(reason),
-                          MessageHook::Error, MessageHook::Ok);
+        if (error)
+            *error = StringTable::text(IDS_FILE_SAVE_ERROR).toQString() + QStringLiteral("\n\n") +
+                     reason;
         return false;
     }
     setPath(path);

@@ -41,18 +41,21 @@ public:
     /// false as soon as one cannot, and the save must stop.
     bool PrepareViewsForSave();
 
+    // Each operation that can fail returns false and puts the message to show
+    // in `error` (when given); the caller shows it.
+
     /// Makes the document new and empty.
-    virtual bool OnNewDocument();
-    /// Reads the document from `path`; false (and the reason shown) on failure.
-    virtual bool OnOpenDocument(const QString& path);
-    /// Writes the document to `path` atomically; false on failure, when the
-    /// message shown is "File save error." and the reason the system gave.
-    virtual bool OnSaveDocument(const QString& path);
+    virtual bool OnNewDocument(QString* error = nullptr);
+    /// Reads the document from `path`.
+    virtual bool OnOpenDocument(const QString& path, QString* error = nullptr);
+    /// Writes the document to `path` atomically; a failed write's message is
+    /// "File save error." and the reason the system gave.
+    virtual bool OnSaveDocument(const QString& path, QString* error = nullptr);
     /// The document is about to be destroyed.
     virtual void OnCloseDocument();
 
-    /// Reads from or writes to `archive`; false when it failed (the reason shown).
-    virtual bool Serialize(Archive& archive) = 0;
+    /// Reads from or writes to `archive`.
+    virtual bool Serialize(Archive& archive, QString* error) = 0;
 
 signals:
     /// The modified flag changed, so the window can offer Save the moment

@@ -4,7 +4,6 @@
 #include "JobDoc.h"
 #include "JobInvoiceDoc.h"
 #include "fileformat/TextFile.h"
-#include "foundation/MessageHook.h"
 #include "records/DocumentKind.h"
 #include "resources/StringTable.h"
 
@@ -50,7 +49,8 @@ DocumentTemplate* DocumentTemplates::forPath(const QString& path) const
     return nullptr;
 }
 
-std::unique_ptr<Document> DocumentTemplates::openDocumentFile(const QString& path) const
+std::unique_ptr<Document> DocumentTemplates::openDocumentFile(const QString& path,
+                                                              QString* error) const
 {
     DocumentTemplate* kind = forPath(path);
     if (!QFileInfo(path).isFile() || !kind) {
@@ -58,12 +58,12 @@ std::unique_ptr<Document> DocumentTemplates::openDocumentFile(const QString& pat
             kind ? QString()
                  : QStringLiteral("Vorlane opens estimates (.vle), quotes (.vlq) and "
                                   "invoices (.vli).");
-        MessageHook::show(ombrel::OMString::fromQString(TextFile::invalidFileMessage(path, reason)),
-                          MessageHook::Error, MessageHook::Ok);
+        if (error)
+            *error = TextFile::invalidFileMessage(path, reason);
         return nullptr;
     }
     std::unique_ptr<Document> document = kind->createDocument();
-    if (!document || !document->OnOpenDocument(path))
+    if (!document || !document->OnOpenDocument(path, error))
         return nullptr;
     return document;
 }

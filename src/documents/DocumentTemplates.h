@@ -33,9 +33,10 @@ public:
     /**
      * Opens the document at `path` with the kind its extension names. A path
      * that is no existing file, or has no kind, is refused with "The file %1 is
-     * invalid."; a file the document refuses leaves nothing behind. Null then.
+     * invalid."; a file the document refuses leaves nothing behind. Null then,
+     * with the message in `error`.
      */
-    std::unique_ptr<Document> openDocumentFile(const QString& path) const;
+    std::unique_ptr<Document> openDocumentFile(const QString& path, QString* error = nullptr) const;
 
     /// Tells every view of every open document.
     void UpdateAllDocumentViews(class DocumentView* sender, UpdateHint hint) const;

@@ -1,7 +1,6 @@
 #include "InvoiceImport.h"
 
 #include "JobFileReader.h"
-#include "foundation/MessageHook.h"
 #include "records/JobEstimate.h"
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"
@@ -36,25 +35,44 @@ void copyItems(const OMList<JobItem>& from, OMList<JobItem>& to, bool standardRa
 
 } // namespace
 
-InvoiceImport::Result InvoiceImport::importFile(JobInvoice& invoice, const QString& path,
-                                                const Options& options)
+InvoiceImport::Result InvoiceImport::read(const QString& path, QString* error)
 {
-    std::unique_ptr<JobBase> read = JobFileReader::recordFor(path);
-    auto* source = dynamic_cast<Job*>(read.get());
-    if (!source)
+    m_source.reset();
+    std::unique_ptr<JobBase> record = JobFileReader::recordFor(path);
+    if (!dynamic_cast<Job*>(record.get()))
         return NotAJobFile;
-    if (!JobFileReader::read(*source, path))
+    if (!JobFileReader::read(*record, path, error))
         return Refused;
+    m_source.reset(static_cast<Job*>(record.release()));
+    return Imported;
+}
 
+bool InvoiceImport::wouldReplaceCustomer(const JobInvoice& invoice)
+{
+    return !invoice.customer.name.isEmpty() || !invoice.customer.surname.isEmpty();
+}
+
+InvoiceImport::Result InvoiceImport::importFile(JobInvoice& invoice, const QString& path,
+                                                const Options& options, QString* error)
+{
+    InvoiceImport import;
+    const Result result = import.read(path, error);
+    if (result == Imported)
+        import.applyTo(invoice, options);
+    return result;
+}
+
+void InvoiceImport::applyTo(JobInvoice& invoice, const Options& options) const
+{
+    if (!m_source)
+        return;
+    const Job* source = m_source.get();
     const bool registered = SettingsStore::IsVATRegistered();
     const Percentage standard = registered ? Percentage(SettingsStore::GetStandardVATRate()) : 0;
     const bool restampItems = registered && !source->hasVATInfo;
 
-    // A customer with a name is only replaced when the user agrees.
-    const bool named = !invoice.customer.name.isEmpty() || !invoice.customer.surname.isEmpty();
-    if (!named ||
-        MessageHook::show(StringTable::text(IDS_OVERWRITE_CUSTOMER), MessageHook::Question,
-                          MessageHook::YesNo) == MessageHook::AnswerYes)
+    // A customer with a name is only replaced when the user agreed.
+    if (!wouldReplaceCustomer(invoice) || options.replaceNamedCustomer)
         invoice.customer = source->customer;
 
     OMString description = invoice.description;
@@ -86,5 +104,4 @@ InvoiceImport::Result InvoiceImport::importFile(JobInvoice& invoice, const QStri
         invoice.items.add(summaryLine(IDS_MATERIALS, source->materialsTotal(), standard));
     else
         copyItems(source->materials, invoice.items, restampItems, standard);
-    return Imported;
 }

@@ -3,7 +3,6 @@
 #include "JobFileReader.h"
 #include "UpdateHint.h"
 #include "fileformat/Archive.h"
-#include "foundation/MessageHook.h"
 #include "records/CustomerStore.h"
 #include "records/JobBase.h"
 #include "records/Percentage.h"
@@ -18,11 +17,20 @@ JobBaseDoc::JobBaseDoc(std::unique_ptr<JobBase> record) : m_record(std::move(rec
 
 JobBaseDoc::~JobBaseDoc() = default;
 
-bool JobBaseDoc::OnNewDocument()
+bool JobBaseDoc::OnNewDocument(QString* error)
 {
-    if (!Document::OnNewDocument())
+    if (!Document::OnNewDocument(error))
         return false;
-    m_takenNumber = m_record->getNextNumber(true);
+    uint32_t number = 0;
+    QString reason;
+    if (!m_record->takeNextNumber(number, &reason)) {
+        if (error)
+            *error = QStringLiteral("No new %1 was made: the next %1 number could not be stored "
+                                    "in the settings.\n\n%2")
+                         .arg(m_record->kindName.toQString(), reason);
+        return false;
+    }
+    m_takenNumber = number;
     m_numberTaken = true;
     m_record->setNumber(m_takenNumber);
     m_record->created = ombrel::OMTime(true);
@@ -39,40 +47,45 @@ QString JobBaseDoc::displayName() const
         .trimmed();
 }
 
-bool JobBaseDoc::OnOpenDocument(const QString& path)
+bool JobBaseDoc::OnOpenDocument(const QString& path, QString* error)
 {
     m_pathBeingRead = path;
-    const bool opened = Document::OnOpenDocument(path);
+    const bool opened = Document::OnOpenDocument(path, error);
     m_pathBeingRead.clear();
     if (!opened)
         return false;
     m_takenNumber = 0;
     UpdateAllViews(nullptr, DocumentOpened);
-    checkVAT();
     return true;
 }
 
-void JobBaseDoc::checkVAT()
+bool JobBaseDoc::needsVATQuestion() const
 {
-    if (!SettingsStore::IsVATRegistered() || m_record->hasVATInfo)
-        return;
+    return SettingsStore::IsVATRegistered() && !m_record->hasVATInfo;
+}
+
+QString JobBaseDoc::vatQuestion()
+{
     const Percentage rate(SettingsStore::GetStandardVATRate());
-    const OMString question = OMString::format(StringTable::text(IDS_APPLY_VAT_QUESTION).c_str(),
-                                               rate.toText(true).c_str());
-    if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) !=
-        MessageHook::AnswerYes)
-        return;
-    m_record->applyStandardRate(rate.value());
+    return OMString::format(StringTable::text(IDS_APPLY_VAT_QUESTION).c_str(),
+                            rate.toText(true).c_str())
+        .toQString();
+}
+
+void JobBaseDoc::applyStandardVAT()
+{
+    m_record->applyStandardRate(Percentage(SettingsStore::GetStandardVATRate()).value());
     m_record->hasVATInfo = true;
     setModified(true);
     UpdateAllViews(nullptr, DocumentOpened);
 }
 
-bool JobBaseDoc::OnSaveDocument(const QString& path)
+bool JobBaseDoc::OnSaveDocument(const QString& path, QString* error)
 {
     const bool wasTaken = m_numberTaken;
     m_numberTaken = false;
-    if (Document::OnSaveDocument(path))
+    m_saveWarning.clear();
+    if (Document::OnSaveDocument(path, error))
         return true;
     // Nothing reached the disk, so the number is still free to give back.
     m_numberTaken = wasTaken;
@@ -81,53 +94,55 @@ bool JobBaseDoc::OnSaveDocument(const QString& path)
 
 void JobBaseDoc::OnCloseDocument()
 {
-    if (m_numberTaken && m_record->getNextNumber(false) == m_takenNumber + 1)
-        m_record->setNextNumber(m_takenNumber);
+    // A number that cannot be given back leaves a gap, never a number twice.
+    if (m_numberTaken)
+        m_record->giveNumberBack(m_takenNumber, nullptr);
     m_numberTaken = false;
     Document::OnCloseDocument();
 }
 
-bool JobBaseDoc::Serialize(Archive& archive)
+bool JobBaseDoc::Serialize(Archive& archive, QString* error)
 {
     if (archive.isStoring()) {
-        // The customer gets its number before the record is written with it.
-        if (m_customers)
-            m_customers->StoreCustomer(m_record->customer);
+        // The customer gets its number before the record is written with it;
+        // one the database file could not take is kept there for the next save.
+        QString reason;
+        if (m_customers && !m_customers->StoreCustomer(m_record->customer, &reason))
+            m_saveWarning = reason;
         if (m_record->write(archive) != 0) {
-            MessageHook::show(StringTable::text(IDS_FILE_SAVE_ERROR), MessageHook::Error,
-                              MessageHook::Ok);
+            if (error)
+                *error = StringTable::text(IDS_FILE_SAVE_ERROR).toQString();
             return false;
         }
         return true;
     }
     if (m_record->read(archive) != 0) {
-        MessageHook::show(
-            OMString::fromQString(JobFileReader::invalidKindMessage(*m_record, m_pathBeingRead)),
-            MessageHook::Error, MessageHook::Ok);
+        if (error)
+            *error = JobFileReader::invalidKindMessage(*m_record, m_pathBeingRead);
         return false;
     }
     return true;
 }
 
-bool JobBaseDoc::save(const QString& path)
+bool JobBaseDoc::save(const QString& path, QString* error)
 {
     // A field that cannot be read stops the save before anything is written;
     // the views keep what was typed, so no reload follows.
     if (!PrepareViewsForSave())
         return false;
-    const bool saved = OnSaveDocument(path);
+    const bool saved = OnSaveDocument(path, error);
     UpdateAllViews(nullptr, AfterSave);
     return saved;
 }
 
-bool JobBaseDoc::FileSave()
+bool JobBaseDoc::FileSave(QString* error)
 {
     if (path().isEmpty())
         return false;
-    return save(path());
+    return save(path(), error);
 }
 
-bool JobBaseDoc::FileSaveAs(const QString& newPath)
+bool JobBaseDoc::FileSaveAs(const QString& newPath, QString* error)
 {
-    return !newPath.isEmpty() && save(newPath);
+    return !newPath.isEmpty() && save(newPath, error);
 }

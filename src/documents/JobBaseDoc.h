@@ -12,7 +12,8 @@ class JobBase;
  * The document of an estimate, quote or invoice. It owns its record through
  * the concrete class, numbers new documents from the kind's counter, gives a
  * number back when a new document closes unsaved and no later number was
- * taken, and offers to apply VAT to documents made before VAT registration.
+ * taken, and applies VAT to a document made before VAT registration when the
+ * user agrees (the window asks: needsVATQuestion(), applyStandardVAT()).
  */
 class JobBaseDoc : public Document
 {
@@ -21,16 +22,32 @@ public:
 
     JobBase* record() const { return m_record.get(); }
 
-    bool OnNewDocument() override;
-    bool OnOpenDocument(const QString& path) override;
-    bool OnSaveDocument(const QString& path) override;
+    /// Takes the kind's next number; fails, making nothing, when the advanced
+    /// counter cannot be stored in the settings.
+    bool OnNewDocument(QString* error = nullptr) override;
+    bool OnOpenDocument(const QString& path, QString* error = nullptr) override;
+    bool OnSaveDocument(const QString& path, QString* error = nullptr) override;
     void OnCloseDocument() override;
-    bool Serialize(Archive& archive) override;
+    bool Serialize(Archive& archive, QString* error) override;
 
     /// File, Save: the views copy their controls in, the file is written, the
-    /// views reload. A document without a path needs FileSaveAs instead.
-    bool FileSave();
-    bool FileSaveAs(const QString& path);
+    /// views reload. A document without a path needs FileSaveAs instead. A
+    /// view that cannot read a field has said why: false, `error` left empty.
+    bool FileSave(QString* error = nullptr);
+    bool FileSaveAs(const QString& path, QString* error = nullptr);
+    /// What the last save left undone though the file was written: why the
+    /// customer is not yet in the customer database file (it is kept and
+    /// goes with the next save). Empty when nothing was left undone.
+    const QString& saveWarning() const { return m_saveWarning; }
+
+    /// Whether to ask before applying VAT: the business is registered for VAT
+    /// and the document was saved before it was.
+    bool needsVATQuestion() const;
+    /// The question to ask, with the standard rate.
+    static QString vatQuestion();
+    /// Gives every line that carries VAT the standard rate; the document is
+    /// then modified and its views are told.
+    void applyStandardVAT();
 
     /// Where the document's customer is stored, and so numbered, each time
     /// the document is written; none (a report, a test) stores nothing.
@@ -49,9 +66,7 @@ protected:
     explicit JobBaseDoc(std::unique_ptr<JobBase> record);
 
 private:
-    /// Asks whether to apply VAT to a document saved before registration.
-    void checkVAT();
-    bool save(const QString& path);
+    bool save(const QString& path, QString* error);
 
     std::unique_ptr<JobBase> m_record;
     CustomerStore* m_customers = nullptr;
@@ -59,4 +74,5 @@ private:
     QString m_pathBeingRead;
     bool m_numberTaken = false;
     uint32_t m_takenNumber = 0;
+    QString m_saveWarning;
 };

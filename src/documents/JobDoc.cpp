@@ -14,9 +14,9 @@ Job& JobDoc::job() const
     return static_cast<Job&>(*record());
 }
 
-bool JobDoc::OnNewDocument()
+bool JobDoc::OnNewDocument(QString* error)
 {
-    if (!JobBaseDoc::OnNewDocument())
+    if (!JobBaseDoc::OnNewDocument(error))
         return false;
     using namespace SettingKeys;
     Job& j = job();

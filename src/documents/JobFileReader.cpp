@@ -2,7 +2,6 @@
 
 #include "fileformat/Archive.h"
 #include "fileformat/TextFile.h"
-#include "foundation/MessageHook.h"
 #include "records/JobBase.h"
 #include "resources/StringTable.h"
 
@@ -18,17 +17,19 @@ QString JobFileReader::invalidKindMessage(const JobBase& record, const QString& 
            QStringLiteral("\n\n%1 is not a Vorlane %2.").arg(path, record.kindName.toQString());
 }
 
-bool JobFileReader::readQuietly(JobBase& record, const QString& path, QString& error)
+bool JobFileReader::read(JobBase& record, const QString& path, QString* error)
 {
     QByteArray bytes;
     QString reason;
     if (!TextFile::load(path, bytes, &reason)) {
-        error = TextFile::invalidFileMessage(path, reason);
+        if (error)
+            *error = TextFile::invalidFileMessage(path, reason);
         return false;
     }
     Archive archive = Archive::forReading(bytes);
     if (record.read(archive) != 0) {
-        error = invalidKindMessage(record, path);
+        if (error)
+            *error = invalidKindMessage(record, path);
         return false;
     }
     return true;
@@ -40,23 +41,15 @@ std::unique_ptr<JobBase> JobFileReader::recordFor(const QString& path)
     return kind ? kind->createRecord() : nullptr;
 }
 
-std::unique_ptr<JobBase> JobFileReader::load(const QString& path, QString& error)
+std::unique_ptr<JobBase> JobFileReader::load(const QString& path, QString* error)
 {
     std::unique_ptr<JobBase> record = recordFor(path);
     if (!record || !QFileInfo(path).isFile()) {
-        error = StringTable::text(IDS_FILE_INVALID).toQString().arg(path);
+        if (error)
+            *error = StringTable::text(IDS_FILE_INVALID).toQString().arg(path);
         return nullptr;
     }
-    if (!readQuietly(*record, path, error))
+    if (!read(*record, path, error))
         return nullptr;
     return record;
-}
-
-bool JobFileReader::read(JobBase& record, const QString& path)
-{
-    QString error;
-    if (readQuietly(record, path, error))
-        return true;
-    MessageHook::show(OMString::fromQString(error), MessageHook::Error, MessageHook::Ok);
-    return false;
 }

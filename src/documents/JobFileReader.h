@@ -11,16 +11,14 @@ class JobFileReader
 public:
     /// "Invalid Estimate file." and the file, which is not a document of that kind.
     static QString invalidKindMessage(const JobBase& record, const QString& path);
-    /// False, with the reason shown ("The file %1 is invalid." or
+    /// False, with the message in `error` ("The file %1 is invalid." or
     /// "Invalid %s file."), when the file cannot be read or names another kind;
     /// the record is then as it was.
-    static bool read(JobBase& record, const QString& path);
-    /// The same without showing anything; the message goes to `error`.
-    static bool readQuietly(JobBase& record, const QString& path, QString& error);
+    static bool read(JobBase& record, const QString& path, QString* error = nullptr);
     /// An empty record of the kind the path's extension names, in any case;
     /// null for any other.
     static std::unique_ptr<JobBase> recordFor(const QString& path);
     /// The record of the kind `path` names, read from it; null, with the
     /// message in `error`, when the path names no kind or no readable file.
-    static std::unique_ptr<JobBase> load(const QString& path, QString& error);
+    static std::unique_ptr<JobBase> load(const QString& path, QString* error);
 };

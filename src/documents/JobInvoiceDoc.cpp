@@ -2,9 +2,9 @@
 
 #include "settings/SettingsStore.h"
 
-bool JobInvoiceDoc::OnNewDocument()
+bool JobInvoiceDoc::OnNewDocument(QString* error)
 {
-    if (!JobBaseDoc::OnNewDocument())
+    if (!JobBaseDoc::OnNewDocument(error))
         return false;
     invoice().displayEAOE = SettingsStore::get(SettingKeys::DisplayEAOE) == 1;
     invoice().daysToPay = uint32_t(SettingsStore::get(*invoice().kind().termsSetting));

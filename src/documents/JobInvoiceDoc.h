@@ -15,5 +15,5 @@ public:
     JobInvoice& invoice() { return static_cast<JobInvoice&>(*record()); }
 
     /// Numbers the document and fills the defaults of new invoices.
-    bool OnNewDocument() override;
+    bool OnNewDocument(QString* error = nullptr) override;
 };

@@ -12,7 +12,7 @@ class StartPageDoc : public Document
 public:
     StartPageDoc();
 
-    bool OnNewDocument() override;
+    bool OnNewDocument(QString* error = nullptr) override;
     /// There is nothing to read or write.
-    bool Serialize(Archive&) override { return false; }
+    bool Serialize(Archive&, QString*) override { return false; }
 };

@@ -1,7 +1,16 @@
 #include "OMRegistry.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QThread>
 #include <memory>
 
 namespace ombrel {
@@ -31,10 +40,102 @@ Location locate(OMRegistryHive hive, const OMString& keyPath, const OMString& na
             parts.join(u'/')};
 }
 
-bool commit(QSettings& store)
+bool fail(QString* error, const QString& file, const QString& reason)
+{
+    if (error)
+        *error = QStringLiteral("The settings file %1 cannot be written: %2.")
+                     .arg(QDir::toNativeSeparators(file), reason);
+    return false;
+}
+
+QString statusReason(QSettings::Status status)
+{
+    return status == QSettings::FormatError ? QStringLiteral("its contents cannot be read")
+                                            : QStringLiteral("access was denied");
+}
+
+bool commit(QSettings& store, QString* error)
 {
     store.sync();
-    return store.status() == QSettings::NoError;
+    return store.status() == QSettings::NoError ||
+           fail(error, store.fileName(), statusReason(store.status()));
+}
+
+bool writable(const Location& at, QString* error)
+{
+    if (!at.store) {
+        if (error)
+            *error = QStringLiteral("The key path names no setting.");
+        return false;
+    }
+    return at.store->isWritable() ||
+           fail(error, at.store->fileName(), QStringLiteral("it is read-only"));
+}
+
+int32_t integerOf(const QVariant& value, int32_t fallback)
+{
+    if (!value.isValid())
+        return fallback;
+    bool ok = false;
+    // Integers come back from a text store as text; a full 32-bit unsigned
+    // value (a flags word) reads back as the same bits.
+    const qlonglong number = value.toString().trimmed().toLongLong(&ok);
+    if (!ok || number < INT32_MIN || number > qlonglong(UINT32_MAX))
+        return fallback;
+    return int32_t(uint32_t(number));
+}
+
+/// Waits up to 10 s for the lock; a lock whose process has ended is taken
+/// over at once, as QLockFile does. Polls often, so that copies taking turns
+/// at a counter are not held up by QLockFile's growing waits.
+bool lockWithin(QLockFile& lock, QString* reason)
+{
+    QDeadlineTimer deadline(10000);
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError) {
+            *reason = lock.error() == QLockFile::PermissionError
+                          ? QStringLiteral("its folder cannot be written")
+                          : QStringLiteral("its lock file cannot be made");
+            return false;
+        }
+        if (deadline.hasExpired()) {
+            *reason = QStringLiteral("another program keeps it locked");
+            return false;
+        }
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+bool readWhole(const QString& path, QByteArray& bytes, QString* reason)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = file.errorString();
+        return false;
+    }
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+/// QSettings reads its file again only when the size or the modification
+/// time (to the millisecond) changed, in this process and in every other. A
+/// counter advanced within the same millisecond keeps its size, so the file
+/// that replaces `previous` must carry a later time.
+bool laterThan(const QString& path, const QDateTime& previous)
+{
+    return QFileInfo(path).lastModified() > previous;
+}
+
+void setLaterTime(QFileDevice& file, const QDateTime& previous)
+{
+    if (previous.isValid())
+        file.setFileTime(std::max(QDateTime::currentDateTimeUtc(), previous.addMSecs(1)),
+                         QFileDevice::FileModificationTime);
 }
 
 } // namespace
@@ -58,41 +159,108 @@ OMString om_registry_getString(OMRegistryHive hive, const OMString& keyPath, con
 }
 
 bool om_registry_setString(OMRegistryHive hive, const OMString& keyPath, const OMString& name,
-                           const OMString& value)
+                           const OMString& value, QString* error)
 {
     const Location at = locate(hive, keyPath, name);
-    if (!at.store || !at.store->isWritable())
+    if (!writable(at, error))
         return false;
     at.store->setValue(at.key, value.toQString());
-    return commit(*at.store);
+    return commit(*at.store, error);
 }
 
 int32_t om_registry_getInteger(OMRegistryHive hive, const OMString& keyPath, const OMString& name,
                                int32_t fallback)
 {
     const Location at = locate(hive, keyPath, name);
-    if (!at.store)
-        return fallback;
-    const QVariant value = at.store->value(at.key);
-    if (!value.isValid())
-        return fallback;
-    bool ok = false;
-    // Integers come back from a text store as text; a full 32-bit unsigned
-    // value (a flags word) reads back as the same bits.
-    const qlonglong number = value.toString().trimmed().toLongLong(&ok);
-    if (!ok || number < INT32_MIN || number > qlonglong(UINT32_MAX))
-        return fallback;
-    return int32_t(uint32_t(number));
+    return at.store ? integerOf(at.store->value(at.key), fallback) : fallback;
 }
 
 bool om_registry_setInteger(OMRegistryHive hive, const OMString& keyPath, const OMString& name,
-                            int32_t value)
+                            int32_t value, QString* error)
 {
     const Location at = locate(hive, keyPath, name);
-    if (!at.store || !at.store->isWritable())
+    if (!writable(at, error))
         return false;
     at.store->setValue(at.key, value);
-    return commit(*at.store);
+    return commit(*at.store, error);
+}
+
+bool om_registry_changeInteger(OMRegistryHive hive, const OMString& keyPath, const OMString& name,
+                               int32_t fallback, const std::function<bool(int32_t& value)>& change,
+                               QString* error)
+{
+    QString file;
+    QString key;
+    {
+        // This process's own store is done with before the lock is taken:
+        // it may still want to write changes of its own under that lock.
+        const Location at = locate(hive, keyPath, name);
+        if (!writable(at, error))
+            return false;
+        file = at.store->fileName();
+        key = at.key;
+    }
+    QString reason;
+    if (!QDir().mkpath(QFileInfo(file).absolutePath()))
+        return fail(error, file, QStringLiteral("its folder cannot be made"));
+    // The lock QSettings takes to write the file: every copy of the program
+    // waits here, and no QSettings writes the file while it is replaced.
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (!lockWithin(lock, &reason))
+        return fail(error, file, reason);
+
+    const QFileInfo current(file);
+    QByteArray bytes;
+    if (current.exists()) {
+        // A file marked read-only is kept as it is, even by a user (root)
+        // whom the system would let write it.
+        if (!current.isWritable() || !(current.permissions() & QFileDevice::WriteOwner))
+            return fail(error, file, QStringLiteral("it is read-only"));
+        if (!readWhole(file, bytes, &reason))
+            return fail(error, file, reason);
+    }
+
+    // The change is made in a copy read by a QSettings of its own. The store
+    // this process shares would keep a change it failed to write, and write it
+    // with some later change of another setting, perhaps over the numbers
+    // other copies gave out meanwhile.
+    QTemporaryDir scratch;
+    const QString copyPath = scratch.filePath(QStringLiteral("settings.conf"));
+    {
+        QFile copy(copyPath);
+        if (!scratch.isValid() || !copy.open(QIODevice::WriteOnly) ||
+            copy.write(bytes) != bytes.size() || !copy.flush())
+            return fail(error, file, QStringLiteral("no working copy can be made"));
+    }
+    {
+        QSettings copy(copyPath, QSettings::IniFormat);
+        if (copy.status() != QSettings::NoError)
+            return fail(error, file, statusReason(copy.status()));
+        int32_t value = integerOf(copy.value(key), fallback);
+        if (!change(value))
+            return true;
+        copy.setValue(key, value);
+        copy.sync();
+        if (copy.status() != QSettings::NoError)
+            return fail(error, file, statusReason(copy.status()));
+    }
+    if (!readWhole(copyPath, bytes, &reason))
+        return fail(error, file, reason);
+
+    const QDateTime previous = current.exists() ? current.lastModified() : QDateTime();
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush())
+        return fail(error, file, out.errorString());
+    setLaterTime(out, previous);
+    if (!out.commit())
+        return fail(error, file, out.errorString());
+    if (previous.isValid() && !laterThan(file, previous)) {
+        // A file system that keeps whole seconds only.
+        QFile touched(file);
+        if (touched.open(QIODevice::ReadOnly))
+            touched.setFileTime(previous.addSecs(2), QFileDevice::FileModificationTime);
+    }
+    return true;
 }
 
 } // namespace ombrel

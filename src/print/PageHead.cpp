@@ -10,7 +10,6 @@
 #include "layout/GTextBox.h"
 
 #include "fileformat/TextFile.h"
-#include "foundation/MessageHook.h"
 #include "records/Job.h"
 #include "records/JobInvoice.h"
 #include "resources/StringTable.h"
@@ -32,22 +31,21 @@ struct Logo
     std::unique_ptr<GPicture> picture;
 };
 
-// A logo path naming a device, a pipe or a folder is never opened; saying so
-// once a path is enough, as a page is composed again and again.
-void warnOfUnusableLogo(const OMString& path)
+// A logo path naming a device, a pipe or a folder is never opened (GPicture
+// reads plain files only); one that is missing or no picture is left out too.
+void warnOfUnusableLogo(const GPicture& picture, const OMString& path, QStringList* warnings)
 {
-    static QString warned;
     const QString name = path.toQString();
-    const QString reason = TextFile::notPlainFileReason(name, true);
-    if (reason.isEmpty() || name == warned)
+    if (!warnings || name.isEmpty())
         return;
-    warned = name;
-    MessageHook::show(OMString::fromQString(
-                          QStringLiteral("The logo picture %1 is left out: %2.").arg(name, reason)),
-                      MessageHook::Warning, MessageHook::Ok);
+    QString reason = TextFile::notPlainFileReason(name, false);
+    if (reason.isEmpty() && !picture.isValid())
+        reason = QStringLiteral("it is not a picture that can be read");
+    if (!reason.isEmpty())
+        warnings->append(QStringLiteral("The logo picture %1 is left out: %2.").arg(name, reason));
 }
 
-Logo prepareLogo(int mode)
+Logo prepareLogo(int mode, QStringList* warnings)
 {
     Logo logo;
     switch (mode) {
@@ -65,8 +63,8 @@ Logo prepareLogo(int mode)
                               ? SettingsStore::get(SettingKeys::LogoImageWidth)
                               : 0;
         const OMString file = SettingsStore::get(SettingKeys::LogoFilename);
-        warnOfUnusableLogo(file);
         logo.picture = std::make_unique<GPicture>(file, width);
+        warnOfUnusableLogo(*logo.picture, file, warnings);
         if (width != 0)
             logo.picture->setFlags(GObject::FlagScaledPicture);
         break;
@@ -80,14 +78,14 @@ Logo prepareLogo(int mode)
 } // namespace
 
 void PageHead::ComposeHeader(GPage& page, const TextStyles& styles, const PageFonts& fonts,
-                             const OMString& title)
+                             const OMString& title, QStringList* warnings)
 {
     const int mode = SettingsStore::get(SettingKeys::LogoMode);
     const int layout = SettingsStore::get(SettingKeys::LogoLayout);
     const bool taglineWanted = SettingsStore::isSet(SettingKeys::LogoDisplayTagline);
     GParagraph& paragraph = *page.paragraph(GPage::Header, false, true);
 
-    Logo logo = prepareLogo(mode);
+    Logo logo = prepareLogo(mode, warnings);
     const OMString tagline = SettingsStore::get(SettingKeys::LogoTagline);
     const bool showTagline = logo.wanted && taglineWanted && !tagline.isEmpty();
     const TextStyle& logoStyle = styles.style(StyleLogo);

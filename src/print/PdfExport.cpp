@@ -36,10 +36,10 @@ QPageSize PdfExport::defaultPageSize()
                                                                  : QPageSize::A4);
 }
 
-OMString PdfExport::write(PrintedPage& printed, const QString& path)
+bool PdfExport::write(PrintedPage& printed, const QString& path, QString* error)
 {
     const PageSetup& setup = PageSetup::instance();
-    return write(printed, path, setup.pageSize(), setup.orientation());
+    return write(printed, path, setup.pageSize(), setup.orientation(), error);
 }
 
 OMString PdfExport::overwriteRefusal(const QString& output, const QString& document)
@@ -52,21 +52,27 @@ OMString PdfExport::overwriteRefusal(const QString& output, const QString& docum
     return writeError(output, QStringLiteral("it is the document being exported"));
 }
 
-OMString PdfExport::write(PrintedPage& printed, const QString& path, const QPageSize& pageSize,
-                          QPageLayout::Orientation orientation)
+bool PdfExport::write(PrintedPage& printed, const QString& path, const QPageSize& pageSize,
+                      QPageLayout::Orientation orientation, QString* error)
 {
-    return write(printed.page(), printed.stampText, path, pageSize, orientation);
+    return write(printed.page(), printed.stampText, path, pageSize, orientation, error);
 }
 
-OMString PdfExport::write(GPage& page, const OMString& stampText, const QString& path,
-                          const QPageSize& pageSize, QPageLayout::Orientation orientation)
+bool PdfExport::write(GPage& page, const OMString& stampText, const QString& path,
+                      const QPageSize& pageSize, QPageLayout::Orientation orientation,
+                      QString* error)
 {
+    const auto fail = [&](const QString& reason) {
+        if (error)
+            *error = writeError(path, reason).toQString();
+        return false;
+    };
     // A device or a pipe in the way would be replaced by a plain file.
     if (const QString reason = TextFile::notPlainFileReason(path, true); !reason.isEmpty())
-        return writeError(path, reason);
+        return fail(reason);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return writeError(path, file.errorString());
+        return fail(file.errorString());
     {
         QPdfWriter writer(&file);
         writer.setPageSize(pageSize);
@@ -78,18 +84,18 @@ OMString PdfExport::write(GPage& page, const OMString& stampText, const QString&
             PrintableArea::rect(DeviceMetrics::ofWholePage(writer), PrintMargins::fromSettings());
         if (area.isEmpty()) {
             file.cancelWriting();
-            return writeError(path, QStringLiteral("the page margins leave no room"));
+            return fail(QStringLiteral("the page margins leave no room"));
         }
         const int printed = PrintedPage::print(page, stampText, writer, area);
         if (printed == PrintedPage::TooManyPages) {
             file.cancelWriting();
-            return writeError(path, QStringLiteral("it would run over %1 pages; check the page "
-                                                   "margins and the text styles")
-                                        .arg(GPage::MaxPages));
+            return fail(QStringLiteral("it would run over %1 pages; check the page "
+                                       "margins and the text styles")
+                            .arg(GPage::MaxPages));
         }
         if (printed < 0) {
             file.cancelWriting();
-            return writeError(path, file.errorString());
+            return fail(file.errorString());
         }
     }
     // commit() renames even after some failed writes (its own flush of the
@@ -98,9 +104,9 @@ OMString PdfExport::write(GPage& page, const OMString& stampText, const QString&
     if (!file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return writeError(path, reason);
+        return fail(reason);
     }
     if (!file.commit())
-        return writeError(path, file.errorString());
-    return {};
+        return fail(file.errorString());
+    return true;
 }

@@ -29,14 +29,12 @@ public:
      * `pageSize` turned to `orientation`; without them on the program's page
      * setup, as the preview shows and the printer prints. The file is
      * replaced only once the whole PDF is written; on failure nothing is left
-     * behind and the result is the message to show. Empty on success.
+     * behind, the result is false and `error` gets the message to show.
      */
-    static ombrel::OMString write(PrintedPage& printed, const QString& path);
-    static ombrel::OMString write(PrintedPage& printed, const QString& path,
-                                  const QPageSize& pageSize,
-                                  QPageLayout::Orientation orientation = QPageLayout::Portrait);
-    static ombrel::OMString write(GPage& page, const ombrel::OMString& stampText,
-                                  const QString& path,
-                                  const QPageSize& pageSize = defaultPageSize(),
-                                  QPageLayout::Orientation orientation = QPageLayout::Portrait);
+    static bool write(PrintedPage& printed, const QString& path, QString* error);
+    static bool write(PrintedPage& printed, const QString& path, const QPageSize& pageSize,
+                      QPageLayout::Orientation orientation, QString* error);
+    static bool write(GPage& page, const ombrel::OMString& stampText, const QString& path,
+                      const QPageSize& pageSize, QPageLayout::Orientation orientation,
+                      QString* error);
 };

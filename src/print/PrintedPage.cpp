@@ -32,7 +32,8 @@ void PrintedPage::compose(const ombrel::OMString& pageTitle, const BodyComposer&
     m_page.clear();
     m_stamp.reset();
     m_page.defaultFont() = m_fonts.normal;
-    PageHead::ComposeHeader(m_page, m_styles, m_fonts, pageTitle);
+    m_warnings.clear();
+    PageHead::ComposeHeader(m_page, m_styles, m_fonts, pageTitle, &m_warnings);
     PageHead::ComposeFooter(m_page, m_styles);
     if (composePage)
         composePage(m_page, m_fonts);

@@ -7,6 +7,7 @@
 #include "foundation/OMString.h"
 
 #include <QRect>
+#include <QStringList>
 #include <climits>
 #include <functional>
 
@@ -51,6 +52,10 @@ public:
     /// The styles changed: the next composition reloads the fonts.
     void SettingsChanged() { m_fontsLoaded = false; }
 
+    /// What the last composition left out (a logo picture that cannot be
+    /// used), for the caller to show.
+    const QStringList& warnings() const { return m_warnings; }
+
     GPage& page() { return m_page; }
     const PageFonts& fonts() const { return m_fonts; }
     bool isComposed() const { return m_composed; }
@@ -82,4 +87,5 @@ private:
     Stamp m_stamp;
     bool m_composed = false;
     bool m_fontsLoaded = false;
+    QStringList m_warnings;
 };

@@ -113,17 +113,20 @@ void TextStyles::LoadStyles()
     }
 }
 
-void TextStyles::SetStyle(int index, const TextStyle& style)
+bool TextStyles::SetStyle(int index, const TextStyle& style, QString* error)
 {
     if (index < 0 || index >= StyleCount)
-        return;
+        return false;
     m_styles[size_t(index)] = style;
     const OMString name = styleName(index);
-    SettingsStore::set(SettingKeys::StyleFontName, name, style.font.name());
-    SettingsStore::set(SettingKeys::StyleFontSize, name, int32_t(style.font.size()));
-    SettingsStore::set(SettingKeys::StyleFontStyle, name, int32_t(style.font.style()));
-    SettingsStore::set(SettingKeys::StyleTextColour, name, int32_t(style.font.colour()));
-    SettingsStore::set(SettingKeys::StyleBackground, name, int32_t(style.background));
+    return SettingsStore::set(SettingKeys::StyleFontName, name, style.font.name(), error) &&
+           SettingsStore::set(SettingKeys::StyleFontSize, name, int32_t(style.font.size()),
+                              error) &&
+           SettingsStore::set(SettingKeys::StyleFontStyle, name, int32_t(style.font.style()),
+                              error) &&
+           SettingsStore::set(SettingKeys::StyleTextColour, name, int32_t(style.font.colour()),
+                              error) &&
+           SettingsStore::set(SettingKeys::StyleBackground, name, int32_t(style.background), error);
 }
 
 const TextStyle& TextStyles::style(int index) const

@@ -2,6 +2,7 @@
 
 #include "TextStyle.h"
 
+#include <QString>
 #include <array>
 
 /// Positions of the thirteen styles.
@@ -39,9 +40,10 @@ public:
 
     /// Reads every style from the settings store.
     void LoadStyles();
-    /// Copies `style` into slot `index` and writes its five stored values.
-    /// An index outside the table changes nothing.
-    void SetStyle(int index, const TextStyle& style);
+    /// Copies `style` into slot `index` and writes its five stored values;
+    /// false, with the reason, when the settings could not take them. An
+    /// index outside the table changes nothing.
+    bool SetStyle(int index, const TextStyle& style, QString* error = nullptr);
 
     const TextStyle& style(int index) const;
     GFont font(int index) const { return style(index).font; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class Customer;
 
 /**
@@ -12,6 +14,8 @@ class CustomerStore
 public:
     virtual ~CustomerStore() = default;
 
-    /// Stores `customer`, giving it a number when it has none.
-    virtual void StoreCustomer(Customer& customer) = 0;
+    /// Stores `customer`, giving it a number when it has none. False, with
+    /// the reason, when the store could not be written: the customer has its
+    /// number all the same, and the store keeps it for its next write.
+    virtual bool StoreCustomer(Customer& customer, QString* error) = 0;
 };

@@ -172,19 +172,6 @@ void JobBase::writeCustomer(Archive& archive, const Customer& customer, bool wit
     writeValue(archive, "mobile", customer.mobile);
 }
 
-uint32_t JobBase::getNextNumber(bool advance)
-{
-    const auto next = uint32_t(SettingsStore::get(*kind().nextNumberSetting));
-    if (advance)
-        setNextNumber(next + 1);
-    return next;
-}
-
-void JobBase::setNextNumber(uint32_t next)
-{
-    SettingsStore::set(*kind().nextNumberSetting, int32_t(next));
-}
-
 DocumentSummary JobBase::baseSummary() const
 {
     DocumentSummary s;
@@ -195,6 +182,35 @@ DocumentSummary JobBase::baseSummary() const
     s.date = documentDate();
     s.customer = customer.displayText().toQString();
     return s;
+}
+
+bool JobBase::takeNextNumber(uint32_t& number, QString* error)
+{
+    uint32_t next = 0;
+    const bool taken = SettingsStore::change(
+        *kind().nextNumberSetting,
+        [&next](int32_t& value) {
+            next = uint32_t(value);
+            value = int32_t(next + 1);
+            return true;
+        },
+        error);
+    if (taken)
+        number = next;
+    return taken;
+}
+
+bool JobBase::giveNumberBack(uint32_t number, QString* error)
+{
+    return SettingsStore::change(
+        *kind().nextNumberSetting,
+        [number](int32_t& value) {
+            if (uint32_t(value) != number + 1)
+                return false;
+            value = int32_t(number);
+            return true;
+        },
+        error);
 }
 
 void JobBase::writeItem(Archive& archive, const OMString& section, const JobItem& item)

@@ -10,6 +10,7 @@
 #include "foundation/OMString.h"
 #include "foundation/OMTime.h"
 
+#include <QString>
 #include <cstdint>
 
 class Archive;
@@ -36,9 +37,14 @@ public:
     virtual int read(Archive& archive);
     /// Writes the whole file; 0 on success.
     virtual int write(Archive& archive);
-    /// The next number of this kind; with `advance` the counter moves on.
-    uint32_t getNextNumber(bool advance);
-    void setNextNumber(uint32_t number);
+    /// Gives out the next number of this kind: the kind's counter in the
+    /// settings is read, advanced and written back as one step across copies
+    /// of the program. False, with the reason, when the counter could not be
+    /// written; no number was given out then.
+    bool takeNextNumber(uint32_t& number, QString* error);
+    /// Gives `number` back when no later one was given out (the counter still
+    /// stands at number + 1); false, with the reason, when it could not be written.
+    bool giveNumberBack(uint32_t number, QString* error);
     virtual void writeItem(Archive& archive, const ombrel::OMString& section, const JobItem& item);
     virtual void writeValue(Archive& archive, const ombrel::OMString& key,
                             const ombrel::OMString& value);

@@ -29,10 +29,10 @@ OMString SettingsStore::GetSettingString(const OMString& section, const OMString
     return om_registry_getString(OMRegistryHive::CurrentUser, keyPath(section), name, fallback);
 }
 
-void SettingsStore::SetSettingString(const OMString& section, const OMString& name,
-                                     const OMString& value)
+bool SettingsStore::SetSettingString(const OMString& section, const OMString& name,
+                                     const OMString& value, QString* error)
 {
-    om_registry_setString(OMRegistryHive::CurrentUser, keyPath(section), name, value);
+    return om_registry_setString(OMRegistryHive::CurrentUser, keyPath(section), name, value, error);
 }
 
 int32_t SettingsStore::GetSettingInteger(const OMString& section, const OMString& name,
@@ -41,9 +41,11 @@ int32_t SettingsStore::GetSettingInteger(const OMString& section, const OMString
     return om_registry_getInteger(OMRegistryHive::CurrentUser, keyPath(section), name, fallback);
 }
 
-void SettingsStore::SetSettingInteger(const OMString& section, const OMString& name, int32_t value)
+bool SettingsStore::SetSettingInteger(const OMString& section, const OMString& name, int32_t value,
+                                      QString* error)
 {
-    om_registry_setInteger(OMRegistryHive::CurrentUser, keyPath(section), name, value);
+    return om_registry_setInteger(OMRegistryHive::CurrentUser, keyPath(section), name, value,
+                                  error);
 }
 
 int32_t SettingsStore::get(const IntegerSetting& setting)
@@ -56,14 +58,21 @@ OMString SettingsStore::get(const StringSetting& setting)
     return GetSettingString(setting.section, setting.name, setting.fallback);
 }
 
-void SettingsStore::set(const IntegerSetting& setting, int32_t value)
+bool SettingsStore::set(const IntegerSetting& setting, int32_t value, QString* error)
 {
-    SetSettingInteger(setting.section, setting.name, value);
+    return SetSettingInteger(setting.section, setting.name, value, error);
 }
 
-void SettingsStore::set(const StringSetting& setting, const OMString& value)
+bool SettingsStore::set(const StringSetting& setting, const OMString& value, QString* error)
 {
-    SetSettingString(setting.section, setting.name, value);
+    return SetSettingString(setting.section, setting.name, value, error);
+}
+
+bool SettingsStore::change(const IntegerSetting& setting, const std::function<bool(int32_t&)>& step,
+                           QString* error)
+{
+    return om_registry_changeInteger(OMRegistryHive::CurrentUser, keyPath(setting.section),
+                                     setting.name, setting.fallback, step, error);
 }
 
 OMString SettingsStore::styleKeyPath(const OMString& style)
@@ -82,14 +91,16 @@ int32_t SettingsStore::get(const StyleSetting& setting, const OMString& style, i
     return GetSettingInteger(styleKeyPath(style), setting.name, fallback);
 }
 
-void SettingsStore::set(const StyleSetting& setting, const OMString& style, const OMString& value)
+bool SettingsStore::set(const StyleSetting& setting, const OMString& style, const OMString& value,
+                        QString* error)
 {
-    SetSettingString(styleKeyPath(style), setting.name, value);
+    return SetSettingString(styleKeyPath(style), setting.name, value, error);
 }
 
-void SettingsStore::set(const StyleSetting& setting, const OMString& style, int32_t value)
+bool SettingsStore::set(const StyleSetting& setting, const OMString& style, int32_t value,
+                        QString* error)
 {
-    SetSettingInteger(styleKeyPath(style), setting.name, value);
+    return SetSettingInteger(styleKeyPath(style), setting.name, value, error);
 }
 
 OMString SettingsStore::GetCurrencySymbol()
@@ -147,10 +158,11 @@ QString SettingsStore::GetLastDocumentFolder()
     return !last.isEmpty() && QFileInfo(last).isDir() ? last : GetDocumentsFolder();
 }
 
-void SettingsStore::RememberDocumentFolder(const QString& filePath)
+bool SettingsStore::RememberDocumentFolder(const QString& filePath, QString* error)
 {
-    if (!filePath.isEmpty())
-        set(SettingKeys::DocumentFolder, OMString::fromQString(QFileInfo(filePath).absolutePath()));
+    return filePath.isEmpty() ||
+           set(SettingKeys::DocumentFolder,
+               OMString::fromQString(QFileInfo(filePath).absolutePath()), error);
 }
 
 OMString SettingsStore::GetVersionText()

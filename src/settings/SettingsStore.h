@@ -6,13 +6,14 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 /**
  * The program's settings below the root key "Software/Ombrel/Vorlane": each is
  * read and written through its declaration in SettingKeys.h, and the typed
  * accessors add their fallback chains. Nothing is cached: every call asks the
- * store, and store failures are silent (a read gives the default, a failed
- * write is dropped).
+ * store. A value that cannot be read gives the default; a write that fails
+ * returns false with the reason in `error` (if given).
  */
 class SettingsStore
 {
@@ -33,17 +34,27 @@ public:
     static ombrel::OMString get(const StringSetting& setting);
     /// A flag setting: any value other than 0 is true.
     static bool isSet(const IntegerSetting& setting) { return get(setting) != 0; }
-    static void set(const IntegerSetting& setting, int32_t value);
-    static void set(const StringSetting& setting, const ombrel::OMString& value);
+    static bool set(const IntegerSetting& setting, int32_t value, QString* error = nullptr);
+    static bool set(const StringSetting& setting, const ombrel::OMString& value,
+                    QString* error = nullptr);
+    /**
+     * Changes `setting` as one step across every copy of the program (see
+     * om_registry_changeInteger): `step` gets the stored value and returns
+     * whether to store the value it leaves. False, with the reason, when the
+     * settings could not be locked, read or written; nothing was stored then.
+     */
+    static bool change(const IntegerSetting& setting, const std::function<bool(int32_t&)>& step,
+                       QString* error);
 
     /// One value of the text style named `style`.
     static ombrel::OMString get(const StyleSetting& setting, const ombrel::OMString& style,
                                 const ombrel::OMString& fallback);
     static int32_t get(const StyleSetting& setting, const ombrel::OMString& style,
                        int32_t fallback);
-    static void set(const StyleSetting& setting, const ombrel::OMString& style,
-                    const ombrel::OMString& value);
-    static void set(const StyleSetting& setting, const ombrel::OMString& style, int32_t value);
+    static bool set(const StyleSetting& setting, const ombrel::OMString& style,
+                    const ombrel::OMString& value, QString* error = nullptr);
+    static bool set(const StyleSetting& setting, const ombrel::OMString& style, int32_t value,
+                    QString* error = nullptr);
 
     static ombrel::OMString GetCurrencySymbol();
     static ombrel::OMString GetHoursSymbol();
@@ -57,7 +68,7 @@ public:
     /// The folder last used for documents while it exists, else GetDocumentsFolder().
     static QString GetLastDocumentFolder();
     /// Remembers the folder of `filePath` as the last used for documents.
-    static void RememberDocumentFolder(const QString& filePath);
+    static bool RememberDocumentFolder(const QString& filePath, QString* error = nullptr);
 
     /**
      * Reads a typed date: day and month in the order of the date format, split
@@ -73,10 +84,10 @@ private:
     static ombrel::OMString GetSettingString(const ombrel::OMString& section,
                                              const ombrel::OMString& name,
                                              const ombrel::OMString& fallback);
-    static void SetSettingString(const ombrel::OMString& section, const ombrel::OMString& name,
-                                 const ombrel::OMString& value);
+    static bool SetSettingString(const ombrel::OMString& section, const ombrel::OMString& name,
+                                 const ombrel::OMString& value, QString* error);
     static int32_t GetSettingInteger(const ombrel::OMString& section, const ombrel::OMString& name,
                                      int32_t fallback);
-    static void SetSettingInteger(const ombrel::OMString& section, const ombrel::OMString& name,
-                                  int32_t value);
+    static bool SetSettingInteger(const ombrel::OMString& section, const ombrel::OMString& name,
+                                  int32_t value, QString* error);
 };

@@ -2,12 +2,12 @@
 
 #include "ColourLabel.h"
 #include "FieldLabel.h"
+#include "MessageHook.h"
 #include "TabbedEditView.h"
 #include "UpperCaseValidator.h"
 #include "customers/CustomerDatabase.h"
 #include "customers/CustomerSearch.h"
 #include "documents/JobBaseDoc.h"
-#include "foundation/MessageHook.h"
 #include "records/Customer.h"
 #include "resources/StringTable.h"
 
@@ -254,6 +254,8 @@ void CustomerTab::searchCustomers()
     if (CustomerSearch* s = search()) {
         if (s->Search(c))
             showMatch(c);
+        else
+            MessageHook::show(s->noticeText(), MessageHook::Information, MessageHook::Ok);
     } else {
         // Without a database nothing can match.
         MessageHook::show(StringTable::text(IDS_NO_MATCHING_CUSTOMERS), MessageHook::Information,

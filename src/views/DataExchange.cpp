@@ -1,6 +1,6 @@
 #include "DataExchange.h"
 
-#include "foundation/MessageHook.h"
+#include "MessageHook.h"
 #include "foundation/OMUInt32.h"
 #include "settings/SettingsStore.h"
 

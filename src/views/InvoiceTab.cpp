@@ -2,7 +2,7 @@
 
 #include "FieldLabel.h"
 #include "FilteredLineEdit.h"
-#include "foundation/MessageHook.h"
+#include "MessageHook.h"
 #include "records/JobInvoice.h"
 #include "settings/SettingsStore.h"
 

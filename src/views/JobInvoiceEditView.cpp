@@ -1,5 +1,6 @@
 #include "JobInvoiceEditView.h"
 
+#include "MessageHook.h"
 #include "documents/JobInvoiceDoc.h"
 #include "print/InvoicePage.h"
 #include "print/PageOptions.h"
@@ -92,9 +93,21 @@ InvoiceImport::Result JobInvoiceEditView::importFile(const QString& path,
 {
     // What is on screen goes into the record first, so nothing typed is lost.
     updateData(true);
-    const InvoiceImport::Result result = InvoiceImport::importFile(invoice(), path, options);
+    InvoiceImport import;
+    QString error;
+    const InvoiceImport::Result result = import.read(path, &error);
+    if (result == InvoiceImport::Refused)
+        MessageHook::show(ombrel::OMString::fromQString(error), MessageHook::Error,
+                          MessageHook::Ok);
     if (result != InvoiceImport::Imported)
         return result;
+    // A customer with a name is only replaced when the user agrees.
+    InvoiceImport::Options chosen = options;
+    chosen.replaceNamedCustomer =
+        InvoiceImport::wouldReplaceCustomer(invoice()) &&
+        MessageHook::show(StringTable::text(IDS_OVERWRITE_CUSTOMER), MessageHook::Question,
+                          MessageHook::YesNo) == MessageHook::AnswerYes;
+    import.applyTo(invoice(), chosen);
     updateData(false);
     document()->setModified(true);
     m_preview.refreshPage();

@@ -1,5 +1,6 @@
 #include "JobQuoteEditView.h"
 
+#include "MessageHook.h"
 #include "documents/JobDoc.h"
 #include "documents/QuoteImport.h"
 #include "records/JobQuote.h"
@@ -14,9 +15,18 @@ JobQuoteEditView::JobQuoteEditView(JobDoc* document, const TextStyles& styles, Q
 bool JobQuoteEditView::importEstimate(const QString& path)
 {
     updateData(true);
-    if (!QuoteImport::importFile(static_cast<JobQuote&>(static_cast<JobDoc*>(document())->job()),
-                                 path))
+    QuoteImport import;
+    QString error;
+    if (!import.read(path, &error)) {
+        MessageHook::show(ombrel::OMString::fromQString(error), MessageHook::Error,
+                          MessageHook::Ok);
         return false;
+    }
+    const bool applyVAT =
+        import.needsVATQuestion() &&
+        MessageHook::show(ombrel::OMString::fromQString(JobBaseDoc::vatQuestion()),
+                          MessageHook::Question, MessageHook::YesNo) == MessageHook::AnswerYes;
+    import.applyTo(static_cast<JobQuote&>(static_cast<JobDoc*>(document())->job()), applyVAT);
     updateData(false);
     document()->setModified(true);
     preview().refreshPage();

@@ -1,7 +1,7 @@
 #include "PaymentsTab.h"
 
 #include "ItemGrid.h"
-#include "foundation/MessageHook.h"
+#include "MessageHook.h"
 #include "resources/StringTable.h"
 #include "settings/SettingsStore.h"
 

@@ -1,10 +1,10 @@
 #include "PreviewTab.h"
 
+#include "MessageHook.h"
 #include "PrintSetup.h"
 #include "TabbedEditView.h"
 #include "documents/JobBaseDoc.h"
 #include "documents/UpdateHint.h"
-#include "foundation/MessageHook.h"
 #include "print/PageSetup.h"
 #include "print/PdfExport.h"
 #include "print/PrintableArea.h"
@@ -18,6 +18,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QSet>
 #include <QWheelEvent>
 #include <algorithm>
 #include <climits>
@@ -34,6 +35,19 @@ constexpr int MaximumSheetWidth = 920;
 QSizeF paperMillimetres()
 {
     return PageSetup::instance().paperMillimetres();
+}
+
+// A page is composed again and again: each thing it left out is told once.
+void showOnce(const QStringList& warnings)
+{
+    static QSet<QString> shown;
+    for (const QString& warning : warnings) {
+        if (shown.contains(warning))
+            continue;
+        shown.insert(warning);
+        MessageHook::show(ombrel::OMString::fromQString(warning), MessageHook::Warning,
+                          MessageHook::Ok);
+    }
 }
 
 } // namespace
@@ -84,6 +98,7 @@ void PreviewTab::compose()
         if (view)
             view->composePage(page, fonts);
     });
+    showOnce(m_printed.warnings());
     // Pages after the first name the document, as printed and exported ones do.
     if (auto* job = dynamic_cast<JobBaseDoc*>(view ? view->document() : nullptr))
         m_printed.page().setPageMarks(PrintedPage::pageMarks(*job->record(), m_printed.styles()));
@@ -394,11 +409,11 @@ ombrel::OMString PreviewTab::exportPdf(const QString& path)
 {
     compose();
     const PageSetup& setup = PageSetup::instance();
-    const ombrel::OMString error =
-        PdfExport::write(m_printed, path, setup.pageSize(), setup.orientation());
+    QString error;
+    PdfExport::write(m_printed, path, setup.pageSize(), setup.orientation(), &error);
     // The export laid the page out for paper; the screen lays it out for itself again.
     refreshPage();
-    return error;
+    return ombrel::OMString::fromQString(error);
 }
 
 void PreviewTab::printAll(QPrinter& printer)

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -187,6 +188,39 @@ TEST_F(DocumentWindows, ClosingAskesAboutChangesAndCancelKeepsTheWindow)
     EXPECT_EQ(SettingsStore::get(SettingKeys::NextInvoiceNo), 102);
     EXPECT_EQ(frameTitles(), QStringList{"Vorlane Start Page"});
     EXPECT_EQ(app->recentFiles().files().value(0), dir.filePath(QStringLiteral("inv.vli")));
+}
+
+TEST_F(DocumentWindows, WhatTheCoreRefusesTheWindowSays)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    QTemporaryDir dir;
+    trigger(CommandIds::FileNewInvoice);
+    ASSERT_EQ(frameTitles().size(), 2);
+
+    // A failed save says why and keeps the window and its number.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.vli")));
+    dialogs->saveAnswer = dir.filePath(QStringLiteral("taken.vli"));
+    trigger(CommandIds::FileSave);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("File save error.\n\n")))
+        << messages[0].text.toStdString();
+    EXPECT_EQ(messages[0].icon, MessageHook::Error);
+    EXPECT_EQ(frameTitles().constLast(), QStringLiteral("Invoice 101"));
+
+    // A new document whose number cannot be stored is not made.
+    const QString settings =
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Ombrel", "Vorlane").fileName();
+    const QFile::Permissions writable = QFile::permissions(settings);
+    ASSERT_TRUE(QFile::setPermissions(settings, QFile::ReadOwner));
+    trigger(CommandIds::FileNewInvoice);
+    QFile::setPermissions(settings, writable);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].text.startsWith(QStringLiteral("No new invoice was made")))
+        << messages[1].text.toStdString();
+    EXPECT_EQ(messages[1].icon, MessageHook::Error);
+    EXPECT_EQ(frameTitles().size(), 2);
+    EXPECT_EQ(SettingsStore::get(SettingKeys::NextInvoiceNo), 102);
 }
 
 TEST_F(DocumentWindows, TheStartPageCannotBeClosedByTheUserButGoesWithTheProgram)

@@ -164,7 +164,8 @@ TEST_F(ExportTest, WritesWhatThePreviewShowsAsTheTerminalExportDoes)
             request.sections = sectionList(*job);
         if (auto* invoice = qobject_cast<JobInvoiceEditView*>(view))
             request.paymentDetails = invoice->showPaymentDetails();
-        ASSERT_EQ(PdfExportCommand::run(request), QString());
+        QString error;
+        ASSERT_TRUE(PdfExportCommand::run(request, &error)) << error.toStdString();
 
         const QString text = pdfText(dialogs->saveAnswer);
         EXPECT_TRUE(text.contains(document().record()->docReference.toQString()));

@@ -1,7 +1,7 @@
 // The message boxes the window shows for the core's messages.
 #include "app/MessageBoxHandler.h"
 #include "app/SplashScreen.h"
-#include "foundation/MessageHook.h"
+#include "views/MessageHook.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -7,9 +7,10 @@
 #include "app/MainWindow.h"
 #include "commands/CommandLine.h"
 #include "documents/Document.h"
-#include "foundation/MessageHook.h"
 #include "settings/RecentFileList.h"
+#include "views/MessageHook.h"
 #include "settings/SettingsStore.h"
+#include "views/MessageHook.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,6 @@
 
 #include "customers/CustomerFile.h"
 #include "fileformat/TextFile.h"
-#include "support/MessageCapture.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -227,11 +226,15 @@ TEST_F(CustomerDatabaseTest, AFullDiskLeavesTheOldFile)
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     Customer c = customer("New", "Person");
-    db.StoreCustomer(c);
+    QString error;
+    const bool stored = db.StoreCustomer(c, &error);
     const bool saved2 = db.SaveCustomerDatabase();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, SIG_DFL);
 
+    EXPECT_FALSE(stored);
+    EXPECT_TRUE(error.startsWith("The customer database " + m_path + " cannot be written now"))
+        << error.toStdString();
     EXPECT_FALSE(saved2);
     EXPECT_EQ(readFile(), old);
     EXPECT_EQ(c.custno, 201u);
@@ -426,16 +429,16 @@ TEST_F(CustomerDatabaseTest, APathThatIsNoPlainFileIsNeverOpenedNorReplaced)
         SettingsStore::set(SettingKeys::CustomerDatabase, OMString::fromQString(path));
         struct stat before = {};
         ASSERT_EQ(stat(path.toLocal8Bit().constData(), &before), 0);
-        MessageCapture messages;
         CustomerDatabase db;
-        db.LoadCustomerDatabase();
+        QString loadError, storeError, saveError;
+        EXPECT_FALSE(db.LoadCustomerDatabase(&loadError));
         Customer c = customer("New", "Person");
-        db.StoreCustomer(c);
-        EXPECT_FALSE(db.SaveCustomerDatabase());
+        EXPECT_FALSE(db.StoreCustomer(c, &storeError));
+        EXPECT_FALSE(db.SaveCustomerDatabase(&saveError));
 
         EXPECT_EQ(db.customers().size(), 1) << "the change stays in memory";
-        ASSERT_FALSE(messages.texts.empty());
-        EXPECT_NE(messages.texts.front().find(reason), std::string::npos) << messages.texts.front();
+        for (const QString& error : {loadError, storeError, saveError})
+            EXPECT_TRUE(error.contains(QString::fromLatin1(reason))) << error.toStdString();
         struct stat after = {};
         ASSERT_EQ(stat(path.toLocal8Bit().constData(), &after), 0);
         EXPECT_EQ(after.st_mode, before.st_mode);

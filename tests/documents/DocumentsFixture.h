@@ -1,12 +1,10 @@
 #pragma once
 
-#include "support/MessageCapture.h"
-
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-/// An empty settings store, a temporary folder, and message boxes captured.
+/// An empty settings store and a temporary folder.
 class DocumentsFixture : public ::testing::Test
 {
 protected:
@@ -18,7 +16,4 @@ protected:
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
 
     QTemporaryDir dir;
-    MessageCapture capture;
-    std::vector<std::string>& messages = capture.texts;
-    std::vector<MessageHook::Answer>& answers = capture.answers;
 };

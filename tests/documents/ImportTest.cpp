@@ -73,17 +73,21 @@ TEST_F(Import, QuoteIntoAnEmptyInvoice)
     ASSERT_EQ(got.size(), 1u);
     EXPECT_EQ(got[0].desc, "Labour");
     EXPECT_EQ(got[0].price, OMMoney(3000));
-    EXPECT_TRUE(messages.empty());
 
     // A second import appends below a rule and adds a second set of lines.
+    // The invoice's customer now has a name, which stays unless the user agrees.
+    ASSERT_TRUE(InvoiceImport::wouldReplaceCustomer(invoice));
+    invoice.customer.surname = "Adeyemi";
     ASSERT_EQ(InvoiceImport::importFile(invoice, file, {}), InvoiceImport::Imported);
     EXPECT_EQ(invoice.description, "For Quote 104 - ABC\n\nReplace the boiler.\n" +
                                        std::string(70, '_') +
                                        "\n\nFor Quote 104 - ABC\n\nReplace the boiler.");
     EXPECT_EQ(lines(invoice).size(), 2u);
-    // The invoice's customer now has a surname, so the second import asked.
-    EXPECT_EQ(messages, std::vector<std::string>{
-                            "Do you wish to overwrite the existing customer information?"});
+    EXPECT_EQ(invoice.customer.surname, "Adeyemi");
+    InvoiceImport::Options replace;
+    replace.replaceNamedCustomer = true;
+    ASSERT_EQ(InvoiceImport::importFile(invoice, file, replace), InvoiceImport::Imported);
+    EXPECT_EQ(invoice.customer.surname, "Okafor");
 }
 
 TEST_F(Import, LinesInTheirOrderWithOrWithoutSummaries)
@@ -168,20 +172,25 @@ TEST_F(Import, RefusalsChangeNothing)
     JobInvoice invoice;
     invoice.description = "keep";
     ASSERT_TRUE(TextFile::save(path("x.txt"), "[estimate]\n[end]\n"));
-    EXPECT_EQ(InvoiceImport::importFile(invoice, path("x.txt"), {}), InvoiceImport::NotAJobFile);
+    QString error;
+    EXPECT_EQ(InvoiceImport::importFile(invoice, path("x.txt"), {}, &error),
+              InvoiceImport::NotAJobFile);
+    EXPECT_EQ(error, "");
     ASSERT_TRUE(TextFile::save(path("wrong.vlq"), "[estimate]\n[end]\n"));
-    EXPECT_EQ(InvoiceImport::importFile(invoice, path("wrong.vlq"), {}), InvoiceImport::Refused);
+    EXPECT_EQ(InvoiceImport::importFile(invoice, path("wrong.vlq"), {}, &error),
+              InvoiceImport::Refused);
     EXPECT_EQ(invoice.description, "keep");
     EXPECT_TRUE(invoice.items.isEmpty());
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].rfind("Invalid Quote file.\n\n", 0), 0u) << messages[0];
-    EXPECT_NE(messages[0].find("is not a Vorlane quote."), std::string::npos);
+    EXPECT_TRUE(error.startsWith("Invalid Quote file.\n\n")) << error.toStdString();
+    EXPECT_TRUE(error.contains("is not a Vorlane quote."));
 
     JobQuote quote;
     quote.setNumber(55);
     ASSERT_TRUE(TextFile::save(path("wrong.vle"), "[quote]\n[end]\n"));
-    EXPECT_FALSE(QuoteImport::importFile(quote, path("wrong.vle")));
-    EXPECT_EQ(messages.back().rfind("Invalid Estimate file.\n\n", 0), 0u) << messages.back();
+    QuoteImport import;
+    EXPECT_FALSE(import.read(path("wrong.vle"), &error));
+    EXPECT_TRUE(error.startsWith("Invalid Estimate file.\n\n")) << error.toStdString();
+    import.applyTo(quote, true);
     EXPECT_EQ(quote.number, 55u);
 }
 
@@ -199,9 +208,11 @@ TEST_F(Import, EstimateIntoQuoteKeepsTheQuoteNumber)
     quote.setDocReference("Q-7", true);
     quote.created = OMTime::fromSeconds(1700000000);
     quote.updated = OMTime::fromSeconds(1700000100);
-    bool applied = true;
-    ASSERT_TRUE(QuoteImport::importFile(quote, file, &applied));
-    EXPECT_FALSE(applied);
+    QuoteImport import;
+    ASSERT_TRUE(import.read(file, nullptr));
+    // Saved before registration: the window asks, and a No keeps the rates.
+    EXPECT_TRUE(import.needsVATQuestion());
+    import.applyTo(quote, false);
     // The quote keeps its own times, and so its printed date.
     EXPECT_EQ(quote.created, OMTime::fromSeconds(1700000000));
     EXPECT_EQ(quote.updated, OMTime::fromSeconds(1700000100));
@@ -210,11 +221,9 @@ TEST_F(Import, EstimateIntoQuoteKeepsTheQuoteNumber)
     EXPECT_EQ(quote.kindName, "quote");
     EXPECT_EQ(quote.reference, "REF");
     EXPECT_EQ(quote.materials.iterator().next().rate, Percentage(500));
-    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(quote.hasVATInfo);
 
-    answers = {MessageHook::AnswerYes};
-    ASSERT_TRUE(QuoteImport::importFile(quote, file, &applied));
-    EXPECT_TRUE(applied);
+    import.applyTo(quote, true);
     EXPECT_TRUE(quote.hasVATInfo);
     EXPECT_EQ(quote.materials.iterator().next().rate, Percentage(1750));
     EXPECT_EQ(quote.hoursItems.iterator().next().rate, Percentage(500));

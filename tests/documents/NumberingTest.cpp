@@ -3,6 +3,13 @@
 #include "documents/JobInvoiceDoc.h"
 #include "documents/JobQuoteDoc.h"
 #include "settings/SettingsStore.h"
+#include "support/FileSizeLimit.h"
+
+#include <QFile>
+#include <QProcess>
+#include <functional>
+#include <memory>
+#include <set>
 
 using namespace ombrel;
 
@@ -54,6 +61,69 @@ TEST_F(Numbering, ASavedDocumentGivesNothingBack)
     EXPECT_FALSE(doc.numberTaken());
     doc.OnCloseDocument();
     EXPECT_EQ(SettingsStore::get(SettingKeys::NextEstimateNo), 102);
+}
+
+TEST_F(Numbering, ACounterThatCannotBeStoredGivesNothingOut)
+{
+    ASSERT_TRUE(SettingsStore::set(SettingKeys::NextInvoiceNo, 101));
+    const QString settings =
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Ombrel", "Vorlane").fileName();
+    const QFile::Permissions writable = QFile::permissions(settings);
+    std::unique_ptr<FileSizeLimit> full;
+    struct Case
+    {
+        const char* name;
+        std::function<void()> fail, mend;
+    };
+    const Case cases[] = {
+        {"a read-only settings file",
+         [&] { QFile::setPermissions(settings, QFile::ReadOwner | QFile::ReadGroup); },
+         [&] { QFile::setPermissions(settings, writable); }},
+        {"a full disk", [&] { full = std::make_unique<FileSizeLimit>(8); }, [&] { full.reset(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        JobInvoiceDoc doc;
+        QString error;
+        c.fail();
+        const bool made = doc.OnNewDocument(&error);
+        c.mend();
+        EXPECT_FALSE(made);
+        EXPECT_FALSE(doc.numberTaken());
+        EXPECT_TRUE(error.startsWith("No new invoice was made")) << error.toStdString();
+        EXPECT_TRUE(error.contains("The settings file " + settings + " cannot be written"))
+            << error.toStdString();
+        EXPECT_EQ(SettingsStore::get(SettingKeys::NextInvoiceNo), 101);
+    }
+    JobInvoiceDoc doc;
+    ASSERT_TRUE(doc.OnNewDocument());
+    EXPECT_EQ(doc.invoice().number, 101u) << "nothing was given out meanwhile";
+}
+
+TEST_F(Numbering, CopiesTakingNumbersAtOnceNeverShareOne)
+{
+    constexpr int Copies = 3;
+    constexpr int Each = 40;
+    std::vector<std::unique_ptr<QProcess>> helpers;
+    for (int i = 0; i < Copies; ++i) {
+        auto& helper = helpers.emplace_back(std::make_unique<QProcess>());
+        helper->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        helper->start(QStringLiteral(NUMBER_TAKE_HELPER), {QString::number(Each)});
+    }
+    std::multiset<uint32_t> numbers;
+    for (auto& helper : helpers) {
+        ASSERT_TRUE(helper->waitForFinished(120000));
+        EXPECT_EQ(helper->exitCode(), 0);
+        for (const QByteArray& line : helper->readAllStandardOutput().split('\n'))
+            if (!line.isEmpty())
+                numbers.insert(line.toUInt());
+    }
+    // 101 onwards, each given out once and none skipped.
+    ASSERT_EQ(numbers.size(), size_t(Copies * Each));
+    EXPECT_EQ(std::set<uint32_t>(numbers.begin(), numbers.end()).size(), numbers.size());
+    EXPECT_EQ(*numbers.begin(), 101u);
+    EXPECT_EQ(*numbers.rbegin(), uint32_t(100 + Copies * Each));
+    EXPECT_EQ(SettingsStore::get(SettingKeys::NextInvoiceNo), 101 + Copies * Each);
 }
 
 TEST_F(Numbering, NewJobsTakeTheirDefaultsFromTheSettings)

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 
 using namespace PrintTestSupport;
 using ombrel::OMDate;
@@ -127,11 +128,26 @@ TEST_F(HeadTest, LogoOnTheRightPutsTheTitleLeft)
 
 TEST_F(HeadTest, UnreadablePictureIsLeftOut)
 {
+    const QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("logo.png"));
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("no picture");
+    file.close();
     setLogo(3, 0, "Tagline");
+    SettingsStore::set(SettingKeys::LogoFilename, ombrel::OMString::fromQString(text));
+    composeHead();
+    EXPECT_EQ(printed.warnings(),
+              QStringList("The logo picture " + text +
+                          " is left out: it is not a picture that can be read."));
+
     SettingsStore::set(SettingKeys::LogoFilename, "/nonexistent/logo.png");
     SettingsStore::set(SettingKeys::LogoSetImageWidth, 1);
     SettingsStore::set(SettingKeys::LogoImageWidth, 200);
     const GParagraph& head = composeHead();
+    EXPECT_EQ(
+        printed.warnings(),
+        QStringList("The logo picture /nonexistent/logo.png is left out: it does not exist."));
     const auto* picture = dynamic_cast<const GPicture*>(head.item(0).object.get());
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->width(), 200);
@@ -158,6 +174,7 @@ TEST_F(HeadTest, PictureWithoutWidthKeepsItsOwnSize)
     EXPECT_FALSE(picture->hasFlags(0xd00000));
     // 96 pixels at 96 dpi are 72 points.
     EXPECT_NEAR(picture->boxSize({}, 1e6).width(), GUnits::fromPoints(72), 0.5);
+    EXPECT_TRUE(printed.warnings().isEmpty());
     QFile::remove(file);
 }
 

@@ -21,11 +21,13 @@
 
 namespace {
 
-bool report(const ombrel::OMString& error)
+bool write(PrintedPage& printed, const QString& path)
 {
-    if (!error.isEmpty())
-        std::fprintf(stderr, "%s\n", error.c_str());
-    return error.isEmpty();
+    QString error;
+    if (PdfExport::write(printed, path, &error))
+        return true;
+    std::fprintf(stderr, "%s\n", qPrintable(error));
+    return false;
 }
 
 } // namespace
@@ -57,7 +59,7 @@ int main(int argc, char** argv)
     options.sections = AllPageSections;
     options.pageTitle = StringTable::text(IDS_TITLE_ESTIMATE);
     printed.compose(estimate, options);
-    ok = report(PdfExport::write(printed, out.filePath("estimate.pdf"))) && ok;
+    ok = write(printed, out.filePath("estimate.pdf")) && ok;
 
     JobInvoice invoice = SampleDocuments::boilerInvoice();
     PageOptions invoiceOptions;
@@ -66,11 +68,11 @@ int main(int argc, char** argv)
     invoiceOptions.pageTitle = StringTable::text(IDS_TITLE_INVOICE);
     invoiceOptions.stampText = InvoicePage::stampText(invoice, true);
     printed.compose(invoice, invoiceOptions);
-    ok = report(PdfExport::write(printed, out.filePath("invoice.pdf"))) && ok;
+    ok = write(printed, out.filePath("invoice.pdf")) && ok;
 
     JobInvoice longOne = SampleDocuments::longInvoice(300);
     printed.compose(longOne, invoiceOptions);
-    ok = report(PdfExport::write(printed, out.filePath("invoice-300.pdf"))) && ok;
+    ok = write(printed, out.filePath("invoice-300.pdf")) && ok;
 
     SampleDocuments::useElectricianBusiness();
     styles.LoadStyles();
@@ -80,14 +82,14 @@ int main(int argc, char** argv)
     quoteOptions.sections = AllPageSections & ~PageSections(PageSection::Hire);
     quoteOptions.pageTitle = StringTable::text(IDS_TITLE_QUOTE);
     printed.compose(quote, quoteOptions);
-    ok = report(PdfExport::write(printed, out.filePath("quote.pdf"))) && ok;
+    ok = write(printed, out.filePath("quote.pdf")) && ok;
 
     invoiceOptions.vat = false;
     invoiceOptions.showPaymentDetails = false;
     JobInvoice plain = SampleDocuments::boilerInvoice();
     plain.extraTerms.clear();
     printed.compose(plain, invoiceOptions);
-    ok = report(PdfExport::write(printed, out.filePath("invoice-novat.pdf"))) && ok;
+    ok = write(printed, out.filePath("invoice-novat.pdf")) && ok;
     // A picture logo on the right, scaled to a set width.
     QImage logo(400, 160, QImage::Format_RGB32);
     logo.fill(QColor(20, 90, 160));
@@ -105,6 +107,6 @@ int main(int argc, char** argv)
     SettingsStore::set(SettingKeys::LogoSetImageWidth, 1);
     SettingsStore::set(SettingKeys::LogoImageWidth, 180);
     printed.compose(quote, quoteOptions);
-    ok = report(PdfExport::write(printed, out.filePath("quote-picture.pdf"))) && ok;
+    ok = write(printed, out.filePath("quote-picture.pdf")) && ok;
     return ok ? 0 : 1;
 }

@@ -1,6 +1,4 @@
-#include "foundation/MessageHook.h"
 #include "settings/SettingsStore.h"
-#include "support/MessageCapture.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -20,9 +18,6 @@ protected:
         QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
         SettingsStore::set(SettingKeys::DateFormat, "DD/MM/YYYY");
     }
-
-    MessageCapture capture;
-    std::vector<std::string>& messages = capture.texts;
 };
 
 int thisYear()
@@ -59,7 +54,6 @@ TEST_F(DateEntry, DayFirstAndMonthFirst)
     ASSERT_TRUE(parse(text, date));
     EXPECT_EQ(date, OMDate(3, 2, thisYear() / 100 * 100 + 7, true));
     EXPECT_EQ(text, date.toString("MM/DD/YYYY"));
-    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(DateEntry, YearsAndExtraParts)
@@ -98,7 +92,6 @@ TEST_F(DateEntry, RefusesImpossibleDatesWithAMessage)
         EXPECT_EQ(date, before);
         EXPECT_EQ(error.str(), std::string(typed) +
                                    " is not a valid date. Please enter one in the form DD/MM/YYYY");
-        EXPECT_TRUE(messages.empty()) << "the caller shows the message";
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/MessageHook.h"
+#include "views/MessageHook.h"
 
 #include <string>
 #include <vector>

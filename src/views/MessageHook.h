@@ -5,10 +5,12 @@
 #include <functional>
 
 /**
- * Every message box of the program goes through here. The window installs a
- * handler that shows a real box; command-line tools and tests install their
- * own to print or capture the text and choose the answer. Without a handler
- * the text goes to standard error and a question is answered No (or Cancel).
+ * Every message box of the window goes through here; the core never shows
+ * one, it returns its messages and takes the user's answers as arguments.
+ * The program installs a handler that shows a real box (MessageBoxHandler);
+ * tests install their own to capture the text and choose the answer. Without
+ * a handler the text goes to standard error and a question is answered No
+ * (or Cancel).
  */
 class MessageHook
 {
