@@ -18,6 +18,7 @@
 #include "StartPageView.h"
 #include "commands/CommandLine.h"
 #include "documents/Document.h"
+#include "documents/FileFilter.h"
 #include "documents/JobBaseDoc.h"
 #include "documents/JobDoc.h"
 #include "documents/JobInvoiceDoc.h"
@@ -87,15 +88,16 @@ Application::Application(std::unique_ptr<CommandDialogs> dialogs, QObject* paren
       m_recent(new RecentFileList(this)), m_programFolder(QCoreApplication::applicationDirPath())
 {
     m_actions->action(FileSendMail)->setVisible(m_mail->available());
-    m_viewFactories[DocumentTemplates::EstimateResource] = [this](Document& document) {
+    const auto resource = [](DocumentKind::Id kind) { return DocumentKind::get(kind).resourceId; };
+    m_viewFactories[resource(DocumentKind::Estimate)] = [this](Document& document) {
         auto* view = new JobEstimateEditView(static_cast<JobDoc*>(&document), m_styles);
         return ViewParts{view, view};
     };
-    m_viewFactories[DocumentTemplates::QuoteResource] = [this](Document& document) {
+    m_viewFactories[resource(DocumentKind::Quote)] = [this](Document& document) {
         auto* view = new JobQuoteEditView(static_cast<JobDoc*>(&document), m_styles);
         return ViewParts{view, view};
     };
-    m_viewFactories[DocumentTemplates::InvoiceResource] = [this](Document& document) {
+    m_viewFactories[resource(DocumentKind::Invoice)] = [this](Document& document) {
         auto* view = new JobInvoiceEditView(static_cast<JobInvoiceDoc*>(&document), m_styles);
         return ViewParts{view, view};
     };
@@ -192,9 +194,9 @@ void Application::connectCommands()
     auto on = [this](int id, auto slot) {
         connect(m_actions->action(id), &QAction::triggered, this, slot);
     };
-    on(FileNewEstimate, [this] { openNewDocument(DocumentTemplates::EstimateResource); });
-    on(FileNewQuote, [this] { openNewDocument(DocumentTemplates::QuoteResource); });
-    on(FileNewInvoice, [this] { openNewDocument(DocumentTemplates::InvoiceResource); });
+    on(FileNewEstimate, [this] { openNewDocument(DocumentKind::Estimate); });
+    on(FileNewQuote, [this] { openNewDocument(DocumentKind::Quote); });
+    on(FileNewInvoice, [this] { openNewDocument(DocumentKind::Invoice); });
     on(FileNew, &Application::newFile);
     on(FileOpen, &Application::openFile);
     on(FileClose, &Application::closeFile);
@@ -366,6 +368,11 @@ Document* Application::openDocumentFile(const QString& path)
     return &addWindow(std::move(document))->document();
 }
 
+Document* Application::openNewDocument(DocumentKind::Id kind)
+{
+    return openNewDocument(DocumentKind::get(kind).resourceId);
+}
+
 Document* Application::openNewDocument(int resourceId)
 {
     DocumentTemplate* kind = m_templates.byResource(resourceId);
@@ -398,13 +405,9 @@ DocumentWindow* Application::addWindow(std::unique_ptr<Document> document)
             const ViewParts parts = factory->second(frame->document());
             frame->setView(parts.widget, parts.view);
         }
-        static const std::map<int, QString> icons = {
-            {DocumentTemplates::EstimateResource, QStringLiteral(":/art/vorlane-estimate.svg")},
-            {DocumentTemplates::InvoiceResource, QStringLiteral(":/art/vorlane-invoice.svg")},
-            {DocumentTemplates::QuoteResource, QStringLiteral(":/art/vorlane-quote.svg")},
-        };
-        if (const auto icon = icons.find(kind); icon != icons.end())
-            frame->setWindowIcon(QIcon(icon->second));
+        if (const DocumentKind* documentKind = DocumentKind::forResource(kind))
+            frame->setWindowIcon(QIcon(
+                QStringLiteral(":/art/vorlane-%1.svg").arg(QLatin1String(documentKind->name))));
     }
     m_mainWindow->addDocumentWindow(frame);
     return frame;
@@ -414,13 +417,13 @@ void Application::onStartPageAction(int action)
 {
     switch (action) {
     case StartPageView::NewEstimate:
-        openNewDocument(DocumentTemplates::EstimateResource);
+        openNewDocument(DocumentKind::Estimate);
         break;
     case StartPageView::NewQuote:
-        openNewDocument(DocumentTemplates::QuoteResource);
+        openNewDocument(DocumentKind::Quote);
         break;
     case StartPageView::NewInvoice:
-        openNewDocument(DocumentTemplates::InvoiceResource);
+        openNewDocument(DocumentKind::Invoice);
         break;
     case StartPageView::OpenDocument:
         openFile();
@@ -531,9 +534,13 @@ TabbedEditView* Application::activeEditView() const
 void Application::importFile()
 {
     TabbedEditView* view = activeEditView();
+    auto* document = view ? dynamic_cast<JobBaseDoc*>(view->document()) : nullptr;
+    const DocumentKind* kind = document ? &document->record()->kind() : nullptr;
+    if (!kind || !kind->offers(DocumentKind::ImportCommand))
+        return;
+    const QString filter = FileFilter::importFilter(*kind);
     if (auto* invoice = qobject_cast<JobInvoiceEditView*>(view)) {
-        const QString path =
-            m_dialogs->importPath(m_mainWindow.get(), CommandDialogs::InvoiceImportFilter);
+        const QString path = m_dialogs->importPath(m_mainWindow.get(), filter);
         InvoiceImport::Options options;
         if (path.isEmpty() || !m_dialogs->importOptions(m_mainWindow.get(), options))
             return;
@@ -543,8 +550,7 @@ void Application::importFile()
         SettingsStore::RememberDocumentFolder(path);
         invoice->importFile(path, options);
     } else if (auto* quote = qobject_cast<JobQuoteEditView*>(view)) {
-        const QString path =
-            m_dialogs->importPath(m_mainWindow.get(), CommandDialogs::QuoteImportFilter);
+        const QString path = m_dialogs->importPath(m_mainWindow.get(), filter);
         if (!path.isEmpty()) {
             SettingsStore::RememberDocumentFolder(path);
             quote->importEstimate(path);
@@ -598,7 +604,7 @@ Document* Application::newInvoiceFromThis()
             return nullptr;
         }
     }
-    Document* invoice = openNewDocument(DocumentTemplates::InvoiceResource);
+    Document* invoice = openNewDocument(DocumentKind::Invoice);
     JobInvoiceEditView* invoiceView = nullptr;
     for (DocumentView* candidate : invoice ? invoice->views() : std::vector<DocumentView*>())
         if (!invoiceView)

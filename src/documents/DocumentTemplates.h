@@ -15,9 +15,6 @@
 class DocumentTemplates
 {
 public:
-    static constexpr int EstimateResource = 130;
-    static constexpr int InvoiceResource = 131;
-    static constexpr int QuoteResource = 132;
     static constexpr int StartPageResource = 133;
 
     /// Registers every DocumentKind in its order. Their documents store their

@@ -329,7 +329,7 @@ TEST_F(DocumentWindows, ImportIntoAnInvoiceAndAQuote)
     dialogs->importAnswer = example("quote-2043-boiler-replacement.vlq");
     dialogs->importOptionsAnswer = false;
     trigger(CommandIds::FileImport);
-    EXPECT_TRUE(dialogs->offeredImportFilter.startsWith("Estimate and Quote Files"));
+    EXPECT_TRUE(dialogs->offeredImportFilter.startsWith("Estimate and Quote Files (*.vle;*.vlq)|"));
     EXPECT_TRUE(invoice->invoice().items.isEmpty());
     EXPECT_FALSE(invoice->document()->isModified());
 

@@ -62,7 +62,8 @@ TEST_P(EveryKind, GoesFromNewToSavedOpenedReportedAndExported)
     EXPECT_EQ(entry["number"].toInt(), int(saved.number));
 
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-    EXPECT_EQ(PdfExportCommand::run({path, pdf, {}, {}}), QString());
+    QString error;
+    EXPECT_TRUE(PdfExportCommand::run({path, pdf, {}, {}}, &error)) << error.toStdString();
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(60000));

@@ -48,7 +48,7 @@ TEST_F(Opening, TemplatesInTheirOrderWithTheirStrings)
     EXPECT_EQ(templates.all()[2]->extension(), "vlq");
     EXPECT_EQ(templates.all()[2]->kind()->filter(), "Vorlane Quote Files (*.vlq)");
     EXPECT_EQ(templates.forPath("/a/b.vli"),
-              templates.byResource(DocumentTemplates::InvoiceResource));
+              templates.byResource(DocumentKind::get(DocumentKind::Invoice).resourceId));
     EXPECT_EQ(templates.forPath("/a/b.VLI"), templates.forPath("/a/b.vli"));
     EXPECT_EQ(templates.forPath("/a/b.vli.txt"), nullptr);
 }
@@ -119,7 +119,10 @@ TEST_F(Opening, OpensTheExamplesAndTellsTheViews)
     ASSERT_NE(estimate, nullptr);
     EXPECT_EQ(estimate->job().number, 1017u);
     EXPECT_EQ(estimate->takenNumber(), 0u);
-    EXPECT_EQ(templates.byResource(DocumentTemplates::EstimateResource)->documents().size(), 1u);
+    EXPECT_EQ(templates.byResource(DocumentKind::get(DocumentKind::Estimate).resourceId)
+                  ->documents()
+                  .size(),
+              1u);
 
     RecordingView view;
     doc->addView(&view);
@@ -129,7 +132,9 @@ TEST_F(Opening, OpensTheExamplesAndTellsTheViews)
     ASSERT_TRUE(estimate->FileSaveAs(path("copy.vle")));
     EXPECT_EQ(view.hints, (std::vector<int>{SettingsChanged, BeforeSave, AfterSave}));
     doc.reset();
-    EXPECT_TRUE(templates.byResource(DocumentTemplates::EstimateResource)->documents().empty());
+    EXPECT_TRUE(templates.byResource(DocumentKind::get(DocumentKind::Estimate).resourceId)
+                    ->documents()
+                    .empty());
 }
 
 TEST_F(Opening, OffersVATUntilApplied)
