@@ -79,7 +79,7 @@ void InvoiceImport::applyTo(JobInvoice& invoice, const Options& options) const
     if (!description.isEmpty())
         description += "\n" + OMString(std::string(70, '_')) + "\n\n";
     description += OMString::format(StringTable::text(IDS_FOR_DOCUMENT).c_str(),
-                                    source->kindTitle.c_str(), source->docReference.c_str());
+                                    source->kind().title, source->docReference.c_str());
     if (!source->reference.isEmpty())
         description += " - " + source->reference;
     if (!source->sameAsCustomer) {

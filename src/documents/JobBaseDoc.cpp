@@ -27,7 +27,7 @@ bool JobBaseDoc::OnNewDocument(QString* error)
         if (error)
             *error = QStringLiteral("No new %1 was made: the next %1 number could not be stored "
                                     "in the settings.\n\n%2")
-                         .arg(m_record->kindName.toQString(), reason);
+                         .arg(QLatin1String(m_record->kind().name), reason);
         return false;
     }
     m_takenNumber = number;
@@ -42,7 +42,7 @@ bool JobBaseDoc::OnNewDocument(QString* error)
 
 QString JobBaseDoc::displayName() const
 {
-    return OMString::format("%s %s", m_record->kindTitle.c_str(), m_record->docReference.c_str())
+    return OMString::format("%s %s", m_record->kind().title, m_record->docReference.c_str())
         .toQString()
         .trimmed();
 }

@@ -74,7 +74,7 @@ void summary(const Context& c, const PageOptions& options)
     if (job.displayEAOE)
         terms += text(IDS_PRINT_EAOE) + "\n";
     terms += text(IDS_PRINT_TERMS) + ":" + " " +
-             OMString::format(text(IDS_PRINT_VALID_FOR).c_str(), job.kindTitle.c_str(),
+             OMString::format(text(IDS_PRINT_VALID_FOR).c_str(), job.kind().title,
                               job.daysValid.toInt());
     PageTable::addRow(*grid, {terms}, c.styles.font(StyleTerms), GUnits::rgb(255, 255, 255));
     c.page.addParagraph(std::move(grid), GPage::Body);

@@ -211,7 +211,7 @@ void PageHead::ComposeFooter(GPage& page, const TextStyles& styles)
 
 OMString PageHead::numberText(const JobBase& record, const OMString& reference)
 {
-    OMString text = record.kindTitle + ": " + record.docReference;
+    OMString text = OMString(record.kind().title) + ": " + record.docReference;
     if (!reference.isEmpty())
         text += OMString("\n") + StringTable::text(IDS_PRINT_CUSTOMER_REF) + " " + reference;
     text += OMString("\n") + record.documentDate().toString(SettingsStore::GetDateFormat());

@@ -84,7 +84,7 @@ GPage::PageMarks PrintedPage::pageMarks(const JobBase& record, const TextStyles&
     marks.numberFormat = StringTable::text(IDS_PRINT_PAGE_NUMBER).toQString();
     marks.continued = StringTable::text(IDS_PRINT_CONTINUED)
                           .toQString()
-                          .arg(record.kindTitle.toQString(), record.docReference.toQString());
+                          .arg(QLatin1String(record.kind().title), record.docReference.toQString());
     marks.font = styles.font(StyleFooter);
     return marks;
 }
