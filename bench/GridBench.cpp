@@ -26,7 +26,7 @@ public:
     {
         addTab(2059, &materials);
         resize(900, 700);
-        OnInitialUpdate();
+        onInitialUpdate();
         show();
         QApplication::processEvents();
     }
@@ -117,7 +117,7 @@ public:
         addTab(2059, &items);
         addTab(2062, &preview);
         resize(900, 700);
-        OnInitialUpdate();
+        onInitialUpdate();
         show();
         QApplication::processEvents();
     }
@@ -125,7 +125,7 @@ public:
     {
         PageOptions options;
         options.vat = true;
-        InvoicePage::ComposePage(page, m_doc->invoice(), options, preview.printed().styles(),
+        InvoicePage::composePage(page, m_doc->invoice(), options, preview.printed().styles(),
                                  fonts);
     }
     InvoiceItemsTab items;
@@ -162,7 +162,7 @@ void fill(JobInvoiceDoc& doc, int lines)
 static void BM_InvoiceItemsToPreviewAndBack(benchmark::State& state)
 {
     TextStyles styles;
-    styles.LoadStyles();
+    styles.loadStyles();
     JobInvoiceDoc doc;
     fill(doc, int(state.range(0)));
     ItemsView view(&doc, styles);

@@ -166,13 +166,13 @@ void Application::registerTemplates()
 
 void Application::loadTextStyles()
 {
-    m_styles.LoadStyles();
+    m_styles.loadStyles();
 }
 
 void Application::loadCustomerDatabase()
 {
     QString error;
-    if (!m_customers.LoadCustomerDatabase(&error))
+    if (!m_customers.loadCustomerDatabase(&error))
         showWarning(error);
 }
 
@@ -380,7 +380,7 @@ Document* Application::openNewDocument(int resourceId)
         return nullptr;
     std::unique_ptr<Document> document = kind->createDocument();
     QString error;
-    if (!document || !document->OnNewDocument(&error)) {
+    if (!document || !document->onNewDocument(&error)) {
         if (!error.isEmpty())
             showError(error);
         return nullptr;
@@ -461,7 +461,7 @@ void Application::openFile()
     const QString path = m_dialogs->openPath(m_mainWindow.get());
     if (path.isEmpty())
         return;
-    SettingsStore::RememberDocumentFolder(path);
+    SettingsStore::rememberDocumentFolder(path);
     openDocumentFile(path);
 }
 
@@ -497,8 +497,8 @@ bool Application::saveDocument(Document& document, bool askPath)
         // A first save proposes the documents folder; Save As the folder last used.
         const QString suggested =
             path.isEmpty()
-                ? QDir(SettingsStore::GetDocumentsFolder()).filePath(document.title() + u'.' + ext)
-                : QDir(SettingsStore::GetLastDocumentFolder()).filePath(QFileInfo(path).fileName());
+                ? QDir(SettingsStore::documentsFolder()).filePath(document.title() + u'.' + ext)
+                : QDir(SettingsStore::lastDocumentFolder()).filePath(QFileInfo(path).fileName());
         path = m_dialogs->savePath(m_mainWindow.get(),
                                    kind && kind->kind() ? kind->kind()->filter() : QString(),
                                    suggested);
@@ -506,8 +506,8 @@ bool Application::saveDocument(Document& document, bool askPath)
             return false;
     }
     QString error;
-    const bool saved = askPath || document.path().isEmpty() ? job->FileSaveAs(path, &error)
-                                                            : job->FileSave(&error);
+    const bool saved = askPath || document.path().isEmpty() ? job->saveAs(path, &error)
+                                                            : job->save(&error);
     // A view that refused a field has said why already.
     if (!saved && !error.isEmpty())
         showError(error);
@@ -515,7 +515,7 @@ bool Application::saveDocument(Document& document, bool askPath)
         if (!job->saveWarning().isEmpty())
             showWarning(job->saveWarning());
         m_recent->add(path);
-        SettingsStore::RememberDocumentFolder(path);
+        SettingsStore::rememberDocumentFolder(path);
     }
     return saved;
 }
@@ -547,12 +547,12 @@ void Application::importFile()
         // New Invoice from This imports the same way without asking.
         SettingsStore::set(SettingKeys::ImportMaterialsAsOneLine, options.materialsAsOneLine);
         SettingsStore::set(SettingKeys::ImportHireAsOneLine, options.hireAsOneLine);
-        SettingsStore::RememberDocumentFolder(path);
+        SettingsStore::rememberDocumentFolder(path);
         invoice->importFile(path, options);
     } else if (auto* quote = qobject_cast<JobQuoteEditView*>(view)) {
         const QString path = m_dialogs->importPath(m_mainWindow.get(), filter);
         if (!path.isEmpty()) {
-            SettingsStore::RememberDocumentFolder(path);
+            SettingsStore::rememberDocumentFolder(path);
             quote->importEstimate(path);
         }
     }
@@ -664,7 +664,7 @@ bool Application::printDocumentFile(const QString& path)
     PreviewTab* preview = view ? view->previewTab() : nullptr;
     if (!preview)
         return false;
-    parts.view->OnInitialUpdate();
+    parts.view->onInitialUpdate();
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     printer.setDocName(path);
     preview->printAll(printer);
@@ -673,7 +673,7 @@ bool Application::printDocumentFile(const QString& path)
 
 void Application::updateAllViews(DocumentView* sender, UpdateHint hint)
 {
-    m_templates.UpdateAllDocumentViews(sender, hint);
+    m_templates.updateAllDocumentViews(sender, hint);
 }
 
 void Application::setLogoLayout(int layout)

@@ -28,7 +28,7 @@ QString CommandDialogs::importPath(QWidget* parent, const QString& filter)
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Documents live where the user last kept them, not wherever the program was started.
-    dialog.setDirectory(SettingsStore::GetLastDocumentFolder());
+    dialog.setDirectory(SettingsStore::lastDocumentFolder());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // The names carry their own patterns; Qt's would only repeat them.
     dialog.setOption(QFileDialog::HideNameFilterDetails);

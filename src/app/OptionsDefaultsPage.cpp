@@ -114,9 +114,9 @@ void OptionsDefaultsPage::loadSettings()
     m_eaoe->setChecked(SettingsStore::isSet(DisplayEAOE));
     m_byTime->setChecked(SettingsStore::isSet(ChargeTravelTime));
     m_byDistance->setChecked(SettingsStore::isSet(ChargeTravelDistance));
-    const QString currency = SettingsStore::GetCurrencySymbol().toQString();
-    m_rateUnit->setText(currency + u'/' + SettingsStore::GetHoursSymbol().toQString());
-    m_distanceUnit->setText(currency + u'/' + SettingsStore::GetDistanceSymbol().toQString());
+    const QString currency = SettingsStore::currencySymbol().toQString();
+    m_rateUnit->setText(currency + u'/' + SettingsStore::hoursSymbol().toQString());
+    m_distanceUnit->setText(currency + u'/' + SettingsStore::distanceSymbol().toQString());
 }
 
 bool OptionsDefaultsPage::canSave()

@@ -36,7 +36,7 @@ public:
     std::unique_ptr<Document> openDocumentFile(const QString& path, QString* error = nullptr) const;
 
     /// Tells every view of every open document.
-    void UpdateAllDocumentViews(class DocumentView* sender, UpdateHint hint) const;
+    void updateAllDocumentViews(class DocumentView* sender, UpdateHint hint) const;
 
 private:
     std::vector<std::unique_ptr<DocumentTemplate>> m_templates;

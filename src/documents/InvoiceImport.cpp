@@ -67,8 +67,8 @@ void InvoiceImport::applyTo(JobInvoice& invoice, const Options& options) const
     if (!m_source)
         return;
     const Job* source = m_source.get();
-    const bool registered = SettingsStore::IsVATRegistered();
-    const Percentage standard = registered ? Percentage(SettingsStore::GetStandardVATRate()) : 0;
+    const bool registered = SettingsStore::isVATRegistered();
+    const Percentage standard = registered ? Percentage(SettingsStore::standardVATRate()) : 0;
     const bool restampItems = registered && !source->hasVATInfo;
 
     // A customer with a name is only replaced when the user agreed.

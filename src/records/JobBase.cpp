@@ -136,7 +136,7 @@ int JobBase::writeBase(Archive& archive)
     if (!created.isSet())
         created = OMTime(true);
     updated = OMTime(true);
-    hasVATInfo = SettingsStore::IsVATRegistered();
+    hasVATInfo = SettingsStore::isVATRegistered();
 
     archive.write(OMString("[") + kind().name + "]\n");
     writeValue(archive, "version", OMUInt32(version).toString());

@@ -105,8 +105,8 @@ void LabourTab::exchangeData(DataExchange& dx)
              {m_research, m_purchase, m_work, m_inspection, m_admin, m_rate})
             edit->setFilter(HoursCharacters, FilteredLineEdit::Include);
         const OMString rate = OMString::format(StringTable::text(IDS_LABEL_HOURLY_RATE).c_str(),
-                                               SettingsStore::GetCurrencySymbol().c_str(),
-                                               SettingsStore::GetHoursSymbol().c_str());
+                                               SettingsStore::currencySymbol().c_str(),
+                                               SettingsStore::hoursSymbol().c_str());
         m_rateLabel->setText(FieldLabel::withMnemonicAt(rate.toQString(), QStringLiteral("te (")));
     }
     dx.text(m_research, fields.research);
@@ -130,8 +130,8 @@ void LabourTab::loadRows()
     m_stretchColumn = DescriptionColumn;
     m_loaded.clear();
     m_items->forEach([this](const JobItem& item) { m_loaded.push_back(item); });
-    const OMString currency = SettingsStore::GetCurrencySymbol();
-    const OMString hours = SettingsStore::GetHoursSymbol();
+    const OMString currency = SettingsStore::currencySymbol();
+    const OMString hours = SettingsStore::hoursSymbol();
     {
         ItemGrid::Fill fill(*m_grid, ColumnCount);
         m_grid->setHeader(DescriptionColumn, StringTable::text(IDS_GRID_DESCRIPTION).toQString(),

@@ -40,14 +40,14 @@ void PaymentsTab::loadRows()
     m_loaded.clear();
     m_payments->forEach([this](const JobItem& item) { m_loaded.append(item); });
 
-    const OMString format = SettingsStore::GetDateFormat();
+    const OMString format = SettingsStore::dateFormat();
     ItemGrid& g = *grid();
     ItemGrid::Fill fill(g, 3);
     g.setHeader(DateColumn, StringTable::text(IDS_GRID_DATE).toQString(), Qt::AlignHCenter);
     g.setHeader(DescColumn, StringTable::text(IDS_GRID_DESCRIPTION).toQString(), Qt::AlignLeft);
     g.setHeader(AmountColumn,
                 OMString::format(StringTable::text(IDS_GRID_AMOUNT).c_str(),
-                                 SettingsStore::GetCurrencySymbol().c_str())
+                                 SettingsStore::currencySymbol().c_str())
                     .toQString(),
                 Qt::AlignRight);
     for (int i = 0; i < m_loaded.size(); ++i) {
@@ -69,7 +69,7 @@ bool PaymentsTab::cellEdited(ItemGrid& g, int row, int column)
         g.setText(row, AmountColumn, amount.toString().toQString());
     } else if (column == DateColumn) {
         const SettingsStore::DateEntry entry =
-            SettingsStore::ParseDateEntry(OMString::fromQString(g.text(row, DateColumn)));
+            SettingsStore::parseDateEntry(OMString::fromQString(g.text(row, DateColumn)));
         if (entry.ok()) {
             g.setText(row, DateColumn, entry.text.toQString());
         } else {
@@ -92,7 +92,7 @@ void PaymentsTab::saveRows()
 {
     if (!m_payments || grid()->columnCount() == 0)
         return;
-    const OMString format = SettingsStore::GetDateFormat();
+    const OMString format = SettingsStore::dateFormat();
     const ItemGrid& g = *grid();
     m_payments->clear();
     for (int row = ItemGrid::fixedRowCount(); row < g.rowCount(); ++row) {

@@ -29,7 +29,7 @@ public:
     void compose();
 
     void activate() override;
-    void OnDocumentUpdate(DocumentView* sender, UpdateHint hint) override;
+    void onDocumentUpdate(DocumentView* sender, UpdateHint hint) override;
 
     /// Printing, in the order a print job calls them; the pages themselves
     /// go through PrintedPage::print, which lays them out for the printer.

@@ -44,7 +44,7 @@ void PricedItemsTab::initRow(int row)
     formatRow(row);
     JobItem item;
     if (m_vatShown)
-        item.rate = SettingsStore::GetStandardVATRate();
+        item.rate = SettingsStore::standardVATRate();
     setRowTexts(row, item);
 }
 
@@ -65,7 +65,7 @@ void PricedItemsTab::loadRows()
     m_loaded.clear();
     m_items->forEach([this](const JobItem& item) { m_loaded.append(item); });
 
-    const OMString currency = SettingsStore::GetCurrencySymbol();
+    const OMString currency = SettingsStore::currencySymbol();
     ItemGrid& g = *grid();
     ItemGrid::Fill fill(g, m_vatShown ? 5 : 4);
     g.setHeader(QtyColumn, StringTable::text(IDS_GRID_QTY).toQString(), Qt::AlignHCenter);

@@ -67,7 +67,7 @@ TEST_F(Options, AnEmptyStoreShowsTheFallbacksAndOkStoresThem)
     EXPECT_EQ(s.sheet.company()->rateEdit()->text(), "17.5");
     EXPECT_EQ(plain(s.sheet.company()->ownersLabel()->text()), "Proprietor:");
     EXPECT_EQ(s.sheet.misc()->currencyEdit()->text(),
-              SettingsStore::GetCurrencySymbol().toQString());
+              SettingsStore::currencySymbol().toQString());
     EXPECT_EQ(s.sheet.misc()->hoursEdit()->text(), "hr");
     const QString dateFormat = s.sheet.misc()->dateFormatList()->currentText();
 

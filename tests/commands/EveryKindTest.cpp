@@ -33,13 +33,13 @@ TEST_P(EveryKind, GoesFromNewToSavedOpenedReportedAndExported)
     std::unique_ptr<Document> created = documentTemplate->createDocument();
     auto* document = dynamic_cast<JobBaseDoc*>(created.get());
     ASSERT_NE(document, nullptr);
-    ASSERT_TRUE(document->OnNewDocument());
+    ASSERT_TRUE(document->onNewDocument());
     JobBase& record = *document->record();
     EXPECT_EQ(&record.kind(), &kind);
     record.customer.surname = "Okafor";
     record.description = "Replace the cylinder";
     const QString path = dir.filePath(QStringLiteral("new.") + QLatin1String(kind.extension));
-    ASSERT_TRUE(document->FileSaveAs(path));
+    ASSERT_TRUE(document->saveAs(path));
     const DocumentSummary saved = record.summary(FigureInputs());
     const ombrel::OMString description = record.description;
     created.reset();
