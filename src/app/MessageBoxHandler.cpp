@@ -8,8 +8,7 @@
 
 namespace {
 
-MessageHook::Answer show(const QString& text, MessageHook::Icon icon,
-                         MessageHook::Buttons buttons)
+MessageHook::Answer show(const QString& text, MessageHook::Icon icon, MessageHook::Buttons buttons)
 {
     // Over the active window, unless that is the splash screen: it goes by
     // itself after a while and would take the box with it.

@@ -255,11 +255,12 @@ void CustomerTab::searchCustomers()
         if (s->search(c))
             showMatch(c);
         else
-            MessageHook::show(s->noticeText().toQString(), MessageHook::Information, MessageHook::Ok);
+            MessageHook::show(s->noticeText().toQString(), MessageHook::Information,
+                              MessageHook::Ok);
     } else {
         // Without a database nothing can match.
-        MessageHook::show(StringTable::text(IDS_NO_MATCHING_CUSTOMERS).toQString(), MessageHook::Information,
-                          MessageHook::Ok);
+        MessageHook::show(StringTable::text(IDS_NO_MATCHING_CUSTOMERS).toQString(),
+                          MessageHook::Information, MessageHook::Ok);
     }
     updateButtons();
 }

@@ -149,7 +149,8 @@ void InvoiceTab::saveInvoice(JobInvoice& invoice) const
     }
     // The pass has read the text already; a date it refused leaves the
     // stored one alone.
-    const SettingsStore::DateEntry entry = SettingsStore::parseDateEntry(OMString::fromQString(fields.date));
+    const SettingsStore::DateEntry entry =
+        SettingsStore::parseDateEntry(OMString::fromQString(fields.date));
     if (entry.ok())
         invoice.date = entry.date;
 }

@@ -122,9 +122,9 @@ void JobEditView::saveFields()
     record.hoursTravel = OMString::fromQString(travel.tripTime);
     record.distance = OMString::fromQString(travel.tripDistance);
     record.costPerMile = OMMoney(OMString::fromQString(travel.costPerUnit));
-    record.daysOnSite =
-        travel.specifyDays ? ombrel::OMUInt32::fromText(OMString::fromQString(travel.daysOnSite))
-                           : 0u;
+    record.daysOnSite = travel.specifyDays
+                            ? ombrel::OMUInt32::fromText(OMString::fromQString(travel.daysOnSite))
+                            : 0u;
     record.chargeTravelTime = travel.chargeTime;
     record.chargeTravelDistance = travel.chargeDistance;
 }

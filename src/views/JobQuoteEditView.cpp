@@ -21,10 +21,9 @@ bool JobQuoteEditView::importEstimate(const QString& path)
         MessageHook::show(error, MessageHook::Error, MessageHook::Ok);
         return false;
     }
-    const bool applyVAT =
-        import.needsVATQuestion() &&
-        MessageHook::show(JobBaseDoc::vatQuestion(), MessageHook::Question, MessageHook::YesNo) ==
-            MessageHook::AnswerYes;
+    const bool applyVAT = import.needsVATQuestion() &&
+                          MessageHook::show(JobBaseDoc::vatQuestion(), MessageHook::Question,
+                                            MessageHook::YesNo) == MessageHook::AnswerYes;
     import.applyTo(static_cast<JobQuote&>(static_cast<JobDoc*>(document())->job()), applyVAT);
     updateData(false);
     document()->setModified(true);

@@ -134,8 +134,8 @@ void TravelTab::refresh()
     const auto formatted = [&](int id) {
         return QString::asprintf(StringTable::text(id).c_str(), symbol.c_str());
     };
-    m_distanceLabel->setText(FieldLabel::withMnemonicAt(formatted(IDS_LABEL_TRIP_DISTANCE),
-                                                        QStringLiteral("nce (")));
+    m_distanceLabel->setText(
+        FieldLabel::withMnemonicAt(formatted(IDS_LABEL_TRIP_DISTANCE), QStringLiteral("nce (")));
     m_costLabel->setText(
         FieldLabel::withMnemonicAt(formatted(IDS_LABEL_COST_PER), QStringLiteral("per ")));
     m_daysDisplay->setText(QString::asprintf("%u ", displayedDays()));
