@@ -51,18 +51,17 @@
 #include <QTemporaryDir>
 
 using namespace CommandIds;
-using ombrel::OMString;
 
 namespace {
 
 void showError(const QString& text)
 {
-    MessageHook::show(OMString::fromQString(text), MessageHook::Error, MessageHook::Ok);
+    MessageHook::show(text, MessageHook::Error, MessageHook::Ok);
 }
 
 void showWarning(const QString& text)
 {
-    MessageHook::show(OMString::fromQString(text), MessageHook::Warning, MessageHook::Ok);
+    MessageHook::show(text, MessageHook::Warning, MessageHook::Ok);
 }
 
 /// A document saved before VAT registration: asks whether to apply VAT now.
@@ -70,8 +69,8 @@ void askToApplyVAT(Document& document)
 {
     auto* job = dynamic_cast<JobBaseDoc*>(&document);
     if (job && job->needsVATQuestion() &&
-        MessageHook::show(OMString::fromQString(JobBaseDoc::vatQuestion()), MessageHook::Question,
-                          MessageHook::YesNo) == MessageHook::AnswerYes)
+        MessageHook::show(JobBaseDoc::vatQuestion(), MessageHook::Question, MessageHook::YesNo) ==
+            MessageHook::AnswerYes)
         job->applyStandardVAT();
 }
 
@@ -266,7 +265,8 @@ void Application::connectCommands()
 
 void Application::runFirstRun()
 {
-    MessageHook::show(StringTable::text(IDS_FIRST_RUN), MessageHook::Information, MessageHook::Ok);
+    MessageHook::show(StringTable::text(IDS_FIRST_RUN).toQString(), MessageHook::Information,
+                      MessageHook::Ok);
     // Runs once start-up is over, over the start page.
     QMetaObject::invokeMethod(this, &Application::showOptions, Qt::QueuedConnection);
     m_flags |= SettingKeys::FirstRunDone;
@@ -703,7 +703,7 @@ void Application::showHelp()
 {
     const QString help = HelpLauncher::findHelpFile(m_programFolder);
     if (help.isEmpty()) {
-        MessageHook::show(StringTable::text(IDS_HELP_MISSING), MessageHook::Information,
+        MessageHook::show(StringTable::text(IDS_HELP_MISSING).toQString(), MessageHook::Information,
                           MessageHook::Ok);
         return;
     }

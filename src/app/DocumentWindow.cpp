@@ -8,8 +8,6 @@
 
 #include <QCloseEvent>
 
-using ombrel::OMString;
-
 DocumentWindow::DocumentWindow(std::unique_ptr<Document> document, Saver saver, QWidget* parent)
     : QMdiSubWindow(parent), m_document(std::move(document)), m_saver(std::move(saver))
 {
@@ -50,8 +48,7 @@ bool DocumentWindow::queryClose()
         return true;
     const QString question =
         StringTable::text(IDS_ASK_TO_SAVE).toQString().arg(m_document->title());
-    switch (MessageHook::show(OMString::fromQString(question), MessageHook::Warning,
-                              MessageHook::YesNoCancel)) {
+    switch (MessageHook::show(question, MessageHook::Warning, MessageHook::YesNoCancel)) {
     case MessageHook::AnswerYes:
         return m_saver && m_saver(*m_document);
     case MessageHook::AnswerNo:

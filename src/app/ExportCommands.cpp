@@ -40,10 +40,10 @@ bool ExportCommands::writePdf(TabbedEditView& view, const JobBaseDoc& document, 
     PreviewTab* preview = view.previewTab();
     if (!preview)
         return false;
-    OMString error = PdfExport::overwriteRefusal(path, document.path());
+    QString error = PdfExport::overwriteRefusal(path, document.path()).toQString();
     if (error.isEmpty()) {
         view.updateData(true);
-        error = preview->exportPdf(path);
+        error = preview->exportPdf(path).toQString();
     }
     if (error.isEmpty())
         return true;
@@ -68,7 +68,7 @@ bool ExportCommands::sendByEmail(TabbedEditView& view, const JobBaseDoc& documen
     const QString folder = QDir(mailFolder()).absolutePath();
     if (!QDir().mkpath(folder)) {
         MessageHook::show(
-            PdfExport::writeError(folder, QStringLiteral("the folder cannot be made")),
+            PdfExport::writeError(folder, QStringLiteral("the folder cannot be made")).toQString(),
             MessageHook::Error, MessageHook::Ok);
         return false;
     }
@@ -77,10 +77,10 @@ bool ExportCommands::sendByEmail(TabbedEditView& view, const JobBaseDoc& documen
         return false;
     if (m_mail.send(document.displayName(), path))
         return true;
-    const OMString question = OMString::fromQString(
+    const QString question =
         QStringLiteral("No mail program could be started. The PDF was saved as\n%1\n\n"
                        "Show its folder?")
-            .arg(QDir::toNativeSeparators(path)));
+            .arg(QDir::toNativeSeparators(path));
     if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) ==
         MessageHook::AnswerYes)
         m_mail.showFolder(folder);

@@ -8,8 +8,7 @@
 
 namespace {
 
-MessageHook::Answer show(const ombrel::OMString& text, MessageHook::Icon icon,
-                         MessageHook::Buttons buttons)
+MessageHook::Answer show(const QString& text, MessageHook::Icon icon, MessageHook::Buttons buttons)
 {
     // Over the active window, unless that is the splash screen: it goes by
     // itself after a while and would take the box with it.
@@ -18,7 +17,7 @@ MessageHook::Answer show(const ombrel::OMString& text, MessageHook::Icon icon,
         parent = nullptr;
     QMessageBox box(parent);
     box.setWindowTitle(StringTable::text(IDS_APP_TITLE).toQString());
-    QString message = text.toQString();
+    QString message = text;
     message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     // Messages carry file names and typed text: never take them for markup.
     box.setTextFormat(Qt::PlainText);

@@ -45,9 +45,8 @@ bool NextNumbersBox::canSave()
         if (m_fields[i]->value() < m_loaded[i]) {
             m_warned = true;
             MessageHook::show(
-                ombrel::OMString::fromQString(
-                    tr("A next number lower than the one stored may already have been given to "
-                       "a document, so two documents may then share a number.")),
+                tr("A next number lower than the one stored may already have been given to "
+                   "a document, so two documents may then share a number."),
                 MessageHook::Warning, MessageHook::Ok);
             break;
         }

@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 #include <limits>
 
-using ombrel::OMString;
 using namespace SettingKeys;
 
 namespace {
@@ -24,7 +23,7 @@ const IntegerSetting* const AmountSettings[7] = {&HourlyRate,       &CostPerMile
 
 void refuse(const QString& text, QWidget* field)
 {
-    MessageHook::show(OMString::fromQString(text), MessageHook::Warning, MessageHook::Ok);
+    MessageHook::show(text, MessageHook::Warning, MessageHook::Ok);
     field->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(field))
         edit->selectAll();

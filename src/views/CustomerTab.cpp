@@ -33,7 +33,7 @@ CustomerTab::CustomerTab(QWidget* parent)
       m_previous(new QPushButton(tr("&Previous"), this)),
       m_clear(new QPushButton(tr("&Clear Customer Information"), this))
 {
-    fields.labelText = StringTable::text(IDS_NEW_CUSTOMER);
+    fields.labelText = StringTable::text(IDS_NEW_CUSTOMER).toQString();
     buildForm();
 
     for (QLineEdit* edit : {m_name, m_initial, m_surname, m_company, m_town, m_county, m_postcode,
@@ -45,7 +45,7 @@ CustomerTab::CustomerTab(QWidget* parent)
     // The combo box also reports the entry matching its text when the field
     // merely loses the focus: only a title other than the one held is an edit.
     connect(m_title, &QComboBox::activated, this, [this] {
-        if (OMString::fromQString(m_title->currentText()) != fields.title)
+        if (m_title->currentText() != fields.title)
             fieldEdited();
     });
     connect(m_title->lineEdit(), &QLineEdit::textEdited, this, &CustomerTab::fieldEdited);
@@ -156,19 +156,19 @@ QWidget* CustomerTab::firstField() const
 void CustomerTab::loadCustomer(const Customer& c)
 {
     fields.custno = c.custno;
-    fields.title = c.title;
-    fields.name = c.name;
-    fields.initial = c.initial;
-    fields.surname = c.surname;
-    fields.company = c.company;
-    fields.address = c.address.first;
-    fields.town = c.address.town;
-    fields.county = c.address.county;
-    fields.postcode = c.address.postcode;
-    fields.phone = c.phone;
-    fields.fax = c.fax;
-    fields.mobile = c.mobile;
-    fields.labelText = CustomerSearch::numberText(c.custno);
+    fields.title = c.title.toQString();
+    fields.name = c.name.toQString();
+    fields.initial = c.initial.toQString();
+    fields.surname = c.surname.toQString();
+    fields.company = c.company.toQString();
+    fields.address = c.address.first.toQString();
+    fields.town = c.address.town.toQString();
+    fields.county = c.address.county.toQString();
+    fields.postcode = c.address.postcode.toQString();
+    fields.phone = c.phone.toQString();
+    fields.fax = c.fax.toQString();
+    fields.mobile = c.mobile.toQString();
+    fields.labelText = CustomerSearch::numberText(c.custno).toQString();
     if (m_customerSearch)
         m_customerSearch->show(c);
 }
@@ -176,18 +176,18 @@ void CustomerTab::loadCustomer(const Customer& c)
 void CustomerTab::saveCustomer(Customer& c) const
 {
     c.custno = fields.custno;
-    c.title = fields.title;
-    c.name = fields.name;
-    c.initial = fields.initial;
-    c.surname = fields.surname;
-    c.company = fields.company;
-    c.address.first = fields.address;
-    c.address.town = fields.town;
-    c.address.county = fields.county;
-    c.address.postcode = fields.postcode;
-    c.phone = fields.phone;
-    c.fax = fields.fax;
-    c.mobile = fields.mobile;
+    c.title = OMString::fromQString(fields.title);
+    c.name = OMString::fromQString(fields.name);
+    c.initial = OMString::fromQString(fields.initial);
+    c.surname = OMString::fromQString(fields.surname);
+    c.company = OMString::fromQString(fields.company);
+    c.address.first = OMString::fromQString(fields.address);
+    c.address.town = OMString::fromQString(fields.town);
+    c.address.county = OMString::fromQString(fields.county);
+    c.address.postcode = OMString::fromQString(fields.postcode);
+    c.phone = OMString::fromQString(fields.phone);
+    c.fax = OMString::fromQString(fields.fax);
+    c.mobile = OMString::fromQString(fields.mobile);
 }
 
 Customer CustomerTab::fieldsAsCustomer() const
@@ -200,9 +200,9 @@ Customer CustomerTab::fieldsAsCustomer() const
 void CustomerTab::exchangeData(DataExchange& dx)
 {
     if (dx.isSaving())
-        fields.title = OMString::fromQString(m_title->currentText());
+        fields.title = m_title->currentText();
     else
-        m_title->setEditText(fields.title.toQString());
+        m_title->setEditText(fields.title);
     dx.text(m_name, fields.name);
     dx.text(m_initial, fields.initial);
     dx.text(m_surname, fields.surname);
@@ -215,7 +215,7 @@ void CustomerTab::exchangeData(DataExchange& dx)
     dx.text(m_fax, fields.fax);
     dx.text(m_mobile, fields.mobile);
     if (!dx.isSaving()) {
-        m_label->setText(fields.labelText.toQString());
+        m_label->setText(fields.labelText);
         updateButtons();
     }
 }
@@ -255,11 +255,12 @@ void CustomerTab::searchCustomers()
         if (s->search(c))
             showMatch(c);
         else
-            MessageHook::show(s->noticeText(), MessageHook::Information, MessageHook::Ok);
+            MessageHook::show(s->noticeText().toQString(), MessageHook::Information,
+                              MessageHook::Ok);
     } else {
         // Without a database nothing can match.
-        MessageHook::show(StringTable::text(IDS_NO_MATCHING_CUSTOMERS), MessageHook::Information,
-                          MessageHook::Ok);
+        MessageHook::show(StringTable::text(IDS_NO_MATCHING_CUSTOMERS).toQString(),
+                          MessageHook::Information, MessageHook::Ok);
     }
     updateButtons();
 }
@@ -298,7 +299,7 @@ void CustomerTab::clearCustomer()
 void CustomerTab::showMatch(const Customer& customer)
 {
     loadCustomer(customer);
-    fields.labelText = m_customerSearch->labelText();
+    fields.labelText = m_customerSearch->labelText().toQString();
     updateData(DataExchange::Load);
     markModified();
 }

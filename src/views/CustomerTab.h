@@ -1,8 +1,8 @@
 #pragma once
 
 #include "EditTab.h"
-#include "foundation/OMString.h"
 
+#include <QString>
 #include <cstdint>
 #include <memory>
 
@@ -40,10 +40,10 @@ public:
     /// What the tab's controls show; addresses hold "\n" line breaks.
     struct Fields
     {
-        ombrel::OMString labelText;
-        ombrel::OMString title, name, initial, surname, company;
-        ombrel::OMString address, town, county, postcode;
-        ombrel::OMString phone, fax, mobile;
+        QString labelText;
+        QString title, name, initial, surname, company;
+        QString address, town, county, postcode;
+        QString phone, fax, mobile;
         /// 0 for a customer not yet in the database.
         uint32_t custno = 0;
     };

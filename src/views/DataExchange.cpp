@@ -11,26 +11,33 @@
 
 using ombrel::OMString;
 
-void DataExchange::text(QLineEdit* edit, OMString& value)
+void DataExchange::text(QLineEdit* edit, QString& value)
 {
     if (m_failed || !edit)
         return;
     if (isSaving())
-        value = OMString::fromQString(edit->text());
+        value = edit->text();
     else
-        edit->setText(value.toQString());
+        edit->setText(value);
 }
 
-void DataExchange::multiLineText(QPlainTextEdit* edit, OMString& value)
+void DataExchange::text(QLineEdit* edit, OMString& value)
+{
+    QString text = value.toQString();
+    this->text(edit, text);
+    if (isSaving() && !m_failed && edit)
+        value = OMString::fromQString(text);
+}
+
+void DataExchange::multiLineText(QPlainTextEdit* edit, QString& value)
 {
     if (m_failed || !edit)
         return;
     if (isSaving()) {
-        QString text = edit->toPlainText();
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        value = OMString::fromQString(text);
+        value = edit->toPlainText();
+        value.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     } else {
-        edit->setPlainText(value.toQString());
+        edit->setPlainText(value);
     }
 }
 
@@ -70,30 +77,30 @@ void DataExchange::number(QLineEdit* edit, uint32_t& value)
     bool ok = false;
     const uint number = edit->text().trimmed().toUInt(&ok);
     if (!ok) {
-        fail(edit, "Please enter an integer.");
+        fail(edit, QStringLiteral("Please enter an integer."));
         return;
     }
     value = number;
 }
 
-void DataExchange::date(QLineEdit* edit, OMString& text)
+void DataExchange::date(QLineEdit* edit, QString& text)
 {
     if (m_failed || !edit)
         return;
     if (!isSaving()) {
-        edit->setText(text.toQString());
+        edit->setText(text);
         return;
     }
     const SettingsStore::DateEntry entry =
         SettingsStore::parseDateEntry(OMString::fromQString(edit->text().trimmed()));
     if (!entry.ok()) {
-        fail(edit, entry.error);
+        fail(edit, entry.error.toQString());
         return;
     }
-    text = entry.text;
+    text = entry.text.toQString();
 }
 
-void DataExchange::fail(QWidget* field, const OMString& message)
+void DataExchange::fail(QWidget* field, const QString& message)
 {
     m_failed = true;
     m_failedField = field;

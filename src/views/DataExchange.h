@@ -3,6 +3,7 @@
 #include "foundation/OMString.h"
 
 #include <QList>
+#include <QString>
 #include <cstdint>
 
 class QCheckBox;
@@ -30,9 +31,12 @@ public:
     /// The field that could not be read; null while the pass succeeds.
     QWidget* failedField() const { return m_failedField; }
 
+    void text(QLineEdit* edit, QString& value);
+    /// For the tabs whose fields are still the records' text: the same as the
+    /// QString form, converted on the way.
     void text(QLineEdit* edit, ombrel::OMString& value);
     /// Multi-line text; the record keeps line feeds only.
-    void multiLineText(QPlainTextEdit* edit, ombrel::OMString& value);
+    void multiLineText(QPlainTextEdit* edit, QString& value);
     void check(QCheckBox* box, bool& value);
     /// The index of the checked button of a group, -1 when none is checked.
     void radio(const QList<QRadioButton*>& group, int& value);
@@ -42,10 +46,10 @@ public:
     /// A date as typed: saving reads it with SettingsStore::parseDateEntry and
     /// keeps the text in the date format; a text that is no date fails the
     /// pass with the reason.
-    void date(QLineEdit* edit, ombrel::OMString& text);
+    void date(QLineEdit* edit, QString& text);
 
 private:
-    void fail(QWidget* field, const ombrel::OMString& message);
+    void fail(QWidget* field, const QString& message);
 
     Direction m_direction;
     bool m_failed = false;

@@ -119,26 +119,26 @@ QWidget* InvoiceTab::firstField() const
 
 void InvoiceTab::loadInvoice(const JobInvoice& invoice)
 {
-    fields.reference = invoice.reference;
-    fields.description = invoice.description;
+    fields.reference = invoice.reference.toQString();
+    fields.description = invoice.description.toQString();
     fields.displayEAOE = invoice.displayEAOE;
     fields.specifyNumber = invoice.ownDocReference;
     fields.specifyDate = !invoice.date.isEmpty();
     fields.addOverdue = invoice.addOverduePercentage;
     fields.daysToPay = invoice.daysToPay;
     fields.overduePercentage = invoice.overduePercentage;
-    fields.number = invoice.docReference;
-    fields.loadedNumber = invoice.docReference;
-    fields.extraTerms = invoice.extraTerms;
-    fields.date = invoice.documentDate().toString(SettingsStore::dateFormat());
+    fields.number = invoice.docReference.toQString();
+    fields.loadedNumber = fields.number;
+    fields.extraTerms = invoice.extraTerms.toQString();
+    fields.date = invoice.documentDate().toString(SettingsStore::dateFormat()).toQString();
 }
 
 void InvoiceTab::saveInvoice(JobInvoice& invoice) const
 {
-    invoice.setDocReference(fields.number, fields.specifyNumber);
-    invoice.reference = fields.reference;
-    invoice.description = fields.description;
-    invoice.extraTerms = fields.extraTerms;
+    invoice.setDocReference(OMString::fromQString(fields.number), fields.specifyNumber);
+    invoice.reference = OMString::fromQString(fields.reference);
+    invoice.description = OMString::fromQString(fields.description);
+    invoice.extraTerms = OMString::fromQString(fields.extraTerms);
     invoice.displayEAOE = fields.displayEAOE;
     invoice.daysToPay = fields.daysToPay;
     invoice.addOverduePercentage = fields.addOverdue;
@@ -149,7 +149,8 @@ void InvoiceTab::saveInvoice(JobInvoice& invoice) const
     }
     // The pass has read the text already; a date it refused leaves the
     // stored one alone.
-    const SettingsStore::DateEntry entry = SettingsStore::parseDateEntry(fields.date);
+    const SettingsStore::DateEntry entry =
+        SettingsStore::parseDateEntry(OMString::fromQString(fields.date));
     if (entry.ok())
         invoice.date = entry.date;
 }
@@ -192,10 +193,10 @@ void InvoiceTab::boxClicked(QCheckBox* box)
     markModified();
     if (box == m_specifyNumber && !fields.specifyNumber) {
         fields.number = fields.loadedNumber;
-        m_number->setText(fields.number.toQString());
+        m_number->setText(fields.number);
     } else if (box == m_specifyDate && !fields.specifyDate) {
-        fields.date = OMDate::today().toString(SettingsStore::dateFormat());
-        m_date->setText(fields.date.toQString());
+        fields.date = OMDate::today().toString(SettingsStore::dateFormat()).toQString();
+        m_date->setText(fields.date);
     }
 }
 
@@ -225,15 +226,15 @@ void InvoiceTab::checkDate()
     // Gone with its tab, or greyed out: nothing to check.
     if (!m_date->isVisible() || !m_date->isEnabled())
         return;
-    const OMString typed = OMString::fromQString(m_date->text().trimmed());
-    const SettingsStore::DateEntry entry = SettingsStore::parseDateEntry(typed);
+    const SettingsStore::DateEntry entry =
+        SettingsStore::parseDateEntry(OMString::fromQString(m_date->text().trimmed()));
     if (!entry.ok()) {
-        MessageHook::show(entry.error, MessageHook::Warning, MessageHook::Ok);
+        MessageHook::show(entry.error.toQString(), MessageHook::Warning, MessageHook::Ok);
         m_date->setFocus(Qt::OtherFocusReason);
         m_date->selectAll();
         return;
     }
-    fields.date = entry.text;
-    if (entry.text != OMString::fromQString(m_date->text()))
-        m_date->setText(entry.text.toQString());
+    fields.date = entry.text.toQString();
+    if (fields.date != m_date->text())
+        m_date->setText(fields.date);
 }

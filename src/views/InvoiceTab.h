@@ -1,9 +1,9 @@
 #pragma once
 
 #include "EditTab.h"
-#include "foundation/OMString.h"
 #include "records/Percentage.h"
 
+#include <QString>
 #include <cstdint>
 
 class FieldLabel;
@@ -36,9 +36,9 @@ class InvoiceTab : public EditTab
 public:
     struct Fields
     {
-        ombrel::OMString reference;
+        QString reference;
         /// "\n" line breaks, as in `extraTerms`.
-        ombrel::OMString description;
+        QString description;
         bool displayEAOE = true;
         bool specifyNumber = false;
         /// Ticked when the record holds a date of its own.
@@ -46,13 +46,13 @@ public:
         bool addOverdue = false;
         uint32_t daysToPay = 0;
         Percentage overduePercentage;
-        ombrel::OMString number;
+        QString number;
         /// The number as the view last loaded it: shown again when the user
         /// stops specifying one.
-        ombrel::OMString loadedNumber;
-        ombrel::OMString extraTerms;
+        QString loadedNumber;
+        QString extraTerms;
         /// In the date format setting.
-        ombrel::OMString date;
+        QString date;
     };
 
     explicit InvoiceTab(QWidget* parent = nullptr);

@@ -14,9 +14,9 @@ namespace {
 
 // Hours show at least two decimals and every further one they have, so that
 // reading the text back gives the stored value again.
-OMString hoursText(const OMDouble& hours)
+QString hoursText(const OMDouble& hours)
 {
-    return hours.toDecimalText(6, 2);
+    return hours.toDecimalText(6, 2).toQString();
 }
 
 } // namespace
@@ -78,21 +78,22 @@ void JobEditView::loadFields()
     m_job.loadJob(record);
     m_materials.bindItems(&record.materials);
     m_hire.bindItems(&record.hire);
+    // The labour tab's fields are still the record's text.
     LabourTab::Fields& labour = m_labour.fields;
-    labour.research = hoursText(record.hoursResearch);
-    labour.purchase = hoursText(record.hoursPurchase);
-    labour.work = hoursText(record.hoursWork);
-    labour.inspection = hoursText(record.hoursInspection);
-    labour.admin = hoursText(record.hoursAdmin);
+    labour.research = OMString::fromQString(hoursText(record.hoursResearch));
+    labour.purchase = OMString::fromQString(hoursText(record.hoursPurchase));
+    labour.work = OMString::fromQString(hoursText(record.hoursWork));
+    labour.inspection = OMString::fromQString(hoursText(record.hoursInspection));
+    labour.admin = OMString::fromQString(hoursText(record.hoursAdmin));
     labour.rate = record.hourlyRate.toString();
     m_labour.bindItems(&record.hoursItems);
 
     TravelTab::Fields& travel = m_travel.fields;
     travel.tripTime = hoursText(record.hoursTravel);
-    travel.tripDistance = record.distance.toDecimalText();
-    travel.costPerUnit = record.costPerMile.toString();
+    travel.tripDistance = record.distance.toDecimalText().toQString();
+    travel.costPerUnit = record.costPerMile.toString().toQString();
     travel.specifyDays = record.daysOnSite != 0;
-    travel.daysOnSite = travel.specifyDays ? record.daysOnSite.toString() : OMString();
+    travel.daysOnSite = travel.specifyDays ? record.daysOnSite.toString().toQString() : QString();
     travel.chargeTime = record.chargeTravelTime;
     travel.chargeDistance = record.chargeTravelDistance;
 }
@@ -118,10 +119,12 @@ void JobEditView::saveFields()
     record.hourlyRate = OMMoney(labour.rate);
 
     const TravelTab::Fields& travel = m_travel.fields;
-    record.hoursTravel = travel.tripTime;
-    record.distance = travel.tripDistance;
-    record.costPerMile = OMMoney(travel.costPerUnit);
-    record.daysOnSite = travel.specifyDays ? ombrel::OMUInt32(travel.daysOnSite).value() : 0u;
+    record.hoursTravel = OMString::fromQString(travel.tripTime);
+    record.distance = OMString::fromQString(travel.tripDistance);
+    record.costPerMile = OMMoney(OMString::fromQString(travel.costPerUnit));
+    record.daysOnSite = travel.specifyDays
+                            ? ombrel::OMUInt32::fromText(OMString::fromQString(travel.daysOnSite))
+                            : 0u;
     record.chargeTravelTime = travel.chargeTime;
     record.chargeTravelDistance = travel.chargeDistance;
 }
@@ -131,7 +134,7 @@ void JobEditView::composePage(GPage& page, const PageFonts& fonts)
     PageOptions options;
     options.vat = vatFlag();
     options.sections = m_sections;
-    options.pageTitle = pageTitle();
+    options.pageTitle = OMString::fromQString(pageTitle());
     JobPage::composePage(page, job(), options, m_styles, fonts);
 }
 

@@ -11,7 +11,7 @@ JobEstimateEditView::JobEstimateEditView(JobDoc* document, const TextStyles& sty
     setJobLabels(IDS_VALIDITY_ESTIMATE, IDS_NUMBER_ESTIMATE, IDS_SPECIFY_ESTIMATE);
 }
 
-ombrel::OMString JobEstimateEditView::pageTitle() const
+QString JobEstimateEditView::pageTitle() const
 {
-    return StringTable::text(IDS_TITLE_ESTIMATE);
+    return StringTable::text(IDS_TITLE_ESTIMATE).toQString();
 }

@@ -11,5 +11,5 @@ class JobEstimateEditView : public JobEditView
 public:
     JobEstimateEditView(JobDoc* document, const TextStyles& styles, QWidget* parent = nullptr);
 
-    ombrel::OMString pageTitle() const override;
+    QString pageTitle() const override;
 };

@@ -29,9 +29,9 @@ void JobInvoiceEditView::onInitialUpdate()
     TabbedEditView::onInitialUpdate();
 }
 
-ombrel::OMString JobInvoiceEditView::pageTitle() const
+QString JobInvoiceEditView::pageTitle() const
 {
-    return StringTable::text(IDS_TITLE_INVOICE);
+    return StringTable::text(IDS_TITLE_INVOICE).toQString();
 }
 
 bool JobInvoiceEditView::exchangeData(bool save)
@@ -76,7 +76,7 @@ void JobInvoiceEditView::composePage(GPage& page, const PageFonts& fonts)
     PageOptions options;
     options.vat = vatFlag();
     options.showPaymentDetails = m_showPaymentDetails;
-    options.pageTitle = pageTitle();
+    options.pageTitle = ombrel::OMString::fromQString(pageTitle());
     options.stampText = m_overdueStamp;
     InvoicePage::composePage(page, invoice(), options, m_styles, fonts);
 }
@@ -97,7 +97,7 @@ InvoiceImport::Result JobInvoiceEditView::importFile(const QString& path,
     QString error;
     const InvoiceImport::Result result = import.read(path, &error);
     if (result == InvoiceImport::Refused)
-        MessageHook::show(ombrel::OMString::fromQString(error), MessageHook::Error,
+        MessageHook::show(error, MessageHook::Error,
                           MessageHook::Ok);
     if (result != InvoiceImport::Imported)
         return result;
@@ -105,8 +105,8 @@ InvoiceImport::Result JobInvoiceEditView::importFile(const QString& path,
     InvoiceImport::Options chosen = options;
     chosen.replaceNamedCustomer =
         InvoiceImport::wouldReplaceCustomer(invoice()) &&
-        MessageHook::show(StringTable::text(IDS_OVERWRITE_CUSTOMER), MessageHook::Question,
-                          MessageHook::YesNo) == MessageHook::AnswerYes;
+        MessageHook::show(StringTable::text(IDS_OVERWRITE_CUSTOMER).toQString(),
+                          MessageHook::Question, MessageHook::YesNo) == MessageHook::AnswerYes;
     import.applyTo(invoice(), chosen);
     updateData(false);
     document()->setModified(true);

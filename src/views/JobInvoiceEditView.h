@@ -33,7 +33,7 @@ public:
     PreviewTab* previewTab() override { return &m_preview; }
 
     void onInitialUpdate() override;
-    ombrel::OMString pageTitle() const override;
+    QString pageTitle() const override;
     void composePage(GPage& page, const PageFonts& fonts) override;
 
     bool showPaymentDetails() const { return m_showPaymentDetails; }

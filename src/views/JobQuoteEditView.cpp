@@ -18,14 +18,12 @@ bool JobQuoteEditView::importEstimate(const QString& path)
     QuoteImport import;
     QString error;
     if (!import.read(path, &error)) {
-        MessageHook::show(ombrel::OMString::fromQString(error), MessageHook::Error,
-                          MessageHook::Ok);
+        MessageHook::show(error, MessageHook::Error, MessageHook::Ok);
         return false;
     }
-    const bool applyVAT =
-        import.needsVATQuestion() &&
-        MessageHook::show(ombrel::OMString::fromQString(JobBaseDoc::vatQuestion()),
-                          MessageHook::Question, MessageHook::YesNo) == MessageHook::AnswerYes;
+    const bool applyVAT = import.needsVATQuestion() &&
+                          MessageHook::show(JobBaseDoc::vatQuestion(), MessageHook::Question,
+                                            MessageHook::YesNo) == MessageHook::AnswerYes;
     import.applyTo(static_cast<JobQuote&>(static_cast<JobDoc*>(document())->job()), applyVAT);
     updateData(false);
     document()->setModified(true);
@@ -34,7 +32,7 @@ bool JobQuoteEditView::importEstimate(const QString& path)
     return true;
 }
 
-ombrel::OMString JobQuoteEditView::pageTitle() const
+QString JobQuoteEditView::pageTitle() const
 {
-    return StringTable::text(IDS_TITLE_QUOTE);
+    return StringTable::text(IDS_TITLE_QUOTE).toQString();
 }

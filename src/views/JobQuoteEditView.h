@@ -11,7 +11,7 @@ class JobQuoteEditView : public JobEditView
 public:
     JobQuoteEditView(JobDoc* document, const TextStyles& styles, QWidget* parent = nullptr);
 
-    ombrel::OMString pageTitle() const override;
+    QString pageTitle() const override;
     /// Copies a saved estimate into the quote, which keeps its own number;
     /// false when the file was refused and nothing changed.
     bool importEstimate(const QString& path);

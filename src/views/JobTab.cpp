@@ -83,20 +83,20 @@ QWidget* JobTab::firstField() const
 
 void JobTab::loadJob(const Job& job)
 {
-    fields.reference = job.reference;
-    fields.description = job.description;
+    fields.reference = job.reference.toQString();
+    fields.description = job.description.toQString();
     fields.displayEAOE = job.displayEAOE;
     fields.daysValid = job.daysValid;
-    fields.number = job.docReference;
-    fields.loadedNumber = job.docReference;
+    fields.number = job.docReference.toQString();
+    fields.loadedNumber = fields.number;
     fields.specifyNumber = job.ownDocReference;
 }
 
 void JobTab::saveJob(Job& job) const
 {
-    job.setDocReference(fields.number, fields.specifyNumber);
-    job.reference = fields.reference;
-    job.description = fields.description;
+    job.setDocReference(ombrel::OMString::fromQString(fields.number), fields.specifyNumber);
+    job.reference = ombrel::OMString::fromQString(fields.reference);
+    job.description = ombrel::OMString::fromQString(fields.description);
     job.displayEAOE = fields.displayEAOE;
     job.daysValid = fields.daysValid;
 }
@@ -138,7 +138,7 @@ void JobTab::boxClicked(QCheckBox* box)
     if (box == m_specify && !fields.specifyNumber) {
         // The automatic number comes back.
         fields.number = fields.loadedNumber;
-        m_number->setText(fields.number.toQString());
+        m_number->setText(fields.number);
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "EditTab.h"
-#include "foundation/OMString.h"
 
+#include <QString>
 #include <cstdint>
 
 class FieldLabel;
@@ -37,16 +37,16 @@ public:
         /// String ids of the validity label, the number label and the
         /// specify-number box; 0 keeps the text shown.
         int validityLabelId = 0, numberLabelId = 0, specifyLabelId = 0;
-        ombrel::OMString reference;
+        QString reference;
         /// "\n" line breaks.
-        ombrel::OMString description;
+        QString description;
         bool displayEAOE = true;
         bool specifyNumber = false;
         uint32_t daysValid = 0;
-        ombrel::OMString number;
+        QString number;
         /// The number as the view last loaded it: shown again when the user
         /// stops specifying one.
-        ombrel::OMString loadedNumber;
+        QString loadedNumber;
     };
 
     explicit JobTab(QWidget* parent = nullptr);

@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+using ombrel::OMString;
+
 LocationTab::LocationTab(QWidget* parent)
     : EditTab(parent), m_same(new QCheckBox(tr("&Job location is same as customer address"), this)),
       m_company(new QLineEdit(this)), m_address(new QPlainTextEdit(this)),
@@ -72,25 +74,25 @@ QWidget* LocationTab::firstField() const
 
 void LocationTab::loadLocation(const Customer& location, bool sameAsCustomer)
 {
-    fields.company = location.company;
-    fields.address = location.address.first;
-    fields.town = location.address.town;
-    fields.county = location.address.county;
-    fields.postcode = location.address.postcode;
-    fields.phone = location.phone;
-    fields.fax = location.fax;
+    fields.company = location.company.toQString();
+    fields.address = location.address.first.toQString();
+    fields.town = location.address.town.toQString();
+    fields.county = location.address.county.toQString();
+    fields.postcode = location.address.postcode.toQString();
+    fields.phone = location.phone.toQString();
+    fields.fax = location.fax.toQString();
     fields.sameAsCustomer = sameAsCustomer;
 }
 
 bool LocationTab::saveLocation(Customer& location) const
 {
-    location.company = fields.company;
-    location.address.first = fields.address;
-    location.address.town = fields.town;
-    location.address.county = fields.county;
-    location.address.postcode = fields.postcode;
-    location.phone = fields.phone;
-    location.fax = fields.fax;
+    location.company = OMString::fromQString(fields.company);
+    location.address.first = OMString::fromQString(fields.address);
+    location.address.town = OMString::fromQString(fields.town);
+    location.address.county = OMString::fromQString(fields.county);
+    location.address.postcode = OMString::fromQString(fields.postcode);
+    location.phone = OMString::fromQString(fields.phone);
+    location.fax = OMString::fromQString(fields.fax);
     return fields.sameAsCustomer;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "EditTab.h"
-#include "foundation/OMString.h"
+
+#include <QString>
 
 class Customer;
 class QCheckBox;
@@ -29,7 +30,7 @@ public:
     /// What the tab's controls show; the address holds "\n" line breaks.
     struct Fields
     {
-        ombrel::OMString company, address, town, county, postcode, phone, fax;
+        QString company, address, town, county, postcode, phone, fax;
         bool sameAsCustomer = false;
     };
 

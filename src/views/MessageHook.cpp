@@ -27,11 +27,11 @@ MessageHook::Handler& current()
 
 } // namespace
 
-MessageHook::Answer MessageHook::show(const ombrel::OMString& text, Icon icon, Buttons buttons)
+MessageHook::Answer MessageHook::show(const QString& text, Icon icon, Buttons buttons)
 {
     if (current())
         return current()(text, icon, buttons);
-    std::fprintf(stderr, "Vorlane: %s\n", text.c_str());
+    std::fprintf(stderr, "Vorlane: %s\n", text.toUtf8().constData());
     return defaultAnswer(buttons);
 }
 

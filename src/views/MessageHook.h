@@ -1,7 +1,6 @@
 #pragma once
 
-#include "foundation/OMString.h"
-
+#include <QString>
 #include <functional>
 
 /**
@@ -19,9 +18,9 @@ public:
     enum Buttons { Ok, OkCancel, YesNo, YesNoCancel };
     enum Answer { AnswerOk, AnswerCancel, AnswerYes, AnswerNo };
 
-    using Handler = std::function<Answer(const ombrel::OMString& text, Icon icon, Buttons buttons)>;
+    using Handler = std::function<Answer(const QString& text, Icon icon, Buttons buttons)>;
 
-    static Answer show(const ombrel::OMString& text, Icon icon, Buttons buttons);
+    static Answer show(const QString& text, Icon icon, Buttons buttons);
     /// Installs `handler` (an empty one restores the default) and returns the previous one.
     static Handler setHandler(Handler handler);
 };

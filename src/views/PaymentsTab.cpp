@@ -77,7 +77,7 @@ bool PaymentsTab::cellEdited(ItemGrid& g, int row, int column)
             // grid commits its editor would take the focus from that editor.
             const OMString error = entry.error;
             QTimer::singleShot(0, this, [error] {
-                MessageHook::show(error, MessageHook::Warning, MessageHook::Ok);
+                MessageHook::show(error.toQString(), MessageHook::Warning, MessageHook::Ok);
             });
         }
     }

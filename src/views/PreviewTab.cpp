@@ -45,7 +45,7 @@ void showOnce(const QStringList& warnings)
         if (shown.contains(warning))
             continue;
         shown.insert(warning);
-        MessageHook::show(ombrel::OMString::fromQString(warning), MessageHook::Warning,
+        MessageHook::show(warning, MessageHook::Warning,
                           MessageHook::Ok);
     }
 }
@@ -93,7 +93,7 @@ void PreviewTab::setZoom(int percent)
 void PreviewTab::compose()
 {
     TabbedEditView* view = ownerView();
-    const ombrel::OMString title = view ? view->pageTitle() : ombrel::OMString();
+    const ombrel::OMString title = view ? ombrel::OMString::fromQString(view->pageTitle()) : "";
     m_printed.compose(title, [view](GPage& page, const PageFonts& fonts) {
         if (view)
             view->composePage(page, fonts);
@@ -433,7 +433,7 @@ void PreviewTab::printAll(QPrinter& printer)
         MessageHook::show(ombrel::OMString::format("Nothing was printed: the document would run "
                                                    "over %d pages. Check the page margins and "
                                                    "the text styles.",
-                                                   GPage::MaxPages),
+                                                   GPage::MaxPages).toQString(),
                           MessageHook::Warning, MessageHook::Ok);
 }
 

@@ -42,21 +42,21 @@ void TabbedEditView::composePage(GPage&, const PageFonts&)
 {
 }
 
-ombrel::OMString TabbedEditView::pageTitle() const
+QString TabbedEditView::pageTitle() const
 {
     return {};
 }
 
 void TabbedEditView::addTab(int titleId, EditTab* tab)
 {
-    const ombrel::OMString title = StringTable::text(titleId);
+    const QString title = StringTable::text(titleId).toQString();
     tab->setOwnerView(this);
     tab->setParent(m_area);
     tab->hide();
     if (m_created)
-        m_strip->insertTab(m_tabs.size(), title.toQString());
-    m_tabs.add(tab);
-    m_titles.add(title);
+        m_strip->insertTab(int(m_tabs.size()), title);
+    m_tabs.append(tab);
+    m_titles.append(title);
 }
 
 bool TabbedEditView::exchangeData(bool save)
@@ -69,7 +69,7 @@ bool TabbedEditView::exchangeData(bool save)
                 m_currentTab = tab;
                 m_currentIndex = 0;
             }
-            m_strip->insertTab(i, m_titles[i].toQString());
+            m_strip->insertTab(i, m_titles.at(i));
             // A tab's window fills itself from its fields when it is made.
             tab->updateData(DataExchange::Load);
             continue;

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "documents/DocumentView.h"
-#include "foundation/OMArray.h"
-#include "foundation/OMString.h"
 
+#include <QList>
+#include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class Document;
@@ -33,7 +34,7 @@ public:
     /// Adds the document's content to the printed page, in the preview's fonts.
     virtual void composePage(GPage& page, const PageFonts& fonts);
     /// The title word of the printed page.
-    virtual ombrel::OMString pageTitle() const;
+    virtual QString pageTitle() const;
 
     /// Adds a tab with the title of string `titleId`.
     void addTab(int titleId, EditTab* tab);
@@ -41,8 +42,8 @@ public:
     void selectTab(int index);
     int currentIndex() const { return m_currentIndex; }
     EditTab* currentTab() const { return m_currentTab; }
-    int tabCount() const { return m_tabs.size(); }
-    EditTab* tab(int index) const { return m_tabs[index]; }
+    int tabCount() const { return int(m_tabs.size()); }
+    EditTab* tab(int index) const { return m_tabs.at(index); }
     TabStrip* strip() const { return m_strip; }
     /// The business was VAT registered when the view was made.
     bool vatFlag() const { return m_vatFlag; }
@@ -99,8 +100,8 @@ private:
     QWidget* m_area;
     EditTab* m_currentTab = nullptr;
     int m_currentIndex = -1;
-    ombrel::OMArray<EditTab*> m_tabs;
-    ombrel::OMArray<ombrel::OMString> m_titles;
+    QList<EditTab*> m_tabs;
+    QStringList m_titles;
     bool m_vatFlag;
     bool m_created = false;
     bool m_exchanging = false;

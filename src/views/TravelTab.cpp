@@ -116,7 +116,7 @@ void TravelTab::react()
 uint32_t TravelTab::displayedDays() const
 {
     if (fields.specifyDays)
-        return ombrel::OMUInt32(fields.daysOnSite).value();
+        return ombrel::OMUInt32::fromText(OMString::fromQString(fields.daysOnSite));
     if (!m_labour)
         return 0;
     return Job::daysForHours(ombrel::OMDouble(m_labour->fields.work).value() +
@@ -130,13 +130,13 @@ void TravelTab::refresh()
     m_tripTime->setEnabled(fields.chargeTime);
     m_distance->setEnabled(fields.chargeDistance);
     m_cost->setEnabled(fields.chargeDistance);
-    const OMString symbol = SettingsStore::distanceSymbol();
+    const std::string symbol = SettingsStore::distanceSymbol().str();
     const auto formatted = [&](int id) {
-        return OMString::format(StringTable::text(id).c_str(), symbol.c_str());
+        return QString::asprintf(StringTable::text(id).c_str(), symbol.c_str());
     };
-    m_distanceLabel->setText(FieldLabel::withMnemonicAt(
-        formatted(IDS_LABEL_TRIP_DISTANCE).toQString(), QStringLiteral("nce (")));
-    m_costLabel->setText(FieldLabel::withMnemonicAt(formatted(IDS_LABEL_COST_PER).toQString(),
-                                                    QStringLiteral("per ")));
+    m_distanceLabel->setText(
+        FieldLabel::withMnemonicAt(formatted(IDS_LABEL_TRIP_DISTANCE), QStringLiteral("nce (")));
+    m_costLabel->setText(
+        FieldLabel::withMnemonicAt(formatted(IDS_LABEL_COST_PER), QStringLiteral("per ")));
     m_daysDisplay->setText(QString::asprintf("%u ", displayedDays()));
 }

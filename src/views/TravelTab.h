@@ -1,7 +1,8 @@
 #pragma once
 
 #include "EditTab.h"
-#include "foundation/OMString.h"
+
+#include <QString>
 
 class ColourLabel;
 class FilteredLineEdit;
@@ -27,10 +28,10 @@ class TravelTab : public EditTab
 public:
     struct Fields
     {
-        ombrel::OMString tripTime;
-        ombrel::OMString tripDistance;
-        ombrel::OMString costPerUnit;
-        ombrel::OMString daysOnSite;
+        QString tripTime;
+        QString tripDistance;
+        QString costPerUnit;
+        QString daysOnSite;
         bool chargeDistance = false;
         bool chargeTime = false;
         bool specifyDays = false;

@@ -23,7 +23,7 @@ TEST(MessageBoxes, ShowFileNamesAsTheyAreNeverAsMarkup)
         format = box->textFormat();
         box->accept();
     });
-    MessageHook::show(ombrel::OMString::fromQString(message), MessageHook::Error, MessageHook::Ok);
+    MessageHook::show(message, MessageHook::Error, MessageHook::Ok);
     MessageHook::setHandler({});
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(shown, message);

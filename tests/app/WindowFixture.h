@@ -94,13 +94,13 @@ protected:
     {
         QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
         SettingsStore::set(SettingKeys::Splash, 0);
-        MessageHook::setHandler([this](const ombrel::OMString& text, MessageHook::Icon icon,
-                                       MessageHook::Buttons buttons) {
-            messages.push_back({text.toQString(), icon});
-            if (whileShown)
-                whileShown();
-            return buttons == MessageHook::Ok ? MessageHook::AnswerOk : answer;
-        });
+        MessageHook::setHandler(
+            [this](const QString& text, MessageHook::Icon icon, MessageHook::Buttons buttons) {
+                messages.push_back({text, icon});
+                if (whileShown)
+                    whileShown();
+                return buttons == MessageHook::Ok ? MessageHook::AnswerOk : answer;
+            });
     }
 
     void TearDown() override

@@ -13,10 +13,9 @@ class MessageCapture
 public:
     MessageCapture()
     {
-        m_previous =
-            MessageHook::setHandler([this](const ombrel::OMString& text, MessageHook::Icon icon,
-                                           MessageHook::Buttons buttons) {
-                texts.push_back(text.str());
+        m_previous = MessageHook::setHandler(
+            [this](const QString& text, MessageHook::Icon icon, MessageHook::Buttons buttons) {
+                texts.push_back(text.toStdString());
                 icons.push_back(icon);
                 if (buttons == MessageHook::Ok)
                     return MessageHook::AnswerOk;

@@ -24,7 +24,7 @@ public:
 
     QLineEdit* text;
     QLineEdit* number;
-    ombrel::OMString textField = "loaded";
+    QString textField = QStringLiteral("loaded");
     uint32_t numberField = 7;
     int loads = 0, saves = 0, activations = 0;
     std::vector<int> hints;
