@@ -64,7 +64,7 @@ void BM_LoadCustomerDatabase(benchmark::State& state)
     fixture();
     for (auto _ : state) {
         auto db = std::make_unique<CustomerDatabase>();
-        db->LoadCustomerDatabase();
+        db->loadCustomerDatabase();
         benchmark::DoNotOptimize(db->HighestCustomerNumber());
         state.PauseTiming(); // the list is freed outside the measured time
         db.reset();
@@ -78,12 +78,12 @@ void BM_SearchBySurnamePrefix(benchmark::State& state)
 {
     fixture();
     CustomerDatabase db;
-    db.LoadCustomerDatabase();
+    db.loadCustomerDatabase();
     CustomerSearch search(db);
     for (auto _ : state) {
         Customer fields;
         fields.surname = "Robinson12";
-        search.Search(fields);
+        search.search(fields);
         benchmark::DoNotOptimize(search.matchCount());
     }
 }
@@ -93,14 +93,14 @@ void BM_StoreCustomerRewrite(benchmark::State& state)
 {
     fixture();
     CustomerDatabase db;
-    db.LoadCustomerDatabase();
+    db.loadCustomerDatabase();
     Customer c;
     c.custno = kCustomers / 2;
     c.surname = "Moved";
     int round = 0;
     for (auto _ : state) {
         c.phone = OMString::format("%d", ++round);
-        db.StoreCustomer(c);
+        db.storeCustomer(c);
     }
 }
 BENCHMARK(BM_StoreCustomerRewrite)->Unit(benchmark::kMillisecond);

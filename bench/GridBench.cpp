@@ -27,7 +27,7 @@ public:
     {
         addTab(2059, &materials);
         resize(900, 700);
-        OnInitialUpdate();
+        onInitialUpdate();
         show();
         QApplication::processEvents();
     }
@@ -130,7 +130,7 @@ public:
         addTab(2059, &items);
         addTab(2062, &preview);
         resize(900, 700);
-        OnInitialUpdate();
+        onInitialUpdate();
         show();
         QApplication::processEvents();
     }
@@ -138,7 +138,7 @@ public:
     {
         PageOptions options;
         options.vat = true;
-        InvoicePage::ComposePage(page, m_doc->invoice(), options, preview.printed().styles(),
+        InvoicePage::composePage(page, m_doc->invoice(), options, preview.printed().styles(),
                                  fonts);
     }
     InvoiceItemsTab items;
@@ -175,7 +175,7 @@ void fill(JobInvoiceDoc& doc, int lines)
 static void BM_InvoiceItemsToPreviewAndBack(benchmark::State& state)
 {
     TextStyles styles;
-    styles.LoadStyles();
+    styles.loadStyles();
     JobInvoiceDoc doc;
     fill(doc, int(state.range(0)));
     ItemsView view(&doc, styles);

@@ -35,13 +35,13 @@ static void BM_OpenInvoiceToPreviewPainted(benchmark::State& state)
     DocumentTemplates templates;
     templates.registerJobTemplates();
     TextStyles styles;
-    styles.LoadStyles();
+    styles.loadStyles();
     QImage target(900, 800, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         auto doc = templates.openDocumentFile(path);
         JobInvoiceEditView view(static_cast<JobInvoiceDoc*>(doc.get()), styles);
         view.resize(900, 800);
-        view.OnInitialUpdate();
+        view.onInitialUpdate();
         view.render(&target);
         benchmark::DoNotOptimize(target.bits());
     }
@@ -56,11 +56,11 @@ struct ShownInvoice
     {
         path = writeInvoice(dir, lines);
         templates.registerJobTemplates();
-        styles.LoadStyles();
+        styles.loadStyles();
         doc = templates.openDocumentFile(path);
         view = std::make_unique<JobInvoiceEditView>(static_cast<JobInvoiceDoc*>(doc.get()), styles);
         view->resize(900, 800);
-        view->OnInitialUpdate();
+        view->onInitialUpdate();
         view->selectTab(view->tabCount() - 1);
         QImage target(900, 800, QImage::Format_ARGB32_Premultiplied);
         view->render(&target);

@@ -148,7 +148,7 @@ void BM_ExportOnePageInvoice(benchmark::State& state)
 {
     QTemporaryDir dir;
     TextStyles styles;
-    styles.LoadStyles();
+    styles.loadStyles();
     PrintedPage printed(styles);
     JobInvoice invoice = SampleInvoice::withLines(12);
     for (auto _ : state) {
@@ -179,7 +179,7 @@ void BM_ExportLongDescription(benchmark::State& state)
     invoice.items.add(longItem);
     QTemporaryDir dir;
     TextStyles styles;
-    styles.LoadStyles();
+    styles.loadStyles();
     PrintedPage printed(styles);
     for (auto _ : state) {
         printed.compose(invoice, invoiceOptions());

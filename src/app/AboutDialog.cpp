@@ -19,7 +19,7 @@ AboutDialog::AboutDialog(const QString& helpFile, QWidget* parent)
         helpFile.isEmpty() ? QStringLiteral("help:") : QUrl::fromLocalFile(helpFile).toString();
     m_text = QStringLiteral("<b>%1</b> %2<p>%3<a href=\"%4\">%5</a>.</p>")
                  .arg(StringTable::text(IDS_PROGRAM_NAME).toQString().toHtmlEscaped(),
-                      SettingsStore::GetVersionText().toQString().toHtmlEscaped(),
+                      SettingsStore::versionText().toQString().toHtmlEscaped(),
                       StringTable::text(IDS_ABOUT_MORE_INFO).toQString().toHtmlEscaped(),
                       link.toHtmlEscaped(), tr("the Vorlane user manual"));
 

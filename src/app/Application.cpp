@@ -18,6 +18,7 @@
 #include "StartPageView.h"
 #include "commands/CommandLine.h"
 #include "documents/Document.h"
+#include "documents/FileFilter.h"
 #include "documents/JobBaseDoc.h"
 #include "documents/JobDoc.h"
 #include "documents/JobInvoiceDoc.h"
@@ -84,15 +85,16 @@ Application::Application(std::unique_ptr<CommandDialogs> dialogs, QObject* paren
       m_recent(new RecentFileList(this)), m_programFolder(QCoreApplication::applicationDirPath())
 {
     m_actions->action(FileSendMail)->setVisible(m_mail->available());
-    m_viewFactories[DocumentTemplates::EstimateResource] = [this](Document& document) {
+    const auto resource = [](DocumentKind::Id kind) { return DocumentKind::get(kind).resourceId; };
+    m_viewFactories[resource(DocumentKind::Estimate)] = [this](Document& document) {
         auto* view = new JobEstimateEditView(static_cast<JobDoc*>(&document), m_styles);
         return ViewParts{view, view};
     };
-    m_viewFactories[DocumentTemplates::QuoteResource] = [this](Document& document) {
+    m_viewFactories[resource(DocumentKind::Quote)] = [this](Document& document) {
         auto* view = new JobQuoteEditView(static_cast<JobDoc*>(&document), m_styles);
         return ViewParts{view, view};
     };
-    m_viewFactories[DocumentTemplates::InvoiceResource] = [this](Document& document) {
+    m_viewFactories[resource(DocumentKind::Invoice)] = [this](Document& document) {
         auto* view = new JobInvoiceEditView(static_cast<JobInvoiceDoc*>(&document), m_styles);
         return ViewParts{view, view};
     };
@@ -161,13 +163,13 @@ void Application::registerTemplates()
 
 void Application::loadTextStyles()
 {
-    m_styles.LoadStyles();
+    m_styles.loadStyles();
 }
 
 void Application::loadCustomerDatabase()
 {
     QString error;
-    if (!m_customers.LoadCustomerDatabase(&error))
+    if (!m_customers.loadCustomerDatabase(&error))
         showWarning(error);
 }
 
@@ -189,9 +191,9 @@ void Application::connectCommands()
     auto on = [this](int id, auto slot) {
         connect(m_actions->action(id), &QAction::triggered, this, slot);
     };
-    on(FileNewEstimate, [this] { openNewDocument(DocumentTemplates::EstimateResource); });
-    on(FileNewQuote, [this] { openNewDocument(DocumentTemplates::QuoteResource); });
-    on(FileNewInvoice, [this] { openNewDocument(DocumentTemplates::InvoiceResource); });
+    on(FileNewEstimate, [this] { openNewDocument(DocumentKind::Estimate); });
+    on(FileNewQuote, [this] { openNewDocument(DocumentKind::Quote); });
+    on(FileNewInvoice, [this] { openNewDocument(DocumentKind::Invoice); });
     on(FileNew, &Application::newFile);
     on(FileOpen, &Application::openFile);
     on(FileClose, &Application::closeFile);
@@ -363,6 +365,11 @@ Document* Application::openDocumentFile(const QString& path)
     return &addWindow(std::move(document))->document();
 }
 
+Document* Application::openNewDocument(DocumentKind::Id kind)
+{
+    return openNewDocument(DocumentKind::get(kind).resourceId);
+}
+
 Document* Application::openNewDocument(int resourceId)
 {
     DocumentTemplate* kind = m_templates.byResource(resourceId);
@@ -370,7 +377,7 @@ Document* Application::openNewDocument(int resourceId)
         return nullptr;
     std::unique_ptr<Document> document = kind->createDocument();
     QString error;
-    if (!document || !document->OnNewDocument(&error)) {
+    if (!document || !document->onNewDocument(&error)) {
         if (!error.isEmpty())
             showError(error);
         return nullptr;
@@ -395,13 +402,9 @@ DocumentWindow* Application::addWindow(std::unique_ptr<Document> document)
             const ViewParts parts = factory->second(frame->document());
             frame->setView(parts.widget, parts.view);
         }
-        static const std::map<int, QString> icons = {
-            {DocumentTemplates::EstimateResource, QStringLiteral(":/art/vorlane-estimate.svg")},
-            {DocumentTemplates::InvoiceResource, QStringLiteral(":/art/vorlane-invoice.svg")},
-            {DocumentTemplates::QuoteResource, QStringLiteral(":/art/vorlane-quote.svg")},
-        };
-        if (const auto icon = icons.find(kind); icon != icons.end())
-            frame->setWindowIcon(QIcon(icon->second));
+        if (const DocumentKind* documentKind = DocumentKind::forResource(kind))
+            frame->setWindowIcon(QIcon(
+                QStringLiteral(":/art/vorlane-%1.svg").arg(QLatin1String(documentKind->name))));
     }
     m_mainWindow->addDocumentWindow(frame);
     return frame;
@@ -411,13 +414,13 @@ void Application::onStartPageAction(int action)
 {
     switch (action) {
     case StartPageView::NewEstimate:
-        openNewDocument(DocumentTemplates::EstimateResource);
+        openNewDocument(DocumentKind::Estimate);
         break;
     case StartPageView::NewQuote:
-        openNewDocument(DocumentTemplates::QuoteResource);
+        openNewDocument(DocumentKind::Quote);
         break;
     case StartPageView::NewInvoice:
-        openNewDocument(DocumentTemplates::InvoiceResource);
+        openNewDocument(DocumentKind::Invoice);
         break;
     case StartPageView::OpenDocument:
         openFile();
@@ -455,7 +458,7 @@ void Application::openFile()
     const QString path = m_dialogs->openPath(m_mainWindow.get());
     if (path.isEmpty())
         return;
-    SettingsStore::RememberDocumentFolder(path);
+    SettingsStore::rememberDocumentFolder(path);
     openDocumentFile(path);
 }
 
@@ -491,8 +494,8 @@ bool Application::saveDocument(Document& document, bool askPath)
         // A first save proposes the documents folder; Save As the folder last used.
         const QString suggested =
             path.isEmpty()
-                ? QDir(SettingsStore::GetDocumentsFolder()).filePath(document.title() + u'.' + ext)
-                : QDir(SettingsStore::GetLastDocumentFolder()).filePath(QFileInfo(path).fileName());
+                ? QDir(SettingsStore::documentsFolder()).filePath(document.title() + u'.' + ext)
+                : QDir(SettingsStore::lastDocumentFolder()).filePath(QFileInfo(path).fileName());
         path = m_dialogs->savePath(m_mainWindow.get(),
                                    kind && kind->kind() ? kind->kind()->filter() : QString(),
                                    suggested);
@@ -500,8 +503,8 @@ bool Application::saveDocument(Document& document, bool askPath)
             return false;
     }
     QString error;
-    const bool saved = askPath || document.path().isEmpty() ? job->FileSaveAs(path, &error)
-                                                            : job->FileSave(&error);
+    const bool saved = askPath || document.path().isEmpty() ? job->saveAs(path, &error)
+                                                            : job->save(&error);
     // A view that refused a field has said why already.
     if (!saved && !error.isEmpty())
         showError(error);
@@ -509,7 +512,7 @@ bool Application::saveDocument(Document& document, bool askPath)
         if (!job->saveWarning().isEmpty())
             showWarning(job->saveWarning());
         m_recent->add(path);
-        SettingsStore::RememberDocumentFolder(path);
+        SettingsStore::rememberDocumentFolder(path);
     }
     return saved;
 }
@@ -528,22 +531,25 @@ TabbedEditView* Application::activeEditView() const
 void Application::importFile()
 {
     TabbedEditView* view = activeEditView();
+    auto* document = view ? dynamic_cast<JobBaseDoc*>(view->document()) : nullptr;
+    const DocumentKind* kind = document ? &document->record()->kind() : nullptr;
+    if (!kind || !kind->offers(DocumentKind::ImportCommand))
+        return;
+    const QString filter = FileFilter::importFilter(*kind);
     if (auto* invoice = qobject_cast<JobInvoiceEditView*>(view)) {
-        const QString path =
-            m_dialogs->importPath(m_mainWindow.get(), CommandDialogs::InvoiceImportFilter);
+        const QString path = m_dialogs->importPath(m_mainWindow.get(), filter);
         InvoiceImport::Options options;
         if (path.isEmpty() || !m_dialogs->importOptions(m_mainWindow.get(), options))
             return;
         // New Invoice from This imports the same way without asking.
         SettingsStore::set(SettingKeys::ImportMaterialsAsOneLine, options.materialsAsOneLine);
         SettingsStore::set(SettingKeys::ImportHireAsOneLine, options.hireAsOneLine);
-        SettingsStore::RememberDocumentFolder(path);
+        SettingsStore::rememberDocumentFolder(path);
         invoice->importFile(path, options);
     } else if (auto* quote = qobject_cast<JobQuoteEditView*>(view)) {
-        const QString path =
-            m_dialogs->importPath(m_mainWindow.get(), CommandDialogs::QuoteImportFilter);
+        const QString path = m_dialogs->importPath(m_mainWindow.get(), filter);
         if (!path.isEmpty()) {
-            SettingsStore::RememberDocumentFolder(path);
+            SettingsStore::rememberDocumentFolder(path);
             quote->importEstimate(path);
         }
     }
@@ -581,7 +587,7 @@ Document* Application::newInvoiceFromThis()
     // What is on screen, saved or not, is taken from the record as it
     // stands; the estimate or quote keeps its path, its file and its changes.
     view->updateData(true);
-    Document* invoice = openNewDocument(DocumentTemplates::InvoiceResource);
+    Document* invoice = openNewDocument(DocumentKind::Invoice);
     JobInvoiceEditView* invoiceView = nullptr;
     for (DocumentView* candidate : invoice ? invoice->views() : std::vector<DocumentView*>())
         if (!invoiceView)
@@ -641,7 +647,7 @@ bool Application::printDocumentFile(const QString& path)
     PreviewTab* preview = view ? view->previewTab() : nullptr;
     if (!preview)
         return false;
-    parts.view->OnInitialUpdate();
+    parts.view->onInitialUpdate();
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     printer.setDocName(path);
     preview->printAll(printer);
@@ -650,7 +656,7 @@ bool Application::printDocumentFile(const QString& path)
 
 void Application::updateAllViews(DocumentView* sender, UpdateHint hint)
 {
-    m_templates.UpdateAllDocumentViews(sender, hint);
+    m_templates.updateAllDocumentViews(sender, hint);
 }
 
 void Application::setLogoLayout(int layout)

@@ -4,6 +4,7 @@
 #include "customers/CustomerDatabase.h"
 #include "documents/DocumentTemplates.h"
 #include "print/TextStyles.h"
+#include "records/DocumentKind.h"
 
 #include <QObject>
 #include <QPointer>
@@ -82,6 +83,7 @@ public:
     Document* openDocumentFile(const QString& path);
     /// A new document of the kind `resourceId` in a new window.
     Document* openNewDocument(int resourceId);
+    Document* openNewDocument(DocumentKind::Id kind);
     /// Prints `path` without showing it; false after a message when it cannot.
     bool printDocumentFile(const QString& path);
     /// Saves `document`, asking for a path when it has none or `askPath` is set.

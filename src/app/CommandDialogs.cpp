@@ -9,18 +9,9 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 
-const char* const CommandDialogs::OpenFilter =
-    "Vorlane Files (*.vle;*.vlq;*.vli))|*.vle; *.vlq; *.vli|Estimate Files (*.vle))|*.vle|"
-    "Quote Files (*.vlq)|*.vlq|Invoice Files (*.vli)|*.vli|All Files (*.*)|*.*||";
-
-const char* const CommandDialogs::InvoiceImportFilter =
-    "Estimate and Quote Files (*.vle;*.vlq))|*.vle; *.vlq|Estimate Files (*.vle)|*.vle|"
-    "Quote Files (*.vlq)|*.vlq||";
-const char* const CommandDialogs::QuoteImportFilter = "Estimate Files (*.vle)|*.vle||";
-
 QString CommandDialogs::openPath(QWidget* parent)
 {
-    return importPath(parent, OpenFilter);
+    return importPath(parent, FileFilter::openFilter());
 }
 
 bool CommandDialogs::importOptions(QWidget* parent, InvoiceImport::Options& options)
@@ -32,16 +23,16 @@ bool CommandDialogs::importOptions(QWidget* parent, InvoiceImport::Options& opti
     return true;
 }
 
-QString CommandDialogs::importPath(QWidget* parent, const char* filter)
+QString CommandDialogs::importPath(QWidget* parent, const QString& filter)
 {
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Documents live where the user last kept them, not wherever the program was started.
-    dialog.setDirectory(SettingsStore::GetLastDocumentFolder());
+    dialog.setDirectory(SettingsStore::lastDocumentFolder());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // The names carry their own patterns; Qt's would only repeat them.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilters(FileFilter::fromPipeSeparated(QString::fromLatin1(filter)));
+    dialog.setNameFilters(FileFilter::fromPipeSeparated(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

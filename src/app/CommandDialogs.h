@@ -15,19 +15,13 @@ class QWidget;
 class CommandDialogs
 {
 public:
-    /// The open dialog's filter, as the program has always shown it.
-    static const char* const OpenFilter;
-    /// The filters of the two Import commands.
-    static const char* const InvoiceImportFilter;
-    static const char* const QuoteImportFilter;
-
     virtual ~CommandDialogs() = default;
 
     /// An existing file to open, starting in the folder last used for
     /// documents; empty when cancelled.
     virtual QString openPath(QWidget* parent);
     /// An existing file to import, offered with `filter` ("Name|*.a|...||").
-    virtual QString importPath(QWidget* parent, const char* filter);
+    virtual QString importPath(QWidget* parent, const QString& filter);
     /// How an estimate or quote goes into an invoice; false when cancelled.
     virtual bool importOptions(QWidget* parent, InvoiceImport::Options& options);
     /// Where to save; `filter` is the kind's filter line ("Name (*.ext)"),

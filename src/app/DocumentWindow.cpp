@@ -31,7 +31,7 @@ void DocumentWindow::setView(QWidget* widget, DocumentView* view)
     m_view = view;
     setWidget(widget);
     m_document->addView(view);
-    view->OnInitialUpdate();
+    view->onInitialUpdate();
     syncTitle();
 }
 
@@ -77,5 +77,5 @@ void DocumentWindow::closeEvent(QCloseEvent* event)
     // back) only once the window really goes.
     QMdiSubWindow::closeEvent(event);
     if (event->isAccepted())
-        m_document->OnCloseDocument();
+        m_document->onCloseDocument();
 }

@@ -23,7 +23,7 @@ QString ExportCommands::exportFolder(const JobBaseDoc& document)
         return last;
     if (!document.path().isEmpty())
         return QFileInfo(document.path()).absolutePath();
-    return SettingsStore::GetLastDocumentFolder();
+    return SettingsStore::lastDocumentFolder();
 }
 
 QString ExportCommands::mailFolder()

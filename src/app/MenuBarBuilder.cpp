@@ -3,6 +3,7 @@
 #include "CommandActions.h"
 #include "CommandIds.h"
 #include "documents/DocumentTemplates.h"
+#include "records/DocumentKind.h"
 #include "settings/RecentFileList.h"
 
 #include <QAction>
@@ -27,8 +28,10 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
     bar->clear();
     m_windowMenu = nullptr;
     const bool document = menuId != NoDocumentMenu;
-    const bool estimate = menuId == DocumentTemplates::EstimateResource;
-    const bool invoice = menuId == DocumentTemplates::InvoiceResource;
+    const DocumentKind* kind = DocumentKind::forResource(menuId);
+    const auto offers = [kind](DocumentKind::Command command) {
+        return kind && kind->offers(command);
+    };
     auto act = [this](int id) { return m_actions.action(id); };
 
     QMenu* file = bar->addMenu(tr("&File"));
@@ -47,11 +50,11 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
         file->addAction(act(FileSave));
         file->addAction(act(FileSaveAs));
         file->addSeparator();
-        if (!estimate) {
+        if (offers(DocumentKind::ImportCommand)) {
             file->addAction(act(FileImport));
             file->addSeparator();
         }
-        if (!invoice)
+        if (offers(DocumentKind::NewInvoiceCommand))
             file->addAction(act(FileNewInvoiceFromThis));
         file->addAction(act(FileExportPdf));
         file->addAction(act(FileSendMail));
@@ -77,14 +80,17 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
     edit->addAction(act(BusinessInformation));
 
     QMenu* view = bar->addMenu(tr("&View"));
-    if (invoice) {
+    if (offers(DocumentKind::PaymentDetailsCommand)) {
         view->addAction(act(ViewPayments));
         view->addSeparator();
-    } else if (document) {
+    }
+    if (offers(DocumentKind::JobSectionsCommand)) {
         view->addAction(act(ViewMaterials));
         view->addAction(act(ViewHire));
         view->addAction(act(ViewTravel));
-        act(ViewLabour)->setText(estimate ? tr("&Labour") : tr("La&bour"));
+        // The quote's menu keeps the mnemonic it has always had.
+        act(ViewLabour)
+            ->setText(kind->id == DocumentKind::Estimate ? tr("&Labour") : tr("La&bour"));
         view->addAction(act(ViewLabour));
         view->addAction(act(ViewLabourBreakdown));
         view->addSeparator();

@@ -1,5 +1,6 @@
 #include "NextNumbersBox.h"
 
+#include "records/DocumentKind.h"
 #include "settings/SettingsStore.h"
 #include "views/MessageHook.h"
 
@@ -8,37 +9,30 @@
 #include <QSpinBox>
 #include <limits>
 
-namespace {
-
-const IntegerSetting* const Settings[3] = {&SettingKeys::NextEstimateNo, &SettingKeys::NextQuoteNo,
-                                           &SettingKeys::NextInvoiceNo};
-
-} // namespace
-
 NextNumbersBox::NextNumbersBox(QWidget* parent) : QWidget(parent)
 {
     auto* form = new QFormLayout(this);
     form->setContentsMargins(0, 0, 0, 0);
-    const QString labels[3] = {tr("Next generated &estimate number:"),
-                               tr("Next generated &quote number:"),
-                               tr("Next generated &invoice number:")};
-    for (size_t i = 0; i < 3; ++i) {
+    for (const DocumentKind* kind : DocumentKind::all()) {
+        const QString label =
+            tr("Next generated &%1 number:").arg(QString::fromLatin1(kind->title).toLower());
         auto* spin = new QSpinBox(this);
         spin->setRange(1, std::numeric_limits<int32_t>::max());
-        spin->setAccessibleName(QString(labels[i]).remove(u'&').remove(u':'));
+        spin->setAccessibleName(QString(label).remove(u'&').remove(u':'));
         spin->setMinimumWidth(spin->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
         connect(spin, &QSpinBox::valueChanged, this, &NextNumbersBox::changed);
-        m_fields[i] = spin;
-        auto* label = new QLabel(labels[i], this);
-        label->setBuddy(spin);
-        form->addRow(label, spin);
+        m_fields.push_back(spin);
+        m_loaded.push_back(0);
+        auto* buddy = new QLabel(label, this);
+        buddy->setBuddy(spin);
+        form->addRow(buddy, spin);
     }
 }
 
 void NextNumbersBox::loadSettings()
 {
-    for (size_t i = 0; i < 3; ++i) {
-        m_loaded[i] = SettingsStore::get(*Settings[i]);
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        m_loaded[i] = SettingsStore::get(*DocumentKind::all().at(int(i))->nextNumberSetting);
         m_fields[i]->setValue(m_loaded[i]);
     }
 }
@@ -47,7 +41,7 @@ bool NextNumbersBox::canSave()
 {
     if (m_warned)
         return true;
-    for (size_t i = 0; i < 3; ++i) {
+    for (size_t i = 0; i < m_fields.size(); ++i) {
         if (m_fields[i]->value() < m_loaded[i]) {
             m_warned = true;
             MessageHook::show(
@@ -63,6 +57,7 @@ bool NextNumbersBox::canSave()
 
 void NextNumbersBox::saveSettings()
 {
-    for (size_t i = 0; i < 3; ++i)
-        SettingsStore::set(*Settings[i], m_fields[i]->value());
+    for (size_t i = 0; i < m_fields.size(); ++i)
+        SettingsStore::set(*DocumentKind::all().at(int(i))->nextNumberSetting,
+                           m_fields[i]->value());
 }

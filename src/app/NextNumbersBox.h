@@ -1,8 +1,10 @@
 #pragma once
 
+#include "records/DocumentKind.h"
+
 #include <QWidget>
-#include <array>
 #include <cstdint>
+#include <vector>
 
 class QSpinBox;
 
@@ -23,14 +25,14 @@ public:
     bool canSave();
     void saveSettings();
 
-    QSpinBox* field(int kind) const { return m_fields[size_t(kind)]; }
-    enum Kind { Estimate, Quote, Invoice };
+    /// The field of a kind's next number.
+    QSpinBox* field(DocumentKind::Id kind) const { return m_fields.at(size_t(kind)); }
 
 signals:
     void changed();
 
 private:
-    std::array<QSpinBox*, 3> m_fields{};
-    std::array<int32_t, 3> m_loaded{};
+    std::vector<QSpinBox*> m_fields;
+    std::vector<int32_t> m_loaded;
     bool m_warned = false;
 };

@@ -5,6 +5,7 @@
 #include "views/MessageHook.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,7 +21,6 @@ namespace {
 const IntegerSetting* const AmountSettings[7] = {&HourlyRate,       &CostPerMile,    &TimeResearch,
                                                  &TimePurchase,     &TimeInspection, &TimeAdmin,
                                                  &DailyWorkingHours};
-const IntegerSetting* const PeriodSettings[3] = {&TermsEstimate, &TermsQuote, &TermsInvoice};
 
 void refuse(const QString& text, QWidget* field)
 {
@@ -54,17 +54,17 @@ OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
 
     auto* terms = new QGroupBox(tr("Terms"), this);
     auto* termsGrid = new QGridLayout(terms);
-    const QString periodTexts[3] = {tr("Estimates are &valid for"), tr("&Quotes are valid for"),
-                                    tr("&Invoices must be paid within")};
-    for (size_t i = 0; i < 3; ++i) {
+    for (const DocumentKind* kind : DocumentKind::all()) {
         auto* spin = new QSpinBox(this);
         spin->setRange(0, std::numeric_limits<int32_t>::max());
         spin->setMinimumWidth(fieldWidth);
-        m_periods[i] = spin;
-        field(termsGrid, int(i), periodTexts[i], spin, new QLabel(tr("days."), this));
+        field(termsGrid, int(m_periods.size()),
+              QCoreApplication::translate("DocumentKind", kind->termsLabel), spin,
+              new QLabel(tr("days."), this));
+        m_periods.push_back(spin);
         connect(spin, &QSpinBox::valueChanged, this, [this] { setModified(); });
     }
-    termsGrid->addWidget(m_eaoe, 3, 0, 1, 3);
+    termsGrid->addWidget(m_eaoe, int(m_periods.size()), 0, 1, 3);
     termsGrid->setColumnStretch(2, 1);
     layout->addWidget(terms);
 
@@ -98,23 +98,25 @@ OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
 
     for (QCheckBox* box : {m_eaoe, m_byTime, m_byDistance})
         connect(box, &QCheckBox::clicked, this, [this] { setModified(); });
-    setTabOrder({m_periods[0], m_periods[1], m_periods[2], m_eaoe, amount(HourlyRate),
-                 amount(CostPerMile), m_byTime, m_byDistance, amount(Research), amount(Purchase),
-                 amount(Inspection), amount(Admin), amount(DailyHours)});
+    for (size_t i = 1; i < m_periods.size(); ++i)
+        setTabOrder(m_periods[i - 1], m_periods[i]);
+    setTabOrder({m_periods.back(), m_eaoe, amount(HourlyRate), amount(CostPerMile), m_byTime,
+                 m_byDistance, amount(Research), amount(Purchase), amount(Inspection),
+                 amount(Admin), amount(DailyHours)});
 }
 
 void OptionsDefaultsPage::loadSettings()
 {
     for (size_t i = 0; i < m_periods.size(); ++i)
-        m_periods[i]->setValue(SettingsStore::get(*PeriodSettings[i]));
+        m_periods[i]->setValue(SettingsStore::get(*DocumentKind::all().at(int(i))->termsSetting));
     for (size_t i = 0; i < m_amounts.size(); ++i)
         m_amounts[i]->setHundredths(SettingsStore::get(*AmountSettings[i]));
     m_eaoe->setChecked(SettingsStore::isSet(DisplayEAOE));
     m_byTime->setChecked(SettingsStore::isSet(ChargeTravelTime));
     m_byDistance->setChecked(SettingsStore::isSet(ChargeTravelDistance));
-    const QString currency = SettingsStore::GetCurrencySymbol().toQString();
-    m_rateUnit->setText(currency + u'/' + SettingsStore::GetHoursSymbol().toQString());
-    m_distanceUnit->setText(currency + u'/' + SettingsStore::GetDistanceSymbol().toQString());
+    const QString currency = SettingsStore::currencySymbol().toQString();
+    m_rateUnit->setText(currency + u'/' + SettingsStore::hoursSymbol().toQString());
+    m_distanceUnit->setText(currency + u'/' + SettingsStore::distanceSymbol().toQString());
 }
 
 bool OptionsDefaultsPage::canSave()
@@ -139,7 +141,7 @@ void OptionsDefaultsPage::saveSettings()
     SettingsStore::set(ChargeTravelTime, m_byTime->isChecked() ? 1 : 0);
     SettingsStore::set(DisplayEAOE, m_eaoe->isChecked() ? 1 : 0);
     for (size_t i = 0; i < m_periods.size(); ++i)
-        SettingsStore::set(*PeriodSettings[i], m_periods[i]->value());
+        SettingsStore::set(*DocumentKind::all().at(int(i))->termsSetting, m_periods[i]->value());
     for (size_t i = 0; i < m_amounts.size(); ++i)
         SettingsStore::set(*AmountSettings[i], m_amounts[i]->hundredths().value_or(0));
 }

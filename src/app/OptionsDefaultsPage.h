@@ -1,8 +1,10 @@
 #pragma once
 
 #include "PropertyPage.h"
+#include "records/DocumentKind.h"
 
 #include <array>
+#include <vector>
 
 class AmountEdit;
 class QCheckBox;
@@ -21,7 +23,6 @@ public:
     /// The amount fields, in the order of the page.
     enum Amount { HourlyRate, CostPerMile, Research, Purchase, Inspection, Admin, DailyHours };
     /// The period fields.
-    enum Period { EstimateDays, QuoteDays, InvoiceDays };
 
     explicit OptionsDefaultsPage(QWidget* parent = nullptr);
 
@@ -31,11 +32,12 @@ public:
     void saveSettings() override;
 
     AmountEdit* amount(Amount which) const { return m_amounts[size_t(which)]; }
-    QSpinBox* period(Period which) const { return m_periods[size_t(which)]; }
+    /// The days field of a kind's terms.
+    QSpinBox* period(DocumentKind::Id kind) const { return m_periods.at(size_t(kind)); }
 
 private:
     std::array<AmountEdit*, 7> m_amounts{};
-    std::array<QSpinBox*, 3> m_periods{};
+    std::vector<QSpinBox*> m_periods;
     QCheckBox* m_eaoe;
     QCheckBox* m_byTime;
     QCheckBox* m_byDistance;

@@ -210,7 +210,7 @@ void OptionsLogoPage::saveSettings()
     SettingsStore::set(LogoImageWidth, m_width->value());
     // A style is written only when changed, so untouched ones keep following the defaults.
     if (!m_logo.looksLike(m_styles.style(StyleLogo)))
-        m_styles.SetStyle(StyleLogo, m_logo);
+        m_styles.setStyle(StyleLogo, m_logo);
     if (!m_tagline.looksLike(m_styles.style(StyleTagline)))
-        m_styles.SetStyle(StyleTagline, m_tagline);
+        m_styles.setStyle(StyleTagline, m_tagline);
 }

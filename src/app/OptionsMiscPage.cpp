@@ -52,12 +52,12 @@ OptionsMiscPage::OptionsMiscPage(QWidget* parent)
 
 void OptionsMiscPage::loadSettings()
 {
-    m_currency->setText(SettingsStore::GetCurrencySymbol().toQString());
-    m_hours->setText(SettingsStore::GetHoursSymbol().toQString());
-    m_distance->setText(SettingsStore::GetDistanceSymbol().toQString());
+    m_currency->setText(SettingsStore::currencySymbol().toQString());
+    m_hours->setText(SettingsStore::hoursSymbol().toQString());
+    m_distance->setText(SettingsStore::distanceSymbol().toQString());
     // A format the list does not hold (a locale's own pattern) shows as the first.
     m_dateFormat->setCurrentIndex(
-        std::max(0, m_dateFormat->findText(SettingsStore::GetDateFormat().toQString(),
+        std::max(0, m_dateFormat->findText(SettingsStore::dateFormat().toQString(),
                                            Qt::MatchFixedString | Qt::MatchCaseSensitive)));
     m_splash->setChecked(SettingsStore::isSet(Splash));
     m_allPayments->setChecked(SettingsStore::isSet(ShowAllInvoicePayments));

@@ -28,7 +28,7 @@ QPixmap SplashScreen::picture(qreal devicePixelRatio)
     painter.setFont(font);
     painter.setPen(QColor(0xC9, 0xD3, 0xDC));
     painter.drawText(VersionArea, Qt::AlignLeft | Qt::AlignTop,
-                     QStringLiteral("Version %1").arg(SettingsStore::GetVersionText().toQString()));
+                     QStringLiteral("Version %1").arg(SettingsStore::versionText().toQString()));
     return pixmap;
 }
 

@@ -28,7 +28,7 @@ StartPageView::StartPageView(QWidget* parent) : QWidget(parent)
 
 StartPageView::~StartPageView() = default;
 
-void StartPageView::OnUpdate(DocumentView*, UpdateHint hint)
+void StartPageView::onUpdate(DocumentView*, UpdateHint hint)
 {
     if (hint != InitialUpdate)
         return;

@@ -24,7 +24,7 @@ public:
     explicit StartPageView(QWidget* parent = nullptr);
     ~StartPageView() override;
 
-    void OnUpdate(DocumentView* sender, UpdateHint hint) override;
+    void onUpdate(DocumentView* sender, UpdateHint hint) override;
 
     const StartPageLayout& layoutFigures() const { return m_layout; }
     bool isHovered(int button) const { return m_hover[size_t(button)]; }

@@ -9,7 +9,7 @@ void CommandLine::nameApplication()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Ombrel"));
     QCoreApplication::setApplicationName(QStringLiteral("Vorlane"));
-    QCoreApplication::setApplicationVersion(SettingsStore::GetVersionText().toQString());
+    QCoreApplication::setApplicationVersion(SettingsStore::versionText().toQString());
 }
 
 void CommandLine::addOptions(QCommandLineParser& parser)

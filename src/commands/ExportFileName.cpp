@@ -1,19 +1,9 @@
 #include "ExportFileName.h"
 
 #include "documents/JobBaseDoc.h"
-#include "records/Job.h"
-#include "records/JobInvoice.h"
+#include "records/JobBase.h"
 
 namespace {
-
-const Customer* customerOf(const JobBase* record)
-{
-    if (const auto* invoice = dynamic_cast<const JobInvoice*>(record))
-        return &invoice->customer;
-    if (const auto* job = dynamic_cast<const Job*>(record))
-        return &job->customer;
-    return nullptr;
-}
 
 // The surname names a customer on the documents' own lists; a firm without
 // a contact goes by its name.
@@ -52,7 +42,8 @@ QString ExportFileName::cleaned(const QString& text)
 QString ExportFileName::forDocument(const JobBaseDoc& document)
 {
     QString name = cleaned(document.displayName());
-    const QString customer = cleaned(customerName(customerOf(document.record())));
+    const QString customer =
+        cleaned(customerName(document.record() ? &document.record()->customer : nullptr));
     if (!customer.isEmpty())
         name = name.isEmpty() ? customer : name + u' ' + customer;
     if (name.isEmpty())

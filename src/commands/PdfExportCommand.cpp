@@ -60,7 +60,7 @@ QString exportPdf(const PdfExportCommand::Request& request, QStringList& warning
     QString error;
     if (!parseSections(request.sections, options.sections, error))
         return error;
-    options.vat = SettingsStore::IsVATRegistered();
+    options.vat = SettingsStore::isVATRegistered();
     options.showPaymentDetails =
         request.paymentDetails.value_or(SettingsStore::isSet(SettingKeys::ShowAllInvoicePayments));
 
@@ -74,7 +74,7 @@ QString exportPdf(const PdfExportCommand::Request& request, QStringList& warning
         return error;
 
     TextStyles styles;
-    styles.LoadStyles();
+    styles.loadStyles();
     PrintedPage printed(styles);
     printed.compose(*record, options);
     warnings = printed.warnings();

@@ -75,7 +75,7 @@ void CustomerDatabase::replaceAll(std::list<Customer>&& customers)
     m_customers.assign(std::move(customers));
 }
 
-bool CustomerDatabase::LoadCustomerDatabase(QString* error)
+bool CustomerDatabase::loadCustomerDatabase(QString* error)
 {
     m_customers.clear();
     m_highest = 0;
@@ -111,13 +111,13 @@ bool CustomerDatabase::LoadCustomerDatabase(QString* error)
     return unset.isEmpty();
 }
 
-bool CustomerDatabase::SaveCustomerDatabase(QString* error)
+bool CustomerDatabase::saveCustomerDatabase(QString* error)
 {
     const OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
     return !path.isEmpty() && store(path, nullptr, error);
 }
 
-bool CustomerDatabase::StoreCustomer(Customer& customer, QString* error)
+bool CustomerDatabase::storeCustomer(Customer& customer, QString* error)
 {
     const OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
     if (path.isEmpty()) {

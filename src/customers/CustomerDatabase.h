@@ -14,12 +14,12 @@
 /**
  * The customers the program has been given: a list in file order, new ones at
  * the end, loaded once at start-up and written back whole by every
- * StoreCustomer. The program keeps one and hands it to the document kinds,
+ * storeCustomer. The program keeps one and hands it to the document kinds,
  * whose documents store their customers in it when they are saved:
  *
  *     CustomerDatabase customers;
  *     templates.registerJobTemplates(&customers);
- *     customers.LoadCustomerDatabase();
+ *     customers.loadCustomerDatabase();
  *
  * Several running copies of the program can share the file. Every rewrite
  * holds a lock file beside it ("<file>.lock"; one left by a crashed process is
@@ -42,12 +42,12 @@ public:
     /// the path names anything but a plain file (a device, a pipe, a folder:
     /// never opened) or when the default path cannot be stored in the
     /// settings; the database is then empty.
-    bool LoadCustomerDatabase(QString* error = nullptr);
+    bool loadCustomerDatabase(QString* error = nullptr);
     /// Writes every customer to the file of "options"/"CustomerDatabase"
     /// (nothing when that is empty), after taking in another copy's changes.
     /// False, with the reason, when the file could not be locked or written;
     /// the database in memory keeps everything and the next save tries again.
-    bool SaveCustomerDatabase(QString* error = nullptr);
+    bool saveCustomerDatabase(QString* error = nullptr);
     /**
      * Stores the customer of a document and saves. A customer without a
      * number gets the next one, written back into `customer`; one with a
@@ -56,7 +56,7 @@ public:
      * with the reason, when the file could not be written: the change is
      * kept in memory for the next save.
      */
-    bool StoreCustomer(Customer& customer, QString* error = nullptr) override;
+    bool storeCustomer(Customer& customer, QString* error = nullptr) override;
     uint32_t HighestCustomerNumber() const { return m_highest; }
 
     const ombrel::OMList<Customer>& customers() const { return m_customers; }

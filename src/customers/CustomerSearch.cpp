@@ -32,7 +32,7 @@ bool isMatch(const Customer& c, const Customer& fields, const OMString& address)
 
 } // namespace
 
-bool CustomerSearch::Search(Customer& fields)
+bool CustomerSearch::search(Customer& fields)
 {
     m_matches.clear();
     m_iterator = {};
@@ -53,11 +53,11 @@ bool CustomerSearch::Search(Customer& fields)
         return false;
     }
     m_iterator = m_matches.iterator();
-    Next(fields);
+    next(fields);
     return true;
 }
 
-void CustomerSearch::Next(Customer& fields)
+void CustomerSearch::next(Customer& fields)
 {
     if (!canGoNext())
         return;
@@ -70,7 +70,7 @@ void CustomerSearch::Next(Customer& fields)
     ++m_position;
 }
 
-void CustomerSearch::Previous(Customer& fields)
+void CustomerSearch::previous(Customer& fields)
 {
     if (!canGoPrevious())
         return;
@@ -81,7 +81,7 @@ void CustomerSearch::Previous(Customer& fields)
     --m_position;
 }
 
-void CustomerSearch::Clear(Customer& fields)
+void CustomerSearch::clear(Customer& fields)
 {
     m_matches.clear();
     m_iterator = {};

@@ -28,17 +28,17 @@ public:
      * `fields`. With no match `fields` stays as it was, noticeText() says so
      * and the result is false.
      */
-    bool Search(Customer& fields);
+    bool search(Customer& fields);
     /// Shows the next match in `fields`; nothing when canGoNext() is false.
-    void Next(Customer& fields);
+    void next(Customer& fields);
     /// Shows the previous match in `fields`; nothing when canGoPrevious() is false.
-    void Previous(Customer& fields);
+    void previous(Customer& fields);
     /// Forgets the matches and empties `fields` (number 0).
-    void Clear(Customer& fields);
+    void clear(Customer& fields);
     /// The user changed a field: browsing stops until the next search.
-    void FieldsEdited() { m_edited = true; }
+    void fieldsEdited() { m_edited = true; }
     /// The tab now shows `customer` (a document was loaded into it).
-    void Show(const Customer& customer) { m_shownNumber = customer.custno; }
+    void show(const Customer& customer) { m_shownNumber = customer.custno; }
 
     bool canGoNext() const;
     bool canGoPrevious() const;

@@ -26,20 +26,20 @@ void Document::removeView(DocumentView* view)
     m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
 }
 
-void Document::UpdateAllViews(DocumentView* sender, UpdateHint hint)
+void Document::updateAllViews(DocumentView* sender, UpdateHint hint)
 {
     // A view may close itself while being told; walk a copy.
     const std::vector<DocumentView*> views = m_views;
     for (DocumentView* view : views)
         if (view != sender)
-            view->OnUpdate(sender, hint);
+            view->onUpdate(sender, hint);
 }
 
-bool Document::PrepareViewsForSave()
+bool Document::prepareViewsForSave()
 {
     const std::vector<DocumentView*> views = m_views;
     for (DocumentView* view : views)
-        if (!view->OnBeforeSave())
+        if (!view->onBeforeSave())
             return false;
     return true;
 }
@@ -52,14 +52,14 @@ void Document::setModified(bool modified)
     emit modifiedChanged(modified);
 }
 
-bool Document::OnNewDocument(QString*)
+bool Document::onNewDocument(QString*)
 {
     m_path.clear();
     setModified(false);
     return true;
 }
 
-bool Document::OnOpenDocument(const QString& path, QString* error)
+bool Document::onOpenDocument(const QString& path, QString* error)
 {
     QByteArray bytes;
     QString reason;
@@ -70,17 +70,17 @@ bool Document::OnOpenDocument(const QString& path, QString* error)
         return false;
     }
     Archive archive = Archive::forReading(bytes);
-    if (!Serialize(archive, error))
+    if (!serialize(archive, error))
         return false;
     setPath(path);
     setModified(false);
     return true;
 }
 
-bool Document::OnSaveDocument(const QString& path, QString* error)
+bool Document::onSaveDocument(const QString& path, QString* error)
 {
     Archive archive = Archive::forWriting();
-    if (!Serialize(archive, error))
+    if (!serialize(archive, error))
         return false;
     QString reason;
     if (!TextFile::save(path, archive.data(), &reason)) {
@@ -94,7 +94,7 @@ bool Document::OnSaveDocument(const QString& path, QString* error)
     return true;
 }
 
-void Document::OnCloseDocument()
+void Document::onCloseDocument()
 {
 }
 

@@ -12,10 +12,10 @@ class DocumentTemplate;
 
 /**
  * A document of the program: a path, a title, a modified flag and the views
- * attached to it. Subclasses read and write their contents in Serialize().
+ * attached to it. Subclasses read and write their contents in serialize().
  * The operations keep the order of steps of a classic document/view framework
- * so that subclasses override the same hooks: OnNewDocument, OnOpenDocument,
- * OnSaveDocument, OnCloseDocument.
+ * so that subclasses override the same hooks: onNewDocument, onOpenDocument,
+ * onSaveDocument, onCloseDocument.
  */
 class Document : public QObject
 {
@@ -36,26 +36,26 @@ public:
     void removeView(DocumentView* view);
     const std::vector<DocumentView*>& views() const { return m_views; }
     /// Tells every view but `sender`.
-    void UpdateAllViews(DocumentView* sender, UpdateHint hint);
+    void updateAllViews(DocumentView* sender, UpdateHint hint);
     /// Asks every view to put what it shows into the record before a save;
     /// false as soon as one cannot, and the save must stop.
-    bool PrepareViewsForSave();
+    bool prepareViewsForSave();
 
     // Each operation that can fail returns false and puts the message to show
     // in `error` (when given); the caller shows it.
 
     /// Makes the document new and empty.
-    virtual bool OnNewDocument(QString* error = nullptr);
+    virtual bool onNewDocument(QString* error = nullptr);
     /// Reads the document from `path`.
-    virtual bool OnOpenDocument(const QString& path, QString* error = nullptr);
+    virtual bool onOpenDocument(const QString& path, QString* error = nullptr);
     /// Writes the document to `path` atomically; a failed write's message is
     /// "File save error." and the reason the system gave.
-    virtual bool OnSaveDocument(const QString& path, QString* error = nullptr);
+    virtual bool onSaveDocument(const QString& path, QString* error = nullptr);
     /// The document is about to be destroyed.
-    virtual void OnCloseDocument();
+    virtual void onCloseDocument();
 
     /// Reads from or writes to `archive`.
-    virtual bool Serialize(Archive& archive, QString* error) = 0;
+    virtual bool serialize(Archive& archive, QString* error) = 0;
 
 signals:
     /// The modified flag changed, so the window can offer Save the moment

@@ -63,16 +63,16 @@ std::unique_ptr<Document> DocumentTemplates::openDocumentFile(const QString& pat
         return nullptr;
     }
     std::unique_ptr<Document> document = kind->createDocument();
-    if (!document || !document->OnOpenDocument(path, error))
+    if (!document || !document->onOpenDocument(path, error))
         return nullptr;
     return document;
 }
 
-void DocumentTemplates::UpdateAllDocumentViews(DocumentView* sender, UpdateHint hint) const
+void DocumentTemplates::updateAllDocumentViews(DocumentView* sender, UpdateHint hint) const
 {
     for (const auto& t : m_templates) {
         const std::vector<Document*> documents = t->documents();
         for (Document* document : documents)
-            document->UpdateAllViews(sender, hint);
+            document->updateAllViews(sender, hint);
     }
 }

@@ -15,9 +15,6 @@
 class DocumentTemplates
 {
 public:
-    static constexpr int EstimateResource = 130;
-    static constexpr int InvoiceResource = 131;
-    static constexpr int QuoteResource = 132;
     static constexpr int StartPageResource = 133;
 
     /// Registers every DocumentKind in its order. Their documents store their
@@ -39,7 +36,7 @@ public:
     std::unique_ptr<Document> openDocumentFile(const QString& path, QString* error = nullptr) const;
 
     /// Tells every view of every open document.
-    void UpdateAllDocumentViews(class DocumentView* sender, UpdateHint hint) const;
+    void updateAllDocumentViews(class DocumentView* sender, UpdateHint hint) const;
 
 private:
     std::vector<std::unique_ptr<DocumentTemplate>> m_templates;

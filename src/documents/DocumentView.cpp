@@ -2,13 +2,13 @@
 
 #include "UpdateHint.h"
 
-void DocumentView::OnInitialUpdate()
+void DocumentView::onInitialUpdate()
 {
-    OnUpdate(nullptr, InitialUpdate);
+    onUpdate(nullptr, InitialUpdate);
 }
 
-bool DocumentView::OnBeforeSave()
+bool DocumentView::onBeforeSave()
 {
-    OnUpdate(nullptr, BeforeSave);
+    onUpdate(nullptr, BeforeSave);
     return true;
 }

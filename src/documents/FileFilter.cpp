@@ -1,5 +1,45 @@
 #include "FileFilter.h"
 
+#include "records/DocumentKind.h"
+
+namespace {
+
+// "Name (*.a;*.b)|*.a; *.b|" for the kinds together, then "Name (*.a)|*.a|" for each.
+QString kindsFilter(const QList<const DocumentKind*>& kinds, const QString& togetherName)
+{
+    QStringList patterns;
+    for (const DocumentKind* kind : kinds)
+        patterns << QStringLiteral("*.") + QLatin1String(kind->extension);
+    QString filter;
+    if (kinds.size() > 1)
+        filter += QStringLiteral("%1 (%2)|%3|")
+                      .arg(togetherName, patterns.join(u';'), patterns.join(QLatin1String("; ")));
+    for (const DocumentKind* kind : kinds)
+        filter += QStringLiteral("%1 Files (*.%2)|*.%2|")
+                      .arg(QLatin1String(kind->title), QLatin1String(kind->extension));
+    return filter;
+}
+
+} // namespace
+
+QString FileFilter::openFilter()
+{
+    return kindsFilter(DocumentKind::all(), QStringLiteral("Vorlane Files")) +
+           QStringLiteral("All Files (*.*)|*.*||");
+}
+
+QString FileFilter::importFilter(const DocumentKind& kind)
+{
+    QList<const DocumentKind*> kinds;
+    QStringList titles;
+    for (const DocumentKind::Id id : kind.imports) {
+        kinds << &DocumentKind::get(id);
+        titles << QLatin1String(kinds.back()->title);
+    }
+    return kindsFilter(kinds, titles.join(QLatin1String(" and ")) + QStringLiteral(" Files")) +
+           u'|';
+}
+
 QStringList FileFilter::fromPipeSeparated(const QString& filter)
 {
     QStringList result;

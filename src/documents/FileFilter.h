@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class DocumentKind;
+
 /**
  * Turns a file-dialog filter written as "Name|*.a; *.b|Name|*.c||" into the
  * name filters of QFileDialog. The names stay exactly as written; the
@@ -12,4 +14,10 @@ class FileFilter
 {
 public:
     static QStringList fromPipeSeparated(const QString& filter);
+
+    /// The open dialog's filter: every kind together, each kind, every file.
+    static QString openFilter();
+    /// The filter of File, Import into a document of `kind`: the kinds it
+    /// takes in, together when there are several, then each.
+    static QString importFilter(const DocumentKind& kind);
 };

@@ -74,8 +74,8 @@ void InvoiceImport::applyTo(JobInvoice& invoice, const Options& options) const
     if (!m_source)
         return;
     const Job* source = m_source;
-    const bool registered = SettingsStore::IsVATRegistered();
-    const Percentage standard = registered ? Percentage(SettingsStore::GetStandardVATRate()) : 0;
+    const bool registered = SettingsStore::isVATRegistered();
+    const Percentage standard = registered ? Percentage(SettingsStore::standardVATRate()) : 0;
     // Lines of a file saved before VAT registration take the standard rate.
     const bool restampItems = registered && !m_ratesCurrent && !source->hasVATInfo;
 
@@ -87,7 +87,7 @@ void InvoiceImport::applyTo(JobInvoice& invoice, const Options& options) const
     if (!description.isEmpty())
         description += "\n" + OMString(std::string(70, '_')) + "\n\n";
     description += OMString::format(StringTable::text(IDS_FOR_DOCUMENT).c_str(),
-                                    source->kindTitle.c_str(), source->docReference.c_str());
+                                    source->kind().title, source->docReference.c_str());
     if (!source->reference.isEmpty())
         description += " - " + source->reference;
     if (!source->sameAsCustomer) {

@@ -17,9 +17,9 @@ JobBaseDoc::JobBaseDoc(std::unique_ptr<JobBase> record) : m_record(std::move(rec
 
 JobBaseDoc::~JobBaseDoc() = default;
 
-bool JobBaseDoc::OnNewDocument(QString* error)
+bool JobBaseDoc::onNewDocument(QString* error)
 {
-    if (!Document::OnNewDocument(error))
+    if (!Document::onNewDocument(error))
         return false;
     uint32_t number = 0;
     QString reason;
@@ -27,7 +27,7 @@ bool JobBaseDoc::OnNewDocument(QString* error)
         if (error)
             *error = QStringLiteral("No new %1 was made: the next %1 number could not be stored "
                                     "in the settings.\n\n%2")
-                         .arg(m_record->kindName.toQString(), reason);
+                         .arg(QLatin1String(m_record->kind().name), reason);
         return false;
     }
     m_takenNumber = number;
@@ -35,38 +35,38 @@ bool JobBaseDoc::OnNewDocument(QString* error)
     m_record->setNumber(m_takenNumber);
     m_record->created = ombrel::OMTime(true);
     m_record->updated = ombrel::OMTime(true);
-    m_record->hasVATInfo = SettingsStore::IsVATRegistered();
+    m_record->hasVATInfo = SettingsStore::isVATRegistered();
     setTitle(displayName());
     return true;
 }
 
 QString JobBaseDoc::displayName() const
 {
-    return OMString::format("%s %s", m_record->kindTitle.c_str(), m_record->docReference.c_str())
+    return OMString::format("%s %s", m_record->kind().title, m_record->docReference.c_str())
         .toQString()
         .trimmed();
 }
 
-bool JobBaseDoc::OnOpenDocument(const QString& path, QString* error)
+bool JobBaseDoc::onOpenDocument(const QString& path, QString* error)
 {
     m_pathBeingRead = path;
-    const bool opened = Document::OnOpenDocument(path, error);
+    const bool opened = Document::onOpenDocument(path, error);
     m_pathBeingRead.clear();
     if (!opened)
         return false;
     m_takenNumber = 0;
-    UpdateAllViews(nullptr, DocumentOpened);
+    updateAllViews(nullptr, DocumentOpened);
     return true;
 }
 
 bool JobBaseDoc::needsVATQuestion() const
 {
-    return SettingsStore::IsVATRegistered() && !m_record->hasVATInfo;
+    return SettingsStore::isVATRegistered() && !m_record->hasVATInfo;
 }
 
 QString JobBaseDoc::vatQuestion()
 {
-    const Percentage rate(SettingsStore::GetStandardVATRate());
+    const Percentage rate(SettingsStore::standardVATRate());
     return OMString::format(StringTable::text(IDS_APPLY_VAT_QUESTION).c_str(),
                             rate.toText(true).c_str())
         .toQString();
@@ -74,40 +74,40 @@ QString JobBaseDoc::vatQuestion()
 
 void JobBaseDoc::applyStandardVAT()
 {
-    m_record->applyStandardRate(Percentage(SettingsStore::GetStandardVATRate()).value());
+    m_record->applyStandardRate(Percentage(SettingsStore::standardVATRate()).value());
     m_record->hasVATInfo = true;
     setModified(true);
-    UpdateAllViews(nullptr, DocumentOpened);
+    updateAllViews(nullptr, DocumentOpened);
 }
 
-bool JobBaseDoc::OnSaveDocument(const QString& path, QString* error)
+bool JobBaseDoc::onSaveDocument(const QString& path, QString* error)
 {
     const bool wasTaken = m_numberTaken;
     m_numberTaken = false;
     m_saveWarning.clear();
-    if (Document::OnSaveDocument(path, error))
+    if (Document::onSaveDocument(path, error))
         return true;
     // Nothing reached the disk, so the number is still free to give back.
     m_numberTaken = wasTaken;
     return false;
 }
 
-void JobBaseDoc::OnCloseDocument()
+void JobBaseDoc::onCloseDocument()
 {
     // A number that cannot be given back leaves a gap, never a number twice.
     if (m_numberTaken)
         m_record->giveNumberBack(m_takenNumber, nullptr);
     m_numberTaken = false;
-    Document::OnCloseDocument();
+    Document::onCloseDocument();
 }
 
-bool JobBaseDoc::Serialize(Archive& archive, QString* error)
+bool JobBaseDoc::serialize(Archive& archive, QString* error)
 {
     if (archive.isStoring()) {
         // The customer gets its number before the record is written with it;
         // one the database file could not take is kept there for the next save.
         QString reason;
-        if (m_customers && !m_customers->StoreCustomer(m_record->customer, &reason))
+        if (m_customers && !m_customers->storeCustomer(m_record->customer, &reason))
             m_saveWarning = reason;
         if (m_record->write(archive) != 0) {
             if (error)
@@ -124,25 +124,25 @@ bool JobBaseDoc::Serialize(Archive& archive, QString* error)
     return true;
 }
 
-bool JobBaseDoc::save(const QString& path, QString* error)
+bool JobBaseDoc::saveTo(const QString& path, QString* error)
 {
     // A field that cannot be read stops the save before anything is written;
     // the views keep what was typed, so no reload follows.
-    if (!PrepareViewsForSave())
+    if (!prepareViewsForSave())
         return false;
-    const bool saved = OnSaveDocument(path, error);
-    UpdateAllViews(nullptr, AfterSave);
+    const bool saved = onSaveDocument(path, error);
+    updateAllViews(nullptr, AfterSave);
     return saved;
 }
 
-bool JobBaseDoc::FileSave(QString* error)
+bool JobBaseDoc::save(QString* error)
 {
     if (path().isEmpty())
         return false;
-    return save(path(), error);
+    return saveTo(path(), error);
 }
 
-bool JobBaseDoc::FileSaveAs(const QString& newPath, QString* error)
+bool JobBaseDoc::saveAs(const QString& newPath, QString* error)
 {
-    return !newPath.isEmpty() && save(newPath, error);
+    return !newPath.isEmpty() && saveTo(newPath, error);
 }

@@ -24,17 +24,17 @@ public:
 
     /// Takes the kind's next number; fails, making nothing, when the advanced
     /// counter cannot be stored in the settings.
-    bool OnNewDocument(QString* error = nullptr) override;
-    bool OnOpenDocument(const QString& path, QString* error = nullptr) override;
-    bool OnSaveDocument(const QString& path, QString* error = nullptr) override;
-    void OnCloseDocument() override;
-    bool Serialize(Archive& archive, QString* error) override;
+    bool onNewDocument(QString* error = nullptr) override;
+    bool onOpenDocument(const QString& path, QString* error = nullptr) override;
+    bool onSaveDocument(const QString& path, QString* error = nullptr) override;
+    void onCloseDocument() override;
+    bool serialize(Archive& archive, QString* error) override;
 
     /// File, Save: the views copy their controls in, the file is written, the
     /// views reload. A document without a path needs FileSaveAs instead. A
     /// view that cannot read a field has said why: false, `error` left empty.
-    bool FileSave(QString* error = nullptr);
-    bool FileSaveAs(const QString& path, QString* error = nullptr);
+    bool save(QString* error = nullptr);
+    bool saveAs(const QString& path, QString* error = nullptr);
     /// What the last save left undone though the file was written: why the
     /// customer is not yet in the customer database file (it is kept and
     /// goes with the next save). Empty when nothing was left undone.
@@ -66,11 +66,11 @@ protected:
     explicit JobBaseDoc(std::unique_ptr<JobBase> record);
 
 private:
-    bool save(const QString& path, QString* error);
+    bool saveTo(const QString& path, QString* error);
 
     std::unique_ptr<JobBase> m_record;
     CustomerStore* m_customers = nullptr;
-    /// The file OnOpenDocument reads, for the message when it is of another kind.
+    /// The file onOpenDocument reads, for the message when it is of another kind.
     QString m_pathBeingRead;
     bool m_numberTaken = false;
     uint32_t m_takenNumber = 0;

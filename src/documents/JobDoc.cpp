@@ -14,9 +14,9 @@ Job& JobDoc::job() const
     return static_cast<Job&>(*record());
 }
 
-bool JobDoc::OnNewDocument(QString* error)
+bool JobDoc::onNewDocument(QString* error)
 {
-    if (!JobBaseDoc::OnNewDocument(error))
+    if (!JobBaseDoc::onNewDocument(error))
         return false;
     using namespace SettingKeys;
     Job& j = job();

@@ -15,5 +15,5 @@ public:
     Job& job() const;
 
     /// Numbers the document and fills the defaults of new estimates and quotes.
-    bool OnNewDocument(QString* error = nullptr) override;
+    bool onNewDocument(QString* error = nullptr) override;
 };

@@ -2,9 +2,9 @@
 
 #include "settings/SettingsStore.h"
 
-bool JobInvoiceDoc::OnNewDocument(QString* error)
+bool JobInvoiceDoc::onNewDocument(QString* error)
 {
-    if (!JobBaseDoc::OnNewDocument(error))
+    if (!JobBaseDoc::onNewDocument(error))
         return false;
     invoice().displayEAOE = SettingsStore::get(SettingKeys::DisplayEAOE) == 1;
     invoice().daysToPay = uint32_t(SettingsStore::get(*invoice().kind().termsSetting));

@@ -15,5 +15,5 @@ public:
     JobInvoice& invoice() { return static_cast<JobInvoice&>(*record()); }
 
     /// Numbers the document and fills the defaults of new invoices.
-    bool OnNewDocument(QString* error = nullptr) override;
+    bool onNewDocument(QString* error = nullptr) override;
 };

@@ -14,7 +14,7 @@ bool QuoteImport::read(const QString& path, QString* error)
 
 bool QuoteImport::needsVATQuestion() const
 {
-    return m_read && SettingsStore::IsVATRegistered() && !m_estimate.hasVATInfo;
+    return m_read && SettingsStore::isVATRegistered() && !m_estimate.hasVATInfo;
 }
 
 void QuoteImport::applyTo(JobQuote& quote, bool applyVAT) const
@@ -33,7 +33,7 @@ void QuoteImport::applyTo(JobQuote& quote, bool applyVAT) const
     quote.updated = updated;
 
     if (applyVAT && needsVATQuestion()) {
-        const Percentage standard(SettingsStore::GetStandardVATRate());
+        const Percentage standard(SettingsStore::standardVATRate());
         for (OMList<JobItem>* list : {&quote.materials, &quote.hire}) {
             auto it = list->iterator();
             while (it.hasNext())

@@ -7,7 +7,7 @@ StartPageDoc::StartPageDoc()
     setTitle(StringTable::text(IDS_START_PAGE_TITLE).toQString());
 }
 
-bool StartPageDoc::OnNewDocument(QString*)
+bool StartPageDoc::onNewDocument(QString*)
 {
     setTitle(StringTable::text(IDS_START_PAGE_NEW_TITLE).toQString());
     return true;

@@ -12,7 +12,7 @@ class StartPageDoc : public Document
 public:
     StartPageDoc();
 
-    bool OnNewDocument(QString* error = nullptr) override;
+    bool onNewDocument(QString* error = nullptr) override;
     /// There is nothing to read or write.
-    bool Serialize(Archive&, QString*) override { return false; }
+    bool serialize(Archive&, QString*) override { return false; }
 };

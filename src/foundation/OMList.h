@@ -126,8 +126,7 @@ public:
         return *m_current;
     }
     /// Replaces the element last returned by next() or previous().
-    void set(const Item& item)
-        requires(!ReadOnly)
+    void set(const Item& item) requires(!ReadOnly)
     {
         check();
         if (!m_hasCurrent)
@@ -135,8 +134,7 @@ public:
         *m_current = item;
     }
     /// Inserts at the cursor; needs a current element, like set().
-    void insert(const Item& item)
-        requires(!ReadOnly)
+    void insert(const Item& item) requires(!ReadOnly)
     {
         check();
         if (!m_hasCurrent)

@@ -30,7 +30,7 @@ OMString InvoicePage::stampText(const JobInvoice& invoice, bool vat)
                                                                                  : OMString();
 }
 
-void InvoicePage::ComposePage(GPage& page, const JobInvoice& invoice, const PageOptions& options,
+void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const PageOptions& options,
                               const TextStyles& styles, const PageFonts& fonts)
 {
     PageHead::composeInvoiceAddress(page, invoice, fonts);
@@ -40,7 +40,7 @@ void InvoicePage::ComposePage(GPage& page, const JobInvoice& invoice, const Page
 
     const bool vat = options.vat;
     const int last = vat ? 4 : 3;
-    const OMString currency = SettingsStore::GetCurrencySymbol();
+    const OMString currency = SettingsStore::currencySymbol();
     const uint32_t footerBackground = styles.background(StyleTableFooter);
     const GFont terms = styles.font(StyleTerms);
 
@@ -107,7 +107,7 @@ void InvoicePage::ComposePage(GPage& page, const JobInvoice& invoice, const Page
 
     GGridRow* lastRow = nullptr;
     if (!invoice.payments.isEmpty() && options.showPaymentDetails) {
-        const OMString dateFormat = SettingsStore::GetDateFormat();
+        const OMString dateFormat = SettingsStore::dateFormat();
         invoice.payments.forEach([&](const JobItem& payment) {
             GGridRow& row = sumRow(payment.desc, payment.price, fonts.normal);
             if (!payment.date.isEmpty()) {

@@ -14,7 +14,7 @@ class InvoicePage
 {
 public:
     /// Works the invoice's totals out again with the view's VAT flag first.
-    static void ComposePage(GPage& page, const JobInvoice& invoice, const PageOptions& options,
+    static void composePage(GPage& page, const JobInvoice& invoice, const PageOptions& options,
                             const TextStyles& styles, const PageFonts& fonts);
     /// "OVERDUE" for an overdue invoice, else empty: the stamp its pages carry.
     static ombrel::OMString stampText(const JobInvoice& invoice, bool vat);

@@ -74,7 +74,7 @@ void summary(const Context& c, const PageOptions& options)
     if (job.displayEAOE)
         terms += text(IDS_PRINT_EAOE) + "\n";
     terms += text(IDS_PRINT_TERMS) + ":" + " " +
-             OMString::format(text(IDS_PRINT_VALID_FOR).c_str(), job.kindTitle.c_str(),
+             OMString::format(text(IDS_PRINT_VALID_FOR).c_str(), job.kind().title,
                               job.daysValid.toInt());
     PageTable::addRow(*grid, {terms}, c.styles.font(StyleTerms), GUnits::rgb(255, 255, 255));
     c.page.addParagraph(std::move(grid), GPage::Body);
@@ -148,7 +148,7 @@ void labourTable(const Context& c)
     PageTable::setColumn(*grid, 0, GObject::AlignLeft, nullptr, PageTable::Stretching);
     for (int column = 1; column <= 3; ++column)
         PageTable::setColumn(*grid, column, GObject::AlignRight, PageTable::MoneySample);
-    const OMString hoursSymbol = SettingsStore::GetHoursSymbol();
+    const OMString hoursSymbol = SettingsStore::hoursSymbol();
     PageTable::addRow(*grid,
                       {text(IDS_PRINT_DESCRIPTION), text(IDS_PRINT_HOURS),
                        OMString::format(text(IDS_PRINT_RATE_SYMBOLS).c_str(), c.currency.c_str(),
@@ -198,13 +198,13 @@ void labourBreakdown(const Context& c)
 
 } // namespace
 
-void JobPage::ComposePage(GPage& page, const Job& job, const PageOptions& options,
+void JobPage::composePage(GPage& page, const Job& job, const PageOptions& options,
                           const TextStyles& styles, const PageFonts& fonts)
 {
     FigureInputs inputs;
     inputs.vatRegistered = options.vat;
     inputs.dailyWorkingHours = options.dailyWorkingHours;
-    const Context c{page, job, styles, fonts, SettingsStore::GetCurrencySymbol(), inputs};
+    const Context c{page, job, styles, fonts, SettingsStore::currencySymbol(), inputs};
     PageHead::composeJobAddress(page, job, fonts);
     summary(c, options);
 

@@ -11,6 +11,6 @@ struct PageOptions;
 class JobPage
 {
 public:
-    static void ComposePage(GPage& page, const Job& job, const PageOptions& options,
+    static void composePage(GPage& page, const Job& job, const PageOptions& options,
                             const TextStyles& styles, const PageFonts& fonts);
 };

@@ -77,7 +77,7 @@ Logo prepareLogo(int mode, QStringList* warnings)
 
 } // namespace
 
-void PageHead::ComposeHeader(GPage& page, const TextStyles& styles, const PageFonts& fonts,
+void PageHead::composeHeader(GPage& page, const TextStyles& styles, const PageFonts& fonts,
                              const OMString& title, QStringList* warnings)
 {
     const int mode = SettingsStore::get(SettingKeys::LogoMode);
@@ -196,7 +196,7 @@ OMString PageHead::footerLine3()
     return line;
 }
 
-void PageHead::ComposeFooter(GPage& page, const TextStyles& styles)
+void PageHead::composeFooter(GPage& page, const TextStyles& styles)
 {
     GParagraph& paragraph = *page.paragraph(GPage::Footer, false, true);
     paragraph.setHAlign(GObject::AlignCentre);
@@ -211,10 +211,10 @@ void PageHead::ComposeFooter(GPage& page, const TextStyles& styles)
 
 OMString PageHead::numberText(const JobBase& record, const OMString& reference)
 {
-    OMString text = record.kindTitle + ": " + record.docReference;
+    OMString text = OMString(record.kind().title) + ": " + record.docReference;
     if (!reference.isEmpty())
         text += OMString("\n") + StringTable::text(IDS_PRINT_CUSTOMER_REF) + " " + reference;
-    text += OMString("\n") + record.documentDate().toString(SettingsStore::GetDateFormat());
+    text += OMString("\n") + record.documentDate().toString(SettingsStore::dateFormat());
     return text;
 }
 

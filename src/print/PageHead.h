@@ -18,10 +18,10 @@ public:
     /// Logo, tag line and title word, laid out by the "options/logo" settings.
     /// A logo picture that cannot be used (missing, no picture, not a plain
     /// file) is left out, and `warnings` (if given) gets the message saying so.
-    static void ComposeHeader(GPage& page, const TextStyles& styles, const PageFonts& fonts,
+    static void composeHeader(GPage& page, const TextStyles& styles, const PageFonts& fonts,
                               const ombrel::OMString& title, QStringList* warnings = nullptr);
     /// The business's name, address and contact details at the foot of every page.
-    static void ComposeFooter(GPage& page, const TextStyles& styles);
+    static void composeFooter(GPage& page, const TextStyles& styles);
     /// Customer and number block of an estimate or quote, then the job location
     /// and description.
     static void composeJobAddress(GPage& page, const Job& job, const PageFonts& fonts);

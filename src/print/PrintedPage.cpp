@@ -19,7 +19,7 @@ PrintedPage::PrintedPage(const TextStyles& styles) : m_styles(styles)
 {
 }
 
-void PrintedPage::LoadFonts()
+void PrintedPage::loadFonts()
 {
     m_fonts.load(m_styles);
     m_fontsLoaded = true;
@@ -28,13 +28,13 @@ void PrintedPage::LoadFonts()
 void PrintedPage::compose(const ombrel::OMString& pageTitle, const BodyComposer& composePage)
 {
     if (!m_fontsLoaded)
-        LoadFonts();
+        loadFonts();
     m_page.clear();
     m_stamp.reset();
     m_page.defaultFont() = m_fonts.normal;
     m_warnings.clear();
-    PageHead::ComposeHeader(m_page, m_styles, m_fonts, pageTitle, &m_warnings);
-    PageHead::ComposeFooter(m_page, m_styles);
+    PageHead::composeHeader(m_page, m_styles, m_fonts, pageTitle, &m_warnings);
+    PageHead::composeFooter(m_page, m_styles);
     if (composePage)
         composePage(m_page, m_fonts);
     m_page.recalculate();
@@ -64,7 +64,7 @@ void PrintedPage::compose(const Job& job, const PageOptions& options)
 {
     stampText = options.stampText;
     compose(options.pageTitle, [&](GPage& page, const PageFonts& fonts) {
-        JobPage::ComposePage(page, job, options, m_styles, fonts);
+        JobPage::composePage(page, job, options, m_styles, fonts);
     });
     m_page.setPageMarks(pageMarks(job, m_styles));
 }
@@ -73,7 +73,7 @@ void PrintedPage::compose(const JobInvoice& invoice, const PageOptions& options)
 {
     stampText = options.stampText;
     compose(options.pageTitle, [&](GPage& page, const PageFonts& fonts) {
-        InvoicePage::ComposePage(page, invoice, options, m_styles, fonts);
+        InvoicePage::composePage(page, invoice, options, m_styles, fonts);
     });
     m_page.setPageMarks(pageMarks(invoice, m_styles));
 }
@@ -84,7 +84,7 @@ GPage::PageMarks PrintedPage::pageMarks(const JobBase& record, const TextStyles&
     marks.numberFormat = StringTable::text(IDS_PRINT_PAGE_NUMBER).toQString();
     marks.continued = StringTable::text(IDS_PRINT_CONTINUED)
                           .toQString()
-                          .arg(record.kindTitle.toQString(), record.docReference.toQString());
+                          .arg(QLatin1String(record.kind().title), record.docReference.toQString());
     marks.font = styles.font(StyleFooter);
     return marks;
 }

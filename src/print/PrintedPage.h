@@ -48,9 +48,9 @@ public:
     static GPage::PageMarks pageMarks(const JobBase& record, const TextStyles& styles);
 
     /// Copies the preview fonts from the styles.
-    void LoadFonts();
+    void loadFonts();
     /// The styles changed: the next composition reloads the fonts.
-    void SettingsChanged() { m_fontsLoaded = false; }
+    void settingsChanged() { m_fontsLoaded = false; }
 
     /// What the last composition left out (a logo picture that cannot be
     /// used), for the caller to show.

@@ -92,7 +92,7 @@ TextStyle TextStyles::defaultStyle(int index)
     return style;
 }
 
-void TextStyles::LoadStyles()
+void TextStyles::loadStyles()
 {
     for (int i = 0; i < StyleCount; ++i) {
         TextStyle style = defaultStyle(i);
@@ -113,7 +113,7 @@ void TextStyles::LoadStyles()
     }
 }
 
-bool TextStyles::SetStyle(int index, const TextStyle& style, QString* error)
+bool TextStyles::setStyle(int index, const TextStyle& style, QString* error)
 {
     if (index < 0 || index >= StyleCount)
         return false;

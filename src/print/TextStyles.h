@@ -39,11 +39,11 @@ public:
     static constexpr int MaxFontSize = 144;
 
     /// Reads every style from the settings store.
-    void LoadStyles();
+    void loadStyles();
     /// Copies `style` into slot `index` and writes its five stored values;
     /// false, with the reason, when the settings could not take them. An
     /// index outside the table changes nothing.
-    bool SetStyle(int index, const TextStyle& style, QString* error = nullptr);
+    bool setStyle(int index, const TextStyle& style, QString* error = nullptr);
 
     const TextStyle& style(int index) const;
     GFont font(int index) const { return style(index).font; }

@@ -17,5 +17,5 @@ public:
     /// Stores `customer`, giving it a number when it has none. False, with
     /// the reason, when the store could not be written: the customer has its
     /// number all the same, and the store keeps it for its next write.
-    virtual bool StoreCustomer(Customer& customer, QString* error) = 0;
+    virtual bool storeCustomer(Customer& customer, QString* error) = 0;
 };

@@ -52,6 +52,8 @@ public:
     const IntegerSetting* nextNumberSetting;
     /// The days a new document of the kind is valid for or gives to pay.
     const IntegerSetting* termsSetting;
+    /// The label of that setting in the options, with its mnemonic.
+    const char* termsLabel;
     /// The kinds File, Import takes into a document of this kind.
     QList<Id> imports;
     Commands commands;

@@ -5,7 +5,7 @@
 FigureInputs FigureInputs::current()
 {
     FigureInputs inputs;
-    inputs.vatRegistered = SettingsStore::IsVATRegistered();
+    inputs.vatRegistered = SettingsStore::isVATRegistered();
     inputs.dailyWorkingHours = SettingsStore::get(SettingKeys::DailyWorkingHours);
     inputs.asOf = ombrel::OMDate::today();
     return inputs;

@@ -8,8 +8,7 @@
 using namespace ombrel;
 
 JobBase::JobBase(DocumentKind::Id kind)
-    : kindName(DocumentKind::get(kind).name), kindTitle(DocumentKind::get(kind).title),
-      m_kind(&DocumentKind::get(kind))
+    : m_kind(&DocumentKind::get(kind))
 {
     // Derived constructors call reset() once they are complete.
 }
@@ -66,7 +65,7 @@ void JobBase::readValue(const OMString& section, const OMString& key, const OMSt
             docReference = value;
         else if (key == "date")
             date.set(value, "YYYYMMDD");
-    } else if (section == kindName && key == "version") {
+    } else if (section == kind().name && key == "version") {
         version = OMUInt32::fromText(value);
     }
 }
@@ -74,10 +73,10 @@ void JobBase::readValue(const OMString& section, const OMString& key, const OMSt
 int JobBase::read(Archive& archive)
 {
     OMString line;
-    if (!archive.readLine(line) || line.trimmed() != "[" + kindName + "]")
+    if (!archive.readLine(line) || line.trimmed() != OMString("[") + kind().name + "]")
         return InvalidFileStatus;
 
-    OMString section = kindName;
+    OMString section = kind().name;
     bool itemMode = false;
     JobItem item;
     while (archive.readLine(line)) {
@@ -137,9 +136,9 @@ int JobBase::writeBase(Archive& archive)
     if (!created.isSet())
         created = OMTime(true);
     updated = OMTime(true);
-    hasVATInfo = SettingsStore::IsVATRegistered();
+    hasVATInfo = SettingsStore::isVATRegistered();
 
-    archive.write("[" + kindName + "]\n");
+    archive.write(OMString("[") + kind().name + "]\n");
     writeValue(archive, "version", OMUInt32(version).toString());
     archive.write("\n[base]\n");
     if (number != 0)

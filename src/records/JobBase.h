@@ -66,8 +66,6 @@ public:
     uint32_t version = 0;
     ombrel::OMTime created;
     ombrel::OMTime updated;
-    const ombrel::OMString kindName;
-    const ombrel::OMString kindTitle;
     ombrel::OMBool hasVATInfo;
     ombrel::OMBool ownDocReference;
     ombrel::OMString docReference;

@@ -23,25 +23,25 @@ OMString SettingsStore::keyPath(const OMString& section)
     return path;
 }
 
-OMString SettingsStore::GetSettingString(const OMString& section, const OMString& name,
+OMString SettingsStore::settingString(const OMString& section, const OMString& name,
                                          const OMString& fallback)
 {
     return om_registry_getString(OMRegistryHive::CurrentUser, keyPath(section), name, fallback);
 }
 
-bool SettingsStore::SetSettingString(const OMString& section, const OMString& name,
+bool SettingsStore::setSettingString(const OMString& section, const OMString& name,
                                      const OMString& value, QString* error)
 {
     return om_registry_setString(OMRegistryHive::CurrentUser, keyPath(section), name, value, error);
 }
 
-int32_t SettingsStore::GetSettingInteger(const OMString& section, const OMString& name,
+int32_t SettingsStore::settingInteger(const OMString& section, const OMString& name,
                                          int32_t fallback)
 {
     return om_registry_getInteger(OMRegistryHive::CurrentUser, keyPath(section), name, fallback);
 }
 
-bool SettingsStore::SetSettingInteger(const OMString& section, const OMString& name, int32_t value,
+bool SettingsStore::setSettingInteger(const OMString& section, const OMString& name, int32_t value,
                                       QString* error)
 {
     return om_registry_setInteger(OMRegistryHive::CurrentUser, keyPath(section), name, value,
@@ -50,22 +50,22 @@ bool SettingsStore::SetSettingInteger(const OMString& section, const OMString& n
 
 int32_t SettingsStore::get(const IntegerSetting& setting)
 {
-    return GetSettingInteger(setting.section, setting.name, setting.fallback);
+    return settingInteger(setting.section, setting.name, setting.fallback);
 }
 
 OMString SettingsStore::get(const StringSetting& setting)
 {
-    return GetSettingString(setting.section, setting.name, setting.fallback);
+    return settingString(setting.section, setting.name, setting.fallback);
 }
 
 bool SettingsStore::set(const IntegerSetting& setting, int32_t value, QString* error)
 {
-    return SetSettingInteger(setting.section, setting.name, value, error);
+    return setSettingInteger(setting.section, setting.name, value, error);
 }
 
 bool SettingsStore::set(const StringSetting& setting, const OMString& value, QString* error)
 {
-    return SetSettingString(setting.section, setting.name, value, error);
+    return setSettingString(setting.section, setting.name, value, error);
 }
 
 bool SettingsStore::change(const IntegerSetting& setting, const std::function<bool(int32_t&)>& step,
@@ -83,27 +83,27 @@ OMString SettingsStore::styleKeyPath(const OMString& style)
 OMString SettingsStore::get(const StyleSetting& setting, const OMString& style,
                             const OMString& fallback)
 {
-    return GetSettingString(styleKeyPath(style), setting.name, fallback);
+    return settingString(styleKeyPath(style), setting.name, fallback);
 }
 
 int32_t SettingsStore::get(const StyleSetting& setting, const OMString& style, int32_t fallback)
 {
-    return GetSettingInteger(styleKeyPath(style), setting.name, fallback);
+    return settingInteger(styleKeyPath(style), setting.name, fallback);
 }
 
 bool SettingsStore::set(const StyleSetting& setting, const OMString& style, const OMString& value,
                         QString* error)
 {
-    return SetSettingString(styleKeyPath(style), setting.name, value, error);
+    return setSettingString(styleKeyPath(style), setting.name, value, error);
 }
 
 bool SettingsStore::set(const StyleSetting& setting, const OMString& style, int32_t value,
                         QString* error)
 {
-    return SetSettingInteger(styleKeyPath(style), setting.name, value, error);
+    return setSettingInteger(styleKeyPath(style), setting.name, value, error);
 }
 
-OMString SettingsStore::GetCurrencySymbol()
+OMString SettingsStore::currencySymbol()
 {
     OMString symbol = get(SettingKeys::CurrencySymbol);
     if (symbol.isEmpty())
@@ -111,13 +111,13 @@ OMString SettingsStore::GetCurrencySymbol()
     return symbol.isEmpty() ? OMString("£") : symbol;
 }
 
-OMString SettingsStore::GetHoursSymbol()
+OMString SettingsStore::hoursSymbol()
 {
     const OMString symbol = get(SettingKeys::HoursSymbol);
     return symbol.isEmpty() ? OMString("hr") : symbol;
 }
 
-OMString SettingsStore::GetDistanceSymbol()
+OMString SettingsStore::distanceSymbol()
 {
     OMString symbol = get(SettingKeys::DistanceSymbol);
     if (!symbol.isEmpty())
@@ -126,7 +126,7 @@ OMString SettingsStore::GetDistanceSymbol()
     return (code == 44 || code == 1) ? OMString("mile") : OMString("km");
 }
 
-OMString SettingsStore::GetDateFormat()
+OMString SettingsStore::dateFormat()
 {
     OMString format = get(SettingKeys::DateFormat);
     if (format.isEmpty())
@@ -136,41 +136,41 @@ OMString SettingsStore::GetDateFormat()
     return format.isEmpty() ? OMString("DD/MM/YYYY") : format;
 }
 
-int32_t SettingsStore::GetStandardVATRate()
+int32_t SettingsStore::standardVATRate()
 {
     return get(SettingKeys::VATRate);
 }
 
-bool SettingsStore::IsVATRegistered()
+bool SettingsStore::isVATRegistered()
 {
     return isSet(SettingKeys::IsVATRegistered);
 }
 
-QString SettingsStore::GetDocumentsFolder()
+QString SettingsStore::documentsFolder()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
-QString SettingsStore::GetLastDocumentFolder()
+QString SettingsStore::lastDocumentFolder()
 {
     const QString last = get(SettingKeys::DocumentFolder).toQString();
-    return !last.isEmpty() && QFileInfo(last).isDir() ? last : GetDocumentsFolder();
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : documentsFolder();
 }
 
-bool SettingsStore::RememberDocumentFolder(const QString& filePath, QString* error)
+bool SettingsStore::rememberDocumentFolder(const QString& filePath, QString* error)
 {
     return filePath.isEmpty() ||
            set(SettingKeys::DocumentFolder,
                OMString::fromQString(QFileInfo(filePath).absolutePath()), error);
 }
 
-OMString SettingsStore::GetVersionText()
+OMString SettingsStore::versionText()
 {
     return OMString::format("v%d.%d", VORLANE_VERSION_MAJOR, VORLANE_VERSION_MINOR);
 }
 
-SettingsStore::DateEntry SettingsStore::ParseDateEntry(const OMString& text)
+SettingsStore::DateEntry SettingsStore::parseDateEntry(const OMString& text)
 {
     DateEntry entry;
     entry.text = text;
@@ -191,7 +191,7 @@ SettingsStore::DateEntry SettingsStore::ParseDateEntry(const OMString& text)
         }
     }
 
-    const OMString format = GetDateFormat();
+    const OMString format = dateFormat();
     const bool monthFirst = format == "MM/DD/YYYY";
     const int day = (monthFirst ? parts[1] : parts[0]).toInt32();
     const int month = (monthFirst ? parts[0] : parts[1]).toInt32();

@@ -56,19 +56,19 @@ public:
     static bool set(const StyleSetting& setting, const ombrel::OMString& style, int32_t value,
                     QString* error = nullptr);
 
-    static ombrel::OMString GetCurrencySymbol();
-    static ombrel::OMString GetHoursSymbol();
-    static ombrel::OMString GetDistanceSymbol();
-    static ombrel::OMString GetDateFormat();
-    static int32_t GetStandardVATRate();
-    static bool IsVATRegistered();
-    static ombrel::OMString GetVersionText();
+    static ombrel::OMString currencySymbol();
+    static ombrel::OMString hoursSymbol();
+    static ombrel::OMString distanceSymbol();
+    static ombrel::OMString dateFormat();
+    static int32_t standardVATRate();
+    static bool isVATRegistered();
+    static ombrel::OMString versionText();
     /// The user's documents folder, or the home folder when there is none.
-    static QString GetDocumentsFolder();
-    /// The folder last used for documents while it exists, else GetDocumentsFolder().
-    static QString GetLastDocumentFolder();
+    static QString documentsFolder();
+    /// The folder last used for documents while it exists, else documentsFolder().
+    static QString lastDocumentFolder();
     /// Remembers the folder of `filePath` as the last used for documents.
-    static bool RememberDocumentFolder(const QString& filePath, QString* error = nullptr);
+    static bool rememberDocumentFolder(const QString& filePath, QString* error = nullptr);
 
     /**
      * Reads a typed date: day and month in the order of the date format, split
@@ -76,18 +76,18 @@ public:
      * none is this year). An empty text gives the empty date. Shows nothing:
      * the caller shows `error` when the date cannot be read.
      */
-    static DateEntry ParseDateEntry(const ombrel::OMString& text);
+    static DateEntry parseDateEntry(const ombrel::OMString& text);
 
 private:
     static ombrel::OMString keyPath(const ombrel::OMString& section);
     static ombrel::OMString styleKeyPath(const ombrel::OMString& style);
-    static ombrel::OMString GetSettingString(const ombrel::OMString& section,
+    static ombrel::OMString settingString(const ombrel::OMString& section,
                                              const ombrel::OMString& name,
                                              const ombrel::OMString& fallback);
-    static bool SetSettingString(const ombrel::OMString& section, const ombrel::OMString& name,
+    static bool setSettingString(const ombrel::OMString& section, const ombrel::OMString& name,
                                  const ombrel::OMString& value, QString* error);
-    static int32_t GetSettingInteger(const ombrel::OMString& section, const ombrel::OMString& name,
+    static int32_t settingInteger(const ombrel::OMString& section, const ombrel::OMString& name,
                                      int32_t fallback);
-    static bool SetSettingInteger(const ombrel::OMString& section, const ombrel::OMString& name,
+    static bool setSettingInteger(const ombrel::OMString& section, const ombrel::OMString& name,
                                   int32_t value, QString* error);
 };

@@ -170,7 +170,7 @@ void CustomerTab::loadCustomer(const Customer& c)
     fields.mobile = c.mobile;
     fields.labelText = CustomerSearch::numberText(c.custno);
     if (m_customerSearch)
-        m_customerSearch->Show(c);
+        m_customerSearch->show(c);
 }
 
 void CustomerTab::saveCustomer(Customer& c) const
@@ -226,7 +226,7 @@ void CustomerTab::fieldEdited()
         return;
     updateData(DataExchange::Save);
     if (m_customerSearch)
-        m_customerSearch->FieldsEdited();
+        m_customerSearch->fieldsEdited();
     updateButtons();
     markModified();
 }
@@ -241,7 +241,7 @@ CustomerSearch* CustomerTab::search()
         m_customerSearch.reset();
     } else if (!m_customerSearch || database != m_searchDatabase) {
         m_customerSearch = std::make_unique<CustomerSearch>(*database);
-        m_customerSearch->Show(fieldsAsCustomer());
+        m_customerSearch->show(fieldsAsCustomer());
     }
     m_searchDatabase = database;
     return m_customerSearch.get();
@@ -252,7 +252,7 @@ void CustomerTab::searchCustomers()
     updateData(DataExchange::Save);
     Customer c = fieldsAsCustomer();
     if (CustomerSearch* s = search()) {
-        if (s->Search(c))
+        if (s->search(c))
             showMatch(c);
         else
             MessageHook::show(s->noticeText(), MessageHook::Information, MessageHook::Ok);
@@ -268,7 +268,7 @@ void CustomerTab::showNextMatch()
 {
     if (m_customerSearch && m_customerSearch->canGoNext()) {
         Customer c = fieldsAsCustomer();
-        m_customerSearch->Next(c);
+        m_customerSearch->next(c);
         showMatch(c);
     }
     updateButtons();
@@ -278,7 +278,7 @@ void CustomerTab::showPreviousMatch()
 {
     if (m_customerSearch && m_customerSearch->canGoPrevious()) {
         Customer c = fieldsAsCustomer();
-        m_customerSearch->Previous(c);
+        m_customerSearch->previous(c);
         showMatch(c);
     }
     updateButtons();
@@ -288,7 +288,7 @@ void CustomerTab::clearCustomer()
 {
     Customer empty;
     if (m_customerSearch)
-        m_customerSearch->Clear(empty);
+        m_customerSearch->clear(empty);
     // Clearing only shows an empty form: the document changes once something
     // is typed into it.
     loadCustomer(empty);

@@ -85,7 +85,7 @@ void DataExchange::date(QLineEdit* edit, OMString& text)
         return;
     }
     const SettingsStore::DateEntry entry =
-        SettingsStore::ParseDateEntry(OMString::fromQString(edit->text().trimmed()));
+        SettingsStore::parseDateEntry(OMString::fromQString(edit->text().trimmed()));
     if (!entry.ok()) {
         fail(edit, entry.error);
         return;

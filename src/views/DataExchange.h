@@ -39,7 +39,7 @@ public:
     /// A whole number; anything else, an empty field included, fails the pass
     /// with "Please enter an integer.".
     void number(QLineEdit* edit, uint32_t& value);
-    /// A date as typed: saving reads it with SettingsStore::ParseDateEntry and
+    /// A date as typed: saving reads it with SettingsStore::parseDateEntry and
     /// keeps the text in the date format; a text that is no date fails the
     /// pass with the reason.
     void date(QLineEdit* edit, ombrel::OMString& text);

@@ -13,7 +13,7 @@ EditTab::EditTab(QWidget* parent) : QWidget(parent)
 {
 }
 
-void EditTab::OnDocumentUpdate(DocumentView*, UpdateHint)
+void EditTab::onDocumentUpdate(DocumentView*, UpdateHint)
 {
 }
 

@@ -28,7 +28,7 @@ public:
     /// The tab became the visible one.
     virtual void activate() {}
     /// Update hints the view passes on (initial update, settings changed).
-    virtual void OnDocumentUpdate(DocumentView* sender, UpdateHint hint);
+    virtual void onDocumentUpdate(DocumentView* sender, UpdateHint hint);
 
     /// Runs this tab's exchange in one direction; false when a field could
     /// not be read (the pass stopped there).

@@ -130,7 +130,7 @@ void InvoiceTab::loadInvoice(const JobInvoice& invoice)
     fields.number = invoice.docReference;
     fields.loadedNumber = invoice.docReference;
     fields.extraTerms = invoice.extraTerms;
-    fields.date = invoice.documentDate().toString(SettingsStore::GetDateFormat());
+    fields.date = invoice.documentDate().toString(SettingsStore::dateFormat());
 }
 
 void InvoiceTab::saveInvoice(JobInvoice& invoice) const
@@ -149,7 +149,7 @@ void InvoiceTab::saveInvoice(JobInvoice& invoice) const
     }
     // The pass has read the text already; a date it refused leaves the
     // stored one alone.
-    const SettingsStore::DateEntry entry = SettingsStore::ParseDateEntry(fields.date);
+    const SettingsStore::DateEntry entry = SettingsStore::parseDateEntry(fields.date);
     if (entry.ok())
         invoice.date = entry.date;
 }
@@ -194,7 +194,7 @@ void InvoiceTab::boxClicked(QCheckBox* box)
         fields.number = fields.loadedNumber;
         m_number->setText(fields.number.toQString());
     } else if (box == m_specifyDate && !fields.specifyDate) {
-        fields.date = OMDate::today().toString(SettingsStore::GetDateFormat());
+        fields.date = OMDate::today().toString(SettingsStore::dateFormat());
         m_date->setText(fields.date.toQString());
     }
 }
@@ -226,7 +226,7 @@ void InvoiceTab::checkDate()
     if (!m_date->isVisible() || !m_date->isEnabled())
         return;
     const OMString typed = OMString::fromQString(m_date->text().trimmed());
-    const SettingsStore::DateEntry entry = SettingsStore::ParseDateEntry(typed);
+    const SettingsStore::DateEntry entry = SettingsStore::parseDateEntry(typed);
     if (!entry.ok()) {
         MessageHook::show(entry.error, MessageHook::Warning, MessageHook::Ok);
         m_date->setFocus(Qt::OtherFocusReason);

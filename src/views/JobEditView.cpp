@@ -31,7 +31,7 @@ Job& JobEditView::job() const
     return m_doc->job();
 }
 
-void JobEditView::OnInitialUpdate()
+void JobEditView::onInitialUpdate()
 {
     addTab(IDS_TAB_CUSTOMER, &m_customer);
     addTab(IDS_TAB_LOCATION, &m_location);
@@ -43,7 +43,7 @@ void JobEditView::OnInitialUpdate()
     addTab(IDS_TAB_PREVIEW, &m_preview);
     // The travel tab works the days on site out from the labour hours.
     m_travel.setLabourTab(&m_labour);
-    TabbedEditView::OnInitialUpdate();
+    TabbedEditView::onInitialUpdate();
 }
 
 bool JobEditView::exchangeData(bool save)
@@ -132,7 +132,7 @@ void JobEditView::composePage(GPage& page, const PageFonts& fonts)
     options.vat = vatFlag();
     options.sections = m_sections;
     options.pageTitle = pageTitle();
-    JobPage::ComposePage(page, job(), options, m_styles, fonts);
+    JobPage::composePage(page, job(), options, m_styles, fonts);
 }
 
 bool JobEditView::isSectionOn(Section section) const

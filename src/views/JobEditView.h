@@ -37,7 +37,7 @@ public:
     PreviewTab& preview() { return m_preview; }
     PreviewTab* previewTab() override { return &m_preview; }
 
-    void OnInitialUpdate() override;
+    void onInitialUpdate() override;
     void composePage(GPage& page, const PageFonts& fonts) override;
 
     PageSections sections() const { return m_sections; }
@@ -64,7 +64,7 @@ private:
 
     JobDoc* m_doc;
     const TextStyles& m_styles;
-    // The tabs; they are shown in the order OnInitialUpdate adds them.
+    // The tabs; they are shown in the order onInitialUpdate adds them.
     CustomerTab m_customer;
     JobTab m_job;
     LocationTab m_location;

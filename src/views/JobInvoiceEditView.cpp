@@ -19,14 +19,14 @@ JobInvoice& JobInvoiceEditView::invoice() const
     return m_doc->invoice();
 }
 
-void JobInvoiceEditView::OnInitialUpdate()
+void JobInvoiceEditView::onInitialUpdate()
 {
     addTab(IDS_TAB_CUSTOMER, &m_customer);
     addTab(IDS_TAB_DESCRIPTION, &m_invoiceTab);
     addTab(IDS_TAB_ITEMS, &m_items);
     addTab(IDS_TAB_PAYMENTS, &m_payments);
     addTab(IDS_TAB_PREVIEW, &m_preview);
-    TabbedEditView::OnInitialUpdate();
+    TabbedEditView::onInitialUpdate();
 }
 
 ombrel::OMString JobInvoiceEditView::pageTitle() const
@@ -78,7 +78,7 @@ void JobInvoiceEditView::composePage(GPage& page, const PageFonts& fonts)
     options.showPaymentDetails = m_showPaymentDetails;
     options.pageTitle = pageTitle();
     options.stampText = m_overdueStamp;
-    InvoicePage::ComposePage(page, invoice(), options, m_styles, fonts);
+    InvoicePage::composePage(page, invoice(), options, m_styles, fonts);
 }
 
 void JobInvoiceEditView::togglePaymentDetails()

@@ -32,7 +32,7 @@ public:
     PreviewTab& preview() { return m_preview; }
     PreviewTab* previewTab() override { return &m_preview; }
 
-    void OnInitialUpdate() override;
+    void onInitialUpdate() override;
     ombrel::OMString pageTitle() const override;
     void composePage(GPage& page, const PageFonts& fonts) override;
 

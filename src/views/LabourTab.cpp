@@ -102,8 +102,8 @@ void LabourTab::exchangeData(DataExchange& dx)
              {m_research, m_purchase, m_work, m_inspection, m_admin, m_rate})
             edit->setFilter(HoursCharacters, FilteredLineEdit::Include);
         const OMString rate = OMString::format(StringTable::text(IDS_LABEL_HOURLY_RATE).c_str(),
-                                               SettingsStore::GetCurrencySymbol().c_str(),
-                                               SettingsStore::GetHoursSymbol().c_str());
+                                               SettingsStore::currencySymbol().c_str(),
+                                               SettingsStore::hoursSymbol().c_str());
         m_rateLabel->setText(FieldLabel::withMnemonicAt(rate.toQString(), QStringLiteral("te (")));
     }
     dx.text(m_research, fields.research);
@@ -125,8 +125,8 @@ void LabourTab::loadRows()
     m_columnSamples = {QString(), QStringLiteral("8888"), QStringLiteral("8888.88"),
                        QStringLiteral("8888.88")};
     m_stretchColumn = DescriptionColumn;
-    const OMString currency = SettingsStore::GetCurrencySymbol();
-    const OMString hours = SettingsStore::GetHoursSymbol();
+    const OMString currency = SettingsStore::currencySymbol();
+    const OMString hours = SettingsStore::hoursSymbol();
     {
         ItemGrid::Fill fill(*m_grid, ColumnCount);
         m_grid->setHeader(DescriptionColumn, StringTable::text(IDS_GRID_DESCRIPTION).toQString(),

@@ -37,14 +37,14 @@ void PaymentsTab::loadRows()
     m_columnSamples.add("8888.88");
     m_stretchColumn = DescColumn;
 
-    const OMString format = SettingsStore::GetDateFormat();
+    const OMString format = SettingsStore::dateFormat();
     ItemGrid& g = *grid();
     ItemGrid::Fill fill(g, 3);
     g.setHeader(DateColumn, StringTable::text(IDS_GRID_DATE).toQString(), Qt::AlignHCenter);
     g.setHeader(DescColumn, StringTable::text(IDS_GRID_DESCRIPTION).toQString(), Qt::AlignLeft);
     g.setHeader(AmountColumn,
                 OMString::format(StringTable::text(IDS_GRID_AMOUNT).c_str(),
-                                 SettingsStore::GetCurrencySymbol().c_str())
+                                 SettingsStore::currencySymbol().c_str())
                     .toQString(),
                 Qt::AlignRight);
     m_payments->forEach([&](const JobItem& payment) {
@@ -68,7 +68,7 @@ bool PaymentsTab::cellEdited(ItemGrid& g, int row, int column)
     } else if (column == DescColumn) {
         payment.desc = text;
     } else if (column == DateColumn) {
-        const SettingsStore::DateEntry entry = SettingsStore::ParseDateEntry(text);
+        const SettingsStore::DateEntry entry = SettingsStore::parseDateEntry(text);
         if (entry.ok()) {
             g.setText(row, DateColumn, entry.text.toQString());
         } else {
@@ -81,7 +81,7 @@ bool PaymentsTab::cellEdited(ItemGrid& g, int row, int column)
         }
         // The date as the cell shows it; one kept as typed reads as no date.
         OMDate date;
-        date.set(OMString::fromQString(g.text(row, DateColumn)), SettingsStore::GetDateFormat());
+        date.set(OMString::fromQString(g.text(row, DateColumn)), SettingsStore::dateFormat());
         payment.date = date;
     }
     g.setRowItem(row, payment);

@@ -134,12 +134,12 @@ void PreviewTab::activate()
     refreshPage();
 }
 
-void PreviewTab::OnDocumentUpdate(DocumentView*, UpdateHint hint)
+void PreviewTab::onDocumentUpdate(DocumentView*, UpdateHint hint)
 {
     if (hint != SettingsChanged)
         return;
     // New fonts, business details or margins: compose and lay out again.
-    m_printed.SettingsChanged();
+    m_printed.settingsChanged();
     refreshPage();
 }
 
@@ -433,7 +433,7 @@ bool PreviewTab::print()
     if (auto* job = dynamic_cast<JobBaseDoc*>(ownerView() ? ownerView()->document() : nullptr))
         printer.setDocName(job->displayName());
     const QString workingFolder = QDir::currentPath();
-    QDir::setCurrent(SettingsStore::GetLastDocumentFolder());
+    QDir::setCurrent(SettingsStore::lastDocumentFolder());
     QPrintDialog dialog(&printer, this);
     QDir::setCurrent(workingFolder);
     if (dialog.exec() != QDialog::Accepted)

@@ -30,7 +30,7 @@ public:
     void compose();
 
     void activate() override;
-    void OnDocumentUpdate(DocumentView* sender, UpdateHint hint) override;
+    void onDocumentUpdate(DocumentView* sender, UpdateHint hint) override;
 
     /// Composes the page for paper and prints the pages the printer's range
     /// names (all unless a page range was chosen) on `printer`, through

@@ -44,7 +44,7 @@ void PricedItemsTab::initRow(int row)
     formatRow(row);
     JobItem item;
     if (m_vatShown)
-        item.rate = SettingsStore::GetStandardVATRate();
+        item.rate = SettingsStore::standardVATRate();
     grid()->setRowItem(row, item);
     setRowTexts(row, item);
 }
@@ -63,7 +63,7 @@ void PricedItemsTab::loadRows()
     m_columnSamples.add("8888.88");
     m_stretchColumn = DescColumn;
 
-    const OMString currency = SettingsStore::GetCurrencySymbol();
+    const OMString currency = SettingsStore::currencySymbol();
     ItemGrid& g = *grid();
     ItemGrid::Fill fill(g, m_vatShown ? 5 : 4);
     g.setHeader(QtyColumn, StringTable::text(IDS_GRID_QTY).toQString(), Qt::AlignHCenter);

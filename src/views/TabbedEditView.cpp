@@ -15,7 +15,7 @@
 
 TabbedEditView::TabbedEditView(Document* document, QWidget* parent)
     : QWidget(parent), m_document(document), m_strip(new TabStrip(this)), m_area(new QWidget(this)),
-      m_vatFlag(SettingsStore::IsVATRegistered())
+      m_vatFlag(SettingsStore::isVATRegistered())
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -97,10 +97,10 @@ bool TabbedEditView::updateData(bool save)
     return ok;
 }
 
-void TabbedEditView::OnInitialUpdate()
+void TabbedEditView::onInitialUpdate()
 {
     updateData(false);
-    OnUpdate(nullptr, InitialUpdate);
+    onUpdate(nullptr, InitialUpdate);
     if (m_currentTab) {
         layoutTabs();
         m_currentTab->activate();
@@ -109,24 +109,24 @@ void TabbedEditView::OnInitialUpdate()
     }
 }
 
-void TabbedEditView::OnUpdate(DocumentView* sender, UpdateHint hint)
+void TabbedEditView::onUpdate(DocumentView* sender, UpdateHint hint)
 {
     switch (hint) {
     case DocumentOpened:
         break;
     case BeforeSave:
-        OnBeforeSave();
+        onBeforeSave();
         break;
     case AfterSave:
         updateData(false);
         break;
     default:
         for (int i = 0; i < m_tabs.size(); ++i)
-            m_tabs[i]->OnDocumentUpdate(sender, hint);
+            m_tabs[i]->onDocumentUpdate(sender, hint);
     }
 }
 
-bool TabbedEditView::OnBeforeSave()
+bool TabbedEditView::onBeforeSave()
 {
     return updateData(true);
 }

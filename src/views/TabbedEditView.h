@@ -53,11 +53,11 @@ public:
 
     /// Called once the derived view has added its tabs: the first load pass,
     /// the initial update hint, and the first tab shown.
-    void OnInitialUpdate() override;
-    void OnUpdate(DocumentView* sender, UpdateHint hint) override;
+    void onInitialUpdate() override;
+    void onUpdate(DocumentView* sender, UpdateHint hint) override;
     /// The save pass before a save; false (the field shown, the message
     /// given once) when a field cannot be read.
-    bool OnBeforeSave() override;
+    bool onBeforeSave() override;
 
     /// The tab that composes and prints the page; null for a view without one.
     virtual PreviewTab* previewTab() { return nullptr; }

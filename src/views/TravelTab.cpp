@@ -130,7 +130,7 @@ void TravelTab::refresh()
     m_tripTime->setEnabled(fields.chargeTime);
     m_distance->setEnabled(fields.chargeDistance);
     m_cost->setEnabled(fields.chargeDistance);
-    const OMString symbol = SettingsStore::GetDistanceSymbol();
+    const OMString symbol = SettingsStore::distanceSymbol();
     const auto formatted = [&](int id) {
         return OMString::format(StringTable::text(id).c_str(), symbol.c_str());
     };

@@ -25,7 +25,7 @@ class RecordingView : public QWidget, public DocumentView
 {
 public:
     explicit RecordingView(std::vector<int>* log) : m_log(log) {}
-    void OnUpdate(DocumentView*, UpdateHint hint) override { m_log->push_back(hint); }
+    void onUpdate(DocumentView*, UpdateHint hint) override { m_log->push_back(hint); }
 
 private:
     std::vector<int>* m_log;
@@ -329,7 +329,7 @@ TEST_F(DocumentWindows, ImportIntoAnInvoiceAndAQuote)
     dialogs->importAnswer = example("quote-2043-boiler-replacement.vlq");
     dialogs->importOptionsAnswer = false;
     trigger(CommandIds::FileImport);
-    EXPECT_TRUE(dialogs->offeredImportFilter.startsWith("Estimate and Quote Files"));
+    EXPECT_TRUE(dialogs->offeredImportFilter.startsWith("Estimate and Quote Files (*.vle;*.vlq)|"));
     EXPECT_TRUE(invoice->invoice().items.isEmpty());
     EXPECT_FALSE(invoice->document()->isModified());
 
@@ -447,7 +447,7 @@ TEST_F(DocumentWindows, SaveAsAndTheDialogsStartInTheFolderLastUsedForDocuments)
     dialogs->saveAnswer = first.filePath(QStringLiteral("kitchen.vli"));
     trigger(CommandIds::FileSave);
     ASSERT_TRUE(QFileInfo::exists(dialogs->saveAnswer));
-    EXPECT_EQ(SettingsStore::GetLastDocumentFolder(), QDir(first.path()).absolutePath());
+    EXPECT_EQ(SettingsStore::lastDocumentFolder(), QDir(first.path()).absolutePath());
 
     // Opening from elsewhere moves the remembered folder; Save As starts there.
     QFile::copy(dialogs->saveAnswer, second.filePath(QStringLiteral("copy.vli")));
@@ -462,5 +462,5 @@ TEST_F(DocumentWindows, SaveAsAndTheDialogsStartInTheFolderLastUsedForDocuments)
 
     // A folder that has gone is forgotten for the documents folder.
     second.remove();
-    EXPECT_EQ(SettingsStore::GetLastDocumentFolder(), SettingsStore::GetDocumentsFolder());
+    EXPECT_EQ(SettingsStore::lastDocumentFolder(), SettingsStore::documentsFolder());
 }

@@ -67,7 +67,7 @@ TEST_F(Options, AnEmptyStoreShowsTheFallbacksAndOkStoresThem)
     EXPECT_EQ(s.sheet.company()->rateEdit()->text(), "17.5");
     EXPECT_EQ(plain(s.sheet.company()->ownersLabel()->text()), "Proprietor:");
     EXPECT_EQ(s.sheet.misc()->currencyEdit()->text(),
-              SettingsStore::GetCurrencySymbol().toQString());
+              SettingsStore::currencySymbol().toQString());
     EXPECT_EQ(s.sheet.misc()->hoursEdit()->text(), "hr");
     const QString dateFormat = s.sheet.misc()->dateFormatList()->currentText();
 
@@ -193,7 +193,7 @@ TEST_F(Options, ANoHourWorkingDayIsRefusedAndALoweredNumberWarnsOnce)
     SettingsStore::set(SettingKeys::NextQuoteNo, 150);
     Sheet s;
     s.sheet.show();
-    s.sheet.documents()->numbers()->field(NextNumbersBox::Quote)->setValue(120);
+    s.sheet.documents()->numbers()->field(DocumentKind::Quote)->setValue(120);
     AmountEdit* hours = s.sheet.defaults()->amount(Defaults::DailyHours);
     hours->setText("0");
 
@@ -222,7 +222,7 @@ TEST_F(Options, NewQuotesTakeTheQuoteValidityTheSheetEdits)
     dialogs->settingsDialogAnswer = [](QDialog& dialog) {
         auto& sheet = dynamic_cast<OptionsDialog&>(dialog);
         sheet.loadPages();
-        sheet.defaults()->period(Defaults::QuoteDays)->setValue(14);
+        sheet.defaults()->period(DocumentKind::Quote)->setValue(14);
         sheet.accept();
         return sheet.result();
     };
@@ -299,7 +299,7 @@ TEST_F(Wizard, WalksItsPagesAndSavesOnlyOnFinish)
     EXPECT_EQ(titles, (QStringList{"Welcome", "Name", "Type", "Contact", "VAT", "Numbers"}));
     EXPECT_FALSE(wizard.backButton()->isEnabled());
     EXPECT_TRUE(wizard.finishButton()->isHidden());
-    EXPECT_EQ(wizard.controlPage()->numbers()->field(NextNumbersBox::Invoice)->value(), 101);
+    EXPECT_EQ(wizard.controlPage()->numbers()->field(DocumentKind::Invoice)->value(), 101);
 
     wizard.nextButton()->click();
     wizard.namePage()->nameEdit()->setText("Acme Plumbing");

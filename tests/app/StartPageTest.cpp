@@ -27,7 +27,7 @@ TEST(StartPageViewInput, HoverFollowsThePointerEdgesIncludedAndTheClickRunsThatB
 {
     StartPageView view;
     view.resize(1000, 800);
-    view.OnUpdate(nullptr, InitialUpdate);
+    view.onUpdate(nullptr, InitialUpdate);
     ASSERT_EQ(view.layoutFigures().buttonWidth, 300);
     std::vector<int> clicked;
     QObject::connect(&view, &StartPageView::actionRequested,

@@ -8,7 +8,6 @@
 #include "commands/CommandLine.h"
 #include "documents/Document.h"
 #include "settings/RecentFileList.h"
-#include "views/MessageHook.h"
 #include "settings/SettingsStore.h"
 #include "views/MessageHook.h"
 
@@ -41,9 +40,9 @@ public:
     InvoiceImport::Options importOptionsChosen;
 
     QString openPath(QWidget*) override { return openAnswer; }
-    QString importPath(QWidget*, const char* filter) override
+    QString importPath(QWidget*, const QString& filter) override
     {
-        offeredImportFilter = QString::fromLatin1(filter);
+        offeredImportFilter = filter;
         return importAnswer;
     }
     bool importOptions(QWidget*, InvoiceImport::Options& options) override

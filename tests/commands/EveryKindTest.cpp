@@ -33,13 +33,13 @@ TEST_P(EveryKind, GoesFromNewToSavedOpenedReportedAndExported)
     std::unique_ptr<Document> created = documentTemplate->createDocument();
     auto* document = dynamic_cast<JobBaseDoc*>(created.get());
     ASSERT_NE(document, nullptr);
-    ASSERT_TRUE(document->OnNewDocument());
+    ASSERT_TRUE(document->onNewDocument());
     JobBase& record = *document->record();
     EXPECT_EQ(&record.kind(), &kind);
     record.customer.surname = "Okafor";
     record.description = "Replace the cylinder";
     const QString path = dir.filePath(QStringLiteral("new.") + QLatin1String(kind.extension));
-    ASSERT_TRUE(document->FileSaveAs(path));
+    ASSERT_TRUE(document->saveAs(path));
     const DocumentSummary saved = record.summary(FigureInputs());
     const ombrel::OMString description = record.description;
     created.reset();
@@ -62,7 +62,8 @@ TEST_P(EveryKind, GoesFromNewToSavedOpenedReportedAndExported)
     EXPECT_EQ(entry["number"].toInt(), int(saved.number));
 
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-    EXPECT_EQ(PdfExportCommand::run({path, pdf, {}, {}}), QString());
+    QString error;
+    EXPECT_TRUE(PdfExportCommand::run({path, pdf, {}, {}}, &error)) << error.toStdString();
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(60000));

@@ -138,7 +138,7 @@ TEST_F(CustomerDatabaseTest, DefaultLocationIsCreatedAndRemembered)
 {
     SettingsStore::set(SettingKeys::CustomerDatabase, "");
     CustomerDatabase db;
-    db.LoadCustomerDatabase();
+    db.loadCustomerDatabase();
     const QString expected = qEnvironmentVariable("XDG_DATA_HOME") + "/Ombrel/Vorlane/Vorlane.vlc";
     EXPECT_EQ(SettingsStore::get(SettingKeys::CustomerDatabase).toQString(), expected);
     EXPECT_TRUE(QFileInfo(expected).dir().exists());
@@ -150,27 +150,27 @@ TEST_F(CustomerDatabaseTest, NewCustomersAreNumberedAboveTheHighest)
 {
     writeFile("\n[7]\nsurname=Seven\n\n[3]\nsurname=Three\n\n[9]\n");
     CustomerDatabase db;
-    db.LoadCustomerDatabase();
+    db.loadCustomerDatabase();
     EXPECT_EQ(db.HighestCustomerNumber(), 9u);
     EXPECT_EQ(numbers(db), (std::vector<uint32_t>{7, 3}));
 
     // Even a customer with every field empty is stored, and later saves of the
     // same document update that entry.
     Customer blank;
-    db.StoreCustomer(blank);
+    db.storeCustomer(blank);
     EXPECT_EQ(blank.custno, 10u);
     blank.surname = "Later";
-    db.StoreCustomer(blank);
+    db.storeCustomer(blank);
     EXPECT_EQ(numbers(db), (std::vector<uint32_t>{7, 3, 10}));
     EXPECT_EQ(surnames(db).back(), "Later");
 
     // A document bringing a number the database lacks is appended, and the
     // counter follows it so the next new customer cannot take its number.
     Customer foreign = customer("Al", "Far", 50);
-    db.StoreCustomer(foreign);
+    db.storeCustomer(foreign);
     EXPECT_EQ(db.HighestCustomerNumber(), 50u);
     Customer next;
-    db.StoreCustomer(next);
+    db.storeCustomer(next);
     EXPECT_EQ(next.custno, 51u);
 
     // The file is the database, byte for byte, and reads back the same.
@@ -178,7 +178,7 @@ TEST_F(CustomerDatabaseTest, NewCustomersAreNumberedAboveTheHighest)
     db.customers().forEach([&](const Customer& c) { CustomerFile::write(c, expected); });
     EXPECT_EQ(readFile(), expected);
     CustomerDatabase again;
-    again.LoadCustomerDatabase();
+    again.loadCustomerDatabase();
     EXPECT_EQ(numbers(again), (std::vector<uint32_t>{7, 3, 10, 50, 51}));
     EXPECT_EQ(again.HighestCustomerNumber(), 51u);
 }
@@ -187,9 +187,9 @@ TEST_F(CustomerDatabaseTest, StoringReplacesTheCustomerWithTheSameNumber)
 {
     writeFile("\n[1]\nsurname=One\nphone=1\n\n[2]\nsurname=Two\n");
     CustomerDatabase db;
-    db.LoadCustomerDatabase();
+    db.loadCustomerDatabase();
     Customer two = customer("", "Deux", 2);
-    db.StoreCustomer(two);
+    db.storeCustomer(two);
     EXPECT_EQ(surnames(db), (std::vector<std::string>{"One", "Deux"}));
     EXPECT_TRUE(readFile().contains("[2]\ncompany=\ntitle=\nname=\ninitial=\nsurname=Deux\n"));
 }
@@ -197,12 +197,12 @@ TEST_F(CustomerDatabaseTest, StoringReplacesTheCustomerWithTheSameNumber)
 TEST_F(CustomerDatabaseTest, WithoutALocationNothingIsWritten)
 {
     CustomerDatabase db;
-    db.LoadCustomerDatabase();
+    db.loadCustomerDatabase();
     SettingsStore::set(SettingKeys::CustomerDatabase, "");
     Customer c = customer("A", "B");
-    db.StoreCustomer(c);
+    db.storeCustomer(c);
     EXPECT_EQ(c.custno, 1u);
-    EXPECT_FALSE(db.SaveCustomerDatabase());
+    EXPECT_FALSE(db.saveCustomerDatabase());
     EXPECT_FALSE(QFile::exists(m_path));
 }
 
@@ -216,7 +216,7 @@ TEST_F(CustomerDatabaseTest, AFullDiskLeavesTheOldFile)
                QByteArray::number(i) + "\n";
     writeFile(old);
     CustomerDatabase db;
-    db.LoadCustomerDatabase();
+    db.loadCustomerDatabase();
 
     // A file size limit makes every write past it fail as a full disk does.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -227,8 +227,8 @@ TEST_F(CustomerDatabaseTest, AFullDiskLeavesTheOldFile)
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     Customer c = customer("New", "Person");
     QString error;
-    const bool stored = db.StoreCustomer(c, &error);
-    const bool saved2 = db.SaveCustomerDatabase();
+    const bool stored = db.storeCustomer(c, &error);
+    const bool saved2 = db.saveCustomerDatabase();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, SIG_DFL);
 
@@ -240,9 +240,9 @@ TEST_F(CustomerDatabaseTest, AFullDiskLeavesTheOldFile)
     EXPECT_EQ(c.custno, 201u);
     EXPECT_EQ(db.customers().size(), 201);
     // The change is kept and goes out with the next save that can write.
-    EXPECT_TRUE(db.SaveCustomerDatabase());
+    EXPECT_TRUE(db.saveCustomerDatabase());
     CustomerDatabase again;
-    again.LoadCustomerDatabase();
+    again.loadCustomerDatabase();
     EXPECT_EQ(again.customers().size(), 201);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 1) << "no temporary file left";
 }
@@ -254,24 +254,24 @@ TEST_F(CustomerDatabaseTest, TwoCopiesKeepEachOthersCustomers)
     writeFile("\n[1]\nsurname=Shared\n");
     CustomerDatabase a;
     CustomerDatabase b;
-    a.LoadCustomerDatabase();
-    b.LoadCustomerDatabase();
+    a.loadCustomerDatabase();
+    b.loadCustomerDatabase();
 
     Customer fromA = customer("Ann", "A");
-    a.StoreCustomer(fromA);
+    a.storeCustomer(fromA);
     Customer fromB = customer("Bob", "B");
-    b.StoreCustomer(fromB);
+    b.storeCustomer(fromB);
     EXPECT_EQ(fromA.custno, 2u);
     EXPECT_EQ(fromB.custno, 3u) << "B takes in A's customer before choosing a number";
 
     // Each updates the shared customer; the later write wins for that customer only.
     Customer shared = customer("", "Shared by A", 1);
-    a.StoreCustomer(shared);
+    a.storeCustomer(shared);
     Customer again = customer("Ann", "A again", 2);
-    b.StoreCustomer(again);
+    b.storeCustomer(again);
 
     CustomerDatabase reader;
-    reader.LoadCustomerDatabase();
+    reader.loadCustomerDatabase();
     EXPECT_EQ(numbers(reader), (std::vector<uint32_t>{1, 2, 3}));
     EXPECT_EQ(surnames(reader), (std::vector<std::string>{"Shared by A", "A again", "B"}));
     EXPECT_EQ(numbers(a), numbers(reader));
@@ -282,8 +282,8 @@ TEST_F(CustomerDatabaseTest, AClashingNumberMovesTheUnwrittenCustomer)
     writeFile("\n[1]\nsurname=Shared\n");
     CustomerDatabase a;
     CustomerDatabase b;
-    a.LoadCustomerDatabase();
-    b.LoadCustomerDatabase();
+    a.loadCustomerDatabase();
+    b.loadCustomerDatabase();
 
     // A cannot write (a live copy holds the lock) and gives out number 2...
     Customer fromA = customer("Ann", "Able");
@@ -291,36 +291,36 @@ TEST_F(CustomerDatabaseTest, AClashingNumberMovesTheUnwrittenCustomer)
         QLockFile other(m_path + ".lock");
         ASSERT_TRUE(other.tryLock(0));
         a.setLockTimes(0, CustomerDatabase::DefaultStaleLockMs);
-        a.StoreCustomer(fromA);
+        a.storeCustomer(fromA);
         a.setLockTimes(CustomerDatabase::DefaultLockWaitMs, CustomerDatabase::DefaultStaleLockMs);
     }
     EXPECT_EQ(readFile(), QByteArray("\n[1]\nsurname=Shared\n"));
     EXPECT_EQ(fromA.custno, 2u);
     // ...while B writes its own customer 2.
     Customer fromB = customer("Bob", "Baker");
-    b.StoreCustomer(fromB);
+    b.storeCustomer(fromB);
     EXPECT_EQ(fromB.custno, 2u);
 
     // On A's next write the file's customer 2 stays; A's moves to 3, and A's
     // document, still holding 2, follows it.
-    EXPECT_TRUE(a.SaveCustomerDatabase());
+    EXPECT_TRUE(a.saveCustomerDatabase());
     EXPECT_EQ(numbers(a), (std::vector<uint32_t>{1, 2, 3}));
     EXPECT_EQ(surnames(a), (std::vector<std::string>{"Shared", "Baker", "Able"}));
     fromA.phone = "01234";
-    a.StoreCustomer(fromA);
+    a.storeCustomer(fromA);
     EXPECT_EQ(fromA.custno, 3u);
     // B's document with 2 still reaches B's customer.
     fromB.phone = "05678";
-    a.StoreCustomer(fromB);
+    a.storeCustomer(fromB);
     EXPECT_EQ(fromB.custno, 2u);
     // A document of A's still holding 2 whose customer was renamed since is
     // neither Ann nor Bob: it becomes a customer of its own, Bob stays.
     Customer renamed = customer("Ann", "Able-Smith", 2);
-    a.StoreCustomer(renamed);
+    a.storeCustomer(renamed);
     EXPECT_EQ(renamed.custno, 4u);
 
     CustomerDatabase reader;
-    reader.LoadCustomerDatabase();
+    reader.loadCustomerDatabase();
     EXPECT_EQ(surnames(reader),
               (std::vector<std::string>{"Shared", "Baker", "Able", "Able-Smith"}));
     EXPECT_EQ(numbers(reader), (std::vector<uint32_t>{1, 2, 3, 4}));
@@ -337,9 +337,9 @@ TEST_F(CustomerDatabaseTest, AStaleLockIsTakenOver)
     lock.close();
 
     CustomerDatabase db;
-    db.LoadCustomerDatabase();
+    db.loadCustomerDatabase();
     Customer c = customer("A", "B");
-    db.StoreCustomer(c);
+    db.storeCustomer(c);
     EXPECT_TRUE(readFile().contains("surname=B"));
 }
 
@@ -373,9 +373,9 @@ TEST_F(CustomerDatabaseTest, ALockLeftHalfMadeIsTakenOverBeforeItGoesStale)
         }
         CustomerDatabase db;
         db.setLockTimes(3000, 60000);
-        db.LoadCustomerDatabase();
+        db.loadCustomerDatabase();
         Customer c = customer("A", content.isEmpty() ? "Empty" : "Dead");
-        db.StoreCustomer(c);
+        db.storeCustomer(c);
         EXPECT_TRUE(readFile().contains("surname=" + c.surname.str() + "\n")) << c.surname.str();
         QFile::remove(m_path + ".lock.rmlock");
     }
@@ -389,15 +389,15 @@ TEST_F(CustomerDatabaseTest, ALiveCopysLockIsWaitedForHoweverOld)
 
     CustomerDatabase db;
     db.setLockTimes(1200, 60000);
-    db.LoadCustomerDatabase();
+    db.loadCustomerDatabase();
     Customer c = customer("Waiting", "Copy");
-    db.StoreCustomer(c);
+    db.storeCustomer(c);
     EXPECT_FALSE(readFile().contains("surname=Copy\n"));
     EXPECT_TRUE(QFileInfo::exists(m_path + ".lock"));
 
     // Once the other copy lets go, the customer kept in memory is written.
     held.unlock();
-    EXPECT_TRUE(db.SaveCustomerDatabase());
+    EXPECT_TRUE(db.saveCustomerDatabase());
     EXPECT_TRUE(readFile().contains("surname=Copy\n"));
 }
 
@@ -431,10 +431,10 @@ TEST_F(CustomerDatabaseTest, APathThatIsNoPlainFileIsNeverOpenedNorReplaced)
         ASSERT_EQ(stat(path.toLocal8Bit().constData(), &before), 0);
         CustomerDatabase db;
         QString loadError, storeError, saveError;
-        EXPECT_FALSE(db.LoadCustomerDatabase(&loadError));
+        EXPECT_FALSE(db.loadCustomerDatabase(&loadError));
         Customer c = customer("New", "Person");
-        EXPECT_FALSE(db.StoreCustomer(c, &storeError));
-        EXPECT_FALSE(db.SaveCustomerDatabase(&saveError));
+        EXPECT_FALSE(db.storeCustomer(c, &storeError));
+        EXPECT_FALSE(db.saveCustomerDatabase(&saveError));
 
         EXPECT_EQ(db.customers().size(), 1) << "the change stays in memory";
         for (const QString& error : {loadError, storeError, saveError})
@@ -466,9 +466,9 @@ TEST_F(CustomerDatabaseTest, TemporaryFilesOfAnInterruptedSaveGoWithTheNextWrite
                             dir.filePath(QStringLiteral("Vorlane.vlc.LiNkEd"))));
 
     CustomerDatabase db;
-    db.LoadCustomerDatabase();
+    db.loadCustomerDatabase();
     Customer c = customer("New", "Person");
-    db.StoreCustomer(c);
+    db.storeCustomer(c);
 
     EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
               QStringList({"Other.vlc.aBcDeF", "Vorlane.vlc", "Vorlane.vlc.FoLdEr",

@@ -104,9 +104,9 @@ TEST_F(CustomerReliability, AKilledSaveLeavesTheOldOrTheNewFile)
 
     // Whatever lock the last one left behind is taken over.
     CustomerDatabase db;
-    db.LoadCustomerDatabase();
+    db.loadCustomerDatabase();
     Customer c = customer("After", "Crash");
-    db.StoreCustomer(c);
+    db.storeCustomer(c);
     EXPECT_TRUE(readFile().contains("surname=Crash\n"));
 }
 
@@ -121,7 +121,7 @@ TEST_F(CustomerReliability, RunningCopiesKeepEveryCustomer)
         EXPECT_EQ(p->exitCode(), 0);
     }
     CustomerDatabase db;
-    db.LoadCustomerDatabase();
+    db.loadCustomerDatabase();
     EXPECT_EQ(db.customers().size(), 170);
     std::set<uint32_t> numbers;
     std::set<std::string> names;

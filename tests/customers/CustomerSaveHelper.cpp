@@ -18,7 +18,7 @@ int main(int argc, char** argv)
     }
     SettingsStore::set(SettingKeys::CustomerDatabase, argv[1]);
     CustomerDatabase db;
-    db.LoadCustomerDatabase();
+    db.loadCustomerDatabase();
     const int count = std::atoi(argv[2]);
     std::printf("saving\n");
     std::fflush(stdout);
@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     for (int i = 0; i < count; ++i) {
         Customer c;
         c.surname = ombrel::OMString::format("%s%d", argv[3], i);
-        db.StoreCustomer(c);
+        db.storeCustomer(c);
     }
     std::printf("saved %lld\n", static_cast<long long>(timer.nsecsElapsed() / 1000));
     return 0;

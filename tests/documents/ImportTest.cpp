@@ -231,7 +231,7 @@ TEST_F(Import, EstimateIntoQuoteKeepsTheQuoteNumber)
     EXPECT_EQ(quote.updated, OMTime::fromSeconds(1700000100));
     EXPECT_EQ(quote.docReference, "Q-7");
     EXPECT_TRUE(quote.ownDocReference);
-    EXPECT_EQ(quote.kindName, "quote");
+    EXPECT_STREQ(quote.kind().name, "quote");
     EXPECT_EQ(quote.reference, "REF");
     EXPECT_EQ(quote.materials.iterator().next().rate, Percentage(500));
     EXPECT_FALSE(quote.hasVATInfo);

@@ -18,7 +18,7 @@ using Numbering = DocumentsFixture;
 TEST_F(Numbering, NewDocumentsTakeTheNextNumberAtOnce)
 {
     JobEstimateDoc doc;
-    ASSERT_TRUE(doc.OnNewDocument());
+    ASSERT_TRUE(doc.onNewDocument());
     EXPECT_EQ(doc.job().number, 101u);
     EXPECT_EQ(doc.job().docReference, "101");
     EXPECT_EQ(SettingsStore::get(SettingKeys::NextEstimateNo), 102);
@@ -26,7 +26,7 @@ TEST_F(Numbering, NewDocumentsTakeTheNextNumberAtOnce)
     EXPECT_TRUE(doc.job().created.isSet());
     // Each kind counts on its own.
     JobInvoiceDoc invoice;
-    ASSERT_TRUE(invoice.OnNewDocument());
+    ASSERT_TRUE(invoice.onNewDocument());
     EXPECT_EQ(invoice.invoice().number, 101u);
     EXPECT_EQ(invoice.title(), "Invoice 101");
 }
@@ -35,20 +35,20 @@ TEST_F(Numbering, ClosingUnsavedGivesBackOnlyTheLastNumber)
 {
     {
         JobEstimateDoc first, second;
-        ASSERT_TRUE(first.OnNewDocument());
-        ASSERT_TRUE(second.OnNewDocument());
+        ASSERT_TRUE(first.onNewDocument());
+        ASSERT_TRUE(second.onNewDocument());
         EXPECT_EQ(SettingsStore::get(SettingKeys::NextEstimateNo), 103);
-        first.OnCloseDocument();
+        first.onCloseDocument();
         EXPECT_EQ(SettingsStore::get(SettingKeys::NextEstimateNo), 103);
-        second.OnCloseDocument();
+        second.onCloseDocument();
         EXPECT_EQ(SettingsStore::get(SettingKeys::NextEstimateNo), 102);
     }
     {
         JobQuoteDoc first, second;
-        ASSERT_TRUE(first.OnNewDocument());
-        ASSERT_TRUE(second.OnNewDocument());
-        second.OnCloseDocument();
-        first.OnCloseDocument();
+        ASSERT_TRUE(first.onNewDocument());
+        ASSERT_TRUE(second.onNewDocument());
+        second.onCloseDocument();
+        first.onCloseDocument();
         EXPECT_EQ(SettingsStore::get(SettingKeys::NextQuoteNo), 101);
     }
 }
@@ -56,10 +56,10 @@ TEST_F(Numbering, ClosingUnsavedGivesBackOnlyTheLastNumber)
 TEST_F(Numbering, ASavedDocumentGivesNothingBack)
 {
     JobEstimateDoc doc;
-    ASSERT_TRUE(doc.OnNewDocument());
-    ASSERT_TRUE(doc.FileSaveAs(path("101.vle")));
+    ASSERT_TRUE(doc.onNewDocument());
+    ASSERT_TRUE(doc.saveAs(path("101.vle")));
     EXPECT_FALSE(doc.numberTaken());
-    doc.OnCloseDocument();
+    doc.onCloseDocument();
     EXPECT_EQ(SettingsStore::get(SettingKeys::NextEstimateNo), 102);
 }
 
@@ -86,7 +86,7 @@ TEST_F(Numbering, ACounterThatCannotBeStoredGivesNothingOut)
         JobInvoiceDoc doc;
         QString error;
         c.fail();
-        const bool made = doc.OnNewDocument(&error);
+        const bool made = doc.onNewDocument(&error);
         c.mend();
         EXPECT_FALSE(made);
         EXPECT_FALSE(doc.numberTaken());
@@ -96,7 +96,7 @@ TEST_F(Numbering, ACounterThatCannotBeStoredGivesNothingOut)
         EXPECT_EQ(SettingsStore::get(SettingKeys::NextInvoiceNo), 101);
     }
     JobInvoiceDoc doc;
-    ASSERT_TRUE(doc.OnNewDocument());
+    ASSERT_TRUE(doc.onNewDocument());
     EXPECT_EQ(doc.invoice().number, 101u) << "nothing was given out meanwhile";
 }
 
@@ -138,7 +138,7 @@ TEST_F(Numbering, NewJobsTakeTheirDefaultsFromTheSettings)
     SettingsStore::set(TimeAdmin, 150);
     SettingsStore::set(TimeResearch, 25);
     JobQuoteDoc quote;
-    ASSERT_TRUE(quote.OnNewDocument());
+    ASSERT_TRUE(quote.onNewDocument());
     const Job& job = quote.job();
     EXPECT_TRUE(job.chargeTravelDistance);
     EXPECT_FALSE(job.chargeTravelTime);
@@ -151,12 +151,12 @@ TEST_F(Numbering, NewJobsTakeTheirDefaultsFromTheSettings)
     EXPECT_DOUBLE_EQ(job.hoursWork, 0.0);
 
     JobEstimateDoc estimate;
-    ASSERT_TRUE(estimate.OnNewDocument());
+    ASSERT_TRUE(estimate.onNewDocument());
     EXPECT_EQ(estimate.job().daysValid, 45u);
 
     SettingsStore::set(TermsInvoice, 14);
     JobInvoiceDoc invoice;
-    ASSERT_TRUE(invoice.OnNewDocument());
+    ASSERT_TRUE(invoice.onNewDocument());
     EXPECT_EQ(invoice.invoice().daysToPay, 14u);
     EXPECT_FALSE(invoice.invoice().displayEAOE);
 }
@@ -165,6 +165,6 @@ TEST_F(Numbering, VATRegistrationIsStampedOnNewDocuments)
 {
     SettingsStore::set(SettingKeys::IsVATRegistered, 1);
     JobInvoiceDoc invoice;
-    ASSERT_TRUE(invoice.OnNewDocument());
+    ASSERT_TRUE(invoice.onNewDocument());
     EXPECT_TRUE(invoice.invoice().hasVATInfo);
 }

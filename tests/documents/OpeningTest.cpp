@@ -17,7 +17,7 @@ namespace {
 class RecordingView : public DocumentView
 {
 public:
-    void OnUpdate(DocumentView*, UpdateHint hint) override { hints.push_back(hint); }
+    void onUpdate(DocumentView*, UpdateHint hint) override { hints.push_back(hint); }
     std::vector<int> hints;
 };
 
@@ -48,7 +48,7 @@ TEST_F(Opening, TemplatesInTheirOrderWithTheirStrings)
     EXPECT_EQ(templates.all()[2]->extension(), "vlq");
     EXPECT_EQ(templates.all()[2]->kind()->filter(), "Vorlane Quote Files (*.vlq)");
     EXPECT_EQ(templates.forPath("/a/b.vli"),
-              templates.byResource(DocumentTemplates::InvoiceResource));
+              templates.byResource(DocumentKind::get(DocumentKind::Invoice).resourceId));
     EXPECT_EQ(templates.forPath("/a/b.VLI"), templates.forPath("/a/b.vli"));
     EXPECT_EQ(templates.forPath("/a/b.vli.txt"), nullptr);
 }
@@ -75,7 +75,7 @@ TEST_F(Opening, SavedDocumentsStoreTheirCustomerInTheStoreTheyWereGiven)
 {
     struct Numbering : CustomerStore
     {
-        bool StoreCustomer(Customer& customer, QString* error) override
+        bool storeCustomer(Customer& customer, QString* error) override
         {
             stored.push_back(customer.surname.str());
             customer.custno = 77;
@@ -91,8 +91,8 @@ TEST_F(Opening, SavedDocumentsStoreTheirCustomerInTheStoreTheyWereGiven)
     for (const auto& kind : withStore.all()) {
         auto document = kind->createDocument();
         auto* job = static_cast<JobBaseDoc*>(document.get());
-        ASSERT_TRUE(job->OnNewDocument());
-        ASSERT_TRUE(job->FileSaveAs(path("doc.") + kind->extension()));
+        ASSERT_TRUE(job->onNewDocument());
+        ASSERT_TRUE(job->saveAs(path("doc.") + kind->extension()));
         QByteArray written;
         ASSERT_TRUE(TextFile::load(job->path(), written));
         EXPECT_TRUE(written.contains("\ncustno=77\n")) << kind->extension().toStdString();
@@ -119,17 +119,22 @@ TEST_F(Opening, OpensTheExamplesAndTellsTheViews)
     ASSERT_NE(estimate, nullptr);
     EXPECT_EQ(estimate->job().number, 1017u);
     EXPECT_EQ(estimate->takenNumber(), 0u);
-    EXPECT_EQ(templates.byResource(DocumentTemplates::EstimateResource)->documents().size(), 1u);
+    EXPECT_EQ(templates.byResource(DocumentKind::get(DocumentKind::Estimate).resourceId)
+                  ->documents()
+                  .size(),
+              1u);
 
     RecordingView view;
     doc->addView(&view);
-    templates.UpdateAllDocumentViews(nullptr, SettingsChanged);
+    templates.updateAllDocumentViews(nullptr, SettingsChanged);
     EXPECT_EQ(view.hints, std::vector<int>{SettingsChanged});
     estimate->setModified(true);
-    ASSERT_TRUE(estimate->FileSaveAs(path("copy.vle")));
+    ASSERT_TRUE(estimate->saveAs(path("copy.vle")));
     EXPECT_EQ(view.hints, (std::vector<int>{SettingsChanged, BeforeSave, AfterSave}));
     doc.reset();
-    EXPECT_TRUE(templates.byResource(DocumentTemplates::EstimateResource)->documents().empty());
+    EXPECT_TRUE(templates.byResource(DocumentKind::get(DocumentKind::Estimate).resourceId)
+                    ->documents()
+                    .empty());
 }
 
 TEST_F(Opening, OffersVATUntilApplied)
@@ -161,7 +166,7 @@ TEST_F(Opening, OffersVATUntilApplied)
     EXPECT_EQ(invoice->invoice().payments.iterator().next().rate, Percentage(0));
     // Recalculated with VAT: 150.00 net and 26.25 VAT.
     EXPECT_EQ(invoice->invoice().totals(true).grossTotal, OMMoney(17625));
-    ASSERT_TRUE(invoice->FileSave());
+    ASSERT_TRUE(invoice->save());
     doc.reset();
 
     doc = templates.openDocumentFile(path("old.vli"));

@@ -48,13 +48,13 @@ TEST(AtomicSave, AFailedSaveReportsAndChangesNothing)
 {
     QTemporaryDir dir;
     JobEstimateDoc doc;
-    ASSERT_TRUE(doc.OnNewDocument());
+    ASSERT_TRUE(doc.onNewDocument());
     doc.setModified(true);
     // A folder cannot be replaced by a file, and a missing folder cannot take one.
     ASSERT_TRUE(QDir(dir.path()).mkdir("taken.vle"));
     for (const char* name : {"taken.vle", "missing/job.vle"}) {
         QString error;
-        EXPECT_FALSE(doc.OnSaveDocument(dir.filePath(name), &error));
+        EXPECT_FALSE(doc.onSaveDocument(dir.filePath(name), &error));
         // The program's own text, then the reason the system gave.
         EXPECT_TRUE(error.startsWith("File save error.\n\n")) << error.toStdString();
         EXPECT_GT(error.size(), QString("File save error.\n\n").size() + 3) << error.toStdString();
@@ -83,7 +83,7 @@ TEST(AtomicSave, FilesBeyondTheSizeCapAreRefusedUnread)
 
     JobEstimateDoc doc;
     error.clear();
-    EXPECT_FALSE(doc.OnOpenDocument(big, &error));
+    EXPECT_FALSE(doc.onOpenDocument(big, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("larger than 64 MB"))) << error.toStdString();
 
     // A device without end is read only up to the cap.

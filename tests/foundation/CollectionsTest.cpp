@@ -11,7 +11,10 @@ using namespace ombrel;
 
 namespace {
 
-template <typename Iterator> constexpr bool canSet = requires(Iterator it) { it.set(0); };
+template <typename Iterator> constexpr bool canSet = requires(Iterator it)
+{
+    it.set(0);
+};
 
 std::vector<int> contents(const OMList<int>& list)
 {

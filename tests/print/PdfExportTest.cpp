@@ -94,7 +94,7 @@ protected:
 TEST_F(PdfExportTest, EstimateWithEveryBreakdown)
 {
     SampleDocuments::usePlumberBusiness();
-    styles.LoadStyles();
+    styles.loadStyles();
     const JobEstimate job = SampleDocuments::bathroomEstimate();
     PageOptions o = options(IDS_TITLE_ESTIMATE, true);
     o.sections = AllPageSections;
@@ -123,7 +123,7 @@ TEST_F(PdfExportTest, EstimateWithEveryBreakdown)
 TEST_F(PdfExportTest, QuoteOfABusinessWithoutVAT)
 {
     SampleDocuments::useElectricianBusiness();
-    styles.LoadStyles();
+    styles.loadStyles();
     const JobQuote quote = SampleDocuments::rewireQuote();
     PageOptions o = options(IDS_TITLE_QUOTE, false);
     o.sections |= PageSection::Materials;
@@ -144,7 +144,7 @@ TEST_F(PdfExportTest, QuoteOfABusinessWithoutVAT)
 TEST_F(PdfExportTest, InvoiceWithVATAndPayments)
 {
     SampleDocuments::usePlumberBusiness();
-    styles.LoadStyles();
+    styles.loadStyles();
     JobInvoice invoice = SampleDocuments::boilerInvoice();
     PageOptions o = options(IDS_TITLE_INVOICE, true);
     o.showPaymentDetails = true;
@@ -181,7 +181,7 @@ TEST_F(PdfExportTest, InvoiceWithVATAndPayments)
 TEST_F(PdfExportTest, ThreeHundredLinesRepeatTheHeaderOnEveryPage)
 {
     SampleDocuments::usePlumberBusiness();
-    styles.LoadStyles();
+    styles.loadStyles();
     JobInvoice invoice = SampleDocuments::longInvoice(300);
     printed.compose(invoice, options(IDS_TITLE_INVOICE, true));
     ASSERT_TRUE(PdfExport::write(printed, path("long.pdf"), nullptr));

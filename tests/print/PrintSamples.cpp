@@ -52,7 +52,7 @@ int main(int argc, char** argv)
     PrintedPage printed(styles);
 
     SampleDocuments::usePlumberBusiness();
-    styles.LoadStyles();
+    styles.loadStyles();
     JobEstimate estimate = SampleDocuments::bathroomEstimate();
     PageOptions options;
     options.vat = true;
@@ -75,8 +75,8 @@ int main(int argc, char** argv)
     ok = write(printed, out.filePath("invoice-300.pdf")) && ok;
 
     SampleDocuments::useElectricianBusiness();
-    styles.LoadStyles();
-    printed.SettingsChanged();
+    styles.loadStyles();
+    printed.settingsChanged();
     JobQuote quote = SampleDocuments::rewireQuote();
     PageOptions quoteOptions;
     quoteOptions.sections = AllPageSections & ~PageSections(PageSection::Hire);

@@ -25,7 +25,7 @@ QStringList storedGroups()
 
 TEST_F(TextStylesTest, EmptyStoreGivesTheDefaultTable)
 {
-    styles.LoadStyles();
+    styles.loadStyles();
     struct Expected
     {
         const char* key;
@@ -75,7 +75,7 @@ TEST_F(TextStylesTest, SetStyleWritesTheFiveValuesOfThatStyleOnly)
     TextStyle terms = styles.style(StyleTerms);
     terms.font = GFont("Liberation Serif", 11, GFont::Italic, 255);
     terms.background = GUnits::rgb(1, 2, 3);
-    styles.SetStyle(StyleTerms, terms);
+    styles.setStyle(StyleTerms, terms);
 
     EXPECT_EQ(storedGroups(), QStringList{QStringLiteral("Terms")});
     QSettings raw(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"));
@@ -87,7 +87,7 @@ TEST_F(TextStylesTest, SetStyleWritesTheFiveValuesOfThatStyleOnly)
     EXPECT_EQ(raw.value("bgcolor").toInt(), 0x030201);
 
     TextStyles reloaded;
-    reloaded.LoadStyles();
+    reloaded.loadStyles();
     EXPECT_EQ(reloaded.style(StyleTerms).font, terms.font);
     EXPECT_EQ(reloaded.background(StyleTerms), terms.background);
     EXPECT_EQ(reloaded.style(StyleTerms).title, "Terms of business") << "titles are never stored";
@@ -98,7 +98,7 @@ TEST_F(TextStylesTest, StoredColoursAreBlueGreenRed)
 {
     SettingsStore::set(SettingKeys::StyleTextColour, "Normal", 255);
     SettingsStore::set(SettingKeys::StyleBackground, "Normal", 0xFF0000);
-    styles.LoadStyles();
+    styles.loadStyles();
     EXPECT_EQ(styles.font(StyleNormal).textColour(), QColor(255, 0, 0));
     EXPECT_EQ(GUnits::colour(styles.background(StyleNormal)), QColor(0, 0, 255));
 }
@@ -114,7 +114,7 @@ TEST_F(TextStylesTest, BoldVariants)
     EXPECT_EQ(PageFonts::boldVariant(bold), GFont("Arial", 11, GFont::Bold | GFont::Underline));
 
     SettingsStore::set(SettingKeys::StyleFontStyle, "Detail", int32_t(GFont::Bold));
-    styles.LoadStyles();
+    styles.loadStyles();
     PageFonts fonts;
     fonts.load(styles);
     EXPECT_EQ(fonts.detailBold.size(), 11);
@@ -124,7 +124,7 @@ TEST_F(TextStylesTest, BoldVariants)
     // Sizes no page could show are brought into range, bold ones too.
     SettingsStore::set(SettingKeys::StyleFontSize, "Detail", 2147483647);
     SettingsStore::set(SettingKeys::StyleFontSize, "Normal", -5);
-    styles.LoadStyles();
+    styles.loadStyles();
     fonts.load(styles);
     EXPECT_EQ(fonts.detail.size(), TextStyles::MaxFontSize);
     EXPECT_EQ(fonts.detailBold.size(), TextStyles::MaxFontSize + 1);
@@ -133,8 +133,8 @@ TEST_F(TextStylesTest, BoldVariants)
 
 TEST_F(TextStylesTest, OutOfRangeIndexChangesNothing)
 {
-    styles.SetStyle(StyleCount, styles.style(StyleLogo));
-    styles.SetStyle(-1, styles.style(StyleLogo));
+    styles.setStyle(StyleCount, styles.style(StyleLogo));
+    styles.setStyle(-1, styles.style(StyleLogo));
     EXPECT_TRUE(storedGroups().isEmpty());
     EXPECT_THROW(styles.style(StyleCount), ombrel::OMIndexOutOfBoundsException);
 }
@@ -154,11 +154,11 @@ TEST_F(TextStylesTest, ASettingsChangeRestylesTheComposedPage)
 
     TextStyle title = styles.style(StyleTitle);
     title.font.setSize(30);
-    styles.SetStyle(StyleTitle, title);
+    styles.setStyle(StyleTitle, title);
     printed.compose("QUOTE", {});
     EXPECT_EQ(titleFont().size(), 24) << "the preview keeps its fonts until told";
 
-    printed.SettingsChanged();
+    printed.settingsChanged();
     printed.compose("QUOTE", {});
     EXPECT_EQ(titleFont().size(), 30);
 }

@@ -160,7 +160,7 @@ TEST_F(JobFiguresTest, AssignmentCopiesEverythingButVersionAndKind)
 
     JobQuote quote;
     quote = estimate;
-    EXPECT_EQ(quote.kindName, "quote");
+    EXPECT_STREQ(quote.kind().name, "quote");
     EXPECT_EQ(quote.version, 0u);
     EXPECT_EQ(quote.number, 7u);
     EXPECT_EQ(quote.reference, "REF");
@@ -189,5 +189,5 @@ TEST_F(JobFiguresTest, ResetRestoresTheInitialValues)
     EXPECT_TRUE(job.sameAsCustomer);
     EXPECT_TRUE(job.displayEAOE);
     EXPECT_TRUE(job.hire.isEmpty());
-    EXPECT_EQ(job.kindTitle, "Estimate");
+    EXPECT_STREQ(job.kind().title, "Estimate");
 }

@@ -31,7 +31,7 @@ int thisYear()
 // success, both left as they were and the reason kept otherwise.
 static bool parse(OMString& text, OMDate& date, OMString* error = nullptr)
 {
-    const SettingsStore::DateEntry entry = SettingsStore::ParseDateEntry(text);
+    const SettingsStore::DateEntry entry = SettingsStore::parseDateEntry(text);
     if (error)
         *error = entry.error;
     if (!entry.ok())

@@ -31,10 +31,10 @@ TEST_F(Settings, EmptyStoreGivesTheDefaults)
     EXPECT_EQ(SettingsStore::get(SettingKeys::DailyWorkingHours), 700);
     EXPECT_EQ(SettingsStore::get(SettingKeys::TermsEstimate), 60);
     EXPECT_EQ(SettingsStore::get(SettingKeys::TermsInvoice), 30);
-    EXPECT_EQ(SettingsStore::GetStandardVATRate(), 1750);
-    EXPECT_FALSE(SettingsStore::IsVATRegistered());
-    EXPECT_EQ(SettingsStore::GetHoursSymbol(), "hr");
-    EXPECT_EQ(SettingsStore::GetVersionText(), "v1.3");
+    EXPECT_EQ(SettingsStore::standardVATRate(), 1750);
+    EXPECT_FALSE(SettingsStore::isVATRegistered());
+    EXPECT_EQ(SettingsStore::hoursSymbol(), "hr");
+    EXPECT_EQ(SettingsStore::versionText(), "v1.3");
 }
 
 TEST_F(Settings, DeclarationsAddressSectionAndName)
@@ -45,30 +45,30 @@ TEST_F(Settings, DeclarationsAddressSectionAndName)
     QSettings raw(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"));
     EXPECT_EQ(raw.value("NextQuoteNo").toInt(), 333);
     EXPECT_EQ(raw.value("options/company/VATRate").toInt(), 1500);
-    EXPECT_EQ(SettingsStore::GetStandardVATRate(), 1500);
+    EXPECT_EQ(SettingsStore::standardVATRate(), 1500);
     EXPECT_EQ(raw.value("options/company/name").toString(), "Smith & Sons Plumbing");
     EXPECT_EQ(SettingsStore::get(SettingKeys::CompanyName), "Smith & Sons Plumbing");
     EXPECT_EQ(SettingsStore::get(IntegerSetting{"options", "absent", -4}), -4);
 
     SettingsStore::set(SettingKeys::IsVATRegistered, 2);
-    EXPECT_TRUE(SettingsStore::IsVATRegistered());
+    EXPECT_TRUE(SettingsStore::isVATRegistered());
 }
 
 TEST_F(Settings, ValuesAreNeverCached)
 {
-    EXPECT_EQ(SettingsStore::GetHoursSymbol(), "hr");
+    EXPECT_EQ(SettingsStore::hoursSymbol(), "hr");
     QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane"))
         .setValue("options/HoursSymbol", "h");
-    EXPECT_EQ(SettingsStore::GetHoursSymbol(), "h");
+    EXPECT_EQ(SettingsStore::hoursSymbol(), "h");
 }
 
 TEST_F(Settings, CurrencyFallsBackToTheLocale)
 {
-    EXPECT_EQ(SettingsStore::GetCurrencySymbol(), "£");
+    EXPECT_EQ(SettingsStore::currencySymbol(), "£");
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(SettingsStore::GetCurrencySymbol(), "€");
+    EXPECT_EQ(SettingsStore::currencySymbol(), "€");
     SettingsStore::set(SettingKeys::CurrencySymbol, "CHF");
-    EXPECT_EQ(SettingsStore::GetCurrencySymbol(), "CHF");
+    EXPECT_EQ(SettingsStore::currencySymbol(), "CHF");
 }
 
 TEST_F(Settings, DistanceFollowsTheTelephoneCode)
@@ -76,24 +76,24 @@ TEST_F(Settings, DistanceFollowsTheTelephoneCode)
     EXPECT_EQ(LocaleInfo::countryCode(QLocale(QLocale::English, QLocale::UnitedKingdom)), 44);
     EXPECT_EQ(LocaleInfo::countryCode(QLocale(QLocale::English, QLocale::UnitedStates)), 1);
     EXPECT_EQ(LocaleInfo::countryCode(QLocale(QLocale::German, QLocale::Germany)), 49);
-    EXPECT_EQ(SettingsStore::GetDistanceSymbol(), "mile");
+    EXPECT_EQ(SettingsStore::distanceSymbol(), "mile");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(SettingsStore::GetDistanceSymbol(), "mile");
+    EXPECT_EQ(SettingsStore::distanceSymbol(), "mile");
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(SettingsStore::GetDistanceSymbol(), "km");
+    EXPECT_EQ(SettingsStore::distanceSymbol(), "km");
     QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(SettingsStore::GetDistanceSymbol(), "km");
+    EXPECT_EQ(SettingsStore::distanceSymbol(), "km");
     SettingsStore::set(SettingKeys::DistanceSymbol, "furlong");
-    EXPECT_EQ(SettingsStore::GetDistanceSymbol(), "furlong");
+    EXPECT_EQ(SettingsStore::distanceSymbol(), "furlong");
 }
 
 TEST_F(Settings, DateFormatFromTheLocaleInTokens)
 {
-    EXPECT_EQ(SettingsStore::GetDateFormat(), "DD/MM/YYYY");
+    EXPECT_EQ(SettingsStore::dateFormat(), "DD/MM/YYYY");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(SettingsStore::GetDateFormat(), "MM/DD/YYYY");
+    EXPECT_EQ(SettingsStore::dateFormat(), "MM/DD/YYYY");
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(SettingsStore::GetDateFormat(), "DD.MM.YYYY");
+    EXPECT_EQ(SettingsStore::dateFormat(), "DD.MM.YYYY");
     SettingsStore::set(SettingKeys::DateFormat, "MM/DD/YYYY");
-    EXPECT_EQ(SettingsStore::GetDateFormat(), "MM/DD/YYYY");
+    EXPECT_EQ(SettingsStore::dateFormat(), "MM/DD/YYYY");
 }

@@ -36,7 +36,7 @@ protected:
     {
         QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
         templates.registerJobTemplates();
-        styles.LoadStyles();
+        styles.loadStyles();
     }
 
     std::unique_ptr<Document> open(const char* name)
@@ -50,7 +50,7 @@ protected:
     {
         auto view = std::make_unique<View>(static_cast<Doc*>(doc), styles);
         view->resize(800, 600);
-        view->OnInitialUpdate();
+        view->onInitialUpdate();
         view->show();
         // These tests look at the page: the Preview is the last tab.
         view->selectTab(view->tabCount() - 1);
@@ -194,8 +194,8 @@ TEST_F(DocumentViews, ChangingAStyleRestylesAnOpenPreview)
     const int before = view->preview().printed().fonts().normal.size();
     TextStyle normal = styles.style(StyleNormal);
     normal.font.setSize(before + 6);
-    styles.SetStyle(StyleNormal, normal);
-    templates.UpdateAllDocumentViews(nullptr, SettingsChanged);
+    styles.setStyle(StyleNormal, normal);
+    templates.updateAllDocumentViews(nullptr, SettingsChanged);
     EXPECT_EQ(view->preview().printed().fonts().normal.size(), before + 6);
 }
 
@@ -218,7 +218,7 @@ TEST_F(DocumentViews, ThePreviewFollowsThePageSetupTheMarginsAndTheZoom)
 
     // New margins are laid out at once, not only printed.
     SettingsStore::set(SettingKeys::MarginLeft, 60);
-    templates.UpdateAllDocumentViews(nullptr, SettingsChanged);
+    templates.updateAllDocumentViews(nullptr, SettingsChanged);
     EXPECT_NEAR(page.pageWidth(), portrait - 40 / 25.4 * 72, 1.0);
 
     preview.setZoom(150);

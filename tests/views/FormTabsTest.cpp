@@ -66,10 +66,10 @@ protected:
                    "\n[2]\nname=Jane\nsurname=smythe\ntown=Bath\n");
         file.close();
         SettingsStore::set(SettingKeys::CustomerDatabase, OMString::fromQString(path));
-        database.LoadCustomerDatabase();
+        database.loadCustomerDatabase();
         doc.setCustomerStore(&database);
         view = std::make_unique<FormView>(&doc);
-        view->OnInitialUpdate();
+        view->onInitialUpdate();
         view->resize(900, 600);
         view->show();
     }

@@ -31,7 +31,7 @@ public:
         addTab(2059, &materials);
         addTab(2125, &payments);
         addTab(2063, &other);
-        OnInitialUpdate();
+        onInitialUpdate();
     }
     MaterialsTab materials;
     PaymentsTab payments;

@@ -31,13 +31,13 @@ protected:
     {
         QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
         templates.registerJobTemplates();
-        styles.LoadStyles();
+        styles.loadStyles();
     }
     void open(bool fresh)
     {
         if (fresh) {
             doc = std::make_unique<JobInvoiceDoc>();
-            ASSERT_TRUE(doc->OnNewDocument());
+            ASSERT_TRUE(doc->onNewDocument());
         } else {
             doc = std::unique_ptr<JobInvoiceDoc>(static_cast<JobInvoiceDoc*>(
                 templates.openDocumentFile(example("invoice-3081-kitchen-leak.vli")).release()));
@@ -45,7 +45,7 @@ protected:
         }
         view = std::make_unique<JobInvoiceEditView>(doc.get(), styles);
         view->resize(900, 600);
-        view->OnInitialUpdate();
+        view->onInitialUpdate();
         view->show();
         QApplication::processEvents();
     }

@@ -28,7 +28,7 @@ protected:
     {
         QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).clear();
         templates.registerJobTemplates();
-        styles.LoadStyles();
+        styles.loadStyles();
     }
 
     void openExample()
@@ -40,13 +40,13 @@ protected:
     void newEstimate()
     {
         doc = std::make_unique<JobEstimateDoc>();
-        ASSERT_TRUE(doc->OnNewDocument());
+        ASSERT_TRUE(doc->onNewDocument());
     }
     void makeView()
     {
         view = std::make_unique<JobEstimateEditView>(doc.get(), styles);
         view->resize(900, 600);
-        view->OnInitialUpdate();
+        view->onInitialUpdate();
         view->show();
         QApplication::processEvents();
     }

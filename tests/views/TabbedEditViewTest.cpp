@@ -20,7 +20,7 @@ class CountingTab : public EditTab
 public:
     CountingTab() : text(new QLineEdit(this)), number(new QLineEdit(this)) { watchEdit(text); }
     void activate() override { ++activations; }
-    void OnDocumentUpdate(DocumentView*, UpdateHint hint) override { hints.push_back(hint); }
+    void onDocumentUpdate(DocumentView*, UpdateHint hint) override { hints.push_back(hint); }
 
     QLineEdit* text;
     QLineEdit* number;
@@ -45,7 +45,7 @@ public:
     {
         for (auto& tab : tabs)
             addTab(2057, &tab);
-        OnInitialUpdate();
+        onInitialUpdate();
     }
     CountingTab tabs[3];
 };
@@ -147,12 +147,12 @@ TEST_F(TabbedView, AnUnreadableNumberStopsThePass)
 TEST_F(TabbedView, HintsFromTheDocument)
 {
     view->tabs[1].text->setText("edited");
-    doc.UpdateAllViews(nullptr, BeforeSave);
+    doc.updateAllViews(nullptr, BeforeSave);
     EXPECT_EQ(view->tabs[1].textField, "edited");
     view->tabs[1].textField = "normalised";
-    doc.UpdateAllViews(nullptr, AfterSave);
+    doc.updateAllViews(nullptr, AfterSave);
     EXPECT_EQ(view->tabs[1].text->text(), "normalised");
-    doc.UpdateAllViews(nullptr, SettingsChanged);
+    doc.updateAllViews(nullptr, SettingsChanged);
     EXPECT_EQ(view->tabs[2].hints, (std::vector<int>{InitialUpdate, SettingsChanged}));
 }
 
@@ -174,7 +174,7 @@ TEST_F(TabbedView, AFieldThatCannotBeReadStopsTheSaveWithItsTabForward)
     view->tabs[2].number->setText("abc");
     ASSERT_EQ(view->currentIndex(), 0);
 
-    EXPECT_FALSE(doc.FileSaveAs(path));
+    EXPECT_FALSE(doc.saveAs(path));
     EXPECT_FALSE(QFile::exists(path)) << "nothing is written";
     EXPECT_EQ(messages, std::vector<std::string>{"Please enter an integer."});
     EXPECT_EQ(view->currentIndex(), 2);
@@ -184,7 +184,7 @@ TEST_F(TabbedView, AFieldThatCannotBeReadStopsTheSaveWithItsTabForward)
     EXPECT_EQ(view->tabs[0].text->text(), "typed");
 
     view->tabs[2].number->setText("3");
-    EXPECT_TRUE(doc.FileSaveAs(path));
+    EXPECT_TRUE(doc.saveAs(path));
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_EQ(messages.size(), 1u);
 }
