@@ -1,4 +1,5 @@
-// Opening an invoice of 1,000 lines through to its preview painted.
+// Opening an invoice of 1,000 lines through to its preview painted; the
+// window's PDF export and print job from a preview already shown.
 #include "SampleInvoice.h"
 #include "documents/DocumentTemplates.h"
 #include "documents/JobInvoiceDoc.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -45,6 +47,51 @@ static void BM_OpenInvoiceToPreviewPainted(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenInvoiceToPreviewPainted)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The view with its preview shown, as the window has it before File, Export as
+// PDF or Print.
+struct ShownInvoice
+{
+    explicit ShownInvoice(int lines)
+    {
+        path = writeInvoice(dir, lines);
+        templates.registerJobTemplates();
+        styles.loadStyles();
+        doc = templates.openDocumentFile(path);
+        view = std::make_unique<JobInvoiceEditView>(static_cast<JobInvoiceDoc*>(doc.get()), styles);
+        view->resize(900, 800);
+        view->onInitialUpdate();
+        view->selectTab(view->tabCount() - 1);
+        QImage target(900, 800, QImage::Format_ARGB32_Premultiplied);
+        view->render(&target);
+    }
+    QTemporaryDir dir;
+    QString path;
+    DocumentTemplates templates;
+    TextStyles styles;
+    std::unique_ptr<Document> doc;
+    std::unique_ptr<JobInvoiceEditView> view;
+};
+
+static void BM_ExportPdfFromPreview(benchmark::State& state)
+{
+    ShownInvoice shown(int(state.range(0)));
+    const QString pdf = shown.dir.filePath(QStringLiteral("out.pdf"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(shown.view->preview().exportPdf(pdf));
+}
+BENCHMARK(BM_ExportPdfFromPreview)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+static void BM_PrintFromPreview(benchmark::State& state)
+{
+    ShownInvoice shown(int(state.range(0)));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(shown.dir.filePath(QStringLiteral("printed.pdf")));
+    for (auto _ : state)
+        shown.view->preview().printAll(printer);
+}
+BENCHMARK(BM_PrintFromPreview)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

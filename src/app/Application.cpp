@@ -24,8 +24,6 @@
 #include "documents/JobInvoiceDoc.h"
 #include "documents/StartPageDoc.h"
 #include "documents/UpdateHint.h"
-#include "fileformat/Archive.h"
-#include "fileformat/TextFile.h"
 #include "records/JobBase.h"
 #include "resources/StringTable.h"
 #include "settings/RecentFileList.h"
@@ -48,7 +46,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
-#include <QTemporaryDir>
 
 using namespace CommandIds;
 
@@ -585,25 +582,11 @@ Document* Application::newInvoiceFromThis()
 {
     DocumentWindow* frame = m_mainWindow->activeDocumentWindow();
     auto* view = frame ? qobject_cast<JobEditView*>(frame->viewWidget()) : nullptr;
-    auto* source = view ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
-    const DocumentTemplate* kind = source ? source->documentTemplate() : nullptr;
-    if (!kind)
+    if (!view)
         return nullptr;
-    // What is on screen, saved or not, goes to a file of its own for the
-    // import; the estimate or quote itself keeps its path and its changes.
+    // What is on screen, saved or not, is taken from the record as it
+    // stands; the estimate or quote keeps its path, its file and its changes.
     view->updateData(true);
-    QTemporaryDir folder;
-    const QString copy = folder.filePath(QStringLiteral("source.") + kind->extension());
-    {
-        Archive archive = Archive::forWriting();
-        QString reason;
-        if (!folder.isValid() || source->record()->write(archive) != 0 ||
-            !TextFile::save(copy, archive.data(), &reason)) {
-            showError(StringTable::text(IDS_FILE_SAVE_ERROR).toQString() + QStringLiteral("\n\n") +
-                      (reason.isEmpty() ? folder.errorString() : reason));
-            return nullptr;
-        }
-    }
     Document* invoice = openNewDocument(DocumentKind::Invoice);
     JobInvoiceEditView* invoiceView = nullptr;
     for (DocumentView* candidate : invoice ? invoice->views() : std::vector<DocumentView*>())
@@ -614,7 +597,7 @@ Document* Application::newInvoiceFromThis()
     InvoiceImport::Options options;
     options.materialsAsOneLine = SettingsStore::isSet(SettingKeys::ImportMaterialsAsOneLine);
     options.hireAsOneLine = SettingsStore::isSet(SettingKeys::ImportHireAsOneLine);
-    invoiceView->importFile(copy, options);
+    invoiceView->importRecord(view->job(), options);
     m_mainWindow->updateCommandStates();
     return invoice;
 }

@@ -35,15 +35,22 @@ void copyItems(const OMList<JobItem>& from, OMList<JobItem>& to, bool standardRa
 
 } // namespace
 
+InvoiceImport::InvoiceImport(const Job& source) : m_source(&source), m_ratesCurrent(true)
+{
+}
+
 InvoiceImport::Result InvoiceImport::read(const QString& path, QString* error)
 {
-    m_source.reset();
+    m_read.reset();
+    m_source = nullptr;
+    m_ratesCurrent = false;
     std::unique_ptr<JobBase> record = JobFileReader::recordFor(path);
     if (!dynamic_cast<Job*>(record.get()))
         return NotAJobFile;
     if (!JobFileReader::read(*record, path, error))
         return Refused;
-    m_source.reset(static_cast<Job*>(record.release()));
+    m_read.reset(static_cast<Job*>(record.release()));
+    m_source = m_read.get();
     return Imported;
 }
 
@@ -66,10 +73,11 @@ void InvoiceImport::applyTo(JobInvoice& invoice, const Options& options) const
 {
     if (!m_source)
         return;
-    const Job* source = m_source.get();
+    const Job* source = m_source;
     const bool registered = SettingsStore::isVATRegistered();
     const Percentage standard = registered ? Percentage(SettingsStore::standardVATRate()) : 0;
-    const bool restampItems = registered && !source->hasVATInfo;
+    // Lines of a file saved before VAT registration take the standard rate.
+    const bool restampItems = registered && !m_ratesCurrent && !source->hasVATInfo;
 
     // A customer with a name is only replaced when the user agreed.
     if (!wouldReplaceCustomer(invoice) || options.replaceNamedCustomer)

@@ -8,14 +8,16 @@
 class JobInvoice;
 
 /**
- * Takes a saved estimate or quote into an invoice: the customer, a heading
- * and the job description appended to the invoice's description, and the
- * labour, travel, hire and materials lines appended after the existing ones.
+ * Takes an estimate or quote into an invoice: the customer, a heading and
+ * the job description appended to the invoice's description, and the labour,
+ * travel, hire and materials lines appended after the existing ones.
  *
- * The window reads the file first, then asks before replacing a customer
- * that has a name (wouldReplaceCustomer()), and passes the answer on:
+ * The source is a saved file (File, Import) or a record in memory (New
+ * Invoice from This). The window reads the file first, then asks before
+ * replacing a customer that has a name (wouldReplaceCustomer()), and passes
+ * the answer on:
  *
- *     InvoiceImport import;
+ *     InvoiceImport import;                 // or InvoiceImport import(job);
  *     if (import.read(path, &error) != InvoiceImport::Imported) ...
  *     options.replaceNamedCustomer = !import.wouldReplaceCustomer(invoice) || userSaysYes;
  *     import.applyTo(invoice, options);
@@ -40,7 +42,14 @@ public:
         Refused,
     };
 
-    /// Reads the estimate or quote at `path`; Imported when it was read.
+    InvoiceImport() = default;
+    /// Takes `source` as it stands in memory; it must outlive the import and
+    /// is never changed. Its lines keep their VAT rates, as a record just
+    /// saved would: the invoice comes out as the one a saved copy gives.
+    explicit InvoiceImport(const Job& source);
+
+    /// Reads the estimate or quote at `path`, in place of any source before;
+    /// Imported when it was read.
     Result read(const QString& path, QString* error);
     /// Whether taking the source in would replace a customer with a name.
     static bool wouldReplaceCustomer(const JobInvoice& invoice);
@@ -52,5 +61,9 @@ public:
                              QString* error = nullptr);
 
 private:
-    std::unique_ptr<Job> m_source;
+    /// The record read(), which m_source then points to.
+    std::unique_ptr<Job> m_read;
+    const Job* m_source = nullptr;
+    /// Lines stand as the VAT registration has them now, whatever the record says.
+    bool m_ratesCurrent = false;
 };

@@ -8,10 +8,12 @@ class ItemGrid;
 
 /**
  * A tab that is one editable grid filling the page. The grid is rebuilt from
- * the bound list on every load pass (loadRows, then fitColumns) and the list
- * from the grid on every save pass (saveRows). Each cell the user changes goes
- * through cellEdited; when that reports a change the document is marked
- * modified and the columns are fitted again. Row commands mark it modified.
+ * the bound list on every load pass (loadRows, then fitColumns), each row
+ * keeping its item. Each cell the user changes goes through cellEdited, which
+ * parses the text into the row's item; when that reports a change the
+ * document is marked modified and the columns are fitted again. Row commands
+ * mark it modified. The save pass (saveRows) copies the rows' items into the
+ * list, parsing nothing.
  */
 class GridTab : public EditTab
 {
@@ -26,9 +28,10 @@ public:
     virtual void initRow(int row);
     /// Rebuilds the whole grid from the bound list.
     virtual void loadRows();
-    /// Rebuilds the bound list from the grid.
+    /// Rebuilds the bound list from the rows' items.
     virtual void saveRows();
-    /// Normalises the edited row and recomputes it; true when the document changed.
+    /// Parses the edited cell into its row's item, normalises the row and
+    /// recomputes it; true when the document changed.
     virtual bool cellEdited(ItemGrid& grid, int row, int column);
 
 protected:

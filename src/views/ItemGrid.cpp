@@ -116,14 +116,14 @@ bool ItemGrid::isReadOnly(int row, int column) const
     return row < fixedRowCount() || m_model->isReadOnly(row - fixedRowCount(), column);
 }
 
-void ItemGrid::setRowValue(int row, const QVariant& value)
+void ItemGrid::setRowItem(int row, const JobItem& item)
 {
-    m_model->setRowValue(row - fixedRowCount(), value);
+    m_model->setRowItem(row - fixedRowCount(), item);
 }
 
-QVariant ItemGrid::rowValue(int row) const
+const JobItem& ItemGrid::rowItem(int row) const
 {
-    return m_model->rowValue(row - fixedRowCount());
+    return m_model->rowItem(row - fixedRowCount());
 }
 
 int ItemGrid::focusRow() const

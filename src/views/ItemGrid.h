@@ -5,6 +5,7 @@
 
 class ItemGridDelegate;
 class ItemGridModel;
+class JobItem;
 class QKeyEvent;
 class QMenu;
 
@@ -21,7 +22,7 @@ class QMenu;
  *     auto* grid = new ItemGrid(this);
  *     grid->setAccessibleName(tr("Other hourly charges"));
  *     grid->setEntryColumn(0);                     // a text here grows the entry row
- *     connect(grid, &ItemGrid::cellEdited, this, ...);  // normalise row, recompute total
+ *     connect(grid, &ItemGrid::cellEdited, this, ...);  // parse into the row's item, normalise
  *     connect(grid, &ItemGrid::rowAdded, this, ...);    // give a new row its defaults
  *     connect(grid, &ItemGrid::contentChanged, this, [this] { markModified(); });
  *
@@ -87,9 +88,10 @@ public:
     void setHeader(int column, const QString& text, Qt::Alignment alignment);
     void setReadOnly(int row, int column, bool readOnly);
     bool isReadOnly(int row, int column) const;
-    /// A value the owner keeps with a row; it moves with the row.
-    void setRowValue(int row, const QVariant& value);
-    QVariant rowValue(int row) const;
+    /// The item the owner keeps with a row, parsed from its cells as they
+    /// are committed; it moves with the row.
+    void setRowItem(int row, const JobItem& item);
+    const JobItem& rowItem(int row) const;
 
     /// The column whose text, typed into the entry row, makes it an item row
     /// and appends a new entry row (-1: the entry row never grows).
@@ -123,7 +125,8 @@ public:
     QMenu* createContextMenu(QWidget* parent);
 
 signals:
-    /// The user changed the text of (row, column): normalise and recompute.
+    /// The user changed the text of (row, column): parse it into the row's
+    /// item, normalise and recompute.
     void cellEdited(int row, int column);
     /// A row the user made (entry row grown, insert command) needs defaults.
     void rowAdded(int row);

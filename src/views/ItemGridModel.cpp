@@ -178,15 +178,16 @@ bool ItemGridModel::isReadOnly(int row, int column) const
     return valid(row, column) && cell(row, column).readOnly;
 }
 
-void ItemGridModel::setRowValue(int row, const QVariant& value)
+const JobItem& ItemGridModel::rowItem(int row) const
 {
-    if (row >= 0 && row < m_rows.size())
-        m_rows[row].value = value;
+    static const JobItem none;
+    return row >= 0 && row < m_rows.size() ? m_rows[row].item : none;
 }
 
-QVariant ItemGridModel::rowValue(int row) const
+void ItemGridModel::setRowItem(int row, const JobItem& item)
 {
-    return row >= 0 && row < m_rows.size() ? m_rows[row].value : QVariant();
+    if (row >= 0 && row < m_rows.size())
+        m_rows[row].item = item;
 }
 
 QString ItemGridModel::headerText(int column) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/JobItem.h"
+
 #include <QAbstractTableModel>
 #include <QFont>
 #include <QList>
@@ -8,12 +10,14 @@
 
 /**
  * The cells of an ItemGrid: text, alignment and a read-only flag per cell, the
- * header texts and alignments per column, and one value per row that the
- * owner may attach (it moves with its row). Rows here count from 0 without
- * the header; ItemGrid adds the header as its row 0.
+ * header texts and alignments per column, and the item each row stands for
+ * (it moves with its row). Rows here count from 0 without the header;
+ * ItemGrid adds the header as its row 0.
  *
  * Text set through setText is the program filling the grid; only setData
  * (an editor committing) reports textEdited, and only when the text changed.
+ * The owner parses the committed text into the row's item then, so the item
+ * always holds what the row shows and is read without parsing any text.
  */
 class ItemGridModel : public QAbstractTableModel
 {
@@ -45,8 +49,10 @@ public:
     void setAlignment(int row, int column, Qt::Alignment alignment);
     void setReadOnly(int row, int column, bool readOnly);
     bool isReadOnly(int row, int column) const;
-    void setRowValue(int row, const QVariant& value);
-    QVariant rowValue(int row) const;
+    /// The row's item; an empty one for a row that does not exist. A new
+    /// row starts with an empty item.
+    const JobItem& rowItem(int row) const;
+    void setRowItem(int row, const JobItem& item);
 
     QString headerText(int column) const;
     void setHeader(int column, const QString& text, Qt::Alignment alignment);
@@ -70,7 +76,7 @@ private:
     struct Row
     {
         QList<Cell> cells;
-        QVariant value;
+        JobItem item;
     };
     struct Header
     {

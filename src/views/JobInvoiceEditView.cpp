@@ -99,8 +99,19 @@ InvoiceImport::Result JobInvoiceEditView::importFile(const QString& path,
     if (result == InvoiceImport::Refused)
         MessageHook::show(error, MessageHook::Error,
                           MessageHook::Ok);
-    if (result != InvoiceImport::Imported)
-        return result;
+    if (result == InvoiceImport::Imported)
+        takeIn(import, options);
+    return result;
+}
+
+void JobInvoiceEditView::importRecord(const Job& source, const InvoiceImport::Options& options)
+{
+    updateData(true);
+    takeIn(InvoiceImport(source), options);
+}
+
+void JobInvoiceEditView::takeIn(const InvoiceImport& import, const InvoiceImport::Options& options)
+{
     // A customer with a name is only replaced when the user agrees.
     InvoiceImport::Options chosen = options;
     chosen.replaceNamedCustomer =
@@ -112,5 +123,4 @@ InvoiceImport::Result JobInvoiceEditView::importFile(const QString& path,
     document()->setModified(true);
     m_preview.refreshPage();
     update();
-    return result;
 }

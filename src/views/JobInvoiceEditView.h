@@ -42,6 +42,9 @@ public:
     void togglePaymentDetails();
     /// Takes a saved estimate or quote into the invoice, then shows the result.
     InvoiceImport::Result importFile(const QString& path, const InvoiceImport::Options& options);
+    /// Takes an estimate or quote in memory into the invoice, asking as
+    /// importFile() does; `source` is not changed.
+    void importRecord(const Job& source, const InvoiceImport::Options& options);
     /// "OVERDUE" while the invoice is overdue, else empty.
     const ombrel::OMString& overdueStamp() const { return m_overdueStamp; }
 
@@ -50,6 +53,8 @@ protected:
 
 private:
     void setOverdueStamp();
+    /// Asks about a named customer, takes the source in and shows the result.
+    void takeIn(const InvoiceImport& import, const InvoiceImport::Options& options);
 
     JobInvoiceDoc* m_doc;
     const TextStyles& m_styles;

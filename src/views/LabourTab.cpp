@@ -23,19 +23,16 @@ enum Column { DescriptionColumn, HoursColumn, RateColumn, TotalColumn, ColumnCou
 constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
 
 // Hours show at least two decimals and every further one they have.
-QString hoursText(double hours)
+OMString hoursText(double hours)
 {
-    return OMDouble(hours).toDecimalText(6, 2).toQString();
+    return OMDouble(hours).toDecimalText(6, 2);
 }
 
 // An hours item costs nothing for zero hours, as one read from a file.
-JobItem hoursItem(const QString& description, const QString& hours, const QString& rate)
+JobItem hoursItem()
 {
     JobItem item;
     item.countDefaultsToOne = false;
-    item.desc = OMString::fromQString(description);
-    item.count = OMDouble::fromText(OMString::fromQString(hours));
-    item.price = OMMoney(OMString::fromQString(rate));
     return item;
 }
 
@@ -128,8 +125,6 @@ void LabourTab::loadRows()
     m_columnSamples = {QString(), QStringLiteral("8888"), QStringLiteral("8888.88"),
                        QStringLiteral("8888.88")};
     m_stretchColumn = DescriptionColumn;
-    m_loaded.clear();
-    m_items->forEach([this](const JobItem& item) { m_loaded.push_back(item); });
     const OMString currency = SettingsStore::currencySymbol();
     const OMString hours = SettingsStore::hoursSymbol();
     {
@@ -147,17 +142,17 @@ void LabourTab::loadRows()
             OMString::format(StringTable::text(IDS_GRID_TOTAL).c_str(), currency.c_str())
                 .toQString(),
             Right);
-        for (size_t i = 0; i < m_loaded.size(); ++i) {
-            JobItem item = m_loaded[i];
+        m_items->forEach([this](const JobItem& loaded) {
+            JobItem item = loaded;
             item.countDefaultsToOne = false;
             const int row = m_grid->appendRow();
             initRow(row);
-            m_grid->setRowValue(row, int(i));
+            m_grid->setRowItem(row, item);
             m_grid->setText(row, DescriptionColumn, item.desc.toQString());
-            m_grid->setText(row, HoursColumn, hoursText(item.count));
+            m_grid->setText(row, HoursColumn, hoursText(item.count).toQString());
             m_grid->setText(row, RateColumn, item.price.toString().toQString());
             m_grid->setText(row, TotalColumn, item.lineTotal().toString().toQString());
-        }
+        });
         initRow(m_grid->appendRow());
     }
     m_grid->fitColumns(m_columnSamples, m_stretchColumn);
@@ -167,21 +162,9 @@ void LabourTab::saveRows()
 {
     m_items->clear();
     for (int row = ItemGrid::fixedRowCount(); row < m_grid->rowCount(); ++row) {
-        const QString description = m_grid->text(row, DescriptionColumn);
-        if (description.isEmpty())
-            continue;
-        JobItem item;
-        bool loaded = false;
-        const int index = m_grid->rowValue(row).toInt(&loaded);
-        if (loaded && index >= 0 && size_t(index) < m_loaded.size())
-            item = m_loaded[size_t(index)];
-        const JobItem typed =
-            hoursItem(description, m_grid->text(row, HoursColumn), m_grid->text(row, RateColumn));
-        item.countDefaultsToOne = false;
-        item.desc = typed.desc;
-        item.count = typed.count;
-        item.price = typed.price;
-        m_items->add(item);
+        const JobItem& item = m_grid->rowItem(row);
+        if (!item.desc.isEmpty())
+            m_items->add(item);
     }
 }
 
@@ -192,15 +175,32 @@ void LabourTab::initRow(int row)
         m_grid->setAlignment(row, column, Right);
     }
     m_grid->setReadOnly(row, TotalColumn, true);
+    m_grid->setRowItem(row, hoursItem());
 }
 
 void LabourTab::cellEdited(int row, int column)
 {
-    if (column != HoursColumn && column != RateColumn)
+    JobItem item = m_grid->rowItem(row);
+    const OMString text = OMString::fromQString(m_grid->text(row, column));
+    switch (column) {
+    case DescriptionColumn:
+        item.desc = text;
+        break;
+    case HoursColumn: {
+        // The hours as the cell shows them (six decimals at most).
+        const OMString shown = hoursText(OMDouble::fromText(text));
+        item.count = OMDouble::fromText(shown);
+        m_grid->setText(row, HoursColumn, shown.toQString());
+        break;
+    }
+    case RateColumn:
+        item.price = OMMoney(text);
+        m_grid->setText(row, RateColumn, item.price.toString().toQString());
+        break;
+    default:
         return;
-    const JobItem item = hoursItem(m_grid->text(row, DescriptionColumn),
-                                   m_grid->text(row, HoursColumn), m_grid->text(row, RateColumn));
-    m_grid->setText(row, HoursColumn, hoursText(item.count));
-    m_grid->setText(row, RateColumn, item.price.toString().toQString());
-    m_grid->setText(row, TotalColumn, item.lineTotal().toString().toQString());
+    }
+    m_grid->setRowItem(row, item);
+    if (column != DescriptionColumn)
+        m_grid->setText(row, TotalColumn, item.lineTotal().toString().toQString());
 }

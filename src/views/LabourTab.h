@@ -6,7 +6,6 @@
 #include "records/JobItem.h"
 
 #include <QStringList>
-#include <vector>
 
 class FilteredLineEdit;
 class ItemGrid;
@@ -19,8 +18,9 @@ class QLabel;
  * The view fills `fields` before a load pass (hours with at least two
  * decimals, the rate as money text) and reads them back after a save pass;
  * it hands over the record's hours items with bindItems() before each load
- * pass, and the tab rebuilds that list itself on every save pass. The travel
- * tab reads the work and inspection hours from `fields`.
+ * pass, and the tab rebuilds that list itself on every save pass from the
+ * grid rows' items, into which each cell is parsed when its editor commits.
+ * The travel tab reads the work and inspection hours from `fields`.
  */
 class LabourTab : public EditTab
 {
@@ -60,11 +60,12 @@ private:
     FilteredLineEdit* addHoursRow(class QGridLayout* grid, int row, const QString& label);
     /// The grid from the bound list: one row per item, then the entry row.
     void loadRows();
-    /// The bound list from the grid: every row with a description.
+    /// The bound list from the rows' items: every row with a description.
     void saveRows();
     /// A new row's defaults: no hours, no rate, a read-only total.
     void initRow(int row);
-    /// After the user typed into a cell: hours and rate normalised, total worked out.
+    /// After the user typed into a cell: the text parsed into the row's item,
+    /// hours and rate normalised, total worked out.
     void cellEdited(int row, int column);
 
     FilteredLineEdit* m_rate;
@@ -77,8 +78,7 @@ private:
     ItemGrid* m_grid;
     QStringList m_columnSamples;
     int m_stretchColumn = -1;
+    // A row made from an item keeps its other fields (VAT rate, cost, date)
+    // when the list is rebuilt.
     ombrel::OMList<JobItem>* m_items = nullptr;
-    // The items as last loaded; a row made from one keeps its other fields
-    // (VAT rate, cost, date) when the list is rebuilt.
-    std::vector<JobItem> m_loaded;
 };

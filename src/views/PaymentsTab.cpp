@@ -37,9 +37,6 @@ void PaymentsTab::loadRows()
     m_columnSamples.add("8888.88");
     m_stretchColumn = DescColumn;
 
-    m_loaded.clear();
-    m_payments->forEach([this](const JobItem& item) { m_loaded.append(item); });
-
     const OMString format = SettingsStore::dateFormat();
     ItemGrid& g = *grid();
     ItemGrid::Fill fill(g, 3);
@@ -50,26 +47,28 @@ void PaymentsTab::loadRows()
                                  SettingsStore::currencySymbol().c_str())
                     .toQString(),
                 Qt::AlignRight);
-    for (int i = 0; i < m_loaded.size(); ++i) {
-        const JobItem& payment = m_loaded[i];
+    m_payments->forEach([&](const JobItem& payment) {
         const int row = g.appendRow();
         formatRow(row);
         g.setText(row, DateColumn, payment.date.toString(format).toQString());
         g.setText(row, DescColumn, payment.desc.toQString());
         g.setText(row, AmountColumn, payment.price.toString().toQString());
-        g.setRowValue(row, i);
-    }
+        g.setRowItem(row, payment);
+    });
     initRow(g.appendRow());
 }
 
 bool PaymentsTab::cellEdited(ItemGrid& g, int row, int column)
 {
-    const OMMoney amount(OMString::fromQString(g.text(row, AmountColumn)));
+    JobItem payment = g.rowItem(row);
+    const OMString text = OMString::fromQString(g.text(row, column));
     if (column == AmountColumn) {
-        g.setText(row, AmountColumn, amount.toString().toQString());
+        payment.price = OMMoney(text);
+        g.setText(row, AmountColumn, payment.price.toString().toQString());
+    } else if (column == DescColumn) {
+        payment.desc = text;
     } else if (column == DateColumn) {
-        const SettingsStore::DateEntry entry =
-            SettingsStore::parseDateEntry(OMString::fromQString(g.text(row, DateColumn)));
+        const SettingsStore::DateEntry entry = SettingsStore::parseDateEntry(text);
         if (entry.ok()) {
             g.setText(row, DateColumn, entry.text.toQString());
         } else {
@@ -80,10 +79,15 @@ bool PaymentsTab::cellEdited(ItemGrid& g, int row, int column)
                 MessageHook::show(error.toQString(), MessageHook::Warning, MessageHook::Ok);
             });
         }
+        // The date as the cell shows it; one kept as typed reads as no date.
+        OMDate date;
+        date.set(OMString::fromQString(g.text(row, DateColumn)), SettingsStore::dateFormat());
+        payment.date = date;
     }
+    g.setRowItem(row, payment);
     // An amount or a date makes the entry row a payment as a description
     // does (the grid itself watches the description): open the next one.
-    if (g.isEntryRow(row) && (amount != OMMoney() || !g.text(row, DateColumn).isEmpty()))
+    if (g.isEntryRow(row) && (payment.price != OMMoney() || !g.text(row, DateColumn).isEmpty()))
         initRow(g.appendRow());
     return true;
 }
@@ -92,25 +96,14 @@ void PaymentsTab::saveRows()
 {
     if (!m_payments || grid()->columnCount() == 0)
         return;
-    const OMString format = SettingsStore::dateFormat();
     const ItemGrid& g = *grid();
     m_payments->clear();
     for (int row = ItemGrid::fixedRowCount(); row < g.rowCount(); ++row) {
-        OMDate date;
-        date.set(OMString::fromQString(g.text(row, DateColumn)), format);
-        const OMString desc = OMString::fromQString(g.text(row, DescColumn));
-        const OMMoney amount(OMString::fromQString(g.text(row, AmountColumn)));
+        const JobItem& payment = g.rowItem(row);
         // A payment without a description still counts when it has an amount
         // or a date; only a row with none of them is an empty row.
-        if (desc.isEmpty() && amount == OMMoney() && date.isEmpty())
+        if (payment.desc.isEmpty() && payment.price == OMMoney() && payment.date.isEmpty())
             continue;
-        JobItem payment;
-        const QVariant source = g.rowValue(row);
-        if (source.isValid() && source.toInt() >= 0 && source.toInt() < m_loaded.size())
-            payment = m_loaded[source.toInt()];
-        payment.date = date;
-        payment.desc = desc;
-        payment.price = amount;
         m_payments->add(payment);
     }
 }

@@ -4,8 +4,6 @@
 #include "foundation/OMList.h"
 #include "records/JobItem.h"
 
-#include <QList>
-
 /**
  * The payments received on an invoice: date, description and amount.
  *
@@ -16,8 +14,10 @@
  * A typed date is rewritten in the date format setting; one that cannot be
  * read is kept as typed and its message shown. A row with a description, an
  * amount or a date is a payment (an empty description stays empty); a row
- * with none of them is dropped. Rows keep the payment they were loaded from,
- * so fields the grid does not show are saved back as they were.
+ * with none of them is dropped. Each row holds its payment: the one it was
+ * loaded from, into which a cell's text is parsed when its editor commits;
+ * the save pass copies them, so fields the grid does not show are saved
+ * back as they were.
  */
 class PaymentsTab : public GridTab
 {
@@ -39,5 +39,4 @@ private:
     void formatRow(int row);
 
     ombrel::OMList<JobItem>* m_payments = nullptr;
-    QList<JobItem> m_loaded; // the payments of the last load pass
 };

@@ -67,7 +67,7 @@ PreviewTab::PreviewTab(const TextStyles& styles, QWidget* parent)
             [this](int action) { onBarAction(Qt::Horizontal, action); });
     // A new paper or orientation from Print Setup shows at once.
     connect(&PageSetup::instance(), &PageSetup::changed, this, [this] {
-        if (m_printed.isComposed() && !m_printing)
+        if (m_printed.isComposed())
             refreshPage();
     });
 }
@@ -90,18 +90,29 @@ void PreviewTab::setZoom(int percent)
     update();
 }
 
-void PreviewTab::compose()
+void PreviewTab::composeInto(PrintedPage& printed)
 {
     TabbedEditView* view = ownerView();
     const ombrel::OMString title = view ? ombrel::OMString::fromQString(view->pageTitle()) : "";
-    m_printed.compose(title, [view](GPage& page, const PageFonts& fonts) {
+    printed.compose(title, [view](GPage& page, const PageFonts& fonts) {
         if (view)
             view->composePage(page, fonts);
     });
-    showOnce(m_printed.warnings());
-    // Pages after the first name the document, as printed and exported ones do.
+    showOnce(printed.warnings());
+    // Pages after the first name the document, on screen as on paper.
     if (auto* job = dynamic_cast<JobBaseDoc*>(view ? view->document() : nullptr))
-        m_printed.page().setPageMarks(PrintedPage::pageMarks(*job->record(), m_printed.styles()));
+        printed.page().setPageMarks(PrintedPage::pageMarks(*job->record(), printed.styles()));
+}
+
+void PreviewTab::composeForPaper(PrintedPage& paper)
+{
+    composeInto(paper);
+    paper.stampText = m_printed.stampText;
+}
+
+void PreviewTab::compose()
+{
+    composeInto(m_printed);
     // Lay out as wide as the printer's page prints, so the preview's pages
     // break where the printed ones will.
     const PrintMargins margins = PrintMargins::fromSettings();
@@ -255,8 +266,6 @@ void PreviewTab::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    if (m_printing)
-        return;
     if (!m_printed.isComposed())
         compose();
     setScrollRanges();
@@ -381,45 +390,21 @@ void PreviewTab::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
-bool PreviewTab::preparePrinting()
-{
-    if (!m_printed.isComposed())
-        compose();
-    m_printed.page().recalculate();
-    return true;
-}
-
-void PreviewTab::beginPrinting(QPrinter& printer)
-{
-    m_printing = true;
-    m_printArea = PrintableArea::rect(PrintSetup::metrics(printer), PrintMargins::fromSettings());
-}
-
-void PreviewTab::endPrinting()
-{
-    m_printed.page().recalculate();
-    m_printing = false;
-    // The screen lays the page out for itself again.
-    compose();
-    m_printed.page().layout(sheetContent(0));
-    update();
-}
-
 ombrel::OMString PreviewTab::exportPdf(const QString& path)
 {
-    compose();
-    const PageSetup& setup = PageSetup::instance();
+    PrintedPage paper(m_printed.styles());
+    composeForPaper(paper);
     QString error;
-    PdfExport::write(m_printed, path, setup.pageSize(), setup.orientation(), &error);
-    // The export laid the page out for paper; the screen lays it out for itself again.
-    refreshPage();
+    PdfExport::write(paper, path, &error);
     return ombrel::OMString::fromQString(error);
 }
 
 void PreviewTab::printAll(QPrinter& printer)
 {
-    preparePrinting();
-    beginPrinting(printer);
+    PrintedPage paper(m_printed.styles());
+    composeForPaper(paper);
+    const QRect area =
+        PrintableArea::rect(PrintSetup::metrics(printer), PrintMargins::fromSettings());
     // The pages the print dialog asked for, within the pages there are.
     int first = 1;
     int last = INT_MAX;
@@ -427,8 +412,7 @@ void PreviewTab::printAll(QPrinter& printer)
         first = printer.fromPage();
         last = std::max(first, printer.toPage());
     }
-    const int printed = m_printed.print(printer, m_printArea, first, last);
-    endPrinting();
+    const int printed = paper.print(printer, area, first, last);
     if (printed == PrintedPage::TooManyPages)
         MessageHook::show(ombrel::OMString::format("Nothing was printed: the document would run "
                                                    "over %d pages. Check the page margins and "
@@ -440,7 +424,6 @@ void PreviewTab::printAll(QPrinter& printer)
 bool PreviewTab::print()
 {
     QPrinter& printer = PrintSetup::printer();
-    preparePrinting();
     // Each print starts from all pages, whatever the last job chose.
     printer.setPrintRange(QPrinter::AllPages);
     // Printing to a file proposes the document's own name ("Invoice 3081.pdf")

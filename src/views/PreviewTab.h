@@ -13,8 +13,9 @@ class TextStyles;
 /**
  * The last tab of every document view: the composed page, scrolled inside the
  * tab, and the printing of it. The page is composed afresh whenever the tab
- * becomes visible and when the settings change; a print job prints the page
- * as last composed.
+ * becomes visible and when the settings change. A print job and the PDF
+ * export compose a page of their own from the view as it stands, laid out
+ * once for paper; the screen's page stays as it is laid out.
  */
 class PreviewTab : public EditTab
 {
@@ -31,27 +32,23 @@ public:
     void activate() override;
     void onDocumentUpdate(DocumentView* sender, UpdateHint hint) override;
 
-    /// Printing, in the order a print job calls them; the pages themselves
-    /// go through PrintedPage::print, which lays them out for the printer.
-    bool preparePrinting();
-    void beginPrinting(QPrinter& printer);
-    void endPrinting();
-    /// Prepares, begins, prints the pages the printer's range names (all
-    /// unless a page range was chosen) and ends on `printer`.
+    /// Composes the page for paper and prints the pages the printer's range
+    /// names (all unless a page range was chosen) on `printer`, through
+    /// PrintedPage::print, which lays them out for it.
     void printAll(QPrinter& printer);
     /// The print dialog, then the job; false when cancelled.
     bool print();
     /// The print preview window, driven by the same calls.
     void printPreview();
-    /// Composes afresh and writes the pages as shown, on the page setup's
-    /// paper and orientation, to `path`; empty on success, else the message.
+    /// Composes afresh and writes the pages as the preview shows them, on the
+    /// page setup's paper and orientation, to `path`; empty on success, else
+    /// the message.
     ombrel::OMString exportPdf(const QString& path);
 
     /// Drawn across every page; "OVERDUE" on an overdue invoice.
     void setStampText(const ombrel::OMString& text) { m_printed.stampText = text; }
     const ombrel::OMString& stampText() const { return m_printed.stampText; }
     PrintedPage& printed() { return m_printed; }
-    bool isPrinting() const { return m_printing; }
 
     /// The page's width as a percentage of the width that fits the window:
     /// 100 (fit to width) to 200.
@@ -83,6 +80,10 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    /// Composes `printed` from the owner view: head, body and page marks.
+    void composeInto(PrintedPage& printed);
+    /// The same with the screen's stamp, for a print job or an export.
+    void composeForPaper(PrintedPage& paper);
     /// The page's content rectangle on screen for page `index`, unscrolled.
     QRect sheetContent(int index) const;
     /// The same with the margins already read, for a loop over the pages.
@@ -100,7 +101,5 @@ private:
     PrintedPage m_printed;
     QScrollBar* m_vertical;
     QScrollBar* m_horizontal;
-    bool m_printing = false;
-    QRect m_printArea;
     int m_zoom = MinimumZoom;
 };

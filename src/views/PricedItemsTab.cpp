@@ -45,6 +45,7 @@ void PricedItemsTab::initRow(int row)
     JobItem item;
     if (m_vatShown)
         item.rate = SettingsStore::standardVATRate();
+    grid()->setRowItem(row, item);
     setRowTexts(row, item);
 }
 
@@ -62,9 +63,6 @@ void PricedItemsTab::loadRows()
     m_columnSamples.add("8888.88");
     m_stretchColumn = DescColumn;
 
-    m_loaded.clear();
-    m_items->forEach([this](const JobItem& item) { m_loaded.append(item); });
-
     const OMString currency = SettingsStore::currencySymbol();
     ItemGrid& g = *grid();
     ItemGrid::Fill fill(g, m_vatShown ? 5 : 4);
@@ -80,38 +78,37 @@ void PricedItemsTab::loadRows()
         totalColumn(),
         OMString::format(StringTable::text(IDS_GRID_TOTAL).c_str(), currency.c_str()).toQString(),
         Qt::AlignRight);
-    for (int i = 0; i < m_loaded.size(); ++i) {
+    m_items->forEach([&](const JobItem& item) {
         const int row = g.appendRow();
         formatRow(row);
-        setRowTexts(row, m_loaded[i]);
-        g.setRowValue(row, i);
-    }
+        setRowTexts(row, item);
+        g.setRowItem(row, item);
+    });
     initRow(g.appendRow());
 }
 
-JobItem PricedItemsTab::rowItem(int row) const
+bool PricedItemsTab::cellEdited(ItemGrid& g, int row, int column)
 {
-    const ItemGrid& g = *grid();
-    JobItem item;
-    const QVariant source = g.rowValue(row);
-    if (source.isValid() && source.toInt() >= 0 && source.toInt() < m_loaded.size())
-        item = m_loaded[source.toInt()];
-    item.desc = OMString::fromQString(g.text(row, DescColumn));
-    item.count = OMDouble::fromText(OMString::fromQString(g.text(row, QtyColumn)));
-    item.price = OMMoney(OMString::fromQString(g.text(row, PriceColumn)));
-    if (m_vatShown)
-        item.rate = Percentage::parseText(OMString::fromQString(g.text(row, VatColumn)));
-    return item;
-}
-
-bool PricedItemsTab::cellEdited(ItemGrid&, int row, int column)
-{
-    if (column == QtyColumn || column == PriceColumn || (m_vatShown && column == VatColumn)) {
-        const JobItem item = rowItem(row);
-        setRowTexts(row, item);
+    JobItem item = g.rowItem(row);
+    const OMString text = OMString::fromQString(g.text(row, column));
+    if (column == DescColumn) {
+        // The description alone is a change too; a description typed into the
+        // entry row makes the grid add the next entry row.
+        item.desc = text;
+        g.setRowItem(row, item);
+        return true;
     }
-    // The description alone is a change too; a description typed into the
-    // entry row makes the grid add the next entry row.
+    if (column == QtyColumn) {
+        // The quantity as its cell shows it (six decimals at most).
+        item.count = OMDouble::fromText(text);
+        item.count = OMDouble::fromText(item.quantityText());
+    } else if (column == PriceColumn) {
+        item.price = OMMoney(text);
+    } else if (m_vatShown && column == VatColumn) {
+        item.rate = Percentage::parseText(text);
+    }
+    g.setRowItem(row, item);
+    setRowTexts(row, item);
     return true;
 }
 
@@ -120,10 +117,11 @@ void PricedItemsTab::saveRows()
     // Never loaded: the grid holds nothing of the list to save.
     if (!m_items || grid()->columnCount() == 0)
         return;
+    const ItemGrid& g = *grid();
     m_items->clear();
-    for (int row = ItemGrid::fixedRowCount(); row < grid()->rowCount(); ++row) {
-        if (grid()->text(row, DescColumn).isEmpty())
-            continue;
-        m_items->add(rowItem(row));
+    for (int row = ItemGrid::fixedRowCount(); row < g.rowCount(); ++row) {
+        const JobItem& item = g.rowItem(row);
+        if (!item.desc.isEmpty())
+            m_items->add(item);
     }
 }

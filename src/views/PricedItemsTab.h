@@ -4,8 +4,6 @@
 #include "foundation/OMList.h"
 #include "records/JobItem.h"
 
-#include <QList>
-
 /**
  * A grid of priced items: quantity, description, unit price, the VAT rate
  * when the business is VAT registered, and each row's total.
@@ -14,10 +12,12 @@
  *
  *     m_materials.bindItems(&job().materials);   // then the whole-view pass
  *
- * Until a list is bound the passes leave grid and list alone. A row keeps the
- * item it was loaded from, so what the grid does not show (the VAT rate when
- * there is no VAT column, the second amount, the date) is saved back as it
- * was; a new row starts from an empty item.
+ * Until a list is bound the passes leave grid and list alone. Each row holds
+ * its item: the one it was loaded from (a new row: an empty one), into which
+ * a cell's text is parsed once, when its editor commits. The save pass copies
+ * the items of the rows with a description into the list, so what the grid
+ * does not show (the VAT rate when there is no VAT column, the second amount,
+ * the date) is saved back as it was.
  */
 class PricedItemsTab : public GridTab
 {
@@ -39,12 +39,9 @@ public:
     bool cellEdited(ItemGrid& grid, int row, int column) override;
 
 private:
-    /// The item of `row`: the one it was loaded from with the grid's texts.
-    JobItem rowItem(int row) const;
     void setRowTexts(int row, const JobItem& item);
     void formatRow(int row);
 
     ombrel::OMList<JobItem>* m_items = nullptr;
     bool m_vatShown = false; // laid out by the last load pass
-    QList<JobItem> m_loaded; // the items of the last load pass
 };

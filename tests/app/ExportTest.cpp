@@ -6,14 +6,17 @@
 #include "commands/ExportFileName.h"
 #include "commands/PdfExportCommand.h"
 #include "documents/JobBaseDoc.h"
+#include "fileformat/Archive.h"
 #include "records/Job.h"
 #include "records/JobInvoice.h"
+#include "records/JobQuote.h"
 #include "views/JobEditView.h"
 #include "views/JobInvoiceEditView.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace CommandIds;
@@ -229,7 +232,8 @@ TEST_F(ExportTest, NewInvoiceFromAQuoteHoldsItsLinesAndANewNumber)
 {
     startWith("quote-2043-boiler-replacement.vlq");
     SettingsStore::set(SettingKeys::ImportMaterialsAsOneLine, 0);
-    const auto& quote = dynamic_cast<const Job&>(*document().record());
+    const auto& quote = dynamic_cast<const JobQuote&>(*document().record());
+    const JobQuote before = quote;
     QStringList quoteLines;
     for (const auto* list : {&quote.materials, &quote.hire})
         list->forEach([&](const JobItem& item) { quoteLines.append(item.desc.toQString()); });
@@ -247,4 +251,16 @@ TEST_F(ExportTest, NewInvoiceFromAQuoteHoldsItsLinesAndANewNumber)
     EXPECT_EQ(invoice.customer.surname, quote.customer.surname);
     EXPECT_TRUE(created->path().isEmpty());
     EXPECT_TRUE(messages.empty());
+
+    // The quote is read, never written: its times and VAT flag stay as they were.
+    EXPECT_EQ(quote.updated, before.updated);
+    EXPECT_EQ(quote.created, before.created);
+    EXPECT_EQ(bool(quote.hasVATInfo), bool(before.hasVATInfo));
+    // Nor anything else (writing copies stamps both with the time of writing).
+    const auto text = [](JobQuote copy) {
+        Archive archive = Archive::forWriting();
+        EXPECT_EQ(copy.write(archive), 0);
+        return QString::fromUtf8(archive.data()).remove(QRegularExpression("updated=\\d*\n"));
+    };
+    EXPECT_EQ(text(quote), text(before));
 }

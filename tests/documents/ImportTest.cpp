@@ -1,5 +1,6 @@
 #include "DocumentsFixture.h"
 #include "documents/InvoiceImport.h"
+#include "documents/JobFileReader.h"
 #include "documents/QuoteImport.h"
 #include "fileformat/Archive.h"
 #include "fileformat/TextFile.h"
@@ -22,6 +23,18 @@ JobItem item(const char* desc, double count, int64_t price, int rate)
     i.rate = rate;
     i.date = OMDate(3, 4, 2007, true);
     return i;
+}
+
+// The invoice's file without the times its writing stamps.
+QString textOf(JobInvoice& invoice)
+{
+    Archive archive = Archive::forWriting();
+    EXPECT_EQ(invoice.write(archive), 0);
+    QStringList kept;
+    for (const QString& line : QString::fromUtf8(archive.data()).split('\n'))
+        if (!line.startsWith("created=") && !line.startsWith("updated="))
+            kept.append(line);
+    return kept.join('\n');
 }
 
 std::vector<JobItem> lines(const JobInvoice& invoice)
@@ -227,4 +240,39 @@ TEST_F(Import, EstimateIntoQuoteKeepsTheQuoteNumber)
     EXPECT_TRUE(quote.hasVATInfo);
     EXPECT_EQ(quote.materials.iterator().next().rate, Percentage(1750));
     EXPECT_EQ(quote.hoursItems.iterator().next().rate, Percentage(500));
+}
+
+// New Invoice from This takes the record in memory: the invoice is the one a
+// saved copy of it gives, also for a record the business was not registered
+// for when it was saved, whose lines a saved copy stamps as they stand.
+TEST_F(Import, RecordInMemoryGivesWhatItsSavedCopyGives)
+{
+    const QString examples = qEnvironmentVariable("VORLANE_TEST_SOURCE_DIR") + "/examples/";
+    for (const char* name :
+         {"estimate-1017-bathroom-refit.vle", "quote-2043-boiler-replacement.vlq"})
+        for (const bool registered : {false, true})
+            for (const bool oneLine : {false, true}) {
+                SCOPED_TRACE(testing::Message()
+                             << name << " registered " << registered << " one line " << oneLine);
+                SettingsStore::set(SettingKeys::IsVATRegistered, registered);
+                std::unique_ptr<JobBase> record = JobFileReader::load(examples + name, nullptr);
+                ASSERT_TRUE(record);
+                auto& job = dynamic_cast<Job&>(*record);
+                job.hasVATInfo = false;
+                job.description += "\nsecond line";
+                const InvoiceImport::Options options{oneLine, oneLine, true};
+
+                JobInvoice fromMemory;
+                fromMemory.description = "Earlier work";
+                fromMemory.customer.surname = "Adeyemi";
+                InvoiceImport(job).applyTo(fromMemory, options);
+
+                JobInvoice fromFile;
+                fromFile.description = "Earlier work";
+                fromFile.customer.surname = "Adeyemi";
+                ASSERT_EQ(InvoiceImport::importFile(fromFile, save(job, name), options),
+                          InvoiceImport::Imported);
+                EXPECT_EQ(textOf(fromMemory), textOf(fromFile));
+                EXPECT_EQ(fromMemory.customer.surname, job.customer.surname);
+            }
 }

@@ -12,6 +12,7 @@
 #include "views/JobInvoiceEditView.h"
 #include "views/PreviewTab.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPrinter>
 #include <QProcess>
@@ -249,7 +250,21 @@ TEST_F(DocumentViews, PrintingToAPdfPrinterGivesTheExportedPages)
     ASSERT_FALSE(printedText.isEmpty());
     EXPECT_EQ(printedText.toStdString(), pdfText(dir.filePath("exported.pdf")).toStdString());
     EXPECT_TRUE(printedText.contains("3081"));
-    EXPECT_FALSE(view->preview().isPrinting());
+}
+
+// The export composes a page of its own: the preview's stamp goes with it.
+TEST_F(DocumentViews, TheExportCarriesThePreviewsStamp)
+{
+    QTemporaryDir dir;
+    auto doc = open("invoice-3081-kitchen-leak.vli");
+    auto view = viewOf<JobInvoiceEditView, JobInvoiceDoc>(doc.get());
+    view->preview().setStampText("OVERDUE");
+    ASSERT_EQ(view->preview().exportPdf(dir.filePath("stamped.pdf")), "");
+    view->preview().setStampText("");
+    ASSERT_EQ(view->preview().exportPdf(dir.filePath("plain.pdf")), "");
+    // The stamp is outlined text: no words, but drawing of its own.
+    EXPECT_GT(QFileInfo(dir.filePath("stamped.pdf")).size(),
+              QFileInfo(dir.filePath("plain.pdf")).size() + 500);
 }
 
 TEST_F(DocumentViews, APrintJobPrintsOnlyThePagesTheDialogChose)
@@ -273,6 +288,9 @@ TEST_F(DocumentViews, APrintJobPrintsOnlyThePagesTheDialogChose)
     };
     const QStringList all = printTo("all.pdf", QPrinter::AllPages, 0, 0);
     ASSERT_GE(all.size(), 3);
+    // The print job's own page carries the page marks the preview's has.
+    EXPECT_TRUE(all.at(1).contains("Estimate 1017, continued"));
+    EXPECT_TRUE(all.at(1).contains("Page 2 of"));
     const QStringList second = printTo("second.pdf", QPrinter::PageRange, 2, 2);
     ASSERT_EQ(second.size(), 1);
     EXPECT_EQ(second.at(0).toStdString(), all.at(1).toStdString());

@@ -377,6 +377,36 @@ TEST_F(GridTabs, PaymentsRewriteDatesAndKeepRowsWithAnAmountOrDate)
     EXPECT_EQ(saved[3].desc, "Cheque");
 }
 
+// A cell is read when its editor commits; the save pass copies the rows as
+// they were committed, wherever they have moved, and reads no text again.
+TEST_F(GridTabs, TheSavePassTakesTheRowsAsCommitted)
+{
+    SettingsStore::set(SettingKeys::DateFormat, "DD/MM/YYYY");
+    JobItem fine = item("Fine screws", 0.1234567, 350);
+    fine.cost = OMMoney(42);
+    doc.job().materials.add(fine);
+    doc.job().materials.add(item("Nails", 2, 100));
+    open();
+    grid().setFocusCell(1, PricedItemsTab::DescColumn);
+    key(grid(), Qt::Key_Down, Qt::AltModifier); // row 1 moves below "Nails"
+    typeCell(grid(), 1, PricedItemsTab::PriceColumn, "1.5");
+    select(1);
+    ItemGrid& payments = *view->payments.grid();
+    typeCell(payments, 1, PaymentsTab::DateColumn, "03/04/2024");
+    SettingsStore::set(SettingKeys::DateFormat, "MM/DD/YYYY");
+    select(2);
+
+    const auto saved = items(doc.job().materials);
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved[0].desc, "Nails");
+    EXPECT_EQ(saved[0].price, OMMoney(150));
+    EXPECT_EQ(saved[1].desc, "Fine screws");
+    EXPECT_EQ(saved[1].count.value(), 0.1234567); // shown as 0.123457, never typed over
+    EXPECT_EQ(saved[1].cost, OMMoney(42));
+    ASSERT_EQ(invoice.payments.size(), 1);
+    EXPECT_EQ(items(invoice.payments)[0].date, OMDate(3, 4, 2024, true));
+}
+
 TEST_F(GridTabs, LookingThroughTheGridsChangesNothing)
 {
     doc.job().materials.add(item("Timber", 2.5, 1999));
