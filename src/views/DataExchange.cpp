@@ -21,14 +21,6 @@ void DataExchange::text(QLineEdit* edit, QString& value)
         edit->setText(value);
 }
 
-void DataExchange::text(QLineEdit* edit, OMString& value)
-{
-    QString text = value.toQString();
-    this->text(edit, text);
-    if (isSaving() && !m_failed && edit)
-        value = OMString::fromQString(text);
-}
-
 void DataExchange::multiLineText(QPlainTextEdit* edit, QString& value)
 {
     if (m_failed || !edit)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "foundation/OMString.h"
-
 #include <QList>
 #include <QString>
 #include <cstdint>
@@ -32,9 +30,6 @@ public:
     QWidget* failedField() const { return m_failedField; }
 
     void text(QLineEdit* edit, QString& value);
-    /// For the tabs whose fields are still the records' text: the same as the
-    /// QString form, converted on the way.
-    void text(QLineEdit* edit, ombrel::OMString& value);
     /// Multi-line text; the record keeps line feeds only.
     void multiLineText(QPlainTextEdit* edit, QString& value);
     void check(QCheckBox* box, bool& value);

@@ -80,12 +80,12 @@ void JobEditView::loadFields()
     m_hire.bindItems(&record.hire);
     // The labour tab's fields are still the record's text.
     LabourTab::Fields& labour = m_labour.fields;
-    labour.research = OMString::fromQString(hoursText(record.hoursResearch));
-    labour.purchase = OMString::fromQString(hoursText(record.hoursPurchase));
-    labour.work = OMString::fromQString(hoursText(record.hoursWork));
-    labour.inspection = OMString::fromQString(hoursText(record.hoursInspection));
-    labour.admin = OMString::fromQString(hoursText(record.hoursAdmin));
-    labour.rate = record.hourlyRate.toString();
+    labour.research = hoursText(record.hoursResearch);
+    labour.purchase = hoursText(record.hoursPurchase);
+    labour.work = hoursText(record.hoursWork);
+    labour.inspection = hoursText(record.hoursInspection);
+    labour.admin = hoursText(record.hoursAdmin);
+    labour.rate = record.hourlyRate.toString().toQString();
     m_labour.bindItems(&record.hoursItems);
 
     TravelTab::Fields& travel = m_travel.fields;
@@ -111,12 +111,12 @@ void JobEditView::saveFields()
     record.sameAsCustomer = m_location.saveLocation(record.location);
 
     const LabourTab::Fields& labour = m_labour.fields;
-    record.hoursResearch = labour.research;
-    record.hoursPurchase = labour.purchase;
-    record.hoursWork = labour.work;
-    record.hoursInspection = labour.inspection;
-    record.hoursAdmin = labour.admin;
-    record.hourlyRate = OMMoney(labour.rate);
+    record.hoursResearch = OMString::fromQString(labour.research);
+    record.hoursPurchase = OMString::fromQString(labour.purchase);
+    record.hoursWork = OMString::fromQString(labour.work);
+    record.hoursInspection = OMString::fromQString(labour.inspection);
+    record.hoursAdmin = OMString::fromQString(labour.admin);
+    record.hourlyRate = OMMoney(OMString::fromQString(labour.rate));
 
     const TravelTab::Fields& travel = m_travel.fields;
     record.hoursTravel = OMString::fromQString(travel.tripTime);

@@ -30,12 +30,12 @@ public:
     /// What the six fields held when the tab last read them.
     struct Fields
     {
-        ombrel::OMString purchase;
-        ombrel::OMString work;
-        ombrel::OMString inspection;
-        ombrel::OMString admin;
-        ombrel::OMString research;
-        ombrel::OMString rate;
+        QString purchase;
+        QString work;
+        QString inspection;
+        QString admin;
+        QString research;
+        QString rate;
     };
 
     explicit LabourTab(QWidget* parent = nullptr);

@@ -119,8 +119,9 @@ uint32_t TravelTab::displayedDays() const
         return ombrel::OMUInt32::fromText(OMString::fromQString(fields.daysOnSite));
     if (!m_labour)
         return 0;
-    return Job::daysForHours(ombrel::OMDouble(m_labour->fields.work).value() +
-                                 ombrel::OMDouble(m_labour->fields.inspection).value(),
+    return Job::daysForHours(
+        ombrel::OMDouble(OMString::fromQString(m_labour->fields.work)).value() +
+            ombrel::OMDouble(OMString::fromQString(m_labour->fields.inspection)).value(),
                              FigureInputs::current().dailyWorkingHours);
 }
 
