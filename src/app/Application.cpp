@@ -503,8 +503,8 @@ bool Application::saveDocument(Document& document, bool askPath)
             return false;
     }
     QString error;
-    const bool saved = askPath || document.path().isEmpty() ? job->saveAs(path, &error)
-                                                            : job->save(&error);
+    const bool saved =
+        askPath || document.path().isEmpty() ? job->saveAs(path, &error) : job->save(&error);
     // A view that refused a field has said why already.
     if (!saved && !error.isEmpty())
         showError(error);

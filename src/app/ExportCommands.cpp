@@ -43,7 +43,7 @@ bool ExportCommands::writePdf(TabbedEditView& view, const JobBaseDoc& document, 
     QString error = PdfExport::overwriteRefusal(path, document.path()).toQString();
     if (error.isEmpty()) {
         view.updateData(true);
-        error = preview->exportPdf(path).toQString();
+        error = preview->exportPdf(path);
     }
     if (error.isEmpty())
         return true;

@@ -11,10 +11,10 @@ using ombrel::OMString;
 
 QString JobFileReader::invalidKindMessage(const JobBase& record, const QString& path)
 {
-    return OMString::format(StringTable::text(IDS_INVALID_KIND_FILE).c_str(),
-                            record.kind().title)
+    return OMString::format(StringTable::text(IDS_INVALID_KIND_FILE).c_str(), record.kind().title)
                .toQString() +
-           QStringLiteral("\n\n%1 is not a Vorlane %2.").arg(path, QLatin1String(record.kind().name));
+           QStringLiteral("\n\n%1 is not a Vorlane %2.")
+               .arg(path, QLatin1String(record.kind().name));
 }
 
 bool JobFileReader::read(JobBase& record, const QString& path, QString* error)

@@ -7,8 +7,7 @@
 
 using namespace ombrel;
 
-JobBase::JobBase(DocumentKind::Id kind)
-    : m_kind(&DocumentKind::get(kind))
+JobBase::JobBase(DocumentKind::Id kind) : m_kind(&DocumentKind::get(kind))
 {
     // Derived constructors call reset() once they are complete.
 }

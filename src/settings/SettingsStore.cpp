@@ -24,7 +24,7 @@ OMString SettingsStore::keyPath(const OMString& section)
 }
 
 OMString SettingsStore::settingString(const OMString& section, const OMString& name,
-                                         const OMString& fallback)
+                                      const OMString& fallback)
 {
     return om_registry_getString(OMRegistryHive::CurrentUser, keyPath(section), name, fallback);
 }
@@ -36,7 +36,7 @@ bool SettingsStore::setSettingString(const OMString& section, const OMString& na
 }
 
 int32_t SettingsStore::settingInteger(const OMString& section, const OMString& name,
-                                         int32_t fallback)
+                                      int32_t fallback)
 {
     return om_registry_getInteger(OMRegistryHive::CurrentUser, keyPath(section), name, fallback);
 }

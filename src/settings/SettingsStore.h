@@ -82,12 +82,12 @@ private:
     static ombrel::OMString keyPath(const ombrel::OMString& section);
     static ombrel::OMString styleKeyPath(const ombrel::OMString& style);
     static ombrel::OMString settingString(const ombrel::OMString& section,
-                                             const ombrel::OMString& name,
-                                             const ombrel::OMString& fallback);
+                                          const ombrel::OMString& name,
+                                          const ombrel::OMString& fallback);
     static bool setSettingString(const ombrel::OMString& section, const ombrel::OMString& name,
                                  const ombrel::OMString& value, QString* error);
     static int32_t settingInteger(const ombrel::OMString& section, const ombrel::OMString& name,
-                                     int32_t fallback);
+                                  int32_t fallback);
     static bool setSettingInteger(const ombrel::OMString& section, const ombrel::OMString& name,
                                   int32_t value, QString* error);
 };

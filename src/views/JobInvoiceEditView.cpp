@@ -67,7 +67,7 @@ bool JobInvoiceEditView::exchangeData(bool save)
 
 void JobInvoiceEditView::setOverdueStamp()
 {
-    m_overdueStamp = InvoicePage::stampText(invoice(), vatFlag());
+    m_overdueStamp = InvoicePage::stampText(invoice(), vatFlag()).toQString();
     m_preview.setStampText(m_overdueStamp);
 }
 
@@ -77,7 +77,7 @@ void JobInvoiceEditView::composePage(GPage& page, const PageFonts& fonts)
     options.vat = vatFlag();
     options.showPaymentDetails = m_showPaymentDetails;
     options.pageTitle = ombrel::OMString::fromQString(pageTitle());
-    options.stampText = m_overdueStamp;
+    options.stampText = ombrel::OMString::fromQString(m_overdueStamp);
     InvoicePage::composePage(page, invoice(), options, m_styles, fonts);
 }
 
@@ -97,8 +97,7 @@ InvoiceImport::Result JobInvoiceEditView::importFile(const QString& path,
     QString error;
     const InvoiceImport::Result result = import.read(path, &error);
     if (result == InvoiceImport::Refused)
-        MessageHook::show(error, MessageHook::Error,
-                          MessageHook::Ok);
+        MessageHook::show(error, MessageHook::Error, MessageHook::Ok);
     if (result == InvoiceImport::Imported)
         takeIn(import, options);
     return result;

@@ -46,7 +46,7 @@ public:
     /// importFile() does; `source` is not changed.
     void importRecord(const Job& source, const InvoiceImport::Options& options);
     /// "OVERDUE" while the invoice is overdue, else empty.
-    const ombrel::OMString& overdueStamp() const { return m_overdueStamp; }
+    const QString& overdueStamp() const { return m_overdueStamp; }
 
 protected:
     bool exchangeData(bool save) override;
@@ -64,6 +64,6 @@ private:
     InvoiceItemsTab m_items;
     PaymentsTab m_payments;
     PreviewTab m_preview;
-    ombrel::OMString m_overdueStamp;
+    QString m_overdueStamp;
     bool m_showPaymentDetails;
 };

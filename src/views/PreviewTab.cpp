@@ -45,8 +45,7 @@ void showOnce(const QStringList& warnings)
         if (shown.contains(warning))
             continue;
         shown.insert(warning);
-        MessageHook::show(warning, MessageHook::Warning,
-                          MessageHook::Ok);
+        MessageHook::show(warning, MessageHook::Warning, MessageHook::Ok);
     }
 }
 
@@ -390,13 +389,13 @@ void PreviewTab::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
-ombrel::OMString PreviewTab::exportPdf(const QString& path)
+QString PreviewTab::exportPdf(const QString& path)
 {
     PrintedPage paper(m_printed.styles());
     composeForPaper(paper);
     QString error;
     PdfExport::write(paper, path, &error);
-    return ombrel::OMString::fromQString(error);
+    return error;
 }
 
 void PreviewTab::printAll(QPrinter& printer)
@@ -417,7 +416,8 @@ void PreviewTab::printAll(QPrinter& printer)
         MessageHook::show(ombrel::OMString::format("Nothing was printed: the document would run "
                                                    "over %d pages. Check the page margins and "
                                                    "the text styles.",
-                                                   GPage::MaxPages).toQString(),
+                                                   GPage::MaxPages)
+                              .toQString(),
                           MessageHook::Warning, MessageHook::Ok);
 }
 

@@ -43,11 +43,14 @@ public:
     /// Composes afresh and writes the pages as the preview shows them, on the
     /// page setup's paper and orientation, to `path`; empty on success, else
     /// the message.
-    ombrel::OMString exportPdf(const QString& path);
+    QString exportPdf(const QString& path);
 
     /// Drawn across every page; "OVERDUE" on an overdue invoice.
-    void setStampText(const ombrel::OMString& text) { m_printed.stampText = text; }
-    const ombrel::OMString& stampText() const { return m_printed.stampText; }
+    void setStampText(const QString& text)
+    {
+        m_printed.stampText = ombrel::OMString::fromQString(text);
+    }
+    QString stampText() const { return m_printed.stampText.toQString(); }
     PrintedPage& printed() { return m_printed; }
 
     /// The page's width as a percentage of the width that fits the window:

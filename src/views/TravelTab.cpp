@@ -122,7 +122,7 @@ uint32_t TravelTab::displayedDays() const
     return Job::daysForHours(
         ombrel::OMDouble(OMString::fromQString(m_labour->fields.work)).value() +
             ombrel::OMDouble(OMString::fromQString(m_labour->fields.inspection)).value(),
-                             FigureInputs::current().dailyWorkingHours);
+        FigureInputs::current().dailyWorkingHours);
 }
 
 void TravelTab::refresh()

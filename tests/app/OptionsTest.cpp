@@ -66,8 +66,7 @@ TEST_F(Options, AnEmptyStoreShowsTheFallbacksAndOkStoresThem)
     EXPECT_EQ(defaults.amount(Defaults::DailyHours)->text(), "7.00");
     EXPECT_EQ(s.sheet.company()->rateEdit()->text(), "17.5");
     EXPECT_EQ(plain(s.sheet.company()->ownersLabel()->text()), "Proprietor:");
-    EXPECT_EQ(s.sheet.misc()->currencyEdit()->text(),
-              SettingsStore::currencySymbol().toQString());
+    EXPECT_EQ(s.sheet.misc()->currencyEdit()->text(), SettingsStore::currencySymbol().toQString());
     EXPECT_EQ(s.sheet.misc()->hoursEdit()->text(), "hr");
     const QString dateFormat = s.sheet.misc()->dateFormatList()->currentText();
 
