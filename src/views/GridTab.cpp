@@ -26,10 +26,7 @@ GridTab::GridTab(QWidget* parent) : EditTab(parent), m_grid(new ItemGrid(this))
 
 void GridTab::fitColumns()
 {
-    QStringList samples;
-    for (int i = 0; i < m_columnSamples.size(); ++i)
-        samples.append(m_columnSamples[i].toQString());
-    m_grid->fitColumns(samples, m_stretchColumn);
+    m_grid->fitColumns(m_columnSamples, m_stretchColumn);
 }
 
 void GridTab::initRow(int)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "EditTab.h"
-#include "foundation/OMArray.h"
-#include "foundation/OMString.h"
+
+#include <QStringList>
 
 class ItemGrid;
 
@@ -38,7 +38,7 @@ protected:
     void exchangeData(DataExchange& dx) override;
 
     /// One sample text per column, giving its least width.
-    ombrel::OMArray<ombrel::OMString> m_columnSamples;
+    QStringList m_columnSamples;
     /// The column that takes the width left over; -1 for none.
     int m_stretchColumn = -1;
 

@@ -32,9 +32,9 @@ void PaymentsTab::loadRows()
     if (!m_payments)
         return;
     m_columnSamples.clear();
-    m_columnSamples.add("00/00/0000");
-    m_columnSamples.add("");
-    m_columnSamples.add("8888.88");
+    m_columnSamples.append(QStringLiteral("00/00/0000"));
+    m_columnSamples.append(QStringLiteral(""));
+    m_columnSamples.append(QStringLiteral("8888.88"));
     m_stretchColumn = DescColumn;
 
     const OMString format = SettingsStore::dateFormat();

@@ -55,12 +55,12 @@ void PricedItemsTab::loadRows()
         return;
     m_vatShown = hasVatColumn();
     m_columnSamples.clear();
-    m_columnSamples.add("8888");
-    m_columnSamples.add("");
-    m_columnSamples.add("8888.88");
+    m_columnSamples.append(QStringLiteral("8888"));
+    m_columnSamples.append(QStringLiteral(""));
+    m_columnSamples.append(QStringLiteral("8888.88"));
     if (m_vatShown)
-        m_columnSamples.add("88.8");
-    m_columnSamples.add("8888.88");
+        m_columnSamples.append(QStringLiteral("88.8"));
+    m_columnSamples.append(QStringLiteral("8888.88"));
     m_stretchColumn = DescColumn;
 
     const OMString currency = SettingsStore::currencySymbol();
