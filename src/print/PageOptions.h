@@ -2,7 +2,7 @@
 
 #include "PageSections.h"
 #include "foundation/OMString.h"
-#include "records/FigureInputs.h"
+#include "settings/SettingsStore.h"
 
 /// What a view adds to its record when the page is composed.
 struct PageOptions
@@ -11,7 +11,7 @@ struct PageOptions
     bool vat = false;
     /// The working day the days on site are counted in: the setting as it
     /// stands when the options are made.
-    int32_t dailyWorkingHours = FigureInputs::current().dailyWorkingHours;
+    int32_t dailyWorkingHours = SettingsStore::get(SettingKeys::DailyWorkingHours);
     PageSections sections;
     /// Invoices: one row per payment instead of their sum.
     bool showPaymentDetails = false;

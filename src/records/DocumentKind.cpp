@@ -107,11 +107,3 @@ const DocumentKind* DocumentKind::forResource(int resourceId)
             return kind;
     return nullptr;
 }
-
-QString DocumentKind::allFilesFilter()
-{
-    QStringList patterns;
-    for (const DocumentKind* kind : all())
-        patterns << QStringLiteral("*.") + QLatin1String(kind->extension);
-    return QStringLiteral("Vorlane Files (%1)").arg(patterns.join(u' '));
-}

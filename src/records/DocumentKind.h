@@ -74,8 +74,6 @@ public:
     static const DocumentKind* forPath(const QString& path);
     /// The kind attached to `resourceId`, or null.
     static const DocumentKind* forResource(int resourceId);
-    /// "Vorlane Files (*.vle *.vlq *.vli)": every kind in one filter.
-    static QString allFilesFilter();
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(DocumentKind::Commands)
