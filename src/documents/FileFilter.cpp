@@ -15,7 +15,8 @@ QString kindsFilter(const QList<const DocumentKind*>& kinds, const QString& toge
         filter += QStringLiteral("%1 (%2)|%3|")
                       .arg(togetherName, patterns.join(u';'), patterns.join(QLatin1String("; ")));
     for (const DocumentKind* kind : kinds)
-        filter += kind->filter() + QStringLiteral("|*.") + QLatin1String(kind->extension) + u'|';
+        filter += QStringLiteral("%1 Files (*.%2)|*.%2|")
+                      .arg(QLatin1String(kind->title), QLatin1String(kind->extension));
     return filter;
 }
 
