@@ -28,6 +28,7 @@
 #include "resources/StringTable.h"
 #include "settings/RecentFileList.h"
 #include "settings/SettingsStore.h"
+#include "views/ItemGrid.h"
 #include "views/JobEditView.h"
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
@@ -213,6 +214,23 @@ void Application::connectCommands()
         if (TabbedEditView* view = activeEditView())
             view->previousTab();
     });
+    for (int i = 0; i < ViewTabCount; ++i)
+        on(ViewTabFirst + i, [this, i] {
+            if (TabbedEditView* view = activeEditView())
+                view->selectTab(i);
+            m_mainWindow->updateCommandStates();
+        });
+    const std::pair<int, ItemGrid::RowCommand> rowCommands[] = {
+        {EditInsertRow, ItemGrid::InsertRow},
+        {EditDeleteRow, ItemGrid::DeleteRow},
+        {EditMoveRowUp, ItemGrid::MoveRowUp},
+        {EditMoveRowDown, ItemGrid::MoveRowDown}};
+    for (const auto& [id, command] : rowCommands)
+        on(id, [this, command = command] {
+            if (ItemGrid* grid = m_mainWindow->focusGrid())
+                grid->run(command);
+            m_mainWindow->updateRowCommands();
+        });
     on(EditCopy, [this] {
         if (TabbedEditView* view = activeEditView())
             view->copy();

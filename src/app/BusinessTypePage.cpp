@@ -32,7 +32,9 @@ BusinessTypePage::BusinessTypePage(QWidget* parent)
     setTabOrder({m_type->button(0), m_type->button(1), m_type->button(2), m_owners});
     updateLabel();
 
-    connect(m_type, &QButtonGroup::idClicked, this, [this] {
+    connect(m_type, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (!on)
+            return;
         setModified();
         updateLabel();
     });

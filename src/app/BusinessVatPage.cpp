@@ -42,7 +42,7 @@ BusinessVatPage::BusinessVatPage(QWidget* parent)
     if (auto* label = qobject_cast<QLabel*>(form()->labelForField(rateRow)))
         label->setBuddy(m_rate);
 
-    connect(m_vat, &QCheckBox::clicked, this, [this] {
+    connect(m_vat, &QCheckBox::toggled, this, [this] {
         setModified();
         updateControls();
     });

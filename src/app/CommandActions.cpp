@@ -42,7 +42,7 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
          QStringLiteral("tb-export-pdf"));
     make(FileSendMail, tr("Sen&d by E-mail..."), {},
          tr("Attach the active document as a PDF to a new e-mail\nSend by E-mail"));
-    make(FileNewInvoiceFromThis, tr("New In&voice from This..."), {},
+    make(FileNewInvoiceFromThis, tr("New Invoice &from This..."), {},
          tr("Start a new invoice from this estimate or quote\nNew Invoice from This"));
     make(AppExit, tr("E&xit"), {}, tr("Quit the application; prompts to save documents\nExit"));
 
@@ -77,11 +77,33 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     setPromptFromTable(make(HelpContents, tr("Contents..."), QKeySequence(Qt::Key_F1), {},
                             QStringLiteral("tb-help")),
                        IDS_PROMPT_HELP);
-    // Keys without a menu item: the tabs of a document, and the edit commands
-    // for whichever control has the focus (one that handles a key itself,
-    // such as a text field's copy, takes it first).
-    make(ViewNextTab, tr("Next Tab"), QKeySequence(Qt::Key_F8));
-    make(ViewPreviousTab, tr("Previous Tab"), QKeySequence(Qt::Key_F7));
+    // The tabs of a document: Ctrl+Page Down and Ctrl+Page Up as elsewhere on
+    // the desktop, F8 and F7 as they always were. Ctrl+Tab stays with the
+    // document windows.
+    make(ViewNextTab, tr("Ne&xt Tab"), QKeySequence(Qt::CTRL | Qt::Key_PageDown),
+         tr("Show the next tab\nNext Tab"))
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_PageDown), QKeySequence(Qt::Key_F8)});
+    make(ViewPreviousTab, tr("Pre&vious Tab"), QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+         tr("Show the previous tab\nPrevious Tab"))
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_PageUp), QKeySequence(Qt::Key_F7)});
+    // The active document names its tabs (MainWindow::updateViewCommands).
+    for (int i = 0; i < ViewTabCount; ++i)
+        make(ViewTabFirst + i, QString(), QKeySequence(Qt::ALT | (Qt::Key_1 + i)),
+             tr("Show this tab"))
+            ->setCheckable(true);
+    // The grid's row commands, on keys a laptop has; the grid itself also
+    // takes the numeric keypad's.
+    make(EditInsertRow, tr("&Insert Row"), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+         tr("Insert an empty row above this one\nInsert Row"));
+    make(EditDeleteRow, tr("&Delete Row"), QKeySequence(Qt::CTRL | Qt::Key_Minus),
+         tr("Delete this row\nDelete Row"));
+    make(EditMoveRowUp, tr("Move Row &Up"), QKeySequence(Qt::ALT | Qt::Key_Up),
+         tr("Move this row up\nMove Row Up"));
+    make(EditMoveRowDown, tr("Move Row Do&wn"), QKeySequence(Qt::ALT | Qt::Key_Down),
+         tr("Move this row down\nMove Row Down"));
+    // Keys without a menu item: the edit commands for whichever control has
+    // the focus (one that handles a key itself, such as a text field's copy,
+    // takes it first).
     make(EditCopy, tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C))
         ->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});

@@ -44,6 +44,14 @@ inline constexpr int WindowArrange = 57649;
 
 inline constexpr int ViewNextTab = 32832;
 inline constexpr int ViewPreviousTab = 32833;
+/// View, Tabs: the document's tabs by number (Alt+1 to Alt+9).
+inline constexpr int ViewTabFirst = 32880;
+inline constexpr int ViewTabCount = 9;
+/// Edit: the row commands of the grid that has the focus.
+inline constexpr int EditInsertRow = 32890;
+inline constexpr int EditDeleteRow = 32891;
+inline constexpr int EditMoveRowUp = 32892;
+inline constexpr int EditMoveRowDown = 32893;
 inline constexpr int EditCopy = 57634;
 inline constexpr int EditCut = 57635;
 inline constexpr int EditPaste = 57637;

@@ -13,10 +13,13 @@
 #include "settings/SettingsStore.h"
 #include "views/JobEditView.h"
 #include "views/JobInvoiceEditView.h"
+#include "views/ItemGrid.h"
 #include "views/JobQuoteEditView.h"
+#include "views/TabStrip.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -66,6 +69,7 @@ MainWindow::MainWindow(CommandActions& actions, RecentFileList& recent, QWidget*
     connect(actions.action(WindowTile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
     connect(actions.action(WindowArrange), &QAction::triggered, this, &MainWindow::arrangeIcons);
     connect(actions.action(AppExit), &QAction::triggered, this, &QWidget::close);
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::updateRowCommands);
 
     refreshMenus();
     updateCommandStates();
@@ -75,6 +79,7 @@ MainWindow::~MainWindow()
 {
     // The document windows go after this part of the main window: they must not call back into it.
     m_mdi->disconnect(this);
+    disconnect(qApp, nullptr, this, nullptr);
     // Closed windows wait for deletion outside the MDI area's list; find them all.
     for (DocumentWindow* frame : findChildren<DocumentWindow*>())
         frame->disconnect(this);
@@ -167,6 +172,7 @@ void MainWindow::refreshMenus()
     m_menus->build(menuBar(), menuId);
     if (QMenu* window = m_menus->windowMenu())
         connect(window, &QMenu::aboutToShow, this, &MainWindow::fillWindowList);
+    connect(m_menus->editMenu(), &QMenu::aboutToShow, this, &MainWindow::updateRowCommands);
 }
 
 void MainWindow::fillWindowList()
@@ -252,10 +258,51 @@ void MainWindow::updateViewCommands(DocumentWindow* frame)
     const bool preview = tabbed && tabbed->isPreviewCurrent();
     for (int id : {ViewZoomIn, ViewZoomOut, ViewZoomFit})
         m_actions.action(id)->setEnabled(preview);
+    // The tabs by number, Next and Previous as far as there are tabs.
+    for (int i = 0; i < ViewTabCount; ++i) {
+        QAction* action = m_actions.action(ViewTabFirst + i);
+        const bool exists = tabbed && i < tabbed->tabCount();
+        action->setVisible(exists);
+        if (!exists)
+            continue;
+        action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            tabbed->strip()->tabText(i).replace(u'&', QStringLiteral("&&"))));
+        action->setChecked(i == tabbed->currentIndex());
+    }
+    m_actions.action(ViewNextTab)
+        ->setEnabled(tabbed && tabbed->currentIndex() < tabbed->tabCount() - 1);
+    m_actions.action(ViewPreviousTab)->setEnabled(tabbed && tabbed->currentIndex() > 0);
+    updateRowCommands();
     QAction* payments = m_actions.action(ViewPayments);
     payments->setCheckable(true);
     payments->setEnabled(invoice && invoice->isPaymentDetailsEnabled());
     payments->setChecked(invoice && invoice->showPaymentDetails());
+}
+
+ItemGrid* MainWindow::focusGrid() const
+{
+    DocumentWindow* frame = activeDocumentWindow();
+    QWidget* focus = QApplication::focusWidget();
+    if (!frame || !focus || !frame->isAncestorOf(focus))
+        return nullptr;
+    for (QWidget* w = focus; w && w != frame; w = w->parentWidget())
+        if (auto* grid = qobject_cast<ItemGrid*>(w))
+            return grid;
+    return nullptr;
+}
+
+void MainWindow::updateRowCommands()
+{
+    const std::pair<int, ItemGrid::RowCommand> commands[] = {
+        {EditInsertRow, ItemGrid::InsertRow},
+        {EditDeleteRow, ItemGrid::DeleteRow},
+        {EditMoveRowUp, ItemGrid::MoveRowUp},
+        {EditMoveRowDown, ItemGrid::MoveRowDown}};
+    // A key whose command is off here still reaches the grid, which runs it
+    // when its row allows (the menu is brought up to date as it opens).
+    ItemGrid* grid = focusGrid();
+    for (const auto& [id, command] : commands)
+        m_actions.action(id)->setEnabled(grid && grid->canRun(command));
 }
 
 bool MainWindow::queryCloseAll()

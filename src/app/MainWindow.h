@@ -8,6 +8,7 @@
 
 class CommandActions;
 class DocumentWindow;
+class ItemGrid;
 class LockKeyIndicators;
 class MenuBarBuilder;
 class QMdiArea;
@@ -48,6 +49,11 @@ public:
     /// The View menu's switches follow the active document's view: offered
     /// on its Preview tab only, ticked while on.
     void updateViewCommands(DocumentWindow* frame);
+    /// The grid with the keyboard focus in the active document (its cell
+    /// editor's too), or null.
+    ItemGrid* focusGrid() const;
+    /// Edit's row commands follow the grid with the focus and its current row.
+    void updateRowCommands();
     /// Asks about every modified document; true when all may close.
     bool queryCloseAll();
     void arrangeIcons();

@@ -6,6 +6,7 @@
 #include "records/DocumentKind.h"
 #include "settings/RecentFileList.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
@@ -19,12 +20,31 @@ MenuBarBuilder::MenuBarBuilder(CommandActions& actions, RecentFileList& recent, 
 {
 }
 
+namespace {
+
+// Accessibility tools know a menu item by its action, and keep the menu it
+// was first met in: an action shown again in a new menu would be reported
+// as an empty item of a menu that is gone. Forget them with their menus.
+void forgetAccessibleItems(const QMenu* menu)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->menu())
+            forgetAccessibleItems(action->menu());
+        if (QAccessibleInterface* item = QAccessible::queryAccessibleInterface(action))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
+    }
+}
+
+} // namespace
+
 void MenuBarBuilder::build(QMenuBar* bar, int menuId)
 {
     const QList<QAction*> old = bar->actions();
     for (QAction* entry : old)
-        if (entry->menu())
+        if (entry->menu()) {
+            forgetAccessibleItems(entry->menu());
             entry->menu()->deleteLater();
+        }
     bar->clear();
     m_windowMenu = nullptr;
     const bool document = menuId != NoDocumentMenu;
@@ -68,8 +88,12 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
         file->addAction(act(AppExit));
     }
 
-    QMenu* edit = bar->addMenu(tr("&Edit"));
+    QMenu* edit = m_editMenu = bar->addMenu(tr("&Edit"));
     if (document) {
+        // Offered while a grid has the focus (MainWindow::updateRowCommands).
+        for (int id : {EditInsertRow, EditDeleteRow, EditMoveRowUp, EditMoveRowDown})
+            edit->addAction(act(id));
+        edit->addSeparator();
         QMenu* layout = edit->addMenu(tr("&Layout"));
         layout->addAction(act(LogoCentre));
         layout->addAction(act(LogoLeft));
@@ -100,6 +124,13 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
         view->addAction(act(ViewZoomOut));
         view->addAction(act(ViewZoomFit));
         view->addSeparator();
+        view->addAction(act(ViewNextTab));
+        view->addAction(act(ViewPreviousTab));
+        // The active document's tabs; those it lacks are hidden.
+        QMenu* tabs = view->addMenu(tr("T&abs"));
+        for (int i = 0; i < ViewTabCount; ++i)
+            tabs->addAction(act(ViewTabFirst + i));
+        view->addSeparator();
     }
     view->addAction(act(ViewToolbar));
 
@@ -110,11 +141,14 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
         m_windowMenu->addAction(act(WindowArrange));
     }
     addHelpMenu(bar);
+    // A screen reader reads the bar afresh.
+    QAccessibleEvent rebuilt(bar, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&rebuilt);
 }
 
 void MenuBarBuilder::addNewMenu(QMenu* file)
 {
-    QMenu* menu = file->addMenu(tr("N&ew"));
+    QMenu* menu = file->addMenu(tr("&New"));
     menu->addAction(m_actions.action(FileNewEstimate));
     menu->addAction(m_actions.action(FileNewQuote));
     menu->addAction(m_actions.action(FileNewInvoice));

@@ -25,6 +25,8 @@ public:
     void build(QMenuBar* bar, int menuId);
     /// The Window menu of the last build, or null when that kind has none.
     QMenu* windowMenu() const { return m_windowMenu; }
+    /// The Edit menu of the last build.
+    QMenu* editMenu() const { return m_editMenu; }
 
 signals:
     void recentFileChosen(const QString& path);
@@ -37,4 +39,5 @@ private:
     CommandActions& m_actions;
     RecentFileList& m_recent;
     QMenu* m_windowMenu = nullptr;
+    QMenu* m_editMenu = nullptr;
 };

@@ -94,11 +94,13 @@ OptionsCompanyPage::OptionsCompanyPage(QWidget* parent)
                  m_owners, m_contact[0], m_contact[1], m_contact[2], m_contact[3], m_vat,
                  m_registration, m_rate});
 
-    connect(m_type, &QButtonGroup::idClicked, this, [this] {
+    connect(m_type, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (!on)
+            return;
         setModified();
         updateControls();
     });
-    connect(m_vat, &QCheckBox::clicked, this, [this] {
+    connect(m_vat, &QCheckBox::toggled, this, [this] {
         setModified();
         updateControls();
     });

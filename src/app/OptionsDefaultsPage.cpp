@@ -96,7 +96,7 @@ OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
     layout->addStretch(1);
 
     for (QCheckBox* box : {m_eaoe, m_byTime, m_byDistance})
-        connect(box, &QCheckBox::clicked, this, [this] { setModified(); });
+        connect(box, &QCheckBox::toggled, this, [this] { setModified(); });
     for (size_t i = 1; i < m_periods.size(); ++i)
         setTabOrder(m_periods[i - 1], m_periods[i]);
     setTabOrder({m_periods.back(), m_eaoe, amount(HourlyRate), amount(CostPerMile), m_byTime,
@@ -113,9 +113,16 @@ void OptionsDefaultsPage::loadSettings()
     m_eaoe->setChecked(SettingsStore::isSet(DisplayEAOE));
     m_byTime->setChecked(SettingsStore::isSet(ChargeTravelTime));
     m_byDistance->setChecked(SettingsStore::isSet(ChargeTravelDistance));
-    const QString currency = SettingsStore::currencySymbol().toQString();
-    m_rateUnit->setText(currency + u'/' + SettingsStore::hoursSymbol().toQString());
-    m_distanceUnit->setText(currency + u'/' + SettingsStore::distanceSymbol().toQString());
+    showSymbols(SettingsStore::currencySymbol().toQString(),
+                SettingsStore::hoursSymbol().toQString(),
+                SettingsStore::distanceSymbol().toQString());
+}
+
+void OptionsDefaultsPage::showSymbols(const QString& currency, const QString& hours,
+                                      const QString& distance)
+{
+    m_rateUnit->setText(currency + u'/' + hours);
+    m_distanceUnit->setText(currency + u'/' + distance);
 }
 
 bool OptionsDefaultsPage::canSave()

@@ -31,6 +31,12 @@ public:
     bool canSave() override;
     void saveSettings() override;
 
+    /// The units beside the charges: "£/hr", "£/mile"; the symbols as the
+    /// Miscellaneous page holds them, typed or stored.
+    void showSymbols(const QString& currency, const QString& hours, const QString& distance);
+    QLabel* rateUnitLabel() const { return m_rateUnit; }
+    QLabel* distanceUnitLabel() const { return m_distanceUnit; }
+
     AmountEdit* amount(Amount which) const { return m_amounts[size_t(which)]; }
     /// The days field of a kind's terms.
     QSpinBox* period(DocumentKind::Id kind) const { return m_periods.at(size_t(kind)); }

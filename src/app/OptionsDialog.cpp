@@ -23,5 +23,7 @@ OptionsDialog::OptionsDialog(TextStyles& styles, std::function<void()> refreshVi
     addPage(m_documents);
     addPage(m_defaults);
     addPage(m_misc);
+    // A symbol typed on its page shows beside the charges before OK.
+    connect(m_misc, &OptionsMiscPage::symbolsEdited, m_defaults, &OptionsDefaultsPage::showSymbols);
     setRefreshViews(std::move(refreshViews));
 }

@@ -96,9 +96,12 @@ OptionsLogoPage::OptionsLogoPage(TextStyles& styles, std::function<QString()> bu
     m_sample->setMinimumHeight(m_sample->fontMetrics().lineSpacing() * 5);
     layout->addWidget(m_sample, 1);
 
-    connect(m_mode, &QButtonGroup::idClicked, this, &OptionsLogoPage::edited);
+    connect(m_mode, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            edited();
+    });
     for (QCheckBox* box : {m_setWidth, m_showTagline})
-        connect(box, &QCheckBox::clicked, this, &OptionsLogoPage::edited);
+        connect(box, &QCheckBox::toggled, this, &OptionsLogoPage::edited);
     for (QLineEdit* edit : {m_text, m_file, m_taglineText})
         connect(edit, &QLineEdit::textEdited, this, &OptionsLogoPage::edited);
     connect(m_width, &QSpinBox::valueChanged, this, &OptionsLogoPage::edited);

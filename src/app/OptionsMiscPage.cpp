@@ -33,7 +33,10 @@ OptionsMiscPage::OptionsMiscPage(QWidget* parent)
     const int width = m_currency->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMMMM"));
     for (QLineEdit* edit : {m_currency, m_hours, m_distance}) {
         edit->setMaximumWidth(width);
-        connect(edit, &QLineEdit::textEdited, this, [this] { setModified(); });
+        connect(edit, &QLineEdit::textEdited, this, [this] {
+            setModified();
+            emit symbolsEdited(m_currency->text(), m_hours->text(), m_distance->text());
+        });
     }
     row(tr("&Currency Symbol:"), m_currency);
     row(tr("&Hours symbol:"), m_hours);
@@ -47,7 +50,7 @@ OptionsMiscPage::OptionsMiscPage(QWidget* parent)
 
     connect(m_dateFormat, &QComboBox::activated, this, [this] { setModified(); });
     for (QCheckBox* box : {m_splash, m_allPayments})
-        connect(box, &QCheckBox::clicked, this, [this] { setModified(); });
+        connect(box, &QCheckBox::toggled, this, [this] { setModified(); });
 }
 
 void OptionsMiscPage::loadSettings()

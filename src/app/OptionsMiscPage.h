@@ -22,6 +22,10 @@ public:
     QLineEdit* distanceEdit() const { return m_distance; }
     QComboBox* dateFormatList() const { return m_dateFormat; }
 
+signals:
+    /// The user changed a symbol; the other pages show the new one at once.
+    void symbolsEdited(const QString& currency, const QString& hours, const QString& distance);
+
 private:
     QLineEdit* m_currency;
     QLineEdit* m_hours;

@@ -24,7 +24,7 @@ QString kindsFilter(const QList<const DocumentKind*>& kinds, const QString& toge
 
 QString FileFilter::openFilter()
 {
-    return kindsFilter(DocumentKind::all(), QStringLiteral("Vorlane Files")) +
+    return kindsFilter(DocumentKind::all(), QStringLiteral("Vorlane documents")) +
            QStringLiteral("All Files (*.*)|*.*||");
 }
 
@@ -53,7 +53,12 @@ QStringList FileFilter::fromPipeSeparated(const QString& filter)
             pattern = pattern.trimmed();
             patterns.append(pattern == QStringLiteral("*.*") ? QStringLiteral("*") : pattern);
         }
-        result.append(QStringLiteral("%1 (%2)").arg(name, patterns.join(u' ')));
+        // A name that already shows its patterns ("Estimate Files (*.vle)")
+        // shows them once, in Qt's form.
+        QString shown = name;
+        if (shown.endsWith(u')') && shown.lastIndexOf(QLatin1String(" (")) > 0)
+            shown.truncate(shown.lastIndexOf(QLatin1String(" (")));
+        result.append(QStringLiteral("%1 (%2)").arg(shown, patterns.join(u' ')));
     }
     return result;
 }

@@ -7,8 +7,9 @@ class DocumentKind;
 
 /**
  * Turns a file-dialog filter written as "Name|*.a; *.b|Name|*.c||" into the
- * name filters of QFileDialog. The names stay exactly as written; the
- * patterns follow in Qt's "(*.a *.b)" form, and "*.*" (every file) becomes "*".
+ * name filters of QFileDialog. The names stay as written, less the patterns
+ * a name already shows ("Estimate Files (*.vle)"); the patterns follow once,
+ * in Qt's "(*.a *.b)" form, and "*.*" (every file) becomes "*".
  */
 class FileFilter
 {

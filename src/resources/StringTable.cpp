@@ -59,7 +59,7 @@ const std::unordered_map<int, const char*>& table()
                                  "to apply VAT at the standard rate of %s to all items?"},
         {IDS_OVERWRITE_CUSTOMER, "Do you wish to overwrite the existing customer information?"},
         {IDS_NO_MATCHING_CUSTOMERS, "No matching customers were found. Try entering less "
-                                    "inforation before searching."},
+                                    "information before searching."},
         {IDS_CUSTOMER_NUMBER, "Customer number %d"},
         {IDS_NEW_CUSTOMER, "New customer"},
         {IDS_MATCH_POSITION, "%d of %d"},
@@ -145,7 +145,7 @@ const std::unordered_map<int, const char*>& table()
         {IDS_PDF_WRITE_ERROR, "The PDF file %s could not be written: %s"},
         {IDS_PRINT_PAGE_NUMBER, "Page %1 of %2"},
         {IDS_PRINT_CONTINUED, "%1 %2, continued"},
-        {IDS_FIRST_RUN, "This is the first time this program has been run on this system.\r\n\r\n "
+        {IDS_FIRST_RUN, "This is the first time this program has been run on this system.\r\n\r\n"
                         "You will now be taken to the program options screen where you should "
                         "enter the business information."},
         {IDS_HELP_MISSING, "The Vorlane help has not been installed or cannot be located."},

@@ -1,9 +1,11 @@
 #include "EditTab.h"
 
+#include "ItemGrid.h"
 #include "TabStrip.h"
 #include "TabbedEditView.h"
 #include "documents/Document.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -53,13 +55,48 @@ void EditTab::watchEdit(QPlainTextEdit* edit)
     });
 }
 
+void EditTab::watchBox(QCheckBox* box, std::function<void()> changed)
+{
+    connect(box, &QCheckBox::toggled, this, [this, changed = std::move(changed)] {
+        if (!m_exchanging && !(m_owner && m_owner->isExchanging()))
+            changed();
+    });
+}
+
 void EditTab::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (event->spontaneous() || TabStrip::isFocusBrowsingTabs())
         return;
-    if (QWidget* field = firstField())
-        field->setFocus(Qt::OtherFocusReason);
+    takeFocus();
+}
+
+void EditTab::leave()
+{
+    for (ItemGrid* grid : findChildren<ItemGrid*>())
+        grid->endEdit();
+}
+
+void EditTab::takeFocus()
+{
+    QWidget* target = firstField();
+    if (!target) {
+        // The first control of the tab's own focus chain that the user could
+        // reach with Tab.
+        for (QWidget* w = nextInFocusChain(); w && w != this && isAncestorOf(w);
+             w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this)) {
+                target = w;
+                break;
+            }
+    }
+    if (!target)
+        target = this;
+    // As Tab would: a field arrived at has its text selected, so that what
+    // is typed replaces "0.00" instead of following it.
+    target->setFocus(Qt::TabFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(target))
+        edit->selectAll();
 }
 
 void EditTab::keyPressEvent(QKeyEvent* event)

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class DocumentView;
+class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 class TabbedEditView;
@@ -27,6 +30,13 @@ public:
 
     /// The tab became the visible one.
     virtual void activate() {}
+    /// The tab is being left: a cell edit in progress is committed, so no
+    /// editor stays open (and keeps the keyboard) in a hidden tab.
+    void leave();
+    /// Gives the keyboard to the tab: its first field, with its text
+    /// selected so that typing replaces it, else its first control that
+    /// takes the focus, else the tab itself.
+    void takeFocus();
     /// Update hints the view passes on (initial update, settings changed).
     virtual void onDocumentUpdate(DocumentView* sender, UpdateHint hint);
 
@@ -48,11 +58,14 @@ protected:
     /// Makes typing into `edit` mark the document modified.
     void watchEdit(QLineEdit* edit);
     void watchEdit(QPlainTextEdit* edit);
+    /// Runs `changed` whenever the user ticks or unticks `box`, by mouse, key
+    /// or an accessibility tool's toggle, but not when a pass fills it.
+    void watchBox(QCheckBox* box, std::function<void()> changed);
 
     /// The field that takes the focus when the tab is shown; none by default.
     virtual QWidget* firstField() const { return nullptr; }
-    /// Gives the first field the focus, unless the user is moving along the
-    /// tab strip with the arrow keys.
+    /// Takes the focus (takeFocus), unless the user is moving along the tab
+    /// strip with the arrow keys.
     void showEvent(QShowEvent* event) override;
     /// Enter and Escape never close or reset a tab.
     void keyPressEvent(QKeyEvent* event) override;

@@ -90,7 +90,7 @@ InvoiceTab::InvoiceTab(QWidget* parent)
     grid->addWidget(m_eaoe, 3, 0, 1, 3);
     grid->addWidget(new FieldLabel(tr("Additional ter&ms"), m_terms, this), 4, 0, Qt::AlignTop);
     grid->addWidget(m_terms, 4, 1, 1, 2);
-    grid->addWidget(new FieldLabel(tr("Customers &reference"), m_reference, this), 5, 0);
+    grid->addWidget(new FieldLabel(tr("Customer's &reference"), m_reference, this), 5, 0);
     grid->addWidget(m_reference, 5, 1, 1, 2);
     grid->addWidget(new FieldLabel(tr("Descri&ption"), m_description, this), 6, 0, Qt::AlignTop);
     grid->addWidget(m_description, 6, 1, 1, 2);
@@ -107,7 +107,7 @@ InvoiceTab::InvoiceTab(QWidget* parent)
     watchEdit(m_terms);
     watchEdit(m_description);
     for (QCheckBox* box : {m_specifyNumber, m_specifyDate, m_addOverdue, m_eaoe})
-        connect(box, &QCheckBox::clicked, this, [this, box] { boxClicked(box); });
+        watchBox(box, [this, box] { boxClicked(box); });
     m_date->installEventFilter(this);
     enableFields();
 }

@@ -58,7 +58,7 @@ JobTab::JobTab(QWidget* parent)
     grid->addWidget(m_validityLabel, 1, 0);
     grid->addWidget(m_validity, 1, 1, Qt::AlignLeft);
     grid->addWidget(m_eaoe, 2, 0, 1, 3);
-    grid->addWidget(new FieldLabel(tr("Customers &reference"), m_reference, this), 3, 0);
+    grid->addWidget(new FieldLabel(tr("Customer's &reference"), m_reference, this), 3, 0);
     grid->addWidget(m_reference, 3, 1, 1, 2);
     grid->addWidget(new FieldLabel(tr("Descri&ption"), m_description, this), 4, 0, Qt::AlignTop);
     grid->addWidget(m_description, 4, 1, 1, 2);
@@ -72,7 +72,7 @@ JobTab::JobTab(QWidget* parent)
         watchEdit(edit);
     watchEdit(m_description);
     for (QCheckBox* box : {m_specify, m_eaoe})
-        connect(box, &QCheckBox::clicked, this, [this, box] { boxClicked(box); });
+        watchBox(box, [this, box] { boxClicked(box); });
     enableNumber();
 }
 

@@ -60,7 +60,8 @@ LocationTab::LocationTab(QWidget* parent)
     for (QLineEdit* edit : {m_company, m_town, m_county, m_postcode, m_phone, m_fax})
         watchEdit(edit);
     watchEdit(m_address);
-    connect(m_same, &QCheckBox::clicked, this, [this](bool ticked) {
+    watchBox(m_same, [this] {
+        const bool ticked = m_same->isChecked();
         fields.sameAsCustomer = ticked;
         enableFields(!ticked);
         markModified();

@@ -136,9 +136,12 @@ void TabbedEditView::selectTab(int index)
     if (index < 0 || index >= m_tabs.size() || index == m_currentIndex)
         return;
     // The switch goes ahead even when a field could not be read; the next
-    // pass tries again with the controls as they stand.
-    if (m_currentTab)
+    // pass tries again with the controls as they stand. A cell being edited
+    // is committed first, so the pass takes what was typed.
+    if (m_currentTab) {
+        m_currentTab->leave();
         updateData(true);
+    }
     showTab(index);
 }
 
@@ -146,8 +149,10 @@ void TabbedEditView::showTab(int index)
 {
     if (index == m_currentIndex)
         return;
-    if (m_currentTab)
+    if (m_currentTab) {
+        m_currentTab->leave();
         m_currentTab->hide();
+    }
     m_currentTab = m_tabs[index];
     m_currentIndex = index;
     m_strip->setCurrentIndex(index);

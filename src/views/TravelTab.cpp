@@ -82,7 +82,7 @@ TravelTab::TravelTab(QWidget* parent)
     grid->setRowStretch(row, 1);
 
     for (QCheckBox* box : {m_specifyDays, m_chargeTime, m_chargeDistance})
-        connect(box, &QCheckBox::clicked, this, &TravelTab::react);
+        watchBox(box, [this] { react(); });
     connect(m_days, &QLineEdit::textChanged, this, [this] {
         if (!isExchanging() && !(ownerView() && ownerView()->isExchanging()))
             react();

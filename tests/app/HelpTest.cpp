@@ -135,9 +135,8 @@ TEST(AboutBox, NamesTheProgramAndVersionAndLinksTheManual)
 TEST(OpenDialogFilter, EveryKindBecomesAQtNameFilter)
 {
     EXPECT_EQ(FileFilter::fromPipeSeparated(FileFilter::openFilter()),
-              (QStringList{"Vorlane Files (*.vle;*.vli;*.vlq) (*.vle *.vli *.vlq)",
-                           "Estimate Files (*.vle) (*.vle)", "Invoice Files (*.vli) (*.vli)",
-                           "Quote Files (*.vlq) (*.vlq)", "All Files (*.*) (*)"}));
+              (QStringList{"Vorlane documents (*.vle *.vli *.vlq)", "Estimate Files (*.vle)",
+                           "Invoice Files (*.vli)", "Quote Files (*.vlq)", "All Files (*)"}));
 }
 
 #include "HelpTest.moc"

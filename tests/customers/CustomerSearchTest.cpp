@@ -91,7 +91,7 @@ TEST_F(CustomerSearchTest, NoMatchSaysSoAndLeavesTheFields)
     const Customer before = fields;
     EXPECT_FALSE(m_search.search(fields));
     EXPECT_EQ(m_search.noticeText(), "No matching customers were found. Try entering less "
-                                     "inforation before searching.");
+                                     "information before searching.");
     EXPECT_EQ(fields.surname, before.surname);
     EXPECT_EQ(fields.phone, before.phone);
     EXPECT_EQ(m_search.matchCount(), 0);

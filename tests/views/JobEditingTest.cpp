@@ -10,6 +10,7 @@
 #include "views/FilteredLineEdit.h"
 #include "views/ItemGrid.h"
 #include "views/JobEstimateEditView.h"
+#include "views/TabStrip.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -241,4 +242,69 @@ TEST_F(JobEditing, OtherHourlyChargesAreTypedIntoTheLabourGrid)
     QApplication::processEvents();
     select(view->preview());
     EXPECT_EQ(job().hoursItems.size(), 1);
+}
+
+TEST_F(JobEditing, TheTabShownOwnsTheKeyboardWhicheverWayItWasChosen)
+{
+    newEstimate();
+    makeView();
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    const auto focusIsInShownTab = [this] {
+        QWidget* focus = QApplication::focusWidget();
+        return focus && focus->isVisible() &&
+               (focus == view->currentTab() || view->currentTab()->isAncestorOf(focus));
+    };
+    const auto anEditorIsOpen = [this] {
+        for (ItemGrid* grid : view->findChildren<ItemGrid*>())
+            if (grid->cellEditor())
+                return true;
+        return false;
+    };
+    // Every pair by mouse, neighbours also by the keys' commands.
+    for (int from = 0; from < view->tabCount(); ++from)
+        for (int to = 0; to < view->tabCount(); ++to)
+            for (const bool byKeys : {false, true}) {
+                if (to == from || (byKeys && std::abs(to - from) != 1))
+                    continue;
+                view->selectTab(from);
+                ASSERT_TRUE(focusIsInShownTab()) << from;
+                // A cell left with its editor open, or closed with Escape.
+                if (ItemGrid* grid = view->currentTab()->findChild<ItemGrid*>()) {
+                    grid->setFocus();
+                    grid->setFocusCell(grid->rowCount() - 1, 0);
+                    QTest::keyClick(grid, Qt::Key_2);
+                    ASSERT_TRUE(grid->cellEditor());
+                    if (byKeys)
+                        QTest::keyClick(grid->cellEditor(), Qt::Key_Escape);
+                }
+                if (byKeys)
+                    to > from ? view->nextTab() : view->previousTab();
+                else
+                    QTest::mouseClick(view->strip(), Qt::LeftButton, {},
+                                      view->strip()->tabRect(to).center());
+                ASSERT_EQ(view->currentIndex(), to);
+                EXPECT_TRUE(focusIsInShownTab()) << from << " to " << to << " keys " << byKeys;
+                EXPECT_FALSE(anEditorIsOpen()) << from << " to " << to;
+            }
+
+    // What the user types after arriving goes into the tab they see.
+    select(view->hire());
+    ItemGrid& hire = *view->hire().grid();
+    const int hireRows = hire.rowCount();
+    hire.setFocusCell(1, 1);
+    QTest::keyClick(&hire, Qt::Key_Escape);
+    QTest::mouseClick(view->strip(), Qt::LeftButton, {},
+                      view->strip()->tabRect(view->tabCount() - 1).center());
+    QTest::keyClicks(QApplication::focusWidget(), "MOUSE");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(hire.rowCount(), hireRows);
+
+    // A field arrived at has its text selected: typing replaces "0.00".
+    select(view->labour());
+    FilteredLineEdit* first = qobject_cast<FilteredLineEdit*>(QApplication::focusWidget());
+    ASSERT_TRUE(first);
+    QTest::keyClicks(first, "999");
+    EXPECT_EQ(first->text(), "999");
 }
