@@ -1,6 +1,7 @@
 #include "OptionsMiscPage.h"
 
 #include "settings/SettingsStore.h"
+#include "views/NamedComboAccessible.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,6 +42,7 @@ OptionsMiscPage::OptionsMiscPage(QWidget* parent)
     row(tr("&Currency Symbol:"), m_currency);
     row(tr("&Hours symbol:"), m_hours);
     row(tr("&Distance symbol:"), m_distance);
+    NamedComboAccessible::keepName(m_dateFormat);
     m_dateFormat->addItems({QStringLiteral("DD/MM/YYYY"), QStringLiteral("MM/DD/YYYY")});
     row(tr("Date &Format:"), m_dateFormat);
     layout->addWidget(symbols);

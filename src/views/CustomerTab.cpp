@@ -1,6 +1,7 @@
 #include "CustomerTab.h"
 
 #include "ColourLabel.h"
+#include "NamedComboAccessible.h"
 #include "FieldLabel.h"
 #include "MessageHook.h"
 #include "TabbedEditView.h"
@@ -60,6 +61,8 @@ CustomerTab::~CustomerTab() = default;
 
 void CustomerTab::buildForm()
 {
+    // Before anything asks for its interface (filling it does).
+    NamedComboAccessible::keepName(m_title);
     QStringList titles = {"Mr", "Mrs", "Miss", "Ms", "Rev", "Dr"};
     titles.sort();
     m_title->addItems(titles);
@@ -115,7 +118,9 @@ void CustomerTab::buildForm()
     labelFont.setBold(true);
     m_label->setFont(labelFont);
     m_label->setAlignment(Qt::AlignCenter);
-    m_label->setSunken(true);
+    // The customer's number is read, not pressed: no frame that could pass
+    // for a button among the buttons below it.
+    m_label->setSunken(false);
     m_label->setMinimumHeight(2 * m_label->fontMetrics().lineSpacing() + 8);
     m_label->setTextFormat(Qt::PlainText);
 

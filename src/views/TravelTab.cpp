@@ -52,7 +52,9 @@ TravelTab::TravelTab(QWidget* parent)
     m_daysDisplay->setSunken(true);
     m_daysDisplay->setText(QStringLiteral("???"));
     m_daysDisplay->setMaximumWidth(fieldWidth);
-    m_daysDisplay->setAccessibleName(QStringLiteral("Number of days on site"));
+    // No name of its own: a screen reader reads the figure, and the caption
+    // beside it (its buddy) says what the figure is.
+    m_daysDisplay->setAccessibleDescription(QStringLiteral("Worked out from the labour hours"));
     m_daysDisplay->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* grid = new QGridLayout(this);
@@ -71,7 +73,9 @@ TravelTab::TravelTab(QWidget* parent)
 
     grid->addWidget(m_specifyDays, row++, 0, 1, 4);
     field(QStringLiteral("Number of &days on site"), m_days);
-    field(QStringLiteral("Number of days on site:"), m_daysDisplay);
+    auto* daysCaption = new QLabel(QStringLiteral("Number of days on site:"), this);
+    field({}, m_daysDisplay, daysCaption);
+    daysCaption->setBuddy(m_daysDisplay);
     gap();
     grid->addWidget(m_chargeTime, row++, 0, 1, 4);
     field(QStringLiteral("Daily t&rip time (hours)"), m_tripTime);

@@ -25,6 +25,8 @@
 #include "views/TabbedEditView.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -127,6 +129,42 @@ TEST_F(Options, TypedNumbersAreStoredExactlyAndFieldsRefuseLetters)
     s.sheet.accept();
     for (const Case& c : cases)
         EXPECT_EQ(SettingsStore::get(c.setting), c.stored) << c.setting.name;
+}
+
+TEST_F(Options, ASymbolTypedShowsBesideTheChargesBeforeOk)
+{
+    Sheet s;
+    const QString currency = SettingsStore::currencySymbol().toQString();
+    for (const auto& [field, typed] : {std::pair{s.sheet.misc()->distanceEdit(), "furlong"},
+                                       std::pair{s.sheet.misc()->hoursEdit(), "h"}}) {
+        field->selectAll();
+        QTest::keyClicks(field, typed);
+    }
+    EXPECT_EQ(s.sheet.defaults()->distanceUnitLabel()->text(), currency + "/furlong");
+    EXPECT_EQ(s.sheet.defaults()->rateUnitLabel()->text(), currency + "/h");
+    s.sheet.reject();
+    EXPECT_NE(SettingsStore::distanceSymbol().toQString(), "furlong");
+}
+
+TEST_F(Options, AnAccessibilityToolsToggleOfTheVatBoxActsAsAClick)
+{
+    Sheet s;
+    BusinessWizard wizard({});
+    wizard.loadPages();
+    const std::tuple<QCheckBox*, QLineEdit*, QLineEdit*> pages[] = {
+        {s.sheet.company()->vatBox(), s.sheet.company()->registrationEdit(),
+         s.sheet.company()->rateEdit()},
+        {wizard.vatPage()->vatBox(), wizard.vatPage()->registrationEdit(),
+         wizard.vatPage()->rateEdit()}};
+    for (const auto& [box, registration, rate] : pages) {
+        ASSERT_FALSE(box->isChecked());
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(box);
+        ASSERT_TRUE(a && a->actionInterface());
+        a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        EXPECT_TRUE(box->isChecked());
+        EXPECT_TRUE(registration->isEnabled());
+        EXPECT_TRUE(rate->isEnabled());
+    }
 }
 
 TEST_F(Options, CancelLeavesTheStoreAndTheStyleTableAlone)

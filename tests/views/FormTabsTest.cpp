@@ -428,3 +428,39 @@ TEST_F(FormTabs, TheTabStripIsAPageTabListForAccessibilityTools)
     EXPECT_EQ(chosen[0][0].toInt(), 2);
     EXPECT_TRUE(materials->state().selected);
 }
+
+TEST_F(FormTabs, AnAccessibilityToolsToggleActsAsAClick)
+{
+    const std::tuple<QWidget*, const char*, const char*> cases[] = {
+        {&view->location, "sameAsCustomer", "company"},
+        {&view->job, "specifyNumber", "number"},
+        {&view->invoice, "specifyNumber", "number"},
+        {&view->invoice, "specifyDate", "date"},
+        {&view->invoice, "addOverdue", "overduePercentage"},
+    };
+    for (const auto& [tab, box, dependent] : cases) {
+        doc.setModified(false);
+        QWidget* fieldAfter = field<QWidget>(*tab, dependent);
+        const bool wasEnabled = fieldAfter->isEnabled();
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(field<QCheckBox>(*tab, box));
+        ASSERT_TRUE(a && a->actionInterface()) << box;
+        a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        EXPECT_NE(fieldAfter->isEnabled(), wasEnabled) << box;
+        EXPECT_TRUE(doc.isModified()) << box;
+    }
+}
+
+TEST_F(FormTabs, TheCustomerTabReadsRightToScreenReaders)
+{
+    // The title list keeps its name when it holds a title.
+    auto* title = field<QComboBox>(view->customer, "title");
+    title->setEditText(QStringLiteral("Mr"));
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(title);
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->text(QAccessible::Name), "Title");
+    EXPECT_EQ(a->text(QAccessible::Value), "Mr");
+    // The customer number is a label, not something to press.
+    auto* number = field<QLabel>(view->customer, "label");
+    EXPECT_EQ(number->frameShape(), QFrame::NoFrame);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(number)->role(), QAccessible::StaticText);
+}

@@ -12,6 +12,7 @@
 #include "views/JobEstimateEditView.h"
 #include "views/TabStrip.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QSettings>
@@ -141,6 +142,12 @@ TEST_F(JobEditing, DaysOnSiteFollowTheLabourHoursAndTheSetting)
         type(view->labour().inspectionEdit(), c.inspection);
         select(view->travel());
         EXPECT_EQ(view->travel().daysDisplay()->text(), c.days) << c.dailyHours << " " << c.work;
+        // A screen reader reads the figure, with the caption that names it.
+        QAccessibleInterface* days = QAccessible::queryAccessibleInterface(view->travel().daysDisplay());
+        EXPECT_EQ(days->text(QAccessible::Name).trimmed(), QString(c.days).trimmed());
+        const auto captions = days->relations(QAccessible::Label);
+        ASSERT_EQ(captions.size(), 1);
+        EXPECT_EQ(captions[0].first->text(QAccessible::Name), "Number of days on site:");
         // The record works the same figure out for its costs.
         EXPECT_EQ(job().effectiveDaysOnSite(FigureInputs::current()),
                   QString(c.days).trimmed().toUInt());
