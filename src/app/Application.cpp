@@ -708,9 +708,8 @@ void Application::showHelp()
                           MessageHook::Ok);
         return;
     }
-    if (HelpLauncher::launchHelpFile(help))
-        return;
-    // Nothing on this desktop opens the manual: show it ourselves.
+    // The program's own window: always there, quick and searchable, whether
+    // or not the desktop has a viewer (its Open in Browser hands it over).
     if (!m_helpWindow)
         m_helpWindow = new HelpWindow(help, m_mainWindow.get());
     m_helpWindow->show();

@@ -26,13 +26,12 @@ QString ExportCommands::exportFolder(const JobBaseDoc& document)
     return SettingsStore::lastDocumentFolder();
 }
 
-QString ExportCommands::mailFolder()
+QString ExportCommands::mailFolder(const JobBaseDoc& document)
 {
     const QString chosen = SettingsStore::get(SettingKeys::MailFolder).toQString();
     if (!chosen.isEmpty())
         return chosen;
-    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
-           QStringLiteral("/outgoing");
+    return exportFolder(document);
 }
 
 bool ExportCommands::writePdf(TabbedEditView& view, const JobBaseDoc& document, const QString& path)
@@ -65,7 +64,7 @@ bool ExportCommands::exportPdf(QWidget* parent, TabbedEditView& view, const JobB
 
 bool ExportCommands::sendByEmail(TabbedEditView& view, const JobBaseDoc& document)
 {
-    const QString folder = QDir(mailFolder()).absolutePath();
+    const QString folder = QDir(mailFolder(document)).absolutePath();
     if (!QDir().mkpath(folder)) {
         MessageHook::show(
             PdfExport::writeError(folder, QStringLiteral("the folder cannot be made")).toQString(),
@@ -75,14 +74,18 @@ bool ExportCommands::sendByEmail(TabbedEditView& view, const JobBaseDoc& documen
     const QString path = QDir(folder).filePath(ExportFileName::forDocument(document));
     if (!writePdf(view, document, path))
         return false;
-    if (m_mail.send(document.displayName(), path))
-        return true;
-    const QString question =
-        QStringLiteral("No mail program could be started. The PDF was saved as\n%1\n\n"
-                       "Show its folder?")
-            .arg(QDir::toNativeSeparators(path));
-    if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) ==
-        MessageHook::AnswerYes)
-        m_mail.showFolder(folder);
-    return false;
+    // The launcher's result comes later; the window goes on meanwhile.
+    MailLauncher& mail = m_mail;
+    mail.send(document.displayName(), path, [&mail, folder, path](bool sent) {
+        if (sent)
+            return;
+        const QString question =
+            QStringLiteral("No mail program could be started. The PDF was saved as\n%1\n\n"
+                           "Show its folder?")
+                .arg(QDir::toNativeSeparators(path));
+        if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) ==
+            MessageHook::AnswerYes)
+            mail.showFolder(folder);
+    });
+    return true;
 }

@@ -25,8 +25,9 @@ public:
     /// The folder the save dialog offers: the one last exported to while it
     /// exists, else the document's own, else the folder last used for documents.
     static QString exportFolder(const JobBaseDoc& document);
-    /// Where Send by E-mail writes its attachments.
-    static QString mailFolder();
+    /// Where Send by E-mail writes its attachments: "MailFolder" when set,
+    /// else the export folder of `document`, where the user will find it.
+    static QString mailFolder(const JobBaseDoc& document);
     /// What is on screen goes into the record, then the preview's pages to
     /// `path`; false after the message saying why.
     static bool writePdf(TabbedEditView& view, const JobBaseDoc& document, const QString& path);
@@ -34,7 +35,8 @@ public:
     /// Asks where and writes; false when cancelled or failed.
     bool exportPdf(QWidget* parent, TabbedEditView& view, const JobBaseDoc& document);
     /// Writes the PDF into the mail folder and hands it to the mail program;
-    /// where none starts, offers to show the folder. False when nothing was sent.
+    /// when that fails (now or once it has ended), offers to show the folder.
+    /// False when the PDF could not be written.
     bool sendByEmail(TabbedEditView& view, const JobBaseDoc& document);
 
 private:

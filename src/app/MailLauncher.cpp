@@ -5,6 +5,12 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+MailLauncher::MailLauncher() : m_alive(std::make_shared<int>(0))
+{
+}
+
+MailLauncher::~MailLauncher() = default;
+
 QStringList MailLauncher::arguments(const QString& subject, const QString& attachment)
 {
     // The attachment is an absolute path, so it never reads as an option.
@@ -21,15 +27,40 @@ bool MailLauncher::available() const
 #endif
 }
 
-bool MailLauncher::start(const QString& program, const QStringList& arguments)
+void MailLauncher::start(const QString& program, const QStringList& arguments, Finished finished)
 {
     const QString found = QStandardPaths::findExecutable(program);
-    return !found.isEmpty() && QProcess::startDetached(found, arguments);
+    if (found.isEmpty()) {
+        finished(false);
+        return;
+    }
+    // No parent: the program (and the mail program it may run) carries on
+    // if Vorlane ends first.
+    auto* process = new QProcess;
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, finished](int code, QProcess::ExitStatus status) {
+                         finished(status == QProcess::NormalExit && code == 0);
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, finished](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         finished(false);
+                         process->deleteLater();
+                     });
+    process->start(found, arguments);
 }
 
-bool MailLauncher::send(const QString& subject, const QString& attachment)
+void MailLauncher::send(const QString& subject, const QString& attachment, Finished finished)
 {
-    return start(QString::fromLatin1(Program), arguments(subject, attachment));
+    start(QString::fromLatin1(Program), arguments(subject, attachment),
+          [alive = std::weak_ptr<int>(m_alive), finished = std::move(finished)](bool sent) {
+              if (!alive.expired())
+                  finished(sent);
+          });
 }
 
 bool MailLauncher::showFolder(const QString& folder)

@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace CommandIds;
 
@@ -28,17 +29,18 @@ class RecordingMail : public MailLauncher
 {
 public:
     bool isAvailable = true;
-    bool starts = true;
     QString program;
     QStringList arguments;
     QStringList shownFolders;
+    /// The result the program would report once it ends.
+    Finished result;
 
     bool available() const override { return isAvailable; }
-    bool start(const QString& name, const QStringList& args) override
+    void start(const QString& name, const QStringList& args, Finished finished) override
     {
         program = name;
         arguments = args;
-        return starts;
+        result = std::move(finished);
     }
     bool showFolder(const QString& folder) override
     {
@@ -198,23 +200,47 @@ TEST_F(ExportTest, RefusesToWriteOverTheDocument)
     EXPECT_EQ(after.readAll(), before);
 }
 
-TEST_F(ExportTest, SendsThePdfToTheMailProgramOrOffersItsFolder)
+TEST_F(ExportTest, SendsThePdfToTheMailProgramAndOffersItsFolderWhenThatFails)
 {
-    for (const bool starts : {true, false}) {
-        SCOPED_TRACE(starts);
+    for (const bool sent : {true, false}) {
+        SCOPED_TRACE(sent);
         startWith("invoice-3081-kitchen-leak.vli");
-        SettingsStore::set(SettingKeys::MailFolder, ombrel::OMString::fromQString(dir.path()));
-        mail->starts = starts;
+        // Without a mail folder of its own the PDF goes where exports go.
+        const QString exports = dir.filePath(sent ? "sent" : "failed");
+        ASSERT_TRUE(QDir().mkpath(exports));
+        SettingsStore::set(SettingKeys::ExportFolder, ombrel::OMString::fromQString(exports));
         answer = MessageHook::AnswerYes;
         trigger(FileSendMail);
-        const QString attachment = dir.filePath(QStringLiteral("Invoice 3081 Dunmore.pdf"));
+        const QString attachment = QDir(exports).filePath(QStringLiteral("Invoice 3081 Dunmore.pdf"));
         EXPECT_EQ(mail->program, QStringLiteral("xdg-email"));
         EXPECT_EQ(mail->arguments,
                   QStringList({"--utf8", "--subject", "Invoice 3081", "--attach", attachment}));
         EXPECT_TRUE(pdfText(attachment).contains(QStringLiteral("3081")));
-        EXPECT_EQ(messages.size(), starts ? 0u : 1u);
-        EXPECT_EQ(mail->shownFolders, starts ? QStringList() : QStringList{dir.path()});
+        // The window is not held up: the program's result comes later.
+        ASSERT_TRUE(mail->result);
+        EXPECT_TRUE(messages.empty());
+        mail->result(sent);
+        EXPECT_EQ(messages.size(), sent ? 0u : 1u);
+        EXPECT_EQ(mail->shownFolders, sent ? QStringList() : QStringList{exports});
         restart();
+    }
+}
+
+TEST(MailLauncherTest, AProgramThatEndsWithAFailureIsReportedAsNotSent)
+{
+    MailLauncher launcher;
+    for (const auto& [program, expected] :
+         {std::pair{"true", true}, std::pair{"false", false}, std::pair{"no-such-program-x", false}}) {
+        int reports = 0;
+        bool sent = !expected;
+        launcher.start(QString::fromLatin1(program), {}, [&](bool result) {
+            ++reports;
+            sent = result;
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return reports > 0; }, 10000)) << program;
+        EXPECT_EQ(sent, expected) << program;
+        QTest::qWait(20);
+        EXPECT_EQ(reports, 1) << program;
     }
 }
 
