@@ -15,6 +15,7 @@
 #include "views/JobInvoiceEditView.h"
 #include "views/ItemGrid.h"
 #include "views/JobQuoteEditView.h"
+#include "views/PreviewTab.h"
 #include "views/TabStrip.h"
 
 #include <QAction>
@@ -144,8 +145,11 @@ void MainWindow::addDocumentWindow(DocumentWindow* frame)
     m_mdi->addSubWindow(frame);
     // Save follows the modified flag, and the View switches the current tab.
     connect(&frame->document(), &Document::modifiedChanged, this, &MainWindow::updateCommandStates);
-    if (auto* view = qobject_cast<TabbedEditView*>(frame->viewWidget()))
+    if (auto* view = qobject_cast<TabbedEditView*>(frame->viewWidget())) {
         connect(view, &TabbedEditView::currentTabChanged, this, &MainWindow::updateCommandStates);
+        if (PreviewTab* preview = view->previewTab())
+            connect(preview, &PreviewTab::zoomChanged, this, &MainWindow::updateCommandStates);
+    }
     connect(frame, &QObject::destroyed, this, [this] {
         refreshMenus();
         updateCommandStates();
@@ -256,8 +260,10 @@ void MainWindow::updateViewCommands(DocumentWindow* frame)
     // Off elsewhere, so the keys reach the fields and grids of the other tabs.
     auto* tabbed = qobject_cast<TabbedEditView*>(widget);
     const bool preview = tabbed && tabbed->isPreviewCurrent();
-    for (int id : {ViewZoomIn, ViewZoomOut, ViewZoomFit})
-        m_actions.action(id)->setEnabled(preview);
+    PreviewTab* previewTab = preview ? tabbed->previewTab() : nullptr;
+    m_actions.action(ViewZoomIn)->setEnabled(previewTab && previewTab->canZoomIn());
+    m_actions.action(ViewZoomOut)->setEnabled(previewTab && previewTab->canZoomOut());
+    m_actions.action(ViewZoomFit)->setEnabled(preview);
     // The tabs by number, Next and Previous as far as there are tabs.
     for (int i = 0; i < ViewTabCount; ++i) {
         QAction* action = m_actions.action(ViewTabFirst + i);

@@ -71,9 +71,33 @@ PreviewTab::PreviewTab(const TextStyles& styles, QWidget* parent)
     });
 }
 
+int PreviewTab::wholePageZoom() const
+{
+    const QRect client = clientRect();
+    const QSizeF paper = paperMillimetres();
+    const int fit =
+        std::clamp(client.width() - 2 * SideInset, MinimumSheetWidth, MaximumSheetWidth);
+    if (fit <= 0 || paper.height() <= 0)
+        return FitWidthZoom;
+    // The sheet's height at zoom z is fit * z / 100 * height / width.
+    const double zoom =
+        (client.height() - 2 * EndInset) * paper.width() / paper.height() * 100.0 / fit;
+    return std::clamp(int(zoom), 10, FitWidthZoom);
+}
+
+void PreviewTab::zoomIn()
+{
+    setZoom(m_zoom < FitWidthZoom ? FitWidthZoom : m_zoom + ZoomStep);
+}
+
+void PreviewTab::zoomOut()
+{
+    setZoom(m_zoom > FitWidthZoom ? std::max(FitWidthZoom, m_zoom - ZoomStep) : wholePageZoom());
+}
+
 void PreviewTab::setZoom(int percent)
 {
-    percent = std::clamp(percent, MinimumZoom, MaximumZoom);
+    percent = std::clamp(percent, std::min(wholePageZoom(), FitWidthZoom), MaximumZoom);
     if (percent == m_zoom)
         return;
     // Keep the same part of the document at the top of the window.
@@ -87,6 +111,7 @@ void PreviewTab::setZoom(int percent)
     setScrollRanges();
     m_vertical->setValue(int(position * documentSize().height()));
     update();
+    emit zoomChanged(m_zoom);
 }
 
 void PreviewTab::composeInto(PrintedPage& printed)
@@ -380,7 +405,8 @@ void PreviewTab::wheelEvent(QWheelEvent* event)
 {
     const QPoint steps = event->angleDelta() / 120;
     if (event->modifiers() & Qt::ControlModifier) {
-        setZoom(m_zoom + steps.y() * ZoomStep);
+        for (int i = 0; i < std::abs(steps.y()); ++i)
+            steps.y() > 0 ? zoomIn() : zoomOut();
         event->accept();
         return;
     }

@@ -54,11 +54,15 @@ public:
     PrintedPage& printed() { return m_printed; }
 
     /// The page's width as a percentage of the width that fits the window:
-    /// 100 (fit to width) to 200.
+    /// 100 (fit to width) to 200, and below 100 down to a whole page.
     int zoom() const { return m_zoom; }
-    static constexpr int MinimumZoom = 100;
+    static constexpr int FitWidthZoom = 100;
     static constexpr int MaximumZoom = 200;
     static constexpr int ZoomStep = 25;
+    /// The zoom that shows one whole page in the window (at most fit to width).
+    int wholePageZoom() const;
+    bool canZoomIn() const { return m_zoom < MaximumZoom; }
+    bool canZoomOut() const { return m_zoom > wholePageZoom(); }
 
     QScrollBar* verticalBar() const { return m_vertical; }
     QScrollBar* horizontalBar() const { return m_horizontal; }
@@ -72,9 +76,13 @@ public:
 
 public slots:
     void setZoom(int percent);
-    void zoomIn() { setZoom(m_zoom + ZoomStep); }
-    void zoomOut() { setZoom(m_zoom - ZoomStep); }
-    void zoomToFit() { setZoom(MinimumZoom); }
+    /// Steps of 25 % above fit to width; below it, one step to a whole page.
+    void zoomIn();
+    void zoomOut();
+    void zoomToFit() { setZoom(FitWidthZoom); }
+
+signals:
+    void zoomChanged(int percent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -104,5 +112,5 @@ private:
     PrintedPage m_printed;
     QScrollBar* m_vertical;
     QScrollBar* m_horizontal;
-    int m_zoom = MinimumZoom;
+    int m_zoom = FitWidthZoom;
 };

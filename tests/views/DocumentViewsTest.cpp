@@ -229,6 +229,21 @@ TEST_F(DocumentViews, ThePreviewFollowsThePageSetupTheMarginsAndTheZoom)
     EXPECT_EQ(preview.zoom(), 125);
     preview.setZoom(1000);
     EXPECT_EQ(preview.zoom(), PreviewTab::MaximumZoom);
+    EXPECT_FALSE(preview.canZoomIn());
+
+    // Below fit to width one step shows a whole page, and there it stops.
+    preview.zoomToFit();
+    ASSERT_TRUE(preview.canZoomOut());
+    QTest::keyClick(&preview, Qt::Key_Minus, Qt::ControlModifier);
+    const int whole = preview.zoom();
+    EXPECT_LT(whole, 100);
+    const int pages = preview.printed().page().getPageCount();
+    EXPECT_LE(preview.documentSize().height(), pages * preview.clientRect().height());
+    EXPECT_FALSE(preview.canZoomOut());
+    preview.zoomOut();
+    EXPECT_EQ(preview.zoom(), whole);
+    preview.zoomIn();
+    EXPECT_EQ(preview.zoom(), 100);
 }
 
 TEST_F(DocumentViews, PrintingToAPdfPrinterGivesTheExportedPages)
