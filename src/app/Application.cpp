@@ -47,6 +47,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QStatusBar>
 
 using namespace CommandIds;
 
@@ -554,6 +555,7 @@ void Application::importFile()
     if (!kind || !kind->offers(DocumentKind::ImportCommand))
         return;
     const QString filter = FileFilter::importFilter(*kind);
+    QString imported;
     if (auto* invoice = qobject_cast<JobInvoiceEditView*>(view)) {
         const QString path = m_dialogs->importPath(m_mainWindow.get(), filter);
         InvoiceImport::Options options;
@@ -563,14 +565,17 @@ void Application::importFile()
         SettingsStore::set(SettingKeys::ImportMaterialsAsOneLine, options.materialsAsOneLine);
         SettingsStore::set(SettingKeys::ImportHireAsOneLine, options.hireAsOneLine);
         SettingsStore::rememberDocumentFolder(path);
-        invoice->importFile(path, options);
+        invoice->importFile(path, options, &imported);
     } else if (auto* quote = qobject_cast<JobQuoteEditView*>(view)) {
         const QString path = m_dialogs->importPath(m_mainWindow.get(), filter);
         if (!path.isEmpty()) {
             SettingsStore::rememberDocumentFolder(path);
-            quote->importEstimate(path);
+            quote->importEstimate(path, &imported);
         }
     }
+    // An import changes what is on screen without a word: say what came in.
+    if (!imported.isEmpty())
+        m_mainWindow->statusBar()->showMessage(tr("Imported %1").arg(imported), 10000);
     m_mainWindow->updateCommandStates();
 }
 

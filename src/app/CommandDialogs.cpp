@@ -5,13 +5,15 @@
 #include "settings/SettingsStore.h"
 #include "views/ImportOptionsDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
 
 QString CommandDialogs::openPath(QWidget* parent)
 {
-    return importPath(parent, FileFilter::openFilter());
+    return choosePath(parent, FileFilter::openFilter(),
+                      QCoreApplication::translate("CommandDialogs", "Open"));
 }
 
 bool CommandDialogs::importOptions(QWidget* parent, InvoiceImport::Options& options)
@@ -25,7 +27,12 @@ bool CommandDialogs::importOptions(QWidget* parent, InvoiceImport::Options& opti
 
 QString CommandDialogs::importPath(QWidget* parent, const QString& filter)
 {
-    QFileDialog dialog(parent);
+    return choosePath(parent, filter, QCoreApplication::translate("CommandDialogs", "Import"));
+}
+
+QString CommandDialogs::choosePath(QWidget* parent, const QString& filter, const QString& title)
+{
+    QFileDialog dialog(parent, title);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Documents live where the user last kept them, not wherever the program was started.
     dialog.setDirectory(SettingsStore::lastDocumentFolder());

@@ -31,4 +31,8 @@ public:
     virtual int chooseNewKind(QWidget* parent, const QStringList& kinds);
     /// Runs the options sheet or the business wizard modally; its result code.
     virtual int runSettingsDialog(QDialog& dialog);
+
+private:
+    /// An existing file, in a dialog titled `title` ("Open", "Import").
+    static QString choosePath(QWidget* parent, const QString& filter, const QString& title);
 };

@@ -113,3 +113,12 @@ void InvoiceImport::applyTo(JobInvoice& invoice, const Options& options) const
     else
         copyItems(source->materials, invoice.items, restampItems, standard);
 }
+
+QString InvoiceImport::sourceName() const
+{
+    if (!m_source)
+        return {};
+    return QStringLiteral("%1 %2")
+        .arg(QLatin1String(m_source->kind().title), m_source->docReference.toQString())
+        .trimmed();
+}

@@ -53,6 +53,8 @@ public:
     Result read(const QString& path, QString* error);
     /// Whether taking the source in would replace a customer with a name.
     static bool wouldReplaceCustomer(const JobInvoice& invoice);
+    /// The source as a user names it ("Estimate 1001"); empty before one is read.
+    QString sourceName() const;
     /// Takes the source read into `invoice`.
     void applyTo(JobInvoice& invoice, const Options& options) const;
 

@@ -42,3 +42,10 @@ void QuoteImport::applyTo(JobQuote& quote, bool applyVAT) const
         quote.hasVATInfo = true;
     }
 }
+
+QString QuoteImport::sourceName() const
+{
+    return QStringLiteral("%1 %2")
+        .arg(QLatin1String(m_estimate.kind().title), m_estimate.docReference.toQString())
+        .trimmed();
+}

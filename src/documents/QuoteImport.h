@@ -21,6 +21,8 @@ public:
     /// The business is registered for VAT and the estimate read was saved
     /// before it was.
     bool needsVATQuestion() const;
+    /// The estimate read as a user names it ("Estimate 1001").
+    QString sourceName() const;
     /// Takes the estimate read into `quote`; with `applyVAT` its materials and
     /// hire take the standard rate.
     void applyTo(JobQuote& quote, bool applyVAT) const;

@@ -1,9 +1,9 @@
 #include "CustomerTab.h"
 
 #include "ColourLabel.h"
-#include "NamedComboAccessible.h"
 #include "FieldLabel.h"
 #include "MessageHook.h"
+#include "NamedComboAccessible.h"
 #include "TabbedEditView.h"
 #include "UpperCaseValidator.h"
 #include "customers/CustomerDatabase.h"

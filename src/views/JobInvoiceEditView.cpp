@@ -89,7 +89,8 @@ void JobInvoiceEditView::togglePaymentDetails()
 }
 
 InvoiceImport::Result JobInvoiceEditView::importFile(const QString& path,
-                                                     const InvoiceImport::Options& options)
+                                                     const InvoiceImport::Options& options,
+                                                     QString* imported)
 {
     // What is on screen goes into the record first, so nothing typed is lost.
     updateData(true);
@@ -98,8 +99,11 @@ InvoiceImport::Result JobInvoiceEditView::importFile(const QString& path,
     const InvoiceImport::Result result = import.read(path, &error);
     if (result == InvoiceImport::Refused)
         MessageHook::show(error, MessageHook::Error, MessageHook::Ok);
-    if (result == InvoiceImport::Imported)
+    if (result == InvoiceImport::Imported) {
         takeIn(import, options);
+        if (imported)
+            *imported = import.sourceName();
+    }
     return result;
 }
 

@@ -41,7 +41,9 @@ public:
     bool isPaymentDetailsEnabled() const { return isPreviewCurrent(); }
     void togglePaymentDetails();
     /// Takes a saved estimate or quote into the invoice, then shows the result.
-    InvoiceImport::Result importFile(const QString& path, const InvoiceImport::Options& options);
+    /// `imported` gets what was taken in ("Estimate 1001").
+    InvoiceImport::Result importFile(const QString& path, const InvoiceImport::Options& options,
+                                     QString* imported = nullptr);
     /// Takes an estimate or quote in memory into the invoice, asking as
     /// importFile() does; `source` is not changed.
     void importRecord(const Job& source, const InvoiceImport::Options& options);

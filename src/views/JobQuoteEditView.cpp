@@ -12,7 +12,7 @@ JobQuoteEditView::JobQuoteEditView(JobDoc* document, const TextStyles& styles, Q
     setJobLabels(IDS_VALIDITY_QUOTE, IDS_NUMBER_QUOTE, IDS_SPECIFY_QUOTE);
 }
 
-bool JobQuoteEditView::importEstimate(const QString& path)
+bool JobQuoteEditView::importEstimate(const QString& path, QString* imported)
 {
     updateData(true);
     QuoteImport import;
@@ -29,6 +29,8 @@ bool JobQuoteEditView::importEstimate(const QString& path)
     document()->setModified(true);
     preview().refreshPage();
     update();
+    if (imported)
+        *imported = import.sourceName();
     return true;
 }
 

@@ -14,5 +14,6 @@ public:
     QString pageTitle() const override;
     /// Copies a saved estimate into the quote, which keeps its own number;
     /// false when the file was refused and nothing changed.
-    bool importEstimate(const QString& path);
+    /// `imported` gets what was taken in ("Estimate 1001").
+    bool importEstimate(const QString& path, QString* imported = nullptr);
 };

@@ -85,7 +85,8 @@ int NamedComboAccessible::indexOfChild(const QAccessibleInterface* child) const
 
 QStringList NamedComboAccessible::actionNames() const
 {
-    return {QAccessibleActionInterface::showMenuAction(), QAccessibleActionInterface::pressAction()};
+    return {QAccessibleActionInterface::showMenuAction(),
+            QAccessibleActionInterface::pressAction()};
 }
 
 void NamedComboAccessible::doAction(const QString& actionName)

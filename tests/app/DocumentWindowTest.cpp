@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -340,6 +341,8 @@ TEST_F(DocumentWindows, ImportIntoAnInvoiceAndAQuote)
     EXPECT_TRUE(invoice->invoice().description.str().starts_with("For Quote 2043 - PO 88120"));
     EXPECT_TRUE(invoice->document()->isModified());
     EXPECT_TRUE(invoice->preview().printed().page().pageText(0).join('\n').contains("Labour"));
+    // The import says what it did.
+    EXPECT_EQ(app->mainWindow()->statusBar()->currentMessage(), "Imported Quote 2043");
 
     trigger(CommandIds::FileNewQuote);
     app->mainWindow()->updateCommandStates();
@@ -353,6 +356,7 @@ TEST_F(DocumentWindows, ImportIntoAnInvoiceAndAQuote)
     EXPECT_EQ(quote->job().number, number);
     EXPECT_EQ(quote->job().reference, "MRS-OKAFOR-BATH");
     EXPECT_TRUE(quote->document()->isModified());
+    EXPECT_EQ(app->mainWindow()->statusBar()->currentMessage(), "Imported Estimate 1017");
 }
 
 TEST_F(DocumentWindows, DroppedAndChosenFilesOpenThroughTheSameCheck)

@@ -211,7 +211,8 @@ TEST_F(ExportTest, SendsThePdfToTheMailProgramAndOffersItsFolderWhenThatFails)
         SettingsStore::set(SettingKeys::ExportFolder, ombrel::OMString::fromQString(exports));
         answer = MessageHook::AnswerYes;
         trigger(FileSendMail);
-        const QString attachment = QDir(exports).filePath(QStringLiteral("Invoice 3081 Dunmore.pdf"));
+        const QString attachment =
+            QDir(exports).filePath(QStringLiteral("Invoice 3081 Dunmore.pdf"));
         EXPECT_EQ(mail->program, QStringLiteral("xdg-email"));
         EXPECT_EQ(mail->arguments,
                   QStringList({"--utf8", "--subject", "Invoice 3081", "--attach", attachment}));
@@ -229,8 +230,8 @@ TEST_F(ExportTest, SendsThePdfToTheMailProgramAndOffersItsFolderWhenThatFails)
 TEST(MailLauncherTest, AProgramThatEndsWithAFailureIsReportedAsNotSent)
 {
     MailLauncher launcher;
-    for (const auto& [program, expected] :
-         {std::pair{"true", true}, std::pair{"false", false}, std::pair{"no-such-program-x", false}}) {
+    for (const auto& [program, expected] : {std::pair{"true", true}, std::pair{"false", false},
+                                            std::pair{"no-such-program-x", false}}) {
         int reports = 0;
         bool sent = !expected;
         launcher.start(QString::fromLatin1(program), {}, [&](bool result) {

@@ -1,5 +1,8 @@
 #include "WindowFixture.h"
 
+#include <QFileDialog>
+#include <QTimer>
+
 #include "app/AboutDialog.h"
 #include "app/HelpLauncher.h"
 #include "app/HelpWindow.h"
@@ -9,9 +12,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 
 namespace {
@@ -142,6 +145,25 @@ TEST(OpenDialogFilter, EveryKindBecomesAQtNameFilter)
     EXPECT_EQ(FileFilter::fromPipeSeparated(FileFilter::openFilter()),
               (QStringList{"Vorlane documents (*.vle *.vli *.vlq)", "Estimate Files (*.vle)",
                            "Invoice Files (*.vli)", "Quote Files (*.vlq)", "All Files (*)"}));
+}
+
+TEST(OpenDialogFilter, TheImportDialogIsTitledImportAndOpenOpen)
+{
+    CommandDialogs dialogs;
+    for (const bool import : {true, false}) {
+        QString title;
+        QTimer::singleShot(0, [&title] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                title = dialog->windowTitle();
+                dialog->reject();
+            }
+        });
+        if (import)
+            dialogs.importPath(nullptr, FileFilter::openFilter());
+        else
+            dialogs.openPath(nullptr);
+        EXPECT_EQ(title, import ? "Import" : "Open");
+    }
 }
 
 #include "HelpTest.moc"

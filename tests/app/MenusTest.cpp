@@ -57,19 +57,18 @@ const QStringList kNewMenu = {"  &New>", "    &Estimate\tCtrl+Shift+E", "    &Qu
 const QStringList kHelp = {"&Help:", "  Contents...\tF1", "  -", "  &About Vorlane..."};
 const QStringList kWindow = {"&Window:", "  &Cascade", "  &Tile", "  &Arrange Icons"};
 const QStringList kSettings = {"  &Options\tF4", "  &Business Information"};
-const QStringList kEditLayout =
-    QStringList{"&Edit:",
-                "  &Insert Row\tCtrl+=",
-                "  &Delete Row\tCtrl+-",
-                "  Move Row &Up\tAlt+Up",
-                "  Move Row Do&wn\tAlt+Down",
-                "  -",
-                "  &Layout>",
-                "    Logo in &Centre",
-                "    Logo on &Left",
-                "    Logo on &Right",
-                "  -"} +
-    kSettings;
+const QStringList kEditLayout = QStringList{"&Edit:",
+                                            "  &Insert Row\tCtrl+=",
+                                            "  &Delete Row\tCtrl+-",
+                                            "  Move Row &Up\tAlt+Up",
+                                            "  Move Row Do&wn\tAlt+Down",
+                                            "  -",
+                                            "  &Layout>",
+                                            "    Logo in &Centre",
+                                            "    Logo on &Left",
+                                            "    Logo on &Right",
+                                            "  -"} +
+                                kSettings;
 
 QStringList tabsMenu(const QStringList& tabs)
 {
@@ -181,8 +180,7 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
         fileMenu(true, false) + kEditLayout + QStringList{"&View:", "  &Payment Details", "  -"} +
         kZoom + tabsMenu({"Customer Details", "Description", "Items", "Payments", "Preview"}) +
         QStringList{"  &Toolbar"} + kWindow + kHelp;
-    EXPECT_EQ(menuBarOf(*app, &titles).join('\n').toStdString(),
-              invoice.join('\n').toStdString());
+    EXPECT_EQ(menuBarOf(*app, &titles).join('\n').toStdString(), invoice.join('\n').toStdString());
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Window", "&Help"}));
 
     // Back to the estimate: its bar returns, with the estimate's labour item.
@@ -195,8 +193,8 @@ TEST_F(Menus, NoMenuOfAnyKindUnderlinesOneLetterTwice)
     skipFirstRun();
     ASSERT_TRUE(start());
     app->setMailLauncher(std::make_unique<AvailableMail>());
-    for (int command : {0, CommandIds::FileNewEstimate, CommandIds::FileNewQuote,
-                        CommandIds::FileNewInvoice}) {
+    for (int command :
+         {0, CommandIds::FileNewEstimate, CommandIds::FileNewQuote, CommandIds::FileNewInvoice}) {
         if (command)
             trigger(command);
         app->mainWindow()->updateCommandStates();

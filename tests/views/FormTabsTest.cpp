@@ -442,7 +442,8 @@ TEST_F(FormTabs, AnAccessibilityToolsToggleActsAsAClick)
         doc.setModified(false);
         QWidget* fieldAfter = field<QWidget>(*tab, dependent);
         const bool wasEnabled = fieldAfter->isEnabled();
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(field<QCheckBox>(*tab, box));
+        QAccessibleInterface* a =
+            QAccessible::queryAccessibleInterface(field<QCheckBox>(*tab, box));
         ASSERT_TRUE(a && a->actionInterface()) << box;
         a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         EXPECT_NE(fieldAfter->isEnabled(), wasEnabled) << box;

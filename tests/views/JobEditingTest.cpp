@@ -143,7 +143,8 @@ TEST_F(JobEditing, DaysOnSiteFollowTheLabourHoursAndTheSetting)
         select(view->travel());
         EXPECT_EQ(view->travel().daysDisplay()->text(), c.days) << c.dailyHours << " " << c.work;
         // A screen reader reads the figure, with the caption that names it.
-        QAccessibleInterface* days = QAccessible::queryAccessibleInterface(view->travel().daysDisplay());
+        QAccessibleInterface* days =
+            QAccessible::queryAccessibleInterface(view->travel().daysDisplay());
         EXPECT_EQ(days->text(QAccessible::Name).trimmed(), QString(c.days).trimmed());
         const auto captions = days->relations(QAccessible::Label);
         ASSERT_EQ(captions.size(), 1);
