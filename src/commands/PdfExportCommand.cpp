@@ -78,7 +78,7 @@ QString exportPdf(const PdfExportCommand::Request& request, QStringList& warning
     PrintedPage printed(styles);
     printed.compose(*record, options);
     warnings = printed.warnings();
-    if (!PdfExport::write(printed, request.output, &error))
+    if (!PdfExport::write(printed, request.output, &error, PdfExport::metadataFor(*record)))
         return error;
     return {};
 }

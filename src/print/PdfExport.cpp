@@ -7,8 +7,12 @@
 #include "layout/GPage.h"
 
 #include "fileformat/TextFile.h"
+#include "records/DocumentKind.h"
+#include "records/JobBase.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsStore.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
@@ -36,10 +40,83 @@ QPageSize PdfExport::defaultPageSize()
                                                                  : QPageSize::A4);
 }
 
-bool PdfExport::write(PrintedPage& printed, const QString& path, QString* error)
+bool PdfExport::write(PrintedPage& printed, const QString& path, QString* error,
+                      const Metadata& metadata)
 {
     const PageSetup& setup = PageSetup::instance();
-    return write(printed, path, setup.pageSize(), setup.orientation(), error);
+    return write(printed, path, setup.pageSize(), setup.orientation(), error, metadata);
+}
+
+PdfExport::Metadata PdfExport::metadataFor(const JobBase& record)
+{
+    Metadata metadata;
+    metadata.title = QStringLiteral("%1 %2")
+                         .arg(QLatin1String(record.kind().title), record.docReference.toQString())
+                         .trimmed();
+    metadata.author = SettingsStore::get(SettingKeys::CompanyName).toQString().trimmed();
+    metadata.subject = record.description.toQString().section(u'\n', 0, 0).trimmed();
+    if (metadata.subject.isEmpty())
+        metadata.subject = metadata.title;
+    return metadata;
+}
+
+namespace {
+
+// A PDF text string in hex, UTF-16 with its byte order mark: nothing to escape.
+QByteArray pdfText(const QString& text)
+{
+    QByteArray bytes("\xfe\xff", 2);
+    for (const QChar c : text) {
+        bytes.append(char(c.unicode() >> 8));
+        bytes.append(char(c.unicode() & 0xff));
+    }
+    return '<' + bytes.toHex() + '>';
+}
+
+} // namespace
+
+QByteArray PdfExport::withAuthorAndSubject(QByteArray pdf, const Metadata& metadata)
+{
+    QByteArray entries;
+    if (!metadata.author.isEmpty())
+        entries += "/Author " + pdfText(metadata.author) + '\n';
+    if (!metadata.subject.isEmpty())
+        entries += "/Subject " + pdfText(metadata.subject) + '\n';
+    // Qt writes the information dictionary as object 1, before every other
+    // object, and a classic cross-reference table of 20-byte entries.
+    const qsizetype info = pdf.indexOf("\n1 0 obj\n<<\n");
+    const qsizetype xref = pdf.lastIndexOf("\nxref\n");
+    const qsizetype start = pdf.lastIndexOf("startxref\n");
+    if (entries.isEmpty() || info < 0 || xref < info || start < xref)
+        return pdf;
+    const qsizetype at = info + qsizetype(sizeof("\n1 0 obj\n<<\n")) - 1;
+    const qsizetype delta = entries.size();
+
+    // The table: "0 N\n", then N entries "oooooooooo ggggg n \n".
+    const qsizetype header = xref + 6;
+    const qsizetype firstEntry = pdf.indexOf('\n', header) + 1;
+    bool ok = false;
+    const int count = pdf.mid(header, firstEntry - header).split(' ').value(1).trimmed().toInt(&ok);
+    if (!ok || firstEntry + qsizetype(count) * 20 > start)
+        return pdf;
+    for (int i = 0; i < count; ++i) {
+        const qsizetype entry = firstEntry + qsizetype(i) * 20;
+        if (pdf.at(entry + 17) != 'n')
+            continue;
+        const qlonglong offset = pdf.mid(entry, 10).toLongLong(&ok);
+        if (!ok)
+            return pdf;
+        if (offset > at)
+            pdf.replace(entry, 10, QByteArray::number(offset + delta).rightJustified(10, '0'));
+    }
+    const qsizetype number = start + 10;
+    const qsizetype end = pdf.indexOf('\n', number);
+    const qlonglong table = pdf.mid(number, end - number).trimmed().toLongLong(&ok);
+    if (!ok)
+        return pdf;
+    pdf.replace(number, end - number, QByteArray::number(table + delta) + ' ');
+    pdf.insert(at, entries);
+    return pdf;
 }
 
 OMString PdfExport::overwriteRefusal(const QString& output, const QString& document)
@@ -53,14 +130,15 @@ OMString PdfExport::overwriteRefusal(const QString& output, const QString& docum
 }
 
 bool PdfExport::write(PrintedPage& printed, const QString& path, const QPageSize& pageSize,
-                      QPageLayout::Orientation orientation, QString* error)
+                      QPageLayout::Orientation orientation, QString* error,
+                      const Metadata& metadata)
 {
-    return write(printed.page(), printed.stampText, path, pageSize, orientation, error);
+    return write(printed.page(), printed.stampText, path, pageSize, orientation, error, metadata);
 }
 
 bool PdfExport::write(GPage& page, const OMString& stampText, const QString& path,
                       const QPageSize& pageSize, QPageLayout::Orientation orientation,
-                      QString* error)
+                      QString* error, const Metadata& metadata)
 {
     const auto fail = [&](const QString& reason) {
         if (error)
@@ -73,8 +151,13 @@ bool PdfExport::write(GPage& page, const OMString& stampText, const QString& pat
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
+    // Written in memory first: the information dictionary gains what Qt
+    // cannot write before the file gets it.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
+        writer.setTitle(metadata.title);
         writer.setPageSize(pageSize);
         writer.setPageOrientation(orientation);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -95,8 +178,14 @@ bool PdfExport::write(GPage& page, const OMString& stampText, const QString& pat
         }
         if (printed < 0) {
             file.cancelWriting();
-            return fail(file.errorString());
+            return fail(QStringLiteral("the pages could not be drawn"));
         }
+    }
+    const QByteArray pdf = withAuthorAndSubject(buffer.data(), metadata);
+    if (file.write(pdf) != pdf.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(reason);
     }
     // commit() renames even after some failed writes (its own flush of the
     // buffered tail among them), so a full disk would leave a truncated PDF

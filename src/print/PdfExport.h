@@ -7,6 +7,7 @@
 #include <QString>
 
 class GPage;
+class JobBase;
 class PrintedPage;
 
 /// Writes composed pages to a PDF file: every page within the "print"
@@ -14,6 +15,22 @@ class PrintedPage;
 class PdfExport
 {
 public:
+    /// What a PDF says of itself (a viewer's document properties); an empty
+    /// entry is left out.
+    struct Metadata
+    {
+        QString title;
+        QString author;
+        QString subject;
+    };
+    /// A document's: its name ("Invoice 3081"), the business, and the first
+    /// line of its description.
+    static Metadata metadataFor(const JobBase& record);
+    /// `pdf` as Qt wrote it with the author and subject added to its
+    /// information dictionary (which Qt cannot write) and the cross-reference
+    /// table moved to match; unchanged when it is not laid out as expected.
+    static QByteArray withAuthorAndSubject(QByteArray pdf, const Metadata& metadata);
+
     /// The locale's paper: Letter in the United States, A4 elsewhere.
     static QPageSize defaultPageSize();
 
@@ -31,10 +48,12 @@ public:
      * replaced only once the whole PDF is written; on failure nothing is left
      * behind, the result is false and `error` gets the message to show.
      */
-    static bool write(PrintedPage& printed, const QString& path, QString* error);
+    static bool write(PrintedPage& printed, const QString& path, QString* error,
+                      const Metadata& metadata = {});
     static bool write(PrintedPage& printed, const QString& path, const QPageSize& pageSize,
-                      QPageLayout::Orientation orientation, QString* error);
+                      QPageLayout::Orientation orientation, QString* error,
+                      const Metadata& metadata = {});
     static bool write(GPage& page, const ombrel::OMString& stampText, const QString& path,
                       const QPageSize& pageSize, QPageLayout::Orientation orientation,
-                      QString* error);
+                      QString* error, const Metadata& metadata = {});
 };

@@ -419,8 +419,11 @@ QString PreviewTab::exportPdf(const QString& path)
 {
     PrintedPage paper(m_printed.styles());
     composeForPaper(paper);
+    PdfExport::Metadata metadata;
+    if (auto* job = dynamic_cast<JobBaseDoc*>(ownerView() ? ownerView()->document() : nullptr))
+        metadata = PdfExport::metadataFor(*job->record());
     QString error;
-    PdfExport::write(paper, path, &error);
+    PdfExport::write(paper, path, &error, metadata);
     return error;
 }
 

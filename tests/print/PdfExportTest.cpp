@@ -4,6 +4,7 @@
 
 #include "print/InvoicePage.h"
 #include "print/PdfExport.h"
+#include "settings/SettingsStore.h"
 #include "support/FileSizeLimit.h"
 
 #include <QDir>
@@ -271,4 +272,56 @@ TEST_F(PdfExportTest, AFullDiskKeepsTheOldFileAndSaysWhy)
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
                   QStringList({QStringLiteral("out.pdf"), QStringLiteral("probe.pdf")}));
     }
+}
+
+TEST_F(PdfExportTest, ThePdfNamesItsDocumentBusinessAndSubjectAndStaysWhole)
+{
+    SampleDocuments::usePlumberBusiness();
+    JobInvoice invoice = SampleDocuments::boilerInvoice();
+    invoice.description = "Boiler (combi) replaced\nSecond line";
+    const PdfExport::Metadata metadata = PdfExport::metadataFor(invoice);
+    EXPECT_EQ(metadata.title, "Invoice " + invoice.docReference.toQString());
+    EXPECT_EQ(metadata.author, SettingsStore::get(SettingKeys::CompanyName).toQString());
+    EXPECT_FALSE(metadata.author.isEmpty());
+    EXPECT_EQ(metadata.subject, "Boiler (combi) replaced");
+
+    GPage page;
+    page.paragraph(GPage::Body, true, true)->addString("Body text");
+    ASSERT_TRUE(PdfExport::write(page, {}, path("meta.pdf"), PdfExport::defaultPageSize(),
+                                 QPageLayout::Portrait, nullptr, metadata));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path("meta.pdf")});
+    info.waitForFinished(60000);
+    const QString properties = QString::fromUtf8(info.readAllStandardOutput());
+    for (const auto& [key, value] :
+         {std::pair{"Title", metadata.title}, std::pair{"Author", metadata.author},
+          std::pair{"Subject", metadata.subject}, std::pair{"Creator", QStringLiteral("Vorlane")}})
+        EXPECT_TRUE(
+            QRegularExpression(
+                QStringLiteral("(^|\\n)%1:\\s+%2\\n").arg(key, QRegularExpression::escape(value)))
+                .match(properties)
+                .hasMatch())
+            << key << "\n"
+            << properties.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardError()).isEmpty());
+    EXPECT_TRUE(pdfText(path("meta.pdf")).contains(QStringLiteral("Body text")));
+
+    // Every object the cross-reference table lists starts where it says.
+    QFile file(path("meta.pdf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    const qsizetype xref = pdf.lastIndexOf("\nxref\n");
+    const qsizetype first = pdf.indexOf('\n', xref + 6) + 1;
+    const int count = pdf.mid(xref + 6, first - xref - 6).split(' ').value(1).trimmed().toInt();
+    ASSERT_GT(count, 3);
+    for (int i = 1; i < count; ++i) {
+        const QByteArray entry = pdf.mid(first + qsizetype(i) * 20, 20);
+        if (entry.at(17) == 'n') {
+            EXPECT_TRUE(
+                pdf.mid(entry.left(10).toLongLong()).startsWith(QByteArray::number(i) + " 0 obj"))
+                << i;
+        }
+    }
+    const qsizetype start = pdf.lastIndexOf("startxref\n") + 10;
+    EXPECT_EQ(pdf.mid(start, pdf.indexOf('\n', start) - start).trimmed().toLongLong(), xref + 1);
 }
