@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLayout>
 #include <QMetaObject>
 #include <QVBoxLayout>
 
@@ -161,6 +162,17 @@ void TabbedEditView::showTab(int index)
     m_currentTab->show();
     setFocusProxy(m_currentTab);
     emit currentTabChanged(index);
+}
+
+QSize TabbedEditView::minimumSizeHint() const
+{
+    QSize tabs(0, 0);
+    for (const EditTab* tab : m_tabs)
+        tabs = tabs.expandedTo(tab->minimumSizeHint());
+    const QMargins margins = layout()->contentsMargins();
+    const int width = tabs.width() + margins.left() + margins.right();
+    return {width,
+            tabs.height() + m_strip->heightForWidth(width) + margins.top() + margins.bottom()};
 }
 
 bool TabbedEditView::isPreviewCurrent() const

@@ -60,6 +60,10 @@ public:
     /// given once) when a field cannot be read.
     bool onBeforeSave() override;
 
+    /// As small as the largest of its tabs allows, so that tiled windows
+    /// cut no label off (the area around them scrolls instead).
+    QSize minimumSizeHint() const override;
+
     /// The tab that composes and prints the page; null for a view without one.
     virtual PreviewTab* previewTab() { return nullptr; }
     /// Whether the preview tab (the last) is the current one.

@@ -6,6 +6,7 @@
 #include "print/layout/GPage.h"
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"
+#include "views/EditTab.h"
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
 #include "views/JobQuoteEditView.h"
@@ -467,4 +468,29 @@ TEST_F(DocumentWindows, SaveAsAndTheDialogsStartInTheFolderLastUsedForDocuments)
     // A folder that has gone is forgotten for the documents folder.
     second.remove();
     EXPECT_EQ(SettingsStore::lastDocumentFolder(), SettingsStore::documentsFolder());
+}
+
+TEST_F(DocumentWindows, TiledWindowsKeepEveryTabAtASizeThatCutsNoLabel)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    app->mainWindow()->resize(900, 600);
+    app->mainWindow()->show();
+    for (int i = 0; i < 4; ++i)
+        trigger(CommandIds::FileNewEstimate);
+    trigger(CommandIds::WindowTile);
+    QApplication::processEvents();
+    for (DocumentWindow* frame : app->mainWindow()->documentWindows()) {
+        auto* view = qobject_cast<TabbedEditView*>(frame->viewWidget());
+        if (!view)
+            continue;
+        // The area's tiler rounds each window's size by a pixel or two.
+        const int rounding = 4;
+        for (int i = 0; i < view->tabCount(); ++i) {
+            const QSize least = view->tab(i)->minimumSizeHint();
+            view->selectTab(i);
+            EXPECT_GE(view->currentTab()->width() + rounding, least.width()) << i;
+            EXPECT_GE(view->currentTab()->height() + rounding, least.height()) << i;
+        }
+    }
 }
