@@ -1,7 +1,8 @@
 // The materials grid of an estimate with many lines: the load pass into the
 // shown tab, the save pass, a tab switch (save and load pass) and one cell
 // edit with the column fitting it causes; an invoice's Items tab to its
-// Preview and back.
+// Preview and back; a cell edit on the invoice's Items tab with the totals
+// strip it updates.
 #include "documents/JobEstimateDoc.h"
 #include "documents/JobInvoiceDoc.h"
 #include "print/InvoicePage.h"
@@ -9,6 +10,8 @@
 #include "print/TextStyles.h"
 #include "records/Job.h"
 #include "views/InvoiceItemsTab.h"
+#include "views/JobInvoiceEditView.h"
+#include "views/TotalsStrip.h"
 #include "views/ItemGrid.h"
 #include "views/ItemGridModel.h"
 #include "views/MaterialsTab.h"
@@ -188,6 +191,62 @@ static void BM_InvoiceItemsToPreviewAndBack(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_InvoiceItemsToPreviewAndBack)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
+
+// The invoice view's Items tab and its totals strip: one committed price cell
+// (parsed, the row recomputed, the columns fitted, the lines taken into the
+// record, the summary worked out and the strip filled), and the strip's part
+// of it alone.
+static void BM_InvoiceTotalsAfterCellEdit(benchmark::State& state)
+{
+    TextStyles styles;
+    styles.loadStyles();
+    JobInvoiceDoc doc;
+    fill(doc, int(state.range(0)));
+    JobInvoiceEditView view(&doc, styles);
+    view.resize(900, 700);
+    view.onInitialUpdate();
+    view.show();
+    view.selectTab(2);
+    QApplication::processEvents();
+    ItemGridModel* model = view.items().grid()->gridModel();
+    const QModelIndex price = model->index(model->rowCount() / 2, PricedItemsTab::PriceColumn);
+    bool flip = false;
+    for (auto _ : state) {
+        flip = !flip;
+        model->setData(price, flip ? QStringLiteral("12.34") : QStringLiteral("43.21"));
+    }
+    if (view.totalsStrip()->figures().isEmpty())
+        state.SkipWithError("the strip shows nothing");
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_InvoiceTotalsAfterCellEdit)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
+
+static void BM_InvoiceTotalsStripUpdate(benchmark::State& state)
+{
+    TextStyles styles;
+    styles.loadStyles();
+    JobInvoiceDoc doc;
+    fill(doc, int(state.range(0)));
+    JobInvoiceEditView view(&doc, styles);
+    view.resize(900, 700);
+    view.onInitialUpdate();
+    view.show();
+    view.selectTab(2);
+    doc.setModified(true);
+    QApplication::processEvents();
+    for (auto _ : state)
+        emit view.items().committed();
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_InvoiceTotalsStripUpdate)
     ->Arg(1000)
     ->Arg(10000)
     ->Complexity()

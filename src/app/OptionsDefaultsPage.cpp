@@ -34,6 +34,8 @@ void refuse(const QString& text, QWidget* field)
 OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
     : PropertyPage(tr("Default Values"), parent),
       m_eaoe(new QCheckBox(tr("Display \"&E && OE\" on printed documents"), this)),
+      m_vatOnJobs(new QCheckBox(
+          tr("Show VAT and the &total including VAT on estimates and quotes"), this)),
       m_byTime(new QCheckBox(tr("Charge for travelling by ti&me"), this)),
       m_byDistance(new QCheckBox(tr("Charge for travelling by &distance"), this)),
       m_rateUnit(new QLabel(this)), m_distanceUnit(new QLabel(this))
@@ -64,6 +66,10 @@ OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
         connect(spin, &QSpinBox::valueChanged, this, [this] { setModified(); });
     }
     termsGrid->addWidget(m_eaoe, int(m_periods.size()), 0, 1, 3);
+    // Read only while the business is VAT registered; otherwise prices carry no VAT.
+    m_vatOnJobs->setToolTip(tr("For a VAT-registered business. Without it estimates and quotes "
+                               "say that all prices exclude VAT."));
+    termsGrid->addWidget(m_vatOnJobs, int(m_periods.size()) + 1, 0, 1, 3);
     termsGrid->setColumnStretch(2, 1);
     layout->addWidget(terms);
 
@@ -95,11 +101,11 @@ OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
     layout->addWidget(hours);
     layout->addStretch(1);
 
-    for (QCheckBox* box : {m_eaoe, m_byTime, m_byDistance})
+    for (QCheckBox* box : {m_eaoe, m_vatOnJobs, m_byTime, m_byDistance})
         connect(box, &QCheckBox::toggled, this, [this] { setModified(); });
     for (size_t i = 1; i < m_periods.size(); ++i)
         setTabOrder(m_periods[i - 1], m_periods[i]);
-    setTabOrder({m_periods.back(), m_eaoe, amount(HourlyRate), amount(CostPerMile), m_byTime,
+    setTabOrder({m_periods.back(), m_eaoe, m_vatOnJobs, amount(HourlyRate), amount(CostPerMile), m_byTime,
                  m_byDistance, amount(Research), amount(Purchase), amount(Inspection),
                  amount(Admin), amount(DailyHours)});
 }
@@ -111,6 +117,7 @@ void OptionsDefaultsPage::loadSettings()
     for (size_t i = 0; i < m_amounts.size(); ++i)
         m_amounts[i]->setHundredths(SettingsStore::get(*AmountSettings[i]));
     m_eaoe->setChecked(SettingsStore::isSet(DisplayEAOE));
+    m_vatOnJobs->setChecked(SettingsStore::isSet(ShowVATOnEstimates));
     m_byTime->setChecked(SettingsStore::isSet(ChargeTravelTime));
     m_byDistance->setChecked(SettingsStore::isSet(ChargeTravelDistance));
     showSymbols(SettingsStore::currencySymbol().toQString(),
@@ -146,6 +153,7 @@ void OptionsDefaultsPage::saveSettings()
     SettingsStore::set(ChargeTravelDistance, m_byDistance->isChecked() ? 1 : 0);
     SettingsStore::set(ChargeTravelTime, m_byTime->isChecked() ? 1 : 0);
     SettingsStore::set(DisplayEAOE, m_eaoe->isChecked() ? 1 : 0);
+    SettingsStore::set(ShowVATOnEstimates, m_vatOnJobs->isChecked() ? 1 : 0);
     for (size_t i = 0; i < m_periods.size(); ++i)
         SettingsStore::set(*DocumentKind::all().at(int(i))->termsSetting, m_periods[i]->value());
     for (size_t i = 0; i < m_amounts.size(); ++i)

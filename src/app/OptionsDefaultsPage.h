@@ -13,8 +13,8 @@ class QSpinBox;
 
 /**
  * Options page 5: what new documents start with ("options/defaults"): the
- * validity and payment periods, "E & OE", the charges, the travel switches,
- * the default hours and the working day.
+ * validity and payment periods, "E & OE", VAT on estimates and quotes, the
+ * charges, the travel switches, the default hours and the working day.
  */
 class OptionsDefaultsPage : public PropertyPage
 {
@@ -30,6 +30,8 @@ public:
     /// Refuses an amount beyond what a setting holds and a working day of no hours.
     bool canSave() override;
     void saveSettings() override;
+    /// VAT on estimates and quotes shows on the open previews at once.
+    bool refreshesViews() const override { return true; }
 
     /// The units beside the charges: "£/hr", "£/mile"; the symbols as the
     /// Miscellaneous page holds them, typed or stored.
@@ -40,11 +42,13 @@ public:
     AmountEdit* amount(Amount which) const { return m_amounts[size_t(which)]; }
     /// The days field of a kind's terms.
     QSpinBox* period(DocumentKind::Id kind) const { return m_periods.at(size_t(kind)); }
+    QCheckBox* vatOnJobsBox() const { return m_vatOnJobs; }
 
 private:
     std::array<AmountEdit*, 7> m_amounts{};
     std::vector<QSpinBox*> m_periods;
     QCheckBox* m_eaoe;
+    QCheckBox* m_vatOnJobs;
     QCheckBox* m_byTime;
     QCheckBox* m_byDistance;
     QLabel* m_rateUnit;

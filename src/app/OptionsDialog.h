@@ -7,11 +7,12 @@ class OptionsDefaultsPage;
 class OptionsLogoPage;
 class OptionsMiscPage;
 class OptionsNumbersPage;
+class OptionsPaymentPage;
 class OptionsStylesPage;
 class TextStyles;
 
 /**
- * The options sheet: every setting of the program on six tabs. Style changes
+ * The options sheet: every setting of the program on seven tabs. Style changes
  * reach `styles` only when OK saves; `refreshViews` then tells the open
  * documents once.
  */
@@ -23,6 +24,7 @@ public:
                   QWidget* parent = nullptr);
 
     OptionsCompanyPage* company() const { return m_company; }
+    OptionsPaymentPage* payment() const { return m_payment; }
     OptionsLogoPage* logo() const { return m_logo; }
     OptionsStylesPage* stylesPage() const { return m_styles; }
     OptionsNumbersPage* documents() const { return m_documents; }
@@ -31,6 +33,7 @@ public:
 
 private:
     OptionsCompanyPage* m_company;
+    OptionsPaymentPage* m_payment;
     OptionsLogoPage* m_logo;
     OptionsStylesPage* m_styles;
     OptionsNumbersPage* m_documents;

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -31,6 +32,7 @@ OptionsLogoPage::OptionsLogoPage(TextStyles& styles, std::function<QString()> bu
       m_mode(new QButtonGroup(this)), m_text(new QLineEdit(this)), m_file(new QLineEdit(this)),
       m_browse(new QPushButton(QStringLiteral("..."), this)),
       m_setWidth(new QCheckBox(tr("Set image &width (pixels)"), this)), m_width(new QSpinBox(this)),
+      m_maxHeight(new QSpinBox(this)),
       m_showTagline(new QCheckBox(tr("Display a &tag line:"), this)),
       m_taglineText(new QLineEdit(this)), m_logoFont(new QPushButton(tr("&Font..."), this)),
       m_logoColour(new QPushButton(tr("&Colour..."), this)),
@@ -63,8 +65,16 @@ OptionsLogoPage::OptionsLogoPage(TextStyles& styles, std::function<QString()> bu
     m_width->setRange(0, 9999);
     m_width->setAccessibleName(tr("Image width in pixels"));
     grid->addWidget(m_width, 4, 1, Qt::AlignLeft);
-    grid->addWidget(m_showTagline, 5, 0);
-    grid->addWidget(m_taglineText, 5, 1, 1, 2);
+    auto* heightLabel = new QLabel(tr("Greatest picture &height (mm)"), logoBox);
+    heightLabel->setBuddy(m_maxHeight);
+    grid->addWidget(heightLabel, 5, 0);
+    // A picture at its own size could fill half the page; 0 lets it.
+    m_maxHeight->setRange(0, 300);
+    m_maxHeight->setSpecialValueText(tr("No limit"));
+    m_maxHeight->setAccessibleName(tr("Greatest picture height in millimetres"));
+    grid->addWidget(m_maxHeight, 5, 1, Qt::AlignLeft);
+    grid->addWidget(m_showTagline, 6, 0);
+    grid->addWidget(m_taglineText, 6, 1, 1, 2);
     m_taglineText->setAccessibleName(tr("Tag line"));
     grid->setColumnStretch(1, 1);
     layout->addWidget(logoBox);
@@ -105,6 +115,7 @@ OptionsLogoPage::OptionsLogoPage(TextStyles& styles, std::function<QString()> bu
     for (QLineEdit* edit : {m_text, m_file, m_taglineText})
         connect(edit, &QLineEdit::textEdited, this, &OptionsLogoPage::edited);
     connect(m_width, &QSpinBox::valueChanged, this, &OptionsLogoPage::edited);
+    connect(m_maxHeight, &QSpinBox::valueChanged, this, &OptionsLogoPage::edited);
     connect(m_browse, &QPushButton::clicked, this, &OptionsLogoPage::choosePicture);
     const auto styleButton = [this](QPushButton* button, auto change) {
         connect(button, &QPushButton::clicked, this, [this, change] {
@@ -133,7 +144,7 @@ OptionsLogoPage::OptionsLogoPage(TextStyles& styles, std::function<QString()> bu
     });
 
     setTabOrder({radios[0], radios[1], radios[2], m_text, radios[3], m_file, m_browse, m_setWidth,
-                 m_width, m_showTagline, m_taglineText, m_logoFont, m_logoColour, m_logoBackground,
+                 m_width, m_maxHeight, m_showTagline, m_taglineText, m_logoFont, m_logoColour, m_logoBackground,
                  m_taglineFont, m_taglineColour});
     m_browse->setMaximumWidth(m_browse->fontMetrics().horizontalAdvance(QStringLiteral("......")) +
                               m_browse->fontMetrics().averageCharWidth() * 4);
@@ -165,6 +176,7 @@ void OptionsLogoPage::updateControls()
         w->setEnabled(mode >= 1 && mode <= 3 && tagline);
     m_setWidth->setEnabled(mode == 3);
     m_width->setEnabled(mode == 3 && m_setWidth->isChecked());
+    m_maxHeight->setEnabled(mode == 3);
 
     QString text;
     if (mode == 1 && m_businessName)
@@ -199,6 +211,7 @@ void OptionsLogoPage::loadSettings()
     m_showTagline->setChecked(SettingsStore::isSet(LogoDisplayTagline));
     m_setWidth->setChecked(SettingsStore::isSet(LogoSetImageWidth));
     m_width->setValue(SettingsStore::get(LogoImageWidth));
+    m_maxHeight->setValue(SettingsStore::get(LogoMaxHeight));
     updateControls();
 }
 
@@ -211,6 +224,7 @@ void OptionsLogoPage::saveSettings()
     SettingsStore::set(LogoDisplayTagline, m_showTagline->isChecked() ? 1 : 0);
     SettingsStore::set(LogoSetImageWidth, m_setWidth->isChecked() ? 1 : 0);
     SettingsStore::set(LogoImageWidth, m_width->value());
+    SettingsStore::set(LogoMaxHeight, m_maxHeight->value());
     // A style is written only when changed, so untouched ones keep following the defaults.
     if (!m_logo.looksLike(m_styles.style(StyleLogo)))
         m_styles.setStyle(StyleLogo, m_logo);

@@ -36,6 +36,8 @@ public:
 
     QButtonGroup* modeGroup() const { return m_mode; }
     QCheckBox* taglineBox() const { return m_showTagline; }
+    /// The tallest a picture logo prints, in millimetres (0: no limit).
+    QSpinBox* maxHeightBox() const { return m_maxHeight; }
     ColourLabel* sample() const { return m_sample; }
     QLineEdit* textEdit() const { return m_text; }
     /// The copies of the Logo and Tagline styles the page edits.
@@ -59,6 +61,7 @@ private:
     QPushButton* m_browse;
     QCheckBox* m_setWidth;
     QSpinBox* m_width;
+    QSpinBox* m_maxHeight;
     QCheckBox* m_showTagline;
     QLineEdit* m_taglineText;
     QPushButton* m_logoFont;

@@ -6,10 +6,17 @@
 #include "PageTable.h"
 #include "TextStyles.h"
 #include "layout/GPage.h"
+#include "layout/GParagraph.h"
 
 #include "records/JobInvoice.h"
 #include "resources/StringTable.h"
+#include "settings/SettingKeys.h"
 #include "settings/SettingsStore.h"
+
+#include <QDate>
+#include <QLocale>
+#include <initializer_list>
+#include <utility>
 
 using ombrel::OMDate;
 using ombrel::OMMoney;
@@ -26,8 +33,52 @@ OMString text(int id)
 
 OMString InvoicePage::stampText(const JobInvoice& invoice, bool vat)
 {
-    return invoice.isOverdueOn(OMDate::today(), invoice.totals(vat).amountDue()) ? text(IDS_OVERDUE)
-                                                                                 : OMString();
+    const InvoiceTotals totals = invoice.totals(vat);
+    if (isSettled(totals))
+        return text(IDS_PAID);
+    return invoice.isOverdueOn(OMDate::today(), totals.amountDue()) ? text(IDS_OVERDUE)
+                                                                    : OMString();
+}
+
+bool InvoicePage::isSettled(const InvoiceTotals& totals)
+{
+    return totals.amountDue() == OMMoney() && totals.totalPaid > OMMoney();
+}
+
+OMString InvoicePage::dueByText(const JobInvoice& invoice)
+{
+    const OMDate due = invoice.dueDate();
+    if (due.isEmpty())
+        return {};
+    const QDate day = QDate::fromJulianDay(due.julian());
+    const QString words = QLocale::c().toString(day, QStringLiteral("d MMMM yyyy"));
+    return OMString::format(text(IDS_PRINT_DUE_BY).c_str(), words.toUtf8().constData());
+}
+
+QStringList InvoicePage::bankDetails()
+{
+    QStringList lines;
+    const auto join = [](std::initializer_list<std::pair<int, StringSetting>> items) {
+        QStringList parts;
+        for (const auto& [label, setting] : items) {
+            const QString value = SettingsStore::get(setting).toQString().trimmed();
+            if (!value.isEmpty())
+                parts << text(label).toQString() + QLatin1Char(' ') + value;
+        }
+        return parts.join(QStringLiteral("    "));
+    };
+    for (const QString& line :
+         {join({{IDS_PRINT_ACCOUNT_NAME, SettingKeys::BankAccountName}}),
+          join({{IDS_PRINT_SORT_CODE, SettingKeys::BankSortCode},
+                {IDS_PRINT_ACCOUNT_NUMBER, SettingKeys::BankAccountNumber}}),
+          join({{IDS_PRINT_IBAN, SettingKeys::BankIBAN}, {IDS_PRINT_BIC, SettingKeys::BankBIC}})})
+        if (!line.isEmpty())
+            lines << line;
+    const QString instructions =
+        SettingsStore::get(SettingKeys::PaymentInstructions).toQString().trimmed();
+    if (!instructions.isEmpty())
+        lines << instructions;
+    return lines;
 }
 
 void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const PageOptions& options,
@@ -66,8 +117,13 @@ void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const Page
             OMString::format(text(IDS_PRINT_TOTAL_SYMBOL).c_str(), currency.c_str()));
     }
 
+    // The last two lines go with the totals: a page holding the totals and
+    // no line reads as broken.
+    const int carried = invoice.items.size() - 2;
+    int index = 0;
     invoice.items.forEach([&](const JobItem& item) {
         GGridRow& row = grid->addRow();
+        row.keepWithNext = index++ >= carried;
         row.cell(0).setText(item.quantityText());
         row.cell(1).setText(item.desc);
         row.cell(2).setText(item.price.toString());
@@ -132,16 +188,22 @@ void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const Page
                            ? sumRow(text(IDS_PRINT_AMOUNT_DUE), due, fonts.normalBold)
                            : sumRow(text(IDS_PRINT_REFUND_DUE), -due, fonts.normalBold);
     amount.keepWithNext = false;
-    amount.cell(0).setText(text(IDS_PRINT_TERMS) + ":");
-    const OMString sentence =
-        invoice.addOverduePercentage
-            ? OMString::format(text(IDS_PRINT_LATE_TERMS).c_str(), invoice.daysToPay.toInt(),
-                               invoice.overduePercentage.toText(false).c_str())
-            : OMString::format(text(IDS_PRINT_DUE_TERMS).c_str(), invoice.daysToPay.toInt());
-    amount.cell(1).setText(sentence);
-    for (int column : {0, 1}) {
-        amount.cell(column).setFont(terms);
-        amount.cell(column).textColour = terms.colour();
+    // A settled invoice asks for nothing: the PAID mark says so instead.
+    if (!isSettled(totals)) {
+        amount.cell(0).setText(text(IDS_PRINT_TERMS) + ":");
+        OMString sentence =
+            invoice.addOverduePercentage
+                ? OMString::format(text(IDS_PRINT_LATE_TERMS).c_str(), invoice.daysToPay.toInt(),
+                                   invoice.overduePercentage.toText(false).c_str())
+                : OMString::format(text(IDS_PRINT_DUE_TERMS).c_str(), invoice.daysToPay.toInt());
+        const OMString dueBy = dueByText(invoice);
+        if (!dueBy.isEmpty() && due > OMMoney())
+            sentence += "\n" + dueBy;
+        amount.cell(1).setText(sentence);
+        for (int column : {0, 1}) {
+            amount.cell(column).setFont(terms);
+            amount.cell(column).textColour = terms.colour();
+        }
     }
 
     if (!invoice.extraTerms.isEmpty()) {
@@ -151,4 +213,14 @@ void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const Page
         row.cell(1).textColour = terms.colour();
     }
     page.addParagraph(std::move(grid), GPage::Body);
+
+    // Where to pay, while something is to be paid.
+    const QStringList bank = due > OMMoney() ? bankDetails() : QStringList();
+    if (!bank.isEmpty()) {
+        GParagraph& paragraph = *page.paragraph(GPage::Body, true, true);
+        paragraph.setHAlign(GObject::AlignLeft);
+        paragraph.addString("\n");
+        paragraph.addString(text(IDS_PRINT_BANK_DETAILS) + "\n", fonts.detailBold);
+        paragraph.addString(OMString::fromQString(bank.join(QLatin1Char('\n'))), fonts.detail);
+    }
 }

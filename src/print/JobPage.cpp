@@ -50,7 +50,7 @@ struct Context
 void summary(const Context& c, const PageOptions& options)
 {
     const Job& job = c.job;
-    c.page.paragraph(GPage::Body, true, true)->addString("\n\n");
+    c.page.paragraph(GPage::Body, true, true)->addString("\n");
     auto grid = PageTable::create(c.fonts.normal, c.styles);
     PageTable::setColumn(*grid, 0, GObject::AlignLeft, nullptr, PageTable::Stretching);
     PageTable::setColumn(*grid, 1, GObject::AlignRight, PageTable::MoneySample);
@@ -67,9 +67,23 @@ void summary(const Context& c, const PageOptions& options)
             PageTable::addRow(*grid, {text(label), money(amount)}, {}, GUnits::NoColour);
     PageTable::addRow(*grid, {text(IDS_PRINT_TOTAL_CAPS), money(job.jobTotal(c.inputs))},
                       c.fonts.normalBold, c.styles.background(StyleTableHeader));
+    // A consumer compares prices including VAT: the VAT the job's invoice
+    // would charge, by rate, and the total with it.
+    const bool withVAT = options.vat && options.vatOnJobs;
+    if (withVAT) {
+        const JobFigures figures = *job.summary(c.inputs).job;
+        for (const VAT& entry : figures.vatByRate)
+            PageTable::addRow(*grid,
+                              {OMString::format(text(IDS_PRINT_VAT_AT).c_str(),
+                                                entry.rate.toText(true).c_str()),
+                               money(entry.vatAmount())},
+                              {}, GUnits::NoColour);
+        PageTable::addRow(*grid, {text(IDS_PRINT_TOTAL_INC_VAT), money(figures.grossTotal)},
+                          c.fonts.normalBold, c.styles.background(StyleTableHeader));
+    }
 
     OMString terms("\n");
-    if (options.vat)
+    if (options.vat && !withVAT)
         terms += text(IDS_PRINT_EXCLUDE_VAT) + "\n\n";
     if (job.displayEAOE)
         terms += text(IDS_PRINT_EAOE) + "\n";
@@ -204,6 +218,7 @@ void JobPage::composePage(GPage& page, const Job& job, const PageOptions& option
     FigureInputs inputs;
     inputs.vatRegistered = options.vat;
     inputs.dailyWorkingHours = options.dailyWorkingHours;
+    inputs.standardVATRate = SettingsStore::standardVATRate();
     const Context c{page, job, styles, fonts, SettingsStore::currencySymbol(), inputs};
     PageHead::composeJobAddress(page, job, fonts);
     summary(c, options);

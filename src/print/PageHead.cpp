@@ -23,6 +23,7 @@ namespace {
 enum LogoMode { LogoNone = 0, LogoBusinessName = 1, LogoText = 2, LogoPicture = 3 };
 constexpr GPadding LogoPadding{20, 20, 8, 8};
 constexpr GPadding TitlePadding{10, 10, 6, 6};
+constexpr double PointsPerMillimetre = 72.0 / 25.4;
 
 struct Logo
 {
@@ -64,6 +65,11 @@ Logo prepareLogo(int mode, QStringList* warnings)
                               : 0;
         const OMString file = SettingsStore::get(SettingKeys::LogoFilename);
         logo.picture = std::make_unique<GPicture>(file, width);
+        // A picture at its own size could fill half the page: it is held to
+        // the height set, however wide it is.
+        const int tallest = SettingsStore::get(SettingKeys::LogoMaxHeight);
+        if (tallest > 0)
+            logo.picture->setMaxHeight(tallest * PointsPerMillimetre);
         warnOfUnusableLogo(*logo.picture, file, warnings);
         if (width != 0)
             logo.picture->setFlags(GObject::FlagScaledPicture);
@@ -214,7 +220,8 @@ OMString PageHead::numberText(const JobBase& record, const OMString& reference)
     OMString text = OMString(record.kind().title) + ": " + record.docReference;
     if (!reference.isEmpty())
         text += OMString("\n") + StringTable::text(IDS_PRINT_CUSTOMER_REF) + " " + reference;
-    text += OMString("\n") + record.documentDate().toString(SettingsStore::dateFormat());
+    text += OMString("\n") + StringTable::text(IDS_PRINT_DATE) + " " +
+            record.documentDate().toString(SettingsStore::dateFormat());
     return text;
 }
 
@@ -225,8 +232,8 @@ GGrid& addressGrid(GPage& page, const PageFonts& fonts, const OMString& customer
 {
     auto grid = std::make_unique<GGrid>();
     grid->relativeWidth = 100;
-    grid->setFont(fonts.normalBold);
-    grid->textColour = fonts.normalBold.colour();
+    grid->setFont(fonts.normal);
+    grid->textColour = fonts.normal.colour();
     grid->setColumnCount(2);
     grid->column(0).setHAlign(GObject::AlignLeft);
     grid->column(1).setHAlign(GObject::AlignRight);
@@ -242,13 +249,12 @@ GGrid& addressGrid(GPage& page, const PageFonts& fonts, const OMString& customer
 
 void PageHead::composeJobAddress(GPage& page, const Job& job, const PageFonts& fonts)
 {
-    page.paragraph(GPage::Body, true, true)->addString("\n");
     addressGrid(page, fonts, job.customer.displayText(), numberText(job, job.reference),
                 PageTable::Stretching);
 
     GParagraph& paragraph = *page.paragraph(GPage::Body, true, true);
     paragraph.setHAlign(GObject::AlignLeft);
-    paragraph.addString("\n\n");
+    paragraph.addString("\n");
     if (!job.sameAsCustomer) {
         paragraph.addString(StringTable::text(IDS_JOB_LOCATION), fonts.descriptionBold);
         paragraph.addString(job.location.displayText() + "\n\n", fonts.description);
@@ -264,7 +270,7 @@ void PageHead::composeInvoiceAddress(GPage& page, const JobInvoice& invoice, con
                 GObject::FlagTakeRest);
     GParagraph& paragraph = *page.paragraph(GPage::Body, true, true);
     paragraph.setHAlign(GObject::AlignLeft);
-    paragraph.addString("\n\n");
+    paragraph.addString("\n");
     paragraph.addString(invoice.description, fonts.description);
-    paragraph.addString("\n\n\n");
+    paragraph.addString("\n\n");
 }

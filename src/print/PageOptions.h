@@ -12,6 +12,9 @@ struct PageOptions
     /// The working day the days on site are counted in: the setting as it
     /// stands when the options are made.
     int32_t dailyWorkingHours = SettingsStore::get(SettingKeys::DailyWorkingHours);
+    /// Estimates and quotes with the VAT flag: the VAT and the total including
+    /// VAT under the net total, rather than "All prices shown exclude VAT.".
+    bool vatOnJobs = SettingsStore::isSet(SettingKeys::ShowVATOnEstimates);
     PageSections sections;
     /// Invoices: one row per payment instead of their sum.
     bool showPaymentDetails = false;

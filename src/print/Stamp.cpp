@@ -4,6 +4,8 @@
 #include "layout/GFont.h"
 #include "layout/GUnits.h"
 
+#include "resources/StringTable.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -16,12 +18,19 @@ namespace {
 // Text that measures nothing (only zero-width characters) must not grow forever.
 constexpr int MaxPointSize = 2000;
 
-GFont stampFont(int size)
+GFont stampFont(int size, uint32_t colour = GUnits::rgb(255, 0, 0))
 {
-    return GFont("Arial", size, GFont::Bold, GUnits::rgb(255, 0, 0));
+    return GFont("Arial", size, GFont::Bold, colour);
 }
 
 } // namespace
+
+uint32_t Stamp::colour(const QString& text)
+{
+    // A settled invoice is good news: its mark is drawn in a calm green.
+    static const QString paid = StringTable::text(IDS_PAID).toQString();
+    return text == paid ? GUnits::rgb(30, 130, 90) : GUnits::rgb(255, 0, 0);
+}
 
 StampGeometry Stamp::geometry(const QRect& rect, int angle, bool onPaper,
                               const std::function<QSize(int)>& measure)
@@ -96,7 +105,8 @@ void Stamp::drawOutline(QPainter& painter, const QPoint& origin, const Outline& 
     painter.rotate(-o.angle);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(stampFont(o.geometry.pointSize).textColour(), o.penWidth, Qt::SolidLine));
+    painter.setPen(QPen(stampFont(o.geometry.pointSize, colour(o.text)).textColour(), o.penWidth,
+                        Qt::SolidLine));
     painter.drawPath(o.path);
 }
 

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -23,7 +24,7 @@ struct StampGeometry
     int bottom = 0;
 };
 
-/// The red outline text drawn across an overdue invoice.
+/// The outline text drawn across an invoice: "OVERDUE" in red, "PAID" in green.
 class Stamp
 {
 public:
@@ -41,6 +42,8 @@ public:
      */
     static StampGeometry geometry(const QRect& rect, int angle, bool onPaper,
                                   const std::function<QSize(int pointSize)>& measure);
+    /// The colour `text` is drawn in (0x00BBGGRR).
+    static uint32_t colour(const QString& text);
     /// Draws `text` as the stamp into `rect` of the painter's device; nothing
     /// for an empty text.
     static void draw(QPainter& painter, const QRect& rect, const ombrel::OMString& text, int angle,

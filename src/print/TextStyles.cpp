@@ -33,9 +33,10 @@ constexpr int TextEditable = TextStyle::EditFont | TextStyle::EditTextColour;
 const StyleDefault Defaults[StyleCount] = {
     {"Logo", IDS_STYLE_LOGO_TITLE, IDS_STYLE_LOGO_DESC, "Comic Sans MS", 36, 0, 0, White,
      TextEditable},
-    {"Tagline", IDS_STYLE_TAGLINE_TITLE, IDS_STYLE_TAGLINE_DESC, "Times New Roman", 22, 3,
-     GUnits::rgb(120, 120, 160), White, TextEditable},
-    {"Title", IDS_STYLE_TITLE_TITLE, IDS_STYLE_TITLE_DESC, "Arial", 24, 1, GUnits::rgb(0, 0, 160),
+    // The tag line in the page's face, in italics a little below the body size.
+    {"Tagline", IDS_STYLE_TAGLINE_TITLE, IDS_STYLE_TAGLINE_DESC, "Arial", 11, 2,
+     GUnits::rgb(100, 100, 130), White, TextEditable},
+    {"Title", IDS_STYLE_TITLE_TITLE, IDS_STYLE_TITLE_DESC, "Arial", 20, 1, GUnits::rgb(0, 0, 160),
      White, TextEditable},
     {"Heading", IDS_STYLE_HEADING_TITLE, IDS_STYLE_HEADING_DESC, "Arial", 18, 1,
      GUnits::rgb(0, 0, 120), White, TextEditable},

@@ -25,6 +25,13 @@ struct JobFigures
     ombrel::OMMoney materialsTotal;
     ombrel::OMMoney hireTotal;
     ombrel::OMMoney jobTotal;
+    /// With VAT registration: the job total by VAT rate as its invoice would
+    /// charge it (labour and travel at the standard rate, materials and hire
+    /// lines at their own), ascending by rate; the VAT on it and the total
+    /// including VAT. Without: empty, 0 and the job total.
+    std::vector<VAT> vatByRate;
+    ombrel::OMMoney vat;
+    ombrel::OMMoney grossTotal;
 };
 
 /**

@@ -7,6 +7,7 @@ FigureInputs FigureInputs::current()
     FigureInputs inputs;
     inputs.vatRegistered = SettingsStore::isVATRegistered();
     inputs.dailyWorkingHours = SettingsStore::get(SettingKeys::DailyWorkingHours);
+    inputs.standardVATRate = SettingsStore::standardVATRate();
     inputs.asOf = ombrel::OMDate::today();
     return inputs;
 }

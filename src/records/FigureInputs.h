@@ -18,6 +18,9 @@ struct FigureInputs
     int32_t dailyWorkingHours = 700;
     /// The day an invoice's overdue state is judged on.
     ombrel::OMDate asOf;
+    /// The standard VAT rate in hundredths of a percent: what an estimate's or
+    /// a quote's labour and travel would be charged at on its invoice.
+    int32_t standardVATRate = 2000;
 
     /// The settings' values now, and today.
     static FigureInputs current();

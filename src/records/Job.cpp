@@ -3,6 +3,7 @@
 #include "fileformat/Archive.h"
 #include "resources/StringTable.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace ombrel;
@@ -237,6 +238,26 @@ DocumentSummary Job::summary(const FigureInputs& inputs) const
     f.materialsTotal = materialsTotal();
     f.hireTotal = hireTotal();
     f.jobTotal = jobTotal(inputs);
+    f.grossTotal = f.jobTotal;
+    if (inputs.vatRegistered) {
+        std::vector<VAT>& rates = f.vatByRate;
+        const auto charge = [&rates](Percentage rate, OMMoney amount) {
+            auto at = std::lower_bound(rates.begin(), rates.end(), rate,
+                                       [](const VAT& entry, Percentage r) { return entry.rate < r; });
+            if (at != rates.end() && at->rate == rate)
+                at->amount += amount;
+            else
+                rates.insert(at, VAT{rate, amount});
+        };
+        const OMMoney standardCharged = f.labourTotal + f.travelCost;
+        if (standardCharged != OMMoney())
+            charge(inputs.standardVATRate, standardCharged);
+        for (const OMList<JobItem>* lines : {&materials, &hire})
+            lines->forEach([&](const JobItem& item) { charge(item.rate, item.lineTotal()); });
+        for (const VAT& entry : rates)
+            f.vat += entry.vatAmount();
+        f.grossTotal += f.vat;
+    }
     // An estimate or a quote is priced before VAT and asks for nothing yet.
     s.net = f.jobTotal;
     s.gross = f.jobTotal;

@@ -145,6 +145,15 @@ const std::unordered_map<int, const char*>& table()
         {IDS_PDF_WRITE_ERROR, "The PDF file %s could not be written: %s"},
         {IDS_PRINT_PAGE_NUMBER, "Page %1 of %2"},
         {IDS_PRINT_CONTINUED, "%1 %2, continued"},
+        {IDS_PRINT_DATE, "Date:"},
+        {IDS_PRINT_DUE_BY, "Payment due by %s."},
+        {IDS_PAID, "PAID"},
+        {IDS_PRINT_BANK_DETAILS, "Bank details"},
+        {IDS_PRINT_ACCOUNT_NAME, "Account name:"},
+        {IDS_PRINT_SORT_CODE, "Sort code:"},
+        {IDS_PRINT_ACCOUNT_NUMBER, "Account number:"},
+        {IDS_PRINT_IBAN, "IBAN:"},
+        {IDS_PRINT_BIC, "BIC:"},
         {IDS_FIRST_RUN, "This is the first time this program has been run on this system.\r\n\r\n"
                         "You will now be taken to the program options screen where you should "
                         "enter the business information."},

@@ -61,7 +61,19 @@ inline constexpr StringSetting CompanyDirectors{"options/company", "directors", 
 inline constexpr IntegerSetting CompanyType{"options/company", "CompanyType", 0};
 inline constexpr IntegerSetting IsVATRegistered{"options/company", "IsVATRegistered", 0};
 inline constexpr StringSetting VATRegistrationNo{"options/company", "VATRegistrationNo", ""};
-inline constexpr IntegerSetting VATRate{"options/company", "VATRate", 1750};
+/// The standard rate new lines take; 20 % for a new profile, a stored rate is kept.
+inline constexpr IntegerSetting VATRate{"options/company", "VATRate", 2000};
+
+/// Where customers pay: printed on invoices (and read for e-invoices). Any may
+/// be empty; a UK account gives the sort code and account number, an account
+/// abroad the IBAN and BIC.
+inline constexpr StringSetting BankAccountName{"options/bank", "AccountName", ""};
+inline constexpr StringSetting BankSortCode{"options/bank", "SortCode", ""};
+inline constexpr StringSetting BankAccountNumber{"options/bank", "AccountNumber", ""};
+inline constexpr StringSetting BankIBAN{"options/bank", "IBAN", ""};
+inline constexpr StringSetting BankBIC{"options/bank", "BIC", ""};
+/// Free text on how to pay ("Please quote the invoice number."), printed below the account.
+inline constexpr StringSetting PaymentInstructions{"options/bank", "PaymentInstructions", ""};
 
 inline constexpr IntegerSetting HourlyRate{"options/defaults", "HourlyRate", 1200};
 inline constexpr IntegerSetting CostPerMile{"options/defaults", "CostPerMile", 40};
@@ -76,6 +88,9 @@ inline constexpr IntegerSetting TermsEstimate{"options/defaults", "TermsEstimate
 inline constexpr IntegerSetting TermsQuote{"options/defaults", "TermsQuote", 60};
 inline constexpr IntegerSetting TermsInvoice{"options/defaults", "TermsInvoice", 30};
 inline constexpr IntegerSetting DisplayEAOE{"options/defaults", "DisplayEAOE", 1};
+/// Estimates and quotes of a VAT-registered business print the VAT and the
+/// total including VAT under the net total (read only when VAT registered).
+inline constexpr IntegerSetting ShowVATOnEstimates{"options/defaults", "ShowVATOnEstimates", 1};
 
 inline constexpr IntegerSetting LogoMode{"options/logo", "mode", 0};
 inline constexpr StringSetting LogoText{"options/logo", "text", ""};
@@ -85,6 +100,8 @@ inline constexpr IntegerSetting LogoImageWidth{"options/logo", "ImageWidth", 0};
 inline constexpr IntegerSetting LogoDisplayTagline{"options/logo", "displayTagline", 0};
 inline constexpr StringSetting LogoTagline{"options/logo", "tagline", ""};
 inline constexpr IntegerSetting LogoLayout{"options/logo", "layout", 0};
+/// The tallest a logo picture prints, in millimetres; 0 for no limit.
+inline constexpr IntegerSetting LogoMaxHeight{"options/logo", "MaxHeight", 25};
 
 inline constexpr IntegerSetting MarginTop{"print", "marginTop", 10};
 inline constexpr IntegerSetting MarginBottom{"print", "marginBottom", 5};

@@ -52,6 +52,12 @@ public:
     /// Marks the owner view's document modified.
     void markModified();
 
+signals:
+    /// The user committed a change to a figure: a cell's editor closed on a
+    /// new text, a row command, a field left or a box ticked. The view's
+    /// totals follow.
+    void committed();
+
 protected:
     /// Binds the tab's controls to its fields, in order.
     virtual void exchangeData(DataExchange& dx);

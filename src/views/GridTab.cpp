@@ -19,6 +19,7 @@ GridTab::GridTab(QWidget* parent) : EditTab(parent), m_grid(new ItemGrid(this))
         if (m_editChanged) {
             markModified();
             fitColumns();
+            emit committed();
         }
         m_editChanged = true;
     });

@@ -5,6 +5,9 @@
 #include "print/JobPage.h"
 #include "records/Job.h"
 #include "resources/StringTable.h"
+#include "TotalsStrip.h"
+
+#include <utility>
 
 using ombrel::OMDouble;
 using ombrel::OMMoney;
@@ -109,7 +112,12 @@ void JobEditView::saveFields()
     }
     m_customer.saveCustomer(record.customer);
     record.sameAsCustomer = m_location.saveLocation(record.location);
+    saveFigureFields();
+}
 
+void JobEditView::saveFigureFields()
+{
+    Job& record = job();
     const LabourTab::Fields& labour = m_labour.fields;
     record.hoursResearch = OMString::fromQString(labour.research);
     record.hoursPurchase = OMString::fromQString(labour.purchase);
@@ -127,6 +135,43 @@ void JobEditView::saveFields()
                             : 0u;
     record.chargeTravelTime = travel.chargeTime;
     record.chargeTravelDistance = travel.chargeDistance;
+}
+
+bool JobEditView::showsTotals(const EditTab* tab) const
+{
+    return tab == &m_labour || tab == &m_travel || tab == &m_materials || tab == &m_hire;
+}
+
+void JobEditView::takeFigures(EditTab* tab)
+{
+    // A grid's rows are copied as they are, without closing the editor that
+    // is committing; the labour and travel tabs' passes read no field that
+    // can fail.
+    if (auto* grid = qobject_cast<GridTab*>(tab))
+        grid->saveRows();
+    else
+        tab->updateData(DataExchange::Save);
+    saveFigureFields();
+}
+
+void JobEditView::refreshTotals()
+{
+    const EditTab* tab = currentTab();
+    FigureInputs inputs = FigureInputs::current();
+    inputs.vatRegistered = vatFlag();
+    const DocumentSummary summary = job().summary(inputs);
+    const JobFigures& f = *summary.job;
+    const auto section = [&]() -> std::pair<int, OMMoney> {
+        if (tab == &m_labour)
+            return {IDS_LABOUR, f.labourTotal};
+        if (tab == &m_travel)
+            return {IDS_TRAVEL, f.travelCost};
+        if (tab == &m_materials)
+            return {IDS_MATERIALS, f.materialsTotal};
+        return {IDS_HIRE, f.hireTotal};
+    }();
+    totalsStrip()->setFigures(TotalsStrip::jobFigures(
+        summary, StringTable::text(section.first).toQString(), section.second, vatFlag()));
 }
 
 void JobEditView::composePage(GPage& page, const PageFonts& fonts)

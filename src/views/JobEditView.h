@@ -52,6 +52,10 @@ protected:
     JobEditView(JobDoc* document, const TextStyles& styles, QWidget* parent);
 
     bool exchangeData(bool save) override;
+    /// Labour, Travel, Materials and Hire: the section's total and the job's.
+    bool showsTotals(const EditTab* tab) const override;
+    void takeFigures(EditTab* tab) override;
+    void refreshTotals() override;
     /// The job tab's texts of this kind: validity label, number label and
     /// specify-number box.
     void setJobLabels(int validityId, int numberId, int specifyId);
@@ -61,6 +65,8 @@ private:
     void loadFields();
     /// The tabs' fields into the record, after a save pass.
     void saveFields();
+    /// The labour and travel fields into the record: what its figures read.
+    void saveFigureFields();
 
     JobDoc* m_doc;
     const TextStyles& m_styles;

@@ -6,6 +6,7 @@
 #include "print/PageOptions.h"
 #include "resources/StringTable.h"
 #include "settings/SettingsStore.h"
+#include "TotalsStrip.h"
 
 JobInvoiceEditView::JobInvoiceEditView(JobInvoiceDoc* document, const TextStyles& styles,
                                        QWidget* parent)
@@ -63,6 +64,26 @@ bool JobInvoiceEditView::exchangeData(bool save)
     if (copy)
         m_preview.refreshPage();
     return ok;
+}
+
+bool JobInvoiceEditView::showsTotals(const EditTab* tab) const
+{
+    return tab == &m_items || tab == &m_payments;
+}
+
+void JobInvoiceEditView::takeFigures(EditTab* tab)
+{
+    // The rows' items are copied as they are, without closing the editor
+    // that is committing.
+    if (auto* grid = qobject_cast<GridTab*>(tab))
+        grid->saveRows();
+}
+
+void JobInvoiceEditView::refreshTotals()
+{
+    FigureInputs inputs = FigureInputs::current();
+    inputs.vatRegistered = vatFlag();
+    totalsStrip()->setFigures(TotalsStrip::invoiceFigures(invoice().summary(inputs), vatFlag()));
 }
 
 void JobInvoiceEditView::setOverdueStamp()

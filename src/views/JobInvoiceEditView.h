@@ -47,11 +47,15 @@ public:
     /// Takes an estimate or quote in memory into the invoice, asking as
     /// importFile() does; `source` is not changed.
     void importRecord(const Job& source, const InvoiceImport::Options& options);
-    /// "OVERDUE" while the invoice is overdue, else empty.
+    /// "OVERDUE" while the invoice is overdue, "PAID" once it is settled, else empty.
     const QString& overdueStamp() const { return m_overdueStamp; }
 
 protected:
     bool exchangeData(bool save) override;
+    /// Items and Payments: net, VAT, total, paid and the amount due.
+    bool showsTotals(const EditTab* tab) const override;
+    void takeFigures(EditTab* tab) override;
+    void refreshTotals() override;
 
 private:
     void setOverdueStamp();

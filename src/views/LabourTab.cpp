@@ -73,7 +73,10 @@ LabourTab::LabourTab(QWidget* parent) : EditTab(parent)
     page->addWidget(m_grid, 1);
     connect(m_grid, &ItemGrid::rowAdded, this, &LabourTab::initRow);
     connect(m_grid, &ItemGrid::cellEdited, this, &LabourTab::cellEdited);
-    connect(m_grid, &ItemGrid::contentChanged, this, [this] { markModified(); });
+    connect(m_grid, &ItemGrid::contentChanged, this, [this] {
+        markModified();
+        emit committed();
+    });
 }
 
 FilteredLineEdit* LabourTab::addHoursRow(QGridLayout* grid, int row, const QString& label)
@@ -87,6 +90,7 @@ FilteredLineEdit* LabourTab::addHoursRow(QGridLayout* grid, int row, const QStri
     grid->addWidget(text, row, 0);
     grid->addWidget(edit, row, 1);
     watchEdit(edit);
+    connect(edit, &QLineEdit::editingFinished, this, &EditTab::committed);
     return edit;
 }
 

@@ -3,6 +3,7 @@
 #include "EditTab.h"
 #include "PreviewTab.h"
 #include "TabStrip.h"
+#include "TotalsStrip.h"
 #include "documents/Document.h"
 #include "documents/UpdateHint.h"
 #include "resources/StringTable.h"
@@ -16,13 +17,15 @@
 
 TabbedEditView::TabbedEditView(Document* document, QWidget* parent)
     : QWidget(parent), m_document(document), m_strip(new TabStrip(this)), m_area(new QWidget(this)),
-      m_vatFlag(SettingsStore::isVATRegistered())
+      m_totals(new TotalsStrip(this)), m_vatFlag(SettingsStore::isVATRegistered())
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(0);
     layout->addWidget(m_strip);
     layout->addWidget(m_area, 1);
+    layout->addWidget(m_totals);
+    m_totals->hide();
     connect(m_strip, &TabStrip::currentChanged, this, &TabbedEditView::selectTab);
     // The document window gives its focus to the view on activation; the
     // current tab takes it, so the preview's keys work without a click.
@@ -54,6 +57,13 @@ void TabbedEditView::addTab(int titleId, EditTab* tab)
     tab->setOwnerView(this);
     tab->setParent(m_area);
     tab->hide();
+    connect(tab, &EditTab::committed, this, [this, tab] {
+        if (tab != m_currentTab || m_exchanging || !showsTotals(tab))
+            return;
+        if (m_document && m_document->isModified())
+            takeFigures(tab);
+        refreshTotals();
+    });
     if (m_created)
         m_strip->insertTab(int(m_tabs.size()), title);
     m_tabs.append(tab);
@@ -95,7 +105,31 @@ bool TabbedEditView::updateData(bool save)
     m_exchanging = true;
     const bool ok = exchangeData(save);
     m_exchanging = false;
+    // A load pass brought new figures (an import, a settings change).
+    if (!save && !m_totals->isHidden())
+        refreshTotals();
     return ok;
+}
+
+bool TabbedEditView::showsTotals(const EditTab*) const
+{
+    return false;
+}
+
+void TabbedEditView::takeFigures(EditTab*)
+{
+}
+
+void TabbedEditView::refreshTotals()
+{
+}
+
+void TabbedEditView::updateTotals()
+{
+    const bool shown = m_currentTab && showsTotals(m_currentTab);
+    m_totals->setVisible(shown);
+    if (shown)
+        refreshTotals();
 }
 
 void TabbedEditView::onInitialUpdate()
@@ -103,6 +137,7 @@ void TabbedEditView::onInitialUpdate()
     updateData(false);
     onUpdate(nullptr, InitialUpdate);
     if (m_currentTab) {
+        updateTotals();
         layoutTabs();
         m_currentTab->activate();
         m_currentTab->show();
@@ -157,6 +192,7 @@ void TabbedEditView::showTab(int index)
     m_currentTab = m_tabs[index];
     m_currentIndex = index;
     m_strip->setCurrentIndex(index);
+    updateTotals();
     layoutTabs();
     m_currentTab->activate();
     m_currentTab->show();

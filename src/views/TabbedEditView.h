@@ -13,6 +13,7 @@ class GPage;
 struct PageFonts;
 class PreviewTab;
 class TabStrip;
+class TotalsStrip;
 
 /**
  * The view of an estimate, quote or invoice: a strip of tab titles over the
@@ -20,6 +21,10 @@ class TabStrip;
  * order; the last is always the preview. Data moves between the screen and the
  * record only in whole-view passes (updateData): on switching tabs, saving,
  * printing and previewing.
+ *
+ * Under the tabs that edit figures (showsTotals) stands the totals strip; the
+ * derived view fills it (refreshTotals) when such a tab is shown, after a load
+ * pass, and whenever the current tab reports a committed change.
  */
 class TabbedEditView : public QWidget, public DocumentView
 {
@@ -45,6 +50,7 @@ public:
     int tabCount() const { return int(m_tabs.size()); }
     EditTab* tab(int index) const { return m_tabs.at(index); }
     TabStrip* strip() const { return m_strip; }
+    TotalsStrip* totalsStrip() const { return m_totals; }
     /// The business was VAT registered when the view was made.
     bool vatFlag() const { return m_vatFlag; }
 
@@ -91,17 +97,28 @@ protected:
     /// Printing goes to the preview tab.
     void printDocument(bool preview);
 
+    /// Whether the totals strip stands under `tab`; none by default.
+    virtual bool showsTotals(const EditTab* tab) const;
+    /// Takes what `tab` holds into the record after a committed change, while
+    /// the document is modified, so that the totals read it; nothing by default.
+    virtual void takeFigures(EditTab* tab);
+    /// Fills the totals strip for the current tab, which shows it, from the record.
+    virtual void refreshTotals();
+
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     /// Shows tab `index` without a pass.
     void showTab(int index);
     void layoutTabs();
+    /// Shows or hides the totals strip for the current tab and fills it.
+    void updateTotals();
     void sendToFocus(const char* method);
 
     Document* m_document;
     TabStrip* m_strip;
     QWidget* m_area;
+    TotalsStrip* m_totals;
     EditTab* m_currentTab = nullptr;
     int m_currentIndex = -1;
     QList<EditTab*> m_tabs;

@@ -47,6 +47,7 @@ TravelTab::TravelTab(QWidget* parent)
         edit->setAlignment(Qt::AlignRight);
         edit->setMaximumWidth(fieldWidth);
         watchEdit(edit);
+        connect(edit, &QLineEdit::editingFinished, this, &EditTab::committed);
     }
     m_daysDisplay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_daysDisplay->setSunken(true);
@@ -115,6 +116,7 @@ void TravelTab::react()
 {
     updateData(DataExchange::Save);
     markModified();
+    emit committed();
 }
 
 uint32_t TravelTab::displayedDays() const

@@ -15,6 +15,7 @@
 #include "app/OptionsLogoPage.h"
 #include "app/OptionsMiscPage.h"
 #include "app/OptionsNumbersPage.h"
+#include "app/OptionsPaymentPage.h"
 #include "app/OptionsStylesPage.h"
 #include "documents/JobDoc.h"
 #include "print/TextStyles.h"
@@ -32,6 +33,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -66,7 +68,7 @@ TEST_F(Options, AnEmptyStoreShowsTheFallbacksAndOkStoresThem)
     EXPECT_EQ(defaults.amount(Defaults::HourlyRate)->text(), "12.00");
     EXPECT_EQ(defaults.amount(Defaults::CostPerMile)->text(), "0.40");
     EXPECT_EQ(defaults.amount(Defaults::DailyHours)->text(), "7.00");
-    EXPECT_EQ(s.sheet.company()->rateEdit()->text(), "17.5");
+    EXPECT_EQ(s.sheet.company()->rateEdit()->text(), "20");
     EXPECT_EQ(plain(s.sheet.company()->ownersLabel()->text()), "Proprietor:");
     EXPECT_EQ(s.sheet.misc()->currencyEdit()->text(), SettingsStore::currencySymbol().toQString());
     EXPECT_EQ(s.sheet.misc()->hoursEdit()->text(), "hr");
@@ -83,7 +85,9 @@ TEST_F(Options, AnEmptyStoreShowsTheFallbacksAndOkStoresThem)
         {SettingKeys::TermsQuote, 60},
         {SettingKeys::TermsInvoice, 30},
         {SettingKeys::DisplayEAOE, 1},
-        {SettingKeys::VATRate, 1750},
+        {SettingKeys::VATRate, 2000},
+        {SettingKeys::ShowVATOnEstimates, 1},
+        {SettingKeys::LogoMaxHeight, 25},
         {SettingKeys::NextEstimateNo, 101},
         {SettingKeys::NextInvoiceNo, 101},
         {SettingKeys::Splash, 0} /* the fixture's */,
@@ -165,6 +169,42 @@ TEST_F(Options, AnAccessibilityToolsToggleOfTheVatBoxActsAsAClick)
         EXPECT_TRUE(registration->isEnabled());
         EXPECT_TRUE(rate->isEnabled());
     }
+}
+
+TEST_F(Options, BankDetailsVATOnEstimatesAndTheLogoHeightAreStored)
+{
+    Sheet s;
+    OptionsPaymentPage& payment = *s.sheet.payment();
+    using Field = OptionsPaymentPage::Field;
+    const std::pair<Field, StringSetting> fields[] = {
+        {Field::AccountName, SettingKeys::BankAccountName},
+        {Field::SortCode, SettingKeys::BankSortCode},
+        {Field::AccountNumber, SettingKeys::BankAccountNumber},
+        {Field::IBAN, SettingKeys::BankIBAN},
+        {Field::BIC, SettingKeys::BankBIC},
+    };
+    for (const auto& [field, setting] : fields)
+        QTest::keyClicks(payment.field(field), QStringLiteral(" value of %1 ").arg(setting.name));
+    QTest::keyClicks(payment.instructionsEdit(), "Quote the invoice number.");
+    EXPECT_TRUE(payment.isModified());
+    ASSERT_TRUE(s.sheet.defaults()->vatOnJobsBox()->isChecked());
+    s.sheet.defaults()->vatOnJobsBox()->click();
+    s.sheet.logo()->maxHeightBox()->setValue(40);
+    s.sheet.accept();
+    for (const auto& [field, setting] : fields)
+        EXPECT_EQ(SettingsStore::get(setting).toQString(),
+                  QStringLiteral("value of %1").arg(setting.name));
+    EXPECT_EQ(SettingsStore::get(SettingKeys::PaymentInstructions), "Quote the invoice number.");
+    EXPECT_EQ(SettingsStore::get(SettingKeys::ShowVATOnEstimates), 0);
+    EXPECT_EQ(SettingsStore::get(SettingKeys::LogoMaxHeight), 40);
+    EXPECT_EQ(s.refreshes, 1) << "open previews show them";
+
+    // A stored standard rate is kept, whatever a new profile starts with.
+    SettingsStore::set(SettingKeys::VATRate, 1750);
+    Sheet again;
+    EXPECT_EQ(again.sheet.company()->rateEdit()->text(), "17.5");
+    EXPECT_EQ(again.sheet.payment()->field(Field::BIC)->text(), "value of BIC");
+    EXPECT_FALSE(again.sheet.defaults()->vatOnJobsBox()->isChecked());
 }
 
 TEST_F(Options, CancelLeavesTheStoreAndTheStyleTableAlone)

@@ -165,15 +165,15 @@ TEST_F(Import, VATTreatmentFollowsRegistration)
     JobInvoice invoice;
     ASSERT_EQ(InvoiceImport::importFile(invoice, oldFile, {}), InvoiceImport::Imported);
     for (const JobItem& line : lines(invoice))
-        EXPECT_EQ(line.rate, Percentage(1750)) << line.desc;
+        EXPECT_EQ(line.rate, Percentage(2000)) << line.desc;
 
     JobInvoice other;
     ASSERT_EQ(InvoiceImport::importFile(other, newFile, {true, false}), InvoiceImport::Imported);
     const auto got = lines(other);
     ASSERT_EQ(got.size(), 2u);
-    EXPECT_EQ(got[0].rate, Percentage(1750)); // Labour summary
+    EXPECT_EQ(got[0].rate, Percentage(2000)); // Labour summary
     EXPECT_EQ(got[1].desc, "Materials");
-    EXPECT_EQ(got[1].rate, Percentage(1750));
+    EXPECT_EQ(got[1].rate, Percentage(2000));
 
     JobInvoice copied;
     ASSERT_EQ(InvoiceImport::importFile(copied, newFile, {}), InvoiceImport::Imported);
@@ -238,7 +238,7 @@ TEST_F(Import, EstimateIntoQuoteKeepsTheQuoteNumber)
 
     import.applyTo(quote, true);
     EXPECT_TRUE(quote.hasVATInfo);
-    EXPECT_EQ(quote.materials.iterator().next().rate, Percentage(1750));
+    EXPECT_EQ(quote.materials.iterator().next().rate, Percentage(2000));
     EXPECT_EQ(quote.hoursItems.iterator().next().rate, Percentage(500));
 }
 

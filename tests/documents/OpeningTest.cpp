@@ -143,7 +143,7 @@ TEST_F(Opening, OffersVATUntilApplied)
     ASSERT_TRUE(TextFile::save(path("old.vli"), kOldInvoice));
     EXPECT_EQ(JobBaseDoc::vatQuestion(),
               "This document was created before VAT registration. Do you want to apply VAT at "
-              "the standard rate of 17.5% to all items?");
+              "the standard rate of 20% to all items?");
 
     // Opening changes nothing by itself: the window asks, and a No leaves it.
     auto doc = templates.openDocumentFile(path("old.vli"));
@@ -161,11 +161,11 @@ TEST_F(Opening, OffersVATUntilApplied)
     EXPECT_TRUE(invoice->isModified());
     EXPECT_TRUE(invoice->invoice().hasVATInfo);
     auto it = invoice->invoice().items.iterator();
-    EXPECT_EQ(it.next().rate, Percentage(1750));
-    EXPECT_EQ(it.next().rate, Percentage(1750));
+    EXPECT_EQ(it.next().rate, Percentage(2000));
+    EXPECT_EQ(it.next().rate, Percentage(2000));
     EXPECT_EQ(invoice->invoice().payments.iterator().next().rate, Percentage(0));
-    // Recalculated with VAT: 150.00 net and 26.25 VAT.
-    EXPECT_EQ(invoice->invoice().totals(true).grossTotal, OMMoney(17625));
+    // Recalculated with VAT: 150.00 net and 30.00 VAT.
+    EXPECT_EQ(invoice->invoice().totals(true).grossTotal, OMMoney(18000));
     ASSERT_TRUE(invoice->save());
     doc.reset();
 

@@ -245,11 +245,11 @@ TEST_F(HeadTest, EstimateAddressBlock)
     });
     const GGrid& grid = *grids(printed.page(), GPage::Body).at(0);
     EXPECT_EQ(cell(grid, 0, 0), "Anne Lee");
-    EXPECT_EQ(cell(grid, 0, 1), "Estimate: 42\n09/02/2024");
-    EXPECT_EQ(grid.font(), printed.fonts().normalBold);
+    EXPECT_EQ(cell(grid, 0, 1), "Estimate: 42\nDate: 09/02/2024");
+    EXPECT_EQ(grid.font(), printed.fonts().normal);
     EXPECT_EQ(grid.column(1).hAlign(), GObject::AlignRight);
     EXPECT_EQ(grid.column(0).flags(), GObject::FlagTakeRest | GObject::FlagFitContent);
-    EXPECT_EQ(paragraphText(printed.page(), GPage::Body), "\n\n\n\n");
+    EXPECT_EQ(paragraphText(printed.page(), GPage::Body), "\n\n");
 
     job.reference = "Kitchen";
     job.description = "New sink";
@@ -259,9 +259,9 @@ TEST_F(HeadTest, EstimateAddressBlock)
         PageHead::composeJobAddress(page, job, fonts);
     });
     EXPECT_EQ(cell(*grids(printed.page(), GPage::Body).at(0), 0, 1),
-              "Estimate: 42\nCustomer Ref: Kitchen\n09/02/2024");
+              "Estimate: 42\nCustomer Ref: Kitchen\nDate: 09/02/2024");
     EXPECT_EQ(paragraphText(printed.page(), GPage::Body),
-              "\n\n\nJob Location:\n1 High St\n\nNew sink\n");
+              "\nJob Location:\n1 High St\n\nNew sink\n");
 }
 
 TEST_F(HeadTest, InvoiceAddressBlock)
@@ -276,5 +276,5 @@ TEST_F(HeadTest, InvoiceAddressBlock)
     EXPECT_EQ(grid.column(0).flags(), GObject::FlagTakeRest);
     EXPECT_EQ(grid.column(1).flags(), GObject::FlagTakeRest);
     EXPECT_EQ(cell(grid, 0, 1).substr(0, 10), "Invoice: 7");
-    EXPECT_EQ(paragraphText(printed.page(), GPage::Body), "\n\nRepairs\n\n\n");
+    EXPECT_EQ(paragraphText(printed.page(), GPage::Body), "\nRepairs\n\n");
 }

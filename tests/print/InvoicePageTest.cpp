@@ -3,10 +3,16 @@
 #include "SampleDocuments.h"
 
 #include "print/InvoicePage.h"
+#include "print/Stamp.h"
+#include "print/layout/GPicture.h"
+#include "print/layout/GUnits.h"
 
 #include "records/JobInvoice.h"
 #include "settings/SettingKeys.h"
 #include "settings/SettingsStore.h"
+
+#include <QTemporaryDir>
+#include <map>
 
 using namespace PrintTestSupport;
 using ombrel::OMDate;
@@ -161,14 +167,64 @@ TEST_F(InvoicePageTest, RefundAndTerms)
     EXPECT_EQ(cell(many, many.rowCount() - 1, 1), "Payment due within 2147483647 days.");
 }
 
-TEST_F(InvoicePageTest, OverdueInvoicesCarryTheStamp)
+TEST_F(InvoicePageTest, OverdueAndSettledInvoicesCarryTheirStamps)
 {
     JobInvoice invoice = twoRates();
     invoice.date = OMDate::today();
     invoice.date += -60;
     EXPECT_EQ(InvoicePage::stampText(invoice, false), "OVERDUE");
-    invoice.payments.add(payment("All", invoice.totals(false).grossTotal.value(), OMDate()));
+    EXPECT_EQ(Stamp::colour(QStringLiteral("OVERDUE")), GUnits::rgb(255, 0, 0));
+    invoice.payments.add(payment("Part", 100, OMDate()));
+    EXPECT_EQ(InvoicePage::stampText(invoice, false), "OVERDUE");
+    invoice.payments.add(payment("All", invoice.totals(false).amountDue().value(), OMDate()));
+    EXPECT_EQ(InvoicePage::stampText(invoice, false), "PAID");
+    EXPECT_NE(Stamp::colour(QStringLiteral("PAID")), Stamp::colour(QStringLiteral("OVERDUE")));
+    // Settled for the VAT flag it is composed with: without VAT it is overpaid.
+    invoice.payments.add(payment("VAT", invoice.totals(true).amountDue().value(), OMDate()));
+    EXPECT_EQ(InvoicePage::stampText(invoice, true), "PAID");
     EXPECT_EQ(InvoicePage::stampText(invoice, false), "");
+    // Nothing paid on nothing owed is no settled invoice.
+    EXPECT_EQ(InvoicePage::stampText(JobInvoice(), false), "");
+}
+
+TEST_F(InvoicePageTest, TermsDueDateAndBankDetailsWhileSomethingIsDue)
+{
+    const auto bankText = [this] {
+        std::string text;
+        for (const auto& object : printed.page().objects(GPage::Body))
+            if (const auto* paragraph = dynamic_cast<const GParagraph*>(object.get()))
+                for (int i = 0; i < paragraph->itemCount(); ++i)
+                    if (paragraph->item(i).text.str().find("Bank details") != std::string::npos)
+                        return paragraph->item(i).text.str() + paragraph->item(i + 1).text.str();
+        return text;
+    };
+    JobInvoice invoice = twoRates();
+    invoice.date = OMDate(7, 12, 2026, true);
+    invoice.daysToPay = 30;
+    const GGrid& open = *compose(invoice, false);
+    const int row = findRow(open, 2, "AMOUNT DUE");
+    ASSERT_GT(row, 0);
+    EXPECT_EQ(cell(open, row, 0), "Terms:");
+    EXPECT_EQ(cell(open, row, 1), "Payment due within 30 days.\nPayment due by 6 January 2027.");
+    EXPECT_EQ(bankText(), "") << "no bank details set";
+
+    SettingsStore::set(SettingKeys::BankAccountName, "D Morgan");
+    SettingsStore::set(SettingKeys::BankSortCode, "40-11-62");
+    SettingsStore::set(SettingKeys::BankAccountNumber, "71234567");
+    SettingsStore::set(SettingKeys::BankBIC, "MIDLGB22");
+    SettingsStore::set(SettingKeys::PaymentInstructions, "Quote the invoice number.");
+    compose(invoice, false);
+    EXPECT_EQ(bankText(), "Bank details\nAccount name: D Morgan\nSort code: 40-11-62    Account "
+                          "number: 71234567\nBIC: MIDLGB22\nQuote the invoice number.");
+
+    // Paid in full: no terms, no due date, no bank details.
+    invoice.payments.add(payment("All", invoice.totals(false).amountDue().value(), OMDate()));
+    const GGrid& paid = *compose(invoice, false);
+    const int settled = findRow(paid, 2, "AMOUNT DUE");
+    EXPECT_EQ(cell(paid, settled, 3), "0.00");
+    EXPECT_EQ(cell(paid, settled, 0), "");
+    EXPECT_EQ(cell(paid, settled, 1), "");
+    EXPECT_EQ(bankText(), "");
 }
 
 TEST_F(InvoicePageTest, ComposingPrintsTheViewsVATFigures)
@@ -181,34 +237,61 @@ TEST_F(InvoicePageTest, ComposingPrintsTheViewsVATFigures)
     EXPECT_EQ(findRow(without, 2, "Total including VAT"), -1);
 }
 
-TEST_F(InvoicePageTest, TheTotalsStayTogetherWhateverTheLengthOfTheInvoice)
+TEST_F(InvoicePageTest, ANewUsersEightLineInvoiceWithLogoAndTaglineIsOnePage)
 {
-    // The page of the first cell that reads `text` (followed by a colon or nothing).
-    const auto pageOf = [this](const QString& text) {
-        GPage& page = printed.page();
-        for (int p = 0; p < page.getPageCount(); ++p)
-            for (const QString& line : page.pageText(p))
-                for (const QString& cell : line.split(QLatin1Char('\t')))
-                    if (cell == text || cell.startsWith(text + QLatin1Char(':')))
-                        return p;
-        return -1;
+    const QTemporaryDir dir;
+    SampleDocuments::useElectricianBusiness();
+    ASSERT_TRUE(SampleDocuments::useElectricianPictureLogo(dir.filePath(QStringLiteral("logo.png"))));
+    styles.loadStyles();
+    printed.settingsChanged();
+    JobInvoice invoice = SampleDocuments::kitchenInvoice();
+    ASSERT_EQ(invoice.items.size(), 8);
+    const auto logoHeight = [this] {
+        const GParagraph& head = *printed.page().paragraph(GPage::Header, false, false);
+        const auto* picture = dynamic_cast<const GPicture*>(head.item(0).object.get());
+        return picture ? picture->boxSize({}, 1e9).height() : 0.0;
     };
+    compose(invoice, false, true);
+    EXPECT_EQ(printed.page().getPageCount(), 1);
+    EXPECT_NEAR(logoHeight(), GUnits::fromPoints(25 * 72 / 25.4), 1);
+    // Without the cap the picture takes its own 300 points and the totals a page of their own.
+    SettingsStore::set(SettingKeys::LogoMaxHeight, 0);
+    compose(invoice, false, true);
+    EXPECT_NEAR(logoHeight(), GUnits::fromPoints(300), 1);
+    EXPECT_EQ(printed.page().getPageCount(), 2);
+}
+
+TEST_F(InvoicePageTest, TheTotalsStayTogetherWithAtLeastTwoLines)
+{
     // Every length from one page to the third, so that the page break falls
     // before, inside and after the totals block.
-    int movedWhole = 0;
-    for (int lines = 20; lines <= 90; ++lines) {
+    int carried = 0;
+    for (int lines = 9; lines <= 60; ++lines) {
         JobInvoice invoice = SampleDocuments::longInvoice(lines);
         invoice.payments.add(payment("Second instalment", 5000, OMDate(1, 8, 2024, true)));
         compose(invoice, true, true);
-        const int first = pageOf(QStringLiteral("SUBTOTAL"));
-        ASSERT_GE(first, 0) << lines;
-        EXPECT_EQ(pageOf(QStringLiteral("Total including VAT")), first) << lines;
-        EXPECT_EQ(pageOf(QStringLiteral("Second instalment")), first) << lines;
-        EXPECT_EQ(pageOf(QStringLiteral("AMOUNT DUE")), first) << lines;
-        const QString lastLine = QStringLiteral("Service visit %1").arg(lines);
-        if (first > 0 && pageOf(lastLine) < first)
-            ++movedWhole;
+        GPage& page = printed.page();
+        int totalsPage = -1;
+        std::map<QString, int> pageOf;
+        std::vector<int> linesOn(size_t(page.getPageCount()), 0);
+        for (int p = 0; p < page.getPageCount(); ++p)
+            for (const QString& text : page.pageText(p))
+                for (const QString& cell : text.split(QLatin1Char('\t'))) {
+                    if (cell.startsWith(QLatin1String("Service visit ")))
+                        ++linesOn[size_t(p)];
+                    else if (!pageOf.count(cell))
+                        pageOf[cell] = p;
+                }
+        totalsPage = pageOf.count(QStringLiteral("SUBTOTAL")) ? pageOf[QStringLiteral("SUBTOTAL")]
+                                                              : -1;
+        ASSERT_GE(totalsPage, 0) << lines;
+        for (const char* label : {"VAT at 5%", "Total including VAT", "Second instalment",
+                                  "AMOUNT DUE"})
+            EXPECT_EQ(pageOf[QString::fromLatin1(label)], totalsPage) << lines << " " << label;
+        EXPECT_GE(linesOn[size_t(totalsPage)], 2) << lines;
+        if (totalsPage > 0 && linesOn[size_t(totalsPage)] == 2)
+            ++carried;
     }
-    // Some lengths leave no room under the last line: the block then opens the next page.
-    EXPECT_GT(movedWhole, 0);
+    // Some lengths leave no room under the last line: two lines then go over with the totals.
+    EXPECT_GT(carried, 0);
 }

@@ -79,12 +79,60 @@ TEST_F(JobPageTest, AllZeroJobStillPrintsTotalAndTerms)
     JobQuote quote;
     quote.daysValid = 30;
     quote.displayEAOE = false;
-    const GGrid& summary = *compose(quote, options(IDS_TITLE_QUOTE, true)).at(0);
+    PageOptions o = options(IDS_TITLE_QUOTE, true);
+    o.vatOnJobs = false;
+    const GGrid& summary = *compose(quote, o).at(0);
     EXPECT_EQ(column(summary, 0),
               (std::vector<std::string>{
                   "Description", "TOTAL",
                   "\nAll prices shown exclude VAT.\n\nTerms: Quote valid for 30 days"}));
     EXPECT_EQ(cell(summary, 1, 1), "0.00");
+}
+
+TEST_F(JobPageTest, VATLinesFollowTheOptionAndTheRegistration)
+{
+    // Labour and travel at the standard rate, materials and hire at their own.
+    SettingsStore::set(SettingKeys::VATRate, 2000);
+    JobEstimate job = labourOnly(); // 60.00 of labour
+    job.materials.add(SampleDocuments::item("Boiler", 1, 100000, 2000));
+    job.materials.add(SampleDocuments::item("Controls", 1, 10000, 500));
+    job.hire.add(SampleDocuments::item("Skip", 1, 20000, 2000));
+    job.displayEAOE = false;
+    struct Case
+    {
+        bool vat;
+        bool option;
+        std::vector<std::string> labels;
+        std::vector<std::string> amounts;
+    };
+    const Case cases[] = {
+        {true, true,
+         {"TOTAL", "VAT at 5%", "VAT at 20%", "Total including VAT",
+          "\nTerms: Estimate valid for 60 days"},
+         {"1,360.00", "5.00", "252.00", "1,617.00", ""}},
+        {true, false,
+         {"TOTAL", "\nAll prices shown exclude VAT.\n\nTerms: Estimate valid for 60 days"},
+         {"1,360.00", ""}},
+        {false, true, {"TOTAL", "\nTerms: Estimate valid for 60 days"}, {"1,360.00", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "vat " << c.vat << " option " << c.option);
+        PageOptions o = options(IDS_TITLE_ESTIMATE, c.vat);
+        o.vatOnJobs = c.option;
+        const GGrid& summary = *compose(job, o).at(0);
+        const int first = findRow(summary, 0, "TOTAL");
+        ASSERT_GT(first, 0);
+        std::vector<std::string> labels = column(summary, 0);
+        std::vector<std::string> amounts = column(summary, 1);
+        labels.erase(labels.begin(), labels.begin() + first);
+        amounts.erase(amounts.begin(), amounts.begin() + first);
+        EXPECT_EQ(labels, c.labels);
+        EXPECT_EQ(amounts, c.amounts);
+    }
+    // The option reads as on until the user turns it off.
+    EXPECT_TRUE(PageOptions().vatOnJobs);
+    SettingsStore::set(SettingKeys::ShowVATOnEstimates, 0);
+    EXPECT_FALSE(PageOptions().vatOnJobs);
 }
 
 TEST_F(JobPageTest, BreakdownTablesFollowTheSectionFlags)

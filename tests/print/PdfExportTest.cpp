@@ -106,7 +106,7 @@ TEST_F(PdfExportTest, EstimateWithEveryBreakdown)
     for (const QString& expected :
          {QStringLiteral("ESTIMATE"), QStringLiteral("Estimate: 1042"),
           QStringLiteral("Customer Ref: Bathroom - Flat 2"), QStringLiteral("14/03/2024"),
-          QStringLiteral("Mrs Anne Whitfield"), QStringLiteral("All prices shown exclude VAT."),
+          QStringLiteral("Mrs Anne Whitfield"), QStringLiteral("Total including VAT"),
           QStringLiteral("Terms: Estimate valid for 60 days"), QStringLiteral("Breakdown of costs"),
           QStringLiteral("Labour Breakdown"),
           QStringLiteral("Hartley & Sons Plumbing, Unit 4, Mill Lane, Hebden Bridge, HX7 8AB"),

@@ -108,5 +108,17 @@ int main(int argc, char** argv)
     SettingsStore::set(SettingKeys::LogoImageWidth, 180);
     printed.compose(quote, quoteOptions);
     ok = write(printed, out.filePath("quote-picture.pdf")) && ok;
+
+    // A new user's invoice: a picture logo at its own size, a two-line tag line, eight lines.
+    SampleDocuments::useElectricianPictureLogo(out.filePath(QStringLiteral("electrician.png")));
+    JobInvoice kitchen = SampleDocuments::kitchenInvoice();
+    invoiceOptions.stampText = InvoicePage::stampText(kitchen, false);
+    printed.compose(kitchen, invoiceOptions);
+    ok = write(printed, out.filePath("invoice-8-lines.pdf")) && ok;
+    kitchen.payments.add(SampleDocuments::payment("Balance", kitchen.totals(false).amountDue().value(),
+                                                  ombrel::OMDate(6, 1, 2027, true)));
+    invoiceOptions.stampText = InvoicePage::stampText(kitchen, false);
+    printed.compose(kitchen, invoiceOptions);
+    ok = write(printed, out.filePath("invoice-paid.pdf")) && ok;
     return ok ? 0 : 1;
 }

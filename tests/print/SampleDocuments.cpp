@@ -3,6 +3,11 @@
 #include "settings/SettingKeys.h"
 #include "settings/SettingsStore.h"
 
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+
 using namespace ombrel;
 
 namespace SampleDocuments {
@@ -62,9 +67,41 @@ void useElectricianBusiness()
     SettingsStore::set(SettingKeys::LogoLayout, 0);
     SettingsStore::set(SettingKeys::LogoDisplayTagline, 1);
     SettingsStore::set(SettingKeys::LogoTagline, "Part P approved domestic installer");
+    SettingsStore::set(SettingKeys::BankAccountName, "D Morgan Electrical");
+    SettingsStore::set(SettingKeys::BankSortCode, "40-11-62");
+    SettingsStore::set(SettingKeys::BankAccountNumber, "71234567");
+    SettingsStore::set(SettingKeys::PaymentInstructions,
+                       "Please quote the invoice number with your payment.");
     SettingsStore::set(SettingKeys::CurrencySymbol, "£");
     SettingsStore::set(SettingKeys::HoursSymbol, "hr");
     SettingsStore::set(SettingKeys::DateFormat, "DD/MM/YYYY");
+}
+
+bool useElectricianPictureLogo(const QString& file, int width, int height)
+{
+    QImage logo(width, height, QImage::Format_RGB32);
+    logo.fill(QColor(250, 200, 30));
+    logo.setDotsPerMeterX(3780); // 96 dpi
+    logo.setDotsPerMeterY(3780);
+    {
+        QPainter painter(&logo);
+        painter.setPen(QColor(30, 30, 30));
+        QFont font(QStringLiteral("Arial"));
+        font.setBold(true);
+        font.setPixelSize(height / 5);
+        painter.setFont(font);
+        painter.drawText(logo.rect(), Qt::AlignCenter, QStringLiteral("MORGAN\nELECTRICAL"));
+    }
+    if (!logo.save(file))
+        return false;
+    SettingsStore::set(SettingKeys::LogoMode, 3);
+    SettingsStore::set(SettingKeys::LogoLayout, 0);
+    SettingsStore::set(SettingKeys::LogoFilename, OMString::fromQString(file));
+    SettingsStore::set(SettingKeys::LogoSetImageWidth, 0);
+    SettingsStore::set(SettingKeys::LogoDisplayTagline, 1);
+    SettingsStore::set(SettingKeys::LogoTagline,
+                       "Domestic and commercial electrical contractor\nNICEIC approved");
+    return true;
 }
 
 JobItem item(const char* desc, double count, int64_t price, int rate)
@@ -172,6 +209,30 @@ JobInvoice boilerInvoice()
     invoice.items.add(item("Waste disposal", 0, 3500, 2000));
     invoice.payments.add(payment("Deposit", 50000, OMDate(20, 5, 2024, true)));
     invoice.payments.add(payment("Stage payment", 80000, OMDate(31, 5, 2024, true)));
+    return invoice;
+}
+
+JobInvoice kitchenInvoice()
+{
+    JobInvoice invoice;
+    invoice.setNumber(3081);
+    invoice.date = OMDate(7, 12, 2026, true);
+    invoice.customer = customer("Mrs", "Sian", "Dunmore", "", "4 Heol Rhosmaen", "Llandeilo",
+                                "SA19 6EN");
+    invoice.reference = "Kitchen and garden";
+    invoice.description = "Kitchen rewire and garden lighting at 4 Heol Rhosmaen, as quoted on "
+                          "2 October: new ring main and cooker circuit, extra sockets, downlights "
+                          "and two garden bollards on an armoured supply from the new board.";
+    invoice.daysToPay = 30;
+    invoice.items.add(item("Rewire kitchen ring main, 2.5 mm twin and earth", 1, 42000));
+    invoice.items.add(item("Double socket, brushed steel", 6, 1850));
+    invoice.items.add(item("Fused spur for the extractor fan", 1, 2400));
+    invoice.items.add(item("Cooker circuit, 6 mm cable and 45 A switch", 1, 16500));
+    invoice.items.add(item("LED downlights, fire rated", 8, 2250));
+    invoice.items.add(item("Garden lighting: armoured cable and two bollards", 1, 38000));
+    invoice.items.add(item("Electrical installation certificate", 1, 6000));
+    invoice.items.add(item("Labour", 22, 4000));
+    invoice.payments.add(payment("Deposit", 40000, OMDate(20, 11, 2026, true)));
     return invoice;
 }
 

@@ -4,6 +4,8 @@
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"
 
+#include <QString>
+
 /// Realistic documents of two small trade businesses, for the printing tests
 /// and for looking at the printed pages.
 namespace SampleDocuments {
@@ -12,6 +14,10 @@ namespace SampleDocuments {
 void usePlumberBusiness();
 /// A sole-trader electrician, not VAT registered, a text logo centred.
 void useElectricianBusiness();
+
+/// The electrician's logo as a picture of `width` × `height` pixels at 96 dpi,
+/// written to `file` and printed at its own size, centred over its tag line.
+bool useElectricianPictureLogo(const QString& file, int width = 640, int height = 400);
 
 JobItem item(const char* desc, double count, int64_t price, int rate = 0);
 JobItem payment(const char* desc, int64_t amount, const ombrel::OMDate& date);
@@ -22,6 +28,8 @@ JobEstimate bathroomEstimate();
 JobQuote rewireQuote();
 /// An invoice at two VAT rates, part paid, payment terms with a late charge.
 JobInvoice boilerInvoice();
+/// The electrician's eight-line invoice for a kitchen and garden job.
+JobInvoice kitchenInvoice();
 /// An invoice of `lines` lines.
 JobInvoice longInvoice(int lines);
 

@@ -40,8 +40,8 @@ TEST_F(TextStylesTest, EmptyStoreGivesTheDefaultTable)
     // Colours as the numbers the store holds.
     const Expected table[StyleCount] = {
         {"Logo", "Logo", "Comic Sans MS", 36, 0, 0, 16777215, 5},
-        {"Tagline", "Tagline", "Times New Roman", 22, 3, 10516600, 16777215, 5},
-        {"Title", "Title", "Arial", 24, 1, 10485760, 16777215, 5},
+        {"Tagline", "Tagline", "Arial", 11, 2, 8545380, 16777215, 5},
+        {"Title", "Title", "Arial", 20, 1, 10485760, 16777215, 5},
         {"Heading", "Heading", "Arial", 18, 1, 7864320, 16777215, 5},
         {"Normal", "Normal", "Arial", 12, 0, 0, 16777215, 5},
         {"Detail", "Detail", "Arial", 10, 0, 7864320, 16777215, 5},
@@ -150,13 +150,13 @@ TEST_F(TextStylesTest, ASettingsChangeRestylesTheComposedPage)
         return GFont();
     };
     printed.compose("QUOTE", {});
-    EXPECT_EQ(titleFont().size(), 24);
+    EXPECT_EQ(titleFont().size(), 20);
 
     TextStyle title = styles.style(StyleTitle);
     title.font.setSize(30);
     styles.setStyle(StyleTitle, title);
     printed.compose("QUOTE", {});
-    EXPECT_EQ(titleFont().size(), 24) << "the preview keeps its fonts until told";
+    EXPECT_EQ(titleFont().size(), 20) << "the preview keeps its fonts until told";
 
     printed.settingsChanged();
     printed.compose("QUOTE", {});

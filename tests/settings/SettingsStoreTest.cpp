@@ -31,7 +31,7 @@ TEST_F(Settings, EmptyStoreGivesTheDefaults)
     EXPECT_EQ(SettingsStore::get(SettingKeys::DailyWorkingHours), 700);
     EXPECT_EQ(SettingsStore::get(SettingKeys::TermsEstimate), 60);
     EXPECT_EQ(SettingsStore::get(SettingKeys::TermsInvoice), 30);
-    EXPECT_EQ(SettingsStore::standardVATRate(), 1750);
+    EXPECT_EQ(SettingsStore::standardVATRate(), 2000);
     EXPECT_FALSE(SettingsStore::isVATRegistered());
     EXPECT_EQ(SettingsStore::hoursSymbol(), "hr");
     EXPECT_EQ(SettingsStore::versionText(), "v1.3");

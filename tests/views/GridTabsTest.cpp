@@ -303,7 +303,7 @@ TEST_F(GridTabs, TheVatColumnIsShownOnlyWhenRegisteredAndRatesAreNeverLost)
         int32_t newRowRate;
     } cases[] = {
         {false, {"Qty", "Description", "Unit Price £", "Total £"}, 0},
-        {true, {"Qty", "Description", "Unit Price £", "VAT %", "Total £"}, 1750},
+        {true, {"Qty", "Description", "Unit Price £", "VAT %", "Total £"}, 2000},
     };
     SettingsStore::set(SettingKeys::CurrencySymbol, "£");
     for (const auto& c : cases) {
@@ -318,7 +318,7 @@ TEST_F(GridTabs, TheVatColumnIsShownOnlyWhenRegisteredAndRatesAreNeverLost)
             headers << grid().gridModel()->headerData(col, Qt::Horizontal).toString();
         EXPECT_EQ(headers, c.headers);
         if (c.vat) {
-            EXPECT_EQ(grid().text(2, PricedItemsTab::VatColumn), "17.5");
+            EXPECT_EQ(grid().text(2, PricedItemsTab::VatColumn), "20");
         }
 
         typeCell(grid(), 2, PricedItemsTab::DescColumn, "New");

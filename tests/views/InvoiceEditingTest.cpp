@@ -10,6 +10,7 @@
 #include "views/JobInvoiceEditView.h"
 #include "views/PaymentsTab.h"
 #include "views/PricedItemsTab.h"
+#include "views/TotalsStrip.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -108,6 +109,53 @@ TEST_F(InvoiceEditing, TheStampGoesOnceTheUserLeavesATabThatSettledTheInvoice)
         view.reset();
         doc.reset();
     }
+    EXPECT_TRUE(capture.texts.empty());
+}
+
+TEST_F(InvoiceEditing, TheTotalsFollowEveryCommittedCell)
+{
+    SettingsStore::set(SettingKeys::IsVATRegistered, 1);
+    SettingsStore::set(SettingKeys::CurrencySymbol, "£");
+    open(false);
+    const TotalsStrip& strip = *view->totalsStrip();
+    const auto shown = [&strip](const char* label) {
+        for (const TotalsStrip::Figure& f : strip.figures())
+            if (f.label == QLatin1String(label))
+                return f.amount.toString().str();
+        return std::string("none");
+    };
+    EXPECT_TRUE(strip.isHidden()) << "not under the customer's details";
+    select(view->items());
+    ASSERT_FALSE(strip.isHidden());
+    EXPECT_EQ(strip.accessibleName(), "Totals");
+    const ombrel::OMMoney before = doc->invoice().totals(true).grossTotal;
+    EXPECT_EQ(shown("Total"), before.toString().str());
+
+    // A new line of 2 × 50.00 at the standard 20 %: the strip follows each committed cell.
+    ItemGrid& grid = *view->items().grid();
+    const int entry = grid.rowCount() - 1;
+    typeCell(grid, entry, PricedItemsTab::DescColumn, "Isolator switch");
+    typeCell(grid, entry, PricedItemsTab::QtyColumn, "2");
+    typeCell(grid, entry, PricedItemsTab::PriceColumn, "50");
+    EXPECT_EQ(view->currentTab(), &view->items()) << "no pass in between";
+    EXPECT_EQ(shown("Total"), (before + ombrel::OMMoney(12000)).toString().str());
+    const std::string due = shown("Amount due");
+    EXPECT_NE(strip.accessibleDescription().indexOf("Amount due: £" + QString::fromStdString(due)),
+              -1);
+    // The page says the same.
+    select(view->preview());
+    EXPECT_TRUE(pageText().contains(QString::fromStdString(due))) << due;
+
+    // The balance paid: nothing is due.
+    select(view->payments());
+    ItemGrid& payments = *view->payments().grid();
+    typeCell(payments, payments.rowCount() - 1, PaymentsTab::AmountColumn,
+             QString::fromStdString(due));
+    EXPECT_EQ(shown("Amount due"), "0.00");
+    EXPECT_EQ(shown("Paid"), doc->invoice().totals(true).totalPaid.toString().str());
+    select(view->customer());
+    EXPECT_TRUE(strip.isHidden());
+    EXPECT_EQ(view->overdueStamp(), "PAID");
     EXPECT_TRUE(capture.texts.empty());
 }
 

@@ -11,6 +11,7 @@
 #include "views/ItemGrid.h"
 #include "views/JobEstimateEditView.h"
 #include "views/TabStrip.h"
+#include "views/TotalsStrip.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -315,4 +316,33 @@ TEST_F(JobEditing, TheTabShownOwnsTheKeyboardWhicheverWayItWasChosen)
     ASSERT_TRUE(first);
     QTest::keyClicks(first, "999");
     EXPECT_EQ(first->text(), "999");
+}
+
+TEST_F(JobEditing, TheTotalsFollowTheLabourFieldsAndTheGrids)
+{
+    SettingsStore::set(SettingKeys::IsVATRegistered, 1);
+    SettingsStore::set(SettingKeys::CurrencySymbol, "£");
+    newEstimate();
+    makeView();
+    const TotalsStrip& strip = *view->totalsStrip();
+    select(view->labour());
+    ASSERT_FALSE(strip.isHidden());
+    type(view->labour().rateEdit(), "40");
+    type(view->labour().workEdit(), "3");
+    QTest::keyClick(view->labour().workEdit(), Qt::Key_Return); // the field is left
+    EXPECT_EQ(strip.text(), "Labour: £120.00; Job total: £120.00; VAT: £24.00; "
+                            "Total including VAT: £144.00");
+
+    // A material at the standard rate, typed into the grid.
+    select(view->materials());
+    ItemGrid& grid = *view->materials().grid();
+    typeCell(grid, 1, PricedItemsTab::DescColumn, "Cooker switch");
+    typeCell(grid, 1, PricedItemsTab::PriceColumn, "100");
+    EXPECT_EQ(strip.text(), "Materials: £100.00; Job total: £220.00; VAT: £44.00; "
+                            "Total including VAT: £264.00");
+    EXPECT_EQ(strip.accessibleDescription(), strip.text());
+    // The printed page carries the same total including VAT.
+    select(view->preview());
+    EXPECT_TRUE(pageText().contains("264.00"));
+    EXPECT_TRUE(capture.texts.empty());
 }

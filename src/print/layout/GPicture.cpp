@@ -57,6 +57,11 @@ QSizeF GPicture::boxSize(const GLayoutContext& context, double maxWidth) const
         width = GUnits::fromPoints(picture.width() * 72.0 / dpiX);
         height = GUnits::fromPoints(picture.height() * 72.0 / dpiY);
     }
+    const double tallest = GUnits::fromPoints(m_maxHeight);
+    if (tallest > 0 && height > tallest) {
+        width = width * tallest / height;
+        height = tallest;
+    }
     if (width > maxWidth && maxWidth > 0) {
         height = height * maxWidth / width;
         width = maxWidth;

@@ -10,7 +10,8 @@
 /**
  * A picture from a file. A width of 0 keeps the picture's own size; a given
  * width (in pixels of a 96 dpi screen) scales it, keeping its proportions.
- * A file that cannot be read draws nothing and takes no room.
+ * A file that cannot be read draws nothing and takes no room. A height limit
+ * scales a taller picture down, keeping its proportions.
  */
 class GPicture : public GObject
 {
@@ -18,6 +19,9 @@ public:
     GPicture(const ombrel::OMString& fileName, int width = 0);
 
     int width() const { return m_width; }
+    /// The tallest the picture is drawn, in points; 0 for no limit.
+    double maxHeight() const { return m_maxHeight; }
+    void setMaxHeight(double points) { m_maxHeight = points; }
     /// Whether the file could be read as a picture.
     bool isValid() const;
 
@@ -32,5 +36,6 @@ private:
 
     ombrel::OMString m_fileName;
     int m_width;
+    double m_maxHeight = 0;
     mutable std::optional<QImage> m_image;
 };
