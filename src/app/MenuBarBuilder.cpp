@@ -101,6 +101,7 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
         view->addAction(act(ViewZoomFit));
         view->addSeparator();
     }
+    view->addAction(act(ViewDocuments));
     view->addAction(act(ViewToolbar));
 
     if (document) {

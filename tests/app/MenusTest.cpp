@@ -97,7 +97,7 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
                                          "  &Close",
                                          "  E&xit",
                                          "&Edit:"} +
-                             kSettings + QStringList{"&View:", "  &Toolbar"} + kHelp;
+                             kSettings + QStringList{"&View:", "  &Documents\tCtrl+Shift+D", "  &Toolbar"} + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), none);
 
     trigger(CommandIds::FileNewEstimate);
@@ -108,7 +108,7 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
         QStringList{"&View:",    "  &Materials", "  &Hire Charges",
                     "  T&ravel", "  &Labour",    "  &Detailed Breakdown of Labour",
                     "  -"} +
-        kZoom + QStringList{"  &Toolbar"} + kWindow + kHelp;
+        kZoom + QStringList{"  &Documents\tCtrl+Shift+D", "  &Toolbar"} + kWindow + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), estimate);
 
     trigger(CommandIds::FileNewQuote);
@@ -120,7 +120,7 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
     trigger(CommandIds::FileNewInvoice);
     const QStringList invoice = fileMenu(true, false) + kEditLayout +
                                 QStringList{"&View:", "  &Payment Details", "  -"} + kZoom +
-                                QStringList{"  &Toolbar"} + kWindow + kHelp;
+                                QStringList{"  &Documents\tCtrl+Shift+D", "  &Toolbar"} + kWindow + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), invoice);
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Window", "&Help"}));
 
@@ -137,7 +137,7 @@ TEST_F(Menus, TheToolBarCarriesItsButtonsWithTips)
     for (QAction* action : app->mainWindow()->toolBar()->actions())
         tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
     EXPECT_EQ(tips, (QStringList{"New Estimate", "New quote", "New invoice", "-", "Open", "Save",
-                                 "Print", "Export as PDF", "-",
+                                 "Print", "Export as PDF", "-", "Documents",
                                  "Change the program options and defaults", "Help"}));
     EXPECT_EQ(app->commands().action(CommandIds::FileNewEstimate)->statusTip(),
               QStringLiteral("Create a new estimate"));
