@@ -521,7 +521,7 @@ void DocumentsOverview::showVatSummary()
     layout->addLayout(top);
     layout->addWidget(result, 1);
     layout->addWidget(buttons);
-    dialog.resize(480, 320);
+    dialog.resize(560, 320);
     dialog.exec();
 }
 
