@@ -754,7 +754,6 @@ DocumentsOverview* Application::showDocumentsOverview()
     m_overviewWindow->resize(m_mainWindow->mdiArea()->size() * 0.9);
     m_overviewWindow->show();
     m_mainWindow->mdiArea()->setActiveSubWindow(m_overviewWindow);
-    overview->table()->setFocus();
     overview->startScan();
     return overview;
 }

@@ -227,6 +227,8 @@ void DocumentsOverview::buildControls()
     bottom->addWidget(foldersButton);
     bottom->addWidget(m_atStart);
 
+    // The list takes the keys when the window comes forward, not a filter.
+    setFocusProxy(m_table);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filters);
     layout->addWidget(m_table, 1);

@@ -7,7 +7,14 @@
 
 QStringList LedgerFolders::current()
 {
-    QStringList folders{QDir::cleanPath(SettingsStore::lastDocumentFolder())};
+    // The folder a first save proposes, and the one last used (a folder of
+    // its own when the user keeps documents elsewhere). Without a documents
+    // folder the first is the home folder, which is not searched through.
+    QStringList folders;
+    const QString documents = QDir::cleanPath(SettingsStore::documentsFolder());
+    if (documents != QDir::cleanPath(QDir::homePath()))
+        folders << documents;
+    folders << QDir::cleanPath(SettingsStore::lastDocumentFolder());
     for (const QString& folder : added())
         if (QFileInfo(folder).isDir())
             folders << QDir::cleanPath(folder);
