@@ -67,6 +67,20 @@ static void BM_ScanWithIndex(benchmark::State& state)
 }
 BENCHMARK(BM_ScanWithIndex)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// What the window shows at once on a later start: the index read into a ledger.
+static void BM_IndexToLedger(benchmark::State& state)
+{
+    Year& y = year();
+    LedgerIndex::save(y.index, DocumentScanner::scan(y.files(), y.inputs), y.inputs);
+    for (auto _ : state) {
+        LedgerIndex index;
+        index.load(y.index, y.inputs);
+        const Ledger ledger(index.entries(), y.inputs.asOf);
+        benchmark::DoNotOptimize(ledger.totals().owed);
+    }
+}
+BENCHMARK(BM_IndexToLedger)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 #ifdef VORLANE_BENCH_OVERVIEW
 // One keystroke in the search field over all the rows, sorted by date.
 static void BM_FilterKeystroke(benchmark::State& state)

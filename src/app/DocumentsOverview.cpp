@@ -282,8 +282,15 @@ void DocumentsOverview::startScan()
     const Setup setup = m_setup;
     m_thread = QThread::create([this, setup] {
         LedgerIndex index;
-        if (!setup.indexFile.isEmpty())
-            index.load(setup.indexFile, setup.inputs);
+        // What the index holds is shown at once; the scan then checks every
+        // file and the list is brought up to date where they differ.
+        if (!setup.indexFile.isEmpty() && index.load(setup.indexFile, setup.inputs)) {
+            auto known = std::make_shared<std::vector<LedgerEntry>>(index.entries());
+            QMetaObject::invokeMethod(this, [this, known] {
+                if (m_model->ledger().size() == 0)
+                    showEntries(std::move(*known));
+            }, Qt::QueuedConnection);
+        }
         const QStringList folders = foldersUnder(setup.paths);
         const QStringList files = DocumentScanner::documentFiles(setup.paths);
         auto entries = std::make_shared<std::vector<LedgerEntry>>(DocumentScanner::scan(
@@ -312,9 +319,7 @@ void DocumentsOverview::scanDone(std::vector<LedgerEntry> entries, QStringList f
     delete m_thread;
     m_thread = nullptr;
     m_progress->hide();
-    m_model->setLedger(Ledger(std::move(entries), m_setup.inputs.asOf));
-    m_table->resizeColumnsToContents();
-    m_table->horizontalHeader()->setSectionResizeMode(LedgerModel::Customer, QHeaderView::Stretch);
+    showEntries(std::move(entries));
     watchFolders(folders);
     // A file named on its own (not in a folder) is watched by itself.
     QStringList files;
@@ -324,6 +329,28 @@ void DocumentsOverview::scanDone(std::vector<LedgerEntry> entries, QStringList f
     if (!files.isEmpty())
         m_watcher->addPaths(files);
     emit scanFinished();
+}
+
+void DocumentsOverview::showEntries(std::vector<LedgerEntry> entries)
+{
+    // The index's list stays when the scan found every file as it was, so
+    // the selection and the scrolling are kept.
+    const Ledger& shown = m_model->ledger();
+    bool same = shown.size() == int(entries.size());
+    for (size_t i = 0; same && i < entries.size(); ++i) {
+        const LedgerEntry& e = shown.row(int(i)).entry;
+        same = e.path == entries[i].path && e.size == entries[i].size &&
+               e.modified == entries[i].modified;
+    }
+    if (same && shown.size() > 0)
+        return;
+    const bool first = shown.size() == 0;
+    m_model->setLedger(Ledger(std::move(entries), m_setup.inputs.asOf));
+    if (first) {
+        m_table->resizeColumnsToContents();
+        m_table->horizontalHeader()->setSectionResizeMode(LedgerModel::Customer,
+                                                          QHeaderView::Stretch);
+    }
 }
 
 void DocumentsOverview::watchFolders(const QStringList& folders)

@@ -78,6 +78,7 @@ private:
     void applyFilters();
     void updateTotals();
     void scanDone(std::vector<LedgerEntry> entries, QStringList folders);
+    void showEntries(std::vector<LedgerEntry> entries);
     void watchFolders(const QStringList& folders);
     void folderChanged(const QString& folder);
     void refreshPendingFolders();

@@ -29,6 +29,8 @@ public:
 
     /// The entry kept for `path`, or null.
     const LedgerEntry* find(const QString& path) const;
+    /// Every entry, in the order saved.
+    const std::vector<LedgerEntry>& entries() const { return m_entries; }
     int size() const { return int(m_entries.size()); }
 
     /// The file's bytes, and reading them back (for the tests of damage).
