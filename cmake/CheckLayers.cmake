@@ -31,12 +31,13 @@ set(_vorlane_layers
     "fileformat:foundation resources fileformat"
     "records:foundation resources settings fileformat records"
     "documents:foundation resources settings fileformat records documents"
+    "ledger:foundation resources settings fileformat records documents ledger"
     "customers:foundation resources settings fileformat records customers"
     "print:foundation resources settings fileformat records print print/layout"
     "print/layout:foundation print/layout"
-    "commands:foundation resources settings fileformat records documents customers print print/layout commands"
-    "views:foundation resources settings fileformat records documents customers print print/layout commands views"
-    "app:foundation resources settings fileformat records documents customers print print/layout commands views app"
+    "commands:foundation resources settings fileformat records documents ledger customers print print/layout commands"
+    "views:foundation resources settings fileformat records documents ledger customers print print/layout commands views"
+    "app:foundation resources settings fileformat records documents ledger customers print print/layout commands views app"
 )
 # The folders that may use Qt Widgets and Print Support; every other folder
 # is the core, which sees Qt Core and Qt Gui only.

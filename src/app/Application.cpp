@@ -6,6 +6,7 @@
 #include "CommandDialogs.h"
 #include "CommandIds.h"
 #include "DocumentWindow.h"
+#include "DocumentsOverview.h"
 #include "ExportCommands.h"
 #include "HelpLauncher.h"
 #include "HelpWindow.h"
@@ -42,7 +43,9 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -145,6 +148,8 @@ bool Application::start(const CommandLine& commandLine)
         runFirstRun();
     if (openStartPage)
         openNewDocument(DocumentTemplates::StartPageResource);
+    if (SettingsStore::isSet(SettingKeys::OverviewAtStart) && commandLine.files.isEmpty())
+        showDocumentsOverview();
     // A document named on the command line is the one the user wants to see.
     if (!commandLine.files.isEmpty())
         if (DocumentWindow* frame = windowFor(commandLine.files.constLast()))
@@ -207,6 +212,7 @@ void Application::connectCommands()
     on(FileExportPdf, &Application::exportPdf);
     on(FileSendMail, &Application::sendByEmail);
     on(FileNewInvoiceFromThis, &Application::newInvoiceFromThis);
+    on(ViewDocuments, &Application::showDocumentsOverview);
     on(ViewNextTab, [this] {
         if (TabbedEditView* view = activeEditView())
             view->nextTab();
@@ -532,6 +538,8 @@ bool Application::saveDocument(Document& document, bool askPath)
             showWarning(job->saveWarning());
         m_recent->add(path);
         SettingsStore::rememberDocumentFolder(path);
+        if (DocumentsOverview* overview = documentsOverview())
+            overview->refreshFile(path);
     }
     return saved;
 }
@@ -727,4 +735,47 @@ void Application::showAbout()
     AboutDialog dialog(HelpLauncher::findHelpFile(m_programFolder), m_mainWindow.get());
     connect(&dialog, &AboutDialog::helpRequested, this, &Application::showHelp);
     dialog.exec();
+}
+
+DocumentsOverview* Application::documentsOverview() const
+{
+    return m_overviewWindow ? qobject_cast<DocumentsOverview*>(m_overviewWindow->widget())
+                            : nullptr;
+}
+
+DocumentsOverview* Application::showDocumentsOverview()
+{
+    if (DocumentsOverview* overview = documentsOverview()) {
+        m_mainWindow->mdiArea()->setActiveSubWindow(m_overviewWindow);
+        return overview;
+    }
+    auto* overview = new DocumentsOverview(DocumentsOverview::currentSetup());
+    // Each command opens the document first and then acts on it, as the
+    // window's own command would on the active document.
+    const auto thenActive = [this](void (Application::*command)()) {
+        return [this, command](const QString& path) {
+            if (openDocumentFile(path))
+                (this->*command)();
+        };
+    };
+    connect(overview, &DocumentsOverview::openRequested, this,
+            [this](const QString& path) { openDocumentFile(path); });
+    connect(overview, &DocumentsOverview::exportPdfRequested, this,
+            thenActive(&Application::exportPdf));
+    connect(overview, &DocumentsOverview::sendRequested, this,
+            thenActive(&Application::sendByEmail));
+    connect(overview, &DocumentsOverview::newInvoiceRequested, this, [this](const QString& path) {
+        if (openDocumentFile(path))
+            newInvoiceFromThis();
+    });
+    connect(overview, &DocumentsOverview::showFolderRequested, this,
+            [this](const QString& folder) { m_mail->showFolder(folder); });
+    m_overviewWindow = m_mainWindow->mdiArea()->addSubWindow(overview);
+    m_overviewWindow->setAttribute(Qt::WA_DeleteOnClose);
+    m_overviewWindow->setWindowIcon(QIcon(QStringLiteral(":/art/tb-documents.svg")));
+    m_overviewWindow->resize(m_mainWindow->mdiArea()->size() * 0.9);
+    m_overviewWindow->show();
+    m_mainWindow->mdiArea()->setActiveSubWindow(m_overviewWindow);
+    overview->startScan();
+    return overview;
 }

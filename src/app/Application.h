@@ -20,6 +20,8 @@ class CommandActions;
 class Document;
 class DocumentView;
 class DocumentWindow;
+class DocumentsOverview;
+class QMdiSubWindow;
 class InstanceChannel;
 class MailLauncher;
 class MainWindow;
@@ -113,6 +115,11 @@ public:
     void showBusinessInformation();
     void showHelp();
     void showAbout();
+    /// View, Documents: the documents overview's window, made on first use
+    /// (its first scan starts then) and brought forward after.
+    DocumentsOverview* showDocumentsOverview();
+    /// The documents overview, or null while it is not open.
+    DocumentsOverview* documentsOverview() const;
 
     /// A request handed over by another start of the program ("open" or "print"
     /// a path). Carried out at once, or in turn once no modal dialog is open.
@@ -153,6 +160,7 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     /// The manual shown by the program itself where the desktop cannot.
     QPointer<class HelpWindow> m_helpWindow;
+    QPointer<QMdiSubWindow> m_overviewWindow;
     InstanceChannel* m_channel = nullptr;
     /// Handed-over requests waiting for the window to be free, oldest first.
     std::deque<std::pair<QString, QString>> m_pendingRequests;

@@ -74,6 +74,9 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     make(WindowArrange, tr("&Arrange Icons"), {},
          tr("Arrange icons at the bottom of the window\nArrange Icons"));
 
+    make(ViewDocuments, tr("Do&cuments"), QKeySequence(ctrlShift | Qt::Key_D),
+         tr("List every estimate, quote and invoice: who owes what, what is overdue\nDocuments"),
+         QStringLiteral("tb-documents"));
     setPromptFromTable(make(HelpContents, tr("Contents..."), QKeySequence(Qt::Key_F1), {},
                             QStringLiteral("tb-help")),
                        IDS_PROMPT_HELP);

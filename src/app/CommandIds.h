@@ -34,6 +34,7 @@ inline constexpr int ViewLabour = 32824;
 inline constexpr int ViewLabourBreakdown = 32826;
 inline constexpr int ViewPayments = 32846;
 inline constexpr int ViewToolbar = 59392;
+inline constexpr int ViewDocuments = 32873;
 inline constexpr int ViewZoomIn = 32860;
 inline constexpr int ViewZoomOut = 32861;
 inline constexpr int ViewZoomFit = 32862;

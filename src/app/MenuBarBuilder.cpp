@@ -132,6 +132,7 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
             tabs->addAction(act(ViewTabFirst + i));
         view->addSeparator();
     }
+    view->addAction(act(ViewDocuments));
     view->addAction(act(ViewToolbar));
 
     if (document) {

@@ -18,8 +18,26 @@ void CommandLine::addOptions(QCommandLineParser& parser)
         QStringLiteral("Estimates, quotes and invoices for a small trade business."));
     parser.addOption(
         {QStringLiteral("report"), QStringLiteral("Print what each document comes to.")});
-    parser.addOption(
-        {QStringLiteral("json"), QStringLiteral("With --report: print JSON instead of a table.")});
+    parser.addOption({QStringLiteral("ledger"),
+                      QStringLiteral("List every document in the files and folders given (the "
+                                     "overview's folders when none are): status, totals, ageing.")});
+    parser.addOption({QStringLiteral("vat-summary"),
+                      QStringLiteral("The VAT of a month (2026-10) or quarter (2026-Q3) from the "
+                                     "documents in the files and folders given."),
+                      QStringLiteral("PERIOD")});
+    parser.addOption({QStringLiteral("basis"),
+                      QStringLiteral("With --vat-summary: invoice (the documents dated in the "
+                                     "period; the default) or cash (the payments received in it)."),
+                      QStringLiteral("BASIS")});
+    parser.addOption({QStringLiteral("as-of"),
+                      QStringLiteral("With --ledger: judge what is overdue on this day, not today."),
+                      QStringLiteral("YYYY-MM-DD")});
+    parser.addOption({QStringLiteral("json"),
+                      QStringLiteral("With --report, --ledger or --vat-summary: print JSON "
+                                     "instead of a table.")});
+    parser.addOption({QStringLiteral("csv"),
+                      QStringLiteral("With --ledger or --vat-summary: print CSV instead of a "
+                                     "table.")});
     parser.addOption(
         {QStringLiteral("print"),
          QStringLiteral("Print FILE on the default printer without showing the window."),
@@ -40,7 +58,8 @@ void CommandLine::addOptions(QCommandLineParser& parser)
     parser.addOption(quit);
     parser.addPositionalArgument(
         QStringLiteral("files"),
-        QStringLiteral("Estimates (.vle), quotes (.vlq), invoices (.vli) to open."),
+        QStringLiteral("Estimates (.vle), quotes (.vlq), invoices (.vli) to open; with "
+                       "--ledger or --vat-summary, files and folders."),
         QStringLiteral("[FILE...]"));
 }
 
@@ -50,7 +69,7 @@ bool CommandLine::isConsoleOnly(const QStringList& arguments)
         if (argument == QLatin1String("--"))
             break;
         for (const char* flag :
-             {"--report", "--export-pdf", "--help", "--help-all", "-h", "-?", "--version", "-v"})
+             {"--report", "--ledger", "--vat-summary", "--export-pdf", "--help", "--help-all", "-h", "-?", "--version", "-v"})
             if (argument == QLatin1String(flag) || argument.startsWith(QLatin1String(flag) + u'='))
                 return true;
     }

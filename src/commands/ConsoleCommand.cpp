@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "DocumentReport.h"
+#include "LedgerCommand.h"
 #include "PdfExportCommand.h"
 
 #include <QCommandLineParser>
@@ -56,6 +57,29 @@ int runExport(const QCommandLineParser& parser)
     return 1;
 }
 
+int runLedger(const QCommandLineParser& parser)
+{
+    LedgerCommand::Request request;
+    request.paths = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("json")) && parser.isSet(QStringLiteral("csv"))) {
+        std::fprintf(stderr, "vorlane: ask for one of --json and --csv\n");
+        return 2;
+    }
+    request.format = parser.isSet(QStringLiteral("json"))  ? LedgerCommand::Request::Json
+                     : parser.isSet(QStringLiteral("csv")) ? LedgerCommand::Request::Csv
+                                                           : LedgerCommand::Request::Table;
+    request.asOf = parser.value(QStringLiteral("as-of"));
+    request.vatPeriod = parser.value(QStringLiteral("vat-summary"));
+    request.basis = parser.value(QStringLiteral("basis"));
+    QString out, err;
+    const int status = LedgerCommand::run(request, FigureInputs::current(), &out, &err);
+    const QByteArray text = out.toUtf8();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    const QByteArray errors = err.toLocal8Bit();
+    std::fwrite(errors.constData(), 1, size_t(errors.size()), stderr);
+    return status;
+}
+
 } // namespace
 
 int ConsoleCommand::run(int argc, char* argv[])
@@ -76,12 +100,17 @@ int ConsoleCommand::run(int argc, char* argv[])
     int modes = 0;
     for (const char* mode : {"report", "export-pdf", "print"})
         modes += parser.isSet(QLatin1String(mode)) ? 1 : 0;
+    // --vat-summary is the ledger's too: "--ledger --vat-summary 2026-Q3" asks once.
+    if (parser.isSet(QStringLiteral("ledger")) || parser.isSet(QStringLiteral("vat-summary")))
+        ++modes;
     if (modes > 1 || parser.values(QStringLiteral("export-pdf")).size() > 1) {
-        std::fprintf(stderr, "vorlane: ask for one of --report, --export-pdf OUT and --print FILE "
-                             "(see --help)\n");
+        std::fprintf(stderr, "vorlane: ask for one of --report, --ledger, --vat-summary PERIOD, "
+                             "--export-pdf OUT and --print FILE (see --help)\n");
         return 2;
     }
     if (exporting)
         return runExport(parser);
+    if (parser.isSet(QStringLiteral("ledger")) || parser.isSet(QStringLiteral("vat-summary")))
+        return runLedger(parser);
     return runReport(parser.positionalArguments(), parser.isSet(QStringLiteral("json")));
 }

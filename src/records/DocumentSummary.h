@@ -34,6 +34,14 @@ struct JobFigures
     ombrel::OMMoney grossTotal;
 };
 
+/// One payment received against a document: the day and the amount (a
+/// refund is negative).
+struct DocumentPayment
+{
+    ombrel::OMDate date;
+    ombrel::OMMoney amount;
+};
+
 /**
  * What any document comes to, whatever its kind: the one shape the report,
  * lists of documents and exports read. Worked out by JobBase::summary from
@@ -63,6 +71,8 @@ struct DocumentSummary
     /// gross − paid; negative when a refund is due. Estimates and quotes owe nothing.
     ombrel::OMMoney due;
     bool overdue = false;
+    /// The payments received, in the order the document lists them.
+    std::vector<DocumentPayment> payments;
 
     /// An estimate's or a quote's figures; none for an invoice.
     std::optional<JobFigures> job;

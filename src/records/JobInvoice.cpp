@@ -145,6 +145,7 @@ DocumentSummary JobInvoice::summary(const FigureInputs& inputs) const
     s.paid = t.totalPaid;
     s.due = t.amountDue();
     s.overdue = isOverdueOn(inputs.asOf, s.due);
+    payments.forEach([&](const JobItem& payment) { s.payments.push_back({payment.date, payment.price}); });
     return s;
 }
 

@@ -47,6 +47,10 @@ inline constexpr StringSetting DocumentFolder{"options", "DocumentFolder", ""};
 inline constexpr StringSetting ExportFolder{"options", "ExportFolder", ""};
 /// Where Send by E-mail writes its attachments; empty: "outgoing" in the cache folder.
 inline constexpr StringSetting MailFolder{"options", "MailFolder", ""};
+/// The documents overview: the folders it lists beside the document folder
+/// (separated by "|"), and whether it opens at start-up.
+inline constexpr StringSetting OverviewFolders{"options", "OverviewFolders", ""};
+inline constexpr IntegerSetting OverviewAtStart{"options", "OverviewAtStart", 0};
 /// How an estimate or quote last went into an invoice: materials, hire as one line.
 inline constexpr IntegerSetting ImportMaterialsAsOneLine{"options", "ImportMaterialsAsOneLine", 0};
 inline constexpr IntegerSetting ImportHireAsOneLine{"options", "ImportHireAsOneLine", 0};

@@ -152,7 +152,7 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
                                          "  &Close",
                                          "  E&xit",
                                          "&Edit:"} +
-                             kSettings + QStringList{"&View:", "  &Toolbar"} + kHelp;
+                             kSettings + QStringList{"&View:", "  &Documents\tCtrl+Shift+D", "  &Toolbar"} + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), none);
 
     trigger(CommandIds::FileNewEstimate);
@@ -166,7 +166,7 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
         kZoom +
         tabsMenu({"Customer Details", "Location", "Description", "Labour", "Travel", "Materials",
                   "Tool/Plant Hire", "Preview"}) +
-        QStringList{"  &Toolbar"} + kWindow + kHelp;
+        QStringList{"  Do&cuments\tCtrl+Shift+D", "  &Toolbar"} + kWindow + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles).join('\n').toStdString(), estimate.join('\n').toStdString());
 
     trigger(CommandIds::FileNewQuote);
@@ -179,7 +179,7 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
     const QStringList invoice =
         fileMenu(true, false) + kEditLayout + QStringList{"&View:", "  &Payment Details", "  -"} +
         kZoom + tabsMenu({"Customer Details", "Description", "Items", "Payments", "Preview"}) +
-        QStringList{"  &Toolbar"} + kWindow + kHelp;
+        QStringList{"  Do&cuments\tCtrl+Shift+D", "  &Toolbar"} + kWindow + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles).join('\n').toStdString(), invoice.join('\n').toStdString());
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Window", "&Help"}));
 
@@ -318,7 +318,7 @@ TEST_F(Menus, TheToolBarCarriesItsButtonsWithTips)
     for (QAction* action : app->mainWindow()->toolBar()->actions())
         tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
     EXPECT_EQ(tips, (QStringList{"New Estimate", "New quote", "New invoice", "-", "Open", "Save",
-                                 "Print", "Export as PDF", "-",
+                                 "Print", "Export as PDF", "-", "Documents",
                                  "Change the program options and defaults", "Help"}));
     EXPECT_EQ(app->commands().action(CommandIds::FileNewEstimate)->statusTip(),
               QStringLiteral("Create a new estimate"));

@@ -1,0 +1,209 @@
+#include "Ledger.h"
+
+#include <map>
+#include <utility>
+
+using ombrel::OMDate;
+using ombrel::OMMoney;
+
+Ledger::Ledger(std::vector<LedgerEntry> entries, const OMDate& asOf) : m_asOf(asOf)
+{
+    m_rows.reserve(entries.size());
+    for (LedgerEntry& entry : entries) {
+        Row row;
+        row.entry = std::move(entry);
+        judge(row);
+        m_rows.push_back(std::move(row));
+    }
+    reindex();
+    findDuplicates();
+}
+
+void Ledger::setAsOf(const OMDate& asOf)
+{
+    m_asOf = asOf;
+    for (Row& row : m_rows)
+        judge(row);
+}
+
+void Ledger::judge(Row& row) const
+{
+    row.daysOverdue = 0;
+    row.ageing = NotYetDue;
+    if (!row.entry.isReadable()) {
+        row.status = Unreadable;
+        return;
+    }
+    DocumentSummary& s = row.entry.summary;
+    if (!row.entry.isBill()) {
+        row.status = NotBilled;
+        return;
+    }
+    // Judged here rather than taken from the summary, so that an entry kept
+    // in the index from another day is judged on this one.
+    if (!s.dueDate.isEmpty() && !m_asOf.isEmpty() && s.due > 0)
+        row.daysOverdue = std::max<int64_t>(0, m_asOf.julian() - s.dueDate.julian());
+    s.overdue = row.daysOverdue > 0;
+    row.ageing = ageingFor(row.daysOverdue);
+    row.status = s.due < 0   ? RefundDue
+                 : s.overdue ? Overdue
+                 : s.due > 0 ? Owed
+                             : Paid;
+}
+
+Ledger::Ageing Ledger::ageingFor(int64_t days)
+{
+    return days <= 0    ? NotYetDue
+           : days <= 30 ? Days1To30
+           : days <= 60 ? Days31To60
+           : days <= 90 ? Days61To90
+                        : Over90Days;
+}
+
+void Ledger::reindex()
+{
+    m_byPath.clear();
+    m_byPath.reserve(int(m_rows.size()));
+    for (int i = 0; i < int(m_rows.size()); ++i)
+        m_byPath.insert(m_rows[size_t(i)].entry.path, i);
+}
+
+void Ledger::findDuplicates()
+{
+    std::map<std::pair<int, uint32_t>, int> counts;
+    for (const Row& row : m_rows)
+        if (row.entry.isReadable() && row.entry.summary.number != 0)
+            ++counts[{int(row.entry.summary.kind), row.entry.summary.number}];
+    for (Row& row : m_rows)
+        row.duplicate = row.entry.isReadable() && row.entry.summary.number != 0 &&
+                        counts[{int(row.entry.summary.kind), row.entry.summary.number}] > 1;
+}
+
+int Ledger::indexOf(const QString& path) const
+{
+    return m_byPath.value(path, -1);
+}
+
+int Ledger::insertOrReplace(LedgerEntry entry)
+{
+    Row row;
+    row.entry = std::move(entry);
+    judge(row);
+    int at = indexOf(row.entry.path);
+    if (at >= 0) {
+        m_rows[size_t(at)] = std::move(row);
+    } else {
+        at = int(m_rows.size());
+        m_byPath.insert(row.entry.path, at);
+        m_rows.push_back(std::move(row));
+    }
+    findDuplicates();
+    return at;
+}
+
+bool Ledger::remove(const QString& path)
+{
+    const int at = indexOf(path);
+    if (at < 0)
+        return false;
+    m_rows.erase(m_rows.begin() + at);
+    reindex();
+    findDuplicates();
+    return true;
+}
+
+Ledger::Totals Ledger::totals() const
+{
+    std::vector<int> all(m_rows.size());
+    for (size_t i = 0; i < all.size(); ++i)
+        all[i] = int(i);
+    return totals(all);
+}
+
+Ledger::Totals Ledger::totals(const std::vector<int>& rows) const
+{
+    Totals t;
+    for (int i : rows) {
+        const Row& row = m_rows[size_t(i)];
+        ++t.documents;
+        if (!row.entry.isReadable())
+            ++t.unreadable;
+        if (!row.entry.isBill())
+            continue;
+        const DocumentSummary& s = row.entry.summary;
+        t.net += s.net;
+        t.vat += s.vat;
+        t.gross += s.gross;
+        t.paid += s.paid;
+        if (s.due > 0) {
+            t.owed += s.due;
+            t.ageing[size_t(row.ageing)] += s.due;
+            if (row.status == Overdue)
+                t.overdue += s.due;
+        } else if (s.due < 0) {
+            t.refundDue -= s.due;
+        }
+    }
+    return t;
+}
+
+bool Ledger::hasUnreadable() const
+{
+    for (const Row& row : m_rows)
+        if (!row.entry.isReadable())
+            return true;
+    return false;
+}
+
+QStringList Ledger::duplicateWarnings() const
+{
+    std::map<std::pair<int, uint32_t>, QStringList> files;
+    for (const Row& row : m_rows)
+        if (row.duplicate)
+            files[{int(row.entry.summary.kind), row.entry.summary.number}] << row.entry.path;
+    QStringList warnings;
+    for (const auto& [key, paths] : files)
+        warnings << QStringLiteral("%1 %2 is in %3 files: %4")
+                        .arg(QLatin1String(DocumentKind::get(DocumentKind::Id(key.first)).title))
+                        .arg(key.second)
+                        .arg(paths.size())
+                        .arg(paths.join(QLatin1String(", ")));
+    return warnings;
+}
+
+QString Ledger::statusText(const Row& row)
+{
+    switch (row.status) {
+    case Unreadable:
+        return QStringLiteral("unreadable");
+    case NotBilled:
+        return QString::fromLatin1(DocumentKind::get(row.entry.summary.kind).name);
+    case Owed:
+        return QStringLiteral("owed");
+    case Overdue:
+        return row.daysOverdue == 1 ? QStringLiteral("overdue by 1 day")
+                                    : QStringLiteral("overdue by %1 days").arg(row.daysOverdue);
+    case Paid:
+        return QStringLiteral("paid");
+    case RefundDue:
+        return QStringLiteral("refund due");
+    }
+    return QString();
+}
+
+QString Ledger::ageingTitle(Ageing ageing)
+{
+    switch (ageing) {
+    case NotYetDue:
+        return QStringLiteral("not yet due");
+    case Days1To30:
+        return QStringLiteral("1-30 days");
+    case Days31To60:
+        return QStringLiteral("31-60 days");
+    case Days61To90:
+        return QStringLiteral("61-90 days");
+    case Over90Days:
+        return QStringLiteral("over 90 days");
+    }
+    return QString();
+}
