@@ -94,15 +94,16 @@ bool PdfExport::write(GPage& page, const OMString& stampText, const QString& pat
                             .arg(GPage::MaxPages));
         }
         if (printed < 0) {
+            const QString reason = TextFile::writeFailureReason(file);
             file.cancelWriting();
-            return fail(file.errorString());
+            return fail(reason);
         }
     }
     // commit() renames even after some failed writes (its own flush of the
     // buffered tail among them), so a full disk would leave a truncated PDF
     // in place of the old one: flush and check here first.
     if (!file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
+        const QString reason = TextFile::writeFailureReason(file);
         file.cancelWriting();
         return fail(reason);
     }
