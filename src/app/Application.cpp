@@ -16,6 +16,7 @@
 #include "OptionsDialog.h"
 #include "SplashScreen.h"
 #include "StartPageView.h"
+#include "WindowKeyFilter.h"
 #include "commands/CommandLine.h"
 #include "documents/Document.h"
 #include "documents/FileFilter.h"
@@ -176,6 +177,7 @@ void Application::createMainWindow()
 {
     m_mainWindow = std::make_unique<MainWindow>(*m_actions, *m_recent);
     m_mainWindow->installEventFilter(this);
+    qApp->installEventFilter(new WindowKeyFilter(*m_actions, m_mainWindow.get()));
     connectCommands();
     connect(m_mainWindow.get(), &MainWindow::filesDropped, this, [this](const QStringList& paths) {
         for (const QString& path : paths)

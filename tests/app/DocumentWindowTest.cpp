@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include "app/CommandIds.h"
+#include "app/ExportCommands.h"
 #include "documents/DocumentView.h"
 #include "documents/UpdateHint.h"
 #include "print/layout/GPage.h"
@@ -13,6 +14,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -390,6 +393,27 @@ TEST_F(DocumentWindows, AnOpenedDocumentTakesTheKeysOnItsCurrentTab)
     EXPECT_TRUE(view->currentTab()->isAncestorOf(QApplication::focusWidget()));
 }
 
+namespace {
+
+/// Claims every Ctrl and letter key for the field it watches, as a line edit
+/// does for its editing keys.
+class ClaimsControlKeys : public QObject
+{
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::ControlModifier && key->key() >= Qt::Key_A &&
+            key->key() <= Qt::Key_Z)
+            event->accept();
+        return false;
+    }
+};
+
+} // namespace
+
 TEST_F(DocumentWindows, TheWindowsKeysWorkWithTheFocusInsideATab)
 {
     skipFirstRun();
@@ -414,6 +438,29 @@ TEST_F(DocumentWindows, TheWindowsKeysWorkWithTheFocusInsideATab)
     EXPECT_EQ(view->currentIndex(), 0);
     QTest::keyClick(field, Qt::Key_F8);
     EXPECT_EQ(view->currentIndex(), 1);
+
+    // The document-wide keys are the window's even where a text field claims
+    // Ctrl and a letter for itself (X11's keys make Ctrl+E "end of line"; the
+    // tests' platform has no such keys, so a filter claims them as it would).
+    ClaimsControlKeys claims;
+    QWidget* line = view->currentTab()->findChild<QLineEdit*>();
+    QWidget* lines = view->currentTab()->findChild<QPlainTextEdit*>();
+    ASSERT_NE(line, nullptr);
+    ASSERT_NE(lines, nullptr);
+    for (QWidget* text : {line, lines}) {
+        SCOPED_TRACE(text->metaObject()->className());
+        text->setFocus();
+        text->installEventFilter(&claims);
+        dialogs->offeredSaveFilter.clear();
+        dialogs->saveAnswer.clear();
+        QTest::keyClick(text, Qt::Key_E, Qt::ControlModifier);
+        EXPECT_EQ(dialogs->offeredSaveFilter, QString::fromLatin1(ExportCommands::PdfFilter));
+        // Copy stays the field's.
+        QKeyEvent copy(QEvent::ShortcutOverride, Qt::Key_C, Qt::ControlModifier);
+        copy.setAccepted(false);
+        QApplication::sendEvent(text, &copy);
+        EXPECT_TRUE(copy.isAccepted());
+    }
 }
 
 TEST_F(DocumentWindows, ANewDocumentIsFirstSavedIntoAFolderThatExists)
