@@ -39,6 +39,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -321,8 +322,42 @@ void Application::servePendingRequests()
     m_servingRequests = false;
 }
 
+bool Application::offerCustomerRetry(QString reason, bool exiting)
+{
+    for (;;) {
+        const QString question =
+            reason + (exiting ? QStringLiteral("\n\nThe changed customers are not in the customer "
+                                               "database yet. Try writing it again? (No leaves "
+                                               "them out.)")
+                              : QStringLiteral("\n\nTry writing the customer database "
+                                               "again now?"));
+        if (MessageHook::show(question, MessageHook::Warning, MessageHook::YesNo) !=
+            MessageHook::AnswerYes)
+            return false;
+        reason.clear();
+        if (m_customers.saveCustomerDatabase(&reason))
+            return true;
+    }
+}
+
 bool Application::eventFilter(QObject* watched, QEvent* event)
 {
+    // Closing the window ends the program: first its documents close (a
+    // document saved then stores its customer), then the customers that
+    // could not be written get their last chance.
+    if (watched == m_mainWindow.get() && event->type() == QEvent::Close && !m_closing) {
+        m_closing = true;
+        QCloseEvent close;
+        QCoreApplication::sendEvent(m_mainWindow.get(), &close);
+        m_closing = false;
+        if (close.isAccepted() && m_customers.hasUnwrittenChanges()) {
+            QString reason;
+            if (!m_customers.saveCustomerDatabase(&reason))
+                offerCustomerRetry(reason, true);
+        }
+        event->setAccepted(close.isAccepted());
+        return true;
+    }
     // The window is free again: carry out what arrived meanwhile, once the
     // code that closed the dialog has returned.
     if (watched == m_mainWindow.get() && !m_pendingRequests.empty() &&
@@ -512,7 +547,7 @@ bool Application::saveDocument(Document& document, bool askPath)
         showError(error);
     if (saved) {
         if (!job->saveWarning().isEmpty())
-            showWarning(job->saveWarning());
+            offerCustomerRetry(job->saveWarning(), false);
         m_recent->add(path);
         SettingsStore::rememberDocumentFolder(path);
     }

@@ -3,8 +3,10 @@
 #include "app/CommandIds.h"
 #include "app/ExportCommands.h"
 #include "documents/DocumentView.h"
+#include "documents/JobBaseDoc.h"
 #include "documents/UpdateHint.h"
 #include "print/layout/GPage.h"
+#include "records/JobBase.h"
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"
 #include "views/JobEstimateEditView.h"
@@ -510,4 +512,53 @@ TEST_F(DocumentWindows, SaveAsAndTheDialogsStartInTheFolderLastUsedForDocuments)
     // A folder that has gone is forgotten for the documents folder.
     second.remove();
     EXPECT_EQ(SettingsStore::lastDocumentFolder(), SettingsStore::documentsFolder());
+}
+
+// A customer the database file cannot take is said at once with the reason,
+// kept, offered again, and on exit written or left out only as the user says.
+TEST_F(DocumentWindows, AnUnwrittenCustomerIsOfferedAgainUntilWrittenOrLeftOut)
+{
+    QTemporaryDir dir;
+    // The database's folder is missing: every write fails until it is made.
+    const QString database = dir.filePath(QStringLiteral("missing/Vorlane.vlc"));
+    SettingsStore::set(SettingKeys::CustomerDatabase, ombrel::OMString::fromQString(database));
+    for (const bool writeAtExit : {true, false}) {
+        SCOPED_TRACE(writeAtExit);
+        skipFirstRun();
+        ASSERT_TRUE(start());
+        trigger(CommandIds::FileNewInvoice);
+        auto& job =
+            dynamic_cast<JobBaseDoc&>(app->mainWindow()->activeDocumentWindow()->document());
+        job.record()->customer.surname = "Dunmore";
+        dialogs->saveAnswer = dir.filePath(QStringLiteral("inv.vli"));
+        messages.clear();
+        answer = MessageHook::AnswerNo;
+        trigger(CommandIds::FileSave);
+        // Said at once, with the reason, and offered again.
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].text.contains(database + QStringLiteral(" cannot be written")))
+            << messages[0].text.toStdString();
+        EXPECT_TRUE(messages[0].text.contains(QStringLiteral("Try writing")));
+        EXPECT_FALSE(QFile::exists(database));
+
+        // On exit the change gets its last chance: written once it can be,
+        // else the user is asked, and No leaves it out.
+        messages.clear();
+        if (writeAtExit) {
+            ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("missing")));
+        }
+        EXPECT_TRUE(app->mainWindow()->close());
+        if (writeAtExit) {
+            EXPECT_TRUE(messages.empty());
+            QFile file(database);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(file.readAll().contains("Dunmore"));
+        } else {
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_TRUE(messages[0].text.contains(QStringLiteral("No leaves them out")));
+        }
+        app.reset();
+        QDir(dir.filePath(QStringLiteral("missing"))).removeRecursively();
+        QFile::remove(dir.filePath(QStringLiteral("inv.vli")));
+    }
 }
