@@ -17,6 +17,7 @@
 #include "OptionsDialog.h"
 #include "SplashScreen.h"
 #include "StartPageView.h"
+#include "WindowKeyFilter.h"
 #include "commands/CommandLine.h"
 #include "documents/Document.h"
 #include "documents/FileFilter.h"
@@ -40,6 +41,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -183,6 +185,7 @@ void Application::createMainWindow()
 {
     m_mainWindow = std::make_unique<MainWindow>(*m_actions, *m_recent);
     m_mainWindow->installEventFilter(this);
+    qApp->installEventFilter(new WindowKeyFilter(*m_actions, m_mainWindow.get()));
     connectCommands();
     connect(m_mainWindow.get(), &MainWindow::filesDropped, this, [this](const QStringList& paths) {
         for (const QString& path : paths)
@@ -344,8 +347,42 @@ void Application::servePendingRequests()
     m_servingRequests = false;
 }
 
+bool Application::offerCustomerRetry(QString reason, bool exiting)
+{
+    for (;;) {
+        const QString question =
+            reason + (exiting ? QStringLiteral("\n\nThe changed customers are not in the customer "
+                                               "database yet. Try writing it again? (No leaves "
+                                               "them out.)")
+                              : QStringLiteral("\n\nTry writing the customer database "
+                                               "again now?"));
+        if (MessageHook::show(question, MessageHook::Warning, MessageHook::YesNo) !=
+            MessageHook::AnswerYes)
+            return false;
+        reason.clear();
+        if (m_customers.saveCustomerDatabase(&reason))
+            return true;
+    }
+}
+
 bool Application::eventFilter(QObject* watched, QEvent* event)
 {
+    // Closing the window ends the program: first its documents close (a
+    // document saved then stores its customer), then the customers that
+    // could not be written get their last chance.
+    if (watched == m_mainWindow.get() && event->type() == QEvent::Close && !m_closing) {
+        m_closing = true;
+        QCloseEvent close;
+        QCoreApplication::sendEvent(m_mainWindow.get(), &close);
+        m_closing = false;
+        if (close.isAccepted() && m_customers.hasUnwrittenChanges()) {
+            QString reason;
+            if (!m_customers.saveCustomerDatabase(&reason))
+                offerCustomerRetry(reason, true);
+        }
+        event->setAccepted(close.isAccepted());
+        return true;
+    }
     // The window is free again: carry out what arrived meanwhile, once the
     // code that closed the dialog has returned.
     if (watched == m_mainWindow.get() && !m_pendingRequests.empty() &&
@@ -535,7 +572,7 @@ bool Application::saveDocument(Document& document, bool askPath)
         showError(error);
     if (saved) {
         if (!job->saveWarning().isEmpty())
-            showWarning(job->saveWarning());
+            offerCustomerRetry(job->saveWarning(), false);
         m_recent->add(path);
         SettingsStore::rememberDocumentFolder(path);
         if (DocumentsOverview* overview = documentsOverview())

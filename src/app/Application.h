@@ -140,6 +140,12 @@ private:
     void registerTemplates();
     void loadTextStyles();
     void loadCustomerDatabase();
+    /**
+     * The customer database could not take a change (`reason`): says why and
+     * offers to write it again until it is written or the user declines.
+     * On exit, declining discards the change. True once written.
+     */
+    bool offerCustomerRetry(QString reason, bool exiting);
     void createMainWindow();
     void connectCommands();
     void runFirstRun();
@@ -155,6 +161,7 @@ private:
     std::map<int, ViewFactory> m_viewFactories;
     TextStyles m_styles;
     CustomerDatabase m_customers;
+    bool m_closing = false;
     CommandActions* m_actions;
     RecentFileList* m_recent;
     std::unique_ptr<MainWindow> m_mainWindow;

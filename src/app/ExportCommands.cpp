@@ -52,8 +52,8 @@ bool ExportCommands::writePdf(TabbedEditView& view, const JobBaseDoc& document, 
 
 bool ExportCommands::exportPdf(QWidget* parent, TabbedEditView& view, const JobBaseDoc& document)
 {
-    const QString suggested =
-        QDir(exportFolder(document)).filePath(ExportFileName::forDocument(document));
+    const QString folder = exportFolder(document);
+    const QString suggested = QDir(folder).filePath(ExportFileName::forDocument(document, folder));
     const QString path = m_dialogs.savePath(parent, QString::fromLatin1(PdfFilter), suggested);
     if (path.isEmpty() || !writePdf(view, document, path))
         return false;
@@ -71,7 +71,7 @@ bool ExportCommands::sendByEmail(TabbedEditView& view, const JobBaseDoc& documen
             MessageHook::Error, MessageHook::Ok);
         return false;
     }
-    const QString path = QDir(folder).filePath(ExportFileName::forDocument(document));
+    const QString path = QDir(folder).filePath(ExportFileName::forDocument(document, folder));
     if (!writePdf(view, document, path))
         return false;
     // The launcher's result comes later; the window goes on meanwhile.

@@ -5,6 +5,7 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QTimer>
 #include <memory>
 
 namespace {
@@ -99,13 +100,17 @@ InstanceChannel::HandOver sendOne(const QString& request)
 } // namespace
 
 InstanceChannel::InstanceChannel(QObject* parent)
-    : QObject(parent), m_server(new QLocalServer(this))
+    : QObject(parent), m_server(new QLocalServer(this)), m_watch(new QTimer(this))
 {
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection())
             serve(socket);
     });
+    // A QLocalServer whose accept fails (no file descriptor left) closes and
+    // removes its socket without a signal: look now and then.
+    m_watch->setInterval(1000);
+    connect(m_watch, &QTimer::timeout, this, &InstanceChannel::keepListening);
 }
 
 InstanceChannel::~InstanceChannel() = default;
@@ -189,11 +194,47 @@ bool InstanceChannel::listen()
     if (probe.waitForConnected(ConnectMs))
         return false;
     QLocalServer::removeServer(name);
-    return m_server->listen(name);
+    if (!m_server->listen(name))
+        return false;
+    m_serving = true;
+    m_watch->start();
+    return true;
+}
+
+void InstanceChannel::keepListening()
+{
+    if (m_serving && !m_server->isListening()) {
+        m_serving = false;
+        // Another program that started meanwhile serves now; leave it be.
+        if (!listen()) {
+            QLocalSocket probe;
+            probe.connectToServer(serverName());
+            if (probe.waitForConnected(ConnectMs))
+                m_watch->stop();
+            else
+                m_serving = true; // still no room: try again later
+        }
+    }
 }
 
 void InstanceChannel::serve(QLocalSocket* socket)
 {
+    // Too many at once: the one waiting longest goes.
+    while (m_connections.size() >= MaxConnections) {
+        QLocalSocket* oldest = m_connections.takeFirst();
+        oldest->abort();
+        oldest->deleteLater();
+    }
+    m_connections.append(socket);
+    connect(socket, &QObject::destroyed, this, [this, socket] {
+        m_connections.removeOne(socket);
+        keepListening();
+    });
+    // A caller that sends nothing, or not a whole request, is hung up on.
+    QTimer::singleShot(ConnectionDeadlineMs, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     auto pieces = std::make_shared<QString>();
     connect(socket, &QLocalSocket::readyRead, this, [this, socket, pieces] {

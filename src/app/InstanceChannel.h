@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 class QLocalServer;
 class QLocalSocket;
+class QTimer;
 
 /**
  * Lets a second start of the program hand its files to the one already
@@ -14,6 +16,12 @@ class QLocalSocket;
  * return in the path written \\, \n and \r; a longer path goes ahead in
  * [more("piece")] lines. The server acknowledges each whole request at once
  * and hangs up unanswered on a line of MaxRequestLength characters or more.
+ *
+ * The server never lets a caller hold it: each connection has
+ * ConnectionDeadlineMs to send its request, at most MaxConnections are open
+ * at once (a new one drops the oldest), and should the server stop (an
+ * accept that failed for want of file descriptors closes a QLocalServer and
+ * removes its socket) it listens again as soon as it can.
  */
 class InstanceChannel : public QObject
 {
@@ -22,6 +30,9 @@ public:
     static constexpr int MaxRequestLength = 520;
     /// Bounds a path assembled from pieces, so garbage cannot grow it forever.
     static constexpr int MaxPathLength = 64 * MaxRequestLength;
+    /// A hand-over is a line or a few, written at once on connecting.
+    static constexpr int ConnectionDeadlineMs = 3000;
+    static constexpr int MaxConnections = 16;
 
     /// What became of a start's requests.
     enum class HandOver {
@@ -63,6 +74,11 @@ signals:
 
 private:
     void serve(QLocalSocket* socket);
+    /// Listens again when the server stopped by itself.
+    void keepListening();
 
     QLocalServer* m_server;
+    QTimer* m_watch;
+    QList<QLocalSocket*> m_connections; // oldest first
+    bool m_serving = false;
 };

@@ -58,6 +58,9 @@ public:
      */
     bool storeCustomer(Customer& customer, QString* error = nullptr) override;
     uint32_t HighestCustomerNumber() const { return m_highest; }
+    /// Whether customers changed in memory still wait to be written (a
+    /// write failed): saveCustomerDatabase tries again.
+    bool hasUnwrittenChanges() const { return !m_pending.empty(); }
 
     const ombrel::OMList<Customer>& customers() const { return m_customers; }
 

@@ -106,11 +106,40 @@ bool TextFile::save(const QString& path, const QByteArray& bytes, QString* error
             *error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
+    // A write may be cut short without an error (the disk filled): go on with
+    // the rest, so that the failing write gives the system's reason.
+    bool written = true;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 step = file.write(bytes.constData() + done, bytes.size() - done);
+        if (step <= 0) {
+            written = false;
+            break;
+        }
+        done += step;
+    }
+    if (!written || !file.flush() || file.error() != QFileDevice::NoError) {
         if (error)
-            *error = file.errorString();
+            *error = writeFailureReason(file);
         file.cancelWriting();
         return false;
     }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
     return true;
+}
+
+QString TextFile::writeFailureReason(QFileDevice& file)
+{
+    // A write cut short sets no error, or one without a reason ("Unknown
+    // error"): the next write fails at once with the system's reason.
+    if (file.isOpen() && file.isWritable()) {
+        file.write(QByteArray(64 * 1024, '\0'));
+        file.flush();
+    }
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return QStringLiteral("not all of it could be written (the disk may be full)");
 }

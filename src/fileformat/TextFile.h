@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFileDevice;
+
 /// Whole-file reading and atomic writing of the program's text files.
 class TextFile
 {
@@ -20,6 +22,14 @@ public:
      * the file holds either its old or its new contents, never a part.
      */
     static bool save(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+    /**
+     * Why writing `file` failed, in the system's words ("No space left on
+     * device"). A write cut short by a full disk gives no reason of its own;
+     * the next write fails with it, so one more is tried: call it only to
+     * report a failed write of a file that is then thrown away.
+     */
+    static QString writeFailureReason(QFileDevice& file);
 
     /**
      * Empty when `path` names a plain file (through links) or, with

@@ -183,7 +183,7 @@ bool PdfExport::write(GPage& page, const OMString& stampText, const QString& pat
     }
     const QByteArray pdf = withAuthorAndSubject(buffer.data(), metadata);
     if (file.write(pdf) != pdf.size()) {
-        const QString reason = file.errorString();
+        const QString reason = TextFile::writeFailureReason(file);
         file.cancelWriting();
         return fail(reason);
     }
@@ -191,7 +191,7 @@ bool PdfExport::write(GPage& page, const OMString& stampText, const QString& pat
     // buffered tail among them), so a full disk would leave a truncated PDF
     // in place of the old one: flush and check here first.
     if (!file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
+        const QString reason = TextFile::writeFailureReason(file);
         file.cancelWriting();
         return fail(reason);
     }

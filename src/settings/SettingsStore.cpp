@@ -198,8 +198,14 @@ SettingsStore::DateEntry SettingsStore::parseDateEntry(const OMString& text)
     const int thisYear = OMDate::today().year();
     int year = thisYear;
     if (!parts[2].isEmpty()) {
-        year = parts[2].toInt32();
-        if (std::abs(year) < 100)
+        // Digits only; one or two of them take this century ("26" is 2026),
+        // more are the year as typed ("0001" is the year 1, never 2001). A
+        // year the files cannot hold is refused below, not rewritten.
+        const std::string& digits = parts[2].str();
+        const bool plain = digits.size() <= 5 &&
+                           digits.find_first_not_of("0123456789") == std::string::npos;
+        year = plain ? std::stoi(digits) : 0;
+        if (plain && digits.size() <= 2)
             year += thisYear / 100 * 100;
     }
 

@@ -43,9 +43,11 @@ public:
     /// pass with the reason.
     void date(QLineEdit* edit, QString& text);
 
-private:
+    /// Stops the pass at `field`, which cannot be read: shows `message` and
+    /// puts the focus into the field.
     void fail(QWidget* field, const QString& message);
 
+private:
     Direction m_direction;
     bool m_failed = false;
     QWidget* m_failedField = nullptr;

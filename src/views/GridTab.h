@@ -1,6 +1,8 @@
 #pragma once
 
 #include "EditTab.h"
+#include "records/JobItem.h"
+#include "settings/NumberEntry.h"
 
 #include <QStringList>
 
@@ -12,8 +14,9 @@ class ItemGrid;
  * keeping its item. Each cell the user changes goes through cellEdited, which
  * parses the text into the row's item; when that reports a change the
  * document is marked modified and the columns are fitted again. Row commands
- * mark it modified. The save pass (saveRows) copies the rows' items into the
- * list, parsing nothing.
+ * mark it modified. A cell whose text cellRefusal refuses is never committed
+ * and stops a save pass, its editor keeping the focus. The save pass
+ * (saveRows) copies the rows' items into the list, parsing nothing.
  */
 class GridTab : public EditTab
 {
@@ -33,6 +36,19 @@ public:
     /// Parses the edited cell into its row's item, normalises the row and
     /// recomputes it; true when the document changed.
     virtual bool cellEdited(ItemGrid& grid, int row, int column);
+    /// Why `text` may not go into (row, column), checked before the cell
+    /// takes it; empty when it may (a number read exactly, within bounds).
+    virtual QString cellRefusal(const ItemGrid& grid, int row, int column,
+                                const QString& text) const;
+
+    /// Whether the sum of the rows' amounts (`amount` of each row's item,
+    /// `candidate` standing for row `row`) stays within NumberEntry's bound,
+    /// each amount too. Used by every grid before it takes a figure.
+    /// `text` read as a figure of `decimals` decimals (a count, hours: six;
+    /// an amount, a rate: two); a count beyond what one holds is refused too.
+    static NumberEntry readFigure(const QString& text, int decimals);
+    static bool withinBound(const ItemGrid& grid, int row, const JobItem& candidate,
+                            ombrel::OMMoney (*amount)(const JobItem&));
 
 protected:
     void exchangeData(DataExchange& dx) override;

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
 
 ItemGrid::ItemGrid(QWidget* parent)
@@ -30,7 +31,9 @@ ItemGrid::ItemGrid(QWidget* parent)
 
 ItemGrid::Fill::Fill(ItemGrid& grid, int columns) : m_grid(grid)
 {
-    grid.endEdit();
+    // The rows are replaced: what an editor holds is taken if it can be.
+    if (!grid.endEdit())
+        grid.discardEdit();
     grid.m_model->beginFill(columns);
 }
 
@@ -152,15 +155,44 @@ QWidget* ItemGrid::cellEditor() const
     return m_delegate->openEditor();
 }
 
-void ItemGrid::endEdit()
+void ItemGrid::setCellCheck(CellCheck check)
 {
-    if (QWidget* editor = m_delegate->openEditor()) {
-        commitData(editor);
-        // The commit may have closed the editor already (a row command from a
-        // key typed into it closes it here).
-        if (m_delegate->openEditor() == editor)
-            QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (!check) {
+        m_delegate->setCellCheck({});
+        return;
     }
+    m_delegate->setCellCheck([check = std::move(check)](const QModelIndex& index,
+                                                        const QString& text) {
+        return check(index.row() + fixedRowCount(), index.column(), text);
+    });
+}
+
+QString ItemGrid::editRefusal() const
+{
+    return m_delegate->refusal();
+}
+
+bool ItemGrid::endEdit()
+{
+    QWidget* editor = m_delegate->openEditor();
+    if (!editor)
+        return true;
+    if (const QString reason = m_delegate->refusal(); !reason.isEmpty()) {
+        m_delegate->markRefused(reason);
+        return false;
+    }
+    commitData(editor);
+    // The commit may have closed the editor already (a row command from a
+    // key typed into it closes it here).
+    if (m_delegate->openEditor() == editor)
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return true;
+}
+
+void ItemGrid::discardEdit()
+{
+    if (QWidget* editor = m_delegate->openEditor())
+        QTableView::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
 }
 
 void ItemGrid::onTextEdited(int modelRow, int column)
@@ -228,7 +260,10 @@ bool ItemGrid::canRun(RowCommand command) const
 
 void ItemGrid::run(RowCommand command)
 {
-    endEdit();
+    if (!endEdit()) {
+        m_delegate->tellRefused(m_delegate->refusal());
+        return;
+    }
     if (!canRun(command))
         return;
     const int r = focusRow();
@@ -329,12 +364,34 @@ QModelIndex ItemGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
 
 void ItemGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
+    // A click on another cell ends the edit: a refused text keeps its editor
+    // open, and the cell stays the current one.
+    if (hint != QAbstractItemDelegate::RevertModelCache && editor == m_delegate->openEditor()) {
+        if (const QString reason = m_delegate->refusal(); !reason.isEmpty()) {
+            const QPersistentModelIndex cell = m_delegate->editedIndex();
+            QTimer::singleShot(0, this, [this, cell] {
+                if (cell.isValid() && currentIndex() != cell)
+                    selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+            });
+            m_delegate->tellRefused(reason);
+            return;
+        }
+    }
     const bool forward = hint == QAbstractItemDelegate::EditNextItem;
     const bool leaving =
         (forward || hint == QAbstractItemDelegate::EditPreviousItem) && atBoundary(forward);
     QTableView::closeEditor(editor, leaving ? QAbstractItemDelegate::NoHint : hint);
     if (leaving)
         leave(forward);
+}
+
+bool ItemGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    // No second editor while a refused text waits in the first.
+    if (m_delegate->openEditor() && index != m_delegate->editedIndex() &&
+        !m_delegate->refusal().isEmpty())
+        return false;
+    return QTableView::edit(index, trigger, event);
 }
 
 bool ItemGrid::focusNextPrevChild(bool next)
@@ -367,18 +424,33 @@ void ItemGrid::applyFit()
     const int headerPadding =
         2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 2;
 
+    // A column never grows past the visible width for its text alone (a
+    // pasted page of text would push the figures out of sight): its cells
+    // show the start of such a text, the editor all of it.
+    const int available = viewport()->width();
+    const int textCap = std::max(available, 1);
     QList<int> widths(columns);
     int sum = 0;
     for (int c = 0; c < columns; ++c) {
-        int width = textWidths[c] + cellPadding;
+        int least = headerMetrics.horizontalAdvance(m_model->headerText(c)) + headerPadding;
         if (c < m_samples.size())
-            width = std::max(width, cellMetrics.horizontalAdvance(m_samples[c]) + cellPadding);
-        width = std::max(width,
-                         headerMetrics.horizontalAdvance(m_model->headerText(c)) + headerPadding);
-        widths[c] = width;
-        sum += width;
+            least = std::max(least, cellMetrics.horizontalAdvance(m_samples[c]) + cellPadding);
+        widths[c] = std::max(least, std::min(textWidths[c] + cellPadding, textCap));
+        sum += widths[c];
     }
-    const int available = viewport()->width();
+    // The stretch column gives back what the others need to be seen.
+    if (sum > available && m_stretchColumn >= 0 && m_stretchColumn < columns) {
+        const int others = sum - widths[m_stretchColumn];
+        const int least =
+            std::max(headerMetrics.horizontalAdvance(m_model->headerText(m_stretchColumn)) +
+                         headerPadding,
+                     m_stretchColumn < m_samples.size()
+                         ? cellMetrics.horizontalAdvance(m_samples[m_stretchColumn]) + cellPadding
+                         : 0);
+        const int fitted = std::max(least, std::min(widths[m_stretchColumn], available - others));
+        sum += fitted - widths[m_stretchColumn];
+        widths[m_stretchColumn] = fitted;
+    }
     if (sum < available && m_stretchColumn >= 0 && m_stretchColumn < columns)
         widths[m_stretchColumn] += available - sum;
     for (int c = 0; c < columns; ++c)

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QTableView>
 
+#include <functional>
+
 class ItemGridDelegate;
 class ItemGridModel;
 class JobItem;
@@ -51,6 +53,7 @@ public:
     enum RowCommand { NoCommand, InsertRow, DeleteRow, MoveRowUp, MoveRowDown };
 
     explicit ItemGrid(QWidget* parent = nullptr);
+    using QTableView::edit;
 
     ItemGridModel* gridModel() const { return m_model; }
 
@@ -102,8 +105,19 @@ public:
     int focusColumn() const;
     void setFocusCell(int row, int column);
 
-    /// Ends a cell edit in progress, keeping what was typed.
-    void endEdit();
+    /// Why `text` may not go into (row, column); empty when it may. The
+    /// grid asks before an editor commits: a refused text stays in the open
+    /// editor, marked, with the focus, and is never committed.
+    using CellCheck = std::function<QString(int row, int column, const QString& text)>;
+    void setCellCheck(CellCheck check);
+
+    /// Ends a cell edit in progress, keeping what was typed. False when the
+    /// check refuses it: the editor stays open (see editRefusal()).
+    bool endEdit();
+    /// Why the open editor's text is refused; empty when it is not.
+    QString editRefusal() const;
+    /// Closes the cell editor without taking what it holds.
+    void discardEdit();
     /// The cell editor open now, or null.
     QWidget* cellEditor() const;
 
@@ -136,6 +150,7 @@ signals:
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -2,8 +2,10 @@
 
 #include "FieldLabel.h"
 #include "FilteredLineEdit.h"
+#include "GridTab.h"
 #include "ItemGrid.h"
 #include "resources/StringTable.h"
+#include "settings/NumberEntry.h"
 #include "settings/SettingsStore.h"
 
 #include <QGridLayout>
@@ -26,6 +28,17 @@ constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
 OMString hoursText(double hours)
 {
     return OMDouble(hours).toDecimalText(6, 2);
+}
+
+// The hours (six decimals at most, as the cell shows them) or the rate of
+// `item`, from `number` in the files' form.
+void setFigure(JobItem& item, int column, const QString& number)
+{
+    const OMString text = OMString::fromQString(number);
+    if (column == HoursColumn)
+        item.count = OMDouble::fromText(text);
+    else
+        item.price = OMMoney(text);
 }
 
 // An hours item costs nothing for zero hours, as one read from a file.
@@ -73,6 +86,21 @@ LabourTab::LabourTab(QWidget* parent) : EditTab(parent)
     page->addWidget(m_grid, 1);
     connect(m_grid, &ItemGrid::rowAdded, this, &LabourTab::initRow);
     connect(m_grid, &ItemGrid::cellEdited, this, &LabourTab::cellEdited);
+    // Hours and rates are taken only when they read exactly and keep every
+    // total within the bound.
+    m_grid->setCellCheck([this](int row, int column, const QString& text) -> QString {
+        if (column != HoursColumn && column != RateColumn)
+            return {};
+        const NumberEntry entry = GridTab::readFigure(text, column == HoursColumn ? 6 : 2);
+        if (!entry.ok())
+            return entry.error;
+        JobItem item = m_grid->rowItem(row);
+        setFigure(item, column, entry.number);
+        if (!GridTab::withinBound(*m_grid, row, item,
+                                  [](const JobItem& i) { return i.lineTotal(); }))
+            return NumberEntry::beyondBoundMessage(text);
+        return {};
+    });
     connect(m_grid, &ItemGrid::contentChanged, this, [this] {
         markModified();
         emit committed();
@@ -118,10 +146,15 @@ void LabourTab::exchangeData(DataExchange& dx)
     dx.text(m_rate, fields.rate);
     if (dx.failed() || !m_items)
         return;
-    if (dx.isSaving())
+    if (dx.isSaving()) {
+        if (!m_grid->endEdit()) {
+            dx.fail(m_grid->cellEditor(), m_grid->editRefusal());
+            return;
+        }
         saveRows();
-    else
+    } else {
         loadRows();
+    }
 }
 
 void LabourTab::loadRows()
@@ -190,16 +223,15 @@ void LabourTab::cellEdited(int row, int column)
     case DescriptionColumn:
         item.desc = text;
         break;
-    case HoursColumn: {
-        // The hours as the cell shows them (six decimals at most).
-        const OMString shown = hoursText(OMDouble::fromText(text));
-        item.count = OMDouble::fromText(shown);
-        m_grid->setText(row, HoursColumn, shown.toQString());
-        break;
-    }
+    case HoursColumn:
     case RateColumn:
-        item.price = OMMoney(text);
-        m_grid->setText(row, RateColumn, item.price.toString().toQString());
+        // The cell took the text only once it read exactly (the cell check).
+        setFigure(item, column,
+                  NumberEntry::read(m_grid->text(row, column), column == HoursColumn ? 6 : 2)
+                      .number);
+        m_grid->setText(row, column,
+                        column == HoursColumn ? hoursText(item.count).toQString()
+                                              : item.price.toString().toQString());
         break;
     default:
         return;

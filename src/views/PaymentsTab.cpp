@@ -1,11 +1,9 @@
 #include "PaymentsTab.h"
 
 #include "ItemGrid.h"
-#include "MessageHook.h"
 #include "resources/StringTable.h"
+#include "settings/NumberEntry.h"
 #include "settings/SettingsStore.h"
-
-#include <QTimer>
 
 using namespace ombrel;
 
@@ -58,31 +56,41 @@ void PaymentsTab::loadRows()
     initRow(g.appendRow());
 }
 
+QString PaymentsTab::cellRefusal(const ItemGrid& g, int row, int column,
+                                 const QString& text) const
+{
+    if (column == DateColumn) {
+        const SettingsStore::DateEntry entry =
+            SettingsStore::parseDateEntry(OMString::fromQString(text));
+        return entry.error.toQString();
+    }
+    if (column != AmountColumn)
+        return {};
+    const NumberEntry entry = NumberEntry::read(text, 2);
+    if (!entry.ok())
+        return entry.error;
+    JobItem payment = g.rowItem(row);
+    payment.price = OMMoney(OMString::fromQString(entry.number));
+    if (!withinBound(g, row, payment, [](const JobItem& p) { return p.price; }))
+        return NumberEntry::beyondBoundMessage(text);
+    return {};
+}
+
 bool PaymentsTab::cellEdited(ItemGrid& g, int row, int column)
 {
     JobItem payment = g.rowItem(row);
-    const OMString text = OMString::fromQString(g.text(row, column));
+    const QString text = g.text(row, column);
+    // The cell took the text only once it read (cellRefusal).
     if (column == AmountColumn) {
-        payment.price = OMMoney(text);
+        payment.price = OMMoney(OMString::fromQString(NumberEntry::read(text, 2).number));
         g.setText(row, AmountColumn, payment.price.toString().toQString());
     } else if (column == DescColumn) {
-        payment.desc = text;
+        payment.desc = OMString::fromQString(text);
     } else if (column == DateColumn) {
-        const SettingsStore::DateEntry entry = SettingsStore::parseDateEntry(text);
-        if (entry.ok()) {
-            g.setText(row, DateColumn, entry.text.toQString());
-        } else {
-            // Shown once the editor has closed: a message box opened while the
-            // grid commits its editor would take the focus from that editor.
-            const OMString error = entry.error;
-            QTimer::singleShot(0, this, [error] {
-                MessageHook::show(error.toQString(), MessageHook::Warning, MessageHook::Ok);
-            });
-        }
-        // The date as the cell shows it; one kept as typed reads as no date.
-        OMDate date;
-        date.set(OMString::fromQString(g.text(row, DateColumn)), SettingsStore::dateFormat());
-        payment.date = date;
+        const SettingsStore::DateEntry entry =
+            SettingsStore::parseDateEntry(OMString::fromQString(text));
+        g.setText(row, DateColumn, entry.text.toQString());
+        payment.date = entry.date;
     }
     g.setRowItem(row, payment);
     // An amount or a date makes the entry row a payment as a description

@@ -34,6 +34,10 @@ public:
     void loadRows() override;
     void saveRows() override;
     bool cellEdited(ItemGrid& grid, int row, int column) override;
+    /// An amount that does not read exactly or passes the bound, and a date
+    /// that is no date, are refused in their cell.
+    QString cellRefusal(const ItemGrid& grid, int row, int column,
+                        const QString& text) const override;
 
 private:
     void formatRow(int row);

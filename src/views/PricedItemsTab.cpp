@@ -3,7 +3,10 @@
 #include "ItemGrid.h"
 #include "TabbedEditView.h"
 #include "resources/StringTable.h"
+#include "settings/NumberEntry.h"
 #include "settings/SettingsStore.h"
+
+#include <cstdlib>
 
 using namespace ombrel;
 
@@ -87,26 +90,60 @@ void PricedItemsTab::loadRows()
     initRow(g.appendRow());
 }
 
+int PricedItemsTab::decimalsOf(int column) const
+{
+    if (column == QtyColumn)
+        return 6; // as the cell shows a quantity
+    if (column == PriceColumn || (m_vatShown && column == VatColumn))
+        return 2;
+    return -1;
+}
+
+void PricedItemsTab::setFigure(JobItem& item, int column, const QString& number) const
+{
+    const OMString text = OMString::fromQString(number);
+    if (column == QtyColumn)
+        item.count = OMDouble::fromText(text);
+    else if (column == PriceColumn)
+        item.price = OMMoney(text);
+    else if (m_vatShown && column == VatColumn)
+        item.rate = Percentage::parseText(text);
+}
+
+QString PricedItemsTab::cellRefusal(const ItemGrid& g, int row, int column,
+                                    const QString& text) const
+{
+    const int decimals = decimalsOf(column);
+    if (decimals < 0)
+        return {};
+    const NumberEntry entry = readFigure(text, decimals);
+    if (!entry.ok())
+        return entry.error;
+    JobItem item = g.rowItem(row);
+    setFigure(item, column, entry.number);
+    // A rate past 1,000 % would take the VAT of a bound total past the bound
+    // tenfold; none is real.
+    if (column == VatColumn && std::abs(item.rate.value()) > 100000)
+        return NumberEntry::beyondBoundMessage(text);
+    if (!withinBound(g, row, item, [](const JobItem& i) { return i.lineTotal(); }))
+        return NumberEntry::beyondBoundMessage(text);
+    return {};
+}
+
 bool PricedItemsTab::cellEdited(ItemGrid& g, int row, int column)
 {
     JobItem item = g.rowItem(row);
-    const OMString text = OMString::fromQString(g.text(row, column));
+    const QString text = g.text(row, column);
     if (column == DescColumn) {
         // The description alone is a change too; a description typed into the
         // entry row makes the grid add the next entry row.
-        item.desc = text;
+        item.desc = OMString::fromQString(text);
         g.setRowItem(row, item);
         return true;
     }
-    if (column == QtyColumn) {
-        // The quantity as its cell shows it (six decimals at most).
-        item.count = OMDouble::fromText(text);
-        item.count = OMDouble::fromText(item.quantityText());
-    } else if (column == PriceColumn) {
-        item.price = OMMoney(text);
-    } else if (m_vatShown && column == VatColumn) {
-        item.rate = Percentage::parseText(text);
-    }
+    // The cell took the text only once it read exactly (cellRefusal).
+    if (const int decimals = decimalsOf(column); decimals >= 0)
+        setFigure(item, column, NumberEntry::read(text, decimals).number);
     g.setRowItem(row, item);
     setRowTexts(row, item);
     return true;

@@ -37,8 +37,14 @@ public:
     void loadRows() override;
     void saveRows() override;
     bool cellEdited(ItemGrid& grid, int row, int column) override;
+    QString cellRefusal(const ItemGrid& grid, int row, int column,
+                        const QString& text) const override;
 
 private:
+    /// The decimals a figure of `column` keeps; -1 for a column of text.
+    int decimalsOf(int column) const;
+    /// `item` with the figure of `column` read from `number` (the files' form).
+    void setFigure(JobItem& item, int column, const QString& number) const;
     void setRowTexts(int row, const JobItem& item);
     void formatRow(int row);
 

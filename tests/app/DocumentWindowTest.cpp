@@ -1,9 +1,12 @@
 #include "WindowFixture.h"
 
 #include "app/CommandIds.h"
+#include "app/ExportCommands.h"
 #include "documents/DocumentView.h"
+#include "documents/JobBaseDoc.h"
 #include "documents/UpdateHint.h"
 #include "print/layout/GPage.h"
+#include "records/JobBase.h"
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"
 #include "views/EditTab.h"
@@ -14,6 +17,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -395,6 +400,27 @@ TEST_F(DocumentWindows, AnOpenedDocumentTakesTheKeysOnItsCurrentTab)
     EXPECT_TRUE(view->currentTab()->isAncestorOf(QApplication::focusWidget()));
 }
 
+namespace {
+
+/// Claims every Ctrl and letter key for the field it watches, as a line edit
+/// does for its editing keys.
+class ClaimsControlKeys : public QObject
+{
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::ControlModifier && key->key() >= Qt::Key_A &&
+            key->key() <= Qt::Key_Z)
+            event->accept();
+        return false;
+    }
+};
+
+} // namespace
+
 TEST_F(DocumentWindows, TheWindowsKeysWorkWithTheFocusInsideATab)
 {
     skipFirstRun();
@@ -419,6 +445,29 @@ TEST_F(DocumentWindows, TheWindowsKeysWorkWithTheFocusInsideATab)
     EXPECT_EQ(view->currentIndex(), 0);
     QTest::keyClick(field, Qt::Key_F8);
     EXPECT_EQ(view->currentIndex(), 1);
+
+    // The document-wide keys are the window's even where a text field claims
+    // Ctrl and a letter for itself (X11's keys make Ctrl+E "end of line"; the
+    // tests' platform has no such keys, so a filter claims them as it would).
+    ClaimsControlKeys claims;
+    QWidget* line = view->currentTab()->findChild<QLineEdit*>();
+    QWidget* lines = view->currentTab()->findChild<QPlainTextEdit*>();
+    ASSERT_NE(line, nullptr);
+    ASSERT_NE(lines, nullptr);
+    for (QWidget* text : {line, lines}) {
+        SCOPED_TRACE(text->metaObject()->className());
+        text->setFocus();
+        text->installEventFilter(&claims);
+        dialogs->offeredSaveFilter.clear();
+        dialogs->saveAnswer.clear();
+        QTest::keyClick(text, Qt::Key_E, Qt::ControlModifier);
+        EXPECT_EQ(dialogs->offeredSaveFilter, QString::fromLatin1(ExportCommands::PdfFilter));
+        // Copy stays the field's.
+        QKeyEvent copy(QEvent::ShortcutOverride, Qt::Key_C, Qt::ControlModifier);
+        copy.setAccepted(false);
+        QApplication::sendEvent(text, &copy);
+        EXPECT_TRUE(copy.isAccepted());
+    }
 }
 
 TEST_F(DocumentWindows, ANewDocumentIsFirstSavedIntoAFolderThatExists)
@@ -492,5 +541,53 @@ TEST_F(DocumentWindows, TiledWindowsKeepEveryTabAtASizeThatCutsNoLabel)
             EXPECT_GE(view->currentTab()->width() + rounding, least.width()) << i;
             EXPECT_GE(view->currentTab()->height() + rounding, least.height()) << i;
         }
+}
+
+// A customer the database file cannot take is said at once with the reason,
+// kept, offered again, and on exit written or left out only as the user says.
+TEST_F(DocumentWindows, AnUnwrittenCustomerIsOfferedAgainUntilWrittenOrLeftOut)
+{
+    QTemporaryDir dir;
+    // The database's folder is missing: every write fails until it is made.
+    const QString database = dir.filePath(QStringLiteral("missing/Vorlane.vlc"));
+    SettingsStore::set(SettingKeys::CustomerDatabase, ombrel::OMString::fromQString(database));
+    for (const bool writeAtExit : {true, false}) {
+        SCOPED_TRACE(writeAtExit);
+        skipFirstRun();
+        ASSERT_TRUE(start());
+        trigger(CommandIds::FileNewInvoice);
+        auto& job =
+            dynamic_cast<JobBaseDoc&>(app->mainWindow()->activeDocumentWindow()->document());
+        job.record()->customer.surname = "Dunmore";
+        dialogs->saveAnswer = dir.filePath(QStringLiteral("inv.vli"));
+        messages.clear();
+        answer = MessageHook::AnswerNo;
+        trigger(CommandIds::FileSave);
+        // Said at once, with the reason, and offered again.
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].text.contains(database + QStringLiteral(" cannot be written")))
+            << messages[0].text.toStdString();
+        EXPECT_TRUE(messages[0].text.contains(QStringLiteral("Try writing")));
+        EXPECT_FALSE(QFile::exists(database));
+
+        // On exit the change gets its last chance: written once it can be,
+        // else the user is asked, and No leaves it out.
+        messages.clear();
+        if (writeAtExit) {
+            ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("missing")));
+        }
+        EXPECT_TRUE(app->mainWindow()->close());
+        if (writeAtExit) {
+            EXPECT_TRUE(messages.empty());
+            QFile file(database);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(file.readAll().contains("Dunmore"));
+        } else {
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_TRUE(messages[0].text.contains(QStringLiteral("No leaves them out")));
+        }
+        app.reset();
+        QDir(dir.filePath(QStringLiteral("missing"))).removeRecursively();
+        QFile::remove(dir.filePath(QStringLiteral("inv.vli")));
     }
 }

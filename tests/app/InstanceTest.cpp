@@ -11,7 +11,12 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QSet>
 #include <QTimer>
+
+#include <memory>
+#include <sys/resource.h>
+#include <vector>
 
 namespace {
 
@@ -221,4 +226,69 @@ TEST(InstanceRequests, RoundTripPathsWithQuotesAndRefuseOtherText)
     ASSERT_TRUE(
         InstanceChannel::parseRequest(InstanceChannel::openRequest("/a\\n\nb\r"), &verb, &path));
     EXPECT_EQ(path, QStringLiteral("/a\\n\nb\r"));
+}
+
+namespace {
+
+// The lowest file descriptor number this process has free.
+int lowestFreeDescriptor()
+{
+    QSet<int> open;
+    for (const QString& name :
+         QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System))
+        open.insert(name.toInt());
+    int free = 0;
+    while (open.contains(free))
+        ++free;
+    return free;
+}
+
+} // namespace
+
+// Callers that connect and send nothing are hung up on; a flood of them, even
+// one that leaves no file descriptor for accepting, never stops the server
+// for good, and a real request is still served.
+TEST(InstanceServer, IdleCallersAndFloodsNeverTakeTheServerDown)
+{
+    InstanceChannel channel;
+    ASSERT_TRUE(channel.listen());
+    QStringList received;
+    QObject::connect(&channel, &InstanceChannel::requestReceived,
+                     [&](const QString&, const QString& path) { received.append(path); });
+
+    std::vector<std::unique_ptr<QLocalSocket>> idle;
+    const auto connectIdle = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            idle.push_back(std::make_unique<QLocalSocket>());
+            idle.back()->connectToServer(InstanceChannel::serverName());
+            idle.back()->waitForConnected(1000);
+        }
+    };
+    // More idle callers than the server keeps at once: it stays open to a
+    // real request, and the idle ones are gone after the deadline.
+    connectIdle(3 * InstanceChannel::MaxConnections);
+    wait(200);
+    EXPECT_EQ(ask(InstanceChannel::openRequest(QStringLiteral("/one.vle"))), QByteArray("ack\n"));
+    wait(InstanceChannel::ConnectionDeadlineMs + 500);
+    int stillConnected = 0;
+    for (const auto& socket : idle)
+        stillConnected += socket->state() != QLocalSocket::UnconnectedState;
+    EXPECT_EQ(stillConnected, 0);
+    idle.clear();
+    wait(100);
+
+    // A flood while no descriptor is left: accepting fails.
+    connectIdle(40);
+    rlimit old{};
+    getrlimit(RLIMIT_NOFILE, &old);
+    rlimit tight = old;
+    tight.rlim_cur = rlim_t(lowestFreeDescriptor() + 2);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
+    wait(300);
+    setrlimit(RLIMIT_NOFILE, &old);
+    idle.clear();
+    wait(InstanceChannel::ConnectionDeadlineMs + 1500);
+    EXPECT_TRUE(channel.isListening());
+    EXPECT_EQ(ask(InstanceChannel::openRequest(QStringLiteral("/two.vle"))), QByteArray("ack\n"));
+    EXPECT_EQ(received, (QStringList{"/one.vle", "/two.vle"}));
 }

@@ -1,4 +1,6 @@
 // vorlane --export-pdf, run as the user would from a terminal.
+#include "commands/ExportFileName.h"
+#include "fileformat/TextFile.h"
 #include "settings/SettingsStore.h"
 
 #include <QDir>
@@ -107,4 +109,46 @@ TEST_F(ExportCommand, ALogoThatIsNoPlainFileIsLeftOut)
     EXPECT_TRUE(bytes(path("a.pdf")).startsWith("%PDF-"));
     EXPECT_TRUE(errors.contains(QStringLiteral("logo.png is left out: it is not a plain file")))
         << errors.toStdString();
+}
+
+TEST(ExportFileName, NamesFitTheFileSystemByWholeCharactersWithoutInvisibleOnes)
+{
+    const QString e = QString::fromUtf8("\xC3\xA9");                            // é, 2 bytes
+    const QString acute = QStringLiteral("e") + QChar(0x0301);                  // 3 bytes, one letter
+    const QString thumb = QString::fromUcs4(U"\U0001F44D", 1);                  // 4 bytes
+    const struct
+    {
+        QString stem;
+        int maxBytes;
+        QString expected;
+    } cases[] = {
+        {QString(300, u'a'), 248, QString(248, u'a')},
+        {e.repeated(200), 248, e.repeated(124)},
+        {e.repeated(200), 247, e.repeated(123)},
+        {acute.repeated(100), 248, acute.repeated(82)},
+        {thumb.repeated(100), 250, thumb.repeated(62)},
+        {QStringLiteral("Invoice 12 ") + QString(300, u'b'), 11, QStringLiteral("Invoice 12")},
+        {QStringLiteral("short"), 248, QStringLiteral("short")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stem.left(12).toStdString() + " " + std::to_string(c.maxBytes));
+        const QString fitted = ExportFileName::fitted(c.stem, c.maxBytes);
+        EXPECT_EQ(fitted, c.expected);
+        EXPECT_LE(fitted.toUtf8().size(), c.maxBytes);
+    }
+
+    // Direction overrides and other invisible characters never reach a name.
+    const QString cleaned = ExportFileName::cleaned(
+        QString::fromUtf8("Evil\xE2\x80\xAEgpj.exe \xE2\x80\x8B\xE2\x81\xA6x\xE2\x81\xA9\xC2\xAD"
+                          "\xEF\xBB\xBFy\xE2\x80\x8F"));
+    EXPECT_EQ(cleaned, QStringLiteral("Evilgpj.exe xy"));
+
+    // The longest name allowed can be written atomically in its folder.
+    QTemporaryDir dir;
+    const int limit = ExportFileName::nameLimit(dir.path());
+    EXPECT_LE(limit, ExportFileName::MaxNameBytes - 7);
+    const QString longest = ExportFileName::fitted(e.repeated(200), limit - 4) + ".pdf";
+    QString error;
+    EXPECT_TRUE(TextFile::save(dir.filePath(longest), "%PDF-", &error)) << error.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{longest});
 }

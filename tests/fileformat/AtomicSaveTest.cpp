@@ -1,5 +1,6 @@
 #include "documents/JobEstimateDoc.h"
 #include "fileformat/TextFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,6 +65,28 @@ TEST(AtomicSave, AFailedSaveReportsAndChangesNothing)
     EXPECT_TRUE(doc.path().isEmpty());
     // Nothing reached the disk, so closing still gives the number back.
     EXPECT_TRUE(doc.numberTaken());
+}
+
+TEST(AtomicSave, AFullDiskGivesTheSystemsReasonAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("doc.vle");
+    const QByteArray old = "[estimate]\nold\n[end]\n";
+    ASSERT_TRUE(TextFile::save(target, old));
+    const QByteArray bytes = QByteArray(200000, 'x');
+    // The disk fills at once, in the middle, or just before the last byte.
+    for (const rlim_t limit : {rlim_t(0), rlim_t(70000), rlim_t(bytes.size() - 1)}) {
+        SCOPED_TRACE(limit);
+        QString error;
+        {
+            const FileSizeLimit full(limit);
+            ASSERT_TRUE(full.active());
+            EXPECT_FALSE(TextFile::save(target, bytes, &error));
+        }
+        EXPECT_EQ(error, qt_error_string(EFBIG));
+        EXPECT_EQ(contents(target), old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"doc.vle"});
+    }
 }
 
 TEST(AtomicSave, FilesBeyondTheSizeCapAreRefusedUnread)

@@ -266,6 +266,8 @@ TEST_F(PdfExportTest, AFullDiskKeepsTheOldFileAndSaysWhy)
             EXPECT_FALSE(write(page, path("out.pdf"), &error));
         }
         EXPECT_TRUE(error.contains("out.pdf")) << error.toStdString();
+        // The system's reason, never "Unknown error".
+        EXPECT_TRUE(error.endsWith(qt_error_string(EFBIG))) << error.toStdString();
         QFile out(path("out.pdf"));
         ASSERT_TRUE(out.open(QIODevice::ReadOnly));
         EXPECT_EQ(out.readAll(), good);

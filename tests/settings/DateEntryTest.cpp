@@ -72,6 +72,15 @@ TEST_F(DateEntry, YearsAndExtraParts)
     ASSERT_TRUE(parse(text, date));
     EXPECT_EQ(date.year(), thisYear() / 100 * 100 + 99);
 
+    // Only a year of one or two digits takes the century: one typed in full
+    // is kept as typed, never rewritten.
+    for (const auto& [typed, year] : {std::pair{"1/1/0001", 1}, std::pair{"1/1/099", 99},
+                                      std::pair{"1/1/0050", 50}, std::pair{"1/1/7", 2007}}) {
+        text = typed;
+        ASSERT_TRUE(parse(text, date)) << typed;
+        EXPECT_EQ(date.year(), year == 2007 ? thisYear() / 100 * 100 + 7 : year) << typed;
+    }
+
     text = "";
     date = OMDate(1, 1, 2000, true);
     ASSERT_TRUE(parse(text, date));
@@ -83,7 +92,8 @@ TEST_F(DateEntry, RefusesImpossibleDatesWithAMessage)
     const OMDate before(9, 9, 2009, true);
     // Years a file cannot hold in its eight digits are refused too.
     for (const char* typed :
-         {"31/2/2007", "abc", "0/0", "32/1/2007", "1/13/2007", "%s%n/1", "1/1/20266", "1/1/-150"}) {
+         {"31/2/2007", "abc", "0/0", "32/1/2007", "1/13/2007", "%s%n/1", "1/1/20266", "1/1/-150",
+          "1/1/-5", "1/1/0000", "1/1/+26", "1/1/2x"}) {
         OMString text(typed);
         OMDate date = before;
         OMString error;
