@@ -13,8 +13,17 @@ class JobInvoiceDoc;
 class TextStyles;
 
 /**
- * The view of an invoice: its tabs in display order, the View menu's Payment
- * Details switch, and the overdue stamp, which follows every exchange pass.
+ * The view of an invoice or a credit note: its tabs in display order, the
+ * View menu's Payment Details switch, and the overdue stamp, which follows
+ * every exchange pass.
+ *
+ * Once the document has been issued (printed, exported or e-mailed), the
+ * first attempt to change its lines, their VAT or its dates (typing, a
+ * double click, a row command or a context menu in those fields, File,
+ * Import) asks "Invoice 2401 was sent on 8 October. Make a credit note
+ * instead?": Credit Note leaves the document as it is and emits
+ * creditNoteRequested, Edit Anyway lets the change through and asks no more
+ * while the view lives, Cancel drops it. Payments are never asked about.
  */
 class JobInvoiceEditView : public TabbedEditView
 {
@@ -48,8 +57,17 @@ public:
     /// "OVERDUE" while the invoice is overdue, else empty.
     const QString& overdueStamp() const { return m_overdueStamp; }
 
+    /// Whether the lines, VAT and dates may change now: while not issued,
+    /// or after Edit Anyway; else asks (see the class comment).
+    bool mayChangeIssued();
+
+signals:
+    /// The user answered Credit Note to the question about an issued document.
+    void creditNoteRequested();
+
 protected:
     bool exchangeData(bool save) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setOverdueStamp();
@@ -66,4 +84,8 @@ private:
     PreviewTab m_preview;
     QString m_overdueStamp;
     bool m_showPaymentDetails;
+    /// Edit Anyway was chosen: the issued document may change without asking.
+    bool m_editIssued = false;
+    /// The edit triggers of the lines' grid while it may be edited.
+    int m_gridTriggers = 0;
 };
