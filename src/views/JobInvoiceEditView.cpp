@@ -26,6 +26,16 @@ JobInvoiceEditView::JobInvoiceEditView(JobInvoiceDoc* document, const TextStyles
         field->installEventFilter(this);
 }
 
+JobInvoiceEditView::~JobInvoiceEditView()
+{
+    // The tabs go before the view: events that come while they go are not theirs.
+    m_guarding = false;
+    m_items.grid()->removeEventFilter(this);
+    m_items.grid()->viewport()->removeEventFilter(this);
+    for (QWidget* field : m_invoiceTab.issuedFields())
+        field->removeEventFilter(this);
+}
+
 bool JobInvoiceEditView::mayChangeIssued()
 {
     if (m_editIssued || !m_doc->isIssued())
@@ -62,6 +72,8 @@ bool isEditKey(const QKeyEvent& key)
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
     case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
     case Qt::Key_Shift:
     case Qt::Key_Control:
     case Qt::Key_Alt:
@@ -70,8 +82,6 @@ bool isEditKey(const QKeyEvent& key)
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
     case Qt::Key_F2:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
         return true;
     default:
         break;
@@ -89,9 +99,13 @@ bool isEditKey(const QKeyEvent& key)
 
 bool JobInvoiceEditView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_editIssued || !m_doc->isIssued())
+    if (!m_guarding)
         return TabbedEditView::eventFilter(watched, event);
     ItemGrid* grid = m_items.grid();
+    const bool guarded = watched == grid || watched == grid->viewport() ||
+                         m_invoiceTab.issuedFields().contains(static_cast<QWidget*>(watched));
+    if (!guarded || m_editIssued || !m_doc->isIssued())
+        return TabbedEditView::eventFilter(watched, event);
     // The grid opens no cell editor by itself while the question stands.
     if (grid->editTriggers() != QAbstractItemView::NoEditTriggers)
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);

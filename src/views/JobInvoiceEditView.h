@@ -32,6 +32,7 @@ class JobInvoiceEditView : public TabbedEditView
 public:
     JobInvoiceEditView(JobInvoiceDoc* document, const TextStyles& styles,
                        QWidget* parent = nullptr);
+    ~JobInvoiceEditView() override;
 
     JobInvoice& invoice() const;
     CustomerTab& customer() { return m_customer; }
@@ -86,6 +87,8 @@ private:
     bool m_showPaymentDetails;
     /// Edit Anyway was chosen: the issued document may change without asking.
     bool m_editIssued = false;
+    /// The guarded fields are watched (not while the view is being destroyed).
+    bool m_guarding = true;
     /// The edit triggers of the lines' grid while it may be edited.
     int m_gridTriggers = 0;
 };
