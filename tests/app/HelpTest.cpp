@@ -135,9 +135,10 @@ TEST(AboutBox, NamesTheProgramAndVersionAndLinksTheManual)
 TEST(OpenDialogFilter, EveryKindBecomesAQtNameFilter)
 {
     EXPECT_EQ(FileFilter::fromPipeSeparated(FileFilter::openFilter()),
-              (QStringList{"Vorlane Files (*.vle;*.vli;*.vlq) (*.vle *.vli *.vlq)",
+              (QStringList{"Vorlane Files (*.vle;*.vli;*.vlq;*.vln) (*.vle *.vli *.vlq *.vln)",
                            "Estimate Files (*.vle) (*.vle)", "Invoice Files (*.vli) (*.vli)",
-                           "Quote Files (*.vlq) (*.vlq)", "All Files (*.*) (*)"}));
+                           "Quote Files (*.vlq) (*.vlq)", "Credit Note Files (*.vln) (*.vln)",
+                           "All Files (*.*) (*)"}));
 }
 
 #include "HelpTest.moc"

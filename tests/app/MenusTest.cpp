@@ -43,7 +43,7 @@ QStringList menuBarOf(Application& app, QStringList* titles)
 }
 
 const QStringList kNewMenu = {"  N&ew>", "    &Estimate\tCtrl+Shift+E", "    &Quote\tCtrl+Shift+Q",
-                              "    &Invoice\tCtrl+Shift+I"};
+                              "    &Invoice\tCtrl+Shift+I", "    &Credit Note"};
 const QStringList kHelp = {"&Help:", "  Contents...\tF1", "  -", "  &About Vorlane..."};
 const QStringList kWindow = {"&Window:", "  &Cascade", "  &Tile", "  &Arrange Icons"};
 const QStringList kSettings = {"  &Options\tF4", "  &Business Information"};
@@ -53,16 +53,18 @@ const QStringList kEditLayout =
         "  -"} +
     kSettings;
 
-QStringList fileMenu(bool import, bool newInvoice = true)
+QStringList fileMenu(bool import, bool newInvoice = true, bool newCreditNote = false)
 {
-    QStringList file =
-        QStringList{"&File:"} + kNewMenu +
-        QStringList{"  &Open...\tCtrl+O", "  &Close", "  &Save\tCtrl+S", "  Save &As...", "  -"};
+    QStringList file = QStringList{"&File:"} + kNewMenu +
+                       QStringList{"  &Open...\tCtrl+O", "  &Close", "  &Save\tCtrl+S",
+                                   "  Save &As...", "  D&uplicate", "  -"};
     if (import)
         file << "  &Import...\tCtrl+I"
              << "  -";
     if (newInvoice)
         file << "  New In&voice from This...";
+    if (newCreditNote)
+        file << "  New Credi&t Note from This...";
     file << "  &Export as PDF...\tCtrl+E"
          << "  Sen&d by E-mail..."
          << "  -"
@@ -118,10 +120,15 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
     EXPECT_EQ(menuBarOf(*app, &titles), quote);
 
     trigger(CommandIds::FileNewInvoice);
-    const QStringList invoice = fileMenu(true, false) + kEditLayout +
-                                QStringList{"&View:", "  &Payment Details", "  -"} + kZoom +
-                                QStringList{"  &Toolbar"} + kWindow + kHelp;
+    const QStringList invoiceMenus = kEditLayout +
+                                     QStringList{"&View:", "  &Payment Details", "  -"} + kZoom +
+                                     QStringList{"  &Toolbar"} + kWindow + kHelp;
+    const QStringList invoice = fileMenu(true, false, true) + invoiceMenus;
     EXPECT_EQ(menuBarOf(*app, &titles), invoice);
+
+    trigger(CommandIds::FileNewCreditNote);
+    EXPECT_EQ(menuBarOf(*app, &titles), fileMenu(false, false) + invoiceMenus);
+    trigger(CommandIds::FileNewInvoice);
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Window", "&Help"}));
 
     // Back to the estimate: its bar returns, with the estimate's labour item.
