@@ -23,9 +23,9 @@
 #include "documents/JobDoc.h"
 #include "documents/JobInvoiceDoc.h"
 #include "documents/StartPageDoc.h"
-#include "records/JobCreditNote.h"
 #include "documents/UpdateHint.h"
 #include "records/JobBase.h"
+#include "records/JobCreditNote.h"
 #include "resources/StringTable.h"
 #include "settings/RecentFileList.h"
 #include "settings/SettingsStore.h"
@@ -392,8 +392,7 @@ Document* Application::openNewDocument(int resourceId,
         return nullptr;
     std::unique_ptr<Document> document = kind->createDocument();
     QString error;
-    if (!document ||
-        !(start ? start(*document, &error) : document->onNewDocument(&error))) {
+    if (!document || !(start ? start(*document, &error) : document->onNewDocument(&error))) {
         if (!error.isEmpty())
             showError(error);
         return nullptr;
@@ -530,8 +529,9 @@ bool Application::saveDocument(Document& document, bool askPath)
         const DocumentTemplate* kind = document.documentTemplate();
         const QString ext = kind ? kind->extension() : QString();
         // A first save proposes the documents folder; Save As the folder last used.
-        const QString name = newNumber ? QFileInfo(path).completeBaseName() + tr(" (new)") + u'.' + ext
-                                       : QFileInfo(path).fileName();
+        const QString name = newNumber
+                                 ? QFileInfo(path).completeBaseName() + tr(" (new)") + u'.' + ext
+                                 : QFileInfo(path).fileName();
         const QString suggested =
             path.isEmpty()
                 ? QDir(SettingsStore::documentsFolder()).filePath(document.title() + u'.' + ext)
@@ -542,7 +542,8 @@ bool Application::saveDocument(Document& document, bool askPath)
         if (path.isEmpty())
             return false;
     }
-    if (newNumber && QFileInfo(path).absoluteFilePath() == QFileInfo(document.path()).absoluteFilePath()) {
+    if (newNumber &&
+        QFileInfo(path).absoluteFilePath() == QFileInfo(document.path()).absoluteFilePath()) {
         showError(tr("A %1 with the next number must go to another file: %2 stays %3 %4.")
                       .arg(QString::fromLatin1(documentKind.title).toLower(),
                            QDir::toNativeSeparators(path), QLatin1String(documentKind.title),
@@ -550,9 +551,9 @@ bool Application::saveDocument(Document& document, bool askPath)
         return false;
     }
     QString error;
-    const bool saved = newNumber                                    ? job->saveAsNew(path, &error)
+    const bool saved = newNumber                              ? job->saveAsNew(path, &error)
                        : askPath || document.path().isEmpty() ? job->saveAs(path, &error)
-                                                                    : job->save(&error);
+                                                              : job->save(&error);
     // A view that refused a field has said why already.
     if (!saved && !error.isEmpty())
         showError(error);
@@ -660,15 +661,15 @@ Document* Application::newCreditNoteFromThis()
     std::vector<JobCreditNote::Choice> choices;
     if (!m_dialogs->creditChoices(m_mainWindow.get(), invoice, choices))
         return nullptr;
-    Document* note = openNewDocument(
-        DocumentKind::get(DocumentKind::CreditNote).resourceId,
-        [&](Document& made, QString* error) {
-            auto& job = static_cast<JobBaseDoc&>(made);
-            if (!job.onNewDocument(error))
-                return false;
-            static_cast<JobCreditNote&>(*job.record()).credit(invoice, choices);
-            return true;
-        });
+    Document* note =
+        openNewDocument(DocumentKind::get(DocumentKind::CreditNote).resourceId,
+                        [&](Document& made, QString* error) {
+                            auto& job = static_cast<JobBaseDoc&>(made);
+                            if (!job.onNewDocument(error))
+                                return false;
+                            static_cast<JobCreditNote&>(*job.record()).credit(invoice, choices);
+                            return true;
+                        });
     m_mainWindow->updateCommandStates();
     return note;
 }

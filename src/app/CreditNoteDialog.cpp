@@ -77,8 +77,8 @@ void CreditNoteDialog::accept()
         const OMMoney amount(OMString::fromQString(text));
         const bool whole = amount == invoiced;
         // A part is less than the line, in the line's direction.
-        const bool part = amount != OMMoney() && (invoiced > OMMoney() ? amount < invoiced
-                                                                        : amount > invoiced);
+        const bool part =
+            amount != OMMoney() && (invoiced > OMMoney() ? amount < invoiced : amount > invoiced);
         if (!whole && !part) {
             MessageHook::show(tr("%1 cannot be credited on line %2: give an amount up to the "
                                  "%3 invoiced, or untick the line.")

@@ -214,9 +214,9 @@ void MainWindow::updateCommandStates()
         m_actions.action(id)->setEnabled(document);
     m_actions.action(FileNewInvoiceFromThis)
         ->setEnabled(document && qobject_cast<JobEditView*>(frame->viewWidget()));
-    const DocumentKind* kind =
-        document && frame->document().documentTemplate() ? frame->document().documentTemplate()->kind()
-                                                         : nullptr;
+    const DocumentKind* kind = document && frame->document().documentTemplate()
+                                   ? frame->document().documentTemplate()->kind()
+                                   : nullptr;
     m_actions.action(FileDuplicate)->setEnabled(kind != nullptr);
     m_actions.action(FileNewCreditNoteFromThis)
         ->setEnabled(kind && kind->offers(DocumentKind::NewCreditNoteCommand));

@@ -3,8 +3,8 @@
 #include "resources/StringTable.h"
 #include "views/MessageHook.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 
 namespace {

@@ -229,10 +229,10 @@ QString DocumentReport::toTable() const
                                           : QStringLiteral("credit for %1").arg(e.corrects);
         } else if (e.isInvoice) {
             totalDue += e.amountDue;
-            status = due < 0              ? QStringLiteral("refund due")
+            status = due < 0                  ? QStringLiteral("refund due")
                      : e.isOverdue && due > 0 ? QStringLiteral("OVERDUE")
-                     : due == 0           ? QStringLiteral("paid")
-                                          : QStringLiteral("owed");
+                     : due == 0               ? QStringLiteral("paid")
+                                              : QStringLiteral("owed");
             if (e.hasCredits)
                 status += QStringLiteral(" (credited)");
         }

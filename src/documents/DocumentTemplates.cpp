@@ -59,8 +59,9 @@ std::unique_ptr<Document> DocumentTemplates::openDocumentFile(const QString& pat
             // "estimates (.vle), invoices (.vli), ... and credit notes (.vln)"
             QStringList kinds;
             for (const DocumentKind* k : DocumentKind::all())
-                kinds << QStringLiteral("%1s (.%2)").arg(QString::fromLatin1(k->title).toLower(),
-                                                         QLatin1String(k->extension));
+                kinds << QStringLiteral("%1s (.%2)")
+                             .arg(QString::fromLatin1(k->title).toLower(),
+                                  QLatin1String(k->extension));
             const QString last = kinds.takeLast();
             reason = QStringLiteral("Vorlane opens %1 and %2.")
                          .arg(kinds.join(QLatin1String(", ")), last);

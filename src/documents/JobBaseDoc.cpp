@@ -102,9 +102,8 @@ QString JobBaseDoc::issuedQuestion() const
 {
     const ombrel::OMDate when = m_record->issuedAt().toDate();
     const bool thisYear = when.year() == ombrel::OMDate::today().year();
-    return OMString::format(StringTable::text(IDS_ISSUED_QUESTION).c_str(),
-                            m_record->kind().title, m_record->docReference.c_str(),
-                            when.inWords(!thisYear).c_str())
+    return OMString::format(StringTable::text(IDS_ISSUED_QUESTION).c_str(), m_record->kind().title,
+                            m_record->docReference.c_str(), when.inWords(!thisYear).c_str())
         .toQString();
 }
 

@@ -111,9 +111,9 @@ OMString OMDate::inWords(bool withYear) const
 {
     if (isEmpty())
         return {};
-    static const char* const months[] = {"January", "February", "March",     "April",
-                                         "May",     "June",     "July",      "August",
-                                         "September", "October", "November", "December"};
+    static const char* const months[] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
     const QDate date = QDate::fromJulianDay(m_julian);
     const char* month = months[date.month() - 1];
     return withYear ? OMString::format("%d %s %d", date.day(), month, date.year())

@@ -63,7 +63,7 @@ public:
     /// e-mailed (the record keeps when); its lines, VAT and dates are then
     /// changed only after a question, and Save As asks whether the copy keeps
     /// its number. Invoices and credit notes: numbers that must be unique.
-    bool tracksIssue;    /// An empty record of the kind.
+    bool tracksIssue; /// An empty record of the kind.
     std::unique_ptr<JobBase> (*createRecord)();
 
     /// "Vorlane Estimate Files (*.vle)".

@@ -120,10 +120,9 @@ InvoiceTab::InvoiceTab(QWidget* parent)
     grid->addWidget(m_description, 6, 1, 1, 2);
     grid->setRowStretch(6, 1);
 
-    QWidget* order[] = {m_number,     m_specifyNumber, m_date,      m_specifyDate,
-                        m_corrects,   m_correctsDate,  m_daysToPay, m_addOverdue,
-                        m_percent,    m_eaoe,          m_terms,     m_reference,
-                        m_description};
+    QWidget* order[] = {m_number,       m_specifyNumber, m_date,       m_specifyDate, m_corrects,
+                        m_correctsDate, m_daysToPay,     m_addOverdue, m_percent,     m_eaoe,
+                        m_terms,        m_reference,     m_description};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -183,8 +182,7 @@ void InvoiceTab::loadInvoice(const JobInvoice& invoice)
     fields.date = invoice.documentDate().toString(SettingsStore::dateFormat()).toQString();
     if (const auto* note = dynamic_cast<const JobCreditNote*>(&invoice)) {
         fields.correctsReference = note->invoiceReference.toQString();
-        fields.correctsDate =
-            note->invoiceDate.toString(SettingsStore::dateFormat()).toQString();
+        fields.correctsDate = note->invoiceDate.toString(SettingsStore::dateFormat()).toQString();
     }
 }
 

@@ -114,8 +114,8 @@ bool JobInvoiceEditView::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress: {
         // A box takes Space; a field or the grid takes text and editing keys.
         const auto& key = *static_cast<QKeyEvent*>(event);
-        attempt = qobject_cast<QAbstractButton*>(watched) ? key.key() == Qt::Key_Space
-                                                          : isEditKey(key);
+        attempt =
+            qobject_cast<QAbstractButton*>(watched) ? key.key() == Qt::Key_Space : isEditKey(key);
         break;
     }
     case QEvent::MouseButtonPress:

@@ -501,7 +501,8 @@ TEST_F(DocumentWindows, CreditNotesDuplicatesAndSaveAsWithTheNextNumber)
     dialogs->saveAnswer = dir.filePath(QStringLiteral("again.vli"));
     answer = MessageHook::AnswerNo; // a new invoice with the next number
     trigger(CommandIds::FileSaveAs);
-    EXPECT_TRUE(messages.back().text.contains("invoice 3081")) << messages.back().text.toStdString();
+    EXPECT_TRUE(messages.back().text.contains("invoice 3081"))
+        << messages.back().text.toStdString();
     EXPECT_EQ(JobFileReader::load(dialogs->saveAnswer, nullptr)->number, 102u);
     EXPECT_EQ(JobFileReader::load(dialogs->openAnswer, nullptr)->number, 3081u);
     EXPECT_EQ(SettingsStore::get(SettingKeys::NextInvoiceNo), 103);

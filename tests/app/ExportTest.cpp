@@ -168,7 +168,8 @@ TEST_F(ExportTest, WritesWhatThePreviewShowsAsTheTerminalExportDoes)
         // Exported, an invoice counts as issued, and its saved file says so at once.
         QFile saved(copied(c.file));
         ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-        EXPECT_EQ(saved.readAll().contains("\nissued="), QString::fromLatin1(c.file).endsWith(".vli"));
+        EXPECT_EQ(saved.readAll().contains("\nissued="),
+                  QString::fromLatin1(c.file).endsWith(".vli"));
 
         PdfExportCommand::Request request;
         request.document = example(c.file);

@@ -56,8 +56,8 @@ const QStringList kEditLayout =
 QStringList fileMenu(bool import, bool newInvoice = true, bool newCreditNote = false)
 {
     QStringList file = QStringList{"&File:"} + kNewMenu +
-                       QStringList{"  &Open...\tCtrl+O", "  &Close", "  &Save\tCtrl+S",
-                                   "  Save &As...", "  D&uplicate", "  -"};
+                       QStringList{"  &Open...\tCtrl+O", "  &Close",     "  &Save\tCtrl+S",
+                                   "  Save &As...",      "  D&uplicate", "  -"};
     if (import)
         file << "  &Import...\tCtrl+I"
              << "  -";

@@ -146,8 +146,8 @@ TEST_F(Copies, IssuingIsRecordedInTheFileOfInvoicesAndCreditNotesOnly)
     EXPECT_FALSE(estimate.isIssued()) << "estimates are not kept as issued";
 
     OMTime sent;
-    ASSERT_TRUE(sent.set(OMString::format("%04d1008120000", OMDate::today().year()),
-                         "YYYYMMDDhhmmss"));
+    ASSERT_TRUE(
+        sent.set(OMString::format("%04d1008120000", OMDate::today().year()), "YYYYMMDDhhmmss"));
     invoice.invoice().issued = sent;
     const std::string number = invoice.invoice().docReference.str();
     EXPECT_EQ(invoice.issuedQuestion().toStdString(),

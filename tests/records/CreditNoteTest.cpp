@@ -58,15 +58,24 @@ TEST(CreditNote, CreditsWholeOrChosenLinesWithTheirRates)
 {
     const std::vector<Expected> cases = {
         // Everything: 318.00 against 218.00 due leaves 100.00 to refund.
-        {"full", JobCreditNote::wholeInvoice(mixedRateInvoice()), 28000,
-         {{0, 3000}, {500, 8000}, {2000, 17000}}, 3800, 31800, -10000},
+        {"full",
+         JobCreditNote::wholeInvoice(mixedRateInvoice()),
+         28000,
+         {{0, 3000}, {500, 8000}, {2000, 17000}},
+         3800,
+         31800,
+         -10000},
         // 33.33 of the valves at 20 % (VAT 6.666 truncated to 6.66) and the
         // controls whole (80.00 at 5 %, VAT 4.00).
-        {"part", {{1, OMMoney(3333)}, {2, std::nullopt}}, 11333, {{500, 8000}, {2000, 3333}},
-         1066, 12399, 21800 - 12399},
+        {"part",
+         {{1, OMMoney(3333)}, {2, std::nullopt}},
+         11333,
+         {{500, 8000}, {2000, 3333}},
+         1066,
+         12399,
+         21800 - 12399},
         // A line the invoice does not have is passed over.
-        {"unknown line", {{9, std::nullopt}, {3, std::nullopt}}, 3000, {{0, 3000}}, 0, 3000,
-         18800},
+        {"unknown line", {{9, std::nullopt}, {3, std::nullopt}}, 3000, {{0, 3000}}, 0, 3000, 18800},
     };
     const JobInvoice invoice = mixedRateInvoice();
     const DocumentSummary invoiceFigures = figures(invoice);

@@ -206,7 +206,8 @@ TEST_F(InvoiceEditing, AnIssuedInvoiceAsksBeforeItsLinesOrDatesChange)
     EXPECT_EQ(creditNotes, 1);
     ASSERT_FALSE(capture.texts.empty());
     EXPECT_EQ(capture.texts.front(), doc->issuedQuestion().toStdString());
-    EXPECT_TRUE(QString::fromStdString(capture.texts.front()).startsWith("Invoice 3081 was sent on"));
+    EXPECT_TRUE(
+        QString::fromStdString(capture.texts.front()).startsWith("Invoice 3081 was sent on"));
 
     // Payments are recorded without a question.
     const size_t asked = capture.texts.size();
