@@ -27,6 +27,7 @@
 #include "documents/StartPageDoc.h"
 #include "documents/UpdateHint.h"
 #include "records/JobBase.h"
+#include "records/JobCreditNote.h"
 #include "resources/StringTable.h"
 #include "settings/RecentFileList.h"
 #include "settings/SettingsStore.h"
@@ -55,6 +56,7 @@
 #include <QStatusBar>
 
 using namespace CommandIds;
+using ombrel::OMString;
 
 namespace {
 
@@ -100,10 +102,14 @@ Application::Application(std::unique_ptr<CommandDialogs> dialogs, QObject* paren
         auto* view = new JobQuoteEditView(static_cast<JobDoc*>(&document), m_styles);
         return ViewParts{view, view};
     };
-    m_viewFactories[resource(DocumentKind::Invoice)] = [this](Document& document) {
-        auto* view = new JobInvoiceEditView(static_cast<JobInvoiceDoc*>(&document), m_styles);
-        return ViewParts{view, view};
-    };
+    // A credit note is edited as an invoice is, with its own words.
+    for (const DocumentKind::Id kind : {DocumentKind::Invoice, DocumentKind::CreditNote})
+        m_viewFactories[resource(kind)] = [this](Document& document) {
+            auto* view = new JobInvoiceEditView(static_cast<JobInvoiceDoc*>(&document), m_styles);
+            connect(view, &JobInvoiceEditView::creditNoteRequested, this,
+                    &Application::newCreditNoteFromThis, Qt::QueuedConnection);
+            return ViewParts{view, view};
+        };
 }
 
 Application::~Application()
@@ -203,6 +209,7 @@ void Application::connectCommands()
     on(FileNewEstimate, [this] { openNewDocument(DocumentKind::Estimate); });
     on(FileNewQuote, [this] { openNewDocument(DocumentKind::Quote); });
     on(FileNewInvoice, [this] { openNewDocument(DocumentKind::Invoice); });
+    on(FileNewCreditNote, [this] { openNewDocument(DocumentKind::CreditNote); });
     on(FileNew, &Application::newFile);
     on(FileOpen, &Application::openFile);
     on(FileClose, &Application::closeFile);
@@ -216,6 +223,8 @@ void Application::connectCommands()
     on(FileSendMail, &Application::sendByEmail);
     on(FileNewInvoiceFromThis, &Application::newInvoiceFromThis);
     on(ViewDocuments, &Application::showDocumentsOverview);
+    on(FileNewCreditNoteFromThis, &Application::newCreditNoteFromThis);
+    on(FileDuplicate, &Application::duplicate);
     on(ViewNextTab, [this] {
         if (TabbedEditView* view = activeEditView())
             view->nextTab();
@@ -434,12 +443,18 @@ Document* Application::openNewDocument(DocumentKind::Id kind)
 
 Document* Application::openNewDocument(int resourceId)
 {
+    return openNewDocument(resourceId, {});
+}
+
+Document* Application::openNewDocument(int resourceId,
+                                       const std::function<bool(Document&, QString*)>& start)
+{
     DocumentTemplate* kind = m_templates.byResource(resourceId);
     if (!kind)
         return nullptr;
     std::unique_ptr<Document> document = kind->createDocument();
     QString error;
-    if (!document || !document->onNewDocument(&error)) {
+    if (!document || !(start ? start(*document, &error) : document->onNewDocument(&error))) {
         if (!error.isEmpty())
             showError(error);
         return nullptr;
@@ -550,23 +565,57 @@ bool Application::saveDocument(Document& document, bool askPath)
     if (!job)
         return false;
     QString path = document.path();
+    // Save As of an invoice or credit note: the same document in a new place,
+    // or a new one with the next number, so that no two share a number.
+    bool newNumber = false;
+    const DocumentKind& documentKind = job->record()->kind();
+    if (askPath && !path.isEmpty() && documentKind.tracksIssue) {
+        const QString word = QString::fromLatin1(documentKind.title).toLower();
+        const QString question =
+            OMString::format(StringTable::text(IDS_SAVE_AS_NUMBER_QUESTION).c_str(),
+                             word.toUtf8().constData(), job->record()->docReference.c_str(),
+                             word.toUtf8().constData())
+                .toQString();
+        switch (MessageHook::show(question, MessageHook::Question, MessageHook::YesNoCancel,
+                                  {tr("&Keep Number"), tr("&New Number"), tr("Cancel")})) {
+        case MessageHook::AnswerYes:
+            break;
+        case MessageHook::AnswerNo:
+            newNumber = true;
+            break;
+        default:
+            return false;
+        }
+    }
     if (askPath || path.isEmpty()) {
         const DocumentTemplate* kind = document.documentTemplate();
         const QString ext = kind ? kind->extension() : QString();
         // A first save proposes the documents folder; Save As the folder last used.
+        const QString name = newNumber
+                                 ? QFileInfo(path).completeBaseName() + tr(" (new)") + u'.' + ext
+                                 : QFileInfo(path).fileName();
         const QString suggested =
             path.isEmpty()
                 ? QDir(SettingsStore::documentsFolder()).filePath(document.title() + u'.' + ext)
-                : QDir(SettingsStore::lastDocumentFolder()).filePath(QFileInfo(path).fileName());
+                : QDir(SettingsStore::lastDocumentFolder()).filePath(name);
         path = m_dialogs->savePath(m_mainWindow.get(),
                                    kind && kind->kind() ? kind->kind()->filter() : QString(),
                                    suggested);
         if (path.isEmpty())
             return false;
     }
+    if (newNumber &&
+        QFileInfo(path).absoluteFilePath() == QFileInfo(document.path()).absoluteFilePath()) {
+        showError(tr("A %1 with the next number must go to another file: %2 stays %3 %4.")
+                      .arg(QString::fromLatin1(documentKind.title).toLower(),
+                           QDir::toNativeSeparators(path), QLatin1String(documentKind.title),
+                           job->record()->docReference.toQString()));
+        return false;
+    }
     QString error;
-    const bool saved =
-        askPath || document.path().isEmpty() ? job->saveAs(path, &error) : job->save(&error);
+    const bool saved = newNumber                              ? job->saveAsNew(path, &error)
+                       : askPath || document.path().isEmpty() ? job->saveAs(path, &error)
+                                                              : job->save(&error);
     // A view that refused a field has said why already.
     if (!saved && !error.isEmpty())
         showError(error);
@@ -602,6 +651,9 @@ void Application::importFile()
     const QString filter = FileFilter::importFilter(*kind);
     QString imported;
     if (auto* invoice = qobject_cast<JobInvoiceEditView*>(view)) {
+        // Importing replaces lines: an issued invoice asks first.
+        if (!invoice->mayChangeIssued())
+            return;
         const QString path = m_dialogs->importPath(m_mainWindow.get(), filter);
         InvoiceImport::Options options;
         if (path.isEmpty() || !m_dialogs->importOptions(m_mainWindow.get(), options))
@@ -635,7 +687,8 @@ void Application::exportPdf()
     DocumentWindow* frame = m_mainWindow->activeDocumentWindow();
     auto* document = frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
     if (TabbedEditView* view = activeEditView(); view && document)
-        ExportCommands(*m_dialogs, *m_mail).exportPdf(m_mainWindow.get(), *view, *document);
+        if (ExportCommands(*m_dialogs, *m_mail).exportPdf(m_mainWindow.get(), *view, *document))
+            recordIssue(*document);
 }
 
 void Application::sendByEmail()
@@ -643,7 +696,65 @@ void Application::sendByEmail()
     DocumentWindow* frame = m_mainWindow->activeDocumentWindow();
     auto* document = frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
     if (TabbedEditView* view = activeEditView(); view && document && m_mail->available())
-        ExportCommands(*m_dialogs, *m_mail).sendByEmail(*view, *document);
+        if (ExportCommands(*m_dialogs, *m_mail).sendByEmail(*view, *document))
+            recordIssue(*document);
+}
+
+void Application::recordIssue(JobBaseDoc& document)
+{
+    QString error;
+    if (!document.markIssued(&error) && !error.isEmpty())
+        showWarning(tr("%1 was issued, but that could not be recorded in its file.\n\n%2")
+                        .arg(document.displayName(), error));
+    if (m_mainWindow)
+        m_mainWindow->updateCommandStates();
+}
+
+JobBaseDoc* Application::activeJobDocument() const
+{
+    DocumentWindow* frame = m_mainWindow ? m_mainWindow->activeDocumentWindow() : nullptr;
+    return frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
+}
+
+Document* Application::newCreditNoteFromThis()
+{
+    JobBaseDoc* document = activeJobDocument();
+    TabbedEditView* view = activeEditView();
+    if (!document || !view ||
+        !document->record()->kind().offers(DocumentKind::NewCreditNoteCommand))
+        return nullptr;
+    // The invoice as on screen; it keeps its file and its changes.
+    view->updateData(true);
+    const auto& invoice = static_cast<const JobInvoice&>(*document->record());
+    std::vector<JobCreditNote::Choice> choices;
+    if (!m_dialogs->creditChoices(m_mainWindow.get(), invoice, choices))
+        return nullptr;
+    Document* note =
+        openNewDocument(DocumentKind::get(DocumentKind::CreditNote).resourceId,
+                        [&](Document& made, QString* error) {
+                            auto& job = static_cast<JobBaseDoc&>(made);
+                            if (!job.onNewDocument(error))
+                                return false;
+                            static_cast<JobCreditNote&>(*job.record()).credit(invoice, choices);
+                            return true;
+                        });
+    m_mainWindow->updateCommandStates();
+    return note;
+}
+
+Document* Application::duplicate()
+{
+    JobBaseDoc* document = activeJobDocument();
+    TabbedEditView* view = activeEditView();
+    if (!document || !view)
+        return nullptr;
+    view->updateData(true);
+    const JobBase& source = *document->record();
+    Document* copy = openNewDocument(source.kind().resourceId, [&](Document& made, QString* error) {
+        return static_cast<JobBaseDoc&>(made).onNewCopy(source, error);
+    });
+    m_mainWindow->updateCommandStates();
+    return copy;
 }
 
 Document* Application::newInvoiceFromThis()
@@ -672,8 +783,10 @@ Document* Application::newInvoiceFromThis()
 
 void Application::print()
 {
-    if (TabbedEditView* view = activeEditView())
-        view->print();
+    TabbedEditView* view = activeEditView();
+    if (view && view->print())
+        if (auto* document = dynamic_cast<JobBaseDoc*>(view->document()))
+            recordIssue(*document);
 }
 
 void Application::printPreview()
@@ -719,6 +832,12 @@ bool Application::printDocumentFile(const QString& path)
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     printer.setDocName(path);
     preview->printAll(printer);
+    if (auto* job = dynamic_cast<JobBaseDoc*>(document.get())) {
+        // Printed from the shell, the file records the issue at once.
+        QString issueError;
+        if (!job->markIssued(&issueError) && !issueError.isEmpty())
+            showWarning(issueError);
+    }
     return true;
 }
 

@@ -23,6 +23,7 @@ class DocumentWindow;
 class DocumentsOverview;
 class QMdiSubWindow;
 class InstanceChannel;
+class JobBaseDoc;
 class MailLauncher;
 class MainWindow;
 class QPrinter;
@@ -86,6 +87,11 @@ public:
     /// A new document of the kind `resourceId` in a new window.
     Document* openNewDocument(int resourceId);
     Document* openNewDocument(DocumentKind::Id kind);
+    /// A new document of the kind `resourceId` in a new window, started by
+    /// `start` (instead of onNewDocument) before its view is made; null after
+    /// the message when `start` fails.
+    Document* openNewDocument(int resourceId,
+                              const std::function<bool(Document&, QString*)>& start);
     /// Prints `path` without showing it; false after a message when it cannot.
     bool printDocumentFile(const QString& path);
     /// Saves `document`, asking for a path when it has none or `askPath` is set.
@@ -110,6 +116,13 @@ public:
     /// A new, unsaved invoice with the active estimate or quote imported, as
     /// on screen, with the import options last chosen; null when there is none.
     Document* newInvoiceFromThis();
+    /// File, New Credit Note from This: a new, unsaved credit note for the
+    /// active invoice as on screen, for the lines and amounts the user
+    /// chooses; null when cancelled or there is none.
+    Document* newCreditNoteFromThis();
+    /// File, Duplicate: a new, unsaved document of the active one's kind with
+    /// its customer and lines, the next number, today's date, no payments.
+    Document* duplicate();
     void setLogoLayout(int layout);
     void showOptions();
     void showBusinessInformation();
@@ -152,6 +165,10 @@ private:
     DocumentWindow* windowFor(const QString& path) const;
     DocumentWindow* addWindow(std::unique_ptr<Document> document);
     void onStartPageAction(int action);
+    /// After printing, exporting or e-mailing: an invoice or credit note is issued.
+    void recordIssue(JobBaseDoc& document);
+    /// The active document window's document, when it is a job document.
+    JobBaseDoc* activeJobDocument() const;
     bool windowBusy() const;
     void servePendingRequests();
 

@@ -20,6 +20,7 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     setPromptFromTable(make(FileNewInvoice, tr("&Invoice"), QKeySequence(ctrlShift | Qt::Key_I), {},
                             QStringLiteral("tb-new-invoice")),
                        IDS_PROMPT_NEW_INVOICE);
+    setPromptFromTable(make(FileNewCreditNote, tr("&Credit Note")), IDS_PROMPT_NEW_CREDIT_NOTE);
     make(FileNew, tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), tr("Create a new document\nNew"));
     make(FileOpen, tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
          tr("Open an existing document\nOpen"), QStringLiteral("tb-open"));
@@ -44,6 +45,12 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
          tr("Attach the active document as a PDF to a new e-mail\nSend by E-mail"));
     make(FileNewInvoiceFromThis, tr("New Invoice &from This..."), {},
          tr("Start a new invoice from this estimate or quote\nNew Invoice from This"));
+    make(FileNewCreditNoteFromThis, tr("New Credi&t Note from This..."), {},
+         tr("Credit the whole of this invoice or chosen lines on a new credit note\n"
+            "New Credit Note from This"));
+    make(FileDuplicate, tr("D&uplicate"), {},
+         tr("Start a new document of this kind with the same customer and lines, the next "
+            "number and today's date\nDuplicate"));
     make(AppExit, tr("E&xit"), {}, tr("Quit the application; prompts to save documents\nExit"));
 
     setPromptFromTable(

@@ -1,5 +1,6 @@
 #include "CommandDialogs.h"
 
+#include "CreditNoteDialog.h"
 #include "NewDocumentDialog.h"
 #include "documents/FileFilter.h"
 #include "settings/SettingsStore.h"
@@ -70,4 +71,14 @@ int CommandDialogs::chooseNewKind(QWidget* parent, const QStringList& kinds)
 {
     NewDocumentDialog dialog(kinds, parent);
     return dialog.exec() == QDialog::Accepted ? dialog.chosen() : -1;
+}
+
+bool CommandDialogs::creditChoices(QWidget* parent, const JobInvoice& invoice,
+                                   std::vector<JobCreditNote::Choice>& choices)
+{
+    CreditNoteDialog dialog(invoice, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    choices = dialog.choices();
+    return true;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "documents/InvoiceImport.h"
+#include "records/JobCreditNote.h"
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class QDialog;
 class QWidget;
@@ -29,6 +31,10 @@ public:
     virtual QString savePath(QWidget* parent, const QString& filter, const QString& suggested);
     /// The index in `kinds` chosen for File New; -1 when cancelled.
     virtual int chooseNewKind(QWidget* parent, const QStringList& kinds);
+    /// File, New Credit Note from This: which lines of `invoice` to credit,
+    /// and how much of each; false when cancelled.
+    virtual bool creditChoices(QWidget* parent, const JobInvoice& invoice,
+                               std::vector<JobCreditNote::Choice>& choices);
     /// Runs the options sheet or the business wizard modally; its result code.
     virtual int runSettingsDialog(QDialog& dialog);
 

@@ -7,6 +7,7 @@ namespace CommandIds {
 inline constexpr int FileNewEstimate = 32773;
 inline constexpr int FileNewQuote = 32774;
 inline constexpr int FileNewInvoice = 32775;
+inline constexpr int FileNewCreditNote = 32776;
 inline constexpr int FileNew = 57600;
 inline constexpr int FileOpen = 57601;
 inline constexpr int FileClose = 57602;
@@ -19,6 +20,8 @@ inline constexpr int FileImport = 32817;
 inline constexpr int FileExportPdf = 32870;
 inline constexpr int FileSendMail = 32871;
 inline constexpr int FileNewInvoiceFromThis = 32872;
+inline constexpr int FileNewCreditNoteFromThis = 32873;
+inline constexpr int FileDuplicate = 32874;
 inline constexpr int AppExit = 57665;
 
 inline constexpr int Options = 32794;

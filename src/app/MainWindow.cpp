@@ -225,6 +225,12 @@ void MainWindow::updateCommandStates()
         m_actions.action(id)->setEnabled(document);
     m_actions.action(FileNewInvoiceFromThis)
         ->setEnabled(document && qobject_cast<JobEditView*>(frame->viewWidget()));
+    const DocumentKind* kind = document && frame->document().documentTemplate()
+                                   ? frame->document().documentTemplate()->kind()
+                                   : nullptr;
+    m_actions.action(FileDuplicate)->setEnabled(kind != nullptr);
+    m_actions.action(FileNewCreditNoteFromThis)
+        ->setEnabled(kind && kind->offers(DocumentKind::NewCreditNoteCommand));
     // The logo position in force carries the check mark.
     const int logoLayout = SettingsStore::get(SettingKeys::LogoLayout);
     const int logoCommands[] = {LogoCentre, LogoLeft, LogoRight};
@@ -257,7 +263,10 @@ void MainWindow::updateViewCommands(DocumentWindow* frame)
         action->setEnabled(job && job->isSectionEnabled(section));
         action->setChecked(job && job->isSectionOn(section));
     }
-    m_actions.action(FileImport)->setEnabled(invoice || qobject_cast<JobQuoteEditView*>(widget));
+    const DocumentTemplate* kind = frame ? frame->document().documentTemplate() : nullptr;
+    m_actions.action(FileImport)
+        ->setEnabled(kind && kind->kind() && kind->kind()->offers(DocumentKind::ImportCommand) &&
+                     (invoice || qobject_cast<JobQuoteEditView*>(widget)));
     // Off elsewhere, so the keys reach the fields and grids of the other tabs.
     auto* tabbed = qobject_cast<TabbedEditView*>(widget);
     const bool preview = tabbed && tabbed->isPreviewCurrent();

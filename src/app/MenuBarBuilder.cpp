@@ -69,6 +69,7 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
         file->addAction(act(FileClose));
         file->addAction(act(FileSave));
         file->addAction(act(FileSaveAs));
+        file->addAction(act(FileDuplicate));
         file->addSeparator();
         if (offers(DocumentKind::ImportCommand)) {
             file->addAction(act(FileImport));
@@ -76,6 +77,8 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
         }
         if (offers(DocumentKind::NewInvoiceCommand))
             file->addAction(act(FileNewInvoiceFromThis));
+        if (offers(DocumentKind::NewCreditNoteCommand))
+            file->addAction(act(FileNewCreditNoteFromThis));
         file->addAction(act(FileExportPdf));
         file->addAction(act(FileSendMail));
         file->addSeparator();
@@ -153,6 +156,7 @@ void MenuBarBuilder::addNewMenu(QMenu* file)
     menu->addAction(m_actions.action(FileNewEstimate));
     menu->addAction(m_actions.action(FileNewQuote));
     menu->addAction(m_actions.action(FileNewInvoice));
+    menu->addAction(m_actions.action(FileNewCreditNote));
 }
 
 void MenuBarBuilder::addRecentFiles(QMenu* file)

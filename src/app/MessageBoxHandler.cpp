@@ -3,6 +3,7 @@
 #include "resources/StringTable.h"
 #include "views/MessageHook.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -50,6 +51,17 @@ MessageHook::Answer show(const QString& text, MessageHook::Icon icon, MessageHoo
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    // Questions in the program's own words keep the standard buttons' roles.
+    const QStringList& words = MessageHook::buttonTexts();
+    const QList<QAbstractButton*> order = {
+        box.button(buttons == MessageHook::Ok || buttons == MessageHook::OkCancel
+                       ? QMessageBox::Ok
+                       : QMessageBox::Yes),
+        box.button(buttons == MessageHook::OkCancel ? QMessageBox::Cancel : QMessageBox::No),
+        box.button(QMessageBox::Cancel)};
+    for (int i = 0; i < words.size() && i < order.size(); ++i)
+        if (order[i])
+            order[i]->setText(words[i]);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageHook::AnswerYes;

@@ -56,6 +56,9 @@ OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
     auto* terms = new QGroupBox(tr("Terms"), this);
     auto* termsGrid = new QGridLayout(terms);
     for (const DocumentKind* kind : DocumentKind::all()) {
+        if (!kind->termsSetting)
+            continue; // a credit note has no terms
+        m_periodSettings.push_back(kind->termsSetting);
         auto* spin = new QSpinBox(this);
         spin->setRange(0, std::numeric_limits<int32_t>::max());
         spin->setMinimumWidth(fieldWidth);
@@ -113,7 +116,7 @@ OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
 void OptionsDefaultsPage::loadSettings()
 {
     for (size_t i = 0; i < m_periods.size(); ++i)
-        m_periods[i]->setValue(SettingsStore::get(*DocumentKind::all().at(int(i))->termsSetting));
+        m_periods[i]->setValue(SettingsStore::get(*m_periodSettings[i]));
     for (size_t i = 0; i < m_amounts.size(); ++i)
         m_amounts[i]->setHundredths(SettingsStore::get(*AmountSettings[i]));
     m_eaoe->setChecked(SettingsStore::isSet(DisplayEAOE));
@@ -155,7 +158,7 @@ void OptionsDefaultsPage::saveSettings()
     SettingsStore::set(DisplayEAOE, m_eaoe->isChecked() ? 1 : 0);
     SettingsStore::set(ShowVATOnEstimates, m_vatOnJobs->isChecked() ? 1 : 0);
     for (size_t i = 0; i < m_periods.size(); ++i)
-        SettingsStore::set(*DocumentKind::all().at(int(i))->termsSetting, m_periods[i]->value());
+        SettingsStore::set(*m_periodSettings[i], m_periods[i]->value());
     for (size_t i = 0; i < m_amounts.size(); ++i)
         SettingsStore::set(*AmountSettings[i], m_amounts[i]->hundredths().value_or(0));
 }

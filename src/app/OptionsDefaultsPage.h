@@ -47,6 +47,8 @@ public:
 private:
     std::array<AmountEdit*, 7> m_amounts{};
     std::vector<QSpinBox*> m_periods;
+    /// The setting of each of m_periods: the kinds that have terms, in order.
+    std::vector<const IntegerSetting*> m_periodSettings;
     QCheckBox* m_eaoe;
     QCheckBox* m_vatOnJobs;
     QCheckBox* m_byTime;

@@ -65,6 +65,32 @@ DocumentReport::DocumentReport(const QStringList& files)
 {
     for (const QString& file : files)
         m_entries.push_back(makeEntry(file));
+    relateEntries();
+}
+
+void DocumentReport::relateEntries()
+{
+    for (Entry& e : m_entries) {
+        if (!e.error.isEmpty() || e.docReference.isEmpty())
+            continue;
+        for (const Entry& other : m_entries)
+            if (&other != &e && other.error.isEmpty() && other.kind == e.kind &&
+                other.docReference == e.docReference &&
+                QFileInfo(other.file).absoluteFilePath() != QFileInfo(e.file).absoluteFilePath())
+                e.duplicateNumber = true;
+        if (!e.isInvoice || e.isCredit)
+            continue;
+        // The notes' own due is minus the credit they still owe the customer.
+        OMMoney notesDue;
+        for (const Entry& note : m_entries) {
+            if (!note.isCredit || note.corrects != e.docReference)
+                continue;
+            e.hasCredits = true;
+            e.credited -= note.total;
+            notesDue += note.amountDue;
+        }
+        e.dueAfterCredits = e.amountDue + notesDue;
+    }
 }
 
 bool DocumentReport::hasErrors() const
@@ -89,6 +115,10 @@ DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
         summary.date.isEmpty() ? QString() : summary.date.toString("YYYY-MM-DD").toQString();
     entry.customer = summary.customer;
     entry.total = summary.gross;
+    const auto isoDate = [](const OMDate& date) {
+        return date.isEmpty() ? QString() : date.toString("YYYY-MM-DD").toQString();
+    };
+    entry.issued = isoDate(summary.issued);
     if (const std::optional<JobFigures>& job = summary.job) {
         entry.figures = {
             {"totalHours", hours(job->totalHours), false},
@@ -106,6 +136,9 @@ DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
         return entry;
     }
     entry.isInvoice = true;
+    entry.isCredit = summary.credit;
+    entry.corrects = summary.corrects;
+    entry.correctsDate = isoDate(summary.correctsDate);
     entry.figures = {{"netTotal", money(summary.net), true}};
     for (const VAT& vat : summary.vatByRate)
         entry.vatSummary.push_back(
@@ -147,7 +180,20 @@ QString DocumentReport::toJson() const
                 add(QStringLiteral("amountDue"), jsonString(money(e.amountDue)));
                 add(QStringLiteral("isOverdue"),
                     e.isOverdue ? QStringLiteral("true") : QStringLiteral("false"));
+                if (!e.issued.isEmpty())
+                    add(QStringLiteral("issued"), jsonString(e.issued));
             }
+            if (e.isCredit) {
+                add(QStringLiteral("isCredit"), QStringLiteral("true"));
+                add(QStringLiteral("corrects"), jsonString(e.corrects));
+                add(QStringLiteral("correctsDate"), jsonString(e.correctsDate));
+            }
+            if (e.hasCredits) {
+                add(QStringLiteral("credited"), jsonString(money(e.credited)));
+                add(QStringLiteral("amountDueAfterCredits"), jsonString(money(e.dueAfterCredits)));
+            }
+            if (e.duplicateNumber)
+                add(QStringLiteral("duplicateNumber"), QStringLiteral("true"));
         }
         objects << QStringLiteral("  {\n") + fields.join(QLatin1String(",\n")) +
                        QStringLiteral("\n  }");
@@ -173,16 +219,29 @@ QString DocumentReport::toTable() const
             continue;
         }
         QString status;
-        if (e.isInvoice) {
+        // An invoice with its credit notes among the files shows what is due
+        // after them; the notes still add their own due to the total, so the
+        // total is the same either way.
+        const OMMoney due = e.hasCredits ? e.dueAfterCredits : e.amountDue;
+        if (e.isCredit) {
             totalDue += e.amountDue;
-            status = e.amountDue < 0    ? QStringLiteral("refund due")
-                     : e.isOverdue      ? QStringLiteral("OVERDUE")
-                     : e.amountDue == 0 ? QStringLiteral("paid")
-                                        : QStringLiteral("owed");
+            status = e.corrects.isEmpty() ? QStringLiteral("credit")
+                                          : QStringLiteral("credit for %1").arg(e.corrects);
+        } else if (e.isInvoice) {
+            totalDue += e.amountDue;
+            status = due < 0                  ? QStringLiteral("refund due")
+                     : e.isOverdue && due > 0 ? QStringLiteral("OVERDUE")
+                     : due == 0               ? QStringLiteral("paid")
+                                              : QStringLiteral("owed");
+            if (e.hasCredits)
+                status += QStringLiteral(" (credited)");
         }
+        if (e.duplicateNumber)
+            status += status.isEmpty() ? QStringLiteral("NUMBER REPEATED")
+                                       : QStringLiteral(", NUMBER REPEATED");
         rows.push_back({name, e.kind, e.docReference, e.date, firstLine(e.customer),
                         e.total.toString().toQString(),
-                        e.isInvoice ? e.amountDue.toString().toQString() : QString(), status});
+                        e.isInvoice ? due.toString().toQString() : QString(), status});
     }
     const QString totalDueText = totalDue.toString().toQString();
     // A terminal takes control characters in a name for commands.

@@ -11,6 +11,12 @@
  * customer and figures, as JSON or as a table for the terminal. Each file is
  * read into the record its extension names; files that cannot be read are
  * reported with the message the program would show, and the rest go on.
+ *
+ * A credit note's figures are credits (negative, as DocumentSummary gives
+ * them). An invoice shows only what its own file says, unless credit notes
+ * for it (by its reference) are among the files: it then also shows the
+ * amount credited and the amount due after the credits (a refund when below
+ * zero). Two documents of one kind with one reference are flagged.
  */
 class DocumentReport
 {
@@ -36,11 +42,22 @@ public:
             QString rate, amount, vatAmount;
         };
         std::vector<VatLine> vatSummary;
-        bool isInvoice = false;
+        bool isInvoice = false; // an invoice or a credit note: lines, VAT, payments
         bool isOverdue = false;
         ombrel::OMMoney total;     // job total or gross total
         ombrel::OMMoney totalPaid; // invoices only
         ombrel::OMMoney amountDue; // invoices only
+        bool isCredit = false;     // a credit note: the amounts above are negative
+        QString corrects;          // a credit note's invoice
+        QString correctsDate;      // YYYY-MM-DD, empty when not known
+        QString issued;            // YYYY-MM-DD, empty while not issued
+        /// An invoice with credit notes among the files: their total (positive)
+        /// and what is due after them.
+        bool hasCredits = false;
+        ombrel::OMMoney credited;
+        ombrel::OMMoney dueAfterCredits;
+        /// Another document of the kind has the same reference.
+        bool duplicateNumber = false;
     };
 
     explicit DocumentReport(const QStringList& files);
@@ -53,6 +70,8 @@ public:
 
 private:
     static Entry makeEntry(const QString& file);
+    /// Nets credit notes against their invoices and flags repeated numbers.
+    void relateEntries();
 
     std::vector<Entry> m_entries;
 };

@@ -54,10 +54,18 @@ std::unique_ptr<Document> DocumentTemplates::openDocumentFile(const QString& pat
 {
     DocumentTemplate* kind = forPath(path);
     if (!QFileInfo(path).isFile() || !kind) {
-        const QString reason =
-            kind ? QString()
-                 : QStringLiteral("Vorlane opens estimates (.vle), quotes (.vlq) and "
-                                  "invoices (.vli).");
+        QString reason;
+        if (!kind) {
+            // "estimates (.vle), invoices (.vli), ... and credit notes (.vln)"
+            QStringList kinds;
+            for (const DocumentKind* k : DocumentKind::all())
+                kinds << QStringLiteral("%1s (.%2)")
+                             .arg(QString::fromLatin1(k->title).toLower(),
+                                  QLatin1String(k->extension));
+            const QString last = kinds.takeLast();
+            reason = QStringLiteral("Vorlane opens %1 and %2.")
+                         .arg(kinds.join(QLatin1String(", ")), last);
+        }
         if (error)
             *error = TextFile::invalidFileMessage(path, reason);
         return nullptr;

@@ -27,7 +27,7 @@ bool JobBaseDoc::onNewDocument(QString* error)
         if (error)
             *error = QStringLiteral("No new %1 was made: the next %1 number could not be stored "
                                     "in the settings.\n\n%2")
-                         .arg(QLatin1String(m_record->kind().name), reason);
+                         .arg(QString::fromLatin1(m_record->kind().title).toLower(), reason);
         return false;
     }
     m_takenNumber = number;
@@ -38,6 +38,73 @@ bool JobBaseDoc::onNewDocument(QString* error)
     m_record->hasVATInfo = SettingsStore::isVATRegistered();
     setTitle(displayName());
     return true;
+}
+
+bool JobBaseDoc::onNewCopy(const JobBase& source, QString* error)
+{
+    if (&source.kind() != &m_record->kind() || !onNewDocument(error))
+        return false;
+    m_record->copyFrom(source);
+    m_record->startAsCopy();
+    m_record->setNumber(m_takenNumber);
+    setTitle(displayName());
+    return true;
+}
+
+bool JobBaseDoc::saveAsNew(const QString& newPath, QString* error)
+{
+    if (newPath.isEmpty() || !prepareViewsForSave())
+        return false;
+    uint32_t number = 0;
+    QString reason;
+    if (!m_record->takeNextNumber(number, &reason)) {
+        if (error)
+            *error = QStringLiteral("The copy was not saved: the next %1 number could not be "
+                                    "stored in the settings.\n\n%2")
+                         .arg(QString::fromLatin1(m_record->kind().title).toLower(), reason);
+        return false;
+    }
+    const std::unique_ptr<JobBase> before = m_record->kind().createRecord();
+    before->copyFrom(*m_record);
+    m_record->startAsCopy();
+    m_record->setNumber(number);
+    // The number is this file's once it is written; until then it may go back.
+    const bool saved = onSaveDocument(newPath, error);
+    if (!saved) {
+        m_record->copyFrom(*before);
+        m_record->giveNumberBack(number, nullptr);
+    }
+    updateAllViews(nullptr, AfterSave);
+    return saved;
+}
+
+bool JobBaseDoc::isIssued() const
+{
+    return m_record->issuedAt().isSet();
+}
+
+bool JobBaseDoc::markIssued(QString* error)
+{
+    if (!m_record->kind().tracksIssue || isIssued())
+        return true;
+    m_record->setIssuedAt(ombrel::OMTime(true));
+    if (path().isEmpty() || isModified()) {
+        setModified(true);
+        return true;
+    }
+    if (save(error))
+        return true;
+    setModified(true);
+    return false;
+}
+
+QString JobBaseDoc::issuedQuestion() const
+{
+    const ombrel::OMDate when = m_record->issuedAt().toDate();
+    const bool thisYear = when.year() == ombrel::OMDate::today().year();
+    return OMString::format(StringTable::text(IDS_ISSUED_QUESTION).c_str(), m_record->kind().title,
+                            m_record->docReference.c_str(), when.inWords(!thisYear).c_str())
+        .toQString();
 }
 
 QString JobBaseDoc::displayName() const
@@ -61,7 +128,7 @@ bool JobBaseDoc::onOpenDocument(const QString& path, QString* error)
 
 bool JobBaseDoc::needsVATQuestion() const
 {
-    return SettingsStore::isVATRegistered() && !m_record->hasVATInfo;
+    return SettingsStore::isVATRegistered() && !m_record->hasVATInfo && !isIssued();
 }
 
 QString JobBaseDoc::vatQuestion()

@@ -25,6 +25,11 @@ public:
     /// Takes the kind's next number; fails, making nothing, when the advanced
     /// counter cannot be stored in the settings.
     bool onNewDocument(QString* error = nullptr) override;
+    /// File, Duplicate: a new document with the content of `source`, a record
+    /// of the same kind, numbered from the counter, dated the day it is made,
+    /// without payments and not issued. Fails, making nothing, as
+    /// onNewDocument does (or when `source` is of another kind).
+    bool onNewCopy(const JobBase& source, QString* error = nullptr);
     bool onOpenDocument(const QString& path, QString* error = nullptr) override;
     bool onSaveDocument(const QString& path, QString* error = nullptr) override;
     void onCloseDocument() override;
@@ -35,19 +40,38 @@ public:
     /// view that cannot read a field has said why: false, `error` left empty.
     bool save(QString* error = nullptr);
     bool saveAs(const QString& path, QString* error = nullptr);
+    /// Save As of a new document: the copy saved at `path` takes the kind's
+    /// next number and starts as File, Duplicate starts one (dated the day it
+    /// is made, without payments, not issued); the old file keeps its number.
+    /// On a failure the record is as it was and the number is given back.
+    bool saveAsNew(const QString& path, QString* error = nullptr);
     /// What the last save left undone though the file was written: why the
     /// customer is not yet in the customer database file (it is kept and
     /// goes with the next save). Empty when nothing was left undone.
     const QString& saveWarning() const { return m_saveWarning; }
 
     /// Whether to ask before applying VAT: the business is registered for VAT
-    /// and the document was saved before it was.
+    /// and the document was saved before it was, and it has not been issued
+    /// (an issued document's lines stay as they were sent).
     bool needsVATQuestion() const;
     /// The question to ask, with the standard rate.
     static QString vatQuestion();
     /// Gives every line that carries VAT the standard rate; the document is
     /// then modified and its views are told.
     void applyStandardVAT();
+
+    /// Whether the document was printed, exported or e-mailed (kinds that
+    /// track it: DocumentKind::tracksIssue).
+    bool isIssued() const;
+    /// Records that the document was issued now, when its kind tracks that
+    /// and it was not issued yet. A document with a file and no unsaved
+    /// change is saved at once, so that its file says so; any other is marked
+    /// modified and records it with its next save. False, with the message,
+    /// when that save failed (the document then stays modified).
+    bool markIssued(QString* error = nullptr);
+    /// The question before a change to the lines, VAT or dates of an issued
+    /// document: "Invoice 2401 was sent on 8 October. Make a credit note instead?"
+    QString issuedQuestion() const;
 
     /// Where the document's customer is stored, and so numbered, each time
     /// the document is written; none (a report, a test) stores nothing.

@@ -14,7 +14,7 @@ QString JobFileReader::invalidKindMessage(const JobBase& record, const QString& 
     return OMString::format(StringTable::text(IDS_INVALID_KIND_FILE).c_str(), record.kind().title)
                .toQString() +
            QStringLiteral("\n\n%1 is not a Vorlane %2.")
-               .arg(path, QLatin1String(record.kind().name));
+               .arg(path, QString::fromLatin1(record.kind().title).toLower());
 }
 
 bool JobFileReader::read(JobBase& record, const QString& path, QString* error)

@@ -7,6 +7,7 @@ bool JobInvoiceDoc::onNewDocument(QString* error)
     if (!JobBaseDoc::onNewDocument(error))
         return false;
     invoice().displayEAOE = SettingsStore::get(SettingKeys::DisplayEAOE) == 1;
-    invoice().daysToPay = uint32_t(SettingsStore::get(*invoice().kind().termsSetting));
+    if (const IntegerSetting* terms = invoice().kind().termsSetting)
+        invoice().daysToPay = uint32_t(SettingsStore::get(*terms));
     return true;
 }

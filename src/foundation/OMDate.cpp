@@ -107,6 +107,19 @@ OMString OMDate::toString(const OMString& format) const
     return OMString(std::move(out));
 }
 
+OMString OMDate::inWords(bool withYear) const
+{
+    if (isEmpty())
+        return {};
+    static const char* const months[] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
+    const QDate date = QDate::fromJulianDay(m_julian);
+    const char* month = months[date.month() - 1];
+    return withYear ? OMString::format("%d %s %d", date.day(), month, date.year())
+                    : OMString::format("%d %s", date.day(), month);
+}
+
 OMDate& OMDate::operator+=(int days)
 {
     if (!isEmpty())

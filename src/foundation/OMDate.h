@@ -34,6 +34,9 @@ public:
     bool set(const OMString& text, const OMString& format);
     /// The empty date prints as an empty text.
     OMString toString(const OMString& format) const;
+    /// "8 October 2026", or "8 October" without the year, in English whatever
+    /// the locale (the program's texts are English); empty for the empty date.
+    OMString inWords(bool withYear = true) const;
 
     OMDate& operator+=(int days);
     friend bool operator==(const OMDate& a, const OMDate& b) = default;

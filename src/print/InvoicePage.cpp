@@ -5,9 +5,11 @@
 #include "PageOptions.h"
 #include "PageTable.h"
 #include "TextStyles.h"
+#include "layout/GGrid.h"
 #include "layout/GPage.h"
 #include "layout/GParagraph.h"
 
+#include "records/JobCreditNote.h"
 #include "records/JobInvoice.h"
 #include "resources/StringTable.h"
 #include "settings/SettingKeys.h"
@@ -29,10 +31,23 @@ OMString text(int id)
     return StringTable::text(id);
 }
 
+void addExtraTerms(GGrid& grid, const JobInvoice& invoice, const GFont& terms)
+{
+    if (invoice.extraTerms.isEmpty())
+        return;
+    GGridRow& row = grid.addRow();
+    row.setFont(terms);
+    row.cell(1).setText(invoice.extraTerms);
+    row.cell(1).textColour = terms.colour();
+}
+
 } // namespace
 
 OMString InvoicePage::stampText(const JobInvoice& invoice, bool vat)
 {
+    // A credit note owes the customer; it is never overdue.
+    if (dynamic_cast<const JobCreditNote*>(&invoice))
+        return {};
     const InvoiceTotals totals = invoice.totals(vat);
     if (isSettled(totals))
         return text(IDS_PAID);
@@ -90,6 +105,9 @@ void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const Page
         return;
 
     const bool vat = options.vat;
+    // A credit note: the same table, its total the amount credited, and no
+    // payment terms; payments on it are refunds paid out.
+    const bool credit = dynamic_cast<const JobCreditNote*>(&invoice) != nullptr;
     const int last = vat ? 4 : 3;
     const OMString currency = SettingsStore::currencySymbol();
     const uint32_t footerBackground = styles.background(StyleTableFooter);
@@ -149,8 +167,10 @@ void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const Page
         return row;
     };
 
-    sumRow(text(IDS_PRINT_SUBTOTAL), totals.netTotal, fonts.normalBold).background =
-        footerBackground;
+    GGridRow* lastRow =
+        &sumRow(text(credit && !vat ? IDS_PRINT_TOTAL_CREDITED : IDS_PRINT_SUBTOTAL),
+                totals.netTotal, fonts.normalBold);
+    lastRow->background = footerBackground;
     if (vat) {
         for (int i = 0; i < totals.vatSummary.size(); ++i) {
             const VAT entry = totals.vatSummary[i];
@@ -158,11 +178,14 @@ void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const Page
                 OMString::format(text(IDS_PRINT_VAT_AT).c_str(), entry.rate.toText(true).c_str()),
                 entry.vatAmount(), fonts.normal);
         }
-        sumRow(text(IDS_PRINT_TOTAL_INC_VAT), totals.grossTotal, fonts.normalBold);
+        lastRow = &sumRow(text(credit ? IDS_PRINT_TOTAL_CREDITED : IDS_PRINT_TOTAL_INC_VAT),
+                          totals.grossTotal, fonts.normalBold);
     }
 
-    GGridRow* lastRow = nullptr;
-    if (!invoice.payments.isEmpty() && options.showPaymentDetails) {
+    if (credit && invoice.payments.isEmpty()) {
+        // Nothing refunded yet: the amount credited closes the block.
+        lastRow->keepWithNext = false;
+    } else if (!invoice.payments.isEmpty() && options.showPaymentDetails) {
         const OMString dateFormat = SettingsStore::dateFormat();
         invoice.payments.forEach([&](const JobItem& payment) {
             GGridRow& row = sumRow(payment.desc, payment.price, fonts.normal);
@@ -173,7 +196,8 @@ void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const Page
             lastRow = &row;
         });
     } else {
-        lastRow = &sumRow(text(IDS_PRINT_LESS_PAYMENTS), totals.totalPaid, fonts.normalBold);
+        lastRow = &sumRow(text(credit ? IDS_PRINT_LESS_REFUNDS : IDS_PRINT_LESS_PAYMENTS),
+                          totals.totalPaid, fonts.normalBold);
     }
 
     if (invoice.displayEAOE) {
@@ -181,6 +205,15 @@ void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const Page
         cell.setText(text(IDS_PRINT_EAOE));
         cell.setFont(terms);
         cell.textColour = terms.colour();
+    }
+
+    if (credit) {
+        if (!invoice.payments.isEmpty())
+            sumRow(text(IDS_PRINT_CREDIT_REMAINING), totals.amountDue(), fonts.normalBold)
+                .keepWithNext = false;
+        addExtraTerms(*grid, invoice, terms);
+        page.addParagraph(std::move(grid), GPage::Body);
+        return;
     }
 
     const OMMoney due = totals.amountDue();
@@ -206,12 +239,7 @@ void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const Page
         }
     }
 
-    if (!invoice.extraTerms.isEmpty()) {
-        GGridRow& row = grid->addRow();
-        row.setFont(terms);
-        row.cell(1).setText(invoice.extraTerms);
-        row.cell(1).textColour = terms.colour();
-    }
+    addExtraTerms(*grid, invoice, terms);
     page.addParagraph(std::move(grid), GPage::Body);
 
     // Where to pay, while something is to be paid.

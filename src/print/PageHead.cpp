@@ -11,6 +11,7 @@
 
 #include "fileformat/TextFile.h"
 #include "records/Job.h"
+#include "records/JobCreditNote.h"
 #include "records/JobInvoice.h"
 #include "resources/StringTable.h"
 #include "settings/SettingKeys.h"
@@ -266,8 +267,12 @@ void PageHead::composeJobAddress(GPage& page, const Job& job, const PageFonts& f
 
 void PageHead::composeInvoiceAddress(GPage& page, const JobInvoice& invoice, const PageFonts& fonts)
 {
-    addressGrid(page, fonts, invoice.customer.displayText(), numberText(invoice, invoice.reference),
-                GObject::FlagTakeRest);
+    OMString number = numberText(invoice, invoice.reference);
+    // A credit note names the invoice it corrects under its own number.
+    if (const auto* note = dynamic_cast<const JobCreditNote*>(&invoice))
+        if (!note->invoiceReference.isEmpty())
+            number += OMString("\n") + note->correctsText();
+    addressGrid(page, fonts, invoice.customer.displayText(), number, GObject::FlagTakeRest);
     GParagraph& paragraph = *page.paragraph(GPage::Body, true, true);
     paragraph.setHAlign(GObject::AlignLeft);
     paragraph.addString("\n");

@@ -1,5 +1,6 @@
 #include "DocumentKind.h"
 
+#include "JobCreditNote.h"
 #include "JobEstimate.h"
 #include "JobInvoice.h"
 #include "JobQuote.h"
@@ -46,6 +47,7 @@ const QList<const DocumentKind*>& DocumentKind::all()
             .termsLabel = QT_TRANSLATE_NOOP("DocumentKind", "Estimates are &valid for"),
             .imports = {},
             .commands = NewInvoiceCommand | JobSectionsCommand,
+            .tracksIssue = false,
             .createRecord = create<JobEstimate>,
         },
         {
@@ -62,7 +64,8 @@ const QList<const DocumentKind*>& DocumentKind::all()
             .termsSetting = &SettingKeys::TermsInvoice,
             .termsLabel = QT_TRANSLATE_NOOP("DocumentKind", "&Invoices must be paid within"),
             .imports = {Estimate, Quote},
-            .commands = ImportCommand | PaymentDetailsCommand,
+            .commands = ImportCommand | PaymentDetailsCommand | NewCreditNoteCommand,
+            .tracksIssue = true,
             .createRecord = create<JobInvoice>,
         },
         {
@@ -80,10 +83,29 @@ const QList<const DocumentKind*>& DocumentKind::all()
             .termsLabel = QT_TRANSLATE_NOOP("DocumentKind", "&Quotes are valid for"),
             .imports = {Estimate},
             .commands = ImportCommand | NewInvoiceCommand | JobSectionsCommand,
+            .tracksIssue = false,
             .createRecord = create<JobQuote>,
         },
+        {
+            .id = CreditNote,
+            .resourceId = 134,
+            .name = "creditnote",
+            .title = "Credit Note",
+            .extension = "vln",
+            .mimeType = "application/x-vorlane-creditnote",
+            .fileTypeId = "VorlaneCreditNote.Document",
+            .pageTitleId = IDS_TITLE_CREDIT_NOTE,
+            .page = InvoicePage,
+            .nextNumberSetting = &SettingKeys::NextCreditNoteNo,
+            .termsSetting = nullptr,
+            .termsLabel = nullptr,
+            .imports = {},
+            .commands = PaymentDetailsCommand,
+            .tracksIssue = true,
+            .createRecord = create<JobCreditNote>,
+        },
     };
-    static const QList<const DocumentKind*> list{&kinds[0], &kinds[1], &kinds[2]};
+    static const QList<const DocumentKind*> list{&kinds[0], &kinds[1], &kinds[2], &kinds[3]};
     return list;
 }
 

@@ -10,7 +10,7 @@ class JobBase;
 struct IntegerSetting;
 
 /**
- * One kind of document (estimate, quote, invoice): everything the program
+ * One kind of document (estimate, quote, invoice, credit note): everything the program
  * needs to know about a kind that does not come from its record's class.
  * Every place that depends on the kind reads it from here, so adding a kind
  * means one entry in DocumentKind.cpp plus its record, its page and its tabs.
@@ -19,7 +19,7 @@ class DocumentKind
 {
 public:
     /// The kinds in the order the program registers and lists them.
-    enum Id { Estimate, Invoice, Quote };
+    enum Id { Estimate, Invoice, Quote, CreditNote };
 
     /// The commands a document window of the kind offers beyond the common ones.
     enum Command {
@@ -27,6 +27,7 @@ public:
         NewInvoiceCommand = 0x2,     ///< File, New Invoice from This
         JobSectionsCommand = 0x4,    ///< View: materials, hire, travel, labour, breakdown
         PaymentDetailsCommand = 0x8, ///< View, Payment Details
+        NewCreditNoteCommand = 0x10, ///< File, New Credit Note from This
     };
     Q_DECLARE_FLAGS(Commands, Command)
 
@@ -50,14 +51,19 @@ public:
     Page page;
     /// The counter new documents of the kind take their number from.
     const IntegerSetting* nextNumberSetting;
-    /// The days a new document of the kind is valid for or gives to pay.
+    /// The days a new document of the kind is valid for or gives to pay;
+    /// null for a kind without terms (a credit note).
     const IntegerSetting* termsSetting;
-    /// The label of that setting in the options, with its mnemonic.
+    /// The label of that setting in the options, with its mnemonic; null without one.
     const char* termsLabel;
     /// The kinds File, Import takes into a document of this kind.
     QList<Id> imports;
     Commands commands;
-    /// An empty record of the kind.
+    /// A document of the kind counts as issued once printed, exported or
+    /// e-mailed (the record keeps when); its lines, VAT and dates are then
+    /// changed only after a question, and Save As asks whether the copy keeps
+    /// its number. Invoices and credit notes: numbers that must be unique.
+    bool tracksIssue; /// An empty record of the kind.
     std::unique_ptr<JobBase> (*createRecord)();
 
     /// "Vorlane Estimate Files (*.vle)".

@@ -46,6 +46,14 @@ struct DocumentPayment
  * What any document comes to, whatever its kind: the one shape the report,
  * lists of documents and exports read. Worked out by JobBase::summary from
  * the record and the FigureInputs given; changes nothing.
+ *
+ * A credit note's figures are signed as what it does to the books: net, the
+ * VAT by rate, vat and gross are negative (the amounts credited), paid is
+ * minus the refunds paid out, and due (gross − paid) is minus the credit
+ * still owed to the customer. Summing the figures of an invoice and of the
+ * credit notes whose `corrects` names its `docReference` nets them: a sum of
+ * due below zero is a refund due. Summing VAT by period subtracts the note in
+ * its own period (its `date`).
  */
 struct DocumentSummary
 {
@@ -73,6 +81,17 @@ struct DocumentSummary
     bool overdue = false;
     /// The payments received, in the order the document lists them.
     std::vector<DocumentPayment> payments;
+
+    /// A credit note: the figures above are credits (negative).
+    bool credit = false;
+    /// A credit note's corrected invoice, by its reference as printed ("2401");
+    /// empty for other kinds and for a note tied to no invoice.
+    QString corrects;
+    /// That invoice's date, when the note knows it.
+    ombrel::OMDate correctsDate;
+    /// When an invoice or credit note was first printed, exported or e-mailed;
+    /// empty while it has not been issued, and for other kinds.
+    ombrel::OMDate issued;
 
     /// An estimate's or a quote's figures; none for an invoice.
     std::optional<JobFigures> job;

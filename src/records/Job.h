@@ -48,6 +48,8 @@ public:
     DocumentSummary summary(const FigureInputs& inputs) const override;
     /// Materials and hire lines take `rate`; labour carries no VAT of its own.
     void applyStandardRate(int32_t rate) override;
+    /// `other` is an estimate or a quote.
+    void copyFrom(const JobBase& other) override { Job::operator=(static_cast<const Job&>(other)); }
 
     Customer location;
     ombrel::OMMoney hourlyRate;

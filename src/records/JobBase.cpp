@@ -43,6 +43,16 @@ void JobBase::reset()
     displayEAOE = true;
 }
 
+void JobBase::startAsCopy()
+{
+    number = 0;
+    ownDocReference = false;
+    docReference.clear();
+    date = OMDate();
+    created = OMTime(true);
+    updated = created;
+}
+
 void JobBase::addItem(const OMString&, const JobItem&)
 {
 }
@@ -179,6 +189,8 @@ DocumentSummary JobBase::baseSummary() const
     s.reference = reference.toQString();
     s.date = documentDate();
     s.customer = customer.displayText().toQString();
+    if (issuedAt().isSet())
+        s.issued = issuedAt().toDate();
     return s;
 }
 

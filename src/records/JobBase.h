@@ -52,6 +52,18 @@ public:
     virtual DocumentSummary summary(const FigureInputs& inputs) const = 0;
     /// Gives every line that carries VAT the standard `rate`.
     virtual void applyStandardRate(int32_t rate) = 0;
+    /// Takes every field of `other`, a record of the same kind; the version stays.
+    virtual void copyFrom(const JobBase& other) = 0;
+    /// Makes the record the start of a new document of its kind (File,
+    /// Duplicate; Save As with the next number): no number yet, no date of its
+    /// own (so it is dated the day it is made), created now; invoices lose
+    /// their payments and their issue.
+    virtual void startAsCopy();
+    /// When the document was first printed, exported or e-mailed; unset while
+    /// it has not been issued. Only the kinds that track it keep it
+    /// (DocumentKind::tracksIssue).
+    virtual ombrel::OMTime issuedAt() const { return ombrel::OMTime(); }
+    virtual void setIssuedAt(const ombrel::OMTime&) {}
 
     const DocumentKind& kind() const { return *m_kind; }
 

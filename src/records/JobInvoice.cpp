@@ -11,6 +11,23 @@ JobInvoice::JobInvoice() : JobBase(DocumentKind::Invoice)
     reset();
 }
 
+JobInvoice::JobInvoice(DocumentKind::Id kind) : JobBase(kind)
+{
+    // The derived constructor resets the record once it is complete.
+}
+
+void JobInvoice::copyFrom(const JobBase& other)
+{
+    JobInvoice::operator=(static_cast<const JobInvoice&>(other));
+}
+
+void JobInvoice::startAsCopy()
+{
+    JobBase::startAsCopy();
+    payments.clear();
+    issued = OMTime();
+}
+
 void JobInvoice::reset()
 {
     JobBase::reset();
@@ -20,6 +37,7 @@ void JobInvoice::reset()
     addOverduePercentage = false;
     overduePercentage = 0;
     extraTerms.clear();
+    issued = OMTime();
 }
 
 void JobInvoice::addItem(const OMString& section, const JobItem& item)
@@ -50,6 +68,8 @@ void JobInvoice::readValue(const OMString& section, const OMString& key, const O
             overduePercentage = Percentage::parseText(value);
         else if (key == "extraTerms")
             extraTerms = value;
+        else if (key == "issued")
+            issued.set(value, "YYYYMMDDhhmmss");
     } else if (section == "customer") {
         customer.readValue(key, value);
     } else {
@@ -72,6 +92,9 @@ int JobInvoice::write(Archive& archive)
     writeValue(archive, "addOverduePercentage", addOverduePercentage.toString());
     writeValue(archive, "overduePercentage", overduePercentage.toText(false));
     writeValue(archive, "extraTerms", extraTerms);
+    if (issued.isSet())
+        writeValue(archive, "issued", issued.toString("%Y%m%d%H%M%S"));
+    writeOwnSections(archive);
 
     archive.write("\n[customer]\n");
     writeCustomer(archive, customer, true);

@@ -26,6 +26,11 @@ public:
     int write(Archive& archive) override;
     DocumentSummary summary(const FigureInputs& inputs) const override;
     void applyStandardRate(int32_t rate) override;
+    /// `other` is an invoice (or, for a credit note, a credit note).
+    void copyFrom(const JobBase& other) override;
+    void startAsCopy() override;
+    ombrel::OMTime issuedAt() const override { return issued; }
+    void setIssuedAt(const ombrel::OMTime& when) override { issued = when; }
 
     /// What the lines and payments come to, with or without VAT; changes nothing.
     InvoiceTotals totals(bool withVAT) const;
@@ -40,4 +45,14 @@ public:
     ombrel::OMBool addOverduePercentage;
     Percentage overduePercentage;
     ombrel::OMString extraTerms;
+    /// When it was first printed, exported or e-mailed ("issued=" in the
+    /// details, written only once set, so older files read and write back
+    /// unchanged); unset while not issued.
+    ombrel::OMTime issued;
+
+protected:
+    /// A record of another kind kept as an invoice is kept (a credit note).
+    explicit JobInvoice(DocumentKind::Id kind);
+    /// Writes the kind's own sections between the details and the customer.
+    virtual void writeOwnSections(Archive&) {}
 };

@@ -154,6 +154,15 @@ const std::unordered_map<int, const char*>& table()
         {IDS_PRINT_ACCOUNT_NUMBER, "Account number:"},
         {IDS_PRINT_IBAN, "IBAN:"},
         {IDS_PRINT_BIC, "BIC:"},
+        {IDS_TITLE_CREDIT_NOTE, "CREDIT NOTE"},
+        {IDS_PRINT_TOTAL_CREDITED, "TOTAL CREDITED"},
+        {IDS_PRINT_LESS_REFUNDS, "Less Refunds Paid"},
+        {IDS_PRINT_CREDIT_REMAINING, "CREDIT REMAINING"},
+        {IDS_PRINT_CREDIT_FOR, "Credit note for invoice %s of %s"},
+        {IDS_PRINT_CREDIT_FOR_NUMBER, "Credit note for invoice %s"},
+        {IDS_ISSUED_QUESTION, "%s %s was sent on %s. Make a credit note instead?"},
+        {IDS_SAVE_AS_NUMBER_QUESTION,
+         "Is the copy the same %s %s in a new place, or a new %s with the next number?"},
         {IDS_FIRST_RUN, "This is the first time this program has been run on this system.\r\n\r\n"
                         "You will now be taken to the program options screen where you should "
                         "enter the business information."},
@@ -173,6 +182,7 @@ const std::unordered_map<int, const char*>& table()
         {IDS_PROMPT_NEW_ESTIMATE, "Create a new estimate\nNew Estimate"},
         {IDS_PROMPT_NEW_QUOTE, "Create a new quote\nNew quote"},
         {IDS_PROMPT_NEW_INVOICE, "Create a new invoice\nNew invoice"},
+        {IDS_PROMPT_NEW_CREDIT_NOTE, "Create a new credit note\nNew credit note"},
         {IDS_PROMPT_OPTIONS, "Change the program options and defaults"},
         {IDS_PROMPT_HELP, "Display the help\nHelp"},
     };

@@ -32,6 +32,7 @@ namespace SettingKeys {
 inline constexpr IntegerSetting NextEstimateNo{"", "NextEstimateNo", 101};
 inline constexpr IntegerSetting NextQuoteNo{"", "NextQuoteNo", 101};
 inline constexpr IntegerSetting NextInvoiceNo{"", "NextInvoiceNo", 101};
+inline constexpr IntegerSetting NextCreditNoteNo{"", "NextCreditNoteNo", 101};
 
 inline constexpr IntegerSetting Mode{"options", "mode", 0};
 inline constexpr IntegerSetting Splash{"options", "splash", 1};

@@ -3,6 +3,8 @@
 #include "FieldLabel.h"
 #include "FilteredLineEdit.h"
 #include "MessageHook.h"
+#include "records/DocumentKind.h"
+#include "records/JobCreditNote.h"
 #include "records/JobInvoice.h"
 #include "settings/SettingsStore.h"
 
@@ -31,7 +33,12 @@ InvoiceTab::InvoiceTab(QWidget* parent)
       m_description(new QPlainTextEdit(this)),
       m_numberLabel(new FieldLabel(tr("Invoice &number"), m_number, this)),
       m_dateLabel(new FieldLabel(tr("Invoice &date"), m_date, this)),
-      m_percentLabel(new FieldLabel(tr("% if &overdue"), m_percent, this))
+      m_percentLabel(new FieldLabel(tr("% if &overdue"), m_percent, this)),
+      m_corrects(new QLineEdit(this)), m_correctsDate(new QLineEdit(this)),
+      m_paymentTerms(new QWidget(this)),
+      m_paymentLabel(new FieldLabel(tr("Pa&yment due in"), m_daysToPay, this)),
+      m_correctsRow(new QWidget(this)),
+      m_correctsLabel(new FieldLabel(tr("For in&voice"), m_corrects, this))
 {
     const int digit = m_daysToPay->fontMetrics().horizontalAdvance(QStringLiteral("0"));
     m_number->setMaximumWidth(digit * 24 + 16);
@@ -62,13 +69,16 @@ InvoiceTab::InvoiceTab(QWidget* parent)
                                                       {m_eaoe, "displayEAOE"},
                                                       {m_terms, "extraTerms"},
                                                       {m_reference, "reference"},
-                                                      {m_description, "description"}};
+                                                      {m_description, "description"},
+                                                      {m_corrects, "correctsReference"},
+                                                      {m_correctsDate, "correctsDate"}};
     for (const auto& [widget, name] : names)
         widget->setObjectName(QLatin1String(name));
 
     // The payment terms read as one sentence: "Payment due in 30 days,
     // Add 2 % if overdue".
-    auto* payment = new QHBoxLayout;
+    auto* payment = new QHBoxLayout(m_paymentTerms);
+    payment->setContentsMargins(0, 0, 0, 0);
     payment->addWidget(m_daysToPay);
     payment->addWidget(new QLabel(tr("days"), this));
     payment->addSpacing(digit * 3);
@@ -76,6 +86,18 @@ InvoiceTab::InvoiceTab(QWidget* parent)
     payment->addWidget(m_percent);
     payment->addWidget(m_percentLabel);
     payment->addStretch(1);
+
+    // A credit note's invoice: "For in&voice [2401] dat&ed [08/10/2026]".
+    m_corrects->setMaximumWidth(digit * 24 + 16);
+    m_correctsDate->setMaximumWidth(digit * 24 + 16);
+    auto* corrects = new QHBoxLayout(m_correctsRow);
+    corrects->setContentsMargins(0, 0, 0, 0);
+    corrects->addWidget(m_corrects);
+    corrects->addWidget(new FieldLabel(tr("dat&ed"), m_correctsDate, this));
+    corrects->addWidget(m_correctsDate);
+    corrects->addStretch(1);
+    m_correctsRow->hide();
+    m_correctsLabel->hide();
 
     auto* grid = new QGridLayout(this);
     grid->setColumnStretch(2, 1);
@@ -85,8 +107,10 @@ InvoiceTab::InvoiceTab(QWidget* parent)
     grid->addWidget(m_dateLabel, 1, 0);
     grid->addWidget(m_date, 1, 1);
     grid->addWidget(m_specifyDate, 1, 2);
-    grid->addWidget(new FieldLabel(tr("Pa&yment due in"), m_daysToPay, this), 2, 0);
-    grid->addLayout(payment, 2, 1, 1, 2);
+    grid->addWidget(m_paymentLabel, 2, 0);
+    grid->addWidget(m_paymentTerms, 2, 1, 1, 2);
+    grid->addWidget(m_correctsLabel, 2, 0);
+    grid->addWidget(m_correctsRow, 2, 1, 1, 2);
     grid->addWidget(m_eaoe, 3, 0, 1, 3);
     grid->addWidget(new FieldLabel(tr("Additional ter&ms"), m_terms, this), 4, 0, Qt::AlignTop);
     grid->addWidget(m_terms, 4, 1, 1, 2);
@@ -96,13 +120,14 @@ InvoiceTab::InvoiceTab(QWidget* parent)
     grid->addWidget(m_description, 6, 1, 1, 2);
     grid->setRowStretch(6, 1);
 
-    QWidget* order[] = {m_number,    m_specifyNumber, m_date,       m_specifyDate,
-                        m_daysToPay, m_addOverdue,    m_percent,    m_eaoe,
-                        m_terms,     m_reference,     m_description};
+    QWidget* order[] = {m_number,       m_specifyNumber, m_date,       m_specifyDate, m_corrects,
+                        m_correctsDate, m_daysToPay,     m_addOverdue, m_percent,     m_eaoe,
+                        m_terms,        m_reference,     m_description};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    for (QLineEdit* edit : {m_number, m_date, m_daysToPay, m_percent, m_reference})
+    for (QLineEdit* edit :
+         {m_number, m_date, m_daysToPay, m_percent, m_reference, m_corrects, m_correctsDate})
         watchEdit(edit);
     watchEdit(m_terms);
     watchEdit(m_description);
@@ -110,6 +135,30 @@ InvoiceTab::InvoiceTab(QWidget* parent)
         watchBox(box, [this, box] { boxClicked(box); });
     m_date->installEventFilter(this);
     enableFields();
+}
+
+void InvoiceTab::setKind(const DocumentKind& kind)
+{
+    if (kind.id == DocumentKind::Invoice)
+        return;
+    m_credit = kind.id == DocumentKind::CreditNote;
+    const QString word = QString::fromLatin1(kind.title).toLower();
+    QString capital = word;
+    capital[0] = capital[0].toUpper();
+    m_numberLabel->setText(tr("%1 &number").arg(capital));
+    m_dateLabel->setText(tr("%1 &date").arg(capital));
+    m_specifyNumber->setText(tr("&Specify %1 number").arg(word));
+    m_specifyDate->setText(tr("Specify %1 da&te").arg(word));
+    // No terms to pay: the row shows the corrected invoice instead.
+    m_paymentTerms->hide();
+    m_paymentLabel->hide();
+    m_correctsRow->setVisible(m_credit);
+    m_correctsLabel->setVisible(m_credit);
+}
+
+QList<QWidget*> InvoiceTab::issuedFields() const
+{
+    return {m_date, m_specifyDate, m_daysToPay, m_corrects, m_correctsDate};
 }
 
 QWidget* InvoiceTab::firstField() const
@@ -131,6 +180,10 @@ void InvoiceTab::loadInvoice(const JobInvoice& invoice)
     fields.loadedNumber = fields.number;
     fields.extraTerms = invoice.extraTerms.toQString();
     fields.date = invoice.documentDate().toString(SettingsStore::dateFormat()).toQString();
+    if (const auto* note = dynamic_cast<const JobCreditNote*>(&invoice)) {
+        fields.correctsReference = note->invoiceReference.toQString();
+        fields.correctsDate = note->invoiceDate.toString(SettingsStore::dateFormat()).toQString();
+    }
 }
 
 void InvoiceTab::saveInvoice(JobInvoice& invoice) const
@@ -143,6 +196,15 @@ void InvoiceTab::saveInvoice(JobInvoice& invoice) const
     invoice.daysToPay = fields.daysToPay;
     invoice.addOverduePercentage = fields.addOverdue;
     invoice.overduePercentage = fields.overduePercentage;
+    if (auto* note = dynamic_cast<JobCreditNote*>(&invoice)) {
+        note->invoiceReference = OMString::fromQString(fields.correctsReference.trimmed());
+        const SettingsStore::DateEntry entry =
+            SettingsStore::parseDateEntry(OMString::fromQString(fields.correctsDate));
+        if (fields.correctsDate.trimmed().isEmpty())
+            note->invoiceDate = OMDate();
+        else if (entry.ok())
+            note->invoiceDate = entry.date;
+    }
     if (!fields.specifyDate) {
         invoice.date = OMDate();
         return;
@@ -165,6 +227,14 @@ void InvoiceTab::exchangeData(DataExchange& dx)
         dx.text(m_date, fields.date);
     else
         dx.date(m_date, fields.date);
+    if (m_credit) {
+        dx.text(m_corrects, fields.correctsReference);
+        // The invoice's date may be left empty; one typed must be a date.
+        if (dx.isSaving() && m_correctsDate->text().trimmed().isEmpty())
+            dx.text(m_correctsDate, fields.correctsDate);
+        else
+            dx.date(m_correctsDate, fields.correctsDate);
+    }
     dx.number(m_daysToPay, fields.daysToPay);
     dx.check(m_addOverdue, fields.addOverdue);
     if (!dx.failed()) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 
+class DocumentKind;
 class FieldLabel;
 class JobInvoice;
 class QCheckBox;
@@ -13,7 +14,7 @@ class QLineEdit;
 class QPlainTextEdit;
 
 /**
- * The "Description" tab of invoices: number and date, each automatic unless
+ * The "Description" tab of invoices and credit notes: number and date, each automatic unless
  * its "Specify" box is ticked, the payment terms ("Payment due in N days, Add
  * P % if overdue"), the E&OE switch, additional terms, the customer's
  * reference and the description, which takes the room the tab has to spare.
@@ -21,7 +22,9 @@ class QPlainTextEdit;
  * The date is read when the user leaves its field: a text that is no date is
  * refused with the reason and the focus stays in the field; another accepted
  * form (with dots, without the year) is rewritten in the date format. The
- * overdue percentage keeps its decimals (12.5).
+ * overdue percentage keeps its decimals (12.5). A credit note's tab (setKind)
+ * names its own kind, has no payment terms, and shows the invoice it corrects:
+ * its reference and date (which may be left empty).
  *
  * The owning view moves its record through `fields`:
  *
@@ -53,9 +56,19 @@ public:
         QString extraTerms;
         /// In the date format setting.
         QString date;
+        /// A credit note's invoice: its reference and date (date format; may be empty).
+        QString correctsReference;
+        QString correctsDate;
     };
 
     explicit InvoiceTab(QWidget* parent = nullptr);
+
+    /// Words the fields after `kind` ("Credit note &number"); a kind other
+    /// than the invoice has no payment terms, and a credit note shows the
+    /// invoice it corrects.
+    void setKind(const DocumentKind& kind);
+    /// The fields of the dates and terms: changing them in an issued document asks first.
+    QList<QWidget*> issuedFields() const;
 
     /// Sets every field from `invoice`; the date shown is its document date.
     void loadInvoice(const JobInvoice& invoice);
@@ -91,4 +104,11 @@ private:
     FieldLabel* m_numberLabel;
     FieldLabel* m_dateLabel;
     FieldLabel* m_percentLabel;
+    QLineEdit* m_corrects;
+    QLineEdit* m_correctsDate;
+    QWidget* m_paymentTerms;
+    FieldLabel* m_paymentLabel;
+    QWidget* m_correctsRow;
+    FieldLabel* m_correctsLabel;
+    bool m_credit = false;
 };

@@ -1,5 +1,6 @@
 #include "JobInvoiceEditView.h"
 
+#include "ItemGrid.h"
 #include "MessageHook.h"
 #include "documents/JobInvoiceDoc.h"
 #include "print/InvoicePage.h"
@@ -8,11 +9,131 @@
 #include "settings/SettingsStore.h"
 #include "TotalsStrip.h"
 
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLineEdit>
+
 JobInvoiceEditView::JobInvoiceEditView(JobInvoiceDoc* document, const TextStyles& styles,
                                        QWidget* parent)
     : TabbedEditView(document, parent), m_doc(document), m_styles(styles), m_preview(styles),
       m_showPaymentDetails(SettingsStore::isSet(SettingKeys::ShowAllInvoicePayments))
 {
+    m_invoiceTab.setKind(document->record()->kind());
+    ItemGrid* grid = m_items.grid();
+    m_gridTriggers = int(grid->editTriggers());
+    grid->installEventFilter(this);
+    grid->viewport()->installEventFilter(this);
+    for (QWidget* field : m_invoiceTab.issuedFields())
+        field->installEventFilter(this);
+}
+
+JobInvoiceEditView::~JobInvoiceEditView()
+{
+    // The tabs go before the view: events that come while they go are not theirs.
+    m_guarding = false;
+    m_items.grid()->removeEventFilter(this);
+    m_items.grid()->viewport()->removeEventFilter(this);
+    for (QWidget* field : m_invoiceTab.issuedFields())
+        field->removeEventFilter(this);
+}
+
+bool JobInvoiceEditView::mayChangeIssued()
+{
+    if (m_editIssued || !m_doc->isIssued())
+        return true;
+    const QStringList answers = {tr("&Credit Note"), tr("&Edit Anyway"), tr("Cancel")};
+    switch (MessageHook::show(m_doc->issuedQuestion(), MessageHook::Question,
+                              MessageHook::YesNoCancel, answers)) {
+    case MessageHook::AnswerNo:
+        m_editIssued = true;
+        m_items.grid()->setEditTriggers(QAbstractItemView::EditTriggers(m_gridTriggers));
+        return true;
+    case MessageHook::AnswerYes:
+        emit creditNoteRequested();
+        return false;
+    default:
+        return false;
+    }
+}
+
+namespace {
+
+/// Whether a key press asks a field or a grid to change (not to move about).
+bool isEditKey(const QKeyEvent& key)
+{
+    switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+        return ItemGrid::commandForKey(key.key(), key.modifiers()) != ItemGrid::NoCommand;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+    case Qt::Key_F2:
+        return true;
+    default:
+        break;
+    }
+    if (key.matches(QKeySequence::Paste) || key.matches(QKeySequence::Cut) ||
+        key.matches(QKeySequence::Undo) ||
+        ItemGrid::commandForKey(key.key(), key.modifiers()) != ItemGrid::NoCommand)
+        return true;
+    // Printable text, unless a shortcut of the window (Ctrl+C copies).
+    return !key.text().isEmpty() && key.text().at(0).isPrint() &&
+           !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
+} // namespace
+
+bool JobInvoiceEditView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_guarding)
+        return TabbedEditView::eventFilter(watched, event);
+    ItemGrid* grid = m_items.grid();
+    const bool guarded = watched == grid || watched == grid->viewport() ||
+                         m_invoiceTab.issuedFields().contains(static_cast<QWidget*>(watched));
+    if (!guarded || m_editIssued || !m_doc->isIssued())
+        return TabbedEditView::eventFilter(watched, event);
+    // The grid opens no cell editor by itself while the question stands.
+    if (grid->editTriggers() != QAbstractItemView::NoEditTriggers)
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    bool attempt = false;
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        // A box takes Space; a field or the grid takes text and editing keys.
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        attempt =
+            qobject_cast<QAbstractButton*>(watched) ? key.key() == Qt::Key_Space : isEditKey(key);
+        break;
+    }
+    case QEvent::MouseButtonPress:
+        attempt = qobject_cast<QAbstractButton*>(watched) != nullptr;
+        break;
+    case QEvent::MouseButtonDblClick:
+        attempt = watched == grid->viewport();
+        break;
+    case QEvent::ContextMenu:
+        attempt = true;
+        break;
+    default:
+        break;
+    }
+    if (attempt && !mayChangeIssued())
+        return true;
+    return TabbedEditView::eventFilter(watched, event);
 }
 
 JobInvoice& JobInvoiceEditView::invoice() const
@@ -32,7 +153,7 @@ void JobInvoiceEditView::onInitialUpdate()
 
 QString JobInvoiceEditView::pageTitle() const
 {
-    return StringTable::text(IDS_TITLE_INVOICE).toQString();
+    return StringTable::text(m_doc->record()->kind().pageTitleId).toQString();
 }
 
 bool JobInvoiceEditView::exchangeData(bool save)

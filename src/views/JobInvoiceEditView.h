@@ -13,8 +13,17 @@ class JobInvoiceDoc;
 class TextStyles;
 
 /**
- * The view of an invoice: its tabs in display order, the View menu's Payment
- * Details switch, and the overdue stamp, which follows every exchange pass.
+ * The view of an invoice or a credit note: its tabs in display order, the
+ * View menu's Payment Details switch, and the overdue stamp, which follows
+ * every exchange pass.
+ *
+ * Once the document has been issued (printed, exported or e-mailed), the
+ * first attempt to change its lines, their VAT or its dates (typing, a
+ * double click, a row command or a context menu in those fields, File,
+ * Import) asks "Invoice 2401 was sent on 8 October. Make a credit note
+ * instead?": Credit Note leaves the document as it is and emits
+ * creditNoteRequested, Edit Anyway lets the change through and asks no more
+ * while the view lives, Cancel drops it. Payments are never asked about.
  */
 class JobInvoiceEditView : public TabbedEditView
 {
@@ -23,6 +32,7 @@ class JobInvoiceEditView : public TabbedEditView
 public:
     JobInvoiceEditView(JobInvoiceDoc* document, const TextStyles& styles,
                        QWidget* parent = nullptr);
+    ~JobInvoiceEditView() override;
 
     JobInvoice& invoice() const;
     CustomerTab& customer() { return m_customer; }
@@ -50,12 +60,21 @@ public:
     /// "OVERDUE" while the invoice is overdue, "PAID" once it is settled, else empty.
     const QString& overdueStamp() const { return m_overdueStamp; }
 
+    /// Whether the lines, VAT and dates may change now: while not issued,
+    /// or after Edit Anyway; else asks (see the class comment).
+    bool mayChangeIssued();
+
+signals:
+    /// The user answered Credit Note to the question about an issued document.
+    void creditNoteRequested();
+
 protected:
     bool exchangeData(bool save) override;
     /// Items and Payments: net, VAT, total, paid and the amount due.
     bool showsTotals(const EditTab* tab) const override;
     void takeFigures(EditTab* tab) override;
     void refreshTotals() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setOverdueStamp();
@@ -72,4 +91,10 @@ private:
     PreviewTab m_preview;
     QString m_overdueStamp;
     bool m_showPaymentDetails;
+    /// Edit Anyway was chosen: the issued document may change without asking.
+    bool m_editIssued = false;
+    /// The guarded fields are watched (not while the view is being destroyed).
+    bool m_guarding = true;
+    /// The edit triggers of the lines' grid while it may be edited.
+    int m_gridTriggers = 0;
 };

@@ -1,6 +1,7 @@
 #include "MessageHook.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -25,7 +26,27 @@ MessageHook::Handler& current()
     return handler;
 }
 
+QStringList& currentTexts()
+{
+    static QStringList texts;
+    return texts;
+}
+
 } // namespace
+
+MessageHook::Answer MessageHook::show(const QString& text, Icon icon, Buttons buttons,
+                                      const QStringList& buttonTexts)
+{
+    const QStringList previous = std::exchange(currentTexts(), buttonTexts);
+    const Answer answer = show(text, icon, buttons);
+    currentTexts() = previous;
+    return answer;
+}
+
+const QStringList& MessageHook::buttonTexts()
+{
+    return currentTexts();
+}
 
 MessageHook::Answer MessageHook::show(const QString& text, Icon icon, Buttons buttons)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 /**
@@ -21,6 +22,14 @@ public:
     using Handler = std::function<Answer(const QString& text, Icon icon, Buttons buttons)>;
 
     static Answer show(const QString& text, Icon icon, Buttons buttons);
+    /// The same with buttons of the program's own words, in the order of
+    /// `buttons` ("&Credit Note", "&Edit Anyway", "Cancel" for YesNoCancel):
+    /// the answers are still Yes, No and Cancel. A handler reads them from
+    /// buttonTexts() while it runs.
+    static Answer show(const QString& text, Icon icon, Buttons buttons,
+                       const QStringList& buttonTexts);
+    /// The words of the question being asked; empty for the standard ones.
+    static const QStringList& buttonTexts();
     /// Installs `handler` (an empty one restores the default) and returns the previous one.
     static Handler setHandler(Handler handler);
 };

@@ -229,10 +229,10 @@ bool TabbedEditView::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TabbedEditView::print()
+bool TabbedEditView::print()
 {
     updateData(true);
-    printDocument(false);
+    return printDocument(false);
 }
 
 void TabbedEditView::printPreview()
@@ -241,15 +241,15 @@ void TabbedEditView::printPreview()
     printDocument(true);
 }
 
-void TabbedEditView::printDocument(bool preview)
+bool TabbedEditView::printDocument(bool preview)
 {
     PreviewTab* tab = previewTab();
     if (!tab)
-        return;
-    if (preview)
-        tab->printPreview();
-    else
-        tab->print();
+        return false;
+    if (!preview)
+        return tab->print();
+    tab->printPreview();
+    return false;
 }
 
 void TabbedEditView::nextTab()

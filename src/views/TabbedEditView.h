@@ -76,7 +76,8 @@ public:
     bool isPreviewCurrent() const;
 
 public slots:
-    void print();
+    /// The print dialog, then the job; true once the pages went to the printer.
+    bool print();
     void printPreview();
     void nextTab();
     void previousTab();
@@ -94,8 +95,8 @@ protected:
     /// load pass, then runs each tab's exchange in order. Derived views wrap it
     /// to move the record in before (load) or out after (save).
     virtual bool exchangeData(bool save);
-    /// Printing goes to the preview tab.
-    void printDocument(bool preview);
+    /// Printing goes to the preview tab; false when nothing was printed.
+    bool printDocument(bool preview);
 
     /// Whether the totals strip stands under `tab`; none by default.
     virtual bool showsTotals(const EditTab* tab) const;

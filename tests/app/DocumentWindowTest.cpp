@@ -4,12 +4,14 @@
 #include "app/ExportCommands.h"
 #include "documents/DocumentView.h"
 #include "documents/JobBaseDoc.h"
+#include "documents/JobFileReader.h"
 #include "documents/UpdateHint.h"
 #include "print/layout/GPage.h"
 #include "records/JobBase.h"
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"
 #include "views/EditTab.h"
+#include "settings/SettingsStore.h"
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
 #include "views/JobQuoteEditView.h"
@@ -510,6 +512,7 @@ TEST_F(DocumentWindows, SaveAsAndTheDialogsStartInTheFolderLastUsedForDocuments)
     // Back to the invoice saved first (after the start page).
     app->mainWindow()->mdiArea()->setActiveSubWindow(app->mainWindow()->documentWindows().at(1));
     dialogs->saveAnswer.clear();
+    answer = MessageHook::AnswerYes; // the same invoice in a new place
     trigger(CommandIds::FileSaveAs);
     EXPECT_EQ(dialogs->offeredSavePath,
               QDir(second.path()).filePath(QStringLiteral("kitchen.vli")));
@@ -590,4 +593,43 @@ TEST_F(DocumentWindows, AnUnwrittenCustomerIsOfferedAgainUntilWrittenOrLeftOut)
         QDir(dir.filePath(QStringLiteral("missing"))).removeRecursively();
         QFile::remove(dir.filePath(QStringLiteral("inv.vli")));
     }
+}
+
+// An invoice's window makes credit notes and copies; no number is given twice.
+TEST_F(DocumentWindows, CreditNotesDuplicatesAndSaveAsWithTheNextNumber)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    QTemporaryDir dir;
+    dialogs->openAnswer = dir.filePath(QStringLiteral("kitchen.vli"));
+    ASSERT_TRUE(QFile::copy(example("invoice-3081-kitchen-leak.vli"), dialogs->openAnswer));
+    trigger(CommandIds::FileOpen);
+    EXPECT_TRUE(action(CommandIds::FileNewCreditNoteFromThis)->isEnabled());
+
+    dialogs->creditAnswer = {{2, std::nullopt}, {1, ombrel::OMMoney(1925)}};
+    trigger(CommandIds::FileNewCreditNoteFromThis);
+    EXPECT_EQ(frameTitles().constLast(), QStringLiteral("Credit Note 101"));
+    auto& note = static_cast<JobBaseDoc&>(app->mainWindow()->activeDocumentWindow()->document());
+    const DocumentSummary credit = note.record()->summary(FigureInputs{});
+    EXPECT_TRUE(credit.credit);
+    EXPECT_EQ(credit.corrects, QStringLiteral("3081"));
+    EXPECT_EQ(credit.net, ombrel::OMMoney(-(1080 + 1925)));
+    EXPECT_FALSE(action(CommandIds::FileNewCreditNoteFromThis)->isEnabled());
+    EXPECT_FALSE(action(CommandIds::FileImport)->isEnabled());
+
+    // Back to the invoice: a duplicate takes the next invoice number.
+    app->mainWindow()->mdiArea()->setActiveSubWindow(app->mainWindow()->documentWindows().at(1));
+    trigger(CommandIds::FileDuplicate);
+    EXPECT_EQ(frameTitles().constLast(), QStringLiteral("Invoice 101"));
+
+    // Save As of the invoice as a new one takes 102; its old file keeps 3081.
+    app->mainWindow()->mdiArea()->setActiveSubWindow(app->mainWindow()->documentWindows().at(1));
+    dialogs->saveAnswer = dir.filePath(QStringLiteral("again.vli"));
+    answer = MessageHook::AnswerNo; // a new invoice with the next number
+    trigger(CommandIds::FileSaveAs);
+    EXPECT_TRUE(messages.back().text.contains("invoice 3081"))
+        << messages.back().text.toStdString();
+    EXPECT_EQ(JobFileReader::load(dialogs->saveAnswer, nullptr)->number, 102u);
+    EXPECT_EQ(JobFileReader::load(dialogs->openAnswer, nullptr)->number, 3081u);
+    EXPECT_EQ(SettingsStore::get(SettingKeys::NextInvoiceNo), 103);
 }

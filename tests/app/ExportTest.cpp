@@ -88,7 +88,11 @@ class ExportTest : public WindowTest
 protected:
     RecordingMail* mail = nullptr;
     QTemporaryDir dir;
+    /// Copies of the examples: an exported invoice records its issue in its file.
+    QTemporaryDir copies;
 
+    /// Where startWith put its copy of `file`.
+    QString copied(const char* file) const { return copies.filePath(QString::fromUtf8(file)); }
     void startWith(const char* file)
     {
         skipFirstRun();
@@ -96,7 +100,9 @@ protected:
         auto launcher = std::make_unique<RecordingMail>();
         mail = launcher.get();
         app->setMailLauncher(std::move(launcher));
-        ASSERT_NE(app->openDocumentFile(example(file)), nullptr);
+        QFile::remove(copied(file));
+        ASSERT_TRUE(QFile::copy(example(file), copied(file)));
+        ASSERT_NE(app->openDocumentFile(copied(file)), nullptr);
     }
     /// A fresh program for the next case of a table.
     void restart()
@@ -130,7 +136,7 @@ TEST_F(ExportTest, OffersTheKindNumberAndCleanedCustomerName)
         trigger(FileExportPdf);
         EXPECT_EQ(QFileInfo(dialogs->offeredSavePath).fileName().toStdString(), c.expected);
         EXPECT_EQ(QFileInfo(dialogs->offeredSavePath).absolutePath(),
-                  QFileInfo(example(c.file)).absolutePath());
+                  QFileInfo(copied(c.file)).absolutePath());
         EXPECT_EQ(dialogs->offeredSaveFilter, QString::fromLatin1(ExportCommands::PdfFilter));
         restart();
     }
@@ -161,6 +167,11 @@ TEST_F(ExportTest, WritesWhatThePreviewShowsAsTheTerminalExportDoes)
         dialogs->saveAnswer = dir.filePath(QStringLiteral("window.pdf"));
         trigger(FileExportPdf);
         EXPECT_TRUE(messages.empty());
+        // Exported, an invoice counts as issued, and its saved file says so at once.
+        QFile saved(copied(c.file));
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(saved.readAll().contains("\nissued="),
+                  QString::fromLatin1(c.file).endsWith(".vli"));
 
         PdfExportCommand::Request request;
         request.document = example(c.file);

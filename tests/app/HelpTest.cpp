@@ -143,8 +143,9 @@ TEST(AboutBox, NamesTheProgramAndVersionAndLinksTheManual)
 TEST(OpenDialogFilter, EveryKindBecomesAQtNameFilter)
 {
     EXPECT_EQ(FileFilter::fromPipeSeparated(FileFilter::openFilter()),
-              (QStringList{"Vorlane documents (*.vle *.vli *.vlq)", "Estimate Files (*.vle)",
-                           "Invoice Files (*.vli)", "Quote Files (*.vlq)", "All Files (*)"}));
+              (QStringList{"Vorlane documents (*.vle *.vli *.vlq *.vln)", "Estimate Files (*.vle)",
+                           "Invoice Files (*.vli)", "Quote Files (*.vlq)", "Credit Note Files (*.vln)",
+                           "All Files (*)"}));
 }
 
 TEST(OpenDialogFilter, TheImportDialogIsTitledImportAndOpenOpen)

@@ -53,7 +53,7 @@ QStringList menuBarOf(Application& app, QStringList* titles)
 }
 
 const QStringList kNewMenu = {"  &New>", "    &Estimate\tCtrl+Shift+E", "    &Quote\tCtrl+Shift+Q",
-                              "    &Invoice\tCtrl+Shift+I"};
+                              "    &Invoice\tCtrl+Shift+I", "    &Credit Note"};
 const QStringList kHelp = {"&Help:", "  Contents...\tF1", "  -", "  &About Vorlane..."};
 const QStringList kWindow = {"&Window:", "  &Cascade", "  &Tile", "  &Arrange Icons"};
 const QStringList kSettings = {"  &Options\tF4", "  &Business Information"};
@@ -107,16 +107,18 @@ QStringList repeatedMnemonics(const QMenu* menu)
     return repeated;
 }
 
-QStringList fileMenu(bool import, bool newInvoice = true)
+QStringList fileMenu(bool import, bool newInvoice = true, bool newCreditNote = false)
 {
-    QStringList file =
-        QStringList{"&File:"} + kNewMenu +
-        QStringList{"  &Open...\tCtrl+O", "  &Close", "  &Save\tCtrl+S", "  Save &As...", "  -"};
+    QStringList file = QStringList{"&File:"} + kNewMenu +
+                       QStringList{"  &Open...\tCtrl+O", "  &Close",     "  &Save\tCtrl+S",
+                                   "  Save &As...",      "  D&uplicate", "  -"};
     if (import)
         file << "  &Import...\tCtrl+I"
              << "  -";
     if (newInvoice)
         file << "  New Invoice &from This...";
+    if (newCreditNote)
+        file << "  New Credi&t Note from This...";
     file << "  &Export as PDF...\tCtrl+E"
          << "  Sen&d by E-mail..."
          << "  -"
@@ -176,11 +178,17 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
     EXPECT_EQ(menuBarOf(*app, &titles).join('\n').toStdString(), quote.join('\n').toStdString());
 
     trigger(CommandIds::FileNewInvoice);
-    const QStringList invoice =
-        fileMenu(true, false) + kEditLayout + QStringList{"&View:", "  &Payment Details", "  -"} +
-        kZoom + tabsMenu({"Customer Details", "Description", "Items", "Payments", "Preview"}) +
+    const QStringList invoiceMenus =
+        kEditLayout + QStringList{"&View:", "  &Payment Details", "  -"} + kZoom +
+        tabsMenu({"Customer Details", "Description", "Items", "Payments", "Preview"}) +
         QStringList{"  Do&cuments\tCtrl+Shift+D", "  &Toolbar"} + kWindow + kHelp;
+    const QStringList invoice = fileMenu(true, false, true) + invoiceMenus;
     EXPECT_EQ(menuBarOf(*app, &titles).join('\n').toStdString(), invoice.join('\n').toStdString());
+
+    trigger(CommandIds::FileNewCreditNote);
+    EXPECT_EQ(menuBarOf(*app, &titles).join('\n').toStdString(),
+              (fileMenu(false, false) + invoiceMenus).join('\n').toStdString());
+    trigger(CommandIds::FileNewInvoice);
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Window", "&Help"}));
 
     // Back to the estimate: its bar returns, with the estimate's labour item.

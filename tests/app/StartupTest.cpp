@@ -50,7 +50,7 @@ TEST_F(Startup, FirstRunShowsTheMessageOverTheWindowThenTheStartPageThenTheOptio
     EXPECT_EQ(messages[0].icon, MessageHook::Information);
     EXPECT_TRUE(frameShownAtMessage);
     EXPECT_TRUE(windowsAtMessage.isEmpty()) << "the start page opens after the message";
-    EXPECT_EQ(kindsAtMessage, 4);
+    EXPECT_EQ(kindsAtMessage, 5);
     EXPECT_EQ(frameTitles(), QStringList{"Vorlane Start Page"});
     EXPECT_TRUE(app->mainWindow()->isMaximized());
     EXPECT_TRUE(app->mainWindow()->activeDocumentWindow()->isMaximized());
@@ -78,18 +78,18 @@ TEST_F(Startup, TheSecondStartShowsNoFirstRunMessageAndKeepsOtherModeBits)
     EXPECT_EQ(app->flags(), 0x80000005u);
 }
 
-TEST_F(Startup, KindsAreRegisteredInTheirOrderAndNewOffersOnlyTheThreeWithFiles)
+TEST_F(Startup, KindsAreRegisteredInTheirOrderAndNewOffersOnlyThoseWithFiles)
 {
     skipFirstRun();
     ASSERT_TRUE(start());
     std::vector<int> ids;
     for (const auto& kind : app->templates().all())
         ids.push_back(kind->resourceId());
-    EXPECT_EQ(ids, (std::vector<int>{130, 131, 132, 133}));
+    EXPECT_EQ(ids, (std::vector<int>{130, 131, 132, 134, 133}));
 
     dialogs->newKindAnswer = 2;
     trigger(57600);
-    EXPECT_EQ(dialogs->offeredKinds, (QStringList{"Estimate", "Invoice", "Quote"}));
+    EXPECT_EQ(dialogs->offeredKinds, (QStringList{"Estimate", "Invoice", "Quote", "Credit Note"}));
     EXPECT_EQ(frameTitles().constLast(), QStringLiteral("Quote 101"));
 }
 

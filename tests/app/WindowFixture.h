@@ -70,6 +70,15 @@ public:
         ++settingsDialogRuns;
         return settingsDialogAnswer ? settingsDialogAnswer(dialog) : 0;
     }
+
+    /// New Credit Note from This: the lines to credit; cancelled when empty.
+    std::vector<JobCreditNote::Choice> creditAnswer;
+    bool creditChoices(QWidget*, const JobInvoice&,
+                       std::vector<JobCreditNote::Choice>& choices) override
+    {
+        choices = creditAnswer;
+        return !creditAnswer.empty();
+    }
 };
 
 /// A started program over empty settings, with every message captured.

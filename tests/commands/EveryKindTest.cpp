@@ -73,4 +73,5 @@ TEST_P(EveryKind, GoesFromNewToSavedOpenedReportedAndExported)
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, EveryKind, ::testing::ValuesIn(DocumentKind::all()),
-                         [](const auto& info) { return std::string(info.param->title); });
+                         // The file's name for the kind: one word, as test names must be.
+                         [](const auto& info) { return std::string(info.param->name); });

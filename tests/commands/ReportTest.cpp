@@ -1,5 +1,7 @@
 #include "commands/DocumentReport.h"
 #include "documents/JobFileReader.h"
+#include "fileformat/Archive.h"
+#include "records/JobCreditNote.h"
 #include "records/JobEstimate.h"
 #include "records/JobInvoice.h"
 #include "settings/SettingsStore.h"
@@ -188,4 +190,74 @@ TEST_F(Report, TheCommandLine)
     run.start(VORLANE_PATH, {"--help"});
     ASSERT_TRUE(run.waitForFinished(60000));
     EXPECT_TRUE(run.readAllStandardOutput().contains("--report"));
+}
+
+// The example note credits 36.05 net (30.05 at 20 %, VAT 6.01), 42.06 in all,
+// against the example invoice's 151.58 due (251.58 less 100.00 paid).
+TEST_F(Report, CreditNotesAreCreditsAndNetAgainstTheirInvoice)
+{
+    SettingsStore::set(SettingKeys::IsVATRegistered, 1);
+    const QString note = example("creditnote-104-kitchen-leak.vln");
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // A second note crediting the whole invoice: more than is due, so a refund.
+    JobInvoice invoice;
+    ASSERT_TRUE(JobFileReader::read(invoice, example(kInvoice)));
+    JobCreditNote whole;
+    whole.setNumber(105);
+    whole.credit(invoice, JobCreditNote::wholeInvoice(invoice));
+    Archive archive = Archive::forWriting();
+    ASSERT_EQ(whole.write(archive), 0);
+    const QString wholePath = dir.filePath(QStringLiteral("whole.vln"));
+    QFile file(wholePath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(archive.data());
+    file.close();
+
+    const QJsonObject alone = parse(DocumentReport({example(kInvoice)}).toJson())[0].toObject();
+    EXPECT_FALSE(alone.contains("credited")) << "one file says nothing of credit notes";
+
+    const DocumentReport partly({example(kInvoice), note});
+    const QJsonArray entries = parse(partly.toJson());
+    const QJsonObject i = entries[0].toObject();
+    const QJsonObject n = entries[1].toObject();
+    EXPECT_EQ(n["kind"].toString(), "creditnote");
+    EXPECT_TRUE(n["isCredit"].toBool());
+    EXPECT_EQ(n["corrects"].toString(), "3081");
+    EXPECT_EQ(n["correctsDate"].toString(), "2026-10-01");
+    EXPECT_EQ(n["issued"].toString(), "2026-10-15");
+    EXPECT_EQ(n["netTotal"].toString(), "-36.05");
+    EXPECT_EQ(n["grossTotal"].toString(), "-42.06");
+    EXPECT_EQ(n["amountDue"].toString(), "-42.06");
+    EXPECT_EQ(i["amountDue"].toString(), "151.58");
+    EXPECT_EQ(i["credited"].toString(), "42.06");
+    EXPECT_EQ(i["amountDueAfterCredits"].toString(), "109.52");
+    EXPECT_FALSE(i.contains("duplicateNumber"));
+
+    const DocumentReport beyond({example(kInvoice), note, wholePath});
+    const QJsonObject over = parse(beyond.toJson())[0].toObject();
+    EXPECT_EQ(over["credited"].toString(), "293.64");
+    EXPECT_EQ(over["amountDueAfterCredits"].toString(), "-142.06");
+    const QStringList rows = beyond.toTable().split('\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(rows[2].contains("-142.06")) << rows[2].toStdString();
+    EXPECT_TRUE(rows[2].contains("refund due (credited)")) << rows[2].toStdString();
+    EXPECT_TRUE(rows[3].contains("credit for 3081"));
+    EXPECT_TRUE(rows[6].endsWith("-142.06")) << "the total due nets the same";
+}
+
+TEST_F(Report, TwoDocumentsOfOneKindWithOneNumberAreFlagged)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString copy = dir.filePath(QStringLiteral("copy.vli"));
+    ASSERT_TRUE(QFile::copy(example(kInvoice), copy));
+    const DocumentReport report({example(kInvoice), example(kQuote), copy, example(kInvoice)});
+    const QJsonArray all = parse(report.toJson());
+    EXPECT_TRUE(all[0].toObject()["duplicateNumber"].toBool());
+    EXPECT_FALSE(all[1].toObject().contains("duplicateNumber"));
+    EXPECT_TRUE(all[2].toObject()["duplicateNumber"].toBool());
+    EXPECT_TRUE(report.toTable().contains("NUMBER REPEATED"));
+    // The same file named twice is one document.
+    const QJsonArray twice = parse(DocumentReport({example(kInvoice), example(kInvoice)}).toJson());
+    EXPECT_FALSE(twice[0].toObject().contains("duplicateNumber"));
 }

@@ -42,7 +42,7 @@ protected:
 
 TEST_F(Opening, TemplatesInTheirOrderWithTheirStrings)
 {
-    ASSERT_EQ(templates.all().size(), 3u);
+    ASSERT_EQ(templates.all().size(), 4u);
     EXPECT_EQ(templates.all()[0]->extension(), "vle");
     EXPECT_EQ(templates.all()[1]->extension(), "vli");
     EXPECT_EQ(templates.all()[2]->extension(), "vlq");
@@ -98,14 +98,14 @@ TEST_F(Opening, SavedDocumentsStoreTheirCustomerInTheStoreTheyWereGiven)
         EXPECT_TRUE(written.contains("\ncustno=77\n")) << kind->extension().toStdString();
         EXPECT_EQ(job->saveWarning(), store.stored.size() == 3 ? "not written" : "");
     }
-    EXPECT_EQ(store.stored.size(), 3u);
+    EXPECT_EQ(store.stored.size(), 4u);
 
     // Writing a record alone stores nothing anywhere.
     JobEstimate estimate;
     Archive archive = Archive::forWriting();
     estimate.write(archive);
     EXPECT_TRUE(archive.data().contains("\ncustno=0\n"));
-    EXPECT_EQ(store.stored.size(), 3u);
+    EXPECT_EQ(store.stored.size(), 4u);
 }
 
 TEST_F(Opening, OpensTheExamplesAndTellsTheViews)

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the document reader of every kind and works out
 // every figure of what it read.
 #include "fileformat/Archive.h"
+#include "records/JobCreditNote.h"
 #include "records/JobEstimate.h"
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"
@@ -22,6 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Archive archive = Archive::forReading(bytes);
         quote.read(archive);
         (void)quote.locationText();
+    }
+    {
+        JobCreditNote note;
+        Archive archive = Archive::forReading(bytes);
+        note.read(archive);
+        (void)note.summary(FigureInputs{true, 700, ombrel::OMDate::today()});
+        (void)note.correctsText();
     }
     JobInvoice invoice;
     Archive archive = Archive::forReading(bytes);

@@ -232,3 +232,49 @@ TEST_F(InvoiceEditing, LinesAtTheirOwnRatesAndPaymentsThatLeaveADueOrARefund)
         doc.reset();
     }
 }
+
+// An issued invoice asks before its lines or dates change; payments never ask.
+TEST_F(InvoiceEditing, AnIssuedInvoiceAsksBeforeItsLinesOrDatesChange)
+{
+    open(false);
+    doc->invoice().issued = ombrel::OMTime(true);
+    int creditNotes = 0;
+    QObject::connect(view.get(), &JobInvoiceEditView::creditNoteRequested,
+                     [&creditNotes] { ++creditNotes; });
+    select(view->items());
+    ItemGrid& grid = *view->items().grid();
+    const QString before = grid.text(1, 1);
+
+    // Cancel, then Credit Note: the line stays as it was sent.
+    capture.answers = {MessageHook::AnswerCancel, MessageHook::AnswerYes};
+    typeCell(grid, 1, 1, QStringLiteral("X"));
+    typeCell(grid, 1, 1, QStringLiteral("Y"));
+    EXPECT_EQ(grid.text(1, 1), before);
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_EQ(creditNotes, 1);
+    ASSERT_FALSE(capture.texts.empty());
+    EXPECT_EQ(capture.texts.front(), doc->issuedQuestion().toStdString());
+    EXPECT_TRUE(
+        QString::fromStdString(capture.texts.front()).startsWith("Invoice 3081 was sent on"));
+
+    // Payments are recorded without a question.
+    const size_t asked = capture.texts.size();
+    select(view->payments());
+    typeCell(*view->payments().grid(), 2, 1, QStringLiteral("Cheque"));
+    EXPECT_EQ(capture.texts.size(), asked);
+    EXPECT_TRUE(doc->isModified());
+
+    // The date field asks too; Edit Anyway lets the change through and asks no more.
+    select(view->invoiceTab());
+    auto* specify = field<QCheckBox>("specifyDate");
+    ASSERT_TRUE(specify->isChecked()) << "the example has a date of its own";
+    capture.answers = {MessageHook::AnswerNo};
+    specify->setFocus();
+    QTest::keyClick(specify, Qt::Key_Space);
+    EXPECT_EQ(capture.texts.size(), asked + 1);
+    EXPECT_FALSE(specify->isChecked());
+    select(view->items());
+    typeCell(grid, 1, 1, QStringLiteral("Z"));
+    EXPECT_EQ(grid.text(1, 1), QStringLiteral("Z"));
+    EXPECT_EQ(capture.texts.size(), asked + 1);
+}

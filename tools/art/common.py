@@ -17,6 +17,7 @@ NAVY_B   = "#1B2C45"
 EST      = "#1F8A70"   # estimate: green
 QUO      = "#2F6DB5"   # quote: blue
 INV      = "#C2452D"   # invoice: brick red
+CRN      = "#7B4F9E"   # credit note: plum
 GLASS    = "#CFE3F2"
 
 FONT = "Liberation Sans"
@@ -59,7 +60,7 @@ def gear_path(cx, cy, R, r, n, tooth=0.5, bevel=0.18):
     return d
 
 def letter(ch, x, y, h, color, sw):
-    """Geometric capital letters E, Q, I drawn as strokes (no fonts needed).
+    """Geometric capital letters E, Q, I, C drawn as strokes (no fonts needed).
     (x, y) top-left of the letter box; h its height."""
     w = h * 0.62
     if ch == "E":
@@ -75,4 +76,11 @@ def letter(ch, x, y, h, color, sw):
         return (f'<ellipse cx="{f(cx)}" cy="{f(cy)}" rx="{f(rx)}" ry="{f(h/2)}" fill="none" stroke="{color}" stroke-width="{f(sw)}"/>'
                 f'<path d="M{f(cx+rx*0.15)},{f(cy+h*0.18)} L{f(cx+rx*1.05)},{f(y+h*1.05)}" fill="none" stroke="{color}" '
                 f'stroke-width="{f(sw)}" stroke-linecap="round"/>')
+    if ch == "C":
+        # An open arc: the ellipse of the Q with its right side left out.
+        rx, ry = h * 0.40, h / 2
+        cx, cy = x + w / 2, y + h / 2
+        dx, dy = rx * 0.75, ry * 0.66
+        return (f'<path d="M{f(cx+dx)},{f(cy-dy)} A{f(rx)},{f(ry)} 0 1 0 {f(cx+dx)},{f(cy+dy)}" '
+                f'fill="none" stroke="{color}" stroke-width="{f(sw)}" stroke-linecap="butt"/>')
     raise ValueError(ch)

@@ -7,12 +7,13 @@ weight, one corner radius.  Run it after changing a drawing and look at the
 result, for example with rsvg-convert.
 """
 import icons, toolbar, pictures, splash
-from common import EST, QUO, INV
+from common import EST, QUO, INV, CRN
 
 icons.program_icon()
 icons.doc_icon("vorlane-estimate.svg", "E", EST, "Vorlane estimate")
 icons.doc_icon("vorlane-quote.svg", "Q", QUO, "Vorlane quote")
 icons.doc_icon("vorlane-invoice.svg", "I", INV, "Vorlane invoice")
+icons.doc_icon("vorlane-creditnote.svg", "C", CRN, "Vorlane credit note")
 toolbar.new_doc("tb-new-estimate.svg", EST, "New estimate")
 toolbar.new_doc("tb-new-quote.svg", QUO, "New quote")
 toolbar.new_doc("tb-new-invoice.svg", INV, "New invoice")
