@@ -544,6 +544,7 @@ TEST_F(DocumentWindows, TiledWindowsKeepEveryTabAtASizeThatCutsNoLabel)
             EXPECT_GE(view->currentTab()->width() + rounding, least.width()) << i;
             EXPECT_GE(view->currentTab()->height() + rounding, least.height()) << i;
         }
+    }
 }
 
 // A customer the database file cannot take is said at once with the reason,
