@@ -108,7 +108,7 @@ QVariant LedgerModel::data(const QModelIndex& index, int role) const
         case Paid:
             return bill ? money(s.paid) : QString();
         case Due:
-            return bill ? money(s.due) : QString();
+            return bill ? money(row.due) : QString();
         case Status:
             return Ledger::statusText(row);
         case File:
@@ -133,7 +133,7 @@ QVariant LedgerModel::data(const QModelIndex& index, int role) const
         case Paid:
             return qlonglong(s.paid.value());
         case Due:
-            return qlonglong(s.due.value());
+            return qlonglong(row.due.value());
         case Status:
             // Most pressing first: the longest overdue, then owed, ...
             return qlonglong(row.status) * 1000000 - qlonglong(row.daysOverdue);

@@ -12,18 +12,49 @@ Ledger::Ledger(std::vector<LedgerEntry> entries, const OMDate& asOf) : m_asOf(as
     for (LedgerEntry& entry : entries) {
         Row row;
         row.entry = std::move(entry);
-        judge(row);
         m_rows.push_back(std::move(row));
     }
     reindex();
+    judgeAll();
     findDuplicates();
 }
 
 void Ledger::setAsOf(const OMDate& asOf)
 {
     m_asOf = asOf;
-    for (Row& row : m_rows)
+    judgeAll();
+}
+
+void Ledger::judgeAll()
+{
+    // Invoices by their reference as printed; a credit note names its
+    // invoice that way.
+    QHash<QString, int> invoices;
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        Row& row = m_rows[size_t(i)];
+        row.credited = OMMoney();
+        const DocumentSummary& s = row.entry.summary;
+        if (row.entry.isBill() && !s.credit && !s.docReference.isEmpty())
+            invoices.insert(s.docReference, i);
+    }
+    for (Row& row : m_rows) {
+        const DocumentSummary& s = row.entry.summary;
+        if (!row.entry.isBill() || !s.credit || s.corrects.isEmpty())
+            continue;
+        if (const auto it = invoices.constFind(s.corrects); it != invoices.cend())
+            m_rows[size_t(*it)].credited += s.due;
+    }
+    for (Row& row : m_rows) {
+        const DocumentSummary& s = row.entry.summary;
+        if (row.entry.isBill() && s.credit && invoices.contains(s.corrects)) {
+            row.due = OMMoney();
+            row.daysOverdue = 0;
+            row.ageing = NotYetDue;
+            row.status = Credited;
+            continue;
+        }
         judge(row);
+    }
 }
 
 void Ledger::judge(Row& row) const
@@ -37,18 +68,20 @@ void Ledger::judge(Row& row) const
     DocumentSummary& s = row.entry.summary;
     if (!row.entry.isBill()) {
         row.status = NotBilled;
+        row.due = OMMoney();
         return;
     }
+    row.due = s.due + row.credited;
     // Judged here rather than taken from the summary, so that an entry kept
     // in the index from another day is judged on this one.
-    if (!s.dueDate.isEmpty() && !m_asOf.isEmpty() && s.due > 0)
+    if (!s.dueDate.isEmpty() && !m_asOf.isEmpty() && row.due > 0)
         row.daysOverdue = std::max<int64_t>(0, m_asOf.julian() - s.dueDate.julian());
     s.overdue = row.daysOverdue > 0;
     row.ageing = ageingFor(row.daysOverdue);
-    row.status = s.due < 0   ? RefundDue
-                 : s.overdue ? Overdue
-                 : s.due > 0 ? Owed
-                             : Paid;
+    row.status = row.due < 0   ? RefundDue
+                 : s.overdue   ? Overdue
+                 : row.due > 0 ? Owed
+                               : Paid;
 }
 
 Ledger::Ageing Ledger::ageingFor(int64_t days)
@@ -88,7 +121,6 @@ int Ledger::insertOrReplace(LedgerEntry entry)
 {
     Row row;
     row.entry = std::move(entry);
-    judge(row);
     int at = indexOf(row.entry.path);
     if (at >= 0) {
         m_rows[size_t(at)] = std::move(row);
@@ -97,6 +129,7 @@ int Ledger::insertOrReplace(LedgerEntry entry)
         m_byPath.insert(row.entry.path, at);
         m_rows.push_back(std::move(row));
     }
+    judgeAll();
     findDuplicates();
     return at;
 }
@@ -108,6 +141,7 @@ bool Ledger::remove(const QString& path)
         return false;
     m_rows.erase(m_rows.begin() + at);
     reindex();
+    judgeAll();
     findDuplicates();
     return true;
 }
@@ -135,13 +169,13 @@ Ledger::Totals Ledger::totals(const std::vector<int>& rows) const
         t.vat += s.vat;
         t.gross += s.gross;
         t.paid += s.paid;
-        if (s.due > 0) {
-            t.owed += s.due;
-            t.ageing[size_t(row.ageing)] += s.due;
+        if (row.due > 0) {
+            t.owed += row.due;
+            t.ageing[size_t(row.ageing)] += row.due;
             if (row.status == Overdue)
-                t.overdue += s.due;
-        } else if (s.due < 0) {
-            t.refundDue -= s.due;
+                t.overdue += row.due;
+        } else if (row.due < 0) {
+            t.refundDue -= row.due;
         }
     }
     return t;
@@ -187,6 +221,8 @@ QString Ledger::statusText(const Row& row)
         return QStringLiteral("paid");
     case RefundDue:
         return QStringLiteral("refund due");
+    case Credited:
+        return QStringLiteral("credits invoice %1").arg(row.entry.summary.corrects);
     }
     return QString();
 }

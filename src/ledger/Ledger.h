@@ -17,7 +17,9 @@
 class Ledger
 {
 public:
-    enum Status { Unreadable, NotBilled, Owed, Overdue, Paid, RefundDue };
+    /// Credited: a credit note whose invoice is listed too; what it credits
+    /// is counted in that invoice's row.
+    enum Status { Unreadable, NotBilled, Owed, Overdue, Paid, RefundDue, Credited };
     /// How far past its due day an owed amount is.
     enum Ageing { NotYetDue, Days1To30, Days31To60, Days61To90, Over90Days };
     static constexpr int AgeingCount = 5;
@@ -31,6 +33,12 @@ public:
         Ageing ageing = NotYetDue;
         /// Another readable document of the same kind has the same number.
         bool duplicate = false;
+        /// An invoice: what the listed credit notes that correct it credit
+        /// (0 or below, as their `due`).
+        ombrel::OMMoney credited;
+        /// What is owed after those credits (below 0: a refund due); a
+        /// credit note counted in its invoice's row owes nothing of its own.
+        ombrel::OMMoney due;
     };
 
     struct Totals
@@ -80,6 +88,9 @@ public:
 
 private:
     void judge(Row& row) const;
+    /// Nets the credit notes against the invoices they correct, then judges
+    /// every row.
+    void judgeAll();
     void findDuplicates();
     void reindex();
 

@@ -95,7 +95,7 @@ QString LedgerExport::toJson(const Ledger& ledger, const std::vector<int>& rows)
             vat.append(QJsonObject{{QStringLiteral("rate"), v.rate.toText(false).toQString()},
                                    {QStringLiteral("amount"), money(v.amount)},
                                    {QStringLiteral("vatAmount"), money(v.vatAmount())}});
-        documents.append(QJsonObject{
+        QJsonObject document{
             {QStringLiteral("file"), e.path},
             {QStringLiteral("kind"), kindName(row)},
             {QStringLiteral("docReference"), s.docReference},
@@ -113,7 +113,13 @@ QString LedgerExport::toJson(const Ledger& ledger, const std::vector<int>& rows)
             {QStringLiteral("daysOverdue"), qint64(row.daysOverdue)},
             {QStringLiteral("status"), Ledger::statusText(row)},
             {QStringLiteral("duplicate"), row.duplicate},
-        });
+        };
+        // As --report names them, when listed credit notes correct the invoice.
+        if (row.credited != OMMoney()) {
+            document.insert(QStringLiteral("credited"), money(row.credited));
+            document.insert(QStringLiteral("amountDueAfterCredits"), money(row.due));
+        }
+        documents.append(document);
     }
     const Ledger::Totals t = ledger.totals(rows);
     QJsonObject ageing;
@@ -162,7 +168,7 @@ QString LedgerExport::toCsv(const Ledger& ledger, const std::vector<int>& rows)
             cells << csvText(e.path) << kindName(row) << QString::number(s.number)
                   << csvText(s.docReference) << isoDate(s.date) << isoDate(s.dueDate)
                   << csvText(customerLine(s.customer)) << money(s.net) << money(s.vat)
-                  << money(s.gross) << money(s.paid) << money(s.due) << Ledger::statusText(row)
+                  << money(s.gross) << money(s.paid) << money(row.due) << Ledger::statusText(row)
                   << QString::number(row.daysOverdue)
                   << (row.duplicate ? QStringLiteral("yes") : QString()) << QString();
         }
@@ -194,7 +200,7 @@ QString LedgerExport::toTable(const Ledger& ledger, const std::vector<int>& rows
             status += QStringLiteral(" (number repeated)");
         lines.push_back({name, kindName(row), s.docReference, isoDate(s.date), isoDate(s.dueDate),
                          s.customer.section(u'\n', 0, 0), s.gross.toString().toQString(),
-                         e.isBill() ? s.due.toString().toQString() : QString(), status});
+                         e.isBill() ? row.due.toString().toQString() : QString(), status});
     }
     for (QStringList& line : lines)
         for (QString& cell : line)

@@ -15,7 +15,7 @@ using ombrel::OMMoney;
 namespace {
 
 constexpr quint32 Magic = 0x564c4958; // "VLIX"
-constexpr quint32 FormatVersion = 1;
+constexpr quint32 FormatVersion = 2;
 constexpr QCryptographicHash::Algorithm Hash = QCryptographicHash::Sha1;
 constexpr int HashSize = 20;
 
@@ -65,6 +65,9 @@ void putSummary(QDataStream& out, const DocumentSummary& s)
         putDate(out, p.date);
         putMoney(out, p.amount);
     }
+    out << s.credit << s.corrects;
+    putDate(out, s.correctsDate);
+    putDate(out, s.issued);
     out << s.job.has_value();
     if (const std::optional<JobFigures>& f = s.job) {
         out << f->totalHours << quint32(f->daysOnSite);
@@ -115,6 +118,9 @@ bool takeSummary(QDataStream& in, DocumentSummary& s)
         const OMDate date = takeDate(in);
         s.payments.push_back({date, takeMoney(in)});
     }
+    in >> s.credit >> s.corrects;
+    s.correctsDate = takeDate(in);
+    s.issued = takeDate(in);
     bool hasJob = false;
     in >> hasJob;
     if (hasJob) {

@@ -154,7 +154,7 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
                                          "  &Close",
                                          "  E&xit",
                                          "&Edit:"} +
-                             kSettings + QStringList{"&View:", "  &Documents\tCtrl+Shift+D", "  &Toolbar"} + kHelp;
+                             kSettings + QStringList{"&View:", "  Do&cuments\tCtrl+Shift+D", "  &Toolbar"} + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), none);
 
     trigger(CommandIds::FileNewEstimate);

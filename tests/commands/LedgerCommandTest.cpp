@@ -30,24 +30,27 @@ Outcome vorlane(const QStringList& arguments)
 
 } // namespace
 
-// The examples: an estimate, a quote and invoice 3081 of 1 October 2026 with
-// 30 days to pay, partly paid.
+// The examples: an estimate, a quote, invoice 3081 of 1 October 2026 with
+// 30 days to pay, partly paid, and a credit note for part of it.
 TEST(LedgerCommand, ListsAFolderJudgedOnTheDayGiven)
 {
     const Outcome json = vorlane({"--ledger", "--json", "--as-of", "2026-12-01", examples()});
     EXPECT_EQ(json.status, 0) << json.err.toStdString();
     const QJsonObject all = QJsonDocument::fromJson(json.out).object();
     const QJsonArray documents = all["documents"].toArray();
-    ASSERT_EQ(documents.size(), 3);
-    const QJsonObject invoice = documents[1].toObject();
+    ASSERT_EQ(documents.size(), 4);
+    const QJsonObject invoice = documents[2].toObject();
     EXPECT_EQ(invoice["kind"].toString(), "invoice");
     EXPECT_EQ(invoice["number"].toInt(), 3081);
     EXPECT_EQ(invoice["dueDate"].toString(), "2026-10-31");
     EXPECT_EQ(invoice["status"].toString(), "overdue by 31 days");
     EXPECT_TRUE(invoice["isOverdue"].toBool());
+    // What is owed is what the credit note leaves of it.
     EXPECT_EQ(all["totals"].toObject()["ageing"].toObject()["days31To60"].toString(),
-              invoice["amountDue"].toString());
-    EXPECT_EQ(documents[0].toObject()["status"].toString(), "estimate");
+              invoice["amountDueAfterCredits"].toString());
+    EXPECT_NE(invoice["amountDueAfterCredits"], invoice["amountDue"]);
+    EXPECT_EQ(documents[0].toObject()["status"].toString(), "credits invoice 3081");
+    EXPECT_EQ(documents[1].toObject()["status"].toString(), "estimate");
 
     const Outcome early = vorlane({"--ledger", "--csv", "--as-of", "2026-10-31", examples()});
     EXPECT_EQ(early.status, 0);
@@ -83,7 +86,7 @@ TEST(LedgerCommand, VatSummaryOfAPeriod)
     const QJsonObject o = QJsonDocument::fromJson(invoiceBasis.out).object();
     EXPECT_EQ(o["basis"].toString(), "invoice");
     EXPECT_EQ(o["from"].toString(), "2026-10-01");
-    EXPECT_EQ(o["documents"].toInt(), 1);
+    EXPECT_EQ(o["documents"].toInt(), 2) << "the invoice and its credit note";
 
     for (const QStringList& wrong : {QStringList{"--vat-summary", "2026-Q5", examples()},
                                      QStringList{"--vat-summary", "2026-10", "--basis", "accrual"},

@@ -3,6 +3,7 @@
 #include "ledger/Ledger.h"
 #include "ledger/LedgerExport.h"
 #include "ledger/VatSummary.h"
+#include "records/JobCreditNote.h"
 
 #include <QDir>
 #include <QFile>
@@ -122,6 +123,44 @@ TEST(Ledger, StatusesAndTotalsOfWhatIsShown)
     EXPECT_EQ(shown.owed, OMMoney(120'00));
     EXPECT_EQ(shown.overdue, OMMoney(0));
     EXPECT_EQ(shown.refundDue, OMMoney(15'00));
+}
+
+// Credit notes listed with their invoice are netted in the invoice's row:
+// a part credit lowers what is owed, one beyond it makes a refund due.
+TEST(Ledger, CreditNotesAreNettedAgainstTheInvoiceTheyCorrect)
+{
+    const FigureInputs inputs = vatInputs(day(2026, 12, 31));
+    // 100.00 at 20 % and 50.00 at 5 %: 172.50, of which 40.00 paid.
+    const JobInvoice inv = invoice(7, day(2026, 12, 20), 30, {{100'00, 2000}, {50'00, 500}},
+                                   {{day(2026, 12, 21), 40'00}});
+    JobCreditNote part;
+    part.credit(inv, {{1, std::nullopt}}); // the 5 % line: 52.50
+    JobCreditNote whole;
+    whole.credit(inv, JobCreditNote::wholeInvoice(inv));
+    const JobInvoice other = invoice(99, day(2026, 12, 1), 30, {{10'00, 0}});
+    JobCreditNote loose; // tied to an invoice not listed
+    loose.credit(other, JobCreditNote::wholeInvoice(other));
+
+    Ledger ledger({entryOf(inv, "7.vli", inputs), entryOf(part, "n1.vln", inputs),
+                   entryOf(loose, "n2.vln", inputs)},
+                  inputs.asOf);
+    EXPECT_EQ(ledger.row(0).credited, OMMoney(-52'50));
+    EXPECT_EQ(ledger.row(0).due, OMMoney(80'00));
+    EXPECT_EQ(ledger.row(0).status, Ledger::Owed);
+    EXPECT_EQ(ledger.row(1).status, Ledger::Credited);
+    EXPECT_EQ(Ledger::statusText(ledger.row(1)), "credits invoice 7");
+    EXPECT_EQ(ledger.row(2).status, Ledger::RefundDue) << "its invoice is not listed";
+    EXPECT_EQ(ledger.totals().owed, OMMoney(80'00));
+    EXPECT_EQ(ledger.totals().refundDue, OMMoney(10'00));
+
+    // A whole credit on top takes the invoice below zero: 40.00 to pay back.
+    ledger.insertOrReplace(entryOf(whole, "n3.vln", inputs));
+    EXPECT_EQ(ledger.row(0).due, OMMoney(-92'50));
+    EXPECT_EQ(ledger.row(0).status, Ledger::RefundDue);
+    EXPECT_EQ(ledger.totals().owed, OMMoney(0));
+    // Taken away again, the invoice owes what it did.
+    ASSERT_TRUE(ledger.remove("n3.vln"));
+    EXPECT_EQ(ledger.row(0).due, OMMoney(80'00));
 }
 
 TEST(Ledger, SameKindAndNumberIsFlaggedUntilOneGoes)
