@@ -791,8 +791,10 @@ void Application::print()
 
 void Application::printPreview()
 {
-    if (TabbedEditView* view = activeEditView())
-        view->printPreview();
+    TabbedEditView* view = activeEditView();
+    if (view && view->printPreview())
+        if (auto* document = dynamic_cast<JobBaseDoc*>(view->document()))
+            recordIssue(*document);
 }
 
 bool Application::printDocumentFile(const QString& path)

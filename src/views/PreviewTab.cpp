@@ -471,11 +471,12 @@ bool PreviewTab::print()
     return true;
 }
 
-void PreviewTab::printPreview()
+bool PreviewTab::printPreview()
 {
     PrintSetup::printer().setPrintRange(QPrinter::AllPages);
     QPrintPreviewDialog dialog(&PrintSetup::printer(), this);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) { printAll(*printer); });
-    dialog.exec();
+    // The dialog is accepted only by its own Print button, once printed.
+    return dialog.exec() == QDialog::Accepted;
 }

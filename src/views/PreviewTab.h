@@ -39,7 +39,8 @@ public:
     /// The print dialog, then the job; false when cancelled.
     bool print();
     /// The print preview window, driven by the same calls.
-    void printPreview();
+    /// Shows the print preview; true when the user printed from it.
+    bool printPreview();
     /// Composes afresh and writes the pages as the preview shows them, on the
     /// page setup's paper and orientation, to `path`; empty on success, else
     /// the message.

@@ -235,10 +235,10 @@ bool TabbedEditView::print()
     return printDocument(false);
 }
 
-void TabbedEditView::printPreview()
+bool TabbedEditView::printPreview()
 {
     updateData(true);
-    printDocument(true);
+    return printDocument(true);
 }
 
 bool TabbedEditView::printDocument(bool preview)
@@ -248,8 +248,7 @@ bool TabbedEditView::printDocument(bool preview)
         return false;
     if (!preview)
         return tab->print();
-    tab->printPreview();
-    return false;
+    return tab->printPreview();
 }
 
 void TabbedEditView::nextTab()

@@ -78,7 +78,8 @@ public:
 public slots:
     /// The print dialog, then the job; true once the pages went to the printer.
     bool print();
-    void printPreview();
+    /// True when the user printed from the preview.
+    bool printPreview();
     void nextTab();
     void previousTab();
     void copy();

@@ -13,12 +13,15 @@
 #include "views/JobEditView.h"
 #include "views/JobInvoiceEditView.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace CommandIds;
 
@@ -187,6 +190,31 @@ TEST_F(ExportTest, WritesWhatThePreviewShowsAsTheTerminalExportDoes)
         EXPECT_TRUE(text.contains(document().record()->docReference.toQString()));
         EXPECT_EQ(text, pdfText(request.output));
         EXPECT_EQ(SettingsStore::get(SettingKeys::ExportFolder).toQString(), dir.path());
+        restart();
+    }
+}
+
+// Printed from the print preview, an invoice counts as issued; a preview
+// closed without printing leaves it as it was.
+TEST_F(ExportTest, PrintingFromThePreviewIssuesTheInvoice)
+{
+    for (const bool printed : {false, true}) {
+        SCOPED_TRACE(printed);
+        startWith("invoice-3081-kitchen-leak.vli");
+        bool seen = false;
+        QTimer::singleShot(0, [printed, &seen] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QPrintPreviewDialog*>(widget);
+                    dialog && dialog->isVisible()) {
+                    seen = true;
+                    printed ? dialog->accept() : dialog->reject();
+                }
+        });
+        trigger(FilePrintPreview);
+        ASSERT_TRUE(seen);
+        QFile saved(copied("invoice-3081-kitchen-leak.vli"));
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(saved.readAll().contains("\nissued="), printed);
         restart();
     }
 }
