@@ -10,13 +10,13 @@
 #include "print/TextStyles.h"
 #include "records/Job.h"
 #include "views/InvoiceItemsTab.h"
-#include "views/JobInvoiceEditView.h"
-#include "views/TotalsStrip.h"
 #include "views/ItemGrid.h"
 #include "views/ItemGridModel.h"
+#include "views/JobInvoiceEditView.h"
 #include "views/MaterialsTab.h"
 #include "views/PreviewTab.h"
 #include "views/TabbedEditView.h"
+#include "views/TotalsStrip.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -15,13 +15,14 @@ using ombrel::OMString;
 
 namespace {
 
-const char* const Surnames[] = {"Dunmore", "Hayes",   "Okafor", "Lindqvist", "Patel",  "Brennan",
-                                "Whitley", "Moreau",  "Achebe", "Harrow",    "Quinn",  "Ferreira",
-                                "Tulloch", "Kowalski", "Nakamura", "Ashby",  "Delgado", "Marsh"};
+const char* const Surnames[] = {"Dunmore", "Hayes",    "Okafor",  "Lindqvist", "Patel",
+                                "Brennan", "Whitley",  "Moreau",  "Achebe",    "Harrow",
+                                "Quinn",   "Ferreira", "Tulloch", "Kowalski",  "Nakamura",
+                                "Ashby",   "Delgado",  "Marsh"};
 const char* const Towns[] = {"Knaresborough", "Harrogate", "Ripon", "Wetherby", "Otley"};
-const char* const Work[] = {"Replace kitchen tap",   "Boiler service",    "Bathroom refit",
-                            "Radiator valves",       "Emergency call-out", "Outside tap",
-                            "Power flush",           "Leak under sink"};
+const char* const Work[] = {"Replace kitchen tap", "Boiler service",     "Bathroom refit",
+                            "Radiator valves",     "Emergency call-out", "Outside tap",
+                            "Power flush",         "Leak under sink"};
 
 bool save(JobBase& record, const QString& path)
 {
@@ -48,7 +49,8 @@ bool SampleYear::write(const QString& folder, int count, int year)
     for (int i = 0; i < count; ++i) {
         const int month = 1 + i * 12 / count;
         const OMDate date(1 + (i * 7) % 28, month, year, true);
-        const QString dir = QDir(folder).filePath(QStringLiteral("%1-%2").arg(year).arg(month, 2, 10, QLatin1Char('0')));
+        const QString dir = QDir(folder).filePath(
+            QStringLiteral("%1-%2").arg(year).arg(month, 2, 10, QLatin1Char('0')));
         QDir().mkpath(dir);
         const int kind = i % 20;
         if (kind < 3) {
@@ -108,7 +110,8 @@ bool SampleYear::write(const QString& folder, int count, int year)
             if (!save(invoice, QStringLiteral("%1/invoice-%2.vli").arg(dir).arg(number)))
                 return false;
             // A Save As that kept the number.
-            if (i == 11 && !save(invoice, QStringLiteral("%1/invoice-%2 copy.vli").arg(dir).arg(number)))
+            if (i == 11 &&
+                !save(invoice, QStringLiteral("%1/invoice-%2 copy.vli").arg(dir).arg(number)))
                 return false;
         }
     }

@@ -96,9 +96,8 @@ DocumentsOverview::DocumentsOverview(const Setup& setup, QWidget* parent)
     connect(m_folderTimer, &QTimer::timeout, this, &DocumentsOverview::refreshPendingFolders);
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this,
             &DocumentsOverview::folderChanged);
-    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, [this](const QString& file) {
-        folderChanged(QFileInfo(file).path());
-    });
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this,
+            [this](const QString& file) { folderChanged(QFileInfo(file).path()); });
     m_indexTimer->setSingleShot(true);
     m_indexTimer->setInterval(2000);
     connect(m_indexTimer, &QTimer::timeout, this, &DocumentsOverview::saveIndex);
@@ -215,9 +214,8 @@ void DocumentsOverview::buildControls()
     connect(foldersButton, &QPushButton::clicked, this, &DocumentsOverview::editFolders);
     m_atStart = new QCheckBox(tr("Show at start-up"));
     m_atStart->setChecked(SettingsStore::isSet(SettingKeys::OverviewAtStart));
-    connect(m_atStart, &QCheckBox::toggled, this, [](bool on) {
-        SettingsStore::set(SettingKeys::OverviewAtStart, on ? 1 : 0);
-    });
+    connect(m_atStart, &QCheckBox::toggled, this,
+            [](bool on) { SettingsStore::set(SettingKeys::OverviewAtStart, on ? 1 : 0); });
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_totals, 1);
@@ -286,29 +284,35 @@ void DocumentsOverview::startScan()
         // file and the list is brought up to date where they differ.
         if (!setup.indexFile.isEmpty() && index.load(setup.indexFile, setup.inputs)) {
             auto known = std::make_shared<std::vector<LedgerEntry>>(index.entries());
-            QMetaObject::invokeMethod(this, [this, known] {
-                if (m_model->ledger().size() == 0)
-                    showEntries(std::move(*known));
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this, known] {
+                    if (m_model->ledger().size() == 0)
+                        showEntries(std::move(*known));
+                },
+                Qt::QueuedConnection);
         }
         const QStringList folders = foldersUnder(setup.paths);
         const QStringList files = DocumentScanner::documentFiles(setup.paths);
-        auto entries = std::make_shared<std::vector<LedgerEntry>>(DocumentScanner::scan(
-            files, setup.inputs, &index, [this](int done, int total) {
+        auto entries = std::make_shared<std::vector<LedgerEntry>>(
+            DocumentScanner::scan(files, setup.inputs, &index, [this](int done, int total) {
                 if (done % 200 == 0 || done == total)
-                    QMetaObject::invokeMethod(this, [this, done, total] {
-                        m_progress->setRange(0, total);
-                        m_progress->setValue(done);
-                    }, Qt::QueuedConnection);
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this, done, total] {
+                            m_progress->setRange(0, total);
+                            m_progress->setValue(done);
+                        },
+                        Qt::QueuedConnection);
                 return !m_cancel.load();
             }));
         if (m_cancel)
             return;
         if (!setup.indexFile.isEmpty())
             LedgerIndex::save(setup.indexFile, *entries, setup.inputs);
-        QMetaObject::invokeMethod(this, [this, entries, folders] {
-            scanDone(std::move(*entries), folders);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, entries, folders] { scanDone(std::move(*entries), folders); },
+            Qt::QueuedConnection);
     });
     m_thread->start();
 }
@@ -461,8 +465,8 @@ void DocumentsOverview::showContextMenu(const QPoint& at)
     QAction* open = menu.addAction(tr("&Open"), this, [this, path] { emit openRequested(path); });
     QAction* pdf = menu.addAction(tr("&Export as PDF..."), this,
                                   [this, path] { emit exportPdfRequested(path); });
-    QAction* mail = menu.addAction(tr("Send by E-&mail..."), this,
-                                   [this, path] { emit sendRequested(path); });
+    QAction* mail =
+        menu.addAction(tr("Send by E-&mail..."), this, [this, path] { emit sendRequested(path); });
     QAction* invoice = menu.addAction(tr("New &Invoice from This"), this,
                                       [this, path] { emit newInvoiceRequested(path); });
     menu.addSeparator();
@@ -490,8 +494,7 @@ void DocumentsOverview::exportCsv()
         return;
     QString error;
     if (!TextFile::save(path, shownAsCsv().toUtf8(), &error))
-        QMessageBox::warning(this, tr("Export as CSV"),
-                             TextFile::invalidFileMessage(path, error));
+        QMessageBox::warning(this, tr("Export as CSV"), TextFile::invalidFileMessage(path, error));
 }
 
 void DocumentsOverview::showVatSummary()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/FigureInputs.h"
 #include "ledger/LedgerEntry.h"
+#include "records/FigureInputs.h"
 
 #include <QSet>
 #include <QStringList>

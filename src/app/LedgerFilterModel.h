@@ -19,8 +19,16 @@ class LedgerFilterModel : public QSortFilterProxyModel
     Q_OBJECT
 public:
     /// The status filter's choices.
-    enum StatusFilter { AnyStatus, Outstanding, OverdueOnly, PaidOnly, RefundsDue, NotBilled,
-                        Unreadable, RepeatedNumbers };
+    enum StatusFilter {
+        AnyStatus,
+        Outstanding,
+        OverdueOnly,
+        PaidOnly,
+        RefundsDue,
+        NotBilled,
+        Unreadable,
+        RepeatedNumbers
+    };
 
     explicit LedgerFilterModel(LedgerModel* source, QObject* parent = nullptr);
 

@@ -18,7 +18,9 @@ QString money(OMMoney m)
 
 } // namespace
 
-LedgerModel::LedgerModel(QObject* parent) : QAbstractTableModel(parent) {}
+LedgerModel::LedgerModel(QObject* parent) : QAbstractTableModel(parent)
+{
+}
 
 void LedgerModel::setLedger(Ledger ledger)
 {
@@ -96,7 +98,9 @@ QVariant LedgerModel::data(const QModelIndex& index, int role) const
         case Number:
             return s.docReference;
         case Date:
-            return s.date.isEmpty() ? QString() : QLocale().toString(QDate::fromJulianDay(s.date.julian()), QLocale::ShortFormat);
+            return s.date.isEmpty() ? QString()
+                                    : QLocale().toString(QDate::fromJulianDay(s.date.julian()),
+                                                         QLocale::ShortFormat);
         case Customer:
             return LedgerExport::customerLine(s.customer);
         case Net:
@@ -168,7 +172,9 @@ QVariant LedgerModel::data(const QModelIndex& index, int role) const
         if (column == Customer)
             return s.customer;
         if (column == Due && !s.dueDate.isEmpty())
-            return tr("Due on %1").arg(QLocale().toString(QDate::fromJulianDay(s.dueDate.julian()), QLocale::LongFormat));
+            return tr("Due on %1")
+                .arg(QLocale().toString(QDate::fromJulianDay(s.dueDate.julian()),
+                                        QLocale::LongFormat));
     }
     return {};
 }
@@ -178,8 +184,8 @@ QVariant LedgerModel::headerData(int section, Qt::Orientation orientation, int r
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char* const titles[ColumnCount] = {
-        QT_TR_NOOP("Kind"),  QT_TR_NOOP("Number"), QT_TR_NOOP("Date"), QT_TR_NOOP("Customer"),
-        QT_TR_NOOP("Net"),   QT_TR_NOOP("VAT"),    QT_TR_NOOP("Gross"), QT_TR_NOOP("Paid"),
-        QT_TR_NOOP("Due"),   QT_TR_NOOP("Status"), QT_TR_NOOP("File")};
+        QT_TR_NOOP("Kind"), QT_TR_NOOP("Number"), QT_TR_NOOP("Date"),  QT_TR_NOOP("Customer"),
+        QT_TR_NOOP("Net"),  QT_TR_NOOP("VAT"),    QT_TR_NOOP("Gross"), QT_TR_NOOP("Paid"),
+        QT_TR_NOOP("Due"),  QT_TR_NOOP("Status"), QT_TR_NOOP("File")};
     return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
 }

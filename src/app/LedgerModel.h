@@ -14,7 +14,20 @@ class LedgerModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { Kind, Number, Date, Customer, Net, Vat, Gross, Paid, Due, Status, File, ColumnCount };
+    enum Column {
+        Kind,
+        Number,
+        Date,
+        Customer,
+        Net,
+        Vat,
+        Gross,
+        Paid,
+        Due,
+        Status,
+        File,
+        ColumnCount
+    };
     static constexpr int SortRole = Qt::UserRole + 1;
     /// The row's file.
     static constexpr int PathRole = Qt::UserRole + 2;

@@ -34,8 +34,8 @@ void refuse(const QString& text, QWidget* field)
 OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
     : PropertyPage(tr("Default Values"), parent),
       m_eaoe(new QCheckBox(tr("Display \"&E && OE\" on printed documents"), this)),
-      m_vatOnJobs(new QCheckBox(
-          tr("Show VAT and the &total including VAT on estimates and quotes"), this)),
+      m_vatOnJobs(
+          new QCheckBox(tr("Show VAT and the &total including VAT on estimates and quotes"), this)),
       m_byTime(new QCheckBox(tr("Charge for travelling by ti&me"), this)),
       m_byDistance(new QCheckBox(tr("Charge for travelling by &distance"), this)),
       m_rateUnit(new QLabel(this)), m_distanceUnit(new QLabel(this))
@@ -108,8 +108,8 @@ OptionsDefaultsPage::OptionsDefaultsPage(QWidget* parent)
         connect(box, &QCheckBox::toggled, this, [this] { setModified(); });
     for (size_t i = 1; i < m_periods.size(); ++i)
         setTabOrder(m_periods[i - 1], m_periods[i]);
-    setTabOrder({m_periods.back(), m_eaoe, m_vatOnJobs, amount(HourlyRate), amount(CostPerMile), m_byTime,
-                 m_byDistance, amount(Research), amount(Purchase), amount(Inspection),
+    setTabOrder({m_periods.back(), m_eaoe, m_vatOnJobs, amount(HourlyRate), amount(CostPerMile),
+                 m_byTime, m_byDistance, amount(Research), amount(Purchase), amount(Inspection),
                  amount(Admin), amount(DailyHours)});
 }
 
