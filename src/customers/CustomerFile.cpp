@@ -193,6 +193,9 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
         } else if (name == "custno") {
             working.custno = numberOf(line.substr(eq + 1));
             ++fields;
+        } else if (working.readValue(OMString(std::string(name)), unescaped(line.substr(eq + 1)))) {
+            // The fields added later, rare in a file.
+            ++fields;
         }
     }
     flush();
@@ -233,8 +236,11 @@ void CustomerFile::write(const Customer& c, QByteArray& out)
     // Escaping never lengthens a value, so the record fits in the bytes its
     // parts hold unescaped: written through a pointer, then cut to size.
     qsizetype bound = qsizetype(sizeof "\n[4294967295]\n");
+    const auto later = c.laterFields();
     for (const auto& [name, value] : fields)
         bound += qsizetype(name.size() + value->str().size() + 1);
+    for (const auto& [name, value] : later)
+        bound += qsizetype(std::strlen(name) + 1 + value.str().size() + 1);
     const qsizetype start = out.size();
     if (out.capacity() < start + bound)
         out.reserve(std::max(start + bound, 2 * out.capacity()));
@@ -248,6 +254,13 @@ void CustomerFile::write(const Customer& c, QByteArray& out)
     for (const auto& [name, value] : fields) {
         std::memcpy(p, name.data(), name.size());
         p = copyEscaped(p + name.size(), value->str());
+        *p++ = '\n';
+    }
+    for (const auto& [name, value] : later) {
+        const size_t size = std::strlen(name);
+        std::memcpy(p, name, size);
+        p[size] = '=';
+        p = copyEscaped(p + size + 1, value.str());
         *p++ = '\n';
     }
     out.resize(p - out.data());

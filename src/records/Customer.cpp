@@ -10,12 +10,26 @@ bool Customer::readValue(const OMString& key, const OMString& value)
         custno = OMUInt32::fromText(value);
         return true;
     }
+    bool* const flags[] = {&business, &cisContractor, &endUserNotice};
+    static const char* const flagKeys[] = {"business", "cisContractor", "endUser"};
+    for (size_t i = 0; i < std::size(flagKeys); ++i) {
+        if (key == flagKeys[i]) {
+            *flags[i] = value.trimmed() == "1";
+            return true;
+        }
+    }
+    if (key == "cisRate") {
+        const uint32_t rate = OMUInt32::fromText(value);
+        cisRate = rate == 0 || rate == 20 || rate == 30 ? int(rate) : DefaultCisRate;
+        return true;
+    }
     OMString* const fields[] = {&title,         &name,         &initial,        &surname,
                                 &company,       &phone,        &mobile,         &fax,
-                                &address.first, &address.town, &address.county, &address.postcode};
-    static const char* const keys[] = {"title",   "name",  "initial", "surname",
-                                       "company", "phone", "mobile",  "fax",
-                                       "first",   "town",  "county",  "postcode"};
+                                &address.first, &address.town, &address.county, &address.postcode,
+                                &email,         &vatNumber,    &country};
+    static const char* const keys[] = {"title",  "name",     "initial", "surname", "company",
+                                       "phone",  "mobile",   "fax",     "first",   "town",
+                                       "county", "postcode", "email",   "vatno",   "country"};
     for (size_t i = 0; i < std::size(keys); ++i) {
         if (key == keys[i]) {
             *fields[i] = value;
@@ -48,4 +62,22 @@ OMString Customer::displayText() const
         text += block;
     }
     return text;
+}
+
+std::vector<std::pair<const char*, OMString>> Customer::laterFields() const
+{
+    std::vector<std::pair<const char*, OMString>> fields;
+    const std::pair<const char*, const OMString*> texts[] = {
+        {"email", &email}, {"vatno", &vatNumber}, {"country", &country}};
+    for (const auto& [key, value] : texts)
+        if (!value->isEmpty())
+            fields.emplace_back(key, *value);
+    const std::pair<const char*, bool> flags[] = {
+        {"business", business}, {"cisContractor", cisContractor}, {"endUser", endUserNotice}};
+    for (const auto& [key, set] : flags)
+        if (set)
+            fields.emplace_back(key, OMString("1"));
+    if (cisRate != DefaultCisRate)
+        fields.emplace_back("cisRate", OMUInt32(uint32_t(cisRate)).toString());
+    return fields;
 }

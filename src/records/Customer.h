@@ -4,6 +4,8 @@
 #include "foundation/OMString.h"
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 /// A customer, or the location of a job.
 class Customer
@@ -21,6 +23,28 @@ public:
     ombrel::OMString phone;
     ombrel::OMString mobile;
     ombrel::OMString fax;
+    ombrel::OMString email;
+    /// The customer's VAT registration number as they give it ("GB123456789").
+    ombrel::OMString vatNumber;
+    /// ISO 3166-1 alpha-2 code ("GB"); empty for the business's own country.
+    ombrel::OMString country;
+    /// A business rather than a consumer: late-payment interest, the
+    /// reverse charge and e-invoices apply only to businesses.
+    bool business = false;
+    /// A contractor who pays us under the Construction Industry Scheme.
+    bool cisContractor = false;
+    /// The customer has told us in writing that they are an end user or an
+    /// intermediary supplier: no domestic reverse charge.
+    bool endUserNotice = false;
+    /// The CIS deduction, in percent, this contractor takes from the labour we
+    /// invoice: 20 (verified), 30 (not verified) or 0 (gross payment status).
+    int cisRate = DefaultCisRate;
+    static constexpr int DefaultCisRate = 20;
+
+    /// The keys of the fields added after the first file format, with their
+    /// values as written, in the order written; a field at its default is left
+    /// out, so a record that has none writes back as it was read.
+    std::vector<std::pair<const char*, ombrel::OMString>> laterFields() const;
 
     /// Sets the field named by `key` ("custno", "title", ..., "postcode");
     /// false, and nothing changed, for any other key.

@@ -69,6 +69,8 @@ struct DocumentSummary
     ombrel::OMDate dueDate;
     /// The customer as an address block names them, lines parted by "\n".
     QString customer;
+    /// The customer's number in the customer database; 0 when not in it.
+    uint32_t customerNumber = 0;
 
     ombrel::OMMoney net;
     /// One entry per rate, ascending by rate; empty without VAT.
@@ -92,6 +94,9 @@ struct DocumentSummary
     /// When an invoice or credit note was first printed, exported or e-mailed;
     /// empty while it has not been issued, and for other kinds.
     ombrel::OMDate issued;
+    /// An invoice or credit note under the domestic reverse charge: vatByRate
+    /// and vat are for information, and gross and due leave the VAT out.
+    bool reverseCharge = false;
 
     /// An estimate's or a quote's figures; none for an invoice.
     std::optional<JobFigures> job;

@@ -178,6 +178,8 @@ void JobBase::writeCustomer(Archive& archive, const Customer& customer, bool wit
     writeValue(archive, "phone", customer.phone);
     writeValue(archive, "fax", customer.fax);
     writeValue(archive, "mobile", customer.mobile);
+    for (const auto& [key, value] : customer.laterFields())
+        writeValue(archive, key, value);
 }
 
 DocumentSummary JobBase::baseSummary() const
@@ -189,6 +191,7 @@ DocumentSummary JobBase::baseSummary() const
     s.reference = reference.toQString();
     s.date = documentDate();
     s.customer = customer.displayText().toQString();
+    s.customerNumber = customer.custno;
     if (issuedAt().isSet())
         s.issued = issuedAt().toDate();
     return s;

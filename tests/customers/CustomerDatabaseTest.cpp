@@ -130,6 +130,41 @@ TEST(CustomerFile, WritesEveryFieldInOrder)
     EXPECT_EQ(at(back, 0).address.first, "a\nb");
 }
 
+// The fields added later are written only when set, after the first ones, and
+// read back from the database file and from a document alike.
+TEST(CustomerFile, LaterFieldsOnlyWhenSet)
+{
+    Customer c;
+    c.custno = 7;
+    c.surname = "Ng";
+    QByteArray plain;
+    CustomerFile::write(c, plain);
+    EXPECT_TRUE(plain.endsWith("mobile=\n"));
+
+    c.email = "ng@example.com";
+    c.vatNumber = "GB123456789";
+    c.country = "GB";
+    c.business = true;
+    c.cisContractor = true;
+    c.cisRate = 30;
+    QByteArray out;
+    CustomerFile::write(c, out);
+    EXPECT_TRUE(out.endsWith("mobile=\nemail=ng@example.com\nvatno=GB123456789\ncountry=GB\n"
+                             "business=1\ncisContractor=1\ncisRate=30\n"));
+    const Customer back = at(CustomerFile::read(out), 0);
+    EXPECT_EQ(back.vatNumber, "GB123456789");
+    EXPECT_TRUE(back.business && back.cisContractor && !back.endUserNotice);
+    EXPECT_EQ(back.cisRate, 30);
+
+    Customer fromDocument;
+    for (const auto& [key, value] : c.laterFields())
+        EXPECT_TRUE(fromDocument.readValue(key, value)) << key;
+    EXPECT_EQ(fromDocument.laterFields(), c.laterFields());
+    // A rate the scheme does not have reads as the standard one.
+    EXPECT_TRUE(fromDocument.readValue("cisRate", "25"));
+    EXPECT_EQ(fromDocument.cisRate, Customer::DefaultCisRate);
+}
+
 // ---- the database -----------------------------------------------------------
 
 using CustomerDatabaseTest = CustomerFixture;
