@@ -41,7 +41,9 @@ void warnOfUnusableLogo(const GPicture& picture, const OMString& path, QStringLi
     if (!warnings || name.isEmpty())
         return;
     QString reason = TextFile::notPlainFileReason(name, false);
-    if (reason.isEmpty() && !picture.isValid())
+    if (reason.isEmpty() && picture.isDamaged())
+        reason = QStringLiteral("the picture in it is cut short or damaged");
+    else if (reason.isEmpty() && !picture.isValid())
         reason = QStringLiteral("it is not a picture that can be read");
     if (!reason.isEmpty())
         warnings->append(QStringLiteral("The logo picture %1 is left out: %2.").arg(name, reason));

@@ -10,6 +10,7 @@
 #include "settings/SettingKeys.h"
 #include "settings/SettingsStore.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -155,6 +156,59 @@ TEST_F(HeadTest, UnreadablePictureIsLeftOut)
     EXPECT_FALSE(picture->isValid());
     EXPECT_EQ(printed.page().getPageCount(), 1);
     EXPECT_EQ(printed.page().pageText(0).first(), "Tagline");
+}
+
+TEST_F(HeadTest, DamagedPicturesAreLeftOutWithOneWarningEach)
+{
+    const QTemporaryDir dir;
+    // A picture of noise, so that its coded data runs long.
+    QImage noise(400, 300, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (x ^ y) % 256));
+    const auto coded = [&](const char* format) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        noise.save(&buffer, format);
+        return bytes;
+    };
+    const QByteArray jpeg = coded("JPG");
+    const QByteArray png = coded("PNG");
+    const QString unreadable =
+        QStringLiteral(" is left out: it is not a picture that can be read.");
+    const QString cutShort =
+        QStringLiteral(" is left out: the picture in it is cut short or damaged.");
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        QString reason;
+    } cases[] = {
+        {"cut.jpg", jpeg.left(jpeg.size() * 6 / 10), cutShort},
+        {"cut.png", png.left(png.size() * 6 / 10), unreadable},
+        {"text.png", "no picture", unreadable},
+        {"broken.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='9' height='9'><rect",
+         unreadable},
+    };
+    setLogo(3, 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes);
+        file.close();
+        SettingsStore::set(SettingKeys::LogoFilename, ombrel::OMString::fromQString(path));
+        const GParagraph& head = composeHead();
+        EXPECT_EQ(printed.warnings(), QStringList("The logo picture " + path + c.reason));
+        // Laying out and drawing the page reads nothing more.
+        printed.page().layout(QRectF(0, 0, 600, 800));
+        EXPECT_EQ(printed.warnings().size(), 1);
+        const auto* picture = dynamic_cast<const GPicture*>(head.item(0).object.get());
+        ASSERT_NE(picture, nullptr);
+        EXPECT_FALSE(picture->isValid());
+    }
 }
 
 TEST_F(HeadTest, PictureWithoutWidthKeepsItsOwnSize)

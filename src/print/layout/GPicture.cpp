@@ -6,11 +6,42 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <QThread>
+#include <atomic>
 
 namespace {
 
 // Screen pixels of the settings' widths are 1/96 inch.
 constexpr double PointsPerPixel = 72.0 / 96.0;
+
+// A JPEG cut short decodes "successfully": the decoder says so only in a
+// warning and fills the rest grey. While a picture is read, the warnings of
+// the reading thread are watched for that one.
+std::atomic<QThread*> watchedThread{nullptr};
+QtMessageHandler previousHandler = nullptr;
+bool cutShort = false;
+
+void watchDecoder(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && QThread::currentThread() == watchedThread.load() &&
+        message.contains(QLatin1String("premature end"), Qt::CaseInsensitive))
+        cutShort = true;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+// Reads `reader`'s picture; a null one when the file ends too soon.
+QImage readWhole(QImageReader& reader, bool& damaged)
+{
+    cutShort = false;
+    watchedThread = QThread::currentThread();
+    previousHandler = qInstallMessageHandler(watchDecoder);
+    QImage picture = reader.read();
+    qInstallMessageHandler(previousHandler);
+    watchedThread = nullptr;
+    damaged = cutShort;
+    return damaged ? QImage() : picture;
+}
 
 } // namespace
 
@@ -30,7 +61,7 @@ const QImage& GPicture::image() const
         }
         QImageReader reader(name);
         reader.setAutoTransform(true);
-        m_image = reader.read();
+        m_image = readWhole(reader, m_damaged);
     }
     return *m_image;
 }

@@ -10,7 +10,8 @@
 /**
  * A picture from a file. A width of 0 keeps the picture's own size; a given
  * width (in pixels of a 96 dpi screen) scales it, keeping its proportions.
- * A file that cannot be read draws nothing and takes no room. A height limit
+ * A file that cannot be read, or a picture in it cut short, draws nothing
+ * and takes no room. A height limit
  * scales a taller picture down, keeping its proportions.
  */
 class GPicture : public GObject
@@ -24,6 +25,12 @@ public:
     void setMaxHeight(double points) { m_maxHeight = points; }
     /// Whether the file could be read as a picture.
     bool isValid() const;
+    /// Whether the file is a picture that ends too soon (it is not valid).
+    bool isDamaged() const
+    {
+        image();
+        return m_damaged;
+    }
 
     QSizeF boxSize(const GLayoutContext& context, double maxWidth) const override;
     /// A picture scales down to whatever width it is given.
@@ -38,4 +45,5 @@ private:
     int m_width;
     double m_maxHeight = 0;
     mutable std::optional<QImage> m_image;
+    mutable bool m_damaged = false;
 };
