@@ -57,9 +57,9 @@ QString GridTab::cellRefusal(const ItemGrid&, int, int, const QString&) const
     return {};
 }
 
-NumberEntry GridTab::readFigure(const QString& text, int decimals)
+NumberEntry GridTab::readFigure(const QString& text, int decimals, const QLocale& locale)
 {
-    NumberEntry entry = NumberEntry::read(text, decimals);
+    NumberEntry entry = NumberEntry::read(text, decimals, locale);
     if (entry.ok() && decimals == 6 &&
         std::abs(entry.number.toDouble()) > ombrel::OMDouble::MaxMagnitude) {
         entry.number.clear();

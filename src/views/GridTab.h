@@ -45,8 +45,10 @@ public:
     /// `candidate` standing for row `row`) stays within NumberEntry's bound,
     /// each amount too. Used by every grid before it takes a figure.
     /// `text` read as a figure of `decimals` decimals (a count, hours: six;
-    /// an amount, a rate: two); a count beyond what one holds is refused too.
-    static NumberEntry readFigure(const QString& text, int decimals);
+    /// an amount, a rate: two) by `locale`; a count beyond what one holds is
+    /// refused too.
+    static NumberEntry readFigure(const QString& text, int decimals,
+                                  const QLocale& locale = QLocale());
     static bool withinBound(const ItemGrid& grid, int row, const JobItem& candidate,
                             ombrel::OMMoney (*amount)(const JobItem&));
 

@@ -1,12 +1,14 @@
 #include "JobEditView.h"
 
+#include "TotalsStrip.h"
 #include "documents/JobDoc.h"
 #include "foundation/OMUInt32.h"
 #include "print/JobPage.h"
 #include "records/Job.h"
 #include "resources/StringTable.h"
-#include "TotalsStrip.h"
+#include "settings/NumberEntry.h"
 
+#include <tuple>
 #include <utility>
 
 using ombrel::OMDouble;
@@ -46,6 +48,8 @@ void JobEditView::onInitialUpdate()
     addTab(IDS_TAB_PREVIEW, &m_preview);
     // The travel tab works the days on site out from the labour hours.
     m_travel.setLabourTab(&m_labour);
+    m_labour.setFiguresCheck(
+        [this](const LabourTab::Fields& candidate) { return labourWithinBound(candidate); });
     TabbedEditView::onInitialUpdate();
 }
 
@@ -113,6 +117,32 @@ void JobEditView::saveFields()
     m_customer.saveCustomer(record.customer);
     record.sameAsCustomer = m_location.saveLocation(record.location);
     saveFigureFields();
+}
+
+bool JobEditView::labourWithinBound(const LabourTab::Fields& candidate) const
+{
+    // The record is summed with the candidate values in place of its own,
+    // which it then gets back.
+    Job& record = job();
+    const auto kept = std::tuple(record.hoursResearch, record.hoursPurchase, record.hoursWork,
+                                 record.hoursInspection, record.hoursAdmin, record.hourlyRate);
+    record.hoursResearch = OMString::fromQString(candidate.research);
+    record.hoursPurchase = OMString::fromQString(candidate.purchase);
+    record.hoursWork = OMString::fromQString(candidate.work);
+    record.hoursInspection = OMString::fromQString(candidate.inspection);
+    record.hoursAdmin = OMString::fromQString(candidate.admin);
+    record.hourlyRate = OMMoney(OMString::fromQString(candidate.rate));
+    FigureInputs inputs = FigureInputs::current();
+    inputs.vatRegistered = true; // the larger total
+    const DocumentSummary summary = record.summary(inputs);
+    std::tie(record.hoursResearch, record.hoursPurchase, record.hoursWork, record.hoursInspection,
+             record.hoursAdmin, record.hourlyRate) = kept;
+    const JobFigures& f = *summary.job;
+    for (const OMMoney figure :
+         {f.labourHoursCost, f.labourTotal, f.travelCost, f.jobTotal, f.grossTotal})
+        if (!NumberEntry::withinBound(figure.value()))
+            return false;
+    return true;
 }
 
 void JobEditView::saveFigureFields()

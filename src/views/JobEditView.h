@@ -67,6 +67,9 @@ private:
     void saveFields();
     /// The labour and travel fields into the record: what its figures read.
     void saveFigureFields();
+    /// Whether every figure of the job stays within the bound with the
+    /// labour fields as `candidate` holds them.
+    bool labourWithinBound(const LabourTab::Fields& candidate) const;
 
     JobDoc* m_doc;
     const TextStyles& m_styles;

@@ -4,6 +4,7 @@
 #include "FilteredLineEdit.h"
 #include "GridTab.h"
 #include "ItemGrid.h"
+#include "MessageHook.h"
 #include "resources/StringTable.h"
 #include "settings/NumberEntry.h"
 #include "settings/SettingsStore.h"
@@ -28,6 +29,13 @@ constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
 OMString hoursText(double hours)
 {
     return OMDouble(hours).toDecimalText(6, 2);
+}
+
+// The fields hold the files' form whatever the user's language: digits and
+// a point.
+NumberEntry readField(const QString& text, bool rate)
+{
+    return GridTab::readFigure(text, rate ? 2 : 6, QLocale::c());
 }
 
 // The hours (six decimals at most, as the cell shows them) or the rate of
@@ -118,8 +126,59 @@ FilteredLineEdit* LabourTab::addHoursRow(QGridLayout* grid, int row, const QStri
     grid->addWidget(text, row, 0);
     grid->addWidget(edit, row, 1);
     watchEdit(edit);
-    connect(edit, &QLineEdit::editingFinished, this, &EditTab::committed);
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit] { fieldFinished(edit); });
     return edit;
+}
+
+QString& LabourTab::fieldOf(Fields& f, const FilteredLineEdit* edit) const
+{
+    if (edit == m_research)
+        return f.research;
+    if (edit == m_purchase)
+        return f.purchase;
+    if (edit == m_work)
+        return f.work;
+    if (edit == m_inspection)
+        return f.inspection;
+    if (edit == m_admin)
+        return f.admin;
+    return f.rate;
+}
+
+QString LabourTab::fieldRefusal(const FilteredLineEdit* edit) const
+{
+    return refusal(edit, fields, nullptr);
+}
+
+QString LabourTab::refusal(const FilteredLineEdit* edit, const Fields& taken, QString* number) const
+{
+    const NumberEntry entry = readField(edit->text(), edit == m_rate);
+    if (!entry.ok())
+        return entry.error;
+    Fields candidate = taken;
+    fieldOf(candidate, edit) = entry.number;
+    if (m_figuresCheck && !m_figuresCheck(candidate))
+        return NumberEntry::beyondBoundMessage(edit->text());
+    if (number)
+        *number = entry.number;
+    return {};
+}
+
+void LabourTab::fieldFinished(FilteredLineEdit* edit)
+{
+    if (const QString reason = fieldRefusal(edit); !reason.isEmpty()) {
+        MessageHook::show(reason, MessageHook::Warning, MessageHook::Ok);
+        edit->setFocus();
+        edit->selectAll();
+        return;
+    }
+    const QString number = readField(edit->text(), edit == m_rate).number;
+    const QString tidy = edit == m_rate
+                             ? OMMoney(OMString::fromQString(number)).toString().toQString()
+                             : hoursText(number.toDouble()).toQString();
+    if (edit->text() != tidy)
+        edit->setText(tidy);
+    emit committed();
 }
 
 QWidget* LabourTab::firstField() const
@@ -137,6 +196,18 @@ void LabourTab::exchangeData(DataExchange& dx)
                                                SettingsStore::currencySymbol().c_str(),
                                                SettingsStore::hoursSymbol().c_str());
         m_rateLabel->setText(FieldLabel::withMnemonicAt(rate.toQString(), QStringLiteral("te (")));
+    }
+    if (dx.isSaving()) {
+        // Each field in turn, with those before it as they will be taken.
+        Fields taken = fields;
+        for (FilteredLineEdit* edit :
+             {m_research, m_purchase, m_work, m_inspection, m_admin, m_rate}) {
+            if (const QString reason = refusal(edit, taken, &fieldOf(taken, edit));
+                !reason.isEmpty()) {
+                dx.fail(edit, reason);
+                return;
+            }
+        }
     }
     dx.text(m_research, fields.research);
     dx.text(m_purchase, fields.purchase);
@@ -226,9 +297,9 @@ void LabourTab::cellEdited(int row, int column)
     case HoursColumn:
     case RateColumn:
         // The cell took the text only once it read exactly (the cell check).
-        setFigure(item, column,
-                  NumberEntry::read(m_grid->text(row, column), column == HoursColumn ? 6 : 2)
-                      .number);
+        setFigure(
+            item, column,
+            NumberEntry::read(m_grid->text(row, column), column == HoursColumn ? 6 : 2).number);
         m_grid->setText(row, column,
                         column == HoursColumn ? hoursText(item.count).toQString()
                                               : item.price.toString().toQString());

@@ -6,6 +6,7 @@
 #include "records/JobItem.h"
 
 #include <QStringList>
+#include <functional>
 
 class FilteredLineEdit;
 class ItemGrid;
@@ -21,6 +22,12 @@ class QLabel;
  * pass, and the tab rebuilds that list itself on every save pass from the
  * grid rows' items, into which each cell is parsed when its editor commits.
  * The travel tab reads the work and inspection hours from `fields`.
+ *
+ * The six fields take only what reads exactly (hours to six decimals, the
+ * rate to the penny, in the files' form) and keeps the figures within the
+ * bound (setFiguresCheck): anything else is refused with a message when the
+ * field is left, and fails a save pass. A field taken is shown tidied
+ * ("1.5" as "1.50").
  */
 class LabourTab : public EditTab
 {
@@ -42,6 +49,15 @@ public:
 
     /// The list the grid edits; null leaves the grid alone.
     void bindItems(ombrel::OMList<JobItem>* items) { m_items = items; }
+    /// Whether the job's figures stay within the bound with the fields as
+    /// `candidate` holds them (numbers in the files' form).
+    void setFiguresCheck(std::function<bool(const Fields& candidate)> check)
+    {
+        m_figuresCheck = std::move(check);
+    }
+    /// Why the text of `edit`, one of the six fields, cannot be taken with
+    /// the others as last taken (`fields`); empty when it can.
+    QString fieldRefusal(const FilteredLineEdit* edit) const;
 
     FilteredLineEdit* workEdit() const { return m_work; }
     FilteredLineEdit* inspectionEdit() const { return m_inspection; }
@@ -58,6 +74,14 @@ protected:
 
 private:
     FilteredLineEdit* addHoursRow(class QGridLayout* grid, int row, const QString& label);
+    /// The user left `edit`: refused with a message and the focus kept, or
+    /// tidied and committed.
+    void fieldFinished(FilteredLineEdit* edit);
+    /// Why `edit`'s text cannot be taken with the other fields as `taken`
+    /// holds them; when it can, its number goes to `number`.
+    QString refusal(const FilteredLineEdit* edit, const Fields& taken, QString* number) const;
+    /// The member of `f` that `edit` stands for.
+    QString& fieldOf(Fields& f, const FilteredLineEdit* edit) const;
     /// The grid from the bound list: one row per item, then the entry row.
     void loadRows();
     /// The bound list from the rows' items: every row with a description.
@@ -81,4 +105,5 @@ private:
     // A row made from an item keeps its other fields (VAT rate, cost, date)
     // when the list is rebuilt.
     ombrel::OMList<JobItem>* m_items = nullptr;
+    std::function<bool(const Fields&)> m_figuresCheck;
 };

@@ -4,6 +4,7 @@
 #include "print/TextStyles.h"
 #include "print/layout/GPage.h"
 #include "records/JobEstimate.h"
+#include "settings/NumberEntry.h"
 #include "settings/SettingsStore.h"
 #include "support/MessageCapture.h"
 #include "views/ColourLabel.h"
@@ -345,4 +346,61 @@ TEST_F(JobEditing, TheTotalsFollowTheLabourFieldsAndTheGrids)
     select(view->preview());
     EXPECT_TRUE(pageText().contains("264.00"));
     EXPECT_TRUE(capture.texts.empty());
+}
+
+TEST_F(JobEditing, LabourFieldsTakeOnlyWhatReadsExactlyAndWithinTheBound)
+{
+    newEstimate();
+    makeView();
+    select(view->labour());
+    LabourTab& labour = view->labour();
+    FilteredLineEdit* work = labour.workEdit();
+    FilteredLineEdit* rate = labour.rateEdit();
+    type(rate, "40");
+    QTest::keyClick(rate, Qt::Key_Return);
+    const struct
+    {
+        FilteredLineEdit* field;
+        const char* typed;
+        const char* shown;   // once the field is left; null: refused
+        const char* message; // a part of the refusal's message
+    } cases[] = {
+        {work, "1.5", "1.50", nullptr},
+        {work, "", "0.00", nullptr},
+        {rate, "38.5", "38.50", nullptr},
+        {work, "1.2.3", nullptr, "is not a number"},
+        {work, "0.1234567", nullptr, "decimals"},
+        {rate, "12.345", nullptr, "decimals"},
+        // 38.50 an hour for more than 2.6 x 10^10 hours passes 10^12.
+        {work, "26000000000", nullptr, "total past 1,000,000,000,000.00"},
+        {rate, "1000000000000", nullptr, "total past"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        work->setFocus();
+        type(work, "2");
+        QTest::keyClick(work, Qt::Key_Return);
+        capture.texts.clear();
+        c.field->setFocus();
+        type(c.field, c.typed);
+        QTest::keyClick(c.field, Qt::Key_Return);
+        if (c.shown) {
+            EXPECT_EQ(c.field->text(), c.shown);
+            EXPECT_TRUE(capture.texts.empty());
+            EXPECT_TRUE(view->updateData(true));
+            continue;
+        }
+        EXPECT_EQ(c.field->text(), c.typed);
+        ASSERT_EQ(capture.texts.size(), 1u);
+        EXPECT_NE(capture.texts[0].find(c.message), std::string::npos) << capture.texts[0];
+        EXPECT_EQ(QApplication::focusWidget(), c.field);
+        // The figures never took it, and a save pass stops at it.
+        EXPECT_TRUE(NumberEntry::withinBound(job().labourTotal().value()));
+        capture.texts.clear();
+        EXPECT_FALSE(view->updateData(true));
+        EXPECT_EQ(capture.texts.size(), 1u);
+        EXPECT_EQ(QApplication::focusWidget(), c.field);
+        type(c.field, "1");
+    }
+    EXPECT_TRUE(view->updateData(true));
 }
