@@ -655,7 +655,10 @@ void Application::importFile()
         if (!invoice->mayChangeIssued())
             return;
         const QString path = m_dialogs->importPath(m_mainWindow.get(), filter);
+        // The choice made last time is offered again.
         InvoiceImport::Options options;
+        options.materialsAsOneLine = SettingsStore::isSet(SettingKeys::ImportMaterialsAsOneLine);
+        options.hireAsOneLine = SettingsStore::isSet(SettingKeys::ImportHireAsOneLine);
         if (path.isEmpty() || !m_dialogs->importOptions(m_mainWindow.get(), options))
             return;
         // New Invoice from This imports the same way without asking.

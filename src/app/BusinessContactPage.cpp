@@ -44,8 +44,8 @@ void BusinessContactPage::loadSettings()
 
 void BusinessContactPage::saveSettings()
 {
-    SettingsStore::set(CompanyAddress, OMString::fromQString(OptionsCompanyPage::addressForStore(
-                                           m_address->toPlainText())));
+    store(CompanyAddress,
+          OMString::fromQString(OptionsCompanyPage::addressForStore(m_address->toPlainText())));
     for (size_t i = 0; i < 4; ++i)
-        SettingsStore::set(*ContactSettings[i], OMString::fromQString(m_contact[i]->text()));
+        store(*ContactSettings[i], OMString::fromQString(m_contact[i]->text()));
 }

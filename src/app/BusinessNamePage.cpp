@@ -24,5 +24,5 @@ void BusinessNamePage::loadSettings()
 
 void BusinessNamePage::saveSettings()
 {
-    SettingsStore::set(SettingKeys::CompanyName, ombrel::OMString::fromQString(m_name->text()));
+    store(SettingKeys::CompanyName, ombrel::OMString::fromQString(m_name->text()));
 }

@@ -27,5 +27,6 @@ bool BusinessNumbersPage::canSave()
 
 void BusinessNumbersPage::saveSettings()
 {
-    m_numbers->saveSettings();
+    QString error;
+    noteWrite(m_numbers->saveSettings(&error), error);
 }

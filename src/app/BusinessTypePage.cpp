@@ -56,7 +56,6 @@ void BusinessTypePage::loadSettings()
 
 void BusinessTypePage::saveSettings()
 {
-    SettingsStore::set(SettingKeys::CompanyDirectors,
-                       ombrel::OMString::fromQString(m_owners->text()));
-    SettingsStore::set(SettingKeys::CompanyType, std::max(0, m_type->checkedId()));
+    store(SettingKeys::CompanyDirectors, ombrel::OMString::fromQString(m_owners->text()));
+    store(SettingKeys::CompanyType, std::max(0, m_type->checkedId()));
 }

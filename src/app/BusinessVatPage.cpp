@@ -72,8 +72,7 @@ void BusinessVatPage::loadSettings()
 
 void BusinessVatPage::saveSettings()
 {
-    SettingsStore::set(VATRegistrationNo, OMString::fromQString(m_registration->text()));
-    SettingsStore::set(IsVATRegistered, m_vat->isChecked() ? 1 : 0);
-    SettingsStore::set(VATRate,
-                       Percentage::parseText(OMString::fromQString(m_rate->text())).value());
+    store(VATRegistrationNo, OMString::fromQString(m_registration->text()));
+    store(IsVATRegistered, m_vat->isChecked() ? 1 : 0);
+    store(VATRate, Percentage::parseText(OMString::fromQString(m_rate->text())).value());
 }

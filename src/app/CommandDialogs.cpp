@@ -19,7 +19,7 @@ QString CommandDialogs::openPath(QWidget* parent)
 
 bool CommandDialogs::importOptions(QWidget* parent, InvoiceImport::Options& options)
 {
-    ImportOptionsDialog dialog(parent);
+    ImportOptionsDialog dialog(options, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     options = dialog.options();

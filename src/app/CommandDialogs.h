@@ -24,7 +24,8 @@ public:
     virtual QString openPath(QWidget* parent);
     /// An existing file to import, offered with `filter` ("Name|*.a|...||").
     virtual QString importPath(QWidget* parent, const QString& filter);
-    /// How an estimate or quote goes into an invoice; false when cancelled.
+    /// How an estimate or quote goes into an invoice, offered as `options`
+    /// holds them; false when cancelled.
     virtual bool importOptions(QWidget* parent, InvoiceImport::Options& options);
     /// Where to save; `filter` is the kind's filter line ("Name (*.ext)"),
     /// `suggested` a path to start from. Empty when cancelled.

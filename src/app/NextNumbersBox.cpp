@@ -54,9 +54,18 @@ bool NextNumbersBox::canSave()
     return true;
 }
 
-void NextNumbersBox::saveSettings()
+bool NextNumbersBox::saveSettings(QString* error)
 {
-    for (size_t i = 0; i < m_fields.size(); ++i)
-        SettingsStore::set(*DocumentKind::all().at(int(i))->nextNumberSetting,
-                           m_fields[i]->value());
+    bool written = true;
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        QString reason;
+        if (!SettingsStore::set(*DocumentKind::all().at(int(i))->nextNumberSetting,
+                                m_fields[i]->value(), &reason) &&
+            written) {
+            written = false;
+            if (error)
+                *error = reason;
+        }
+    }
+    return written;
 }

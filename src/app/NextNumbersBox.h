@@ -23,7 +23,8 @@ public:
     void loadSettings();
     /// Warns, once, when a number went below the stored one; never refuses.
     bool canSave();
-    void saveSettings();
+    /// The numbers into the settings; false with the first failure's reason.
+    bool saveSettings(QString* error = nullptr);
 
     /// The field of a kind's next number.
     QSpinBox* field(DocumentKind::Id kind) const { return m_fields.at(size_t(kind)); }

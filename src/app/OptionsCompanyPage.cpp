@@ -172,16 +172,14 @@ void OptionsCompanyPage::loadSettings()
 
 void OptionsCompanyPage::saveSettings()
 {
-    SettingsStore::set(CompanyName, OMString::fromQString(m_name->text()));
-    SettingsStore::set(CompanyAddress,
-                       OMString::fromQString(addressForStore(m_address->toPlainText())));
+    store(CompanyName, OMString::fromQString(m_name->text()));
+    store(CompanyAddress, OMString::fromQString(addressForStore(m_address->toPlainText())));
     const StringSetting* contact[4] = {&CompanyPhone, &CompanyFax, &CompanyMobile, &CompanyEmail};
     for (size_t i = 0; i < 4; ++i)
-        SettingsStore::set(*contact[i], OMString::fromQString(m_contact[i]->text()));
-    SettingsStore::set(CompanyDirectors, OMString::fromQString(m_owners->text()));
-    SettingsStore::set(VATRegistrationNo, OMString::fromQString(m_registration->text()));
-    SettingsStore::set(CompanyType, m_type->checkedId() < 0 ? 0 : m_type->checkedId());
-    SettingsStore::set(IsVATRegistered, m_vat->isChecked() ? 1 : 0);
-    SettingsStore::set(VATRate,
-                       Percentage::parseText(OMString::fromQString(m_rate->text())).value());
+        store(*contact[i], OMString::fromQString(m_contact[i]->text()));
+    store(CompanyDirectors, OMString::fromQString(m_owners->text()));
+    store(VATRegistrationNo, OMString::fromQString(m_registration->text()));
+    store(CompanyType, m_type->checkedId() < 0 ? 0 : m_type->checkedId());
+    store(IsVATRegistered, m_vat->isChecked() ? 1 : 0);
+    store(VATRate, Percentage::parseText(OMString::fromQString(m_rate->text())).value());
 }

@@ -153,12 +153,12 @@ bool OptionsDefaultsPage::canSave()
 
 void OptionsDefaultsPage::saveSettings()
 {
-    SettingsStore::set(ChargeTravelDistance, m_byDistance->isChecked() ? 1 : 0);
-    SettingsStore::set(ChargeTravelTime, m_byTime->isChecked() ? 1 : 0);
-    SettingsStore::set(DisplayEAOE, m_eaoe->isChecked() ? 1 : 0);
-    SettingsStore::set(ShowVATOnEstimates, m_vatOnJobs->isChecked() ? 1 : 0);
+    store(ChargeTravelDistance, m_byDistance->isChecked() ? 1 : 0);
+    store(ChargeTravelTime, m_byTime->isChecked() ? 1 : 0);
+    store(DisplayEAOE, m_eaoe->isChecked() ? 1 : 0);
+    store(ShowVATOnEstimates, m_vatOnJobs->isChecked() ? 1 : 0);
     for (size_t i = 0; i < m_periods.size(); ++i)
-        SettingsStore::set(*m_periodSettings[i], m_periods[i]->value());
+        store(*m_periodSettings[i], m_periods[i]->value());
     for (size_t i = 0; i < m_amounts.size(); ++i)
-        SettingsStore::set(*AmountSettings[i], m_amounts[i]->hundredths().value_or(0));
+        store(*AmountSettings[i], m_amounts[i]->hundredths().value_or(0));
 }

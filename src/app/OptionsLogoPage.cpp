@@ -13,10 +13,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QLabel>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -144,8 +144,8 @@ OptionsLogoPage::OptionsLogoPage(TextStyles& styles, std::function<QString()> bu
     });
 
     setTabOrder({radios[0], radios[1], radios[2], m_text, radios[3], m_file, m_browse, m_setWidth,
-                 m_width, m_maxHeight, m_showTagline, m_taglineText, m_logoFont, m_logoColour, m_logoBackground,
-                 m_taglineFont, m_taglineColour});
+                 m_width, m_maxHeight, m_showTagline, m_taglineText, m_logoFont, m_logoColour,
+                 m_logoBackground, m_taglineFont, m_taglineColour});
     m_browse->setMaximumWidth(m_browse->fontMetrics().horizontalAdvance(QStringLiteral("......")) +
                               m_browse->fontMetrics().averageCharWidth() * 4);
 
@@ -217,14 +217,14 @@ void OptionsLogoPage::loadSettings()
 
 void OptionsLogoPage::saveSettings()
 {
-    SettingsStore::set(LogoFilename, OMString::fromQString(m_file->text()));
-    SettingsStore::set(LogoText, OMString::fromQString(m_text->text()));
-    SettingsStore::set(LogoTagline, OMString::fromQString(m_taglineText->text()));
-    SettingsStore::set(LogoMode, m_mode->checkedId());
-    SettingsStore::set(LogoDisplayTagline, m_showTagline->isChecked() ? 1 : 0);
-    SettingsStore::set(LogoSetImageWidth, m_setWidth->isChecked() ? 1 : 0);
-    SettingsStore::set(LogoImageWidth, m_width->value());
-    SettingsStore::set(LogoMaxHeight, m_maxHeight->value());
+    store(LogoFilename, OMString::fromQString(m_file->text()));
+    store(LogoText, OMString::fromQString(m_text->text()));
+    store(LogoTagline, OMString::fromQString(m_taglineText->text()));
+    store(LogoMode, m_mode->checkedId());
+    store(LogoDisplayTagline, m_showTagline->isChecked() ? 1 : 0);
+    store(LogoSetImageWidth, m_setWidth->isChecked() ? 1 : 0);
+    store(LogoImageWidth, m_width->value());
+    store(LogoMaxHeight, m_maxHeight->value());
     // A style is written only when changed, so untouched ones keep following the defaults.
     if (!m_logo.looksLike(m_styles.style(StyleLogo)))
         m_styles.setStyle(StyleLogo, m_logo);

@@ -70,10 +70,10 @@ void OptionsMiscPage::loadSettings()
 
 void OptionsMiscPage::saveSettings()
 {
-    SettingsStore::set(Splash, m_splash->isChecked() ? 1 : 0);
-    SettingsStore::set(ShowAllInvoicePayments, m_allPayments->isChecked() ? 1 : 0);
-    SettingsStore::set(CurrencySymbol, OMString::fromQString(m_currency->text()));
-    SettingsStore::set(HoursSymbol, OMString::fromQString(m_hours->text()));
-    SettingsStore::set(DistanceSymbol, OMString::fromQString(m_distance->text()));
-    SettingsStore::set(DateFormat, OMString::fromQString(m_dateFormat->currentText()));
+    store(Splash, m_splash->isChecked() ? 1 : 0);
+    store(ShowAllInvoicePayments, m_allPayments->isChecked() ? 1 : 0);
+    store(CurrencySymbol, OMString::fromQString(m_currency->text()));
+    store(HoursSymbol, OMString::fromQString(m_hours->text()));
+    store(DistanceSymbol, OMString::fromQString(m_distance->text()));
+    store(DateFormat, OMString::fromQString(m_dateFormat->currentText()));
 }

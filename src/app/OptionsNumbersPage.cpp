@@ -29,5 +29,6 @@ bool OptionsNumbersPage::canSave()
 
 void OptionsNumbersPage::saveSettings()
 {
-    m_numbers->saveSettings();
+    QString error;
+    noteWrite(m_numbers->saveSettings(&error), error);
 }

@@ -24,8 +24,8 @@ OptionsPaymentPage::OptionsPaymentPage(QWidget* parent)
     : PropertyPage(tr("Payment"), parent), m_instructions(new QPlainTextEdit(this))
 {
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(tr("Invoices print these under their totals while an amount is due."),
-                             this);
+    auto* intro =
+        new QLabel(tr("Invoices print these under their totals while an amount is due."), this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
 
@@ -44,8 +44,8 @@ OptionsPaymentPage::OptionsPaymentPage(QWidget* parent)
     }
     layout->addWidget(bank);
 
-    auto* label = new QLabel(tr("Payment &instructions (for example, the reference to quote):"),
-                             this);
+    auto* label =
+        new QLabel(tr("Payment &instructions (for example, the reference to quote):"), this);
     label->setWordWrap(true);
     label->setBuddy(m_instructions);
     m_instructions->setAccessibleName(tr("Payment instructions"));
@@ -61,15 +61,13 @@ void OptionsPaymentPage::loadSettings()
 {
     for (int i = 0; i < FieldCount; ++i)
         m_fields[size_t(i)]->setText(SettingsStore::get(*FieldSettings[i]).toQString());
-    m_instructions->setPlainText(
-        SettingsStore::get(SettingKeys::PaymentInstructions).toQString());
+    m_instructions->setPlainText(SettingsStore::get(SettingKeys::PaymentInstructions).toQString());
 }
 
 void OptionsPaymentPage::saveSettings()
 {
     for (int i = 0; i < FieldCount; ++i)
-        SettingsStore::set(*FieldSettings[i],
-                           OMString::fromQString(m_fields[size_t(i)]->text().trimmed()));
-    SettingsStore::set(SettingKeys::PaymentInstructions,
-                       OMString::fromQString(m_instructions->toPlainText().trimmed()));
+        store(*FieldSettings[i], OMString::fromQString(m_fields[size_t(i)]->text().trimmed()));
+    store(SettingKeys::PaymentInstructions,
+          OMString::fromQString(m_instructions->toPlainText().trimmed()));
 }

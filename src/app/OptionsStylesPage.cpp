@@ -106,6 +106,8 @@ void OptionsStylesPage::saveSettings()
 {
     // A style is written only when changed, so untouched ones keep following the defaults.
     for (int i = FirstStyle; i < StyleCount; ++i)
-        if (!styleCopy(i).looksLike(m_styles.style(i)))
-            m_styles.setStyle(i, styleCopy(i));
+        if (!styleCopy(i).looksLike(m_styles.style(i))) {
+            QString error;
+            noteWrite(m_styles.setStyle(i, styleCopy(i), &error), error);
+        }
 }

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "settings/SettingsStore.h"
+
 #include <QString>
 #include <QWidget>
 #include <initializer_list>
+#include <utility>
 
 /**
  * One page of a PropertySheet. The sheet calls loadSettings on every page
  * when it opens, then canSave and saveSettings on every page when the user
  * confirms; cancelling saves nothing. A page reads the store into its
- * controls in loadSettings and writes its controls back in saveSettings.
+ * controls in loadSettings and writes its controls back in saveSettings,
+ * through store() or noteWrite(), which keep the first write that failed for
+ * the sheet to report (writeError()).
  */
 class PropertyPage : public QWidget
 {
@@ -33,7 +38,25 @@ public:
     bool isModified() const { return m_modified; }
     void setModified(bool modified = true) { m_modified = modified; }
 
+    /// Why the last saveSettings could not write everything; empty when it
+    /// did. Taking it clears it.
+    QString takeWriteError() { return std::exchange(m_writeError, QString()); }
+
 protected:
+    /// Writes `values` to `setting` (SettingsStore::set); a failure is noted.
+    template <typename Setting, typename... Values>
+    void store(const Setting& setting, const Values&... values)
+    {
+        QString error;
+        noteWrite(SettingsStore::set(setting, values..., &error), error);
+    }
+    /// Notes the first write of this save that failed, with its reason.
+    void noteWrite(bool written, const QString& error)
+    {
+        if (!written && m_writeError.isEmpty())
+            m_writeError = error;
+    }
+
     /// Tab moves through `widgets` in this order.
     void setTabOrder(std::initializer_list<QWidget*> widgets);
     using QWidget::setTabOrder;
@@ -41,4 +64,5 @@ protected:
 private:
     QString m_title;
     bool m_modified = false;
+    QString m_writeError;
 };

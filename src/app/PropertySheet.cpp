@@ -1,6 +1,7 @@
 #include "PropertySheet.h"
 
 #include "PropertyPage.h"
+#include "views/MessageHook.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -146,12 +147,23 @@ void PropertySheet::accept()
             return;
     }
     bool refresh = false;
+    QString failure;
     for (PropertyPage* page : m_pages) {
         page->saveSettings();
         refresh = refresh || page->refreshesViews();
+        if (const QString error = page->takeWriteError(); failure.isEmpty())
+            failure = error;
     }
     if (refresh && m_refresh)
         m_refresh();
+    // What could not be written stays on screen, to be tried again.
+    if (!failure.isEmpty()) {
+        MessageHook::show(tr("Not every option could be saved. %1\n\nThe options stay as "
+                             "they are here: OK tries again, Cancel leaves them.")
+                              .arg(failure),
+                          MessageHook::Error, MessageHook::Ok);
+        return;
+    }
     QDialog::accept();
 }
 

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-ImportOptionsDialog::ImportOptionsDialog(QWidget* parent)
+ImportOptionsDialog::ImportOptionsDialog(const InvoiceImport::Options& initial, QWidget* parent)
     : QDialog(parent),
       m_materials(new QCheckBox(
           QStringLiteral("Add all materials as a single summary line in the invoice"), this)),
@@ -13,6 +13,8 @@ ImportOptionsDialog::ImportOptionsDialog(QWidget* parent)
           QStringLiteral("Add all hire items as a single summary line in the invoice"), this))
 {
     setWindowTitle(QStringLiteral("Import Options"));
+    m_materials->setChecked(initial.materialsAsOneLine);
+    m_hire->setChecked(initial.hireAsOneLine);
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(QStringLiteral("Please specify how you want the estimate/quote to "
                                             "be imported into the invoice:"),

@@ -10,8 +10,9 @@
 #include "records/JobBase.h"
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"
-#include "views/EditTab.h"
 #include "settings/SettingsStore.h"
+#include "views/EditTab.h"
+#include "views/ImportOptionsDialog.h"
 #include "views/JobEstimateEditView.h"
 #include "views/JobInvoiceEditView.h"
 #include "views/JobQuoteEditView.h"
@@ -351,6 +352,17 @@ TEST_F(DocumentWindows, ImportIntoAnInvoiceAndAQuote)
     EXPECT_TRUE(invoice->preview().printed().page().pageText(0).join('\n').contains("Labour"));
     // The import says what it did.
     EXPECT_EQ(app->mainWindow()->statusBar()->currentMessage(), "Imported Quote 2043");
+    // The next import offers the choice made, and the dialog shows it.
+    dialogs->importOptionsAnswer = false;
+    trigger(CommandIds::FileImport);
+    EXPECT_TRUE(dialogs->importOptionsOffered.materialsAsOneLine);
+    EXPECT_TRUE(dialogs->importOptionsOffered.hireAsOneLine);
+    for (const InvoiceImport::Options offered :
+         {InvoiceImport::Options{true, false}, InvoiceImport::Options{false, true}}) {
+        const InvoiceImport::Options shown = ImportOptionsDialog(offered).options();
+        EXPECT_EQ(shown.materialsAsOneLine, offered.materialsAsOneLine);
+        EXPECT_EQ(shown.hireAsOneLine, offered.hireAsOneLine);
+    }
 
     trigger(CommandIds::FileNewQuote);
     app->mainWindow()->updateCommandStates();

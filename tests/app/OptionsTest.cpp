@@ -20,6 +20,7 @@
 #include "documents/JobDoc.h"
 #include "print/TextStyles.h"
 #include "records/Job.h"
+#include "support/FileSizeLimit.h"
 #include "views/ColourLabel.h"
 #include "views/FilteredLineEdit.h"
 #include "views/PreviewTab.h"
@@ -169,6 +170,30 @@ TEST_F(Options, AnAccessibilityToolsToggleOfTheVatBoxActsAsAClick)
         EXPECT_TRUE(registration->isEnabled());
         EXPECT_TRUE(rate->isEnabled());
     }
+}
+
+TEST_F(Options, AWriteThatFailsIsReportedAndTheSheetStaysOpen)
+{
+    Sheet s;
+    QTest::keyClicks(s.sheet.payment()->field(OptionsPaymentPage::Field::BIC), "NWBKGB2L");
+    messages.clear();
+    {
+        const FileSizeLimit full(8);
+        ASSERT_TRUE(full.active());
+        s.sheet.accept();
+    }
+    EXPECT_NE(s.sheet.result(), QDialog::Accepted);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith("Not every option could be saved. The settings file "))
+        << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.contains(" cannot be written: "))
+        << messages[0].text.toStdString();
+    // Tried again once the disk has room.
+    messages.clear();
+    s.sheet.accept();
+    EXPECT_EQ(s.sheet.result(), QDialog::Accepted);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(SettingsStore::get(SettingKeys::BankBIC), "NWBKGB2L");
 }
 
 TEST_F(Options, BankDetailsVATOnEstimatesAndTheLogoHeightAreStored)

@@ -38,6 +38,7 @@ public:
     QString offeredImportFilter;
     bool importOptionsAnswer = true;
     InvoiceImport::Options importOptionsChosen;
+    InvoiceImport::Options importOptionsOffered;
 
     QString openPath(QWidget*) override { return openAnswer; }
     QString importPath(QWidget*, const QString& filter) override
@@ -47,6 +48,7 @@ public:
     }
     bool importOptions(QWidget*, InvoiceImport::Options& options) override
     {
+        importOptionsOffered = options;
         options = importOptionsChosen;
         return importOptionsAnswer;
     }
