@@ -508,6 +508,9 @@ void Application::onStartPageAction(int action)
     case StartPageView::ProgramOptions:
         showOptions();
         break;
+    case StartPageView::ShowDocuments:
+        showDocumentsOverview();
+        break;
     default:
         break;
     }
@@ -865,6 +868,9 @@ void Application::showOptions()
     OptionsDialog sheet(
         m_styles, [this] { updateAllViews(nullptr, SettingsChanged); }, m_mainWindow.get());
     m_dialogs->runSettingsDialog(sheet);
+    // The folders listed may have changed on the Miscellaneous page.
+    if (DocumentsOverview* overview = documentsOverview())
+        overview->reloadFolders();
 }
 
 void Application::showBusinessInformation()

@@ -37,6 +37,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
+#include <utility>
 
 using ombrel::OMMoney;
 
@@ -333,6 +334,8 @@ void DocumentsOverview::scanDone(std::vector<LedgerEntry> entries, QStringList f
     if (!files.isEmpty())
         m_watcher->addPaths(files);
     emit scanFinished();
+    if (std::exchange(m_scanAgain, false))
+        rescan();
 }
 
 void DocumentsOverview::showEntries(std::vector<LedgerEntry> entries)
@@ -576,8 +579,26 @@ void DocumentsOverview::editFolders()
         QMessageBox::warning(this, tr("Folders"), error);
         return;
     }
+    reloadFolders();
+}
+
+void DocumentsOverview::reloadFolders()
+{
+    const QStringList paths = LedgerFolders::current();
+    if (paths == m_setup.paths)
+        return;
     // Listed afresh over the new folders; the index spares reading again.
-    m_setup.paths = LedgerFolders::current();
+    m_setup.paths = paths;
+    rescan();
+}
+
+void DocumentsOverview::rescan()
+{
+    // A scan under way reads the old folders: the new one follows it.
+    if (m_thread) {
+        m_scanAgain = true;
+        return;
+    }
     if (!m_watcher->directories().isEmpty())
         m_watcher->removePaths(m_watcher->directories());
     if (!m_watcher->files().isEmpty())

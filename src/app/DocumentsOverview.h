@@ -61,6 +61,9 @@ public:
     QString totalsText() const;
     /// Reads `path` again now (a document the window saved).
     void refreshFile(const QString& path);
+    /// Lists the folders of the settings afresh when they changed (the
+    /// options' list of folders).
+    void reloadFolders();
     /// The rows shown as CSV, in the order shown.
     QString shownAsCsv() const;
 
@@ -88,6 +91,8 @@ private:
     void exportCsv();
     void showVatSummary();
     void editFolders();
+    /// Scans the folders of the setup again, watching them afresh.
+    void rescan();
     QString currentPath() const;
 
     Setup m_setup;
@@ -109,4 +114,6 @@ private:
     QSet<QString> m_pendingFolders;
     QThread* m_thread = nullptr;
     std::atomic_bool m_cancel{false};
+    /// The folders changed while a scan was under way.
+    bool m_scanAgain = false;
 };

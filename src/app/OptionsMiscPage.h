@@ -5,8 +5,12 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QListWidget;
+class QPushButton;
 
-/// Options page 6: symbols, the date format and the start-up and invoice switches.
+/// Options page 6: symbols, the date format, the start-up and invoice
+/// switches, and the folders the Documents window lists besides the
+/// documents folder (LedgerFolders::added).
 class OptionsMiscPage : public PropertyPage
 {
     Q_OBJECT
@@ -21,6 +25,10 @@ public:
     QLineEdit* hoursEdit() const { return m_hours; }
     QLineEdit* distanceEdit() const { return m_distance; }
     QComboBox* dateFormatList() const { return m_dateFormat; }
+    QListWidget* foldersList() const { return m_folders; }
+    QPushButton* removeFolderButton() const { return m_removeFolder; }
+    /// Adds `folder` to the list, once.
+    void addFolder(const QString& folder);
 
 signals:
     /// The user changed a symbol; the other pages show the new one at once.
@@ -33,4 +41,7 @@ private:
     QComboBox* m_dateFormat;
     QCheckBox* m_splash;
     QCheckBox* m_allPayments;
+    QListWidget* m_folders;
+    QPushButton* m_addFolder;
+    QPushButton* m_removeFolder;
 };

@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QSvgRenderer>
 
 namespace {
@@ -18,8 +19,13 @@ const int ToolTips[StartPageLayout::Count] = {
 };
 } // namespace
 
-StartPageView::StartPageView(QWidget* parent) : QWidget(parent)
+StartPageView::StartPageView(QWidget* parent)
+    : QWidget(parent), m_documents(new QPushButton(tr("All &Documents..."), this))
 {
+    m_documents->setToolTip(
+        tr("Every estimate, quote, invoice and credit note, and who owes what"));
+    connect(m_documents, &QPushButton::clicked, this,
+            [this] { emit actionRequested(ShowDocuments); });
     setMouseTracking(true);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
@@ -43,7 +49,13 @@ void StartPageView::onUpdate(DocumentView*, UpdateHint hint)
 void StartPageView::relayout()
 {
     const bool loaded = m_pictures[0] && m_pictures[0]->isValid();
-    m_layout = StartPageLayout::compute(rect(), loaded ? pictureSize() : QSize());
+    // The Documents button stands centred in a strip along the foot.
+    const QSize button = m_documents->sizeHint();
+    const int strip = button.height() + button.height() / 2;
+    m_documents->setGeometry((width() - button.width()) / 2, height() - strip, button.width(),
+                             button.height());
+    m_layout = StartPageLayout::compute(rect().adjusted(0, 0, 0, -strip),
+                                        loaded ? pictureSize() : QSize());
     update();
 }
 

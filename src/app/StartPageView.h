@@ -7,19 +7,29 @@
 #include <array>
 #include <memory>
 
+class QPushButton;
 class QSvgRenderer;
 
 /**
  * Six picture buttons in two rows of three that start the common tasks. A
  * blue frame marks the button under the pointer; releasing the left button
- * over it emits actionRequested with its position. The view knows nothing of
+ * over it emits actionRequested with its position. Under them, a push button
+ * asks for the Documents window (ShowDocuments). The view knows nothing of
  * what the actions do.
  */
 class StartPageView : public QWidget, public DocumentView
 {
     Q_OBJECT
 public:
-    enum Action { NewEstimate, NewQuote, NewInvoice, OpenDocument, BusinessInfo, ProgramOptions };
+    enum Action {
+        NewEstimate,
+        NewQuote,
+        NewInvoice,
+        OpenDocument,
+        BusinessInfo,
+        ProgramOptions,
+        ShowDocuments
+    };
 
     explicit StartPageView(QWidget* parent = nullptr);
     ~StartPageView() override;
@@ -27,6 +37,7 @@ public:
     void onUpdate(DocumentView* sender, UpdateHint hint) override;
 
     const StartPageLayout& layoutFigures() const { return m_layout; }
+    QPushButton* documentsButton() const { return m_documents; }
     bool isHovered(int button) const { return m_hover[size_t(button)]; }
     /// Sets the hover flags for the pointer at `point`; true when any changed.
     bool updateHover(const QPoint& point);
@@ -50,4 +61,5 @@ private:
     std::array<std::unique_ptr<QSvgRenderer>, StartPageLayout::Count> m_pictures;
     std::array<bool, StartPageLayout::Count> m_hover{};
     StartPageLayout m_layout;
+    QPushButton* m_documents;
 };

@@ -7,6 +7,8 @@
 #include "app/BusinessVatPage.h"
 #include "app/BusinessWizard.h"
 #include "app/CommandIds.h"
+#include "app/DocumentsOverview.h"
+#include "app/LedgerModel.h"
 #include "app/MainWindow.h"
 #include "app/NextNumbersBox.h"
 #include "app/OptionsCompanyPage.h"
@@ -18,6 +20,7 @@
 #include "app/OptionsPaymentPage.h"
 #include "app/OptionsStylesPage.h"
 #include "documents/JobDoc.h"
+#include "ledger/LedgerFolders.h"
 #include "print/TextStyles.h"
 #include "records/Job.h"
 #include "support/FileSizeLimit.h"
@@ -32,11 +35,14 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 
@@ -332,6 +338,38 @@ TEST_F(Options, NewQuotesTakeTheQuoteValidityTheSheetEdits)
     trigger(CommandIds::FileNewQuote);
     auto& quote = dynamic_cast<JobDoc&>(app->mainWindow()->activeDocumentWindow()->document());
     EXPECT_EQ(quote.job().daysValid, 14u);
+}
+
+TEST_F(Options, TheDocumentsWindowListsTheFoldersTheMiscPageHolds)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    DocumentsOverview* overview = app->showDocumentsOverview();
+    ASSERT_NE(overview, nullptr);
+    const QTemporaryDir extra;
+    const QString file = extra.filePath(QStringLiteral("3081.vli"));
+    ASSERT_TRUE(QFile::copy(example("invoice-3081-kitchen-leak.vli"), file));
+    const auto listed = [&] { return overview->model().ledger().indexOf(file) >= 0; };
+    for (const bool adding : {true, false}) {
+        SCOPED_TRACE(adding);
+        dialogs->settingsDialogAnswer = [&](QDialog& dialog) {
+            auto& sheet = dynamic_cast<OptionsDialog&>(dialog);
+            sheet.loadPages();
+            OptionsMiscPage& misc = *sheet.misc();
+            if (adding) {
+                misc.addFolder(extra.path() + "/");
+                misc.addFolder(extra.path());
+            } else {
+                misc.foldersList()->setCurrentRow(0);
+                misc.removeFolderButton()->click();
+            }
+            sheet.accept();
+            return sheet.result();
+        };
+        trigger(CommandIds::Options);
+        EXPECT_EQ(LedgerFolders::added(), adding ? QStringList(extra.path()) : QStringList());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return listed() == adding; }, 5000));
+    }
 }
 
 TEST_F(Options, CommandsToolBarAndAStyleChangeReachAnOpenPreview)

@@ -1,9 +1,11 @@
 #include "WindowFixture.h"
 
+#include "app/DocumentsOverview.h"
 #include "app/StartPageView.h"
 #include "documents/UpdateHint.h"
 
 #include <QMouseEvent>
+#include <QPushButton>
 
 namespace {
 
@@ -77,4 +79,7 @@ TEST_F(StartPage, ItsButtonsStartTheirTasks)
     emit view->actionRequested(StartPageView::BusinessInfo);
     EXPECT_EQ(options, 1);
     EXPECT_EQ(business, 1);
+    ASSERT_EQ(app->documentsOverview(), nullptr);
+    view->documentsButton()->click();
+    EXPECT_NE(app->documentsOverview(), nullptr);
 }
