@@ -34,6 +34,9 @@ public:
     bool set(const OMString& text, const OMString& format);
     /// The empty date prints as an empty text.
     OMString toString(const OMString& format) const;
+    /// The ISO 8601 form, "2026-10-08", of exports and reports; empty for the
+    /// empty date.
+    OMString isoText() const { return toString("YYYY-MM-DD"); }
     /// "8 October 2026", or "8 October" without the year, in English whatever
     /// the locale (the program's texts are English); empty for the empty date.
     OMString inWords(bool withYear = true) const;

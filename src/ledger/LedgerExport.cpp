@@ -9,20 +9,9 @@
 #include <QStringList>
 #include <algorithm>
 
-using ombrel::OMDate;
 using ombrel::OMMoney;
 
 namespace {
-
-QString money(OMMoney m)
-{
-    return m.toPlainString().toQString();
-}
-
-QString isoDate(const OMDate& d)
-{
-    return d.isEmpty() ? QString() : d.toString("YYYY-MM-DD").toQString();
-}
 
 QString kindName(const Ledger::Row& row)
 {
@@ -84,7 +73,8 @@ QString LedgerExport::toJson(const Ledger& ledger, const std::vector<int>& rows)
         const Ledger::Row& row = ledger.row(i);
         const LedgerEntry& e = row.entry;
         if (!e.isReadable()) {
-            const QJsonObject o{{QStringLiteral("file"), e.path}, {QStringLiteral("error"), e.error}};
+            const QJsonObject o{{QStringLiteral("file"), e.path},
+                                {QStringLiteral("error"), e.error}};
             documents.append(o);
             unreadable.append(o);
             continue;
@@ -92,23 +82,24 @@ QString LedgerExport::toJson(const Ledger& ledger, const std::vector<int>& rows)
         const DocumentSummary& s = e.summary;
         QJsonArray vat;
         for (const VAT& v : s.vatByRate)
-            vat.append(QJsonObject{{QStringLiteral("rate"), v.rate.toText(false).toQString()},
-                                   {QStringLiteral("amount"), money(v.amount)},
-                                   {QStringLiteral("vatAmount"), money(v.vatAmount())}});
+            vat.append(
+                QJsonObject{{QStringLiteral("rate"), v.rate.toText(false).toQString()},
+                            {QStringLiteral("amount"), LedgerExport::moneyText(v.amount)},
+                            {QStringLiteral("vatAmount"), LedgerExport::moneyText(v.vatAmount())}});
         QJsonObject document{
             {QStringLiteral("file"), e.path},
             {QStringLiteral("kind"), kindName(row)},
             {QStringLiteral("docReference"), s.docReference},
             {QStringLiteral("number"), qint64(s.number)},
-            {QStringLiteral("date"), isoDate(s.date)},
-            {QStringLiteral("dueDate"), isoDate(s.dueDate)},
+            {QStringLiteral("date"), s.date.isoText().toQString()},
+            {QStringLiteral("dueDate"), s.dueDate.isoText().toQString()},
             {QStringLiteral("customer"), s.customer},
-            {QStringLiteral("netTotal"), money(s.net)},
+            {QStringLiteral("netTotal"), LedgerExport::moneyText(s.net)},
             {QStringLiteral("vatSummary"), vat},
-            {QStringLiteral("vatTotal"), money(s.vat)},
-            {QStringLiteral("grossTotal"), money(s.gross)},
-            {QStringLiteral("totalPaid"), money(s.paid)},
-            {QStringLiteral("amountDue"), money(s.due)},
+            {QStringLiteral("vatTotal"), LedgerExport::moneyText(s.vat)},
+            {QStringLiteral("grossTotal"), LedgerExport::moneyText(s.gross)},
+            {QStringLiteral("totalPaid"), LedgerExport::moneyText(s.paid)},
+            {QStringLiteral("amountDue"), LedgerExport::moneyText(s.due)},
             {QStringLiteral("isOverdue"), s.overdue},
             {QStringLiteral("daysOverdue"), qint64(row.daysOverdue)},
             {QStringLiteral("status"), Ledger::statusText(row)},
@@ -116,32 +107,33 @@ QString LedgerExport::toJson(const Ledger& ledger, const std::vector<int>& rows)
         };
         // As --report names them, when listed credit notes correct the invoice.
         if (row.credited != OMMoney()) {
-            document.insert(QStringLiteral("credited"), money(row.credited));
-            document.insert(QStringLiteral("amountDueAfterCredits"), money(row.due));
+            document.insert(QStringLiteral("credited"), LedgerExport::moneyText(row.credited));
+            document.insert(QStringLiteral("amountDueAfterCredits"),
+                            LedgerExport::moneyText(row.due));
         }
         documents.append(document);
     }
     const Ledger::Totals t = ledger.totals(rows);
     QJsonObject ageing;
     for (int a = 0; a < Ledger::AgeingCount; ++a)
-        ageing.insert(QLatin1String(AgeingKeys[a]), money(t.ageing[size_t(a)]));
+        ageing.insert(QLatin1String(AgeingKeys[a]), LedgerExport::moneyText(t.ageing[size_t(a)]));
     const QJsonObject totals{
         {QStringLiteral("documents"), t.documents},
         {QStringLiteral("unreadable"), t.unreadable},
-        {QStringLiteral("netTotal"), money(t.net)},
-        {QStringLiteral("vatTotal"), money(t.vat)},
-        {QStringLiteral("grossTotal"), money(t.gross)},
-        {QStringLiteral("totalPaid"), money(t.paid)},
-        {QStringLiteral("owed"), money(t.owed)},
-        {QStringLiteral("overdue"), money(t.overdue)},
-        {QStringLiteral("refundDue"), money(t.refundDue)},
+        {QStringLiteral("netTotal"), LedgerExport::moneyText(t.net)},
+        {QStringLiteral("vatTotal"), LedgerExport::moneyText(t.vat)},
+        {QStringLiteral("grossTotal"), LedgerExport::moneyText(t.gross)},
+        {QStringLiteral("totalPaid"), LedgerExport::moneyText(t.paid)},
+        {QStringLiteral("owed"), LedgerExport::moneyText(t.owed)},
+        {QStringLiteral("overdue"), LedgerExport::moneyText(t.overdue)},
+        {QStringLiteral("refundDue"), LedgerExport::moneyText(t.refundDue)},
         {QStringLiteral("ageing"), ageing},
     };
     QJsonArray duplicates;
     for (const QString& w : ledger.duplicateWarnings())
         duplicates.append(w);
     const QJsonObject o{
-        {QStringLiteral("asOf"), isoDate(ledger.asOf())},
+        {QStringLiteral("asOf"), ledger.asOf().isoText().toQString()},
         {QStringLiteral("documents"), documents},
         {QStringLiteral("totals"), totals},
         {QStringLiteral("duplicates"), duplicates},
@@ -166,9 +158,11 @@ QString LedgerExport::toCsv(const Ledger& ledger, const std::vector<int>& rows)
         } else {
             const DocumentSummary& s = e.summary;
             cells << csvText(e.path) << kindName(row) << QString::number(s.number)
-                  << csvText(s.docReference) << isoDate(s.date) << isoDate(s.dueDate)
-                  << csvText(customerLine(s.customer)) << money(s.net) << money(s.vat)
-                  << money(s.gross) << money(s.paid) << money(row.due) << Ledger::statusText(row)
+                  << csvText(s.docReference) << s.date.isoText().toQString()
+                  << s.dueDate.isoText().toQString() << csvText(customerLine(s.customer))
+                  << LedgerExport::moneyText(s.net) << LedgerExport::moneyText(s.vat)
+                  << LedgerExport::moneyText(s.gross) << LedgerExport::moneyText(s.paid)
+                  << LedgerExport::moneyText(row.due) << Ledger::statusText(row)
                   << QString::number(row.daysOverdue)
                   << (row.duplicate ? QStringLiteral("yes") : QString()) << QString();
         }
@@ -179,11 +173,10 @@ QString LedgerExport::toCsv(const Ledger& ledger, const std::vector<int>& rows)
 
 QString LedgerExport::toTable(const Ledger& ledger, const std::vector<int>& rows)
 {
-    const QStringList header = {QStringLiteral("File"),  QStringLiteral("Kind"),
-                                QStringLiteral("Ref"),   QStringLiteral("Date"),
-                                QStringLiteral("Due date"), QStringLiteral("Customer"),
-                                QStringLiteral("Gross"), QStringLiteral("Due"),
-                                QStringLiteral("Status")};
+    const QStringList header = {
+        QStringLiteral("File"),  QStringLiteral("Kind"),     QStringLiteral("Ref"),
+        QStringLiteral("Date"),  QStringLiteral("Due date"), QStringLiteral("Customer"),
+        QStringLiteral("Gross"), QStringLiteral("Due"),      QStringLiteral("Status")};
     std::vector<QStringList> lines;
     for (int i : rows) {
         const Ledger::Row& row = ledger.row(i);
@@ -198,8 +191,9 @@ QString LedgerExport::toTable(const Ledger& ledger, const std::vector<int>& rows
         QString status = Ledger::statusText(row);
         if (row.duplicate)
             status += QStringLiteral(" (number repeated)");
-        lines.push_back({name, kindName(row), s.docReference, isoDate(s.date), isoDate(s.dueDate),
-                         s.customer.section(u'\n', 0, 0), s.gross.toString().toQString(),
+        lines.push_back({name, kindName(row), s.docReference, s.date.isoText().toQString(),
+                         s.dueDate.isoText().toQString(), s.customer.section(u'\n', 0, 0),
+                         s.gross.toString().toQString(),
                          e.isBill() ? row.due.toString().toQString() : QString(), status});
     }
     for (QStringList& line : lines)
@@ -232,7 +226,7 @@ QString LedgerExport::toTable(const Ledger& ledger, const std::vector<int>& rows
     const auto amount = [](OMMoney m) { return m.toString().toQString(); };
     out += QStringLiteral("%1 documents as of %2; owed %3, overdue %4, refunds due %5\n")
                .arg(t.documents)
-               .arg(isoDate(ledger.asOf()), amount(t.owed), amount(t.overdue),
+               .arg(ledger.asOf().isoText().toQString(), amount(t.owed), amount(t.overdue),
                     amount(t.refundDue));
     QStringList ageing;
     for (int a = 0; a < Ledger::AgeingCount; ++a)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/OMMoney.h"
+
 #include <QString>
 #include <vector>
 
@@ -22,4 +24,6 @@ public:
     static QString customerLine(const QString& customer);
     /// Every row of the ledger, in order.
     static std::vector<int> allRows(const Ledger& ledger);
+    /// An amount as every export writes it: "-1234.50", no grouping, no symbol.
+    static QString moneyText(ombrel::OMMoney amount) { return amount.toPlainString().toQString(); }
 };

@@ -1,6 +1,7 @@
 #include "VatSummary.h"
 
 #include "Ledger.h"
+#include "LedgerExport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,16 +13,6 @@ using ombrel::OMDate;
 using ombrel::OMMoney;
 
 namespace {
-
-QString money(OMMoney m)
-{
-    return m.toPlainString().toQString();
-}
-
-QString isoDate(const OMDate& d)
-{
-    return d.toString("YYYY-MM-DD").toQString();
-}
 
 QString rateText(const VatSummary::Line& line)
 {
@@ -124,8 +115,8 @@ VatSummary::VatSummary(const Ledger& ledger, const OMDate& first, const OMDate& 
                 continue;
             bool moved = false;
             for (const VAT& part : parts) {
-                const OMMoney net = shareOf(part.amount, paid, s.gross) -
-                                    shareOf(part.amount, before, s.gross);
+                const OMMoney net =
+                    shareOf(part.amount, paid, s.gross) - shareOf(part.amount, before, s.gross);
                 const OMMoney vat = charged ? shareOf(part.vatAmount(), paid, s.gross) -
                                                   shareOf(part.vatAmount(), before, s.gross)
                                             : OMMoney();
@@ -183,17 +174,19 @@ OMMoney VatSummary::vat() const
 
 QString VatSummary::toTable() const
 {
-    QString out = QStringLiteral("VAT summary, %1 basis, %2 to %3 (%4 documents)\n")
-                      .arg(m_basis == CashBasis ? QStringLiteral("cash") : QStringLiteral("invoice"),
-                           isoDate(m_first), isoDate(m_last))
-                      .arg(m_documents);
+    QString out =
+        QStringLiteral("VAT summary, %1 basis, %2 to %3 (%4 documents)\n")
+            .arg(m_basis == CashBasis ? QStringLiteral("cash") : QStringLiteral("invoice"),
+                 m_first.isoText().toQString(), m_last.isoText().toQString())
+            .arg(m_documents);
     const auto line = [](const QString& a, const QString& b, const QString& c) {
         return a.leftJustified(8) + b.rightJustified(14) + c.rightJustified(14) + u'\n';
     };
     out += line(QStringLiteral("Rate %"), QStringLiteral("Net"), QStringLiteral("VAT"));
     for (const Line& l : m_lines)
-        out += line(rateText(l), money(l.net), money(l.vat));
-    out += line(QStringLiteral("Total"), money(net()), money(vat()));
+        out += line(rateText(l), LedgerExport::moneyText(l.net), LedgerExport::moneyText(l.vat));
+    out += line(QStringLiteral("Total"), LedgerExport::moneyText(net()),
+                LedgerExport::moneyText(vat()));
     return out;
 }
 
@@ -202,17 +195,17 @@ QString VatSummary::toJson() const
     QJsonArray lines;
     for (const Line& l : m_lines)
         lines.append(QJsonObject{{QStringLiteral("rate"), rateText(l)},
-                                 {QStringLiteral("amount"), money(l.net)},
-                                 {QStringLiteral("vatAmount"), money(l.vat)}});
+                                 {QStringLiteral("amount"), LedgerExport::moneyText(l.net)},
+                                 {QStringLiteral("vatAmount"), LedgerExport::moneyText(l.vat)}});
     const QJsonObject o{
         {QStringLiteral("basis"),
          m_basis == CashBasis ? QStringLiteral("cash") : QStringLiteral("invoice")},
-        {QStringLiteral("from"), isoDate(m_first)},
-        {QStringLiteral("to"), isoDate(m_last)},
+        {QStringLiteral("from"), m_first.isoText().toQString()},
+        {QStringLiteral("to"), m_last.isoText().toQString()},
         {QStringLiteral("documents"), m_documents},
         {QStringLiteral("vatSummary"), lines},
-        {QStringLiteral("netTotal"), money(net())},
-        {QStringLiteral("vatTotal"), money(vat())},
+        {QStringLiteral("netTotal"), LedgerExport::moneyText(net())},
+        {QStringLiteral("vatTotal"), LedgerExport::moneyText(vat())},
     };
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
 }
@@ -221,7 +214,9 @@ QString VatSummary::toCsv() const
 {
     QString out = QStringLiteral("Rate %,Net,VAT\r\n");
     for (const Line& l : m_lines)
-        out += rateText(l) + u',' + money(l.net) + u',' + money(l.vat) + QStringLiteral("\r\n");
-    out += QStringLiteral("Total,") + money(net()) + u',' + money(vat()) + QStringLiteral("\r\n");
+        out += rateText(l) + u',' + LedgerExport::moneyText(l.net) + u',' +
+               LedgerExport::moneyText(l.vat) + QStringLiteral("\r\n");
+    out += QStringLiteral("Total,") + LedgerExport::moneyText(net()) + u',' +
+           LedgerExport::moneyText(vat()) + QStringLiteral("\r\n");
     return out;
 }

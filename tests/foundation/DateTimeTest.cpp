@@ -22,6 +22,9 @@ TEST(Date, FormatsAndParsesByTokens)
     EXPECT_EQ(date.toString("DD/MM/YYYY"), "02/03/2007");
     EXPECT_EQ(date.toString("MM/DD/YYYY"), "03/02/2007");
     EXPECT_EQ(OMDate().toString("DD/MM/YYYY"), "");
+    EXPECT_EQ(date.isoText(), "2007-03-02");
+    EXPECT_EQ(OMDate(31, 12, 9999, true).isoText(), "9999-12-31");
+    EXPECT_EQ(OMDate().isoText(), "");
 
     OMDate parsed;
     EXPECT_TRUE(parsed.set("20070302", "YYYYMMDD"));
