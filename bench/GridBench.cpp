@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -200,18 +201,34 @@ BENCHMARK(BM_InvoiceItemsToPreviewAndBack)
 // (parsed, the row recomputed, the columns fitted, the lines taken into the
 // record, the summary worked out and the strip filled), and the strip's part
 // of it alone.
+namespace {
+
+// The invoice view over an invoice of `lines` lines, its Items tab shown.
+struct InvoiceOnItems
+{
+    explicit InvoiceOnItems(int lines)
+    {
+        styles.loadStyles();
+        fill(doc, lines);
+        view = std::make_unique<JobInvoiceEditView>(&doc, styles);
+        view->resize(900, 700);
+        view->onInitialUpdate();
+        view->show();
+        view->selectTab(2);
+        QApplication::processEvents();
+    }
+
+    TextStyles styles;
+    JobInvoiceDoc doc;
+    std::unique_ptr<JobInvoiceEditView> view;
+};
+
+} // namespace
+
 static void BM_InvoiceTotalsAfterCellEdit(benchmark::State& state)
 {
-    TextStyles styles;
-    styles.loadStyles();
-    JobInvoiceDoc doc;
-    fill(doc, int(state.range(0)));
-    JobInvoiceEditView view(&doc, styles);
-    view.resize(900, 700);
-    view.onInitialUpdate();
-    view.show();
-    view.selectTab(2);
-    QApplication::processEvents();
+    InvoiceOnItems invoice(int(state.range(0)));
+    JobInvoiceEditView& view = *invoice.view;
     ItemGridModel* model = view.items().grid()->gridModel();
     const QModelIndex price = model->index(model->rowCount() / 2, PricedItemsTab::PriceColumn);
     bool flip = false;
@@ -231,19 +248,11 @@ BENCHMARK(BM_InvoiceTotalsAfterCellEdit)
 
 static void BM_InvoiceTotalsStripUpdate(benchmark::State& state)
 {
-    TextStyles styles;
-    styles.loadStyles();
-    JobInvoiceDoc doc;
-    fill(doc, int(state.range(0)));
-    JobInvoiceEditView view(&doc, styles);
-    view.resize(900, 700);
-    view.onInitialUpdate();
-    view.show();
-    view.selectTab(2);
-    doc.setModified(true);
+    InvoiceOnItems invoice(int(state.range(0)));
+    invoice.doc.setModified(true);
     QApplication::processEvents();
     for (auto _ : state)
-        emit view.items().committed();
+        emit invoice.view->items().committed();
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_InvoiceTotalsStripUpdate)
