@@ -59,8 +59,8 @@ OptionsMiscPage::OptionsMiscPage(QWidget* parent)
 
     auto* documents = new QGroupBox(tr("Documents Window"), this);
     auto* folders = new QVBoxLayout(documents);
-    auto* intro = new QLabel(tr("Besides the documents folder, list the documents in these "
-                                "&folders and the folders below them:"),
+    auto* intro = new QLabel(tr("Besides the documents folder, list the documents in &these "
+                                "folders and the folders below them:"),
                              documents);
     intro->setWordWrap(true);
     intro->setBuddy(m_folders);
