@@ -4,6 +4,8 @@
 #include "DocumentReport.h"
 #include "PdfExportCommand.h"
 
+#include "settings/SettingsReadScope.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -14,7 +16,8 @@ namespace {
 
 int runReport(const QStringList& files, bool json)
 {
-    const DocumentReport report(files);
+    // The settings and today are read once for every file.
+    const DocumentReport report(files, FigureInputs::current());
     const QByteArray text = (json ? report.toJson() : report.toTable()).toUtf8();
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     return report.hasErrors() ? 1 : 0;
@@ -67,6 +70,8 @@ int ConsoleCommand::run(int argc, char* argv[])
                                                 ? std::make_unique<QGuiApplication>(argc, argv)
                                                 : std::make_unique<QCoreApplication>(argc, argv);
     CommandLine::nameApplication();
+    // A run reads the settings as they stand when it starts, each file alike.
+    const SettingsReadScope settings;
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addVersionOption();

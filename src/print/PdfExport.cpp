@@ -1,6 +1,7 @@
 #include "PdfExport.h"
 
 #include "PageSetup.h"
+#include "PdfStampForm.h"
 #include "PrintableArea.h"
 #include "PrintedPage.h"
 #include "Stamp.h"
@@ -9,6 +10,7 @@
 #include "fileformat/TextFile.h"
 #include "resources/StringTable.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
@@ -73,8 +75,13 @@ bool PdfExport::write(GPage& page, const OMString& stampText, const QString& pat
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
+    // The pages are written in memory first: the stamp goes on them once, as
+    // one form every page draws (PdfStampForm), before the file takes them.
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setPageSize(pageSize);
         writer.setPageOrientation(orientation);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -86,7 +93,7 @@ bool PdfExport::write(GPage& page, const OMString& stampText, const QString& pat
             file.cancelWriting();
             return fail(QStringLiteral("the page margins leave no room"));
         }
-        const int printed = PrintedPage::print(page, stampText, writer, area);
+        const int printed = PrintedPage::print(page, {}, writer, area);
         if (printed == PrintedPage::TooManyPages) {
             file.cancelWriting();
             return fail(QStringLiteral("it would run over %1 pages; check the page "
@@ -95,8 +102,33 @@ bool PdfExport::write(GPage& page, const OMString& stampText, const QString& pat
         }
         if (printed < 0) {
             file.cancelWriting();
-            return fail(file.errorString());
+            return fail(QStringLiteral("the pages could not be drawn"));
         }
+        const Stamp::Stroke stamp = Stamp::stroke(writer, area, stampText, Stamp::PaperAngle, true);
+        if (!stamp.path.isEmpty()) {
+            const PdfStampForm form(stamp.path, stamp.placement, stamp.pen, Resolution,
+                                    writer.pageLayout().fullRectPoints().height());
+            if (!form.apply(pdf)) {
+                // A file laid out otherwise than expected: each page draws
+                // the stamp itself.
+                buffer.close();
+                pdf.clear();
+                buffer.open(QIODevice::WriteOnly);
+                QPdfWriter again(&buffer);
+                again.setPageLayout(writer.pageLayout());
+                again.setResolution(Resolution);
+                again.setCreator(QStringLiteral("Vorlane"));
+                if (PrintedPage::print(page, stampText, again, area) < 0) {
+                    file.cancelWriting();
+                    return fail(QStringLiteral("the pages could not be drawn"));
+                }
+            }
+        }
+    }
+    if (file.write(pdf) != pdf.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(reason);
     }
     // commit() renames even after some failed writes (its own flush of the
     // buffered tail among them), so a full disk would leave a truncated PDF

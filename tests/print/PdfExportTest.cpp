@@ -4,11 +4,14 @@
 
 #include "print/InvoicePage.h"
 #include "print/PdfExport.h"
+#include "print/PrintableArea.h"
 #include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -270,5 +273,84 @@ TEST_F(PdfExportTest, AFullDiskKeepsTheOldFileAndSaysWhy)
         EXPECT_EQ(out.readAll(), good);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
                   QStringList({QStringLiteral("out.pdf"), QStringLiteral("probe.pdf")}));
+    }
+}
+
+namespace {
+
+/// Page `page` of a PDF rendered at a low resolution.
+QImage renderedPage(const QString& file, int page, const QString& prefix)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-f"),
+                   QString::number(page), QStringLiteral("-l"), QString::number(page),
+                   QStringLiteral("-png"), QStringLiteral("-singlefile"), file, prefix});
+    process.waitForFinished(60000);
+    return QImage(prefix + QStringLiteral(".png"));
+}
+
+/// The red pixels of a page: the stamp's stroke.
+struct RedPixels
+{
+    explicit RedPixels(const QImage& image)
+    {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() > 160 && c.green() < 110 && c.blue() < 110) {
+                    ++count;
+                    box |= QRect(x, y, 1, 1);
+                }
+            }
+    }
+    int count = 0;
+    QRect box;
+};
+
+} // namespace
+
+TEST_F(PdfExportTest, TheStampIsWrittenOnceAndDrawnOnEveryPage)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    SampleDocuments::usePlumberBusiness();
+    styles.loadStyles();
+    PageOptions o = options(IDS_TITLE_INVOICE, true);
+    o.stampText = "OVERDUE";
+    printed.compose(SampleDocuments::longInvoice(300), o);
+    ASSERT_TRUE(PdfExport::write(printed, path("stamped.pdf"), nullptr));
+    // The same pages with the outline drawn on each by the writer itself,
+    // and without any stamp.
+    {
+        QPdfWriter writer(path("drawn.pdf"));
+        writer.setPageSize(PdfExport::defaultPageSize());
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(1200);
+        const QRect area =
+            PrintableArea::rect(DeviceMetrics::ofWholePage(writer), PrintMargins::fromSettings());
+        ASSERT_GT(PrintedPage::print(printed.page(), o.stampText, writer, area), 3);
+    }
+    printed.stampText = {};
+    ASSERT_TRUE(PdfExport::write(printed, path("plain.pdf"), nullptr));
+
+    const int pages = pdfPages(path("stamped.pdf"));
+    ASSERT_EQ(pages, pdfPages(path("drawn.pdf")));
+    EXPECT_EQ(pdfText(path("stamped.pdf")), pdfText(path("plain.pdf")));
+    const qint64 plain = QFileInfo(path("plain.pdf")).size();
+    EXPECT_LT((QFileInfo(path("stamped.pdf")).size() - plain) * 3,
+              QFileInfo(path("drawn.pdf")).size() - plain)
+        << "the outline is written once, not on each of " << pages << " pages";
+
+    for (int page : {1, pages / 2, pages}) {
+        const RedPixels formed(renderedPage(path("stamped.pdf"), page, path("formed")));
+        const RedPixels drawn(renderedPage(path("drawn.pdf"), page, path("drawn")));
+        ASSERT_GT(drawn.count, 100) << "page " << page;
+        EXPECT_NEAR(formed.count, drawn.count, drawn.count / 20) << "page " << page;
+        for (const auto& [a, b] : {std::pair{formed.box.left(), drawn.box.left()},
+                                   {formed.box.top(), drawn.box.top()},
+                                   {formed.box.right(), drawn.box.right()},
+                                   {formed.box.bottom(), drawn.box.bottom()}})
+            EXPECT_NEAR(a, b, 1) << "page " << page;
     }
 }
