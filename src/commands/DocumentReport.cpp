@@ -61,11 +61,17 @@ QString firstLine(const QString& text)
 
 } // namespace
 
-DocumentReport::DocumentReport(const QStringList& files)
+DocumentReport::DocumentReport(const QStringList& files, const FigureInputs& inputs)
 {
+    m_entries.reserve(size_t(files.size()));
     for (const QString& file : files)
-        m_entries.push_back(makeEntry(file));
+        m_entries.push_back(entryFor(file, inputs));
     relateEntries();
+}
+
+DocumentReport::DocumentReport(const QStringList& files)
+    : DocumentReport(files, FigureInputs::current())
+{
 }
 
 void DocumentReport::relateEntries()
@@ -99,7 +105,7 @@ bool DocumentReport::hasErrors() const
                        [](const Entry& e) { return !e.error.isEmpty(); });
 }
 
-DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
+DocumentReport::Entry DocumentReport::entryFor(const QString& file, const FigureInputs& inputs)
 {
     Entry entry;
     entry.file = file;
@@ -107,7 +113,7 @@ DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
     if (!record)
         return entry;
 
-    const DocumentSummary summary = record->summary(FigureInputs::current());
+    const DocumentSummary summary = record->summary(inputs);
     entry.kind = QString::fromLatin1(record->kind().name);
     entry.docReference = summary.docReference;
     entry.number = summary.number;
