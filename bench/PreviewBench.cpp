@@ -6,13 +6,19 @@
 #include "fileformat/Archive.h"
 #include "fileformat/TextFile.h"
 #include "print/TextStyles.h"
+#include "views/InvoiceItemsTab.h"
+#include "views/ItemGrid.h"
+#include "views/ItemGridModel.h"
 #include "views/JobInvoiceEditView.h"
+#include "views/PreviewTab.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+#include <memory>
 
 namespace {
 
@@ -92,6 +98,102 @@ static void BM_PrintFromPreview(benchmark::State& state)
         shown.view->preview().printAll(printer);
 }
 BENCHMARK(BM_PrintFromPreview)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// An invoice opened in its view on the Items tab, as the window shows it;
+// its tabs in order: customer, invoice, items, payments, preview.
+struct InvoiceOnItems
+{
+    explicit InvoiceOnItems(int lines)
+    {
+        path = writeInvoice(dir, lines);
+        templates.registerJobTemplates();
+        styles.loadStyles();
+        doc = templates.openDocumentFile(path);
+        view = std::make_unique<JobInvoiceEditView>(static_cast<JobInvoiceDoc*>(doc.get()), styles);
+        view->resize(900, 800);
+        view->onInitialUpdate();
+        view->show();
+        view->selectTab(itemsTab());
+        QApplication::processEvents();
+    }
+    int itemsTab() const { return 2; }
+    int previewTab() const { return view->tabCount() - 1; }
+    void showPreview()
+    {
+        view->selectTab(previewTab());
+        view->preview().repaint();
+    }
+    void showItems()
+    {
+        view->selectTab(itemsTab());
+        view->items().repaint();
+    }
+    /// One price typed into the middle row of the Items grid.
+    void editOnePrice()
+    {
+        ItemGridModel* model = view->items().grid()->gridModel();
+        const QModelIndex price = model->index(model->rowCount() / 2, PricedItemsTab::PriceColumn);
+        flip = !flip;
+        model->setData(price, flip ? QStringLiteral("12.34") : QStringLiteral("43.21"));
+        QApplication::processEvents();
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    DocumentTemplates templates;
+    TextStyles styles;
+    std::unique_ptr<Document> doc;
+    std::unique_ptr<JobInvoiceEditView> view;
+    bool flip = false;
+};
+
+// The first visit to the Preview of an invoice just opened on its Items tab.
+static void BM_FirstPreview(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto shown = std::make_unique<InvoiceOnItems>(int(state.range(0)));
+        state.ResumeTiming();
+        shown->showPreview();
+        state.PauseTiming();
+        shown.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstPreview)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// A price edited on the Items tab, then the Preview shown (timed) and the
+// Items tab again (not timed).
+static void BM_PreviewAfterEdit(benchmark::State& state)
+{
+    InvoiceOnItems shown(int(state.range(0)));
+    shown.showPreview();
+    shown.showItems();
+    for (auto _ : state) {
+        state.PauseTiming();
+        shown.editOnePrice();
+        state.ResumeTiming();
+        shown.showPreview();
+        state.PauseTiming();
+        shown.showItems();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PreviewAfterEdit)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The same, timing the way back from the Preview to the Items tab.
+static void BM_BackToItemsAfterEdit(benchmark::State& state)
+{
+    InvoiceOnItems shown(int(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        shown.editOnePrice();
+        shown.showPreview();
+        state.ResumeTiming();
+        shown.showItems();
+    }
+}
+BENCHMARK(BM_BackToItemsAfterEdit)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

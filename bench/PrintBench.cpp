@@ -3,6 +3,7 @@
 #include "SampleInvoice.h"
 #include "print/PageOptions.h"
 #include "print/PdfExport.h"
+#include "print/PrintableArea.h"
 #include "print/PrintedPage.h"
 #include "print/TextStyles.h"
 
@@ -10,6 +11,8 @@
 #include "resources/StringTable.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -18,6 +21,7 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -190,8 +194,99 @@ void BM_ExportLongDescription(benchmark::State& state)
     state.SetLabel(prose ? "256 KB prose" : "128 KB word");
 }
 
+/// An overdue invoice of `lines` lines as `--export-pdf` writes it: composed,
+/// laid out and written with its stamp on every page.
+void BM_ExportInvoice(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.pdf"));
+    TextStyles styles;
+    styles.loadStyles();
+    const JobInvoice invoice = SampleInvoice::withLines(int(state.range(0)));
+    PageOptions options = invoiceOptions();
+    options.stampText = StringTable::text(IDS_OVERDUE);
+    int pages = 0;
+    for (auto _ : state) {
+        // A page of its own each time, as the command makes one: nothing
+        // measured before.
+        PrintedPage printed(styles);
+        printed.compose(invoice, options);
+        benchmark::DoNotOptimize(PdfExport::write(printed, path, nullptr));
+        pages = printed.page().getPageCount();
+    }
+    state.counters["pages"] = pages;
+    state.counters["KB/page"] = double(QFileInfo(path).size()) / 1024.0 / pages;
+    state.SetComplexityN(state.range(0));
+}
+
+/// The floor for BM_ExportInvoice, run beside it so that their ratio is
+/// measured under one load: Qt's PDF writer drawing the same texts onto as
+/// many pages, one plain drawText a cell, with nothing laid out, measured,
+/// filled or stamped.
+void BM_FloorPdf(benchmark::State& state)
+{
+    ComposedInvoice composed(int(state.range(0)));
+    GPage& page = composed.printed.page();
+    {
+        // Laid out as the export lays it out, so that both have as many pages.
+        QBuffer scratch;
+        scratch.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&scratch);
+        writer.setPageSize(PdfExport::defaultPageSize());
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(1200);
+        const QRect area =
+            PrintableArea::rect(DeviceMetrics::ofWholePage(writer), PrintMargins::fromSettings());
+        page.setPageWidth(area.width() * 72.0 / 1200);
+        page.layout(area);
+    }
+    std::vector<QStringList> pages;
+    for (int i = 0; i < page.getPageCount(); ++i)
+        pages.push_back(page.pageText(i));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("floor.pdf"));
+    const QFont font = composed.printed.fonts().normal.deviceFont();
+    for (auto _ : state) {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&file);
+        writer.setPageSize(PdfExport::defaultPageSize());
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(1200);
+        QPainter painter(&writer);
+        painter.setFont(QFont(font, &writer));
+        const double lineHeight = writer.height() / 64.0;
+        const double columnWidth = writer.width() / 6.0;
+        for (size_t p = 0; p < pages.size(); ++p) {
+            if (p > 0)
+                writer.newPage();
+            double y = lineHeight;
+            for (const QString& line : pages[p]) {
+                const QStringList cells = line.split(QLatin1Char('\t'));
+                for (qsizetype c = 0; c < cells.size(); ++c)
+                    if (!cells[c].isEmpty())
+                        painter.drawText(QPointF(double(c) * columnWidth, y), cells[c]);
+                y += lineHeight;
+            }
+        }
+        painter.end();
+        file.close();
+    }
+    state.counters["pages"] = double(pages.size());
+    state.counters["KB/page"] = double(QFileInfo(path).size()) / 1024.0 / double(pages.size());
+    state.SetComplexityN(state.range(0));
+}
+
+/// The export and its floor at 1,000 and 10,000 lines.
+void exportSizes(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->Arg(1000)->Arg(10000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+}
+
 } // namespace
 
+BENCHMARK(BM_ExportInvoice)->Apply(exportSizes);
+BENCHMARK(BM_FloorPdf)->Apply(exportSizes);
 BENCHMARK(BM_ComposeInvoice)->Apply(linearInLines);
 BENCHMARK(BM_LayOutInvoice)->Apply(linearInLines);
 BENCHMARK(BM_FirstLayOutInvoice)->Apply(linearInLines);

@@ -134,8 +134,23 @@ bool Application::start(const CommandLine& commandLine)
     if (!commandLine.quitAfterShow)
         listenForOtherStarts();
 
-    // The window comes first, so that a question a document asks on opening
-    // (whether to apply VAT) stands over it rather than over an empty screen.
+    // The documents named are read before the window shows, so that its
+    // first paint shows them. One that cannot be read, or that asks whether
+    // to apply VAT, opens once the window shows, so that its message stands
+    // over the window rather than over an empty screen.
+    QStringList afterShowing;
+    for (const QString& path : commandLine.files) {
+        if (windowFor(path))
+            continue;
+        std::unique_ptr<Document> document = m_templates.openDocumentFile(path);
+        const auto* job = dynamic_cast<const JobBaseDoc*>(document.get());
+        if (!document || (job && job->needsVATQuestion())) {
+            afterShowing.append(path);
+            continue;
+        }
+        m_recent->add(path);
+        addWindow(std::move(document));
+    }
     // Without a window manager to honour "maximised", fill the screen anyway.
     if (QScreen* screen = m_mainWindow->screen())
         m_mainWindow->setGeometry(screen->availableGeometry());
@@ -144,7 +159,7 @@ bool Application::start(const CommandLine& commandLine)
     m_mainWindow->repaint();
 
     bool ok = true;
-    for (const QString& path : commandLine.files)
+    for (const QString& path : afterShowing)
         ok = openDocumentFile(path) != nullptr && ok;
     if (!ok) {
         m_mainWindow->hide();

@@ -5,6 +5,8 @@
 #include "LedgerCommand.h"
 #include "PdfExportCommand.h"
 
+#include "settings/SettingsReadScope.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -15,7 +17,8 @@ namespace {
 
 int runReport(const QStringList& files, bool json)
 {
-    const DocumentReport report(files);
+    // The settings and today are read once for every file.
+    const DocumentReport report(files, FigureInputs::current());
     const QByteArray text = (json ? report.toJson() : report.toTable()).toUtf8();
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     return report.hasErrors() ? 1 : 0;
@@ -91,6 +94,8 @@ int ConsoleCommand::run(int argc, char* argv[])
                                                 ? std::make_unique<QGuiApplication>(argc, argv)
                                                 : std::make_unique<QCoreApplication>(argc, argv);
     CommandLine::nameApplication();
+    // A run reads the settings as they stand when it starts, each file alike.
+    const SettingsReadScope settings;
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addVersionOption();

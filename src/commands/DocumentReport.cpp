@@ -6,6 +6,7 @@
 #include "resources/StringTable.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <algorithm>
 #include <memory>
 
@@ -61,30 +62,50 @@ QString firstLine(const QString& text)
 
 } // namespace
 
-DocumentReport::DocumentReport(const QStringList& files)
+DocumentReport::DocumentReport(const QStringList& files, const FigureInputs& inputs)
 {
+    m_entries.reserve(size_t(files.size()));
     for (const QString& file : files)
-        m_entries.push_back(makeEntry(file));
+        m_entries.push_back(entryFor(file, inputs));
     relateEntries();
+}
+
+DocumentReport::DocumentReport(const QStringList& files)
+    : DocumentReport(files, FigureInputs::current())
+{
 }
 
 void DocumentReport::relateEntries()
 {
-    for (Entry& e : m_entries) {
-        if (!e.error.isEmpty() || e.docReference.isEmpty())
+    // Entries by kind and reference, and credit notes by the invoice they
+    // correct: a report of many files looks each up once.
+    QHash<QString, std::vector<size_t>> byReference;
+    QHash<QString, std::vector<size_t>> notesFor;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        const Entry& e = m_entries[i];
+        if (e.isCredit)
+            notesFor[e.corrects].push_back(i);
+        if (e.error.isEmpty() && !e.docReference.isEmpty())
+            byReference[e.kind + u'\n' + e.docReference].push_back(i);
+    }
+    for (const std::vector<size_t>& same : std::as_const(byReference)) {
+        if (same.size() < 2)
             continue;
-        for (const Entry& other : m_entries)
-            if (&other != &e && other.error.isEmpty() && other.kind == e.kind &&
-                other.docReference == e.docReference &&
-                QFileInfo(other.file).absoluteFilePath() != QFileInfo(e.file).absoluteFilePath())
-                e.duplicateNumber = true;
-        if (!e.isInvoice || e.isCredit)
+        QStringList paths;
+        for (const size_t i : same)
+            paths << QFileInfo(m_entries[i].file).absoluteFilePath();
+        for (size_t i = 0; i < same.size(); ++i)
+            m_entries[same[i]].duplicateNumber =
+                std::any_of(paths.begin(), paths.end(),
+                            [&](const QString& path) { return path != paths[qsizetype(i)]; });
+    }
+    for (Entry& e : m_entries) {
+        if (!e.error.isEmpty() || e.docReference.isEmpty() || !e.isInvoice || e.isCredit)
             continue;
         // The notes' own due is minus the credit they still owe the customer.
         OMMoney notesDue;
-        for (const Entry& note : m_entries) {
-            if (!note.isCredit || note.corrects != e.docReference)
-                continue;
+        for (const size_t i : notesFor.value(e.docReference)) {
+            const Entry& note = m_entries[i];
             e.hasCredits = true;
             e.credited -= note.total;
             notesDue += note.amountDue;
@@ -99,7 +120,7 @@ bool DocumentReport::hasErrors() const
                        [](const Entry& e) { return !e.error.isEmpty(); });
 }
 
-DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
+DocumentReport::Entry DocumentReport::entryFor(const QString& file, const FigureInputs& inputs)
 {
     Entry entry;
     entry.file = file;
@@ -107,7 +128,7 @@ DocumentReport::Entry DocumentReport::makeEntry(const QString& file)
     if (!record)
         return entry;
 
-    const DocumentSummary summary = record->summary(FigureInputs::current());
+    const DocumentSummary summary = record->summary(inputs);
     entry.kind = QString::fromLatin1(record->kind().name);
     entry.docReference = summary.docReference;
     entry.number = summary.number;

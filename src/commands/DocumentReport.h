@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/OMMoney.h"
+#include "records/FigureInputs.h"
 
 #include <QString>
 #include <QStringList>
@@ -60,7 +61,15 @@ public:
         bool duplicateNumber = false;
     };
 
+    /// Every file's figures for `inputs`, made once by the caller for all
+    /// of them (FigureInputs::current(): the settings and today).
+    DocumentReport(const QStringList& files, const FigureInputs& inputs);
+    /// The same with the settings as they stand now, read once.
     explicit DocumentReport(const QStringList& files);
+
+    /// One file's entry: what a scan of many files calls for each, with one
+    /// `inputs` for all.
+    static Entry entryFor(const QString& file, const FigureInputs& inputs);
 
     const std::vector<Entry>& entries() const { return m_entries; }
     bool hasErrors() const;
@@ -69,7 +78,6 @@ public:
     QString toTable() const;
 
 private:
-    static Entry makeEntry(const QString& file);
     /// Nets credit notes against their invoices and flags repeated numbers.
     void relateEntries();
 

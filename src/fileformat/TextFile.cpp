@@ -6,27 +6,28 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <sys/stat.h>
 
 bool TextFile::load(const QString& path, QByteArray& bytes, QString* error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         if (error)
             *error = file.errorString();
         return false;
     }
+    // One look at the open file gives its kind and size (a scan of many
+    // files asks nothing else of the system but the reading).
+    struct stat facts;
+    const bool plain = ::fstat(file.handle(), &facts) == 0 && S_ISREG(facts.st_mode);
     QByteArray read;
-    bool tooLarge = false;
-    if (QFileInfo(file).isFile()) {
-        tooLarge = file.size() > MaxSize;
-        if (!tooLarge)
-            read = file.readAll();
-    } else {
-        // A device or a pipe has no size and may never end: read in steps
-        // and stop once past the cap.
-        constexpr qint64 Step = 64 * 1024;
+    bool tooLarge = plain && facts.st_size > MaxSize;
+    if (!tooLarge) {
+        // A device or a pipe has no size and may never end, and a file may
+        // grow while it is read: read in steps and stop once past the cap.
+        const qint64 step = plain ? qint64(facts.st_size) + 1 : 64 * 1024;
         while (read.size() <= MaxSize) {
-            const QByteArray part = file.read(Step);
+            const QByteArray part = file.read(step);
             if (part.isEmpty())
                 break;
             read += part;

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <memory>
+#include <vector>
 
 namespace ombrel {
 
@@ -23,21 +24,98 @@ struct Location
     QString key;
 };
 
+/// The stores held open for reads while om_registry_holdReads() is in force.
+struct HeldReads
+{
+    int depth = 0;
+    struct Store
+    {
+        QSettings::Scope scope;
+        QString company;
+        QString application;
+        std::unique_ptr<QSettings> settings;
+    };
+    std::vector<Store> stores;
+};
+
+HeldReads& heldReads()
+{
+    static HeldReads held;
+    return held;
+}
+
+/// The store a read goes to: the held one while reads are held, else null.
+QSettings* heldStore(QSettings::Scope scope, const QString& company, const QString& application)
+{
+    HeldReads& held = heldReads();
+    if (held.depth == 0)
+        return nullptr;
+    for (const HeldReads::Store& store : held.stores)
+        if (store.scope == scope && store.company == company && store.application == application)
+            return store.settings.get();
+    held.stores.push_back(
+        {scope, company, application,
+         std::make_unique<QSettings>(QSettings::NativeFormat, scope, company, application)});
+    return held.stores.back().settings.get();
+}
+
+/// A write: held stores would keep giving what they read before it.
+void dropHeldStores()
+{
+    heldReads().stores.clear();
+}
+
+/// Where a key path leads: the store's scope, company and application, and
+/// the key below it; `valid` false when the path names no setting.
+struct KeyParts
+{
+    bool valid = false;
+    QSettings::Scope scope = QSettings::UserScope;
+    QString company;
+    QString application;
+    QString key;
+};
+
 // Splits "Software/Company/Application/sub" into a store and a key below it.
-Location locate(OMRegistryHive hive, const OMString& keyPath, const OMString& name)
+KeyParts split(OMRegistryHive hive, const OMString& keyPath, const OMString& name)
 {
     QStringList parts = keyPath.toQString().split(u'/', Qt::SkipEmptyParts);
     if (!parts.isEmpty() && parts.first().compare(u"Software", Qt::CaseInsensitive) == 0)
         parts.removeFirst();
     if (parts.size() < 2 || name.isEmpty())
         return {};
-    const QString company = parts.takeFirst();
-    const QString application = parts.takeFirst();
+    KeyParts at;
+    at.valid = true;
+    at.company = parts.takeFirst();
+    at.application = parts.takeFirst();
     parts.append(name.toQString());
-    const auto scope =
-        hive == OMRegistryHive::CurrentUser ? QSettings::UserScope : QSettings::SystemScope;
-    return {std::make_unique<QSettings>(QSettings::NativeFormat, scope, company, application),
-            parts.join(u'/')};
+    at.key = parts.join(u'/');
+    at.scope = hive == OMRegistryHive::CurrentUser ? QSettings::UserScope : QSettings::SystemScope;
+    return at;
+}
+
+/// A store opened for a write (or a change), and the key in it.
+Location locate(OMRegistryHive hive, const OMString& keyPath, const OMString& name)
+{
+    const KeyParts at = split(hive, keyPath, name);
+    if (!at.valid)
+        return {};
+    dropHeldStores();
+    return {
+        std::make_unique<QSettings>(QSettings::NativeFormat, at.scope, at.company, at.application),
+        at.key};
+}
+
+/// The value of `name`: from the held store while reads are held, else from
+/// a store opened for it. Invalid when absent or the path names no setting.
+QVariant readValue(OMRegistryHive hive, const OMString& keyPath, const OMString& name)
+{
+    const KeyParts at = split(hive, keyPath, name);
+    if (!at.valid)
+        return {};
+    if (QSettings* held = heldStore(at.scope, at.company, at.application))
+        return held->value(at.key);
+    return QSettings(QSettings::NativeFormat, at.scope, at.company, at.application).value(at.key);
 }
 
 bool fail(QString* error, const QString& file, const QString& reason)
@@ -143,10 +221,7 @@ void setLaterTime(QFileDevice& file, const QDateTime& previous)
 OMString om_registry_getString(OMRegistryHive hive, const OMString& keyPath, const OMString& name,
                                const OMString& fallback)
 {
-    const Location at = locate(hive, keyPath, name);
-    if (!at.store)
-        return fallback;
-    const QVariant value = at.store->value(at.key);
+    const QVariant value = readValue(hive, keyPath, name);
     if (!value.isValid())
         return fallback;
     // A hand-edited settings file may hold a text with unquoted commas, which
@@ -171,8 +246,7 @@ bool om_registry_setString(OMRegistryHive hive, const OMString& keyPath, const O
 int32_t om_registry_getInteger(OMRegistryHive hive, const OMString& keyPath, const OMString& name,
                                int32_t fallback)
 {
-    const Location at = locate(hive, keyPath, name);
-    return at.store ? integerOf(at.store->value(at.key), fallback) : fallback;
+    return integerOf(readValue(hive, keyPath, name), fallback);
 }
 
 bool om_registry_setInteger(OMRegistryHive hive, const OMString& keyPath, const OMString& name,
@@ -183,6 +257,18 @@ bool om_registry_setInteger(OMRegistryHive hive, const OMString& keyPath, const 
         return false;
     at.store->setValue(at.key, value);
     return commit(*at.store, error);
+}
+
+void om_registry_holdReads()
+{
+    ++heldReads().depth;
+}
+
+void om_registry_releaseReads()
+{
+    HeldReads& held = heldReads();
+    if (held.depth > 0 && --held.depth == 0)
+        held.stores.clear();
 }
 
 bool om_registry_changeInteger(OMRegistryHive hive, const OMString& keyPath, const OMString& name,

@@ -42,6 +42,19 @@ bool om_registry_setInteger(OMRegistryHive hive, const OMString& keyPath, const 
  * no unwritten change stays behind in this process to be written later.
  * The store must be a file in INI format, as the native one is on Linux.
  */
+/*
+ * Reads held open: from the first om_registry_holdReads() to the matching
+ * om_registry_releaseReads() (they nest), every read of a store goes to one
+ * QSettings opened on its first read, instead of opening the store (and
+ * looking for its fallback files) again for every value. What the held store
+ * gives is the store as it stood when it was opened, with this process's own
+ * writes: a write drops the held stores, so that the next read opens afresh.
+ * Meant for a piece of work that reads many values at one moment (a page
+ * composed, a command-line run), not for a whole session.
+ */
+void om_registry_holdReads();
+void om_registry_releaseReads();
+
 bool om_registry_changeInteger(OMRegistryHive hive, const OMString& keyPath, const OMString& name,
                                int32_t fallback, const std::function<bool(int32_t& value)>& change,
                                QString* error = nullptr);

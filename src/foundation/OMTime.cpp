@@ -1,8 +1,50 @@
 #include "OMTime.h"
 
 #include <QDateTime>
+#include <ctime>
 
 namespace ombrel {
+
+namespace {
+
+// Seconds since 1970 for a local date and time away from any clock change
+// (the zone's offset the same a day before and a day after, and the time
+// reading back as given); false near one, where a time may be skipped or
+// repeated. localtime_r() reads the zone once a process, where QDateTime's
+// conversions look at the zone file again each time: a scan of many
+// documents paid that for every timestamp it read.
+bool steadyLocalToSeconds(const int fields[6], int64_t* seconds)
+{
+    if (fields[0] < 1971 || fields[0] > 2036)
+        return false;
+    std::tm wanted{};
+    wanted.tm_year = fields[0] - 1900;
+    wanted.tm_mon = fields[1] - 1;
+    wanted.tm_mday = fields[2];
+    wanted.tm_hour = fields[3];
+    wanted.tm_min = fields[4];
+    wanted.tm_sec = fields[5];
+    const time_t asIfUtc = timegm(&wanted);
+    constexpr time_t Day = 24 * 3600;
+    std::tm before{};
+    std::tm after{};
+    const time_t dayBefore = asIfUtc - Day;
+    const time_t dayAfter = asIfUtc + Day;
+    if (!localtime_r(&dayBefore, &before) || !localtime_r(&dayAfter, &after) ||
+        before.tm_gmtoff != after.tm_gmtoff)
+        return false;
+    const time_t result = asIfUtc - before.tm_gmtoff;
+    std::tm local{};
+    if (!localtime_r(&result, &local) || local.tm_gmtoff != before.tm_gmtoff ||
+        local.tm_year != wanted.tm_year || local.tm_mon != wanted.tm_mon ||
+        local.tm_mday != wanted.tm_mday || local.tm_hour != wanted.tm_hour ||
+        local.tm_min != wanted.tm_min || local.tm_sec != wanted.tm_sec)
+        return false;
+    *seconds = int64_t(result);
+    return true;
+}
+
+} // namespace
 
 OMTime::OMTime(bool now)
 {
@@ -60,6 +102,9 @@ bool OMTime::set(const OMString& text, const OMString& format)
     }
     if (ti != t.size())
         return false;
+    if (QDate::isValid(fields[0], fields[1], fields[2]) &&
+        QTime::isValid(fields[3], fields[4], fields[5]) && steadyLocalToSeconds(fields, &m_seconds))
+        return true;
     const QDateTime dateTime(QDate(fields[0], fields[1], fields[2]),
                              QTime(fields[3], fields[4], fields[5]));
     if (!dateTime.isValid())

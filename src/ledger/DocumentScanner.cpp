@@ -8,8 +8,37 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+/// What a scan asks of a file, from one look at it: the time as milliseconds
+/// since the epoch, as QFileInfo gives it, without a conversion to local time.
+struct FileFacts
+{
+    bool exists = false;
+    bool isFile = false;
+    qint64 size = 0;
+    qint64 modified = 0;
+
+    static FileFacts of(const QString& path)
+    {
+        FileFacts facts;
+        struct stat st;
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+            return facts;
+        facts.exists = true;
+        facts.isFile = S_ISREG(st.st_mode);
+        facts.size = qint64(st.st_size);
+        facts.modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+        return facts;
+    }
+};
+
+} // namespace
 
 bool DocumentScanner::isDocumentPath(const QString& path)
 {
@@ -44,23 +73,23 @@ LedgerEntry DocumentScanner::read(const QString& path, const FigureInputs& input
 {
     LedgerEntry entry;
     entry.path = path;
-    const QFileInfo info(path);
-    if (info.exists()) {
-        entry.size = info.size();
-        entry.modified = info.lastModified().toMSecsSinceEpoch();
+    const FileFacts info = FileFacts::of(path);
+    if (info.exists) {
+        entry.size = info.size;
+        entry.modified = info.modified;
     }
     std::unique_ptr<JobBase> record = JobFileReader::recordFor(path);
     if (!record) {
         QStringList extensions;
         for (const DocumentKind* kind : DocumentKind::all())
             extensions << QStringLiteral(".") + QLatin1String(kind->extension);
-        entry.error = TextFile::invalidFileMessage(
-            path, QStringLiteral("Its name does not end in %1.")
-                      .arg(extensions.join(QLatin1String(", "))));
+        entry.error =
+            TextFile::invalidFileMessage(path, QStringLiteral("Its name does not end in %1.")
+                                                   .arg(extensions.join(QLatin1String(", "))));
         return entry;
     }
     // A pipe or a device would hang the reading or never end.
-    if (!info.isFile()) {
+    if (!info.isFile) {
         entry.error = TextFile::invalidFileMessage(path);
         return entry;
     }
@@ -69,8 +98,7 @@ LedgerEntry DocumentScanner::read(const QString& path, const FigureInputs& input
     return entry;
 }
 
-std::vector<LedgerEntry> DocumentScanner::scan(const QStringList& files,
-                                               const FigureInputs& inputs,
+std::vector<LedgerEntry> DocumentScanner::scan(const QStringList& files, const FigureInputs& inputs,
                                                const LedgerIndex* index, const Progress& progress)
 {
     std::vector<LedgerEntry> entries;
@@ -79,9 +107,8 @@ std::vector<LedgerEntry> DocumentScanner::scan(const QStringList& files,
         const LedgerEntry* known = index ? index->find(file) : nullptr;
         bool current = false;
         if (known) {
-            const QFileInfo info(file);
-            current = info.isFile() && info.size() == known->size &&
-                      info.lastModified().toMSecsSinceEpoch() == known->modified;
+            const FileFacts info = FileFacts::of(file);
+            current = info.isFile && info.size == known->size && info.modified == known->modified;
         }
         entries.push_back(current ? *known : read(file, inputs));
         if (progress && !progress(int(entries.size()), int(files.size())))

@@ -1,6 +1,7 @@
 #include "PdfExport.h"
 
 #include "PageSetup.h"
+#include "PdfStampForm.h"
 #include "PrintableArea.h"
 #include "PrintedPage.h"
 #include "Stamp.h"
@@ -24,6 +25,16 @@ using ombrel::OMString;
 namespace {
 
 constexpr int Resolution = 1200;
+// What the pages' drawing reports when the margins leave no room.
+constexpr int NoRoom = -100;
+
+/// The stamp drawn once, as a form every page of `pdf` draws; false, leaving
+/// `pdf` as it was, when the file is not laid out as expected.
+bool withStampForm(QByteArray& pdf, const Stamp::Stroke& stamp, double pageHeight)
+{
+    const PdfStampForm form(stamp.path, stamp.placement, stamp.pen, Resolution, pageHeight);
+    return form.apply(pdf);
+}
 
 } // namespace
 
@@ -151,11 +162,15 @@ bool PdfExport::write(GPage& page, const OMString& stampText, const QString& pat
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
-    // Written in memory first: the information dictionary gains what Qt
-    // cannot write before the file gets it.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
+    // The pages are written in memory first, then edited there: the stamp
+    // goes on them once, as one form every page draws (PdfStampForm), and the
+    // information dictionary gains what Qt cannot write.
+    QByteArray pdf;
+    double pageHeight = 0;
+    const auto render = [&](const OMString& stampOnEachPage, Stamp::Stroke* stamp) {
+        pdf.clear();
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setTitle(metadata.title);
         writer.setPageSize(pageSize);
@@ -165,23 +180,37 @@ bool PdfExport::write(GPage& page, const OMString& stampText, const QString& pat
         writer.setCreator(QStringLiteral("Vorlane"));
         const QRect area =
             PrintableArea::rect(DeviceMetrics::ofWholePage(writer), PrintMargins::fromSettings());
-        if (area.isEmpty()) {
-            file.cancelWriting();
-            return fail(QStringLiteral("the page margins leave no room"));
+        if (area.isEmpty())
+            return NoRoom;
+        const int printed = PrintedPage::print(page, stampOnEachPage, writer, area);
+        if (printed >= 0 && stamp) {
+            *stamp = Stamp::stroke(writer, area, stampText, Stamp::PaperAngle, true);
+            pageHeight = writer.pageLayout().fullRectPoints().height();
         }
-        const int printed = PrintedPage::print(page, stampText, writer, area);
-        if (printed == PrintedPage::TooManyPages) {
-            file.cancelWriting();
-            return fail(QStringLiteral("it would run over %1 pages; check the page "
-                                       "margins and the text styles")
-                            .arg(GPage::MaxPages));
-        }
-        if (printed < 0) {
-            file.cancelWriting();
-            return fail(QStringLiteral("the pages could not be drawn"));
-        }
+        return printed;
+    };
+    Stamp::Stroke stamp;
+    int printed = render({}, &stamp);
+    if (printed >= 0 && !stamp.path.isEmpty() && !withStampForm(pdf, stamp, pageHeight)) {
+        // A file laid out otherwise than expected: each page draws the stamp
+        // itself.
+        printed = render(stampText, nullptr);
     }
-    const QByteArray pdf = withAuthorAndSubject(buffer.data(), metadata);
+    if (printed == NoRoom) {
+        file.cancelWriting();
+        return fail(QStringLiteral("the page margins leave no room"));
+    }
+    if (printed == PrintedPage::TooManyPages) {
+        file.cancelWriting();
+        return fail(QStringLiteral("it would run over %1 pages; check the page "
+                                   "margins and the text styles")
+                        .arg(GPage::MaxPages));
+    }
+    if (printed < 0) {
+        file.cancelWriting();
+        return fail(QStringLiteral("the pages could not be drawn"));
+    }
+    pdf = withAuthorAndSubject(std::move(pdf), metadata);
     if (file.write(pdf) != pdf.size()) {
         const QString reason = TextFile::writeFailureReason(file);
         file.cancelWriting();

@@ -10,6 +10,7 @@
 #include "records/Job.h"
 #include "records/JobInvoice.h"
 #include "resources/StringTable.h"
+#include "settings/SettingsReadScope.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -27,6 +28,8 @@ void PrintedPage::loadFonts()
 
 void PrintedPage::compose(const ombrel::OMString& pageTitle, const BodyComposer& composePage)
 {
+    // The head, the body and the fonts read many settings: each from one store.
+    const SettingsReadScope settings;
     if (!m_fontsLoaded)
         loadFonts();
     m_page.clear();

@@ -74,10 +74,10 @@ StampGeometry Stamp::geometry(const QRect& rect, int angle, bool onPaper,
     return g;
 }
 
-Stamp::Outline Stamp::outline(QPainter& painter, const QSize& size, const QString& text, int angle,
-                              bool onPaper)
+Stamp::Outline Stamp::outline(QPaintDevice& paintDevice, const QSize& size, const QString& text,
+                              int angle, bool onPaper)
 {
-    QPaintDevice* device = painter.device();
+    QPaintDevice* device = &paintDevice;
     const auto fontAt = [device](int pointSize) {
         return QFont(stampFont(pointSize).deviceFont(), device);
     };
@@ -98,16 +98,37 @@ Stamp::Outline Stamp::outline(QPainter& painter, const QSize& size, const QStrin
     return o;
 }
 
+QTransform Stamp::placement(const QPoint& origin, const Outline& o)
+{
+    QTransform placed;
+    placed.translate(origin.x() + o.geometry.left, origin.y() + o.geometry.top);
+    placed.rotate(-o.angle);
+    return placed;
+}
+
+QPen Stamp::pen(const Outline& o)
+{
+    return QPen(stampFont(o.geometry.pointSize, colour(o.text)).textColour(), o.penWidth,
+                Qt::SolidLine);
+}
+
 void Stamp::drawOutline(QPainter& painter, const QPoint& origin, const Outline& o)
 {
     CDCSave saved(painter);
-    painter.translate(origin.x() + o.geometry.left, origin.y() + o.geometry.top);
-    painter.rotate(-o.angle);
+    painter.setTransform(placement(origin, o), true);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(stampFont(o.geometry.pointSize, colour(o.text)).textColour(), o.penWidth,
-                        Qt::SolidLine));
+    painter.setPen(pen(o));
     painter.drawPath(o.path);
+}
+
+Stamp::Stroke Stamp::stroke(QPaintDevice& device, const QRect& rect, const ombrel::OMString& text,
+                            int angle, bool onPaper)
+{
+    if (text.isEmpty() || rect.isEmpty())
+        return {};
+    const Outline o = outline(device, rect.size(), text.toQString(), angle, onPaper);
+    return {o.path, placement(rect.topLeft(), o), pen(o)};
 }
 
 void Stamp::draw(QPainter& painter, const QRect& rect, const ombrel::OMString& text, int angle,
@@ -116,7 +137,7 @@ void Stamp::draw(QPainter& painter, const QRect& rect, const ombrel::OMString& t
     if (text.isEmpty() || rect.isEmpty())
         return;
     drawOutline(painter, rect.topLeft(),
-                outline(painter, rect.size(), text.toQString(), angle, onPaper));
+                outline(*painter.device(), rect.size(), text.toQString(), angle, onPaper));
 }
 
 void Stamp::paint(QPainter& painter, const QRect& rect, const ombrel::OMString& text, int angle,
@@ -128,6 +149,6 @@ void Stamp::paint(QPainter& painter, const QRect& rect, const ombrel::OMString& 
     const Outline* o = m_outline ? &*m_outline : nullptr;
     if (!o || o->text != qtext || o->size != rect.size() || o->angle != angle ||
         o->onPaper != onPaper || o->dpiY != painter.device()->logicalDpiY())
-        m_outline = outline(painter, rect.size(), qtext, angle, onPaper);
+        m_outline = outline(*painter.device(), rect.size(), qtext, angle, onPaper);
     drawOutline(painter, rect.topLeft(), *m_outline);
 }

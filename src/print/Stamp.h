@@ -3,13 +3,16 @@
 #include "foundation/OMString.h"
 
 #include <QPainterPath>
+#include <QPen>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QTransform>
 #include <cstdint>
 #include <functional>
 #include <optional>
 
+class QPaintDevice;
 class QPainter;
 
 /// Where the stamp's text goes: its point size, its size at that point size and
@@ -56,6 +59,18 @@ public:
     /// Forgets the outline (a new composition).
     void reset() { m_outline.reset(); }
 
+    /// What draw() strokes into `rect` of `device`: the text's outline, the
+    /// transformation placing it (device units) and the pen; an empty path
+    /// for an empty text.
+    struct Stroke
+    {
+        QPainterPath path;
+        QTransform placement;
+        QPen pen;
+    };
+    static Stroke stroke(QPaintDevice& device, const QRect& rect, const ombrel::OMString& text,
+                         int angle, bool onPaper);
+
 private:
     /// The stamp measured for a rectangle at the origin.
     struct Outline
@@ -69,8 +84,10 @@ private:
         QPainterPath path;
         double penWidth = 1;
     };
-    static Outline outline(QPainter& painter, const QSize& size, const QString& text, int angle,
+    static Outline outline(QPaintDevice& device, const QSize& size, const QString& text, int angle,
                            bool onPaper);
+    static QTransform placement(const QPoint& origin, const Outline& outline);
+    static QPen pen(const Outline& outline);
     static void drawOutline(QPainter& painter, const QPoint& origin, const Outline& outline);
 
     std::optional<Outline> m_outline;

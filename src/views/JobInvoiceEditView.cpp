@@ -180,10 +180,11 @@ bool JobInvoiceEditView::exchangeData(bool save)
         m_customer.saveCustomer(record.customer);
     }
     // The grids rebuilt the lines and payments: the stamp follows at once, so
-    // the page shows it when next composed.
+    // the page shows it when next composed (at its next paint: leaving the
+    // preview for another tab is no reason to compose it).
     setOverdueStamp();
     if (copy)
-        m_preview.refreshPage();
+        m_preview.pageChanged();
     return ok;
 }
 

@@ -139,17 +139,27 @@ void PreviewTab::compose()
     composeInto(m_printed);
     // Lay out as wide as the printer's page prints, so the preview's pages
     // break where the printed ones will.
-    const PrintMargins margins = PrintMargins::fromSettings();
-    const double contentMm = paperMillimetres().width() - margins.left - margins.right;
+    // The margins as the page was composed with them, for every paint after.
+    m_margins = PrintMargins::fromSettings();
+    const double contentMm = paperMillimetres().width() - m_margins.left - m_margins.right;
     m_printed.page().setPageWidth(std::max(10.0, contentMm) / 25.4 * 72.0);
 }
 
 void PreviewTab::refreshPage()
 {
+    m_composeOnPaint = false;
     compose();
     m_printed.page().recalculate();
     m_printed.page().layout(sheetContent(0));
     setScrollRanges();
+    update();
+}
+
+void PreviewTab::pageChanged()
+{
+    // Composed at the next paint: leaving the preview for another tab (whose
+    // save pass brings this here) composes nothing.
+    m_composeOnPaint = true;
     update();
 }
 
@@ -195,7 +205,7 @@ double PreviewTab::pixelsPerMillimetre() const
 
 QRect PreviewTab::sheetContent(int index) const
 {
-    return sheetContent(index, PrintMargins::fromSettings());
+    return sheetContent(index, m_margins);
 }
 
 QRect PreviewTab::sheetContent(int index, const PrintMargins& m) const
@@ -290,15 +300,21 @@ void PreviewTab::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    if (!m_printed.isComposed())
+    if (m_composeOnPaint) {
+        m_composeOnPaint = false;
         compose();
+        m_printed.page().recalculate();
+        m_printed.page().layout(sheetContent(0));
+    } else if (!m_printed.isComposed()) {
+        compose();
+    }
     setScrollRanges();
     painter.setClipRect(clientRect());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QPoint offset(-m_horizontal->value(), -m_vertical->value());
     const double s = pixelsPerMillimetre();
-    const PrintMargins m = PrintMargins::fromSettings();
+    const PrintMargins& m = m_margins;
     const QRect client = clientRect();
     const int count = m_printed.page().getPageCount();
     for (int i = 0; i < count; ++i) {
@@ -330,7 +346,8 @@ void PreviewTab::resizeEvent(QResizeEvent* event)
     EditTab::resizeEvent(event);
     if (width() == 0)
         return;
-    m_printed.page().recalculate();
+    // The page keeps its layout while the sheet keeps its proportions: a
+    // wider window only draws it larger.
     if (m_printed.isComposed())
         m_printed.page().layout(sheetContent(0));
     setScrollRanges();

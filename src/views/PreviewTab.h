@@ -26,6 +26,9 @@ public:
 
     /// Composes, lays out for the window and repaints.
     void refreshPage();
+    /// The record changed: the page is composed again when the preview next
+    /// paints, or when it is next shown (activate()).
+    void pageChanged();
     /// Composes the page from the owner view's record and switches.
     void compose();
 
@@ -111,6 +114,10 @@ private:
     void onBarAction(Qt::Orientation orientation, int action);
 
     PrintedPage m_printed;
+    /// The "print" margins read when the page was last composed.
+    PrintMargins m_margins;
+    /// The record changed since the page was composed (pageChanged()).
+    bool m_composeOnPaint = false;
     QScrollBar* m_vertical;
     QScrollBar* m_horizontal;
     int m_zoom = FitWidthZoom;

@@ -93,6 +93,38 @@ TEST_F(Report, InvoicesCarryVATOnlyWhenRegistered)
     EXPECT_EQ(i["grossTotal"].toString(), i["netTotal"].toString());
 }
 
+TEST_F(Report, EntriesTakeTheInputsGivenForEveryFileNotTheSettings)
+{
+    // The settings say otherwise: the inputs given decide, for every file.
+    SettingsStore::set(SettingKeys::IsVATRegistered, 0);
+    SettingsStore::set(SettingKeys::DailyWorkingHours, 800);
+    JobInvoice invoice;
+    ASSERT_TRUE(JobFileReader::read(invoice, example(kInvoice)));
+    const int64_t due = invoice.dueDate().julian();
+    JobEstimate estimate;
+    ASSERT_TRUE(JobFileReader::read(estimate, example(kEstimate)));
+
+    FigureInputs inputs;
+    inputs.vatRegistered = true;
+    inputs.dailyWorkingHours = 300;
+    for (const auto& [asOf, overdue] : {std::pair{due, false}, {due + 1, true}}) {
+        inputs.asOf = ombrel::OMDate::fromJulian(asOf);
+        const DocumentReport report({example(kInvoice), example(kEstimate)}, inputs);
+        const QJsonArray all = parse(report.toJson());
+        ASSERT_EQ(all.size(), 2);
+        EXPECT_EQ(all[0].toObject()["isOverdue"].toBool(), overdue);
+        EXPECT_FALSE(all[0].toObject()["vatSummary"].toArray().isEmpty());
+        EXPECT_EQ(all[1].toObject()["effectiveDaysOnSite"].toInt(),
+                  int(estimate.effectiveDaysOnSite(inputs)));
+        const DocumentReport::Entry entry = DocumentReport::entryFor(example(kInvoice), inputs);
+        EXPECT_EQ(entry.isOverdue, overdue);
+        EXPECT_EQ(entry.amountDue, invoice.totals(true).amountDue());
+    }
+    FigureInputs settings = FigureInputs::current();
+    EXPECT_NE(estimate.effectiveDaysOnSite(inputs), estimate.effectiveDaysOnSite(settings))
+        << "the two working days must give different days on site to tell them apart";
+}
+
 TEST_F(Report, KeysKeepTheirOrder)
 {
     const QString json = DocumentReport({example(kQuote)}).toJson();

@@ -2,6 +2,8 @@
 #include "foundation/OMException.h"
 #include "foundation/OMTime.h"
 
+#include <QDateTime>
+#include <ctime>
 #include <gtest/gtest.h>
 
 using namespace ombrel;
@@ -62,4 +64,34 @@ TEST(Time, RoundTripsThroughTheFileForm)
     EXPECT_FALSE(time.isSet());
     EXPECT_FALSE(time.set("20071302134501", "YYYYMMDDhhmmss"));
     EXPECT_TRUE(OMTime(true).isSet());
+}
+
+TEST(Time, ReadsLocalTimesAsTheSystemDoesAcrossClockChanges)
+{
+    // Every half hour of a year in zones with clock changes, and a zone far
+    // east: the time read is the one QDateTime makes of the same local time.
+    const QByteArray saved = qgetenv("TZ");
+    const bool hadZone = qEnvironmentVariableIsSet("TZ");
+    for (const char* zone : {"Europe/London", "America/New_York", "Pacific/Auckland"}) {
+        qputenv("TZ", zone);
+        tzset();
+        const QDateTime start(QDate(2026, 1, 1), QTime(0, 15, 7));
+        for (int step = 0; step < 2 * 24 * 366; ++step) {
+            const QDateTime local = start.addSecs(qint64(step) * 1800);
+            const QString text = local.toString(QStringLiteral("yyyyMMddHHmmss"));
+            OMTime time;
+            ASSERT_TRUE(time.set(OMString(text.toStdString()), "YYYYMMDDhhmmss"))
+                << zone << ' ' << text.toStdString();
+            // A time the clocks go back over is read as QDateTime reads it.
+            const QDateTime read(local.date(), local.time());
+            EXPECT_EQ(time, OMTime::fromSeconds(read.toSecsSinceEpoch()))
+                << zone << ' ' << text.toStdString();
+            EXPECT_EQ(time.toString("%Y%m%d%H%M%S").toQString(), text) << zone;
+        }
+    }
+    if (hadZone)
+        qputenv("TZ", saved);
+    else
+        qunsetenv("TZ");
+    tzset();
 }

@@ -1,5 +1,6 @@
 #include "foundation/OMRegistry.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -63,4 +64,49 @@ TEST(Registry, HandEditedTextWithCommasReadsWhole)
     // What the program writes itself reads back unchanged.
     om_registry_setString(kUser, kRoot + "/hand", "written", "A, B");
     EXPECT_EQ(om_registry_getString(kUser, kRoot + "/hand", "written", ""), "A, B");
+}
+
+TEST(Registry, HeldReadsSeeTheStoreAsOpenedAndThisProcesssWrites)
+{
+    om_registry_setInteger(kUser, kRoot + "/held", "value", 1);
+    const QString path = QSettings(QStringLiteral("Ombrel"), QStringLiteral("Vorlane")).fileName();
+    // Another program rewrites the file, each time with a later time, so
+    // that a store opened afterwards reads it again.
+    int stored = 1;
+    int later = 0;
+    const auto rewriteOutside = [&](int value) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        QByteArray text = file.readAll();
+        const QByteArray was = "value=" + QByteArray::number(stored);
+        ASSERT_TRUE(text.contains(was)) << text.toStdString();
+        text.replace(was, "value=" + QByteArray::number(value));
+        file.resize(0);
+        file.write(text);
+        later += 5;
+        file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(later),
+                         QFileDevice::FileModificationTime);
+        stored = value;
+    };
+
+    om_registry_holdReads();
+    EXPECT_EQ(om_registry_getInteger(kUser, kRoot + "/held", "value", 0), 1);
+    om_registry_holdReads(); // scopes nest
+    rewriteOutside(2);
+    EXPECT_EQ(om_registry_getInteger(kUser, kRoot + "/held", "value", 0), 1)
+        << "a held store reads the file as it was opened";
+    om_registry_releaseReads();
+    EXPECT_EQ(om_registry_getInteger(kUser, kRoot + "/held", "value", 0), 1)
+        << "the inner scope's end keeps the store";
+    // A write of this process opens the store afresh for the next read.
+    om_registry_setString(kUser, kRoot + "/held", "text", "written");
+    EXPECT_EQ(om_registry_getString(kUser, kRoot + "/held", "text", ""), "written");
+    EXPECT_EQ(om_registry_getInteger(kUser, kRoot + "/held", "value", 0), 2);
+    rewriteOutside(3);
+    EXPECT_EQ(om_registry_getInteger(kUser, kRoot + "/held", "value", 0), 2);
+    om_registry_releaseReads();
+
+    rewriteOutside(4);
+    EXPECT_EQ(om_registry_getInteger(kUser, kRoot + "/held", "value", 0), 4)
+        << "without a hold every read opens the store";
 }

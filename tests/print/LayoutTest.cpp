@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -565,4 +566,149 @@ TEST(Layout, MeasuringAfterLayoutLeavesTheDrawnLines)
     const QImage before = render(flow);
     EXPECT_GT(flow.naturalWidth(), flow.minimumWidth());
     EXPECT_EQ(render(flow), before);
+}
+
+namespace {
+
+// A grid like an invoice's: a stretching description column that must give
+// way, sampled figures, alternate rows filled.
+std::unique_ptr<GGrid> invoiceLikeGrid(int rows, int changedRow = -1)
+{
+    auto grid = numberedGrid(0);
+    grid->oddRowBackground = GUnits::rgb(230, 230, 230);
+    for (int i = 1; i <= rows; ++i) {
+        GGridRow& row = grid->addRow();
+        row.cell(0).setText(ombrel::OMString::format(
+            "Visit %d: %s", i,
+            i % 4 == 0 ? "replace washers and pressure test the heating system, then the "
+                         "radiators on the first floor and the towel rail in the bathroom"
+                       : "service"));
+        row.cell(1).setText(i == changedRow ? "987.65" : "1.00");
+    }
+    return grid;
+}
+
+QImage rendered(GPage& page, int index)
+{
+    QImage image(420, 594, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    page.draw(painter, QRectF(image.rect()), index);
+    return image;
+}
+
+// Counts what a painter asks of its device: the switches between filling
+// (no pen) and writing (a pen), which a PDF records as state changes.
+class CountingEngine : public QPaintEngine
+{
+public:
+    CountingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState& state) override
+    {
+        if (!(state.state() & DirtyPen))
+            return;
+        const bool hasPen = state.pen().style() != Qt::NoPen;
+        if (hasPen != m_hasPen)
+            ++penSwitches;
+        m_hasPen = hasPen;
+    }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawTextItem(const QPointF&, const QTextItem&) override { ++texts; }
+    void drawRects(const QRectF*, int count) override { fills += count; }
+    Type type() const override { return QPaintEngine::User; }
+
+    int penSwitches = 0;
+    int texts = 0;
+    int fills = 0;
+
+private:
+    bool m_hasPen = true;
+};
+
+class CountingDevice : public QPaintDevice
+{
+public:
+    QPaintEngine* paintEngine() const override { return &engine; }
+    mutable CountingEngine engine;
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+            return 2100;
+        case PdmHeight:
+            return 2970;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 254;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return QPaintDevice::metric(metric);
+        }
+    }
+};
+
+} // namespace
+
+TEST(Layout, ComposingAgainReusesTheWidthsOfTheTextsItKept)
+{
+    // A page composed again with one figure changed lays out and draws as a
+    // page composed afresh with it: widths kept from before are those of
+    // the same texts in the same fonts.
+    GPage page;
+    page.defaultFont() = Normal;
+    page.addParagraph(invoiceLikeGrid(90), GPage::Body);
+    page.layout(QRectF(0, 0, 210, 297));
+    page.clear();
+    page.addParagraph(invoiceLikeGrid(90, 37), GPage::Body);
+    page.layout(QRectF(0, 0, 210, 297));
+
+    GPage fresh;
+    fresh.defaultFont() = Normal;
+    fresh.addParagraph(invoiceLikeGrid(90, 37), GPage::Body);
+    fresh.layout(QRectF(0, 0, 210, 297));
+    ASSERT_EQ(page.getPageCount(), fresh.getPageCount());
+    for (int i = 0; i < fresh.getPageCount(); ++i) {
+        EXPECT_EQ(page.pageText(i), fresh.pageText(i)) << i;
+        EXPECT_EQ(rendered(page, i), rendered(fresh, i)) << i;
+    }
+    QString all;
+    for (int i = 0; i < page.getPageCount(); ++i)
+        all += page.pageText(i).join('\n');
+    EXPECT_TRUE(all.contains("987.65"));
+
+    // What is kept follows what is laid out: a short document after a long
+    // one keeps no more than its own texts once composed twice.
+    for (int composition = 0; composition < 2; ++composition) {
+        page.clear();
+        page.addParagraph(invoiceLikeGrid(3), GPage::Body);
+        page.layout(QRectF(0, 0, 210, 297));
+    }
+    EXPECT_GT(page.measures().size(), 0u);
+    EXPECT_LE(page.measures().size(), 6u); // two headings, three descriptions, one figure
+}
+
+TEST(Layout, APageFillsItsBackgroundsBeforeItsTextNotRowByRow)
+{
+    GPage page;
+    page.defaultFont() = Normal;
+    page.addParagraph(invoiceLikeGrid(40), GPage::Body);
+    CountingDevice device;
+    QPainter painter(&device);
+    page.draw(painter, QRectF(0, 0, 2100, 2970), 0);
+    painter.end();
+    CountingEngine& counted = device.engine;
+    ASSERT_GT(counted.fills, 10) << "alternate rows are filled";
+    ASSERT_GT(counted.texts, 40);
+    EXPECT_LE(counted.penSwitches, 2) << "fills and texts interleave";
 }

@@ -4,12 +4,15 @@
 
 #include "print/InvoicePage.h"
 #include "print/PdfExport.h"
+#include "print/PrintableArea.h"
 #include "settings/SettingsStore.h"
 #include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -276,6 +279,32 @@ TEST_F(PdfExportTest, AFullDiskKeepsTheOldFileAndSaysWhy)
     }
 }
 
+namespace {
+
+/// Every object the cross-reference table of `file` lists starts where it says.
+void expectCrossReferencesHold(const QString& name)
+{
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    const qsizetype xref = pdf.lastIndexOf("\nxref\n");
+    const qsizetype first = pdf.indexOf('\n', xref + 6) + 1;
+    const int count = pdf.mid(xref + 6, first - xref - 6).split(' ').value(1).trimmed().toInt();
+    ASSERT_GT(count, 3);
+    for (int i = 1; i < count; ++i) {
+        const QByteArray entry = pdf.mid(first + qsizetype(i) * 20, 20);
+        if (entry.at(17) == 'n') {
+            EXPECT_TRUE(
+                pdf.mid(entry.left(10).toLongLong()).startsWith(QByteArray::number(i) + " 0 obj"))
+                << i;
+        }
+    }
+    const qsizetype start = pdf.lastIndexOf("startxref\n") + 10;
+    EXPECT_EQ(pdf.mid(start, pdf.indexOf('\n', start) - start).trimmed().toLongLong(), xref + 1);
+}
+
+} // namespace
+
 TEST_F(PdfExportTest, ThePdfNamesItsDocumentBusinessAndSubjectAndStaysWhole)
 {
     SampleDocuments::usePlumberBusiness();
@@ -308,22 +337,88 @@ TEST_F(PdfExportTest, ThePdfNamesItsDocumentBusinessAndSubjectAndStaysWhole)
     EXPECT_TRUE(QString::fromUtf8(info.readAllStandardError()).isEmpty());
     EXPECT_TRUE(pdfText(path("meta.pdf")).contains(QStringLiteral("Body text")));
 
-    // Every object the cross-reference table lists starts where it says.
-    QFile file(path("meta.pdf"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray pdf = file.readAll();
-    const qsizetype xref = pdf.lastIndexOf("\nxref\n");
-    const qsizetype first = pdf.indexOf('\n', xref + 6) + 1;
-    const int count = pdf.mid(xref + 6, first - xref - 6).split(' ').value(1).trimmed().toInt();
-    ASSERT_GT(count, 3);
-    for (int i = 1; i < count; ++i) {
-        const QByteArray entry = pdf.mid(first + qsizetype(i) * 20, 20);
-        if (entry.at(17) == 'n') {
-            EXPECT_TRUE(
-                pdf.mid(entry.left(10).toLongLong()).startsWith(QByteArray::number(i) + " 0 obj"))
-                << i;
-        }
+    expectCrossReferencesHold(path("meta.pdf"));
+}
+
+namespace {
+
+/// Page `page` of a PDF rendered at a low resolution.
+QImage renderedPage(const QString& file, int page, const QString& prefix)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-f"),
+                   QString::number(page), QStringLiteral("-l"), QString::number(page),
+                   QStringLiteral("-png"), QStringLiteral("-singlefile"), file, prefix});
+    process.waitForFinished(60000);
+    return QImage(prefix + QStringLiteral(".png"));
+}
+
+/// The red pixels of a page: the stamp's stroke.
+struct RedPixels
+{
+    explicit RedPixels(const QImage& image)
+    {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() > 160 && c.green() < 110 && c.blue() < 110) {
+                    ++count;
+                    box |= QRect(x, y, 1, 1);
+                }
+            }
     }
-    const qsizetype start = pdf.lastIndexOf("startxref\n") + 10;
-    EXPECT_EQ(pdf.mid(start, pdf.indexOf('\n', start) - start).trimmed().toLongLong(), xref + 1);
+    int count = 0;
+    QRect box;
+};
+
+} // namespace
+
+TEST_F(PdfExportTest, TheStampIsWrittenOnceAndDrawnOnEveryPage)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    SampleDocuments::usePlumberBusiness();
+    styles.loadStyles();
+    PageOptions o = options(IDS_TITLE_INVOICE, true);
+    o.stampText = "OVERDUE";
+    printed.compose(SampleDocuments::longInvoice(300), o);
+    // The stamp's form and the information dictionary's entries both move
+    // objects: the table must follow each.
+    const PdfExport::Metadata metadata{"Invoice", "A business", "Subject"};
+    ASSERT_TRUE(PdfExport::write(printed, path("stamped.pdf"), nullptr, metadata));
+    expectCrossReferencesHold(path("stamped.pdf"));
+    // The same pages with the outline drawn on each by the writer itself,
+    // and without any stamp.
+    {
+        QPdfWriter writer(path("drawn.pdf"));
+        writer.setPageSize(PdfExport::defaultPageSize());
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(1200);
+        const QRect area =
+            PrintableArea::rect(DeviceMetrics::ofWholePage(writer), PrintMargins::fromSettings());
+        ASSERT_GT(PrintedPage::print(printed.page(), o.stampText, writer, area), 3);
+    }
+    printed.stampText = {};
+    ASSERT_TRUE(PdfExport::write(printed, path("plain.pdf"), nullptr, metadata));
+
+    const int pages = pdfPages(path("stamped.pdf"));
+    ASSERT_EQ(pages, pdfPages(path("drawn.pdf")));
+    EXPECT_EQ(pdfText(path("stamped.pdf")), pdfText(path("plain.pdf")));
+    const qint64 plain = QFileInfo(path("plain.pdf")).size();
+    EXPECT_LT((QFileInfo(path("stamped.pdf")).size() - plain) * 3,
+              QFileInfo(path("drawn.pdf")).size() - plain)
+        << "the outline is written once, not on each of " << pages << " pages";
+
+    for (int page : {1, pages / 2, pages}) {
+        const RedPixels formed(renderedPage(path("stamped.pdf"), page, path("formed")));
+        const RedPixels drawn(renderedPage(path("drawn.pdf"), page, path("drawn")));
+        ASSERT_GT(drawn.count, 100) << "page " << page;
+        EXPECT_NEAR(formed.count, drawn.count, drawn.count / 20) << "page " << page;
+        for (const auto& [a, b] : {std::pair{formed.box.left(), drawn.box.left()},
+                                   {formed.box.top(), drawn.box.top()},
+                                   {formed.box.right(), drawn.box.right()},
+                                   {formed.box.bottom(), drawn.box.bottom()}})
+            EXPECT_NEAR(a, b, 1) << "page " << page;
+    }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QPointF>
+#include <QRectF>
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -28,6 +30,25 @@ public:
         Q_UNUSED(to);
         draw(painter, topLeft);
     }
+    /// A rectangle filled behind a band's text, in one colour (GUnits::rgb).
+    struct Fill
+    {
+        QRectF rect;
+        uint32_t colour = 0;
+    };
+    /// Adds what the band fills behind its text (a table row's backgrounds),
+    /// with its top left corner at `topLeft`; by default nothing. The page
+    /// fills every band's rectangles on a page, those of one colour at once,
+    /// before drawing any text, and drawPart() draws the text alone, so that a
+    /// device that records its state changes (a PDF) changes between filling
+    /// and writing once a page, not once a row. draw() does both.
+    virtual void addFills(std::vector<Fill>& fills, QPointF topLeft) const
+    {
+        Q_UNUSED(fills);
+        Q_UNUSED(topLeft);
+    }
+    /// Fills `fills` with no pen, those of one colour as one drawing.
+    static void drawFills(QPainter& painter, const std::vector<Fill>& fills);
     /// The band's text, cells separated by tabs; for searching and tests.
     virtual QString text() const { return {}; }
     /// The text of the part from `from` to `to` below the band's top, when

@@ -55,6 +55,7 @@ const GGridColumn& GGrid::column(int index) const
 GGridRow& GGrid::addRow()
 {
     m_rows.push_back(std::make_unique<GGridRow>(int(m_rows.size())));
+    m_rows.back()->reserveCells(columnCount());
     return *m_rows.back();
 }
 
@@ -131,7 +132,7 @@ std::shared_ptr<TextFlow> GGrid::cellFlow(const GLayoutContext& context, int row
     if (!cell)
         return std::make_shared<TextFlow>();
     return cell->flow(layoutFont(cellFont(context, row, column)),
-                      GUnits::colour(cellTextColour(context, row, column)));
+                      GUnits::colour(cellTextColour(context, row, column)), context.measures);
 }
 
 QFont GGrid::layoutFont(const GFont& font) const
@@ -157,13 +158,17 @@ std::vector<double> GGrid::columnWidths(const GLayoutContext& context, double wi
     return widths;
 }
 
-double GGrid::widestCell(const GLayoutContext& context, int column) const
+std::vector<double> GGrid::widestCells(const GLayoutContext& context) const
 {
-    double widest = 0;
+    const int n = columnCount();
+    std::vector<double> widest(size_t(n), 0.0);
     for (int r = 0; r < rowCount(); ++r) {
-        const GGridCell* cell = row(r).cellAt(column);
-        if (cell && cell->columnSpan <= 1)
-            widest = std::max(widest, cellNaturalWidth(context, r, column));
+        const GGridRow& gridRow = row(r);
+        for (int c = 0; c < std::min(n, gridRow.cellCount()); ++c) {
+            const GGridCell* cell = gridRow.cellAt(c);
+            if (cell && cell->columnSpan <= 1)
+                widest[size_t(c)] = std::max(widest[size_t(c)], cellNaturalWidth(context, r, c));
+        }
     }
     return widest;
 }
@@ -175,6 +180,7 @@ std::vector<double> GGrid::preferredWidths(const GLayoutContext& context, double
     std::vector<double> widths(size_t(n), 0.0);
     sampled.assign(size_t(n), false);
     const QFontMetricsF metrics(context.resolve(m_font).layoutFont());
+    const std::vector<double> widest = widestCells(context);
     for (int c = 0; c < n; ++c) {
         const GGridColumn& col = column(c);
         if (!col.sample().isEmpty()) {
@@ -183,10 +189,10 @@ std::vector<double> GGrid::preferredWidths(const GLayoutContext& context, double
             const double sample =
                 metrics.horizontalAdvance(col.sample().toQString()) + padX(DefaultCellPadding);
             widths[size_t(c)] =
-                std::max(sample, std::min(widestCell(context, c), width * MaxSampleGrowth));
+                std::max(sample, std::min(widest[size_t(c)], width * MaxSampleGrowth));
             sampled[size_t(c)] = true;
         } else if (!(col.hasFlags(FlagTakeRest) && !col.hasFlags(FlagFitContent))) {
-            widths[size_t(c)] = widestCell(context, c);
+            widths[size_t(c)] = widest[size_t(c)];
         }
     }
     return widths;
@@ -243,7 +249,10 @@ void GGrid::shrinkToFit(const GLayoutContext& context, double width,
             continue;
         for (int r = 0; r < rowCount(); ++r) {
             const GGridCell* cell = row(r).cellAt(c);
-            if (cell && cell->columnSpan <= 1)
+            // A cell no wider unbroken than the narrowest found cannot be
+            // narrower broken: only the others need their words measured.
+            if (cell && cell->columnSpan <= 1 &&
+                cellNaturalWidth(context, r, c) > minimum[size_t(c)])
                 minimum[size_t(c)] = std::max(minimum[size_t(c)], cellMinimumWidth(context, r, c));
         }
         minimum[size_t(c)] = std::min(minimum[size_t(c)], widths[size_t(c)]);
@@ -302,6 +311,7 @@ void GGrid::layOut(const GLayoutContext& context, double width, int inheritedAli
     for (int r = 0; r < rowCount(); ++r) {
         const GGridRow& gridRow = row(r);
         std::vector<GGridRowBand::Cell> cells;
+        cells.reserve(size_t(n));
         double rowHeight = 0;
         for (int c = 0; c < n;) {
             const GGridCell& cell = gridRow.cellAt(c) ? *gridRow.cellAt(c) : emptyCell();

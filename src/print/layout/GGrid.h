@@ -86,8 +86,9 @@ private:
     std::shared_ptr<TextFlow> cellFlow(const GLayoutContext& context, int row, int column) const;
     /// `font` as a Qt font in layout units; the grid's few fonts are made once.
     QFont layoutFont(const GFont& font) const;
-    /// The natural width of the column's widest cell that spans no others.
-    double widestCell(const GLayoutContext& context, int column) const;
+    /// The natural width of each column's widest cell that spans no others,
+    /// in one pass over the rows.
+    std::vector<double> widestCells(const GLayoutContext& context) const;
 
     // The steps of columnWidths().
     std::vector<double> preferredWidths(const GLayoutContext& context, double width,

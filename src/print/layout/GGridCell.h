@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class GTextMeasures;
 class TextFlow;
 
 /// One cell of a grid row: text in a font, or an object; colours, padding and
@@ -44,7 +45,9 @@ public:
 
     /// The text shaped in `font` and `colour`: made once and kept while both
     /// stay the same, so measuring, breaking and drawing share one shaping.
-    std::shared_ptr<TextFlow> flow(const QFont& font, const QColor& colour) const;
+    /// `measures` (may be null) has the widths of texts measured before.
+    std::shared_ptr<TextFlow> flow(const QFont& font, const QColor& colour,
+                                   GTextMeasures* measures = nullptr) const;
 
 private:
     ombrel::OMString m_text;

@@ -5,6 +5,7 @@
 #include "GObject.h"
 #include "GUnits.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -18,6 +19,8 @@ public:
     /// The cell of `column`, or null when none was made.
     const GGridCell* cellAt(int column) const;
     int cellCount() const { return int(m_cells.size()); }
+    /// Room for `count` cells, made as they are first used.
+    void reserveCells(int count) { m_cells.reserve(size_t(std::max(0, count))); }
 
     void setFont(const GFont& font) { m_font = font; }
     const GFont& font() const { return m_font; }

@@ -21,10 +21,13 @@ GGridRowBand::GGridRowBand(const GLayoutContext& context, std::vector<Cell> cell
 
 void GGridRowBand::draw(QPainter& painter, QPointF topLeft) const
 {
+    std::vector<Fill> fills;
+    addFills(fills, topLeft);
+    drawFills(painter, fills);
     drawPart(painter, topLeft, 0, height);
 }
 
-void GGridRowBand::drawPart(QPainter& painter, QPointF topLeft, double from, double to) const
+void GGridRowBand::addFills(std::vector<Fill>& fills, QPointF topLeft) const
 {
     // Neighbouring cells of one background are filled as one rectangle: a
     // row's background is one fill, not one per cell.
@@ -36,12 +39,16 @@ void GGridRowBand::drawPart(QPainter& painter, QPointF topLeft, double from, dou
             ++end;
         if (background != GUnits::NoColour) {
             const double right = m_cells[end - 1].x + m_cells[end - 1].width;
-            painter.fillRect(
-                QRectF(topLeft.x() + m_cells[i].x, topLeft.y(), right - m_cells[i].x, height),
-                GUnits::colour(background));
+            fills.push_back(
+                {QRectF(topLeft.x() + m_cells[i].x, topLeft.y(), right - m_cells[i].x, height),
+                 background});
         }
         i = end;
     }
+}
+
+void GGridRowBand::drawPart(QPainter& painter, QPointF topLeft, double from, double to) const
+{
     for (const Cell& cell : m_cells) {
         const QRectF box(topLeft.x() + cell.x, topLeft.y(), cell.width, height);
         const double offset = cell.contentTop(height);

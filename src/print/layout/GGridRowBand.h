@@ -36,8 +36,12 @@ public:
 
     GGridRowBand(const GLayoutContext& context, std::vector<Cell> cells);
 
+    /// The backgrounds, then the text.
     void draw(QPainter& painter, QPointF topLeft) const override;
-    /// Draws only the lines of each cell that reach into the part.
+    /// The cells' backgrounds: neighbouring cells of one colour as one fill.
+    void addFills(std::vector<Fill>& fills, QPointF topLeft) const override;
+    /// Draws only the lines of each cell that reach into the part, without
+    /// the backgrounds.
     void drawPart(QPainter& painter, QPointF topLeft, double from, double to) const override;
     /// The lowest point at or above `limit` that cuts through no cell's line.
     double breakBefore(double limit) const override;

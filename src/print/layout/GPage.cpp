@@ -39,7 +39,10 @@ template <typename Sections> auto& checkedSection(Sections& sections, int sectio
 
 } // namespace
 
-GPage::GPage() = default;
+GPage::GPage()
+{
+    m_context.measures = &m_measures;
+}
 GPage::~GPage()
 {
     clear();
@@ -80,6 +83,7 @@ void GPage::clear()
     m_marks = {};
     m_marked = false;
     m_dirty = true;
+    m_measures.newComposition();
 }
 
 void GPage::recalculate()
@@ -124,6 +128,7 @@ void GPage::layOutPages(double heightUnits)
     m_flowBands.clear();
     m_footerBands.clear();
     m_heightUnits = heightUnits;
+    m_measures.startLayout();
     const double width = GUnits::fromPoints(m_pageWidth);
 
     for (const auto& object : m_sections[Footer])
@@ -268,15 +273,29 @@ void GPage::draw(QPainter& painter, const QRectF& rect, int pageIndex)
     painter.translate(rect.topLeft());
     painter.scale(scale, scale);
     painter.setClipRect(QRectF(0, 0, widthUnits, m_heightUnits), Qt::IntersectClip);
-    for (const Placement& placed : m_pages[size_t(pageIndex)]) {
+    // Every fill first, then every text: see GBand::addFills.
+    const std::vector<Placement>& placements = m_pages[size_t(pageIndex)];
+    std::vector<GBand::Fill> fills;
+    for (const Placement& placed : placements) {
+        const size_t first = fills.size();
+        placed.band->addFills(fills, QPointF(placed.band->x, placed.y - placed.offset));
+        if (placed.isWhole())
+            continue;
+        // Only the slice of a band cut over pages that this page shows.
+        const QRectF slice(0, placed.y, widthUnits, placed.visible);
+        for (size_t i = first; i < fills.size(); ++i)
+            fills[i].rect = fills[i].rect.intersected(slice);
+    }
+    GBand::drawFills(painter, fills);
+    for (const Placement& placed : placements) {
+        const QPointF topLeft(placed.band->x, placed.y - placed.offset);
         if (placed.isWhole()) {
-            placed.band->draw(painter, QPointF(placed.band->x, placed.y));
+            placed.band->drawPart(painter, topLeft, 0, placed.band->height);
             continue;
         }
         CDCSave part(painter);
         painter.setClipRect(QRectF(0, placed.y, widthUnits, placed.visible), Qt::IntersectClip);
-        placed.band->drawPart(painter, QPointF(placed.band->x, placed.y - placed.offset),
-                              placed.offset, placed.offset + placed.visible);
+        placed.band->drawPart(painter, topLeft, placed.offset, placed.offset + placed.visible);
     }
     const double mark = m_marked ? markHeight() : 0;
     double y = m_heightUnits - m_footerHeight - mark;

@@ -4,6 +4,7 @@
 #include "GFont.h"
 #include "GLayoutContext.h"
 #include "GObject.h"
+#include "GTextMeasures.h"
 
 #include <QRectF>
 #include <QSizeF>
@@ -59,8 +60,11 @@ public:
     }
     const std::vector<std::unique_ptr<GObject>>& objects(int section) const;
 
-    /// Drops every object and the layout.
+    /// Drops every object and the layout; the widths of the texts measured
+    /// stay for the next composition, as long as it lays out the same texts.
     void clear();
+    /// The widths of texts measured, kept across compositions.
+    const GTextMeasures& measures() const { return m_measures; }
     /// The font of text added without one.
     GFont& defaultFont() { return m_context.defaultFont; }
     /// Marks the layout out of date: the next layout pass or draw lays out afresh.
@@ -126,6 +130,8 @@ private:
     double defaultHeightUnits() const;
 
     std::vector<std::unique_ptr<GObject>> m_sections[3];
+    /// Widths of texts measured by earlier compositions, for the next.
+    GTextMeasures m_measures;
     GLayoutContext m_context;
     double m_pageWidth = DefaultWidth;
 

@@ -1,5 +1,7 @@
 #include "TextFlow.h"
 
+#include "GTextMeasures.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTextBoundaryFinder>
@@ -25,23 +27,42 @@ bool isPlain(const QString& text)
 
 } // namespace
 
+TextFlow::TextFlow(const GTextRun& run, bool wrap) : m_wrap(wrap)
+{
+    if (run.text.contains(QLatin1Char('\n')))
+        build({run});
+    else
+        addLine(run);
+}
+
+void TextFlow::addLine(const GTextRun& run)
+{
+    // One run on one line, as most table cells are.
+    if (run.text.isEmpty())
+        return;
+    Piece piece(run.font);
+    piece.segments.push_back({0, int(run.text.size()), run.font, run.colour});
+    piece.text = run.text;
+    piece.plain = isPlain(piece.text);
+    m_pieces.reserve(1);
+    m_pieces.push_back(std::move(piece));
+}
+
 TextFlow::TextFlow(const std::vector<GTextRun>& runs, bool wrap) : m_wrap(wrap)
+{
+    build(runs);
+}
+
+void TextFlow::build(const std::vector<GTextRun>& runs)
 {
     if (runs.empty())
         return;
-    Piece current(runs.front().font);
-    bool started = false;
     if (runs.size() == 1 && !runs.front().text.contains(QLatin1Char('\n'))) {
-        // One run on one line, as most table cells are.
-        const GTextRun& run = runs.front();
-        if (!run.text.isEmpty()) {
-            current.segments.push_back({0, int(run.text.size()), run.font, run.colour});
-            current.text = run.text;
-            current.plain = isPlain(current.text);
-            m_pieces.push_back(std::move(current));
-        }
+        addLine(runs.front());
         return;
     }
+    Piece current(runs.front().font);
+    bool started = false;
     for (const GTextRun& run : runs) {
         const QStringList parts = run.text.split(QLatin1Char('\n'));
         for (qsizetype k = 0; k < parts.size(); ++k) {
@@ -142,7 +163,15 @@ double TextFlow::pieceNaturalWidth(const Piece& piece) const
         if (piece.text.isEmpty()) {
             piece.natural = 0;
         } else if (piece.plain) {
-            piece.natural = QFontMetricsF(piece.font).horizontalAdvance(piece.text);
+            GTextMeasures::Widths* kept =
+                m_measures ? &m_measures->find(piece.font, piece.text) : nullptr;
+            if (kept && kept->natural >= 0) {
+                piece.natural = kept->natural;
+            } else {
+                piece.natural = QFontMetricsF(piece.font).horizontalAdvance(piece.text);
+                if (kept)
+                    kept->natural = piece.natural;
+            }
         } else {
             // One font: the advance with trailing spaces, as the font measures
             // the text; mixed fonts: the text without them.
@@ -169,6 +198,11 @@ double TextFlow::minimumWidth() const
     for (const Piece& piece : m_pieces) {
         if (piece.text.isEmpty())
             continue;
+        GTextMeasures::Widths* kept = piece.minimum < 0 && piece.plain && m_measures
+                                          ? &m_measures->find(piece.font, piece.text)
+                                          : nullptr;
+        if (kept && kept->minimum >= 0)
+            piece.minimum = kept->minimum;
         if (piece.minimum < 0 && piece.plain) {
             // Each part between two places the line may break, measured
             // without its trailing spaces, as a layout at no width holds it.
@@ -187,6 +221,8 @@ double TextFlow::minimumWidth() const
                                  metrics.horizontalAdvance(piece.text.mid(start, end - start)));
                 start = next;
             }
+            if (kept)
+                kept->minimum = piece.minimum;
         }
         if (piece.minimum < 0) {
             piece.minimum = 0;

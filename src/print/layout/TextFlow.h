@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class GTextMeasures;
 class QPainter;
 
 /// A piece of text in one font and colour; "\n" in it breaks the line.
@@ -36,9 +37,15 @@ class TextFlow
 public:
     TextFlow() = default;
     TextFlow(const std::vector<GTextRun>& runs, bool wrap);
+    /// One run of text, as a table cell holds it.
+    TextFlow(const GTextRun& run, bool wrap);
     ~TextFlow();
     TextFlow(const TextFlow&) = delete;
     TextFlow& operator=(const TextFlow&) = delete;
+
+    /// Widths of plain texts measured before (kept by the page across
+    /// compositions): looked up before measuring, and filled.
+    void setMeasures(GTextMeasures* measures) { m_measures = measures; }
 
     /// Breaks the lines for `width` units and aligns each (1 left, 2 centre, 3 right).
     void layOut(double width, int hAlign);
@@ -119,6 +126,10 @@ private:
         int length = 0;
     };
 
+    /// Splits the runs into pieces at "\n".
+    void build(const std::vector<GTextRun>& runs);
+    /// The piece of one run without a "\n".
+    void addLine(const GTextRun& run);
     double pieceNaturalWidth(const Piece& piece) const;
     /// The piece's shaped layout, its lines broken as `breaks` says.
     QTextLayout& wholeLayout(const Piece& piece, Breaks breaks) const;
@@ -131,6 +142,7 @@ private:
     std::vector<Piece> m_pieces;
     std::vector<Line> m_lines;
     bool m_wrap = true;
+    GTextMeasures* m_measures = nullptr;
     double m_width = 0;
     double m_height = 0;
 };
