@@ -400,13 +400,7 @@ void CustomerDatabase::apply(Customer& customer, bool keepLater)
         if (held.custno == customer.custno) {
             if (keepLater && customer.laterFields().empty()) {
                 Customer kept = customer;
-                kept.email = held.email;
-                kept.vatNumber = held.vatNumber;
-                kept.country = held.country;
-                kept.business = held.business;
-                kept.cisContractor = held.cisContractor;
-                kept.endUserNotice = held.endUserNotice;
-                kept.cisRate = held.cisRate;
+                kept.takeLaterFields(held);
                 it.set(kept);
             } else {
                 it.set(customer);
