@@ -3,8 +3,10 @@
 #include "CommandDialogs.h"
 #include "MailLauncher.h"
 #include "commands/ExportFileName.h"
+#include "customers/CustomerDatabase.h"
 #include "documents/JobBaseDoc.h"
 #include "print/PdfExport.h"
+#include "records/JobBase.h"
 #include "settings/SettingsStore.h"
 #include "views/MessageHook.h"
 #include "views/PreviewTab.h"
@@ -75,17 +77,30 @@ bool ExportCommands::sendByEmail(TabbedEditView& view, const JobBaseDoc& documen
     if (!writePdf(view, document, path))
         return false;
     // The launcher's result comes later; the window goes on meanwhile.
+    // The customer's e-mail: the document's, else the database's (a document
+    // written before customers had one).
+    QString recipient;
+    if (const JobBase* record = document.record()) {
+        recipient = record->customer.email.toQString();
+        if (recipient.isEmpty() && record->customer.custno != 0)
+            if (const auto* db = dynamic_cast<const CustomerDatabase*>(document.customerStore()))
+                if (const Customer* held = db->customer(db->currentNumber(record->customer.custno)))
+                    recipient = held->email.toQString();
+    }
     MailLauncher& mail = m_mail;
-    mail.send(document.displayName(), path, [&mail, folder, path](bool sent) {
-        if (sent)
-            return;
-        const QString question =
-            QStringLiteral("No mail program could be started. The PDF was saved as\n%1\n\n"
-                           "Show its folder?")
-                .arg(QDir::toNativeSeparators(path));
-        if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) ==
-            MessageHook::AnswerYes)
-            mail.showFolder(folder);
-    });
+    mail.send(
+        document.displayName(), path,
+        [&mail, folder, path](bool sent) {
+            if (sent)
+                return;
+            const QString question =
+                QStringLiteral("No mail program could be started. The PDF was saved as\n%1\n\n"
+                               "Show its folder?")
+                    .arg(QDir::toNativeSeparators(path));
+            if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) ==
+                MessageHook::AnswerYes)
+                mail.showFolder(folder);
+        },
+        recipient);
     return true;
 }

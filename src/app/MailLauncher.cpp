@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -11,11 +12,20 @@ MailLauncher::MailLauncher() : m_alive(std::make_shared<int>(0))
 
 MailLauncher::~MailLauncher() = default;
 
-QStringList MailLauncher::arguments(const QString& subject, const QString& attachment)
+QStringList MailLauncher::arguments(const QString& subject, const QString& attachment,
+                                    const QString& recipient)
 {
     // The attachment is an absolute path, so it never reads as an option.
-    return {QStringLiteral("--utf8"), QStringLiteral("--subject"), subject,
-            QStringLiteral("--attach"), attachment};
+    QStringList args = {QStringLiteral("--utf8"), QStringLiteral("--subject"), subject,
+                        QStringLiteral("--attach"), attachment};
+    // One address, "name@host": no blank, comma, "?" or leading "-" that the
+    // program could read as a list, a mailto query or an option.
+    static const QRegularExpression address(
+        QStringLiteral("^[^-\\s,;?&<>\"'][^\\s,;?&<>\"']*@[^\\s,;?&<>\"'@]+$"));
+    const QString to = recipient.trimmed();
+    if (address.match(to).hasMatch())
+        args << to;
+    return args;
 }
 
 bool MailLauncher::available() const
@@ -54,9 +64,10 @@ void MailLauncher::start(const QString& program, const QStringList& arguments, F
     process->start(found, arguments);
 }
 
-void MailLauncher::send(const QString& subject, const QString& attachment, Finished finished)
+void MailLauncher::send(const QString& subject, const QString& attachment, Finished finished,
+                        const QString& recipient)
 {
-    start(QString::fromLatin1(Program), arguments(subject, attachment),
+    start(QString::fromLatin1(Program), arguments(subject, attachment, recipient),
           [alive = std::weak_ptr<int>(m_alive), finished = std::move(finished)](bool sent) {
               if (!alive.expired())
                   finished(sent);

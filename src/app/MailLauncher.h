@@ -24,8 +24,11 @@ public:
     MailLauncher();
     virtual ~MailLauncher();
 
-    /// The arguments that open a new message with `subject` and `attachment`.
-    static QStringList arguments(const QString& subject, const QString& attachment);
+    /// The arguments that open a new message with `subject` and `attachment`,
+    /// addressed to `recipient` when that is one plain address (anything else,
+    /// such as text the program could take for an option, is left out).
+    static QStringList arguments(const QString& subject, const QString& attachment,
+                                 const QString& recipient = {});
 
     /// True where the desktop can take a message: a Unix desktop with the
     /// program on the PATH.
@@ -39,7 +42,8 @@ public:
 
     /// Opens a new message with `attachment`; `finished` is not called once
     /// this launcher is gone.
-    void send(const QString& subject, const QString& attachment, Finished finished);
+    void send(const QString& subject, const QString& attachment, Finished finished,
+              const QString& recipient = {});
 
 private:
     std::shared_ptr<int> m_alive;

@@ -82,6 +82,7 @@ bool CustomerDatabase::loadCustomerDatabase(QString* error)
     m_disk = {};
     m_pending.clear();
     m_moved.clear();
+    m_retired.clear();
     OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
     QString unset;
     if (path.isEmpty()) {
@@ -104,6 +105,7 @@ bool CustomerDatabase::loadCustomerDatabase(QString* error)
         CustomerFile::Contents contents = CustomerFile::read(bytes);
         replaceAll(std::move(contents.customers));
         m_highest = contents.highest;
+        m_retired = std::move(contents.retired);
         m_disk = stateOf(true, bytes);
     }
     if (!unset.isEmpty() && error)
@@ -113,35 +115,101 @@ bool CustomerDatabase::loadCustomerDatabase(QString* error)
 
 bool CustomerDatabase::saveCustomerDatabase(QString* error)
 {
-    const OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
-    return !path.isEmpty() && store(path, nullptr, error);
+    if (SettingsStore::get(SettingKeys::CustomerDatabase).isEmpty())
+        return false;
+    return write([] {}, error);
 }
 
 bool CustomerDatabase::storeCustomer(Customer& customer, QString* error)
 {
-    const OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
-    if (path.isEmpty()) {
-        apply(customer);
-        return true;
-    }
-    return store(path, &customer, error);
+    return write([&] { apply(customer, true); }, error);
 }
 
-bool CustomerDatabase::store(const OMString& path, Customer* customer, QString* error)
+bool CustomerDatabase::updateCustomer(Customer& customer, QString* error)
 {
+    return write([&] { apply(customer, false); }, error);
+}
+
+bool CustomerDatabase::updateCustomers(std::vector<Customer>& customers, QString* error)
+{
+    return write(
+        [&] {
+            for (Customer& c : customers)
+                apply(c, false);
+        },
+        error);
+}
+
+bool CustomerDatabase::removeCustomer(uint32_t number, QString* error)
+{
+    return write([&] { retire(number, 0); }, error);
+}
+
+bool CustomerDatabase::mergeCustomers(uint32_t removed, Customer& kept, QString* error)
+{
+    if (removed == 0 || removed == kept.custno || !customer(kept.custno)) {
+        if (error)
+            *error = QStringLiteral("A customer can only be merged into another one held.");
+        return false;
+    }
+    return write(
+        [&] {
+            // The kept customer may itself have been merged away by another
+            // copy meanwhile: the removed one follows it to where it went.
+            kept.custno = currentNumber(kept.custno);
+            if (removed == kept.custno || !customer(kept.custno))
+                return;
+            apply(kept, false);
+            retire(removed, kept.custno);
+        },
+        error);
+}
+
+uint32_t CustomerDatabase::currentNumber(uint32_t number) const
+{
+    // Each merge points at a customer held when it was made, so the chain is
+    // short; the bound only guards against a hand-edited loop.
+    for (size_t steps = 0; steps <= m_retired.size(); ++steps) {
+        const auto it = m_retired.find(number);
+        if (it == m_retired.end() || it->second == 0)
+            return number;
+        number = it->second;
+    }
+    return number;
+}
+
+const Customer* CustomerDatabase::customer(uint32_t number) const
+{
+    const Customer* found = nullptr;
+    OMIterator<const Customer> it = m_customers.iterator();
+    while (!found && it.hasNext()) {
+        const Customer& c = it.next();
+        if (c.custno == number)
+            found = &c;
+    }
+    return found;
+}
+
+template <typename ChangeFn> bool CustomerDatabase::write(ChangeFn&& change, QString* error)
+{
+    m_lockBusy = false;
+    const OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
+    if (path.isEmpty()) {
+        change();
+        return true;
+    }
     if (!usable(path, error)) {
-        if (customer)
-            apply(*customer);
+        change();
         return false;
     }
     // Take in another copy's customers before choosing a number, so that the
     // number given out is unique in the file too. A file that is there but
     // cannot be read is not written over: the change stays pending.
     CustomerFileLock lock(path.toQString(), m_lockWaitMs, m_staleLockMs);
+    m_lockBusy = !lock.locked() && lock.heldElsewhere();
     const bool writable =
         lock.locked() ? takeIn(path, error) : notWritten(path, lock.reason(), error);
-    if (customer)
-        apply(*customer);
+    change();
     return writable && writeLocked(path, error);
 }
 
@@ -185,14 +253,23 @@ bool CustomerDatabase::takeIn(const OMString& path, QString* error)
     const DiskState state = stateOf(exists, bytes);
     if (state == m_disk)
         return true;
-    CustomerFile::Contents contents = CustomerFile::read(bytes);
-    merge(std::move(contents.customers), contents.highest);
+    merge(CustomerFile::read(bytes));
     m_disk = state;
     return true;
 }
 
-void CustomerDatabase::merge(std::list<Customer>&& disk, uint32_t diskHighest)
+void CustomerDatabase::merge(CustomerFile::Contents&& contents)
 {
+    std::list<Customer>& disk = contents.customers;
+    const uint32_t diskHighest = contents.highest;
+    // Numbers retired by either copy stay retired: a customer deleted by one
+    // copy is not brought back by another that still holds it, whatever it
+    // changed meanwhile.
+    for (const auto& [number, kept] : contents.retired)
+        m_retired.emplace(number, kept);
+    if (!m_retired.empty())
+        disk.remove_if([&](const Customer& c) { return m_retired.count(c.custno) != 0; });
+
     // The file's customers stay as they are, in its order: other copies and
     // their documents rely on them. Ours follow: those the file lacks are
     // appended, our unwritten edits replace the file's version, and a customer
@@ -206,6 +283,8 @@ void CustomerDatabase::merge(std::list<Customer>&& disk, uint32_t diskHighest)
 
     std::vector<Customer> clashing;
     m_customers.forEach([&](const Customer& c) {
+        if (m_retired.count(c.custno))
+            return;
         const auto onDisk = index.find(c.custno);
         if (onDisk == index.end()) {
             disk.push_back(c);
@@ -227,6 +306,8 @@ void CustomerDatabase::merge(std::list<Customer>&& disk, uint32_t diskHighest)
         c.custno = freshNumber(m_highest, [&](auto use) {
             for (const Customer& d : disk)
                 use(d.custno);
+            for (const auto& [number, kept] : m_retired)
+                use(number);
         });
         m_pending.erase(old);
         m_pending.emplace(c.custno, Change::Added);
@@ -245,6 +326,7 @@ bool CustomerDatabase::writeLocked(const OMString& path, QString* error)
     QByteArray out;
     out.reserve(m_disk.bytes.size() + 4096);
     m_customers.forEach([&](const Customer& c) { CustomerFile::write(c, out); });
+    CustomerFile::writeRetired(m_retired, out);
 
     // A copy killed while saving leaves its temporary file behind.
     TextFile::removeLeftoverTemporaries(path.toQString());
@@ -260,11 +342,32 @@ uint32_t CustomerDatabase::nextNumber()
 {
     return freshNumber(m_highest, [&](auto use) {
         m_customers.forEach([&](const Customer& c) { use(c.custno); });
+        for (const auto& [number, kept] : m_retired)
+            use(number);
     });
 }
 
-void CustomerDatabase::apply(Customer& customer)
+void CustomerDatabase::retire(uint32_t number, uint32_t kept)
 {
+    if (number == 0 || m_retired.count(number))
+        return;
+    std::list<Customer> left;
+    m_customers.forEach([&](const Customer& c) {
+        if (c.custno != number)
+            left.push_back(c);
+    });
+    replaceAll(std::move(left));
+    m_retired.emplace(number, kept);
+    m_highest = std::max(m_highest, number);
+    m_pending[number] = Change::Retired;
+}
+
+void CustomerDatabase::apply(Customer& customer, bool keepLater)
+{
+    // A retired number is stored no more: its document keeps its own copy.
+    if (customer.custno != 0 && m_retired.count(customer.custno))
+        return;
+
     // A document of this run may still hold a number that a merge moved; it
     // follows its customer when the names still agree. When they agree with
     // neither that customer nor the one now holding the number, which of the
@@ -293,8 +396,15 @@ void CustomerDatabase::apply(Customer& customer)
     }
     OMIterator<Customer> it = m_customers.iterator();
     while (it.hasNext()) {
-        if (it.next().custno == customer.custno) {
-            it.set(customer);
+        Customer& held = it.next();
+        if (held.custno == customer.custno) {
+            if (keepLater && customer.laterFields().empty()) {
+                Customer kept = customer;
+                kept.takeLaterFields(held);
+                it.set(kept);
+            } else {
+                it.set(customer);
+            }
             m_pending.emplace(customer.custno, Change::Updated);
             return;
         }

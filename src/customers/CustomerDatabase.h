@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CustomerFile.h"
 #include "foundation/OMList.h"
 #include "foundation/OMString.h"
 #include "records/Customer.h"
@@ -9,7 +10,9 @@
 #include <QString>
 #include <cstdint>
 #include <list>
+#include <map>
 #include <unordered_map>
+#include <vector>
 
 /**
  * The customers the program has been given: a list in file order, new ones at
@@ -27,6 +30,11 @@
  * read or wrote the file, so no copy loses another's customers. While the
  * writes succeed every number is given out under that lock and so is unique.
  * The file is replaced atomically: it always holds a whole database.
+ *
+ * Customers deleted or merged into another leave their number in the file's
+ * "[retired]" record, so no copy brings them back nor gives the number out
+ * again; a document that still holds such a number keeps its own copy of the
+ * customer, and currentNumber() names the customer it now counts under.
  */
 class CustomerDatabase : public CustomerStore
 {
@@ -55,8 +63,34 @@ public:
      * when there is none (raising HighestCustomerNumber as needed). False,
      * with the reason, when the file could not be written: the change is
      * kept in memory for the next save.
+     *
+     * A document's customer that holds none of the later fields (a document
+     * written before they existed) keeps the database's values of them. A
+     * retired number is not stored: the document keeps its own copy.
      */
     bool storeCustomer(Customer& customer, QString* error = nullptr) override;
+    /// Stores `customer` as given, every field included (the customers
+    /// window's edit); a customer without a number gets the next one.
+    bool updateCustomer(Customer& customer, QString* error = nullptr);
+    /// Stores several customers in one write (an import); as updateCustomer.
+    bool updateCustomers(std::vector<Customer>& customers, QString* error = nullptr);
+    /// Deletes customer `number` for good: its number is retired.
+    bool removeCustomer(uint32_t number, QString* error = nullptr);
+    /// Merges customer `removed` into `kept`, which is stored as given (its
+    /// number must be that of a customer held): `removed` is retired and its
+    /// documents count under `kept`.
+    bool mergeCustomers(uint32_t removed, Customer& kept, QString* error = nullptr);
+    /// The customer `number` counts under: itself, or the customer it was
+    /// merged into (following later merges); itself for a deleted customer.
+    uint32_t currentNumber(uint32_t number) const;
+    /// Retired numbers: number to the customer it was merged into, 0 for one
+    /// deleted.
+    const std::map<uint32_t, uint32_t>& retired() const { return m_retired; }
+    /// The customer with `number`; null when there is none.
+    const Customer* customer(uint32_t number) const;
+    /// Whether the last write failed only because another copy held the lock:
+    /// worth trying again soon.
+    bool lastWriteFoundLockBusy() const { return m_lockBusy; }
     uint32_t HighestCustomerNumber() const { return m_highest; }
     /// Whether customers changed in memory still wait to be written (a
     /// write failed): saveCustomerDatabase tries again.
@@ -72,6 +106,7 @@ public:
     /// after how long a lock held by a live process counts as abandoned (ms).
     /// A lock left by a process that has ended is taken over at once.
     void setLockTimes(int waitMs, int staleMs);
+    int lockWaitMs() const { return m_lockWaitMs; }
     static constexpr int DefaultLockWaitMs = 12000;
     static constexpr int DefaultStaleLockMs = 10000;
 
@@ -85,7 +120,7 @@ private:
         QByteArray bytes;
         bool operator==(const DiskState&) const = default;
     };
-    enum class Change { Added, Updated };
+    enum class Change { Added, Updated, Retired };
 
     static DiskState stateOf(bool exists, const QByteArray& bytes);
     void replaceAll(std::list<Customer>&& customers);
@@ -96,12 +131,15 @@ private:
     static bool usable(const ombrel::OMString& path, QString* error);
     static bool refuse(const ombrel::OMString& path, const QString& reason, QString* error);
     static bool notWritten(const ombrel::OMString& path, const QString& reason, QString* error);
-    /// Locks the file, takes in another copy's changes, applies `customer`
-    /// (when given) and writes the file.
-    bool store(const ombrel::OMString& path, Customer* customer, QString* error);
-    void merge(std::list<Customer>&& disk, uint32_t diskHighest);
+    /// Locks the file, takes in another copy's changes, runs `change` (when
+    /// given) and writes the file. Without a file, only runs `change`.
+    template <typename ChangeFn> bool write(ChangeFn&& change, QString* error);
+    void merge(CustomerFile::Contents&& disk);
     bool writeLocked(const ombrel::OMString& path, QString* error);
-    void apply(Customer& customer);
+    /// Stores `customer`; `keepLater` keeps the database's later fields when
+    /// the customer holds none.
+    void apply(Customer& customer, bool keepLater);
+    void retire(uint32_t number, uint32_t kept);
     uint32_t nextNumber();
 
     int m_lockWaitMs = DefaultLockWaitMs;
@@ -114,4 +152,6 @@ private:
     std::unordered_map<uint32_t, Change> m_pending;
     /// Numbers that a merge had to move this run: old number to new.
     std::unordered_map<uint32_t, uint32_t> m_moved;
+    std::map<uint32_t, uint32_t> m_retired;
+    bool m_lockBusy = false;
 };

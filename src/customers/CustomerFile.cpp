@@ -136,6 +136,7 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
     Contents contents;
     Customer working;
     int fields = 0;
+    bool inRetired = false;
 
     auto flush = [&] {
         if (fields > 0) {
@@ -164,7 +165,10 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
         if (line.front() == '[') {
             flush();
             const size_t close = line.find(']');
-            if (close != std::string_view::npos) {
+            inRetired = close != std::string_view::npos && line.substr(1, close - 1) == "retired";
+            if (inRetired)
+                working.custno = 0;
+            else if (close != std::string_view::npos) {
                 working.custno = numberOf(line.substr(1, close - 1));
                 contents.highest = std::max(contents.highest, working.custno);
             }
@@ -180,6 +184,14 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
         }
         if (eq == line.size() || eq == 0)
             continue;
+        if (inRetired) {
+            const uint32_t number = numberOf(trimmed(line.substr(0, eq)));
+            if (number != 0) {
+                contents.retired[number] = numberOf(trimmed(line.substr(eq + 1)));
+                contents.highest = std::max(contents.highest, number);
+            }
+            continue;
+        }
         // "|" stands for a line break anywhere in the line, the name included.
         std::string_view name = line.substr(0, eq);
         OMString escapedName;
@@ -203,8 +215,15 @@ CustomerFile::Contents CustomerFile::read(const QByteArray& input)
     // A "custno" field can carry a number that no header named.
     for (const Customer& c : contents.customers)
         contents.highest = std::max(contents.highest, c.custno);
+    // A retired number names no customer: one the file still holds under it
+    // (written by a copy that did not know the number was retired) is dropped.
+    if (!contents.retired.empty())
+        contents.customers.remove_if(
+            [&](const Customer& c) { return contents.retired.count(c.custno) != 0; });
     std::unordered_set<uint32_t> used;
-    used.reserve(contents.customers.size());
+    used.reserve(contents.customers.size() + contents.retired.size());
+    for (const auto& [number, kept] : contents.retired)
+        used.insert(number);
     std::vector<Customer*> unnumbered;
     for (Customer& c : contents.customers) {
         if (c.custno == 0 || !used.insert(c.custno).second)
@@ -264,6 +283,19 @@ void CustomerFile::write(const Customer& c, QByteArray& out)
         *p++ = '\n';
     }
     out.resize(p - out.data());
+}
+
+void CustomerFile::writeRetired(const std::map<uint32_t, uint32_t>& retired, QByteArray& out)
+{
+    if (retired.empty())
+        return;
+    out += "\n[retired]\n";
+    for (const auto& [number, kept] : retired) {
+        out += QByteArray::number(number);
+        out += '=';
+        out += QByteArray::number(kept);
+        out += '\n';
+    }
 }
 
 uint32_t CustomerFile::nextFreeNumber(uint32_t& highest, const std::unordered_set<uint32_t>& used)

@@ -27,6 +27,8 @@ public:
     /// Why the lock was not taken: another copy holds it, or the lock file
     /// cannot be made.
     QString reason() const;
+    /// Whether the lock was not taken because another copy holds it.
+    bool heldElsewhere() const { return !m_locked && m_lock.error() == QLockFile::LockFailedError; }
 
 private:
     /// Removes an abandoned lock file and takes the lock; false when there

@@ -81,3 +81,14 @@ std::vector<std::pair<const char*, OMString>> Customer::laterFields() const
         fields.emplace_back("cisRate", OMUInt32(uint32_t(cisRate)).toString());
     return fields;
 }
+
+void Customer::takeLaterFields(const Customer& other)
+{
+    email = other.email;
+    vatNumber = other.vatNumber;
+    country = other.country;
+    business = other.business;
+    cisContractor = other.cisContractor;
+    endUserNotice = other.endUserNotice;
+    cisRate = other.cisRate;
+}

@@ -45,6 +45,8 @@ public:
     /// values as written, in the order written; a field at its default is left
     /// out, so a record that has none writes back as it was read.
     std::vector<std::pair<const char*, ombrel::OMString>> laterFields() const;
+    /// Sets the later fields (e-mail to CIS rate) to those of `other`.
+    void takeLaterFields(const Customer& other);
 
     /// Sets the field named by `key` ("custno", "title", ..., "postcode");
     /// false, and nothing changed, for any other key.

@@ -12,6 +12,7 @@
 #include "records/Customer.h"
 #include "resources/StringTable.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,8 +30,13 @@ CustomerTab::CustomerTab(QWidget* parent)
       m_company(new QLineEdit(this)), m_address(new QPlainTextEdit(this)),
       m_town(new QLineEdit(this)), m_county(new QLineEdit(this)), m_postcode(new QLineEdit(this)),
       m_phone(new QLineEdit(this)), m_fax(new QLineEdit(this)), m_mobile(new QLineEdit(this)),
-      m_label(new ColourLabel(this)), m_search(new QPushButton(tr("&Search"), this)),
-      m_next(new QPushButton(tr("&Next"), this)),
+      m_email(new QLineEdit(this)), m_vatNumber(new QLineEdit(this)),
+      m_country(new QLineEdit(this)), m_business(new QCheckBox(tr("Business customer"), this)),
+      m_cis(new QGroupBox(tr("Construction Industry Scheme"), this)),
+      m_cisContractor(new QCheckBox(tr("CIS contractor"), m_cis)),
+      m_endUserNotice(new QCheckBox(tr("End user or intermediary notice received"), m_cis)),
+      m_cisRate(new QComboBox(m_cis)), m_label(new ColourLabel(this)),
+      m_search(new QPushButton(tr("&Search"), this)), m_next(new QPushButton(tr("&Next"), this)),
       m_previous(new QPushButton(tr("&Previous"), this)),
       m_clear(new QPushButton(tr("&Clear Customer Information"), this))
 {
@@ -38,8 +44,12 @@ CustomerTab::CustomerTab(QWidget* parent)
     buildForm();
 
     for (QLineEdit* edit : {m_name, m_initial, m_surname, m_company, m_town, m_county, m_postcode,
-                            m_phone, m_fax, m_mobile})
+                            m_phone, m_fax, m_mobile, m_email, m_vatNumber, m_country})
         connect(edit, &QLineEdit::textChanged, this, &CustomerTab::fieldEdited);
+    for (QCheckBox* box : {m_business, m_cisContractor, m_endUserNotice})
+        connect(box, &QCheckBox::toggled, this, &CustomerTab::fieldEdited);
+    connect(m_business, &QCheckBox::toggled, m_cis, &QWidget::setVisible);
+    connect(m_cisRate, &QComboBox::currentIndexChanged, this, &CustomerTab::fieldEdited);
     connect(m_address, &QPlainTextEdit::textChanged, this, &CustomerTab::fieldEdited);
     // A title picked from the list or typed into the field is an edit; the
     // program filling the field is not (textEdited is the user's typing only).
@@ -77,13 +87,31 @@ void CustomerTab::buildForm()
     m_initial->setMaximumWidth(m_initial->fontMetrics().horizontalAdvance(QStringLiteral("MMMM")) +
                                16);
 
-    const std::pair<QWidget*, const char*> names[] = {
-        {m_title, "title"},       {m_name, "name"},       {m_initial, "initial"},
-        {m_surname, "surname"},   {m_company, "company"}, {m_address, "address"},
-        {m_town, "town"},         {m_county, "county"},   {m_postcode, "postcode"},
-        {m_phone, "phone"},       {m_fax, "fax"},         {m_mobile, "mobile"},
-        {m_label, "label"},       {m_search, "search"},   {m_next, "next"},
-        {m_previous, "previous"}, {m_clear, "clear"}};
+    const std::pair<QWidget*, const char*> names[] = {{m_title, "title"},
+                                                      {m_name, "name"},
+                                                      {m_initial, "initial"},
+                                                      {m_surname, "surname"},
+                                                      {m_company, "company"},
+                                                      {m_address, "address"},
+                                                      {m_town, "town"},
+                                                      {m_county, "county"},
+                                                      {m_postcode, "postcode"},
+                                                      {m_phone, "phone"},
+                                                      {m_fax, "fax"},
+                                                      {m_mobile, "mobile"},
+                                                      {m_label, "label"},
+                                                      {m_search, "search"},
+                                                      {m_next, "next"},
+                                                      {m_previous, "previous"},
+                                                      {m_clear, "clear"},
+                                                      {m_email, "email"},
+                                                      {m_vatNumber, "vatNumber"},
+                                                      {m_country, "country"},
+                                                      {m_business, "business"},
+                                                      {m_cis, "cis"},
+                                                      {m_cisContractor, "cisContractor"},
+                                                      {m_endUserNotice, "endUserNotice"},
+                                                      {m_cisRate, "cisRate"}};
     for (const auto& [widget, name] : names)
         widget->setObjectName(QLatin1String(name));
 
@@ -134,6 +162,34 @@ void CustomerTab::buildForm()
     for (QPushButton* button : {m_search, m_next, m_previous, m_clear})
         button->setAutoDefault(false);
 
+    // What a business customer needs besides an address: the letters left
+    // over by the form and the buttons allow only the VAT number a mnemonic.
+    m_cisRate->addItems({tr("20 %"), tr("30 %"), tr("0 % (gross)")});
+    m_country->setValidator(new UpperCaseValidator(m_country));
+    m_country->setMaxLength(2);
+    m_country->setPlaceholderText(tr("own"));
+    m_country->setToolTip(tr("Two-letter country code (IE, FR, ...); empty for the "
+                             "business's own country"));
+    auto* account = new QGroupBox(tr("Account"), this);
+    auto* accountForm = new QGridLayout(account);
+    const auto accountRow = [&](int r, const QString& text, QWidget* field) {
+        accountForm->addWidget(new FieldLabel(text, field, account), r, 0);
+        accountForm->addWidget(field, r, 1);
+    };
+    accountRow(0, tr("E-mail"), m_email);
+    accountRow(1, tr("VAT re&gistration no."), m_vatNumber);
+    accountRow(2, tr("Country"), m_country);
+    m_country->setMaximumWidth(m_country->fontMetrics().horizontalAdvance(QStringLiteral("MMMM")) +
+                               16);
+    accountForm->addWidget(m_business, 3, 0, 1, 2);
+    auto* cisForm = new QGridLayout(m_cis);
+    cisForm->addWidget(m_cisContractor, 0, 0, 1, 2);
+    cisForm->addWidget(m_endUserNotice, 1, 0, 1, 2);
+    cisForm->addWidget(new FieldLabel(tr("Deduction rate"), m_cisRate, m_cis), 2, 0);
+    cisForm->addWidget(m_cisRate, 2, 1, Qt::AlignLeft);
+    accountForm->addWidget(m_cis, 4, 0, 1, 2);
+    m_cis->setVisible(false);
+
     // On a large window the form stays a readable size; the room left over
     // stays empty rather than stretching an address over the screen.
     m_address->setMaximumHeight(m_address->fontMetrics().lineSpacing() * 8 + 12);
@@ -143,12 +199,18 @@ void CustomerTab::buildForm()
     formBox->setMaximumWidth(fontMetrics().averageCharWidth() * 80);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(formBox, 1);
-    layout->addWidget(group, 0, Qt::AlignTop);
+    auto* side = new QVBoxLayout;
+    side->addWidget(group);
+    side->addWidget(account);
+    side->addStretch(1);
+    layout->addLayout(side, 0);
     layout->addStretch(0);
 
-    QWidget* order[] = {m_title,  m_name,   m_initial,  m_surname, m_company, m_address,
-                        m_town,   m_county, m_postcode, m_phone,   m_fax,     m_mobile,
-                        m_search, m_next,   m_previous, m_clear};
+    QWidget* order[] = {m_title,         m_name,          m_initial,   m_surname,  m_company,
+                        m_address,       m_town,          m_county,    m_postcode, m_phone,
+                        m_fax,           m_mobile,        m_search,    m_next,     m_previous,
+                        m_clear,         m_email,         m_vatNumber, m_country,  m_business,
+                        m_cisContractor, m_endUserNotice, m_cisRate};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -158,8 +220,13 @@ QWidget* CustomerTab::firstField() const
     return m_title;
 }
 
-void CustomerTab::loadCustomer(const Customer& c)
+void CustomerTab::loadCustomer(const Customer& customer)
 {
+    Customer c = customer;
+    if (c.custno != 0 && c.laterFields().empty())
+        if (const CustomerDatabase* db = database())
+            if (const Customer* held = db->customer(c.custno))
+                c.takeLaterFields(*held);
     fields.custno = c.custno;
     fields.title = c.title.toQString();
     fields.name = c.name.toQString();
@@ -173,6 +240,13 @@ void CustomerTab::loadCustomer(const Customer& c)
     fields.phone = c.phone.toQString();
     fields.fax = c.fax.toQString();
     fields.mobile = c.mobile.toQString();
+    fields.email = c.email.toQString();
+    fields.vatNumber = c.vatNumber.toQString();
+    fields.country = c.country.toQString();
+    fields.business = c.business;
+    fields.cisContractor = c.cisContractor;
+    fields.endUserNotice = c.endUserNotice;
+    fields.cisRate = c.cisRate == 30 ? 1 : c.cisRate == 0 ? 2 : 0;
     fields.labelText = CustomerSearch::numberText(c.custno).toQString();
     if (m_customerSearch)
         m_customerSearch->show(c);
@@ -193,6 +267,17 @@ void CustomerTab::saveCustomer(Customer& c) const
     c.phone = OMString::fromQString(fields.phone);
     c.fax = OMString::fromQString(fields.fax);
     c.mobile = OMString::fromQString(fields.mobile);
+    c.email = OMString::fromQString(fields.email.trimmed());
+    c.vatNumber = OMString::fromQString(fields.vatNumber.trimmed());
+    c.country = OMString::fromQString(fields.country.trimmed());
+    c.business = fields.business;
+    // The scheme is a business's: a consumer's settings are not kept.
+    c.cisContractor = fields.business && fields.cisContractor;
+    c.endUserNotice = fields.business && fields.endUserNotice;
+    c.cisRate = !fields.business      ? Customer::DefaultCisRate
+                : fields.cisRate == 1 ? 30
+                : fields.cisRate == 2 ? 0
+                                      : Customer::DefaultCisRate;
 }
 
 Customer CustomerTab::fieldsAsCustomer() const
@@ -219,7 +304,18 @@ void CustomerTab::exchangeData(DataExchange& dx)
     dx.text(m_phone, fields.phone);
     dx.text(m_fax, fields.fax);
     dx.text(m_mobile, fields.mobile);
+    dx.text(m_email, fields.email);
+    dx.text(m_vatNumber, fields.vatNumber);
+    dx.text(m_country, fields.country);
+    dx.check(m_business, fields.business);
+    dx.check(m_cisContractor, fields.cisContractor);
+    dx.check(m_endUserNotice, fields.endUserNotice);
+    if (dx.isSaving())
+        fields.cisRate = std::max(0, m_cisRate->currentIndex());
+    else
+        m_cisRate->setCurrentIndex(fields.cisRate);
     if (!dx.isSaving()) {
+        m_cis->setVisible(fields.business);
         m_label->setText(fields.labelText);
         updateButtons();
     }
@@ -236,12 +332,17 @@ void CustomerTab::fieldEdited()
     markModified();
 }
 
-CustomerSearch* CustomerTab::search()
+const CustomerDatabase* CustomerTab::database() const
 {
-    const CustomerDatabase* database = nullptr;
     if (ownerView())
         if (const auto* doc = dynamic_cast<const JobBaseDoc*>(ownerView()->document()))
-            database = dynamic_cast<const CustomerDatabase*>(doc->customerStore());
+            return dynamic_cast<const CustomerDatabase*>(doc->customerStore());
+    return nullptr;
+}
+
+CustomerSearch* CustomerTab::search()
+{
+    const CustomerDatabase* database = this->database();
     if (!database) {
         m_customerSearch.reset();
     } else if (!m_customerSearch || database != m_searchDatabase) {

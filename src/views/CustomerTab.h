@@ -10,7 +10,9 @@ class ColourLabel;
 class CustomerDatabase;
 class CustomerSearch;
 class Customer;
+class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -44,6 +46,10 @@ public:
         QString title, name, initial, surname, company;
         QString address, town, county, postcode;
         QString phone, fax, mobile;
+        QString email, vatNumber, country;
+        bool business = false, cisContractor = false, endUserNotice = false;
+        /// Index in the rate list: 20 %, 30 %, 0 % (gross).
+        int cisRate = 0;
         /// 0 for a customer not yet in the database.
         uint32_t custno = 0;
     };
@@ -52,7 +58,9 @@ public:
     ~CustomerTab() override;
 
     /// Sets the fields from `customer`, with the label "Customer number N" or
-    /// "New customer".
+    /// "New customer". A customer from a document written before the e-mail,
+    /// VAT and business fields shows the database's values of them, so that
+    /// saving the document keeps them.
     void loadCustomer(const Customer& customer);
     /// Puts the fields into `customer`; its address is replaced as a whole.
     void saveCustomer(Customer& customer) const;
@@ -77,6 +85,8 @@ private:
     /// Shows `customer` from the search, with the search's label.
     void showMatch(const Customer& customer);
     void updateButtons();
+    /// The database the document stores its customers in; null when none.
+    const CustomerDatabase* database() const;
     /// The search over the database in use; null when there is none.
     CustomerSearch* search();
 
@@ -92,6 +102,14 @@ private:
     QLineEdit* m_phone;
     QLineEdit* m_fax;
     QLineEdit* m_mobile;
+    QLineEdit* m_email;
+    QLineEdit* m_vatNumber;
+    QLineEdit* m_country;
+    QCheckBox* m_business;
+    QGroupBox* m_cis;
+    QCheckBox* m_cisContractor;
+    QCheckBox* m_endUserNotice;
+    QComboBox* m_cisRate;
     ColourLabel* m_label;
     QPushButton* m_search;
     QPushButton* m_next;

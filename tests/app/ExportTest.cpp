@@ -249,12 +249,17 @@ TEST_F(ExportTest, SendsThePdfToTheMailProgramAndOffersItsFolderWhenThatFails)
         ASSERT_TRUE(QDir().mkpath(exports));
         SettingsStore::set(SettingKeys::ExportFolder, ombrel::OMString::fromQString(exports));
         answer = MessageHook::AnswerYes;
+        // The customer's e-mail is the recipient.
+        if (sent)
+            document().record()->customer.email = "pat@example.com";
         trigger(FileSendMail);
         const QString attachment =
             QDir(exports).filePath(QStringLiteral("Invoice 3081 Dunmore.pdf"));
         EXPECT_EQ(mail->program, QStringLiteral("xdg-email"));
-        EXPECT_EQ(mail->arguments,
-                  QStringList({"--utf8", "--subject", "Invoice 3081", "--attach", attachment}));
+        QStringList expected = {"--utf8", "--subject", "Invoice 3081", "--attach", attachment};
+        if (sent)
+            expected << "pat@example.com";
+        EXPECT_EQ(mail->arguments, expected);
         EXPECT_TRUE(pdfText(attachment).contains(QStringLiteral("3081")));
         // The window is not held up: the program's result comes later.
         ASSERT_TRUE(mail->result);
@@ -263,6 +268,21 @@ TEST_F(ExportTest, SendsThePdfToTheMailProgramAndOffersItsFolderWhenThatFails)
         EXPECT_EQ(messages.size(), sent ? 0u : 1u);
         EXPECT_EQ(mail->shownFolders, sent ? QStringList() : QStringList{exports});
         restart();
+    }
+}
+
+TEST(MailLauncherTest, OnlyOnePlainAddressBecomesTheRecipient)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {" ann@example.com ", true}, {"", false},           {"-x@example.com", false},
+        {"a@b.c, d@e.f", false},     {"no address", false}, {"a@b.c?cc=x@y.z", false},
+    };
+    for (const auto& [recipient, kept] : cases) {
+        const QStringList args = MailLauncher::arguments("S", "/tmp/a.pdf", recipient);
+        EXPECT_EQ(args.size(), kept ? 6 : 5) << recipient;
+        if (kept) {
+            EXPECT_EQ(args.last(), QString::fromUtf8(recipient).trimmed());
+        }
     }
 }
 

@@ -63,7 +63,8 @@ protected:
         file.write("\n[4]\ntitle=Mr\nname=John\nsurname=Smith\nfirst=1 Mill Lane|Upton\n"
                    "town=Bath\npostcode=BA1 1AA\n"
                    "\n[9]\nname=Ann\nsurname=Jones\nfirst=1 Mill Lane|Downton\ntown=Bristol\n"
-                   "\n[2]\nname=Jane\nsurname=smythe\ntown=Bath\n");
+                   "\n[2]\nname=Jane\nsurname=smythe\ntown=Bath\n"
+                   "email=jane@example.com\nbusiness=1\ncisContractor=1\ncisRate=0\n");
         file.close();
         SettingsStore::set(SettingKeys::CustomerDatabase, OMString::fromQString(path));
         database.loadCustomerDatabase();
@@ -449,6 +450,52 @@ TEST_F(FormTabs, AnAccessibilityToolsToggleActsAsAClick)
         EXPECT_NE(fieldAfter->isEnabled(), wasEnabled) << box;
         EXPECT_TRUE(doc.isModified()) << box;
     }
+}
+
+TEST_F(FormTabs, AccountFieldsShowAndKeepTheDatabasesValues)
+{
+    CustomerTab& tab = view->customer;
+    auto* cis = field<QWidget>(tab, "cis");
+    const auto showAndRead = [&](const Customer& c) {
+        tab.loadCustomer(c);
+        view->updateData(false);
+        Customer read;
+        tab.saveCustomer(read);
+        return read;
+    };
+    // A document written before the account fields: the database's values.
+    Customer older;
+    older.custno = 2;
+    older.surname = "smythe";
+    Customer shown = showAndRead(older);
+    EXPECT_EQ(edit(tab, "email")->text(), "jane@example.com");
+    EXPECT_TRUE(field<QCheckBox>(tab, "business")->isChecked());
+    EXPECT_TRUE(cis->isVisible());
+    EXPECT_EQ(field<QComboBox>(tab, "cisRate")->currentText(), "0 % (gross)");
+    EXPECT_TRUE(shown.cisContractor);
+    EXPECT_EQ(shown.cisRate, 0);
+
+    // A document's own values win; a consumer keeps no scheme settings.
+    older.email = "own@example.com";
+    older.cisContractor = true;
+    older.cisRate = 30;
+    shown = showAndRead(older);
+    EXPECT_EQ(shown.email, "own@example.com");
+    EXPECT_FALSE(field<QCheckBox>(tab, "business")->isChecked());
+    EXPECT_FALSE(cis->isVisible());
+    EXPECT_FALSE(shown.cisContractor);
+    EXPECT_EQ(shown.cisRate, Customer::DefaultCisRate);
+
+    // Ticking the box is an edit and shows the scheme.
+    doc.setModified(false);
+    field<QCheckBox>(tab, "business")->click();
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(cis->isVisible());
+    field<QComboBox>(tab, "cisRate")->setCurrentIndex(1);
+    Customer edited;
+    tab.saveCustomer(edited);
+    EXPECT_TRUE(edited.business);
+    EXPECT_EQ(edited.cisRate, 30);
 }
 
 TEST_F(FormTabs, TheCustomerTabReadsRightToScreenReaders)
