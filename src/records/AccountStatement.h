@@ -31,7 +31,7 @@ public:
     struct Line
     {
         ombrel::OMDate date;
-        /// "Invoice 3081", "Payment, invoice 3081", "Credit note 12".
+        /// "Invoice 3081", "Payment, invoice 3081", "Credit Note 12".
         QString text;
         /// What the line adds to the balance (a payment or credit below 0).
         ombrel::OMMoney amount;
