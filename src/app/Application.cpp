@@ -729,8 +729,13 @@ bool Application::sendReminder()
         return false;
     // The invoice as on screen.
     view->updateData(true);
+    // What the invoice's credit notes take off, as the overview nets them.
+    ombrel::OMMoney credited;
+    if (DocumentsOverview* overview = documentsOverview())
+        if (const int row = overview->model().ledger().indexOf(document->path()); row >= 0)
+            credited = overview->model().ledger().row(row).credited;
     const bool sent = PaymentCommands(*m_dialogs, *m_mail, m_styles)
-                          .sendReminder(m_mainWindow.get(), *document, view->vatFlag());
+                          .sendReminder(m_mainWindow.get(), *document, view->vatFlag(), credited);
     if (sent && !document->isModified())
         if (DocumentsOverview* overview = documentsOverview())
             overview->refreshFile(document->path());

@@ -24,10 +24,11 @@
 
 using ombrel::OMString;
 
-bool PaymentCommands::sendReminder(QWidget* parent, JobInvoiceDoc& document, bool vat)
+bool PaymentCommands::sendReminder(QWidget* parent, JobInvoiceDoc& document, bool vat,
+                                   ombrel::OMMoney credited)
 {
     const JobInvoice& invoice = document.invoice();
-    ReminderDialog dialog(invoice, vat, m_mail.available(), parent);
+    ReminderDialog dialog(invoice, vat, credited, m_mail.available(), parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const ReminderLetter letter = dialog.letter();

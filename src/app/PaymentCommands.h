@@ -32,7 +32,8 @@ public:
     /// caller runs the view's save pass first), prints, exports or mails it,
     /// and records it with the invoice once it has gone. False when
     /// cancelled or nothing went out.
-    bool sendReminder(QWidget* parent, JobInvoiceDoc& document, bool vat);
+    /// `credited` is what the invoice's credit notes take off (0 or below).
+    bool sendReminder(QWidget* parent, JobInvoiceDoc& document, bool vat, ombrel::OMMoney credited);
     /// Asks for the period of the statement of the customer with `number`
     /// (or, for one not in the database, the customer `customer` names) among
     /// `entries`, and prints or exports it.

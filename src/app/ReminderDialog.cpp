@@ -23,9 +23,10 @@ QString money(ombrel::OMMoney amount)
 
 } // namespace
 
-ReminderDialog::ReminderDialog(const JobInvoice& invoice, bool vat, bool canMail, QWidget* parent)
-    : QDialog(parent), m_invoice(invoice), m_vat(vat), m_level(new QComboBox(this)),
-      m_date(new QDateEdit(QDate::currentDate(), this)),
+ReminderDialog::ReminderDialog(const JobInvoice& invoice, bool vat, ombrel::OMMoney credited,
+                               bool canMail, QWidget* parent)
+    : QDialog(parent), m_invoice(invoice), m_vat(vat), m_credited(credited),
+      m_level(new QComboBox(this)), m_date(new QDateEdit(QDate::currentDate(), this)),
       m_interest(new QCheckBox(tr("Claim statutory &interest and compensation"), this)),
       m_summary(new QLabel(this))
 {
@@ -87,7 +88,7 @@ ReminderLetter ReminderDialog::letter() const
     const OMDate day = OMDate::fromJulian(m_date->date().toJulianDay());
     return ReminderLetter(m_invoice, m_vat, level, day, ReminderLetter::textFor(level),
                           m_interest->isEnabled() && m_interest->isChecked(),
-                          LateInterest::currentRates());
+                          LateInterest::currentRates(), m_credited);
 }
 
 void ReminderDialog::refresh()
@@ -97,8 +98,9 @@ void ReminderDialog::refresh()
                            ReminderLetter::offersInterest(m_invoice));
     const ReminderLetter l = letter();
     QString text =
-        tr("Invoice %1 of %2: %3 due, %n day(s) overdue.", nullptr, int(l.daysOverdue))
-            .arg(l.invoiceNumber, l.invoiceDate.inWords().toQString(), money(l.amountDue));
+        tr("Invoice %1 of %2: %3 due, %4 overdue.")
+            .arg(l.invoiceNumber, l.invoiceDate.inWords().toQString(), money(l.amountDue),
+                 l.daysOverdue == 1 ? tr("1 day") : tr("%1 days").arg(l.daysOverdue));
     if (l.claim)
         text += u' ' + tr("Interest %1 and compensation %2: %3 to pay in all.")
                            .arg(money(l.claim->interest), money(l.claim->compensation),

@@ -22,7 +22,9 @@ class ReminderDialog : public QDialog
 public:
     enum Action { NoAction, PrintLetter, ExportLetter, MailLetter };
 
-    ReminderDialog(const JobInvoice& invoice, bool vat, bool canMail, QWidget* parent = nullptr);
+    /// `credited`: what credit notes of the invoice take off (0 or below).
+    ReminderDialog(const JobInvoice& invoice, bool vat, ombrel::OMMoney credited, bool canMail,
+                   QWidget* parent = nullptr);
 
     /// The letter as the dialog stands.
     ReminderLetter letter() const;
@@ -38,6 +40,7 @@ private:
 
     const JobInvoice& m_invoice;
     bool m_vat;
+    ombrel::OMMoney m_credited;
     QComboBox* m_level;
     QDateEdit* m_date;
     QCheckBox* m_interest;

@@ -39,7 +39,6 @@ void ReminderPage::composePage(GPage& page, const JobInvoice& invoice, const Rem
     GParagraph& text = *page.paragraph(GPage::Body, true, true);
     text.setHAlign(GObject::AlignLeft);
     text.addString("\n");
-    text.addString(q(letter.heading()) + "\n\n", fonts.descriptionBold);
     text.addString(q(letter.body) + "\n\n", fonts.normal);
 
     auto grid = PageTable::create(fonts.normal, styles);

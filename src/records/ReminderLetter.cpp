@@ -11,11 +11,11 @@ using ombrel::OMMoney;
 
 ReminderLetter::ReminderLetter(const JobInvoice& invoice, bool vat, int letterLevel,
                                const OMDate& letterDate, const QString& text, bool claimInterest,
-                               const std::vector<LateInterest::BaseRate>& rates)
+                               const std::vector<LateInterest::BaseRate>& rates, OMMoney credited)
     : level(std::clamp(letterLevel, int(Reminder::Friendly), int(Reminder::FinalNotice))),
       date(letterDate), invoiceNumber(invoice.docReference.toQString()),
       invoiceDate(invoice.documentDate()), dueDate(invoice.dueDate()),
-      amountDue(invoice.totals(vat).amountDue())
+      amountDue(invoice.totals(vat).amountDue() + credited)
 {
     if (!dueDate.isEmpty() && date > dueDate)
         daysOverdue = date.julian() - dueDate.julian();

@@ -23,10 +23,12 @@ class ReminderLetter
 public:
     /// `text` is the level's text with its placeholders: {invoice}, {date},
     /// {amount}, {days}. Interest is claimed only with `claimInterest` on a
-    /// final notice to a business customer.
+    /// final notice to a business customer. `credited` is what credit notes
+    /// of the invoice take off (0 or below, as the overview's row has it).
     ReminderLetter(const JobInvoice& invoice, bool vat, int level, const ombrel::OMDate& date,
                    const QString& text, bool claimInterest,
-                   const std::vector<LateInterest::BaseRate>& rates);
+                   const std::vector<LateInterest::BaseRate>& rates,
+                   ombrel::OMMoney credited = ombrel::OMMoney());
 
     /// The user's text for `level` ("options/reminders").
     static QString textFor(int level);

@@ -122,7 +122,7 @@ inline constexpr StringSetting ReminderTexts[3] = {
      "{days} days overdue. The amount outstanding is {amount}. Please pay it within seven days "
      "of this letter, or contact us straight away if there is a problem with the invoice."},
     {"options/reminders", "Text3",
-     "Final notice. Invoice {invoice} of {date} is {days} days overdue and {amount} is still "
+     "Invoice {invoice} of {date} is {days} days overdue and {amount} is still "
      "owed, although we have written to you about it before. Unless payment reaches us within "
      "seven days of this letter we shall take further steps to recover the debt without "
      "writing to you again."},
