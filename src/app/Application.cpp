@@ -11,10 +11,12 @@
 #include "HelpLauncher.h"
 #include "HelpWindow.h"
 #include "InstanceChannel.h"
+#include "LedgerModel.h"
 #include "MailLauncher.h"
 #include "MainWindow.h"
 #include "MenuBarBuilder.h"
 #include "OptionsDialog.h"
+#include "PaymentCommands.h"
 #include "SplashScreen.h"
 #include "StartPageView.h"
 #include "WindowKeyFilter.h"
@@ -26,6 +28,8 @@
 #include "documents/JobInvoiceDoc.h"
 #include "documents/StartPageDoc.h"
 #include "documents/UpdateHint.h"
+#include "ledger/DocumentScanner.h"
+#include "ledger/Ledger.h"
 #include "records/JobBase.h"
 #include "records/JobCreditNote.h"
 #include "resources/StringTable.h"
@@ -239,6 +243,7 @@ void Application::connectCommands()
     on(FileNewInvoiceFromThis, &Application::newInvoiceFromThis);
     on(ViewDocuments, &Application::showDocumentsOverview);
     on(FileNewCreditNoteFromThis, &Application::newCreditNoteFromThis);
+    on(FileReminder, &Application::sendReminder);
     on(FileDuplicate, &Application::duplicate);
     on(ViewNextTab, [this] {
         if (TabbedEditView* view = activeEditView())
@@ -737,6 +742,42 @@ JobBaseDoc* Application::activeJobDocument() const
     return frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
 }
 
+bool Application::sendReminder()
+{
+    auto* document = dynamic_cast<JobInvoiceDoc*>(activeJobDocument());
+    TabbedEditView* view = activeEditView();
+    if (!document || !view || !document->record()->kind().offers(DocumentKind::ReminderCommand))
+        return false;
+    // The invoice as on screen.
+    view->updateData(true);
+    // What the invoice's credit notes take off, as the overview nets them.
+    ombrel::OMMoney credited;
+    if (DocumentsOverview* overview = documentsOverview())
+        if (const int row = overview->model().ledger().indexOf(document->path()); row >= 0)
+            credited = overview->model().ledger().row(row).credited;
+    const bool sent = PaymentCommands(*m_dialogs, *m_mail, m_styles)
+                          .sendReminder(m_mainWindow.get(), *document, view->vatFlag(), credited);
+    if (sent && !document->isModified())
+        if (DocumentsOverview* overview = documentsOverview())
+            overview->refreshFile(document->path());
+    m_mainWindow->updateCommandStates();
+    return sent;
+}
+
+bool Application::showStatement(uint32_t customerNumber, const QString& customer)
+{
+    std::vector<LedgerEntry> entries;
+    if (DocumentsOverview* overview = documentsOverview()) {
+        for (const Ledger::Row& row : overview->model().ledger().rows())
+            entries.push_back(row.entry);
+    } else {
+        const DocumentsOverview::Setup setup = DocumentsOverview::currentSetup();
+        entries = DocumentScanner::scan(DocumentScanner::documentFiles(setup.paths), setup.inputs);
+    }
+    return PaymentCommands(*m_dialogs, *m_mail, m_styles)
+        .showStatement(m_mainWindow.get(), entries, customerNumber, customer);
+}
+
 Document* Application::newCreditNoteFromThis()
 {
     JobBaseDoc* document = activeJobDocument();
@@ -950,6 +991,12 @@ DocumentsOverview* Application::showDocumentsOverview()
         if (openDocumentFile(path))
             newInvoiceFromThis();
     });
+    connect(overview, &DocumentsOverview::reminderRequested, this, [this](const QString& path) {
+        if (openDocumentFile(path))
+            sendReminder();
+    });
+    connect(overview, &DocumentsOverview::statementRequested, this,
+            [this](uint32_t number, const QString& customer) { showStatement(number, customer); });
     connect(overview, &DocumentsOverview::showFolderRequested, this,
             [this](const QString& folder) { m_mail->showFolder(folder); });
     m_overviewWindow = m_mainWindow->mdiArea()->addSubWindow(overview);

@@ -120,6 +120,14 @@ public:
     /// active invoice as on screen, for the lines and amounts the user
     /// chooses; null when cancelled or there is none.
     Document* newCreditNoteFromThis();
+    /// File, Payment Reminder: a reminder letter for the active invoice as on
+    /// screen, recorded with it once printed, exported or e-mailed.
+    bool sendReminder();
+    /// Statement...: the statement of account of the customer with
+    /// `customerNumber`, or for one not in the customer database of the
+    /// customer `customer` names (an address block), from the documents
+    /// overview's documents (its folders scanned when it is not open).
+    bool showStatement(uint32_t customerNumber, const QString& customer = QString());
     /// File, Duplicate: a new, unsaved document of the active one's kind with
     /// its customer and lines, the next number, today's date, no payments.
     Document* duplicate();

@@ -51,6 +51,8 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     make(FileDuplicate, tr("D&uplicate"), {},
          tr("Start a new document of this kind with the same customer and lines, the next "
             "number and today's date\nDuplicate"));
+    make(FileReminder, tr("Pa&yment Reminder..."), {},
+         tr("Print, export or e-mail a reminder that this invoice is overdue\nPayment Reminder"));
     make(AppExit, tr("E&xit"), {}, tr("Quit the application; prompts to save documents\nExit"));
 
     setPromptFromTable(

@@ -22,6 +22,8 @@ inline constexpr int FileSendMail = 32871;
 inline constexpr int FileNewInvoiceFromThis = 32872;
 inline constexpr int FileNewCreditNoteFromThis = 32873;
 inline constexpr int FileDuplicate = 32874;
+/// Getting paid: a payment reminder for the active invoice.
+inline constexpr int FileReminder = 32896;
 inline constexpr int AppExit = 57665;
 
 inline constexpr int Options = 32794;

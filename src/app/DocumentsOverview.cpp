@@ -472,6 +472,18 @@ void DocumentsOverview::showContextMenu(const QPoint& at)
         menu.addAction(tr("Send by E-&mail..."), this, [this, path] { emit sendRequested(path); });
     QAction* invoice = menu.addAction(tr("New &Invoice from This"), this,
                                       [this, path] { emit newInvoiceRequested(path); });
+    // Getting paid.
+    QAction* reminder = menu.addAction(tr("Payment &Reminder..."), this,
+                                       [this, path] { emit reminderRequested(path); });
+    reminder->setEnabled(kind && kind->offers(DocumentKind::ReminderCommand) &&
+                         row.status == Ledger::Overdue);
+    const uint32_t customerNumber = readable ? row.entry.summary.customerNumber : 0;
+    const QString customer = readable ? row.entry.summary.customer : QString();
+    QAction* statement =
+        menu.addAction(tr("&Statement of Account..."), this, [this, customerNumber, customer] {
+            emit statementRequested(customerNumber, customer);
+        });
+    statement->setEnabled(row.entry.isBill() && (customerNumber != 0 || !customer.isEmpty()));
     menu.addSeparator();
     menu.addAction(tr("Show in &Folder"), this,
                    [this, path] { emit showFolderRequested(QFileInfo(path).absolutePath()); });

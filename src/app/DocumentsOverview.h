@@ -74,6 +74,11 @@ signals:
     void exportPdfRequested(const QString& path);
     void sendRequested(const QString& path);
     void newInvoiceRequested(const QString& path);
+    /// A payment reminder for the invoice of `path`.
+    void reminderRequested(const QString& path);
+    /// The statement of account of a row's customer: by number, or for one
+    /// not in the customer database by the address block.
+    void statementRequested(uint32_t customerNumber, const QString& customer);
     void showFolderRequested(const QString& folder);
 
 private:

@@ -115,6 +115,13 @@ QVariant LedgerModel::data(const QModelIndex& index, int role) const
             return bill ? money(row.due) : QString();
         case Status:
             return Ledger::statusText(row);
+        case LastReminder:
+            if (s.reminders.empty())
+                return QString();
+            return tr("%1, %2").arg(
+                QLocale().toString(QDate::fromJulianDay(s.reminders.back().date.julian()),
+                                   QLocale::ShortFormat),
+                Reminder::levelName(s.reminders.back().level).toQString());
         case File:
             return QFileInfo(e.path).fileName();
         }
@@ -138,6 +145,8 @@ QVariant LedgerModel::data(const QModelIndex& index, int role) const
             return qlonglong(s.paid.value());
         case Due:
             return qlonglong(row.due.value());
+        case LastReminder:
+            return s.reminders.empty() ? qlonglong(0) : qlonglong(s.reminders.back().date.julian());
         case Status:
             // Most pressing first: the longest overdue, then owed, ...
             return qlonglong(row.status) * 1000000 - qlonglong(row.daysOverdue);
@@ -184,8 +193,9 @@ QVariant LedgerModel::headerData(int section, Qt::Orientation orientation, int r
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char* const titles[ColumnCount] = {
-        QT_TR_NOOP("Kind"), QT_TR_NOOP("Number"), QT_TR_NOOP("Date"),  QT_TR_NOOP("Customer"),
-        QT_TR_NOOP("Net"),  QT_TR_NOOP("VAT"),    QT_TR_NOOP("Gross"), QT_TR_NOOP("Paid"),
-        QT_TR_NOOP("Due"),  QT_TR_NOOP("Status"), QT_TR_NOOP("File")};
+        QT_TR_NOOP("Kind"),     QT_TR_NOOP("Number"),        QT_TR_NOOP("Date"),
+        QT_TR_NOOP("Customer"), QT_TR_NOOP("Net"),           QT_TR_NOOP("VAT"),
+        QT_TR_NOOP("Gross"),    QT_TR_NOOP("Paid"),          QT_TR_NOOP("Due"),
+        QT_TR_NOOP("Status"),   QT_TR_NOOP("Last Reminder"), QT_TR_NOOP("File")};
     return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
 }

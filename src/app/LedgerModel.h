@@ -25,6 +25,8 @@ public:
         Paid,
         Due,
         Status,
+        /// The last payment reminder sent: its level and day.
+        LastReminder,
         File,
         ColumnCount
     };

@@ -231,6 +231,7 @@ void MainWindow::updateCommandStates()
     m_actions.action(FileDuplicate)->setEnabled(kind != nullptr);
     m_actions.action(FileNewCreditNoteFromThis)
         ->setEnabled(kind && kind->offers(DocumentKind::NewCreditNoteCommand));
+    m_actions.action(FileReminder)->setEnabled(kind && kind->offers(DocumentKind::ReminderCommand));
     // The logo position in force carries the check mark.
     const int logoLayout = SettingsStore::get(SettingKeys::LogoLayout);
     const int logoCommands[] = {LogoCentre, LogoLeft, LogoRight};

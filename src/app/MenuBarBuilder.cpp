@@ -79,6 +79,8 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
             file->addAction(act(FileNewInvoiceFromThis));
         if (offers(DocumentKind::NewCreditNoteCommand))
             file->addAction(act(FileNewCreditNoteFromThis));
+        if (offers(DocumentKind::ReminderCommand))
+            file->addAction(act(FileReminder));
         file->addAction(act(FileExportPdf));
         file->addAction(act(FileSendMail));
         file->addSeparator();

@@ -6,6 +6,7 @@
 #include "OptionsMiscPage.h"
 #include "OptionsNumbersPage.h"
 #include "OptionsPaymentPage.h"
+#include "OptionsRemindersPage.h"
 #include "OptionsStylesPage.h"
 #include "resources/StringTable.h"
 
@@ -16,7 +17,8 @@ OptionsDialog::OptionsDialog(TextStyles& styles, std::function<void()> refreshVi
       m_logo(new OptionsLogoPage(
           styles, [company = m_company] { return company->businessName(); }, this)),
       m_styles(new OptionsStylesPage(styles, this)), m_documents(new OptionsNumbersPage(this)),
-      m_defaults(new OptionsDefaultsPage(this)), m_misc(new OptionsMiscPage(this))
+      m_defaults(new OptionsDefaultsPage(this)), m_misc(new OptionsMiscPage(this)),
+      m_reminders(new OptionsRemindersPage(this))
 {
     addPage(m_company);
     addPage(m_payment);
@@ -25,6 +27,7 @@ OptionsDialog::OptionsDialog(TextStyles& styles, std::function<void()> refreshVi
     addPage(m_documents);
     addPage(m_defaults);
     addPage(m_misc);
+    addPage(m_reminders);
     // A symbol typed on its page shows beside the charges before OK.
     connect(m_misc, &OptionsMiscPage::symbolsEdited, m_defaults, &OptionsDefaultsPage::showSymbols);
     setRefreshViews(std::move(refreshViews));

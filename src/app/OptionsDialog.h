@@ -8,6 +8,7 @@ class OptionsLogoPage;
 class OptionsMiscPage;
 class OptionsNumbersPage;
 class OptionsPaymentPage;
+class OptionsRemindersPage;
 class OptionsStylesPage;
 class TextStyles;
 
@@ -30,6 +31,7 @@ public:
     OptionsNumbersPage* documents() const { return m_documents; }
     OptionsDefaultsPage* defaults() const { return m_defaults; }
     OptionsMiscPage* misc() const { return m_misc; }
+    OptionsRemindersPage* reminders() const { return m_reminders; }
 
 private:
     OptionsCompanyPage* m_company;
@@ -39,4 +41,5 @@ private:
     OptionsNumbersPage* m_documents;
     OptionsDefaultsPage* m_defaults;
     OptionsMiscPage* m_misc;
+    OptionsRemindersPage* m_reminders;
 };

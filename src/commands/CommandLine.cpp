@@ -18,9 +18,10 @@ void CommandLine::addOptions(QCommandLineParser& parser)
         QStringLiteral("Estimates, quotes and invoices for a small trade business."));
     parser.addOption(
         {QStringLiteral("report"), QStringLiteral("Print what each document comes to.")});
-    parser.addOption({QStringLiteral("ledger"),
-                      QStringLiteral("List every document in the files and folders given (the "
-                                     "overview's folders when none are): status, totals, ageing.")});
+    parser.addOption(
+        {QStringLiteral("ledger"),
+         QStringLiteral("List every document in the files and folders given (the "
+                        "overview's folders when none are): status, totals, ageing.")});
     parser.addOption({QStringLiteral("vat-summary"),
                       QStringLiteral("The VAT of a month (2026-10) or quarter (2026-Q3) from the "
                                      "documents in the files and folders given."),
@@ -30,7 +31,17 @@ void CommandLine::addOptions(QCommandLineParser& parser)
                                      "period; the default) or cash (the payments received in it)."),
                       QStringLiteral("BASIS")});
     parser.addOption({QStringLiteral("as-of"),
-                      QStringLiteral("With --ledger: judge what is overdue on this day, not today."),
+                      QStringLiteral("With --ledger or --statement: judge what is overdue on "
+                                     "this day, not today."),
+                      QStringLiteral("YYYY-MM-DD")});
+    parser.addOption({QStringLiteral("statement"),
+                      QStringLiteral("With --export-pdf: the statement of account of CUSTOMER (a "
+                                     "customer number or part of one customer's name) from the "
+                                     "documents in the files and folders given."),
+                      QStringLiteral("CUSTOMER")});
+    parser.addOption({QStringLiteral("from"),
+                      QStringLiteral("With --statement: the first day of the statement; what came "
+                                     "before is brought forward."),
                       QStringLiteral("YYYY-MM-DD")});
     parser.addOption({QStringLiteral("json"),
                       QStringLiteral("With --report, --ledger or --vat-summary: print JSON "
@@ -69,7 +80,8 @@ bool CommandLine::isConsoleOnly(const QStringList& arguments)
         if (argument == QLatin1String("--"))
             break;
         for (const char* flag :
-             {"--report", "--ledger", "--vat-summary", "--export-pdf", "--help", "--help-all", "-h", "-?", "--version", "-v"})
+             {"--report", "--ledger", "--vat-summary", "--export-pdf", "--statement", "--help",
+              "--help-all", "-h", "-?", "--version", "-v"})
             if (argument == QLatin1String(flag) || argument.startsWith(QLatin1String(flag) + u'='))
                 return true;
     }

@@ -4,6 +4,7 @@
 #include "DocumentReport.h"
 #include "LedgerCommand.h"
 #include "PdfExportCommand.h"
+#include "StatementCommand.h"
 
 #include "settings/SettingsReadScope.h"
 
@@ -60,6 +61,29 @@ int runExport(const QCommandLineParser& parser)
     return 1;
 }
 
+int runStatement(const QCommandLineParser& parser)
+{
+    StatementCommand::Request request;
+    request.customer = parser.value(QStringLiteral("statement"));
+    request.output = parser.value(QStringLiteral("export-pdf"));
+    request.paths = parser.positionalArguments();
+    request.from = parser.value(QStringLiteral("from"));
+    request.asOf = parser.value(QStringLiteral("as-of"));
+    if (request.output.isEmpty()) {
+        std::fprintf(stderr, "vorlane: --statement CUSTOMER needs --export-pdf OUT\n");
+        return 2;
+    }
+    QString error;
+    QStringList warnings;
+    const bool written = StatementCommand::run(request, FigureInputs::current(), &error, &warnings);
+    for (const QString& warning : std::as_const(warnings))
+        std::fprintf(stderr, "vorlane: %s\n", warning.toLocal8Bit().constData());
+    if (written)
+        return 0;
+    std::fprintf(stderr, "vorlane: %s\n", error.toLocal8Bit().constData());
+    return 1;
+}
+
 int runLedger(const QCommandLineParser& parser)
 {
     LedgerCommand::Request request;
@@ -87,7 +111,8 @@ int runLedger(const QCommandLineParser& parser)
 
 int ConsoleCommand::run(int argc, char* argv[])
 {
-    const bool exporting = hasArgument(argc, argv, "--export-pdf");
+    const bool exporting =
+        hasArgument(argc, argv, "--export-pdf") || hasArgument(argc, argv, "--statement");
     if (exporting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app = exporting
@@ -113,6 +138,8 @@ int ConsoleCommand::run(int argc, char* argv[])
                              "--export-pdf OUT and --print FILE (see --help)\n");
         return 2;
     }
+    if (parser.isSet(QStringLiteral("statement")))
+        return runStatement(parser);
     if (exporting)
         return runExport(parser);
     if (parser.isSet(QStringLiteral("ledger")) || parser.isSet(QStringLiteral("vat-summary")))

@@ -11,3 +11,16 @@ bool JobInvoiceDoc::onNewDocument(QString* error)
         invoice().daysToPay = uint32_t(SettingsStore::get(*terms));
     return true;
 }
+
+bool JobInvoiceDoc::recordReminder(const Reminder& reminder, QString* error)
+{
+    invoice().reminders.push_back(reminder);
+    if (path().isEmpty() || isModified()) {
+        setModified(true);
+        return true;
+    }
+    if (save(error))
+        return true;
+    setModified(true);
+    return false;
+}

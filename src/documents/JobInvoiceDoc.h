@@ -16,4 +16,9 @@ public:
 
     /// Numbers the document and fills the defaults of new invoices.
     bool onNewDocument(QString* error = nullptr) override;
+
+    /// Records a reminder sent for the invoice: a saved, unchanged document
+    /// is saved at once, any other keeps it for its next save (as an issue
+    /// is recorded). False with the reason when the save failed.
+    bool recordReminder(const Reminder& reminder, QString* error = nullptr);
 };

@@ -15,7 +15,7 @@ using ombrel::OMMoney;
 namespace {
 
 constexpr quint32 Magic = 0x564c4958; // "VLIX"
-constexpr quint32 FormatVersion = 2;
+constexpr quint32 FormatVersion = 3;
 constexpr QCryptographicHash::Algorithm Hash = QCryptographicHash::Sha1;
 constexpr int HashSize = 20;
 
@@ -68,12 +68,19 @@ void putSummary(QDataStream& out, const DocumentSummary& s)
     out << s.credit << s.corrects;
     putDate(out, s.correctsDate);
     putDate(out, s.issued);
+    // The customer's number and the reminders sent (statements and reminders).
+    out << quint32(s.customerNumber) << quint32(s.reminders.size());
+    for (const Reminder& r : s.reminders) {
+        putDate(out, r.date);
+        out << qint32(r.level);
+        putMoney(out, r.claimed);
+    }
     out << s.job.has_value();
     if (const std::optional<JobFigures>& f = s.job) {
         out << f->totalHours << quint32(f->daysOnSite);
-        for (OMMoney m : {f->labourHoursCost, f->hoursItemsTotal, f->labourTotal, f->travelTimeCost,
-                          f->travelDistanceCost, f->travelCost, f->materialsTotal, f->hireTotal,
-                          f->jobTotal})
+        for (OMMoney m :
+             {f->labourHoursCost, f->hoursItemsTotal, f->labourTotal, f->travelTimeCost,
+              f->travelDistanceCost, f->travelCost, f->materialsTotal, f->hireTotal, f->jobTotal})
             putMoney(out, m);
     }
 }
@@ -121,6 +128,20 @@ bool takeSummary(QDataStream& in, DocumentSummary& s)
     in >> s.credit >> s.corrects;
     s.correctsDate = takeDate(in);
     s.issued = takeDate(in);
+    quint32 customerNumber = 0, reminders = 0;
+    in >> customerNumber >> reminders;
+    s.customerNumber = customerNumber;
+    if (in.status() != QDataStream::Ok || reminders > quint32(in.device()->bytesAvailable() / 20))
+        return false;
+    for (quint32 i = 0; i < reminders; ++i) {
+        Reminder r;
+        r.date = takeDate(in);
+        qint32 level = 0;
+        in >> level;
+        r.level = level;
+        r.claimed = takeMoney(in);
+        s.reminders.push_back(r);
+    }
     bool hasJob = false;
     in >> hasJob;
     if (hasJob) {
@@ -128,9 +149,9 @@ bool takeSummary(QDataStream& in, DocumentSummary& s)
         quint32 days = 0;
         in >> f.totalHours >> days;
         f.daysOnSite = days;
-        for (OMMoney* m : {&f.labourHoursCost, &f.hoursItemsTotal, &f.labourTotal,
-                           &f.travelTimeCost, &f.travelDistanceCost, &f.travelCost,
-                           &f.materialsTotal, &f.hireTotal, &f.jobTotal})
+        for (OMMoney* m :
+             {&f.labourHoursCost, &f.hoursItemsTotal, &f.labourTotal, &f.travelTimeCost,
+              &f.travelDistanceCost, &f.travelCost, &f.materialsTotal, &f.hireTotal, &f.jobTotal})
             *m = takeMoney(in);
         s.job = f;
     }

@@ -250,6 +250,12 @@ GGrid& addressGrid(GPage& page, const PageFonts& fonts, const OMString& customer
 
 } // namespace
 
+void PageHead::composeAddressBlock(GPage& page, const PageFonts& fonts, const OMString& customer,
+                                   const OMString& right)
+{
+    addressGrid(page, fonts, customer, right, GObject::FlagTakeRest);
+}
+
 void PageHead::composeJobAddress(GPage& page, const Job& job, const PageFonts& fonts)
 {
     addressGrid(page, fonts, job.customer.displayText(), numberText(job, job.reference),

@@ -28,6 +28,11 @@ public:
     /// Customer and number block of an invoice, then its description.
     static void composeInvoiceAddress(GPage& page, const JobInvoice& invoice,
                                       const PageFonts& fonts);
+    /// The customer's address at the left and `right` (a letter's date and
+    /// what it is about) at the right, as the documents place theirs.
+    static void composeAddressBlock(GPage& page, const PageFonts& fonts,
+                                    const ombrel::OMString& customer,
+                                    const ombrel::OMString& right);
     /// Kind and number, the customer's reference when there is one, and the date.
     static ombrel::OMString numberText(const JobBase& record, const ombrel::OMString& reference);
     /// The three lines of the footer.

@@ -64,7 +64,8 @@ const QList<const DocumentKind*>& DocumentKind::all()
             .termsSetting = &SettingKeys::TermsInvoice,
             .termsLabel = QT_TRANSLATE_NOOP("DocumentKind", "&Invoices must be paid within"),
             .imports = {Estimate, Quote},
-            .commands = ImportCommand | PaymentDetailsCommand | NewCreditNoteCommand,
+            .commands =
+                ImportCommand | PaymentDetailsCommand | NewCreditNoteCommand | ReminderCommand,
             .tracksIssue = true,
             .createRecord = create<JobInvoice>,
         },

@@ -28,6 +28,7 @@ public:
         JobSectionsCommand = 0x4,    ///< View: materials, hire, travel, labour, breakdown
         PaymentDetailsCommand = 0x8, ///< View, Payment Details
         NewCreditNoteCommand = 0x10, ///< File, New Credit Note from This
+        ReminderCommand = 0x20,      ///< File, Payment Reminder
     };
     Q_DECLARE_FLAGS(Commands, Command)
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DocumentKind.h"
+#include "Reminder.h"
 #include "VAT.h"
 #include "foundation/OMDate.h"
 #include "foundation/OMMoney.h"
@@ -97,6 +98,8 @@ struct DocumentSummary
     /// An invoice or credit note under the domestic reverse charge: vatByRate
     /// and vat are for information, and gross and due leave the VAT out.
     bool reverseCharge = false;
+    /// An invoice's payment reminders sent, oldest first.
+    std::vector<Reminder> reminders;
 
     /// An estimate's or a quote's figures; none for an invoice.
     std::optional<JobFigures> job;

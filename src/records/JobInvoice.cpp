@@ -26,6 +26,7 @@ void JobInvoice::startAsCopy()
     JobBase::startAsCopy();
     payments.clear();
     issued = OMTime();
+    reminders.clear();
 }
 
 void JobInvoice::reset()
@@ -38,6 +39,7 @@ void JobInvoice::reset()
     overduePercentage = 0;
     extraTerms.clear();
     issued = OMTime();
+    reminders.clear();
 }
 
 void JobInvoice::addItem(const OMString& section, const JobItem& item)
@@ -72,6 +74,11 @@ void JobInvoice::readValue(const OMString& section, const OMString& key, const O
             issued.set(value, "YYYYMMDDhhmmss");
     } else if (section == "customer") {
         customer.readValue(key, value);
+    } else if (section == "reminders") {
+        // Payment reminders: any key of the section, in the order read.
+        Reminder reminder;
+        if (key.startsWith("reminder") && reminder.setText(value))
+            reminders.push_back(reminder);
     } else {
         JobBase::readValue(section, key, value);
     }
@@ -95,6 +102,13 @@ int JobInvoice::write(Archive& archive)
     if (issued.isSet())
         writeValue(archive, "issued", issued.toString("%Y%m%d%H%M%S"));
     writeOwnSections(archive);
+
+    // Payment reminders.
+    if (!reminders.empty()) {
+        archive.write("\n[reminders]\n");
+        for (size_t i = 0; i < reminders.size(); ++i)
+            writeValue(archive, OMString::format("reminder%zu", i + 1), reminders[i].toText());
+    }
 
     archive.write("\n[customer]\n");
     writeCustomer(archive, customer, true);
@@ -168,7 +182,10 @@ DocumentSummary JobInvoice::summary(const FigureInputs& inputs) const
     s.paid = t.totalPaid;
     s.due = t.amountDue();
     s.overdue = isOverdueOn(inputs.asOf, s.due);
-    payments.forEach([&](const JobItem& payment) { s.payments.push_back({payment.date, payment.price}); });
+    payments.forEach([&](const JobItem& payment) {
+        s.payments.push_back({payment.date, payment.price});
+    });
+    s.reminders = reminders;
     return s;
 }
 

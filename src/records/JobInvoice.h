@@ -4,12 +4,15 @@
 #include "InvoiceTotals.h"
 #include "JobBase.h"
 #include "Percentage.h"
+#include "Reminder.h"
 #include "VAT.h"
 #include "foundation/OMArray.h"
 #include "foundation/OMBool.h"
 #include "foundation/OMList.h"
 #include "foundation/OMMoney.h"
 #include "foundation/OMUInt32.h"
+
+#include <vector>
 
 /// An invoice: free priced lines with their VAT rates, and the payments received.
 class JobInvoice : public JobBase
@@ -49,6 +52,12 @@ public:
     /// details, written only once set, so older files read and write back
     /// unchanged); unset while not issued.
     ombrel::OMTime issued;
+
+    // Payment reminders.
+    /// The reminders sent, oldest first: "reminder1=YYYYMMDD,LEVEL[,CLAIMED]"
+    /// in a "[reminders]" section, written only when there is one, so older
+    /// files read and write back unchanged.
+    std::vector<Reminder> reminders;
 
 protected:
     /// A record of another kind kept as an invoice is kept (a credit note).

@@ -108,6 +108,28 @@ inline constexpr IntegerSetting LogoLayout{"options/logo", "layout", 0};
 /// The tallest a logo picture prints, in millimetres; 0 for no limit.
 inline constexpr IntegerSetting LogoMaxHeight{"options/logo", "MaxHeight", 25};
 
+// Getting paid: reminder letters and late-payment interest.
+/// The three reminder letters' texts (friendly, firm, final notice), with the
+/// placeholders {invoice}, {date}, {amount} and {days}.
+inline constexpr StringSetting ReminderTexts[3] = {
+    {"options/reminders", "Text1",
+     "We notice that invoice {invoice} of {date} is now {days} days overdue, with {amount} "
+     "still to pay. It may simply have been overlooked; we should be grateful if you would "
+     "arrange payment at your earliest convenience. If you have paid in the last few days, "
+     "please accept our thanks and disregard this letter."},
+    {"options/reminders", "Text2",
+     "Despite our earlier reminder, invoice {invoice} of {date} remains unpaid, and is now "
+     "{days} days overdue. The amount outstanding is {amount}. Please pay it within seven days "
+     "of this letter, or contact us straight away if there is a problem with the invoice."},
+    {"options/reminders", "Text3",
+     "Invoice {invoice} of {date} is {days} days overdue and {amount} is still "
+     "owed, although we have written to you about it before. Unless payment reaches us within "
+     "seven days of this letter we shall take further steps to recover the debt without "
+     "writing to you again."},
+};
+/// The user's base rates, laid over the shipped ones: "YYYY-MM-DD RATE" a line.
+inline constexpr StringSetting LatePaymentBaseRates{"options/reminders", "BaseRates", ""};
+
 inline constexpr IntegerSetting MarginTop{"print", "marginTop", 10};
 inline constexpr IntegerSetting MarginBottom{"print", "marginBottom", 5};
 inline constexpr IntegerSetting MarginLeft{"print", "marginLeft", 20};

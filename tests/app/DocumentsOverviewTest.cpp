@@ -59,8 +59,8 @@ TEST_F(Overview, FilesSavedAddedAndRemovedElsewhereShowWithinASecond)
     // Paid in full and saved again: read again.
     JobInvoice paid = invoice(1, day(2026, 9, 1), 30, {{100'00, 0}}, {{day(2026, 10, 30), 100'00}});
     save(paid, dir.filePath("1.vli"));
-    QTRY_COMPARE_WITH_TIMEOUT(
-        overview.model().ledger().row(rowOf(overview, "1.vli")).status, Ledger::Paid, 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(overview.model().ledger().row(rowOf(overview, "1.vli")).status,
+                              Ledger::Paid, 1000);
 
     // A folder made afterwards is watched as well.
     QDir().mkpath(dir.filePath("2027"));
@@ -127,4 +127,31 @@ TEST_F(Overview, FiltersTotalsAndCsvFollowWhatIsShown)
     overview.shown().sort(LedgerModel::Due, Qt::DescendingOrder);
     const QString top = overview.shown().index(0, LedgerModel::File).data().toString();
     EXPECT_EQ(top, "1.vli");
+}
+
+// A reminder recorded with an invoice shows as its last reminder, also when
+// a later overview takes the entry from the index, with the customer's number.
+TEST_F(Overview, LastReminderShownAndKeptByTheIndex)
+{
+    JobInvoice reminded = invoice(1, day(2026, 9, 1), 30, {{100'00, 0}});
+    reminded.customer.custno = 12;
+    reminded.reminders.push_back({day(2026, 10, 10), Reminder::Friendly, OMMoney()});
+    reminded.reminders.push_back({day(2026, 10, 24), Reminder::FinalNotice, OMMoney(41'14)});
+    save(reminded, dir.filePath("1.vli"));
+    for (int pass = 0; pass < 2; ++pass) {
+        DocumentsOverview overview(setup);
+        scan(overview);
+        const int row = rowOf(overview, "1.vli");
+        ASSERT_GE(row, 0);
+        const DocumentSummary& s = overview.model().ledger().row(row).entry.summary;
+        EXPECT_EQ(s.customerNumber, 12u) << pass;
+        EXPECT_EQ(s.reminders, reminded.reminders) << pass;
+        const QString shown =
+            overview.model().index(row, LedgerModel::LastReminder).data().toString();
+        EXPECT_TRUE(shown.endsWith("final notice")) << shown.toStdString();
+        EXPECT_EQ(
+            overview.model().index(row, LedgerModel::LastReminder).data(LedgerModel::SortRole),
+            QVariant(qlonglong(day(2026, 10, 24).julian())));
+    }
+    EXPECT_TRUE(QFile::exists(setup.indexFile));
 }

@@ -117,8 +117,10 @@ QStringList fileMenu(bool import, bool newInvoice = true, bool newCreditNote = f
              << "  -";
     if (newInvoice)
         file << "  New Invoice &from This...";
+    // An invoice's: credit notes and payment reminders.
     if (newCreditNote)
-        file << "  New Credi&t Note from This...";
+        file << "  New Credi&t Note from This..."
+             << "  Pa&yment Reminder...";
     file << "  &Export as PDF...\tCtrl+E"
          << "  Sen&d by E-mail..."
          << "  -"
