@@ -26,6 +26,8 @@ public:
         Due,
         Status,
         File,
+        /// The CIS deductions recorded with the payments (part of Paid).
+        CisDeducted,
         ColumnCount
     };
     static constexpr int SortRole = Qt::UserRole + 1;

@@ -105,7 +105,7 @@ QString LedgerExport::toJson(const Ledger& ledger, const std::vector<int>& rows)
             {QStringLiteral("customer"), s.customer},
             {QStringLiteral("netTotal"), money(s.net)},
             {QStringLiteral("vatSummary"), vat},
-            {QStringLiteral("vatTotal"), money(s.vat)},
+            {QStringLiteral("vatTotal"), money(s.vatCharged())},
             {QStringLiteral("grossTotal"), money(s.gross)},
             {QStringLiteral("totalPaid"), money(s.paid)},
             {QStringLiteral("amountDue"), money(s.due)},
@@ -119,13 +119,20 @@ QString LedgerExport::toJson(const Ledger& ledger, const std::vector<int>& rows)
             document.insert(QStringLiteral("credited"), money(row.credited));
             document.insert(QStringLiteral("amountDueAfterCredits"), money(row.due));
         }
+        // The reverse charge and CIS, on the documents they concern.
+        if (s.reverseCharge) {
+            document.insert(QStringLiteral("reverseCharge"), true);
+            document.insert(QStringLiteral("vatForInformation"), money(s.vat));
+        }
+        if (s.cisDeducted != OMMoney())
+            document.insert(QStringLiteral("cisDeducted"), money(s.cisDeducted));
         documents.append(document);
     }
     const Ledger::Totals t = ledger.totals(rows);
     QJsonObject ageing;
     for (int a = 0; a < Ledger::AgeingCount; ++a)
         ageing.insert(QLatin1String(AgeingKeys[a]), money(t.ageing[size_t(a)]));
-    const QJsonObject totals{
+    QJsonObject totals{
         {QStringLiteral("documents"), t.documents},
         {QStringLiteral("unreadable"), t.unreadable},
         {QStringLiteral("netTotal"), money(t.net)},
@@ -140,13 +147,23 @@ QString LedgerExport::toJson(const Ledger& ledger, const std::vector<int>& rows)
     QJsonArray duplicates;
     for (const QString& w : ledger.duplicateWarnings())
         duplicates.append(w);
-    const QJsonObject o{
+    // CIS deductions, in all and per tax month, when there are any.
+    QJsonArray cisMonths;
+    for (const Ledger::CisMonth& month : ledger.cisByTaxMonth(rows))
+        cisMonths.append(QJsonObject{{QStringLiteral("from"), isoDate(month.first)},
+                                     {QStringLiteral("to"), isoDate(month.last)},
+                                     {QStringLiteral("cisDeducted"), money(month.deducted)}});
+    if (t.cisDeducted != OMMoney())
+        totals.insert(QStringLiteral("cisDeducted"), money(t.cisDeducted));
+    QJsonObject o{
         {QStringLiteral("asOf"), isoDate(ledger.asOf())},
         {QStringLiteral("documents"), documents},
         {QStringLiteral("totals"), totals},
         {QStringLiteral("duplicates"), duplicates},
         {QStringLiteral("unreadable"), unreadable},
     };
+    if (!cisMonths.isEmpty())
+        o.insert(QStringLiteral("cisByTaxMonth"), cisMonths);
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
 }
 
@@ -167,7 +184,7 @@ QString LedgerExport::toCsv(const Ledger& ledger, const std::vector<int>& rows)
             const DocumentSummary& s = e.summary;
             cells << csvText(e.path) << kindName(row) << QString::number(s.number)
                   << csvText(s.docReference) << isoDate(s.date) << isoDate(s.dueDate)
-                  << csvText(customerLine(s.customer)) << money(s.net) << money(s.vat)
+                  << csvText(customerLine(s.customer)) << money(s.net) << money(s.vatCharged())
                   << money(s.gross) << money(s.paid) << money(row.due) << Ledger::statusText(row)
                   << QString::number(row.daysOverdue)
                   << (row.duplicate ? QStringLiteral("yes") : QString()) << QString();
@@ -239,5 +256,14 @@ QString LedgerExport::toTable(const Ledger& ledger, const std::vector<int>& rows
         ageing << Ledger::ageingTitle(Ledger::Ageing(a)) + QStringLiteral(": ") +
                       amount(t.ageing[size_t(a)]);
     out += QStringLiteral("Owed by days past due: ") + ageing.join(QLatin1String(", ")) + u'\n';
+    // CIS deductions per tax month, when there are any.
+    const std::vector<Ledger::CisMonth> cisMonths = ledger.cisByTaxMonth(rows);
+    if (!cisMonths.empty()) {
+        out += QStringLiteral("CIS deducted %1, by tax month:\n").arg(amount(t.cisDeducted));
+        for (const Ledger::CisMonth& month : cisMonths)
+            out += QStringLiteral("  %1 to %2  %3\n")
+                       .arg(isoDate(month.first), isoDate(month.last),
+                            amount(month.deducted).rightJustified(12));
+    }
     return out;
 }

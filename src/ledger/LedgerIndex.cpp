@@ -15,7 +15,7 @@ using ombrel::OMMoney;
 namespace {
 
 constexpr quint32 Magic = 0x564c4958; // "VLIX"
-constexpr quint32 FormatVersion = 2;
+constexpr quint32 FormatVersion = 3;
 constexpr QCryptographicHash::Algorithm Hash = QCryptographicHash::Sha1;
 constexpr int HashSize = 20;
 
@@ -76,6 +76,12 @@ void putSummary(QDataStream& out, const DocumentSummary& s)
                           f->jobTotal})
             putMoney(out, m);
     }
+    // The reverse charge and CIS (format 3).
+    out << s.reverseCharge << s.cis;
+    for (OMMoney m : {s.cisLabour, s.cisExpected, s.cisDeducted})
+        putMoney(out, m);
+    for (const DocumentPayment& p : s.payments)
+        putMoney(out, p.cisDeducted);
 }
 
 // False when the kind is not one of this program's, or a count is beyond
@@ -134,6 +140,11 @@ bool takeSummary(QDataStream& in, DocumentSummary& s)
             *m = takeMoney(in);
         s.job = f;
     }
+    in >> s.reverseCharge >> s.cis;
+    for (OMMoney* m : {&s.cisLabour, &s.cisExpected, &s.cisDeducted})
+        *m = takeMoney(in);
+    for (DocumentPayment& p : s.payments)
+        p.cisDeducted = takeMoney(in);
     return in.status() == QDataStream::Ok;
 }
 

@@ -35,11 +35,15 @@ struct JobFigures
 };
 
 /// One payment received against a document: the day and the amount (a
-/// refund is negative).
+/// refund is negative), and the CIS deduction the contractor kept back from
+/// it; amount and deduction together count as paid.
 struct DocumentPayment
 {
     ombrel::OMDate date;
     ombrel::OMMoney amount;
+    ombrel::OMMoney cisDeducted;
+
+    ombrel::OMMoney settled() const { return amount + cisDeducted; }
 };
 
 /**
@@ -77,6 +81,7 @@ struct DocumentSummary
     std::vector<VAT> vatByRate;
     ombrel::OMMoney vat;
     ombrel::OMMoney gross;
+    /// The amounts received plus the CIS deductions taken from them.
     ombrel::OMMoney paid;
     /// gross − paid; negative when a refund is due. Estimates and quotes owe nothing.
     ombrel::OMMoney due;
@@ -97,6 +102,21 @@ struct DocumentSummary
     /// An invoice or credit note under the domestic reverse charge: vatByRate
     /// and vat are for information, and gross and due leave the VAT out.
     bool reverseCharge = false;
+
+    // The Construction Industry Scheme (invoices and credit notes).
+
+    /// The customer is a CIS contractor, who deducts from the labour.
+    bool cis = false;
+    /// The net of the lines CIS applies to (all but materials), as the
+    /// customer is a contractor or not.
+    ombrel::OMMoney cisLabour;
+    /// The deduction expected at the customer's rate; 0 unless `cis`.
+    ombrel::OMMoney cisExpected;
+    /// The deductions recorded with the payments (counted in `paid`).
+    ombrel::OMMoney cisDeducted;
+
+    /// The VAT charged to the customer: none under the reverse charge.
+    ombrel::OMMoney vatCharged() const { return reverseCharge ? ombrel::OMMoney() : vat; }
 
     /// An estimate's or a quote's figures; none for an invoice.
     std::optional<JobFigures> job;
