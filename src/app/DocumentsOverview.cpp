@@ -265,6 +265,9 @@ void DocumentsOverview::updateTotals()
     text += QStringLiteral(" (") + ageing.join(QStringLiteral("; ")) + u')';
     if (t.refundDue != 0)
         text += tr(", refunds due %1").arg(money(t.refundDue));
+    // What contractors deducted under CIS, which the business reclaims.
+    if (t.cisDeducted != 0)
+        text += tr(", CIS deducted %1").arg(money(t.cisDeducted));
     if (t.unreadable == 1)
         text += tr(". 1 file could not be read.");
     else if (t.unreadable > 1)

@@ -106,7 +106,7 @@ QVariant LedgerModel::data(const QModelIndex& index, int role) const
         case Net:
             return money(s.net);
         case Vat:
-            return bill ? money(s.vat) : QString();
+            return bill ? money(s.vatCharged()) : QString();
         case Gross:
             return money(s.gross);
         case Paid:
@@ -124,6 +124,8 @@ QVariant LedgerModel::data(const QModelIndex& index, int role) const
                 Reminder::levelName(s.reminders.back().level).toQString());
         case File:
             return QFileInfo(e.path).fileName();
+        case CisDeducted:
+            return bill && s.cisDeducted != 0 ? money(s.cisDeducted) : QString();
         }
         return {};
     }
@@ -138,7 +140,9 @@ QVariant LedgerModel::data(const QModelIndex& index, int role) const
         case Net:
             return qlonglong(s.net.value());
         case Vat:
-            return qlonglong(s.vat.value());
+            return qlonglong(s.vatCharged().value());
+        case CisDeducted:
+            return qlonglong(s.cisDeducted.value());
         case Gross:
             return qlonglong(s.gross.value());
         case Paid:
@@ -154,7 +158,7 @@ QVariant LedgerModel::data(const QModelIndex& index, int role) const
             return data(index, Qt::DisplayRole).toString().toLower();
         }
     }
-    if (role == Qt::TextAlignmentRole && column >= Net && column <= Due)
+    if (role == Qt::TextAlignmentRole && ((column >= Net && column <= Due) || column == CisDeducted))
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::ForegroundRole) {
         if (row.status == Ledger::Overdue)
@@ -180,6 +184,9 @@ QVariant LedgerModel::data(const QModelIndex& index, int role) const
             return e.path;
         if (column == Customer)
             return s.customer;
+        if (column == Vat && s.reverseCharge)
+            return tr("Reverse charge: VAT %1 for information, accounted for by the customer")
+                .arg(money(s.vat));
         if (column == Due && !s.dueDate.isEmpty())
             return tr("Due on %1")
                 .arg(QLocale().toString(QDate::fromJulianDay(s.dueDate.julian()),
@@ -196,6 +203,7 @@ QVariant LedgerModel::headerData(int section, Qt::Orientation orientation, int r
         QT_TR_NOOP("Kind"),     QT_TR_NOOP("Number"),        QT_TR_NOOP("Date"),
         QT_TR_NOOP("Customer"), QT_TR_NOOP("Net"),           QT_TR_NOOP("VAT"),
         QT_TR_NOOP("Gross"),    QT_TR_NOOP("Paid"),          QT_TR_NOOP("Due"),
-        QT_TR_NOOP("Status"),   QT_TR_NOOP("Last Reminder"), QT_TR_NOOP("File")};
+        QT_TR_NOOP("Status"),   QT_TR_NOOP("Last Reminder"), QT_TR_NOOP("File"),
+        QT_TR_NOOP("CIS Deducted")};
     return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
 }

@@ -28,6 +28,8 @@ public:
         /// The last payment reminder sent: its level and day.
         LastReminder,
         File,
+        /// The CIS deductions recorded with the payments (part of Paid).
+        CisDeducted,
         ColumnCount
     };
     static constexpr int SortRole = Qt::UserRole + 1;

@@ -161,9 +161,20 @@ DocumentReport::Entry DocumentReport::entryFor(const QString& file, const Figure
     entry.corrects = summary.corrects;
     entry.correctsDate = isoDate(summary.correctsDate);
     entry.figures = {{"netTotal", money(summary.net), true}};
-    for (const VAT& vat : summary.vatByRate)
+    // Under the reverse charge the VAT is for information: the sales count
+    // net only, and the VAT stands apart.
+    entry.reverseCharge = summary.reverseCharge;
+    for (const VAT& vat : summary.vatByRate) {
+        const QString rate = vat.rate.toText(false).toQString();
         entry.vatSummary.push_back(
-            {vat.rate.toText(false).toQString(), money(vat.amount), money(vat.vatAmount())});
+            {rate, money(vat.amount), money(summary.reverseCharge ? OMMoney() : vat.vatAmount())});
+        if (summary.reverseCharge)
+            entry.vatForInformation.push_back({rate, money(vat.amount), money(vat.vatAmount())});
+    }
+    entry.cis = summary.cis;
+    entry.cisLabour = summary.cisLabour;
+    entry.cisExpected = summary.cisExpected;
+    entry.cisDeducted = summary.cisDeducted;
     entry.totalPaid = summary.paid;
     entry.amountDue = summary.due;
     entry.isOverdue = summary.overdue;
@@ -190,12 +201,15 @@ QString DocumentReport::toJson() const
             for (const Figure& f : e.figures)
                 add(f.key, f.isString ? jsonString(f.text) : f.text);
             if (e.isInvoice) {
-                QStringList vat;
-                for (const auto& v : e.vatSummary)
-                    vat << QStringLiteral("{\"rate\": %1, \"amount\": %2, \"vatAmount\": %3}")
-                               .arg(jsonString(v.rate), jsonString(v.amount),
-                                    jsonString(v.vatAmount));
-                add(QStringLiteral("vatSummary"), u'[' + vat.join(QLatin1String(", ")) + u']');
+                const auto vatLines = [](const std::vector<Entry::VatLine>& lines) {
+                    QStringList vat;
+                    for (const auto& v : lines)
+                        vat << QStringLiteral("{\"rate\": %1, \"amount\": %2, \"vatAmount\": %3}")
+                                   .arg(jsonString(v.rate), jsonString(v.amount),
+                                        jsonString(v.vatAmount));
+                    return u'[' + vat.join(QLatin1String(", ")) + u']';
+                };
+                add(QStringLiteral("vatSummary"), vatLines(e.vatSummary));
                 add(QStringLiteral("grossTotal"), jsonString(money(e.total)));
                 add(QStringLiteral("totalPaid"), jsonString(money(e.totalPaid)));
                 add(QStringLiteral("amountDue"), jsonString(money(e.amountDue)));
@@ -203,6 +217,15 @@ QString DocumentReport::toJson() const
                     e.isOverdue ? QStringLiteral("true") : QStringLiteral("false"));
                 if (!e.issued.isEmpty())
                     add(QStringLiteral("issued"), jsonString(e.issued));
+                add(QStringLiteral("reverseCharge"),
+                    e.reverseCharge ? QStringLiteral("true") : QStringLiteral("false"));
+                add(QStringLiteral("vatForInformation"), vatLines(e.vatForInformation));
+                add(QStringLiteral("cisLabour"), jsonString(money(e.cisLabour)));
+                add(QStringLiteral("cisDeducted"), jsonString(money(e.cisDeducted)));
+                if (e.cis) {
+                    add(QStringLiteral("cisDeduction"), jsonString(money(e.cisExpected)));
+                    add(QStringLiteral("cisNetPayment"), jsonString(money(e.total - e.cisExpected)));
+                }
             }
             if (e.isCredit) {
                 add(QStringLiteral("isCredit"), QStringLiteral("true"));
@@ -226,10 +249,17 @@ QString DocumentReport::toJson() const
 
 QString DocumentReport::toTable() const
 {
-    const QStringList header = {QStringLiteral("File"),     QStringLiteral("Kind"),
-                                QStringLiteral("Ref"),      QStringLiteral("Date"),
-                                QStringLiteral("Customer"), QStringLiteral("Total"),
-                                QStringLiteral("Due"),      QStringLiteral("Status")};
+    QStringList header = {QStringLiteral("File"),     QStringLiteral("Kind"),
+                          QStringLiteral("Ref"),      QStringLiteral("Date"),
+                          QStringLiteral("Customer"), QStringLiteral("Total"),
+                          QStringLiteral("Due"),      QStringLiteral("Status")};
+    // The CIS deductions taken from payments get a column when there are any.
+    const bool cisColumn = std::any_of(m_entries.begin(), m_entries.end(), [](const Entry& e) {
+        return e.error.isEmpty() && e.cisDeducted != OMMoney();
+    });
+    OMMoney totalDeducted;
+    if (cisColumn)
+        header << QStringLiteral("CIS deducted");
     std::vector<QStringList> rows;
     OMMoney totalDue;
     for (const Entry& e : m_entries) {
@@ -237,6 +267,8 @@ QString DocumentReport::toTable() const
         if (!e.error.isEmpty()) {
             rows.push_back({name, QString(), QString(), QString(), e.error, QString(), QString(),
                             QStringLiteral("error")});
+            if (cisColumn)
+                rows.back() << QString();
             continue;
         }
         QString status;
@@ -263,6 +295,10 @@ QString DocumentReport::toTable() const
         rows.push_back({name, e.kind, e.docReference, e.date, firstLine(e.customer),
                         e.total.toString().toQString(),
                         e.isInvoice ? due.toString().toQString() : QString(), status});
+        if (cisColumn) {
+            totalDeducted += e.cisDeducted;
+            rows.back() << (e.isInvoice ? e.cisDeducted.toString().toQString() : QString());
+        }
     }
     const QString totalDueText = totalDue.toString().toQString();
     // A terminal takes control characters in a name for commands.
@@ -279,7 +315,10 @@ QString DocumentReport::toTable() const
             widths[c] = std::max(widths[c], int(row[c].size()));
     }
     widths[6] = std::max(widths[6], int(totalDueText.size()));
-    const auto isNumeric = [](int column) { return column == 5 || column == 6; };
+    const QString totalDeductedText = totalDeducted.toString().toQString();
+    if (cisColumn)
+        widths[8] = std::max(widths[8], int(totalDeductedText.size()));
+    const auto isNumeric = [](int column) { return column == 5 || column == 6 || column == 8; };
     const auto line = [&](const QStringList& cells) {
         QStringList padded;
         for (int c = 0; c < cells.size(); ++c)
@@ -299,6 +338,8 @@ QString DocumentReport::toTable() const
     QStringList totals(header.size());
     totals[0] = QStringLiteral("Total due");
     totals[6] = totalDueText;
+    if (cisColumn)
+        totals[8] = totalDeductedText;
     out += line(totals);
     return out;
 }

@@ -59,6 +59,14 @@ public:
         ombrel::OMMoney dueAfterCredits;
         /// Another document of the kind has the same reference.
         bool duplicateNumber = false;
+
+        // The reverse charge and CIS (invoices and credit notes).
+        bool reverseCharge = false;
+        std::vector<VatLine> vatForInformation; // under the reverse charge only
+        bool cis = false;                       // the customer is a CIS contractor
+        ombrel::OMMoney cisLabour;
+        ombrel::OMMoney cisExpected;
+        ombrel::OMMoney cisDeducted;
     };
 
     /// Every file's figures for `inputs`, made once by the caller for all

@@ -13,12 +13,14 @@ using namespace ombrel;
 
 namespace {
 
-JobItem summaryLine(int id, OMMoney price, Percentage rate)
+// Labour and travel are labour for CIS; materials and hire are materials.
+JobItem summaryLine(int id, OMMoney price, Percentage rate, JobItem::CisPart part)
 {
     JobItem item;
     item.desc = StringTable::text(id);
     item.price = price;
     item.rate = rate;
+    item.cisPart = part;
     return item;
 }
 
@@ -27,6 +29,7 @@ void copyItems(const OMList<JobItem>& from, OMList<JobItem>& to, bool standardRa
     from.forEach([&](const JobItem& source) {
         JobItem copy = source;
         copy.countDefaultsToOne = true;
+        copy.cisPart = JobItem::CisPart::Materials;
         if (standardRate)
             copy.rate = rate;
         to.add(copy);
@@ -80,8 +83,12 @@ void InvoiceImport::applyTo(JobInvoice& invoice, const Options& options) const
     const bool restampItems = registered && !m_ratesCurrent && !source->hasVATInfo;
 
     // A customer with a name is only replaced when the user agreed.
-    if (!wouldReplaceCustomer(invoice) || options.replaceNamedCustomer)
+    if (!wouldReplaceCustomer(invoice) || options.replaceNamedCustomer) {
         invoice.customer = source->customer;
+        // Building work for a contractor who qualifies goes under the
+        // reverse charge unless the user clears it.
+        invoice.reverseCharge = JobInvoice::reverseChargeQualifies(invoice.customer, registered);
+    }
 
     OMString description = invoice.description;
     if (!description.isEmpty())
@@ -100,16 +107,18 @@ void InvoiceImport::applyTo(JobInvoice& invoice, const Options& options) const
     description += source->description;
     invoice.description = description;
 
-    invoice.items.add(summaryLine(IDS_LABOUR, source->labourTotal(), standard));
+    constexpr auto labour = JobItem::CisPart::Labour, materials = JobItem::CisPart::Materials;
+    invoice.items.add(summaryLine(IDS_LABOUR, source->labourTotal(), standard, labour));
     if (source->chargeTravelDistance || source->chargeTravelTime)
-        invoice.items.add(
-            summaryLine(IDS_TRAVEL, source->travelCost(FigureInputs::current()), standard));
+        invoice.items.add(summaryLine(IDS_TRAVEL, source->travelCost(FigureInputs::current()),
+                                      standard, labour));
     if (options.hireAsOneLine)
-        invoice.items.add(summaryLine(IDS_HIRE, source->hireTotal(), standard));
+        invoice.items.add(summaryLine(IDS_HIRE, source->hireTotal(), standard, materials));
     else
         copyItems(source->hire, invoice.items, restampItems, standard);
     if (options.materialsAsOneLine)
-        invoice.items.add(summaryLine(IDS_MATERIALS, source->materialsTotal(), standard));
+        invoice.items.add(
+            summaryLine(IDS_MATERIALS, source->materialsTotal(), standard, materials));
     else
         copyItems(source->materials, invoice.items, restampItems, standard);
 }

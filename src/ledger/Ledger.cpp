@@ -1,5 +1,7 @@
 #include "Ledger.h"
 
+#include <QDate>
+
 #include <map>
 #include <utility>
 
@@ -166,7 +168,8 @@ Ledger::Totals Ledger::totals(const std::vector<int>& rows) const
             continue;
         const DocumentSummary& s = row.entry.summary;
         t.net += s.net;
-        t.vat += s.vat;
+        t.vat += s.vatCharged();
+        t.cisDeducted += s.cisDeducted;
         t.gross += s.gross;
         t.paid += s.paid;
         if (row.due > 0) {
@@ -179,6 +182,40 @@ Ledger::Totals Ledger::totals(const std::vector<int>& rows) const
         }
     }
     return t;
+}
+
+Ledger::CisMonth Ledger::taxMonthOf(const OMDate& day)
+{
+    QDate first = QDate::fromJulianDay(day.julian());
+    if (first.day() < 6)
+        first = first.addMonths(-1);
+    first.setDate(first.year(), first.month(), 6);
+    const QDate last = first.addMonths(1).addDays(-1);
+    return {OMDate::fromJulian(first.toJulianDay()), OMDate::fromJulian(last.toJulianDay()), {}};
+}
+
+std::vector<Ledger::CisMonth> Ledger::cisByTaxMonth(const std::vector<int>& rows) const
+{
+    std::map<int64_t, CisMonth> months;
+    for (int i : rows) {
+        const Row& row = m_rows[size_t(i)];
+        if (!row.entry.isBill())
+            continue;
+        const DocumentSummary& s = row.entry.summary;
+        for (const DocumentPayment& p : s.payments) {
+            const OMDate day = p.date.isEmpty() ? s.date : p.date;
+            if (p.cisDeducted == OMMoney() || day.isEmpty())
+                continue;
+            const CisMonth month = taxMonthOf(day);
+            CisMonth& sum = months.try_emplace(month.first.julian(), month).first->second;
+            sum.deducted += s.credit ? -p.cisDeducted : p.cisDeducted;
+        }
+    }
+    std::vector<CisMonth> out;
+    for (const auto& [first, month] : months)
+        if (month.deducted != OMMoney())
+            out.push_back(month);
+    return out;
 }
 
 bool Ledger::hasUnreadable() const

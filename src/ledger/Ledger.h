@@ -53,7 +53,25 @@ public:
         ombrel::OMMoney owed, overdue, refundDue;
         /// The owed amount by Ageing.
         std::array<ombrel::OMMoney, AgeingCount> ageing{};
+        /// The CIS deductions recorded with the payments (counted in paid).
+        ombrel::OMMoney cisDeducted;
     };
+
+    // CIS deductions by tax month.
+
+    /// The CIS deducted from the payments made in one tax month.
+    struct CisMonth
+    {
+        /// The 6th of the month, and the 5th of the next.
+        ombrel::OMDate first, last;
+        ombrel::OMMoney deducted;
+    };
+    /// The tax month (6th to 5th) `day` falls in.
+    static CisMonth taxMonthOf(const ombrel::OMDate& day);
+    /// The deductions of the payments of `rows`, totalled per tax month in
+    /// order of time; a payment without a day counts on its document's.
+    /// Months without a deduction are left out.
+    std::vector<CisMonth> cisByTaxMonth(const std::vector<int>& rows) const;
 
     Ledger() = default;
     Ledger(std::vector<LedgerEntry> entries, const ombrel::OMDate& asOf);

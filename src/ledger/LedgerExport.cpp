@@ -96,7 +96,7 @@ QString LedgerExport::toJson(const Ledger& ledger, const std::vector<int>& rows)
             {QStringLiteral("customer"), s.customer},
             {QStringLiteral("netTotal"), LedgerExport::moneyText(s.net)},
             {QStringLiteral("vatSummary"), vat},
-            {QStringLiteral("vatTotal"), LedgerExport::moneyText(s.vat)},
+            {QStringLiteral("vatTotal"), LedgerExport::moneyText(s.vatCharged())},
             {QStringLiteral("grossTotal"), LedgerExport::moneyText(s.gross)},
             {QStringLiteral("totalPaid"), LedgerExport::moneyText(s.paid)},
             {QStringLiteral("amountDue"), LedgerExport::moneyText(s.due)},
@@ -111,13 +111,20 @@ QString LedgerExport::toJson(const Ledger& ledger, const std::vector<int>& rows)
             document.insert(QStringLiteral("amountDueAfterCredits"),
                             LedgerExport::moneyText(row.due));
         }
+        // The reverse charge and CIS, on the documents they concern.
+        if (s.reverseCharge) {
+            document.insert(QStringLiteral("reverseCharge"), true);
+            document.insert(QStringLiteral("vatForInformation"), LedgerExport::moneyText(s.vat));
+        }
+        if (s.cisDeducted != OMMoney())
+            document.insert(QStringLiteral("cisDeducted"), LedgerExport::moneyText(s.cisDeducted));
         documents.append(document);
     }
     const Ledger::Totals t = ledger.totals(rows);
     QJsonObject ageing;
     for (int a = 0; a < Ledger::AgeingCount; ++a)
         ageing.insert(QLatin1String(AgeingKeys[a]), LedgerExport::moneyText(t.ageing[size_t(a)]));
-    const QJsonObject totals{
+    QJsonObject totals{
         {QStringLiteral("documents"), t.documents},
         {QStringLiteral("unreadable"), t.unreadable},
         {QStringLiteral("netTotal"), LedgerExport::moneyText(t.net)},
@@ -132,13 +139,23 @@ QString LedgerExport::toJson(const Ledger& ledger, const std::vector<int>& rows)
     QJsonArray duplicates;
     for (const QString& w : ledger.duplicateWarnings())
         duplicates.append(w);
-    const QJsonObject o{
+    // CIS deductions, in all and per tax month, when there are any.
+    QJsonArray cisMonths;
+    for (const Ledger::CisMonth& month : ledger.cisByTaxMonth(rows))
+        cisMonths.append(QJsonObject{{QStringLiteral("from"), month.first.isoText().toQString()},
+                                     {QStringLiteral("to"), month.last.isoText().toQString()},
+                                     {QStringLiteral("cisDeducted"), LedgerExport::moneyText(month.deducted)}});
+    if (t.cisDeducted != OMMoney())
+        totals.insert(QStringLiteral("cisDeducted"), LedgerExport::moneyText(t.cisDeducted));
+    QJsonObject o{
         {QStringLiteral("asOf"), ledger.asOf().isoText().toQString()},
         {QStringLiteral("documents"), documents},
         {QStringLiteral("totals"), totals},
         {QStringLiteral("duplicates"), duplicates},
         {QStringLiteral("unreadable"), unreadable},
     };
+    if (!cisMonths.isEmpty())
+        o.insert(QStringLiteral("cisByTaxMonth"), cisMonths);
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
 }
 
@@ -160,7 +177,7 @@ QString LedgerExport::toCsv(const Ledger& ledger, const std::vector<int>& rows)
             cells << csvText(e.path) << kindName(row) << QString::number(s.number)
                   << csvText(s.docReference) << s.date.isoText().toQString()
                   << s.dueDate.isoText().toQString() << csvText(customerLine(s.customer))
-                  << LedgerExport::moneyText(s.net) << LedgerExport::moneyText(s.vat)
+                  << LedgerExport::moneyText(s.net) << LedgerExport::moneyText(s.vatCharged())
                   << LedgerExport::moneyText(s.gross) << LedgerExport::moneyText(s.paid)
                   << LedgerExport::moneyText(row.due) << Ledger::statusText(row)
                   << QString::number(row.daysOverdue)
@@ -233,5 +250,14 @@ QString LedgerExport::toTable(const Ledger& ledger, const std::vector<int>& rows
         ageing << Ledger::ageingTitle(Ledger::Ageing(a)) + QStringLiteral(": ") +
                       amount(t.ageing[size_t(a)]);
     out += QStringLiteral("Owed by days past due: ") + ageing.join(QLatin1String(", ")) + u'\n';
+    // CIS deductions per tax month, when there are any.
+    const std::vector<Ledger::CisMonth> cisMonths = ledger.cisByTaxMonth(rows);
+    if (!cisMonths.empty()) {
+        out += QStringLiteral("CIS deducted %1, by tax month:\n").arg(amount(t.cisDeducted));
+        for (const Ledger::CisMonth& month : cisMonths)
+            out += QStringLiteral("  %1 to %2  %3\n")
+                       .arg(month.first.isoText().toQString(), month.last.isoText().toQString(),
+                            amount(month.deducted).rightJustified(12));
+    }
     return out;
 }

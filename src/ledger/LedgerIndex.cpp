@@ -83,6 +83,12 @@ void putSummary(QDataStream& out, const DocumentSummary& s)
               f->travelDistanceCost, f->travelCost, f->materialsTotal, f->hireTotal, f->jobTotal})
             putMoney(out, m);
     }
+    // The reverse charge and CIS (format 3).
+    out << s.reverseCharge << s.cis;
+    for (OMMoney m : {s.cisLabour, s.cisExpected, s.cisDeducted})
+        putMoney(out, m);
+    for (const DocumentPayment& p : s.payments)
+        putMoney(out, p.cisDeducted);
 }
 
 // False when the kind is not one of this program's, or a count is beyond
@@ -155,6 +161,11 @@ bool takeSummary(QDataStream& in, DocumentSummary& s)
             *m = takeMoney(in);
         s.job = f;
     }
+    in >> s.reverseCharge >> s.cis;
+    for (OMMoney* m : {&s.cisLabour, &s.cisExpected, &s.cisDeducted})
+        *m = takeMoney(in);
+    for (DocumentPayment& p : s.payments)
+        p.cisDeducted = takeMoney(in);
     return in.status() == QDataStream::Ok;
 }
 

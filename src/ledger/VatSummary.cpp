@@ -16,6 +16,8 @@ namespace {
 
 QString rateText(const VatSummary::Line& line)
 {
+    if (line.reverseCharge)
+        return QStringLiteral("reverse charge");
     return line.hasRate ? line.rate.toText(false).toQString() : QStringLiteral("none");
 }
 
@@ -76,8 +78,10 @@ VatSummary::VatSummary(const Ledger& ledger, const OMDate& first, const OMDate& 
         if (!row.entry.isBill())
             continue;
         const DocumentSummary& s = row.entry.summary;
-        // The net of a document without VAT stands on a line of its own.
-        std::vector<VAT> parts = s.vatByRate;
+        // The net of a document without VAT stands on a line of its own, and
+        // so does the net of one under the reverse charge.
+        const bool reverse = s.reverseCharge;
+        std::vector<VAT> parts = reverse ? std::vector<VAT>() : s.vatByRate;
         const bool charged = !parts.empty();
         if (!charged)
             parts.push_back(VAT{Percentage(0), s.net});
@@ -87,7 +91,7 @@ VatSummary::VatSummary(const Ledger& ledger, const OMDate& first, const OMDate& 
                 continue;
             ++m_documents;
             for (const VAT& part : parts) {
-                Line& line = lineFor(charged, part.rate);
+                Line& line = lineFor(charged, part.rate, reverse);
                 line.net += part.amount;
                 if (charged)
                     line.vat += part.vatAmount();
@@ -110,7 +114,7 @@ VatSummary::VatSummary(const Ledger& ledger, const OMDate& first, const OMDate& 
         OMMoney paid;
         for (const DocumentPayment& p : payments) {
             const OMMoney before = paid;
-            paid += p.amount;
+            paid += p.settled();
             if (!inPeriod(p.date))
                 continue;
             bool moved = false;
@@ -122,7 +126,7 @@ VatSummary::VatSummary(const Ledger& ledger, const OMDate& first, const OMDate& 
                                             : OMMoney();
                 if (net == 0 && vat == 0)
                     continue;
-                Line& line = lineFor(charged, part.rate);
+                Line& line = lineFor(charged, part.rate, reverse);
                 line.net += net;
                 line.vat += vat;
                 moved = true;
@@ -138,20 +142,25 @@ bool VatSummary::inPeriod(const OMDate& day) const
     return !day.isEmpty() && day.julian() >= m_first.julian() && day.julian() <= m_last.julian();
 }
 
-VatSummary::Line& VatSummary::lineFor(bool hasRate, Percentage rate)
+VatSummary::Line& VatSummary::lineFor(bool hasRate, Percentage rate, bool reverseCharge)
 {
     auto at = std::find_if(m_lines.begin(), m_lines.end(), [&](const Line& l) {
-        return l.hasRate == hasRate && (!hasRate || l.rate.value() == rate.value());
+        return l.hasRate == hasRate && l.reverseCharge == reverseCharge &&
+               (!hasRate || l.rate.value() == rate.value());
     });
     if (at != m_lines.end())
         return *at;
     Line line;
     line.hasRate = hasRate;
+    line.reverseCharge = reverseCharge;
     line.rate = hasRate ? rate : Percentage(0);
-    at = std::find_if(m_lines.begin(), m_lines.end(), [&](const Line& l) {
-        return hasRate && l.hasRate && l.rate.value() > rate.value();
-    });
-    if (!hasRate)
+    if (hasRate)
+        at = std::find_if(m_lines.begin(), m_lines.end(),
+                          [&](const Line& l) { return l.hasRate && l.rate.value() > rate.value(); });
+    else if (reverseCharge)
+        at = std::find_if(m_lines.begin(), m_lines.end(),
+                          [](const Line& l) { return l.hasRate; });
+    else
         at = m_lines.begin();
     return *m_lines.insert(at, line);
 }

@@ -16,7 +16,9 @@ class Ledger;
  * period that pays for net and for VAT, in the proportions of its document
  * (a refund takes its share back). Shares are worked out on the running total
  * paid, so the payments of a document paid in full come to its VAT exactly,
- * and what is paid beyond its gross carries no VAT.
+ * and what is paid beyond its gross carries no VAT. Sales under the domestic
+ * reverse charge count net only, on a line of their own (the customer
+ * accounts for their VAT); a CIS deduction counts as paid with its payment.
  */
 class VatSummary
 {
@@ -27,6 +29,8 @@ public:
     {
         /// False for the net of documents charged without VAT.
         bool hasRate = true;
+        /// The net of sales under the domestic reverse charge (no rate, no VAT).
+        bool reverseCharge = false;
         Percentage rate;
         ombrel::OMMoney net;
         ombrel::OMMoney vat;
@@ -42,7 +46,8 @@ public:
     VatSummary(const Ledger& ledger, const ombrel::OMDate& first, const ombrel::OMDate& last,
                Basis basis);
 
-    /// One line per rate, ascending; the line without VAT first when there is one.
+    /// One line per rate, ascending; the line without VAT first and the
+    /// reverse charge's next, when there are.
     const std::vector<Line>& lines() const { return m_lines; }
     ombrel::OMMoney net() const;
     ombrel::OMMoney vat() const;
@@ -57,7 +62,7 @@ public:
     QString toCsv() const;
 
 private:
-    Line& lineFor(bool hasRate, Percentage rate);
+    Line& lineFor(bool hasRate, Percentage rate, bool reverseCharge = false);
     bool inPeriod(const ombrel::OMDate& day) const;
 
     ombrel::OMDate m_first, m_last;

@@ -41,6 +41,47 @@ void addExtraTerms(GGrid& grid, const JobInvoice& invoice, const GFont& terms)
     row.cell(1).textColour = terms.colour();
 }
 
+// The statutory note of the reverse charge, with the customer's VAT number.
+void addReverseChargeNote(GPage& page, const JobInvoice& invoice, const InvoiceTotals& totals,
+                          const PageFonts& fonts)
+{
+    if (!totals.reverseCharge)
+        return;
+    GParagraph& paragraph = *page.paragraph(GPage::Body, true, true);
+    paragraph.setHAlign(GObject::AlignLeft);
+    paragraph.addString("\n");
+    paragraph.addString(text(IDS_PRINT_REVERSE_CHARGE_NOTE) + "\n", fonts.detailBold);
+    const OMString number = invoice.customer.vatNumber.trimmed();
+    if (!number.isEmpty())
+        paragraph.addString(
+            OMString::format(text(IDS_PRINT_CUSTOMER_VAT_NUMBER).c_str(), number.c_str()),
+            fonts.detail);
+}
+
+// What CIS does to the invoice when the customer is a contractor: the labour
+// it applies to, the deduction to expect and the money to be paid.
+void addCisFigures(GPage& page, const InvoiceTotals& totals, const PageFonts& fonts)
+{
+    if (!totals.cis)
+        return;
+    const OMString currency = SettingsStore::currencySymbol();
+    GParagraph& paragraph = *page.paragraph(GPage::Body, true, true);
+    paragraph.setHAlign(GObject::AlignLeft);
+    paragraph.addString("\n");
+    paragraph.addString(text(IDS_PRINT_CIS_HEADING) + "\n", fonts.detailBold);
+    paragraph.addString(OMString::format(text(IDS_PRINT_CIS_LABOUR).c_str(), currency.c_str(),
+                                         totals.cisLabour.toString().c_str()) +
+                            "\n",
+                        fonts.detail);
+    paragraph.addString(OMString::format(text(IDS_PRINT_CIS_DEDUCTION).c_str(), totals.cisRate,
+                                         currency.c_str(), totals.cisExpected.toString().c_str()) +
+                            "\n",
+                        fonts.detail);
+    paragraph.addString(OMString::format(text(IDS_PRINT_CIS_NET_PAYMENT).c_str(), currency.c_str(),
+                                         totals.netPayment().toString().c_str()),
+                        fonts.detail);
+}
+
 } // namespace
 
 OMString InvoicePage::stampText(const JobInvoice& invoice, bool vat)
@@ -172,14 +213,20 @@ void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const Page
                 totals.netTotal, fonts.normalBold);
     lastRow->background = footerBackground;
     if (vat) {
+        // Under the reverse charge the VAT is shown for information only and
+        // the total leaves it out.
+        const bool reverse = totals.reverseCharge;
         for (int i = 0; i < totals.vatSummary.size(); ++i) {
             const VAT entry = totals.vatSummary[i];
-            sumRow(
-                OMString::format(text(IDS_PRINT_VAT_AT).c_str(), entry.rate.toText(true).c_str()),
-                entry.vatAmount(), fonts.normal);
+            sumRow(OMString::format(
+                       text(reverse ? IDS_PRINT_VAT_FOR_INFORMATION : IDS_PRINT_VAT_AT).c_str(),
+                       entry.rate.toText(true).c_str()),
+                   entry.vatAmount(), fonts.normal);
         }
-        lastRow = &sumRow(text(credit ? IDS_PRINT_TOTAL_CREDITED : IDS_PRINT_TOTAL_INC_VAT),
-                          totals.grossTotal, fonts.normalBold);
+        const int totalLabel = credit    ? IDS_PRINT_TOTAL_CREDITED
+                               : reverse ? IDS_PRINT_TOTAL_REVERSE_CHARGE
+                                         : IDS_PRINT_TOTAL_INC_VAT;
+        lastRow = &sumRow(text(totalLabel), totals.grossTotal, fonts.normalBold);
     }
 
     if (credit && invoice.payments.isEmpty()) {
@@ -194,6 +241,9 @@ void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const Page
                 row.cell(1).setHAlign(GObject::AlignRight);
             }
             lastRow = &row;
+            // The contractor's CIS deduction settles its share with the payment.
+            if (payment.deduction != OMMoney())
+                lastRow = &sumRow(text(IDS_PRINT_CIS_DEDUCTED), payment.deduction, fonts.normal);
         });
     } else {
         lastRow = &sumRow(text(credit ? IDS_PRINT_LESS_REFUNDS : IDS_PRINT_LESS_PAYMENTS),
@@ -213,6 +263,7 @@ void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const Page
                 .keepWithNext = false;
         addExtraTerms(*grid, invoice, terms);
         page.addParagraph(std::move(grid), GPage::Body);
+        addReverseChargeNote(page, invoice, totals, fonts);
         return;
     }
 
@@ -241,6 +292,8 @@ void InvoicePage::composePage(GPage& page, const JobInvoice& invoice, const Page
 
     addExtraTerms(*grid, invoice, terms);
     page.addParagraph(std::move(grid), GPage::Body);
+    addReverseChargeNote(page, invoice, totals, fonts);
+    addCisFigures(page, totals, fonts);
 
     // Where to pay, while something is to be paid.
     const QStringList bank = due > OMMoney() ? bankDetails() : QStringList();

@@ -36,11 +36,15 @@ struct JobFigures
 };
 
 /// One payment received against a document: the day and the amount (a
-/// refund is negative).
+/// refund is negative), and the CIS deduction the contractor kept back from
+/// it; amount and deduction together count as paid.
 struct DocumentPayment
 {
     ombrel::OMDate date;
     ombrel::OMMoney amount;
+    ombrel::OMMoney cisDeducted;
+
+    ombrel::OMMoney settled() const { return amount + cisDeducted; }
 };
 
 /**
@@ -78,6 +82,7 @@ struct DocumentSummary
     std::vector<VAT> vatByRate;
     ombrel::OMMoney vat;
     ombrel::OMMoney gross;
+    /// The amounts received plus the CIS deductions taken from them.
     ombrel::OMMoney paid;
     /// gross − paid; negative when a refund is due. Estimates and quotes owe nothing.
     ombrel::OMMoney due;
@@ -100,6 +105,21 @@ struct DocumentSummary
     bool reverseCharge = false;
     /// An invoice's payment reminders sent, oldest first.
     std::vector<Reminder> reminders;
+
+    // The Construction Industry Scheme (invoices and credit notes).
+
+    /// The customer is a CIS contractor, who deducts from the labour.
+    bool cis = false;
+    /// The net of the lines CIS applies to (all but materials), as the
+    /// customer is a contractor or not.
+    ombrel::OMMoney cisLabour;
+    /// The deduction expected at the customer's rate; 0 unless `cis`.
+    ombrel::OMMoney cisExpected;
+    /// The deductions recorded with the payments (counted in `paid`).
+    ombrel::OMMoney cisDeducted;
+
+    /// The VAT charged to the customer: none under the reverse charge.
+    ombrel::OMMoney vatCharged() const { return reverseCharge ? ombrel::OMMoney() : vat; }
 
     /// An estimate's or a quote's figures; none for an invoice.
     std::optional<JobFigures> job;

@@ -125,6 +125,10 @@ int JobBase::read(Archive& archive)
             item.rate = Percentage::parseText(value);
         } else if (key == "date") {
             item.date.set(value, "YYYYMMDD");
+        } else if (key == "cis") {
+            item.cisPart = JobItem::cisPartFromText(value);
+        } else if (key == "deduction") {
+            item.deduction = OMMoney(value);
         }
     }
     // A file cut short after an item's lines, without the closing "[end]".
@@ -241,6 +245,10 @@ void JobBase::writeItem(Archive& archive, const OMString& section, const JobItem
         writeValue(archive, "rate", item.rate.toText(false));
     if (!item.date.isEmpty())
         writeValue(archive, "date", item.date.toString("YYYYMMDD"));
+    if (item.cisPart != JobItem::CisPart::Unset)
+        writeValue(archive, "cis", item.cisText());
+    if (item.deduction != 0)
+        writeValue(archive, "deduction", item.deduction.toString());
 }
 
 void JobBase::writeValue(Archive& archive, const OMString& key, const OMString& value)

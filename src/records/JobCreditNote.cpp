@@ -58,6 +58,9 @@ DocumentSummary JobCreditNote::summary(const FigureInputs& inputs) const
     s.gross = -s.gross;
     s.paid = -s.paid;
     s.due = s.gross - s.paid;
+    s.cisLabour = -s.cisLabour;
+    s.cisExpected = -s.cisExpected;
+    s.cisDeducted = -s.cisDeducted;
     return s;
 }
 
@@ -67,6 +70,7 @@ void JobCreditNote::tieTo(const JobInvoice& invoice)
     invoiceDate = invoice.documentDate();
     customer = invoice.customer;
     reference = invoice.reference;
+    reverseCharge = invoice.reverseCharge;
 }
 
 void JobCreditNote::credit(const JobInvoice& invoice, const std::vector<Choice>& choices)

@@ -40,6 +40,7 @@ void JobInvoice::reset()
     extraTerms.clear();
     issued = OMTime();
     reminders.clear();
+    reverseCharge = false;
 }
 
 void JobInvoice::addItem(const OMString& section, const JobItem& item)
@@ -72,6 +73,8 @@ void JobInvoice::readValue(const OMString& section, const OMString& key, const O
             extraTerms = value;
         else if (key == "issued")
             issued.set(value, "YYYYMMDDhhmmss");
+        else if (key == "reverseCharge")
+            reverseCharge = value;
     } else if (section == "customer") {
         customer.readValue(key, value);
     } else if (section == "reminders") {
@@ -101,6 +104,8 @@ int JobInvoice::write(Archive& archive)
     writeValue(archive, "extraTerms", extraTerms);
     if (issued.isSet())
         writeValue(archive, "issued", issued.toString("%Y%m%d%H%M%S"));
+    if (reverseCharge)
+        writeValue(archive, "reverseCharge", reverseCharge.toString());
     writeOwnSections(archive);
 
     // Payment reminders.
@@ -142,10 +147,35 @@ InvoiceTotals JobInvoice::totals(bool withVAT) const
         vatSummary.insert(insertAt, VAT{item.rate, line});
     });
     t.grossTotal = netTotal;
-    for (int i = 0; i < vatSummary.size(); ++i)
-        t.grossTotal += vatSummary[i].vatAmount();
-    payments.forEach([&](const JobItem& payment) { t.totalPaid += payment.price; });
+    t.reverseCharge = reverseCharge && withVAT;
+    if (!t.reverseCharge)
+        for (int i = 0; i < vatSummary.size(); ++i)
+            t.grossTotal += vatSummary[i].vatAmount();
+    items.forEach([&](const JobItem& item) {
+        if (item.isCisLabour())
+            t.cisLabour += item.lineTotal();
+    });
+    t.cis = customer.cisContractor;
+    t.cisRate = t.cis ? customer.cisRate : 0;
+    if (t.cis)
+        t.cisExpected = cisDeductionOf(t.cisLabour, customer.cisRate);
+    payments.forEach([&](const JobItem& payment) {
+        t.totalPaid += payment.price + payment.deduction;
+        t.cisDeducted += payment.deduction;
+    });
     return t;
+}
+
+bool JobInvoice::reverseChargeQualifies(const Customer& customer, bool vatRegistered)
+{
+    const bool domestic = customer.country.isEmpty() || customer.country == "GB";
+    return vatRegistered && domestic && !customer.vatNumber.trimmed().isEmpty() &&
+           customer.cisContractor && !customer.endUserNotice;
+}
+
+OMMoney JobInvoice::cisDeductionOf(OMMoney labour, int percent)
+{
+    return labour.scaledBy(percent, 100);
 }
 
 bool JobInvoice::isOverdueOn(const OMDate& today, const OMMoney& due) const
@@ -183,8 +213,13 @@ DocumentSummary JobInvoice::summary(const FigureInputs& inputs) const
     s.due = t.amountDue();
     s.overdue = isOverdueOn(inputs.asOf, s.due);
     payments.forEach([&](const JobItem& payment) {
-        s.payments.push_back({payment.date, payment.price});
+        s.payments.push_back({payment.date, payment.price, payment.deduction});
     });
+    s.reverseCharge = t.reverseCharge;
+    s.cis = t.cis;
+    s.cisLabour = t.cisLabour;
+    s.cisExpected = t.cisExpected;
+    s.cisDeducted = t.cisDeducted;
     s.reminders = reminders;
     return s;
 }

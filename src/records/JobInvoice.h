@@ -52,6 +52,19 @@ public:
     /// details, written only once set, so older files read and write back
     /// unchanged); unset while not issued.
     ombrel::OMTime issued;
+    /// Under the domestic reverse charge ("reverseCharge=1" in the details,
+    /// written only when set): the VAT is shown for information and the
+    /// customer accounts for it.
+    ombrel::OMBool reverseCharge;
+
+    /// Whether the domestic reverse charge applies to building work for
+    /// `customer`: a UK customer with a VAT number who pays under CIS and has
+    /// not told us they are an end user or intermediary, while the business
+    /// is VAT registered.
+    static bool reverseChargeQualifies(const Customer& customer, bool vatRegistered);
+    /// The CIS deduction a contractor takes at `percent` from `labour`,
+    /// truncated to whole pence.
+    static ombrel::OMMoney cisDeductionOf(ombrel::OMMoney labour, int percent);
 
     // Payment reminders.
     /// The reminders sent, oldest first: "reminder1=YYYYMMDD,LEVEL[,CLAIMED]"

@@ -10,6 +10,30 @@ void JobItem::reset()
     cost = 0;
     rate = 0;
     date = OMDate();
+    cisPart = CisPart::Unset;
+    deduction = 0;
+}
+
+const char* JobItem::cisText() const
+{
+    switch (cisPart) {
+    case CisPart::Labour:
+        return "labour";
+    case CisPart::Materials:
+        return "materials";
+    case CisPart::Unset:
+        break;
+    }
+    return "";
+}
+
+JobItem::CisPart JobItem::cisPartFromText(const OMString& text)
+{
+    if (text == "labour")
+        return CisPart::Labour;
+    if (text == "materials")
+        return CisPart::Materials;
+    return CisPart::Unset;
 }
 
 OMMoney JobItem::lineTotal() const

@@ -24,6 +24,24 @@ public:
     /// When set, a count of 0.0 counts as one.
     bool countDefaultsToOne = true;
 
+    /// What an invoice line charges for, as the Construction Industry Scheme
+    /// tells them apart ("cis=" in the file, written only once set): a
+    /// contractor deducts from labour, never from materials. A line not yet
+    /// marked counts as labour, as the scheme counts everything but materials.
+    enum class CisPart { Unset, Labour, Materials };
+    CisPart cisPart = CisPart::Unset;
+    /// On a payment: the CIS deduction the contractor kept back and paid to
+    /// HMRC for us ("deduction=", written only when set). With the amount
+    /// received it settles the invoice.
+    ombrel::OMMoney deduction;
+
+    /// Whether the line counts as labour for CIS.
+    bool isCisLabour() const { return cisPart != CisPart::Materials; }
+    /// "labour", "materials", or empty while unset.
+    const char* cisText() const;
+    /// Reads "labour" or "materials"; anything else leaves the line unset.
+    static CisPart cisPartFromText(const ombrel::OMString& text);
+
     /// Clears every field but countDefaultsToOne.
     void reset();
     /// price × count (or × 1, see countDefaultsToOne), truncated toward zero.

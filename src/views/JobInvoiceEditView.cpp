@@ -163,6 +163,8 @@ bool JobInvoiceEditView::exchangeData(bool save)
         m_invoiceTab.loadInvoice(record);
         m_customer.loadCustomer(record.customer);
         m_items.bindItems(&record.items);
+        m_items.fields.reverseCharge = record.reverseCharge;
+        m_items.fields.offered = JobInvoice::reverseChargeQualifies(record.customer, vatFlag());
         m_payments.bindPayments(&record.payments);
         const bool ok = TabbedEditView::exchangeData(false);
         setOverdueStamp();
@@ -177,7 +179,8 @@ bool JobInvoiceEditView::exchangeData(bool save)
             // A new invoice never saved is still named after its number.
             document()->setTitle(m_doc->displayName());
         }
-        m_customer.saveCustomer(record.customer);
+        record.reverseCharge = m_items.fields.reverseCharge;
+        followCustomer(record);
     }
     // The grids rebuilt the lines and payments: the stamp follows at once, so
     // the page shows it when next composed (at its next paint: leaving the
@@ -193,8 +196,22 @@ bool JobInvoiceEditView::showsTotals(const EditTab* tab) const
     return tab == &m_items || tab == &m_payments;
 }
 
+void JobInvoiceEditView::followCustomer(JobInvoice& record)
+{
+    // A change of customer sets the reverse charge to what the new one
+    // calls for; the user's choice for the same customer stands.
+    const bool before = JobInvoice::reverseChargeQualifies(record.customer, vatFlag());
+    m_customer.saveCustomer(record.customer);
+    const bool now = JobInvoice::reverseChargeQualifies(record.customer, vatFlag());
+    if (now != before)
+        record.reverseCharge = now;
+    m_items.setReverseCharge(record.reverseCharge, now);
+}
+
 void JobInvoiceEditView::takeFigures(EditTab* tab)
 {
+    if (tab == &m_items)
+        invoice().reverseCharge = m_items.fields.reverseCharge;
     // The rows' items are copied as they are, without closing the editor
     // that is committing.
     if (auto* grid = qobject_cast<GridTab*>(tab))

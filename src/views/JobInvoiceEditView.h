@@ -78,6 +78,10 @@ protected:
 
 private:
     void setOverdueStamp();
+    /// Takes the customer from its tab into `record`, setting the reverse
+    /// charge when the customer changes to one who qualifies (clearing it for
+    /// one who does not).
+    void followCustomer(JobInvoice& record);
     /// Asks about a named customer, takes the source in and shows the result.
     void takeIn(const InvoiceImport& import, const InvoiceImport::Options& options);
 

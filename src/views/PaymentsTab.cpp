@@ -17,12 +17,14 @@ void PaymentsTab::formatRow(int row)
 {
     grid()->setAlignment(row, DateColumn, Qt::AlignHCenter);
     grid()->setAlignment(row, AmountColumn, Qt::AlignRight);
+    grid()->setAlignment(row, DeductionColumn, Qt::AlignRight);
 }
 
 void PaymentsTab::initRow(int row)
 {
     formatRow(row);
     grid()->setText(row, AmountColumn, OMMoney().toString().toQString());
+    grid()->setText(row, DeductionColumn, OMMoney().toString().toQString());
 }
 
 void PaymentsTab::loadRows()
@@ -33,16 +35,21 @@ void PaymentsTab::loadRows()
     m_columnSamples.append(QStringLiteral("00/00/0000"));
     m_columnSamples.append(QStringLiteral(""));
     m_columnSamples.append(QStringLiteral("8888.88"));
+    m_columnSamples.append(QStringLiteral("8888.88"));
     m_stretchColumn = DescColumn;
 
     const OMString format = SettingsStore::dateFormat();
+    const OMString currency = SettingsStore::currencySymbol();
     ItemGrid& g = *grid();
-    ItemGrid::Fill fill(g, 3);
+    ItemGrid::Fill fill(g, 4);
     g.setHeader(DateColumn, StringTable::text(IDS_GRID_DATE).toQString(), Qt::AlignHCenter);
     g.setHeader(DescColumn, StringTable::text(IDS_GRID_DESCRIPTION).toQString(), Qt::AlignLeft);
     g.setHeader(AmountColumn,
-                OMString::format(StringTable::text(IDS_GRID_AMOUNT).c_str(),
-                                 SettingsStore::currencySymbol().c_str())
+                OMString::format(StringTable::text(IDS_GRID_AMOUNT).c_str(), currency.c_str())
+                    .toQString(),
+                Qt::AlignRight);
+    g.setHeader(DeductionColumn,
+                OMString::format(StringTable::text(IDS_GRID_CIS_DEDUCTED).c_str(), currency.c_str())
                     .toQString(),
                 Qt::AlignRight);
     m_payments->forEach([&](const JobItem& payment) {
@@ -51,6 +58,7 @@ void PaymentsTab::loadRows()
         g.setText(row, DateColumn, payment.date.toString(format).toQString());
         g.setText(row, DescColumn, payment.desc.toQString());
         g.setText(row, AmountColumn, payment.price.toString().toQString());
+        g.setText(row, DeductionColumn, payment.deduction.toString().toQString());
         g.setRowItem(row, payment);
     });
     initRow(g.appendRow());
@@ -64,14 +72,15 @@ QString PaymentsTab::cellRefusal(const ItemGrid& g, int row, int column,
             SettingsStore::parseDateEntry(OMString::fromQString(text));
         return entry.error.toQString();
     }
-    if (column != AmountColumn)
+    if (column != AmountColumn && column != DeductionColumn)
         return {};
     const NumberEntry entry = NumberEntry::read(text, 2);
     if (!entry.ok())
         return entry.error;
     JobItem payment = g.rowItem(row);
-    payment.price = OMMoney(OMString::fromQString(entry.number));
-    if (!withinBound(g, row, payment, [](const JobItem& p) { return p.price; }))
+    (column == AmountColumn ? payment.price : payment.deduction) =
+        OMMoney(OMString::fromQString(entry.number));
+    if (!withinBound(g, row, payment, [](const JobItem& p) { return p.price + p.deduction; }))
         return NumberEntry::beyondBoundMessage(text);
     return {};
 }
@@ -84,6 +93,9 @@ bool PaymentsTab::cellEdited(ItemGrid& g, int row, int column)
     if (column == AmountColumn) {
         payment.price = OMMoney(OMString::fromQString(NumberEntry::read(text, 2).number));
         g.setText(row, AmountColumn, payment.price.toString().toQString());
+    } else if (column == DeductionColumn) {
+        payment.deduction = OMMoney(OMString::fromQString(NumberEntry::read(text, 2).number));
+        g.setText(row, DeductionColumn, payment.deduction.toString().toQString());
     } else if (column == DescColumn) {
         payment.desc = OMString::fromQString(text);
     } else if (column == DateColumn) {
@@ -95,7 +107,8 @@ bool PaymentsTab::cellEdited(ItemGrid& g, int row, int column)
     g.setRowItem(row, payment);
     // An amount or a date makes the entry row a payment as a description
     // does (the grid itself watches the description): open the next one.
-    if (g.isEntryRow(row) && (payment.price != OMMoney() || !g.text(row, DateColumn).isEmpty()))
+    if (g.isEntryRow(row) && (payment.price != OMMoney() || payment.deduction != OMMoney() ||
+                              !g.text(row, DateColumn).isEmpty()))
         initRow(g.appendRow());
     return true;
 }
@@ -110,7 +123,8 @@ void PaymentsTab::saveRows()
         const JobItem& payment = g.rowItem(row);
         // A payment without a description still counts when it has an amount
         // or a date; only a row with none of them is an empty row.
-        if (payment.desc.isEmpty() && payment.price == OMMoney() && payment.date.isEmpty())
+        if (payment.desc.isEmpty() && payment.price == OMMoney() &&
+            payment.deduction == OMMoney() && payment.date.isEmpty())
             continue;
         m_payments->add(payment);
     }

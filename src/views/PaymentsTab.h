@@ -5,7 +5,8 @@
 #include "records/JobItem.h"
 
 /**
- * The payments received on an invoice: date, description and amount.
+ * The payments received on an invoice: date, description, amount and the CIS
+ * deduction a contractor kept back from it (the two together settle).
  *
  * The invoice view binds the record's list before every load pass:
  *
@@ -24,7 +25,7 @@ class PaymentsTab : public GridTab
     Q_OBJECT
 
 public:
-    enum Column { DateColumn = 0, DescColumn = 1, AmountColumn = 2 };
+    enum Column { DateColumn = 0, DescColumn = 1, AmountColumn = 2, DeductionColumn = 3 };
 
     explicit PaymentsTab(QWidget* parent = nullptr);
 

@@ -7,8 +7,32 @@
 #include "settings/SettingsStore.h"
 
 #include <cstdlib>
+#include <utility>
 
 using namespace ombrel;
+
+namespace {
+
+QString cisText(const JobItem& item)
+{
+    return StringTable::text(item.isCisLabour() ? IDS_GRID_CIS_LABOUR : IDS_GRID_CIS_MATERIALS)
+        .toQString();
+}
+
+// "L", "lab", "Labour" or "M", "mat", "Materials" (any case); Unset for anything else.
+JobItem::CisPart cisPartOf(const QString& text)
+{
+    const QString typed = text.trimmed();
+    if (typed.isEmpty())
+        return JobItem::CisPart::Unset;
+    for (const auto& [id, part] : {std::pair{IDS_GRID_CIS_LABOUR, JobItem::CisPart::Labour},
+                                   std::pair{IDS_GRID_CIS_MATERIALS, JobItem::CisPart::Materials}})
+        if (StringTable::text(id).toQString().startsWith(typed, Qt::CaseInsensitive))
+            return part;
+    return JobItem::CisPart::Unset;
+}
+
+} // namespace
 
 PricedItemsTab::PricedItemsTab(QWidget* parent) : GridTab(parent)
 {
@@ -29,6 +53,8 @@ void PricedItemsTab::formatRow(int row)
         g.setAlignment(row, VatColumn, Qt::AlignRight);
     g.setAlignment(row, totalColumn(), Qt::AlignRight);
     g.setReadOnly(row, totalColumn(), true);
+    if (m_cisShown)
+        g.setAlignment(row, cisColumn(), Qt::AlignHCenter);
 }
 
 void PricedItemsTab::setRowTexts(int row, const JobItem& item)
@@ -40,6 +66,8 @@ void PricedItemsTab::setRowTexts(int row, const JobItem& item)
     if (m_vatShown)
         g.setText(row, VatColumn, item.rate.toText(false).toQString());
     g.setText(row, totalColumn(), item.lineTotal().toString().toQString());
+    if (m_cisShown)
+        g.setText(row, cisColumn(), cisText(item));
 }
 
 void PricedItemsTab::initRow(int row)
@@ -64,11 +92,13 @@ void PricedItemsTab::loadRows()
     if (m_vatShown)
         m_columnSamples.append(QStringLiteral("88.8"));
     m_columnSamples.append(QStringLiteral("8888.88"));
+    if (m_cisShown)
+        m_columnSamples.append(StringTable::text(IDS_GRID_CIS_MATERIALS).toQString());
     m_stretchColumn = DescColumn;
 
     const OMString currency = SettingsStore::currencySymbol();
     ItemGrid& g = *grid();
-    ItemGrid::Fill fill(g, m_vatShown ? 5 : 4);
+    ItemGrid::Fill fill(g, (m_vatShown ? 5 : 4) + (m_cisShown ? 1 : 0));
     g.setHeader(QtyColumn, StringTable::text(IDS_GRID_QTY).toQString(), Qt::AlignHCenter);
     g.setHeader(DescColumn, StringTable::text(IDS_GRID_DESCRIPTION).toQString(), Qt::AlignLeft);
     g.setHeader(PriceColumn,
@@ -81,6 +111,8 @@ void PricedItemsTab::loadRows()
         totalColumn(),
         OMString::format(StringTable::text(IDS_GRID_TOTAL).c_str(), currency.c_str()).toQString(),
         Qt::AlignRight);
+    if (m_cisShown)
+        g.setHeader(cisColumn(), StringTable::text(IDS_GRID_CIS).toQString(), Qt::AlignHCenter);
     m_items->forEach([&](const JobItem& item) {
         const int row = g.appendRow();
         formatRow(row);
@@ -113,6 +145,10 @@ void PricedItemsTab::setFigure(JobItem& item, int column, const QString& number)
 QString PricedItemsTab::cellRefusal(const ItemGrid& g, int row, int column,
                                     const QString& text) const
 {
+    if (m_cisShown && column == cisColumn())
+        return cisPartOf(text) == JobItem::CisPart::Unset
+                   ? StringTable::text(IDS_GRID_CIS_REFUSED).toQString()
+                   : QString();
     const int decimals = decimalsOf(column);
     if (decimals < 0)
         return {};
@@ -141,6 +177,8 @@ bool PricedItemsTab::cellEdited(ItemGrid& g, int row, int column)
         g.setRowItem(row, item);
         return true;
     }
+    if (m_cisShown && column == cisColumn())
+        item.cisPart = cisPartOf(text);
     // The cell took the text only once it read exactly (cellRefusal).
     if (const int decimals = decimalsOf(column); decimals >= 0)
         setFigure(item, column, NumberEntry::read(text, decimals).number);

@@ -32,6 +32,8 @@ public:
     /// Whether the grid has the VAT column: the owner view's VAT flag is set.
     bool hasVatColumn() const;
     int totalColumn() const { return m_vatShown ? 4 : 3; }
+    /// The column of labour or materials (after the total), when shown; -1 when not.
+    int cisColumn() const { return m_cisShown ? totalColumn() + 1 : -1; }
 
     void initRow(int row) override;
     void loadRows() override;
@@ -39,6 +41,10 @@ public:
     bool cellEdited(ItemGrid& grid, int row, int column) override;
     QString cellRefusal(const ItemGrid& grid, int row, int column,
                         const QString& text) const override;
+
+protected:
+    /// Shows the column of labour or materials from the next load pass on.
+    void setCisColumn(bool shown) { m_cisShown = shown; }
 
 private:
     /// The decimals a figure of `column` keeps; -1 for a column of text.
@@ -50,4 +56,5 @@ private:
 
     ombrel::OMList<JobItem>* m_items = nullptr;
     bool m_vatShown = false; // laid out by the last load pass
+    bool m_cisShown = false;
 };

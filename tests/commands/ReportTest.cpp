@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -292,4 +293,69 @@ TEST_F(Report, TwoDocumentsOfOneKindWithOneNumberAreFlagged)
     // The same file named twice is one document.
     const QJsonArray twice = parse(DocumentReport({example(kInvoice), example(kInvoice)}).toJson());
     EXPECT_FALSE(twice[0].toObject().contains("duplicateNumber"));
+}
+
+TEST_F(Report, ReverseChargeAndCisFigures)
+{
+    SettingsStore::set(SettingKeys::IsVATRegistered, 1);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // 500.00 labour at 20 % and 100.00 materials at 5 %: VAT 100.00 and 5.00.
+    // The contractor (20 %) paid 300.00 and kept back 100.00.
+    JobInvoice invoice;
+    invoice.setNumber(3090);
+    invoice.customer.surname = "Harte";
+    invoice.customer.vatNumber = "GB123456789";
+    invoice.customer.cisContractor = true;
+    invoice.reverseCharge = true;
+    for (const auto& [price, rate, part] :
+         {std::tuple{50000, 2000, JobItem::CisPart::Labour},
+          std::tuple{10000, 500, JobItem::CisPart::Materials}}) {
+        JobItem line;
+        line.desc = "Work";
+        line.price = price;
+        line.rate = rate;
+        line.cisPart = part;
+        invoice.items.add(line);
+    }
+    JobItem paid;
+    paid.desc = "Paid";
+    paid.price = 30000;
+    paid.deduction = 10000;
+    invoice.payments.add(paid);
+    Archive archive = Archive::forWriting();
+    ASSERT_EQ(invoice.write(archive), 0);
+    const QString path = dir.filePath(QStringLiteral("3090.vli"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(archive.data());
+    file.close();
+
+    const DocumentReport report({path, example(kInvoice)});
+    const QJsonArray entries = parse(report.toJson());
+    const QJsonObject rc = entries[0].toObject();
+    EXPECT_TRUE(rc["reverseCharge"].toBool());
+    EXPECT_EQ(rc["grossTotal"].toString(), "600.00");
+    EXPECT_EQ(rc["vatSummary"].toArray()[1].toObject()["vatAmount"].toString(), "0.00");
+    const QJsonArray info = rc["vatForInformation"].toArray();
+    ASSERT_EQ(info.size(), 2);
+    EXPECT_EQ(info[0].toObject()["vatAmount"].toString(), "5.00");
+    EXPECT_EQ(info[1].toObject()["vatAmount"].toString(), "100.00");
+    EXPECT_EQ(rc["cisLabour"].toString(), "500.00");
+    EXPECT_EQ(rc["cisDeduction"].toString(), "100.00");
+    EXPECT_EQ(rc["cisNetPayment"].toString(), "500.00");
+    EXPECT_EQ(rc["cisDeducted"].toString(), "100.00");
+    EXPECT_EQ(rc["totalPaid"].toString(), "400.00");
+    EXPECT_EQ(rc["amountDue"].toString(), "200.00");
+    const QJsonObject plain = entries[1].toObject();
+    EXPECT_FALSE(plain["reverseCharge"].toBool());
+    EXPECT_TRUE(plain["vatForInformation"].toArray().isEmpty());
+    EXPECT_FALSE(plain.contains("cisDeduction"));
+
+    const QStringList rows = report.toTable().split('\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(rows[0].endsWith("CIS deducted"));
+    EXPECT_TRUE(rows[2].endsWith("100.00")) << rows[2].toStdString();
+    EXPECT_TRUE(rows.last().endsWith("100.00")) << rows.last().toStdString();
+    EXPECT_FALSE(DocumentReport({example(kInvoice)}).toTable().contains("CIS"))
+        << "no column without deductions";
 }

@@ -101,6 +101,17 @@ TEST_F(Import, QuoteIntoAnEmptyInvoice)
     replace.replaceNamedCustomer = true;
     ASSERT_EQ(InvoiceImport::importFile(invoice, file, replace), InvoiceImport::Imported);
     EXPECT_EQ(invoice.customer.surname, "Okafor");
+    EXPECT_FALSE(invoice.reverseCharge);
+
+    // A VAT-registered CIS contractor's job goes under the reverse charge
+    // while the business is VAT registered.
+    SettingsStore::set(SettingKeys::IsVATRegistered, 1);
+    quote.customer.vatNumber = "GB123456789";
+    quote.customer.cisContractor = true;
+    const QString contractor = save(quote, "q104c.vlq");
+    JobInvoice building;
+    ASSERT_EQ(InvoiceImport::importFile(building, contractor, {}), InvoiceImport::Imported);
+    EXPECT_TRUE(building.reverseCharge);
 }
 
 TEST_F(Import, LinesInTheirOrderWithOrWithoutSummaries)
@@ -140,6 +151,12 @@ TEST_F(Import, LinesInTheirOrderWithOrWithoutSummaries)
     EXPECT_EQ(got[3].rate, Percentage(500)); // not registered: own rates kept
     EXPECT_EQ(got[5].desc, "Tap");
     EXPECT_EQ(got[0].rate, Percentage(0));
+    // For CIS: labour and travel are labour, hire and materials materials.
+    using Part = JobItem::CisPart;
+    const Part parts[] = {Part::Labour,    Part::Labour,    Part::Materials,
+                          Part::Materials, Part::Materials, Part::Materials};
+    for (size_t i = 0; i < got.size(); ++i)
+        EXPECT_EQ(got[i].cisPart, parts[i]) << i;
 
     JobInvoice summary;
     ASSERT_EQ(InvoiceImport::importFile(summary, file, {true, true}), InvoiceImport::Imported);
@@ -150,6 +167,8 @@ TEST_F(Import, LinesInTheirOrderWithOrWithoutSummaries)
     EXPECT_EQ(got[3].desc, "Materials");
     EXPECT_EQ(got[3].price, OMMoney(3 * 750));
     EXPECT_DOUBLE_EQ(got[3].count, 0.0);
+    EXPECT_EQ(got[2].cisPart, JobItem::CisPart::Materials);
+    EXPECT_EQ(got[3].cisPart, JobItem::CisPart::Materials);
 }
 
 TEST_F(Import, VATTreatmentFollowsRegistration)

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <sys/stat.h>
+#include <tuple>
 
 using namespace ledgertest;
 using ombrel::OMDate;
@@ -336,4 +337,65 @@ TEST(Ledger, ExportsCarryTheReportsFieldNamesAndQuoteCsvCells)
     EXPECT_TRUE(lines[1].startsWith("5.vli,invoice,5,5,2026-10-01,2026-10-31,\"'=Hayes, \"\"Sons\"\""))
         << lines[1].toStdString();
     EXPECT_TRUE(lines[1].contains(",100.00,20.00,120.00,0.00,120.00,overdue by 61 days,61,,"));
+}
+
+TEST(Ledger, ReverseChargeSalesAreNetOnlyAndCisDeductionsTotalPerTaxMonth)
+{
+    // Under the reverse charge: 1,000.00 at 20 % and 200.00 at 5 %, labour
+    // throughout, for a contractor at 20 %; paid 600.00 + 150.00 deducted on
+    // 5 November (tax month 6 October to 5 November), and 360.00 + 90.00 on
+    // 6 November (the next). Beside it an ordinary sale, 100.00 at 20 %.
+    JobInvoice rc = invoice(31, day(2026, 10, 20), 30, {{1000'00, 2000}, {200'00, 500}});
+    rc.reverseCharge = true;
+    rc.customer.cisContractor = true;
+    for (const auto& [when, received, deducted] :
+         {std::tuple{day(2026, 11, 5), 600'00, 150'00}, std::tuple{day(2026, 11, 6), 360'00, 90'00}}) {
+        JobItem p;
+        p.date = when;
+        p.price = received;
+        p.deduction = deducted;
+        rc.payments.add(p);
+    }
+    const JobInvoice ordinary = invoice(32, day(2026, 10, 21), 30, {{100'00, 2000}});
+    const FigureInputs inputs = vatInputs(day(2026, 12, 31));
+    const Ledger ledger({entryOf(rc, "31.vli", inputs), entryOf(ordinary, "32.vli", inputs)},
+                        inputs.asOf);
+
+    const Ledger::Totals t = ledger.totals();
+    EXPECT_EQ(t.vat, OMMoney(20'00));
+    EXPECT_EQ(t.gross, OMMoney(1200'00 + 120'00));
+    EXPECT_EQ(t.cisDeducted, OMMoney(240'00));
+    EXPECT_EQ(t.owed, OMMoney(120'00)) << "the deductions settle with the payments";
+
+    struct Expected
+    {
+        VatSummary::Basis basis;
+        int64_t reverseNet, net20, vat20;
+    };
+    for (const Expected& c : {Expected{VatSummary::InvoiceBasis, 1200'00, 100'00, 20'00},
+                              Expected{VatSummary::CashBasis, 1200'00, 0, 0}}) {
+        SCOPED_TRACE(c.basis);
+        OMDate first, last;
+        ASSERT_TRUE(VatSummary::parsePeriod("2026-Q4", &first, &last, nullptr));
+        const VatSummary s(ledger, first, last, c.basis);
+        ASSERT_FALSE(s.lines().empty());
+        EXPECT_TRUE(s.lines()[0].reverseCharge);
+        EXPECT_EQ(s.lines()[0].net, OMMoney(c.reverseNet));
+        EXPECT_EQ(s.lines()[0].vat, OMMoney());
+        EXPECT_EQ(s.vat(), OMMoney(c.vat20));
+        EXPECT_EQ(s.net(), OMMoney(c.reverseNet + c.net20));
+        EXPECT_TRUE(s.toTable().contains(QStringLiteral("reverse charge")));
+    }
+
+    const std::vector<Ledger::CisMonth> months = ledger.cisByTaxMonth(LedgerExport::allRows(ledger));
+    ASSERT_EQ(months.size(), 2u);
+    EXPECT_EQ(months[0].first, day(2026, 10, 6));
+    EXPECT_EQ(months[0].last, day(2026, 11, 5));
+    EXPECT_EQ(months[0].deducted, OMMoney(150'00));
+    EXPECT_EQ(months[1].first, day(2026, 11, 6));
+    EXPECT_EQ(months[1].deducted, OMMoney(90'00));
+    // Across the year's end: the 3rd of January is in December's tax month.
+    EXPECT_EQ(Ledger::taxMonthOf(day(2027, 1, 3)).first, day(2026, 12, 6));
+    const QString table = LedgerExport::toTable(ledger, LedgerExport::allRows(ledger));
+    EXPECT_TRUE(table.contains(QStringLiteral("2026-11-06 to 2026-12-05         90.00")));
 }

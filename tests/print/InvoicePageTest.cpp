@@ -295,3 +295,63 @@ TEST_F(InvoicePageTest, TheTotalsStayTogetherWithAtLeastTwoLines)
     // Some lengths leave no room under the last line: two lines then go over with the totals.
     EXPECT_GT(carried, 0);
 }
+
+TEST_F(InvoicePageTest, ReverseChargeAndCisFigures)
+{
+    // 1,000.00 labour at 20 %, 200.00 materials at 5 %: VAT 200.00 and 10.00.
+    const auto building = [](bool contractor, bool reverse) {
+        JobInvoice invoice;
+        invoice.daysToPay = 30;
+        invoice.customer.vatNumber = "GB123456789";
+        invoice.customer.cisContractor = contractor;
+        invoice.customer.cisRate = 30;
+        invoice.reverseCharge = reverse;
+        invoice.items.add(item("Rewiring", 0, 100000, 2000));
+        JobItem cable = item("Cable", 0, 20000, 500);
+        cable.cisPart = JobItem::CisPart::Materials;
+        invoice.items.add(cable);
+        return invoice;
+    };
+    const std::string note = tr(IDS_PRINT_REVERSE_CHARGE_NOTE);
+    struct Case
+    {
+        bool contractor, reverse;
+        const char* totalLabel;
+        const char* total;
+        std::vector<std::string> said, unsaid;
+    };
+    const Case cases[] = {
+        {true, true, "TOTAL (VAT NOT CHARGED)", "1,200.00",
+         {note, "Customer's VAT registration number: GB123456789",
+          "Labour subject to CIS deduction: £1,000.00", "CIS deduction expected at 30%: £300.00",
+          "Net payment expected: £900.00"},
+         {}},
+        {false, false, "Total including VAT", "1,410.00", {}, {note, "CIS", "GB123456789"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.totalLabel);
+        JobInvoice invoice = building(c.contractor, c.reverse);
+        const GGrid& grid = *compose(invoice, true);
+        const int total = findRow(grid, 2, c.totalLabel);
+        ASSERT_GT(total, 0);
+        EXPECT_EQ(cell(grid, total, 4), c.total);
+        const bool forInformation = findRow(grid, 2, "VAT at 20% (for information)") > 0;
+        EXPECT_EQ(forInformation, c.reverse);
+        const std::string body = paragraphText(printed.page(), GPage::Body);
+        for (const std::string& text : c.said)
+            EXPECT_NE(body.find(text), std::string::npos) << text;
+        for (const std::string& text : c.unsaid)
+            EXPECT_EQ(body.find(text), std::string::npos) << text;
+    }
+
+    // Payment details: the deduction stands under its payment, and the two settle.
+    JobInvoice invoice = building(true, true);
+    JobItem paid = payment("Paid", 90000, OMDate());
+    paid.deduction = 30000;
+    invoice.payments.add(paid);
+    const GGrid& grid = *compose(invoice, true, true);
+    const int deducted = findRow(grid, 2, "CIS deducted");
+    ASSERT_GT(deducted, 0);
+    EXPECT_EQ(cell(grid, deducted, 4), "300.00");
+    EXPECT_EQ(cell(grid, findRow(grid, 2, "AMOUNT DUE"), 4), "0.00");
+}
