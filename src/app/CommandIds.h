@@ -22,6 +22,7 @@ inline constexpr int FileSendMail = 32871;
 inline constexpr int FileNewInvoiceFromThis = 32872;
 inline constexpr int FileNewCreditNoteFromThis = 32873;
 inline constexpr int FileDuplicate = 32874;
+inline constexpr int FileExportEInvoice = 32876;
 inline constexpr int AppExit = 57665;
 
 inline constexpr int Options = 32794;

@@ -13,9 +13,16 @@ MailLauncher::~MailLauncher() = default;
 
 QStringList MailLauncher::arguments(const QString& subject, const QString& attachment)
 {
-    // The attachment is an absolute path, so it never reads as an option.
-    return {QStringLiteral("--utf8"), QStringLiteral("--subject"), subject,
-            QStringLiteral("--attach"), attachment};
+    return arguments(subject, QStringList{attachment});
+}
+
+QStringList MailLauncher::arguments(const QString& subject, const QStringList& attachments)
+{
+    // Each attachment is an absolute path, so it never reads as an option.
+    QStringList list = {QStringLiteral("--utf8"), QStringLiteral("--subject"), subject};
+    for (const QString& attachment : attachments)
+        list << QStringLiteral("--attach") << attachment;
+    return list;
 }
 
 bool MailLauncher::available() const
@@ -56,7 +63,12 @@ void MailLauncher::start(const QString& program, const QStringList& arguments, F
 
 void MailLauncher::send(const QString& subject, const QString& attachment, Finished finished)
 {
-    start(QString::fromLatin1(Program), arguments(subject, attachment),
+    send(subject, QStringList{attachment}, std::move(finished));
+}
+
+void MailLauncher::send(const QString& subject, const QStringList& attachments, Finished finished)
+{
+    start(QString::fromLatin1(Program), arguments(subject, attachments),
           [alive = std::weak_ptr<int>(m_alive), finished = std::move(finished)](bool sent) {
               if (!alive.expired())
                   finished(sent);

@@ -26,6 +26,8 @@ public:
 
     /// The arguments that open a new message with `subject` and `attachment`.
     static QStringList arguments(const QString& subject, const QString& attachment);
+    /// The same with every file of `attachments` attached.
+    static QStringList arguments(const QString& subject, const QStringList& attachments);
 
     /// True where the desktop can take a message: a Unix desktop with the
     /// program on the PATH.
@@ -40,6 +42,7 @@ public:
     /// Opens a new message with `attachment`; `finished` is not called once
     /// this launcher is gone.
     void send(const QString& subject, const QString& attachment, Finished finished);
+    void send(const QString& subject, const QStringList& attachments, Finished finished);
 
 private:
     std::shared_ptr<int> m_alive;

@@ -18,9 +18,10 @@ void CommandLine::addOptions(QCommandLineParser& parser)
         QStringLiteral("Estimates, quotes and invoices for a small trade business."));
     parser.addOption(
         {QStringLiteral("report"), QStringLiteral("Print what each document comes to.")});
-    parser.addOption({QStringLiteral("ledger"),
-                      QStringLiteral("List every document in the files and folders given (the "
-                                     "overview's folders when none are): status, totals, ageing.")});
+    parser.addOption(
+        {QStringLiteral("ledger"),
+         QStringLiteral("List every document in the files and folders given (the "
+                        "overview's folders when none are): status, totals, ageing.")});
     parser.addOption({QStringLiteral("vat-summary"),
                       QStringLiteral("The VAT of a month (2026-10) or quarter (2026-Q3) from the "
                                      "documents in the files and folders given."),
@@ -29,9 +30,10 @@ void CommandLine::addOptions(QCommandLineParser& parser)
                       QStringLiteral("With --vat-summary: invoice (the documents dated in the "
                                      "period; the default) or cash (the payments received in it)."),
                       QStringLiteral("BASIS")});
-    parser.addOption({QStringLiteral("as-of"),
-                      QStringLiteral("With --ledger: judge what is overdue on this day, not today."),
-                      QStringLiteral("YYYY-MM-DD")});
+    parser.addOption(
+        {QStringLiteral("as-of"),
+         QStringLiteral("With --ledger: judge what is overdue on this day, not today."),
+         QStringLiteral("YYYY-MM-DD")});
     parser.addOption({QStringLiteral("json"),
                       QStringLiteral("With --report, --ledger or --vat-summary: print JSON "
                                      "instead of a table.")});
@@ -51,6 +53,17 @@ void CommandLine::addOptions(QCommandLineParser& parser)
          QStringLiteral("With --export-pdf: the breakdown tables of an estimate or quote, from "
                         "materials, hire, travel, labour and breakdown, separated by commas."),
          QStringLiteral("LIST")});
+    parser.addOption(
+        {QStringLiteral("export-einvoice"),
+         QStringLiteral(
+             "Write the invoice or credit note FILE to OUT as an e-invoice (see --format)."),
+         QStringLiteral("OUT")});
+    parser.addOption({QStringLiteral("format"),
+                      QStringLiteral("With --export-einvoice: ubl (the default) or cii."),
+                      QStringLiteral("FORMAT")});
+    parser.addOption({QStringLiteral("factur-x"),
+                      QStringLiteral("With --export-pdf: a PDF/A-3 with the invoice's e-invoice "
+                                     "(CII) embedded.")});
     parser.addOption({QStringLiteral("payment-details"),
                       QStringLiteral("With --export-pdf: list each payment of an invoice.")});
     QCommandLineOption quit(QStringLiteral("quit-after-show"));
@@ -69,7 +82,8 @@ bool CommandLine::isConsoleOnly(const QStringList& arguments)
         if (argument == QLatin1String("--"))
             break;
         for (const char* flag :
-             {"--report", "--ledger", "--vat-summary", "--export-pdf", "--help", "--help-all", "-h", "-?", "--version", "-v"})
+             {"--report", "--ledger", "--vat-summary", "--export-pdf", "--export-einvoice",
+              "--help", "--help-all", "-h", "-?", "--version", "-v"})
             if (argument == QLatin1String(flag) || argument.startsWith(QLatin1String(flag) + u'='))
                 return true;
     }

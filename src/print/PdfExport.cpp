@@ -181,7 +181,11 @@ bool PdfExport::write(GPage& page, const OMString& stampText, const QString& pat
             return fail(QStringLiteral("the pages could not be drawn"));
         }
     }
-    const QByteArray pdf = withAuthorAndSubject(buffer.data(), metadata);
+    QByteArray pdf = withAuthorAndSubject(buffer.data(), metadata);
+    if (QString reason; metadata.finish && !metadata.finish(pdf, &reason)) {
+        file.cancelWriting();
+        return fail(reason);
+    }
     if (file.write(pdf) != pdf.size()) {
         const QString reason = TextFile::writeFailureReason(file);
         file.cancelWriting();
