@@ -202,6 +202,8 @@ bool EInvoiceMapping::map(const JobInvoice& record, const DocumentSummary& summa
     if (summary.credit) {
         e.precedingNumber = summary.corrects;
         e.precedingDate = summary.correctsDate;
+        // How the credit is settled, as the note's terms say it.
+        e.paymentTerms = text(record.extraTerms);
     } else {
         QString terms =
             record.daysToPay.value() == 0
