@@ -54,6 +54,7 @@ public:
     void party(const char* role, const EInvoiceParty& p)
     {
         open(role);
+        value("ID", p.id);
         value("Name", p.name);
         if (!p.companyNumber.isEmpty()) {
             open("SpecifiedLegalOrganization");

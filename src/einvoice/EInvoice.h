@@ -12,6 +12,8 @@
 /// A party of an e-invoice: the seller (BG-4) or the buyer (BG-7).
 struct EInvoiceParty
 {
+    /// BT-29 / BT-46: our number for the party (the customer's number); empty when none.
+    QString id;
     /// BT-27 / BT-44.
     QString name;
     /// BT-35, BT-36, BT-162 / BT-50, BT-51, BT-163: up to three street lines.

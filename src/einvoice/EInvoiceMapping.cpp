@@ -227,6 +227,8 @@ bool EInvoiceMapping::map(const JobInvoice& record, const DocumentSummary& summa
     seller.phone = business.phone;
 
     EInvoiceParty& buyer = e.buyer;
+    if (summary.customerNumber != 0)
+        buyer.id = QString::number(summary.customerNumber);
     buyer.name = customerName(customer);
     buyer.streetLines = streetLines(linesOf(text(customer.address.first).replace(u'|', u'\n')));
     buyer.city = text(customer.address.town);

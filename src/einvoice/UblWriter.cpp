@@ -71,6 +71,11 @@ public:
             m_xml.writeCharacters(p.email);
             m_xml.writeEndElement();
         }
+        if (!p.id.isEmpty()) {
+            open("PartyIdentification");
+            value("ID", p.id);
+            close();
+        }
         open("PartyName");
         value("Name", p.name);
         close();

@@ -94,6 +94,7 @@ JobInvoice mixedInvoice()
     invoice.customer.address.postcode = OMString("HG3 5AB");
     invoice.customer.vatNumber = OMString("GB987654321");
     invoice.customer.business = true;
+    invoice.customer.custno = 57;
     for (const JobItem& item :
          {line("Labour", 7.25, "42.50", 2000), line("Copper pipe 15 mm (metres)", 12, "3.35", 2000),
           line("Loft insulation", 3, "17.99", 500), line("Skip hire (days)", 3, "45.00", 2000),
@@ -412,6 +413,7 @@ TEST_F(EInvoiceExports, TheTotalsAreTheReportsInBothSyntaxes)
                              [&](const Exported& x) { return x.name == name; });
     };
     EXPECT_TRUE(find("invoice-4100").ubl.contains("<cbc:ID>S</cbc:ID>"));
+    EXPECT_TRUE(find("invoice-4100").cii.contains("<ram:ID>57</ram:ID>"));
     EXPECT_TRUE(find("invoice-4100").ubl.contains("<cbc:CompanyID>GB123456789</cbc:CompanyID>"));
     EXPECT_TRUE(
         find("unregistered-invoice-4100").cii.contains("<ram:CategoryCode>O</ram:CategoryCode>"));
