@@ -35,9 +35,10 @@ set(_vorlane_layers
     "customers:foundation resources settings fileformat records customers"
     "print:foundation resources settings fileformat records print print/layout"
     "print/layout:foundation print/layout"
-    "commands:foundation resources settings fileformat records documents ledger customers print print/layout commands"
-    "views:foundation resources settings fileformat records documents ledger customers print print/layout commands views"
-    "app:foundation resources settings fileformat records documents ledger customers print print/layout commands views app"
+    "einvoice:foundation resources settings fileformat records print print/layout einvoice"
+    "commands:foundation resources settings fileformat records documents ledger customers print print/layout einvoice commands"
+    "views:foundation resources settings fileformat records documents ledger customers print print/layout einvoice commands views"
+    "app:foundation resources settings fileformat records documents ledger customers print print/layout einvoice commands views app"
 )
 # The folders that may use Qt Widgets and Print Support; every other folder
 # is the core, which sees Qt Core and Qt Gui only.

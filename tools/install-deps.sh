@@ -9,7 +9,9 @@ qt6-l10n-tools libgl-dev libxkbcommon-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 clang libclang-rt-dev
 fonts-liberation2 fonts-comic-neue fontconfig
-xvfb xauth poppler-utils shared-mime-info desktop-file-utils"
+xvfb xauth poppler-utils shared-mime-info desktop-file-utils
+libqpdf-dev qpdf icc-profiles-free
+default-jre-headless libsaxonhe-java libxml2-utils"
 
 missing=""
 for package in $PACKAGES; do

@@ -240,6 +240,7 @@ void Application::connectCommands()
     on(FileImport, &Application::importFile);
     on(FileExportPdf, &Application::exportPdf);
     on(FileSendMail, &Application::sendByEmail);
+    on(FileExportEInvoice, &Application::exportEInvoice);
     on(FileNewInvoiceFromThis, &Application::newInvoiceFromThis);
     on(ViewDocuments, &Application::showDocumentsOverview);
     on(FileNewCreditNoteFromThis, &Application::newCreditNoteFromThis);
@@ -714,6 +715,16 @@ void Application::exportPdf()
     auto* document = frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
     if (TabbedEditView* view = activeEditView(); view && document)
         if (ExportCommands(*m_dialogs, *m_mail).exportPdf(m_mainWindow.get(), *view, *document))
+            recordIssue(*document);
+}
+
+void Application::exportEInvoice()
+{
+    DocumentWindow* frame = m_mainWindow->activeDocumentWindow();
+    auto* document = frame ? dynamic_cast<JobBaseDoc*>(&frame->document()) : nullptr;
+    if (TabbedEditView* view = activeEditView(); view && document)
+        if (ExportCommands(*m_dialogs, *m_mail)
+                .exportEInvoice(m_mainWindow.get(), *view, *document))
             recordIssue(*document);
 }
 

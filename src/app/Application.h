@@ -113,6 +113,8 @@ public:
     void exportPdf();
     /// File, Send by E-mail: the same PDF attached to a new message.
     void sendByEmail();
+    /// File, Export as E-invoice (invoices and credit notes).
+    void exportEInvoice();
     /// A new, unsaved invoice with the active estimate or quote imported, as
     /// on screen, with the import options last chosen; null when there is none.
     Document* newInvoiceFromThis();

@@ -41,6 +41,9 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     make(FileExportPdf, tr("&Export as PDF..."), QKeySequence(Qt::CTRL | Qt::Key_E),
          tr("Write the active document as a PDF file\nExport as PDF"),
          QStringLiteral("tb-export-pdf"));
+    make(FileExportEInvoice, tr("Export as E-invoice..."), {},
+         tr("Write the invoice or credit note as an e-invoice: UBL, CII, or a PDF with the "
+            "invoice's data inside\nExport as E-invoice"));
     make(FileSendMail, tr("Sen&d by E-mail..."), {},
          tr("Attach the active document as a PDF to a new e-mail\nSend by E-mail"));
     make(FileNewInvoiceFromThis, tr("New Invoice &from This..."), {},

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QStandardPaths>
 
 QString CommandDialogs::openPath(QWidget* parent)
@@ -71,6 +72,15 @@ int CommandDialogs::chooseNewKind(QWidget* parent, const QStringList& kinds)
 {
     NewDocumentDialog dialog(kinds, parent);
     return dialog.exec() == QDialog::Accepted ? dialog.chosen() : -1;
+}
+
+int CommandDialogs::chooseEInvoiceFormat(QWidget* parent, const QStringList& formats, int current)
+{
+    bool ok = false;
+    const QString chosen =
+        QInputDialog::getItem(parent, QObject::tr("Export as E-invoice"), QObject::tr("&Format:"),
+                              formats, current, false, &ok);
+    return ok ? int(formats.indexOf(chosen)) : -1;
 }
 
 bool CommandDialogs::creditChoices(QWidget* parent, const JobInvoice& invoice,

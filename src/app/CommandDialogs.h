@@ -36,6 +36,9 @@ public:
     /// and how much of each; false when cancelled.
     virtual bool creditChoices(QWidget* parent, const JobInvoice& invoice,
                                std::vector<JobCreditNote::Choice>& choices);
+    /// File, Export as E-invoice: the index in `formats` chosen, starting at
+    /// `current`; -1 when cancelled.
+    virtual int chooseEInvoiceFormat(QWidget* parent, const QStringList& formats, int current);
     /// Runs the options sheet or the business wizard modally; its result code.
     virtual int runSettingsDialog(QDialog& dialog);
 

@@ -24,6 +24,7 @@ inline constexpr int FileNewCreditNoteFromThis = 32873;
 inline constexpr int FileDuplicate = 32874;
 /// Getting paid: a payment reminder for the active invoice.
 inline constexpr int FileReminder = 32896;
+inline constexpr int FileExportEInvoice = 32876;
 inline constexpr int AppExit = 57665;
 
 inline constexpr int Options = 32794;

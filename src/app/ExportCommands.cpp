@@ -5,8 +5,11 @@
 #include "commands/ExportFileName.h"
 #include "customers/CustomerDatabase.h"
 #include "documents/JobBaseDoc.h"
+#include "einvoice/EInvoiceExport.h"
+#include "einvoice/FacturX.h"
 #include "print/PdfExport.h"
 #include "records/JobBase.h"
+#include "records/FigureInputs.h"
 #include "settings/SettingsStore.h"
 #include "views/MessageHook.h"
 #include "views/PreviewTab.h"
@@ -52,6 +55,65 @@ bool ExportCommands::writePdf(TabbedEditView& view, const JobBaseDoc& document, 
     return false;
 }
 
+bool ExportCommands::writeEInvoice(TabbedEditView& view, const JobBaseDoc& document, int format,
+                                   const QString& path)
+{
+    const auto shown = [](const QString& error) {
+        MessageHook::show(error, MessageHook::Error, MessageHook::Ok);
+        return false;
+    };
+    if (const QString refusal = PdfExport::overwriteRefusal(path, document.path()).toQString();
+        !refusal.isEmpty())
+        return shown(refusal);
+    view.updateData(true);
+    const JobBase& record = *document.record();
+    QString error;
+    if (format != EInvoiceExport::FacturXPdf) {
+        if (!EInvoiceExport::writeXml(record, EInvoiceExport::Format(format), path, &error))
+            return shown(error);
+        return true;
+    }
+    // Everything the e-invoice needs is checked before the PDF is drawn.
+    QByteArray cii;
+    if (!EInvoiceExport::xml(record, EInvoiceExport::Cii, FigureInputs::current(), &cii, &error))
+        return shown(error);
+    PreviewTab* preview = view.previewTab();
+    if (!preview)
+        return false;
+    error = preview->exportPdf(path, [&cii](QByteArray& pdf, QString* reason) {
+        return FacturX::embed(pdf, cii, reason);
+    });
+    return error.isEmpty() || shown(error);
+}
+
+bool ExportCommands::exportEInvoice(QWidget* parent, TabbedEditView& view,
+                                    const JobBaseDoc& document)
+{
+    if (!document.record() || !EInvoiceExport::canExport(*document.record()))
+        return false;
+    const QStringList formats = {QStringLiteral("UBL (Peppol BIS Billing 3.0)"),
+                                 QStringLiteral("CII (UN/CEFACT, EN 16931)"),
+                                 QStringLiteral("PDF with the invoice data inside (Factur-X)")};
+    const int remembered = SettingsStore::get(SettingKeys::EInvoiceFormat);
+    const int format = m_dialogs.chooseEInvoiceFormat(
+        parent, formats, remembered >= 0 && remembered < formats.size() ? remembered : 0);
+    if (format < 0 || format >= formats.size())
+        return false;
+    SettingsStore::set(SettingKeys::EInvoiceFormat, format);
+    const auto kind = EInvoiceExport::Format(format);
+    const QString folder = exportFolder(document);
+    QString name = ExportFileName::forDocument(document, folder);
+    name = name.left(name.size() - 4) + EInvoiceExport::suffix(kind);
+    const QString filter = kind == EInvoiceExport::FacturXPdf ? QString::fromLatin1(PdfFilter)
+                                                              : QStringLiteral("E-invoice (*.xml)");
+    const QString path = m_dialogs.savePath(parent, filter, QDir(folder).filePath(name));
+    if (path.isEmpty() || !writeEInvoice(view, document, format, path))
+        return false;
+    SettingsStore::set(SettingKeys::ExportFolder,
+                       OMString::fromQString(QFileInfo(path).absolutePath()));
+    return true;
+}
+
 bool ExportCommands::exportPdf(QWidget* parent, TabbedEditView& view, const JobBaseDoc& document)
 {
     const QString folder = exportFolder(document);
@@ -74,8 +136,23 @@ bool ExportCommands::sendByEmail(TabbedEditView& view, const JobBaseDoc& documen
         return false;
     }
     const QString path = QDir(folder).filePath(ExportFileName::forDocument(document, folder));
-    if (!writePdf(view, document, path))
+    QStringList attachments = {path};
+    if (SettingsStore::isSet(SettingKeys::MailEInvoice) && document.record() &&
+        EInvoiceExport::canExport(*document.record())) {
+        const int format = SettingsStore::get(SettingKeys::EInvoiceFormat);
+        if (format == EInvoiceExport::FacturXPdf) {
+            if (!writeEInvoice(view, document, format, path))
+                return false;
+        } else {
+            const QString xml = path.left(path.size() - 4) + QStringLiteral(".xml");
+            if (!writeEInvoice(view, document, format == EInvoiceExport::Cii ? format : 0, xml) ||
+                !writePdf(view, document, path))
+                return false;
+            attachments.append(xml);
+        }
+    } else if (!writePdf(view, document, path)) {
         return false;
+    }
     // The launcher's result comes later; the window goes on meanwhile.
     // The customer's e-mail: the document's, else the database's (a document
     // written before customers had one).
@@ -88,19 +165,17 @@ bool ExportCommands::sendByEmail(TabbedEditView& view, const JobBaseDoc& documen
                     recipient = held->email.toQString();
     }
     MailLauncher& mail = m_mail;
-    mail.send(
-        document.displayName(), path,
-        [&mail, folder, path](bool sent) {
-            if (sent)
-                return;
-            const QString question =
-                QStringLiteral("No mail program could be started. The PDF was saved as\n%1\n\n"
-                               "Show its folder?")
-                    .arg(QDir::toNativeSeparators(path));
-            if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) ==
-                MessageHook::AnswerYes)
-                mail.showFolder(folder);
-        },
-        recipient);
+    mail.send(document.displayName(), attachments, [&mail, folder, path](bool sent) {
+        if (sent)
+            return;
+        const QString question =
+            QStringLiteral("No mail program could be started. The PDF was saved as\n%1\n\n"
+                           "Show its folder?")
+                .arg(QDir::toNativeSeparators(path));
+        if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) ==
+            MessageHook::AnswerYes)
+            mail.showFolder(folder);
+    },
+    recipient);
     return true;
 }

@@ -34,7 +34,17 @@ public:
 
     /// Asks where and writes; false when cancelled or failed.
     bool exportPdf(QWidget* parent, TabbedEditView& view, const JobBaseDoc& document);
-    /// Writes the PDF into the mail folder and hands it to the mail program;
+    /// File, Export as E-invoice: asks the format (remembered in
+    /// "EInvoiceFormat") and where, then writes; false when cancelled or when
+    /// the message saying why (the fields to fill in) was shown.
+    bool exportEInvoice(QWidget* parent, TabbedEditView& view, const JobBaseDoc& document);
+    /// What is on screen goes into the record, then the e-invoice of
+    /// `format` (EInvoiceExport::Format) to `path`; false after the message.
+    static bool writeEInvoice(TabbedEditView& view, const JobBaseDoc& document, int format,
+                              const QString& path);
+    /// Writes the PDF into the mail folder and hands it to the mail program
+    /// (with "MailEInvoice" set, an invoice's or credit note's e-invoice too:
+    /// the PDF itself in the PDF format, else the XML beside it);
     /// when that fails (now or once it has ended), offers to show the folder.
     /// False when the PDF could not be written.
     bool sendByEmail(TabbedEditView& view, const JobBaseDoc& document);

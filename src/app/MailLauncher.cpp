@@ -15,9 +15,16 @@ MailLauncher::~MailLauncher() = default;
 QStringList MailLauncher::arguments(const QString& subject, const QString& attachment,
                                     const QString& recipient)
 {
-    // The attachment is an absolute path, so it never reads as an option.
-    QStringList args = {QStringLiteral("--utf8"), QStringLiteral("--subject"), subject,
-                        QStringLiteral("--attach"), attachment};
+    return arguments(subject, QStringList{attachment}, recipient);
+}
+
+QStringList MailLauncher::arguments(const QString& subject, const QStringList& attachments,
+                                    const QString& recipient)
+{
+    // Each attachment is an absolute path, so it never reads as an option.
+    QStringList args = {QStringLiteral("--utf8"), QStringLiteral("--subject"), subject};
+    for (const QString& attachment : attachments)
+        args << QStringLiteral("--attach") << attachment;
     // One address, "name@host": no blank, comma, "?" or leading "-" that the
     // program could read as a list, a mailto query or an option.
     static const QRegularExpression address(
@@ -67,7 +74,13 @@ void MailLauncher::start(const QString& program, const QStringList& arguments, F
 void MailLauncher::send(const QString& subject, const QString& attachment, Finished finished,
                         const QString& recipient)
 {
-    start(QString::fromLatin1(Program), arguments(subject, attachment, recipient),
+    send(subject, QStringList{attachment}, std::move(finished), recipient);
+}
+
+void MailLauncher::send(const QString& subject, const QStringList& attachments, Finished finished,
+                        const QString& recipient)
+{
+    start(QString::fromLatin1(Program), arguments(subject, attachments, recipient),
           [alive = std::weak_ptr<int>(m_alive), finished = std::move(finished)](bool sent) {
               if (!alive.expired())
                   finished(sent);

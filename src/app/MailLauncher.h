@@ -29,6 +29,9 @@ public:
     /// such as text the program could take for an option, is left out).
     static QStringList arguments(const QString& subject, const QString& attachment,
                                  const QString& recipient = {});
+    /// The same with every file of `attachments` attached.
+    static QStringList arguments(const QString& subject, const QStringList& attachments,
+                                 const QString& recipient = {});
 
     /// True where the desktop can take a message: a Unix desktop with the
     /// program on the PATH.
@@ -43,6 +46,8 @@ public:
     /// Opens a new message with `attachment`; `finished` is not called once
     /// this launcher is gone.
     void send(const QString& subject, const QString& attachment, Finished finished,
+              const QString& recipient = {});
+    void send(const QString& subject, const QStringList& attachments, Finished finished,
               const QString& recipient = {});
 
 private:

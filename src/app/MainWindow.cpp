@@ -8,6 +8,7 @@
 #include "documents/Document.h"
 #include "documents/DocumentTemplate.h"
 #include "documents/DocumentTemplates.h"
+#include "einvoice/EInvoiceExport.h"
 #include "resources/StringTable.h"
 #include "settings/RecentFileList.h"
 #include "settings/SettingsStore.h"
@@ -232,6 +233,7 @@ void MainWindow::updateCommandStates()
     m_actions.action(FileNewCreditNoteFromThis)
         ->setEnabled(kind && kind->offers(DocumentKind::NewCreditNoteCommand));
     m_actions.action(FileReminder)->setEnabled(kind && kind->offers(DocumentKind::ReminderCommand));
+    m_actions.action(FileExportEInvoice)->setEnabled(kind && EInvoiceExport::canExport(*kind));
     // The logo position in force carries the check mark.
     const int logoLayout = SettingsStore::get(SettingKeys::LogoLayout);
     const int logoCommands[] = {LogoCentre, LogoLeft, LogoRight};

@@ -3,6 +3,7 @@
 #include "CommandActions.h"
 #include "CommandIds.h"
 #include "documents/DocumentTemplates.h"
+#include "einvoice/EInvoiceExport.h"
 #include "records/DocumentKind.h"
 #include "settings/RecentFileList.h"
 
@@ -82,6 +83,8 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
         if (offers(DocumentKind::ReminderCommand))
             file->addAction(act(FileReminder));
         file->addAction(act(FileExportPdf));
+        if (kind && EInvoiceExport::canExport(*kind))
+            file->addAction(act(FileExportEInvoice));
         file->addAction(act(FileSendMail));
         file->addSeparator();
         file->addAction(act(FilePrint));

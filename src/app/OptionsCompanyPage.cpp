@@ -39,7 +39,9 @@ OptionsCompanyPage::OptionsCompanyPage(QWidget* parent)
       m_vat(new QCheckBox(tr("Business is &VAT Registered"), this)), m_registrationLabel(nullptr),
       m_registration(new QLineEdit(this)), m_rateLabel(nullptr),
       m_rate(new FilteredLineEdit(QStringLiteral("0123456789."), FilteredLineEdit::Include, this)),
-      m_percent(new QLabel(QStringLiteral("%"), this))
+      m_percent(new QLabel(QStringLiteral("%"), this)), m_companyNumber(new QLineEdit(this)),
+      m_country(new QLineEdit(this)), m_currency(new QLineEdit(this)),
+      m_mailEInvoice(new QCheckBox(tr("Attach the e-invoice to &invoices sent by e-mail"), this))
 {
     auto* layout = new QVBoxLayout(this);
 
@@ -87,12 +89,32 @@ OptionsCompanyPage::OptionsCompanyPage(QWidget* parent)
     vat->addWidget(m_percent, 2, 2);
     vat->setColumnStretch(2, 1);
     layout->addWidget(vatBox);
+
+    auto* eBox = new QGroupBox(tr("E-invoices"), this);
+    auto* e = new QGridLayout(eBox);
+    e->addWidget(buddyLabel(tr("Compan&y No.:"), m_companyNumber, eBox), 0, 0);
+    e->addWidget(m_companyNumber, 0, 1, 1, 3);
+    const int codeWidth = m_country->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMM"));
+    m_country->setMaxLength(2);
+    m_country->setMaximumWidth(codeWidth);
+    m_currency->setMaxLength(3);
+    m_currency->setMaximumWidth(codeWidth);
+    // The placeholders show what an empty field stands for: the locale's.
+    m_country->setPlaceholderText(SettingsStore::localeCountry().toQString());
+    m_currency->setPlaceholderText(SettingsStore::localeCurrencyCode().toQString());
+    e->addWidget(buddyLabel(tr("C&ountry:"), m_country, eBox), 1, 0);
+    e->addWidget(m_country, 1, 1);
+    e->addWidget(buddyLabel(tr("C&urrency:"), m_currency, eBox), 1, 2);
+    e->addWidget(m_currency, 1, 3);
+    e->addWidget(m_mailEInvoice, 2, 0, 1, 4);
+    e->setColumnStretch(4, 1);
+    layout->addWidget(eBox);
     layout->addStretch(1);
 
     // Tab order follows the page from top to bottom, left column first.
     setTabOrder({m_type->button(0), m_type->button(1), m_type->button(2), m_name, m_address,
                  m_owners, m_contact[0], m_contact[1], m_contact[2], m_contact[3], m_vat,
-                 m_registration, m_rate});
+                 m_registration, m_rate, m_companyNumber, m_country, m_currency, m_mailEInvoice});
 
     connect(m_type, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (!on)
@@ -104,7 +126,9 @@ OptionsCompanyPage::OptionsCompanyPage(QWidget* parent)
         setModified();
         updateControls();
     });
-    for (QLineEdit* edit : {m_name, m_owners, m_registration, static_cast<QLineEdit*>(m_rate)})
+    connect(m_mailEInvoice, &QCheckBox::toggled, this, [this] { setModified(); });
+    for (QLineEdit* edit : {m_name, m_owners, m_registration, static_cast<QLineEdit*>(m_rate),
+                            m_companyNumber, m_country, m_currency})
         connect(edit, &QLineEdit::textEdited, this, [this] { setModified(); });
     for (QLineEdit* edit : m_contact)
         connect(edit, &QLineEdit::textEdited, this, [this] { setModified(); });
@@ -167,6 +191,10 @@ void OptionsCompanyPage::loadSettings()
     m_vat->setChecked(SettingsStore::isSet(IsVATRegistered));
     m_registration->setText(SettingsStore::get(VATRegistrationNo).toQString());
     m_rate->setText(Percentage(SettingsStore::get(VATRate)).toText(false).toQString());
+    m_companyNumber->setText(SettingsStore::get(CompanyNumber).toQString());
+    m_country->setText(SettingsStore::get(CompanyCountry).toQString());
+    m_currency->setText(SettingsStore::get(CurrencyCode).toQString());
+    m_mailEInvoice->setChecked(SettingsStore::isSet(MailEInvoice));
     updateControls();
 }
 
@@ -182,4 +210,8 @@ void OptionsCompanyPage::saveSettings()
     store(CompanyType, m_type->checkedId() < 0 ? 0 : m_type->checkedId());
     store(IsVATRegistered, m_vat->isChecked() ? 1 : 0);
     store(VATRate, Percentage::parseText(OMString::fromQString(m_rate->text())).value());
+    store(CompanyNumber, OMString::fromQString(m_companyNumber->text().trimmed()));
+    store(CompanyCountry, OMString::fromQString(m_country->text().trimmed().toUpper()));
+    store(CurrencyCode, OMString::fromQString(m_currency->text().trimmed().toUpper()));
+    store(MailEInvoice, m_mailEInvoice->isChecked() ? 1 : 0);
 }

@@ -13,7 +13,9 @@ class QPlainTextEdit;
 
 /**
  * Options page 1: the business's type, name, address, contact numbers,
- * owners and VAT registration ("options/company").
+ * owners and VAT registration ("options/company"), and what e-invoices
+ * need besides: the company number, the country, the currency, and whether
+ * Send by E-mail attaches the e-invoice.
  */
 class OptionsCompanyPage : public PropertyPage
 {
@@ -55,4 +57,8 @@ private:
     QLabel* m_rateLabel;
     FilteredLineEdit* m_rate;
     QLabel* m_percent;
+    QLineEdit* m_companyNumber;
+    QLineEdit* m_country;
+    QLineEdit* m_currency;
+    QCheckBox* m_mailEInvoice;
 };

@@ -62,6 +62,17 @@ void CommandLine::addOptions(QCommandLineParser& parser)
          QStringLiteral("With --export-pdf: the breakdown tables of an estimate or quote, from "
                         "materials, hire, travel, labour and breakdown, separated by commas."),
          QStringLiteral("LIST")});
+    parser.addOption(
+        {QStringLiteral("export-einvoice"),
+         QStringLiteral(
+             "Write the invoice or credit note FILE to OUT as an e-invoice (see --format)."),
+         QStringLiteral("OUT")});
+    parser.addOption({QStringLiteral("format"),
+                      QStringLiteral("With --export-einvoice: ubl (the default) or cii."),
+                      QStringLiteral("FORMAT")});
+    parser.addOption({QStringLiteral("factur-x"),
+                      QStringLiteral("With --export-pdf: a PDF/A-3 with the invoice's e-invoice "
+                                     "(CII) embedded.")});
     parser.addOption({QStringLiteral("payment-details"),
                       QStringLiteral("With --export-pdf: list each payment of an invoice.")});
     QCommandLineOption quit(QStringLiteral("quit-after-show"));
@@ -80,8 +91,8 @@ bool CommandLine::isConsoleOnly(const QStringList& arguments)
         if (argument == QLatin1String("--"))
             break;
         for (const char* flag :
-             {"--report", "--ledger", "--vat-summary", "--export-pdf", "--statement", "--help",
-              "--help-all", "-h", "-?", "--version", "-v"})
+             {"--report", "--ledger", "--vat-summary", "--export-pdf", "--export-einvoice",
+              "--statement", "--help", "--help-all", "-h", "-?", "--version", "-v"})
             if (argument == QLatin1String(flag) || argument.startsWith(QLatin1String(flag) + u'='))
                 return true;
     }

@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "DocumentReport.h"
+#include "EInvoiceCommand.h"
 #include "LedgerCommand.h"
 #include "PdfExportCommand.h"
 #include "StatementCommand.h"
@@ -50,6 +51,7 @@ int runExport(const QCommandLineParser& parser)
     request.sections = parser.value(QStringLiteral("sections"));
     if (parser.isSet(QStringLiteral("payment-details")))
         request.paymentDetails = true;
+    request.facturX = parser.isSet(QStringLiteral("factur-x"));
     QString error;
     QStringList warnings;
     const bool written = PdfExportCommand::run(request, &error, &warnings);
@@ -79,6 +81,24 @@ int runStatement(const QCommandLineParser& parser)
     for (const QString& warning : std::as_const(warnings))
         std::fprintf(stderr, "vorlane: %s\n", warning.toLocal8Bit().constData());
     if (written)
+        return 0;
+    std::fprintf(stderr, "vorlane: %s\n", error.toLocal8Bit().constData());
+    return 1;
+}
+
+int runEInvoice(const QCommandLineParser& parser)
+{
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        std::fprintf(stderr, "vorlane: --export-einvoice takes exactly one document\n");
+        return 2;
+    }
+    EInvoiceCommand::Request request;
+    request.document = files.first();
+    request.output = parser.value(QStringLiteral("export-einvoice"));
+    request.format = parser.value(QStringLiteral("format"));
+    QString error;
+    if (EInvoiceCommand::run(request, &error))
         return 0;
     std::fprintf(stderr, "vorlane: %s\n", error.toLocal8Bit().constData());
     return 1;
@@ -128,20 +148,24 @@ int ConsoleCommand::run(int argc, char* argv[])
     parser.process(*app);
     // One answer a run: a second one asked for would be silently dropped.
     int modes = 0;
-    for (const char* mode : {"report", "export-pdf", "print"})
+    for (const char* mode : {"report", "export-pdf", "export-einvoice", "print"})
         modes += parser.isSet(QLatin1String(mode)) ? 1 : 0;
     // --vat-summary is the ledger's too: "--ledger --vat-summary 2026-Q3" asks once.
     if (parser.isSet(QStringLiteral("ledger")) || parser.isSet(QStringLiteral("vat-summary")))
         ++modes;
-    if (modes > 1 || parser.values(QStringLiteral("export-pdf")).size() > 1) {
+    if (modes > 1 || parser.values(QStringLiteral("export-pdf")).size() > 1 ||
+        parser.values(QStringLiteral("export-einvoice")).size() > 1) {
         std::fprintf(stderr, "vorlane: ask for one of --report, --ledger, --vat-summary PERIOD, "
-                             "--export-pdf OUT and --print FILE (see --help)\n");
+                             "--export-pdf OUT, --export-einvoice OUT and --print FILE (see "
+                             "--help)\n");
         return 2;
     }
     if (parser.isSet(QStringLiteral("statement")))
         return runStatement(parser);
     if (exporting)
         return runExport(parser);
+    if (parser.isSet(QStringLiteral("export-einvoice")))
+        return runEInvoice(parser);
     if (parser.isSet(QStringLiteral("ledger")) || parser.isSet(QStringLiteral("vat-summary")))
         return runLedger(parser);
     return runReport(parser.positionalArguments(), parser.isSet(QStringLiteral("json")));

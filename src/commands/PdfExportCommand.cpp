@@ -1,6 +1,7 @@
 #include "PdfExportCommand.h"
 
 #include "documents/JobFileReader.h"
+#include "einvoice/EInvoiceExport.h"
 #include "print/PageOptions.h"
 #include "print/PdfExport.h"
 #include "print/PrintedPage.h"
@@ -73,6 +74,14 @@ QString exportPdf(const PdfExportCommand::Request& request, QStringList& warning
     if (!record)
         return error;
 
+    if (request.facturX) {
+        if (!EInvoiceExport::canExport(*record))
+            return QStringLiteral(
+                "Only invoices and credit notes can be exported with --factur-x.");
+        if (!EInvoiceExport::writePdf(*record, options, request.output, &error, &warnings))
+            return error;
+        return {};
+    }
     TextStyles styles;
     styles.loadStyles();
     PrintedPage printed(styles);

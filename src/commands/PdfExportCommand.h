@@ -5,7 +5,7 @@
 #include <optional>
 
 /**
- * `vorlane --export-pdf OUT.pdf [--sections LIST] [--payment-details] FILE`:
+ * `vorlane --export-pdf OUT.pdf [--sections LIST] [--payment-details] [--factur-x] FILE`:
  * composes the document as its preview would (the sections chosen as the View
  * menu would, an overdue invoice with its stamp) and writes it as a PDF on the
  * locale's paper. Nothing is left behind on failure.
@@ -21,6 +21,8 @@ public:
         QString sections;
         /// Unset: the "ShowAllInvoicePayments" setting decides.
         std::optional<bool> paymentDetails;
+        /// A PDF/A-3 with the document's e-invoice (CII) embedded.
+        bool facturX = false;
     };
 
     /// False, with the message to show in `error`, when no PDF was written;

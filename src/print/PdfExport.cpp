@@ -211,6 +211,10 @@ bool PdfExport::write(GPage& page, const OMString& stampText, const QString& pat
         return fail(QStringLiteral("the pages could not be drawn"));
     }
     pdf = withAuthorAndSubject(std::move(pdf), metadata);
+    if (QString reason; metadata.finish && !metadata.finish(pdf, &reason)) {
+        file.cancelWriting();
+        return fail(reason);
+    }
     if (file.write(pdf) != pdf.size()) {
         const QString reason = TextFile::writeFailureReason(file);
         file.cancelWriting();

@@ -6,6 +6,8 @@
 #include <QPageSize>
 #include <QString>
 
+#include <functional>
+
 class GPage;
 class JobBase;
 class PrintedPage;
@@ -15,6 +17,10 @@ class PrintedPage;
 class PdfExport
 {
 public:
+    /// A last pass over the finished bytes before they are written (an
+    /// e-invoice embedded); false, with the reason, stops the export.
+    using Finisher = std::function<bool(QByteArray& pdf, QString* reason)>;
+
     /// What a PDF says of itself (a viewer's document properties); an empty
     /// entry is left out.
     struct Metadata
@@ -22,6 +28,8 @@ public:
         QString title;
         QString author;
         QString subject;
+        /// Run on the bytes after every other pass; none: written as they are.
+        Finisher finish;
     };
     /// A document's: its name ("Invoice 3081"), the business, and the first
     /// line of its description.

@@ -68,6 +68,16 @@ inline constexpr IntegerSetting IsVATRegistered{"options/company", "IsVATRegiste
 inline constexpr StringSetting VATRegistrationNo{"options/company", "VATRegistrationNo", ""};
 /// The standard rate new lines take; 20 % for a new profile, a stored rate is kept.
 inline constexpr IntegerSetting VATRate{"options/company", "VATRate", 2000};
+/// The business's company registration number; empty for a sole trader.
+inline constexpr StringSetting CompanyNumber{"options/company", "CompanyNumber", ""};
+/// The business's country, ISO 3166-1 alpha-2 ("GB"); empty: the locale's.
+inline constexpr StringSetting CompanyCountry{"options/company", "Country", ""};
+/// The currency documents are billed in, ISO 4217 ("GBP"); empty: the locale's.
+inline constexpr StringSetting CurrencyCode{"options", "CurrencyCode", ""};
+/// The e-invoice format last chosen: 0 UBL, 1 CII, 2 PDF with the CII inside.
+inline constexpr IntegerSetting EInvoiceFormat{"options", "EInvoiceFormat", 0};
+/// Send by E-mail attaches the e-invoice (in the format above) to invoices and credit notes.
+inline constexpr IntegerSetting MailEInvoice{"options", "MailEInvoice", 0};
 
 /// Where customers pay: printed on invoices (and read for e-invoices). Any may
 /// be empty; a UK account gives the sort code and account number, an account

@@ -111,6 +111,33 @@ OMString SettingsStore::currencySymbol()
     return symbol.isEmpty() ? OMString("£") : symbol;
 }
 
+OMString SettingsStore::currencyCode()
+{
+    const QString code = get(SettingKeys::CurrencyCode).toQString().trimmed().toUpper();
+    return code.isEmpty() ? localeCurrencyCode() : OMString::fromQString(code);
+}
+
+OMString SettingsStore::localeCurrencyCode()
+{
+    const QString code = QLocale().currencySymbol(QLocale::CurrencyIsoCode);
+    return OMString::fromQString(code.isEmpty() ? QStringLiteral("GBP") : code);
+}
+
+OMString SettingsStore::businessCountry()
+{
+    const QString code = get(SettingKeys::CompanyCountry).toQString().trimmed().toUpper();
+    return code.isEmpty() ? localeCountry() : OMString::fromQString(code);
+}
+
+OMString SettingsStore::localeCountry()
+{
+    const QLocale locale;
+    const QString code = locale.territory() == QLocale::AnyTerritory
+                             ? QString()
+                             : QLocale::territoryToCode(locale.territory());
+    return OMString::fromQString(code.isEmpty() ? QStringLiteral("GB") : code);
+}
+
 OMString SettingsStore::hoursSymbol()
 {
     const OMString symbol = get(SettingKeys::HoursSymbol);
@@ -202,8 +229,8 @@ SettingsStore::DateEntry SettingsStore::parseDateEntry(const OMString& text)
         // more are the year as typed ("0001" is the year 1, never 2001). A
         // year the files cannot hold is refused below, not rewritten.
         const std::string& digits = parts[2].str();
-        const bool plain = digits.size() <= 5 &&
-                           digits.find_first_not_of("0123456789") == std::string::npos;
+        const bool plain =
+            digits.size() <= 5 && digits.find_first_not_of("0123456789") == std::string::npos;
         year = plain ? std::stoi(digits) : 0;
         if (plain && digits.size() <= 2)
             year += thisYear / 100 * 100;

@@ -57,6 +57,14 @@ public:
                     QString* error = nullptr);
 
     static ombrel::OMString currencySymbol();
+    /// ISO 4217: the setting, else localeCurrencyCode().
+    static ombrel::OMString currencyCode();
+    /// The locale's currency, else "GBP".
+    static ombrel::OMString localeCurrencyCode();
+    /// ISO 3166-1 alpha-2: the setting, else localeCountry().
+    static ombrel::OMString businessCountry();
+    /// The locale's country, else "GB".
+    static ombrel::OMString localeCountry();
     static ombrel::OMString hoursSymbol();
     static ombrel::OMString distanceSymbol();
     static ombrel::OMString dateFormat();

@@ -432,13 +432,14 @@ void PreviewTab::wheelEvent(QWheelEvent* event)
     event->accept();
 }
 
-QString PreviewTab::exportPdf(const QString& path)
+QString PreviewTab::exportPdf(const QString& path, const PdfExport::Finisher& finish)
 {
     PrintedPage paper(m_printed.styles());
     composeForPaper(paper);
     PdfExport::Metadata metadata;
     if (auto* job = dynamic_cast<JobBaseDoc*>(ownerView() ? ownerView()->document() : nullptr))
         metadata = PdfExport::metadataFor(*job->record());
+    metadata.finish = finish;
     QString error;
     PdfExport::write(paper, path, &error, metadata);
     return error;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditTab.h"
+#include "print/PdfExport.h"
 #include "print/PrintableArea.h"
 #include "print/PrintedPage.h"
 
@@ -46,8 +47,8 @@ public:
     bool printPreview();
     /// Composes afresh and writes the pages as the preview shows them, on the
     /// page setup's paper and orientation, to `path`; empty on success, else
-    /// the message.
-    QString exportPdf(const QString& path);
+    /// the message. `finish` (if given) works on the bytes last.
+    QString exportPdf(const QString& path, const PdfExport::Finisher& finish = {});
 
     /// Drawn across every page; "OVERDUE" on an overdue invoice.
     void setStampText(const QString& text)

@@ -10,6 +10,7 @@
 #include "records/Job.h"
 #include "records/JobInvoice.h"
 #include "records/JobQuote.h"
+#include "settings/SettingsStore.h"
 #include "views/JobEditView.h"
 #include "views/JobInvoiceEditView.h"
 
@@ -284,6 +285,67 @@ TEST(MailLauncherTest, OnlyOnePlainAddressBecomesTheRecipient)
             EXPECT_EQ(args.last(), QString::fromUtf8(recipient).trimmed());
         }
     }
+}
+
+TEST_F(ExportTest, ExportsTheEInvoiceInTheFormatChosenAndMailsItWhenAsked)
+{
+    using namespace SettingKeys;
+    const auto business = [] {
+        for (const auto& [key, value] :
+             {std::pair{&CompanyName, "Nidd Valley Plumbing"},
+              std::pair{&CompanyAddress, "1 Mill Lane\r\nHarrogate\r\nHG1 1AA"},
+              std::pair{&VATRegistrationNo, "123456789"},
+              std::pair{&BankIBAN, "GB33BUKB20201555555555"}})
+            SettingsStore::set(*key, ombrel::OMString(value));
+        SettingsStore::set(IsVATRegistered, 1);
+    };
+    const struct
+    {
+        int format;
+        const char* file;
+        const char* contains;
+    } cases[] = {{0, "e.xml", "urn:oasis:names:specification:ubl:schema:xsd:Invoice-2"},
+                 {1, "e.xml", "CrossIndustryInvoice"},
+                 {2, "e.pdf", "/AFRelationship /Alternative"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.format);
+        startWith("invoice-3081-kitchen-leak.vli");
+        business();
+        const int remembered = (c.format + 1) % 3;
+        SettingsStore::set(EInvoiceFormat, remembered);
+        const QString path = dir.filePath(QString::fromLatin1(c.file));
+        QFile::remove(path);
+        dialogs->eInvoiceFormatAnswer = c.format;
+        dialogs->saveAnswer = path;
+        trigger(FileExportEInvoice);
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(dialogs->offeredEInvoiceFormat, remembered);
+        EXPECT_EQ(SettingsStore::get(EInvoiceFormat), c.format);
+        QFile written(path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(written.readAll().contains(c.contains));
+        restart();
+    }
+
+    // With the option, the mail carries the XML beside the PDF; missing data stops it.
+    startWith("invoice-3081-kitchen-leak.vli");
+    business();
+    SettingsStore::set(MailEInvoice, 1);
+    SettingsStore::set(EInvoiceFormat, 1);
+    SettingsStore::set(ExportFolder, ombrel::OMString::fromQString(dir.path()));
+    trigger(FileSendMail);
+    const QString pdf = dir.filePath(QStringLiteral("Invoice 3081 Dunmore.pdf"));
+    const QString xml = dir.filePath(QStringLiteral("Invoice 3081 Dunmore.xml"));
+    EXPECT_EQ(mail->arguments, QStringList({"--utf8", "--subject", "Invoice 3081", "--attach", pdf,
+                                            "--attach", xml}));
+    EXPECT_TRUE(QFileInfo::exists(xml));
+    mail->arguments.clear();
+    SettingsStore::set(CompanyName, {});
+    trigger(FileSendMail);
+    EXPECT_TRUE(mail->arguments.isEmpty());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains(
+        QStringLiteral("the business's name (Options, Business Information)")));
 }
 
 TEST(MailLauncherTest, AProgramThatEndsWithAFailureIsReportedAsNotSent)

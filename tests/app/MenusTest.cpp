@@ -107,7 +107,8 @@ QStringList repeatedMnemonics(const QMenu* menu)
     return repeated;
 }
 
-QStringList fileMenu(bool import, bool newInvoice = true, bool newCreditNote = false)
+QStringList fileMenu(bool import, bool newInvoice = true, bool newCreditNote = false,
+                     bool eInvoice = false)
 {
     QStringList file = QStringList{"&File:"} + kNewMenu +
                        QStringList{"  &Open...\tCtrl+O", "  &Close",     "  &Save\tCtrl+S",
@@ -121,8 +122,10 @@ QStringList fileMenu(bool import, bool newInvoice = true, bool newCreditNote = f
     if (newCreditNote)
         file << "  New Credi&t Note from This..."
              << "  Pa&yment Reminder...";
-    file << "  &Export as PDF...\tCtrl+E"
-         << "  Sen&d by E-mail..."
+    file << "  &Export as PDF...\tCtrl+E";
+    if (eInvoice)
+        file << "  Export as E-invoice...";
+    file << "  Sen&d by E-mail..."
          << "  -"
          << "  &Print...\tCtrl+P"
          << "  Print Pre&view"
@@ -146,17 +149,18 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
     QStringList titles;
 
     // The start page shows the menu of no document, with the settings commands.
-    const QStringList none = QStringList{"&File:"} + kNewMenu +
-                             QStringList{"  &Open...\tCtrl+O",
-                                         "  -",
-                                         "  P&rint Setup...",
-                                         "  -",
-                                         "  Recent File",
-                                         "  -",
-                                         "  &Close",
-                                         "  E&xit",
-                                         "&Edit:"} +
-                             kSettings + QStringList{"&View:", "  Do&cuments\tCtrl+Shift+D", "  &Toolbar"} + kHelp;
+    const QStringList none =
+        QStringList{"&File:"} + kNewMenu +
+        QStringList{"  &Open...\tCtrl+O",
+                    "  -",
+                    "  P&rint Setup...",
+                    "  -",
+                    "  Recent File",
+                    "  -",
+                    "  &Close",
+                    "  E&xit",
+                    "&Edit:"} +
+        kSettings + QStringList{"&View:", "  Do&cuments\tCtrl+Shift+D", "  &Toolbar"} + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), none);
 
     trigger(CommandIds::FileNewEstimate);
@@ -184,12 +188,12 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
         kEditLayout + QStringList{"&View:", "  &Payment Details", "  -"} + kZoom +
         tabsMenu({"Customer Details", "Description", "Items", "Payments", "Preview"}) +
         QStringList{"  Do&cuments\tCtrl+Shift+D", "  &Toolbar"} + kWindow + kHelp;
-    const QStringList invoice = fileMenu(true, false, true) + invoiceMenus;
+    const QStringList invoice = fileMenu(true, false, true, true) + invoiceMenus;
     EXPECT_EQ(menuBarOf(*app, &titles).join('\n').toStdString(), invoice.join('\n').toStdString());
 
     trigger(CommandIds::FileNewCreditNote);
     EXPECT_EQ(menuBarOf(*app, &titles).join('\n').toStdString(),
-              (fileMenu(false, false) + invoiceMenus).join('\n').toStdString());
+              (fileMenu(false, false, false, true) + invoiceMenus).join('\n').toStdString());
     trigger(CommandIds::FileNewInvoice);
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Window", "&Help"}));
 

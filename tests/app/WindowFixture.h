@@ -63,6 +63,14 @@ public:
         offeredKinds = kinds;
         return newKindAnswer;
     }
+    /// File, Export as E-invoice: the format chosen; cancelled when -1.
+    int eInvoiceFormatAnswer = -1;
+    int offeredEInvoiceFormat = -1;
+    int chooseEInvoiceFormat(QWidget*, const QStringList&, int current) override
+    {
+        offeredEInvoiceFormat = current;
+        return eInvoiceFormatAnswer;
+    }
 
     /// Plays the user's part in the options sheet or the wizard; cancelled when unset.
     std::function<int(QDialog&)> settingsDialogAnswer;
