@@ -8,8 +8,8 @@
 #include "einvoice/EInvoiceExport.h"
 #include "einvoice/FacturX.h"
 #include "print/PdfExport.h"
-#include "records/JobBase.h"
 #include "records/FigureInputs.h"
+#include "records/JobBase.h"
 #include "settings/SettingsStore.h"
 #include "views/MessageHook.h"
 #include "views/PreviewTab.h"
@@ -165,17 +165,19 @@ bool ExportCommands::sendByEmail(TabbedEditView& view, const JobBaseDoc& documen
                     recipient = held->email.toQString();
     }
     MailLauncher& mail = m_mail;
-    mail.send(document.displayName(), attachments, [&mail, folder, path](bool sent) {
-        if (sent)
-            return;
-        const QString question =
-            QStringLiteral("No mail program could be started. The PDF was saved as\n%1\n\n"
-                           "Show its folder?")
-                .arg(QDir::toNativeSeparators(path));
-        if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) ==
-            MessageHook::AnswerYes)
-            mail.showFolder(folder);
-    },
-    recipient);
+    mail.send(
+        document.displayName(), attachments,
+        [&mail, folder, path](bool sent) {
+            if (sent)
+                return;
+            const QString question =
+                QStringLiteral("No mail program could be started. The PDF was saved as\n%1\n\n"
+                               "Show its folder?")
+                    .arg(QDir::toNativeSeparators(path));
+            if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) ==
+                MessageHook::AnswerYes)
+                mail.showFolder(folder);
+        },
+        recipient);
     return true;
 }

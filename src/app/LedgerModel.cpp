@@ -158,7 +158,8 @@ QVariant LedgerModel::data(const QModelIndex& index, int role) const
             return data(index, Qt::DisplayRole).toString().toLower();
         }
     }
-    if (role == Qt::TextAlignmentRole && ((column >= Net && column <= Due) || column == CisDeducted))
+    if (role == Qt::TextAlignmentRole &&
+        ((column >= Net && column <= Due) || column == CisDeducted))
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::ForegroundRole) {
         if (row.status == Ledger::Overdue)
@@ -200,10 +201,10 @@ QVariant LedgerModel::headerData(int section, Qt::Orientation orientation, int r
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const char* const titles[ColumnCount] = {
-        QT_TR_NOOP("Kind"),     QT_TR_NOOP("Number"),        QT_TR_NOOP("Date"),
-        QT_TR_NOOP("Customer"), QT_TR_NOOP("Net"),           QT_TR_NOOP("VAT"),
-        QT_TR_NOOP("Gross"),    QT_TR_NOOP("Paid"),          QT_TR_NOOP("Due"),
-        QT_TR_NOOP("Status"),   QT_TR_NOOP("Last Reminder"), QT_TR_NOOP("File"),
+        QT_TR_NOOP("Kind"),        QT_TR_NOOP("Number"),        QT_TR_NOOP("Date"),
+        QT_TR_NOOP("Customer"),    QT_TR_NOOP("Net"),           QT_TR_NOOP("VAT"),
+        QT_TR_NOOP("Gross"),       QT_TR_NOOP("Paid"),          QT_TR_NOOP("Due"),
+        QT_TR_NOOP("Status"),      QT_TR_NOOP("Last Reminder"), QT_TR_NOOP("File"),
         QT_TR_NOOP("CIS Deducted")};
     return section >= 0 && section < ColumnCount ? tr(titles[section]) : QVariant();
 }

@@ -142,9 +142,10 @@ QString LedgerExport::toJson(const Ledger& ledger, const std::vector<int>& rows)
     // CIS deductions, in all and per tax month, when there are any.
     QJsonArray cisMonths;
     for (const Ledger::CisMonth& month : ledger.cisByTaxMonth(rows))
-        cisMonths.append(QJsonObject{{QStringLiteral("from"), month.first.isoText().toQString()},
-                                     {QStringLiteral("to"), month.last.isoText().toQString()},
-                                     {QStringLiteral("cisDeducted"), LedgerExport::moneyText(month.deducted)}});
+        cisMonths.append(
+            QJsonObject{{QStringLiteral("from"), month.first.isoText().toQString()},
+                        {QStringLiteral("to"), month.last.isoText().toQString()},
+                        {QStringLiteral("cisDeducted"), LedgerExport::moneyText(month.deducted)}});
     if (t.cisDeducted != OMMoney())
         totals.insert(QStringLiteral("cisDeducted"), LedgerExport::moneyText(t.cisDeducted));
     QJsonObject o{

@@ -129,7 +129,7 @@ bool takeSummary(QDataStream& in, DocumentSummary& s)
         return false;
     for (quint32 i = 0; i < payments; ++i) {
         const OMDate date = takeDate(in);
-        s.payments.push_back({date, takeMoney(in)});
+        s.payments.push_back({date, takeMoney(in), {}});
     }
     in >> s.credit >> s.corrects;
     s.correctsDate = takeDate(in);

@@ -385,7 +385,7 @@ TEST_F(PdfExportTest, TheStampIsWrittenOnceAndDrawnOnEveryPage)
     printed.compose(SampleDocuments::longInvoice(300), o);
     // The stamp's form and the information dictionary's entries both move
     // objects: the table must follow each.
-    const PdfExport::Metadata metadata{"Invoice", "A business", "Subject"};
+    const PdfExport::Metadata metadata{"Invoice", "A business", "Subject", {}};
     ASSERT_TRUE(PdfExport::write(printed, path("stamped.pdf"), nullptr, metadata));
     expectCrossReferencesHold(path("stamped.pdf"));
     // The same pages with the outline drawn on each by the writer itself,
