@@ -224,7 +224,8 @@ QString DocumentReport::toJson() const
                 add(QStringLiteral("cisDeducted"), jsonString(money(e.cisDeducted)));
                 if (e.cis) {
                     add(QStringLiteral("cisDeduction"), jsonString(money(e.cisExpected)));
-                    add(QStringLiteral("cisNetPayment"), jsonString(money(e.total - e.cisExpected)));
+                    add(QStringLiteral("cisNetPayment"),
+                        jsonString(money(e.total - e.cisExpected)));
                 }
             }
             if (e.isCredit) {

@@ -110,8 +110,8 @@ void InvoiceImport::applyTo(JobInvoice& invoice, const Options& options) const
     constexpr auto labour = JobItem::CisPart::Labour, materials = JobItem::CisPart::Materials;
     invoice.items.add(summaryLine(IDS_LABOUR, source->labourTotal(), standard, labour));
     if (source->chargeTravelDistance || source->chargeTravelTime)
-        invoice.items.add(summaryLine(IDS_TRAVEL, source->travelCost(FigureInputs::current()),
-                                      standard, labour));
+        invoice.items.add(
+            summaryLine(IDS_TRAVEL, source->travelCost(FigureInputs::current()), standard, labour));
     if (options.hireAsOneLine)
         invoice.items.add(summaryLine(IDS_HIRE, source->hireTotal(), standard, materials));
     else

@@ -80,10 +80,7 @@ void Ledger::judge(Row& row) const
         row.daysOverdue = std::max<int64_t>(0, m_asOf.julian() - s.dueDate.julian());
     s.overdue = row.daysOverdue > 0;
     row.ageing = ageingFor(row.daysOverdue);
-    row.status = row.due < 0   ? RefundDue
-                 : s.overdue   ? Overdue
-                 : row.due > 0 ? Owed
-                               : Paid;
+    row.status = row.due < 0 ? RefundDue : s.overdue ? Overdue : row.due > 0 ? Owed : Paid;
 }
 
 Ledger::Ageing Ledger::ageingFor(int64_t days)

@@ -155,11 +155,11 @@ VatSummary::Line& VatSummary::lineFor(bool hasRate, Percentage rate, bool revers
     line.reverseCharge = reverseCharge;
     line.rate = hasRate ? rate : Percentage(0);
     if (hasRate)
-        at = std::find_if(m_lines.begin(), m_lines.end(),
-                          [&](const Line& l) { return l.hasRate && l.rate.value() > rate.value(); });
+        at = std::find_if(m_lines.begin(), m_lines.end(), [&](const Line& l) {
+            return l.hasRate && l.rate.value() > rate.value();
+        });
     else if (reverseCharge)
-        at = std::find_if(m_lines.begin(), m_lines.end(),
-                          [](const Line& l) { return l.hasRate; });
+        at = std::find_if(m_lines.begin(), m_lines.end(), [](const Line& l) { return l.hasRate; });
     else
         at = m_lines.begin();
     return *m_lines.insert(at, line);

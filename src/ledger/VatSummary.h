@@ -1,8 +1,8 @@
 #pragma once
 
-#include "records/Percentage.h"
 #include "foundation/OMDate.h"
 #include "foundation/OMMoney.h"
+#include "records/Percentage.h"
 
 #include <QString>
 #include <vector>

@@ -11,8 +11,7 @@
 
 InvoiceItemsTab::InvoiceItemsTab(QWidget* parent)
     : PricedItemsTab(parent),
-      m_reverseCharge(
-          new QCheckBox(StringTable::text(IDS_REVERSE_CHARGE_BOX).toQString(), this))
+      m_reverseCharge(new QCheckBox(StringTable::text(IDS_REVERSE_CHARGE_BOX).toQString(), this))
 {
     grid()->setAccessibleName(StringTable::text(IDS_TAB_ITEMS).toQString());
     setCisColumn(true);

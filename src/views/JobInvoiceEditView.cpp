@@ -2,12 +2,12 @@
 
 #include "ItemGrid.h"
 #include "MessageHook.h"
+#include "TotalsStrip.h"
 #include "documents/JobInvoiceDoc.h"
 #include "print/InvoicePage.h"
 #include "print/PageOptions.h"
 #include "resources/StringTable.h"
 #include "settings/SettingsStore.h"
-#include "TotalsStrip.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

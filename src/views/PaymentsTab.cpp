@@ -44,10 +44,10 @@ void PaymentsTab::loadRows()
     ItemGrid::Fill fill(g, 4);
     g.setHeader(DateColumn, StringTable::text(IDS_GRID_DATE).toQString(), Qt::AlignHCenter);
     g.setHeader(DescColumn, StringTable::text(IDS_GRID_DESCRIPTION).toQString(), Qt::AlignLeft);
-    g.setHeader(AmountColumn,
-                OMString::format(StringTable::text(IDS_GRID_AMOUNT).c_str(), currency.c_str())
-                    .toQString(),
-                Qt::AlignRight);
+    g.setHeader(
+        AmountColumn,
+        OMString::format(StringTable::text(IDS_GRID_AMOUNT).c_str(), currency.c_str()).toQString(),
+        Qt::AlignRight);
     g.setHeader(DeductionColumn,
                 OMString::format(StringTable::text(IDS_GRID_CIS_DEDUCTED).c_str(), currency.c_str())
                     .toQString(),
@@ -64,8 +64,7 @@ void PaymentsTab::loadRows()
     initRow(g.appendRow());
 }
 
-QString PaymentsTab::cellRefusal(const ItemGrid& g, int row, int column,
-                                 const QString& text) const
+QString PaymentsTab::cellRefusal(const ItemGrid& g, int row, int column, const QString& text) const
 {
     if (column == DateColumn) {
         const SettingsStore::DateEntry entry =

@@ -308,9 +308,8 @@ TEST_F(Report, ReverseChargeAndCisFigures)
     invoice.customer.vatNumber = "GB123456789";
     invoice.customer.cisContractor = true;
     invoice.reverseCharge = true;
-    for (const auto& [price, rate, part] :
-         {std::tuple{50000, 2000, JobItem::CisPart::Labour},
-          std::tuple{10000, 500, JobItem::CisPart::Materials}}) {
+    for (const auto& [price, rate, part] : {std::tuple{50000, 2000, JobItem::CisPart::Labour},
+                                            std::tuple{10000, 500, JobItem::CisPart::Materials}}) {
         JobItem line;
         line.desc = "Work";
         line.price = price;

@@ -1,6 +1,6 @@
+#include "ledger/Ledger.h"
 #include "LedgerFixture.h"
 #include "ledger/DocumentScanner.h"
-#include "ledger/Ledger.h"
 #include "ledger/LedgerExport.h"
 #include "ledger/VatSummary.h"
 #include "records/JobCreditNote.h"
@@ -65,7 +65,8 @@ TEST(Ledger, AgeingAtTheEdgesOfEachBucket)
         {90, Ledger::Overdue, Ledger::Days61To90, "overdue by 90 days"},
         {91, Ledger::Overdue, Ledger::Over90Days, "overdue by 91 days"},
     };
-    const JobInvoice inv = invoice(3081, day(2026, 10, 1), 30, {{100'00, 2000}}, {{day(2026, 10, 2), 20'00}});
+    const JobInvoice inv =
+        invoice(3081, day(2026, 10, 1), 30, {{100'00, 2000}}, {{day(2026, 10, 2), 20'00}});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.daysAfterDue);
         const OMDate asOf = OMDate::fromJulian(due.julian() + c.daysAfterDue);
@@ -94,9 +95,12 @@ TEST(Ledger, StatusesAndTotalsOfWhatIsShown)
     JobEstimate estimate;
     estimate.setNumber(1017);
     const JobInvoice owed = invoice(1, day(2026, 12, 20), 30, {{100'00, 2000}});
-    const JobInvoice overdue = invoice(2, day(2026, 9, 1), 30, {{50'00, 0}}, {{day(2026, 9, 5), 10'00}});
-    const JobInvoice paid = invoice(3, day(2026, 9, 1), 30, {{50'00, 0}}, {{day(2026, 9, 5), 50'00}});
-    const JobInvoice refund = invoice(4, day(2026, 9, 1), 30, {{50'00, 0}}, {{day(2026, 9, 5), 65'00}});
+    const JobInvoice overdue =
+        invoice(2, day(2026, 9, 1), 30, {{50'00, 0}}, {{day(2026, 9, 5), 10'00}});
+    const JobInvoice paid =
+        invoice(3, day(2026, 9, 1), 30, {{50'00, 0}}, {{day(2026, 9, 5), 50'00}});
+    const JobInvoice refund =
+        invoice(4, day(2026, 9, 1), 30, {{50'00, 0}}, {{day(2026, 9, 5), 65'00}});
     const Ledger ledger({entryOf(estimate, "e.vle", inputs), entryOf(owed, "1.vli", inputs),
                          entryOf(overdue, "2.vli", inputs), entryOf(paid, "3.vli", inputs),
                          entryOf(refund, "4.vli", inputs), unreadable("5.vli")},
@@ -215,7 +219,8 @@ TEST(Ledger, CashBasisTakesTheVatShareOfEachPayment)
         {"2026-Q4", VatSummary::InvoiceBasis, 50'00, 2'50, 100'00, 20'00},
     };
     for (const Expected& c : cases) {
-        SCOPED_TRACE(std::string(c.period) + (c.basis == VatSummary::CashBasis ? " cash" : " invoice"));
+        SCOPED_TRACE(std::string(c.period) +
+                     (c.basis == VatSummary::CashBasis ? " cash" : " invoice"));
         OMDate first, last;
         ASSERT_TRUE(VatSummary::parsePeriod(c.period, &first, &last, nullptr));
         const VatSummary s(ledger, first, last, c.basis);
@@ -236,10 +241,9 @@ TEST(Ledger, CashBasisPaymentsInThirdsComeToTheWholeVat)
 {
     // 20.00 VAT in three payments of 40.00: each month's share rounds, the
     // three together make the invoice's VAT to the penny.
-    const JobInvoice inv = invoice(1, day(2026, 1, 5), 30, {{100'00, 2000}},
-                                   {{day(2026, 1, 20), 40'00},
-                                    {day(2026, 2, 20), 40'00},
-                                    {day(2026, 3, 20), 40'00}});
+    const JobInvoice inv =
+        invoice(1, day(2026, 1, 5), 30, {{100'00, 2000}},
+                {{day(2026, 1, 20), 40'00}, {day(2026, 2, 20), 40'00}, {day(2026, 3, 20), 40'00}});
     const FigureInputs inputs = vatInputs(day(2026, 4, 1));
     const Ledger ledger({entryOf(inv, "1.vli", inputs)}, inputs.asOf);
     OMMoney sum;
@@ -334,7 +338,8 @@ TEST(Ledger, ExportsCarryTheReportsFieldNamesAndQuoteCsvCells)
 
     const QStringList lines = LedgerExport::toCsv(ledger, {0}).split("\r\n");
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[1].startsWith("5.vli,invoice,5,5,2026-10-01,2026-10-31,\"'=Hayes, \"\"Sons\"\""))
+    EXPECT_TRUE(
+        lines[1].startsWith("5.vli,invoice,5,5,2026-10-01,2026-10-31,\"'=Hayes, \"\"Sons\"\""))
         << lines[1].toStdString();
     EXPECT_TRUE(lines[1].contains(",100.00,20.00,120.00,0.00,120.00,overdue by 61 days,61,,"));
 }
@@ -348,8 +353,8 @@ TEST(Ledger, ReverseChargeSalesAreNetOnlyAndCisDeductionsTotalPerTaxMonth)
     JobInvoice rc = invoice(31, day(2026, 10, 20), 30, {{1000'00, 2000}, {200'00, 500}});
     rc.reverseCharge = true;
     rc.customer.cisContractor = true;
-    for (const auto& [when, received, deducted] :
-         {std::tuple{day(2026, 11, 5), 600'00, 150'00}, std::tuple{day(2026, 11, 6), 360'00, 90'00}}) {
+    for (const auto& [when, received, deducted] : {std::tuple{day(2026, 11, 5), 600'00, 150'00},
+                                                   std::tuple{day(2026, 11, 6), 360'00, 90'00}}) {
         JobItem p;
         p.date = when;
         p.price = received;
@@ -387,7 +392,8 @@ TEST(Ledger, ReverseChargeSalesAreNetOnlyAndCisDeductionsTotalPerTaxMonth)
         EXPECT_TRUE(s.toTable().contains(QStringLiteral("reverse charge")));
     }
 
-    const std::vector<Ledger::CisMonth> months = ledger.cisByTaxMonth(LedgerExport::allRows(ledger));
+    const std::vector<Ledger::CisMonth> months =
+        ledger.cisByTaxMonth(LedgerExport::allRows(ledger));
     ASSERT_EQ(months.size(), 2u);
     EXPECT_EQ(months[0].first, day(2026, 10, 6));
     EXPECT_EQ(months[0].last, day(2026, 11, 5));

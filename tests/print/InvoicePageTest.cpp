@@ -241,7 +241,8 @@ TEST_F(InvoicePageTest, ANewUsersEightLineInvoiceWithLogoAndTaglineIsOnePage)
 {
     const QTemporaryDir dir;
     SampleDocuments::useElectricianBusiness();
-    ASSERT_TRUE(SampleDocuments::useElectricianPictureLogo(dir.filePath(QStringLiteral("logo.png"))));
+    ASSERT_TRUE(
+        SampleDocuments::useElectricianPictureLogo(dir.filePath(QStringLiteral("logo.png"))));
     styles.loadStyles();
     printed.settingsChanged();
     JobInvoice invoice = SampleDocuments::kitchenInvoice();
@@ -282,11 +283,11 @@ TEST_F(InvoicePageTest, TheTotalsStayTogetherWithAtLeastTwoLines)
                     else if (!pageOf.count(cell))
                         pageOf[cell] = p;
                 }
-        totalsPage = pageOf.count(QStringLiteral("SUBTOTAL")) ? pageOf[QStringLiteral("SUBTOTAL")]
-                                                              : -1;
+        totalsPage =
+            pageOf.count(QStringLiteral("SUBTOTAL")) ? pageOf[QStringLiteral("SUBTOTAL")] : -1;
         ASSERT_GE(totalsPage, 0) << lines;
-        for (const char* label : {"VAT at 5%", "Total including VAT", "Second instalment",
-                                  "AMOUNT DUE"})
+        for (const char* label :
+             {"VAT at 5%", "Total including VAT", "Second instalment", "AMOUNT DUE"})
             EXPECT_EQ(pageOf[QString::fromLatin1(label)], totalsPage) << lines << " " << label;
         EXPECT_GE(linesOn[size_t(totalsPage)], 2) << lines;
         if (totalsPage > 0 && linesOn[size_t(totalsPage)] == 2)
@@ -321,7 +322,10 @@ TEST_F(InvoicePageTest, ReverseChargeAndCisFigures)
         std::vector<std::string> said, unsaid;
     };
     const Case cases[] = {
-        {true, true, "TOTAL (VAT NOT CHARGED)", "1,200.00",
+        {true,
+         true,
+         "TOTAL (VAT NOT CHARGED)",
+         "1,200.00",
          {note, "Customer's VAT registration number: GB123456789",
           "Labour subject to CIS deduction: £1,000.00", "CIS deduction expected at 30%: £300.00",
           "Net payment expected: £900.00"},

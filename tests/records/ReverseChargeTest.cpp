@@ -165,8 +165,8 @@ TEST(ReverseCharge, NewKeysReadBackAndCreditNotesCarryThem)
     invoice.setNumber(2417);
     invoice.payments.add(payment(88000, 22000));
     const QByteArray text = written(invoice);
-    for (const char* key : {"\nreverseCharge=1\n", "\ncis=labour\n", "\ncis=materials\n",
-                            "\ndeduction=220.00\n"})
+    for (const char* key :
+         {"\nreverseCharge=1\n", "\ncis=labour\n", "\ncis=materials\n", "\ndeduction=220.00\n"})
         EXPECT_TRUE(text.contains(key)) << key;
 
     Archive in = Archive::forReading(text);
