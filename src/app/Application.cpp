@@ -201,6 +201,12 @@ void Application::loadTextStyles()
 
 void Application::loadCustomerDatabase()
 {
+    // The window never waits long for another copy: a busy database is
+    // written in the background once that copy lets it go.
+    m_customers.setLockTimes(CustomerLockWaitMs, CustomerDatabase::DefaultStaleLockMs);
+    m_customerRetry = new QTimer(this);
+    m_customerRetry->setInterval(CustomerRetryMs);
+    connect(m_customerRetry, &QTimer::timeout, this, &Application::retryCustomerWrite);
     QString error;
     if (!m_customers.loadCustomerDatabase(&error))
         showWarning(error);
@@ -392,6 +398,35 @@ bool Application::offerCustomerRetry(QString reason, bool exiting)
         reason.clear();
         if (m_customers.saveCustomerDatabase(&reason))
             return true;
+    }
+}
+
+void Application::customerWriteFailed(const QString& reason)
+{
+    if (!m_customers.lastWriteFoundLockBusy() || !m_customerRetry) {
+        offerCustomerRetry(reason, false);
+        return;
+    }
+    m_mainWindow->statusBar()->showMessage(
+        tr("The customer database is in use by another copy of Vorlane: the customer is kept "
+           "and written as soon as it is free."));
+    m_customerRetry->start();
+}
+
+void Application::retryCustomerWrite()
+{
+    // A modal question must not be asked from a timer while one is open.
+    if (windowBusy())
+        return;
+    QString reason;
+    if (!m_customers.hasUnwrittenChanges() || m_customers.saveCustomerDatabase(&reason)) {
+        m_customerRetry->stop();
+        m_mainWindow->statusBar()->showMessage(tr("The customer database is written."), 10000);
+        return;
+    }
+    if (!m_customers.lastWriteFoundLockBusy()) {
+        m_customerRetry->stop();
+        offerCustomerRetry(reason, false);
     }
 }
 
@@ -645,7 +680,7 @@ bool Application::saveDocument(Document& document, bool askPath)
         showError(error);
     if (saved) {
         if (!job->saveWarning().isEmpty())
-            offerCustomerRetry(job->saveWarning(), false);
+            customerWriteFailed(job->saveWarning());
         m_recent->add(path);
         SettingsStore::rememberDocumentFolder(path);
         if (DocumentsOverview* overview = documentsOverview())

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -169,6 +170,12 @@ private:
      * On exit, declining discards the change. True once written.
      */
     bool offerCustomerRetry(QString reason, bool exiting);
+    /// After a save whose customer could not be written: another running
+    /// copy holding the database is waited for in the background (the
+    /// window stays free); any other failure is offered for a retry at once.
+    void customerWriteFailed(const QString& reason);
+    /// One background attempt to write the customers still pending.
+    void retryCustomerWrite();
     void createMainWindow();
     void connectCommands();
     void runFirstRun();
@@ -188,6 +195,11 @@ private:
     std::map<int, ViewFactory> m_viewFactories;
     TextStyles m_styles;
     CustomerDatabase m_customers;
+    /// Retries the customer database while another copy holds it.
+    QTimer* m_customerRetry = nullptr;
+    /// How long the window thread waits for another copy's lock (ms).
+    static constexpr int CustomerLockWaitMs = 300;
+    static constexpr int CustomerRetryMs = 2000;
     bool m_closing = false;
     CommandActions* m_actions;
     RecentFileList* m_recent;

@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QStandardPaths>
@@ -606,6 +607,38 @@ TEST_F(DocumentWindows, AnUnwrittenCustomerIsOfferedAgainUntilWrittenOrLeftOut)
         QDir(dir.filePath(QStringLiteral("missing"))).removeRecursively();
         QFile::remove(dir.filePath(QStringLiteral("inv.vli")));
     }
+}
+
+// Another running copy holding the customer database does not hold up the
+// window: the save is not questioned, the customer waits and is written in
+// the background once the database is free.
+TEST_F(DocumentWindows, ABusyCustomerDatabaseIsWrittenInTheBackground)
+{
+    QTemporaryDir dir;
+    const QString database = dir.filePath(QStringLiteral("Vorlane.vlc"));
+    SettingsStore::set(SettingKeys::CustomerDatabase, ombrel::OMString::fromQString(database));
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    auto holder = std::make_unique<QLockFile>(database + QStringLiteral(".lock"));
+    ASSERT_TRUE(holder->tryLock(0));
+    trigger(CommandIds::FileNewInvoice);
+    auto& job = dynamic_cast<JobBaseDoc&>(app->mainWindow()->activeDocumentWindow()->document());
+    job.record()->customer.surname = "Dunmore";
+    dialogs->saveAnswer = dir.filePath(QStringLiteral("inv.vli"));
+    messages.clear();
+    trigger(CommandIds::FileSave);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(app->mainWindow()->statusBar()->currentMessage().contains("in use"));
+    EXPECT_TRUE(QFile::exists(dialogs->saveAnswer));
+
+    holder.reset();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            QFile file(database);
+            return file.open(QIODevice::ReadOnly) && file.readAll().contains("Dunmore");
+        },
+        10000));
+    EXPECT_TRUE(messages.empty());
 }
 
 // An invoice's window makes credit notes and copies; no number is given twice.
