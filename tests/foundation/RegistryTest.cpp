@@ -83,6 +83,9 @@ TEST(Registry, HeldReadsSeeTheStoreAsOpenedAndThisProcesssWrites)
         text.replace(was, "value=" + QByteArray::number(value));
         file.resize(0);
         file.write(text);
+        // The bytes go out before the time is set: written at close, they
+        // would stamp the file with the present instead.
+        ASSERT_TRUE(file.flush());
         later += 5;
         file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(later),
                          QFileDevice::FileModificationTime);
