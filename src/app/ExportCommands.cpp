@@ -164,20 +164,6 @@ bool ExportCommands::sendByEmail(TabbedEditView& view, const JobBaseDoc& documen
                 if (const Customer* held = db->customer(db->currentNumber(record->customer.custno)))
                     recipient = held->email.toQString();
     }
-    MailLauncher& mail = m_mail;
-    mail.send(
-        document.displayName(), attachments,
-        [&mail, folder, path](bool sent) {
-            if (sent)
-                return;
-            const QString question =
-                QStringLiteral("No mail program could be started. The PDF was saved as\n%1\n\n"
-                               "Show its folder?")
-                    .arg(QDir::toNativeSeparators(path));
-            if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) ==
-                MessageHook::AnswerYes)
-                mail.showFolder(folder);
-        },
-        recipient);
+    m_mail.sendOrOfferFolder(document.displayName(), attachments, folder, recipient);
     return true;
 }

@@ -1,6 +1,9 @@
 #include "MailLauncher.h"
 
+#include "views/MessageHook.h"
+
 #include <QDesktopServices>
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -90,4 +93,24 @@ void MailLauncher::send(const QString& subject, const QStringList& attachments, 
 bool MailLauncher::showFolder(const QString& folder)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+void MailLauncher::sendOrOfferFolder(const QString& subject, const QStringList& attachments,
+                                     const QString& folder, const QString& recipient)
+{
+    const QString path = attachments.value(0);
+    send(
+        subject, attachments,
+        [this, folder, path](bool sent) {
+            if (sent)
+                return;
+            const QString question =
+                QStringLiteral("No mail program could be started. The PDF was saved as\n%1\n\n"
+                               "Show its folder?")
+                    .arg(QDir::toNativeSeparators(path));
+            if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) ==
+                MessageHook::AnswerYes)
+                showFolder(folder);
+        },
+        recipient);
 }

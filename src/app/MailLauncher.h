@@ -49,6 +49,10 @@ public:
               const QString& recipient = {});
     void send(const QString& subject, const QStringList& attachments, Finished finished,
               const QString& recipient = {});
+    /// Sends the PDF `attachments.first()` (and any others); when no mail
+    /// program starts, says where the PDF was saved and offers its `folder`.
+    void sendOrOfferFolder(const QString& subject, const QStringList& attachments,
+                           const QString& folder, const QString& recipient = {});
 
 private:
     std::shared_ptr<int> m_alive;

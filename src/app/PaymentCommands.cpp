@@ -162,17 +162,6 @@ bool PaymentCommands::send(PrintedPage& printed, const QString& folder, const QS
         MessageHook::show(error, MessageHook::Error, MessageHook::Ok);
         return false;
     }
-    MailLauncher& mail = m_mail;
-    mail.send(metadata.title, path, [&mail, where, path](bool sent) {
-        if (sent)
-            return;
-        const QString question =
-            QStringLiteral("No mail program could be started. The PDF was saved as\n%1\n\n"
-                           "Show its folder?")
-                .arg(QDir::toNativeSeparators(path));
-        if (MessageHook::show(question, MessageHook::Question, MessageHook::YesNo) ==
-            MessageHook::AnswerYes)
-            mail.showFolder(where);
-    });
+    m_mail.sendOrOfferFolder(metadata.title, {path}, where);
     return true;
 }
