@@ -88,6 +88,11 @@ bool JobBaseDoc::markIssued(QString* error)
     if (!m_record->kind().tracksIssue || isIssued())
         return true;
     m_record->setIssuedAt(ombrel::OMTime(true));
+    return keepRecordedFact(error);
+}
+
+bool JobBaseDoc::keepRecordedFact(QString* error)
+{
     if (path().isEmpty() || isModified()) {
         setModified(true);
         return true;

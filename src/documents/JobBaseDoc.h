@@ -88,6 +88,11 @@ public:
 protected:
     /// Takes `record`, an empty record of its kind, for the document's life.
     explicit JobBaseDoc(std::unique_ptr<JobBase> record);
+    /// After a fact was recorded in the record (issued, a reminder sent): a
+    /// saved, unchanged document is saved at once so that its file says so;
+    /// any other is marked modified. False with the reason when that save
+    /// failed (the document then stays modified).
+    bool keepRecordedFact(QString* error);
 
 private:
     bool saveTo(const QString& path, QString* error);

@@ -15,12 +15,5 @@ bool JobInvoiceDoc::onNewDocument(QString* error)
 bool JobInvoiceDoc::recordReminder(const Reminder& reminder, QString* error)
 {
     invoice().reminders.push_back(reminder);
-    if (path().isEmpty() || isModified()) {
-        setModified(true);
-        return true;
-    }
-    if (save(error))
-        return true;
-    setModified(true);
-    return false;
+    return keepRecordedFact(error);
 }

@@ -162,15 +162,15 @@ bool FacturX::embed(QByteArray& pdf, const QByteArray& ciiXml, QString* error)
         QPDFEFStreamObjectHelper stream =
             QPDFEFStreamObjectHelper::createEFStream(doc, bytes(ciiXml));
         stream.setSubtype("text/xml").setModDate(now);
-        QPDFFileSpecObjectHelper spec =
+        QPDFFileSpecObjectHelper attachment =
             QPDFFileSpecObjectHelper::createFileSpec(doc, AttachmentName, stream);
-        spec.setDescription("Factur-X invoice (EN 16931)");
-        QPDFObjectHandle specObject = spec.getObjectHandle();
-        specObject.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
-        specObject = doc.makeIndirectObject(specObject);
+        attachment.setDescription("Factur-X invoice (EN 16931)");
+        QPDFObjectHandle attachmentObject = attachment.getObjectHandle();
+        attachmentObject.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
+        attachmentObject = doc.makeIndirectObject(attachmentObject);
         QPDFEmbeddedFileDocumentHelper(doc).replaceEmbeddedFile(
-            AttachmentName, QPDFFileSpecObjectHelper(specObject));
-        root.replaceKey("/AF", QPDFObjectHandle::newArray({specObject}));
+            AttachmentName, QPDFFileSpecObjectHelper(attachmentObject));
+        root.replaceKey("/AF", QPDFObjectHandle::newArray({attachmentObject}));
 
         QPDFObjectHandle metadata = doc.newStream(bytes(xmpPacket(info)));
         metadata.getDict().replaceKey("/Type", QPDFObjectHandle::newName("/Metadata"));
