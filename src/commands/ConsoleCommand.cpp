@@ -17,6 +17,23 @@
 
 namespace {
 
+void complain(const QString& message)
+{
+    std::fprintf(stderr, "vorlane: %s\n", message.toLocal8Bit().constData());
+}
+
+/// The exit status of a command that wrote its output or failed with `error`,
+/// after its warnings.
+int finish(bool written, const QString& error, const QStringList& warnings = {})
+{
+    for (const QString& warning : warnings)
+        complain(warning);
+    if (written)
+        return 0;
+    complain(error);
+    return 1;
+}
+
 int runReport(const QStringList& files, bool json)
 {
     // The settings and today are read once for every file.
@@ -55,12 +72,7 @@ int runExport(const QCommandLineParser& parser)
     QString error;
     QStringList warnings;
     const bool written = PdfExportCommand::run(request, &error, &warnings);
-    for (const QString& warning : std::as_const(warnings))
-        std::fprintf(stderr, "vorlane: %s\n", warning.toLocal8Bit().constData());
-    if (written)
-        return 0;
-    std::fprintf(stderr, "vorlane: %s\n", error.toLocal8Bit().constData());
-    return 1;
+    return finish(written, error, warnings);
 }
 
 int runStatement(const QCommandLineParser& parser)
@@ -78,12 +90,7 @@ int runStatement(const QCommandLineParser& parser)
     QString error;
     QStringList warnings;
     const bool written = StatementCommand::run(request, FigureInputs::current(), &error, &warnings);
-    for (const QString& warning : std::as_const(warnings))
-        std::fprintf(stderr, "vorlane: %s\n", warning.toLocal8Bit().constData());
-    if (written)
-        return 0;
-    std::fprintf(stderr, "vorlane: %s\n", error.toLocal8Bit().constData());
-    return 1;
+    return finish(written, error, warnings);
 }
 
 int runEInvoice(const QCommandLineParser& parser)
@@ -98,10 +105,8 @@ int runEInvoice(const QCommandLineParser& parser)
     request.output = parser.value(QStringLiteral("export-einvoice"));
     request.format = parser.value(QStringLiteral("format"));
     QString error;
-    if (EInvoiceCommand::run(request, &error))
-        return 0;
-    std::fprintf(stderr, "vorlane: %s\n", error.toLocal8Bit().constData());
-    return 1;
+    const bool written = EInvoiceCommand::run(request, &error);
+    return finish(written, error);
 }
 
 int runLedger(const QCommandLineParser& parser)

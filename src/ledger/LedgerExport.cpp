@@ -163,7 +163,8 @@ QString LedgerExport::toJson(const Ledger& ledger, const std::vector<int>& rows)
 QString LedgerExport::toCsv(const Ledger& ledger, const std::vector<int>& rows)
 {
     QString out = QStringLiteral("File,Kind,Number,Reference,Date,Due date,Customer,Net,VAT,"
-                                 "Gross,Paid,Due,Status,Days overdue,Duplicate,Error\r\n");
+                                 "Gross,Paid,Due,Status,Days overdue,Duplicate,Error,"
+                                 "CIS deducted\r\n");
     for (int i : rows) {
         const Ledger::Row& row = ledger.row(i);
         const LedgerEntry& e = row.entry;
@@ -172,7 +173,8 @@ QString LedgerExport::toCsv(const Ledger& ledger, const std::vector<int>& rows)
             cells << csvText(e.path);
             for (int c = 0; c < 11; ++c)
                 cells << QString();
-            cells << Ledger::statusText(row) << QString() << QString() << csvText(oneLine(e.error));
+            cells << Ledger::statusText(row) << QString() << QString() << csvText(oneLine(e.error))
+                  << QString();
         } else {
             const DocumentSummary& s = e.summary;
             cells << csvText(e.path) << kindName(row) << QString::number(s.number)
@@ -182,7 +184,8 @@ QString LedgerExport::toCsv(const Ledger& ledger, const std::vector<int>& rows)
                   << LedgerExport::moneyText(s.gross) << LedgerExport::moneyText(s.paid)
                   << LedgerExport::moneyText(row.due) << Ledger::statusText(row)
                   << QString::number(row.daysOverdue)
-                  << (row.duplicate ? QStringLiteral("yes") : QString()) << QString();
+                  << (row.duplicate ? QStringLiteral("yes") : QString()) << QString()
+                  << (s.cisDeducted != 0 ? LedgerExport::moneyText(s.cisDeducted) : QString());
         }
         out += cells.join(u',') + QStringLiteral("\r\n");
     }

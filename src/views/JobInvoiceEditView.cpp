@@ -10,6 +10,7 @@
 #include "settings/SettingsStore.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -23,7 +24,7 @@ JobInvoiceEditView::JobInvoiceEditView(JobInvoiceDoc* document, const TextStyles
     m_gridTriggers = int(grid->editTriggers());
     grid->installEventFilter(this);
     grid->viewport()->installEventFilter(this);
-    for (QWidget* field : m_invoiceTab.issuedFields())
+    for (QWidget* field : issuedFields())
         field->installEventFilter(this);
 }
 
@@ -33,8 +34,16 @@ JobInvoiceEditView::~JobInvoiceEditView()
     m_guarding = false;
     m_items.grid()->removeEventFilter(this);
     m_items.grid()->viewport()->removeEventFilter(this);
-    for (QWidget* field : m_invoiceTab.issuedFields())
+    for (QWidget* field : issuedFields())
         field->removeEventFilter(this);
+}
+
+QList<QWidget*> JobInvoiceEditView::issuedFields() const
+{
+    // The reverse charge changes what the customer was asked to pay, as a date does.
+    QList<QWidget*> fields = m_invoiceTab.issuedFields();
+    fields.append(m_items.reverseChargeBox());
+    return fields;
 }
 
 bool JobInvoiceEditView::mayChangeIssued()
@@ -104,7 +113,7 @@ bool JobInvoiceEditView::eventFilter(QObject* watched, QEvent* event)
         return TabbedEditView::eventFilter(watched, event);
     ItemGrid* grid = m_items.grid();
     const bool guarded = watched == grid || watched == grid->viewport() ||
-                         m_invoiceTab.issuedFields().contains(static_cast<QWidget*>(watched));
+                         issuedFields().contains(static_cast<QWidget*>(watched));
     if (!guarded || m_editIssued || !m_doc->isIssued())
         return TabbedEditView::eventFilter(watched, event);
     // The grid opens no cell editor by itself while the question stands.

@@ -78,6 +78,8 @@ protected:
 
 private:
     void setOverdueStamp();
+    /// The fields whose change in an issued document asks first.
+    QList<QWidget*> issuedFields() const;
     /// Takes the customer from its tab into `record`, setting the reverse
     /// charge when the customer changes to one who qualifies (clearing it for
     /// one who does not).

@@ -371,6 +371,8 @@ TEST(Ledger, ReverseChargeSalesAreNetOnlyAndCisDeductionsTotalPerTaxMonth)
     EXPECT_EQ(t.gross, OMMoney(1200'00 + 120'00));
     EXPECT_EQ(t.cisDeducted, OMMoney(240'00));
     EXPECT_EQ(t.owed, OMMoney(120'00)) << "the deductions settle with the payments";
+    EXPECT_TRUE(LedgerExport::toCsv(ledger, {0, 1}).contains(",240.00\r\n32.vli,"))
+        << "the deductions close the invoice's CSV row";
 
     struct Expected
     {

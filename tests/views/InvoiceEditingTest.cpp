@@ -257,6 +257,16 @@ TEST_F(InvoiceEditing, AnIssuedInvoiceAsksBeforeItsLinesOrDatesChange)
     EXPECT_TRUE(
         QString::fromStdString(capture.texts.front()).startsWith("Invoice 3081 was sent on"));
 
+    // So does the reverse charge: Cancel leaves it as it was sent.
+    QCheckBox* reverse = view->items().reverseChargeBox();
+    view->items().setReverseCharge(false, true);
+    capture.answers = {MessageHook::AnswerCancel};
+    reverse->setFocus();
+    QTest::keyClick(reverse, Qt::Key_Space);
+    EXPECT_FALSE(reverse->isChecked());
+    EXPECT_FALSE(doc->invoice().reverseCharge);
+    EXPECT_EQ(capture.texts.size(), 3u);
+
     // Payments are recorded without a question.
     const size_t asked = capture.texts.size();
     select(view->payments());
