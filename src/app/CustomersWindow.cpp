@@ -23,23 +23,34 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using ombrel::OMMoney;
 
 namespace {
+
+/// Each column as wide as its widest cell, within reason.
+void fitColumns(QTableView* table)
+{
+    table->resizeColumnsToContents();
+    const int widest = table->fontMetrics().averageCharWidth() * 28;
+    for (int column = 0; column < table->model()->columnCount(); ++column)
+        table->setColumnWidth(column, std::min(table->columnWidth(column), widest));
+}
 
 QString money(OMMoney m)
 {
     return m.toString().toQString();
 }
 
-/// How a customer is named in a question: "12 (Ann Smith, Smith Ltd)".
+/// How a customer is named in a question: "12 (Ann Smith, Smith Ltd, 1 Mill Lane, Bath)".
 QString describe(const Customer& c)
 {
-    QStringList parts{CustomerListModel::nameOf(c), c.company.toQString().trimmed()};
+    // The first line of the address and the town tell two of a name apart.
+    QStringList parts{CustomerListModel::nameOf(c), c.company.toQString().trimmed(),
+                      c.address.first.toQString().section(QLatin1Char('\n'), 0, 0).trimmed(),
+                      c.address.town.toQString().trimmed()};
     parts.removeAll(QString());
-    if (parts.isEmpty())
-        parts << c.address.addressText().toQString().section(QLatin1Char('\n'), 0, 0);
     return QStringLiteral("%1 (%2)").arg(c.custno).arg(parts.join(QStringLiteral(", ")));
 }
 
@@ -53,6 +64,7 @@ CustomersWindow::CustomersWindow(CustomerDatabase& customers, QWidget* parent)
     setWindowTitle(tr("Customers"));
     buildControls();
     m_list->reload(m_customers);
+    fitColumns(m_table);
     m_table->sortByColumn(CustomerListModel::Number, Qt::AscendingOrder);
     if (m_filter->rowCount() > 0)
         m_table->setCurrentIndex(m_filter->index(0, 0));
@@ -107,10 +119,8 @@ void CustomersWindow::buildControls()
     m_table->setAlternatingRowColors(true);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    m_table->horizontalHeader()->setStretchLastSection(false);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    m_table->horizontalHeader()->setSectionResizeMode(CustomerListModel::Address,
-                                                      QHeaderView::Stretch);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setWordWrap(false);
     m_table->installEventFilter(this);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &CustomersWindow::currentChanged);
@@ -140,6 +150,7 @@ void CustomersWindow::buildControls()
     m_documents->verticalHeader()->hide();
     m_documents->verticalHeader()->setDefaultSectionSize(m_documents->fontMetrics().height() + 6);
     m_documents->horizontalHeader()->setStretchLastSection(true);
+    m_documents->setWordWrap(false);
     connect(m_documents, &QTableView::activated, this, [this](const QModelIndex& index) {
         if (index.isValid())
             emit openRequested(index.data(LedgerModel::PathRole).toString());
@@ -177,6 +188,7 @@ void CustomersWindow::buildControls()
     top->addWidget(editorScroll);
     top->setStretchFactor(0, 3);
     top->setStretchFactor(1, 2);
+    top->setSizes({600, 400});
     top->setChildrenCollapsible(false);
 
     auto* documentsPane = new QWidget(this);
@@ -258,6 +270,7 @@ void CustomersWindow::reloadList(uint32_t keep)
     m_reloading = true;
     m_list->reload(m_customers);
     m_reloading = false;
+    fitColumns(m_table);
     ledgerChanged();
     if (keep == 0 || !selectCustomer(keep)) {
         if (m_filter->rowCount() > 0)
@@ -362,12 +375,13 @@ void CustomersWindow::updateDocuments()
         m_totals->clear();
     } else {
         const Ledger::Totals t = m_ledger->ledger().totals(m_ledgerFilter->shownRows());
-        QString text =
-            tr("%n document(s); invoiced %1, paid %2; owed %3, overdue %4", nullptr, t.documents)
-                .arg(money(t.gross), money(t.paid), money(t.owed), money(t.overdue));
+        QString text = (t.documents == 1 ? tr("1 document") : tr("%1 documents").arg(t.documents)) +
+                       tr("; invoiced %1, paid %2; owed %3, overdue %4")
+                           .arg(money(t.gross), money(t.paid), money(t.owed), money(t.overdue));
         if (t.refundDue.value() != 0)
             text += tr("; to pay back %1").arg(money(t.refundDue));
         m_totals->setText(text);
+        fitColumns(m_documents);
     }
     updateButtons();
 }
