@@ -1107,7 +1107,7 @@ CustomersWindow* Application::showCustomers()
     connect(m_mainWindow->mdiArea(), &QMdiArea::subWindowActivated, window,
             [this, window](QMdiSubWindow* activated) {
                 if (activated && activated == m_customersWindow)
-                    window->refresh();
+                    window->refresh(false);
             });
     return window;
 }

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 using ombrel::OMString;
@@ -88,17 +89,28 @@ CustomerEditor::CustomerEditor(QWidget* parent)
     m_revert->setEnabled(false);
     m_save->setToolTip(tr("Store the changes in the customer database"));
     m_revert->setToolTip(tr("Show the customer as stored, forgetting the changes"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_revert);
+    // The buttons stand beside the heading, above the scrolled fields, so
+    // they stay in sight; Tab reaches them after the last field.
+    auto* head = new QHBoxLayout;
+    head->addWidget(m_heading, 1);
+    head->addWidget(m_save);
+    head->addWidget(m_revert);
+    setTabOrder(m_cisRate, m_save);
+    setTabOrder(m_save, m_revert);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_heading);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
-    layout->addStretch();
+    layout->addLayout(head);
+    m_fields = new QWidget(this);
+    auto* fieldsLayout = new QVBoxLayout(m_fields);
+    fieldsLayout->addLayout(form);
+    fieldsLayout->addStretch();
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(m_fields);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(scroll, 1);
 
     for (QLineEdit* edit : {m_name, m_initial, m_surname, m_company, m_town, m_county, m_postcode,
                             m_phone, m_mobile, m_fax, m_email, m_vatNumber, m_country})
@@ -147,9 +159,7 @@ void CustomerEditor::setCustomer(const Customer& c)
     m_cisRate->setCurrentIndex(c.cisRate == 30 ? 1 : c.cisRate == 0 ? 2 : 0);
     m_heading->setText(c.custno ? tr("Customer number %1").arg(c.custno)
                                 : tr("No customer chosen"));
-    for (QWidget* child : findChildren<QWidget*>())
-        if (child != m_heading)
-            child->setEnabled(c.custno != 0);
+    m_fields->setEnabled(c.custno != 0);
     updateState();
 }
 

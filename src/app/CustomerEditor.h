@@ -46,6 +46,8 @@ private:
 
     Customer m_original;
     QLabel* m_heading;
+    /// The form, in its scroll area.
+    QWidget* m_fields = nullptr;
     QComboBox* m_title;
     QLineEdit *m_name, *m_initial, *m_surname, *m_company;
     QPlainTextEdit* m_address;

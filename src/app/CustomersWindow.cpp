@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
@@ -87,13 +86,11 @@ void CustomersWindow::buildControls()
     QAction* exportAll = tools->addAction(tr("Export..."), this, &CustomersWindow::exportRequested);
     exportAll->setToolTip(tr("Write the customers to a CSV or vCard file"));
     tools->addSeparator();
-    QAction* refresh = tools->addAction(tr("Refresh"), this, &CustomersWindow::refresh);
-    refresh->setToolTip(tr("Show what other copies of Vorlane changed (F5)"));
-    // The tool bar's buttons are reached by their keys; Tab goes through the
-    // search, the lists and the fields.
+    QAction* reread = tools->addAction(tr("Refresh"), this, [this] { refresh(); });
+    reread->setToolTip(tr("Show what other copies of Vorlane changed (F5)"));
+    // Tab goes through the search, the lists and the fields; the tool bar's
+    // commands are on the list's context menu too (the Menu key, Shift+F10).
     tools->setFocusPolicy(Qt::NoFocus);
-    for (QWidget* button : tools->findChildren<QWidget*>())
-        button->setFocusPolicy(Qt::NoFocus);
 
     m_search = new QLineEdit(this);
     m_search->setPlaceholderText(tr("Search by name, address, postcode, phone, e-mail or number "
@@ -122,6 +119,8 @@ void CustomersWindow::buildControls()
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
     m_table->installEventFilter(this);
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_table->addActions(tools->actions());
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &CustomersWindow::currentChanged);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -133,11 +132,6 @@ void CustomersWindow::buildControls()
         if (modified)
             showStatus(tr("Changed: Save stores the changes, Revert forgets them."));
     });
-    auto* editorScroll = new QScrollArea(this);
-    editorScroll->setWidget(m_editor);
-    editorScroll->setWidgetResizable(true);
-    editorScroll->setFrameShape(QFrame::NoFrame);
-    editorScroll->setFocusPolicy(Qt::NoFocus);
 
     m_documents = new QTableView(this);
     m_documents->setModel(m_ledgerFilter);
@@ -185,7 +179,7 @@ void CustomersWindow::buildControls()
 
     auto* top = new QSplitter(Qt::Horizontal, this);
     top->addWidget(listPane);
-    top->addWidget(editorScroll);
+    top->addWidget(m_editor);
     top->setStretchFactor(0, 3);
     top->setStretchFactor(1, 2);
     top->setSizes({600, 400});
@@ -229,7 +223,7 @@ void CustomersWindow::buildControls()
     });
     auto* again = new QShortcut(QKeySequence(Qt::Key_F5), this, nullptr, nullptr,
                                 Qt::WidgetWithChildrenShortcut);
-    connect(again, &QShortcut::activated, this, &CustomersWindow::refresh);
+    connect(again, &QShortcut::activated, this, [this] { refresh(); });
 }
 
 void CustomersWindow::setLedgerModel(LedgerModel* model)
@@ -253,7 +247,7 @@ void CustomersWindow::setLedgerModel(LedgerModel* model)
     ledgerChanged();
 }
 
-void CustomersWindow::refresh()
+void CustomersWindow::refresh(bool wantLedger)
 {
     QString error;
     if (!m_customers.readChanges(&error))
@@ -261,7 +255,7 @@ void CustomersWindow::refresh()
     else
         showStatus(tr("The customers are shown as the database holds them now."));
     reloadList(currentCustomer());
-    if (!m_ledger)
+    if (!m_ledger && wantLedger)
         emit ledgerWanted();
 }
 

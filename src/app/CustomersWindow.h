@@ -46,8 +46,10 @@ public:
     void setInUseCheck(InUseCheck check) { m_inUse = std::move(check); }
 
     /// Takes in what another copy wrote and lists the customers afresh; the
-    /// fields being edited are kept.
-    void refresh();
+    /// fields being edited are kept. `wantLedger` asks for the documents
+    /// overview's rows when they are not here (F5 and Refresh do; coming
+    /// back to the window does not, the user may just have closed it).
+    void refresh(bool wantLedger = true);
     /// Chooses customer `number` in the list (clearing the search when it hides him).
     bool selectCustomer(uint32_t number);
     /// The customer whose fields are shown; 0 for none.
