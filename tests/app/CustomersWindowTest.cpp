@@ -6,8 +6,10 @@
 #include "app/DocumentsOverview.h"
 #include "app/LedgerModel.h"
 #include "customers/CustomerDatabase.h"
+#include "customers/CustomerFileLock.h"
 #include "ledger/LedgerFixture.h"
 
+#include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -157,6 +159,16 @@ TEST_F(CustomersWindowTest, AnEditReachesTheFileAndAnotherCopysChangeShowsOnRefr
     QTest::keyClick(window->customerTable(), Qt::Key_F5);
     EXPECT_EQ(qobject_cast<QLineEdit*>(editor->field("phone"))->text(), "07700 900123");
     EXPECT_EQ(qobject_cast<QLineEdit*>(editor->field("town"))->text(), "Selby");
+
+    // Without the Documents window his documents are not listed; F5 opens it again.
+    EXPECT_TRUE(window->totalsText().contains("owed 25.00")) << window->totalsText().toStdString();
+    delete app->documentsOverview()->parentWidget();
+    QApplication::processEvents();
+    EXPECT_EQ(window->documentTable()->model()->rowCount(), 0);
+    EXPECT_TRUE(window->totalsText().contains("Documents window"));
+    QTest::keyClick(window->customerTable(), Qt::Key_F5);
+    ASSERT_NE(app->documentsOverview(), nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(window->totalsText().contains("owed 25.00"), 10000);
 }
 
 TEST_F(CustomersWindowTest, DeleteAsksAndIsRefusedWhileADocumentHoldsTheCustomer)
@@ -213,4 +225,28 @@ TEST_F(CustomersWindowTest, MergeLeavesOneCustomerWhoseBalanceCountsTheOthersDoc
     const QModelIndex owed = window->shown().index(window->customerTable()->currentIndex().row(),
                                                    CustomerListModel::Owed);
     EXPECT_EQ(owed.data().toString(), "140.00");
+}
+
+TEST_F(CustomersWindowTest, AnEditWhileAnotherCopyHoldsTheDatabaseIsWrittenOnceItIsFree)
+{
+    auto held = std::make_unique<CustomerFileLock>(file(), 0, 60000);
+    ASSERT_TRUE(held->locked());
+    ASSERT_TRUE(window->selectCustomer(2));
+    auto* town = qobject_cast<QLineEdit*>(window->editor()->field("town"));
+    town->selectAll();
+    QTest::keyClicks(town, "Selby");
+    QElapsedTimer waited;
+    waited.start();
+    window->editor()->saveButton()->click();
+    // The window waits briefly, keeps the change and says so.
+    EXPECT_LT(waited.elapsed(), 3000);
+    EXPECT_TRUE(window->statusText().contains("Another copy"))
+        << window->statusText().toStdString();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(onDisk()->customer(2)->address.town.toQString(), "York");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(window->editor()->field("town"))->text(), "Selby");
+
+    held.reset();
+    QTRY_COMPARE_WITH_TIMEOUT(onDisk()->customer(2)->address.town.toQString(), QString("Selby"),
+                              8000);
 }
