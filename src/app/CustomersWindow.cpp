@@ -449,7 +449,14 @@ bool CustomersWindow::store(Customer customer)
 {
     QString error;
     const bool ok = m_customers.updateCustomer(customer, &error);
-    wrote(ok, error, tr("Customer %1 is stored.").arg(describe(customer)));
+    QString done = tr("Customer %1 is stored.").arg(describe(customer));
+    // A document window keeps its own copy, which its next save stores again.
+    if (const QString document = m_inUse ? m_inUse(customer.custno) : QString();
+        !document.isEmpty())
+        done += QLatin1Char(' ') + tr("%1 is open with his details as they were: correct them "
+                                      "there too before saving it.")
+                                       .arg(document);
+    wrote(ok, error, done);
     // The fields now show what is stored.
     if (customer.custno == m_shown)
         if (const Customer* held = m_customers.customer(customer.custno))

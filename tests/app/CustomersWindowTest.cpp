@@ -181,6 +181,12 @@ TEST_F(CustomersWindowTest, DeleteAsksAndIsRefusedWhileADocumentHoldsTheCustomer
     EXPECT_TRUE(messages.back().text.contains("cannot be deleted"))
         << messages.back().text.toStdString();
     EXPECT_NE(onDisk()->customer(2), nullptr);
+    // An edit meanwhile is stored, with a word about the open document.
+    auto* phone = qobject_cast<QLineEdit*>(window->editor()->field("phone"));
+    QTest::keyClicks(phone, "9");
+    window->editor()->saveButton()->click();
+    EXPECT_TRUE(window->statusText().contains("is open")) << window->statusText().toStdString();
+    EXPECT_EQ(onDisk()->customer(2)->phone.toQString(), "01904 0001119");
 
     app->mainWindow()->activeDocumentWindow()->close();
     QApplication::processEvents();
