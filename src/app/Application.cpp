@@ -5,6 +5,7 @@
 #include "CommandActions.h"
 #include "CommandDialogs.h"
 #include "CommandIds.h"
+#include "CustomersWindow.h"
 #include "DocumentWindow.h"
 #include "DocumentsOverview.h"
 #include "ExportCommands.h"
@@ -35,6 +36,7 @@
 #include "resources/StringTable.h"
 #include "settings/RecentFileList.h"
 #include "settings/SettingsStore.h"
+#include "views/CustomerTab.h"
 #include "views/ItemGrid.h"
 #include "views/JobEditView.h"
 #include "views/JobEstimateEditView.h"
@@ -249,6 +251,7 @@ void Application::connectCommands()
     on(FileExportEInvoice, &Application::exportEInvoice);
     on(FileNewInvoiceFromThis, &Application::newInvoiceFromThis);
     on(ViewDocuments, &Application::showDocumentsOverview);
+    on(ViewCustomers, &Application::showCustomers);
     on(FileNewCreditNoteFromThis, &Application::newCreditNoteFromThis);
     on(FileReminder, &Application::sendReminder);
     on(FileDuplicate, &Application::duplicate);
@@ -566,6 +569,9 @@ void Application::onStartPageAction(int action)
         break;
     case StartPageView::ShowDocuments:
         showDocumentsOverview();
+        break;
+    case StartPageView::ShowCustomers:
+        showCustomers();
         break;
     default:
         break;
@@ -1053,4 +1059,86 @@ DocumentsOverview* Application::showDocumentsOverview()
     m_mainWindow->mdiArea()->setActiveSubWindow(m_overviewWindow);
     overview->startScan();
     return overview;
+}
+
+CustomersWindow* Application::customersWindow() const
+{
+    return m_customersWindow ? qobject_cast<CustomersWindow*>(m_customersWindow->widget())
+                             : nullptr;
+}
+
+CustomersWindow* Application::showCustomers()
+{
+    if (CustomersWindow* window = customersWindow()) {
+        m_mainWindow->mdiArea()->setActiveSubWindow(m_customersWindow);
+        return window;
+    }
+    // Each customer's documents and balance are the overview's rows.
+    DocumentsOverview* overview = documentsOverview();
+    if (!overview)
+        overview = showDocumentsOverview();
+    auto* window = new CustomersWindow(m_customers);
+    window->setLedgerModel(&overview->model());
+    window->setInUseCheck([this](uint32_t number) { return documentHoldingCustomer(number); });
+    connect(window, &CustomersWindow::openRequested, this,
+            [this](const QString& path) { openDocumentFile(path); });
+    connect(window, &CustomersWindow::reminderRequested, this, [this](const QString& path) {
+        if (openDocumentFile(path))
+            sendReminder();
+    });
+    connect(window, &CustomersWindow::statementRequested, this,
+            [this](uint32_t number, const QString& customer) { showStatement(number, customer); });
+    connect(window, &CustomersWindow::importRequested, this, &Application::importCustomers);
+    connect(window, &CustomersWindow::exportRequested, this, &Application::exportCustomers);
+    connect(window, &CustomersWindow::writeFailed, this, &Application::customerWriteFailed);
+    connect(window, &CustomersWindow::ledgerWanted, this, [this, window] {
+        DocumentsOverview* shown = showDocumentsOverview();
+        window->setLedgerModel(&shown->model());
+        m_mainWindow->mdiArea()->setActiveSubWindow(m_customersWindow);
+    });
+    m_customersWindow = m_mainWindow->mdiArea()->addSubWindow(window);
+    m_customersWindow->setAttribute(Qt::WA_DeleteOnClose);
+    m_customersWindow->setWindowIcon(QIcon(QStringLiteral(":/art/tb-customers.svg")));
+    m_customersWindow->resize(m_mainWindow->mdiArea()->size() * 0.9);
+    m_customersWindow->show();
+    m_mainWindow->mdiArea()->setActiveSubWindow(m_customersWindow);
+    // Coming back to the window shows what was changed meanwhile, here or
+    // by another copy.
+    connect(m_mainWindow->mdiArea(), &QMdiArea::subWindowActivated, window,
+            [this, window](QMdiSubWindow* activated) {
+                if (activated && activated == m_customersWindow)
+                    window->refresh(false);
+            });
+    return window;
+}
+
+void Application::importCustomers()
+{
+    m_mainWindow->statusBar()->showMessage(tr("Importing customers is not in this version."));
+}
+
+void Application::exportCustomers()
+{
+    m_mainWindow->statusBar()->showMessage(tr("Exporting customers is not in this version."));
+}
+
+QString Application::documentHoldingCustomer(uint32_t number) const
+{
+    if (!m_mainWindow || number == 0)
+        return {};
+    for (DocumentWindow* frame : m_mainWindow->documentWindows()) {
+        const auto* job = dynamic_cast<const JobBaseDoc*>(&frame->document());
+        if (!job)
+            continue;
+        // The customer on the Customer Details tab, chosen there since the
+        // last pass into the record, counts as well.
+        std::vector<uint32_t> held{job->record()->customer.custno};
+        if (frame->viewWidget())
+            if (const auto* tab = frame->viewWidget()->findChild<const CustomerTab*>())
+                held.push_back(tab->fields.custno);
+        for (const uint32_t custno : held)
+            if (custno != 0 && m_customers.currentNumber(custno) == number)
+                return frame->document().title();
+    }
+    return {};
 }

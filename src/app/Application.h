@@ -18,6 +18,7 @@
 #include <utility>
 
 class CommandActions;
+class CustomersWindow;
 class Document;
 class DocumentView;
 class DocumentWindow;
@@ -144,6 +145,19 @@ public:
     DocumentsOverview* showDocumentsOverview();
     /// The documents overview, or null while it is not open.
     DocumentsOverview* documentsOverview() const;
+    /// View, Customers: the customers window, made on first use and brought
+    /// forward (and refreshed) after. It lists each customer's documents from
+    /// the documents overview, which is opened behind it when it is closed.
+    CustomersWindow* showCustomers();
+    /// The customers window, or null while it is not open.
+    CustomersWindow* customersWindow() const;
+    /// The customers window's Import...: customers from a CSV file.
+    void importCustomers();
+    /// The customers window's Export...: the customers to a CSV or vCard file.
+    void exportCustomers();
+    /// The title of an open document window whose customer is `number` (or a
+    /// customer merged into him); empty when none is.
+    QString documentHoldingCustomer(uint32_t number) const;
 
     /// A request handed over by another start of the program ("open" or "print"
     /// a path). Carried out at once, or in turn once no modal dialog is open.
@@ -207,6 +221,7 @@ private:
     /// The manual shown by the program itself where the desktop cannot.
     QPointer<class HelpWindow> m_helpWindow;
     QPointer<QMdiSubWindow> m_overviewWindow;
+    QPointer<QMdiSubWindow> m_customersWindow;
     InstanceChannel* m_channel = nullptr;
     /// Handed-over requests waiting for the window to be free, oldest first.
     std::deque<std::pair<QString, QString>> m_pendingRequests;

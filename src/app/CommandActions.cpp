@@ -89,6 +89,9 @@ CommandActions::CommandActions(QObject* parent) : QObject(parent)
     make(ViewDocuments, tr("Do&cuments"), QKeySequence(ctrlShift | Qt::Key_D),
          tr("List every estimate, quote and invoice: who owes what, what is overdue\nDocuments"),
          QStringLiteral("tb-documents"));
+    make(ViewCustomers, tr("C&ustomers"), QKeySequence(ctrlShift | Qt::Key_C),
+         tr("List, find, correct, merge and delete customers; what each owes\nCustomers"),
+         QStringLiteral("tb-customers"));
     setPromptFromTable(make(HelpContents, tr("Contents..."), QKeySequence(Qt::Key_F1), {},
                             QStringLiteral("tb-help")),
                        IDS_PROMPT_HELP);

@@ -41,6 +41,7 @@ inline constexpr int ViewLabourBreakdown = 32826;
 inline constexpr int ViewPayments = 32846;
 inline constexpr int ViewToolbar = 59392;
 inline constexpr int ViewDocuments = 32875;
+inline constexpr int ViewCustomers = 32877;
 inline constexpr int ViewZoomIn = 32860;
 inline constexpr int ViewZoomOut = 32861;
 inline constexpr int ViewZoomFit = 32862;

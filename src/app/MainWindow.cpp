@@ -105,6 +105,7 @@ void MainWindow::createToolBar()
     m_toolBar->addAction(m_actions.action(FileExportPdf));
     m_toolBar->addSeparator();
     m_toolBar->addAction(m_actions.action(ViewDocuments));
+    m_toolBar->addAction(m_actions.action(ViewCustomers));
     m_toolBar->addAction(m_actions.action(Options));
     m_toolBar->addAction(m_actions.action(HelpContents));
     addToolBar(Qt::TopToolBarArea, m_toolBar);

@@ -141,6 +141,7 @@ void MenuBarBuilder::build(QMenuBar* bar, int menuId)
         view->addSeparator();
     }
     view->addAction(act(ViewDocuments));
+    view->addAction(act(ViewCustomers));
     view->addAction(act(ViewToolbar));
 
     if (document) {

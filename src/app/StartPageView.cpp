@@ -20,12 +20,16 @@ const int ToolTips[StartPageLayout::Count] = {
 } // namespace
 
 StartPageView::StartPageView(QWidget* parent)
-    : QWidget(parent), m_documents(new QPushButton(tr("All &Documents..."), this))
+    : QWidget(parent), m_documents(new QPushButton(tr("All &Documents..."), this)),
+      m_customers(new QPushButton(tr("All C&ustomers..."), this))
 {
     m_documents->setToolTip(
         tr("Every estimate, quote, invoice and credit note, and who owes what"));
     connect(m_documents, &QPushButton::clicked, this,
             [this] { emit actionRequested(ShowDocuments); });
+    m_customers->setToolTip(tr("Every customer: find, correct, merge, and what each owes"));
+    connect(m_customers, &QPushButton::clicked, this,
+            [this] { emit actionRequested(ShowCustomers); });
     setMouseTracking(true);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
@@ -49,10 +53,14 @@ void StartPageView::onUpdate(DocumentView*, UpdateHint hint)
 void StartPageView::relayout()
 {
     const bool loaded = m_pictures[0] && m_pictures[0]->isValid();
-    // The Documents button stands centred in a strip along the foot.
-    const QSize button = m_documents->sizeHint();
+    // The Documents and Customers buttons stand side by side, centred in a
+    // strip along the foot.
+    const QSize button = m_documents->sizeHint().expandedTo(m_customers->sizeHint());
     const int strip = button.height() + button.height() / 2;
-    m_documents->setGeometry((width() - button.width()) / 2, height() - strip, button.width(),
+    const int gap = button.height() / 2;
+    const int left = (width() - 2 * button.width() - gap) / 2;
+    m_documents->setGeometry(left, height() - strip, button.width(), button.height());
+    m_customers->setGeometry(left + button.width() + gap, height() - strip, button.width(),
                              button.height());
     m_layout = StartPageLayout::compute(rect().adjusted(0, 0, 0, -strip),
                                         loaded ? pictureSize() : QSize());

@@ -13,8 +13,9 @@ class QSvgRenderer;
 /**
  * Six picture buttons in two rows of three that start the common tasks. A
  * blue frame marks the button under the pointer; releasing the left button
- * over it emits actionRequested with its position. Under them, a push button
- * asks for the Documents window (ShowDocuments). The view knows nothing of
+ * over it emits actionRequested with its position. Under them, push buttons
+ * ask for the Documents window (ShowDocuments) and the Customers window
+ * (ShowCustomers). The view knows nothing of
  * what the actions do.
  */
 class StartPageView : public QWidget, public DocumentView
@@ -28,7 +29,8 @@ public:
         OpenDocument,
         BusinessInfo,
         ProgramOptions,
-        ShowDocuments
+        ShowDocuments,
+        ShowCustomers
     };
 
     explicit StartPageView(QWidget* parent = nullptr);
@@ -38,6 +40,7 @@ public:
 
     const StartPageLayout& layoutFigures() const { return m_layout; }
     QPushButton* documentsButton() const { return m_documents; }
+    QPushButton* customersButton() const { return m_customers; }
     bool isHovered(int button) const { return m_hover[size_t(button)]; }
     /// Sets the hover flags for the pointer at `point`; true when any changed.
     bool updateHover(const QPoint& point);
@@ -62,4 +65,5 @@ private:
     std::array<bool, StartPageLayout::Count> m_hover{};
     StartPageLayout m_layout;
     QPushButton* m_documents;
+    QPushButton* m_customers;
 };

@@ -120,6 +120,14 @@ bool CustomerDatabase::saveCustomerDatabase(QString* error)
     return write([] {}, error);
 }
 
+bool CustomerDatabase::readChanges(QString* error)
+{
+    const OMString path = SettingsStore::get(SettingKeys::CustomerDatabase);
+    if (path.isEmpty())
+        return true;
+    return usable(path, error) && takeIn(path, error);
+}
+
 bool CustomerDatabase::storeCustomer(Customer& customer, QString* error)
 {
     return write([&] { apply(customer, true); }, error);

@@ -56,6 +56,11 @@ public:
     /// False, with the reason, when the file could not be locked or written;
     /// the database in memory keeps everything and the next save tries again.
     bool saveCustomerDatabase(QString* error = nullptr);
+    /// Takes in what another copy wrote to the file since this one last read
+    /// or wrote it, without writing (the file is always replaced whole, so it
+    /// is read without the lock); changes not yet written stay pending. False,
+    /// with the reason, when the file cannot be read.
+    bool readChanges(QString* error = nullptr);
     /**
      * Stores the customer of a document and saves. A customer without a
      * number gets the next one, written back into `customer`; one with a

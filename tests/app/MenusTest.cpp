@@ -149,18 +149,20 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
     QStringList titles;
 
     // The start page shows the menu of no document, with the settings commands.
-    const QStringList none =
-        QStringList{"&File:"} + kNewMenu +
-        QStringList{"  &Open...\tCtrl+O",
-                    "  -",
-                    "  P&rint Setup...",
-                    "  -",
-                    "  Recent File",
-                    "  -",
-                    "  &Close",
-                    "  E&xit",
-                    "&Edit:"} +
-        kSettings + QStringList{"&View:", "  Do&cuments\tCtrl+Shift+D", "  &Toolbar"} + kHelp;
+    const QStringList none = QStringList{"&File:"} + kNewMenu +
+                             QStringList{"  &Open...\tCtrl+O",
+                                         "  -",
+                                         "  P&rint Setup...",
+                                         "  -",
+                                         "  Recent File",
+                                         "  -",
+                                         "  &Close",
+                                         "  E&xit",
+                                         "&Edit:"} +
+                             kSettings +
+                             QStringList{"&View:", "  Do&cuments\tCtrl+Shift+D",
+                                         "  C&ustomers\tCtrl+Shift+C", "  &Toolbar"} +
+                             kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles), none);
 
     trigger(CommandIds::FileNewEstimate);
@@ -174,7 +176,8 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
         kZoom +
         tabsMenu({"Customer Details", "Location", "Description", "Labour", "Travel", "Materials",
                   "Tool/Plant Hire", "Preview"}) +
-        QStringList{"  Do&cuments\tCtrl+Shift+D", "  &Toolbar"} + kWindow + kHelp;
+        QStringList{"  Do&cuments\tCtrl+Shift+D", "  C&ustomers\tCtrl+Shift+C", "  &Toolbar"} +
+        kWindow + kHelp;
     EXPECT_EQ(menuBarOf(*app, &titles).join('\n').toStdString(), estimate.join('\n').toStdString());
 
     trigger(CommandIds::FileNewQuote);
@@ -187,7 +190,8 @@ TEST_F(Menus, EachKindOfActiveDocumentHasItsMenuBar)
     const QStringList invoiceMenus =
         kEditLayout + QStringList{"&View:", "  &Payment Details", "  -"} + kZoom +
         tabsMenu({"Customer Details", "Description", "Items", "Payments", "Preview"}) +
-        QStringList{"  Do&cuments\tCtrl+Shift+D", "  &Toolbar"} + kWindow + kHelp;
+        QStringList{"  Do&cuments\tCtrl+Shift+D", "  C&ustomers\tCtrl+Shift+C", "  &Toolbar"} +
+        kWindow + kHelp;
     const QStringList invoice = fileMenu(true, false, true, true) + invoiceMenus;
     EXPECT_EQ(menuBarOf(*app, &titles).join('\n').toStdString(), invoice.join('\n').toStdString());
 
@@ -332,7 +336,7 @@ TEST_F(Menus, TheToolBarCarriesItsButtonsWithTips)
     for (QAction* action : app->mainWindow()->toolBar()->actions())
         tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
     EXPECT_EQ(tips, (QStringList{"New Estimate", "New quote", "New invoice", "-", "Open", "Save",
-                                 "Print", "Export as PDF", "-", "Documents",
+                                 "Print", "Export as PDF", "-", "Documents", "Customers",
                                  "Change the program options and defaults", "Help"}));
     EXPECT_EQ(app->commands().action(CommandIds::FileNewEstimate)->statusTip(),
               QStringLiteral("Create a new estimate"));

@@ -53,8 +53,16 @@ def help_():
     b.append(f'<circle cx="12" cy="17.3" r="1.3" fill="{AMBER}"/>')
     wr("tb-help.svg", "".join(b), "Help")
 
+def customers():
+    b = []
+    b.append(f'<path d="M1.75,20.25 Q1.75,14.25 7.5,14.25 Q13.25,14.25 13.25,20.25 Z" fill="{SLATE_L}" stroke="{INK}" stroke-width="{SW}" stroke-linejoin="round"/>')
+    b.append(f'<circle cx="7.5" cy="9" r="3.25" fill="{PAPER}" stroke="{INK}" stroke-width="{SW}"/>')
+    b.append(f'<path d="M10.75,20.25 Q10.75,13.25 16.5,13.25 Q22.25,13.25 22.25,20.25 Z" fill="{AMBER}" stroke="{INK}" stroke-width="{SW}" stroke-linejoin="round"/>')
+    b.append(f'<circle cx="16.5" cy="7.75" r="3.5" fill="{PAPER}" stroke="{INK}" stroke-width="{SW}"/>')
+    wr("tb-customers.svg", "".join(b), "Customers")
+
 if __name__ == "__main__":
     new_doc("tb-new-estimate.svg", EST, "New estimate")
     new_doc("tb-new-quote.svg", QUO, "New quote")
     new_doc("tb-new-invoice.svg", INV, "New invoice")
-    open_doc(); save_doc(); print_doc(); options(); help_()
+    open_doc(); save_doc(); print_doc(); options(); help_(); customers()
