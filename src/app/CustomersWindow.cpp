@@ -450,11 +450,12 @@ bool CustomersWindow::store(Customer customer)
     QString error;
     const bool ok = m_customers.updateCustomer(customer, &error);
     QString done = tr("Customer %1 is stored.").arg(describe(customer));
-    // A document window keeps its own copy, which its next save stores again.
+    // A document window keeps its own copy; saving it leaves this one alone
+    // unless his details are changed there too.
     if (const QString document = m_inUse ? m_inUse(customer.custno) : QString();
         !document.isEmpty())
-        done += QLatin1Char(' ') + tr("%1 is open with his details as they were: correct them "
-                                      "there too before saving it.")
+        done += QLatin1Char(' ') + tr("%1 is open and keeps his details as they were when it "
+                                      "was made.")
                                        .arg(document);
     wrote(ok, error, done);
     // The fields now show what is stored.

@@ -133,6 +133,20 @@ bool CustomerDatabase::storeCustomer(Customer& customer, QString* error)
     return write([&] { apply(customer, true); }, error);
 }
 
+bool CustomerDatabase::storeCarriedCustomer(Customer& customer, const Customer& asRead,
+                                            QString* error)
+{
+    return write(
+        [&] {
+            // An open document must not write its old copy over an edit made
+            // in the customers window (or by another copy) while it was open.
+            if (customer == asRead && customer.custno != 0 && this->customer(customer.custno))
+                return;
+            apply(customer, true);
+        },
+        error);
+}
+
 bool CustomerDatabase::updateCustomer(Customer& customer, QString* error)
 {
     return write([&] { apply(customer, false); }, error);

@@ -74,6 +74,8 @@ public:
      * retired number is not stored: the document keeps its own copy.
      */
     bool storeCustomer(Customer& customer, QString* error = nullptr) override;
+    bool storeCarriedCustomer(Customer& customer, const Customer& asRead,
+                              QString* error = nullptr) override;
     /// Stores `customer` as given, every field included (the customers
     /// window's edit); a customer without a number gets the next one.
     bool updateCustomer(Customer& customer, QString* error = nullptr);

@@ -179,8 +179,15 @@ bool JobBaseDoc::serialize(Archive& archive, QString* error)
         // The customer gets its number before the record is written with it;
         // one the database file could not take is kept there for the next save.
         QString reason;
-        if (m_customers && !m_customers->storeCustomer(m_record->customer, &reason))
+        Customer& customer = m_record->customer;
+        const bool stored =
+            !m_customers ? true
+            : m_customerAsRead
+                ? m_customers->storeCarriedCustomer(customer, *m_customerAsRead, &reason)
+                : m_customers->storeCustomer(customer, &reason);
+        if (!stored)
             m_saveWarning = reason;
+        m_customerAsRead = customer;
         if (m_record->write(archive) != 0) {
             if (error)
                 *error = StringTable::text(IDS_FILE_SAVE_ERROR).toQString();
@@ -193,6 +200,7 @@ bool JobBaseDoc::serialize(Archive& archive, QString* error)
             *error = JobFileReader::invalidKindMessage(*m_record, m_pathBeingRead);
         return false;
     }
+    m_customerAsRead = m_record->customer;
     return true;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "Document.h"
+#include "records/Customer.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class CustomerStore;
 class JobBase;
@@ -104,4 +106,7 @@ private:
     bool m_numberTaken = false;
     uint32_t m_takenNumber = 0;
     QString m_saveWarning;
+    /// The customer as the file was read or last saved with it; null for a
+    /// new document.
+    std::optional<Customer> m_customerAsRead;
 };

@@ -14,4 +14,6 @@ public:
     /// The non-empty fields in order, one per line.
     ombrel::OMString addressText() const;
     void clear();
+
+    friend bool operator==(const Address&, const Address&) = default;
 };

@@ -57,4 +57,6 @@ public:
 
     /// The same customer: equal numbers.
     bool isSameCustomer(const Customer& other) const { return custno == other.custno; }
+    /// Every field equal.
+    friend bool operator==(const Customer&, const Customer&) = default;
 };

@@ -18,4 +18,13 @@ public:
     /// the reason, when the store could not be written: the customer has its
     /// number all the same, and the store keeps it for its next write.
     virtual bool storeCustomer(Customer& customer, QString* error) = 0;
+    /// Stores `customer` as a document that was read with `asRead` carries
+    /// it. While the document has not changed its customer, a store that
+    /// holds the customer keeps its own copy, which may have been edited
+    /// since the document was read; a changed customer is stored as above.
+    virtual bool storeCarriedCustomer(Customer& customer, const Customer& asRead, QString* error)
+    {
+        Q_UNUSED(asRead);
+        return storeCustomer(customer, error);
+    }
 };

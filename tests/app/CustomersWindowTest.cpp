@@ -187,6 +187,9 @@ TEST_F(CustomersWindowTest, DeleteAsksAndIsRefusedWhileADocumentHoldsTheCustomer
     window->editor()->saveButton()->click();
     EXPECT_TRUE(window->statusText().contains("is open")) << window->statusText().toStdString();
     EXPECT_EQ(onDisk()->customer(2)->phone.toQString(), "01904 0001119");
+    // Saving the open invoice, which never changed its copy, keeps the edit.
+    trigger(CommandIds::FileSave);
+    EXPECT_EQ(onDisk()->customer(2)->phone.toQString(), "01904 0001119");
 
     app->mainWindow()->activeDocumentWindow()->close();
     QApplication::processEvents();
