@@ -5,12 +5,15 @@
 #include "CommandActions.h"
 #include "CommandDialogs.h"
 #include "CommandIds.h"
+#include "CustomerExportDialog.h"
+#include "CustomerImportDialog.h"
 #include "DocumentWindow.h"
 #include "DocumentsOverview.h"
 #include "ExportCommands.h"
 #include "HelpLauncher.h"
 #include "HelpWindow.h"
 #include "InstanceChannel.h"
+#include "InvoiceCredits.h"
 #include "LedgerModel.h"
 #include "MailLauncher.h"
 #include "MainWindow.h"
@@ -796,11 +799,19 @@ bool Application::sendReminder()
         return false;
     // The invoice as on screen.
     view->updateData(true);
-    // What the invoice's credit notes take off, as the overview nets them.
+    // What the invoice's credit notes take off, as the overview nets them;
+    // found by reading them when the overview is closed or lacks the invoice.
     ombrel::OMMoney credited;
+    int row = -1;
     if (DocumentsOverview* overview = documentsOverview())
-        if (const int row = overview->model().ledger().indexOf(document->path()); row >= 0)
+        if (row = overview->model().ledger().indexOf(document->path()); row >= 0)
             credited = overview->model().ledger().row(row).credited;
+    if (row < 0) {
+        const DocumentsOverview::Setup setup = DocumentsOverview::currentSetup();
+        credited =
+            InvoiceCredits::scan(document->path(), document->invoice().docReference.toQString(),
+                                 setup.paths, setup.inputs, setup.indexFile);
+    }
     const bool sent = PaymentCommands(*m_dialogs, *m_mail, m_styles)
                           .sendReminder(m_mainWindow.get(), *document, view->vatFlag(), credited);
     if (sent && !document->isModified())
@@ -820,8 +831,23 @@ bool Application::showStatement(uint32_t customerNumber, const QString& customer
         const DocumentsOverview::Setup setup = DocumentsOverview::currentSetup();
         entries = DocumentScanner::scan(DocumentScanner::documentFiles(setup.paths), setup.inputs);
     }
+    QString recipient;
+    if (const Customer* held = m_customers.customer(m_customers.currentNumber(customerNumber)))
+        recipient = held->email.toQString();
     return PaymentCommands(*m_dialogs, *m_mail, m_styles)
-        .showStatement(m_mainWindow.get(), entries, customerNumber, customer);
+        .showStatement(m_mainWindow.get(), entries, customerNumber, customer, recipient);
+}
+
+bool Application::importCustomers()
+{
+    return CustomerImportDialog::run(
+        m_mainWindow.get(), m_customers, *m_dialogs,
+        [this](const QString& reason) { customerWriteFailed(reason); });
+}
+
+bool Application::exportCustomers()
+{
+    return CustomerExportDialog::run(m_mainWindow.get(), m_customers);
 }
 
 Document* Application::newCreditNoteFromThis()

@@ -131,6 +131,11 @@ public:
     /// customer `customer` names (an address block), from the documents
     /// overview's documents (its folders scanned when it is not open).
     bool showStatement(uint32_t customerNumber, const QString& customer = QString());
+    /// Import Customers...: a CSV file's customers, after showing what it
+    /// adds, updates and skips; a busy database is written in the background.
+    bool importCustomers();
+    /// Export Customers...: every customer to a CSV or vCard file.
+    bool exportCustomers();
     /// File, Duplicate: a new, unsaved document of the active one's kind with
     /// its customer and lines, the next number, today's date, no payments.
     Document* duplicate();
