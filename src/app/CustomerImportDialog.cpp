@@ -121,11 +121,15 @@ bool CustomerImportDialog::load(const QString& path, QString* error)
         line->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(row, LineColumn, line);
         m_table->setItem(row, ActionColumn, cell(actionText(entry.action)));
-        m_table->setItem(row, NameColumn, cell(nameOf(entry.customer)));
-        m_table->setItem(row, PostcodeColumn, cell(entry.customer.address.postcode.toQString()));
+        // A skipped row shows the customer as the file names it.
+        const Customer& shown = entry.action == Action::Skip && size_t(row) < csv.rows.size()
+                                    ? csv.rows[size_t(row)].customer
+                                    : entry.customer;
+        m_table->setItem(row, NameColumn, cell(nameOf(shown)));
+        m_table->setItem(row, PostcodeColumn, cell(shown.address.postcode.toQString()));
         QString note = entry.reason;
         if (entry.action == Action::Update)
-            note = tr("customer %1").arg(entry.customer.custno);
+            note = tr("updates customer %1").arg(entry.customer.custno);
         m_table->setItem(row, NoteColumn, cell(note));
     }
     m_table->resizeColumnsToContents();

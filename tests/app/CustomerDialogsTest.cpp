@@ -75,6 +75,7 @@ TEST_F(CustomerDialogsTest, ImportPreviewsEachRowAndStoresTheTickedOnesOnly)
     EXPECT_EQ(column(table, CustomerImportDialog::ActionColumn),
               QStringList({"Update", "Add", "Add", "Skip"}));
     EXPECT_EQ(column(table, CustomerImportDialog::NoteColumn).last(), "repeats line 3");
+    EXPECT_EQ(column(table, CustomerImportDialog::NameColumn).last(), "bob SLATE");
     EXPECT_EQ(table.item(3, CustomerImportDialog::TickColumn)->flags() & Qt::ItemIsUserCheckable,
               Qt::NoItemFlags);
     EXPECT_TRUE(dialog.problemsText()->toPlainText().contains("Line 6"));

@@ -5,6 +5,8 @@
 #include "app/AsOfDateEdit.h"
 #include "app/CommandIds.h"
 #include "app/InvoiceCredits.h"
+#include "app/OptionsDialog.h"
+#include "app/OptionsRemindersPage.h"
 #include "app/PaymentCommands.h"
 #include "app/ReminderDialog.h"
 #include "app/StatementDialog.h"
@@ -13,11 +15,14 @@
 #include "print/TextStyles.h"
 #include "records/FigureInputs.h"
 #include "records/JobCreditNote.h"
+#include "records/LateInterest.h"
+#include "records/ReminderLetter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -195,4 +200,30 @@ TEST_F(PaymentDialogsTest, StatementExportedOrMailedCarriesTheBalance)
         EXPECT_TRUE(text.mid(carried, text.indexOf('\n', carried) - carried).contains("70.00"))
             << text.toStdString();
     }
+}
+
+using RemindersOptions = WindowTest;
+
+// The Reminders page stores the texts the letters use and the base rates laid
+// over the shipped ones; a rate line that does not read keeps the sheet open
+// and stores nothing.
+TEST_F(RemindersOptions, TextsAndBaseRatesReachTheLetters)
+{
+    TextStyles styles;
+    OptionsDialog sheet{styles, [] {}};
+    sheet.loadPages();
+    OptionsRemindersPage& page = *sheet.reminders();
+    page.textEdit(Reminder::FinalNotice)->setPlainText("Pay {amount} for {invoice} now.");
+    page.ratesEdit()->setPlainText("2026-05-07 3.50\n2026-13-01 3.25");
+    sheet.accept();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("2026-13-01")) << messages[0].text.toStdString();
+    EXPECT_NE(ReminderLetter::textFor(Reminder::FinalNotice), "Pay {amount} for {invoice} now.");
+
+    page.ratesEdit()->setPlainText("2026-05-07 3.50");
+    sheet.accept();
+    EXPECT_EQ(ReminderLetter::textFor(Reminder::FinalNotice), "Pay {amount} for {invoice} now.");
+    const std::vector<LateInterest::BaseRate> rates = LateInterest::currentRates();
+    EXPECT_EQ(LateInterest::rateOn(day(2026, 5, 6), rates), 375);
+    EXPECT_EQ(LateInterest::rateOn(day(2026, 5, 7), rates), 350);
 }
