@@ -1,3 +1,5 @@
+#include "WindowFixture.h"
+
 #include "app/CustomerExportDialog.h"
 #include "app/CustomerImportDialog.h"
 #include "customers/CustomerCsv.h"
@@ -14,6 +16,7 @@
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using ombrel::OMString;
@@ -164,4 +167,33 @@ TEST_F(CustomerDialogsTest, ExportWritesEachFormatAndRefusesAnythingButAPlainFil
     ASSERT_EQ(back.rows.size(), 1u);
     EXPECT_EQ(back.rows[0].customer.surname, "Dunmore");
     EXPECT_EQ(back.rows[0].customer.address.postcode, "AB1 2CD");
+}
+
+using CustomerImportCommand = WindowTest;
+
+// The program's Import: the file asked for, the rows left unticked left out,
+// and what was done said afterwards.
+TEST_F(CustomerImportCommand, ImportsTheTickedRowsAndSaysWhatItDid)
+{
+    skipFirstRun();
+    ASSERT_TRUE(start());
+    QTemporaryDir dir;
+    const QString csv = dir.filePath("in.csv");
+    ASSERT_TRUE(TextFile::save(csv, "Surname,Company\nSlate,\n,Roof & Co\n"));
+    dialogs->importAnswer = csv;
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<CustomerImportDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->table()->item(1, CustomerImportDialog::TickColumn)->setCheckState(Qt::Unchecked);
+        dialog->accept();
+    });
+    ASSERT_TRUE(app->importCustomers());
+    EXPECT_EQ(dialogs->offeredImportFilter, CustomerImportDialog::Filter);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Customers added: 1; updated: 0.");
+
+    // Cancelled at the file: nothing asked after it.
+    dialogs->importAnswer.clear();
+    EXPECT_FALSE(app->importCustomers());
+    EXPECT_EQ(messages.size(), 1u);
 }
