@@ -807,10 +807,12 @@ bool Application::sendReminder()
         if (row = overview->model().ledger().indexOf(document->path()); row >= 0)
             credited = overview->model().ledger().row(row).credited;
     if (row < 0) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         const DocumentsOverview::Setup setup = DocumentsOverview::currentSetup();
         credited =
             InvoiceCredits::scan(document->path(), document->invoice().docReference.toQString(),
                                  setup.paths, setup.inputs, setup.indexFile);
+        QGuiApplication::restoreOverrideCursor();
     }
     const bool sent = PaymentCommands(*m_dialogs, *m_mail, m_styles)
                           .sendReminder(m_mainWindow.get(), *document, view->vatFlag(), credited);
