@@ -6,12 +6,15 @@
 #include "CommandDialogs.h"
 #include "CommandIds.h"
 #include "CustomersWindow.h"
+#include "CustomerExportDialog.h"
+#include "CustomerImportDialog.h"
 #include "DocumentWindow.h"
 #include "DocumentsOverview.h"
 #include "ExportCommands.h"
 #include "HelpLauncher.h"
 #include "HelpWindow.h"
 #include "InstanceChannel.h"
+#include "InvoiceCredits.h"
 #include "LedgerModel.h"
 #include "MailLauncher.h"
 #include "MainWindow.h"
@@ -802,11 +805,21 @@ bool Application::sendReminder()
         return false;
     // The invoice as on screen.
     view->updateData(true);
-    // What the invoice's credit notes take off, as the overview nets them.
+    // What the invoice's credit notes take off, as the overview nets them;
+    // found by reading them when the overview is closed or lacks the invoice.
     ombrel::OMMoney credited;
+    int row = -1;
     if (DocumentsOverview* overview = documentsOverview())
-        if (const int row = overview->model().ledger().indexOf(document->path()); row >= 0)
+        if (row = overview->model().ledger().indexOf(document->path()); row >= 0)
             credited = overview->model().ledger().row(row).credited;
+    if (row < 0) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const DocumentsOverview::Setup setup = DocumentsOverview::currentSetup();
+        credited =
+            InvoiceCredits::scan(document->path(), document->invoice().docReference.toQString(),
+                                 setup.paths, setup.inputs, setup.indexFile);
+        QGuiApplication::restoreOverrideCursor();
+    }
     const bool sent = PaymentCommands(*m_dialogs, *m_mail, m_styles)
                           .sendReminder(m_mainWindow.get(), *document, view->vatFlag(), credited);
     if (sent && !document->isModified())
@@ -826,8 +839,23 @@ bool Application::showStatement(uint32_t customerNumber, const QString& customer
         const DocumentsOverview::Setup setup = DocumentsOverview::currentSetup();
         entries = DocumentScanner::scan(DocumentScanner::documentFiles(setup.paths), setup.inputs);
     }
+    QString recipient;
+    if (const Customer* held = m_customers.customer(m_customers.currentNumber(customerNumber)))
+        recipient = held->email.toQString();
     return PaymentCommands(*m_dialogs, *m_mail, m_styles)
-        .showStatement(m_mainWindow.get(), entries, customerNumber, customer);
+        .showStatement(m_mainWindow.get(), entries, customerNumber, customer, recipient);
+}
+
+bool Application::importCustomers()
+{
+    return CustomerImportDialog::run(
+        m_mainWindow.get(), m_customers, *m_dialogs,
+        [this](const QString& reason) { customerWriteFailed(reason); });
+}
+
+bool Application::exportCustomers()
+{
+    return CustomerExportDialog::run(m_mainWindow.get(), m_customers);
 }
 
 Document* Application::newCreditNoteFromThis()
@@ -1088,7 +1116,10 @@ CustomersWindow* Application::showCustomers()
     });
     connect(window, &CustomersWindow::statementRequested, this,
             [this](uint32_t number, const QString& customer) { showStatement(number, customer); });
-    connect(window, &CustomersWindow::importRequested, this, &Application::importCustomers);
+    connect(window, &CustomersWindow::importRequested, this, [this, window] {
+        if (importCustomers())
+            window->refresh(false);
+    });
     connect(window, &CustomersWindow::exportRequested, this, &Application::exportCustomers);
     connect(window, &CustomersWindow::writeFailed, this, &Application::customerWriteFailed);
     connect(window, &CustomersWindow::ledgerWanted, this, [this, window] {
@@ -1110,16 +1141,6 @@ CustomersWindow* Application::showCustomers()
                     window->refresh(false);
             });
     return window;
-}
-
-void Application::importCustomers()
-{
-    m_mainWindow->statusBar()->showMessage(tr("Importing customers is not in this version."));
-}
-
-void Application::exportCustomers()
-{
-    m_mainWindow->statusBar()->showMessage(tr("Exporting customers is not in this version."));
 }
 
 QString Application::documentHoldingCustomer(uint32_t number) const

@@ -132,6 +132,11 @@ public:
     /// customer `customer` names (an address block), from the documents
     /// overview's documents (its folders scanned when it is not open).
     bool showStatement(uint32_t customerNumber, const QString& customer = QString());
+    /// The customers window's Import...: a CSV file's customers, after showing what it
+    /// adds, updates and skips; a busy database is written in the background.
+    bool importCustomers();
+    /// The customers window's Export...: every customer to a CSV or vCard file.
+    bool exportCustomers();
     /// File, Duplicate: a new, unsaved document of the active one's kind with
     /// its customer and lines, the next number, today's date, no payments.
     Document* duplicate();
@@ -151,10 +156,6 @@ public:
     CustomersWindow* showCustomers();
     /// The customers window, or null while it is not open.
     CustomersWindow* customersWindow() const;
-    /// The customers window's Import...: customers from a CSV file.
-    void importCustomers();
-    /// The customers window's Export...: the customers to a CSV or vCard file.
-    void exportCustomers();
     /// The title of an open document window whose customer is `number` (or a
     /// customer merged into him); empty when none is.
     QString documentHoldingCustomer(uint32_t number) const;

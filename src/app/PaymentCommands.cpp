@@ -7,6 +7,7 @@
 #include "StatementDialog.h"
 #include "commands/ExportFileName.h"
 #include "commands/StatementCommand.h"
+#include "customers/CustomerDatabase.h"
 #include "documents/JobInvoiceDoc.h"
 #include "print/PrintableArea.h"
 #include "print/PrintedPage.h"
@@ -23,6 +24,29 @@
 #include <QPrinter>
 
 using ombrel::OMString;
+
+namespace {
+
+/// The invoice's customer's e-mail: the document's, else the database's (a
+/// document written before customers had one).
+QString recipientOf(const Customer& customer, const CustomerStore* store)
+{
+    QString recipient = customer.email.toQString();
+    if (recipient.isEmpty() && customer.custno != 0)
+        if (const auto* db = dynamic_cast<const CustomerDatabase*>(store))
+            if (const Customer* held = db->customer(db->currentNumber(customer.custno)))
+                recipient = held->email.toQString();
+    return recipient;
+}
+
+QString exportFolder()
+{
+    const QString folder = SettingsStore::get(SettingKeys::ExportFolder).toQString();
+    return folder.isEmpty() || !QFileInfo(folder).isDir() ? SettingsStore::lastDocumentFolder()
+                                                          : folder;
+}
+
+} // namespace
 
 bool PaymentCommands::sendReminder(QWidget* parent, JobInvoiceDoc& document, bool vat,
                                    ombrel::OMMoney credited)
@@ -52,7 +76,8 @@ bool PaymentCommands::sendReminder(QWidget* parent, JobInvoiceDoc& document, boo
         sent = exportPdf(parent, printed, ExportCommands::exportFolder(document), name, metadata);
         break;
     case ReminderDialog::MailLetter:
-        sent = send(printed, ExportCommands::mailFolder(document), name, metadata);
+        sent = send(printed, ExportCommands::mailFolder(document), name, metadata,
+                    recipientOf(invoice.customer, document.customerStore()));
         break;
     case ReminderDialog::NoAction:
         break;
@@ -69,7 +94,8 @@ bool PaymentCommands::sendReminder(QWidget* parent, JobInvoiceDoc& document, boo
 }
 
 bool PaymentCommands::showStatement(QWidget* parent, const std::vector<LedgerEntry>& entries,
-                                    uint32_t number, const QString& customer)
+                                    uint32_t number, const QString& customer,
+                                    const QString& recipient)
 {
     std::vector<DocumentSummary> documents;
     if (number != 0) {
@@ -87,7 +113,7 @@ bool PaymentCommands::showStatement(QWidget* parent, const std::vector<LedgerEnt
                           MessageHook::Information, MessageHook::Ok);
         return false;
     }
-    StatementDialog dialog(documents.back().customer, parent);
+    StatementDialog dialog(documents.back().customer, m_mail.available(), parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const AccountStatement statement(documents, dialog.from(), dialog.asOf());
@@ -99,13 +125,17 @@ bool PaymentCommands::showStatement(QWidget* parent, const std::vector<LedgerEnt
     PdfExport::Metadata metadata;
     metadata.title = QStringLiteral("Statement of account, %1").arg(who);
     metadata.author = SettingsStore::get(SettingKeys::CompanyName).toQString();
-    QString folder = SettingsStore::get(SettingKeys::ExportFolder).toQString();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = SettingsStore::lastDocumentFolder();
-    return exportPdf(parent, printed, folder,
-                     QStringLiteral("Statement %1 %2")
-                         .arg(who, statement.asOf.toString("YYYY-MM-DD").toQString()),
-                     metadata);
+    const QString name = QStringLiteral("Statement %1 %2")
+                             .arg(who, statement.asOf.toString("YYYY-MM-DD").toQString());
+    if (dialog.action() == StatementDialog::MailStatement)
+        return send(printed, statementMailFolder(), name, metadata, recipient);
+    return exportPdf(parent, printed, exportFolder(), name, metadata);
+}
+
+QString PaymentCommands::statementMailFolder()
+{
+    const QString chosen = SettingsStore::get(SettingKeys::MailFolder).toQString();
+    return chosen.isEmpty() ? exportFolder() : chosen;
 }
 
 bool PaymentCommands::print(QWidget* parent, PrintedPage& printed)
@@ -144,7 +174,7 @@ bool PaymentCommands::exportPdf(QWidget* parent, PrintedPage& printed, const QSt
 }
 
 bool PaymentCommands::send(PrintedPage& printed, const QString& folder, const QString& fileName,
-                           const PdfExport::Metadata& metadata)
+                           const PdfExport::Metadata& metadata, const QString& recipient)
 {
     const QString where = QDir(folder).absolutePath();
     QString error;
@@ -162,6 +192,6 @@ bool PaymentCommands::send(PrintedPage& printed, const QString& folder, const QS
         MessageHook::show(error, MessageHook::Error, MessageHook::Ok);
         return false;
     }
-    m_mail.sendOrOfferFolder(metadata.title, {path}, where);
+    m_mail.sendOrOfferFolder(metadata.title, {path}, where, recipient);
     return true;
 }

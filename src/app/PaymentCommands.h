@@ -36,9 +36,10 @@ public:
     bool sendReminder(QWidget* parent, JobInvoiceDoc& document, bool vat, ombrel::OMMoney credited);
     /// Asks for the period of the statement of the customer with `number`
     /// (or, for one not in the database, the customer `customer` names) among
-    /// `entries`, and prints or exports it.
+    /// `entries`, and prints, exports or mails it (to `recipient`, the
+    /// customer's e-mail, when there is one).
     bool showStatement(QWidget* parent, const std::vector<LedgerEntry>& entries, uint32_t number,
-                       const QString& customer);
+                       const QString& customer, const QString& recipient = {});
 
     /// The print preview of `printed`, printed from its Print button; true
     /// once printed.
@@ -47,10 +48,14 @@ public:
     /// false when cancelled or failed (said).
     bool exportPdf(QWidget* parent, PrintedPage& printed, const QString& folder,
                    const QString& fileName, const PdfExport::Metadata& metadata);
-    /// Writes the PDF into `folder` and hands it to the mail program with
-    /// `subject`; false when the PDF could not be written (said).
+    /// Writes the PDF into `folder` and hands it to the mail program, the
+    /// title as its subject, addressed to `recipient`; false when the PDF
+    /// could not be written (said).
     bool send(PrintedPage& printed, const QString& folder, const QString& fileName,
-              const PdfExport::Metadata& metadata);
+              const PdfExport::Metadata& metadata, const QString& recipient = {});
+    /// Where a statement's PDF is written to be mailed: the folder chosen
+    /// for mail, else the export folder, else the documents'.
+    static QString statementMailFolder();
 
 private:
     CommandDialogs& m_dialogs;

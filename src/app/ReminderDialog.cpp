@@ -1,11 +1,11 @@
 #include "ReminderDialog.h"
 
+#include "AsOfDateEdit.h"
 #include "records/JobInvoice.h"
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -26,7 +26,7 @@ QString money(ombrel::OMMoney amount)
 ReminderDialog::ReminderDialog(const JobInvoice& invoice, bool vat, ombrel::OMMoney credited,
                                bool canMail, QWidget* parent)
     : QDialog(parent), m_invoice(invoice), m_vat(vat), m_credited(credited),
-      m_level(new QComboBox(this)), m_date(new QDateEdit(QDate::currentDate(), this)),
+      m_level(new QComboBox(this)), m_date(new AsOfDateEdit(tr("Dated"), this)),
       m_interest(new QCheckBox(tr("Claim statutory &interest and compensation"), this)),
       m_summary(new QLabel(this))
 {
@@ -36,7 +36,6 @@ ReminderDialog::ReminderDialog(const JobInvoice& invoice, bool vat, ombrel::OMMo
         m_level->addItem(name.left(1).toUpper() + name.mid(1), level);
     }
     m_level->setCurrentIndex(ReminderLetter::nextLevel(invoice) - 1);
-    m_date->setCalendarPopup(true);
     m_interest->setChecked(ReminderLetter::offersInterest(invoice));
     m_summary->setWordWrap(true);
     m_summary->setMinimumWidth(420);
@@ -85,7 +84,7 @@ ReminderDialog::ReminderDialog(const JobInvoice& invoice, bool vat, ombrel::OMMo
 ReminderLetter ReminderDialog::letter() const
 {
     const int level = m_level->currentData().toInt();
-    const OMDate day = OMDate::fromJulian(m_date->date().toJulianDay());
+    const OMDate day = m_date->day();
     return ReminderLetter(m_invoice, m_vat, level, day, ReminderLetter::textFor(level),
                           m_interest->isEnabled() && m_interest->isChecked(),
                           LateInterest::currentRates(), m_credited);

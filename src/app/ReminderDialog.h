@@ -4,10 +4,10 @@
 
 #include <QDialog>
 
+class AsOfDateEdit;
 class JobInvoice;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 
 /**
@@ -31,7 +31,7 @@ public:
     Action action() const { return m_action; }
 
     QComboBox* levelBox() const { return m_level; }
-    QDateEdit* dateEdit() const { return m_date; }
+    AsOfDateEdit* dateEdit() const { return m_date; }
     QCheckBox* interestBox() const { return m_interest; }
     QLabel* summaryLabel() const { return m_summary; }
 
@@ -42,7 +42,7 @@ private:
     bool m_vat;
     ombrel::OMMoney m_credited;
     QComboBox* m_level;
-    QDateEdit* m_date;
+    AsOfDateEdit* m_date;
     QCheckBox* m_interest;
     QLabel* m_summary;
     Action m_action = NoAction;

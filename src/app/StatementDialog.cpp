@@ -1,7 +1,8 @@
 #include "StatementDialog.h"
 
+#include "AsOfDateEdit.h"
+
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -10,18 +11,15 @@
 
 using ombrel::OMDate;
 
-StatementDialog::StatementDialog(const QString& customer, QWidget* parent)
+StatementDialog::StatementDialog(const QString& customer, bool canMail, QWidget* parent)
     : QDialog(parent), m_fromBox(new QCheckBox(tr("&From:"), this)),
-      m_from(new QDateEdit(QDate(QDate::currentDate().year(), 1, 1), this)),
-      m_asOf(new QDateEdit(QDate::currentDate(), this))
+      m_from(new AsOfDateEdit(tr("From"), this, QDate(QDate::currentDate().year(), 1, 1))),
+      m_asOf(new AsOfDateEdit(tr("Statement date"), this))
 {
     setWindowTitle(tr("Statement of Account"));
     auto* who = new QLabel(customer, this);
     who->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_from->setCalendarPopup(true);
     m_from->setEnabled(false);
-    m_from->setAccessibleName(tr("From"));
-    m_asOf->setCalendarPopup(true);
     connect(m_fromBox, &QCheckBox::toggled, m_from, &QWidget::setEnabled);
 
     auto* form = new QFormLayout;
@@ -39,6 +37,8 @@ StatementDialog::StatementDialog(const QString& customer, QWidget* parent)
     };
     addButton(tr("&Print..."), PrintStatement)->setDefault(true);
     addButton(tr("&Export as PDF..."), ExportStatement);
+    if (canMail)
+        addButton(tr("Send by E-&mail..."), MailStatement);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -49,10 +49,10 @@ StatementDialog::StatementDialog(const QString& customer, QWidget* parent)
 
 OMDate StatementDialog::from() const
 {
-    return m_fromBox->isChecked() ? OMDate::fromJulian(m_from->date().toJulianDay()) : OMDate();
+    return m_fromBox->isChecked() ? m_from->day() : OMDate();
 }
 
 OMDate StatementDialog::asOf() const
 {
-    return OMDate::fromJulian(m_asOf->date().toJulianDay());
+    return m_asOf->day();
 }

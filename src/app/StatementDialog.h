@@ -4,21 +4,22 @@
 
 #include <QDialog>
 
+class AsOfDateEdit;
 class QCheckBox;
-class QDateEdit;
 
 /**
  * Statement...: the period of a customer's statement of account (from the
  * first document, or from a day, to the statement's day), then print it
- * (through the preview) or export it as a PDF.
+ * (through the preview), export it as a PDF or send it by e-mail.
  */
 class StatementDialog : public QDialog
 {
     Q_OBJECT
 public:
-    enum Action { NoAction, PrintStatement, ExportStatement };
+    enum Action { NoAction, PrintStatement, ExportStatement, MailStatement };
 
-    StatementDialog(const QString& customer, QWidget* parent = nullptr);
+    /// Send by E-mail is offered when `canMail`.
+    StatementDialog(const QString& customer, bool canMail, QWidget* parent = nullptr);
 
     /// Empty while the statement runs from the first document.
     ombrel::OMDate from() const;
@@ -26,12 +27,12 @@ public:
     Action action() const { return m_action; }
 
     QCheckBox* fromBox() const { return m_fromBox; }
-    QDateEdit* fromEdit() const { return m_from; }
-    QDateEdit* asOfEdit() const { return m_asOf; }
+    AsOfDateEdit* fromEdit() const { return m_from; }
+    AsOfDateEdit* asOfEdit() const { return m_asOf; }
 
 private:
     QCheckBox* m_fromBox;
-    QDateEdit* m_from;
-    QDateEdit* m_asOf;
+    AsOfDateEdit* m_from;
+    AsOfDateEdit* m_asOf;
     Action m_action = NoAction;
 };

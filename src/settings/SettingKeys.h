@@ -78,6 +78,8 @@ inline constexpr StringSetting CurrencyCode{"options", "CurrencyCode", ""};
 inline constexpr IntegerSetting EInvoiceFormat{"options", "EInvoiceFormat", 0};
 /// Send by E-mail attaches the e-invoice (in the format above) to invoices and credit notes.
 inline constexpr IntegerSetting MailEInvoice{"options", "MailEInvoice", 0};
+/// The format customers were last exported in: 0 CSV, 1 vCard 3.0, 2 vCard 4.0.
+inline constexpr IntegerSetting CustomerExportFormat{"options", "CustomerExportFormat", 0};
 
 /// Where customers pay: printed on invoices (and read for e-invoices). Any may
 /// be empty; a UK account gives the sort code and account number, an account

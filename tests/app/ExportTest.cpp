@@ -1,3 +1,4 @@
+#include "ExportFixtures.h"
 #include "WindowFixture.h"
 
 #include "app/CommandIds.h"
@@ -27,41 +28,6 @@
 using namespace CommandIds;
 
 namespace {
-
-/// Records what would have started instead of starting it.
-class RecordingMail : public MailLauncher
-{
-public:
-    bool isAvailable = true;
-    QString program;
-    QStringList arguments;
-    QStringList shownFolders;
-    /// The result the program would report once it ends.
-    Finished result;
-
-    bool available() const override { return isAvailable; }
-    void start(const QString& name, const QStringList& args, Finished finished) override
-    {
-        program = name;
-        arguments = args;
-        result = std::move(finished);
-    }
-    bool showFolder(const QString& folder) override
-    {
-        shownFolders.append(folder);
-        return true;
-    }
-};
-
-QString pdfText(const QString& path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 QString sectionList(const JobEditView& view)
 {
