@@ -1,5 +1,6 @@
 #include "app/CustomersWindow.h"
 #include "WindowFixture.h"
+#include "app/CommandIds.h"
 #include "app/CustomerEditor.h"
 #include "app/CustomerFilterModel.h"
 #include "app/CustomerListModel.h"
