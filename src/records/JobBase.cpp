@@ -6,6 +6,7 @@
 #include "settings/SettingsStore.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 
 using namespace ombrel;
@@ -292,7 +293,7 @@ void JobBase::writeValue(Archive& archive, const OMString& key, const OMString& 
 void JobBase::setNumber(uint32_t n)
 {
     number = n;
-    docReference = OMUInt32(n).toString();
+    docReference = OMString(std::to_string(n)); // as OMUInt32's "%u", without a formatted QString
 }
 
 void JobBase::setDocReference(const OMString& text, bool own)
