@@ -392,7 +392,7 @@ TEST_F(Report, JsonEscapesWhatAStringCannotHoldAndNothingElse)
 {
     QTemporaryDir dir;
     JobInvoice invoice;
-    invoice.customer.name = OMString("Quote \" back \\ tab\tbell\x01 line|two £ é");
+    invoice.customer.name = ombrel::OMString("Quote \" back \\ tab\tbell\x01 line|two £ é");
     Archive archive = Archive::forWriting();
     ASSERT_EQ(invoice.write(archive), 0);
     const QString path = dir.filePath("escaped.vli");
