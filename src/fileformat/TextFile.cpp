@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -51,11 +52,13 @@ bool TextFile::load(const QString& path, QByteArray& bytes, QString* error)
     return true;
 }
 
-TextFile::Facts TextFile::Facts::of(const QString& path)
+namespace {
+
+TextFile::Facts factsOf(const QByteArray& name)
 {
-    Facts facts;
+    TextFile::Facts facts;
     struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+    if (::stat(name.constData(), &st) != 0)
         return facts;
     facts.exists = true;
     facts.isFile = S_ISREG(st.st_mode);
@@ -64,10 +67,17 @@ TextFile::Facts TextFile::Facts::of(const QString& path)
     return facts;
 }
 
+} // namespace
+
+TextFile::Facts TextFile::Facts::of(const QString& path)
+{
+    return factsOf(QFile::encodeName(path));
+}
+
 bool TextFile::loadFile(const QString& path, QByteArray& bytes, Facts& facts, QString* error)
 {
     const QByteArray name = QFile::encodeName(path);
-    facts = Facts::of(path);
+    facts = factsOf(name);
     if (!facts.isFile)
         return false;
     if (facts.size > MaxSize)
@@ -79,11 +89,11 @@ bool TextFile::loadFile(const QString& path, QByteArray& bytes, Facts& facts, QS
         return load(path, bytes, error); // the system's reason, as load gives it
     // The file may have grown since the look: read in steps, and stop at its
     // end (a plain file's read comes short only there) or once past the cap.
-    QByteArray read(facts.size + 1, Qt::Uninitialized);
+    QByteArray text(facts.size + 1, Qt::Uninitialized);
     qsizetype done = 0;
     bool failed = false;
     for (;;) {
-        const ssize_t got = ::read(fd, read.data() + done, size_t(read.size() - done));
+        const ssize_t got = ::read(fd, text.data() + done, size_t(text.size() - done));
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -93,9 +103,9 @@ bool TextFile::loadFile(const QString& path, QByteArray& bytes, Facts& facts, QS
             break;
         }
         done += qsizetype(got);
-        if (done < read.size() || done > MaxSize)
+        if (done < text.size() || done > MaxSize)
             break;
-        read.resize(std::min<qsizetype>(read.size() * 2, MaxSize + 1));
+        text.resize(std::min<qsizetype>(text.size() * 2, MaxSize + 1));
     }
     ::close(fd);
     if (failed)
@@ -105,8 +115,8 @@ bool TextFile::loadFile(const QString& path, QByteArray& bytes, Facts& facts, QS
             *error = QStringLiteral("The file is larger than %1 MB.").arg(MaxSize / (1024 * 1024));
         return false;
     }
-    read.truncate(done);
-    bytes = std::move(read);
+    text.truncate(done);
+    bytes = std::move(text);
     return true;
 }
 
