@@ -61,8 +61,11 @@ void JobBase::addItem(const OMString&, const JobItem&)
 {
 }
 
-void JobBase::readValue(const OMString& section, const OMString& key, const OMString& value)
+void JobBase::readValue(const OMString& sectionText, const OMString& keyText, const OMString& value)
 {
+    // Compared as views: a length that differs settles most keys at once.
+    const std::string_view section = sectionText.str();
+    const std::string_view key = keyText.str();
     if (section == "base") {
         if (key == "number")
             setNumber(OMUInt32::fromText(value));
