@@ -147,17 +147,17 @@ DocumentReport::Entry DocumentReport::entryFor(const QString& file, const Figure
     entry.issued = isoDate(summary.issued);
     if (const std::optional<JobFigures>& job = summary.job) {
         entry.figures = {
-            {"totalHours", hours(job->totalHours), false},
-            {"effectiveDaysOnSite", QString::number(job->daysOnSite), false},
-            {"labourHoursCost", money(job->labourHoursCost), true},
-            {"hoursItemsTotal", money(job->hoursItemsTotal), true},
-            {"labourTotal", money(job->labourTotal), true},
-            {"travelTimeCost", money(job->travelTimeCost), true},
-            {"travelDistanceCost", money(job->travelDistanceCost), true},
-            {"travelCost", money(job->travelCost), true},
-            {"materialsTotal", money(job->materialsTotal), true},
-            {"hireTotal", money(job->hireTotal), true},
-            {"jobTotal", money(job->jobTotal), true},
+            {QStringLiteral("totalHours"), hours(job->totalHours), false},
+            {QStringLiteral("effectiveDaysOnSite"), QString::number(job->daysOnSite), false},
+            {QStringLiteral("labourHoursCost"), money(job->labourHoursCost), true},
+            {QStringLiteral("hoursItemsTotal"), money(job->hoursItemsTotal), true},
+            {QStringLiteral("labourTotal"), money(job->labourTotal), true},
+            {QStringLiteral("travelTimeCost"), money(job->travelTimeCost), true},
+            {QStringLiteral("travelDistanceCost"), money(job->travelDistanceCost), true},
+            {QStringLiteral("travelCost"), money(job->travelCost), true},
+            {QStringLiteral("materialsTotal"), money(job->materialsTotal), true},
+            {QStringLiteral("hireTotal"), money(job->hireTotal), true},
+            {QStringLiteral("jobTotal"), money(job->jobTotal), true},
         };
         return entry;
     }
@@ -165,7 +165,7 @@ DocumentReport::Entry DocumentReport::entryFor(const QString& file, const Figure
     entry.isCredit = summary.credit;
     entry.corrects = summary.corrects;
     entry.correctsDate = isoDate(summary.correctsDate);
-    entry.figures = {{"netTotal", money(summary.net), true}};
+    entry.figures = {{QStringLiteral("netTotal"), money(summary.net), true}};
     // Under the reverse charge the VAT is for information: the sales count
     // net only, and the VAT stands apart.
     entry.reverseCharge = summary.reverseCharge;
