@@ -67,6 +67,16 @@ static void BM_ScanWithIndex(benchmark::State& state)
 }
 BENCHMARK(BM_ScanWithIndex)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// What the first scan ends with: the index written for the next start.
+static void BM_IndexSave(benchmark::State& state)
+{
+    Year& y = year();
+    const std::vector<LedgerEntry> entries = DocumentScanner::scan(y.files(), y.inputs);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LedgerIndex::save(y.index, entries, y.inputs));
+}
+BENCHMARK(BM_IndexSave)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // What the window shows at once on a later start: the index read into a ledger.
 static void BM_IndexToLedger(benchmark::State& state)
 {

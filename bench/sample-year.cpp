@@ -1,5 +1,9 @@
-// Writes a year of sample documents: sample-year FOLDER [COUNT [YEAR]].
+// Writes a year of sample documents: sample-year FOLDER [COUNT [YEAR]];
+// or the benchmarks' long invoice: sample-year --invoice FILE LINES.
+#include "SampleInvoice.h"
 #include "SampleYear.h"
+#include "fileformat/Archive.h"
+#include "fileformat/TextFile.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -7,8 +11,17 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    if (argc == 4 && QByteArray(argv[1]) == "--invoice") {
+        JobInvoice invoice = SampleInvoice::withLines(QByteArray(argv[3]).toInt());
+        Archive archive = Archive::forWriting();
+        return invoice.write(archive) == 0 &&
+                       TextFile::save(QString::fromLocal8Bit(argv[2]), archive.data())
+                   ? 0
+                   : 1;
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: sample-year FOLDER [COUNT [YEAR]]\n");
+        std::fprintf(stderr, "usage: sample-year FOLDER [COUNT [YEAR]]\n"
+                             "       sample-year --invoice FILE LINES\n");
         return 2;
     }
     const int count = argc > 2 ? QByteArray(argv[2]).toInt() : 200;

@@ -14,34 +14,39 @@ using namespace ombrel;
 
 namespace {
 
-QString jsonString(const QString& text)
+/// `text` as a JSON string onto `out`; runs that need no escape go on whole.
+void appendJsonString(QString& out, QStringView text)
 {
-    QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '"':
+    out += u'"';
+    qsizetype plain = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= 0x20 && c != u'"' && c != u'\\')
+            continue;
+        out += text.sliced(plain, i - plain);
+        plain = i + 1;
+        switch (c) {
+        case u'"':
             out += QLatin1String("\\\"");
             break;
-        case '\\':
+        case u'\\':
             out += QLatin1String("\\\\");
             break;
-        case '\n':
+        case u'\n':
             out += QLatin1String("\\n");
             break;
-        case '\r':
+        case u'\r':
             out += QLatin1String("\\r");
             break;
-        case '\t':
+        case u'\t':
             out += QLatin1String("\\t");
             break;
         default:
-            if (c.unicode() < 0x20)
-                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            else
-                out += c;
+            out += QStringLiteral("\\u%1").arg(int(c), 4, 16, QLatin1Char('0'));
         }
     }
-    return out + u'"';
+    out += text.sliced(plain);
+    out += u'"';
 }
 
 QString money(OMMoney amount)
@@ -142,17 +147,17 @@ DocumentReport::Entry DocumentReport::entryFor(const QString& file, const Figure
     entry.issued = isoDate(summary.issued);
     if (const std::optional<JobFigures>& job = summary.job) {
         entry.figures = {
-            {"totalHours", hours(job->totalHours), false},
-            {"effectiveDaysOnSite", QString::number(job->daysOnSite), false},
-            {"labourHoursCost", money(job->labourHoursCost), true},
-            {"hoursItemsTotal", money(job->hoursItemsTotal), true},
-            {"labourTotal", money(job->labourTotal), true},
-            {"travelTimeCost", money(job->travelTimeCost), true},
-            {"travelDistanceCost", money(job->travelDistanceCost), true},
-            {"travelCost", money(job->travelCost), true},
-            {"materialsTotal", money(job->materialsTotal), true},
-            {"hireTotal", money(job->hireTotal), true},
-            {"jobTotal", money(job->jobTotal), true},
+            {QStringLiteral("totalHours"), hours(job->totalHours), false},
+            {QStringLiteral("effectiveDaysOnSite"), QString::number(job->daysOnSite), false},
+            {QStringLiteral("labourHoursCost"), money(job->labourHoursCost), true},
+            {QStringLiteral("hoursItemsTotal"), money(job->hoursItemsTotal), true},
+            {QStringLiteral("labourTotal"), money(job->labourTotal), true},
+            {QStringLiteral("travelTimeCost"), money(job->travelTimeCost), true},
+            {QStringLiteral("travelDistanceCost"), money(job->travelDistanceCost), true},
+            {QStringLiteral("travelCost"), money(job->travelCost), true},
+            {QStringLiteral("materialsTotal"), money(job->materialsTotal), true},
+            {QStringLiteral("hireTotal"), money(job->hireTotal), true},
+            {QStringLiteral("jobTotal"), money(job->jobTotal), true},
         };
         return entry;
     }
@@ -160,7 +165,7 @@ DocumentReport::Entry DocumentReport::entryFor(const QString& file, const Figure
     entry.isCredit = summary.credit;
     entry.corrects = summary.corrects;
     entry.correctsDate = isoDate(summary.correctsDate);
-    entry.figures = {{"netTotal", money(summary.net), true}};
+    entry.figures = {{QStringLiteral("netTotal"), money(summary.net), true}};
     // Under the reverse charge the VAT is for information: the sales count
     // net only, and the VAT stands apart.
     entry.reverseCharge = summary.reverseCharge;
@@ -183,69 +188,109 @@ DocumentReport::Entry DocumentReport::entryFor(const QString& file, const Figure
 
 QString DocumentReport::toJson() const
 {
-    QStringList objects;
+    if (m_entries.empty())
+        return QStringLiteral("[]\n");
+    // One text grown in place: a report of thousands of files makes no
+    // list of pieces to join.
+    QString out;
+    out.reserve(qsizetype(m_entries.size()) * 640);
+    out += QLatin1String("[\n");
+    bool firstEntry = true;
     for (const Entry& e : m_entries) {
-        QStringList fields;
-        auto add = [&](const QString& key, const QString& value) {
-            fields << QStringLiteral("    %1: %2").arg(jsonString(key), value);
+        out += firstEntry ? QLatin1String("  {\n") : QLatin1String(",\n  {\n");
+        firstEntry = false;
+        bool firstField = true;
+        // "    KEY: " after the field before it; the caller writes the value.
+        const auto key = [&](QStringView name) {
+            out += firstField ? QLatin1String("    ") : QLatin1String(",\n    ");
+            firstField = false;
+            appendJsonString(out, name);
+            out += QLatin1String(": ");
         };
-        add(QStringLiteral("file"), jsonString(e.file));
+        const auto text = [&](QStringView name, QStringView value) {
+            key(name);
+            appendJsonString(out, value);
+        };
+        const auto plain = [&](QStringView name, QStringView value) {
+            key(name);
+            out += value;
+        };
+        const auto amount = [&](QStringView name, OMMoney value) {
+            key(name);
+            const OMString digits = value.toPlainString();
+            out += u'"';
+            out += QLatin1String(digits.str().data(), qsizetype(digits.str().size()));
+            out += u'"';
+        };
+        const auto flag = [&](QStringView name, bool value) {
+            plain(name, value ? u"true" : u"false");
+        };
+        text(u"file", e.file);
         if (!e.error.isEmpty()) {
-            add(QStringLiteral("error"), jsonString(e.error));
+            text(u"error", e.error);
         } else {
-            add(QStringLiteral("kind"), jsonString(e.kind));
-            add(QStringLiteral("docReference"), jsonString(e.docReference));
-            add(QStringLiteral("number"), QString::number(e.number));
-            add(QStringLiteral("date"), jsonString(e.date));
-            add(QStringLiteral("customer"), jsonString(e.customer));
-            for (const Figure& f : e.figures)
-                add(f.key, f.isString ? jsonString(f.text) : f.text);
+            text(u"kind", e.kind);
+            text(u"docReference", e.docReference);
+            plain(u"number", QString::number(e.number));
+            text(u"date", e.date);
+            text(u"customer", e.customer);
+            for (const Figure& f : e.figures) {
+                if (f.isString)
+                    text(f.key, f.text);
+                else
+                    plain(f.key, f.text);
+            }
             if (e.isInvoice) {
-                const auto vatLines = [](const std::vector<Entry::VatLine>& lines) {
-                    QStringList vat;
-                    for (const auto& v : lines)
-                        vat << QStringLiteral("{\"rate\": %1, \"amount\": %2, \"vatAmount\": %3}")
-                                   .arg(jsonString(v.rate), jsonString(v.amount),
-                                        jsonString(v.vatAmount));
-                    return u'[' + vat.join(QLatin1String(", ")) + u']';
+                const auto vatLines = [&](QStringView name,
+                                          const std::vector<Entry::VatLine>& lines) {
+                    key(name);
+                    out += u'[';
+                    bool firstLine = true;
+                    for (const auto& v : lines) {
+                        out += firstLine ? QLatin1String("{\"rate\": ")
+                                         : QLatin1String(", {\"rate\": ");
+                        firstLine = false;
+                        appendJsonString(out, v.rate);
+                        out += QLatin1String(", \"amount\": ");
+                        appendJsonString(out, v.amount);
+                        out += QLatin1String(", \"vatAmount\": ");
+                        appendJsonString(out, v.vatAmount);
+                        out += u'}';
+                    }
+                    out += u']';
                 };
-                add(QStringLiteral("vatSummary"), vatLines(e.vatSummary));
-                add(QStringLiteral("grossTotal"), jsonString(money(e.total)));
-                add(QStringLiteral("totalPaid"), jsonString(money(e.totalPaid)));
-                add(QStringLiteral("amountDue"), jsonString(money(e.amountDue)));
-                add(QStringLiteral("isOverdue"),
-                    e.isOverdue ? QStringLiteral("true") : QStringLiteral("false"));
+                vatLines(u"vatSummary", e.vatSummary);
+                amount(u"grossTotal", e.total);
+                amount(u"totalPaid", e.totalPaid);
+                amount(u"amountDue", e.amountDue);
+                flag(u"isOverdue", e.isOverdue);
                 if (!e.issued.isEmpty())
-                    add(QStringLiteral("issued"), jsonString(e.issued));
-                add(QStringLiteral("reverseCharge"),
-                    e.reverseCharge ? QStringLiteral("true") : QStringLiteral("false"));
-                add(QStringLiteral("vatForInformation"), vatLines(e.vatForInformation));
-                add(QStringLiteral("cisLabour"), jsonString(money(e.cisLabour)));
-                add(QStringLiteral("cisDeducted"), jsonString(money(e.cisDeducted)));
+                    text(u"issued", e.issued);
+                flag(u"reverseCharge", e.reverseCharge);
+                vatLines(u"vatForInformation", e.vatForInformation);
+                amount(u"cisLabour", e.cisLabour);
+                amount(u"cisDeducted", e.cisDeducted);
                 if (e.cis) {
-                    add(QStringLiteral("cisDeduction"), jsonString(money(e.cisExpected)));
-                    add(QStringLiteral("cisNetPayment"),
-                        jsonString(money(e.total - e.cisExpected)));
+                    amount(u"cisDeduction", e.cisExpected);
+                    amount(u"cisNetPayment", e.total - e.cisExpected);
                 }
             }
             if (e.isCredit) {
-                add(QStringLiteral("isCredit"), QStringLiteral("true"));
-                add(QStringLiteral("corrects"), jsonString(e.corrects));
-                add(QStringLiteral("correctsDate"), jsonString(e.correctsDate));
+                plain(u"isCredit", u"true");
+                text(u"corrects", e.corrects);
+                text(u"correctsDate", e.correctsDate);
             }
             if (e.hasCredits) {
-                add(QStringLiteral("credited"), jsonString(money(e.credited)));
-                add(QStringLiteral("amountDueAfterCredits"), jsonString(money(e.dueAfterCredits)));
+                amount(u"credited", e.credited);
+                amount(u"amountDueAfterCredits", e.dueAfterCredits);
             }
             if (e.duplicateNumber)
-                add(QStringLiteral("duplicateNumber"), QStringLiteral("true"));
+                plain(u"duplicateNumber", u"true");
         }
-        objects << QStringLiteral("  {\n") + fields.join(QLatin1String(",\n")) +
-                       QStringLiteral("\n  }");
+        out += QLatin1String("\n  }");
     }
-    if (objects.isEmpty())
-        return QStringLiteral("[]\n");
-    return QStringLiteral("[\n") + objects.join(QLatin1String(",\n")) + QStringLiteral("\n]\n");
+    out += QLatin1String("\n]\n");
+    return out;
 }
 
 QString DocumentReport::toTable() const

@@ -5,8 +5,6 @@
 #include "records/JobBase.h"
 #include "resources/StringTable.h"
 
-#include <QFileInfo>
-
 using ombrel::OMString;
 
 QString JobFileReader::invalidKindMessage(const JobBase& record, const QString& path)
@@ -17,6 +15,21 @@ QString JobFileReader::invalidKindMessage(const JobBase& record, const QString& 
                .arg(path, QString::fromLatin1(record.kind().title).toLower());
 }
 
+namespace {
+
+bool readBytes(JobBase& record, const QString& path, const QByteArray& bytes, QString* error)
+{
+    Archive archive = Archive::forReading(bytes);
+    if (record.read(archive) != 0) {
+        if (error)
+            *error = JobFileReader::invalidKindMessage(record, path);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool JobFileReader::read(JobBase& record, const QString& path, QString* error)
 {
     QByteArray bytes;
@@ -26,13 +39,20 @@ bool JobFileReader::read(JobBase& record, const QString& path, QString* error)
             *error = TextFile::invalidFileMessage(path, reason);
         return false;
     }
-    Archive archive = Archive::forReading(bytes);
-    if (record.read(archive) != 0) {
-        if (error)
-            *error = invalidKindMessage(record, path);
+    return readBytes(record, path, bytes, error);
+}
+
+bool JobFileReader::readFile(JobBase& record, const QString& path, TextFile::Facts& facts,
+                             QString* error)
+{
+    QByteArray bytes;
+    QString reason;
+    if (!TextFile::loadFile(path, bytes, facts, &reason)) {
+        if (error && facts.isFile)
+            *error = TextFile::invalidFileMessage(path, reason);
         return false;
     }
-    return true;
+    return readBytes(record, path, bytes, error);
 }
 
 std::unique_ptr<JobBase> JobFileReader::recordFor(const QString& path)
@@ -44,12 +64,10 @@ std::unique_ptr<JobBase> JobFileReader::recordFor(const QString& path)
 std::unique_ptr<JobBase> JobFileReader::load(const QString& path, QString* error)
 {
     std::unique_ptr<JobBase> record = recordFor(path);
-    if (!record || !QFileInfo(path).isFile()) {
-        if (error)
-            *error = StringTable::text(IDS_FILE_INVALID).toQString().arg(path);
-        return nullptr;
-    }
-    if (!read(*record, path, error))
-        return nullptr;
-    return record;
+    TextFile::Facts facts;
+    if (record && readFile(*record, path, facts, error))
+        return record;
+    if (error && (!record || !facts.isFile))
+        *error = StringTable::text(IDS_FILE_INVALID).toQString().arg(path);
+    return nullptr;
 }

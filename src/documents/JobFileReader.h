@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fileformat/TextFile.h"
+
 #include <QString>
 #include <memory>
 
@@ -15,6 +17,10 @@ public:
     /// "Invalid %s file."), when the file cannot be read or names another kind;
     /// the record is then as it was.
     static bool read(JobBase& record, const QString& path, QString* error = nullptr);
+    /// As read, from one look at the path, which `facts` gives back: a path
+    /// that is no plain file is not opened (false, and `error` left as it is).
+    static bool readFile(JobBase& record, const QString& path, TextFile::Facts& facts,
+                         QString* error = nullptr);
     /// An empty record of the kind the path's extension names, in any case;
     /// null for any other.
     static std::unique_ptr<JobBase> recordFor(const QString& path);

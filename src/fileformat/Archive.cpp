@@ -97,17 +97,26 @@ QByteArray Archive::toUtf8(const QByteArray& bytes)
 
 bool Archive::readLine(ombrel::OMString& line)
 {
+    std::string_view view;
+    if (!readLine(view))
+        return false;
+    line = ombrel::OMString(std::string(view));
+    return true;
+}
+
+bool Archive::readLine(std::string_view& line)
+{
     if (m_storing || m_position >= m_data.size())
         return false;
-    qsizetype end = m_data.indexOf('\n', m_position);
-    const qsizetype next = end < 0 ? m_data.size() : end + 1;
-    if (end < 0)
-        end = m_data.size();
+    const char* const data = m_data.constData();
+    const auto* found = static_cast<const char*>(
+        std::memchr(data + m_position, '\n', size_t(m_data.size() - m_position)));
+    const qsizetype end = found ? qsizetype(found - data) : m_data.size();
+    const qsizetype next = found ? end + 1 : m_data.size();
     qsizetype stop = end;
-    if (stop > m_position && m_data.at(stop - 1) == '\r')
+    if (stop > m_position && data[stop - 1] == '\r')
         --stop;
-    line =
-        ombrel::OMString(std::string(m_data.constData() + m_position, size_t(stop - m_position)));
+    line = std::string_view(data + m_position, size_t(stop - m_position));
     m_position = next;
     return true;
 }

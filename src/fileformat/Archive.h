@@ -3,6 +3,7 @@
 #include "foundation/OMString.h"
 
 #include <QByteArray>
+#include <string_view>
 
 /**
  * The text a document or the customer database is read from or written to.
@@ -25,6 +26,8 @@ public:
 
     /// The next line without its line end; false at the end of the text.
     bool readLine(ombrel::OMString& line);
+    /// The same as a view into the text read, valid while the archive lives.
+    bool readLine(std::string_view& line);
 
     void write(const ombrel::OMString& text)
     {

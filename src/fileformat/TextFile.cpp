@@ -6,7 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 bool TextFile::load(const QString& path, QByteArray& bytes, QString* error)
 {
@@ -45,6 +49,74 @@ bool TextFile::load(const QString& path, QByteArray& bytes, QString* error)
         return false;
     }
     bytes = std::move(read);
+    return true;
+}
+
+namespace {
+
+TextFile::Facts factsOf(const QByteArray& name)
+{
+    TextFile::Facts facts;
+    struct stat st;
+    if (::stat(name.constData(), &st) != 0)
+        return facts;
+    facts.exists = true;
+    facts.isFile = S_ISREG(st.st_mode);
+    facts.size = qint64(st.st_size);
+    facts.modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+    return facts;
+}
+
+} // namespace
+
+TextFile::Facts TextFile::Facts::of(const QString& path)
+{
+    return factsOf(QFile::encodeName(path));
+}
+
+bool TextFile::loadFile(const QString& path, QByteArray& bytes, Facts& facts, QString* error)
+{
+    const QByteArray name = QFile::encodeName(path);
+    facts = factsOf(name);
+    if (!facts.isFile)
+        return false;
+    if (facts.size > MaxSize)
+        return load(path, bytes, error); // says so in its words
+    // Not blocking: should a pipe have taken the file's place since the look,
+    // its reading fails rather than waits.
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return load(path, bytes, error); // the system's reason, as load gives it
+    // The file may have grown since the look: read in steps, and stop at its
+    // end (a plain file's read comes short only there) or once past the cap.
+    QByteArray text(facts.size + 1, Qt::Uninitialized);
+    qsizetype done = 0;
+    bool failed = false;
+    for (;;) {
+        const ssize_t got = ::read(fd, text.data() + done, size_t(text.size() - done));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            failed = true;
+            if (error)
+                *error = qt_error_string(errno);
+            break;
+        }
+        done += qsizetype(got);
+        if (done < text.size() || done > MaxSize)
+            break;
+        text.resize(std::min<qsizetype>(text.size() * 2, MaxSize + 1));
+    }
+    ::close(fd);
+    if (failed)
+        return false;
+    if (done > MaxSize) {
+        if (error)
+            *error = QStringLiteral("The file is larger than %1 MB.").arg(MaxSize / (1024 * 1024));
+        return false;
+    }
+    text.truncate(done);
+    bytes = std::move(text);
     return true;
 }
 

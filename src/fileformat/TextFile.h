@@ -16,6 +16,25 @@ public:
     /// Reads the file whole. False, with a reason in `error`, when it cannot
     /// or when it holds more than MaxSize bytes.
     static bool load(const QString& path, QByteArray& bytes, QString* error = nullptr);
+
+    /// What one look at a path (through links) says of it.
+    struct Facts
+    {
+        bool exists = false;
+        bool isFile = false; // a plain file
+        qint64 size = 0;
+        qint64 modified = 0; // milliseconds since the epoch, as QFileInfo gives it
+
+        static Facts of(const QString& path);
+    };
+    /**
+     * As load, for a path that must name a plain file: `facts` is what the
+     * one look at it before reading found. A path that names anything else
+     * or nothing is not opened: false, with `error` left as it is. A scan of
+     * many files asks the system for nothing but the look and the reading.
+     */
+    static bool loadFile(const QString& path, QByteArray& bytes, Facts& facts,
+                         QString* error = nullptr);
     /**
      * Replaces the file with `bytes` through a temporary file in the same
      * folder that is renamed over it once completely written and flushed, so

@@ -3,6 +3,8 @@
 #include "OMException.h"
 
 #include <QDate>
+#include <algorithm>
+#include <cstdio>
 
 namespace ombrel {
 
@@ -90,15 +92,21 @@ OMString OMDate::toString(const OMString& format) const
     const QDate date = QDate::fromJulianDay(m_julian);
     const std::string& f = format.str();
     std::string out;
+    // Plain digits (integers print alike in every locale), as "%04d" and "%02d".
+    const auto number = [&out](int value, int width) {
+        char digits[16];
+        const int length = std::snprintf(digits, sizeof digits, "%0*d", width, value);
+        out.append(digits, size_t(std::max(length, 0)));
+    };
     for (size_t fi = 0; fi < f.size();) {
         if (f.compare(fi, 4, "YYYY") == 0) {
-            out += OMString::format("%04d", date.year()).str();
+            number(date.year(), 4);
             fi += 4;
         } else if (f.compare(fi, 2, "MM") == 0) {
-            out += OMString::format("%02d", date.month()).str();
+            number(date.month(), 2);
             fi += 2;
         } else if (f.compare(fi, 2, "DD") == 0) {
-            out += OMString::format("%02d", date.day()).str();
+            number(date.day(), 2);
             fi += 2;
         } else {
             out += f[fi++];

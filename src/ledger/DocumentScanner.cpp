@@ -11,34 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <memory>
-#include <sys/stat.h>
-
-namespace {
-
-/// What a scan asks of a file, from one look at it: the time as milliseconds
-/// since the epoch, as QFileInfo gives it, without a conversion to local time.
-struct FileFacts
-{
-    bool exists = false;
-    bool isFile = false;
-    qint64 size = 0;
-    qint64 modified = 0;
-
-    static FileFacts of(const QString& path)
-    {
-        FileFacts facts;
-        struct stat st;
-        if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-            return facts;
-        facts.exists = true;
-        facts.isFile = S_ISREG(st.st_mode);
-        facts.size = qint64(st.st_size);
-        facts.modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
-        return facts;
-    }
-};
-
-} // namespace
 
 bool DocumentScanner::isDocumentPath(const QString& path)
 {
@@ -73,12 +45,16 @@ LedgerEntry DocumentScanner::read(const QString& path, const FigureInputs& input
 {
     LedgerEntry entry;
     entry.path = path;
-    const FileFacts info = FileFacts::of(path);
+    std::unique_ptr<JobBase> record = JobFileReader::recordFor(path);
+    // One look at the file gives its size and time, and says whether to read it.
+    TextFile::Facts info;
+    const bool read = record && JobFileReader::readFile(*record, path, info, &entry.error);
+    if (!record)
+        info = TextFile::Facts::of(path);
     if (info.exists) {
         entry.size = info.size;
         entry.modified = info.modified;
     }
-    std::unique_ptr<JobBase> record = JobFileReader::recordFor(path);
     if (!record) {
         QStringList extensions;
         for (const DocumentKind* kind : DocumentKind::all())
@@ -93,7 +69,7 @@ LedgerEntry DocumentScanner::read(const QString& path, const FigureInputs& input
         entry.error = TextFile::invalidFileMessage(path);
         return entry;
     }
-    if (JobFileReader::read(*record, path, &entry.error))
+    if (read)
         entry.summary = record->summary(inputs);
     return entry;
 }
@@ -107,7 +83,7 @@ std::vector<LedgerEntry> DocumentScanner::scan(const QStringList& files, const F
         const LedgerEntry* known = index ? index->find(file) : nullptr;
         bool current = false;
         if (known) {
-            const FileFacts info = FileFacts::of(file);
+            const TextFile::Facts info = TextFile::Facts::of(file);
             current = info.isFile && info.size == known->size && info.modified == known->modified;
         }
         entries.push_back(current ? *known : read(file, inputs));

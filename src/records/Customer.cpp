@@ -2,23 +2,27 @@
 
 #include "foundation/OMUInt32.h"
 
+#include <string_view>
+
 using namespace ombrel;
 
 bool Customer::readValue(const OMString& key, const OMString& value)
 {
-    if (key == "custno") {
+    // Compared as views: a length that differs settles most keys at once.
+    const std::string_view k = key.str();
+    if (k == "custno") {
         custno = OMUInt32::fromText(value);
         return true;
     }
     bool* const flags[] = {&business, &cisContractor, &endUserNotice};
     static const char* const flagKeys[] = {"business", "cisContractor", "endUser"};
     for (size_t i = 0; i < std::size(flagKeys); ++i) {
-        if (key == flagKeys[i]) {
+        if (k == flagKeys[i]) {
             *flags[i] = value.trimmed() == "1";
             return true;
         }
     }
-    if (key == "cisRate") {
+    if (k == "cisRate") {
         const uint32_t rate = OMUInt32::fromText(value);
         cisRate = rate == 0 || rate == 20 || rate == 30 ? int(rate) : DefaultCisRate;
         return true;
@@ -31,7 +35,7 @@ bool Customer::readValue(const OMString& key, const OMString& value)
                                        "phone",  "mobile",   "fax",     "first",   "town",
                                        "county", "postcode", "email",   "vatno",   "country"};
     for (size_t i = 0; i < std::size(keys); ++i) {
-        if (key == keys[i]) {
+        if (k == keys[i]) {
             *fields[i] = value;
             return true;
         }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 using namespace ombrel;
 
@@ -44,8 +45,11 @@ void Job::addItem(const OMString& section, const JobItem& item)
     }
 }
 
-void Job::readValue(const OMString& section, const OMString& key, const OMString& value)
+void Job::readValue(const OMString& sectionText, const OMString& keyText, const OMString& value)
 {
+    // Compared as views: a length that differs settles most keys at once.
+    const std::string_view section = sectionText.str();
+    const std::string_view key = keyText.str();
     if (section == "job") {
         if (key == "description")
             description = value;
@@ -80,14 +84,14 @@ void Job::readValue(const OMString& section, const OMString& key, const OMString
         else if (key == "displayEAOE")
             displayEAOE = value;
     } else if (section == "customer") {
-        customer.readValue(key, value);
+        customer.readValue(keyText, value);
     } else if (section == "location") {
         if (key == "sameAsCustomer")
             sameAsCustomer = value;
         else
-            location.readValue(key, value);
+            location.readValue(keyText, value);
     } else {
-        JobBase::readValue(section, key, value);
+        JobBase::readValue(sectionText, keyText, value);
     }
 }
 
@@ -242,8 +246,9 @@ DocumentSummary Job::summary(const FigureInputs& inputs) const
     if (inputs.vatRegistered) {
         std::vector<VAT>& rates = f.vatByRate;
         const auto charge = [&rates](Percentage rate, OMMoney amount) {
-            auto at = std::lower_bound(rates.begin(), rates.end(), rate,
-                                       [](const VAT& entry, Percentage r) { return entry.rate < r; });
+            auto at =
+                std::lower_bound(rates.begin(), rates.end(), rate,
+                                 [](const VAT& entry, Percentage r) { return entry.rate < r; });
             if (at != rates.end() && at->rate == rate)
                 at->amount += amount;
             else

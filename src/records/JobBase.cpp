@@ -5,6 +5,10 @@
 #include "foundation/OMUInt32.h"
 #include "settings/SettingsStore.h"
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+
 using namespace ombrel;
 
 JobBase::JobBase(DocumentKind::Id kind) : m_kind(&DocumentKind::get(kind))
@@ -57,8 +61,11 @@ void JobBase::addItem(const OMString&, const JobItem&)
 {
 }
 
-void JobBase::readValue(const OMString& section, const OMString& key, const OMString& value)
+void JobBase::readValue(const OMString& sectionText, const OMString& keyText, const OMString& value)
 {
+    // Compared as views: a length that differs settles most keys at once.
+    const std::string_view section = sectionText.str();
+    const std::string_view key = keyText.str();
     if (section == "base") {
         if (key == "number")
             setNumber(OMUInt32::fromText(value));
@@ -79,38 +86,62 @@ void JobBase::readValue(const OMString& section, const OMString& key, const OMSt
     }
 }
 
+namespace {
+
+/// Without leading and trailing blanks and tabs.
+std::string_view trimmedView(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+/// A piece of a line as read: each "|" stands for a line break.
+OMString unbarred(std::string_view text)
+{
+    std::string out(text);
+    if (text.find('|') != std::string_view::npos)
+        std::replace(out.begin(), out.end(), '|', '\n');
+    return OMString(std::move(out));
+}
+
+} // namespace
+
 int JobBase::read(Archive& archive)
 {
-    OMString line;
-    if (!archive.readLine(line) || line.trimmed() != OMString("[") + kind().name + "]")
+    std::string_view line;
+    if (!archive.readLine(line) ||
+        OMString(std::string(trimmedView(line))) != OMString("[") + kind().name + "]")
         return InvalidFileStatus;
 
     OMString section = kind().name;
     bool itemMode = false;
     JobItem item;
     while (archive.readLine(line)) {
-        line = line.trimmed();
-        line.replaceAll("|", "\n");
-        if (line.isEmpty() || line.startsWith("#"))
+        // Each line is looked at in place; only a key and its value are copied.
+        line = trimmedView(line);
+        if (line.empty() || line.front() == '#')
             continue;
-        if (line.startsWith("[")) {
+        if (line.front() == '[') {
             if (itemMode) {
                 addItem(section, item);
                 itemMode = false;
                 item.reset();
             }
-            const int close = line.first(']');
-            if (close >= 0)
-                section = line.mid(1, close - 1);
+            const size_t close = line.find(']');
+            if (close != std::string_view::npos)
+                section = unbarred(line.substr(1, close - 1));
             if (section.endsWith("-item"))
                 itemMode = true;
             continue;
         }
-        const int equals = line.first('=');
-        if (equals <= 0)
+        const size_t equals = line.find('=');
+        if (equals == 0 || equals == std::string_view::npos)
             continue;
-        const OMString key = line.left(equals);
-        const OMString value = line.mid(equals + 1);
+        const OMString key = unbarred(line.substr(0, equals));
+        const OMString value = unbarred(line.substr(equals + 1));
         if (!itemMode) {
             readValue(section, key, value);
         } else if (key == "desc") {
@@ -265,7 +296,7 @@ void JobBase::writeValue(Archive& archive, const OMString& key, const OMString& 
 void JobBase::setNumber(uint32_t n)
 {
     number = n;
-    docReference = OMUInt32(n).toString();
+    docReference = OMString(std::to_string(n)); // as OMUInt32's "%u", without a formatted QString
 }
 
 void JobBase::setDocReference(const OMString& text, bool own)

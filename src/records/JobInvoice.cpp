@@ -4,6 +4,8 @@
 #include "foundation/OMUInt32.h"
 #include "settings/SettingsStore.h"
 
+#include <string_view>
+
 using namespace ombrel;
 
 JobInvoice::JobInvoice() : JobBase(DocumentKind::Invoice)
@@ -54,8 +56,12 @@ void JobInvoice::addItem(const OMString& section, const JobItem& item)
     }
 }
 
-void JobInvoice::readValue(const OMString& section, const OMString& key, const OMString& value)
+void JobInvoice::readValue(const OMString& sectionText, const OMString& keyText,
+                           const OMString& value)
 {
+    // Compared as views: a length that differs settles most keys at once.
+    const std::string_view section = sectionText.str();
+    const std::string_view key = keyText.str();
     if (section == "details") {
         if (key == "description")
             description = value;
@@ -76,14 +82,14 @@ void JobInvoice::readValue(const OMString& section, const OMString& key, const O
         else if (key == "reverseCharge")
             reverseCharge = value;
     } else if (section == "customer") {
-        customer.readValue(key, value);
+        customer.readValue(keyText, value);
     } else if (section == "reminders") {
         // Payment reminders: any key of the section, in the order read.
         Reminder reminder;
-        if (key.startsWith("reminder") && reminder.setText(value))
+        if (key.starts_with("reminder") && reminder.setText(value))
             reminders.push_back(reminder);
     } else {
-        JobBase::readValue(section, key, value);
+        JobBase::readValue(sectionText, keyText, value);
     }
 }
 

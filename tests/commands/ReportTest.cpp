@@ -6,6 +6,7 @@
 #include "records/JobInvoice.h"
 #include "settings/SettingsStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,6 +15,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <tuple>
 
 namespace {
@@ -357,4 +359,53 @@ TEST_F(Report, ReverseChargeAndCisFigures)
     EXPECT_TRUE(rows.last().endsWith("100.00")) << rows.last().toStdString();
     EXPECT_FALSE(DocumentReport({example(kInvoice)}).toTable().contains("CIS"))
         << "no column without deductions";
+}
+
+TEST_F(Report, EveryPathThatIsNoReadableDocumentGetsTheMessageAndNothingHangs)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("folder.vli");
+    const QString pipe = dir.filePath("pipe.vlq");
+    const QString broken = dir.filePath("broken.vle");
+    const QString wrongKind = dir.filePath("wrong.vle");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(dir.filePath("nothing.vle"), broken));
+    ASSERT_TRUE(QFile::copy(example(kQuote), wrongKind));
+    const struct
+    {
+        QString path;
+        QString error;
+    } cases[] = {
+        {folder, "The file " + folder + " is invalid."},
+        {pipe, "The file " + pipe + " is invalid."},
+        {broken, "The file " + broken + " is invalid."},
+        {wrongKind, "Invalid Estimate file.\n\n" + wrongKind + " is not a Vorlane estimate."},
+    };
+    for (const auto& c : cases) {
+        const DocumentReport::Entry entry = DocumentReport::entryFor(c.path, FigureInputs());
+        EXPECT_EQ(entry.error, c.error) << c.path.toStdString();
+    }
+}
+
+TEST_F(Report, JsonEscapesWhatAStringCannotHoldAndNothingElse)
+{
+    QTemporaryDir dir;
+    JobInvoice invoice;
+    invoice.customer.name = ombrel::OMString("Quote \" back \\ tab\tbell\x01 line|two £ é");
+    Archive archive = Archive::forWriting();
+    ASSERT_EQ(invoice.write(archive), 0);
+    const QString path = dir.filePath("escaped.vli");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(archive.data());
+    file.close();
+
+    const QString json = DocumentReport({path}).toJson();
+    EXPECT_TRUE(json.contains(
+        QString::fromUtf8(R"("customer": "Quote \" back \\ tab\tbell\u0001 line\ntwo £ é")")))
+        << json.toStdString();
+    EXPECT_EQ(parse(json)[0].toObject()["customer"].toString(),
+              QString::fromUtf8("Quote \" back \\ tab\tbell\x01 line\ntwo £ é"));
+    EXPECT_EQ(DocumentReport(QStringList()).toJson(), "[]\n");
 }

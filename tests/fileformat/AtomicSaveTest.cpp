@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sys/stat.h>
 
 namespace {
 
@@ -112,4 +113,66 @@ TEST(AtomicSave, FilesBeyondTheSizeCapAreRefusedUnread)
     // A device without end is read only up to the cap.
     EXPECT_FALSE(TextFile::load(QStringLiteral("/dev/zero"), bytes, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("larger than 64 MB"))) << error.toStdString();
+}
+
+TEST(TextFileLoad, OneLookSaysWhatAPathIsAndOnlyPlainFilesAreRead)
+{
+    QTemporaryDir dir;
+    const QString plain = dir.filePath("plain.vle");
+    const QString empty = dir.filePath("empty.vle");
+    const QString link = dir.filePath("link.vle");
+    const QString broken = dir.filePath("broken.vle");
+    const QString folder = dir.filePath("folder.vle");
+    const QString pipe = dir.filePath("pipe.vle");
+    QByteArray text;
+    for (int i = 0; i < 2000; ++i)
+        text += "line " + QByteArray::number(i) + "|\r\n";
+    ASSERT_TRUE(TextFile::save(plain, text));
+    ASSERT_TRUE(TextFile::save(empty, QByteArray()));
+    ASSERT_TRUE(QFile::link(plain, link));
+    ASSERT_TRUE(QFile::link(dir.filePath("nothing"), broken));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    const struct
+    {
+        QString path;
+        bool isFile;
+    } cases[] = {{plain, true},   {empty, true},   {link, true},
+                 {broken, false}, {folder, false}, {pipe, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        QByteArray bytes("untouched");
+        TextFile::Facts facts;
+        QString error = QStringLiteral("untouched");
+        EXPECT_EQ(TextFile::loadFile(c.path, bytes, facts, &error), c.isFile);
+        const QFileInfo info(c.path);
+        EXPECT_EQ(facts.isFile, c.isFile);
+        EXPECT_EQ(facts.exists, info.exists());
+        if (!c.isFile) {
+            EXPECT_EQ(bytes, "untouched");
+            EXPECT_EQ(error, "untouched");
+            continue;
+        }
+        QByteArray expected;
+        ASSERT_TRUE(TextFile::load(c.path, expected));
+        EXPECT_EQ(bytes, expected);
+        EXPECT_EQ(facts.size, info.size());
+        EXPECT_EQ(facts.modified, info.lastModified().toMSecsSinceEpoch());
+    }
+
+    // The size cap holds as for load.
+    const QString big = dir.filePath("big.vle");
+    {
+        QFile file(big);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(TextFile::MaxSize + 1));
+    }
+    QByteArray bytes("untouched");
+    TextFile::Facts facts;
+    QString error;
+    EXPECT_FALSE(TextFile::loadFile(big, bytes, facts, &error));
+    EXPECT_TRUE(facts.isFile);
+    EXPECT_TRUE(error.contains(QStringLiteral("larger than 64 MB"))) << error.toStdString();
+    EXPECT_EQ(bytes, "untouched");
 }
