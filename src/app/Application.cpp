@@ -5,9 +5,9 @@
 #include "CommandActions.h"
 #include "CommandDialogs.h"
 #include "CommandIds.h"
-#include "CustomersWindow.h"
 #include "CustomerExportDialog.h"
 #include "CustomerImportDialog.h"
+#include "CustomersWindow.h"
 #include "DocumentWindow.h"
 #include "DocumentsOverview.h"
 #include "ExportCommands.h"
@@ -25,6 +25,7 @@
 #include "StartPageView.h"
 #include "WindowKeyFilter.h"
 #include "commands/CommandLine.h"
+#include "commands/StatementCommand.h"
 #include "documents/Document.h"
 #include "documents/FileFilter.h"
 #include "documents/JobBaseDoc.h"
@@ -839,11 +840,13 @@ bool Application::showStatement(uint32_t customerNumber, const QString& customer
         const DocumentsOverview::Setup setup = DocumentsOverview::currentSetup();
         entries = DocumentScanner::scan(DocumentScanner::documentFiles(setup.paths), setup.inputs);
     }
+    StatementCommand::countUnderKeptCustomers(entries, m_customers);
+    const uint32_t kept = m_customers.currentNumber(customerNumber);
     QString recipient;
-    if (const Customer* held = m_customers.customer(m_customers.currentNumber(customerNumber)))
+    if (const Customer* held = m_customers.customer(kept))
         recipient = held->email.toQString();
     return PaymentCommands(*m_dialogs, *m_mail, m_styles)
-        .showStatement(m_mainWindow.get(), entries, customerNumber, customer, recipient);
+        .showStatement(m_mainWindow.get(), entries, kept, customer, recipient);
 }
 
 bool Application::importCustomers()

@@ -1,5 +1,6 @@
 #include "StatementCommand.h"
 
+#include "customers/CustomerDatabase.h"
 #include "ledger/DocumentScanner.h"
 #include "ledger/LedgerFolders.h"
 #include "print/PdfExport.h"
@@ -7,6 +8,7 @@
 #include "print/StatementPage.h"
 #include "print/TextStyles.h"
 #include "records/AccountStatement.h"
+#include "settings/SettingsStore.h"
 
 #include <QDate>
 #include <QSet>
@@ -35,6 +37,14 @@ QString firstLine(const QString& customer)
 }
 
 } // namespace
+
+void StatementCommand::countUnderKeptCustomers(std::vector<LedgerEntry>& entries,
+                                               const CustomerDatabase& customers)
+{
+    for (LedgerEntry& entry : entries)
+        if (entry.summary.customerNumber != 0)
+            entry.summary.customerNumber = customers.currentNumber(entry.summary.customerNumber);
+}
 
 std::vector<DocumentSummary> StatementCommand::documentsOf(const std::vector<LedgerEntry>& entries,
                                                            uint32_t number)
@@ -113,8 +123,14 @@ bool StatementCommand::run(const Request& request, const FigureInputs& inputs, Q
     FigureInputs judged = inputs;
     judged.asOf = asOf;
     const QStringList paths = request.paths.isEmpty() ? LedgerFolders::current() : request.paths;
-    const std::vector<LedgerEntry> entries =
+    std::vector<LedgerEntry> entries =
         DocumentScanner::scan(DocumentScanner::documentFiles(paths), judged);
+    // Merged customers' documents count under the customer kept; without a
+    // database (none is made here) every document counts under its number.
+    CustomerDatabase customers;
+    if (!SettingsStore::get(SettingKeys::CustomerDatabase).isEmpty() &&
+        customers.loadCustomerDatabase())
+        countUnderKeptCustomers(entries, customers);
     std::vector<DocumentSummary> documents;
     if (!documentsOf(entries, request.customer, &documents, error))
         return false;

@@ -16,6 +16,7 @@ class PrintedPage;
  * `--statement CUSTOMER --export-pdf OUT [--from DAY] [--as-of DAY] PATH...`
  * on the terminal, and the composing the window prints and previews.
  */
+class CustomerDatabase;
 class StatementCommand
 {
 public:
@@ -37,6 +38,10 @@ public:
     /// with the reason when it names none or more than one.
     static bool documentsOf(const std::vector<LedgerEntry>& entries, const QString& customer,
                             std::vector<DocumentSummary>* documents, QString* error);
+    /// Counts each document of a customer merged into another under the one
+    /// kept, as `customers` names him.
+    static void countUnderKeptCustomers(std::vector<LedgerEntry>& entries,
+                                        const CustomerDatabase& customers);
     /// The documents of the customer with `number` (not 0).
     static std::vector<DocumentSummary> documentsOf(const std::vector<LedgerEntry>& entries,
                                                     uint32_t number);

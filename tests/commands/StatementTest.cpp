@@ -1,10 +1,12 @@
 #include "commands/StatementCommand.h"
+#include "customers/CustomerDatabase.h"
 #include "ledger/DocumentScanner.h"
 #include "ledger/Ledger.h"
 #include "ledger/LedgerFixture.h"
 #include "records/AccountStatement.h"
 #include "records/JobCreditNote.h"
 #include "records/JobEstimate.h"
+#include "settings/SettingsStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -151,4 +153,31 @@ TEST_F(Statement, CustomerByNumberOrUniqueNameAndThePdf)
     request.asOf = "2026-07-32";
     EXPECT_FALSE(StatementCommand::run(request, FigureInputs(), &error, &warnings));
     EXPECT_EQ(error, "--as-of takes a day as YYYY-MM-DD, not 2026-07-32");
+}
+
+// Customer 8 merged into 7: his invoice is on 7's statement, and "dunmore"
+// names one customer.
+TEST_F(Statement, MergedCustomersDocumentsCountUnderTheOneKept)
+{
+    SettingsStore::set(SettingKeys::CustomerDatabase,
+                       OMString::fromQString(dir.filePath("customers.vlc")));
+    CustomerDatabase customers;
+    ASSERT_TRUE(customers.loadCustomerDatabase());
+    std::vector<Customer> both(2);
+    both[0].custno = 7;
+    both[0].surname = "Dunmore";
+    both[1].custno = 8;
+    both[1].surname = "Dunmore-Hale";
+    ASSERT_TRUE(customers.updateCustomers(both));
+    ASSERT_TRUE(customers.mergeCustomers(8, both[0]));
+
+    std::vector<LedgerEntry> entries = scan(day(2026, 7, 1));
+    EXPECT_EQ(StatementCommand::documentsOf(entries, 7).size(), 4u);
+    StatementCommand::countUnderKeptCustomers(entries, customers);
+    EXPECT_EQ(StatementCommand::documentsOf(entries, 7).size(), 5u);
+    std::vector<DocumentSummary> documents;
+    QString error;
+    EXPECT_TRUE(StatementCommand::documentsOf(entries, "dunmore", &documents, &error))
+        << error.toStdString();
+    EXPECT_EQ(documents.size(), 5u);
 }
