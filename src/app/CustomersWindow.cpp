@@ -522,7 +522,8 @@ bool CustomersWindow::mergeCustomers()
     const QString question =
         tr("Merge these two customers into one?\n\n  %1\n  %2\n\nChoose the one to keep. The "
            "other is removed from the customer database; his documents stay readable as they "
-           "are and are counted under the customer kept, in his balance and statements.")
+           "are and are counted under the customer kept, in his balance and statements. A phone, "
+           "mobile, fax, e-mail or VAT number the one kept lacks is taken from the other.")
             .arg(describe(a), describe(b));
     const MessageHook::Answer answer =
         MessageHook::show(question, MessageHook::Question, MessageHook::YesNoCancel,
@@ -542,6 +543,7 @@ bool CustomersWindow::mergeCustomers()
     // The fields being edited of the kept customer go with him.
     if (m_editor->original().custno == kept.custno && m_editor->isModified())
         kept = m_editor->customer();
+    kept.takeMissingContacts(removed);
     QString error;
     const bool ok = m_customers.mergeCustomers(removed.custno, kept, &error);
     wrote(ok, error, tr("Customer %1 is merged into %2.").arg(describe(removed), describe(kept)));

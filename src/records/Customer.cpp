@@ -86,6 +86,14 @@ std::vector<std::pair<const char*, OMString>> Customer::laterFields() const
     return fields;
 }
 
+void Customer::takeMissingContacts(const Customer& other)
+{
+    for (auto field : {&Customer::phone, &Customer::mobile, &Customer::fax, &Customer::email,
+                       &Customer::vatNumber})
+        if ((this->*field).isEmpty())
+            this->*field = other.*field;
+}
+
 void Customer::takeLaterFields(const Customer& other)
 {
     email = other.email;

@@ -47,6 +47,9 @@ public:
     std::vector<std::pair<const char*, ombrel::OMString>> laterFields() const;
     /// Sets the later fields (e-mail to CIS rate) to those of `other`.
     void takeLaterFields(const Customer& other);
+    /// Fills an empty phone, mobile, fax, e-mail or VAT number from `other`
+    /// (a duplicate merged into this customer); the address stays whole.
+    void takeMissingContacts(const Customer& other);
 
     /// Sets the field named by `key` ("custno", "title", ..., "postcode");
     /// false, and nothing changed, for any other key.

@@ -58,6 +58,7 @@ protected:
                    "ann@example.com"),
             person(2, "Bob", "Jones", "9 Low Road", "York", "YO1 7HH", "01904 000111", ""),
             person(3, "Ann", "Smith", "1 High St", "Leeds", "LS1 4AB", "", "")};
+        customers[2].mobile = "07700 900555";
         ASSERT_TRUE(db.updateCustomers(customers));
         // Owed and overdue: each invoice fell due a month ago.
         OMDate issued = OMDate::today();
@@ -228,6 +229,8 @@ TEST_F(CustomersWindowTest, MergeLeavesOneCustomerWhoseBalanceCountsTheOthersDoc
     auto disk = onDisk();
     EXPECT_EQ(disk->customer(3), nullptr);
     EXPECT_EQ(disk->currentNumber(3), 1u);
+    EXPECT_EQ(disk->customer(1)->mobile.toQString(), "07700 900555") << "taken from the other";
+    EXPECT_EQ(disk->customer(1)->address.first.toQString(), "1 High Street");
     ASSERT_TRUE(window->selectCustomer(1));
     EXPECT_EQ(window->documentTable()->model()->rowCount(), 2);
     EXPECT_TRUE(window->totalsText().contains("owed 140.00, overdue 140.00"))
