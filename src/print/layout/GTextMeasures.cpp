@@ -1,24 +1,99 @@
 #include "GTextMeasures.h"
 
-GTextMeasures::Widths& GTextMeasures::find(const QFont& font, const QString& text)
+#include <QFontMetricsF>
+#include <limits>
+
+namespace {
+
+// The most kerning is taken to widen a text, a character, as a share of the
+// font's height. Text fonts kern pairs closer far more often than apart, and
+// by a few hundredths of an em when apart.
+constexpr double KerningAllowance = 0.1;
+
+constexpr double Unbounded = std::numeric_limits<double>::infinity();
+
+} // namespace
+
+GTextMeasures::FontEntries& GTextMeasures::fontEntries(const QFont& font)
 {
     // A page has a handful of fonts, mostly the same QFont shared, which
     // compares at once.
-    FontEntries* known = nullptr;
-    for (FontEntries& fontEntries : m_fonts)
-        if (fontEntries.font == font) {
-            known = &fontEntries;
-            break;
-        }
-    if (!known) {
-        m_fonts.push_back({font, {}});
-        known = &m_fonts.back();
-    }
-    auto found = known->entries.find(text);
-    if (found == known->entries.end())
-        found = known->entries.emplace(text, Entry());
+    for (FontEntries& entries : m_fonts)
+        if (entries.font == font)
+            return entries;
+    m_fonts.push_back({font, {}, {}, false, {}, false});
+    return m_fonts.back();
+}
+
+GTextMeasures::Widths& GTextMeasures::find(const QFont& font, const QString& text)
+{
+    FontEntries& known = fontEntries(font);
+    auto found = known.entries.find(text);
+    if (found == known.entries.end())
+        found = known.entries.emplace(text, Entry());
     found->generation = m_generation;
     return found->widths;
+}
+
+const std::array<double, 128>& GTextMeasures::bounds(FontEntries& entries)
+{
+    if (!entries.bounded) {
+        const QFontMetricsF metrics(entries.font);
+        const double allowance = metrics.height() * KerningAllowance;
+        for (int c = ' '; c < 0x7f; ++c)
+            entries.bounds[size_t(c)] = metrics.horizontalAdvance(QChar(c)) + allowance;
+        entries.bounded = true;
+    }
+    return entries.bounds;
+}
+
+GTextMeasures::LineMetrics GTextMeasures::measureLine(const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    return {metrics.ascent(),
+            metrics.ascent() + metrics.descent() + std::max(0.0, metrics.leading())};
+}
+
+GTextMeasures::LineMetrics GTextMeasures::lineMetrics(const QFont& font)
+{
+    FontEntries& entries = fontEntries(font);
+    if (!entries.lineMeasured) {
+        entries.line = measureLine(font);
+        entries.lineMeasured = true;
+    }
+    return entries.line;
+}
+
+double GTextMeasures::upperBound(const QFont& font, const QString& text)
+{
+    const std::array<double, 128>& table = bounds(fontEntries(font));
+    double sum = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u >= 0x7f)
+            return Unbounded;
+        sum += table[u];
+    }
+    return sum;
+}
+
+double GTextMeasures::widestWordBound(const QFont& font, const QString& text)
+{
+    const std::array<double, 128>& table = bounds(fontEntries(font));
+    double widest = 0;
+    double word = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u >= 0x7f)
+            return Unbounded;
+        if (u == ' ') {
+            widest = std::max(widest, word);
+            word = 0;
+        } else {
+            word += table[u];
+        }
+    }
+    return std::max(widest, word);
 }
 
 void GTextMeasures::startLayout()
@@ -32,8 +107,10 @@ void GTextMeasures::startLayout()
     for (FontEntries& fontEntries : m_fonts)
         fontEntries.entries.removeIf(
             [kept](const auto& entry) { return entry.value().generation < kept; });
-    std::erase_if(m_fonts,
-                  [](const FontEntries& fontEntries) { return fontEntries.entries.empty(); });
+    // A font's own figures (bounds, line metrics) are few: they stay with it.
+    std::erase_if(m_fonts, [](const FontEntries& fontEntries) {
+        return fontEntries.entries.empty() && !fontEntries.bounded && !fontEntries.lineMeasured;
+    });
 }
 
 size_t GTextMeasures::size() const

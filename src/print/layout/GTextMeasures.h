@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QHash>
 #include <QString>
+#include <array>
 #include <vector>
 
 /**
@@ -15,6 +16,13 @@
  * (newComposition(), then startLayout()) drops what the composition before it
  * did not use. So the kept widths stay in proportion to the text laid out,
  * not to every text ever measured.
+ *
+ * It also bounds widths without measuring: a plain text of printable ASCII is
+ * no wider than the sum of its characters' advances plus a tenth of the
+ * font's height a character, an allowance no kerning of a text font reaches.
+ * The grid measures exactly only the texts such a bound cannot settle (the
+ * widest cell of a column, a text that may not fit its cell, a text that is
+ * not aligned left), so most descriptions are never shaped to be measured.
  */
 class GTextMeasures
 {
@@ -29,6 +37,23 @@ public:
     /// The widths of `text` in `font`, made empty when not measured yet; the
     /// reference holds until the next find(), startLayout() or clear().
     Widths& find(const QFont& font, const QString& text);
+
+    /// A width `text` in `font` does not exceed; infinity when the text is
+    /// not all printable ASCII. No text is shaped for it.
+    double upperBound(const QFont& font, const QString& text);
+    /// The same for the widest part of `text` between spaces: no part a line
+    /// may break into is wider.
+    double widestWordBound(const QFont& font, const QString& text);
+
+    /// The font's ascent and the height of its line (with its leading), made
+    /// once for the font.
+    struct LineMetrics
+    {
+        double ascent = 0;
+        double spacing = 0;
+    };
+    LineMetrics lineMetrics(const QFont& font);
+    static LineMetrics measureLine(const QFont& font);
 
     /// A new composition: its first layout starts a new generation.
     void newComposition() { m_fresh = true; }
@@ -50,7 +75,17 @@ private:
     {
         QFont font;
         QHash<QString, Entry> entries;
+        /// Each printable ASCII character's advance plus the allowance, made
+        /// when the font bounds its first text.
+        std::array<double, 128> bounds{};
+        bool bounded = false;
+        LineMetrics line;
+        bool lineMeasured = false;
     };
+
+    FontEntries& fontEntries(const QFont& font);
+    /// The font's advances, made once.
+    const std::array<double, 128>& bounds(FontEntries& entries);
 
     std::vector<FontEntries> m_fonts;
     unsigned m_generation = 1;
