@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <array>
+#include <memory>
 #include <vector>
 
 /**
@@ -27,11 +28,28 @@
 class GTextMeasures
 {
 public:
+    /// The lines a text was broken into at a width: where each starts, its
+    /// length, its width and height.
+    struct BrokenLines
+    {
+        struct Line
+        {
+            int start = 0;
+            int length = 0;
+            double width = 0;
+            double height = 0;
+        };
+        double width = 0;
+        std::vector<Line> lines;
+    };
     struct Widths
     {
         /// -1 until measured.
         double natural = -1;
         double minimum = -1;
+        /// The text's lines when it last wrapped: composing again breaks
+        /// nothing that kept its width, and shapes it only to draw it.
+        std::shared_ptr<const BrokenLines> wrapped;
     };
 
     /// The widths of `text` in `font`, made empty when not measured yet; the

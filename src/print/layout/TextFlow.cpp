@@ -336,6 +336,27 @@ void TextFlow::layOut(double width, int hAlign)
         } else if (m_wrap && piece.text.size() > WindowLength) {
             piece.drawn = Breaks::Wrapped;
             wrapInWindows(piece, int(p), place);
+        } else if (m_wrap && piece.plain && m_measures) {
+            // Broken as the same text at the same width was before, else
+            // broken now and kept for the next composition.
+            piece.drawn = Breaks::Wrapped;
+            GTextMeasures::Widths& kept = m_measures->find(piece.font, piece.text);
+            if (!kept.wrapped || kept.wrapped->width != width) {
+                const QTextLayout& layout = wholeLayout(piece, Breaks::Wrapped);
+                auto broken = std::make_shared<GTextMeasures::BrokenLines>();
+                broken->width = width;
+                broken->lines.reserve(size_t(layout.lineCount()));
+                for (int i = 0; i < layout.lineCount(); ++i) {
+                    const QTextLine line = layout.lineAt(i);
+                    broken->lines.push_back({line.textStart(), line.textLength(),
+                                             line.naturalTextWidth(), line.height()});
+                }
+                kept.wrapped = std::move(broken);
+            }
+            const auto& lines = kept.wrapped->lines;
+            for (size_t i = 0; i < lines.size(); ++i)
+                m_lines.push_back({int(p), 0, int(i), place(lines[i].width), 0, lines[i].height,
+                                   lines[i].start, lines[i].length});
         } else {
             piece.drawn = m_wrap ? Breaks::Wrapped : Breaks::Unbroken;
             const QTextLayout& layout = wholeLayout(piece, piece.drawn);
