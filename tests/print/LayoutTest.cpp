@@ -718,6 +718,23 @@ TEST(Layout, BoundsOfTextWidthsHoldAgainstTheMeasuredWidths)
             EXPECT_GE(measures.widestWordBound(font, string), flow.minimumWidth())
                 << text << " " << gfont.name().c_str();
         }
+        // Figures summed from their characters and pairs are the widths the
+        // font measures, to the last bit ("11" and "1," are kerned).
+        for (const char* text : {"0,000,000.00", "-12.50", "20.0%", "7", "1,111,111.11",
+                                 "1,234,567.89", "-0.01", "9999.9%", "100%", "7.1-1,1"}) {
+            const QString string = QString::fromLatin1(text);
+            EXPECT_EQ(measures.figureWidth(font, string),
+                      QFontMetricsF(font).horizontalAdvance(string))
+                << text << " " << gfont.name().c_str();
+        }
+        for (int n = 0; n < 2000; n += 7) {
+            const QString figure = QString::number(n * 1.37, 'f', 2);
+            ASSERT_EQ(measures.figureWidth(font, figure),
+                      QFontMetricsF(font).horizontalAdvance(figure))
+                << figure.toStdString();
+        }
+        EXPECT_EQ(measures.figureWidth(font, QStringLiteral("12 00")), -1);
+        EXPECT_EQ(measures.figureWidth(font, QStringLiteral("\u00a312.00")), -1);
         // Beyond ASCII nothing is bounded: such text is always measured.
         EXPECT_TRUE(std::isinf(measures.upperBound(font, QStringLiteral("caf\u00e9"))));
         EXPECT_TRUE(std::isinf(measures.widestWordBound(font, QStringLiteral("a\tb"))));

@@ -1,6 +1,7 @@
 #include "GTextMeasures.h"
 
 #include <QFontMetricsF>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -21,7 +22,7 @@ GTextMeasures::FontEntries& GTextMeasures::fontEntries(const QFont& font)
     for (FontEntries& entries : m_fonts)
         if (entries.font == font)
             return entries;
-    m_fonts.push_back({font, {}, {}, false, {}, false});
+    m_fonts.push_back({font, {}, {}, false, {}, {}, false, {}, false});
     return m_fonts.back();
 }
 
@@ -62,6 +63,67 @@ GTextMeasures::LineMetrics GTextMeasures::lineMetrics(const QFont& font)
         entries.lineMeasured = true;
     }
     return entries.line;
+}
+
+namespace {
+
+// The characters of figures, and each one's place among them (-1: none).
+constexpr char16_t Figures[] = u"0123456789.,%-";
+constexpr int FigureCount = int(std::size(Figures)) - 1;
+
+int figureIndex(char16_t c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    switch (c) {
+    case '.':
+        return 10;
+    case ',':
+        return 11;
+    case '%':
+        return 12;
+    case '-':
+        return 13;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+double GTextMeasures::figureWidth(const QFont& font, const QString& text)
+{
+    FontEntries& entries = fontEntries(font);
+    if (!entries.figuresMeasured) {
+        // Each character's advance and what the font adds to or takes from
+        // each pair set side by side (its kerning), measured as the layout
+        // measures text.
+        const QFontMetricsF metrics(font);
+        for (int a = 0; a < FigureCount; ++a)
+            entries.figureAdvances[size_t(a)] = metrics.horizontalAdvance(QChar(Figures[a]));
+        for (int a = 0; a < FigureCount; ++a)
+            for (int b = 0; b < FigureCount; ++b) {
+                const QChar pair[] = {QChar(Figures[a]), QChar(Figures[b])};
+                entries.figurePairs[size_t(a * FigureCount + b)] =
+                    metrics.horizontalAdvance(QString(pair, 2)) -
+                    entries.figureAdvances[size_t(a)] - entries.figureAdvances[size_t(b)];
+            }
+        entries.figuresMeasured = true;
+    }
+    if (text.isEmpty())
+        return -1;
+    double width = 0;
+    int previous = -1;
+    for (const QChar c : text) {
+        const int index = figureIndex(c.unicode());
+        if (index < 0)
+            return -1;
+        width += entries.figureAdvances[size_t(index)];
+        if (previous >= 0)
+            width += entries.figurePairs[size_t(previous * FigureCount + index)];
+        previous = index;
+    }
+    return width;
 }
 
 double GTextMeasures::upperBound(const QFont& font, const QString& text)
@@ -109,7 +171,8 @@ void GTextMeasures::startLayout()
             [kept](const auto& entry) { return entry.value().generation < kept; });
     // A font's own figures (bounds, line metrics) are few: they stay with it.
     std::erase_if(m_fonts, [](const FontEntries& fontEntries) {
-        return fontEntries.entries.empty() && !fontEntries.bounded && !fontEntries.lineMeasured;
+        return fontEntries.entries.empty() && !fontEntries.bounded && !fontEntries.lineMeasured &&
+               !fontEntries.figuresMeasured;
     });
 }
 

@@ -63,6 +63,14 @@ public:
     /// may break into is wider.
     double widestWordBound(const QFont& font, const QString& text);
 
+    /// The width of a figure (digits, ".", ",", "%", "-") in `font`: its
+    /// characters' advances and the kerning of each pair of neighbours, all
+    /// measured once for the font, summed; -1 when `text` is not a figure. A
+    /// font kerns figures by pairs alone, so the sum is the width the font
+    /// measures, to the last bit. Figures are most of a table's texts and
+    /// mostly unique: summed, they are neither shaped nor kept.
+    double figureWidth(const QFont& font, const QString& text);
+
     /// The font's ascent and the height of its line (with its leading), made
     /// once for the font.
     struct LineMetrics
@@ -97,6 +105,11 @@ private:
         /// when the font bounds its first text.
         std::array<double, 128> bounds{};
         bool bounded = false;
+        /// The advances of the figures' fourteen characters, and what the
+        /// font's kerning adds to each pair of them.
+        std::array<double, 14> figureAdvances{};
+        std::array<double, 14 * 14> figurePairs{};
+        bool figuresMeasured = false;
         LineMetrics line;
         bool lineMeasured = false;
     };

@@ -157,6 +157,11 @@ double TextFlow::pieceNaturalWidth(const Piece& piece) const
     if (piece.natural < 0) {
         if (piece.text.isEmpty()) {
             piece.natural = 0;
+        } else if (const double figure = piece.plain && m_measures
+                                             ? m_measures->figureWidth(piece.font, piece.text)
+                                             : -1;
+                   figure >= 0) {
+            piece.natural = figure;
         } else if (piece.plain) {
             GTextMeasures::Widths* kept =
                 m_measures ? &m_measures->find(piece.font, piece.text) : nullptr;
