@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -739,6 +740,36 @@ TEST(Layout, BoundsOfTextWidthsHoldAgainstTheMeasuredWidths)
         EXPECT_TRUE(std::isinf(measures.upperBound(font, QStringLiteral("caf\u00e9"))));
         EXPECT_TRUE(std::isinf(measures.widestWordBound(font, QStringLiteral("a\tb"))));
     }
+}
+
+TEST(Layout, AFigureDrawnFromItsGlyphsLooksAsTheTextDrawn)
+{
+    GTextMeasures measures;
+    for (const GFont& gfont : {Normal, GFont("Arial", 12, GFont::Bold | GFont::Italic)}) {
+        const QFont font = gfont.layoutFont();
+        for (const char* text : {"1,111,111.11", "-0.75", "17.5%"}) {
+            const QString string = QString::fromLatin1(text);
+            QGlyphRun run;
+            ASSERT_TRUE(measures.figureRun(font, string, run)) << text;
+            QImage drawn(400, 80, QImage::Format_RGB32);
+            QImage glyphs = drawn;
+            for (QImage* image : {&drawn, &glyphs}) {
+                image->fill(Qt::white);
+                QPainter painter(image);
+                painter.setFont(font);
+                if (image == &drawn)
+                    painter.drawText(QPointF(10, 60), string);
+                else
+                    painter.drawGlyphRun(QPointF(10, 60), run);
+            }
+            EXPECT_EQ(drawn, glyphs) << text;
+        }
+    }
+    // An underlined font draws its line with the text: such figures are shaped.
+    QGlyphRun run;
+    EXPECT_FALSE(
+        measures.figureRun(GFont("Arial", 12, GFont::Underline).layoutFont(), "12.00", run));
+    EXPECT_FALSE(measures.figureRun(Normal.layoutFont(), "12 00", run));
 }
 
 TEST(Layout, DescriptionsThatClearlyFitAreNotMeasured)

@@ -22,7 +22,7 @@ GTextMeasures::FontEntries& GTextMeasures::fontEntries(const QFont& font)
     for (FontEntries& entries : m_fonts)
         if (entries.font == font)
             return entries;
-    m_fonts.push_back({font, {}, {}, false, {}, {}, false, {}, false});
+    m_fonts.push_back({font, {}, {}, false, {}, {}, false, {}, {}, false, {}, false});
     return m_fonts.back();
 }
 
@@ -124,6 +124,47 @@ double GTextMeasures::figureWidth(const QFont& font, const QString& text)
         previous = index;
     }
     return width;
+}
+
+bool GTextMeasures::figureRun(const QFont& font, const QString& text, QGlyphRun& run)
+{
+    if (figureWidth(font, text) < 0)
+        return false;
+    FontEntries& entries = fontEntries(font);
+    if (!entries.figureGlyphsMade) {
+        entries.figureGlyphsMade = true;
+        if (!font.underline() && !font.strikeOut() && !font.overline()) {
+            entries.raw = QRawFont::fromFont(font);
+            const QList<quint32> glyphs = entries.raw.glyphIndexesForString(
+                QString(reinterpret_cast<const QChar*>(Figures), FigureCount));
+            // A figure missing from the font is drawn from another: shaped.
+            if (glyphs.size() != FigureCount || glyphs.contains(0u))
+                entries.raw = QRawFont();
+            else
+                std::copy(glyphs.begin(), glyphs.end(), entries.figureGlyphs.begin());
+        }
+    }
+    if (!entries.raw.isValid())
+        return false;
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(text.size());
+    positions.reserve(text.size());
+    double x = 0;
+    int previous = -1;
+    for (const QChar c : text) {
+        const int index = figureIndex(c.unicode());
+        if (previous >= 0)
+            x += entries.figureAdvances[size_t(previous)] +
+                 entries.figurePairs[size_t(previous * FigureCount + index)];
+        glyphs.append(entries.figureGlyphs[size_t(index)]);
+        positions.append(QPointF(x, 0));
+        previous = index;
+    }
+    run.setRawFont(entries.raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    return true;
 }
 
 double GTextMeasures::upperBound(const QFont& font, const QString& text)

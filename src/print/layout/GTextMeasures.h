@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QHash>
+#include <QRawFont>
 #include <QString>
 #include <array>
 #include <memory>
@@ -71,6 +73,12 @@ public:
     /// mostly unique: summed, they are neither shaped nor kept.
     double figureWidth(const QFont& font, const QString& text);
 
+    /// The glyphs of a figure as the font sets it, placed as figureWidth()
+    /// measures it, so that drawing it shapes nothing; false (and `run` left
+    /// as it was) when `text` is not a figure or the font lacks one of its
+    /// glyphs or decorates its text (underline, strike-out).
+    bool figureRun(const QFont& font, const QString& text, QGlyphRun& run);
+
     /// The font's ascent and the height of its line (with its leading), made
     /// once for the font.
     struct LineMetrics
@@ -110,6 +118,11 @@ private:
         std::array<double, 14> figureAdvances{};
         std::array<double, 14 * 14> figurePairs{};
         bool figuresMeasured = false;
+        /// The font's figure glyphs, made when it draws its first figure;
+        /// an invalid raw font when it cannot.
+        QRawFont raw;
+        std::array<quint32, 14> figureGlyphs{};
+        bool figureGlyphsMade = false;
         LineMetrics line;
         bool lineMeasured = false;
     };

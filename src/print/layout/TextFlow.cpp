@@ -429,7 +429,12 @@ void TextFlow::drawLine(QPainter& painter, int line, QPointF topLeft) const
             painter.setFont(segment.font);
         if (painter.pen().color() != segment.colour || painter.pen().style() != Qt::SolidLine)
             painter.setPen(segment.colour);
-        painter.drawText(topLeft + QPointF(l.x, l.ascent), piece.text);
+        // A figure is drawn from the glyphs it was measured by.
+        QGlyphRun run;
+        if (m_measures && m_measures->figureRun(segment.font, piece.text, run))
+            painter.drawGlyphRun(topLeft + QPointF(l.x, l.ascent), run);
+        else
+            painter.drawText(topLeft + QPointF(l.x, l.ascent), piece.text);
         return;
     }
     const QTextLayout& layout = drawLayout(l);
