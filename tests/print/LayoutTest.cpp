@@ -1,8 +1,10 @@
 #include "print/layout/GGrid.h"
+#include "print/layout/GLayoutContext.h"
 #include "print/layout/GPage.h"
 #include "print/layout/GParagraph.h"
 #include "print/layout/GPicture.h"
 #include "print/layout/GTextBox.h"
+#include "print/layout/GTextMeasures.h"
 #include "print/layout/GUnits.h"
 #include "print/layout/TextFlow.h"
 
@@ -11,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -696,6 +699,117 @@ TEST(Layout, ComposingAgainReusesTheWidthsOfTheTextsItKept)
     }
     EXPECT_GT(page.measures().size(), 0u);
     EXPECT_LE(page.measures().size(), 6u); // two headings, three descriptions, one figure
+}
+
+TEST(Layout, BoundsOfTextWidthsHoldAgainstTheMeasuredWidths)
+{
+    // Kerned pairs, ligatures, figures and words: a bound is never below the
+    // width the font measures, whole or at the narrowest.
+    GTextMeasures measures;
+    for (const GFont& gfont :
+         {Normal, GFont("Arial", 12, GFont::Bold), GFont("Arial", 9, GFont::Italic),
+          GFont("Courier New", 10), GFont("Times New Roman", 14, GFont::Bold | GFont::Italic)}) {
+        const QFont font = gfont.layoutFont();
+        for (const char* text : {"AVAWAY To Tr. Ty Yo", "office affluent fjord", "0,000,000.00",
+                                 "Visit 12: replace washers", "W.W.W.", "LT'\"LV\"", "  x  "}) {
+            const QString string = QString::fromLatin1(text);
+            TextFlow flow(GTextRun{string, font, Qt::black}, true);
+            EXPECT_GE(measures.upperBound(font, string), flow.naturalWidth())
+                << text << " " << gfont.name().c_str();
+            EXPECT_GE(measures.widestWordBound(font, string), flow.minimumWidth())
+                << text << " " << gfont.name().c_str();
+        }
+        // Figures summed from their characters and pairs are the widths the
+        // font measures, to the last bit ("11" and "1," are kerned).
+        for (const char* text : {"0,000,000.00", "-12.50", "20.0%", "7", "1,111,111.11",
+                                 "1,234,567.89", "-0.01", "9999.9%", "100%", "7.1-1,1"}) {
+            const QString string = QString::fromLatin1(text);
+            EXPECT_EQ(measures.figureWidth(font, string),
+                      QFontMetricsF(font).horizontalAdvance(string))
+                << text << " " << gfont.name().c_str();
+        }
+        for (int n = 0; n < 2000; n += 7) {
+            const QString figure = QString::number(n * 1.37, 'f', 2);
+            ASSERT_EQ(measures.figureWidth(font, figure),
+                      QFontMetricsF(font).horizontalAdvance(figure))
+                << figure.toStdString();
+        }
+        EXPECT_EQ(measures.figureWidth(font, QStringLiteral("12 00")), -1);
+        EXPECT_EQ(measures.figureWidth(font, QStringLiteral("\u00a312.00")), -1);
+        // Beyond ASCII nothing is bounded: such text is always measured.
+        EXPECT_TRUE(std::isinf(measures.upperBound(font, QStringLiteral("caf\u00e9"))));
+        EXPECT_TRUE(std::isinf(measures.widestWordBound(font, QStringLiteral("a\tb"))));
+    }
+}
+
+TEST(Layout, AFigureDrawnFromItsGlyphsLooksAsTheTextDrawn)
+{
+    GTextMeasures measures;
+    for (const GFont& gfont : {Normal, GFont("Arial", 12, GFont::Bold | GFont::Italic)}) {
+        const QFont font = gfont.layoutFont();
+        for (const char* text : {"1,111,111.11", "-0.75", "17.5%"}) {
+            const QString string = QString::fromLatin1(text);
+            QGlyphRun run;
+            ASSERT_TRUE(measures.figureRun(font, string, run)) << text;
+            QImage drawn(400, 80, QImage::Format_RGB32);
+            QImage glyphs = drawn;
+            for (QImage* image : {&drawn, &glyphs}) {
+                image->fill(Qt::white);
+                QPainter painter(image);
+                painter.setFont(font);
+                if (image == &drawn)
+                    painter.drawText(QPointF(10, 60), string);
+                else
+                    painter.drawGlyphRun(QPointF(10, 60), run);
+            }
+            EXPECT_EQ(drawn, glyphs) << text;
+        }
+    }
+    // An underlined font draws its line with the text: such figures are shaped.
+    QGlyphRun run;
+    EXPECT_FALSE(
+        measures.figureRun(GFont("Arial", 12, GFont::Underline).layoutFont(), "12.00", run));
+    EXPECT_FALSE(measures.figureRun(Normal.layoutFont(), "12 00", run));
+}
+
+TEST(Layout, DescriptionsThatClearlyFitAreNotMeasured)
+{
+    // Short descriptions aligned left fit their column by their bound: only
+    // the long ones and the figures are measured, and the rows come out as
+    // those of a layout without bounds, which measures every text.
+    GTextMeasures measures;
+    GLayoutContext bounded;
+    bounded.defaultFont = Normal;
+    bounded.measures = &measures;
+    GLayoutContext exact;
+    exact.defaultFont = Normal;
+    const double width = GUnits::fromPoints(GPage::DefaultWidth);
+    const auto draw = [width](const GBandList& bands) {
+        QImage image(int(width / 4), 1600, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(0.25, 0.25);
+        double y = 0;
+        for (const auto& band : bands) {
+            band->draw(painter, QPointF(band->x, y));
+            y += band->height;
+        }
+        return image;
+    };
+
+    auto grid = invoiceLikeGrid(90);
+    GBandList bands;
+    grid->layOut(bounded, width, GObject::AlignLeft, bands);
+    // The long descriptions, the headings, a figure and the first rows, which
+    // are the widest until a long one comes: not the 90 descriptions.
+    EXPECT_LE(measures.size(), size_t(90 / 4 + 8));
+    auto same = invoiceLikeGrid(90);
+    GBandList measured;
+    same->layOut(exact, width, GObject::AlignLeft, measured);
+    ASSERT_EQ(bands.size(), measured.size());
+    for (size_t i = 0; i < bands.size(); ++i)
+        EXPECT_EQ(bands[i]->height, measured[i]->height) << i;
+    EXPECT_EQ(draw(bands), draw(measured));
 }
 
 TEST(Layout, APageFillsItsBackgroundsBeforeItsTextNotRowByRow)

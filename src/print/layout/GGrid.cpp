@@ -111,11 +111,12 @@ uint32_t GGrid::cellBackground(int row, int column) const
     return r.index % 2 == 0 ? evenRowBackground : oddRowBackground;
 }
 
-double GGrid::cellWidth(const GLayoutContext& context, int row, int column, bool narrowest) const
+double GGrid::cellWidth(const GLayoutContext& context, int row, int column, Width which) const
 {
     const GGridCell* cell = this->row(row).cellAt(column);
     if (!cell)
         return 0;
+    const bool narrowest = which == Width::Minimum || which == Width::MinimumBound;
     const double pad = padX(cell->padding.value_or(DefaultCellPadding));
     if (const GObject* contents = cell->contents())
         return (narrowest ? contents->minimumWidth(context) : contents->naturalWidth(context)) +
@@ -123,7 +124,17 @@ double GGrid::cellWidth(const GLayoutContext& context, int row, int column, bool
     if (cell->text().isEmpty())
         return 0;
     const auto flow = cellFlow(context, row, column);
-    return (narrowest ? flow->minimumWidth() : flow->naturalWidth()) + pad;
+    switch (which) {
+    case Width::Natural:
+        return flow->naturalWidth() + pad;
+    case Width::Minimum:
+        return flow->minimumWidth() + pad;
+    case Width::NaturalBound:
+        return flow->naturalWidthBound() + pad;
+    case Width::MinimumBound:
+        return flow->minimumWidthBound() + pad;
+    }
+    return 0;
 }
 
 std::shared_ptr<TextFlow> GGrid::cellFlow(const GLayoutContext& context, int row, int column) const
@@ -166,7 +177,9 @@ std::vector<double> GGrid::widestCells(const GLayoutContext& context) const
         const GGridRow& gridRow = row(r);
         for (int c = 0; c < std::min(n, gridRow.cellCount()); ++c) {
             const GGridCell* cell = gridRow.cellAt(c);
-            if (cell && cell->columnSpan <= 1)
+            // Only a cell that may be wider than the widest so far is measured.
+            if (cell && cell->columnSpan <= 1 &&
+                cellWidth(context, r, c, Width::NaturalBound) > widest[size_t(c)])
                 widest[size_t(c)] = std::max(widest[size_t(c)], cellNaturalWidth(context, r, c));
         }
     }
@@ -250,9 +263,11 @@ void GGrid::shrinkToFit(const GLayoutContext& context, double width,
         for (int r = 0; r < rowCount(); ++r) {
             const GGridCell* cell = row(r).cellAt(c);
             // A cell no wider unbroken than the narrowest found cannot be
-            // narrower broken: only the others need their words measured.
+            // narrower broken, nor one whose words are all narrower by their
+            // bound: only the others need their words measured.
             if (cell && cell->columnSpan <= 1 &&
-                cellNaturalWidth(context, r, c) > minimum[size_t(c)])
+                cellWidth(context, r, c, Width::NaturalBound) > minimum[size_t(c)] &&
+                cellWidth(context, r, c, Width::MinimumBound) > minimum[size_t(c)])
                 minimum[size_t(c)] = std::max(minimum[size_t(c)], cellMinimumWidth(context, r, c));
         }
         minimum[size_t(c)] = std::min(minimum[size_t(c)], widths[size_t(c)]);

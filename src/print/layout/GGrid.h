@@ -71,16 +71,17 @@ public:
     bool isInline() const override { return false; }
 
 private:
-    /// The cell's width unbroken, or the narrowest it can be without breaking
-    /// inside a word.
-    double cellWidth(const GLayoutContext& context, int row, int column, bool narrowest) const;
+    /// The widths of a cell: unbroken, the narrowest it can be without
+    /// breaking inside a word, and bounds of the two (TextFlow::naturalWidthBound).
+    enum class Width { Natural, Minimum, NaturalBound, MinimumBound };
+    double cellWidth(const GLayoutContext& context, int row, int column, Width which) const;
     double cellNaturalWidth(const GLayoutContext& context, int row, int column) const
     {
-        return cellWidth(context, row, column, false);
+        return cellWidth(context, row, column, Width::Natural);
     }
     double cellMinimumWidth(const GLayoutContext& context, int row, int column) const
     {
-        return cellWidth(context, row, column, true);
+        return cellWidth(context, row, column, Width::Minimum);
     }
     /// The cell's text shaped in its font and colour, kept with the cell.
     std::shared_ptr<TextFlow> cellFlow(const GLayoutContext& context, int row, int column) const;

@@ -7,14 +7,9 @@
 #include <QTextBoundaryFinder>
 #include <QTextOption>
 #include <algorithm>
+#include <cmath>
 
 namespace {
-
-double lineSpacing(const QFont& font)
-{
-    const QFontMetricsF metrics(font);
-    return metrics.ascent() + metrics.descent() + std::max(0.0, metrics.leading());
-}
 
 bool isPlain(const QString& text)
 {
@@ -162,6 +157,11 @@ double TextFlow::pieceNaturalWidth(const Piece& piece) const
     if (piece.natural < 0) {
         if (piece.text.isEmpty()) {
             piece.natural = 0;
+        } else if (const double figure = piece.plain && m_measures
+                                             ? m_measures->figureWidth(piece.font, piece.text)
+                                             : -1;
+                   figure >= 0) {
+            piece.natural = figure;
         } else if (piece.plain) {
             GTextMeasures::Widths* kept =
                 m_measures ? &m_measures->find(piece.font, piece.text) : nullptr;
@@ -181,6 +181,45 @@ double TextFlow::pieceNaturalWidth(const Piece& piece) const
         }
     }
     return piece.natural;
+}
+
+GTextMeasures::LineMetrics TextFlow::lineMetrics(const QFont& font) const
+{
+    return m_measures ? m_measures->lineMetrics(font) : GTextMeasures::measureLine(font);
+}
+
+double TextFlow::pieceWidthBound(const Piece& piece) const
+{
+    if (piece.natural >= 0 || !piece.plain || !m_measures)
+        return pieceNaturalWidth(piece);
+    const double bound = m_measures->upperBound(piece.font, piece.text);
+    return std::isfinite(bound) ? bound : pieceNaturalWidth(piece);
+}
+
+double TextFlow::naturalWidthBound() const
+{
+    double widest = 0;
+    for (const Piece& piece : m_pieces)
+        widest = std::max(widest, pieceWidthBound(piece));
+    return widest;
+}
+
+double TextFlow::minimumWidthBound() const
+{
+    double widest = 0;
+    for (const Piece& piece : m_pieces) {
+        double bound = piece.minimum;
+        if (bound < 0 && piece.plain && m_measures) {
+            bound = m_measures->widestWordBound(piece.font, piece.text);
+            // No part is wider than the whole.
+            if (piece.natural >= 0)
+                bound = std::min(bound, piece.natural);
+        }
+        if (bound < 0 || !std::isfinite(bound))
+            return minimumWidth();
+        widest = std::max(widest, bound);
+    }
+    return widest;
 }
 
 double TextFlow::naturalWidth() const
@@ -286,18 +325,43 @@ void TextFlow::layOut(double width, int hAlign)
         Piece& piece = m_pieces[p];
         piece.drawn = Breaks::None;
         if (piece.text.isEmpty()) {
-            m_lines.push_back({int(p), 0, 0, 0, 0, lineSpacing(piece.font), 0, 0});
+            m_lines.push_back({int(p), 0, 0, 0, 0, lineMetrics(piece.font).spacing, 0, 0});
             continue;
         }
         piece.windows.clear();
-        if (piece.segments.size() == 1 && (!m_wrap || pieceNaturalWidth(piece) <= width)) {
+        // A text whose bound fits fits; one aligned left needs no width.
+        if (piece.segments.size() == 1 &&
+            (!m_wrap || pieceWidthBound(piece) <= width || pieceNaturalWidth(piece) <= width)) {
             // One font that fits: no need to break the line.
             piece.drawn = Breaks::Unbroken;
-            m_lines.push_back({int(p), 0, 0, place(pieceNaturalWidth(piece)), 0,
-                               lineSpacing(piece.font), 0, int(piece.text.size())});
+            const double x = hAlign == 2 || hAlign == 3 ? place(pieceNaturalWidth(piece)) : 0.0;
+            const GTextMeasures::LineMetrics metrics = lineMetrics(piece.font);
+            m_lines.push_back(
+                {int(p), 0, 0, x, 0, metrics.spacing, 0, int(piece.text.size()), metrics.ascent});
         } else if (m_wrap && piece.text.size() > WindowLength) {
             piece.drawn = Breaks::Wrapped;
             wrapInWindows(piece, int(p), place);
+        } else if (m_wrap && piece.plain && m_measures) {
+            // Broken as the same text at the same width was before, else
+            // broken now and kept for the next composition.
+            piece.drawn = Breaks::Wrapped;
+            GTextMeasures::Widths& kept = m_measures->find(piece.font, piece.text);
+            if (!kept.wrapped || kept.wrapped->width != width) {
+                const QTextLayout& layout = wholeLayout(piece, Breaks::Wrapped);
+                auto broken = std::make_shared<GTextMeasures::BrokenLines>();
+                broken->width = width;
+                broken->lines.reserve(size_t(layout.lineCount()));
+                for (int i = 0; i < layout.lineCount(); ++i) {
+                    const QTextLine line = layout.lineAt(i);
+                    broken->lines.push_back({line.textStart(), line.textLength(),
+                                             line.naturalTextWidth(), line.height()});
+                }
+                kept.wrapped = std::move(broken);
+            }
+            const auto& lines = kept.wrapped->lines;
+            for (size_t i = 0; i < lines.size(); ++i)
+                m_lines.push_back({int(p), 0, int(i), place(lines[i].width), 0, lines[i].height,
+                                   lines[i].start, lines[i].length});
         } else {
             piece.drawn = m_wrap ? Breaks::Wrapped : Breaks::Unbroken;
             const QTextLayout& layout = wholeLayout(piece, piece.drawn);
@@ -365,7 +429,12 @@ void TextFlow::drawLine(QPainter& painter, int line, QPointF topLeft) const
             painter.setFont(segment.font);
         if (painter.pen().color() != segment.colour || painter.pen().style() != Qt::SolidLine)
             painter.setPen(segment.colour);
-        painter.drawText(topLeft + QPointF(l.x, QFontMetricsF(segment.font).ascent()), piece.text);
+        // A figure is drawn from the glyphs it was measured by.
+        QGlyphRun run;
+        if (m_measures && m_measures->figureRun(segment.font, piece.text, run))
+            painter.drawGlyphRun(topLeft + QPointF(l.x, l.ascent), run);
+        else
+            painter.drawText(topLeft + QPointF(l.x, l.ascent), piece.text);
         return;
     }
     const QTextLayout& layout = drawLayout(l);

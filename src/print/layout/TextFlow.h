@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GTextMeasures.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -8,7 +10,6 @@
 #include <memory>
 #include <vector>
 
-class GTextMeasures;
 class QPainter;
 
 /// A piece of text in one font and colour; "\n" in it breaks the line.
@@ -56,6 +57,12 @@ public:
     /// The narrowest width that breaks lines only where the text allows
     /// (spaces, and after "/" or "-"): the widest unbreakable part.
     double minimumWidth() const;
+    /// Widths at least naturalWidth() and minimumWidth(), found without
+    /// shaping where the page's measures can bound them (plain ASCII text),
+    /// else the widths themselves. Comparing a bound first spares measuring
+    /// a text that cannot matter (not the widest, clearly fitting).
+    double naturalWidthBound() const;
+    double minimumWidthBound() const;
     double height() const { return m_height; }
     int lineCount() const { return int(m_lines.size()); }
     double lineHeight(int line) const { return m_lines[size_t(line)].height; }
@@ -124,6 +131,8 @@ private:
         double height = 0;
         int start = 0;
         int length = 0;
+        /// The font's ascent, for a line drawn as plain text.
+        double ascent = 0;
     };
 
     /// Splits the runs into pieces at "\n".
@@ -131,6 +140,10 @@ private:
     /// The piece of one run without a "\n".
     void addLine(const GTextRun& run);
     double pieceNaturalWidth(const Piece& piece) const;
+    /// The font's line height and ascent, from the page's measures when kept.
+    GTextMeasures::LineMetrics lineMetrics(const QFont& font) const;
+    /// At least pieceNaturalWidth(), measured only when it cannot be bounded.
+    double pieceWidthBound(const Piece& piece) const;
     /// The piece's shaped layout, its lines broken as `breaks` says.
     QTextLayout& wholeLayout(const Piece& piece, Breaks breaks) const;
     std::unique_ptr<QTextLayout> shape(const Piece& piece, int start, int length) const;
