@@ -178,15 +178,16 @@ bool JobBaseDoc::serialize(Archive& archive, QString* error)
     if (archive.isStoring()) {
         // The customer gets its number before the record is written with it;
         // one the database file could not take is kept there for the next save.
-        QString reason;
         Customer& customer = m_record->customer;
-        const bool stored =
-            !m_customers ? true
-            : m_customerAsRead
-                ? m_customers->storeCarriedCustomer(customer, *m_customerAsRead, &reason)
-                : m_customers->storeCustomer(customer, &reason);
-        if (!stored)
-            m_saveWarning = reason;
+        if (m_customers) {
+            QString reason;
+            const bool stored =
+                m_customerAsRead
+                    ? m_customers->storeCarriedCustomer(customer, *m_customerAsRead, &reason)
+                    : m_customers->storeCustomer(customer, &reason);
+            if (!stored)
+                m_saveWarning = reason;
+        }
         m_customerAsRead = customer;
         if (m_record->write(archive) != 0) {
             if (error)

@@ -12,6 +12,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+QString tooLargeMessage()
+{
+    return QStringLiteral("The file is larger than %1 MB.").arg(TextFile::MaxSize / (1024 * 1024));
+}
+
+} // namespace
+
 bool TextFile::load(const QString& path, QByteArray& bytes, QString* error)
 {
     QFile file(path);
@@ -45,7 +54,7 @@ bool TextFile::load(const QString& path, QByteArray& bytes, QString* error)
     }
     if (tooLarge) {
         if (error)
-            *error = QStringLiteral("The file is larger than %1 MB.").arg(MaxSize / (1024 * 1024));
+            *error = tooLargeMessage();
         return false;
     }
     bytes = std::move(read);
@@ -112,7 +121,7 @@ bool TextFile::loadFile(const QString& path, QByteArray& bytes, Facts& facts, QS
         return false;
     if (done > MaxSize) {
         if (error)
-            *error = QStringLiteral("The file is larger than %1 MB.").arg(MaxSize / (1024 * 1024));
+            *error = tooLargeMessage();
         return false;
     }
     text.truncate(done);

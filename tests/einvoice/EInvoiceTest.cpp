@@ -299,11 +299,11 @@ protected:
     {
         QPDF pdf;
         pdf.processFile(pdfPath.toLocal8Bit().constData());
-        const auto spec =
+        const auto embedded =
             QPDFEmbeddedFileDocumentHelper(pdf).getEmbeddedFile(FacturX::AttachmentName);
-        if (!spec)
+        if (!embedded)
             return {};
-        const std::shared_ptr<Buffer> data = spec->getEmbeddedFileStream().getStreamData();
+        const std::shared_ptr<Buffer> data = embedded->getEmbeddedFileStream().getStreamData();
         return QByteArray(reinterpret_cast<const char*>(data->getBuffer()),
                           qsizetype(data->getSize()));
     }
